@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds in Release and starts Corvane Shaper, optionally on a document.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/deps.sh
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build build -j"$(nproc)"
+exec ./build/corvane-shaper "$@"

@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything (Release, and the core under ASan+UBSan) and runs every test.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/deps.sh
+export LC_ALL=C.UTF-8
+jobs=$(nproc)
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release
+cmake --build build -j"$jobs"
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCORVANE_SANITIZE=ON -DCORVANE_CORE_ONLY=ON
+cmake --build build-asan -j"$jobs"
+status=0
+( cd build && xvfb-run -a -s "-screen 0 1600x1200x24" ctest --output-on-failure -j"$jobs" ) || status=1
+( cd build-asan && ctest --output-on-failure -j"$jobs" ) || status=1
+exit $status
