@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <charconv>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
@@ -59,6 +60,7 @@ void DbgSend(int type, const std::string& tag, int index, const std::vector<std:
 }
 
 void DbgMsgI(int type, const std::string& tag, int index, const std::vector<long long>& values) {
+    if (!g_sink) return;  // nobody listens: build nothing
     std::vector<std::string> v;
     v.reserve(values.size());
     for (long long x : values) v.push_back(std::to_string(x));
@@ -66,6 +68,7 @@ void DbgMsgI(int type, const std::string& tag, int index, const std::vector<long
 }
 
 void DbgMsgF(int type, const std::string& tag, int index, const std::vector<double>& values) {
+    if (!g_sink) return;  // nobody listens: build nothing
     std::vector<std::string> v;
     v.reserve(values.size());
     for (double x : values) {
@@ -141,15 +144,27 @@ bool PrependJournal(const std::string& path, const std::string& line, std::strin
             old = ss.str();
         }
     }
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    // Written beside the journal and renamed over it, so that a failed write
+    // (disk full) leaves the old journal whole. Where no file can be created
+    // beside it, the journal is rewritten in place.
+    const std::string tmp = path + ".tmp";
+    std::ofstream out(tmp, std::ios::binary | std::ios::trunc);
+    const bool inPlace = !out;
+    if (inPlace) out.open(path, std::ios::binary | std::ios::trunc);
     if (!out) {
         if (error) *error = std::strerror(errno);
         return false;
     }
     out << line << "\r\n" << old;
-    out.flush();
+    out.close();
     if (!out) {
         if (error) *error = "write failed";
+        if (!inPlace) std::remove(tmp.c_str());
+        return false;
+    }
+    if (!inPlace && std::rename(tmp.c_str(), path.c_str()) != 0) {
+        if (error) *error = std::strerror(errno);
+        std::remove(tmp.c_str());
         return false;
     }
     return true;

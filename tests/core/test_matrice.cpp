@@ -1,0 +1,139 @@
+// Geometry records and 4x4 matrices.
+#include <gtest/gtest.h>
+
+#include "model/Geom.h"
+
+namespace {
+
+void ExpectNear3(TVertex3f a, TVertex3f b, double eps = 1e-12) {
+    EXPECT_NEAR(a.X, b.X, eps);
+    EXPECT_NEAR(a.Y, b.Y, eps);
+    EXPECT_NEAR(a.Z, b.Z, eps);
+}
+
+void ExpectIdentity(const TMatrice& m, double eps = 1e-12) {
+    for (int i = 0; i < 4; ++i)
+        for (int j = 0; j < 4; ++j) EXPECT_NEAR(m[i][j], i == j ? 1.0 : 0.0, eps) << i << "," << j;
+}
+
+TVertex3f Apply(const TMatrice& m, TVertex3f p) {
+    TVertex3f q;
+    Matrice::Transformation3D(m, p, q);
+    return q;
+}
+
+}  // namespace
+
+TEST(Records, WeightedPointConversions) {
+    EXPECT_EQ(ToVertex4f({1, 2, 3}), (TVertex4f{1, 2, 3, 1}));
+    // The weight is dropped, never divided by.
+    EXPECT_EQ(ToVertex3f({2, 4, 6, 2}), (TVertex3f{2, 4, 6}));
+    EXPECT_EQ(ToVertex3f({2, 4, 6, 0}), (TVertex3f{2, 4, 6}));
+}
+
+TEST(Records, GridResizeKeepsWhatFits) {
+    TArrayVertex3f g(3, 3);
+    for (int i = 0; i < 3; ++i)
+        for (int j = 0; j < 3; ++j) g[i][j] = {double(i), double(j), 1};
+    g.resize(2, 4);
+    ASSERT_EQ(g.rows(), 2);
+    ASSERT_EQ(g.cols(), 4);
+    EXPECT_EQ(g[1][2], (TVertex3f{1, 2, 1}));
+    EXPECT_EQ(g[0][3], (TVertex3f{}));
+    g.resize(-1, 5);
+    EXPECT_TRUE(g.empty());
+    EXPECT_EQ(g.rows(), 0);
+}
+
+TEST(Matrices, InitIsNotTheIdentity) {
+    TMatrice m;
+    for (auto& r : m) r.fill(7.0);
+    Matrice::InitMatrice(m);
+    for (int i = 0; i < 4; ++i)
+        for (int j = 0; j < 4; ++j) EXPECT_EQ(m[i][j], (i == 3 && j == 3) ? 1.0 : 0.0);
+    ExpectIdentity(Matrice::Identity(), 0.0);
+}
+
+TEST(Matrices, TransformationNeverDividesByTheFourthRow) {
+    TMatrice m = Matrice::Identity();
+    m[0][3] = 1;
+    m[3] = {5, 6, 7, 8};   // a projective row, ignored
+    EXPECT_EQ(Apply(m, {1, 2, 3}), (TVertex3f{2, 2, 3}));
+    TVertex3f p{1, 2, 3};
+    Matrice::Transformation3D(m, p);   // in place
+    EXPECT_EQ(p, (TVertex3f{2, 2, 3}));
+    Matrice::Transformation3D(m, p, p);   // output aliasing the input
+    EXPECT_EQ(p, (TVertex3f{3, 2, 3}));
+}
+
+TEST(Matrices, ProductOrderAndAliasing) {
+    TMatrice t, r, tr, rt;
+    Matrice::MatTranslation({1, 0, 0}, t);
+    Matrice::MatRotationZ(r, 90);
+    Matrice::ProduitMatrice4(t, r, tr);   // turn first, then move
+    Matrice::ProduitMatrice4(r, t, rt);   // move first, then turn
+    ExpectNear3(Apply(tr, {1, 0, 0}), {1, 1, 0});
+    ExpectNear3(Apply(rt, {1, 0, 0}), {0, 2, 0});
+    TMatrice acc = t;
+    Matrice::ProduitMatrice4(acc, r, acc);   // result written over an input
+    for (int i = 0; i < 4; ++i)
+        for (int j = 0; j < 4; ++j) EXPECT_EQ(acc[i][j], tr[i][j]);
+    TMatrice copy;
+    Matrice::CopieMatrice(tr, copy);
+    EXPECT_EQ(copy, tr);
+}
+
+TEST(Matrices, SingleRotations) {
+    TMatrice m;
+    Matrice::MatRotationX(m, 90);
+    ExpectNear3(Apply(m, {0, 1, 0}), {0, 0, 1});
+    Matrice::MatRotationY(m, 90);   // +Z goes towards -X
+    ExpectNear3(Apply(m, {0, 0, 1}), {-1, 0, 0});
+    ExpectNear3(Apply(m, {1, 0, 0}), {0, 0, 1});
+    Matrice::MatRotationZ(m, 90);
+    ExpectNear3(Apply(m, {1, 0, 0}), {0, 1, 0});
+}
+
+TEST(Matrices, RotationAboutACentre) {
+    TMatrice m;
+    for (TVertex3f c : {TVertex3f{0, 0, 0}, TVertex3f{-3, 7.5, 1e3}}) {
+        Matrice::MatRotation3D(c, {0, 0, 0}, m);
+        ExpectIdentity(m, 1e-12);
+    }
+    Matrice::MatRotation3D({1, 0, 0}, {0, 0, 90}, m);
+    ExpectNear3(Apply(m, {2, 0, 0}), {1, 1, 0});
+    TVertex3f p{2, 0, 0};
+    Matrice::Rotation3D({1, 0, 0}, {0, 0, 90}, p);
+    ExpectNear3(p, {1, 1, 0});
+}
+
+TEST(Matrices, RotationOrders) {
+    // MatRotation3D turns about X, then Y, then Z; the "inverse" form about
+    // Z, then Y, then X, with the same angles.
+    TMatrice m;
+    Matrice::MatRotation3D({0, 0, 0}, {90, 90, 0}, m);
+    ExpectNear3(Apply(m, {0, 1, 0}), {-1, 0, 0});
+    Matrice::MatRotationInv3D({0, 0, 0}, {90, 90, 0}, m);
+    ExpectNear3(Apply(m, {0, 1, 0}), {0, 0, 1});
+    // With the angles negated it undoes MatRotation3D.
+    TMatrice fwd, inv, prod;
+    const TVertex3f c{1, 2, 3};
+    Matrice::MatRotation3D(c, {10, 20, 30}, fwd);
+    Matrice::MatRotationInv3D(c, {-10, -20, -30}, inv);
+    Matrice::ProduitMatrice4(inv, fwd, prod);
+    ExpectIdentity(prod, 1e-12);
+}
+
+TEST(Matrices, TranslationScaleAndHomothety) {
+    TVertex3f p{1, 2, 3};
+    Matrice::Translation3D({0.5, -2, 10}, p);
+    EXPECT_EQ(p, (TVertex3f{1.5, 0, 13}));
+    TMatrice m;
+    Matrice::MatEchelle3D({2, 3, 4}, m);
+    EXPECT_EQ(Apply(m, {1, 1, 1}), (TVertex3f{2, 3, 4}));
+    EXPECT_EQ(m[3][3], 1.0);
+    Matrice::MatHomothetie3D({2, 2, 2}, {1, 1, 1}, m);
+    ExpectNear3(Apply(m, {2, 1, 1}), {3, 1, 1});
+    ExpectNear3(Apply(m, {1, 1, 1}), {1, 1, 1});
+    ExpectNear3(Apply(m, {0, 0, 0}), {-1, -1, -1});
+}
