@@ -1,0 +1,498 @@
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cmath>
+#include <numbers>
+#include <random>
+#include <utility>
+#include <vector>
+
+#include "model/Entity.h"
+#include "model/Face.h"
+
+namespace {
+
+using V3 = TVertex3f;
+
+V3 Cross(const V3& u, const V3& w) { return {u.Y * w.Z - u.Z * w.Y, u.Z * w.X - u.X * w.Z, u.X * w.Y - u.Y * w.X}; }
+V3 Sub(const V3& a, const V3& b) { return {a.X - b.X, a.Y - b.Y, a.Z - b.Z}; }
+double Dot(const V3& a, const V3& b) { return a.X * b.X + a.Y * b.Y + a.Z * b.Z; }
+V3 Normal(const V3& a, const V3& b, const V3& c) { return Cross(Sub(b, a), Sub(c, a)); }
+double Area(const V3& a, const V3& b, const V3& c) { return std::sqrt(Dot(Normal(a, b, c), Normal(a, b, c))) / 2; }
+
+// Rotation about the Y axis by deg degrees, turning +X towards -Z.
+V3 RotY(const V3& p, double deg) {
+    const double t = deg * std::numbers::pi / 180.0, c = std::cos(t), s = std::sin(t);
+    return {p.X * c + p.Z * s, p.Y, -p.X * s + p.Z * c};
+}
+
+// A square face a-b-c-d turning counter-clockwise seen from outside.
+void Quad(TListFace& l, V3 a, V3 b, V3 c, V3 d, int orientation, const double* z = nullptr) {
+    if (z) {
+        l.Add(a, b, c, orientation, *z);
+        l.Add(a, c, d, orientation, *z);
+    } else {
+        l.Add(a, b, c, orientation);
+        l.Add(a, c, d, orientation);
+    }
+}
+
+// The unit cube [0,1] x [0,1] x [-1,0], each point moved by `move`.
+template <class Move>
+TListFace Cube(int orientation, Move move, const double* z = nullptr) {
+    auto p = [&](double x, double y, double zz) { return move(V3{x, y, zz - 1}); };
+    TListFace l;
+    Quad(l, p(0, 0, 0), p(0, 1, 0), p(1, 1, 0), p(1, 0, 0), orientation, z);  // bottom
+    Quad(l, p(0, 0, 1), p(1, 0, 1), p(1, 1, 1), p(0, 1, 1), orientation, z);  // top
+    Quad(l, p(0, 0, 0), p(1, 0, 0), p(1, 0, 1), p(0, 0, 1), orientation, z);  // y = 0
+    Quad(l, p(0, 1, 0), p(0, 1, 1), p(1, 1, 1), p(1, 1, 0), orientation, z);  // y = 1
+    Quad(l, p(0, 0, 0), p(0, 0, 1), p(0, 1, 1), p(0, 1, 0), orientation, z);  // x = 0
+    Quad(l, p(1, 0, 0), p(1, 1, 0), p(1, 1, 1), p(1, 0, 1), orientation, z);  // x = 1
+    return l;
+}
+auto Same = [](V3 p) { return p; };
+
+void ExpectNear(const V3& a, const V3& b, double tol) {
+    EXPECT_NEAR(a.X, b.X, tol);
+    EXPECT_NEAR(a.Y, b.Y, tol);
+    EXPECT_NEAR(a.Z, b.Z, tol);
+}
+
+// Half of a symmetric body along Y as a grid: rows follow the half section
+// `sec` (from the keel outward), columns run from y = 0 to y = len. The
+// mirror through X = 0 holds its rows in reverse order.
+struct Body {
+    TArrayVertex3f grid, mirror;
+};
+Body Extrude(const std::vector<V3>& sec, double len, int cols) {
+    const int rows = static_cast<int>(sec.size());
+    Body b{TArrayVertex3f(rows, cols + 1), TArrayVertex3f(rows, cols + 1)};
+    for (int i = 0; i < rows; ++i)
+        for (int j = 0; j <= cols; ++j) {
+            const double y = len * j / cols;
+            b.grid[i][j] = {sec[i].X, y, sec[i].Z};
+            b.mirror[rows - 1 - i][j] = {-sec[i].X, y, sec[i].Z};
+        }
+    return b;
+}
+
+// The half section of the barge (breadth 4, keel at -1, deck at +1): bottom
+// cut in nb pieces, side in ns pieces.
+std::vector<V3> BargeSection(int nb, int ns) {
+    std::vector<V3> s;
+    for (int k = 0; k < nb; ++k) s.push_back({2.0 * k / nb, 0, -1});
+    for (int k = 0; k <= ns; ++k) s.push_back({2, 0, -1 + 2.0 * k / ns});
+    return s;
+}
+
+void Transform(Body& b, double heelDeg) {
+    for (TArrayVertex3f* g : {&b.grid, &b.mirror})
+        for (int i = 0; i < g->rows(); ++i)
+            for (int j = 0; j < g->cols(); ++j) (*g)[i][j] = RotY((*g)[i][j], heelDeg);
+}
+
+// Area and centroid (x, z) of the part of a polygon (x, z) under z = 0, by
+// clipping and the shoelace formula.
+struct Section {
+    double area, x, z;
+};
+Section UnderWater(const std::vector<std::pair<double, double>>& poly) {
+    std::vector<std::pair<double, double>> out;
+    for (std::size_t k = 0; k < poly.size(); ++k) {
+        auto [x1, z1] = poly[k];
+        auto [x2, z2] = poly[(k + 1) % poly.size()];
+        if (z1 <= 0) out.push_back({x1, z1});
+        if ((z1 < 0 && z2 > 0) || (z1 > 0 && z2 < 0)) {
+            const double t = z1 / (z1 - z2);
+            out.push_back({x1 + t * (x2 - x1), 0.0});
+        }
+    }
+    double a = 0, cx = 0, cz = 0;
+    for (std::size_t k = 0; k < out.size(); ++k) {
+        auto [x1, z1] = out[k];
+        auto [x2, z2] = out[(k + 1) % out.size()];
+        const double c = x1 * z2 - x2 * z1;
+        a += c;
+        cx += (x1 + x2) * c;
+        cz += (z1 + z2) * c;
+    }
+    return {std::fabs(a / 2), cx / (3 * a), cz / (3 * a)};
+}
+
+}  // namespace
+
+TEST(Facette, SignAreaAndOrientationFlag) {
+    const V3 a{0, 2, 0}, b{2, 0, 0}, c{0, 0, 0};
+    const TFacette up(a, b, c);  // (a - b) x (c - b) points up
+    EXPECT_EQ(up.Signe, 1);
+    EXPECT_DOUBLE_EQ(up.Aire, 2.0);
+    EXPECT_DOUBLE_EQ(up.AireZ, 2.0);
+    TListFace l;
+    l.Add(a, b, c, 0);  // flag 0 swaps the first and third points
+    EXPECT_EQ(l.Face(0).P1, c);
+    EXPECT_EQ(l.Face(0).P3, a);
+    EXPECT_EQ(l.Face(0).Signe, -1);
+    const TFacette vertical({0, 0, 0}, {1, 0, 0}, {0, 0, 1});
+    EXPECT_EQ(vertical.Signe, 1);
+    EXPECT_DOUBLE_EQ(vertical.Aire, 0.5);
+}
+
+TEST(FaceVolume, ClosedUnitCube) {
+    TListFace cube = Cube(1, Same);
+    TVertex3f c;
+    double v = 0;
+    Face::CCByFaceDefaut(cube, c, v);
+    EXPECT_NEAR(v, 1.0, 1e-12);
+    ExpectNear(c, {0.5, 0.5, -0.5}, 1e-12);
+    EXPECT_NEAR(Face::VolByFace(cube, 1.0, 0.0), 1.0, 1e-12);
+    EXPECT_NEAR(Face::VolByFace(cube, 1.025, 0.0), 1.025, 1e-12);  // the factor scales the volume only
+    Face::CCByFace(cube, c, v, 1.025, 0.0);
+    EXPECT_NEAR(v, 1.025, 1e-12);
+    ExpectNear(c, {0.5, 0.5, -0.5}, 1e-12);
+    // Measured from another plane the volume is the same, the centre is relative to it.
+    Face::CCByFace(cube, c, v, 1.0, -2.0);
+    EXPECT_NEAR(v, 1.0, 1e-12);
+    ExpectNear(c, {0.5, 0.5, 1.5}, 1e-12);
+
+    // The orientation flag 0 turns every facet over.
+    EXPECT_NEAR(Face::VolByFace(Cube(0, Same), 1.0, 0.0), -1.0, 1e-12);
+    Face::CCByFaceDefaut(Cube(0, Same), c, v);
+    EXPECT_NEAR(v, -1.0, 1e-12);
+    ExpectNear(c, {0.5, 0.5, -0.5}, 1e-12);
+
+    // Area form: six unit squares about the cube's centre.
+    Face::CCByFace(cube, c, v);
+    EXPECT_NEAR(v, 6.0, 1e-12);
+    ExpectNear(c, {0.5, 0.5, -0.5}, 1e-12);
+    EXPECT_NEAR(Face::AireByFace(cube), 6.0, 1e-12);
+
+    TListFace empty;
+    Face::CCByFaceDefaut(empty, c, v);
+    EXPECT_EQ(v, 0.0);
+    EXPECT_EQ(c, (TVertex3f{}));
+    Face::CCByFace(empty, c, v);
+    EXPECT_EQ(v, 0.0);
+    EXPECT_EQ(c, (TVertex3f{}));
+}
+
+TEST(FaceVolume, ClippedCubeCentreIsRelativeToThePlane) {
+    const double z = -0.5;
+    TListFace half = Cube(1, Same, &z);
+    TVertex3f c;
+    double v = 0;
+    Face::CCByFace(half, c, v, 1.0, z);
+    EXPECT_NEAR(v, 0.5, 1e-12);
+    ExpectNear(c, {0.5, 0.5, -0.25}, 1e-12);
+    EXPECT_NEAR(Face::VolByFace(half, 1.0, z), 0.5, 1e-12);
+    // Wetted: the bottom and half of each side; nothing above the plane is kept.
+    EXPECT_NEAR(Face::AireByFace(half), 3.0, 1e-12);
+    for (const TFacette& f : half)
+        for (const V3& p : {f.P1, f.P2, f.P3}) EXPECT_LE(p.Z, z);
+}
+
+// The centre of each prism must be exact for sloping facets: turned cubes
+// and tetrahedra of any shape give their own centres.
+TEST(FaceVolume, SlopingFacetsGiveTheExactCentre) {
+    std::mt19937 rng(7);
+    std::uniform_real_distribution<double> ang(-180, 180), u(-1, 1);
+    for (int n = 0; n < 20; ++n) {
+        const double ax = ang(rng) * std::numbers::pi / 180, ay = ang(rng), az = ang(rng) * std::numbers::pi / 180;
+        auto move = [&](V3 p) {
+            p = {p.X, p.Y * std::cos(ax) - p.Z * std::sin(ax), p.Y * std::sin(ax) + p.Z * std::cos(ax)};
+            p = RotY(p, ay);
+            p = {p.X * std::cos(az) - p.Y * std::sin(az), p.X * std::sin(az) + p.Y * std::cos(az), p.Z};
+            return V3{p.X + 0.3, p.Y - 0.7, p.Z - 4.0};
+        };
+        TVertex3f c;
+        double v = 0;
+        Face::CCByFaceDefaut(Cube(1, move), c, v);
+        EXPECT_NEAR(v, 1.0, 1e-12);
+        ExpectNear(c, move({0.5, 0.5, -0.5}), 1e-12);
+
+        V3 p[4];
+        for (V3& q : p) q = {u(rng), u(rng), u(rng) - 1.5};
+        const double det = Dot(Cross(Sub(p[1], p[0]), Sub(p[2], p[0])), Sub(p[3], p[0]));
+        if (det < 0) std::swap(p[1], p[2]);
+        TListFace tet;
+        tet.Add(p[0], p[2], p[1], 1);
+        tet.Add(p[0], p[1], p[3], 1);
+        tet.Add(p[0], p[3], p[2], 1);
+        tet.Add(p[1], p[2], p[3], 1);
+        Face::CCByFace(tet, c, v, 1.0, 0.5);
+        EXPECT_NEAR(v, std::fabs(det) / 6, 1e-12);
+        ExpectNear(c, {(p[0].X + p[1].X + p[2].X + p[3].X) / 4, (p[0].Y + p[1].Y + p[2].Y + p[3].Y) / 4,
+                       (p[0].Z + p[1].Z + p[2].Z + p[3].Z) / 4 - 0.5},
+                   1e-12);
+    }
+}
+
+TEST(FaceClip, EdgeCasesOfTheWaterline) {
+    V3 a{0, 0, 0}, b{1, 0, 1}, c{0, 1, 1}, d, e, f;
+    EXPECT_EQ(Calcs::GetTriUnderDWL(a, b, c, 0.0, d, e, f), 1);  // one point on the plane, two above
+    EXPECT_NEAR(TFacette(a, b, c).Aire, 0.0, 1e-15);
+    V3 p{0, 0, 2}, q{1, 0, 2}, r{0, 1, 2};
+    EXPECT_EQ(Calcs::GetTriUnderDWL(p, q, r, 2.0, d, e, f), 1);  // lying in the plane: whole
+    EXPECT_EQ(q, (V3{1, 0, 2}));
+    V3 u{0, 0, 3}, w{1, 0, 3}, x{0, 1, 2.5};
+    EXPECT_EQ(Calcs::GetTriUnderDWL(u, w, x, 2.0, d, e, f), 0);  // above
+    V3 s{0, 0, -3}, t{1, 0, -3}, k{0, 1, -2.5};
+    EXPECT_EQ(Calcs::GetTriUnderDWL(s, t, k, 2.0, d, e, f), 1);  // below: unchanged
+    EXPECT_EQ(k, (V3{0, 1, -2.5}));
+}
+
+// Every piece kept under the plane turns as the triangle given, lies in its
+// plane, and together with the part above makes up its area.
+TEST(FaceClip, PiecesKeepTheWindingOfTheirTriangle) {
+    std::mt19937 rng(11);
+    std::uniform_real_distribution<double> u(-1, 1);
+    int twoPieces[3] = {0, 0, 0};
+    for (int n = 0; n < 3000; ++n) {
+        V3 t[3] = {{u(rng), u(rng), u(rng)}, {u(rng), u(rng), u(rng)}, {u(rng), u(rng), u(rng)}};
+        const double z = 0.4 * u(rng);
+        const V3 nIn = Normal(t[0], t[1], t[2]);
+        V3 a = t[0], b = t[1], c = t[2], d, e, f;
+        const int count = Calcs::GetTriUnderDWL(a, b, c, z, d, e, f);
+        int above = -1, nAbove = 0;
+        for (int k = 0; k < 3; ++k)
+            if (t[k].Z > z) above = k, ++nAbove;
+        std::vector<std::array<V3, 3>> pieces;
+        if (count >= 1) pieces.push_back({a, b, c});
+        if (count == 2) pieces.push_back({d, e, f});
+        double kept = 0;
+        for (auto& pc : pieces) {
+            const V3 np = Normal(pc[0], pc[1], pc[2]);
+            if (Area(pc[0], pc[1], pc[2]) > 1e-9) {
+                EXPECT_GT(Dot(np, nIn), 0.0) << n;
+            }
+            for (const V3& pt : pc) {
+                EXPECT_LE(pt.Z, z + 1e-12);
+                EXPECT_NEAR(Dot(Sub(pt, t[0]), nIn), 0.0, 1e-9);
+            }
+            kept += Area(pc[0], pc[1], pc[2]);
+        }
+        const double whole = Area(t[0], t[1], t[2]);
+        if (nAbove == 3) {
+            EXPECT_EQ(count, 0);
+        } else if (nAbove == 0) {
+            EXPECT_NEAR(kept, whole, 1e-12);
+        } else if (nAbove == 1) {
+            ASSERT_EQ(count, 2);
+            ++twoPieces[above];
+            const V3& top = t[above];
+            auto I = [&](const V3& p) {
+                const double s = (z - top.Z) / (p.Z - top.Z);
+                return V3{top.X + s * (p.X - top.X), top.Y + s * (p.Y - top.Y), z};
+            };
+            const double cap = Area(top, I(t[(above + 1) % 3]), I(t[(above + 2) % 3]));
+            EXPECT_NEAR(kept + cap, whole, 1e-9);
+        }
+    }
+    for (int k = 0; k < 3; ++k) EXPECT_GT(twoPieces[k], 100);
+}
+
+TEST(FaceList, GridCellsAndAreaOfAFlatPlate) {
+    // A plate 3 x 4 at z = 0.5, cells of 0.5 x 1.
+    TArrayVertex3f g(7, 5);
+    for (int i = 0; i < 7; ++i)
+        for (int j = 0; j < 5; ++j) g[i][j] = {0.5 * i, 1.0 + j, 0.5};
+    TListFace l;
+    Face::MakeFaceList(g, 1, l);
+    ASSERT_EQ(l.Count(), 2 * 6 * 4);
+    EXPECT_EQ(l.Face(0).P1, g[0][0]);
+    EXPECT_EQ(l.Face(0).P2, g[0][1]);
+    EXPECT_EQ(l.Face(0).P3, g[1][0]);
+    EXPECT_EQ(l.Face(1).P1, g[0][1]);
+    EXPECT_EQ(l.Face(1).P2, g[1][1]);
+    EXPECT_EQ(l.Face(1).P3, g[1][0]);
+    TVertex3f c;
+    double a = 0;
+    Face::CCByFace(l, c, a);
+    EXPECT_NEAR(a, 12.0, 1e-12);
+    ExpectNear(c, {1.5, 3.0, 0.5}, 1e-12);
+    EXPECT_NEAR(Face::AireByFace(l), 12.0, 1e-12);
+    // Under a plane below it nothing is left; lying in the plane it is kept.
+    l.Clear();
+    Face::MakeFaceList(g, 1, l, 0.0);
+    EXPECT_EQ(l.Count(), 0);
+    Face::MakeFaceList(g, 1, l, 0.5);
+    EXPECT_NEAR(Face::AireByFace(l), 12.0, 1e-12);
+    // Too small grids give no facet.
+    l.Clear();
+    Face::MakeFaceList(TArrayVertex3f(1, 5), 1, l);
+    Face::MakeFaceList(TArrayVertex3f(), 1, l);
+    EXPECT_EQ(l.Count(), 0);
+}
+
+// A box barge L 10, B 4, depth 2 from z = -1 to 1, as one half surface with
+// its mirror and junction: floating at draft 1 its volume and centre are
+// exact whatever the density of the grid.
+TEST(FaceVolume, BoxBargeWithJunction) {
+    for (auto [nb, ns, nl] : {std::array<int, 3>{1, 1, 1}, {1, 2, 1}, {3, 5, 7}, {4, 7, 13}, {10, 9, 20}}) {
+        SCOPED_TRACE(testing::Message() << nb << " " << ns << " " << nl);
+        Body b = Extrude(BargeSection(nb, ns), 10.0, nl);
+        TListFace l;
+        Face::BuildFaceList(b.grid, &b.mirror, 1, 1, 0, l, 0.0);
+        TVertex3f c;
+        double v = 0;
+        Face::CCByFaceDefaut(l, c, v);
+        EXPECT_NEAR(v, 80.0, 1e-9);
+        ExpectNear(c, {0, 5, 0}, 1e-9);
+
+        l.Clear();
+        Face::BuildFaceList(b.grid, &b.mirror, 1, 1, 1, l, 0.0);
+        Face::CCByFaceDefaut(l, c, v);
+        EXPECT_NEAR(v, 40.0, 1e-9);
+        ExpectNear(c, {0, 5, -0.5}, 1e-9);
+        // Wetted: bottom 40, sides 2 x 10, ends 2 x 4.
+        EXPECT_NEAR(Face::AireByFace(l), 68.0, 1e-9);
+
+        // The same sums taken as the facets are made.
+        TSommeFaces sums(0.0);
+        Face::BuildFaceList(b.grid, &b.mirror, 1, 1, 1, sums);
+        TVertex3f cs;
+        double vs = 0;
+        sums.CentreVolume(cs, vs);
+        EXPECT_EQ(vs, v);
+        EXPECT_EQ(cs, c);
+        EXPECT_EQ(sums.Aire(), Face::AireByFace(l));
+        EXPECT_EQ(sums.Count(), l.Count());
+
+        l.Clear();
+        Face::BuildFaceList(b.grid, &b.mirror, 0, 1, 1, l, 0.0);
+        EXPECT_NEAR(Face::VolByFace(l, 1.0, 0.0), -40.0, 1e-9);
+    }
+}
+
+TEST(FaceVolume, HeeledBargeMatchesItsSection) {
+    for (double heel : {30.0, 60.0, -60.0}) {
+        SCOPED_TRACE(heel);
+        std::vector<std::pair<double, double>> rect;
+        for (V3 p : {V3{-2, 0, -1}, V3{2, 0, -1}, V3{2, 0, 1}, V3{-2, 0, 1}}) {
+            const V3 q = RotY(p, heel);
+            rect.push_back({q.X, q.Z});
+        }
+        const Section s = UnderWater(rect);
+        for (auto [nb, ns, nl] : {std::array<int, 3>{1, 1, 1}, {3, 5, 4}, {8, 11, 9}}) {
+            Body b = Extrude(BargeSection(nb, ns), 10.0, nl);
+            Transform(b, heel);
+            TSommeFaces sums(0.0);
+            Face::BuildFaceList(b.grid, &b.mirror, 1, 1, 1, sums);
+            TVertex3f c;
+            double v = 0;
+            sums.CentreVolume(c, v);
+            EXPECT_NEAR(v, 10.0 * s.area, 1e-9);
+            ExpectNear(c, {s.x, 5.0, s.z}, 1e-9);
+        }
+    }
+}
+
+// A circular cylinder along Y, radius 1, length 4, as 2P facets around (P per
+// half), floating half immersed.
+TEST(FaceVolume, HalfImmersedCylinder) {
+    auto build = [](int P, int nl) {
+        std::vector<V3> sec;
+        for (int k = 0; k <= P; ++k) {
+            const double phi = -std::numbers::pi / 2 + k * std::numbers::pi / P;
+            sec.push_back({std::cos(phi), 0, std::sin(phi)});
+        }
+        sec.front().X = sec.back().X = 0;  // on the plane of symmetry exactly
+        return Extrude(sec, 4.0, nl);
+    };
+    for (int P : {4, 6, 16, 64}) {
+        SCOPED_TRACE(P);
+        Body b = build(P, 3);
+        TSommeFaces sums(0.0);
+        Face::BuildFaceList(b.grid, &b.mirror, 1, 1, 1, sums);
+        TVertex3f c;
+        double v = 0;
+        sums.CentreVolume(c, v);
+        EXPECT_NEAR(v, P * std::sin(std::numbers::pi / P) * 4.0 / 2.0, 1e-9);
+        // The half polygon's own centroid.
+        std::vector<std::pair<double, double>> poly;
+        for (int k = 0; k < 2 * P; ++k) {
+            const double phi = -std::numbers::pi / 2 + k * std::numbers::pi / P;
+            poly.push_back({std::cos(phi), std::sin(phi)});
+        }
+        const Section s = UnderWater(poly);
+        ExpectNear(c, {0.0, 2.0, s.z}, 1e-9);
+    }
+    Body b = build(2000, 1);
+    TSommeFaces sums(0.0);
+    Face::BuildFaceList(b.grid, &b.mirror, 1, 1, 1, sums);
+    TVertex3f c;
+    double v = 0;
+    sums.CentreVolume(c, v);
+    EXPECT_NEAR(v, 2.0 * std::numbers::pi, 1e-5);
+    EXPECT_NEAR(c.Z, -4.0 / (3.0 * std::numbers::pi), 1e-6);
+}
+
+TEST(FaceList, MirrorAndJunctionNeedMatchingGrids) {
+    Body b = Extrude(BargeSection(2, 2), 10.0, 3);
+    TListFace l;
+    Face::BuildFaceList(b.grid, nullptr, 1, 1, 0, l, 0.0);
+    const int half = l.Count();
+    EXPECT_EQ(half, 2 * 4 * 3);
+    l.Clear();
+    Face::BuildFaceList(b.grid, &b.mirror, 1, 0, 0, l, 0.0);
+    EXPECT_EQ(l.Count(), 2 * half);
+    l.Clear();
+    Face::BuildFaceList(b.grid, &b.mirror, 1, 1, 0, l, 0.0);
+    EXPECT_EQ(l.Count(), 2 * half + 4 * (4 + 3));
+    // A mirror of another size cannot be joined: its cells only.
+    TArrayVertex3f other(3, 4);
+    l.Clear();
+    Face::BuildFaceList(b.grid, &other, 1, 1, 0, l, 0.0);
+    EXPECT_EQ(l.Count(), half + 2 * 2 * 3);
+    TArrayVertex3f none;
+    l.Clear();
+    Face::BuildFaceList(b.grid, &none, 1, 1, 0, l, 0.0);
+    EXPECT_EQ(l.Count(), half);
+}
+
+// The same barge as a mesh surface of the document: its own grid, the mirror
+// it computes and its junction flag.
+TEST(FaceSurface, BargeSurfaceFacets) {
+    const std::vector<V3> sec = BargeSection(3, 4);
+    const int rows = static_cast<int>(sec.size()), cols = 6;
+    TDXFSurface s(0, rows, cols, TDefGrille{});
+    for (int i = 0; i < rows; ++i)
+        for (int j = 0; j < cols; ++j) s.Points[i][j] = {sec[i].X, 2.0 * j, sec[i].Z};
+    s.Jonction = 1;
+    s.CalcSurface();
+
+    TListFace l;
+    TVertex3f c;
+    double v = 0;
+    Face::BuildFaceListFull(s, l);
+    Face::CCByFaceDefaut(l, c, v);
+    EXPECT_NEAR(v, 80.0, 1e-9);
+    ExpectNear(c, {0, 5, 0}, 1e-9);
+    l.Clear();
+    Face::BuildFaceListFull(s, l, 0.0);
+    Face::CCByFaceDefaut(l, c, v);
+    EXPECT_NEAR(v, 40.0, 1e-9);
+    ExpectNear(c, {0, 5, -0.5}, 1e-9);
+    TSommeFaces sums(0.0);
+    Face::BuildFaceListFull(s, sums, true);
+    EXPECT_NEAR(sums.Volume(), 40.0, 1e-9);
+    EXPECT_EQ(sums.Count(), l.Count());
+
+    // Areas: bottom and side of both halves, no junction.
+    l.Clear();
+    Face::BuildSimpleFaceList(s, l);
+    Face::CCByFace(l, c, v);
+    EXPECT_NEAR(v, 80.0, 1e-9);
+    ExpectNear(c, {0, 5, -0.5}, 1e-9);
+    s.Sym = 0;
+    l.Clear();
+    Face::BuildSimpleFaceList(s, l);
+    Face::CCByFace(l, c, v);
+    EXPECT_NEAR(v, 40.0, 1e-9);
+    ExpectNear(c, {1.5, 5, -0.5}, 1e-9);
+    // Turned the other way the surface encloses a negative volume.
+    s.Sym = 1;
+    s.Orientation = 0;
+    l.Clear();
+    Face::BuildFaceListFull(s, l, 0.0);
+    EXPECT_NEAR(Face::VolByFace(l, 1.0, 0.0), -40.0, 1e-9);
+}
