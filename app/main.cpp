@@ -1,14 +1,16 @@
 // Corvane Shaper entry point.
-#include <QApplication>
-#include <QMainWindow>
-#include <clocale>
+#include <cstdio>
+#include <exception>
+
+#include "app/Startup.h"
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    std::setlocale(LC_NUMERIC, "C");
-    QMainWindow w;
-    w.setWindowTitle("Corvane Shaper");
-    w.resize(1024, 768);
-    w.show();
-    return app.exec();
+    try {
+        return Startup::Execute(argc, argv);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "Corvane Shaper: %s\n", e.what());
+    } catch (...) {
+        std::fprintf(stderr, "Corvane Shaper: unexpected error\n");
+    }
+    return 1;
 }

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything (Release, and the core under ASan+UBSan) and runs every test.
+# Installs what is missing, builds everything (Release, the core under ASan+UBSan, and the document
+# reader's fuzzer with clang) and runs every test, the fuzzer for a fixed time.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh
@@ -9,7 +10,11 @@ cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release
 cmake --build build -j"$jobs"
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCORVANE_SANITIZE=ON -DCORVANE_CORE_ONLY=ON
 cmake --build build-asan -j"$jobs"
+cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+      -DCORVANE_SANITIZE=ON -DCORVANE_CORE_ONLY=ON
+cmake --build build-fuzz -j"$jobs" --target fuzz_gestfich
 status=0
 ( cd build && xvfb-run -a -s "-screen 0 1600x1200x24" ctest --output-on-failure -j"$jobs" ) || status=1
 ( cd build-asan && ctest --output-on-failure -j"$jobs" ) || status=1
+( cd build-fuzz && ctest --output-on-failure -R '^fuzz_' ) || status=1
 exit $status

@@ -1,0 +1,478 @@
+#include "app/doc/DocWriter.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <ctime>
+#include <filesystem>
+#include <system_error>
+#include <unordered_map>
+
+#include "app/doc/DocFormat.h"
+#include "app/texts/Chaines.h"
+#include "app/texts/Encodage.h"
+#include "model/Debug.h"
+#include "model/Document.h"
+
+namespace DocWriter {
+
+TErreurEcriture::TErreurEcriture(std::string fichier, std::string raison)
+    : std::runtime_error("Impossible d'enregistrer le fichier " + fichier + " : " + raison),
+      fichier_(std::move(fichier)),
+      raison_(std::move(raison)) {}
+
+namespace {
+
+using DocFormat::Booleen;
+using DocFormat::Entier;
+using DocFormat::Reel;
+using DocFormat::Simple;
+
+std::string DateDuJour() {
+    std::time_t t = std::time(nullptr);
+    std::tm tm{};
+    localtime_r(&t, &tm);
+    char buf[16];
+    std::strftime(buf, sizeof buf, "%d/%m/%Y", &tm);
+    return buf;
+}
+
+// Lines of one document, with the key/value helpers of the format.
+class Texte {
+public:
+    void Section(std::string_view nom) {
+        std::string l;
+        l.reserve(nom.size() + 2);
+        l += '[';
+        l += nom;
+        l += ']';
+        lignes_.push_back(std::move(l));
+    }
+    void Fin() { lignes_.emplace_back("[END]"); }
+    void Cle(std::string_view cle, std::string valeur) {
+        Section(cle);
+        lignes_.push_back(std::move(valeur));
+    }
+    void Ligne(std::string l) { lignes_.push_back(std::move(l)); }
+    std::vector<std::string> Prend() { return std::move(lignes_); }
+
+private:
+    std::vector<std::string> lignes_;
+};
+
+// A list value: every field followed by ";".
+class Liste {
+public:
+    Liste& operator<<(const std::string& champ) {
+        s_ += champ;
+        s_ += ';';
+        return *this;
+    }
+    Liste& R(double v) { return *this << Reel(v); }
+    Liste& F(float v) { return *this << Simple(v); }
+    Liste& I(long long v) { return *this << Entier(v); }
+    Liste& T(std::string_view t) { return *this << DocFormat::TexteVersChamp(t); }
+    std::string Prend() {
+        // An empty list is one empty field: the value line must not be empty.
+        return s_.empty() ? std::string(";") : std::move(s_);
+    }
+
+private:
+    std::string s_;
+};
+
+void EcritMain(Texte& t, const TPropFich& p) {
+    t.Section("MAIN");
+    t.Cle("Titre", DocFormat::TexteVersLigne(p.Titre));
+    t.Cle("Type", DocFormat::TexteVersLigne(p.Type));
+    t.Cle("Archi", DocFormat::TexteVersLigne(p.Archi));
+    t.Cle("Societe", DocFormat::TexteVersLigne(p.Societe));
+    t.Cle("Version", DocFormat::TexteVersLigne(p.Version));
+    t.Cle("Date", DocFormat::TexteVersLigne(p.Date));
+    std::string c;
+    for (const std::string& l : p.Comment) {
+        c += l;
+        c += Chaines::kSeparateurCommentaire;
+    }
+    t.Cle("Comment", DocFormat::TexteVersLigne(c));
+    t.Fin();
+}
+
+void EcritSurface(Texte& t, const TEntity& s, int n) {
+    const auto* nurbs = dynamic_cast<const TSurface*>(&s);
+    t.Section("SURF" + std::to_string(n));
+    t.Cle("Type", nurbs ? "SNURBS" : "MESH");
+    t.Cle("Nom", DocFormat::TexteVersLigne(s.Nom));
+    t.Cle("Num", Entier(n));
+    t.Cle("Coul", Entier(s.Couleur));
+    t.Cle("Alpha", Reel(s.Alpha));
+    t.Cle("Ambient", Simple(s.Ambient));
+    t.Cle("Specular", Simple(s.Specular));
+    t.Cle("Shininess", Simple(s.Shininess));
+    t.Cle("Emission", Simple(s.Emission));
+    t.Cle("Orientation", Booleen(s.Orientation != 0));
+    t.Cle("JonctionSym", Booleen(s.Jonction != 0));
+    t.Cle("CG", Booleen(s.CG != 0));
+    t.Cle("TypePoids", Entier(s.TypePoids));
+    t.Cle("Epaisseur", Reel(s.Epaisseur));
+    t.Cle("Densite", Reel(s.Densite));
+    t.Cle("PoidsParM2", Reel(s.PoidsParM2));
+    t.Cle("Poids", Reel(s.Poids.Masse));
+    if (nurbs) {
+        // A net the reader would refuse (no row or no column) is kept as its
+        // first point, so that the surfaces after it still read.
+        const TNet& net = nurbs->Net;
+        const bool vide = net.NbL < 1 || net.NbC < 1;
+        const int nbl = vide ? 1 : std::min(net.NbL, kMaxNetSize);
+        const int nbc = vide ? 1 : std::min(net.NbC, kMaxNetSize);
+        t.Cle("NbL", Entier(nbl));
+        t.Cle("NbC", Entier(nbc));
+        for (int i = 0; i < nbl; ++i)
+            for (int j = 0; j < nbc; ++j) {
+                const TVertex4f& p = net.TabPC[i][j];
+                t.Cle("V_" + std::to_string(i) + "_" + std::to_string(j),
+                      Liste().R(p.X).R(p.Y).R(p.Z).R(p.W).Prend());
+            }
+        t.Cle("LFlex", Entier(net.LFlex));
+        t.Cle("CFlex", Entier(net.CFlex));
+    } else {
+        // A grid always has a point: an empty one is written as one point at the origin.
+        const TArrayVertex3f& g = s.Points;
+        const int nr = std::max(g.rows(), 1), nc = std::max(g.cols(), 1);
+        t.Cle("NbL", Entier(nr - 1));
+        t.Cle("NbC", Entier(nc - 1));
+        for (int i = 0; i < nr; ++i)
+            for (int j = 0; j < nc; ++j) {
+                const TVertex3f p = i < g.rows() && j < g.cols() ? g[i][j] : TVertex3f{};
+                t.Cle("V_" + std::to_string(i) + "_" + std::to_string(j), Liste().R(p.X).R(p.Y).R(p.Z).Prend());
+            }
+    }
+    t.Cle("Visible", Booleen(s.Visible != 0));
+    t.Cle("Verrou", Booleen(s.Verrou != 0));
+    t.Cle("Sym", Booleen(s.Sym != 0));
+    t.Cle("Calc", Booleen(s.Calc != 0));
+    t.Cle("Voile", Booleen(s.Voile != 0));
+    const TPlanSym& f = s.PlanSym;
+    Liste l;
+    for (const TVertex3f* v : {&f.Origin, &f.Axis1, &f.Axis2, &f.Axis3}) l.R(v->X).R(v->Y).R(v->Z);
+    t.Cle("PlanS", l.Prend());
+    t.Fin();
+}
+
+// Whether a welded point names a control point of a written NURBS surface.
+bool PointValide(const Document& doc, const TPC& pc) {
+    const TSurface* s = doc.SurfaceNurbs(pc.Surf);
+    return s && pc.I >= 0 && pc.J >= 0 && pc.I < s->Net.NbL && pc.J < s->Net.NbC;
+}
+
+void EcritSoudures(Texte& t, const Document& doc, const std::unordered_map<int, int>& nouvel) {
+    std::vector<TListPC> groupes;
+    for (const TListPC& g : doc.ListSoudures) {
+        TListPC r;
+        for (const TPC& pc : g) {
+            const auto it = nouvel.find(pc.Surf);
+            if (it == nouvel.end() || !PointValide(doc, pc)) continue;
+            r.Add({it->second, pc.I, pc.J});
+        }
+        if (r.Count() == g.Count() ? r.Count() > 0 : r.Count() > 1) groupes.push_back(std::move(r));
+    }
+    t.Section("SOUDES");
+    t.Cle("NbGp", Entier(static_cast<long long>(groupes.size())));
+    for (std::size_t k = 0; k < groupes.size(); ++k) {
+        const std::string ks = std::to_string(k);
+        t.Cle("GpS_" + ks, Entier(groupes[k].Count()));
+        for (int m = 0; m < groupes[k].Count(); ++m) {
+            const TPC& pc = groupes[k][m];
+            t.Cle("V_" + ks + "_" + std::to_string(m), Liste().I(pc.Surf).I(pc.I).I(pc.J).Prend());
+        }
+    }
+    t.Fin();
+}
+
+// The further view value, where the stored views keep it.
+template <class T>
+float Autre(const T& v) {
+    if constexpr (requires { v.Autre; })
+        return v.Autre;
+    else
+        return 0.0f;
+}
+
+void EcritVues(Texte& t, const TStockFen& f) {
+    const auto& v = f.Vues;
+    t.Section("VUES");
+    const char* cles[] = {"Se", "Pl", "Pf"};
+    for (int k = 0; k < 3; ++k) t.Cle(cles[k], Liste().I(v[k].OrigX).I(v[k].OrigY).F(v[k].Echelle).Prend());
+    for (int k : {TStockFen::Perspective, TStockFen::Studio})
+        t.Cle(k == TStockFen::Perspective ? "Pe" : "St", Liste()
+                                                            .I(v[k].OrigX)
+                                                            .I(v[k].OrigY)
+                                                            .F(v[k].Echelle)
+                                                            .F(v[k].Angle1)
+                                                            .F(v[k].Angle2)
+                                                            .F(Autre(v[k]))
+                                                            .Prend());
+    t.Fin();
+}
+
+std::string ListeGrille(const TListeGrille& l, int n) {
+    Liste s;
+    for (int i = 1; i <= n; ++i) s.R(l.Val[static_cast<std::size_t>(i)]);
+    return s.Prend();
+}
+
+void EcritGrille(Texte& t, const TDefGrille& g) {
+    t.Section("GRILLE");
+    t.Cle("NumSc", Entier(g.SecScind));
+    t.Cle("LSe", ListeGrille(g.Sec, g.NbSecUtil()));
+    t.Cle("LLe", ListeGrille(g.LE, g.NbLEUtil()));
+    t.Cle("LLg", ListeGrille(g.Longit, g.NbLongitUtil()));
+    t.Cle("LDg", ListeGrille(g.DiagPos, g.NbDiagUtil()));
+    t.Cle("LDgA", ListeGrille(g.DiagAngle, g.NbDiagUtil()));
+    t.Fin();
+}
+
+void EcritOptions(Texte& t, const Document& doc) {
+    t.Section("OPTIONS");
+    const char* images[] = {"ImSe", "ImPl", "ImPf", "ImPe"};
+    for (int k = 0; k < 4; ++k) {
+        const TFondFichier& f = doc.StockFen.Vues[static_cast<std::size_t>(k)].Fond;
+        t.Cle(images[k], Liste().T(f.Fichier).I(f.Ajuste).I(f.Largeur).I(f.Hauteur).Prend());
+    }
+    for (int k = 0; k < 4; ++k) {
+        const TVueSauvee& v = doc.VuesSauvees[static_cast<std::size_t>(k)];
+        if (!v.Sauvee) continue;
+        t.Cle("VueP" + std::to_string(k), Liste().I(v.OrigX).I(v.OrigY).F(v.Echelle).F(v.Angle1).F(v.Angle2).Prend());
+    }
+    t.Fin();
+}
+
+const char* NomVue(int v) {
+    switch (v) {
+        case 1:
+            return "Plan";
+        case 2:
+            return "Profile";
+        default:
+            return "Section";
+    }
+}
+
+void EcritCotes(Texte& t, const Document& doc) {
+    t.Section("COTES");
+    int k = 0;
+    for (const TCote& c : doc.ListCotes) {
+        const TMesure& m = c.Mesure;
+        Liste l;
+        l.T(c.Kind).T(c.Text) << NomVue(m.View);
+        for (const TVertex3f* p : {&m.P1, &m.P3, &m.P2}) l.R(p->X).R(p->Y).R(p->Z);
+        t.Cle("Ct_" + std::to_string(++k), l.Prend());
+    }
+    t.Fin();
+}
+
+// The reader skips a weight named "TOTAL" (the computed total): a weight of
+// the user's so named keeps it with a blank after it.
+std::string NomPoids(const std::string& nom) { return nom == "TOTAL" ? nom + " " : nom; }
+
+void EcritPoids(Texte& t, const Document& doc, const std::unordered_map<int, int>& nouvel) {
+    t.Section("BALLAST");
+    int k = 0;
+    for (const TPoids& p : doc.ListPoids) {
+        int surf = -1;
+        if (const auto it = nouvel.find(p.Surf); it != nouvel.end()) surf = it->second;
+        t.Cle("Bl_" + std::to_string(++k),
+              Liste().T(NomPoids(p.Nom)).R(p.Masse).R(p.X).R(p.Y).R(p.Z).I(surf).Prend());
+    }
+    t.Fin();
+}
+
+template <class R>
+void EcritReperes(Texte& t, const char* section, const std::vector<R>& liste) {
+    t.Section(section);
+    int k = 0;
+    for (const R& r : liste)
+        t.Cle("Rep_" + std::to_string(++k), Liste().T(r.Nom).R(r.X).R(r.Y).R(r.Z).Prend());
+    t.Fin();
+}
+
+void VerifieIndices(const Document& doc, const std::vector<int>& surfaces) {
+    std::vector<bool> vu(static_cast<std::size_t>(doc.NbSurf()), false);
+    for (int i : surfaces) {
+        if (i < 0 || i >= doc.NbSurf()) throw std::invalid_argument("surface " + std::to_string(i) + " inexistante");
+        if (vu[static_cast<std::size_t>(i)]) throw std::invalid_argument("surface " + std::to_string(i) + " en double");
+        vu[static_cast<std::size_t>(i)] = true;
+    }
+}
+
+}  // namespace
+
+std::vector<int> ToutesLesSurfaces(const Document& doc) {
+    std::vector<int> r;
+    for (int i = 0; i < doc.NbSurf(); ++i) r.push_back(i);
+    return r;
+}
+
+std::vector<int> IndicesDepuisTextes(const Document& doc, const std::vector<std::string>& textes) {
+    std::vector<int> r;
+    for (const std::string& s : textes) {
+        int i = 0;
+        if (!DocFormat::LitEntier(s, i)) throw std::invalid_argument("indice de surface illisible : " + s);
+        r.push_back(i);
+    }
+    VerifieIndices(doc, r);
+    return r;
+}
+
+std::vector<std::string> LignesDocument(const Document& doc, const std::vector<int>& surfaces,
+                                        const TOptionsEcriture& options) {
+    DBG_SCOPE("DocWriter.LignesDocument");
+    VerifieIndices(doc, surfaces);
+    std::unordered_map<int, int> nouvel;  // index in the document -> index in the file
+    for (std::size_t n = 0; n < surfaces.size(); ++n) nouvel[surfaces[n]] = static_cast<int>(n);
+
+    Texte t;
+    const std::string date = options.Date.empty() ? DateDuJour() : options.Date;
+    t.Section("HEADER");
+    t.Cle("Version", std::string(kVersionFichier));
+    t.Cle("DateC", DocFormat::TexteVersLigne(date));
+    t.Cle("DateMod", DocFormat::TexteVersLigne(date));
+    t.Fin();
+    EcritMain(t, doc.PropFich);
+    for (std::size_t n = 0; n < surfaces.size(); ++n)
+        EcritSurface(t, *doc.Surface(surfaces[n]), static_cast<int>(n));
+    EcritSoudures(t, doc, nouvel);
+    EcritVues(t, doc.StockFen);
+    EcritGrille(t, doc.DefGrille);
+    EcritOptions(t, doc);
+    EcritCotes(t, doc);
+    EcritPoids(t, doc, nouvel);
+    EcritReperes(t, "REPERES", doc.ListReperes);
+    EcritReperes(t, "ENVAHISEMENT", doc.ListReperesEnv);
+    return t.Prend();
+}
+
+std::string OctetsDocument(const Document& doc, const std::vector<int>& surfaces, const TOptionsEcriture& options) {
+    DBG_SCOPE("DocWriter.OctetsDocument");
+    std::string octets;
+    bool ascii = true;
+    for (const std::string& l : LignesDocument(doc, surfaces, options)) {
+        octets += Encodage::Utf8VersWindows1252(l);
+        octets += "\r\n";
+    }
+    for (char c : octets) ascii = ascii && static_cast<unsigned char>(c) < 0x80;
+    // The reader takes a file that is valid UTF-8 as UTF-8: Windows-1252 text
+    // that happens to look like it (as "Ã©" does) gets a last line, outside
+    // every section, that UTF-8 cannot hold.
+    if (!ascii && Encodage::EstUtf8Valide(octets)) octets += "Windows-1252 \xA4\r\n";
+    return octets;
+}
+
+void EcritDocument(const Document& doc, const std::vector<int>& surfaces, const std::string& fichier,
+                   const TOptionsEcriture& options) {
+    DBG_SCOPE("DocWriter.EcritDocument");
+    EcritFichierAtomique(fichier, OctetsDocument(doc, surfaces, options));
+}
+
+void EcritDocument(const Document& doc, const std::vector<std::string>& surfaces, const std::string& fichier,
+                   const TOptionsEcriture& options) {
+    EcritDocument(doc, IndicesDepuisTextes(doc, surfaces), fichier, options);
+}
+
+namespace {
+
+// Closes and removes the temporary file unless it was renamed.
+class FichierTemporaire {
+public:
+    explicit FichierTemporaire(std::string modele) : chemin_(std::move(modele)) {
+        fd_ = ::mkstemp(chemin_.data());
+        if (fd_ < 0) chemin_.clear();
+    }
+    ~FichierTemporaire() {
+        if (fd_ >= 0) ::close(fd_);
+        if (!chemin_.empty()) ::unlink(chemin_.c_str());
+    }
+    FichierTemporaire(const FichierTemporaire&) = delete;
+    FichierTemporaire& operator=(const FichierTemporaire&) = delete;
+
+    int fd() const { return fd_; }
+    const std::string& chemin() const { return chemin_; }
+    // Closes the descriptor; false (errno set) when the close reports an error.
+    bool Ferme() {
+        const int fd = fd_;
+        fd_ = -1;
+        return ::close(fd) == 0;
+    }
+    void Garde() { chemin_.clear(); }
+
+private:
+    std::string chemin_;
+    int fd_ = -1;
+};
+
+std::string Raison(int err) { return std::strerror(err); }
+
+}  // namespace
+
+void EcritFichierAtomique(const std::string& fichier, std::string_view octets) {
+    DBG_SCOPE("DocWriter.EcritFichierAtomique");
+    namespace fs = std::filesystem;
+    if (fichier.empty()) throw TErreurEcriture(fichier, "le document n'a pas de nom de fichier");
+
+    // Through a symbolic link, the file it names is the one replaced.
+    fs::path cible(fichier);
+    std::error_code ec;
+    for (int n = 0; n < 40 && fs::is_symlink(cible, ec); ++n) {
+        const fs::path lien = fs::read_symlink(cible, ec);
+        if (ec) break;
+        cible = lien.is_absolute() ? lien : cible.parent_path() / lien;
+    }
+    const fs::path dossier = cible.has_parent_path() ? cible.parent_path() : fs::path(".");
+
+    struct stat st {};
+    mode_t mode = 0;
+    if (::stat(cible.c_str(), &st) == 0) {
+        if (S_ISDIR(st.st_mode)) throw TErreurEcriture(fichier, Raison(EISDIR));
+        mode = st.st_mode & 07777;
+    } else {
+        const mode_t masque = ::umask(0);
+        ::umask(masque);
+        mode = 0666 & ~masque;
+    }
+
+    std::string cache(1, '.');  // a hidden name beside the target
+    cache += cible.filename().string();
+    cache += ".XXXXXX";
+    FichierTemporaire temp((dossier / cache).string());
+    if (temp.fd() < 0) throw TErreurEcriture(fichier, Raison(errno));
+    ::fchmod(temp.fd(), mode);
+
+    const char* p = octets.data();
+    std::size_t reste = octets.size();
+    while (reste > 0) {
+        const ssize_t n = ::write(temp.fd(), p, reste);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            throw TErreurEcriture(fichier, Raison(errno));
+        }
+        p += n;
+        reste -= static_cast<std::size_t>(n);
+    }
+    if (::fsync(temp.fd()) != 0) throw TErreurEcriture(fichier, Raison(errno));
+    if (!temp.Ferme()) throw TErreurEcriture(fichier, Raison(errno));
+    if (::rename(temp.chemin().c_str(), cible.c_str()) != 0) throw TErreurEcriture(fichier, Raison(errno));
+    temp.Garde();
+
+    // The new directory entry reaches the disk too (best effort).
+    const int d = ::open(dossier.c_str(), O_RDONLY | O_DIRECTORY);
+    if (d >= 0) {
+        ::fsync(d);
+        ::close(d);
+    }
+}
+
+}  // namespace DocWriter

@@ -1,0 +1,841 @@
+#include "app/doc/GestFich.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <memory>
+#include <string_view>
+#include <system_error>
+#include <unordered_set>
+
+#include "app/doc/DocFormat.h"
+#include "app/texts/Chaines.h"
+#include "app/texts/FichierStr.h"
+#include "model/Debug.h"
+#include "model/Document.h"
+#include "model/Nurbs.h"
+#include "model/UiPort.h"
+#include "model/Update.h"
+
+namespace GestFich {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+TFenetres& FenetresMut() {
+    static TFenetres f;
+    return f;
+}
+
+std::string Titre(const std::string& fichier) {
+    return fichier.empty() ? std::string("Corvane Shaper")
+                           : "Corvane Shaper - " + fs::path(fichier).filename().string();
+}
+
+void Caption(const std::string& fichier) {
+    if (Fenetres().Caption) Fenetres().Caption(Titre(fichier));
+}
+
+std::string CheminAbsolu(const std::string& nom) {
+    std::error_code ec;
+    const fs::path p = fs::absolute(nom, ec);
+    return ec ? nom : p.lexically_normal().string();
+}
+
+void Statut(std::string_view texte) { Ui::ui().writeStatusBar(3, texte); }
+
+class Sablier {
+public:
+    Sablier() { Ui::ui().setHourglass(true); }
+    ~Sablier() { Ui::ui().setHourglass(false); }
+    Sablier(const Sablier&) = delete;
+    Sablier& operator=(const Sablier&) = delete;
+};
+
+// Thrown to end the reading at once (the message is already shown).
+struct Interruption {};
+
+template <class T>
+void DonneAutre(T& v, float autre) {
+    if constexpr (requires { v.Autre; }) v.Autre = autre;
+}
+
+// A section found in the file: its first line and its line count.
+struct Sect {
+    int p = 0;
+    int n = 0;
+};
+
+class Lecteur {
+public:
+    Lecteur(Document& doc, bool auDemarrage) : doc_(doc), auDemarrage_(auDemarrage) {}
+    TResultatLecture Lit(const std::string& nom);
+
+private:
+    // ---- Reports -------------------------------------------------------------
+    void Erreur(const std::string& message, int code, const std::string& valeur) {
+        ++erreurs_;
+        Debug::DbgMsgStr(Debug::erFichier, "OuvrirFichier", code, {valeur});
+        Ui::ui().showMessage(message);
+    }
+    [[noreturn]] void Interrompt(const std::string& message, int code, const std::string& valeur) {
+        Erreur(message, code, valeur);
+        throw Interruption{};
+    }
+
+    // ---- Typed reads of one key ------------------------------------------------
+    bool Section(std::string_view nom, Sect& s) const { return f_.ChercheSection(nom, s.p, s.n); }
+    std::string Val(std::string_view cle, const Sect& s, std::string_view defaut = {}) {
+        return f_.LitValeur(cle, defaut, s.p, s.n);
+    }
+    int Ent(std::string_view cle, int defaut, const Sect& s) { return f_.LitEntier(cle, defaut, s.p, s.n); }
+    bool Bool(std::string_view cle, bool defaut, const Sect& s) { return f_.LitBooleen(cle, defaut, s.p, s.n); }
+    double Re(std::string_view cle, double defaut, const Sect& s) {
+        double v = defaut;
+        return DocFormat::LitReel(f_.LitValeur(cle, {}, s.p, s.n), v) ? v : defaut;
+    }
+    float Si(std::string_view cle, float defaut, const Sect& s) {
+        float v = defaut;
+        return DocFormat::LitSimple(f_.LitValeur(cle, {}, s.p, s.n), v) ? v : defaut;
+    }
+    bool Version(std::string_view op, std::string_view v) const {
+        const int c = DocFormat::CompareVersion(version_, v);
+        if (op == "<") return c < 0;
+        if (op == "<=") return c <= 0;
+        if (op == ">=") return c >= 0;
+        return c > 0;
+    }
+    // The keys present in a section, lower case (keys compare ignoring case).
+    std::unordered_set<std::string> Cles(const Sect& s) const;
+
+    // ---- Sections --------------------------------------------------------------
+    void LitEntete();
+    void LitMain();
+    void LitSurfaces();
+    bool LitSurface(int n, const Sect& s);
+    void LitPoint(std::string_view cle, const Sect& s, int champs, double* v);
+    void LitSoudures();
+    void LitVues();
+    void LitVue(std::string_view cle, int vue, int champs, const Sect& s, int code, bool message);
+    void LitGrille();
+    int LitListe(std::string_view cle, std::string_view libelle, TListeGrille& l, const Sect& s, int code);
+    void LitOptions();
+    void LitCotes();
+    void LitCharges();
+    template <class R>
+    void LitReperes(std::string_view section, std::string_view libelle, std::vector<R>& liste);
+    void Evalue();
+
+    Document& doc_;
+    bool auDemarrage_;
+    TfichierStr f_;
+    std::string version_;
+    bool vide_ = true;    // the document held no surface: it takes the file's name, properties, grid, views
+    int base_ = 0;        // index of the first surface of the file in the document
+    int lues_ = 0;        // surfaces of the file taken in
+    bool coupe_ = false;  // surfaces of the file were left out
+    int erreurs_ = 0;
+};
+
+std::unordered_set<std::string> Lecteur::Cles(const Sect& s) const {
+    std::unordered_set<std::string> r;
+    const auto& l = f_.Lignes();
+    const int fin = std::min(s.p + s.n - 1, static_cast<int>(l.size()));
+    for (int i = std::max(s.p, 0); i < fin; ++i) {
+        const std::string& t = l[static_cast<std::size_t>(i)];
+        if (t.size() >= 2 && t.front() == '[' && t.back() == ']')
+            r.insert(Chaines::MinusculesAscii(std::string_view(t).substr(1, t.size() - 2)));
+    }
+    return r;
+}
+
+TResultatLecture Lecteur::Lit(const std::string& nom) {
+    DBG_SCOPE("GestFich.OuvrirFichier");
+    Sablier sablier;
+    TResultatLecture r;
+    Statut("Ouverture du fichier");
+    if (!f_.ChargeFichier(nom)) {
+        Statut("");
+        return r;
+    }
+    if (doc_.NbSurf() >= kMaxSurfaces) {
+        Ui::ui().showMessage("Nombre maximum de Surfaces ouvertes atteint");
+        Statut("");
+        return r;
+    }
+    r.Charge = true;
+    vide_ = doc_.NbSurf() == 0;
+    base_ = doc_.NbSurf();
+    if (vide_) {
+        doc_.NomFichier = CheminAbsolu(nom);
+        Caption(doc_.NomFichier);
+    }
+
+    bool interrompu = false;
+    try {
+        LitEntete();
+        LitMain();
+        LitSurfaces();
+        LitSoudures();
+        LitVues();
+        LitGrille();
+        LitOptions();
+        LitCotes();
+        f_.AjouteSection("");
+        LitCharges();
+        f_.AjouteSection("");
+        LitReperes("REPERES", "REPERES", doc_.ListReperes);
+        f_.AjouteSection("");
+        LitReperes("ENVAHISEMENT", "POINTS_ENV", doc_.ListReperesEnv);
+    } catch (const Interruption&) {
+        interrompu = true;
+    } catch (const std::exception& e) {
+        interrompu = true;
+        Erreur(std::string("Erreur de lecture du fichier : ") + e.what(), 99, nom);
+    }
+    Statut("Fin Fichier");
+    f_ = TfichierStr();
+
+    r.Complet = vide_ && !interrompu && !coupe_;
+    r.Erreurs = erreurs_;
+    if (r.Complet) {
+        doc_.MarquerEnregistre();
+        doc_.PeutFermer = true;
+    } else {
+        if (vide_) {
+            // What was read must not replace the file under its name.
+            doc_.NomFichier.clear();
+            Caption(doc_.NomFichier);
+            Ui::ui().showMessage("La lecture du fichier " + nom +
+                                 " n'a pas pu reprendre tout le dessin. Ce qui a été lu est ouvert sans nom, "
+                                 "pour que l'enregistrement ne remplace pas le fichier : utilisez "
+                                 "« Enregistrer sous » pour le garder.");
+        }
+        doc_.MarquerModifie();
+    }
+    try {
+        Evalue();
+    } catch (const std::exception& e) {
+        Debug::DbgMsgStr(Debug::erDivers, "GestFich.OuvrirFichier", 100, {e.what()});
+    }
+    if (r.Complet) AddRecentFile(doc_);
+    Statut("");
+    return r;
+}
+
+void Lecteur::Evalue() {
+    DBG_SCOPE("GestFich.Evalue");
+    ObjCom::MajSurface(doc_, false, -1);
+    ObjCom::MajCoupesSurface(doc_);
+    for (int i = 0; i < doc_.NbSurf(); ++i)
+        if (TSurface* s = doc_.SurfaceNurbs(i)) {
+            s->Net.AffLignes = true;
+            s->Net.AffColonnes = true;
+            s->Net.LigneAffichee = -1;
+            s->Net.ColonneAffichee = -1;
+        }
+    if (doc_.Aff.MeCarene && !auDemarrage_ && Fenetres().ReinitialisePointsActifs)
+        Fenetres().ReinitialisePointsActifs();
+    for (int i = 0; i < doc_.NbSurf(); ++i) {
+        const TEntity* s = doc_.Surface(i);
+        if (s->Visible != 0 && s->Verrou == 0) {
+            ObjCom::ChangeCurrentPC(doc_, i, 0, 0);
+            break;
+        }
+    }
+    if (!auDemarrage_) ObjCom::MajFenetresPC(doc_);
+    Statut("Maj Min / Max");
+    ObjCom::MajMinMaxAllNet(doc_, false);
+}
+
+// ---- HEADER, MAIN ------------------------------------------------------------------
+
+void Lecteur::LitEntete() {
+    DBG_SCOPE("GestFich.LitEntete");
+    Statut("Lecture du header");
+    Sect s;
+    if (!Section("HEADER", s)) return;
+    version_ = Val("Version", s);
+    Val("DateC", s);
+    Val("DateMod", s);
+    if (version_ == "1.01" || version_ == "1.02") f_.VirguleEnPoint();
+}
+
+void Lecteur::LitMain() {
+    DBG_SCOPE("GestFich.LitMain");
+    Sect s;
+    if (!vide_ || !Section("MAIN", s)) return;
+    TPropFich& p = doc_.PropFich;
+    auto texte = [&](std::string_view cle, std::size_t n) {
+        return ObjCom::Tronque(DocFormat::LigneVersTexte(Val(cle, s)), n);
+    };
+    p.Titre = texte("Titre", TPropFich::kLongTitre);
+    p.Type = texte("Type", TPropFich::kLongTitre);
+    p.Archi = texte("Archi", TPropFich::kLongTitre);
+    if (Version(">", "1.08"))
+        p.Societe = texte("Societe", TPropFich::kLongTitre);
+    else
+        p.Societe.clear();
+    p.Version = texte("Version", TPropFich::kLongVersion);
+    p.Date = texte("Date", TPropFich::kLongDate);
+    p.Comment.clear();
+    const std::string_view sep = Version(">", "1.08") ? Chaines::kSeparateurCommentaire : std::string_view(";");
+    std::string c = DocFormat::LigneVersTexte(Val("Comment", s));
+    for (std::size_t k = c.find(sep); k != std::string::npos; k = c.find(sep)) {
+        p.Comment.push_back(c.substr(0, k));
+        c.erase(0, k + sep.size());
+    }
+}
+
+// ---- Surfaces ----------------------------------------------------------------------
+
+void Lecteur::LitSurfaces() {
+    DBG_SCOPE("GestFich.LitSurfaces");
+    for (int n = 0;; ++n) {
+        Sect s;
+        if (!Section("SURF" + std::to_string(n), s)) break;
+        if (doc_.NbSurf() >= kMaxSurfaces) {
+            Erreur("Nombre maximum de Surfaces ouvertes atteint", 3, std::to_string(n));
+            coupe_ = true;
+            break;
+        }
+        if (!LitSurface(n, s)) {
+            coupe_ = true;
+            break;
+        }
+        ++lues_;
+    }
+    if (doc_.FormeAffichee && Fenetres().RafraichirListePC) Fenetres().RafraichirListePC();
+}
+
+void Lecteur::LitPoint(std::string_view cle, const Sect& s, int champs, double* v) {
+    std::string reste = Val(cle, s);
+    std::string champ;
+    for (int k = 0; k < champs; ++k)
+        if (!DocFormat::ProchainChamp(reste, champ) || !DocFormat::LitReel(champ, v[k]))
+            Interrompt("Erreur de lecture du fichier; Vertex - Str = " + reste, 1, std::string(cle));
+}
+
+bool Lecteur::LitSurface(int n, const Sect& s) {
+    DBG_SCOPE("GestFich.LitSurface");
+    const std::string ns = std::to_string(n);
+    Statut("Lecture de la surface " + ns);
+    Debug::DbgMsgI(Debug::waTrace, "OuvrirFichier", n, {s.p, s.n});
+    const int index = doc_.NbSurf();
+
+    const std::string type = Version(">=", "1.07") ? Val("Type", s, "SNURBS") : std::string("SNURBS");
+    const std::string nom = ObjCom::Tronque(DocFormat::LigneVersTexte(Val("Nom", s)), kLongNomSurface);
+    Val("Num", s);
+    auto refuse = [&](const std::string& pourquoi) {
+        Erreur("Erreur de lecture du fichier; " + pourquoi + " - Surf" + ns + " (" + nom + ")", 0, pourquoi);
+        return false;
+    };
+
+    std::unique_ptr<TEntity> e;
+    TSurface* nurbs = nullptr;
+    int nbl = 0, nbc = 0;
+    if (type == "SNURBS") {
+        auto t = std::make_unique<TSurface>(index, doc_.Precision, doc_.DefGrille);
+        nurbs = t.get();
+        e = std::move(t);
+    } else if (type == "MESH") {
+        nbl = Ent("NbL", 0, s);
+        nbc = Ent("NbC", 0, s);
+        if (nbl < 0 || nbc < 0 || nbl >= kMaxCoteMaillage || nbc >= kMaxCoteMaillage)
+            return refuse("NbL = " + std::to_string(nbl) + ", NbC = " + std::to_string(nbc) +
+                          " hors limites pour une surface MESH (0 à " + std::to_string(kMaxCoteMaillage - 1) + ")");
+        e = std::make_unique<TDXFSurface>(index, nbl + 1, nbc + 1, doc_.DefGrille);
+    } else {
+        return refuse("Type de surface inconnu \"" + type + "\"");
+    }
+    e->SetNom(nom);
+    e->Calculee = 0;
+
+    e->Couleur = Ent("Coul", 0, s);
+    e->Alpha = Re("Alpha", 1.0, s);
+    e->Ambient = Si("Ambient", 0.0f, s);
+    e->Specular = Si("Specular", 0.0f, s);
+    e->Shininess = Si("Shininess", 0.0f, s);
+    e->Emission = Si("Emission", 0.0f, s);
+    if (Version("<=", "1.07"))
+        e->Orientation = Bool("StabNeg", e->Orientation == 0, s) ? 0 : 1;
+    else
+        e->Orientation = Bool("Orientation", true, s) ? 1 : 0;
+    e->Jonction = Bool("JonctionSym", true, s) ? 1 : 0;
+    Bool("CG", true, s);
+    e->TypePoids = Ent("TypePoids", tpFixe, s);
+    if (e->TypePoids < tpEpaisseur || e->TypePoids > tpVolume) {
+        Erreur("Erreur de lecture du fichier : SURF" + ns + "/TypePoids - Str = " + f_.DerniereValeur(), 3,
+               f_.DerniereValeur());
+        e->TypePoids = tpFixe;
+    }
+    e->Epaisseur = Re("Epaisseur", 0.0, s);
+    e->Densite = Re("Densite", 0.0, s);
+    e->PoidsParM2 = Re("PoidsParM2", 0.0, s);
+    e->Poids.Masse = Re("Poids", 0.0, s);
+
+    if (nurbs) {
+        TNet& net = nurbs->Net;
+        const int l = Ent("NbL", 0, s), c = Ent("NbC", 0, s);
+        if (l < 1 && c < 1) {
+            Erreur("Erreur de lecture du fichier; NbVxi & NbVxj <=0 - Surf" + ns, 0, ns);
+            return false;
+        }
+        if (l < 1 || c < 1 || l > kMaxNetSize || c > kMaxNetSize)
+            return refuse("NbL = " + std::to_string(l) + ", NbC = " + std::to_string(c) + " hors limites (1 à " +
+                          std::to_string(kMaxNetSize) + ")");
+        net.NbL = l;
+        net.NbC = c;
+        for (int i = 0; i < l; ++i)
+            for (int j = 0; j < c; ++j) {
+                double v[4];
+                LitPoint("V_" + std::to_string(i) + "_" + std::to_string(j), s, 4, v);
+                net.TabPC[i][j] = {v[0], v[1], v[2], v[3]};
+            }
+        // Orders the evaluation accepts: 2 .. 7, and order + points + 1 knots at most.
+        const int lf = Ent("LFlex", 3, s), cf = Ent("CFlex", 3, s);
+        const int lfc = std::clamp(lf, 2, std::min(kMaxOrder, kMaxKnots - 1 - l));
+        const int cfc = std::clamp(cf, 2, std::min(kMaxOrder, kMaxKnots - 1 - c));
+        if (lfc != lf || cfc != cf)
+            Erreur("Erreur de lecture du fichier; ordres LFlex = " + std::to_string(lf) + ", CFlex = " +
+                       std::to_string(cf) + " ramenés à " + std::to_string(lfc) + ", " + std::to_string(cfc) +
+                       " - Surf" + ns + " (" + nom + ")",
+                   3, ns);
+        net.LFlex = lfc;
+        net.CFlex = cfc;
+    } else {
+        for (int i = 0; i <= nbl; ++i)
+            for (int j = 0; j <= nbc; ++j) {
+                double v[3];
+                LitPoint("V_" + std::to_string(i) + "_" + std::to_string(j), s, 3, v);
+                e->Points[i][j] = {v[0], v[1], v[2]};
+            }
+    }
+
+    e->Visible = Bool("Visible", true, s) ? 1 : 0;
+    e->Verrou = Bool("Verrou", false, s) ? 1 : 0;
+    e->Sym = Bool("Sym", true, s) ? 1 : 0;
+    e->Calc = Bool("Calc", true, s) ? 1 : 0;
+    e->Voile = Bool("Voile", false, s) ? 1 : 0;
+
+    TPlanSym& f = e->PlanSym;
+    f.RAZ();
+    const std::string plan = Val("PlanS", s);
+    std::string reste = plan, champ;
+    double v[12];
+    bool ok = true;
+    for (double& x : v) ok = ok && DocFormat::ProchainChamp(reste, champ) && DocFormat::LitReel(champ, x);
+    if (ok) {
+        f.Origin = {v[0], v[1], v[2]};
+        f.Axis1 = {v[3], v[4], v[5]};
+        f.Axis2 = {v[6], v[7], v[8]};
+        f.Axis3 = {v[9], v[10], v[11]};
+    } else {
+        Erreur("Erreur de lecture du fichier SURF/PlanS - Str =" + plan, 2, plan);
+        f.RAZ();
+    }
+    f.MajEquation();
+
+    doc_.AjouteSurface(std::move(e));
+    return true;
+}
+
+// ---- Welds -------------------------------------------------------------------------
+
+void Lecteur::LitSoudures() {
+    DBG_SCOPE("GestFich.LitSoudures");
+    Statut("Lecture des soudures");
+    Sect s;
+    if (!Section("SOUDES", s)) return;
+    const std::unordered_set<std::string> cles = Cles(s);
+    auto present = [&](const std::string& cle) { return cles.count(Chaines::MinusculesAscii(cle)) != 0; };
+    // Each group and each point takes at least one line of the section.
+    const int nbGp = std::clamp(Ent("NbGp", 0, s), 0, s.n);
+    int ignores = 0;
+    for (int k = 0; k < nbGp; ++k) {
+        const std::string ks = std::to_string(k);
+        if (!present("GpS_" + ks)) continue;
+        const int nb = std::clamp(Ent("GpS_" + ks, 0, s), 0, s.n);
+        TListPC groupe;
+        for (int m = 0; m < nb; ++m) {
+            const std::string v = Val("V_" + ks + "_" + std::to_string(m), s);
+            std::string reste = v, champ;
+            int t[3];
+            bool ok = true;
+            for (int& x : t) ok = ok && DocFormat::ProchainChamp(reste, champ) && DocFormat::LitEntier(champ, x);
+            if (!ok) {
+                Erreur("Erreur de lecture du fichier : SOUDES - Str =" + v, 4, v);
+                break;
+            }
+            const int surf = t[0], i = std::max(t[1], 0), j = std::max(t[2], 0);
+            const TSurface* n = surf >= 0 && surf < lues_ ? doc_.SurfaceNurbs(base_ + surf) : nullptr;
+            if (!n || i >= n->Net.NbL || j >= n->Net.NbC) {
+                ++ignores;
+                continue;
+            }
+            groupe.Add({base_ + surf, i, j});
+        }
+        if (!groupe.empty()) doc_.AjouteSoudure(groupe);
+    }
+    if (ignores > 0)
+        Erreur("Erreur de lecture du fichier : SOUDES - " + std::to_string(ignores) +
+                   " point(s) soudé(s) sur une surface, une ligne ou une colonne inexistante, ignoré(s)",
+               5, std::to_string(ignores));
+}
+
+// ---- Views, grid, options --------------------------------------------------------------
+
+void Lecteur::LitVue(std::string_view cle, int vue, int champs, const Sect& s, int code, bool message) {
+    const std::string v = Val(cle, s);
+    std::string reste = v, champ;
+    int ix[2] = {0, 0};
+    float fx[4] = {0, 0, 0, 0};
+    bool ok = true;
+    for (int& x : ix) ok = ok && DocFormat::ProchainChamp(reste, champ) && DocFormat::LitEntier(champ, x);
+    for (int k = 0; k < champs - 2; ++k)
+        ok = ok && DocFormat::ProchainChamp(reste, champ) && DocFormat::LitSimple(champ, fx[k]);
+    TStockValues& sv = doc_.StockFen.Vues[static_cast<std::size_t>(vue)];
+    if (!ok) {
+        // An absent key takes the reset values without a message.
+        if (message && !v.empty())
+            Erreur("Erreur de lecture du fichier : VUES/" + std::string(cle) + " - Str = " + v, code, v);
+        else
+            Debug::DbgMsgStr(Debug::erFichier, "OuvrirFichier", code, {v});
+        ix[0] = ix[1] = 0;
+        fx[0] = vue == TStockFen::Studio ? 10.0f : 100.0f;
+        fx[1] = fx[2] = fx[3] = 0.0f;
+    }
+    sv.OrigX = ix[0];
+    sv.OrigY = ix[1];
+    sv.Echelle = fx[0];
+    if (champs == 6) {
+        sv.Angle1 = fx[1];
+        sv.Angle2 = fx[2];
+        DonneAutre(sv, fx[3]);
+    }
+}
+
+void Lecteur::LitVues() {
+    DBG_SCOPE("GestFich.LitVues");
+    Statut("Lecture des vues");
+    Sect s;
+    if (!vide_ || !Section("VUES", s)) return;
+    LitVue("Se", TStockFen::Section, 3, s, 6, true);
+    LitVue("Pl", TStockFen::Plan, 3, s, 8, true);
+    LitVue("Pf", TStockFen::Profil, 3, s, 10, true);
+    LitVue("Pe", TStockFen::Perspective, 6, s, 12, true);
+    LitVue("St", TStockFen::Studio, 6, s, 14, false);
+    if (!auDemarrage_ && Fenetres().AppliqueVues) Fenetres().AppliqueVues();
+}
+
+int Lecteur::LitListe(std::string_view cle, std::string_view libelle, TListeGrille& l, const Sect& s, int code) {
+    const std::string v = Val(cle, s);
+    std::string reste = v, champ;
+    int n = 0;
+    while (DocFormat::ProchainChamp(reste, champ) && !champ.empty()) {
+        if (n == kMaxLignesGrille) {
+            Erreur("Erreur de lecture du fichier : " + std::string(libelle) + " - plus de " +
+                       std::to_string(kMaxLignesGrille) + " valeurs, les suivantes sont ignorées",
+                   code, v);
+            break;
+        }
+        double x = 0.0;
+        if (!DocFormat::LitReel(champ, x)) {
+            Erreur("Erreur de lecture du fichier : " + std::string(libelle) + " - Str = " + v, code, v);
+            break;
+        }
+        l.Val[static_cast<std::size_t>(++n)] = x;
+    }
+    return n;
+}
+
+void Lecteur::LitGrille() {
+    DBG_SCOPE("GestFich.LitGrille");
+    Statut("Lecture de la grille");
+    Sect s;
+    if (!vide_ || !Section("GRILLE", s)) return;
+    TDefGrille& g = doc_.DefGrille;
+    g.SecScind = std::clamp(Ent("NumSc", g.SecScind, s), 0, kMaxLignesGrille);
+    g.NbSec = LitListe("LSe", "GRILLE/LSE", g.Sec, s, 16);
+    g.NbLE = LitListe("LLe", "GRILLE/LLE", g.LE, s, 18);
+    g.NbLongit = LitListe("LLg", "GRILLE/LLg", g.Longit, s, 20);
+    const int nd = LitListe("LDg", "GRILLE/LDg", g.DiagPos, s, 22);
+    const int na = LitListe("LDgA", "GRILLE/LDgA", g.DiagAngle, s, 24);
+    g.NbDiag = std::min(nd, na);
+    if (nd != na)
+        Erreur("Erreur de lecture du fichier : GRILLE - " + std::to_string(nd) + " positions de diagonales (LDg) et " +
+                   std::to_string(na) + " angles (LDgA) : " + std::to_string(g.NbDiag) + " diagonale(s) gardée(s)",
+               24, std::to_string(nd));
+    for (int i = 1; i <= g.NbLongit; ++i)
+        g.LongitNeg.Val[static_cast<std::size_t>(i)] = -g.Longit.Val[static_cast<std::size_t>(i)];
+    Grille::MinMaxGrille(g);
+    // The surfaces were made before the grid was known: their cut tables follow it now.
+    for (auto& e : doc_.Surfaces) {
+        e->CreateTabCoupes(g);
+        e->SecFait = e->LEFait = e->LongFait = e->DiagFait = 0;
+    }
+}
+
+void Lecteur::LitOptions() {
+    DBG_SCOPE("GestFich.LitOptions");
+    Statut("Lecture des options");
+    Sect s;
+    if (!vide_ || !Section("OPTIONS", s)) return;
+    static constexpr const char* cles[] = {"ImSe", "ImPl", "ImPf", "ImPe"};
+    static constexpr const char* messages[] = {"Erreur de lecture ImSe - Str = ", "Erreur de lecture ImPl - Str = ",
+                                               "Erreur de lecture ImpPf - Str = ", "Erreur de lecture ImpPe - Str = "};
+    bool image = false;
+    for (int k = 0; k < 4; ++k) {
+        TFondFichier& f = doc_.StockFen.Vues[static_cast<std::size_t>(k)].Fond;
+        const std::string v = Val(cles[k], s);
+        f = TFondFichier{};
+        if (v.empty()) {
+            // No key: no picture.
+        } else if (version_ == "1.01") {
+            f.Fichier = v;
+        } else {
+            std::string reste = v, champ;
+            int a = 0, x = 0, y = 0;
+            bool ok = DocFormat::ProchainChamp(reste, champ);
+            if (ok) f.Fichier = DocFormat::ChampVersTexte(champ);
+            ok = ok && DocFormat::ProchainChamp(reste, champ) && DocFormat::LitEntier(champ, a) && a >= 0 && a <= 255;
+            if (ok) f.Ajuste = static_cast<std::uint8_t>(a);
+            ok = ok && DocFormat::ProchainChamp(reste, champ) && DocFormat::LitEntier(champ, x);
+            if (ok) f.Largeur = x;
+            ok = ok && DocFormat::ProchainChamp(reste, champ) && DocFormat::LitEntier(champ, y);
+            if (ok) f.Hauteur = y;
+            if (!ok) Erreur(messages[k] + v, 26 + 2 * k, v);
+        }
+        image = image || !f.Fichier.empty();
+    }
+    if (!auDemarrage_ && Fenetres().AppliqueFonds) Fenetres().AppliqueFonds();
+    if (image && Fenetres().ActiveFonds) Fenetres().ActiveFonds();
+
+    for (int k = 0; k < 4; ++k) {
+        const std::string cle = "VueP" + std::to_string(k);
+        const std::string v = Val(cle, s);
+        if (v.empty()) continue;
+        TVueSauvee& vs = doc_.VuesSauvees[static_cast<std::size_t>(k)];
+        std::string reste = v, champ;
+        bool ok = DocFormat::ProchainChamp(reste, champ) && DocFormat::LitEntier(champ, vs.OrigX);
+        ok = ok && DocFormat::ProchainChamp(reste, champ) && DocFormat::LitEntier(champ, vs.OrigY);
+        ok = ok && DocFormat::ProchainChamp(reste, champ) && DocFormat::LitSimple(champ, vs.Echelle);
+        ok = ok && DocFormat::ProchainChamp(reste, champ) && DocFormat::LitSimple(champ, vs.Angle1);
+        ok = ok && DocFormat::ProchainChamp(reste, champ) && DocFormat::LitSimple(champ, vs.Angle2);
+        if (ok)
+            vs.Sauvee = true;
+        else
+            Erreur("Erreur de lecture du fichier : OPTIONS/" + cle + " - Str = " + v, 34, v);
+    }
+}
+
+// ---- Dimensions ---------------------------------------------------------------------------
+
+void Lecteur::LitCotes() {
+    DBG_SCOPE("GestFich.LitCotes");
+    Sect s;
+    if (!Section("COTES", s)) return;
+    Statut("Lecture des cotes");
+    for (int k = 1; k <= s.n; ++k) {
+        const std::string v = Val("Ct_" + std::to_string(k), s);
+        if (v.empty()) break;
+        std::string reste = v, champ;
+        if (!DocFormat::ProchainChamp(reste, champ)) {
+            Erreur("Erreur de lecture du fichier : COTES - Str = " + v, 36, v);
+            continue;
+        }
+        TCote c;
+        c.Kind = DocFormat::ChampVersTexte(champ);
+        if (c.Kind == "Metre" || c.Kind == "Mètre") {
+            c.Mesure = TMetre();
+        } else if (c.Kind == "Rayon") {
+            c.Mesure = TMetreCercle();
+        } else if (c.Kind == "Angle") {
+            c.Mesure = TMetreAngle();
+            c.Mesure.NbPts = 2;
+        } else {
+            continue;
+        }
+        bool ok = DocFormat::ProchainChamp(reste, champ);
+        if (ok) c.Text = DocFormat::ChampVersTexte(champ);
+        ok = ok && DocFormat::ProchainChamp(reste, champ);
+        if (ok) c.Mesure.View = champ == "Plan" ? 1 : champ == "Profile" ? 2 : 0;
+        for (TVertex3f* p : {&c.Mesure.P1, &c.Mesure.P3, &c.Mesure.P2})
+            for (double* x : {&p->X, &p->Y, &p->Z})
+                ok = ok && DocFormat::ProchainChamp(reste, champ) && DocFormat::LitReel(champ, *x);
+        if (!ok) {
+            Erreur("Erreur de lecture du fichier : COTES - Str = " + v, 36, v);
+            continue;
+        }
+        doc_.ListCotes.push_back(std::move(c));
+    }
+}
+
+// ---- Weights, marks, flooding points -------------------------------------------------------
+
+void Lecteur::LitCharges() {
+    DBG_SCOPE("GestFich.LitCharges");
+    Statut("Lecture des charges");
+    Sect s;
+    if (!Section("BALLAST", s)) return;
+    const std::unordered_set<std::string> cles = Cles(s);
+    int detaches = 0;
+    for (int k = 1; k <= s.n / 2; ++k) {
+        const std::string cle = "Bl_" + std::to_string(k);
+        if (!cles.count(Chaines::MinusculesAscii(cle))) continue;
+        const std::string v = Val(cle, s);
+        std::string reste = v, champ;
+        while (DocFormat::AUnChamp(reste)) {
+            TPoids p;
+            bool ok = DocFormat::ProchainChamp(reste, champ);
+            if (ok) p.Nom = DocFormat::ChampVersTexte(champ);
+            for (double* x : {&p.Masse, &p.X, &p.Y, &p.Z})
+                ok = ok && DocFormat::ProchainChamp(reste, champ) && DocFormat::LitReel(champ, *x);
+            ok = ok && DocFormat::ProchainChamp(reste, champ) && DocFormat::LitEntier(champ, p.Surf);
+            if (!ok) Interrompt("Erreur de lecture du fichier : BALLAST - Str = " + v, 38, v);
+            if (p.Nom == "TOTAL") continue;
+            if (p.Surf != -1) {
+                if (p.Surf >= 0 && p.Surf < lues_) {
+                    p.Surf += base_;
+                } else {
+                    p.Surf = -1;
+                    ++detaches;
+                }
+            }
+            doc_.ListPoids.push_back(std::move(p));
+        }
+    }
+    if (detaches > 0)
+        Erreur("Erreur de lecture du fichier : BALLAST - " + std::to_string(detaches) +
+                   " charge(s) attachée(s) à une surface inexistante, gardée(s) sans surface",
+               38, std::to_string(detaches));
+}
+
+template <class R>
+void Lecteur::LitReperes(std::string_view section, std::string_view libelle, std::vector<R>& liste) {
+    DBG_SCOPE("GestFich.LitReperes");
+    Statut(section == "REPERES" ? "Lecture des repères" : "Lecture des points d'envahissement");
+    Sect s;
+    if (!Section(section, s)) return;
+    const std::unordered_set<std::string> cles = Cles(s);
+    for (int k = 1; k <= s.n / 2; ++k) {
+        const std::string cle = "Rep_" + std::to_string(k);
+        if (!cles.count(Chaines::MinusculesAscii(cle))) continue;
+        const std::string v = Val(cle, s);
+        std::string reste = v, champ;
+        while (DocFormat::AUnChamp(reste)) {
+            R r;
+            bool ok = DocFormat::ProchainChamp(reste, champ);
+            if (ok) r.Nom = DocFormat::ChampVersTexte(champ);
+            for (double* x : {&r.X, &r.Y, &r.Z})
+                ok = ok && DocFormat::ProchainChamp(reste, champ) && DocFormat::LitReel(champ, *x);
+            if (!ok) Interrompt("Erreur de lecture du fichier : " + std::string(libelle) + " - Str = " + v, 40, v);
+            liste.push_back(std::move(r));
+        }
+    }
+}
+
+}  // namespace
+
+void InstalleFenetres(TFenetres fenetres) { FenetresMut() = std::move(fenetres); }
+const TFenetres& Fenetres() { return FenetresMut(); }
+
+TResultatLecture OuvrirFichier(Document& doc, const std::string& nom, bool auDemarrage) {
+    try {
+        Lecteur l(doc, auDemarrage);
+        return l.Lit(nom);
+    } catch (const std::exception& e) {
+        // Nothing above lets an error out; this is the last guard.
+        Debug::DbgMsgStr(Debug::erFichier, "OuvrirFichier", 101, {e.what()});
+        Ui::ui().showMessage(std::string("Erreur de lecture du fichier : ") + e.what());
+        return {};
+    }
+}
+
+// ---- Saving -------------------------------------------------------------------------------
+
+std::string EnregistrerFichierAll(Document& doc, int mode) {
+    DBG_SCOPE("GestFich.EnregistrerFichierAll");
+    const std::vector<int> surfaces = DocWriter::ToutesLesSurfaces(doc);
+    if (mode == 1) {
+        // The document keeps its name and saved flag: only a copy is written.
+        try {
+            DocWriter::EcritDocument(doc, surfaces, kNomRecuperation);
+            return CheminAbsolu(kNomRecuperation);
+        } catch (const DocWriter::TErreurEcriture& e) {
+            const std::string repli = (fs::path(Debug::UserDataDir()) / kNomRecuperation).string();
+            try {
+                DocWriter::EcritDocument(doc, surfaces, repli);
+                return repli;
+            } catch (const DocWriter::TErreurEcriture& e2) {
+                throw DocWriter::TErreurEcriture(kNomRecuperation, e.Raison() + " ; " + repli + " : " + e2.Raison());
+            }
+        }
+    }
+    if (doc.NomFichier.empty()) throw DocWriter::TErreurEcriture("", "le document n'a pas de nom de fichier");
+    DocWriter::EcritDocument(doc, surfaces, doc.NomFichier);
+    doc.MarquerEnregistre();
+    doc.PeutFermer = true;
+    return doc.NomFichier;
+}
+
+namespace {
+void MontreErreur(const std::exception& e) { Ui::ui().msgDlg(e.what(), Ui::MsgType::Error, Ui::mbOK); }
+}  // namespace
+
+bool Enregistrer(Document& doc) {
+    DBG_SCOPE("GestFich.Enregistrer");
+    if (doc.NomFichier.empty()) return false;
+    try {
+        EnregistrerFichierAll(doc, 0);
+        return true;
+    } catch (const std::exception& e) {
+        doc.PeutFermer = false;
+        MontreErreur(e);
+        return false;
+    }
+}
+
+bool EnregistrerSous(Document& doc, const std::string& nom) {
+    DBG_SCOPE("GestFich.EnregistrerSous");
+    try {
+        DocWriter::EcritDocument(doc, DocWriter::ToutesLesSurfaces(doc), nom);
+    } catch (const std::exception& e) {
+        doc.PeutFermer = false;
+        MontreErreur(e);
+        return false;
+    }
+    doc.NomFichier = CheminAbsolu(nom);
+    Caption(doc.NomFichier);
+    doc.MarquerEnregistre();
+    doc.PeutFermer = true;
+    AddRecentFile(doc);
+    return true;
+}
+
+// ---- Recent files --------------------------------------------------------------------------
+
+TRecentFiles& RecentFiles() {
+    static TRecentFiles liste;
+    return liste;
+}
+
+void AddRecentFile(const Document& doc) {
+    DBG_SCOPE("GestFich.AddRecentFile");
+    Statut("Derniers fichiers ouverts");
+    if (doc.NomFichier.empty()) return;
+    RecentFiles().Ajoute(doc.NomFichier);
+    UpdateRecentFilesMenu(doc);
+}
+
+void UpdateRecentFilesMenu(const Document& doc) {
+    DBG_SCOPE("GestFich.UpdateRecentFilesMenu");
+    if (!doc.FormeAffichee || !Fenetres().MenuRecents) return;
+    try {
+        Fenetres().MenuRecents(RecentFiles().Menu());
+    } catch (...) {
+        // The menu stays as far as it got.
+    }
+}
+
+}  // namespace GestFich

@@ -1,0 +1,81 @@
+// The one-level undo: before a change of the model, whoever makes it records
+// a snapshot of the geometry; "Annuler" exchanges the model and the snapshot,
+// "Refaire" exchanges them again. Every new record replaces the snapshot.
+//
+// A geometry record (kind 0) holds, for every surface, its control net (row
+// and column counts, orders and points) or its point grid, and its frame;
+// then the weights and the welded groups. It also remembers which surfaces
+// there were (their number, kinds and identity): when the document's surfaces
+// changed since the record, the exchange is refused instead of pairing a
+// snapshot slot with another surface.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "model/Document.h"
+
+class TUndo {
+public:
+    // Kinds of record.
+    static constexpr int kGeometrie = 0;
+    static constexpr int kTaillesNets = 1;
+    static constexpr int kListeSurf = 2;
+    static constexpr int kRien = 10000;  // nothing recorded
+
+    TUndo() = default;
+
+    // Stores the snapshot of the given kind and enables "Annuler"; the
+    // "Refaire" state is left as it was. An unknown kind says
+    // "RecordAction Indéfini".
+    void RecordAction(const Document& doc, int kind);
+
+    // "Annuler": for a geometry record that still matches the document,
+    // exchanges the model and the snapshot, re-evaluates, asks for a redraw
+    // and marks the document modified; true then. Any other record exchanges
+    // nothing. In every case the current control point is brought back onto
+    // an existing point and the auxiliary windows are refreshed.
+    bool Annuler(Document& doc);
+    // "Refaire": the same exchange; then "Annuler" on and "Refaire" off.
+    bool Refaire(Document& doc);
+
+    // The close command: nothing to undo any more (the items keep their state).
+    void Oublie() { kind_ = kRien; }
+
+    int Kind() const { return kind_; }
+    // Whether the menu items are to be offered for this document.
+    bool PeutAnnuler(const Document& doc) const { return annulerActif_ && !Refuse(doc); }
+    bool PeutRefaire(const Document& doc) const { return refaireActif_ && !Refuse(doc); }
+    // The items' own state, as the record and the exchanges leave it.
+    bool AnnulerActif() const { return annulerActif_; }
+    bool RefaireActif() const { return refaireActif_; }
+
+    // A geometry record whose surfaces are no longer the document's.
+    bool Refuse(const Document& doc) const;
+
+private:
+    struct SurfSnap {
+        bool nurbs = true;
+        const TEntity* identite = nullptr;
+        // NURBS: the net.
+        int nbL = 0, nbC = 0, lFlex = 4, cFlex = 4;
+        std::vector<TVertex4f> pc;  // kMaxNetSize x kMaxNetSize
+        // Mesh: the point grid.
+        int dernLigne = -1, dernCol = -1;
+        TArrayVertex3f points;
+        TPlanSym planSym;
+    };
+
+    bool Correspond(const Document& doc) const;
+    void Echange(Document& doc);
+    static void RamenePCCourant(Document& doc);
+
+    int kind_ = kRien;
+    bool annulerActif_ = false;
+    bool refaireActif_ = false;
+    std::vector<SurfSnap> surfs_;
+    int nbSurf_ = 0;
+    TListPoids poids_;
+    std::vector<TListPC> soudures_;
+    TPCSoudes pcSoudes_;
+};

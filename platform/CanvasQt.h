@@ -1,0 +1,57 @@
+// The drawing canvas on a picture in memory (QImage, 32 bits a pixel).
+//
+// Figures are drawn without smoothing. The exclusive-or and not modes use
+// the raster operations of the painter, so an exclusive-or figure drawn twice
+// gives back the picture exactly. Text and pictures are always copied, as
+// the pen mode does not apply to them.
+#pragma once
+
+#include <QFont>
+#include <QImage>
+#include <QPainter>
+
+#include "model/DrawCanvas.h"
+
+class TQtCanvas : public ICanvas {
+public:
+    // Paints on the picture for the life of the canvas.
+    explicit TQtCanvas(QImage& image);
+    ~TQtCanvas() override;
+    TQtCanvas(const TQtCanvas&) = delete;
+    TQtCanvas& operator=(const TQtCanvas&) = delete;
+
+    int Width() const override { return image_.width(); }
+    int Height() const override { return image_.height(); }
+    void SetPen(const TPen& pen) override;
+    void SetBrush(const TBrush& brush) override;
+    void SetFont(const TFont& font) override;
+    TPen Pen() const override { return pen_; }
+    TBrush Brush() const override { return brush_; }
+    TFont Font() const override { return font_; }
+
+    void Rectangle(int x1, int y1, int x2, int y2) override;
+    void Ellipse(int x1, int y1, int x2, int y2) override;
+    void Arc(int x1, int y1, int x2, int y2, int xs, int ys, int xe, int ye) override;
+    void Polyline(std::span<const TPoint> points) override;
+    void MoveTo(int x, int y) override { pos_ = {x, y}; }
+    void LineTo(int x, int y) override;
+    void TextOut(int x, int y, std::string_view text) override;
+    void Draw(int x, int y, const TBitmapRef& bitmap) override;
+    void StretchDraw(int x1, int y1, int x2, int y2, const TBitmapRef& bitmap) override;
+
+    static QColor Couleur(TColor c) { return QColor(ColorR(c), ColorG(c), ColorB(c)); }
+
+private:
+    // Brings the painter's pen, brush and mode to the canvas state.
+    void Applique(bool brosse);
+    void ModeCopie();
+
+    QImage& image_;
+    QPainter painter_;
+    TPen pen_;
+    TBrush brush_;
+    TFont font_;
+    TPoint pos_;
+    bool sale_ = true;
+    int ascent_ = 0;
+};

@@ -1,0 +1,205 @@
+// Mouse gestures on real drawing views: drag, rubber band, zoom box and
+// wheel, through Qt's own mouse and wheel events.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QTest>
+#include <QMouseEvent>
+#include <QWheelEvent>
+#include <map>
+#include <memory>
+
+#include "model/Undo.h"
+#include "model/Update.h"
+#include "views/Affiche.h"
+#include "views/MouseCommandes.h"
+#include "views/Vues.h"
+
+namespace {
+
+struct HoteSouris : IVueHote {
+    Document doc = Document::Defaut();
+    TOptionsDessin options;
+    TUndo undo;
+    int records = 0;
+    HoteSouris() {
+        doc.Hooks.RecordAction = [this](int k) {
+            ++records;
+            undo.RecordAction(doc, k);
+        };
+    }
+    Document& Doc() override { return doc; }
+    const TOptionsDessin& OptionsDessin() const override { return options; }
+    bool CommandeDisponible(TCommandeVue c) const override { return MouseCommandes::CommandeDisponible(c); }
+    void Commande(TCommandeVue c, TFormFille* v) override { MouseCommandes::Commande(c, v); }
+};
+
+// The four views of a host at 800 x 600, the menu items the tools read, and
+// the commands connected to them.
+struct Banc : ::testing::Test {
+    HoteSouris hote;
+    std::unique_ptr<TFormFille> vues[4];
+    QObject proprietaire;
+    std::map<QString, QAction*> items;
+    int active = vkPlan;
+
+    void SetUp() override {
+        auto v = Vues::CreeVues(&hote);
+        for (int k = 0; k < 4; ++k) {
+            vues[k].reset(v[static_cast<std::size_t>(k)]);
+            vues[k]->resize(800, 600);
+            vues[k]->show();
+        }
+        for (const char* nom : {"MeZoom", "MeAgrandir", "MeReduire", "MeVuePreced", "MeDeplacerVue", "MeAjuster",
+                                "MeRecentrer", "MeAjouterVx", "MeSupprimerVx", "MeGrouperPCPlan", "MeGrouperPCEspace",
+                                "MeDeplHori", "MeDeplVert", "MeDeplHoriProp", "MeDeplVertProp", "MeSouderPC",
+                                "MeDessouderPC", "MeSelectAllControles", "MeMesureMetre", "MeMesureCercle",
+                                "MeMesureAngle", "MeCotMetre", "MeCotRayon", "MeCotAngle", "MeAjoutPoids",
+                                "MeAjoutRepere", "MeSauverLaVue", "MeVuePersonnalisee"}) {
+            auto* a = new QAction(QString::fromLatin1(nom), &proprietaire);
+            a->setCheckable(std::string_view(nom).starts_with("MeZoom") || std::string_view(nom).starts_with("MeDepl") ||
+                            std::string_view(nom).starts_with("MeMes") || std::string_view(nom).starts_with("MeCot") ||
+                            std::string_view(nom).starts_with("MeAjout") || std::string_view(nom) == "MeAjouterVx" ||
+                            std::string_view(nom) == "MeSupprimerVx");
+            items[QString::fromLatin1(nom)] = a;
+        }
+        MouseCommandes::Branche(
+            [this](const QString& n) {
+                auto it = items.find(n);
+                return it == items.end() ? nullptr : it->second;
+            },
+            [this] { return vues[active].get(); });
+        Affiche::AfficheNetTout();
+    }
+    void TearDown() override { MouseCommandes::Debranche(); }
+
+    TFormFille& Vue(int k) { return *vues[k]; }
+    QPoint Pixel(int k, const TPC& pc) {
+        const TCellPC& c = Vue(k).TabCoor().At(pc.Surf, pc.I, pc.J);
+        return {c.X, c.Y};
+    }
+    TNet& Net() { return hote.doc.SurfaceNurbs(0)->Net; }
+    void Glisse(QWidget* w, QPoint a, std::initializer_list<QPoint> pts, Qt::KeyboardModifiers m = {}) {
+        QTest::mousePress(w, Qt::LeftButton, m, a);
+        QPoint dernier = a;
+        for (QPoint p : pts) {
+            QTest::mouseMove(w, p);
+            dernier = p;
+        }
+        QTest::mouseRelease(w, Qt::LeftButton, m, dernier);
+    }
+};
+
+}  // namespace
+
+TEST_F(Banc, DragInThePlanMovesXAndYAndMultiFenRedrawsTheOtherViews) {
+    hote.doc.Options.MultiFen = true;
+    const TVertex4f avant = Net().TabPC[1][1];
+    const QImage sectionAvant = Vue(vkSection).Image().copy();
+    const QPoint p = Pixel(vkPlan, {0, 1, 1});
+    Glisse(&Vue(vkPlan), p, {p + QPoint(10, 5), p + QPoint(20, 10)});
+    const TVertex4f apres = Net().TabPC[1][1];
+    EXPECT_NEAR(apres.Y, avant.Y + 0.4, 1e-9);
+    EXPECT_NEAR(apres.X, avant.X + 0.2, 1e-9);
+    EXPECT_EQ(apres.Z, avant.Z);
+    EXPECT_EQ(hote.records, 1);
+    EXPECT_FALSE(hote.doc.Enregistre());
+    // The section view shows X: drawn again, it differs.
+    EXPECT_NE(Vue(vkSection).Image(), sectionAvant);
+    // The plan's table follows the model.
+    EXPECT_EQ(Pixel(vkPlan, {0, 1, 1}), p + QPoint(20, 10));
+
+    ASSERT_TRUE(hote.undo.Annuler(hote.doc));
+    EXPECT_EQ(Net().TabPC[1][1], avant);
+}
+
+TEST_F(Banc, WithoutMultiFenOnlyTheViewOfTheGestureRedraws) {
+    const QImage sectionAvant = Vue(vkSection).Image().copy();
+    const QPoint p = Pixel(vkPlan, {0, 1, 1});
+    Glisse(&Vue(vkPlan), p, {p + QPoint(0, 30)});
+    EXPECT_EQ(Vue(vkSection).Image(), sectionAvant);
+}
+
+TEST_F(Banc, RubberBandBothWays) {
+    Glisse(&Vue(vkPlan), {560, 380}, {{500, 330}, {380, 280}});
+    const TListPC a = Vue(vkPlan).Selection;
+    ASSERT_GT(a.Count(), 0);
+    Vue(vkProfile).Selection.Clear();
+    // The same box drawn the other way in a fresh selection.
+    Vue(vkPlan).Selection.Clear();
+    Vue(vkPlan).TabCoor().EtatTous(epNormal);
+    Glisse(&Vue(vkPlan), {380, 280}, {{450, 300}, {560, 380}});
+    const TListPC& b = Vue(vkPlan).Selection;
+    EXPECT_EQ(b.Count(), a.Count());
+    for (const TPC& pc : a) EXPECT_TRUE(b.Contains(pc));
+}
+
+TEST_F(Banc, ZoomBoxAndWheel) {
+    TFormFille& v = Vue(vkSection);
+    active = vkSection;
+    items["MeZoom"]->trigger();
+    ASSERT_TRUE(items["MeZoom"]->isChecked());
+    // The cross-hair follows the mouse and leaves the picture as it was behind it.
+    const QRgb fond = v.Image().pixel(100, 50);
+    auto survol = [&](QPoint p) {
+        QMouseEvent e(QEvent::MouseMove, QPointF(p), v.mapToGlobal(QPointF(p)), Qt::NoButton, Qt::NoButton,
+                      Qt::NoModifier);
+        QApplication::sendEvent(&v, &e);
+    };
+    survol({100, 100});
+    EXPECT_NE(v.Image().pixel(100, 50), fond);
+    survol({300, 300});
+    EXPECT_EQ(v.Image().pixel(100, 50), fond);
+    const float s0 = v.Vue().Scale;
+    Glisse(&v, {200, 100}, {{400, 250}, {600, 400}});
+    EXPECT_FLOAT_EQ(v.Vue().Scale, 2 * s0);
+    EXPECT_FALSE(items["MeZoom"]->isChecked());
+
+    // Two half notches make one step; one alone does nothing.
+    auto molette = [&](int delta) {
+        QWheelEvent e(QPointF(400, 300), v.mapToGlobal(QPointF(400, 300)), QPoint(), QPoint(0, delta), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(&v, &e);
+    };
+    const float s1 = v.Vue().Scale;
+    molette(60);
+    EXPECT_FLOAT_EQ(v.Vue().Scale, s1);
+    molette(60);
+    EXPECT_FLOAT_EQ(v.Vue().Scale, s1 * 1.3f);
+    molette(-120);
+    EXPECT_NEAR(v.Vue().Scale, s1, 1e-3);
+}
+
+TEST_F(Banc, RefusedWeldOrGroupLeavesTheDocumentSaved) {
+    active = vkPlan;
+    hote.doc.MarquerEnregistre();
+    Vue(vkPlan).Selection.Add({0, 1, 1});
+    items["MeSouderPC"]->trigger();
+    items["MeGrouperPCPlan"]->trigger();
+    items["MeGrouperPCEspace"]->trigger();
+    EXPECT_TRUE(hote.doc.Enregistre());
+    EXPECT_TRUE(hote.doc.ListSoudures.empty());
+    EXPECT_EQ(hote.records, 0);
+
+    Vue(vkPlan).Selection.Add({0, 2, 2});
+    items["MeGrouperPCPlan"]->trigger();
+    EXPECT_FALSE(hote.doc.Enregistre());
+    EXPECT_EQ(Net().TabPC[2][2].X, Net().TabPC[1][1].X);
+    EXPECT_EQ(Net().TabPC[2][2].Y, Net().TabPC[1][1].Y);
+    items["MeSouderPC"]->trigger();
+    EXPECT_EQ(hote.doc.ListSoudures.size(), 1u);
+}
+
+TEST_F(Banc, PopupFitAppliesToTheFourViewsAndPreviousViewSwapsBack) {
+    for (int k = 0; k < 4; ++k) Vue(k).Vue().Scale = 5.0f;
+    ASSERT_TRUE(hote.CommandeDisponible(TCommandeVue::Ajuster));
+    hote.Commande(TCommandeVue::Ajuster, &Vue(vkPlan));
+    for (int k = 0; k < 4; ++k) EXPECT_GT(Vue(k).Vue().Scale, 5.0f) << k;
+    active = vkProfile;
+    const float ajustee = Vue(vkProfile).Vue().Scale;
+    items["MeVuePreced"]->trigger();
+    EXPECT_FLOAT_EQ(Vue(vkProfile).Vue().Scale, 5.0f);
+    items["MeVuePreced"]->trigger();
+    EXPECT_FLOAT_EQ(Vue(vkProfile).Vue().Scale, ajustee);
+}

@@ -1,0 +1,402 @@
+// The main window: creation and first showing, menus, status bar, the file
+// commands and the close question.
+#include <QAction>
+#include <QFile>
+#include <QFileInfo>
+#include <QMenu>
+#include <QProgressBar>
+#include <QStatusBar>
+#include <QToolBar>
+
+#include "app/AppliqueLangue.h"
+#include "tests/gui/MainFormTestUtil.h"
+
+namespace {
+
+bool Evaluee(const Document& doc, int i) { return doc.Surface(i) && doc.Surface(i)->Calculee; }
+
+}  // namespace
+
+TEST(LigneCommande, SwitchesAndDocumentPath) {
+    TLigneCommande l = AnalyseLigneCommande({"-d", "-p", "5000", "file", "name.cse"});
+    EXPECT_TRUE(l.ModeDebug);
+    EXPECT_EQ(l.PortDebug, 5000);
+    EXPECT_EQ(l.Document, "file name.cse");
+
+    // Without "-d", "-p" is part of the name.
+    l = AnalyseLigneCommande({"-p", "5000", "x.cse"});
+    EXPECT_FALSE(l.ModeDebug);
+    EXPECT_EQ(l.PortDebug, 4444);
+    EXPECT_EQ(l.Document, "-p 5000 x.cse");
+
+    // A port that is not a number: 4444 and both entries stay.
+    l = AnalyseLigneCommande({"-p", "abc", "-d"});
+    EXPECT_TRUE(l.ModeDebug);
+    EXPECT_EQ(l.PortDebug, 4444);
+    EXPECT_EQ(l.Document, "-p abc");
+
+    l = AnalyseLigneCommande({});
+    EXPECT_FALSE(l.ModeDebug);
+    EXPECT_EQ(l.Document, "");
+}
+
+TEST_F(MainFormTest, DefaultSurfaceIsEvaluatedWithItsCutsAtFirstShow) {
+    // The stations shown, kept from an earlier session.
+    {
+        auto s = Settings::Ouvrir();
+        s->setValue(QStringLiteral("Environement/SavConfig"), true);
+        s->setValue(QStringLiteral("Conf/AffSections"), true);
+    }
+    TMainForm f;
+    ASSERT_EQ(f.Doc().NbSurf(), 1);
+    EXPECT_EQ(f.Doc().Surface(0)->Nom, "Surface1");
+    EXPECT_FALSE(f.FormeAffichee());
+    EXPECT_FALSE(Evaluee(f.Doc(), 0));
+    EXPECT_TRUE(f.Enregistre());
+    EXPECT_EQ(f.windowTitle(), QStringLiteral("Corvane Shaper[*]"));
+    EXPECT_FALSE(f.isWindowModified());
+
+    f.show();
+    EXPECT_TRUE(f.FormeAffichee());
+    EXPECT_TRUE(Evaluee(f.Doc(), 0));
+    const TEntity* s = f.Doc().Surface(0);
+    // The stations of the default grid are cut through the hull.
+    EXPECT_GT(f.Doc().DefGrille.NbSec, 0);
+    EXPECT_TRUE(s->SecFait);
+    int polylignes = 0;
+    for (const TCoupe& c : s->Sec) polylignes += static_cast<int>(c.Count());
+    EXPECT_GT(polylignes, 0);
+    EXPECT_FALSE(f.Doc().MinMaxSurf.Vide());
+    EXPECT_TRUE(f.Enregistre());
+}
+
+TEST_F(MainFormTest, CommandLineDocumentIsReadBeforeTheOptionsAndEvaluatedAtShow) {
+    const std::string chemin = EcritDocument(QStringLiteral("deux coques.cse"), 2);
+    {
+        auto s = Settings::Ouvrir();
+        s->setValue(QStringLiteral("Environement/SavConfig"), true);
+        s->setValue(QStringLiteral("Conf/AffSections"), true);
+    }
+    // A name with a blank arrives as two arguments.
+    const QString q = QString::fromStdString(chemin);
+    const int blanc = q.lastIndexOf(QLatin1Char(' '));
+    TMainForm f({q.left(blanc), q.mid(blanc + 1)});
+    ASSERT_EQ(f.Doc().NbSurf(), 2);
+    EXPECT_EQ(f.Doc().NomFichier, chemin);
+    EXPECT_TRUE(f.VuesDepuisFichier());
+    EXPECT_FALSE(Evaluee(f.Doc(), 0));
+    EXPECT_FALSE(Evaluee(f.Doc(), 1));
+    EXPECT_TRUE(f.windowTitle().startsWith(QStringLiteral("Corvane Shaper - deux coques.cse")));
+
+    f.show();
+    EXPECT_TRUE(Evaluee(f.Doc(), 0));
+    EXPECT_TRUE(Evaluee(f.Doc(), 1));
+    EXPECT_TRUE(f.Doc().Surface(1)->SecFait);
+    EXPECT_TRUE(f.Enregistre());
+}
+
+TEST_F(MainFormTest, UnreadableCommandLineDocumentLeavesTheDefaultDocument) {
+    TMainForm f({Fichier(QStringLiteral("absent.cse"))});
+    ASSERT_EQ(f.Doc().NbSurf(), 1);
+    EXPECT_EQ(f.Doc().Surface(0)->Nom, "Surface1");
+    EXPECT_FALSE(f.VuesDepuisFichier());
+}
+
+TEST_F(MainFormTest, MenusCarryTheTableCaptionsAndShortcuts) {
+    TMainForm f;
+    struct Attendu {
+        const char* nom;
+        const char* texte;
+        QKeySequence touche;
+    };
+    const Attendu attendus[] = {
+        {"MeFichier", "&Fichier", {}},
+        {"MeNouveau", "&Nouveau", QKeySequence(Qt::CTRL | Qt::Key_N)},
+        {"MeOuvrir", "&Ouvrir...", QKeySequence(Qt::CTRL | Qt::Key_O)},
+        {"MeEnregistrer", "&Enregistrer", QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {"MeEnregistrerSous", "En&registrer sous...", {}},
+        {"MeImprimer", "&Imprimer...", QKeySequence(Qt::CTRL | Qt::Key_I)},
+        {"MeQuitter", "&Quitter", QKeySequence(Qt::CTRL | Qt::Key_Q)},
+        {"MeAnnuler", "&Annuler", QKeySequence(Qt::CTRL | Qt::Key_Z)},
+        {"MeRefaireCommande", "&Refaire ", QKeySequence(Qt::CTRL | Qt::Key_Y)},
+        {"MeZoom", "&Zoom", QKeySequence(Qt::CTRL | Qt::Key_E)},
+        {"MeReduire", "&Réduire", QKeySequence(Qt::CTRL | Qt::Key_R)},
+        {"MeVuePreced", "Vue &précédente", QKeySequence(Qt::CTRL | Qt::Key_P)},
+        {"MeDeplacerVue", "&Déplacer", QKeySequence(Qt::CTRL | Qt::Key_D)},
+        {"MeAjuster", "&Ajuster", QKeySequence(Qt::CTRL | Qt::Key_A)},
+        {"MeRecentrer", "Re&centrer", QKeySequence(Qt::CTRL | Qt::Key_M)},
+        {"MeAjouterVx", "&Ajouter une ligne", QKeySequence(Qt::CTRL | Qt::Key_Insert)},
+        {"MeSupprimerVx", "&Supprimer une ligne", QKeySequence(Qt::CTRL | Qt::Key_Delete)},
+        {"MeDeplHori", "Horizontale", QKeySequence(Qt::Key_F5)},
+        {"MeDeplVert", "Verticale", QKeySequence(Qt::Key_F6)},
+        {"MeSelectAllControles", "&Sélectionner tous", QKeySequence(Qt::CTRL | Qt::Key_W)},
+        {"MePrecTBonne", "Très bonne", {}},
+        {"MeMosaiqueHoriz", "&Mosaïque Horiz.", {}},
+        {"MeAPropos", "A &propos...", {}},
+    };
+    for (const Attendu& a : attendus) {
+        QAction* act = f.Action(QLatin1String(a.nom));
+        ASSERT_NE(act, nullptr) << a.nom;
+        EXPECT_EQ(act->text(), QString::fromUtf8(a.texte)) << a.nom;
+        EXPECT_EQ(act->shortcut(), a.touche) << a.nom;
+    }
+    // Built here: enabled. Not built yet: present, disabled.
+    for (const char* nom : {"MeNouveau", "MeOuvrir", "MeFermer", "MeEnregistrer", "MeEnregistrerSous", "MeQuitter"})
+        EXPECT_TRUE(f.Action(QLatin1String(nom))->isEnabled()) << nom;
+    for (const char* nom : {"MeTransfo", "MeCalcHydroStat", "MeExportDXF", "MeOptions", "MeProprietesFichier"})
+        EXPECT_FALSE(f.Action(QLatin1String(nom))->isEnabled()) << nom;
+    // Nothing to undo at start.
+    EXPECT_FALSE(f.Action(QStringLiteral("MeAnnuler"))->isEnabled());
+    EXPECT_FALSE(f.Action(QStringLiteral("MeRefaireCommande"))->isEnabled());
+    EXPECT_FALSE(f.Action(QStringLiteral("SBAnnulerRefaire"))->isEnabled());
+    // Hidden items, and the display defaults.
+    EXPECT_FALSE(f.Action(QStringLiteral("MeCouper"))->isVisible());
+    EXPECT_FALSE(f.Action(QStringLiteral("MeDebug"))->isVisible());
+    EXPECT_FALSE(f.Action(QStringLiteral("MeVellamorExport"))->isVisible());
+    EXPECT_TRUE(f.Action(QStringLiteral("MeCarene"))->isChecked());
+    EXPECT_TRUE(f.Action(QStringLiteral("MeAfficheAxes"))->isChecked());
+    EXPECT_FALSE(f.Action(QStringLiteral("MeGrille"))->isChecked());
+    EXPECT_TRUE(f.Action(QStringLiteral("MePrecMoyenne"))->isChecked());
+    // The tool bar's hints come from the table.
+    EXPECT_EQ(f.Action(QStringLiteral("SBOuvrir"))->toolTip(), QStringLiteral("Ouvrir"));
+    EXPECT_EQ(f.Action(QStringLiteral("SBSection"))->toolTip(), Langue::QTxt("rsVueSection"));
+
+    TMainForm debug({QStringLiteral("-d")});
+    EXPECT_TRUE(debug.Action(QStringLiteral("MeDebug"))->isVisible());
+    EXPECT_TRUE(debug.Action(QStringLiteral("MeTraduction"))->isVisible());
+    EXPECT_TRUE(debug.Doc().NomFichier.empty());
+}
+
+TEST_F(MainFormTest, StatusBarHasFivePanelsAndTheProgressBarInside) {
+    TMainForm f;
+    f.show();
+    f.WriteStatusBar(3, QStringLiteral("Lecture des soudures"));
+    EXPECT_EQ(f.TexteStatusBar(3), QStringLiteral("Lecture des soudures"));
+    EXPECT_EQ(f.TexteStatusBar(0), QStringLiteral("Fenetre active :"));
+    f.WriteStatusBar(7, QStringLiteral("ignoré"));  // no such panel: nothing happens
+    ASSERT_NE(f.BarreProgression(), nullptr);
+    EXPECT_EQ(f.BarreProgression()->parentWidget(), f.statusBar());
+    EXPECT_FALSE(f.BarreProgression()->isVisible());
+    EXPECT_EQ(f.BarreProgression()->geometry(), QRect(590, 4, 150, 13));
+    // The core writes the current point through the window's interface.
+    EXPECT_TRUE(f.TexteStatusBar(1).isEmpty() || f.TexteStatusBar(1).startsWith(QStringLiteral("PC")) ||
+                f.TexteStatusBar(1).startsWith(QStringLiteral("Vx")));
+}
+
+TEST_F(MainFormTest, CloseQuestionCancelKeepsRunningAndNothingIsLost) {
+    DialoguesTest d;
+    TMainForm f;
+    f.SetDialogues(&d);
+    f.show();
+    f.Doc().SurfaceNurbs(0)->Net.TabPC[1][1].X = 3.25;
+    f.MarquerModifie();
+    EXPECT_TRUE(f.isWindowModified());
+
+    d.reponses = {Ui::mrCancel};
+    EXPECT_FALSE(f.close());
+    EXPECT_TRUE(f.isVisible());
+    ASSERT_EQ(d.questions.size(), 1u);
+    EXPECT_EQ(d.questions[0], QStringLiteral("Voulez-vous sauvegarder les modifications ?"));
+    EXPECT_DOUBLE_EQ(f.Doc().SurfaceNurbs(0)->Net.TabPC[1][1].X, 3.25);
+    EXPECT_FALSE(f.Enregistre());
+
+    // Yes, then the save dialog cancelled: still running.
+    d.reponses = {Ui::mrYes};
+    EXPECT_FALSE(f.close());
+    EXPECT_TRUE(f.isVisible());
+    EXPECT_EQ(d.dialoguesEnregistrer, 1);
+    EXPECT_EQ(f.Doc().NbSurf(), 1);
+
+    // No: closes without writing.
+    d.reponses = {Ui::mrNo};
+    EXPECT_TRUE(f.close());
+    EXPECT_TRUE(f.FermetureEnCours());
+    EXPECT_FALSE(f.FormeAffichee());
+}
+
+TEST_F(MainFormTest, CloseQuestionYesSavesATitledDocumentAndCloses) {
+    const std::string chemin = EcritDocument(QStringLiteral("titre.cse"), 1);
+    DialoguesTest d;
+    TMainForm f({QString::fromStdString(chemin)});
+    f.SetDialogues(&d);
+    f.show();
+    f.Doc().SurfaceNurbs(0)->Net.TabPC[0][0].Y = -7.5;
+    f.MarquerModifie();
+    d.reponses = {Ui::mrYes};
+    EXPECT_TRUE(f.close());
+    ASSERT_EQ(d.questions.size(), 1u);
+    EXPECT_EQ(d.questions[0], QStringLiteral("Voulez-vous sauvegarder les modifications dans titre.cse ?"));
+
+    Document relu;
+    GestFich::OuvrirFichier(relu, chemin);
+    ASSERT_EQ(relu.NbSurf(), 1);
+    EXPECT_DOUBLE_EQ(relu.SurfaceNurbs(0)->Net.TabPC[0][0].Y, -7.5);
+}
+
+TEST_F(MainFormTest, FailedSaveKeepsTheDocumentOpenAndModified) {
+    const std::string chemin = EcritDocument(QStringLiteral("bloque.cse"), 1);
+    DialoguesTest d;
+    TMainForm f({QString::fromStdString(chemin)});
+    f.SetDialogues(&d);
+    f.show();
+    // The file's place becomes a folder: it cannot be written any more.
+    ASSERT_TRUE(QFile::remove(QString::fromStdString(chemin)));
+    ASSERT_TRUE(QDir().mkpath(QString::fromStdString(chemin)));
+    f.MarquerModifie();
+    EXPECT_FALSE(f.MeEnregistrerClick());
+    EXPECT_FALSE(f.Enregistre());
+    EXPECT_FALSE(f.Doc().PeutFermer);
+    d.reponses = {Ui::mrYes};
+    EXPECT_FALSE(f.close());
+    EXPECT_TRUE(f.isVisible());
+    EXPECT_EQ(f.Doc().NomFichier, chemin);
+}
+
+TEST_F(MainFormTest, SaveAsWritesTakesTheNameAndListsTheFile) {
+    DialoguesTest d;
+    TMainForm f;
+    f.SetDialogues(&d);
+    f.show();
+    f.MarquerModifie();
+    d.fichierEnregistrer = Fichier(QStringLiteral("nouveau.cse"));
+    ASSERT_TRUE(f.MeEnregistrerSousClick());
+    EXPECT_TRUE(QFileInfo::exists(d.fichierEnregistrer));
+    EXPECT_TRUE(f.Enregistre());
+    EXPECT_EQ(f.windowTitle(), QStringLiteral("Corvane Shaper - nouveau.cse[*]"));
+    ASSERT_FALSE(f.FichiersRecents().empty());
+    EXPECT_EQ(f.FichiersRecents()[0], d.fichierEnregistrer.toStdString());
+    const QAction* premier = nullptr;
+    for (QAction* a : f.Action(QStringLiteral("MeRecentFiles"))->menu()->actions())
+        if (a->isVisible() && !premier) premier = a;
+    ASSERT_NE(premier, nullptr);
+    EXPECT_EQ(premier->data().toString(), d.fichierEnregistrer);
+
+    // Save As into a place that cannot be written: the old name stays.
+    d.fichierEnregistrer = Fichier(QStringLiteral("absent/dossier/x.cse"));
+    f.MarquerModifie();
+    EXPECT_FALSE(f.MeEnregistrerSousClick());
+    EXPECT_EQ(f.Doc().NomFichier, Fichier(QStringLiteral("nouveau.cse")).toStdString());
+    EXPECT_FALSE(f.Enregistre());
+}
+
+TEST_F(MainFormTest, CloseCommandYesWithSaveAsCancelledKeepsTheDocument) {
+    DialoguesTest d;
+    TMainForm f;
+    f.SetDialogues(&d);
+    f.show();
+    f.MarquerModifie();
+    d.reponses = {Ui::mrYes};
+    EXPECT_FALSE(f.MeFermerClick());
+    EXPECT_EQ(f.Doc().NbSurf(), 1);
+    EXPECT_FALSE(f.Enregistre());
+
+    d.reponses = {Ui::mrNo};
+    EXPECT_TRUE(f.MeFermerClick());
+    EXPECT_EQ(f.Doc().NbSurf(), 0);
+    EXPECT_TRUE(f.Enregistre());
+    EXPECT_EQ(f.windowTitle(), QStringLiteral("Corvane Shaper[*]"));
+}
+
+TEST_F(MainFormTest, NewAfterCancelChangesNothing) {
+    DialoguesTest d;
+    TMainForm f;
+    f.SetDialogues(&d);
+    f.show();
+    f.Doc().NouvelleSurface("Pont")->Net.Initialise(1);
+    f.MarquerModifie();
+
+    d.reponses = {Ui::mrCancel};
+    f.MeNouveauClick();
+    ASSERT_EQ(f.Doc().NbSurf(), 2);
+    EXPECT_EQ(f.Doc().Surface(1)->Nom, "Pont");
+    EXPECT_FALSE(f.Enregistre());
+
+    d.reponses = {Ui::mrNo};
+    f.MeNouveauClick();
+    ASSERT_EQ(f.Doc().NbSurf(), 1);
+    EXPECT_EQ(f.Doc().Surface(0)->Nom, "Surface 1");
+    EXPECT_TRUE(Evaluee(f.Doc(), 0));
+    EXPECT_TRUE(f.Enregistre());
+    EXPECT_EQ(f.Doc().CurrentPC, (TPC{0, 0, 0}));
+}
+
+TEST_F(MainFormTest, OpenNeverMergesIntoTheKeptDocument) {
+    const std::string autre = EcritDocument(QStringLiteral("autre.cse"), 3, 1.0);
+    DialoguesTest d;
+    d.fichierOuvrir = QString::fromStdString(autre);
+    TMainForm f;
+    f.SetDialogues(&d);
+    f.show();
+    f.MarquerModifie();
+
+    // "Close the current drawing?" No: nothing is read.
+    d.reponses = {Ui::mrNo};
+    f.MeOuvrirClick();
+    EXPECT_EQ(f.Doc().NbSurf(), 1);
+    EXPECT_EQ(d.dialoguesOuvrir, 0);
+    EXPECT_TRUE(f.Doc().NomFichier.empty());
+
+    // Yes, then Cancel at the save question: nothing is read either.
+    d.reponses = {Ui::mrYes, Ui::mrCancel};
+    f.MeOuvrirClick();
+    EXPECT_EQ(f.Doc().NbSurf(), 1);
+    EXPECT_EQ(d.dialoguesOuvrir, 0);
+    EXPECT_FALSE(f.Enregistre());
+
+    // Yes, No: the drawing goes and the file is read alone.
+    d.reponses = {Ui::mrYes, Ui::mrNo};
+    f.MeOuvrirClick();
+    EXPECT_EQ(d.dialoguesOuvrir, 1);
+    ASSERT_EQ(f.Doc().NbSurf(), 3);
+    EXPECT_EQ(f.Doc().Surface(0)->Nom, "Coque0");
+    EXPECT_EQ(f.Doc().NomFichier, autre);
+    EXPECT_TRUE(f.Enregistre());
+    EXPECT_TRUE(Evaluee(f.Doc(), 2));
+    ASSERT_FALSE(f.FichiersRecents().empty());
+    EXPECT_EQ(f.FichiersRecents()[0], autre);
+}
+
+TEST_F(MainFormTest, OpenOnAnEmptyUntitledDocumentAsksNothing) {
+    const std::string autre = EcritDocument(QStringLiteral("seul.cse"), 1);
+    DialoguesTest d;
+    d.fichierOuvrir = QString::fromStdString(autre);
+    TMainForm f;
+    f.SetDialogues(&d);
+    f.show();
+    d.reponses = {Ui::mrNo};
+    ASSERT_TRUE(f.MeFermerClick());
+    d.questions.clear();
+    f.MeOuvrirClick();
+    EXPECT_TRUE(d.questions.empty());
+    EXPECT_EQ(f.Doc().NbSurf(), 1);
+    EXPECT_EQ(f.Doc().NomFichier, autre);
+}
+
+TEST_F(MainFormTest, RecentFilesMenuShowsTenAndOpensTheClickedOne) {
+    const std::string chemin = EcritDocument(QStringLiteral("recent.cse"), 2);
+    {
+        auto s = Settings::Ouvrir();
+        QStringList noms;
+        noms << QString::fromStdString(chemin);
+        for (int i = 0; i < 11; ++i) noms << Fichier(QStringLiteral("vieux%1.cse").arg(i));
+        Settings::EcrireFichiersRecents(*s, noms);
+    }
+    DialoguesTest d;
+    TMainForm f;
+    f.SetDialogues(&d);
+    f.show();
+    EXPECT_EQ(f.FichiersRecents().size(), 12u);
+    QList<QAction*> items;
+    for (QAction* a : f.Action(QStringLiteral("MeRecentFiles"))->menu()->actions())
+        if (a->isVisible()) items << a;
+    ASSERT_EQ(items.size(), 10);
+    d.reponses = {Ui::mrYes};  // close the current drawing
+    items[0]->trigger();
+    EXPECT_EQ(f.Doc().NbSurf(), 2);
+    EXPECT_EQ(f.Doc().NomFichier, chemin);
+
+    // All twelve are written back at closing.
+    EXPECT_TRUE(f.close());
+    auto s = Settings::Ouvrir();
+    EXPECT_EQ(Settings::LireFichiersRecents(*s).size(), 12);
+}

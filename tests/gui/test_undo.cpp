@@ -1,0 +1,97 @@
+// Undo and redo through the main window's commands.
+#include <QAction>
+
+#include "tests/gui/MainFormTestUtil.h"
+
+namespace {
+
+// A change of one control point the way the editing code makes it.
+void DeplacePoint(TMainForm& f, int surf, int i, int j, double x) {
+    f.Doc().RecordAction(TUndo::kGeometrie);
+    f.Doc().SurfaceNurbs(surf)->Net.TabPC[i][j].X = x;
+    f.Doc().SurfaceNurbs(surf)->Calculee = 0;
+    f.MarquerModifie();
+}
+
+}  // namespace
+
+TEST_F(MainFormTest, UndoRestoresThePointMarksModifiedAndRedoChangesItAgain) {
+    const std::string chemin = EcritDocument(QStringLiteral("annuler.cse"), 2);
+    DialoguesTest d;
+    d.fichierOuvrir = QString::fromStdString(chemin);
+    TMainForm f;
+    f.SetDialogues(&d);
+    f.show();
+    d.reponses = {Ui::mrYes};  // close the default drawing
+    f.MeOuvrirClick();
+    ASSERT_EQ(f.Doc().NbSurf(), 2);
+    ASSERT_TRUE(f.Enregistre());
+    QAction* annuler = f.Action(QStringLiteral("MeAnnuler"));
+    QAction* refaire = f.Action(QStringLiteral("MeRefaireCommande"));
+    EXPECT_FALSE(annuler->isEnabled());
+
+    const double avant = f.Doc().SurfaceNurbs(1)->Net.TabPC[2][1].X;
+    DeplacePoint(f, 1, 2, 1, avant + 0.75);
+    EXPECT_TRUE(annuler->isEnabled());
+    EXPECT_TRUE(f.Action(QStringLiteral("SBAnnulerRefaire"))->isEnabled());
+    EXPECT_FALSE(refaire->isEnabled());
+
+    // Saved after the change: undo must bring the question back.
+    ASSERT_TRUE(f.MeEnregistrerClick());
+    ASSERT_TRUE(f.Enregistre());
+    EXPECT_FALSE(f.isWindowModified());
+
+    annuler->trigger();
+    EXPECT_DOUBLE_EQ(f.Doc().SurfaceNurbs(1)->Net.TabPC[2][1].X, avant);
+    EXPECT_FALSE(f.Enregistre());
+    EXPECT_TRUE(f.isWindowModified());
+    EXPECT_TRUE(f.windowTitle().contains(QStringLiteral("annuler.cse")));
+    EXPECT_FALSE(annuler->isEnabled());
+    EXPECT_TRUE(refaire->isEnabled());
+    EXPECT_TRUE(f.Doc().Surface(1)->Calculee);
+
+    refaire->trigger();
+    EXPECT_DOUBLE_EQ(f.Doc().SurfaceNurbs(1)->Net.TabPC[2][1].X, avant + 0.75);
+    EXPECT_TRUE(annuler->isEnabled());
+    EXPECT_FALSE(refaire->isEnabled());
+
+    // Save, undo, quit: the question is asked; Cancel keeps the program.
+    ASSERT_TRUE(f.MeEnregistrerClick());
+    annuler->trigger();
+    d.questions.clear();
+    d.reponses = {Ui::mrCancel};
+    EXPECT_FALSE(f.close());
+    EXPECT_EQ(d.questions.size(), 1u);
+    EXPECT_DOUBLE_EQ(f.Doc().SurfaceNurbs(1)->Net.TabPC[2][1].X, avant);
+}
+
+TEST_F(MainFormTest, UndoIsRefusedWhenTheSurfacesChanged) {
+    TMainForm f;
+    f.show();
+    DeplacePoint(f, 0, 0, 0, 5.0);
+    QAction* annuler = f.Action(QStringLiteral("MeAnnuler"));
+    EXPECT_TRUE(annuler->isEnabled());
+
+    // A surface added without a record of its own.
+    f.Doc().NouvelleSurface("Ajout")->Net.Initialise(1);
+    f.MarquerModifie();
+    EXPECT_FALSE(annuler->isEnabled());
+    f.MeAnnulerClick();
+    EXPECT_DOUBLE_EQ(f.Doc().SurfaceNurbs(0)->Net.TabPC[0][0].X, 5.0);
+    EXPECT_EQ(f.Doc().NbSurf(), 2);
+}
+
+TEST_F(MainFormTest, CloseAndNewForgetTheSnapshot) {
+    DialoguesTest d;
+    TMainForm f;
+    f.SetDialogues(&d);
+    f.show();
+    DeplacePoint(f, 0, 0, 0, 5.0);
+    d.reponses = {Ui::mrNo};
+    f.MeNouveauClick();
+    ASSERT_EQ(f.Doc().NbSurf(), 1);
+    const TNet net = f.Doc().SurfaceNurbs(0)->Net;
+    f.MeAnnulerClick();
+    EXPECT_EQ(f.Doc().SurfaceNurbs(0)->Net, net);
+    EXPECT_TRUE(f.Enregistre());
+}

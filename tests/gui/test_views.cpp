@@ -1,0 +1,401 @@
+// The canvas on a picture in memory, and the four drawing views.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QImage>
+#include <QMenu>
+#include <set>
+#include <vector>
+
+#include "model/DrawAffiche.h"
+#include "model/Update.h"
+#include "platform/CanvasQt.h"
+#include "views/Affiche.h"
+#include "views/Vues.h"
+
+namespace {
+
+QImage Noire(int w, int h) {
+    QImage im(w, h, QImage::Format_RGB32);
+    im.fill(Qt::black);
+    return im;
+}
+
+// A picture where every pixel differs from its neighbours.
+QImage Bariolee(int w, int h) {
+    QImage im(w, h, QImage::Format_RGB32);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) im.setPixel(x, y, qRgb((x * 37) & 255, (y * 59) & 255, (x * y * 13) & 255));
+    return im;
+}
+
+constexpr QRgb kRouge = 0xFFFF0000;   // 0x0000FF as 0x00BBGGRR
+constexpr QRgb kVert = 0xFF00FF00;
+constexpr QRgb kNoir = 0xFF000000;
+
+struct HoteTest : IVueHote {
+    Document doc = Document::Defaut();
+    TOptionsDessin options;
+    bool depuisFichier = false;
+    std::vector<TActivationVue> activations;
+    std::set<TCommandeVue> offertes;
+    std::vector<TCommandeVue> appels;
+    int controles = 0;
+
+    Document& Doc() override { return doc; }
+    const TOptionsDessin& OptionsDessin() const override { return options; }
+    bool VuesDepuisFichier() const override { return depuisFichier; }
+    void VueActivee(TFormFille*, const TActivationVue& a) override { activations.push_back(a); }
+    bool CommandeDisponible(TCommandeVue c) const override { return offertes.count(c) != 0; }
+    void Commande(TCommandeVue c, TFormFille*) override { appels.push_back(c); }
+    void MajControleVue(TFormFille*) override { ++controles; }
+};
+
+// The four views of one host, destroyed with the test.
+struct Vues4 {
+    explicit Vues4(HoteTest& h) {
+        auto v = Vues::CreeVues(&h);
+        for (int k = 0; k < 4; ++k) vues[k].reset(v[static_cast<std::size_t>(k)]);
+    }
+    TFormFille* operator[](int k) { return vues[k].get(); }
+    std::unique_ptr<TFormFille> vues[4];
+};
+
+}  // namespace
+
+// ---- The canvas on a picture ---------------------------------------------------------
+
+TEST(CanvasQt, RectanglesEllipsesAndLinesLeaveOutTheirFarEdges) {
+    QImage im = Noire(30, 30);
+    {
+        TQtCanvas cv(im);
+        cv.SetPen(TPen{0x0000FF, 1, TPenStyle::Solid, TPenMode::Copy});
+        cv.SetBrush(TBrush{0, TBrushStyle::Clear});
+        cv.Rectangle(2, 2, 9, 9);   // a 7 x 7 square
+        cv.SetPen(TPen{0x00FF00, 1, TPenStyle::Solid, TPenMode::Copy});
+        cv.SetBrush(TBrush{0x00FF00, TBrushStyle::Solid});
+        cv.Rectangle(12, 2, 19, 9);
+        cv.SetPen(TPen{0x0000FF, 1, TPenStyle::Solid, TPenMode::Copy});
+        cv.Line(1, 20, 6, 20);
+        cv.SetBrush(TBrush{0, TBrushStyle::Clear});
+        cv.Ellipse(20, 20, 29, 29);
+    }
+    for (int k = 2; k <= 8; ++k) {
+        EXPECT_EQ(im.pixel(k, 2), kRouge) << k;
+        EXPECT_EQ(im.pixel(k, 8), kRouge) << k;
+        EXPECT_EQ(im.pixel(2, k), kRouge) << k;
+        EXPECT_EQ(im.pixel(8, k), kRouge) << k;
+    }
+    EXPECT_EQ(im.pixel(9, 5), kNoir);
+    EXPECT_EQ(im.pixel(5, 9), kNoir);
+    EXPECT_EQ(im.pixel(5, 5), kNoir);   // clear brush: the inside is untouched
+    int verts = 0;
+    for (int y = 0; y < 30; ++y)
+        for (int x = 10; x < 30; ++x) verts += im.pixel(x, y) == kVert;
+    EXPECT_EQ(verts, 49);   // filled: exactly 7 x 7
+    for (int x = 1; x <= 5; ++x) EXPECT_EQ(im.pixel(x, 20), kRouge) << x;
+    EXPECT_EQ(im.pixel(6, 20), kNoir);   // the last point of a line is left out
+    for (int k = 20; k < 30; ++k) {
+        EXPECT_EQ(im.pixel(29, k), kNoir);
+        EXPECT_EQ(im.pixel(k, 29), kNoir);
+    }
+    EXPECT_EQ(im.pixel(24, 20), kRouge);   // top of the circle
+}
+
+TEST(CanvasQt, ExclusiveOrTwiceGivesThePictureBack) {
+    const QImage avant = Bariolee(120, 90);
+    QImage im = avant;
+    auto figures = [&](TPenMode mode) {
+        TQtCanvas cv(im);
+        cv.SetPen(TPen{0x3C7F11, 1, TPenStyle::Solid, mode});
+        cv.SetBrush(TBrush{0, TBrushStyle::Clear});
+        cv.Rectangle(10, 10, 60, 40);
+        cv.Ellipse(30, 20, 80, 70);
+        const TPoint pts[5] = {{5, 80}, {50, 5}, {110, 85}, {110, 85}, {5, 80}};
+        cv.Polyline(pts);
+        cv.Line(0, 0, 119, 89);
+        cv.Arc(40, 40, 60, 60, 60, 50, 50, 40);
+        cv.SetPen(TPen{0xFFFFFF, 1, TPenStyle::DashDot, mode});
+        cv.Line(0, 45, 119, 45);
+        cv.SetBrush(TBrush{0x00FF00, TBrushStyle::Solid});
+        cv.Rectangle(70, 10, 77, 17);
+    };
+    for (TPenMode mode : {TPenMode::Xor, TPenMode::Not}) {
+        figures(mode);
+        EXPECT_NE(im, avant);
+        figures(mode);
+        EXPECT_EQ(im, avant);
+    }
+    // A closed polyline in exclusive-or covers each of its pixels once, corners included.
+    QImage n = Noire(20, 20);
+    {
+        TQtCanvas cv(n);
+        cv.SetPen(TPen{0xFFFFFF, 1, TPenStyle::Solid, TPenMode::Xor});
+        const TPoint carre[5] = {{2, 2}, {12, 2}, {12, 12}, {2, 12}, {2, 2}};
+        cv.Polyline(carre);
+    }
+    for (QPoint p : {QPoint(2, 2), QPoint(12, 2), QPoint(12, 12), QPoint(2, 12), QPoint(7, 2)})
+        EXPECT_EQ(n.pixel(p), 0xFFFFFFFFu) << p.x() << "," << p.y();
+}
+
+TEST(CanvasQt, TextIsWrittenInTheFontColourWhateverThePenMode) {
+    QImage im = Noire(80, 30);
+    {
+        TQtCanvas cv(im);
+        cv.SetPen(TPen{0xFFFFFF, 1, TPenStyle::Solid, TPenMode::Xor});
+        cv.SetFont(TFont{0x00FFFF, 8});
+        cv.TextOut(2, 2, "CV 1.5");
+    }
+    int jaunes = 0, autres = 0;
+    for (int y = 0; y < 30; ++y)
+        for (int x = 0; x < 80; ++x) {
+            const QRgb c = im.pixel(x, y);
+            if (c == kNoir) continue;
+            (qRed(c) == qGreen(c) && qBlue(c) == 0 ? jaunes : autres) += 1;
+        }
+    EXPECT_GT(jaunes, 10);
+    EXPECT_EQ(autres, 0);
+}
+
+// ---- The views ---------------------------------------------------------------------
+
+TEST(Views, CreationDefaultsProjectionAndResize) {
+    HoteTest h;
+    Vues4 v(h);
+    EXPECT_EQ(Vues::Fenetres().Section, v[0]);
+    EXPECT_EQ(Vues::Fenetres().Persp, v[3]);
+    EXPECT_EQ(v[0]->Vue().Scale, 100.0f);
+    EXPECT_EQ(v[1]->Vue().Scale, 50.0f);
+    EXPECT_EQ(v[3]->Vue().Azimuth, -2.3561945f);
+    EXPECT_EQ(v[3]->Vue().Elevation, 0.5235988f);
+    EXPECT_EQ(v[3]->Angle1, -135);
+    EXPECT_EQ(v[0]->Vue().PenMode, kPenCopy);
+    EXPECT_EQ(v[0]->Vue().OriginX, v[0]->width() / 2);
+    EXPECT_EQ(v[0]->windowTitle(), "Vue transversale");
+
+    TFormFille& sec = *v[0];
+    sec.show();   // a hidden widget gets its resize events only when shown
+    sec.resize(800, 600);
+    EXPECT_EQ(sec.Vue().OriginX, 400);
+    EXPECT_EQ(sec.Vue().OriginY, 300);
+    sec.resize(1000, 500);
+    EXPECT_EQ(sec.Vue().OriginX, 500);
+    EXPECT_EQ(sec.Vue().OriginY, 250);
+    EXPECT_EQ(sec.Vue().Scale, 100.0f);
+    sec.resize(800, 600);
+    sec.Vue().OriginX = 400;
+    sec.Vue().OriginY = 300;
+    TPoint p;
+    ASSERT_TRUE(Calcs::VueVersPixel({1, 5, 0.5}, p, sec.Vue()));
+    EXPECT_EQ(p, (TPoint{500, 250}));
+    TVertex3f q;
+    ASSERT_TRUE(sec.CalculePt3DInv({500, 250}, 5.0, q));
+    EXPECT_EQ(q, (TVertex3f{1, 5, 0.5}));
+    EXPECT_EQ(sec.TexteCoordonnees({500, 250}), "X = 1.0000; Y = 0.0000; Z = 0.5000");
+
+    TFormFille& plan = *v[1];
+    plan.Vue().OriginX = 200;
+    plan.Vue().OriginY = 150;
+    ASSERT_TRUE(Calcs::VueVersPixel({1, 2, 3}, p, plan.Vue()));
+    EXPECT_EQ(p, (TPoint{300, 200}));
+    ASSERT_TRUE(plan.CalculePt3DInv({300, 200}, 3.0, q));
+    EXPECT_EQ(q, (TVertex3f{1, 2, 3}));
+    // Moving the mouse down in the plan view increases X.
+    EXPECT_EQ(plan.TexteCoordonnees({300, 250}), "X = 2.0000; Y = 2.0000; Z = 0.0000");
+    ASSERT_TRUE(v[3]->CalculePt3DInv({12, 34}, 7.0, q));
+    EXPECT_EQ(q, (TVertex3f{}));
+    EXPECT_EQ(v[3]->TexteCoordonnees({12, 34}), "");
+
+    // An origin ordinate of 0 becomes 1 instead of being scaled.
+    plan.show();
+    plan.Vue().OriginY = 0;
+    plan.resize(plan.width() + 10, plan.height() + 20);
+    EXPECT_EQ(plan.Vue().OriginY, 1);
+}
+
+TEST(Views, StoredViewsFromTheDocument) {
+    HoteTest h;
+    h.depuisFichier = true;
+    TStockValues& s = h.doc.StockFen.Vues[TStockFen::Perspective];
+    s.OrigX = 123;
+    s.OrigY = 45;
+    s.Echelle = 77.0f;
+    s.Angle1 = 0.5f;
+    s.Angle2 = -0.25f;
+    h.doc.StockFen.Vues[TStockFen::Plan].Echelle = 12.0f;
+    Vues4 v(h);
+    EXPECT_EQ(v[3]->Vue().OriginX, 123);
+    EXPECT_EQ(v[3]->Vue().Scale, 77.0f);
+    EXPECT_EQ(v[3]->Vue().Azimuth, 0.5f);
+    EXPECT_EQ(v[3]->Vue().Elevation, -0.25f);
+    EXPECT_EQ(v[1]->Vue().Scale, 12.0f);
+    EXPECT_EQ(v[1]->Vue().Azimuth, 0.0f);
+}
+
+TEST(Views, MarkersOnThePicture) {
+    HoteTest h;
+    TListPC groupe;
+    groupe.Add({0, 1, 2});
+    h.doc.AjouteSoudure(groupe);
+    h.doc.Aff.MeCarene = false;   // only the nets and the markers
+    h.doc.Aff.MeAfficheAxes = false;
+    Vues4 v(h);
+    TFormFille& pf = *v[2];
+    pf.resize(1400, 700);
+    pf.Vue().OriginX = 100;
+    pf.Vue().OriginY = 500;
+    pf.Vue().Scale = 200.0f;
+    pf.MajTabCoor();
+    pf.TabCoor().At(0, 0, 1).Etat = epSelect;
+    pf.Redessine();
+    const QImage& im = pf.Image();
+    ASSERT_EQ(im.size(), QSize(1400, 700));
+    const TCouleursDessin& c = h.options.Couleurs;
+    auto rgb = [](TColor k) { return TQtCanvas::Couleur(k).rgb(); };
+    auto cell = [&](int i, int j) {
+        const TCellPC& x = pf.TabCoor().At(0, i, j);
+        return QPoint(x.X, x.Y);
+    };
+    // Corner [0][0], the current point: filled, with the yellow square inside.
+    const QPoint a = cell(0, 0);
+    EXPECT_EQ(im.pixel(a + QPoint(-3, -3)), rgb(c.Vertex));
+    EXPECT_EQ(im.pixel(a + QPoint(3, 3)), rgb(c.Vertex));
+    EXPECT_EQ(im.pixel(a + QPoint(-3, 3)), rgb(c.Vertex));
+    EXPECT_EQ(im.pixel(a + QPoint(-2, -2)), 0xFFFFFF00u);
+    EXPECT_EQ(im.pixel(a + QPoint(2, 2)), 0xFFFFFF00u);
+    EXPECT_EQ(im.pixel(a), rgb(c.Vertex));
+    EXPECT_NE(im.pixel(a + QPoint(4, -3)), rgb(c.Vertex));
+    EXPECT_NE(im.pixel(a + QPoint(-3, 4)), rgb(c.Vertex));
+    // [0][1] selected, hollow; [1][2] welded; [2][2] a plain corner.
+    const QPoint b = cell(0, 1);
+    EXPECT_EQ(im.pixel(b + QPoint(-3, -3)), rgb(c.SelVertex));
+    EXPECT_EQ(im.pixel(b + QPoint(3, -3)), rgb(c.SelVertex));
+    EXPECT_NE(im.pixel(b + QPoint(-2, -2)), rgb(c.SelVertex));
+    const QPoint d = cell(1, 2);
+    EXPECT_EQ(im.pixel(d + QPoint(-3, 3)), rgb(c.SoudeVertex));
+    EXPECT_EQ(im.pixel(d + QPoint(3, 3)), rgb(c.SoudeVertex));
+    const QPoint e = cell(2, 2);
+    EXPECT_EQ(im.pixel(e + QPoint(1, 1)), rgb(c.Vertex));
+    EXPECT_EQ(im.pixel(e + QPoint(-1, 2)), rgb(c.Vertex));
+    // Background elsewhere.
+    EXPECT_EQ(im.pixel(790, 10), kNoir);
+
+    // A rubber band drawn twice on the picture leaves it as it was.
+    const QImage avant = im;
+    auto rubber = [](const TViewRecord& r) {
+        r.Canvas->SetPen(TPen{0xFFFFFF, 1, TPenStyle::Dot, PenModeOf(r.PenMode)});
+        r.Canvas->SetBrush(TBrush{0, TBrushStyle::Clear});
+        r.Canvas->Rectangle(60, 50, 400, 300);
+        TMetre m;
+        m.P1 = {0, 0, 0};
+        m.P2 = {0, 2, 1};
+        m.Draw(TMesure::mElastique, r, 0x00FFFF);
+    };
+    pf.Elastique(kPenXor, rubber);
+    EXPECT_NE(pf.Image(), avant);
+    pf.Elastique(kPenXor, rubber);
+    EXPECT_EQ(pf.Image(), avant);
+}
+
+TEST(Views, TopPresetOfThePerspectiveIsThePlanView) {
+    HoteTest h;
+    h.doc.Aff.MeGrille = true;
+    h.doc.Aff.MeSurfaceParam = true;
+    ObjCom::MajSurface(h.doc, true, -1);
+    Affiche::GrilleParDefaut(h.doc);
+    Vues4 v(h);
+    TFormFille& pl = *v[1];
+    TPerspForm& pe = *Vues::Fenetres().Persp;
+    pl.resize(640, 480);
+    pe.resize(640, 480);
+    pl.Vue().OriginX = pe.Vue().OriginX = 100;
+    pl.Vue().OriginY = pe.Vue().OriginY = 240;
+    pl.Vue().Scale = pe.Vue().Scale = 80.0f;
+    pe.AppliquePreset(TPerspForm::Dessus);
+    EXPECT_EQ(pe.Vue().Elevation, 1.5707964f);
+    EXPECT_EQ(pe.Angle2, 90);
+    pl.Redessine();
+    pe.Redessine();
+    EXPECT_EQ(pl.Image(), pe.Image());
+    int dessine = 0;
+    for (int y = 0; y < 480; y += 2)
+        for (int x = 0; x < 640; x += 2) dessine += pl.Image().pixel(x, y) != kNoir;
+    EXPECT_GT(dessine, 500);
+
+    const auto& p = TPerspForm::Presets();
+    ASSERT_EQ(p.size(), 10u);
+    EXPECT_EQ(p[TPerspForm::BabordAvant].Azimut, 2.3561945f);
+    EXPECT_EQ(p[TPerspForm::ProfileBabord].Azimut, 3.1415927f);
+    EXPECT_EQ(p[TPerspForm::Dessous].Elevation, -1.5707964f);
+    EXPECT_EQ(p[TPerspForm::TribordArriere].Elevation, 0.5235988f);
+}
+
+TEST(Views, NothingIsDrawnWhileDrawingIsOff) {
+    HoteTest h;
+    h.doc.FormeAffichee = false;
+    Vues4 v(h);
+    v[0]->resize(300, 200);
+    Affiche::AfficheNet(v[0]);
+    EXPECT_TRUE(v[0]->Image().isNull());
+    h.doc.FormeAffichee = true;
+    Affiche::AfficheNet(v[0]);
+    EXPECT_EQ(v[0]->Image().size(), QSize(300, 200));
+
+    // With "MultiFen" a minimised view is skipped and the others are drawn.
+    h.doc.Options.MultiFen = true;
+    for (int k = 1; k < 4; ++k) v[k]->resize(200, 100);
+    v[2]->showMinimized();
+    Affiche::AfficheNet(v[0]);
+    EXPECT_FALSE(v[1]->Image().isNull());
+    EXPECT_FALSE(v[3]->Image().isNull());
+    EXPECT_TRUE(v[2]->Image().isNull());
+}
+
+TEST(Views, ActivationAndPopupMenus) {
+    HoteTest h;
+    Vues4 v(h);
+    v[0]->Activer();
+    v[1]->Activer();
+    v[3]->Activer();
+    ASSERT_EQ(h.activations.size(), 3u);
+    EXPECT_EQ(h.activations[0].Kind, 0);
+    EXPECT_EQ(h.activations[0].CaptionAjouter, "&Ajouter une ligne");
+    EXPECT_EQ(h.activations[0].CaptionSupprimer, "&Supprimer une ligne");
+    EXPECT_TRUE(h.activations[0].LignesColonnesActives);
+    EXPECT_EQ(h.activations[1].CaptionAjouter, "&Ajouter une colonne");
+    EXPECT_FALSE(h.activations[2].LignesColonnesActives);
+    EXPECT_TRUE(v[3]->Geste.PremierMouvement);
+    EXPECT_GE(h.controles, 3);
+
+    // Entries of commands the host does not offer stay disabled.
+    h.offertes = {TCommandeVue::FenPlan, TCommandeVue::Ajuster};
+    QMenu m;
+    v[0]->RemplirMenu(m);
+    QStringList textes;
+    for (QAction* a : m.actions())
+        if (!a->isSeparator()) textes << a->text();
+    EXPECT_EQ(textes, (QStringList{"Ajuster", "Centrer", "Zoom", "Déplacer", "Vue horizontale", "Vue longitudinale",
+                                   "Vue perspective", "Studio", "Contrôle des vues", "Sélection des vertex"}));
+    for (QAction* a : m.actions()) {
+        if (a->isSeparator()) continue;
+        const bool offerte = a->objectName() == "PUSAjuster" || a->objectName() == "PmPlan";
+        EXPECT_EQ(a->isEnabled(), offerte) << a->objectName().toStdString();
+    }
+    m.findChild<QAction*>("PmPlan")->trigger();
+    ASSERT_EQ(h.appels.size(), 1u);
+    EXPECT_EQ(h.appels[0], TCommandeVue::FenPlan);
+
+    QMenu mp;
+    v[3]->RemplirMenu(mp);
+    QMenu* express = mp.findChild<QMenu*>("PUPeN3DExpress");
+    ASSERT_NE(express, nullptr);
+    EXPECT_EQ(express->title(), "3D Express");
+    ASSERT_EQ(express->actions().size(), 10);
+    EXPECT_EQ(express->actions()[1]->text(), "Arrière");
+    EXPECT_EQ(express->actions()[9]->text(), "Babord Arrière");
+    express->actions()[6]->trigger();   // "Tribord avant"
+    EXPECT_EQ(v[3]->Vue().Azimuth, 0.7853982f);
+    EXPECT_EQ(v[3]->Vue().Elevation, 0.5235988f);
+    EXPECT_EQ(mp.findChild<QAction*>("PIPeDeplacer")->text(), "Déplacer");
+    EXPECT_EQ(mp.findChild<QAction*>("PmPersp"), nullptr);   // a view does not list itself
+}

@@ -1,0 +1,53 @@
+#include "views/Affiche.h"
+
+#include "model/Debug.h"
+#include "views/FormFille.h"
+#include "views/Vues.h"
+
+namespace Affiche {
+
+bool DessinAutorise(const Document& doc) { return doc.FormeAffichee && !Debug::state().inHandler; }
+
+namespace {
+void Dessine(TFormFille* v) {
+    if (v && !v->EstMinimise()) v->Redessine();
+}
+}  // namespace
+
+void AfficheNet(TFormFille* vue) {
+    DBG_SCOPE("Affiche.AfficheNet");
+    if (!vue || !vue->Hote()) return;
+    IVueHote& hote = *vue->Hote();
+    Document& doc = hote.Doc();
+    if (!DessinAutorise(doc)) return;
+    if (doc.Options.MultiFen) {
+        const Vues::TFenetres& f = Vues::Fenetres();
+        if (f.Section || f.Plan || f.Profile || f.Persp) {
+            for (TFormFille* v : {static_cast<TFormFille*>(f.Section), static_cast<TFormFille*>(f.Profile),
+                                  static_cast<TFormFille*>(f.Plan), static_cast<TFormFille*>(f.Persp)})
+                Dessine(v);
+        } else {
+            Dessine(vue);
+        }
+        hote.RafraichirStudio(true);
+        return;
+    }
+    // The studio follows the active view; a failure there must not stop the drawing.
+    try {
+        hote.RafraichirStudio(false);
+    } catch (...) {
+    }
+    vue->Redessine();
+}
+
+void AfficheNetTout() {
+    DBG_SCOPE("Affiche.AfficheNet");
+    const Vues::TFenetres& f = Vues::Fenetres();
+    for (TFormFille* v : {static_cast<TFormFille*>(f.Section), static_cast<TFormFille*>(f.Profile),
+                          static_cast<TFormFille*>(f.Plan), static_cast<TFormFille*>(f.Persp)}) {
+        if (!v || !v->Hote() || !DessinAutorise(v->Hote()->Doc())) continue;
+        Dessine(v);
+    }
+}
+
+}  // namespace Affiche
