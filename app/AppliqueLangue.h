@@ -16,7 +16,9 @@
 // by the dynamic properties "rsCaption" and "rsHint" holding the key (see
 // DonneCle): the spacing labels take "rsLabelEsp", the view buttons' hints
 // "rsVueSection" ..., the development dialog's BtnOK "rsBtnOKCaption". A key
-// named on the component wins over both rules.
+// named on the component wins over both rules; naming a key the table does
+// not hold ("-") leaves that text alone, for a label the window fills itself
+// (the about box's "LabelDate", which would otherwise take "rsLabelDate").
 //
 // So a window only names its widgets; calling AppliqueLangue after creating
 // it and after every change of language keeps it in the current language.

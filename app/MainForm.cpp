@@ -3,11 +3,13 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -22,19 +24,25 @@
 #include <QUrl>
 
 #include <algorithm>
+#include <array>
 #include <clocale>
+#include <cmath>
 #include <exception>
+#include <numbers>
 
 #include "app/AppliqueLangue.h"
 #include "app/DocIo.h"
+#include "app/ExceptionHandler.h"
 #include "app/MsgDlg.h"
 #include "app/texts/Langue.h"
 #include "model/Debug.h"
 #include "model/DrawAffiche.h"
 #include "model/Grille.h"
+#include "model/Selection.h"
 #include "model/Update.h"
 #include "views/Affiche.h"
 #include "views/FormFille.h"
+#include "views/MouseCommandes.h"
 #include "views/Vues.h"
 
 namespace {
@@ -112,6 +120,22 @@ constexpr Bouton kBoutons[] = {
     {"SBCalcHydro", "MeCalcHydroStat", nullptr, "H"},
     {"SBCalcStab", "MeStabilite", nullptr, "GZ"},
     {"SCCalcDevisPoids", "MeLstPoids", nullptr, "Kg"},
+};
+
+// The four drawing views, section, plan, profile, perspective (null where none).
+std::array<TFormFille*, 4> LesVues() {
+    const Vues::TFenetres& f = Vues::Fenetres();
+    return {f.Section, f.Plan, f.Profile, f.Persp};
+}
+
+// The dialogs and tool windows that keep the arrows and page keys for their
+// own fields while they are the active window.
+constexpr const char* kFenetresClavier[] = {
+    "TAireForm",     "TBitMFondForm",   "TCalculatForm", "TCotesForm",      "TDefPoidsForm",
+    "TDefReperesForm", "TDeplSurfForm", "TEditPCForm",   "TExportForm",     "TFenSelForm",
+    "TCouleurForm",  "TGrilleForm",     "THydrostatForm", "TListeSurfForm", "TLstPcForm",
+    "TOptionForm",   "TPoidsForm",      "TPropSurfForm", "TPropFichForm",   "TReperesForm",
+    "TStabForm",     "TSelSurfForm",    "TTabCotesForm", "TTransForm",      "TVueCtrlForm",
 };
 
 QIcon IconeSigle(const QString& sigle) {
@@ -264,11 +288,15 @@ TMainForm::TMainForm(const QStringList& args, QWidget* parent) : QMainWindow(par
     MajTitre();
     MajMenusAnnuler();
     MajCochesAffichage();
+    // The keyboard filter sees every key before the widget that has the focus.
+    qApp->installEventFilter(this);
 }
 
 TMainForm::~TMainForm() {
     // The child windows go while the document they draw still exists.
     doc_.FormeAffichee = false;
+    if (qApp) qApp->removeEventFilter(this);
+    if (sourisBranchee_) MouseCommandes::Debranche();
     if (mdi_) {
         mdi_->disconnect(this);
         delete mdi_;
@@ -640,14 +668,93 @@ void TMainForm::BrancheCommandes() {
         if (!QDesktopServices::openUrl(QUrl::fromLocalFile(fichier)))
             csMessage::ShowMessage(Langue::QTxt("rsErLancementNavig"), this);
     });
-    // Display switches set the document's switch of the same name.
+    // Display switches set the document's switch of the same name; a click
+    // (menu or button) also does the switch's extra work and redraws.
     for (const Interrupteur& sw : kInterrupteurs) {
         QAction* a = Action(QLatin1String(sw.nom));
         if (!a) continue;
         const auto champ = sw.champ;
         connect(a, &QAction::toggled, this, [this, champ](bool on) { doc_.Aff.*champ = on; });
+        if (champ != &TAffichage::MeFenSel)
+            connect(a, &QAction::triggered, this, [this, champ](bool on) { InterrupteurClick(champ, on); });
     }
+    branche("MeFacettes", [this] {
+        // The facets under the water plane in red on the active view, until its next redraw.
+        if (!doc_.FormeAffichee) return;
+        if (TFormFille* v = Vues::FenetreActive(numVueActive_))
+            v->Elastique(kPenCopy, [this](const TViewRecord& r) { Affiche::TestFaceList(doc_, r); });
+    });
+    branche("MeCopier", [this] {
+        // The active view's picture as it is shown.
+        QMdiSubWindow* sw = mdi_->activeSubWindow();
+        auto* v = qobject_cast<TFormFille*>(sw ? sw->widget() : nullptr);
+        if (v && !v->Image().isNull()) QGuiApplication::clipboard()->setImage(v->Image());
+    });
     DesactiveNonConstruits();
+}
+
+void TMainForm::FixeCoche(const char* nom, bool on) {
+    // The item's toggled signal sets the document's switch; changed moves the button.
+    if (QAction* a = Action(QLatin1String(nom))) a->setChecked(on);
+}
+
+void TMainForm::InterrupteurClick(bool TAffichage::*champ, bool on) {
+    DBG_SCOPE("TMainForm.InterrupteurClick");
+    TAffichage& aff = doc_.Aff;
+    aff.*champ = on;
+    const auto vues = LesVues();
+    if (champ == &TAffichage::MeCarene) {
+        // The hull and the net are never both off.
+        if (!on) {
+            for (TFormFille* v : vues)
+                if (v) {
+                    Selection::PCActif(doc_, v->TabCoor());
+                    Selection::Revalide(doc_, v->TabCoor(), v->Selection);
+                }
+            if (!aff.MeNet) FixeCoche("MeNet", true);
+        } else if (!aff.MeNet) {
+            for (TFormFille* v : vues)
+                if (v) Selection::UnSelectAllPoints(v->TabCoor(), v->Selection);
+            for (TFormFille* v : {vues[vkSection], vues[vkPerspective]})
+                if (v) Selection::PCNonActif(doc_, v->TabCoor());
+        }
+        ObjCom::MajCoupesSurface(doc_);
+    } else if (champ == &TAffichage::MeNet) {
+        if (!on) {
+            if (!aff.MeCarene) FixeCoche("MeCarene", true);
+            for (TFormFille* v : vues)
+                if (v) {
+                    Selection::UnSelectAllPoints(v->TabCoor(), v->Selection);
+                    Selection::PCNonActif(doc_, v->TabCoor());
+                }
+            ObjCom::MajCoupesSurface(doc_);
+        } else {
+            if (aff.MeCarene)
+                for (TFormFille* v : {vues[vkSection], vues[vkPlan], vues[vkProfile]})
+                    if (v) Selection::UnSelectAllPoints(v->TabCoor(), v->Selection);
+            for (TFormFille* v : vues)
+                if (v) {
+                    Selection::PCActif(doc_, v->TabCoor());
+                    Selection::Revalide(doc_, v->TabCoor(), v->Selection);
+                }
+        }
+    } else if (champ == &TAffichage::MeSections || champ == &TAffichage::MeLignesdEau ||
+               champ == &TAffichage::MeLongitudinales || champ == &TAffichage::MeDiagonales) {
+        // The family's tables are computed for the surfaces that do not have them yet.
+        if (on) ObjCom::MajCoupesSurface(doc_);
+    } else if (champ == &TAffichage::MeSurfaceParam) {
+        if (on) ObjCom::MajSurface(doc_, false, -1);
+    } else if (champ == &TAffichage::MeHerisson) {
+        // The combs are computed with the cuts: every cut again.
+        for (auto& sf : doc_.Surfaces)
+            if (sf) sf->SecFait = sf->LEFait = sf->LongFait = sf->DiagFait = 0;
+        ObjCom::MajCoupesSurface(doc_);
+    } else if (champ == &TAffichage::MeAffichePoids) {
+        if (on) ObjCom::MajTotalPoids(doc_);
+    } else if (champ == &TAffichage::MeCentredeVoilure) {
+        if (on) ObjCom::MajCentreVoilure(doc_);
+    }
+    Redessine(false);
 }
 
 void TMainForm::DesactiveNonConstruits() {
@@ -658,6 +765,12 @@ void TMainForm::DesactiveNonConstruits() {
         "MeIcoStand", "MeAffichage", "MeVertex", "MeTranslation", "MeTranslationProp", "MeSurfaces", "MePrecision",
         "MeOutils", "MeMesures", "MeCotations", "MeDonnees", "MeFenetres", "MeMosaiqueHoriz", "MeMozaiqueVert",
         "MeCascade", "MeReorganiser", "MeHelp", "MeGuide", "MeRecentFiles", "MeExport", "MeImport",
+        // The display switches the views draw (the background pictures wait for
+        // their dialog, the net selection for its window).
+        "MeCarene", "MeNet", "MeBasePlanSym", "MeMoitie", "MeScinder", "MeSections", "MeLignesdEau",
+        "MeLongitudinales", "MeDiagonales", "MeSurfaceParam", "MeGrille", "MeOrientSurf", "MeHerisson",
+        "MeAffichePoids", "MeCentredeVoilure", "MeAfficheCotes", "MeAfficheAxes", "MeAfficheReperes",
+        "MeAfficheReperesEnv", "MeFacettes", "MeCopier",
     };
     for (auto& [nom, a] : actions_) {
         if (nom.startsWith(QLatin1String("SB")) || nom.startsWith(QLatin1String("SC")) || a->isSeparator()) continue;
@@ -821,9 +934,19 @@ void TMainForm::AjouteVue(TFormFille* vue) {
     DeclareVue(kind, vue);
     sw->resize(560, 420);
     sw->show();
+    // Once the four views are there, the mouse tools take over their menu items.
+    if (!sourisBranchee_ && vues_.size() == 4) {
+        bool toutes = true;
+        for (const auto& [k, v] : vues_) toutes = toutes && v;
+        if (toutes) {
+            MouseCommandes::Branche(*this);
+            sourisBranchee_ = true;
+        }
+    }
 }
 
 bool TMainForm::CommandeDisponible(TCommandeVue c) const {
+    if (sourisBranchee_ && MouseCommandes::CommandeDisponible(c)) return true;
     switch (c) {
         case TCommandeVue::FenSection: return vues_.count(0) != 0;
         case TCommandeVue::FenPlan: return vues_.count(1) != 0;
@@ -833,7 +956,8 @@ bool TMainForm::CommandeDisponible(TCommandeVue c) const {
     }
 }
 
-void TMainForm::Commande(TCommandeVue c, TFormFille* /*vue*/) {
+void TMainForm::Commande(TCommandeVue c, TFormFille* vue) {
+    if (sourisBranchee_ && MouseCommandes::Commande(c, vue)) return;
     const char* item = nullptr;
     switch (c) {
         case TCommandeVue::FenSection: item = "MeSectionsFen"; break;
@@ -875,6 +999,133 @@ void TMainForm::VueActivee(TFormFille* /*vue*/, const TActivationVue& a) {
         if (!a.CaptionSupprimer.empty()) su->setText(Q(a.CaptionSupprimer));
         su->setEnabled(a.LignesColonnesActives && su->property("corvaneBranche").toBool());
     }
+}
+
+void TMainForm::StockeVues() {
+    for (TFormFille* v : LesVues()) {
+        if (!v || v->Kind() < vkSection || v->Kind() > vkPerspective) continue;
+        TStockValues& s = doc_.StockFen.Vues[static_cast<std::size_t>(v->Kind())];
+        const TViewRecord& r = v->Vue();
+        s.OrigX = r.OriginX;
+        s.OrigY = r.OriginY;
+        s.Echelle = r.Scale;
+        if (v->Kind() == vkPerspective) {
+            s.Angle1 = r.Azimuth;
+            s.Angle2 = r.Elevation;
+            s.Autre = r.Further;
+        }
+    }
+}
+
+void TMainForm::AppliqueVuesStockees() {
+    DBG_SCOPE("TMainForm.AppliqueVuesStockees");
+    for (TFormFille* v : LesVues()) {
+        if (!v || v->Kind() < vkSection || v->Kind() > vkPerspective) continue;
+        const TStockValues& s = doc_.StockFen.Vues[static_cast<std::size_t>(v->Kind())];
+        TViewRecord& r = v->Vue();
+        r.OriginX = s.OrigX;
+        r.OriginY = s.OrigY;
+        // A scale of nothing would put every point on the origin and make picking divide by zero.
+        if (s.Echelle > 0.0f && std::isfinite(s.Echelle)) r.Scale = s.Echelle;
+        if (v->Kind() == vkPerspective && std::isfinite(s.Angle1) && std::isfinite(s.Angle2)) {
+            r.Azimuth = s.Angle1;
+            r.Elevation = s.Angle2;
+            r.Further = s.Autre;
+            v->Angle1 = static_cast<int>(std::nearbyint(s.Angle1 * 180.0 / std::numbers::pi));
+            v->Angle2 = static_cast<int>(std::nearbyint(s.Angle2 * 180.0 / std::numbers::pi));
+        }
+    }
+    if (numVueActive_ >= vkSection && numVueActive_ <= vkPerspective)
+        if (TFormFille* v = LesVues()[static_cast<std::size_t>(numVueActive_)]) MajControleVue(v);
+}
+
+void TMainForm::ReinitialisePointsActifs() {
+    DBG_SCOPE("TMainForm.ReinitialisePointsActifs");
+    const auto vues = LesVues();
+    for (TFormFille* v : vues)
+        if (v) Selection::PCNonActif(doc_, v->TabCoor());
+    for (TFormFille* v : vues)
+        if (v) Selection::UnSelectAllPoints(v->TabCoor(), v->Selection);
+    for (TFormFille* v : vues)
+        if (v) Selection::PCLnColActif(doc_, v->TabCoor());
+}
+
+// ---- Keyboard ------------------------------------------------------------------------------
+
+bool TMainForm::ClavierPourAutreFenetre() const {
+    // An open menu, a modal dialog, or the menu bar walked with the keyboard keep their keys.
+    if (QApplication::activePopupWidget() || QApplication::activeModalWidget()) return true;
+    if (qobject_cast<QMenuBar*>(QApplication::focusWidget())) return true;
+    const QWidget* w = QApplication::activeWindow();
+    if (!w || w == this) return false;
+    const QLatin1String classe(w->metaObject()->className());
+    const QString nom = w->objectName();
+    for (const char* f : kFenetresClavier) {
+        const QLatin1String fenetre(f);
+        if (classe == fenetre || nom == fenetre || nom == fenetre.mid(1)) return true;
+    }
+    return false;
+}
+
+bool TMainForm::ToucheVue(int touche, Qt::KeyboardModifiers m) {
+    DBG_SCOPE("TMainForm.AppMessage");
+    if (numVueActive_ < vkSection || numVueActive_ > vkPerspective) return false;
+    TFormFille* v = LesVues()[static_cast<std::size_t>(numVueActive_)];
+    if (!v) return false;
+    const bool shift = m.testFlag(Qt::ShiftModifier);
+    const int pas = m.testFlag(Qt::ControlModifier) ? 1 : (m.testFlag(Qt::AltModifier) ? 50 : 10);
+    int dx = 0, dy = 0;
+    switch (touche) {
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown:
+            if (shift)
+                MajControleVue(v);
+            else if (touche == Qt::Key_PageUp)
+                MouseCommandes::MeAgrandirClick();
+            else
+                MouseCommandes::MeReduireClick();
+            return true;
+        case Qt::Key_Left: dx = -pas; break;
+        case Qt::Key_Right: dx = pas; break;
+        case Qt::Key_Up: dy = -pas; break;
+        case Qt::Key_Down: dy = pas; break;
+        default: return false;
+    }
+    if (!shift) {
+        MouseCommandes::DeplaceVue(v, dx, dy);
+    } else if (v->Kind() == vkPerspective) {
+        // Shift turns the perspective by whole degrees.
+        constexpr double rad = std::numbers::pi / 180.0;
+        v->Angle1 += dx;
+        v->Angle2 += dy;
+        v->Vue().Azimuth = static_cast<float>(v->Vue().Azimuth + dx * rad);
+        v->Vue().Elevation = static_cast<float>(v->Vue().Elevation + dy * rad);
+        Affiche::AfficheNet(v);
+        MajControleVue(v);
+    }
+    return true;
+}
+
+bool TMainForm::eventFilter(QObject* objet, QEvent* e) {
+    if (e->type() == QEvent::KeyPress && objet->isWidgetType()) {
+        const auto* k = static_cast<QKeyEvent*>(e);
+        switch (k->key()) {
+            case Qt::Key_PageUp:
+            case Qt::Key_PageDown:
+            case Qt::Key_Left:
+            case Qt::Key_Right:
+            case Qt::Key_Up:
+            case Qt::Key_Down:
+                if (isVisible() && !ClavierPourAutreFenetre()) {
+                    const int touche = k->key();
+                    const Qt::KeyboardModifiers m = k->modifiers();
+                    if (ExceptionHandler::Guard([&] { return ToucheVue(touche, m); }, true)) return true;
+                }
+                break;
+            default: break;
+        }
+    }
+    return QMainWindow::eventFilter(objet, e);
 }
 
 // ---- Settings of the display --------------------------------------------------------------
@@ -1080,6 +1331,8 @@ bool TMainForm::Ecrire() {
         Dlg().MsgDlg(QStringLiteral("Enregistrement impossible : ") + Q(doc_.NomFichier), Ui::MsgType::Error, Ui::mbOK);
         return false;
     }
+    // The views' current settings are written with the document.
+    StockeVues();
     try {
         io.enregistrer(doc_, 0);
     } catch (const std::exception& e) {
@@ -1128,6 +1381,10 @@ void TMainForm::FermeDocument() {
     DBG_SCOPE("TMainForm.FermeDocument");
     emit documentRemplace();
     Vues::OublieSelections();
+    // Without the net shown no control point can be picked.
+    if (!doc_.Aff.MeNet)
+        for (TFormFille* v : LesVues())
+            if (v) v->TabCoor().EtatTous(epInactif);
     doc_.Fermer();
     undo_.Oublie();
     MarquerEnregistre();
@@ -1243,11 +1500,20 @@ void TMainForm::MeQuitterClick() { close(); }
 // ---- Undo ----------------------------------------------------------------------------------
 
 void TMainForm::MeAnnulerClick() {
-    if (undo_.Annuler(doc_)) MarquerModifie();
+    if (undo_.Annuler(doc_)) {
+        // Nets may have changed size: the views' selections follow.
+        MouseCommandes::RevalideSelections();
+        MarquerModifie();
+        Redessine(false);
+    }
     MajMenusAnnuler();
 }
 
 void TMainForm::MeRefaireCommandeClick() {
-    if (undo_.Refaire(doc_)) MarquerModifie();
+    if (undo_.Refaire(doc_)) {
+        MouseCommandes::RevalideSelections();
+        MarquerModifie();
+        Redessine(false);
+    }
     MajMenusAnnuler();
 }

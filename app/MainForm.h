@@ -115,6 +115,13 @@ public:
     void VueActivee(TFormFille* vue, const TActivationVue& a) override;
     bool CommandeDisponible(TCommandeVue c) const override;
     void Commande(TCommandeVue c, TFormFille* vue) override;
+    // The views' current origin, scale and angles go to the document's stored
+    // views (written with it); and back from them after a file was read.
+    void StockeVues();
+    void AppliqueVuesStockees();
+    // After a file was read: in the four views every control point inactive,
+    // the selections emptied, then the rows or columns each net offers active.
+    void ReinitialisePointsActifs();
 
     void SetDialogues(Dialogues* d) { dialogues_ = d ? d : &dialoguesDefaut_; }
     Dialogues& Dlg() { return *dialogues_; }
@@ -150,6 +157,9 @@ public slots:
     void MeRefaireCommandeClick();
 
 protected:
+    // The keyboard filter of the whole application: Page Up / Page Down zoom
+    // the active view, the arrows move it (or turn the perspective with Shift).
+    bool eventFilter(QObject* objet, QEvent* e) override;
     void showEvent(QShowEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     void changeEvent(QEvent* e) override;
@@ -170,6 +180,14 @@ private:
     void Separateur(QMenu* menu, const char* nom);
     void BrancheCommandes();
     void DesactiveNonConstruits();
+    // A display item was clicked: the extra work of its switch, then redraw.
+    void InterrupteurClick(bool TAffichage::*champ, bool on);
+    // Ticks or unticks a display item; its switch and its button follow.
+    void FixeCoche(const char* nom, bool on);
+    // The key of the keyboard filter; true when it was used.
+    bool ToucheVue(int touche, Qt::KeyboardModifiers m);
+    // Whether a window that keeps the arrows and page keys for itself is active.
+    bool ClavierPourAutreFenetre() const;
 
     void FormShow();
     bool FormCloseQuery();
@@ -212,6 +230,7 @@ private:
     bool vuesDepuisFichier_ = false;
     bool fermetureEnCours_ = false;
     bool montree_ = false;
+    bool sourisBranchee_ = false;  // the mouse tools took their menu items
 
     QMdiArea* mdi_ = nullptr;
     QToolBar* toolBar_ = nullptr;

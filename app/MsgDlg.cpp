@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPainter>
@@ -135,9 +136,12 @@ void TfmMessageDlg::Prepare(const QString& texte, Ui::MsgType type, unsigned bou
     case Ui::MsgType::Confirmation: sp = QStyle::SP_MessageBoxQuestion; break;
     default: break;
     }
-    if (sp != QStyle::SP_CustomBase) {
+    // Any other type shows the program's own icon, when it has one.
+    const QIcon icone = sp != QStyle::SP_CustomBase ? style()->standardIcon(sp, nullptr, this)
+                                                    : QApplication::windowIcon();
+    if (!icone.isNull()) {
         QPainter p(&image);
-        p.drawPixmap(0, 0, style()->standardIcon(sp, nullptr, this).pixmap(32, 32));
+        p.drawPixmap(0, 0, icone.pixmap(32, 32));
     }
     ImageType->setPixmap(image);
     setWindowTitle(Titre(type));

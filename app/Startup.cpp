@@ -98,6 +98,13 @@ void InstalleDocIo() {
     fen.Caption = [](const std::string&) {
         if (TMainForm* m = MainForm()) m->MajTitre();
     };
+    // After a reading (never at start-up, when the views do not exist yet).
+    fen.AppliqueVues = [] {
+        if (TMainForm* m = MainForm()) m->AppliqueVuesStockees();
+    };
+    fen.ReinitialisePointsActifs = [] {
+        if (TMainForm* m = MainForm()) m->ReinitialisePointsActifs();
+    };
     GestFich::InstalleFenetres(std::move(fen));
 }
 
@@ -155,6 +162,11 @@ const std::vector<Fenetre>& OrdreCreation() {
     return ordre;
 }
 
+void CreeFenetres(TMainForm& principale) {
+    for (const Fenetre& f : OrdreCreation())
+        if (f.creer) f.creer(principale);
+}
+
 int Execute(int argc, char** argv) {
     CorvaneApplication app(argc, argv);
     // The application object takes the user's locale; numbers always use ".".
@@ -184,6 +196,7 @@ int Execute(int argc, char** argv) {
         h.recoverySave = [&principale] {
             const auto& io = DocIo::fonctions();
             if (!io.enregistrer) throw std::runtime_error("no document writer");
+            principale.StockeVues();
             io.enregistrer(principale.Doc(), 1);
         };
         h.drawingOn = [&principale] { return principale.Doc().FormeAffichee; };
@@ -191,8 +204,7 @@ int Execute(int argc, char** argv) {
         h.plainMessage = [](const std::string& texte) { MessageSimple(QString::fromStdString(texte)); };
         ExceptionHandler::SetHooks(std::move(h));
 
-        for (const Fenetre& f : OrdreCreation())
-            if (f.creer) f.creer(principale);
+        CreeFenetres(principale);
 
         while (QGuiApplication::overrideCursor()) QGuiApplication::restoreOverrideCursor();
         principale.show();

@@ -35,5 +35,7 @@ struct Fenetre {
 };
 // The order in which the windows are created after the main window, each once.
 const std::vector<Fenetre>& OrdreCreation();
+// Creates them, in that order, for this main window.
+void CreeFenetres(TMainForm& principale);
 
 }  // namespace Startup

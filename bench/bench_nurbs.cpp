@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "model/Debug.h"
 #include "model/Nurbs.h"
 
 namespace {
@@ -41,5 +42,14 @@ static void BM_EvalWithCurvature(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_EvalWithCurvature)->Unit(benchmark::kMillisecond);
+
+// What one traced routine pays for entering and leaving the trace.
+static void BM_TraceScope(benchmark::State& state) {
+    for (auto _ : state) {
+        DBG_SCOPE("Bench.TraceScope");
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_TraceScope);
 
 BENCHMARK_MAIN();

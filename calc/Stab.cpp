@@ -231,6 +231,12 @@ TEquilibre TStabCalc::IsoCarene(double gite, double poids, double tol, double to
 
     double assiette = 0.0;
     bool converge = true;
+    // A Yes to the question of the first sinkage search stops here, before
+    // any trim iteration asks it again.
+    if (arret_) {
+        e.Converge = false;
+        return e;
+    }
     if (std::fabs(r) < tolAssiette || std::fabs(r2) < tolAssiette) {
         e.Assiette = 0.0;
         return e;
@@ -305,7 +311,10 @@ TEquilibre TStabCalc::IsoCarene(double gite, double poids, double tol, double to
 // ---- The run -------------------------------------------------------------------------
 
 int TStabCalc::NombreEtapes(double giteMax, double pas) {
-    const double q = giteMax / pas;
+    // Kept within an int whatever the quotient (the run refuses such a step).
+    double q = giteMax / pas;
+    if (!(q <= kEtapesMax)) q = kEtapesMax;
+    if (!(q >= 0.0)) q = 0.0;
     int n = static_cast<int>(std::trunc(q)) + 1;
     if (q != std::trunc(q)) ++n;
     return n;
@@ -317,7 +326,8 @@ bool TStabCalc::Calcule(const TConditionsStab& cond, ISuiviStab* suivi) {
     arret_ = false;
     Ui::IUserInterface& ui = Ui::ui();
     // The checks keep the number of steps finite and the searches meaningful.
-    if (!(cond.Pas > 0.0) || !std::isfinite(cond.GiteMax) || !(cond.GiteMax >= cond.Pas)) {
+    if (!(cond.Pas > 0.0) || !std::isfinite(cond.GiteMax) || !(cond.GiteMax >= cond.Pas) ||
+        !(cond.GiteMax / cond.Pas <= kEtapesMax)) {
         ui.showMessage(Langue::Txt("rsErrPasCalcul"));
         return false;
     }

@@ -73,6 +73,9 @@ class TStabCalc {
 public:
     static constexpr int kIterationsEnfoncement = 35;
     static constexpr int kIterationsAssiette = 60;
+    // The largest maximum / step quotient a run accepts: its step count must
+    // be an int.
+    static constexpr double kEtapesMax = 1.0e9;
 
     // The hull copy from the surfaces counted in calculations (evaluated),
     // the loading from the total weight (kg and centre), and the initial

@@ -244,8 +244,10 @@ double AngleOriente2D(TVertex2f a, TVertex2f o, TVertex2f b) {
     // The sign of the sine decides the side, also for right angles.
     double r = std::atan2(sn, cs) / kDeg;
     if (r <= -180.0) r = 180.0;   // -0 sine on the far side: keep (-180, 180]
-    const int quadrant = cs >= 0.0 ? (sn >= 0.0 ? 1 : 4) : (sn >= 0.0 ? 2 : 3);
-    Debug::DbgMsgI(Debug::waTrace, "Calcs.AngleOriente2D", 0, {quadrant});
+    if (Debug::Tracing()) {   // the report is built only for a listener: nothing allocated otherwise
+        const int quadrant = cs >= 0.0 ? (sn >= 0.0 ? 1 : 4) : (sn >= 0.0 ? 2 : 3);
+        Debug::DbgMsgI(Debug::waTrace, "Calcs.AngleOriente2D", 0, {quadrant});
+    }
     return r;
 }
 

@@ -54,6 +54,7 @@ std::string NewestTag() {
 }
 
 void SetSink(Sink sink) { g_sink = sink; }
+bool Tracing() { return g_sink != nullptr; }
 
 void DbgSend(int type, const std::string& tag, int index, const std::vector<std::string>& values) {
     if (g_sink) g_sink(type, tag, index, values);
@@ -128,9 +129,10 @@ std::string UserDataDir() {
     return dir.string();
 }
 
-std::string JournalPath() {
-    const std::string prog = ProgramDir();
-    if (access(prog.c_str(), W_OK) == 0) return (std::filesystem::path(prog) / "Error.log").string();
+std::string JournalPath() { return JournalPathIn(ProgramDir()); }
+
+std::string JournalPathIn(const std::string& prog) {
+    if (!prog.empty() && access(prog.c_str(), W_OK) == 0) return (std::filesystem::path(prog) / "Error.log").string();
     return (std::filesystem::path(UserDataDir()) / "Error.log").string();
 }
 

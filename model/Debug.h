@@ -61,6 +61,8 @@ std::string NewestTag();  // the ring entry written last
 // Reports (the debug window and the debug link listen through a sink).
 using Sink = void (*)(int type, const std::string& tag, int index, const std::vector<std::string>& values);
 void SetSink(Sink sink);
+// Whether anyone listens: reports are only worth building then.
+bool Tracing();
 void DbgSend(int type, const std::string& tag, int index, const std::vector<std::string>& values);
 void DbgMsgI(int type, const std::string& tag, int index, const std::vector<long long>& values);
 void DbgMsgF(int type, const std::string& tag, int index, const std::vector<double>& values);
@@ -77,6 +79,8 @@ std::string NowText();  // the current date and time, "dd/mm/yyyy hh:mm:ss"
 std::string ProgramDir();
 std::string UserDataDir();
 std::string JournalPath();
+// The journal's place for a program installed in programDir.
+std::string JournalPathIn(const std::string& programDir);
 
 // Inserts the line as the first line of the journal file (created when absent).
 // Returns false with a reason when the file could not be written.
@@ -94,4 +98,6 @@ public:
 
 #define CORVANE_DBG_CAT2(a, b) a##b
 #define CORVANE_DBG_CAT(a, b) CORVANE_DBG_CAT2(a, b)
-#define DBG_SCOPE(tag) ::Debug::Scope CORVANE_DBG_CAT(dbgScope_, __LINE__)(tag)
+// The "" makes anything but a string literal fail to compile: the trace keeps
+// the pointer, so the tag must live for the whole run.
+#define DBG_SCOPE(tag) ::Debug::Scope CORVANE_DBG_CAT(dbgScope_, __LINE__)("" tag)

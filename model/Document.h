@@ -77,7 +77,12 @@ struct TOptionsDoc {
     int ZoomMax = kZoomMaxDefaut;  // ceiling of a view's scale (pixels per metre)
     bool CourbureRacine = false;   // comb value 1/sqrt(radius)
     TOptionsCourbure Courbure;     // how the curvature combs are computed
-    friend bool operator==(const TOptionsDoc&, const TOptionsDoc&) = default;
+    // Written out: TOptionsCourbure has no comparison of its own.
+    friend bool operator==(const TOptionsDoc& a, const TOptionsDoc& b) {
+        return a.SplineTR == b.SplineTR && a.MultiFen == b.MultiFen && a.ZoomMax == b.ZoomMax &&
+               a.CourbureRacine == b.CourbureRacine && a.Courbure.Facteur == b.Courbure.Facteur &&
+               a.Courbure.LongueurBrute == b.Courbure.LongueurBrute && a.Courbure.Cote == b.Courbure.Cote;
+    }
 };
 
 // A view setting kept by "Sauver la vue" (one per 2-D view).

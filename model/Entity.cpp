@@ -256,9 +256,11 @@ void TEntity::CalcCourbureCoupe(TCoupe& coupe, const TOptionsCoupes& options) {
 
 void TEntity::CentreBorde(TVertex3f& centre, double& aire) const {
     DBG_SCOPE("TEntity.CentreBorde");
-    TListFace faces;
-    Face::BuildSimpleFaceList(*this, faces);
-    Face::CCByFace(faces, centre, aire);
+    // Summed as the facets are made: the weights of every surface are
+    // brought up to date after each change, so no facet list is kept.
+    TSommeFaces sommes;
+    Face::BuildSimpleFaceList(*this, sommes);
+    sommes.CentreAire(centre, aire);
 }
 
 void TEntity::MajCentreBorde() {

@@ -234,6 +234,13 @@ void Face::BuildSimpleFaceList(const TEntity& s, TListFace& list) {
     if (s.Sym) Cells(s.PointsSym, 0, false, 0.0, out);
 }
 
+void Face::BuildSimpleFaceList(const TEntity& s, TSommeFaces& sums) {
+    DBG_SCOPE("Face.BuildSimpleFaceList");
+    ToSums out{sums};
+    Cells(s.Points, 1, false, 0.0, out);
+    if (s.Sym) Cells(s.PointsSym, 0, false, 0.0, out);
+}
+
 double Face::VolByFace(const TListFace& list, double f, double z) {
     DBG_SCOPE("Face.VolByFace");
     TSommeFaces sums(z);

@@ -126,6 +126,7 @@ void BuildFaceListFull(const TEntity& s, TSommeFaces& sums, bool clip);
 // For areas: the grid's cells with flag 1 and, when symmetric, the mirror's
 // with flag 0; no junction, no clipping.
 void BuildSimpleFaceList(const TEntity& s, TListFace& list);
+void BuildSimpleFaceList(const TEntity& s, TSommeFaces& sums);
 
 // Enclosed volume under the plane Z = z, times f.
 double VolByFace(const TListFace& list, double f, double z);

@@ -43,7 +43,8 @@ std::string CheckNet(const TNet& net, int precision) {
     return {};
 }
 
-static void CheckRecord(const SNURBS& r, int nU, int nV) {
+// A record whose orders and point counts keep every read inside its arrays.
+static void CheckRecordShape(const SNURBS& r) {
     if (r.lastU < 0 || r.lastV < 0 || r.lastU >= kMaxNetSize || r.lastV >= kMaxNetSize)
         throw NurbsError("Réseau de points vide ou trop grand : la surface ne peut pas être calculée");
     if (r.orderU < 1 || r.orderV < 1 || r.orderU > kMaxOrder || r.orderV > kMaxOrder ||
@@ -51,6 +52,10 @@ static void CheckRecord(const SNURBS& r, int nU, int nV) {
         throw NurbsError("Ordre de la surface hors limites (2 à 7)");
     if (r.orderU + r.lastU + 1 > kMaxKnots || r.orderV + r.lastV + 1 > kMaxKnots)
         throw NurbsError("Ordre trop grand pour le nombre de points");
+}
+
+static void CheckRecord(const SNURBS& r, int nU, int nV) {
+    CheckRecordShape(r);
     if (nU < 1 || nV < 1 || nU > kMaxPrecision || nV > kMaxPrecision)
         throw NurbsError("Précision hors limites (1 à 200)");
 }
@@ -72,6 +77,7 @@ int FindSpan(int k, int n, const double* knots, double u) {
 }
 
 void BasisDerivs(int span, int k, const double* U, double u, int d, double ders[3][kMaxOrder]) {
+    if (d > 2) d = 2;   // the table holds the second derivatives at most
     const int p = k - 1;
     double ndu[kMaxOrder][kMaxOrder];
     double left[kMaxOrder], right[kMaxOrder];
@@ -179,6 +185,8 @@ struct Basis {
 }  // namespace
 
 void SurfaceDerivs(const SNURBS& r, int d, TVertex3f S[3][3], double u, double v) {
+    CheckRecordShape(r);
+    if (d > 2) d = 2;
     Basis bu, bv;
     bu.span = FindSpan(r.orderU, r.lastU, r.knotsU, u);
     BasisDerivs(bu.span, r.orderU, r.knotsU, u, d, bu.N);
@@ -240,6 +248,7 @@ TVertex3f NormalEndPoint(const TPlane& pl, const TVertex3f& p, bool reversed, do
 }
 
 void EvalPoint(const SNURBS& r, double u, double v, double L, bool reversed, TVertex3f& point, TVertex3f& normalEnd) {
+    CheckRecordShape(r);
     u = ClampParam(u, r.knotsU[r.lastU + r.orderU]);
     v = ClampParam(v, r.knotsV[r.lastV + r.orderV]);
     TVertex3f S[3][3];
@@ -249,6 +258,7 @@ void EvalPoint(const SNURBS& r, double u, double v, double L, bool reversed, TVe
 }
 
 double EvalGauss(const SNURBS& r, double u, double v) {
+    CheckRecordShape(r);
     u = ClampParam(u, r.knotsU[r.lastU + r.orderU]);
     v = ClampParam(v, r.knotsV[r.lastV + r.orderV]);
     TVertex3f S[3][3];

@@ -58,7 +58,8 @@ TPlane PlanePointVecteurs(const TVertex3f& p, const TVertex3f& v1, const TVertex
 // The end of the normal of length L at P on the plane (a, b, c, d).
 TVertex3f NormalEndPoint(const TPlane& plane, const TVertex3f& p, bool reversed, double L);
 
-// Point and normal end point at (u, v) (parameters clamped first).
+// Point and normal end point at (u, v) (parameters clamped first). These and
+// SurfaceDerivs throw NurbsError on a record that cannot be evaluated.
 void EvalPoint(const SNURBS& r, double u, double v, double L, bool reversed, TVertex3f& point, TVertex3f& normalEnd);
 // Gaussian curvature at (u, v) (parameters clamped first).
 double EvalGauss(const SNURBS& r, double u, double v);

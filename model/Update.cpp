@@ -7,8 +7,10 @@
 #include <unordered_set>
 #include <vector>
 
+#include "app/texts/Langue.h"
 #include "model/Bounds.h"
 #include "model/Debug.h"
+#include "model/Nurbs.h"
 #include "model/UiPort.h"
 
 namespace {
@@ -33,9 +35,21 @@ void Reporte(const char* tag, int index, const std::exception& e) {
     Debug::DbgMsgStr(Debug::erDivers, tag, index, {e.what()});
 }
 
+// Surfaces whose refusal the user has already been shown: a surface that
+// cannot be evaluated is retried at every update, told about once.
+std::unordered_set<const TEntity*>& RefusSignales() {
+    static std::unordered_set<const TEntity*> set;
+    return set;
+}
+
 void Evalue(TEntity& s) {
     try {
         s.CalcSurface();
+        RefusSignales().erase(&s);
+    } catch (const NurbsError& e) {
+        Reporte("ObjCom.MajSurface", s.Index, e);
+        if (RefusSignales().insert(&s).second)
+            Ui::ui().showMessage("Surface " + s.Nom + " : " + e.what());
     } catch (const std::exception& e) {
         Reporte("ObjCom.MajSurface", s.Index, e);
     }
@@ -364,12 +378,16 @@ void MajCentreVoilure(Document& doc) {
 
 void AireSec(const TCoupe& cut, TAireObj& r, double z) {
     DBG_SCOPE("ObjCom.AireSec");
+    // Heights are taken from the waterline: the part of a closed section
+    // above it is dropped, and the chain left is closed along the waterline
+    // itself (at Z = 0 this is the plain shoelace sum).
     double a = 0.0, sx = 0.0, sz = 0.0;
     SegmentsSous(cut, z, [&](const TVertex3f& p, const TVertex3f& q) {
-        const double c = p.X * q.Z - q.X * p.Z;
+        const double pz = p.Z - z, qz = q.Z - z;
+        const double c = p.X * qz - q.X * pz;
         a += c;
         sx += (p.X + q.X) * c;
-        sz += (p.Z + q.Z) * c;
+        sz += (pz + qz) * c;
     });
     double y = 0.0;
     for (const TListPt3D& line : cut)
@@ -378,7 +396,7 @@ void AireSec(const TCoupe& cut, TAireObj& r, double z) {
             break;
         }
     r.X = a == 0.0 ? 0.0f : static_cast<float>(sx / (3.0 * a));
-    r.Z = a == 0.0 ? 0.0f : static_cast<float>(sz / (3.0 * a));
+    r.Z = a == 0.0 ? 0.0f : static_cast<float>(sz / (3.0 * a) + z);
     r.Y = static_cast<float>(y);
     r.Aire = std::fabs(a) / 2.0;
 }
@@ -454,7 +472,7 @@ TVertex4f* PointNet(Document& doc, const TPC& pc) {
 
 bool Aligne(Document& doc, const TListPC& selection, Axes ax) {
     if (selection.Count() < 3) {
-        Ui::ui().showMessage("Sélectionnez au moins trois vertex");
+        Ui::ui().showMessage(Langue::Txt("rsSelMore2Vx"));
         return false;
     }
     TVertex4f* p1 = PointNet(doc, selection[0]);
@@ -469,7 +487,7 @@ bool Aligne(Document& doc, const TListPC& selection, Axes ax) {
     const double uz = ax.z ? p2->Z - p1->Z : 0.0;
     const double d = std::sqrt(ux * ux + uy * uy + uz * uz);
     if (d == 0.0) {
-        Ui::ui().showMessage("Alignement impossible : les deux premiers vertex sont confondus");
+        Ui::ui().showMessage(Langue::Txt("rsAlignImpossible"));
         return false;
     }
 
@@ -482,17 +500,20 @@ bool Aligne(Document& doc, const TListPC& selection, Axes ax) {
         const double vy = ax.y ? pk->Y - a.Y : 0.0;
         const double vz = ax.z ? pk->Z - a.Z : 0.0;
         const double r = std::sqrt(vx * vx + vy * vy + vz * vz);
-        if (r == 0.0) continue;  // on the first point: already on the line
+        if (r == 0.0) {
+            // On the first point: it has no side; it stays.
+            Ui::ui().showMessage(Langue::Txt("rsAlignImpossible"));
+            continue;
+        }
         // On the side of the first point where the point lies (angle below 90 degrees).
         const double sens = (ux * vx + uy * vy + uz * vz) > 0.0 ? 1.0 : -1.0;
         const double f = sens * r / d;
         if (ax.x) pk->X = a.X + ux * f;
         if (ax.y) pk->Y = a.Y + uy * f;
         if (ax.z) pk->Z = a.Z + uz * f;
+        // Its surface is evaluated and cut again.
+        doc.Surface(selection[k].Surf)->Calculee = 0;
     }
-    // Every surface with a selected point is evaluated and cut again.
-    for (const TPC& pc : selection)
-        if (TEntity* s = doc.Surface(pc.Surf)) s->Calculee = 0;
     doc.MarquerModifie();
     return true;
 }

@@ -193,15 +193,6 @@ void EcritSoudures(Texte& t, const Document& doc, const std::unordered_map<int, 
     t.Fin();
 }
 
-// The further view value, where the stored views keep it.
-template <class T>
-float Autre(const T& v) {
-    if constexpr (requires { v.Autre; })
-        return v.Autre;
-    else
-        return 0.0f;
-}
-
 void EcritVues(Texte& t, const TStockFen& f) {
     const auto& v = f.Vues;
     t.Section("VUES");
@@ -214,7 +205,7 @@ void EcritVues(Texte& t, const TStockFen& f) {
                                                             .F(v[k].Echelle)
                                                             .F(v[k].Angle1)
                                                             .F(v[k].Angle2)
-                                                            .F(Autre(v[k]))
+                                                            .F(v[k].Autre)
                                                             .Prend());
     t.Fin();
 }

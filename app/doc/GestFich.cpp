@@ -55,11 +55,6 @@ public:
 // Thrown to end the reading at once (the message is already shown).
 struct Interruption {};
 
-template <class T>
-void DonneAutre(T& v, float autre) {
-    if constexpr (requires { v.Autre; }) v.Autre = autre;
-}
-
 // A section found in the file: its first line and its line count.
 struct Sect {
     int p = 0;
@@ -171,27 +166,36 @@ TResultatLecture Lecteur::Lit(const std::string& nom) {
         Caption(doc_.NomFichier);
     }
 
-    bool interrompu = false;
-    try {
-        LitEntete();
-        LitMain();
-        LitSurfaces();
-        LitSoudures();
-        LitVues();
-        LitGrille();
-        LitOptions();
-        LitCotes();
-        f_.AjouteSection("");
-        LitCharges();
-        f_.AjouteSection("");
-        LitReperes("REPERES", "REPERES", doc_.ListReperes);
-        f_.AjouteSection("");
-        LitReperes("ENVAHISEMENT", "POINTS_ENV", doc_.ListReperesEnv);
-    } catch (const Interruption&) {
-        interrompu = true;
-    } catch (const std::exception& e) {
-        interrompu = true;
-        Erreur(std::string("Erreur de lecture du fichier : ") + e.what(), 99, nom);
+    // A file without a single section of a document (a picture, a text
+    // opened by mistake) is not taken as an empty document under its name.
+    const bool aucuneSection = f_.IndexSections().empty();
+    bool interrompu = aucuneSection;
+    if (aucuneSection) {
+        Erreur("Erreur de lecture du fichier : " + nom +
+                   " ne contient aucune section d'un document Corvane Shaper, rien n'a été lu",
+               97, nom);
+    } else {
+        try {
+            LitEntete();
+            LitMain();
+            LitSurfaces();
+            LitSoudures();
+            LitVues();
+            LitGrille();
+            LitOptions();
+            LitCotes();
+            f_.AjouteSection("");
+            LitCharges();
+            f_.AjouteSection("");
+            LitReperes("REPERES", "REPERES", doc_.ListReperes);
+            f_.AjouteSection("");
+            LitReperes("ENVAHISEMENT", "POINTS_ENV", doc_.ListReperesEnv);
+        } catch (const Interruption&) {
+            interrompu = true;
+        } catch (const std::exception& e) {
+            interrompu = true;
+            Erreur(std::string("Erreur de lecture du fichier : ") + e.what(), 99, nom);
+        }
     }
     Statut("Fin Fichier");
     f_ = TfichierStr();
@@ -206,12 +210,17 @@ TResultatLecture Lecteur::Lit(const std::string& nom) {
             // What was read must not replace the file under its name.
             doc_.NomFichier.clear();
             Caption(doc_.NomFichier);
-            Ui::ui().showMessage("La lecture du fichier " + nom +
-                                 " n'a pas pu reprendre tout le dessin. Ce qui a été lu est ouvert sans nom, "
-                                 "pour que l'enregistrement ne remplace pas le fichier : utilisez "
-                                 "« Enregistrer sous » pour le garder.");
         }
-        doc_.MarquerModifie();
+        if (aucuneSection) {
+            if (vide_) doc_.MarquerEnregistre();  // nothing was read: an empty, untitled document
+        } else {
+            if (vide_)
+                Ui::ui().showMessage("La lecture du fichier " + nom +
+                                     " n'a pas pu reprendre tout le dessin. Ce qui a été lu est ouvert sans nom, "
+                                     "pour que l'enregistrement ne remplace pas le fichier : utilisez "
+                                     "« Enregistrer sous » pour le garder.");
+            doc_.MarquerModifie();
+        }
     }
     try {
         Evalue();
@@ -344,7 +353,9 @@ bool Lecteur::LitSurface(int n, const Sect& s) {
         if (nbl < 0 || nbc < 0 || nbl >= kMaxCoteMaillage || nbc >= kMaxCoteMaillage)
             return refuse("NbL = " + std::to_string(nbl) + ", NbC = " + std::to_string(nbc) +
                           " hors limites pour une surface MESH (0 à " + std::to_string(kMaxCoteMaillage - 1) + ")");
-        e = std::make_unique<TDXFSurface>(index, nbl + 1, nbc + 1, doc_.DefGrille);
+        // The grid takes its size once its points are read: a size the file
+        // does not back with points costs nothing.
+        e = std::make_unique<TDXFSurface>(index, 1, 1, doc_.DefGrille);
     } else {
         return refuse("Type de surface inconnu \"" + type + "\"");
     }
@@ -404,12 +415,15 @@ bool Lecteur::LitSurface(int n, const Sect& s) {
         net.LFlex = lfc;
         net.CFlex = cfc;
     } else {
+        std::vector<TVertex3f> points;
         for (int i = 0; i <= nbl; ++i)
             for (int j = 0; j <= nbc; ++j) {
                 double v[3];
                 LitPoint("V_" + std::to_string(i) + "_" + std::to_string(j), s, 3, v);
-                e->Points[i][j] = {v[0], v[1], v[2]};
+                points.push_back({v[0], v[1], v[2]});
             }
+        e->ResizeGrilles(nbl + 1, nbc + 1);
+        std::copy(points.begin(), points.end(), e->Points.data());
     }
 
     e->Visible = Bool("Visible", true, s) ? 1 : 0;
@@ -511,7 +525,7 @@ void Lecteur::LitVue(std::string_view cle, int vue, int champs, const Sect& s, i
     if (champs == 6) {
         sv.Angle1 = fx[1];
         sv.Angle2 = fx[2];
-        DonneAutre(sv, fx[3]);
+        sv.Autre = fx[3];
     }
 }
 

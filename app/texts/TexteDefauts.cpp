@@ -82,7 +82,7 @@ const std::array<Entree, kNombreCles> kTable = {{
     {"rsDiags", "Diagonales"},
     {"rsSelection", "Sélection"},
     {"rsSelection2p", "Sélection : "},
-    {"rsMesure2p", "Mesure : "},
+    {"rsMesure2p", "Mesure :"},
     {"rsTotalMaj", "TOTAL"},
     {"rsExport", "Export"},
     {"rsImprimer", "Imprimer"},

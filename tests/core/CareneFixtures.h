@@ -30,6 +30,20 @@ inline std::unique_ptr<TDXFSurface> Extrusion(const std::vector<TVertex3f>& sec,
     return s;
 }
 
+// One symmetric mesh surface with its junction, point (i, j) given by
+// f(i, j): rows along the half section, columns along Y.
+template <class F>
+inline std::unique_ptr<TDXFSurface> Maillage(int rows, int cols, F&& f, const TDefGrille& grille = TDefGrille{}) {
+    auto s = std::make_unique<TDXFSurface>(0, rows, cols, grille);
+    for (int i = 0; i < rows; ++i)
+        for (int j = 0; j < cols; ++j) s->Points[i][j] = f(i, j);
+    s->Sym = 1;
+    s->Jonction = 1;
+    s->Orientation = 1;
+    s->Calculee = 0;
+    return s;
+}
+
 // Points from a to b in n pieces (a included, b left out).
 inline void Segment(std::vector<TVertex3f>& out, TVertex3f a, TVertex3f b, int n) {
     for (int k = 0; k < n; ++k) {

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 #include <numbers>
+#include <string>
 #include <vector>
 
 #include "model/Calcs.h"
@@ -414,4 +415,26 @@ TEST(CalcsHelpers, RoutinesLeaveTheTraceBalanced) {
     EXPECT_EQ(Debug::NewestTag(), "Calcs.VueVersPixel");
     EXPECT_EQ(Debug::state().depth, 0);
     Debug::DbgReset();
+}
+
+namespace {
+std::vector<std::vector<std::string>> g_quadrants;
+void RecordQuadrant(int type, const std::string& tag, int, const std::vector<std::string>& values) {
+    if (type == Debug::waTrace && tag == "Calcs.AngleOriente2D") g_quadrants.push_back(values);
+}
+}  // namespace
+
+TEST(CalcsAngles, SignedAngleReportsItsQuadrantOnlyToAListener) {
+    g_quadrants.clear();
+    const TVertex2f o{0, 0}, a{1, 0};
+    Calcs::AngleOriente2D(a, o, {1, 1});   // nobody listens: nothing built
+    Debug::SetSink(&RecordQuadrant);
+    Calcs::AngleOriente2D(a, o, {1, 1});
+    Calcs::AngleOriente2D(a, o, {-1, 1});
+    Calcs::AngleOriente2D(a, o, {-1, -1});
+    Calcs::AngleOriente2D(a, o, {1, -1});
+    Debug::SetSink(nullptr);
+    using V = std::vector<std::string>;
+    EXPECT_EQ(g_quadrants, (std::vector<V>{V{"1"}, V{"2"}, V{"3"}, V{"4"}}));
+    g_quadrants.clear();
 }

@@ -108,6 +108,38 @@ TEST(Coupe, TubeCutAcrossGivesOneClosedPolyline) {
     }
 }
 
+// A mesh read from a file may be larger than any evaluated surface: the
+// work tables follow the grid.
+TEST(Coupe, GridsLargerThanAnyPrecisionAreCutWhole) {
+    const int rows = 260, seg = 240;
+    const TArrayVertex3f g = Grid(rows, seg + 1, [](int i, int j) {
+        const double a = 2 * std::numbers::pi * (j % seg) / seg;
+        return V3{std::cos(a), 0.01 * i, std::sin(a)};
+    });
+    for (int pass = 0; pass < 2; ++pass) {
+        TCoupe sec;
+        ObjCom::CalcSecMesh(g, rows - 1, seg, sec, 2.555);
+        ASSERT_EQ(sec.Count(), 1);
+        EXPECT_EQ(sec[0].Count(), seg + 1);
+        EXPECT_TRUE(Closed(sec[0]));
+
+        // Two lines along the tube, one on each side, from end to end.
+        TCoupe le;
+        ObjCom::CalcLEMesh(g, rows - 1, seg, le, 0.4);
+        ASSERT_EQ(le.Count(), 2);
+        for (const TListPt3D& l : le) {
+            ASSERT_EQ(l.Count(), rows);
+            EXPECT_NEAR(std::fabs(l.front().P.Y - l.back().P.Y), 0.01 * (rows - 1), 1e-12);
+            for (const TPt3D& p : l) EXPECT_NEAR(std::fabs(p.P.X), std::sqrt(1 - 0.16), 1e-3);
+        }
+        // A small grid in between must find the tables clean.
+        TCoupe small;
+        ObjCom::CalcLEMesh(Bumps({{4, 4}}), 8, 8, small, 0.5);
+        ASSERT_EQ(small.Count(), 1);
+        EXPECT_EQ(small[0].Count(), 5);
+    }
+}
+
 TEST(Coupe, TwoIslandsGiveTwoLoops) {
     const TArrayVertex3f g = Bumps({{2, 2}, {6, 5}});
     TCoupe cut;

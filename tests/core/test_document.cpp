@@ -203,3 +203,19 @@ TEST(Document, MovesKeepTheSurfaces) {
     EXPECT_EQ(b.Surface(0), s);
     EXPECT_EQ(b.NbSurf(), 1);
 }
+
+TEST(Document, OptionsCompareEveryField) {
+    TOptionsDoc a, b;
+    EXPECT_TRUE(a == b);
+    b.Courbure.Cote = 1;
+    EXPECT_FALSE(a == b);
+    b = a;
+    b.Courbure.Facteur = 2.0;
+    EXPECT_FALSE(a == b);
+    b = a;
+    b.ZoomMax = 100;
+    EXPECT_FALSE(a == b);
+    b = a;
+    b.MultiFen = true;
+    EXPECT_FALSE(a == b);
+}

@@ -2,6 +2,7 @@
 // volumes and weights.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <string>
@@ -283,6 +284,41 @@ TEST(Entity, TransformationMovesTheDefiningPoints) {
     EXPECT_EQ(dynamic_cast<TSurface*>(e.get())->Net.TabPC[0][0].X, avant.TabPC[0][0].X + 2);
 }
 
+TEST(Entity, MeshEvaluationReportsAndFollowsATransformation) {
+    RecordingScope r;
+    TDXFSurface m = Plaque(0.5, 1, 2, -0.3, 3, 4);
+    m.SetNom("Maille");
+    m.CalcSurface();
+    const std::vector<std::pair<int, std::string>> attendu{{3, "Maille"}, {4, ""}, {3, ""}};
+    EXPECT_EQ(r.rec.status, attendu);
+    EXPECT_EQ(r.rec.progress, (std::vector<std::pair<int, int>>{{0, 100}, {0, 100}}));
+    EXPECT_EQ(r.rec.progressShown, 1);
+    EXPECT_EQ(r.rec.progressHidden, 1);
+    EXPECT_TRUE(r.rec.messages.empty());
+
+    // Turned a quarter about X, the plate stands in a plane Y = const; once
+    // evaluated again its normals, mirrors and bounds follow.
+    TMatrice t;
+    Matrice::MatRotation3D({0, 0, 0}, {90, 0, 0}, t);
+    const TVertex3f n = Matrice::Transformed(t, {0, 0, 1});
+    m.Transformation(t);
+    EXPECT_EQ(m.Calculee, 0);
+    m.CalcSurface();
+    EXPECT_EQ(r.rec.messages.size(), 0u);
+    for (int i = 0; i < 3; ++i) {
+        for (int j = 0; j < 4; ++j) {
+            ExpectNear(m.Normales[i][j], n, 1e-12);
+            ExpectNear(m.NormalesSym[i][j], {-n.X, n.Y, n.Z}, 1e-12);
+            const TVertex3f p = m.Points[2 - i][j];
+            ExpectNear(m.PointsSym[i][j], {-p.X, p.Y, p.Z}, 1e-12);
+        }
+    }
+    const TVertex3f coin = Matrice::Transformed(t, {1.5, 2, -0.3});
+    EXPECT_NEAR(m.PtMaxX.X, 1.5, 1e-12);
+    EXPECT_NEAR(m.PtMinX.X, -1.5, 1e-12);
+    EXPECT_NEAR(std::max(std::fabs(m.PtMinZ.Z), std::fabs(m.PtMaxZ.Z)), std::fabs(coin.Z), 1e-12);
+}
+
 TEST(Entity, BoundsIncludeTheMirrorOnlyWhenSymmetric) {
     TDXFSurface m = Plaque(1, 2, 3, -0.5, 3, 4);
     m.Points[1][2].Z = 2;
@@ -358,11 +394,19 @@ TEST(Entity, OtherFamiliesAndMirrors) {
     TDXFSurface m(0, 5, 4, g);
     for (int i = 0; i < 5; ++i)
         for (int j = 0; j < 4; ++j) m.Points[i][j] = {0.5 * i, 1.0 * j, -2 + 0.5 * i};
+    m.SetNom("Pente");
     m.CalcSurface();
+    HourglassScope r;
     m.CalcAllLgE(g, {});
     m.CalcAllLong(g, {});
     m.CalcAllDiag(g, {});
     EXPECT_EQ(m.LEFait + m.LongFait + m.DiagFait, 3);
+    const std::vector<std::pair<int, std::string>> attendu{
+        {3, "Ligne d'eau 1 - Pente"}, {3, "Ligne d'eau 2 - Pente"}, {3, ""},
+        {3, "Longitudinale 1 - Pente"}, {3, ""},
+        {3, "Diagonale 1 - Pente"}, {3, ""}};
+    EXPECT_EQ(r.rec.status, attendu);
+    EXPECT_EQ(r.rec.hourglass, (std::vector<bool>{true, false, true, false, true, false}));
 
     // Waterline Z = 0 runs along the outer border, on both sides.
     ASSERT_EQ(m.LE[1].Count(), 1);
@@ -455,6 +499,20 @@ TEST(Entity, WeightsOfAFlatPlate) {
     m.MajBarycentre();
     EXPECT_EQ((TVertex3f{m.Poids.X, m.Poids.Y, m.Poids.Z}), (TVertex3f{7, 8, 9}));
     EXPECT_EQ(m.Poids.Masse, 0);
+
+    // Kinds 3 and 4 take the volume between the plate and the plane Z = 0: a
+    // slab of 4 m2 by 0.3 m, whose centre lies halfway down.
+    m.TypePoids = tpFixeVolume;
+    m.Poids.Masse = 80;
+    m.MajBarycentre();
+    EXPECT_NEAR(m.Volume, 1.2, 1e-12);
+    EXPECT_EQ(m.Poids.Masse, 80);
+    ExpectNear({m.Poids.X, m.Poids.Y, m.Poids.Z}, {0, 1, -0.15}, 1e-12);
+    m.TypePoids = tpVolume;
+    m.MajBarycentre();
+    EXPECT_NEAR(m.Poids.Masse, 1.2 * 7.8 * 1000, 1e-9);
+    ExpectNear({m.Poids.X, m.Poids.Y, m.Poids.Z}, {0, 1, -0.15}, 1e-12);
+    EXPECT_NEAR(m.VolumeImmerge, 1.2, 1e-12);  // wholly under Z = 0
 
     // A NURBS plate: the plane Z = 0 over (0, 0)-(2, 2) with its mirror.
     TSurface s(0, 10, TDefGrille{});

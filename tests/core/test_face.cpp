@@ -483,6 +483,14 @@ TEST(FaceSurface, BargeSurfaceFacets) {
     Face::CCByFace(l, c, v);
     EXPECT_NEAR(v, 80.0, 1e-9);
     ExpectNear(c, {0, 5, -0.5}, 1e-9);
+    TSommeFaces aires;
+    Face::BuildSimpleFaceList(s, aires);  // the same sums, no list kept
+    TVertex3f ca;
+    double a = 0;
+    aires.CentreAire(ca, a);
+    EXPECT_EQ(a, v);
+    EXPECT_EQ(ca, c);
+    EXPECT_EQ(aires.Count(), l.Count());
     s.Sym = 0;
     l.Clear();
     Face::BuildSimpleFaceList(s, l);

@@ -391,11 +391,13 @@ TEST_F(RecentsVides, FullDocumentReadsIntoExactlyItsValues) {
     EXPECT_EQ(v[3].OrigX, 400);
     EXPECT_EQ(v[3].Angle1, 0.5f);
     EXPECT_EQ(v[3].Angle2, -0.25f);
+    EXPECT_EQ(v[3].Autre, 1.5f);
     EXPECT_EQ(v[4].OrigX, 10);
     EXPECT_EQ(v[4].OrigY, -5);
     EXPECT_EQ(v[4].Echelle, 12.5f);
     EXPECT_EQ(v[4].Angle1, 30.0f);
     EXPECT_EQ(v[4].Angle2, 45.0f);
+    EXPECT_EQ(v[4].Autre, 0.0f);
 
     const TDefGrille& g = doc.DefGrille;
     EXPECT_EQ(g.SecScind, 3);
@@ -549,6 +551,7 @@ Document DocumentExtreme(std::uint64_t graine) {
         if (v >= 3) {
             s.Angle1 = simple();
             s.Angle2 = simple();
+            s.Autre = simple();
         }
         if (v < 4) s.Fond = {v == 0 ? "" : v == 1 ? "[fond].png" : "/tmp/é x.jpg", static_cast<std::uint8_t>(v), v * 7, -v};
     }
@@ -1024,6 +1027,20 @@ TEST(OuvrirFichier, MissingFileChangesNothing) {
     EXPECT_FALSE(res.Charge);
     EXPECT_EQ(doc.NbSurf(), 1);
     EXPECT_TRUE(UnMessageContient(r.rec, "Fichier /nulle/part/absent.cse inexistant"));
+}
+
+TEST(OuvrirFichier, AFileWithoutAnySectionIsNotTakenUnderItsName) {
+    for (const std::string& texte : {std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR"), std::string(),
+                                     std::string("[Titre]\nrien\n")}) {
+        Lecture l(texte, "image.png");
+        EXPECT_TRUE(l.res.Charge);
+        EXPECT_FALSE(l.res.Complet);
+        EXPECT_TRUE(l.doc.NomFichier.empty());
+        EXPECT_EQ(l.r.rec.messages.size(), 1u);
+        EXPECT_TRUE(UnMessageContient(l.r.rec, "ne contient aucune section"));
+        EXPECT_FALSE(GestFich::Enregistrer(l.doc));
+    }
+    EXPECT_TRUE(Lecture("[HEADER]\n[Version]\n1.10\n[END]\n").res.Complet);  // a document with nothing in it
 }
 
 TEST(OuvrirFichier, NetSizesOutsideOneToThirtyOneAreRefusedAndTheDocumentIsUntitled) {

@@ -320,3 +320,117 @@ TEST(HydrostatVide, EmptyScope) {
     EXPECT_EQ(r.CoefFinesse, 0.0);
     EXPECT_FALSE(r.Lignes.empty());
 }
+
+// Shapes whose coefficients differ from 1, all faces planar so that every
+// value is exact on the mesh. Cm and Cw are not rows of the results; they
+// are checked from the rows they derive from (Amax / (BWL T), Awp / (LWL BWL)),
+// together with Cb = Cp Cm.
+namespace {
+
+struct Attendu {
+    const char* nom;
+    double V, ccY, ccZ, Awp, cfY, perimetre, Amax, mcY, mcZ, ratio, mouillee;
+    double Cp, Cb, Cm, Cw;
+    double laterale, clrY, clrZ;
+};
+
+void VerifieForme(std::unique_ptr<TDXFSurface> s, const Attendu& a, int nbCoupes,
+                  double (*aireCouple)(double y)) {
+    SCOPED_TRACE(a.nom);
+    std::vector<std::unique_ptr<TDXFSurface>> v;
+    v.push_back(std::move(s));
+    Document doc = fixtures::DocAvec(std::move(v));
+    const TResultatsHydro r = Lance(doc, nbCoupes);
+    EXPECT_NEAR(r.Volume, a.V, 1e-9);
+    EXPECT_NEAR(r.DeplacementEauMer, a.V * 1026.0, 1e-6);
+    EXPECT_NEAR(r.CC.X, 0.0, 1e-9);
+    EXPECT_NEAR(r.CC.Y, a.ccY, 1e-9);
+    EXPECT_NEAR(r.CC.Z, a.ccZ, 1e-9);
+    EXPECT_NEAR(r.SurfImmergee, a.mouillee, 1e-9);
+    EXPECT_NEAR(r.Flottaison.Aire, a.Awp, 1e-9);
+    EXPECT_NEAR(r.Flottaison.Y, a.cfY, 1e-5);
+    EXPECT_NEAR(r.Flottaison.Perimetre, a.perimetre, 1e-9);
+    EXPECT_NEAR(r.LWL, 10.0, 1e-5);
+    EXPECT_NEAR(r.BWL, 4.0, 1e-5);
+    EXPECT_NEAR(r.Creux, -1.0, 1e-9);
+    EXPECT_NEAR(r.MaitreCouple.Aire, a.Amax, 1e-9);
+    EXPECT_NEAR(r.MaitreCouple.Y, a.mcY, 1e-6);
+    EXPECT_NEAR(r.MaitreCouple.Z, a.mcZ, 1e-6);
+    EXPECT_NEAR(r.RatioMaitreCouple, a.ratio, 1e-4);
+    EXPECT_NEAR(r.CoefPrismatique, a.Cp, 1e-7);
+    EXPECT_NEAR(r.CoefBloc, a.Cb, 1e-7);
+    const double cm = r.MaitreCouple.Aire / (r.BWL * std::fabs(r.Creux));
+    const double cw = r.Flottaison.Aire / (r.LWL * r.BWL);
+    EXPECT_NEAR(cm, a.Cm, 1e-6);
+    EXPECT_NEAR(cw, a.Cw, 1e-6);
+    EXPECT_NEAR(r.CoefBloc, r.CoefPrismatique * cm, 1e-6);
+    EXPECT_NEAR(r.CoefVolumique, a.V / 1000.0, 1e-7);
+    EXPECT_NEAR(r.AireLaterale, a.laterale, 1e-9);
+    EXPECT_NEAR(r.YLateral, a.clrY, 1e-9);
+    EXPECT_NEAR(r.ZLateral, a.clrZ, 1e-9);
+    // The sectional-area curve, station by station, over the immersed length.
+    ASSERT_EQ(r.Stations.Count(), nbCoupes);
+    for (int k = 0; k < nbCoupes; ++k) {
+        EXPECT_NEAR(r.Stations[k].Y, 10.0 * k / (nbCoupes - 1), 1e-5);
+        EXPECT_NEAR(r.Stations[k].Aire, aireCouple(r.Stations[k].Y), 1e-5) << k;
+    }
+}
+
+}  // namespace
+
+TEST(HydrostatCoefficients, KnownShapes) {
+    const double s5 = std::sqrt(5.0), s29 = std::sqrt(29.0);
+
+    // V-section barge, L 10: keel at -1 on the centre line, sides at 1 in 2
+    // up to half-breadth 4 at the deck (Z = 1). Immersed section: a triangle
+    // of breadth 4 and depth 1.
+    {
+        std::vector<TVertex3f> sec;
+        fixtures::Segment(sec, {0, 0, -1}, {4, 0, 1}, 4);
+        fixtures::Segment(sec, {4, 0, 1}, {0, 0, 1}, 2);
+        sec.push_back({0, 0, 1});
+        const Attendu a{"V-section", 20.0, 5.0, -1.0 / 3.0, 40.0, 5.0, 20.0, 2.0, 0.0, -1.0 / 3.0, 0.0,
+                        20.0 * s5 + 2.0 * 2.0, 1.0, 0.5, 0.5, 1.0, 10.0, 5.0, -0.5};
+        VerifieForme(fixtures::Extrusion(sec, 0.0, 10.0, 5, TDefGrille{}), a, 11, [](double) { return 2.0; });
+    }
+
+    // Diamond in plan, wall-sided, flat bottom at -1, deck at 1: half-breadth
+    // 2 (1 - |y - 5| / 5) from Y = 0 to 10. The largest section is amidships.
+    {
+        const std::vector<TVertex3f> sec = fixtures::SectionCaisson(4.0, -1.0, 1.0, 2, 2, 2);
+        auto f = [&sec](int i, int j) {
+            const double y = j;   // one column a metre, one at Y = 5
+            const double k = 1.0 - std::fabs(y - 5.0) / 5.0;
+            return TVertex3f{sec[i].X * k, y, sec[i].Z};
+        };
+        const Attendu a{"diamond", 20.0, 5.0, -0.5, 20.0, 5.0, 4.0 * s29, 4.0, 5.0, -0.5, 50.0,
+                        20.0 + 4.0 * s29, 0.5, 0.5, 1.0, 0.5, 10.0, 5.0, -0.5};
+        VerifieForme(fixtures::Maillage(static_cast<int>(sec.size()), 11, f), a, 11,
+                     [](double y) { return 4.0 * (1.0 - std::fabs(y - 5.0) / 5.0); });
+    }
+
+    // Pyramid bow: plane sides through the keel point (0, 0, -1), the
+    // transom's waterline ends (+-2, 0, 0) and the stem's waterline point
+    // (0, 10, 0), carried on to Y = 12 and up to a deck at Z = 1. The
+    // immersed body is the tetrahedron of those four points.
+    {
+        const int ns = 4, nd = 2, cols = 13;
+        auto f = [](int i, int j) {
+            const double y = j;                      // one column a metre
+            const double zk = y / 10.0 - 1.0;        // the keel
+            if (i <= ns) {
+                const double u = static_cast<double>(i) / ns;
+                const double z = zk + u * (1.0 - zk);
+                return TVertex3f{2.0 * (z - zk), y, z};
+            }
+            const double v = static_cast<double>(i - ns) / nd;
+            return TVertex3f{2.0 * (1.0 - zk) * (1.0 - v), y, 1.0};
+        };
+        // Side face area: |(2, 0, 1) x (0, 10, 1)| / 2 = sqrt(504) / 2.
+        const Attendu a{"pyramid", 20.0 / 3.0, 2.5, -0.25, 20.0, 10.0 / 3.0, 2.0 * std::sqrt(104.0), 2.0, 0.0,
+                        -1.0 / 3.0, 0.0, std::sqrt(504.0) + 2.0, 1.0 / 3.0, 1.0 / 6.0, 0.5, 0.5,
+                        5.0, 10.0 / 3.0, -1.0 / 3.0};
+        VerifieForme(fixtures::Maillage(ns + nd + 1, cols, f), a, 11,
+                     [](double y) { return 2.0 * (1.0 - y / 10.0) * (1.0 - y / 10.0); });
+    }
+}

@@ -76,6 +76,9 @@ TEST_F(LangueTest, TextesFrancaisConnus) {
               "Tout (*.bmp;*.jpg;*.gif)|*.bmp;*.jpg;*.gif|Bitmaps (*.bmp)|*.bmp|JPEG (*.jpg;*.jpeg)|*.jpg;*.jpeg|GIF "
               "(*.gif)|*.gif");
     EXPECT_EQ(Langue::Txt("rsMeRefaireCommandeCaption"), "&Refaire ");
+    // The measure tools write this prefix straight before the value.
+    EXPECT_EQ(Langue::Txt("rsMesure2p"), "Mesure :");
+    EXPECT_EQ(Langue::Txt("rsSelection2p"), "Sélection : ");
     // Read twice, the later reading wins.
     EXPECT_EQ(Langue::Txt("rsLabelVersionCaption"), "Version ");
     EXPECT_EQ(Langue::Txt("rsErreur"), "Erreur");
@@ -102,6 +105,15 @@ TEST_F(LangueTest, FichierDeLangue) {
     EXPECT_EQ(Langue::Txt("rsInformation"), "");
     EXPECT_EQ(Langue::Txt("rsLabelVersionCaption"), "Release");
     EXPECT_EQ(Langue::Txt("rsConfirmation"), "Confirmation");
+
+    // Nothing is unescaped, and the name is not trimmed on the left either.
+    Langue::ChargeLangue(Ecrit("lang_Brut.dat",
+                               " rsBtnNo=x\n"
+                               "rsBtnFermer=Fermer \\n l''outil %s \"tout\" &amp; \n"
+                               "rsAnnuler=\tTab\n"));
+    EXPECT_EQ(Langue::Txt("rsBtnNo"), "&Non");
+    EXPECT_EQ(Langue::Txt("rsBtnFermer"), "Fermer \\n l''outil %s \"tout\" &amp; ");
+    EXPECT_EQ(Langue::Txt("rsAnnuler"), "\tTab");
 
     // Another file: what it does not name is French again.
     Langue::ChargeLangue(Ecrit("lang_Autre.dat", "rsBtnNo=No\r\n"));

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <random>
 
@@ -220,4 +221,122 @@ TEST(Net, StartingShapes) {
     EXPECT_FALSE(net.Initialise(9));
     ASSERT_EQ(ui.rec.messages.size(), 1u);
     EXPECT_EQ(ui.rec.messages[0], "Cas impossible");
+}
+
+TEST(Nurbs, NormalEndPointOnEveryDominantAxis) {
+    // Through P along the cross product of the tangents, at length L.
+    const TVertex3f p{1, -2, 3};
+    const TPlane xy = nurbs::PlanePointVecteurs(p, {1, 0, 0}, {0, 1, 0});
+    EXPECT_EQ(xy.a, 0.0);
+    EXPECT_EQ(xy.b, 0.0);
+    EXPECT_EQ(xy.c, 1.0);
+    EXPECT_EQ(xy.d, -3.0);   // the plane Z = 3 holds P
+    const TPlane yz = nurbs::PlanePointVecteurs(p, {0, 1, 0}, {0, 0, 1});
+    EXPECT_EQ(yz.a, 1.0);
+    const TPlane zx = nurbs::PlanePointVecteurs(p, {0, 0, 1}, {1, 0, 0});
+    EXPECT_EQ(zx.b, 1.0);
+
+    // X, Y and Z dominant, and the ties that go to the later axis.
+    const TPlane planes[] = {{3, -1, 2, 0}, {1, -4, 2, 0}, {-1, 2, -5, 0}, {2, 2, 1, 0}, {1, 1, 1, 0}, {-3, 0, 3, 0}};
+    for (const TPlane& pl : planes) {
+        for (bool reversed : {false, true}) {
+            const double s = (reversed ? -2.5 : 2.5) / std::sqrt(pl.a * pl.a + pl.b * pl.b + pl.c * pl.c);
+            const TVertex3f q = nurbs::NormalEndPoint(pl, p, reversed, 2.5);
+            EXPECT_NEAR(q.X, p.X + s * pl.a, 1e-14) << pl.a << " " << pl.b << " " << pl.c;
+            EXPECT_NEAR(q.Y, p.Y + s * pl.b, 1e-14) << pl.a << " " << pl.b << " " << pl.c;
+            EXPECT_NEAR(q.Z, p.Z + s * pl.c, 1e-14) << pl.a << " " << pl.b << " " << pl.c;
+        }
+    }
+    // No tangent plane: the end point is P itself.
+    EXPECT_EQ(nurbs::NormalEndPoint(TPlane{}, p, false, 1.0), p);
+}
+
+TEST(Nurbs, StartingShapesEvaluateToTheirPlanesAndCylinders) {
+    struct Expect {
+        int kind, rows, cols;
+        // Distance of a point from the shape it should lie on.
+        double (*offset)(const TVertex3f&);
+        double tolerance;
+    };
+    const Expect shapes[] = {
+        {1, 2, 2, [](const TVertex3f& p) { return p.Z; }, 1e-15},
+        {2, 2, 2, [](const TVertex3f& p) { return p.X; }, 1e-15},
+        {3, 2, 2, [](const TVertex3f& p) { return p.Y; }, 1e-15},
+        // Half cylinders of radius 1 (the weight 0.3333 only nearly makes a circle).
+        {4, 4, 2, [](const TVertex3f& p) { return std::hypot(p.X, p.Z - 1) - 1; }, 1e-3},
+        {5, 4, 2, [](const TVertex3f& p) { return std::hypot(p.Y, p.Z - 1) - 1; }, 1e-3},
+        {6, 2, 4, [](const TVertex3f& p) { return std::hypot(p.X, p.Y - 1) - 1; }, 1e-3},
+    };
+    for (const Expect& e : shapes) {
+        TNet net(3);
+        ASSERT_TRUE(net.Initialise(e.kind));
+        EXPECT_EQ(net.NbL, e.rows) << e.kind;
+        EXPECT_EQ(net.NbC, e.cols) << e.kind;
+        EXPECT_EQ(net.LFlex, 4);   // orders untouched
+        SNURBS r = RecordOf(net);
+        TArrayVertex3f pts, nrm;
+        TArrayDouble k;
+        const int n = 12;
+        nurbs::EvalGaussWholeSurface(r, n, n, k, nrm, pts, 1.0, false);
+        Spline::Denormalise(pts, nrm);
+        double worst = 0, worstK = 0, worstNormal = 0;
+        for (int i = 0; i <= n; ++i)
+            for (int j = 0; j <= n; ++j) {
+                worst = std::max(worst, std::fabs(e.offset(pts[i][j])));
+                worstK = std::max(worstK, std::fabs(k[i][j]));
+                const TVertex3f& q = nrm[i][j];
+                worstNormal = std::max(worstNormal, std::fabs(std::sqrt(q.X * q.X + q.Y * q.Y + q.Z * q.Z) - 1));
+            }
+        EXPECT_LT(worst, e.tolerance) << "kind " << e.kind;
+        EXPECT_LT(worstK, 1e-12) << "kind " << e.kind;   // planes and cylinders are developable
+        EXPECT_LT(worstNormal, 1e-12) << "kind " << e.kind;
+    }
+
+    // The default hull passes through its corner points (a hair inside, at 1e-6).
+    TNet hull;
+    hull.Initialise(0);
+    SNURBS r = RecordOf(hull);
+    EXPECT_EQ(r.orderU, 3);   // lowered to the three rows
+    TArrayVertex3f pts, nrm;
+    nurbs::EvalWholeSurface(r, 10, 10, nrm, pts, 1.0, false);
+    const TVertex3f corners[4] = {{0, 0, 0.05}, {0, 5.9, -0.1}, {1.2, 0, 0.7}, {0, 6.0, 0.9}};
+    const TVertex3f got[4] = {pts[0][0], pts[0][10], pts[10][0], pts[10][10]};
+    for (int c = 0; c < 4; ++c) {
+        EXPECT_NEAR(got[c].X, corners[c].X, 1e-4) << c;
+        EXPECT_NEAR(got[c].Y, corners[c].Y, 1e-4) << c;
+        EXPECT_NEAR(got[c].Z, corners[c].Z, 1e-4) << c;
+    }
+}
+
+TEST(Net, CreatedEmptyWithOrdersFour) {
+    const TNet net(7);
+    EXPECT_EQ(net.owner, 7);
+    EXPECT_EQ(net.NbL, 0);
+    EXPECT_EQ(net.NbC, 0);
+    EXPECT_EQ(net.LFlex, 4);
+    EXPECT_EQ(net.CFlex, 4);
+    EXPECT_TRUE(net.AffColonnes);
+    EXPECT_EQ(net.ColonneAffichee, 0);
+    EXPECT_FALSE(net.AffLignes);
+    EXPECT_EQ(net.LigneAffichee, 0);
+    for (const auto& row : net.TabPC)
+        for (const TVertex4f& p : row) EXPECT_EQ(p, (TVertex4f{0, 0, 0, 0}));
+}
+
+TEST(Nurbs, PointEvaluationRefusesRecordsOutsideItsArrays) {
+    // Each of these would read before or past the knot and point arrays.
+    SNURBS empty;   // no points
+    SNURBS tooHigh = RecordOf(BilinearNet());
+    tooHigh.orderU = 8;
+    SNURBS tooLong = RecordOf(BilinearNet());
+    tooLong.lastV = 31;
+    SNURBS overOrder = RecordOf(BilinearNet());
+    overOrder.orderV = 3;   // more than the two columns
+    for (const SNURBS* r : {&empty, &tooHigh, &tooLong, &overOrder}) {
+        TVertex3f p, n;
+        TVertex3f S[3][3];
+        EXPECT_THROW(nurbs::EvalPoint(*r, 0.5, 0.5, 1.0, false, p, n), NurbsError);
+        EXPECT_THROW(nurbs::EvalGauss(*r, 0.5, 0.5), NurbsError);
+        EXPECT_THROW(nurbs::SurfaceDerivs(*r, 1, S, 0.5, 0.5), NurbsError);
+    }
 }

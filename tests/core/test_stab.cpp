@@ -154,6 +154,11 @@ TEST(StabEtapes, RefusedConditionsShowTheirMessageAndChangeNothing) {
     refuse(Conditions(30, -5), t.PasIncorrect);
     refuse(Conditions(4, 5), t.PasIncorrect);
     refuse(Conditions(NAN, 5), t.PasIncorrect);
+    // A step so small that the steps cannot be counted.
+    refuse(Conditions(180, 1e-12), t.PasIncorrect);
+    refuse(Conditions(1e300, 1e-300), t.PasIncorrect);
+    EXPECT_EQ(Stab::TStabCalc::NombreEtapes(1e300, 1e-300), Stab::TStabCalc::NombreEtapes(1e9, 1.0));
+    EXPECT_GT(Stab::TStabCalc::NombreEtapes(1e300, 1e-300), 0);
     refuse(Conditions(30, 5, 0.0), t.Tolerance);
     refuse(Conditions(30, 5, -1.0), t.Tolerance);
     auto c = Conditions(30, 5, 1.0, true);
@@ -364,6 +369,8 @@ TEST(StabQuestion, TooHeavyEndsAtTheTopAfterTheQuestion) {
     EXPECT_EQ(g.Converge, 0);
     EXPECT_NEAR(g.Enfoncement, 1.0, 1e-6);   // the deck
     EXPECT_NEAR(g.Volume, 80.0 * kRho, 1e-3);
+    // The question comes on the 36th iteration of each search.
+    EXPECT_EQ(b.calc.Iterations(), 3 * 36);
 
     // Yes stops the run after the step it was asked in.
     r.rec.messages.clear();
@@ -376,14 +383,31 @@ TEST(StabQuestion, TooHeavyEndsAtTheTopAfterTheQuestion) {
     EXPECT_TRUE(s.arrete);
 }
 
+// With trim correction, a Yes in the first sinkage search of a step stops
+// there: the question is not asked again by the trim iterations.
+TEST(StabQuestion, YesBeforeTheTrimSearchStopsAtOnce) {
+    Barge b(0.0, 5.6, 100.0 * kRho * 1000.0);
+    RecordingScope r;
+    r.rec.answers = {Ui::mrYes, Ui::mrYes, Ui::mrYes};
+    Suivi s;
+    ASSERT_TRUE(b.calc.Calcule(Conditions(10, 5, 1.0, true), &s));
+    EXPECT_EQ(r.rec.messages.size(), 1u);
+    ASSERT_EQ(b.calc.Resultats().Count(), 1);
+    EXPECT_EQ(b.calc.Resultats().GetGZ(0)->Converge, 0);
+    EXPECT_EQ(b.calc.Resultats().GetGZ(0)->Assiette, 0.0);
+    EXPECT_TRUE(s.arrete);
+}
+
 TEST(StabQuestion, TrimIterationLimitAsksAndMarksTheSearch) {
     Barge b(0.0, 5.6);
     RecordingScope r;
     r.rec.answers = {Ui::mrNo};
     const double w = b.calc.Poids() / 1000.0;
     // A tolerance of zero cannot be met: the search runs to its limit.
-    const Stab::TEquilibre e = b.calc.IsoCarene(0.0, w, w * 1e-6, 0.0, kRho);
+    std::vector<double> leviers;
+    const Stab::TEquilibre e = b.calc.IsoCarene(0.0, w, w * 1e-6, 0.0, kRho, &leviers);
     EXPECT_FALSE(e.Converge);
+    EXPECT_EQ(leviers.size(), 1u + 61u);   // the question on the 61st trim iteration
     ASSERT_EQ(r.rec.messages.size(), 1u);
     EXPECT_EQ(r.rec.messages[0], kQuestion);
     EXPECT_FALSE(b.calc.Arret());   // No: the run would go on
@@ -492,4 +516,39 @@ TEST(StabEnvahissement, FloodingPointsFollowTheFlotationPlane) {
     // A new run starts the lists afresh.
     ASSERT_TRUE(b.calc.Calcule(Conditions(10, 5)));
     EXPECT_EQ(b.calc.Envahissement()[0].Count(), 3);
+}
+// The trim convention on a shaped hull of four surfaces, at every heel: G
+// forward of B trims the +Y end down, G aft of it the -Y end, and the search
+// ends with B under G within a few iterations.
+TEST(StabAssiette, ShapedHullTrimsTowardsGAtEveryHeel) {
+    Document doc;
+    doc.FormeAffichee = true;
+    fixtures::CoqueQuatreSurfaces(doc, 20);
+    Stab::TStabCalc calc;
+    calc.Init(doc, kRho);
+    const TVertex3f b0 = calc.BInitial();
+    const double w = calc.DeplacementInitial() / 1000.0;
+    RecordingScope r;
+    for (double dy : {0.3, -0.8}) {
+        calc.SetChargement({0.0, b0.Y + dy, 0.25}, calc.DeplacementInitial());
+        for (double gite = 0.0; gite <= 180.0; gite += 30.0) {
+            std::vector<double> leviers;
+            const Stab::TEquilibre e = calc.IsoCarene(gite, w, w * 1e-4, 0.01, kRho, &leviers);
+            SCOPED_TRACE(testing::Message() << dy << " " << gite);
+            EXPECT_TRUE(e.Converge);
+            EXPECT_EQ(dy > 0.0, e.Assiette < 0.0);
+            EXPECT_NEAR(e.B.Y, b0.Y + dy, 2e-3);
+            EXPECT_NEAR(e.Masse, w, w * 1e-4);
+            EXPECT_LE(leviers.size(), 8u);
+            // The stem (+Y) against the stern, from zero trim to the trim found.
+            auto etrave = [&](double assiette) {
+                calc.Pose(gite, assiette, e.Enfoncement);
+                const TArrayVertex3f& avant = calc.Copie()[1].Points;    // keel, forward half
+                const TArrayVertex3f& arriere = calc.Copie()[0].Points;  // keel, aft half
+                return avant[0][avant.cols() - 1].Z - arriere[0][0].Z;
+            };
+            EXPECT_EQ(dy > 0.0, etrave(e.Assiette) < etrave(0.0));
+        }
+    }
+    EXPECT_TRUE(r.rec.messages.empty());
 }

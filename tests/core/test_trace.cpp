@@ -3,6 +3,7 @@
 
 #include <unistd.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <stdexcept>
@@ -207,4 +208,21 @@ TEST_F(Trace, UnwritableJournalIsReported) {
 
 TEST_F(Trace, JournalPathNamesTheLog) {
     EXPECT_EQ(std::filesystem::path(Debug::JournalPath()).filename(), "Error.log");
+}
+
+TEST_F(Trace, JournalGoesToTheUserDataFolderWhenTheProgramFolderIsNotWritable) {
+    TempDir dir;
+    const char* old = std::getenv("XDG_DATA_HOME");
+    const std::string saved = old ? old : "";
+    ::setenv("XDG_DATA_HOME", dir.path.c_str(), 1);
+    const std::string fallback = Debug::JournalPathIn((dir.path / "absent").string());
+    const std::string beside = Debug::JournalPathIn(dir.path.string());
+    if (old)
+        ::setenv("XDG_DATA_HOME", saved.c_str(), 1);
+    else
+        ::unsetenv("XDG_DATA_HOME");
+    EXPECT_EQ(beside, (dir.path / "Error.log").string());
+    EXPECT_EQ(fallback, (dir.path / "Corvane Shaper" / "Error.log").string());
+    EXPECT_TRUE(std::filesystem::is_directory(dir.path / "Corvane Shaper"));   // made ready for the journal
+    EXPECT_TRUE(Debug::PrependJournal(fallback, "x"));
 }

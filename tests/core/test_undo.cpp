@@ -245,7 +245,9 @@ TEST(Undo, FullDocumentExchangesEveryPoint) {
     Document doc;
     doc.FormeAffichee = false;  // no evaluation: only the exchange is measured
     for (int k = 0; k < kMaxSurfaces; ++k) {
-        TSurface* s = doc.NouvelleSurface("S" + std::to_string(k));
+        std::string name = "S";
+        name += std::to_string(k);
+        TSurface* s = doc.NouvelleSurface(name);
         ASSERT_NE(s, nullptr);
         s->Net.NbL = s->Net.NbC = kMaxNetSize;
         for (int i = 0; i < kMaxNetSize; ++i)

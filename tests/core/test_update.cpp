@@ -13,6 +13,7 @@
 #include "model/Bounds.h"
 #include "model/Debug.h"
 #include "model/Document.h"
+#include "model/DrawAffiche.h"
 #include "model/Update.h"
 #include "tests/core/RecordingUi.h"
 
@@ -185,6 +186,11 @@ TEST(MajSurface, ASurfaceThatCannotBeEvaluatedIsReportedAndSkipped) {
     EXPECT_EQ(a->n, 1);
     EXPECT_EQ(a->Calculee, 1);
     EXPECT_EQ(trace.Compte("ObjCom.MajSurface"), 1);
+    // The user is told once, by name, not at every later update.
+    ASSERT_EQ(r.rec.messages.size(), 1u);
+    EXPECT_EQ(r.rec.messages[0].rfind("Surface Vide : ", 0), 0u) << r.rec.messages[0];
+    ObjCom::MajSurface(doc, false, -1);
+    EXPECT_EQ(r.rec.messages.size(), 1u);
 }
 
 TEST(MajCoupesSurface, RebuildsOnlyTheFamiliesShownAndNotDone) {
@@ -262,35 +268,51 @@ TEST(MajCoupesSurface, TheChainRunsHeadlessWithStatusAndProgress) {
     EXPECT_EQ(doc.PoidsTotal.Nom, "TOTAL");
 }
 
-// The default hull cut at reference lines placed from its own waterline.
-TEST(Coupes, DefaultHullStationsLieInTheirPlanesAndTheWaterlineMatchesTheGrid) {
+// The default hull cut at the default reference lines, as a new document gets them.
+TEST(Coupes, DefaultHullCutAtTheDefaultReferenceLines) {
     RecordingScope r;
     Document doc = Document::Defaut();
-    ObjCom::MajSurface(doc, true, -1);
+    doc.Aff.MeSections = doc.Aff.MeLignesdEau = doc.Aff.MeLongitudinales = doc.Aff.MeDiagonales = true;
+    Affiche::GrilleParDefaut(doc);
     const TEntity& s = *doc.Surface(0);
+    const TDefGrille& g = doc.DefGrille;
+    ASSERT_EQ(g.NbSec, 11);
+    ASSERT_EQ(g.NbLE, 7);
+    ASSERT_EQ(g.NbLongit, 9);
+    ASSERT_EQ(g.NbDiag, 5);
+    ASSERT_EQ(s.Calculee, 1);
 
-    // Eleven stations over the length of the waterline at Z = 0, as the
-    // standard generator places them.
+    // The stations span the waterline at Z = 0.
     TEtendue lwl;
     Calcs::LongueurLE(doc, -1, lwl, 0.0);
     ASSERT_GT(lwl.Size, 1.0);
-    doc.DefGrille.NbSec = 11;
-    for (int i = 1; i <= 11; ++i) doc.DefGrille.Sec.Val[i] = lwl.Min + (i - 1) * lwl.Size / 10.0;
-    doc.DefGrille.NbLE = 3;
-    doc.DefGrille.LE.Val[1] = -0.1;
-    doc.DefGrille.LE.Val[2] = 0.0;
-    doc.DefGrille.LE.Val[3] = 0.4;
-    doc.Aff.MeSections = doc.Aff.MeLignesdEau = true;
-    ObjCom::MajCoupesSurface(doc);
+    EXPECT_NEAR(g.Sec.Val[1], lwl.Min, 1e-6);
+    EXPECT_NEAR(g.Sec.Val[11], lwl.Max, 1e-5);
 
+    // Every cut lies in its plane, on both sides of the symmetric hull.
+    int points = 0;
+    auto dansLePlan = [&](const TTabCoupes& t, const TTabCoupes& sym, int n, auto&& ecart, const char* famille) {
+        for (int i = 1; i <= n; ++i)
+            for (const TCoupe* c : {&t[i], &sym[i]})
+                for (const TListPt3D& l : *c)
+                    for (const TPt3D& p : l) {
+                        EXPECT_NEAR(ecart(i, p.P), 0.0, 1e-9) << famille << " " << i;
+                        ++points;
+                    }
+    };
     for (int i = 1; i <= 11; ++i) {
-        const double y = doc.DefGrille.Sec.Val[i];
-        for (const TCoupe* c : {&s.Sec[i], &s.SecSym[i]}) {
-            EXPECT_FALSE(c->empty()) << "station " << i;
-            for (const TListPt3D& l : *c)
-                for (const TPt3D& p : l) EXPECT_NEAR(p.P.Y, y, 1e-9) << "station " << i;
-        }
+        EXPECT_FALSE(s.Sec[i].empty()) << "station " << i;
+        EXPECT_FALSE(s.SecSym[i].empty()) << "station " << i;
     }
+    dansLePlan(s.Sec, s.SecSym, 11, [&](int i, const TVertex3f& p) { return p.Y - g.Sec.Val[i]; }, "station");
+    dansLePlan(s.LE, s.LESym, 7, [&](int i, const TVertex3f& p) { return p.Z - g.LE.Val[i]; }, "waterline");
+    dansLePlan(s.Long, s.LongSym, 9, [&](int i, const TVertex3f& p) { return p.X - g.Longit.Val[i]; }, "buttock");
+    dansLePlan(s.Diag, s.DiagSym, 5, [&](int i, const TVertex3f& p) {
+        double a = 0, b = 0;
+        EXPECT_TRUE(g.CoeffsDiag(i, a, b));
+        return p.Z - (a * p.X + b);
+    }, "diagonal");
+    EXPECT_GT(points, 200);
 
     // The waterline at Z = 0 from the grid itself: every edge crossing.
     double ymin = 1e9, ymax = -1e9, xmax = -1e9;
@@ -310,17 +332,21 @@ TEST(Coupes, DefaultHullStationsLieInTheirPlanesAndTheWaterlineMatchesTheGrid) {
         }
     EXPECT_NEAR(lwl.Min, ymin, 1e-5);
     EXPECT_NEAR(lwl.Max, ymax, 1e-5);
+    EXPECT_NEAR(lwl.Size, ymax - ymin, 1e-5);
 
     // The waterline cut agrees: same length, half-breadth on each side.
+    TCoupe le, leSym;
+    ObjCom::CalcLEMesh(s.Points, s.DernLigne, s.DernCol, le, 0.0);
+    ObjCom::CalcLEMesh(s.PointsSym, s.DernLigne, s.DernCol, leSym, 0.0);
     double cy0 = 1e9, cy1 = -1e9, cx1 = -1e9, cxs = 1e9;
-    for (const TListPt3D& l : s.LE[2])
+    for (const TListPt3D& l : le)
         for (const TPt3D& p : l) {
             EXPECT_NEAR(p.P.Z, 0.0, 1e-12);
             cy0 = std::min(cy0, p.P.Y);
             cy1 = std::max(cy1, p.P.Y);
             cx1 = std::max(cx1, p.P.X);
         }
-    for (const TListPt3D& l : s.LESym[2])
+    for (const TListPt3D& l : leSym)
         for (const TPt3D& p : l) cxs = std::min(cxs, p.P.X);
     EXPECT_NEAR(cy0, ymin, 1e-9);
     EXPECT_NEAR(cy1, ymax, 1e-9);
@@ -333,6 +359,7 @@ TEST(Coupes, DefaultHullStationsLieInTheirPlanesAndTheWaterlineMatchesTheGrid) {
     Calcs::LargeurLELstSurf(doc, toutes, bwl, 0.0);
     EXPECT_NEAR(bwl.Max, xmax, 1e-5);
     EXPECT_NEAR(bwl.Min, -xmax, 1e-5);
+    EXPECT_NEAR(bwl.Size, 2 * xmax, 1e-5);
 }
 
 // ---- Bounds and extents -------------------------------------------------------------------
@@ -681,6 +708,13 @@ TEST(AireSec, BoxAndQuarterCircleSections) {
     EXPECT_DOUBLE_EQ(ObjCom::PerimetreSec(box, 0.0), 2.0);
     EXPECT_DOUBLE_EQ(ObjCom::PerimetreCoupe(box), 3.0);
     EXPECT_DOUBLE_EQ(ObjCom::ProfondeurSec(box), -1.0);
+    // A waterline above Z = 0: the chain left under it is closed along the
+    // waterline, not through the origin.
+    ObjCom::AireSec(box, r, 0.5);
+    EXPECT_DOUBLE_EQ(r.Aire, 1.5);
+    EXPECT_FLOAT_EQ(r.X, 0.5f);
+    EXPECT_FLOAT_EQ(r.Z, -0.25f);
+    EXPECT_DOUBLE_EQ(ObjCom::PerimetreSec(box, 0.5), 2.5);
     ObjCom::AireSec(box, r, -2.0);  // nothing immersed
     EXPECT_EQ(r.Aire, 0.0);
     EXPECT_EQ(r.X, 0.0f);
@@ -717,6 +751,28 @@ TEST(AireSec, BoxAndQuarterCircleSections) {
     seul.Add(p);
     EXPECT_EQ(ObjCom::ProfondeurSec(seul), 0.0);
     EXPECT_EQ(ObjCom::PerimetreCoupe(seul), 0.0);
+}
+
+TEST(AireSec, ClosedSectionAtAnyWaterline) {
+    // A closed 1 x 2 rectangle from Z = -1 to 1, as the hydrostatics close
+    // a station: the immersed part under z is 1 x (z + 1), centred half way.
+    TCoupe rect;
+    TListPt3D l;
+    for (const TVertex3f& p : {TVertex3f{0, 3, -1}, TVertex3f{1, 3, -1}, TVertex3f{1, 3, 1}, TVertex3f{0, 3, 1},
+                               TVertex3f{0, 3, -1}})
+        l.Add(p);
+    rect.Add(l);
+    TAireObj r;
+    for (double z : {-0.5, 0.0, 0.25, 0.5, 2.0}) {
+        ObjCom::AireSec(rect, r, z);
+        const double h = std::min(z, 1.0) + 1.0;
+        EXPECT_NEAR(r.Aire, h, 1e-12) << "z = " << z;
+        EXPECT_NEAR(r.X, 0.5, 1e-6) << "z = " << z;
+        EXPECT_NEAR(r.Z, -1.0 + h / 2.0, 1e-6) << "z = " << z;
+        EXPECT_FLOAT_EQ(r.Y, 3.0f);
+        // Wetted girth: the bottom and both sides up to z (and the top once wholly under).
+        EXPECT_NEAR(ObjCom::PerimetreSec(rect, z), z >= 1.0 ? 6.0 : 1.0 + 2.0 * h, 1e-12) << "z = " << z;
+    }
 }
 
 TEST(AireLE, HalfWaterplaneRectangle) {
@@ -804,7 +860,9 @@ TEST(Alignement, PlanProfileAndSpaceAndEveryTouchedSurfaceIsRecalculated) {
         EXPECT_NEAR(p.X, 2.0 * r7 / l, 1e-12);
         EXPECT_NEAR(p.Y, 5.0 * r7 / l, 1e-12);
         EXPECT_EQ(p.Z, 3.0);
-        EXPECT_EQ(doc.Surface(0)->Calculee, 0);
+        // Only the surface whose point moved is evaluated again; the one
+        // holding the two reference points is unchanged.
+        EXPECT_EQ(doc.Surface(0)->Calculee, 1);
         EXPECT_EQ(doc.Surface(1)->Calculee, 0);
     }
     {
@@ -829,6 +887,27 @@ TEST(Alignement, PlanProfileAndSpaceAndEveryTouchedSurfaceIsRecalculated) {
     }
 }
 
+TEST(Alignement, APointOnTheFirstStaysWithAMessageTheOthersAreAligned) {
+    RecordingScope r;
+    Document doc = DeuxNets();
+    TNet& n = doc.SurfaceNurbs(0)->Net;
+    n.pc(1, 0) = {0, 5, 0, 1};  // on the first point in the section's X and Z
+    ASSERT_TRUE(ObjCom::AligneDansLePlan(doc, Selection({{0, 0, 0}, {0, 0, 1}, {0, 1, 0}, {0, 1, 1}}), vkSection));
+    EXPECT_EQ(n.pc(1, 0), (TVertex4f{0, 5, 0, 1}));
+    EXPECT_TRUE(Message(r.rec, "Alignement impossible : deux vertex sont confondus"));
+    const double h = 1.0 / std::sqrt(2.0);
+    EXPECT_NEAR(n.pc(1, 1).X, -h, 1e-12);
+    EXPECT_NEAR(n.pc(1, 1).Z, -h, 1e-12);
+    EXPECT_EQ(doc.Surface(0)->Calculee, 0);
+    EXPECT_EQ(doc.Surface(1)->Calculee, 1);
+    EXPECT_FALSE(doc.Enregistre());
+
+    // The chain then evaluates the moved surface alone.
+    ObjCom::MajSurface(doc, false, -1);
+    EXPECT_EQ(doc.Surface(0)->Calculee, 1);
+    EXPECT_FALSE(Message(r.rec, "Surface deja calculee... Correction !"));
+}
+
 TEST(Alignement, RefusedCasesChangeNothing) {
     RecordingScope r;
     Document doc = DeuxNets();
@@ -837,11 +916,13 @@ TEST(Alignement, RefusedCasesChangeNothing) {
     const TNet avant = doc.SurfaceNurbs(0)->Net;
 
     EXPECT_FALSE(ObjCom::AligneDansLePlan(doc, Selection({{0, 0, 0}, {0, 0, 1}}), vkSection));
+    EXPECT_TRUE(Message(r.rec, "Sélectionnez plus de deux vertex"));
     // The first two points coincide in the view's axes (section: X and Z).
     doc.SurfaceNurbs(0)->Net.pc(0, 1) = {0, 4, 0, 1};
     const TNet coincide = doc.SurfaceNurbs(0)->Net;
     EXPECT_FALSE(ObjCom::AligneDansLePlan(doc, Selection({{0, 0, 0}, {0, 0, 1}, {0, 1, 0}}), vkSection));
     EXPECT_EQ(doc.SurfaceNurbs(0)->Net, coincide);
+    EXPECT_TRUE(Message(r.rec, "Alignement impossible : deux vertex sont confondus"));
     EXPECT_FALSE(ObjCom::AligneDansLePlan(doc, Selection({{0, 0, 0}, {0, 1, 0}, {0, 1, 1}}), vkPerspective));
     EXPECT_TRUE(Message(r.rec, "Service non fourni pour PerspForm"));
     EXPECT_FALSE(ObjCom::AligneDansLePlan(doc, Selection({{0, 0, 0}, {0, 1, 0}, {0, 1, 1}}), 6));

@@ -21,7 +21,10 @@ namespace {
 struct Scratch {
     std::string chemin;
     Scratch() {
-        std::string modele = (std::filesystem::temp_directory_path() / "corvane-fuzz-XXXXXX").string();
+        // In memory when the system offers it: the files are rewritten at every run.
+        const std::filesystem::path racine = ::access("/dev/shm", W_OK) == 0 ? std::filesystem::path("/dev/shm")
+                                                                              : std::filesystem::temp_directory_path();
+        std::string modele = (racine / "corvane-fuzz-XXXXXX").string();
         const char* r = ::mkdtemp(modele.data());
         chemin = r ? r : "/tmp";
     }

@@ -6,17 +6,22 @@
 #include <QCheckBox>
 #include <QDialog>
 #include <QFile>
+#include <QFontMetrics>
 #include <QGroupBox>
+#include <QIcon>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPixmap>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <algorithm>
 #include <cmath>
 #include <functional>
 
@@ -190,6 +195,66 @@ TEST(MsgDlg, UnTexteLongSeCoupeUneFois) {
     EXPECT_EQ(csMessage::CoupeTexte(QStringLiteral("aaa bbb ccc"), 701), QStringLiteral("aaa bbb \nccc"));
 }
 
+TEST(MsgDlg, UnePhraseDeDeuxCentsCaracteresSeCoupeApresLeCentieme) {
+    TfmMessageDlg d;
+    // 200 characters of short words, wide enough to pass 700 pixels but with
+    // halves that fit in the box: the first set of words that does so in the
+    // label's font.
+    const QFontMetrics fm = d.lbMsg->fontMetrics();
+    auto largeur = [&fm](const QString& t) {
+        return fm.boundingRect(QRect(0, 0, 100000, 100000), Qt::AlignLeft, t).width();
+    };
+    QString phrase;
+    int entiere = 0;
+    for (const char* mots : {"la coque ", "mot de ", "il lit ", "un mat "}) {
+        phrase.clear();
+        while (phrase.size() < 200) phrase += QString::fromLatin1(mots);
+        phrase.truncate(200);
+        if (phrase.endsWith(' ')) phrase[199] = QLatin1Char('x');
+        entiere = largeur(phrase);
+        if (entiere > TfmMessageDlg::kLargeurCoupure && entiere <= 2 * 600) break;
+    }
+    if (entiere <= TfmMessageDlg::kLargeurCoupure || entiere > 2 * 600)
+        GTEST_SKIP() << "font of " << entiere << " px for the sentence";
+
+    d.Prepare(phrase, Ui::MsgType::Warning, Ui::mbYes | Ui::mbNo);
+    const QString vu = d.lbMsg->text();
+    ASSERT_EQ(vu.count('\n'), 1);
+    const qsizetype b = phrase.indexOf(' ', 99);  // first blank at or after the 100th character
+    EXPECT_EQ(vu, phrase.left(b + 1) + '\n' + phrase.mid(b + 1));
+    // The box is exactly the wider line plus 90, and the label shows its two
+    // lines as they are, without wrapping.
+    const int lw = largeur(vu);
+    EXPECT_LT(lw, entiere);
+    EXPECT_EQ(d.width(), std::max(lw + 90, 200));
+    EXPECT_FALSE(d.lbMsg->wordWrap());
+    EXPECT_EQ(d.btYes->x(), static_cast<int>(std::nearbyint((d.width() - 140) / 2.0)));
+}
+
+TEST(MsgDlg, IconesDesTypes) {
+    // The "other" types show the program's icon.
+    QPixmap rouge(32, 32);
+    rouge.fill(Qt::red);
+    const QIcon avant = QApplication::windowIcon();
+    QApplication::setWindowIcon(QIcon(rouge));
+    TfmMessageDlg d;
+    const QColor fond = d.palette().color(QPalette::Button);
+    for (int type : {4, 5}) {
+        d.Prepare(QStringLiteral("x"), static_cast<Ui::MsgType>(type), Ui::mbOK);
+        const QImage im = d.ImageType->pixmap().toImage();
+        EXPECT_EQ(im.pixelColor(10, 10), QColor(Qt::red)) << type;
+        EXPECT_EQ(im.pixelColor(35, 35), fond) << type;
+    }
+    // The four named types draw their own icon, not the program's.
+    d.Prepare(QStringLiteral("x"), Ui::MsgType::Warning, Ui::mbOK);
+    const QImage im = d.ImageType->pixmap().toImage();
+    bool rougeVu = false;
+    for (int y = 0; y < 32; ++y)
+        for (int x = 0; x < 32; ++x) rougeVu = rougeVu || im.pixelColor(x, y) == QColor(Qt::red);
+    EXPECT_FALSE(rougeVu);
+    QApplication::setWindowIcon(avant);
+}
+
 TEST_F(Langue_, LesLegendesSuiventLaLangue) {
     QTemporaryDir dossier;
     ASSERT_TRUE(dossier.isValid());
@@ -250,6 +315,9 @@ TEST_F(Langue_, AppliqueLangueParNomsDeComposants) {
     ouvrir->setObjectName("MeOuvrir");
     auto* inconnu = new QLabel("inchangé", &fenetre);
     inconnu->setObjectName("LabelSansCle");
+    auto* date = new QLabel("Compilé le 01/02/2026", &fenetre);
+    date->setObjectName("LabelDate");
+    Langue::DonneCle(date, "-");
     auto* liste = new QWidget(&fenetre, Qt::Window);
     liste->setObjectName("LstPcForm");
 
@@ -268,6 +336,7 @@ TEST_F(Langue_, AppliqueLangueParNomsDeComposants) {
     EXPECT_EQ(menu->title(), "&Fichier");
     EXPECT_EQ(ouvrir->text(), "&Ouvrir...");
     EXPECT_EQ(inconnu->text(), "inchangé");
+    EXPECT_EQ(date->text(), "Compilé le 01/02/2026");
     EXPECT_EQ(liste->windowTitle(), "Liste des Vertex");
 
     // Another language, applied again: the window follows at once.

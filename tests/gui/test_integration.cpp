@@ -1,0 +1,336 @@
+// The real main window with its four views and the mouse tools: the keyboard
+// filter, the display switches, a drag with undo, a row inserted from the
+// menu, and the views' settings going out with the document and back.
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QTest>
+#include <QToolBar>
+#include <QWheelEvent>
+
+#include <cmath>
+#include <memory>
+#include <numbers>
+
+#include "app/QtUi.h"
+#include "app/texts/Langue.h"
+#include "model/Update.h"
+#include "tests/gui/MainFormTestUtil.h"
+#include "views/FormFille.h"
+#include "views/Vues.h"
+
+namespace {
+
+int Polylignes(const TTabCoupes& t) {
+    int n = 0;
+    for (const TCoupe& c : t) n += static_cast<int>(c.Count());
+    return n;
+}
+
+class Integration : public MainFormTest {
+protected:
+    void SetUp() override {
+        MainFormTest::SetUp();
+        // The program's own interface: the title follows the modified mark;
+        // messages go to the error output instead of a box.
+        qputenv("CORVANE_SHAPER_UNATTENDED", "1");
+        portee_ = std::make_unique<Ui::ScopedUi>(&qtUi_);
+        f_ = std::make_unique<TMainForm>();
+        f_->SetDialogues(&d_);
+        Startup::CreeFenetres(*f_);
+        f_->resize(1280, 1024);
+        f_->show();
+        QApplication::processEvents();
+        for (int k = 0; k < 4; ++k) ASSERT_NE(Vue(k), nullptr);
+    }
+    void TearDown() override {
+        f_.reset();
+        portee_.reset();
+        qunsetenv("CORVANE_SHAPER_UNATTENDED");
+        MainFormTest::TearDown();
+    }
+
+    TMainForm& F() { return *f_; }
+    TFormFille* Vue(int k) { return Vues::FenetreVueParIndex(k); }
+    QAction* A(const char* nom) { return F().Action(QLatin1String(nom)); }
+    TNet& Net() { return F().Doc().SurfaceNurbs(0)->Net; }
+
+    // The view's window comes to the front through its menu item, as a user does it.
+    void Active(int k) {
+        static const char* const items[] = {"MeSectionsFen", "MePlanFen", "MeProfileFen", "MePerspectiveFen"};
+        A(items[k])->trigger();
+        QApplication::processEvents();
+        ASSERT_EQ(F().NumVueActive(), k);
+    }
+    QPoint Pixel(int k, int i, int j) {
+        const TCellPC& c = Vue(k)->TabCoor().At(0, i, j);
+        return {c.X, c.Y};
+    }
+    void Glisse(QWidget* w, QPoint a, std::initializer_list<QPoint> pts) {
+        QTest::mousePress(w, Qt::LeftButton, {}, a);
+        QPoint dernier = a;
+        for (QPoint p : pts) {
+            QTest::mouseMove(w, p);
+            dernier = p;
+        }
+        QTest::mouseRelease(w, Qt::LeftButton, {}, dernier);
+    }
+
+    QtUi qtUi_;
+    std::unique_ptr<Ui::ScopedUi> portee_;
+    DialoguesTest d_;
+    std::unique_ptr<TMainForm> f_;
+};
+
+}  // namespace
+
+TEST_F(Integration, PageKeysZoomTheActiveViewAndArrowsMoveIt) {
+    Active(vkPlan);
+    TViewRecord& plan = Vue(vkPlan)->Vue();
+    const float echelle = plan.Scale;
+    const float echelleSection = Vue(vkSection)->Vue().Scale;
+
+    QTest::keyClick(Vue(vkPlan), Qt::Key_PageUp);
+    EXPECT_NEAR(plan.Scale, echelle * 1.3f, 1e-3f * echelle);
+    EXPECT_EQ(Vue(vkSection)->Vue().Scale, echelleSection);  // only the active view
+    QTest::keyClick(Vue(vkPlan), Qt::Key_PageDown);
+    EXPECT_NEAR(plan.Scale, echelle, 1e-3f * echelle);
+    // With Shift the page keys leave the view alone.
+    QTest::keyClick(Vue(vkPlan), Qt::Key_PageUp, Qt::ShiftModifier);
+    EXPECT_NEAR(plan.Scale, echelle, 1e-3f * echelle);
+    // The wheel goes through the main window to the same zoom step.
+    EXPECT_TRUE(F().CommandeDisponible(TCommandeVue::ZoomPlus));
+    EXPECT_TRUE(F().CommandeDisponible(TCommandeVue::Ajuster));
+    EXPECT_FALSE(F().CommandeDisponible(TCommandeVue::FenStudio));
+    const QPointF centre(Vue(vkPlan)->width() / 2.0, Vue(vkPlan)->height() / 2.0);
+    QWheelEvent molette(centre, Vue(vkPlan)->mapToGlobal(centre), QPoint(), QPoint(0, 120), Qt::NoButton,
+                        Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(Vue(vkPlan), &molette);
+    EXPECT_NEAR(plan.Scale, echelle * 1.3f, 1e-3f * echelle);
+    QTest::keyClick(Vue(vkPlan), Qt::Key_PageDown);
+
+    const int x = plan.OriginX, y = plan.OriginY;
+    QTest::keyClick(Vue(vkPlan), Qt::Key_Left);
+    EXPECT_EQ(plan.OriginX, x - 10);
+    QTest::keyClick(Vue(vkPlan), Qt::Key_Right, Qt::ControlModifier);
+    EXPECT_EQ(plan.OriginX, x - 9);
+    QTest::keyClick(Vue(vkPlan), Qt::Key_Down, Qt::AltModifier);
+    EXPECT_EQ(plan.OriginY, y + 50);
+    QTest::keyClick(Vue(vkPlan), Qt::Key_Up);
+    EXPECT_EQ(plan.OriginY, y + 40);
+    // Shift turns only the perspective: nothing in the plan.
+    QTest::keyClick(Vue(vkPlan), Qt::Key_Left, Qt::ShiftModifier);
+    EXPECT_EQ(plan.OriginX, x - 9);
+    EXPECT_EQ(plan.OriginY, y + 40);
+
+    // The key reaches the view from whatever widget of the main window has it.
+    QTest::keyClick(F().BarreOutils(), Qt::Key_Right);
+    EXPECT_EQ(plan.OriginX, x + 1);
+
+    Active(vkPerspective);
+    TViewRecord& persp = Vue(vkPerspective)->Vue();
+    const float azimut = persp.Azimuth, elevation = persp.Elevation;
+    const int px = persp.OriginX;
+    QTest::keyClick(Vue(vkPerspective), Qt::Key_Left, Qt::ShiftModifier);
+    QTest::keyClick(Vue(vkPerspective), Qt::Key_Down, Qt::ShiftModifier);
+    EXPECT_NEAR(persp.Azimuth, azimut - 10.0 * std::numbers::pi / 180.0, 1e-5);
+    EXPECT_NEAR(persp.Elevation, elevation + 10.0 * std::numbers::pi / 180.0, 1e-5);
+    EXPECT_EQ(persp.OriginX, px);
+    QTest::keyClick(Vue(vkPerspective), Qt::Key_Left);
+    EXPECT_EQ(persp.OriginX, px - 10);
+}
+
+TEST_F(Integration, KeysStayWithAnOpenDialogOrMenu) {
+    Active(vkPlan);
+    TViewRecord& plan = Vue(vkPlan)->Vue();
+    const int x = plan.OriginX;
+    {
+        // A tool window that keeps the arrows for its own fields.
+        QDialog options;
+        options.setObjectName(QStringLiteral("TOptionForm"));
+        options.show();
+        options.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&options, 1000));
+        QTest::keyClick(&options, Qt::Key_Left);
+        EXPECT_EQ(plan.OriginX, x);
+    }
+    {
+        // A modal dialog.
+        QDialog modal;
+        modal.setModal(true);
+        modal.show();
+        QApplication::processEvents();
+        QTest::keyClick(&modal, Qt::Key_Left);
+        EXPECT_EQ(plan.OriginX, x);
+    }
+    // Other keys are never taken.
+    QTest::keyClick(Vue(vkPlan), Qt::Key_Home);
+    EXPECT_EQ(plan.OriginX, x);
+}
+
+TEST_F(Integration, DisplaySwitchesComputeTheirCutsAndRedraw) {
+    Active(vkSection);
+    const TEntity& s = *F().Doc().Surface(0);
+    ASSERT_FALSE(F().Doc().Aff.MeSections);
+    EXPECT_FALSE(s.SecFait);
+    EXPECT_EQ(Polylignes(s.Sec), 0);
+    for (const char* nom : {"MeCarene", "MeNet", "MeSections", "MeLignesdEau", "MeLongitudinales", "MeDiagonales",
+                            "MeGrille", "MeAfficheAxes", "MeSurfaceParam", "SBCouples", "SBLignesE", "SBGrille"})
+        EXPECT_TRUE(A(nom)->isEnabled()) << nom;
+    // Not built yet: the selection window and the background pictures.
+    EXPECT_FALSE(A("MeFenSel")->isEnabled());
+    EXPECT_FALSE(A("MeAfficheBitmapFond")->isEnabled());
+
+    const QImage sans = Vue(vkSection)->Image().copy();
+    A("MeSections")->trigger();
+    EXPECT_TRUE(F().Doc().Aff.MeSections);
+    EXPECT_TRUE(A("SBCouples")->isChecked());
+    EXPECT_TRUE(s.SecFait);
+    EXPECT_GT(Polylignes(s.Sec), 0);
+    EXPECT_NE(Vue(vkSection)->Image(), sans);
+
+    // The tool-bar button turns them off again: the picture is the one without.
+    A("SBCouples")->trigger();
+    EXPECT_FALSE(F().Doc().Aff.MeSections);
+    EXPECT_FALSE(A("MeSections")->isChecked());
+    EXPECT_EQ(Vue(vkSection)->Image(), sans);
+
+    // Each other family gets its tables when ticked.
+    A("MeLignesdEau")->trigger();
+    EXPECT_TRUE(s.LEFait);
+    EXPECT_GT(Polylignes(s.LE), 0);
+    A("MeLongitudinales")->trigger();
+    EXPECT_TRUE(s.LongFait);
+    A("MeDiagonales")->trigger();
+    EXPECT_TRUE(s.DiagFait);
+
+    // The hull off: no cut line is drawn, whatever the families.
+    const QImage avecCoupes = Vue(vkSection)->Image().copy();
+    A("MeCarene")->trigger();
+    EXPECT_FALSE(F().Doc().Aff.MeCarene);
+    EXPECT_NE(Vue(vkSection)->Image(), avecCoupes);
+    A("MeCarene")->trigger();
+    EXPECT_EQ(Vue(vkSection)->Image(), avecCoupes);
+}
+
+TEST_F(Integration, HullAndNetAreNeverBothOff) {
+    Active(vkPlan);
+    // The net off: the hull stays, every point of the four views is inactive.
+    A("MeNet")->trigger();
+    EXPECT_FALSE(F().Doc().Aff.MeNet);
+    EXPECT_TRUE(F().Doc().Aff.MeCarene);
+    for (int k = 0; k < 4; ++k) EXPECT_EQ(Vue(k)->TabCoor().At(0, 1, 1).Etat, epInactif) << k;
+    // A press where a point was picks nothing: the net does not move.
+    const TNet avant = Net();
+    const QPoint p = Pixel(vkPlan, 1, 1);
+    Glisse(Vue(vkPlan), p, {p + QPoint(15, 15)});
+    EXPECT_EQ(Net(), avant);
+
+    // The hull off as well: the net comes back, its points with it.
+    A("MeCarene")->trigger();
+    EXPECT_FALSE(F().Doc().Aff.MeCarene);
+    EXPECT_TRUE(F().Doc().Aff.MeNet);
+    EXPECT_TRUE(A("MeNet")->isChecked());
+    EXPECT_TRUE(A("SBNet")->isChecked());
+    for (int k = 0; k < 4; ++k) EXPECT_EQ(Vue(k)->TabCoor().At(0, 1, 1).Etat, epNormal) << k;
+
+    // And the net off once more forces the hull on.
+    A("MeNet")->trigger();
+    EXPECT_TRUE(F().Doc().Aff.MeCarene);
+    EXPECT_TRUE(A("SBCarene")->isChecked());
+}
+
+TEST_F(Integration, DragInThePlanThenCtrlZ) {
+    Active(vkPlan);
+    F().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&F(), 1000));
+    ASSERT_TRUE(F().Enregistre());
+    const TVertex4f avant = Net().TabPC[1][1];
+    const float echelle = Vue(vkPlan)->Vue().Scale;
+    const QPoint p = Pixel(vkPlan, 1, 1);
+    Glisse(Vue(vkPlan), p, {p + QPoint(10, 5), p + QPoint(20, 10)});
+    const TVertex4f apres = Net().TabPC[1][1];
+    // The plan shows Y across and X downwards.
+    EXPECT_NEAR(apres.Y, avant.Y + 20.0 / echelle, 1e-4);
+    EXPECT_NEAR(apres.X, avant.X + 10.0 / echelle, 1e-4);
+    EXPECT_EQ(apres.Z, avant.Z);
+    EXPECT_EQ(apres.W, avant.W);
+    EXPECT_FALSE(F().Enregistre());
+    EXPECT_TRUE(F().isWindowModified());
+    EXPECT_TRUE(A("MeAnnuler")->isEnabled());
+
+    QTest::keyClick(Vue(vkPlan), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(Net().TabPC[1][1], avant);
+    EXPECT_TRUE(F().isWindowModified());
+    EXPECT_TRUE(F().windowTitle().contains(QStringLiteral("[*]")));
+    // The picture follows the model again.
+    EXPECT_EQ(Pixel(vkPlan, 1, 1), p);
+}
+
+TEST_F(Integration, RowInsertedFromTheMenuInTheSectionView) {
+    QAction* ajouter = A("MeAjouterVx");
+    // The item is the view's: off in the perspective, back in the section.
+    Active(vkPerspective);
+    EXPECT_FALSE(ajouter->isEnabled());
+    Active(vkSection);
+    ASSERT_TRUE(ajouter->isEnabled());
+    EXPECT_EQ(ajouter->text(), QString::fromStdString(Langue::Txt("rsMeAjouterLigneVx")));
+
+    const int lignes = Net().NbL;
+    F().Doc().CurrentPC = {0, 0, 0};
+    ajouter->trigger();
+    ASSERT_TRUE(ajouter->isChecked());
+    const QPoint r0 = Pixel(vkSection, 0, 0), r1 = Pixel(vkSection, 1, 0);
+    const QPoint milieu = (r0 + r1) / 2;
+    QTest::mouseClick(Vue(vkSection), Qt::LeftButton, {}, milieu);
+    ASSERT_EQ(Net().NbL, lignes + 1);
+    EXPECT_FALSE(ajouter->isChecked());  // one insertion per tick
+    EXPECT_TRUE(F().isWindowModified());
+
+    // Selected points of the new last row do not outlive the undo.
+    A("MeSelectAllControles")->trigger();
+    const int choisis = Vue(vkSection)->Selection.Count();
+    EXPECT_EQ(choisis, Net().NbL * Net().NbC);
+    A("MeAnnuler")->trigger();
+    EXPECT_EQ(Net().NbL, lignes);
+    EXPECT_EQ(Vue(vkSection)->Selection.Count(), lignes * Net().NbC);
+    EXPECT_NE(Vue(vkSection)->TabCoor().At(0, lignes, 0).Etat, epSelect);
+}
+
+TEST_F(Integration, ViewsAreWrittenWithTheDocumentAndComeBackWithIt) {
+    Active(vkPlan);
+    QTest::keyClick(Vue(vkPlan), Qt::Key_PageUp);
+    QTest::keyClick(Vue(vkPlan), Qt::Key_Left);
+    const TViewRecord plan = Vue(vkPlan)->Vue();
+    d_.fichierEnregistrer = Fichier(QStringLiteral("vues.cse"));
+    ASSERT_TRUE(F().MeEnregistrerSousClick());
+    EXPECT_EQ(F().Doc().StockFen.Vues[vkPlan].OrigX, plan.OriginX);
+    EXPECT_EQ(F().Doc().StockFen.Vues[vkPlan].Echelle, plan.Scale);
+
+    // Moved again, then the file opened: the view is where it was saved.
+    QTest::keyClick(Vue(vkPlan), Qt::Key_PageDown);
+    QTest::keyClick(Vue(vkPlan), Qt::Key_Down, Qt::AltModifier);
+    d_.fichierOuvrir = Fichier(QStringLiteral("vues.cse"));
+    d_.reponses = {Ui::mrYes};
+    F().MeOuvrirClick();
+    ASSERT_EQ(F().Doc().NbSurf(), 1);
+    EXPECT_EQ(Vue(vkPlan)->Vue().OriginX, plan.OriginX);
+    EXPECT_EQ(Vue(vkPlan)->Vue().OriginY, plan.OriginY);
+    EXPECT_EQ(Vue(vkPlan)->Vue().Scale, plan.Scale);
+    // The points of the file can be picked.
+    EXPECT_EQ(Vue(vkPlan)->TabCoor().At(0, 1, 1).Etat, epNormal);
+}
+
+TEST_F(Integration, FacetCheckDrawsOnTheActiveView) {
+    Active(vkProfile);
+    ASSERT_TRUE(A("MeFacettes")->isEnabled());
+    const QImage avant = Vue(vkProfile)->Image().copy();
+    A("MeFacettes")->trigger();
+    EXPECT_NE(Vue(vkProfile)->Image(), avant);
+    // Gone at the next redraw.
+    A("MeAfficheAxes")->trigger();
+    A("MeAfficheAxes")->trigger();
+    EXPECT_EQ(Vue(vkProfile)->Image(), avant);
+}
