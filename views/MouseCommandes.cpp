@@ -12,6 +12,7 @@
 #include "app/texts/Langue.h"
 #include "model/Debug.h"
 #include "model/Selection.h"
+#include "model/Update.h"
 #include "model/UiPort.h"
 #include "model/Zoom.h"
 #include "views/Affiche.h"
@@ -158,6 +159,8 @@ void Branche(std::function<QAction*(const QString&)> action, std::function<TForm
     });
     Connecte("MeGrouperPCPlan", [](bool) { MeGrouperPCClick(false); });
     Connecte("MeGrouperPCEspace", [](bool) { MeGrouperPCClick(true); });
+    Connecte("MeAlignePCPlan", [](bool) { MeAlignePCClick(false); });
+    Connecte("MeAlignePCEspace", [](bool) { MeAlignePCClick(true); });
     for (const char* nom : {"MeDeplHori", "MeDeplVert", "MeDeplHoriProp", "MeDeplVertProp"})
         Connecte(nom, [](bool) {});  // the drag reads the tick
     Connecte("MeSouderPC", [](bool) { MeSouderPCClick(); });
@@ -369,6 +372,23 @@ void MeGrouperPCClick(bool enEspace) {
     Document* doc = DocDe(v);
     if (!doc) return;
     if (Selection::GrouperPC(*doc, v->Selection, v->Kind(), enEspace)) doc->MarquerModifie();
+    Redessine(v);
+}
+
+void MeAlignePCClick(bool enEspace) {
+    TFormFille* v = VueActive();
+    Document* doc = DocDe(v);
+    if (!doc) {
+        Ui::ui().showMessage("Fenetre fille non declaree");
+        return;
+    }
+    const bool fait = enEspace ? ObjCom::AligneDanslEspace(*doc, v->Selection)
+                               : ObjCom::AligneDansLePlan(*doc, v->Selection, v->Kind());
+    if (fait) {
+        ObjCom::MajSurface(*doc, false, -1);
+        ObjCom::MajCoupesSurface(*doc);
+        ObjCom::MajMinMaxAllNet(*doc, false);
+    }
     Redessine(v);
 }
 

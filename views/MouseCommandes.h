@@ -53,6 +53,8 @@ void MeVuePersonnaliseeClick();
 void MeSouderPCClick();
 void MeDessouderPCClick();
 void MeGrouperPCClick(bool enEspace);
+// Aligns the active view's selection on the line of its first two points.
+void MeAlignePCClick(bool enEspace);
 void MeSelectAllControlesClick();
 
 // After undo or redo (net sizes may have changed): every view drops the

@@ -334,3 +334,25 @@ TEST_F(Integration, FacetCheckDrawsOnTheActiveView) {
     A("MeAfficheAxes")->trigger();
     EXPECT_EQ(Vue(vkProfile)->Image(), avant);
 }
+
+TEST_F(Integration, AlignInTheProfileViewPutsThePointOnTheLine) {
+    Active(vkProfile);
+    TFormFille* v = Vue(vkProfile);
+    const TVertex4f p1 = Net().TabPC[0][0], p2 = Net().TabPC[0][1], avant = Net().TabPC[0][2];
+    v->Selection.Add(TPC{0, 0, 0});
+    v->Selection.Add(TPC{0, 0, 1});
+    v->Selection.Add(TPC{0, 0, 2});
+    A("MeAlignePCPlan")->trigger();
+    const TVertex4f& p = Net().TabPC[0][2];
+    // On the line through the first two points in (Y, Z), at its former distance
+    // from the first, X and the weight kept.
+    const double cross = (p2.Y - p1.Y) * (p.Z - p1.Z) - (p2.Z - p1.Z) * (p.Y - p1.Y);
+    EXPECT_NEAR(cross, 0.0, 1e-12);
+    EXPECT_NEAR(std::hypot(p.Y - p1.Y, p.Z - p1.Z), std::hypot(avant.Y - p1.Y, avant.Z - p1.Z), 1e-12);
+    EXPECT_EQ(p.X, avant.X);
+    EXPECT_EQ(p.W, avant.W);
+    EXPECT_TRUE(F().isWindowModified());
+    EXPECT_EQ(F().Doc().Surface(0)->Calculee, 1);  // evaluated again through the chain
+    A("MeAnnuler")->trigger();
+    EXPECT_EQ(Net().TabPC[0][2], avant);
+}
