@@ -801,7 +801,17 @@ QAction* TMainForm::Action(const QString& nom) const {
 void TMainForm::WriteStatusBar(int panel, const QString& texte) {
     if (panel < 0 || panel > 4 || !panneaux_[panel]) return;
     panneaux_[panel]->setText(texte);
-    panneaux_[panel]->repaint();
+    // Long computations write without going back to the event loop: the panel
+    // is painted at once. Not while a view draws its picture (a measure writes
+    // its value from there): painting now would paint that view too, in the
+    // middle of its own drawing; the panel follows with the view's next paint.
+    bool dessinEnCours = false;
+    for (TFormFille* v : LesVues())
+        dessinEnCours = dessinEnCours || (v && (v->Image().paintingActive() || v->paintingActive()));
+    if (dessinEnCours)
+        panneaux_[panel]->update();
+    else
+        panneaux_[panel]->repaint();
 }
 
 QString TMainForm::TexteStatusBar(int panel) const {
@@ -1155,8 +1165,29 @@ Settings::TConf TMainForm::ConfDesMenus() const {
     c.AffImages = a.MeAfficheBitmapFond;
     c.VoirFenSel = a.MeFenSel;
     c.AffPlanEau = planEau_;
-    c.Precision = motPrecision_;
+    c.Precision = MotPrecision();
     return c;
+}
+
+namespace {
+// The precision words and their menu items.
+constexpr std::pair<const char*, const char*> kPrecisions[] = {{"Faible", "MePrecFaible"},
+                                                               {"Moyenne", "MePrecMoyenne"},
+                                                               {"Bonne", "MePrecBonne"},
+                                                               {"TBonne", "MePrecTBonne"},
+                                                               {"Perso", "MePrecPerso"}};
+}  // namespace
+
+QString TMainForm::MotPrecision() const {
+    for (const auto& [mot, item] : kPrecisions)
+        if (const QAction* it = Action(QLatin1String(item)); it && it->isChecked()) return QLatin1String(mot);
+    return QStringLiteral("Moyenne");
+}
+
+void TMainForm::FixeMotPrecision(const QString& mot) {
+    for (const auto& [m, item] : kPrecisions)
+        if (mot == QLatin1String(m))
+            if (QAction* it = Action(QLatin1String(item))) it->setChecked(true);
 }
 
 void TMainForm::AppliqueConf(const Settings::TConf& c) {
@@ -1182,15 +1213,9 @@ void TMainForm::AppliqueConf(const Settings::TConf& c) {
     a.MeAfficheBitmapFond = c.AffImages;
     a.MeFenSel = c.VoirFenSel;
     planEau_ = c.AffPlanEau;
-    motPrecision_ = c.Precision;
-    static const std::pair<const char*, const char*> presets[] = {{"Faible", "MePrecFaible"},
-                                                                  {"Moyenne", "MePrecMoyenne"},
-                                                                  {"Bonne", "MePrecBonne"},
-                                                                  {"TBonne", "MePrecTBonne"},
-                                                                  {"Perso", "MePrecPerso"}};
-    for (const auto& [mot, item] : presets)
-        if (motPrecision_ == QLatin1String(mot))
-            if (QAction* it = Action(QLatin1String(item))) it->setChecked(true);
+    // A personal precision is not kept: it starts as the "Moyenne" preset.
+    // An unknown word leaves the precision as it is.
+    FixeMotPrecision(c.Precision == QLatin1String("Perso") ? QStringLiteral("Moyenne") : c.Precision);
     MajCochesAffichage();
 }
 

@@ -95,9 +95,11 @@ public:
     const Settings::TLumieres& Lumieres() const { return lumieres_; }
     Settings::TLumieres& Lumieres() { return lumieres_; }
     const std::vector<std::string>& FichiersRecents() const { return recents_; }
-    // The precision word kept in "Conf" ("Moyenne" ...).
-    QString MotPrecision() const { return motPrecision_; }
-    void FixeMotPrecision(const QString& mot) { motPrecision_ = mot; }
+    // The precision word kept in "Conf": that of the ticked precision item
+    // ("Faible", "Moyenne", "Bonne", "TBonne" or "Perso").
+    QString MotPrecision() const;
+    // Ticks the item of that word; any other word changes nothing.
+    void FixeMotPrecision(const QString& mot);
 
     // Windows whose placement is kept in "PosFen", in the order they are
     // restored and written (the main window is first).
@@ -220,7 +222,6 @@ private:
     TOptionsDessin optionsDessin_;
     Settings::TLumieres lumieres_;
     QString langue_;
-    QString motPrecision_ = QStringLiteral("Moyenne");
     bool planEau_ = true;  // the studio's water plane, kept for "Conf"
     std::vector<std::string> recents_;
     std::vector<Placement> placements_;

@@ -249,8 +249,12 @@ bool LirePlacement(QSettings& s, const QString& name, TPlacement& p) {
 void AppliquePlacement(QWidget& w, const TPlacement& p, bool setVisible) {
     if (p.WinState == QLatin1String("Normal")) {
         w.setWindowState(w.windowState() & ~(Qt::WindowMaximized | Qt::WindowMinimized));
-        // A window never comes back smaller than usable.
-        if (p.Width > 0 && p.Height > 0) w.setGeometry(p.Left, p.Top, p.Width, p.Height);
+        // A window never comes back smaller than usable. Top and Left are those
+        // of the frame (what x() and y() give back), the sizes those inside it.
+        if (p.Width > 0 && p.Height > 0) {
+            w.resize(p.Width, p.Height);
+            w.move(p.Left, p.Top);
+        }
     } else if (p.WinState == QLatin1String("Maximized")) {
         w.setWindowState((w.windowState() & ~Qt::WindowMinimized) | Qt::WindowMaximized);
     } else if (p.WinState == QLatin1String("Minimized")) {

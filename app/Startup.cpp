@@ -108,6 +108,20 @@ void InstalleDocIo() {
     GestFich::InstalleFenetres(std::move(fen));
 }
 
+void InstalleGestionnaireErreurs(TMainForm& principale) {
+    ExceptionHandler::Hooks h;
+    h.recoverySave = [&principale] {
+        const auto& io = DocIo::fonctions();
+        if (!io.enregistrer) throw std::runtime_error("no document writer");
+        principale.StockeVues();
+        io.enregistrer(principale.Doc(), 1);
+    };
+    h.drawingOn = [&principale] { return principale.Doc().FormeAffichee; };
+    h.setDrawing = [&principale](bool on) { principale.Doc().FormeAffichee = on; };
+    h.plainMessage = [](const std::string& texte) { MessageSimple(QString::fromStdString(texte)); };
+    ExceptionHandler::SetHooks(std::move(h));
+}
+
 const std::vector<Fenetre>& OrdreCreation() {
     // Each part of the program puts its window's creation here, in this
     // order; the main window (TMainForm) is created before the list.
@@ -192,17 +206,7 @@ int Execute(int argc, char** argv) {
     {
         TMainForm principale(QCoreApplication::arguments().mid(1));
 
-        ExceptionHandler::Hooks h;
-        h.recoverySave = [&principale] {
-            const auto& io = DocIo::fonctions();
-            if (!io.enregistrer) throw std::runtime_error("no document writer");
-            principale.StockeVues();
-            io.enregistrer(principale.Doc(), 1);
-        };
-        h.drawingOn = [&principale] { return principale.Doc().FormeAffichee; };
-        h.setDrawing = [&principale](bool on) { principale.Doc().FormeAffichee = on; };
-        h.plainMessage = [](const std::string& texte) { MessageSimple(QString::fromStdString(texte)); };
-        ExceptionHandler::SetHooks(std::move(h));
+        InstalleGestionnaireErreurs(principale);
 
         CreeFenetres(principale);
 

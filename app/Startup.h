@@ -27,6 +27,10 @@ bool PremiereInstance(QLockFile& verrou);
 // writer (app/doc/GestFich.h) and the reader's window hooks it needs.
 void InstalleDocIo();
 
+// The exception handler works on this main window's document: the recovery
+// save writes it, drawing is switched off while the handler runs.
+void InstalleGestionnaireErreurs(TMainForm& principale);
+
 // One window of the creation order. `creer` is empty until the part of the
 // program that builds the window is there.
 struct Fenetre {

@@ -1,7 +1,6 @@
 #include "model/Draw.h"
 
 #include <algorithm>
-#include <climits>
 #include <cmath>
 #include <numbers>
 
@@ -28,9 +27,9 @@ bool TProjection::Pixel(const TVertex3f& p, TPoint& pixel) const {
     const double vy = -sb_ * ca_ * p.X - sb_ * sa_ * p.Y + cb_ * p.Z;
     const double x = static_cast<double>(vue_.OriginX) + std::nearbyint(s_ * vx);
     const double y = static_cast<double>(vue_.OriginY) - std::nearbyint(s_ * vy);
-    // Also false for NaN: a pixel is made only of finite values that fit.
-    if (!(x >= static_cast<double>(INT_MIN) && x <= static_cast<double>(INT_MAX))) return false;
-    if (!(y >= static_cast<double>(INT_MIN) && y <= static_cast<double>(INT_MAX))) return false;
+    // Also false for NaN: a pixel is made only of finite values, and far
+    // enough from the limits of an int for the figures drawn about it.
+    if (!(std::fabs(x) <= kPixelMax && std::fabs(y) <= kPixelMax)) return false;
     pixel.X = static_cast<int>(x);
     pixel.Y = static_cast<int>(y);
     return true;

@@ -6,7 +6,8 @@
 // Every routine draws on the canvas of the view record it is given, in the
 // record's pen mode unless said otherwise, and takes every model point to
 // pixels through the view's projection. A point whose pixel is not a finite
-// number is left out of what is drawn.
+// number, or lies more than kPixelMax pixels from the origin of the canvas,
+// is left out of what is drawn.
 #pragma once
 
 #include <array>
@@ -53,8 +54,14 @@ struct TOptionsDessin {
     int RatioVect = 1000;         // weight arrows: 10 x mass / RatioVect metres
 };
 
+// The farthest a drawn pixel may lie from the canvas origin: far beyond any
+// window, and far enough from the limits of an int that the figures drawn a
+// few pixels about a point, and the midpoint of two points, stay within them.
+inline constexpr double kPixelMax = 1.0e9;
+
 // The projection of one view record, with its sines and cosines taken once.
-// Pixel() gives exactly what Calcs::VueVersPixel gives.
+// Pixel() gives exactly what Calcs::VueVersPixel gives, for every pixel
+// within kPixelMax.
 class TProjection {
 public:
     explicit TProjection(const TViewRecord& vue);

@@ -117,7 +117,8 @@ void DecaleSuppression(Document& doc, std::span<const TVueSel> vues, int surf, b
         if (v.Tab) DecaleEtats(*v.Tab, surf, ligne, k, -1);
 }
 
-bool AjoutPC(Document& doc, TVertex3f p, int viewKind, const TViewRecord& vueActive, std::span<const TVueSel> vues) {
+bool AjoutPC(Document& doc, TVertex3f p, int viewKind, const TViewRecord& vueActive, std::span<const TVueSel> vues,
+             const std::function<void()>& avant) {
     DBG_SCOPE("TNet.AjoutPC");
     const TPC cur = doc.CurrentPC;
     TSurface* s = doc.SurfaceNurbs(cur.Surf);
@@ -170,6 +171,14 @@ bool AjoutPC(Document& doc, TVertex3f p, int viewKind, const TViewRecord& vueAct
         }
     }
 
+    // Past these checks the net cannot refuse the line: the snapshot is
+    // taken now, so that a refused insertion leaves the previous one alone.
+    const bool possible = compte == 1 || (k >= 1 && k < compte);
+    if (!possible) {
+        Debug::DbgMsgI(Debug::erDivers, "TNet.AjoutPC", cur.Surf, {k, net.NbL, net.NbC});
+        return false;
+    }
+    if (avant) avant();
     const bool fait = ligne ? net.InsertRow(k, t, angle) : net.InsertColumn(k, t, angle, viewKind);
     if (!fait) {
         Debug::DbgMsgI(Debug::erDivers, "TNet.AjoutPC", cur.Surf, {k, net.NbL, net.NbC});
@@ -181,7 +190,7 @@ bool AjoutPC(Document& doc, TVertex3f p, int viewKind, const TViewRecord& vueAct
     return true;
 }
 
-bool SupprPC(Document& doc, int viewKind, std::span<const TVueSel> vues) {
+bool SupprPC(Document& doc, int viewKind, std::span<const TVueSel> vues, const std::function<void()>& avant) {
     DBG_SCOPE("TNet.SupprPC");
     const TPC cur = doc.CurrentPC;
     TSurface* s = doc.SurfaceNurbs(cur.Surf);
@@ -193,6 +202,11 @@ bool SupprPC(Document& doc, int viewKind, std::span<const TVueSel> vues) {
         return false;
     }
     const int k = ligne ? cur.I : cur.J;
+    if (k < 0 || k >= (ligne ? net.NbL : net.NbC)) {
+        Debug::DbgMsgI(Debug::erDivers, "TNet.SupprPC", cur.Surf, {cur.I, cur.J, net.NbL, net.NbC});
+        return false;
+    }
+    if (avant) avant();
     if (!(ligne ? net.RemoveRow(k) : net.RemoveColumn(k))) {
         Debug::DbgMsgI(Debug::erDivers, "TNet.SupprPC", cur.Surf, {cur.I, cur.J, net.NbL, net.NbC});
         return false;

@@ -7,6 +7,7 @@
 // The geometry itself is TNet's (model/Net.h).
 #pragma once
 
+#include <functional>
 #include <span>
 
 #include "model/Document.h"
@@ -40,15 +41,18 @@ void DecaleSuppression(Document& doc, std::span<const TVueSel> vues, int surf, b
 // fall on the same pixel of the active view (`vueActive`), which leaves no
 // proportion to work out. On success: the document is marked modified, the
 // surface re-evaluated with its cuts, every reference renumbered and each
-// view's table rebuilt.
-bool AjoutPC(Document& doc, TVertex3f p, int viewKind, const TViewRecord& vueActive, std::span<const TVueSel> vues);
+// view's table rebuilt. `avant` (the undo snapshot) runs only once every
+// check has passed, just before the net changes: a refused insertion leaves
+// the previous snapshot alone.
+bool AjoutPC(Document& doc, TVertex3f p, int viewKind, const TViewRecord& vueActive, std::span<const TVueSel> vues,
+             const std::function<void()>& avant = {});
 
 // Removes the current control point's row (section view) or column (any
 // other view). Refused with the text table's message when the net cannot
 // lose it (one row or column left, or three points in all). On success the
 // current point goes to [0][0] of the surface, the document is marked
 // modified, the surface re-evaluated, every reference renumbered and each
-// view's table rebuilt.
-bool SupprPC(Document& doc, int viewKind, std::span<const TVueSel> vues);
+// view's table rebuilt. `avant` as for AjoutPC.
+bool SupprPC(Document& doc, int viewKind, std::span<const TVueSel> vues, const std::function<void()>& avant = {});
 
 }  // namespace EditNet

@@ -416,10 +416,11 @@ void TGestes::PresseMesure(TPoint p) {
 
 void TGestes::PresseSuppression() {
     DBG_SCOPE("TFormFille.SupprPC");
-    doc_.RecordAction(0);
     Retire(TItem::MeSupprimerVx);
     const std::vector<EditNet::TVueSel> vues = h_.Vues();
-    EditNet::SupprPC(doc_, v_.Kind(), vues);
+    // The undo snapshot is taken only when the net does lose the line: a
+    // refused removal keeps the previous change undoable.
+    EditNet::SupprPC(doc_, v_.Kind(), vues, [this] { doc_.RecordAction(0); });
     h_.Redessine();
     h_.MajFenetresPC();
     h_.CurseurDefaut();
@@ -428,22 +429,23 @@ void TGestes::PresseSuppression() {
 void TGestes::PresseInsertion(TPoint p) {
     DBG_SCOPE("TFormFille.AjoutPC");
     Retire(TItem::MeAjouterVx);
-    // Nothing to insert into: refused before an undo snapshot is taken.
+    // Nothing to insert into: refused with its message.
     const TSurface* sf = doc_.SurfaceNurbs(doc_.CurrentPC.Surf);
     if (!sf) {
         EditNet::AjoutPC(doc_, {}, v_.Kind(), v_.Vue, {});  // gives the message
         h_.CurseurDefaut();
         return;
     }
-    doc_.RecordAction(0);
-    if (v_.Kind() == vkSection)
-        SelectLnInser(p);
-    else
-        SelectColInser(p);
-    const TVertex3f P = PointModele(p, 0.0);
+    // A hidden or locked surface takes no line, and its current point stays.
     if (Editable(*sf)) {
+        if (v_.Kind() == vkSection)
+            SelectLnInser(p);
+        else
+            SelectColInser(p);
+        const TVertex3f P = PointModele(p, 0.0);
         const std::vector<EditNet::TVueSel> vues = h_.Vues();
-        EditNet::AjoutPC(doc_, P, v_.Kind(), v_.Vue, vues);
+        // The undo snapshot only for an insertion that is made.
+        EditNet::AjoutPC(doc_, P, v_.Kind(), v_.Vue, vues, [this] { doc_.RecordAction(0); });
     }
     h_.Redessine();
     h_.CurseurDefaut();
@@ -493,6 +495,8 @@ void TGestes::MouseMove(const Ui::KeyState& /*k*/, TPoint p) {
             case otMesureAngle:
             case otCoteAngle: BougeMesure(p); break;
             case otDeplacePC:
+                // The perspective moves no point: no snapshot, nothing modified.
+                if (v_.Kind() == vkPerspective) break;
                 if (g_.PremierMouvement) doc_.RecordAction(0);
                 VertexMove(p);
                 break;
@@ -642,6 +646,8 @@ void TGestes::DeplacePC(const TPC& pc, int dx, int dy) {
 
 void TGestes::BasePtMove(int dx, int dy) {
     DBG_SCOPE("TFormFille.BasePtMove");
+    // The perspective moves nothing: no snapshot, nothing modified.
+    if (v_.Kind() == vkPerspective) return;
     if (g_.PremierMouvement) {
         doc_.RecordAction(0);
         g_.PremierMouvement = false;
@@ -691,16 +697,21 @@ void TGestes::BasePtRot(TPoint m) {
     const double total = Calcs::AngleOriente2D(haut(g_.B), haut(o), haut(m));
     Debug::DbgMsgF(Debug::waTrace, "TFormFille.BasePtRot", s, {increment});
     Ui::ui().writeStatusBar(2, Fixe2(total) + "\xC2\xB0");
-    if (g_.PremierMouvement) {
-        doc_.RecordAction(0);
-        g_.PremierMouvement = false;
-    }
     TVertex3f angles;
     switch (v_.Kind()) {
         case vkSection: angles = {0, increment, 0}; break;
         case vkPlan: angles = {0, 0, increment}; break;
         case vkProfile: angles = {increment, 0, 0}; break;
-        default: g_.A = m; return;  // the perspective turns nothing
+        default: g_.A = m; return;  // the perspective turns nothing (and records nothing)
+    }
+    // No angle (the press, or a move back onto the same direction): nothing turns.
+    if (increment == 0.0) {
+        g_.A = m;
+        return;
+    }
+    if (g_.PremierMouvement) {
+        doc_.RecordAction(0);
+        g_.PremierMouvement = false;
     }
     TPlanSym& b = e->PlanSym;
     Matrice::Rotation3D({0, 0, 0}, angles, b.Axis1);

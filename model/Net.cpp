@@ -126,8 +126,11 @@ bool TNet::CalcProp_AjoutPC(TVertex3f click, int I, int J, int viewKind, double&
     const TVertex2f a = InView(a3, viewKind), b = InView(b3, viewKind), q = InView(click, viewKind);
     const double ab = Calcs::Distance2D(a, b);
     if (!(ab > 0.0) || !std::isfinite(ab)) return false;
-    double ang = Calcs::AngleOriente2D(b, a, q);
-    if (viewKind == 1) ang = -ang;
+    // The angle is measured and later turned (Calcs::RotationAxe) in the same
+    // axes of the view, so it is used as it is in every view: the plan's
+    // (X, Y) turn the same way as its screen (right Y, down X), and a sign
+    // change there would put the new point at the mirror image of the click.
+    const double ang = Calcs::AngleOriente2D(b, a, q);
     const double tt = Calcs::Distance2D(a, q) / ab;
     if (!std::isfinite(tt) || !std::isfinite(ang)) return false;
     t = tt;

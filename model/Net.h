@@ -20,8 +20,8 @@ public:
     // CalcProp_AjoutPC works out where a click Q falls between the current
     // point [I][J] and its predecessor in the direction of insertion (rows in
     // the section view 0, columns in the plan 1 or profile 2 view): the
-    // proportion t = |AQ| / |AB| and the signed angle at A from AB to AQ
-    // (negated in the plan view). A net of one row (column) gives t = 1 and 0.
+    // proportion t = |AQ| / |AB| and the signed angle at A from AB to AQ in
+    // the view's axes. A net of one row (column) gives t = 1 and 0.
     // Refused (false) for another view kind (with its message), for a current
     // point without predecessor in a net of several rows (columns), and when
     // A and B coincide in the view, which would give no finite proportion.

@@ -158,9 +158,9 @@ bool TUndo::Annuler(Document& doc) {
 bool TUndo::Refaire(Document& doc) {
     DBG_SCOPE("TMainForm.MeRefaireCommandeClick");
     const bool echange = Annuler(doc);
-    if (echange) {
-        annulerActif_ = true;
-        refaireActif_ = false;
-    }
+    // Whatever the record held: "Annuler" on, "Refaire" off. (A geometry
+    // record that no longer matches keeps both items off anyway.)
+    annulerActif_ = true;
+    refaireActif_ = false;
     return echange;
 }

@@ -36,7 +36,8 @@ public:
     // nothing. In every case the current control point is brought back onto
     // an existing point and the auxiliary windows are refreshed.
     bool Annuler(Document& doc);
-    // "Refaire": the same exchange; then "Annuler" on and "Refaire" off.
+    // "Refaire": the same exchange; then "Annuler" on and "Refaire" off,
+    // whatever the record.
     bool Refaire(Document& doc);
 
     // The close command: nothing to undo any more (the items keep their state).

@@ -9,6 +9,7 @@
 #include <QWheelEvent>
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <numbers>
 
 #include "app/texts/Langue.h"
@@ -38,7 +39,16 @@ TDefautVue DefautVue(int kind) {
     }
 }
 
-inline int Arrondi(double v) { return static_cast<int>(std::nearbyint(v)); }
+// Nearest integer, halves to even; a value beyond an int (a stored view read
+// from a damaged document, an origin pushed far away) stops at its limit,
+// and a value that is not a number gives 0.
+inline int Arrondi(double v) {
+    const double r = std::nearbyint(v);
+    if (std::isnan(r)) return 0;
+    if (r <= static_cast<double>(std::numeric_limits<int>::min())) return std::numeric_limits<int>::min();
+    if (r >= static_cast<double>(std::numeric_limits<int>::max())) return std::numeric_limits<int>::max();
+    return static_cast<int>(r);
+}
 
 std::string Fixe4(double v) {
     char buf[64];

@@ -125,6 +125,10 @@ void Branche(TMainForm& mf) {
     TMainForm* p = &mf;
     Branche([p](const QString& nom) { return p->Action(nom); },
             [p] { return Vues::FenetreActive(p->NumVueActive()); });
+    // The proportional constraints sit in a hidden submenu, whose items' keys
+    // would be dead: held by the window itself, F7 and F8 still tick them.
+    for (const char* nom : {"MeDeplHoriProp", "MeDeplVertProp"})
+        if (QAction* a = mf.Action(QLatin1String(nom)); a && !mf.actions().contains(a)) mf.addAction(a);
 }
 
 void Debranche() {

@@ -126,6 +126,16 @@ void Down(TFormFille& vue, QMouseEvent* e) {
 void Move(TFormFille& vue, QMouseEvent* e) {
     const Ui::KeyState k = Touches(e->modifiers());
     const TPoint p = Pixel(e);
+    // A release the view never received (a message box opened during the
+    // gesture, or the pop-up menu of the right button, took it): the gesture
+    // ends here instead of going on with no button held.
+    if (vue.Geste.BoutonBas) {
+        const int b = vue.Geste.Bouton;
+        const Qt::MouseButton qb = b == Gestes::btGauche ? Qt::LeftButton
+                                   : b == Gestes::btDroit ? Qt::RightButton
+                                                          : Qt::MiddleButton;
+        if (!(e->buttons() & qb)) Geste(vue, [&](Gestes::TGestes& g) { g.MouseUp(b, k, p); });
+    }
     Geste(vue, [&](Gestes::TGestes& g) { g.MouseMove(k, p); });
 }
 

@@ -12,6 +12,10 @@
 // blanks) is written with one blank in front, which reading removes again.
 // Line breaks inside a text become blanks. In a list of fields (a weight, a
 // mark, a dimension, a background picture) a ";" inside a text becomes ",".
+// A "¤" inside a comment line, the separator of the lines, becomes "?", and a
+// weight of the user's named "TOTAL" (the name of the computed total, which
+// reading skips) is written "TOTAL " (see DocWriter.cpp). The file is
+// Windows-1252: a character outside that code page is written "?".
 #pragma once
 
 #include <string>

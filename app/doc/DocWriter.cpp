@@ -93,9 +93,11 @@ void EcritMain(Texte& t, const TPropFich& p) {
     t.Cle("Societe", DocFormat::TexteVersLigne(p.Societe));
     t.Cle("Version", DocFormat::TexteVersLigne(p.Version));
     t.Cle("Date", DocFormat::TexteVersLigne(p.Date));
+    // A "¤" inside a line would split it in two when read back: it is kept as
+    // "?", the mark the file's code page gives a character it cannot hold.
     std::string c;
     for (const std::string& l : p.Comment) {
-        c += l;
+        c += Chaines::RemplaceCar(l, Chaines::kSeparateurCommentaire, "?");
         c += Chaines::kSeparateurCommentaire;
     }
     t.Cle("Comment", DocFormat::TexteVersLigne(c));
@@ -428,6 +430,9 @@ void EcritFichierAtomique(const std::string& fichier, std::string_view octets) {
     mode_t mode = 0;
     if (::stat(cible.c_str(), &st) == 0) {
         if (S_ISDIR(st.st_mode)) throw TErreurEcriture(fichier, Raison(EISDIR));
+        // A file the user may not write stays as it is, though the folder
+        // would let a new file take its place.
+        if (::faccessat(AT_FDCWD, cible.c_str(), W_OK, AT_EACCESS) != 0) throw TErreurEcriture(fichier, Raison(errno));
         mode = st.st_mode & 07777;
     } else {
         const mode_t masque = ::umask(0);

@@ -71,7 +71,8 @@ void EcritDocument(const Document& doc, const std::vector<std::string>& surfaces
 
 // Replaces the file by these bytes, atomically (temporary file in the same
 // folder, flushed, renamed over the target; a symbolic link is followed and
-// its target replaced; an existing file keeps its permissions). Raises
+// its target replaced; an existing file keeps its permissions, and one the
+// user may not write is not replaced). Raises
 // TErreurEcriture; the temporary file never stays behind.
 void EcritFichierAtomique(const std::string& fichier, std::string_view octets);
 

@@ -134,6 +134,43 @@ TEST(DrawProjection, PointsWithoutAFinitePixelAreLeftOut) {
     EXPECT_EQ(carres, 8);  // nine points, one without a pixel
 }
 
+TEST(DrawProjection, PointsAtTheEdgeOfTheIntRangeAreLeftOut) {
+    // Figures are drawn a few pixels about their point (markers, circles,
+    // arrows, texts); a point projected next to the limit of an int would
+    // take those sums past it. Such points, a billion pixels away, are left
+    // out like the ones that have no pixel at all.
+    RecordingScope ui;
+    TRecordingCanvas cv;
+    const TViewRecord v = Vue(vkProfile, &cv, 0, 0, 1.0f);
+    TPoint p{7, 7};
+    EXPECT_FALSE(TProjection(v).Pixel({0, 2147483646.0, 0}, p));
+    EXPECT_FALSE(TProjection(v).Pixel({0, 0, 2147483645.0}, p));
+    EXPECT_FALSE(TProjection(v).Pixel({0, -2147483647.0, 0}, p));
+    EXPECT_TRUE(TProjection(v).Pixel({0, 9.0e8, -9.0e8}, p));
+    EXPECT_EQ(p, (TPoint{900000000, 900000000}));
+
+    const double loin = 2147483646.0;
+    ObjCom::AffichePoids({"Loin", 100.0, 0.0, loin, 0.0, -1}, 1000, 0x00FFFF, v);
+    ObjCom::AfficheCentre({0, loin, 0}, 4, "CV", 0x00FFFF, v);
+    ObjCom::AfficheRepere({"R", 0, loin, 0}, 0x00FFFF, v);
+    ObjCom::AfficheRepereEnv({"E", 0, 0, -loin}, 0x00FFFF, v);
+    TMetre m;
+    m.P1 = {0, loin, 0};
+    m.P2 = {0, -loin, 0};
+    m.Draw(TMesure::mFinal, v, 0x00FFFF);
+    EXPECT_TRUE(cv.entries.empty());
+
+    // A control point out there has no marker and cannot be picked.
+    Document doc = Document::Defaut();
+    doc.SurfaceNurbs(0)->Net.TabPC[2][2].Y = loin;
+    TTabCoor tab;
+    Affiche::MajTabCoor(doc, tab, v);
+    EXPECT_FALSE(tab.At(0, 2, 2).Valide);
+    EXPECT_TRUE(tab.At(0, 2, 1).Valide);
+    Affiche::AffichePC(doc, tab, TOptionsDessin{}, v);
+    EXPECT_EQ(cv.entries.size(), 8u * 1 + 1u);   // eight squares and the current point's
+}
+
 // ---- Layer order ---------------------------------------------------------------------
 
 TEST(DrawRedraw, LayersInTheirOrderAndCutsOnlyWithTheHull) {

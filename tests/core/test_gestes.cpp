@@ -195,6 +195,9 @@ TEST(Glisser, PerspectiveDragMovesNothing) {
     b.souris.Move(Plus(p, 40, 40));
     b.souris.Up(Plus(p, 40, 40));
     EXPECT_EQ(b.Net(), net);
+    // Nothing moved: no undo snapshot taken over the last one, nothing to save.
+    EXPECT_EQ(b.records, 0);
+    EXPECT_TRUE(b.doc.Enregistre());
 }
 
 // ---- Choice of the tool ---------------------------------------------------------------------------
@@ -413,6 +416,94 @@ TEST(Reseau, RemovalInTheProfileRemovesTheColumnAndRenumbersTheSelection) {
     r.souris.Up(r.vue.Pixel({0, 1, 0}));
     EXPECT_EQ(r.Net().NbL, 2);
     EXPECT_EQ(r.ui.rec.messages.back(), Langue::Txt("rsSupprLnImpossible"));
+    // Nor can it lose its column in the other views.
+    for (int kind : {vkPlan, vkProfile}) {
+        Banc c(kind, Vide());
+        Plaque(c.doc, 2, 1);
+        c.vue.Maj(c.doc);
+        c.hote.coches.insert(TItem::MeSupprimerVx);
+        c.souris.Down(c.vue.Pixel({0, 0, 0}));
+        c.souris.Up(c.vue.Pixel({0, 0, 0}));
+        EXPECT_EQ(c.Net().NbC, 1) << kind;
+        EXPECT_EQ(c.Net().NbL, 2) << kind;
+        EXPECT_EQ(c.ui.rec.messages.back(), Langue::Txt("rsSupprColImpossible")) << kind;
+    }
+}
+
+TEST(Reseau, InsertedPointLandsUnderTheClickInEveryView) {
+    for (int kind : {vkSection, vkPlan, vkProfile}) {
+        Banc b(kind, Vide());
+        TSurface* s = Plaque(b.doc, 3, 3, 0.5, 1.0, 0.0, 2.0, 0.0);
+        for (int i = 0; i < 3; ++i)
+            for (int j = 0; j < 3; ++j) s->Net.TabPC[i][j].Z = 0.5 * i + 0.25 * j;
+        s->Sym = 0;
+        b.vue.Maj(b.doc);
+        // Insert between the current point and its predecessor, 20 pixels to
+        // one side of the segment joining them, then to the other side.
+        const bool ligne = kind == vkSection;
+        const TPC a = ligne ? TPC{0, 0, 1} : TPC{0, 1, 0};
+        const TPC c{0, 1, 1};
+        const TPoint pa = b.vue.Pixel(a), pc = b.vue.Pixel(c);
+        const double dx = pc.X - pa.X, dy = pc.Y - pa.Y, l = std::hypot(dx, dy);
+        for (int cote : {1, -1}) {
+            const TNet avant = b.Net();
+            b.doc.CurrentPC = c;
+            const TPoint q{(pa.X + pc.X) / 2 + static_cast<int>(std::lround(-dy / l * 20 * cote)),
+                           (pa.Y + pc.Y) / 2 + static_cast<int>(std::lround(dx / l * 20 * cote))};
+            b.hote.coches.insert(TItem::MeAjouterVx);
+            b.souris.Down(q);
+            b.souris.Up(q);
+            ASSERT_EQ(ligne ? b.Net().NbL : b.Net().NbC, 4) << kind;
+            // The new point of the current line is under the click.
+            const TPoint n = b.vue.Pixel(c);
+            EXPECT_LE(std::abs(n.X - q.X), 1) << kind << " " << cote;
+            EXPECT_LE(std::abs(n.Y - q.Y), 1) << kind << " " << cote;
+            b.doc.Surfaces[0]->Calculee = 0;
+            b.Net() = avant;
+            b.vue.Maj(b.doc);
+        }
+    }
+}
+
+TEST(Reseau, RefusedInsertionOrRemovalKeepsThePreviousChangeUndoable) {
+    // A drag, then a removal the 2 x 1 net refuses: undo still gives the drag back.
+    Banc b(vkSection, Vide());
+    Plaque(b.doc, 2, 1);
+    b.vue.Maj(b.doc);
+    const TNet avant = b.Net();
+    const TPoint p = b.vue.Pixel({0, 1, 0});
+    b.souris.Drag(p, {Plus(p, 10, 0), Plus(p, 30, -20)});
+    ASSERT_NE(b.Net(), avant);
+    ASSERT_EQ(b.records, 1);
+    b.hote.coches.insert(TItem::MeSupprimerVx);
+    b.souris.Down(b.vue.Pixel({0, 1, 0}));
+    b.souris.Up(b.vue.Pixel({0, 1, 0}));
+    EXPECT_EQ(b.records, 1);
+    ASSERT_TRUE(b.undo.Annuler(b.doc));
+    EXPECT_EQ(b.Net(), avant);
+
+    // The same with an insertion into a full net, and into a locked surface.
+    Banc f(vkSection, Vide());
+    TSurface* s = Plaque(f.doc, 31, 2, 0.0, 0.1);
+    f.vue.Maj(f.doc);
+    const TNet plein = f.Net();
+    const TPoint q = f.vue.Pixel({0, 5, 1});
+    f.souris.Drag(q, {Plus(q, 0, -15)});
+    ASSERT_EQ(f.records, 1);
+    f.doc.CurrentPC = {0, 5, 1};
+    f.hote.coches.insert(TItem::MeAjouterVx);
+    f.souris.Down(Plus(q, 40, 0));
+    f.souris.Up(Plus(q, 40, 0));
+    s->Verrou = 1;
+    f.doc.CurrentPC = {0, 5, 1};
+    f.hote.coches.insert(TItem::MeAjouterVx);
+    f.souris.Down(Plus(q, 40, 0));
+    f.souris.Up(Plus(q, 40, 0));
+    EXPECT_EQ(f.Net().NbL, 31);
+    EXPECT_EQ(f.doc.CurrentPC, (TPC{0, 5, 1}));  // the locked surface's current point stays
+    EXPECT_EQ(f.records, 1);
+    ASSERT_TRUE(f.undo.Annuler(f.doc));
+    EXPECT_EQ(f.Net(), plein);
 }
 
 // ---- Measures ---------------------------------------------------------------------------------------
@@ -516,6 +607,29 @@ TEST(Repere, AxisEndTurnsTheSurfaceTowardsTheMouse) {
     EXPECT_EQ(total, "-90.00°");
 }
 
+TEST(Repere, AClickOnAHandleOrAPerspectiveGestureChangesNothing) {
+    for (int kind : {vkSection, vkPerspective}) {
+        Banc b(kind, Vide());
+        Plaque(b.doc, 2, 2);
+        b.doc.Aff.MeBasePlanSym = true;
+        b.vue.Maj(b.doc);
+        const TSurface before = *b.doc.SurfaceNurbs(0);
+        const TPlanSym& ps = before.PlanSym;
+        for (const TVertex3f bout : {ps.Origin, TVertex3f{ps.Axis3.X, ps.Axis3.Y, ps.Axis3.Z}}) {
+            TPoint px;
+            ASSERT_TRUE(Calcs::VueVersPixel(bout, px, b.vue.rec));
+            b.souris.Down(px);
+            ASSERT_TRUE(b.vue.geste.Outil == Gestes::otDeplBase || b.vue.geste.Outil == Gestes::otRotBase) << kind;
+            if (kind == vkPerspective) b.souris.Move(Plus(px, 40, 25));  // moves or turns nothing there
+            b.souris.Up(kind == vkPerspective ? Plus(px, 40, 25) : px);
+        }
+        EXPECT_EQ(b.records, 0) << kind;
+        EXPECT_TRUE(b.doc.Enregistre()) << kind;
+        EXPECT_EQ(b.doc.SurfaceNurbs(0)->Net, before.Net) << kind;
+        EXPECT_EQ(b.doc.SurfaceNurbs(0)->PlanSym.Axis3.Z, 1.0) << kind;
+    }
+}
+
 TEST(Repere, OrientationMarkFlipsTheSurface) {
     Banc b(vkSection, Vide());
     TSurface* s = Plaque(b.doc, 4, 4, 0.0, 0.3, 0.0, 0.3, 0.0);
@@ -533,3 +647,4 @@ TEST(Repere, OrientationMarkFlipsTheSurface) {
     EXPECT_EQ(s->Orientation, 0);
     EXPECT_FALSE(b.doc.Enregistre());
 }
+

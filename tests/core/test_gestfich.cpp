@@ -1250,6 +1250,145 @@ TEST(OuvrirFichier, EdgeCasesOfTheFormat) {
     }
 }
 
+TEST(OuvrirFichier, VersionBoundariesOfTypeOrientationAndCompany) {
+    const std::string surf =
+        "[SURF0]\n[Type]\nMESH\n[NbL]\n1\n[NbC]\n1\n[Orientation]\n0\n[StabNeg]\n0\n[V_0_0]\n1;2;3;1;\n"
+        "[V_0_1]\n1;2;3;1;\n[V_1_0]\n1;2;3;1;\n[V_1_1]\n1;2;3;1;\n"
+        "[PlanS]\n0;0;0;1;0;0;0;1;0;0;0;1;\n[END]\n[MAIN]\n[Societe]\nS\n[Comment]\na\xA4;b;\n[END]\n";
+    struct Cas {
+        const char* version;
+        bool mesh;        // "Type" read from 1.07 on
+        int orientation;  // from "StabNeg" (inverted) up to 1.07, then from "Orientation"
+        const char* societe;
+        std::vector<std::string> comment;
+    } cas[] = {{"1.06", false, 1, "", {"a\u00A4", "b"}},
+               {"1.07", true, 1, "", {"a\u00A4", "b"}},
+               {"1.08", true, 0, "", {"a\u00A4", "b"}},
+               {"1.09", true, 0, "S", {"a"}},
+               {"1.10", true, 0, "S", {"a"}}};
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.version);
+        Lecture l(Doc(surf, c.version));
+        ASSERT_EQ(l.doc.NbSurf(), 1);
+        EXPECT_EQ(l.doc.SurfaceNurbs(0) == nullptr, c.mesh);
+        EXPECT_EQ(l.doc.Surface(0)->Orientation, c.orientation);
+        EXPECT_EQ(l.doc.PropFich.Societe, c.societe);
+        EXPECT_EQ(l.doc.PropFich.Comment, c.comment);
+    }
+}
+
+TEST(OuvrirFichier, AtStartUpTheWindowsAreLeftAlone) {
+    struct Compte {
+        int vues = 0, fonds = 0, actifs = 0, points = 0, liste = 0;
+    };
+    Compte c;
+    GestFich::TFenetres f;
+    f.AppliqueVues = [&] { ++c.vues; };
+    f.AppliqueFonds = [&] { ++c.fonds; };
+    f.ActiveFonds = [&] { ++c.actifs; };
+    f.ReinitialisePointsActifs = [&] { ++c.points; };
+    f.RafraichirListePC = [&] { ++c.liste; };
+    GestFich::InstalleFenetres(f);
+    for (bool demarrage : {true, false}) {
+        SCOPED_TRACE(demarrage);
+        c = {};
+        RecordingScope r;
+        Document doc;
+        doc.FormeAffichee = !demarrage;
+        int fenetresPC = 0;
+        doc.Hooks.MajFenetresPC = [&] { ++fenetresPC; };
+        ASSERT_TRUE(OuvrirFichier(doc, Donnee("full.cse"), demarrage).Complet);
+        EXPECT_EQ(c.vues, demarrage ? 0 : 1);
+        EXPECT_EQ(c.fonds, demarrage ? 0 : 1);
+        EXPECT_EQ(c.points, demarrage ? 0 : 1);
+        EXPECT_EQ(c.liste, demarrage ? 0 : 1);
+        EXPECT_EQ(fenetresPC, demarrage ? 0 : 1);
+        EXPECT_EQ(c.actifs, 1);  // full.cse names a picture for the section view
+        EXPECT_EQ(doc.StockFen.Vues[0].OrigX, 320);  // stored, to be taken by the windows when made
+    }
+    GestFich::InstalleFenetres({});
+}
+
+TEST(DocWriter, ACommentLineHoldingTheSeparatorKeepsItsPlace) {
+    // Before 1.09 comment lines end at ";", so a line may hold "¤"; saved in
+    // the newer form, where "¤" ends a line, it must not split in two.
+    Lecture l(Doc("[MAIN]\n[Comment]\nprix 10 \xA4;fin;\n[END]\n", "1.08"));
+    ASSERT_EQ(l.doc.PropFich.Comment, (std::vector<std::string>{"prix 10 \u00A4", "fin"}));
+    DocWriter::EcritDocument(l.doc, DocWriter::ToutesLesSurfaces(l.doc), l.dossier / "a.cse", {kDate});
+    Document relu;
+    ASSERT_TRUE(OuvrirFichier(relu, l.dossier / "a.cse").Complet);
+    EXPECT_EQ(relu.PropFich.Comment, (std::vector<std::string>{"prix 10 ?", "fin"}));
+    DocWriter::EcritDocument(relu, DocWriter::ToutesLesSurfaces(relu), l.dossier / "b.cse", {kDate});
+    EXPECT_EQ(LitOctets(l.dossier / "a.cse"), LitOctets(l.dossier / "b.cse"));
+}
+
+TEST_F(RecentsVides, AFileTheUserMayNotWriteIsNotReplaced) {
+    RecordingScope r;
+    Dossier d;
+    ::chmod(d.chemin().c_str(), 0777);  // the folder itself would take a new file
+    EcritOctets(d / "protege.cse", LitOctets(Donnee("full.cse")));
+    Document doc;
+    ASSERT_TRUE(OuvrirFichier(doc, d / "protege.cse").Complet);
+    ::chmod((d / "protege.cse").c_str(), 0444);
+    doc.SurfaceNurbs(0)->Net.TabPC[0][0].X = 42.0;
+    doc.MarquerModifie();
+    bool ecrit = true;
+    SansDroitsRoot([&] {
+        ecrit = GestFich::Enregistrer(doc);
+        EXPECT_THROW(DocWriter::EcritFichierAtomique(d / "protege.cse", "x"), DocWriter::TErreurEcriture);
+    });
+    EXPECT_FALSE(ecrit);
+    EXPECT_FALSE(doc.Enregistre());
+    ASSERT_FALSE(r.rec.messages.empty());
+    EXPECT_NE(r.rec.messages.back().find(d / "protege.cse"), std::string::npos) << r.rec.messages.back();
+    EXPECT_EQ(LitOctets(d / "protege.cse"), LitOctets(Donnee("full.cse")));
+    EXPECT_EQ(d.Entrees(), std::vector<std::string>{"protege.cse"});
+}
+
+// What a user does: open the sample boat, move one control point, save under
+// a new name, open that file again.
+TEST_F(RecentsVides, OpenChangeAPointSaveAsAndReopen) {
+    RecordingScope r;
+    Dossier d;
+    Document doc;
+    ASSERT_TRUE(OuvrirFichier(doc, Donnee("full.cse")).Complet);
+    TSurface* coque = doc.SurfaceNurbs(0);
+    coque->Net.TabPC[1][2] = {1.75, 3.25, -0.6000000000000001, 1.0};
+    coque->Calculee = 0;
+    doc.MarquerModifie();
+    ASSERT_TRUE(GestFich::EnregistrerSous(doc, d / "mon bateau.cse"));
+    EXPECT_TRUE(doc.Enregistre());
+    EXPECT_EQ(doc.NomFichier, d / "mon bateau.cse");
+    EXPECT_EQ(GestFich::RecentFiles().Liste().front(), d / "mon bateau.cse");
+
+    Document relu;
+    ASSERT_TRUE(OuvrirFichier(relu, d / "mon bateau.cse").Complet);
+    EXPECT_EQ(relu.SurfaceNurbs(0)->Net.TabPC[1][2], (TVertex4f{1.75, 3.25, -0.6000000000000001, 1.0}));
+    ExpectMemeDocument(doc, relu);
+    EXPECT_TRUE(r.rec.messages.empty()) << r.rec.messages.front();
+
+    // The new file is the old one but for the dates and that point's line;
+    // the old file is untouched.
+    auto lignes = [](const std::string& octets) {
+        std::vector<std::string> l;
+        for (std::size_t p = 0, q; p < octets.size(); p = q + 2) {
+            q = octets.find("\r\n", p);
+            if (q == std::string::npos) q = octets.size();
+            l.push_back(octets.substr(p, q - p));
+        }
+        return l;
+    };
+    const std::vector<std::string> avant = lignes(LitOctets(Donnee("full.cse")));
+    const std::vector<std::string> apres = lignes(LitOctets(d / "mon bateau.cse"));
+    ASSERT_EQ(avant.size(), apres.size());
+    std::vector<std::string> differentes;
+    for (std::size_t i = 1; i < avant.size(); ++i)
+        if (avant[i] != apres[i] && avant[i - 1] != "[DateC]" && avant[i - 1] != "[DateMod]")
+            differentes.push_back(avant[i - 1] + " " + apres[i]);
+    EXPECT_EQ(differentes, std::vector<std::string>{"[V_1_2] 1.75;3.25;-0.6000000000000001;1;"});
+    EXPECT_EQ(LitOctets(Donnee("full.cse")).find("1.75;3.25"), std::string::npos);
+}
+
 TEST(OuvrirFichier, IntoADocumentThatHoldsSurfacesTheFileIsAddedAfterThem) {
     RecordingScope r;
     Document doc = Document::Defaut();

@@ -209,6 +209,18 @@ TEST(Undo, ListRecordKeepsTheModelAndTheItem) {
     EXPECT_DOUBLE_EQ(Nurbs(doc, 0).Net.TabPC[0][0].X, 42.0);
     EXPECT_TRUE(undo.PeutAnnuler(doc));
 
+    // A geometry record undone, then a list record: Redo stays offered until
+    // it is used; it then exchanges nothing and gives the items back to Undo.
+    undo.RecordAction(doc, TUndo::kGeometrie);
+    Nurbs(doc, 0).Net.TabPC[0][0].X = 43.0;
+    ASSERT_TRUE(undo.Annuler(doc));
+    undo.RecordAction(doc, TUndo::kListeSurf);
+    EXPECT_TRUE(undo.PeutRefaire(doc));
+    EXPECT_FALSE(undo.Refaire(doc));
+    EXPECT_DOUBLE_EQ(Nurbs(doc, 0).Net.TabPC[0][0].X, 42.0);
+    EXPECT_TRUE(undo.PeutAnnuler(doc));
+    EXPECT_FALSE(undo.PeutRefaire(doc));
+
     undo.RecordAction(doc, 7);
     ASSERT_FALSE(r.rec.messages.empty());
     EXPECT_EQ(r.rec.messages.back(), "RecordAction Indéfini");

@@ -10,9 +10,12 @@
 #include <map>
 #include <memory>
 
+#include "app/QtUi.h"
 #include "model/Undo.h"
 #include "model/Update.h"
+#include "tests/gui/MainFormTestUtil.h"
 #include "views/Affiche.h"
+#include "views/FormFille.h"
 #include "views/MouseCommandes.h"
 #include "views/Vues.h"
 
@@ -121,6 +124,28 @@ TEST_F(Banc, WithoutMultiFenOnlyTheViewOfTheGestureRedraws) {
     EXPECT_EQ(Vue(vkSection).Image(), sectionAvant);
 }
 
+TEST_F(Banc, ALostReleaseEndsTheDragInsteadOfDraggingOnTheHover) {
+    TFormFille& v = Vue(vkPlan);
+    const QPoint p = Pixel(vkPlan, {0, 1, 1});
+    auto mouvement = [&](QPoint q, Qt::MouseButtons boutons) {
+        QMouseEvent e(QEvent::MouseMove, QPointF(q), v.mapToGlobal(QPointF(q)), Qt::NoButton, boutons, Qt::NoModifier);
+        QApplication::sendEvent(&v, &e);
+    };
+    QMouseEvent presse(QEvent::MouseButtonPress, QPointF(p), v.mapToGlobal(QPointF(p)), Qt::LeftButton,
+                       Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&v, &presse);
+    mouvement(p + QPoint(10, 0), Qt::LeftButton);
+    const TVertex4f lache = Net().TabPC[1][1];
+    // The release went elsewhere (a message box, say): the next plain move ends the drag.
+    mouvement(p + QPoint(60, 40), Qt::NoButton);
+    mouvement(p + QPoint(90, 70), Qt::NoButton);
+    EXPECT_EQ(Net().TabPC[1][1], lache);
+    EXPECT_FALSE(v.Geste.BoutonBas);
+    EXPECT_EQ(v.Geste.Outil, Gestes::otAucun);
+    EXPECT_FALSE(hote.doc.Enregistre());  // the release's work was done
+    EXPECT_TRUE(hote.doc.Surfaces[0]->Calculee);
+}
+
 TEST_F(Banc, RubberBandBothWays) {
     Glisse(&Vue(vkPlan), {560, 380}, {{500, 330}, {380, 280}});
     const TListPC a = Vue(vkPlan).Selection;
@@ -202,4 +227,127 @@ TEST_F(Banc, PopupFitAppliesToTheFourViewsAndPreviousViewSwapsBack) {
     EXPECT_FLOAT_EQ(Vue(vkProfile).Vue().Scale, 5.0f);
     items["MeVuePreced"]->trigger();
     EXPECT_FLOAT_EQ(Vue(vkProfile).Vue().Scale, ajustee);
+}
+
+// ---- The real main window: the tools from its keys and menus ------------------------------------
+
+namespace {
+
+class ProgrammeSouris : public MainFormTest {
+protected:
+    void SetUp() override {
+        MainFormTest::SetUp();
+        qputenv("CORVANE_SHAPER_UNATTENDED", "1");
+        portee_ = std::make_unique<Ui::ScopedUi>(&qtUi_);
+        f_ = std::make_unique<TMainForm>();
+        f_->SetDialogues(&d_);
+        Startup::CreeFenetres(*f_);
+        f_->resize(1280, 1024);
+        f_->show();
+        QApplication::processEvents();
+        f_->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(f_.get(), 1000));
+    }
+    void TearDown() override {
+        f_.reset();
+        portee_.reset();
+        qunsetenv("CORVANE_SHAPER_UNATTENDED");
+        MainFormTest::TearDown();
+    }
+    TFormFille* Vue(int k) { return Vues::FenetreVueParIndex(k); }
+    QAction* A(const char* nom) { return f_->Action(QLatin1String(nom)); }
+    TNet& Net() { return f_->Doc().SurfaceNurbs(0)->Net; }
+    void Active(int k) {
+        static const char* const items[] = {"MeSectionsFen", "MePlanFen", "MeProfileFen", "MePerspectiveFen"};
+        A(items[k])->trigger();
+        QApplication::processEvents();
+        ASSERT_EQ(f_->NumVueActive(), k);
+    }
+    QPoint Pixel(int k, const TPC& pc) {
+        const TCellPC& c = Vue(k)->TabCoor().At(pc.Surf, pc.I, pc.J);
+        return {c.X, c.Y};
+    }
+    void Glisse(QWidget* w, QPoint a, std::initializer_list<QPoint> pts) {
+        QTest::mousePress(w, Qt::LeftButton, {}, a);
+        QPoint dernier = a;
+        for (QPoint p : pts) {
+            QTest::mouseMove(w, p);
+            dernier = p;
+        }
+        QTest::mouseRelease(w, Qt::LeftButton, {}, dernier);
+    }
+
+    QtUi qtUi_;
+    std::unique_ptr<Ui::ScopedUi> portee_;
+    DialoguesTest d_;
+    std::unique_ptr<TMainForm> f_;
+};
+
+}  // namespace
+
+TEST_F(ProgrammeSouris, FunctionKeysConstrainTheDragAndGoOffAtTheRelease) {
+    Active(vkSection);
+    TFormFille* s = Vue(vkSection);
+    const double echelle = s->Vue().Scale;
+    // F5 and F7 keep the screen's horizontal (X), F6 and F8 its vertical (Z);
+    // F7 and F8 sit in a hidden submenu and must still answer.
+    const struct {
+        Qt::Key touche;
+        const char* item;
+        bool horizontal;
+    } cas[] = {{Qt::Key_F5, "MeDeplHori", true},
+               {Qt::Key_F6, "MeDeplVert", false},
+               {Qt::Key_F7, "MeDeplHoriProp", true},
+               {Qt::Key_F8, "MeDeplVertProp", false}};
+    for (const auto& c : cas) {
+        QTest::keyClick(s, c.touche);
+        ASSERT_TRUE(A(c.item)->isChecked()) << c.item;
+        const TVertex4f avant = Net().TabPC[1][1];
+        const QPoint p = Pixel(vkSection, {0, 1, 1});
+        Glisse(s, p, {p + QPoint(10, 10), p + QPoint(20, 20)});
+        const TVertex4f apres = Net().TabPC[1][1];
+        EXPECT_NEAR(apres.X - avant.X, c.horizontal ? 20 / echelle : 0.0, 1e-6) << c.item;
+        EXPECT_NEAR(apres.Z - avant.Z, c.horizontal ? 0.0 : -20 / echelle, 1e-6) << c.item;
+        EXPECT_EQ(apres.Y, avant.Y) << c.item;
+        EXPECT_FALSE(A(c.item)->isChecked()) << c.item;
+    }
+}
+
+TEST_F(ProgrammeSouris, ZoomBoxPanAndColumnInsertedUnderTheClick) {
+    Active(vkPlan);
+    TFormFille* v = Vue(vkPlan);
+    // Ctrl+E arms the zoom box; a box a quarter of the width wide scales by 4.
+    const float s0 = v->Vue().Scale;
+    QTest::keyClick(v, Qt::Key_E, Qt::ControlModifier);
+    ASSERT_TRUE(A("MeZoom")->isChecked());
+    const int quart = v->width() / 4;
+    Glisse(v, {100, 100}, {{100 + quart / 2, 150}, {100 + quart, 200}});
+    EXPECT_NEAR(v->Vue().Scale, s0 * v->width() / quart, 1e-3);
+    EXPECT_FALSE(A("MeZoom")->isChecked());
+    QTest::keyClick(v, Qt::Key_P, Qt::ControlModifier);  // previous view
+    EXPECT_FLOAT_EQ(v->Vue().Scale, s0);
+
+    // Ctrl+D: the pan follows the mouse one event behind, then turns itself off.
+    QTest::keyClick(v, Qt::Key_D, Qt::ControlModifier);
+    const int ox = v->Vue().OriginX;
+    Glisse(v, {100, 100}, {{110, 100}, {130, 100}, {131, 100}});
+    EXPECT_EQ(v->Vue().OriginX, ox + 30);
+    EXPECT_FALSE(A("MeDeplacerVue")->isChecked());
+
+    // A column inserted from the menu puts the current row's new point under
+    // the click, on whichever side of the net it is.
+    for (int cote : {1, -1}) {
+        const int colonnes = Net().NbC;
+        f_->Doc().CurrentPC = {0, 1, 1};
+        const QPoint a = Pixel(vkPlan, {0, 1, 0}), c = Pixel(vkPlan, {0, 1, 1});
+        const QPoint q = (a + c) / 2 + QPoint(0, 15 * cote);
+        A("MeAjouterVx")->trigger();
+        QTest::mouseClick(v, Qt::LeftButton, {}, q);
+        ASSERT_EQ(Net().NbC, colonnes + 1);
+        const QPoint n = Pixel(vkPlan, {0, 1, 1});
+        EXPECT_LE(std::abs(n.x() - q.x()), 1) << cote;
+        EXPECT_LE(std::abs(n.y() - q.y()), 1) << cote;
+        A("MeAnnuler")->trigger();
+        ASSERT_EQ(Net().NbC, colonnes);
+    }
 }

@@ -4,6 +4,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
+#include <QFile>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QTest>
@@ -13,11 +15,15 @@
 #include <cmath>
 #include <memory>
 #include <numbers>
+#include <stdexcept>
 
+#include "app/ExceptionHandler.h"
 #include "app/QtUi.h"
 #include "app/texts/Langue.h"
+#include "model/Debug.h"
 #include "model/Update.h"
 #include "tests/gui/MainFormTestUtil.h"
+#include "views/Affiche.h"
 #include "views/FormFille.h"
 #include "views/Vues.h"
 
@@ -355,4 +361,122 @@ TEST_F(Integration, AlignInTheProfileViewPutsThePointOnTheLine) {
     EXPECT_EQ(F().Doc().Surface(0)->Calculee, 1);  // evaluated again through the chain
     A("MeAnnuler")->trigger();
     EXPECT_EQ(Net().TabPC[0][2], avant);
+}
+
+namespace {
+
+QStringList* g_avertissements = nullptr;
+
+void CapteAvertissement(QtMsgType type, const QMessageLogContext&, const QString& texte) {
+    if (g_avertissements && type == QtWarningMsg) g_avertissements->append(texte);
+}
+
+}  // namespace
+
+TEST_F(Integration, AMeasureThatWritesTheStatusBarWhileAViewDrawsLeavesThePictureWhole) {
+    // A dimension of the section view: drawing it writes its value to panel 3.
+    TCote c;
+    c.Kind = "Mètre";
+    c.Mesure.View = vkSection;
+    c.Mesure.P1 = {0.0, 0.0, 0.0};
+    c.Mesure.P2 = {1.0, 0.0, 1.0};
+    F().Doc().ListCotes.push_back(c);
+
+    QStringList avertissements;
+    g_avertissements = &avertissements;
+    const QtMessageHandler avant = qInstallMessageHandler(CapteAvertissement);
+    // Each view comes to the front maximized: resized, drawn, painted.
+    for (int k : {vkSection, vkPlan, vkProfile, vkPerspective, vkSection}) Active(k);
+    QApplication::processEvents();
+    qInstallMessageHandler(avant);
+    g_avertissements = nullptr;
+
+    EXPECT_TRUE(avertissements.filter(QStringLiteral("QPainter")).isEmpty())
+        << avertissements.join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(F().TexteStatusBar(3).startsWith(QStringLiteral("Mesure :"))) << F().TexteStatusBar(3).toStdString();
+    // The picture holds the dimension: without it, the section view differs.
+    const QImage avec = Vue(vkSection)->Image().copy();
+    F().Doc().ListCotes.clear();
+    Affiche::AfficheNet(Vue(vkSection));
+    EXPECT_NE(Vue(vkSection)->Image(), avec);
+}
+
+namespace {
+
+// Delivers every event the way the program's application object does it:
+// through the exception handler's guard.
+bool LivreSousGarde(void** donnees) {
+    auto* recepteur = static_cast<QObject*>(donnees[0]);
+    auto* evenement = static_cast<QEvent*>(donnees[1]);
+    auto* resultat = static_cast<bool*>(donnees[2]);
+    *resultat = ExceptionHandler::Guard(
+        [&] { return QCoreApplication::instance()->notify(recepteur, evenement); }, false);
+    return true;
+}
+
+}  // namespace
+
+TEST_F(Integration, AMenuCommandThatFailsIsAbsorbedAndTheProgramGoesOn) {
+    const QString courant = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(travail_.path()));
+    Startup::InstalleGestionnaireErreurs(F());
+    ExceptionHandler::hooks().journalPath = Fichier(QStringLiteral("Error.log")).toStdString();
+    std::vector<std::string> messages;
+    ExceptionHandler::hooks().plainMessage = [&messages](const std::string& m) { messages.push_back(m); };
+    ASSERT_TRUE(QInternal::registerCallback(QInternal::EventNotifyCallback, LivreSousGarde));
+
+    Active(vkPlan);
+    F().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&F(), 1000));
+    // A change that can be undone, then a command that fails half-way.
+    const TVertex4f avant = Net().TabPC[1][1];
+    const QPoint pixel = Pixel(vkPlan, 1, 1);
+    F().Doc().RecordAction(TUndo::kGeometrie);
+    Net().TabPC[1][1].X += 0.5;
+    F().Doc().SurfaceNurbs(0)->Calculee = 0;
+    F().MarquerModifie();
+    bool dessinCoupe = false;
+    const auto fixeDessin = ExceptionHandler::hooks().setDrawing;
+    ExceptionHandler::hooks().setDrawing = [&dessinCoupe, fixeDessin](bool on) {
+        dessinCoupe = dessinCoupe || !on;
+        fixeDessin(on);
+    };
+    const QMetaObject::Connection panne = QObject::connect(A("MeDeplHori"), &QAction::triggered, &F(), [] {
+        DBG_SCOPE("TMainForm.MeDeplHoriClick");
+        throw std::runtime_error("Commande en échec");
+    });
+    QTest::keyClick(Vue(vkPlan), Qt::Key_F5);  // the item's shortcut
+    QObject::disconnect(panne);
+    QInternal::unregisterCallback(QInternal::EventNotifyCallback, LivreSousGarde);
+    EXPECT_TRUE(dessinCoupe);  // no drawing while the handler ran
+
+    // The document as it stood, in "recovery.cse" of the current folder; its name unchanged.
+    Document relu;
+    GestFich::OuvrirFichier(relu, Fichier(QStringLiteral("recovery.cse")).toStdString());
+    ASSERT_EQ(relu.NbSurf(), 1);
+    EXPECT_DOUBLE_EQ(relu.SurfaceNurbs(0)->Net.TabPC[1][1].X, avant.X + 0.5);
+    EXPECT_TRUE(F().Doc().NomFichier.empty());
+    // One journal line: the failing routine, the message, the recent tags.
+    QFile journal(Fichier(QStringLiteral("Error.log")));
+    ASSERT_TRUE(journal.open(QIODevice::ReadOnly));
+    const QStringList lignes = QString::fromUtf8(journal.readAll()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    ASSERT_EQ(lignes.size(), 1);
+    EXPECT_TRUE(lignes[0].contains(
+        QStringLiteral(" : TMainForm.MeDeplHoriClick . Commande en échec . Stack = TMainForm.MeDeplHoriClick | ")))
+        << lignes[0].toStdString();
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(Debug::state().depth, 0);
+    EXPECT_FALSE(Debug::state().inHandler);
+
+    // The program goes on: drawing on, the document still modified, undo works
+    // from the keyboard and the view follows.
+    EXPECT_TRUE(F().isVisible());
+    EXPECT_TRUE(F().Doc().FormeAffichee);
+    EXPECT_TRUE(F().isWindowModified());
+    QTest::keyClick(Vue(vkPlan), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(Net().TabPC[1][1], avant);
+    EXPECT_EQ(Pixel(vkPlan, 1, 1), pixel);
+
+    ExceptionHandler::SetHooks({});
+    QDir::setCurrent(courant);
 }

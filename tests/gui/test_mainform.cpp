@@ -167,6 +167,141 @@ TEST_F(MainFormTest, MenusCarryTheTableCaptionsAndShortcuts) {
     EXPECT_TRUE(debug.Doc().NomFichier.empty());
 }
 
+TEST_F(MainFormTest, EveryCommandOfTheTableHasItsCaptionAndOnlyItsShortcut) {
+    TMainForm f;
+    // Name, caption and shortcut as the command table gives them.
+    struct Commande {
+        const char* nom;
+        const char* texte;
+        const char* touche;
+    };
+    static const Commande table[] = {
+        {"MeAPropos", "A &propos...", ""},
+        {"MeAfficheAxes", "Axes", ""},
+        {"MeAfficheBitmapFond", "&Image de fond", ""},
+        {"MeAfficheCotes", "C&otes", ""},
+        {"MeAffichePoids", "Poids et Ballasts", ""},
+        {"MeAfficheReperesEnv", "Points d'envahissement", ""},
+        {"MeAfficheReperes", "Repères", ""},
+        {"MeAgrandir", "A&grandir", ""},
+        {"MeAjoutPoids", "Ajout de &ballast", ""},
+        {"MeAjoutRepere", "&Ajout d'un repère", ""},
+        {"MeAjouterSurf", "&Ajouter...", ""},
+        {"MeAjouterVx", "&Ajouter une ligne", "Ctrl+Ins"},
+        {"MeAjuster", "&Ajuster", "Ctrl+A"},
+        {"MeAlignePCEspace", "Ali&gner dans l'espace", ""},
+        {"MeAlignePCPlan", "A&ligner dans le plan", ""},
+        {"MeAnnuler", "&Annuler", "Ctrl+Z"},
+        {"MeBasePlanSym", "Base du plan de symétrie", ""},
+        {"MeCalcHydroStat", "Calculs &hydrostatiques...", ""},
+        {"MeCalculAires", "Calcul des &aires...", ""},
+        {"MeCalculatrice", "C&alculatrice", ""},
+        {"MeCarene", "&Carène", ""},
+        {"MeCascade", "&Cascade", ""},
+        {"MeCentredeVoilure", "Centre de Voilure", ""},
+        {"MeConfigurationImpression", "&Configuration de l'impression...", ""},
+        {"MeControleVue", "&Contrôle des vues", ""},
+        {"MeCopier", "&Copier", ""},
+        {"MeDebug", "&Debug", ""},
+        {"MeDeplHori", "Horizontale", "F5"},
+        {"MeDeplVert", "Verticale", "F6"},
+        {"MeDeplacerVue", "&Déplacer", "Ctrl+D"},
+        {"MeDessouderPC", "Desso&uder", ""},
+        {"MeDeveloppementSurf", "Développement...", ""},
+        {"MeDiagonales", "&Diagonales", ""},
+        {"MeDupliquer", "&Dupliquer", ""},
+        {"MeEditeurPC", "&Editeur de vertex", ""},
+        {"MeEnregistrerSous", "En&registrer sous...", ""},
+        {"MeEnregistrer", "&Enregistrer", "Ctrl+S"},
+        {"MeEpaisseur", "Ajouter une &épaisseur", ""},
+        {"MeEspacementGrille", "&Espacement Grille...", ""},
+        {"MeExportSurfaces", "Surfaces", ""},
+        {"MeFacettes", "Contrôle des &facettes", ""},
+        {"MeFenSel", "Sélection des verte&x", ""},
+        {"MeFermer", "&Fermer", ""},
+        {"MeGrille", "&Grille", ""},
+        {"MeGrouperPCEspace", "Grouper dans l'&espace", ""},
+        {"MeGrouperPCPlan", "Grouper dans le &plan", ""},
+        {"MeGuide", "&Guide de l'utilisateur", ""},
+        {"MeHerisson", "Hérisson", ""},
+        {"MeIcoBoiteOutils", "&Boite à outils", ""},
+        {"MeIcoStand", "Standa&rd", ""},
+        {"MeImportDXF", "DXF", ""},
+        {"MeImportIGES", "IGES", ""},
+        {"MeImportProlines98", "Proline98", ""},
+        {"MeImportReperes", "Import de repères...", ""},
+        {"MeImporterBitmap", "&Images de fond d'écran...", ""},
+        {"MeImprimer", "&Imprimer...", "Ctrl+I"},
+        {"MeLignesdEau", "&Lignes d'eau", ""},
+        {"MeListeReperesEnv", "Liste des points d'en&vahissement...", ""},
+        {"MeLongitudinales", "L&ongitudinales", ""},
+        {"MeLstCotations", "&Liste des cotes...", ""},
+        {"MeLstPC", "Liste des Verte&x", ""},
+        {"MeLstPoids", "&Devis de poids...", ""},
+        {"MeLstReperes", "Liste des &repères...", ""},
+        {"MeMesureAngle", "Angle", ""},
+        {"MeMesureCercle", "Rayon", ""},
+        {"MeMesureMetre", "Mètre", ""},
+        {"MeMoitie", "&Moitié", ""},
+        {"MeMosaiqueHoriz", "&Mosaïque Horiz.", ""},
+        {"MeMozaiqueVert", "M&ozaïque Vert.", ""},
+        {"MeNet", "&Réseau de vertex", ""},
+        {"MeNouveau", "&Nouveau", "Ctrl+N"},
+        {"MeOptions", "&Options...", ""},
+        {"MeOrientSurf", "Orientation des surfaces", ""},
+        {"MeOuvrir", "&Ouvrir...", "Ctrl+O"},
+        {"MePerspectiveFen", "Vue en pe&rspective", ""},
+        {"MePlanFen", "Vue en &plan", ""},
+        {"MePorteeCalculs", "&Portée des calculs...", ""},
+        {"MeProfileFen", "Vue de pro&fil", ""},
+        {"MeProprieteSurf", "&Propriétés...", ""},
+        {"MeProprietesFichier", "&Propriétés...", ""},
+        {"MeQuitter", "&Quitter", "Ctrl+Q"},
+        {"MeRecentFiles", "&Derniers fichiers ouverts", ""},
+        {"MeRecentrer", "Re&centrer", "Ctrl+M"},
+        {"MeReduire", "&Réduire", "Ctrl+R"},
+        {"MeRefaireCommande", "&Refaire ", "Ctrl+Y"},
+        {"MeRenomerSurf", "&Renommer", ""},
+        {"MeReorganiser", "&Réorganiser les icones", ""},
+        {"MeSauverLaVue", "&Sauver la vue", ""},
+        {"MeScinder", "Sc&inder", ""},
+        {"MeSectionsFen", "Vue &transversale", ""},
+        {"MeSections", "Co&uples", ""},
+        {"MeSelectAllControles", "&Sélectionner tous", "Ctrl+W"},
+        {"MeSouderPC", "S&ouder", ""},
+        {"MeStabilite", "Calculs de &stabilité...", ""},
+        {"MeStudioFen", "&Studio", ""},
+        {"MeSupprimerSurf", "&Supprimer", ""},
+        {"MeSupprimerVx", "&Supprimer une ligne", "Ctrl+Del"},
+        {"MeSurfaceParam", "S&urface paramétrique", ""},
+        {"MeSurfaceVoiles", "Surface des v&oiles", ""},
+        {"MeTabCotes", "Tableau de &cotes", ""},
+        {"MeTaille", "&Taille...", ""},
+        {"MeTraduction", "Traduction", ""},
+        {"MeTransfo", "&Transformations...", ""},
+        {"MeVerrouillageSurf", "Ve&rrouillage...", ""},
+        {"MeVisibiliteSurf", "&Visibilité...", ""},
+        {"MeVuePersonnalisee", "&Vue personnalisée", ""},
+        {"MeVuePreced", "Vue &précédente", "Ctrl+P"},
+        {"MeZoom", "&Zoom", "Ctrl+E"},
+        {"MeDeplHoriProp", "Horizontale", "F7"},
+        {"MeDeplVertProp", "Verticale", "F8"},
+    };
+    QStringList avecTouche;
+    for (const Commande& c : table) {
+        QAction* a = f.Action(QLatin1String(c.nom));
+        ASSERT_NE(a, nullptr) << c.nom;
+        EXPECT_EQ(a->text(), QString::fromUtf8(c.texte)) << c.nom;
+        EXPECT_EQ(a->shortcut(), QKeySequence::fromString(QLatin1String(c.touche))) << c.nom;
+        if (*c.touche) avecTouche << QLatin1String(c.nom);
+    }
+    // No other item of the menus takes a key.
+    for (QAction* a : f.findChildren<QAction*>()) {
+        if (a->shortcut().isEmpty()) continue;
+        EXPECT_TRUE(avecTouche.contains(a->objectName())) << a->objectName().toStdString();
+    }
+}
+
 TEST_F(MainFormTest, StatusBarHasFivePanelsAndTheProgressBarInside) {
     TMainForm f;
     f.show();

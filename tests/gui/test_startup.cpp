@@ -1,6 +1,7 @@
 // Start-up: one instance, the settings file, and the exception handler that
 // keeps errors from crossing the event loop.
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
@@ -222,6 +223,29 @@ TEST_F(MainFormTest, DisplaySwitchesAndPlacementAreKeptWhenTheOptionsSaySo) {
     EXPECT_EQ(f.height(), 600);
 }
 
+TEST_F(MainFormTest, APersonalPrecisionStartsAsMoyenneAndAnUnknownWordIsNotKept) {
+    auto demarre = [this](const QString& mot) {
+        {
+            auto s = Settings::Ouvrir();
+            s->setValue(QStringLiteral("Environement/SavConfig"), true);
+            s->setValue(QStringLiteral("Conf/Precision"), mot);
+        }
+        TMainForm f;
+        f.show();
+        QStringList coches;
+        for (const char* nom : {"MePrecFaible", "MePrecMoyenne", "MePrecBonne", "MePrecTBonne", "MePrecPerso"})
+            if (f.Action(QLatin1String(nom))->isChecked()) coches << QLatin1String(nom);
+        EXPECT_TRUE(f.close());
+        QSettings ini(Ini(), QSettings::IniFormat);
+        return std::make_pair(coches, ini.value(QStringLiteral("Conf/Precision")).toString());
+    };
+    using Attendu = std::pair<QStringList, QString>;
+    EXPECT_EQ(demarre(QStringLiteral("TBonne")), Attendu({QStringLiteral("MePrecTBonne")}, QStringLiteral("TBonne")));
+    EXPECT_EQ(demarre(QStringLiteral("Perso")), Attendu({QStringLiteral("MePrecMoyenne")}, QStringLiteral("Moyenne")));
+    // A word no item carries: the item that was ticked stays, and is what is written.
+    EXPECT_EQ(demarre(QStringLiteral("Extrême")), Attendu({QStringLiteral("MePrecMoyenne")}, QStringLiteral("Moyenne")));
+}
+
 TEST(Placement, MaximizedKeepsTheBoundsAndAnUnknownWordChangesNothing) {
     QWidget w;
     w.setGeometry(10, 20, 300, 200);
@@ -239,6 +263,27 @@ TEST(Placement, MaximizedKeepsTheBoundsAndAnUnknownWordChangesNothing) {
     EXPECT_FALSE(w.windowState() & Qt::WindowMaximized);
     EXPECT_EQ(w.geometry().width(), 999);
     EXPECT_FALSE(w.isVisible());  // its visibility as stored
+}
+
+TEST(Placement, AWindowComesBackWhereItWasSessionAfterSession) {
+    // Each session reads what the one before wrote: the window must not creep.
+    QWidget w;
+    w.show();
+    w.move(120, 80);
+    w.resize(640, 480);
+    QApplication::processEvents();
+    const QRect cadre = w.frameGeometry();
+    for (int session = 0; session < 3; ++session) {
+        const Settings::TPlacement p = Settings::PlacementDe(w);
+        QWidget suivante;
+        suivante.show();
+        QApplication::processEvents();
+        Settings::AppliquePlacement(suivante, p, false);
+        QApplication::processEvents();
+        EXPECT_EQ(suivante.frameGeometry(), cadre) << session;
+        EXPECT_EQ(suivante.size(), QSize(640, 480));
+        w.setGeometry(suivante.geometry());
+    }
 }
 
 // ---- Exception handler ----------------------------------------------------------------------

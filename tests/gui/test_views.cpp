@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QImage>
 #include <QMenu>
+#include <limits>
 #include <set>
 #include <vector>
 
@@ -202,6 +203,15 @@ TEST(Views, CreationDefaultsProjectionAndResize) {
     EXPECT_EQ(q, (TVertex3f{1, 2, 3}));
     // Moving the mouse down in the plan view increases X.
     EXPECT_EQ(plan.TexteCoordonnees({300, 250}), "X = 2.0000; Y = 2.0000; Z = 0.0000");
+    // Profile, scale 50, origin (200, 150): (1, 2, 3) -> (300, 0) and back.
+    TFormFille& pf = *v[2];
+    pf.Vue().OriginX = 200;
+    pf.Vue().OriginY = 150;
+    ASSERT_TRUE(Calcs::VueVersPixel({1, 2, 3}, p, pf.Vue()));
+    EXPECT_EQ(p, (TPoint{300, 0}));
+    ASSERT_TRUE(pf.CalculePt3DInv({300, 0}, 1.0, q));
+    EXPECT_EQ(q, (TVertex3f{1, 2, 3}));
+    EXPECT_EQ(pf.TexteCoordonnees({300, 0}), "X = 0.0000; Y = 2.0000; Z = 3.0000");
     ASSERT_TRUE(v[3]->CalculePt3DInv({12, 34}, 7.0, q));
     EXPECT_EQ(q, (TVertex3f{}));
     EXPECT_EQ(v[3]->TexteCoordonnees({12, 34}), "");
@@ -230,6 +240,25 @@ TEST(Views, StoredViewsFromTheDocument) {
     EXPECT_EQ(v[3]->Vue().Elevation, -0.25f);
     EXPECT_EQ(v[1]->Vue().Scale, 12.0f);
     EXPECT_EQ(v[1]->Vue().Azimuth, 0.0f);
+    EXPECT_EQ(v[3]->Angle1, 29);   // 0.5 rad in whole degrees
+    EXPECT_EQ(v[3]->Angle2, -14);
+
+    // A damaged document with angles far beyond a turn: the whole degrees stop
+    // at the limits of an int instead of wrapping round to any value.
+    s.Angle1 = 3.0e38f;
+    s.Angle2 = -3.0e38f;
+    Vues4 w(h);
+    EXPECT_EQ(w[3]->Vue().Azimuth, 3.0e38f);
+    EXPECT_EQ(w[3]->Angle1, std::numeric_limits<int>::max());
+    EXPECT_EQ(w[3]->Angle2, std::numeric_limits<int>::min());
+
+    // An origin pushed far to the right stays to the right when the window grows.
+    TFormFille& pf = *w[2];
+    pf.show();
+    pf.resize(800, 600);
+    pf.Vue().OriginX = 2'000'000'000;
+    pf.resize(1000, 600);
+    EXPECT_EQ(pf.Vue().OriginX, std::numeric_limits<int>::max());
 }
 
 TEST(Views, MarkersOnThePicture) {
