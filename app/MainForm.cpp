@@ -600,34 +600,25 @@ void TMainForm::BrancheCommandes() {
     branche("MeRefaireCommande", &TMainForm::MeRefaireCommandeClick);
     branche("MeIcoStand", [this] { toolBar_->setVisible(Action(QStringLiteral("MeIcoStand"))->isChecked()); });
     branche("MeCascade", [this] { Cascade(); });
-    branche("MeMosaiqueHoriz", [this] {
-        // One above the other, each the full width.
+    // The visible windows one above the other (horizontal tiles) or side by
+    // side, each the full size the other way.
+    auto mosaique = [this](bool horizontal) {
         const auto subs = mdi_->subWindowList();
-        int y = 0, n = 0;
+        int n = 0;
         for (QMdiSubWindow* sw : subs) n += sw->isVisible() && !sw->isMinimized();
         if (n == 0) return;
-        const int h = mdi_->viewport()->height() / n;
+        const QSize v = mdi_->viewport()->size();
+        const int pas = (horizontal ? v.height() : v.width()) / n;
+        int k = 0;
         for (QMdiSubWindow* sw : subs)
             if (sw->isVisible() && !sw->isMinimized()) {
                 sw->showNormal();
-                sw->setGeometry(0, y, mdi_->viewport()->width(), h);
-                y += h;
+                sw->setGeometry(horizontal ? QRect(0, k * pas, v.width(), pas) : QRect(k * pas, 0, pas, v.height()));
+                ++k;
             }
-    });
-    branche("MeMozaiqueVert", [this] {
-        // Side by side, each the full height.
-        const auto subs = mdi_->subWindowList();
-        int x = 0, n = 0;
-        for (QMdiSubWindow* sw : subs) n += sw->isVisible() && !sw->isMinimized();
-        if (n == 0) return;
-        const int w = mdi_->viewport()->width() / n;
-        for (QMdiSubWindow* sw : subs)
-            if (sw->isVisible() && !sw->isMinimized()) {
-                sw->showNormal();
-                sw->setGeometry(x, 0, w, mdi_->viewport()->height());
-                x += w;
-            }
-    });
+    };
+    branche("MeMosaiqueHoriz", [mosaique] { mosaique(true); });
+    branche("MeMozaiqueVert", [mosaique] { mosaique(false); });
     branche("MeReorganiser", [this] {
         // The minimized windows in a row along the bottom.
         int x = 0;

@@ -37,17 +37,6 @@ enum class Axe { X, Y, Z };
 
 double Coord(const TVertex3f& p, Axe a) { return a == Axe::X ? p.X : (a == Axe::Y ? p.Y : p.Z); }
 
-// Every point [0..DernLigne][0..DernCol] of a grid that holds it.
-template <class F>
-void PourChaquePoint(const TEntity& s, const TArrayVertex3f& g, F&& f) {
-    const int nr = std::min(s.DernLigne + 1, g.rows());
-    const int nc = std::min(s.DernCol + 1, g.cols());
-    for (int i = 0; i < nr; ++i) {
-        const TVertex3f* row = g[i];
-        for (int j = 0; j < nc; ++j) f(row[j]);
-    }
-}
-
 // The grid, and the mirror grid when asked and the surface is symmetric.
 template <class F>
 void PointsSurface(const TEntity& s, bool miroir, F&& f) {

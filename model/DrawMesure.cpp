@@ -51,40 +51,37 @@ void TMesure::Draw(int mode, const TViewRecord& vue, TColor couleur) {
     }
 }
 
-void TMesure::DrawMetre(int mode, const TViewRecord& vue, TColor couleur) {
-    DBG_SCOPE("TMetre.Draw");
+// The length and the segment between the two ends, common to the rule and
+// the radius; false when nothing more can be drawn.
+bool TMesure::DrawSegment(int mode, const TViewRecord& vue, TColor couleur, TPenMode debut, TPoint& a, TPoint& b) {
     Value = static_cast<float>(Calcs::Distance3D(P1, P2));
     Text = ObjCom::TexteLongueur(Value);
     Statut(Text);
-    if (!vue.Canvas) return;
+    if (!vue.Canvas) return false;
     ICanvas& cv = *vue.Canvas;
     const TProjection pr(vue);
-    TPoint a, b;
-    if (!pr.Pixel(P1, a) || !pr.Pixel(P2, b)) return;
-    Preparer(cv, couleur, PenModeOf(vue.PenMode));
+    if (!pr.Pixel(P1, a) || !pr.Pixel(P2, b)) return false;
+    Preparer(cv, couleur, debut);
     Rond(cv, a);
     cv.SetPenMode(ModeElastique(mode));
     cv.Line(a.X, a.Y, b.X, b.Y);
     Rond(cv, b);
-    if (mode == mFinal) cv.TextOut((a.X + b.X) / 2 - 10, (a.Y + b.Y) / 2, Text);
+    return true;
+}
+
+void TMesure::DrawMetre(int mode, const TViewRecord& vue, TColor couleur) {
+    DBG_SCOPE("TMetre.Draw");
+    TPoint a, b;
+    if (!DrawSegment(mode, vue, couleur, PenModeOf(vue.PenMode), a, b)) return;
+    if (mode == mFinal) vue.Canvas->TextOut((a.X + b.X) / 2 - 10, (a.Y + b.Y) / 2, Text);
 }
 
 void TMesure::DrawCercle(int mode, const TViewRecord& vue, TColor couleur) {
     DBG_SCOPE("TMetreCercle.Draw");
-    Value = static_cast<float>(Calcs::Distance3D(P1, P2));
-    Text = ObjCom::TexteLongueur(Value);
-    Statut(Text);
-    if (!vue.Canvas) return;
+    TPoint a, b;
+    if (!DrawSegment(mode, vue, couleur, TPenMode::Copy, a, b) || mode != mFinal) return;
     ICanvas& cv = *vue.Canvas;
     const TProjection pr(vue);
-    TPoint a, b;
-    if (!pr.Pixel(P1, a) || !pr.Pixel(P2, b)) return;
-    Preparer(cv, couleur, TPenMode::Copy);
-    Rond(cv, a);
-    cv.SetPenMode(ModeElastique(mode));
-    cv.Line(a.X, a.Y, b.X, b.Y);
-    Rond(cv, b);
-    if (mode != mFinal) return;
     const double r = Value;
     TPoint pts[101];
     int n = 0;

@@ -37,6 +37,7 @@ public:
     void Draw(int mode, const TViewRecord& vue, TColor couleur);
 
 private:
+    bool DrawSegment(int mode, const TViewRecord& vue, TColor couleur, TPenMode debut, TPoint& a, TPoint& b);
     void DrawMetre(int mode, const TViewRecord& vue, TColor couleur);
     void DrawCercle(int mode, const TViewRecord& vue, TColor couleur);
     void DrawAngle(int mode, const TViewRecord& vue, TColor couleur);

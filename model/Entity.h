@@ -5,6 +5,7 @@
 // curves and its volume centres.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -166,6 +167,18 @@ private:
     enum Famille { fSec, fLE, fLong, fDiag };
     void CalcAllFamille(Famille f, const TDefGrille& grille, const TOptionsCoupes& options);
 };
+
+// Calls f on every point [0..DernLigne][0..DernCol] of a grid of the surface
+// (its points or its mirror), as far as the grid holds them.
+template <class F>
+void PourChaquePoint(const TEntity& s, const TArrayVertex3f& g, F&& f) {
+    const int nr = std::min(s.DernLigne + 1, g.rows());
+    const int nc = std::min(s.DernCol + 1, g.cols());
+    for (int i = 0; i < nr; ++i) {
+        const TVertex3f* row = g[i];
+        for (int j = 0; j < nc; ++j) f(row[j]);
+    }
+}
 
 // A NURBS surface on its own control net.
 class TSurface : public TEntity {

@@ -244,38 +244,30 @@ int LigneInsertion(TPoint m, int dernier, Cell&& c) {
     return memeCote ? r : r + 1;
 }
 
+// Where a row (`ligne`) or a column goes on the current surface of view `t`:
+// its index, 1 when the surface cannot take one.
+int IndiceInsertion(const Document& doc, const TTabCoor& t, TPoint p, bool ligne) {
+    const int s = doc.CurrentPC.Surf;
+    const TSurface* sf = doc.SurfaceNurbs(s);
+    if (!sf || !Editable(*sf) || s >= TTabCoor::kSurf) return 1;
+    const int fixe = std::clamp(ligne ? doc.CurrentPC.J : doc.CurrentPC.I, 0, kMaxNetSize - 1);
+    const int dernier = std::clamp(ligne ? sf->Net.NbL : sf->Net.NbC, 1, kMaxNetSize) - 1;
+    return LigneInsertion(p, dernier, [&](int k) {
+        const TCellPC& c = ligne ? t.At(s, k, fixe) : t.At(s, fixe, k);
+        return TPoint{c.X, c.Y};
+    });
+}
+
 }  // namespace
 
 void TGestes::SelectLnInser(TPoint p) {
     DBG_SCOPE("TFormFille.SelectLnInser");
-    const int s = doc_.CurrentPC.Surf;
-    const TSurface* sf = doc_.SurfaceNurbs(s);
-    int ligne = 1;
-    if (sf && Editable(*sf) && s < TTabCoor::kSurf) {
-        const int j = std::clamp(doc_.CurrentPC.J, 0, kMaxNetSize - 1);
-        const int dernier = std::clamp(sf->Net.NbL, 1, kMaxNetSize) - 1;
-        ligne = LigneInsertion(p, dernier, [&](int k) {
-            const TCellPC& c = v_.Tab.At(s, k, j);
-            return TPoint{c.X, c.Y};
-        });
-    }
-    ObjCom::ChangeCurrentPC(doc_, -1, ligne, -1);
+    ObjCom::ChangeCurrentPC(doc_, -1, IndiceInsertion(doc_, v_.Tab, p, true), -1);
 }
 
 void TGestes::SelectColInser(TPoint p) {
     DBG_SCOPE("TFormFille.SelectColInser");
-    const int s = doc_.CurrentPC.Surf;
-    const TSurface* sf = doc_.SurfaceNurbs(s);
-    int colonne = 1;
-    if (sf && Editable(*sf) && s < TTabCoor::kSurf) {
-        const int i = std::clamp(doc_.CurrentPC.I, 0, kMaxNetSize - 1);
-        const int dernier = std::clamp(sf->Net.NbC, 1, kMaxNetSize) - 1;
-        colonne = LigneInsertion(p, dernier, [&](int k) {
-            const TCellPC& c = v_.Tab.At(s, i, k);
-            return TPoint{c.X, c.Y};
-        });
-    }
-    ObjCom::ChangeCurrentPC(doc_, -1, -1, colonne);
+    ObjCom::ChangeCurrentPC(doc_, -1, -1, IndiceInsertion(doc_, v_.Tab, p, false));
 }
 
 // ---- Feedback drawn on the picture ------------------------------------------------------------

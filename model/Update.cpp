@@ -55,17 +55,6 @@ void Evalue(TEntity& s) {
     }
 }
 
-// Every point [0..DernLigne][0..DernCol] of a grid that holds it.
-template <class F>
-void PourChaquePoint(const TEntity& s, const TArrayVertex3f& g, F&& f) {
-    const int nr = std::min(s.DernLigne + 1, g.rows());
-    const int nc = std::min(s.DernCol + 1, g.cols());
-    for (int i = 0; i < nr; ++i) {
-        const TVertex3f* row = g[i];
-        for (int j = 0; j < nc; ++j) f(row[j]);
-    }
-}
-
 void Elargit2D(const TVertex2f& v, TVertex2f& min, TVertex2f& max) {
     if (v.X < min.X) min.X = v.X;
     if (v.Y < min.Y) min.Y = v.Y;

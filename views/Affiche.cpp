@@ -23,9 +23,7 @@ void AfficheNet(TFormFille* vue) {
     if (doc.Options.MultiFen) {
         const Vues::TFenetres& f = Vues::Fenetres();
         if (f.Section || f.Plan || f.Profile || f.Persp) {
-            for (TFormFille* v : {static_cast<TFormFille*>(f.Section), static_cast<TFormFille*>(f.Profile),
-                                  static_cast<TFormFille*>(f.Plan), static_cast<TFormFille*>(f.Persp)})
-                Dessine(v);
+            for (TFormFille* v : f.Toutes()) Dessine(v);
         } else {
             Dessine(vue);
         }
@@ -42,9 +40,7 @@ void AfficheNet(TFormFille* vue) {
 
 void AfficheNetTout() {
     DBG_SCOPE("Affiche.AfficheNet");
-    const Vues::TFenetres& f = Vues::Fenetres();
-    for (TFormFille* v : {static_cast<TFormFille*>(f.Section), static_cast<TFormFille*>(f.Profile),
-                          static_cast<TFormFille*>(f.Plan), static_cast<TFormFille*>(f.Persp)}) {
+    for (TFormFille* v : Vues::Fenetres().Toutes()) {
         if (!v || !v->Hote() || !DessinAutorise(v->Hote()->Doc())) continue;
         Dessine(v);
     }

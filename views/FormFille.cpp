@@ -247,8 +247,11 @@ void TFormFille::paintEvent(QPaintEvent*) {
 
 void TFormFille::resizeEvent(QResizeEvent*) {
     FResize();
+    // Only this view's picture is out of date: it is drawn again at the next
+    // paint, once, however many resizes came before (a tiling resizes every
+    // view; with "MultiFen" each resize used to redraw all four).
     aJour_ = false;
-    Affiche::AfficheNet(this);
+    update();
 }
 
 void TFormFille::mousePressEvent(QMouseEvent* e) { MouseDown(e); }

@@ -48,9 +48,7 @@ public:
         if (auto& f = MouseCommandes::Branchements().NouveauRepere) f(v_, px, p);
     }
     void CurseurDefaut() override {
-        const Vues::TFenetres& f = Vues::Fenetres();
-        for (TFormFille* v : {static_cast<TFormFille*>(f.Section), static_cast<TFormFille*>(f.Plan),
-                              static_cast<TFormFille*>(f.Profile), static_cast<TFormFille*>(f.Persp)})
+        for (TFormFille* v : Vues::Fenetres().Toutes())
             if (v) v->setCursor(Qt::ArrowCursor);
         v_.setCursor(Qt::ArrowCursor);
     }
@@ -62,10 +60,8 @@ public:
     }
     std::vector<EditNet::TVueSel> Vues() override {
         std::vector<EditNet::TVueSel> r;
-        const Vues::TFenetres& f = Vues::Fenetres();
         bool dedans = false;
-        for (TFormFille* v : {static_cast<TFormFille*>(f.Section), static_cast<TFormFille*>(f.Plan),
-                              static_cast<TFormFille*>(f.Profile), static_cast<TFormFille*>(f.Persp)}) {
+        for (TFormFille* v : Vues::Fenetres().Toutes()) {
             if (!v) continue;
             dedans = dedans || v == &v_;
             r.push_back({&v->Selection, &v->TabCoor(), &v->Vue()});

@@ -187,9 +187,7 @@ TFormFille* FenetreActive(int numVueActive) { return FenetreVueParIndex(numVueAc
 
 void OublieSelections() {
     DBG_SCOPE("Vues.OublieSelections");
-    const TFenetres& f = Fenetres();
-    for (TFormFille* v : {static_cast<TFormFille*>(f.Section), static_cast<TFormFille*>(f.Plan),
-                          static_cast<TFormFille*>(f.Profile), static_cast<TFormFille*>(f.Persp)}) {
+    for (TFormFille* v : Fenetres().Toutes()) {
         if (!v) continue;
         v->Selection.Clear();
         v->TabCoor().EtatTous(epNormal);

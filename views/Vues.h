@@ -66,6 +66,9 @@ struct TFenetres {
     TPlanForm* Plan = nullptr;
     TProfileForm* Profile = nullptr;
     TPerspForm* Persp = nullptr;
+
+    // The four in the order of their kinds (section, plan, profile, perspective).
+    std::array<TFormFille*, 4> Toutes() const { return {Section, Plan, Profile, Persp}; }
 };
 // The four views once created (null before, and after they are destroyed).
 TFenetres& Fenetres();

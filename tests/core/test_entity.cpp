@@ -9,6 +9,7 @@
 
 #include "model/Calcs.h"
 #include "model/Entity.h"
+#include "tests/core/CareneFixtures.h"
 #include "tests/core/RecordingUi.h"
 
 namespace {
@@ -54,26 +55,10 @@ TDXFSurface Plaque(double x0, double bx, double ly, double z, int rows, int cols
 }
 
 // Half of a closed box barge of breadth 2, depth 2 (Z from -1 to 1) and
-// length L as one mesh: rows go round the half section from the keel on the
-// centreline, out, up the side and back to the deck centreline; columns go
-// along Y. With its junction it closes on its mirror.
-TDXFSurface Caisson(double L, int parCote, int cols) {
-    std::vector<TVertex3f> section;  // (X, Z) round the half section
-    auto segment = [&](double x0, double z0, double x1, double z1, bool last) {
-        for (int k = 0; k < parCote + (last ? 1 : 0); ++k) {
-            const double t = static_cast<double>(k) / parCote;
-            section.push_back({x0 + (x1 - x0) * t, 0, z0 + (z1 - z0) * t});
-        }
-    };
-    segment(0, -1, 1, -1, false);
-    segment(1, -1, 1, 1, false);
-    segment(1, 1, 0, 1, true);
-    const int rows = static_cast<int>(section.size());
-    TDXFSurface s(0, rows, cols, TDefGrille{});
-    for (int i = 0; i < rows; ++i)
-        for (int j = 0; j < cols; ++j) s.Points[i][j] = {section[i].X, L * j / (cols - 1), section[i].Z};
-    s.Jonction = 1;
-    return s;
+// length L as one mesh of parCote pieces a side and cols columns along Y.
+std::unique_ptr<TDXFSurface> Caisson(double L, int parCote, int cols) {
+    return fixtures::Extrusion(fixtures::SectionCaisson(2.0, -1.0, 1.0, parCote, parCote, parCote), 0.0, L, cols - 1,
+                               TDefGrille{});
 }
 
 }  // namespace
@@ -529,7 +514,8 @@ TEST(Entity, WeightsOfAFlatPlate) {
 TEST(Entity, VolumesAndVolumeWeights) {
     // A closed box 2 x 2 x 4 (Z from -1 to 1) as a half with its junction.
     for (int n : {1, 3}) {
-        TDXFSurface m = Caisson(4, n, 2 + n);
+        auto caisson = Caisson(4, n, 2 + n);
+        TDXFSurface& m = *caisson;
         m.CalcSurface();
         m.MajVolumes();
         EXPECT_NEAR(m.Volume, 16.0, 1e-9) << n;
@@ -551,7 +537,8 @@ TEST(Entity, VolumesAndVolumeWeights) {
         EXPECT_NEAR(m.Poids.Z, 0.0, 1e-9);
     }
     // Turned the other way, the same box encloses a negative volume.
-    TDXFSurface m = Caisson(4, 2, 3);
+    auto retourne = Caisson(4, 2, 3);
+    TDXFSurface& m = *retourne;
     m.Orientation = 0;
     m.CalcSurface();
     m.MajVolumes();

@@ -2,8 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -12,35 +10,14 @@
 #include "app/texts/FichierStr.h"
 #include "app/texts/Langue.h"
 #include "tests/core/RecordingUi.h"
+#include "tests/core/TestFiles.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-// A fresh folder under the system's temporary folder, removed afterwards.
-struct DossierTemp {
-    fs::path chemin;
-    DossierTemp() {
-        std::random_device rd;
-        chemin = fs::temp_directory_path() / ("cs_fichierstr_" + std::to_string(rd()) + std::to_string(rd()));
-        fs::create_directories(chemin);
-    }
-    ~DossierTemp() {
-        std::error_code ec;
-        fs::remove_all(chemin, ec);
-    }
-    std::string Ecrit(const std::string& nom, const std::string& octets) const {
-        const fs::path p = chemin / nom;
-        std::ofstream f(p, std::ios::binary);
-        f << octets;
-        return p.string();
-    }
-};
-
-std::string Lit(const std::string& chemin) {
-    std::ifstream f(chemin, std::ios::binary);
-    return std::string((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
-}
+using DossierTemp = testfiles::Dossier;
+using testfiles::LitOctets;
 
 // A small document with two sections, written with CR LF and the given bytes
 // for "é" and "¤".
@@ -190,16 +167,16 @@ TEST(Encodage, FinsDeLigne) {
 
 TEST(Encodage, EcritureEnWindows1252EtRelecture) {
     DossierTemp d;
-    const std::string chemin = (d.chemin / "sortie.txt").string();
+    const std::string chemin = d / "sortie.txt";
     std::string erreur;
     ASSERT_TRUE(Encodage::EcritFichierTexte(chemin, {"Goélette", "a\u00A4b"}, &erreur)) << erreur;
-    EXPECT_EQ(Lit(chemin), "Go\xE9lette\r\na\xA4" "b\r\n");
+    EXPECT_EQ(LitOctets(chemin), "Go\xE9lette\r\na\xA4" "b\r\n");
     std::vector<std::string> lignes;
     ASSERT_TRUE(Encodage::LitFichierTexte(chemin, lignes));
     EXPECT_EQ(lignes, (std::vector<std::string>{"Goélette", "a\u00A4b"}));
     EXPECT_FALSE(fs::exists(chemin + ".tmp~"));
     // A folder that does not exist cannot be written and nothing is created.
-    EXPECT_FALSE(Encodage::EcritFichierTexte((d.chemin / "absent" / "x.txt").string(), {"x"}, &erreur));
+    EXPECT_FALSE(Encodage::EcritFichierTexte(d / "absent/x.txt", {"x"}, &erreur));
     EXPECT_FALSE(erreur.empty());
 }
 
@@ -356,16 +333,16 @@ TEST(FichierStr, FichierAbsentOuIlisible) {
     RecordingScope r;
     DossierTemp d;
     TfichierStr f;
-    const std::string absent = (d.chemin / "absent.cse").string();
+    const std::string absent = d / "absent.cse";
     EXPECT_FALSE(f.ChargeFichier(absent));
     ASSERT_EQ(r.rec.messages.size(), 1u);
     EXPECT_EQ(r.rec.messages[0], "Fichier " + absent + " inexistant");
     EXPECT_TRUE(f.Lignes().empty());
     EXPECT_TRUE(f.IndexSections().empty());
     // A folder is not a document: reported as a reading error.
-    EXPECT_FALSE(f.ChargeFichier(d.chemin.string()));
+    EXPECT_FALSE(f.ChargeFichier(d.chemin()));
     ASSERT_EQ(r.rec.messages.size(), 2u);
-    EXPECT_EQ(r.rec.messages[1], Langue::Txt("rsErrLectFich") + d.chemin.string());
+    EXPECT_EQ(r.rec.messages[1], Langue::Txt("rsErrLectFich") + d.chemin());
 }
 
 TEST(FichierStr, UnSecondChargementRemplaceLIndex) {

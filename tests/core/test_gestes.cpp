@@ -248,20 +248,6 @@ TEST(Outil, NetSegmentGoesToTheStatusBar) {
 
 // ---- Rubber band, zoom box, pan --------------------------------------------------------------------------
 
-TEST(Bande, EitherDirectionSelectsTheSamePoints) {
-    Banc b(vkPlan);
-    b.vue.sel.Add({0, 0, 2});  // a selection the press clears (outside the band)
-    b.souris.Drag({560, 380}, {{500, 330}, {380, 280}});
-    const TListPC premier = b.vue.sel;
-    EXPECT_FALSE(premier.Contains({0, 0, 2}));
-    ASSERT_GT(premier.Count(), 0);
-
-    Banc c(vkPlan);
-    c.souris.Drag({380, 280}, {{450, 300}, {560, 380}});
-    EXPECT_EQ(c.vue.sel.Count(), premier.Count());
-    for (const TPC& pc : premier) EXPECT_TRUE(c.vue.sel.Contains(pc));
-}
-
 TEST(Bande, ZoomBoxOnlyToTheRightWithTheToolTicked) {
     Banc b(vkSection);
     b.hote.coches.insert(TItem::MeZoom);

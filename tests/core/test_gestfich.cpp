@@ -18,6 +18,7 @@
 #include <string>
 
 #include "RecordingUi.h"
+#include "TestFiles.h"
 #include "app/doc/DocFormat.h"
 #include "app/doc/DocWriter.h"
 #include "app/doc/GestFich.h"
@@ -29,45 +30,9 @@ namespace {
 
 inline std::string Donnee(const std::string& nom) { return std::string(CORVANE_TEST_DATA) + "/" + nom; }
 
-inline std::string LitOctets(const std::string& chemin) {
-    std::ifstream f(chemin, std::ios::binary);
-    return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
-}
-
-inline void EcritOctets(const std::string& chemin, const std::string& octets) {
-    std::ofstream f(chemin, std::ios::binary | std::ios::trunc);
-    f << octets;
-}
-
-// A fresh folder removed with everything in it at the end of the test.
-class Dossier {
-public:
-    Dossier() {
-        std::string modele = (std::filesystem::temp_directory_path() / "corvane-doc-XXXXXX").string();
-        chemin_ = ::mkdtemp(modele.data());
-        ::chmod(chemin_.c_str(), 0755);
-    }
-    ~Dossier() {
-        std::error_code ec;
-        for (auto& e : std::filesystem::recursive_directory_iterator(chemin_, ec))
-            ::chmod(e.path().c_str(), e.is_directory() ? 0755 : 0644);
-        ::chmod(chemin_.c_str(), 0755);
-        std::filesystem::remove_all(chemin_, ec);
-    }
-    Dossier(const Dossier&) = delete;
-    Dossier& operator=(const Dossier&) = delete;
-    std::string operator/(const std::string& nom) const { return chemin_ + "/" + nom; }
-    const std::string& chemin() const { return chemin_; }
-    // Names of the entries of the folder.
-    std::vector<std::string> Entrees() const {
-        std::vector<std::string> r;
-        for (auto& e : std::filesystem::directory_iterator(chemin_)) r.push_back(e.path().filename().string());
-        return r;
-    }
-
-private:
-    std::string chemin_;
-};
+using testfiles::Dossier;
+using testfiles::EcritOctets;
+using testfiles::LitOctets;
 
 inline std::uint64_t Bits(double v) { return std::bit_cast<std::uint64_t>(v); }
 inline std::uint32_t Bits(float v) { return std::bit_cast<std::uint32_t>(v); }

@@ -2,8 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <random>
 #include <set>
 #include <string>
 #include <vector>
@@ -12,6 +10,7 @@
 #include "app/texts/Encodage.h"
 #include "app/texts/Langue.h"
 #include "tests/core/RecordingUi.h"
+#include "tests/core/TestFiles.h"
 
 namespace fs = std::filesystem;
 
@@ -19,24 +18,10 @@ namespace {
 
 class LangueTest : public ::testing::Test {
 protected:
-    fs::path dossier;
-    void SetUp() override {
-        std::random_device rd;
-        dossier = fs::temp_directory_path() / ("cs_langue_" + std::to_string(rd()) + std::to_string(rd()));
-        fs::create_directories(dossier);
-        Langue::Reinitialise();
-    }
-    void TearDown() override {
-        Langue::Reinitialise();
-        std::error_code ec;
-        fs::remove_all(dossier, ec);
-    }
-    std::string Ecrit(const std::string& nom, const std::string& octets) const {
-        const fs::path p = dossier / nom;
-        std::ofstream f(p, std::ios::binary);
-        f << octets;
-        return p.string();
-    }
+    testfiles::Dossier dossier;
+    void SetUp() override { Langue::Reinitialise(); }
+    void TearDown() override { Langue::Reinitialise(); }
+    std::string Ecrit(const std::string& nom, const std::string& octets) const { return dossier.Ecrit(nom, octets); }
 };
 
 }  // namespace
@@ -123,30 +108,30 @@ TEST_F(LangueTest, FichierDeLangue) {
 }
 
 TEST_F(LangueTest, LangueVideEtFichierAbsent) {
-    EXPECT_EQ(fs::path(Langue::FichierLangue(dossier.string(), "")).filename(), "lang_.dat");
+    EXPECT_EQ(fs::path(Langue::FichierLangue(dossier.chemin(), "")).filename(), "lang_.dat");
     EXPECT_EQ(Langue::FichierLangue("", "English"), "lang_English.dat");
     {
         RecordingScope r;
-        Langue::ChargeLangue(dossier.string(), "Absent");
+        Langue::ChargeLangue(dossier.chemin(), "Absent");
         EXPECT_TRUE(r.rec.messages.empty());
         EXPECT_EQ(Langue::Txt("rsBtnOK"), "&OK");
     }
     Ecrit("lang_.dat", "rsBtnOK=Vide\n");
-    Langue::ChargeLangue(dossier.string(), "");
+    Langue::ChargeLangue(dossier.chemin(), "");
     EXPECT_EQ(Langue::Txt("rsBtnOK"), "Vide");
 }
 
 TEST_F(LangueTest, FichierEnWindows1252) {
-    Langue::ChargeLangue(dossier.string(), "Fr2");  // absent: French
+    Langue::ChargeLangue(dossier.chemin(), "Fr2");  // absent: French
     Ecrit("lang_Fr2.dat", "rsBtnOK=D'accord \xE9t\xE9\r\nrsBtnNo=\x80uro\r\n");
-    Langue::ChargeLangue(dossier.string(), "Fr2");
+    Langue::ChargeLangue(dossier.chemin(), "Fr2");
     EXPECT_EQ(Langue::Txt("rsBtnOK"), "D'accord été");
     EXPECT_EQ(Langue::Txt("rsBtnNo"), "\u20ACuro");
 }
 
 TEST_F(LangueTest, ListeEtLectureDUnTexte) {
     std::vector<std::string> liste{"ancien"};
-    EXPECT_FALSE(Langue::ChargeListe(liste, (dossier / "absent.dat").string()));
+    EXPECT_FALSE(Langue::ChargeListe(liste, dossier / "absent.dat"));
     EXPECT_TRUE(liste.empty());
     ASSERT_TRUE(Langue::ChargeListe(liste, Ecrit("l.dat", "a=1\nB=2\nb=3\n")));
     EXPECT_EQ(liste.size(), 3u);

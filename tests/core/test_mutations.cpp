@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "RecordingUi.h"
+#include "TestFiles.h"
 #include "app/doc/DocWriter.h"
 #include "app/doc/GestFich.h"
 #include "model/Document.h"
@@ -22,15 +23,8 @@
 
 namespace {
 
-std::string LitOctets(const std::string& chemin) {
-    std::ifstream f(chemin, std::ios::binary);
-    return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
-}
-
-void EcritOctets(const std::string& chemin, const std::string& octets) {
-    std::ofstream f(chemin, std::ios::binary | std::ios::trunc);
-    f << octets;
-}
+using testfiles::EcritOctets;
+using testfiles::LitOctets;
 
 std::vector<std::string> Lignes(const std::string& texte) {
     std::vector<std::string> l;

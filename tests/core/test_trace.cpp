@@ -1,7 +1,6 @@
 // Routine trace and error journal.
 #include <gtest/gtest.h>
 
-#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -10,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "TestFiles.h"
 #include "model/Debug.h"
 
 namespace {
@@ -52,18 +52,8 @@ std::vector<std::string> ReadLines(const std::filesystem::path& path) {
 
 // A folder of its own, removed at the end of the test.
 struct TempDir {
-    std::filesystem::path path;
-    TempDir() {
-        path = std::filesystem::temp_directory_path() /
-               ("corvane-trace-" + std::to_string(::getpid()) + "-" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::remove_all(path);
-        std::filesystem::create_directories(path);
-    }
-    ~TempDir() {
-        std::error_code ec;
-        std::filesystem::remove_all(path, ec);
-    }
+    testfiles::Dossier dossier;
+    std::filesystem::path path{dossier.chemin()};
 };
 
 }  // namespace
@@ -206,10 +196,6 @@ TEST_F(Trace, UnwritableJournalIsReported) {
     EXPECT_FALSE(std::filesystem::exists(log));
 }
 
-TEST_F(Trace, JournalPathNamesTheLog) {
-    EXPECT_EQ(std::filesystem::path(Debug::JournalPath()).filename(), "Error.log");
-}
-
 TEST_F(Trace, JournalGoesToTheUserDataFolderWhenTheProgramFolderIsNotWritable) {
     TempDir dir;
     const char* old = std::getenv("XDG_DATA_HOME");
@@ -225,4 +211,5 @@ TEST_F(Trace, JournalGoesToTheUserDataFolderWhenTheProgramFolderIsNotWritable) {
     EXPECT_EQ(fallback, (dir.path / "Corvane Shaper" / "Error.log").string());
     EXPECT_TRUE(std::filesystem::is_directory(dir.path / "Corvane Shaper"));   // made ready for the journal
     EXPECT_TRUE(Debug::PrependJournal(fallback, "x"));
+    EXPECT_EQ(std::filesystem::path(Debug::JournalPath()).filename(), "Error.log");
 }

@@ -5,21 +5,41 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QSettings>
 #include <QString>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <deque>
+#include <initializer_list>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "app/DocIo.h"
 #include "app/MainForm.h"
+#include "app/QtUi.h"
 #include "app/Startup.h"
 #include "app/doc/GestFich.h"
 #include "model/Document.h"
 #include "tests/core/RecordingUi.h"
+#include "views/FormFille.h"
+#include "views/Vues.h"
+
+// A left-button drag through Qt's own mouse events: press at `a`, a move to
+// each point, release at the last one.
+inline void Glisse(QWidget* w, QPoint a, std::initializer_list<QPoint> pts, Qt::KeyboardModifiers m = {}) {
+    QTest::mousePress(w, Qt::LeftButton, m, a);
+    QPoint dernier = a;
+    for (QPoint p : pts) {
+        QTest::mouseMove(w, p);
+        dernier = p;
+    }
+    QTest::mouseRelease(w, Qt::LeftButton, m, dernier);
+}
 
 // Answers the main window's questions and file dialogs from lists.
 struct DialoguesTest : TMainForm::Dialogues {
@@ -78,4 +98,53 @@ protected:
     RecordingScope ui_;
     QTemporaryDir config_;
     QTemporaryDir travail_;
+};
+
+// The real program: the main window with its four views at 1280 x 1024, the
+// program's own interface, and messages on the error output instead of a box.
+class ProgrammeTest : public MainFormTest {
+protected:
+    void SetUp() override {
+        MainFormTest::SetUp();
+        qputenv("CORVANE_SHAPER_UNATTENDED", "1");
+        portee_ = std::make_unique<Ui::ScopedUi>(&qtUi_);
+        f_ = std::make_unique<TMainForm>();
+        f_->SetDialogues(&d_);
+        Startup::CreeFenetres(*f_);
+        f_->resize(1280, 1024);
+        f_->show();
+        QApplication::processEvents();
+        for (int k = 0; k < 4; ++k) ASSERT_NE(Vue(k), nullptr);
+        f_->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(f_.get(), 1000));
+    }
+    void TearDown() override {
+        f_.reset();
+        portee_.reset();
+        qunsetenv("CORVANE_SHAPER_UNATTENDED");
+        MainFormTest::TearDown();
+    }
+
+    TMainForm& F() { return *f_; }
+    TFormFille* Vue(int k) { return Vues::FenetreVueParIndex(k); }
+    QAction* A(const char* nom) { return F().Action(QLatin1String(nom)); }
+    TNet& Net() { return F().Doc().SurfaceNurbs(0)->Net; }
+
+    // The view's window comes to the front through its menu item, as a user does it.
+    void Active(int k) {
+        static const char* const items[] = {"MeSectionsFen", "MePlanFen", "MeProfileFen", "MePerspectiveFen"};
+        A(items[k])->trigger();
+        QApplication::processEvents();
+        ASSERT_EQ(F().NumVueActive(), k);
+    }
+    // Where point (i, j) of the first surface is on view k.
+    QPoint Pixel(int k, int i, int j) {
+        const TCellPC& c = Vue(k)->TabCoor().At(0, i, j);
+        return {c.X, c.Y};
+    }
+
+    QtUi qtUi_;
+    std::unique_ptr<Ui::ScopedUi> portee_;
+    DialoguesTest d_;
+    std::unique_ptr<TMainForm> f_;
 };

@@ -35,60 +35,7 @@ int Polylignes(const TTabCoupes& t) {
     return n;
 }
 
-class Integration : public MainFormTest {
-protected:
-    void SetUp() override {
-        MainFormTest::SetUp();
-        // The program's own interface: the title follows the modified mark;
-        // messages go to the error output instead of a box.
-        qputenv("CORVANE_SHAPER_UNATTENDED", "1");
-        portee_ = std::make_unique<Ui::ScopedUi>(&qtUi_);
-        f_ = std::make_unique<TMainForm>();
-        f_->SetDialogues(&d_);
-        Startup::CreeFenetres(*f_);
-        f_->resize(1280, 1024);
-        f_->show();
-        QApplication::processEvents();
-        for (int k = 0; k < 4; ++k) ASSERT_NE(Vue(k), nullptr);
-    }
-    void TearDown() override {
-        f_.reset();
-        portee_.reset();
-        qunsetenv("CORVANE_SHAPER_UNATTENDED");
-        MainFormTest::TearDown();
-    }
-
-    TMainForm& F() { return *f_; }
-    TFormFille* Vue(int k) { return Vues::FenetreVueParIndex(k); }
-    QAction* A(const char* nom) { return F().Action(QLatin1String(nom)); }
-    TNet& Net() { return F().Doc().SurfaceNurbs(0)->Net; }
-
-    // The view's window comes to the front through its menu item, as a user does it.
-    void Active(int k) {
-        static const char* const items[] = {"MeSectionsFen", "MePlanFen", "MeProfileFen", "MePerspectiveFen"};
-        A(items[k])->trigger();
-        QApplication::processEvents();
-        ASSERT_EQ(F().NumVueActive(), k);
-    }
-    QPoint Pixel(int k, int i, int j) {
-        const TCellPC& c = Vue(k)->TabCoor().At(0, i, j);
-        return {c.X, c.Y};
-    }
-    void Glisse(QWidget* w, QPoint a, std::initializer_list<QPoint> pts) {
-        QTest::mousePress(w, Qt::LeftButton, {}, a);
-        QPoint dernier = a;
-        for (QPoint p : pts) {
-            QTest::mouseMove(w, p);
-            dernier = p;
-        }
-        QTest::mouseRelease(w, Qt::LeftButton, {}, dernier);
-    }
-
-    QtUi qtUi_;
-    std::unique_ptr<Ui::ScopedUi> portee_;
-    DialoguesTest d_;
-    std::unique_ptr<TMainForm> f_;
-};
+using Integration = ProgrammeTest;
 
 }  // namespace
 
@@ -479,4 +426,23 @@ TEST_F(Integration, AMenuCommandThatFailsIsAbsorbedAndTheProgramGoesOn) {
 
     ExceptionHandler::SetHooks({});
     QDir::setCurrent(courant);
+}
+
+TEST_F(Integration, TilesShareTheAreaOneWayOrTheOther) {
+    QMdiArea* mdi = F().findChild<QMdiArea*>();
+    ASSERT_NE(mdi, nullptr);
+    const QSize v = mdi->viewport()->size();
+    for (bool horizontal : {true, false}) {
+        A(horizontal ? "MeMosaiqueHoriz" : "MeMozaiqueVert")->trigger();
+        std::vector<QRect> cadres;
+        for (QMdiSubWindow* sw : mdi->subWindowList())
+            if (sw->isVisible() && !sw->isMinimized()) cadres.push_back(sw->geometry());
+        ASSERT_GE(cadres.size(), 4u);
+        const int n = static_cast<int>(cadres.size());
+        for (int k = 0; k < n; ++k) {
+            const QRect attendu = horizontal ? QRect(0, k * (v.height() / n), v.width(), v.height() / n)
+                                             : QRect(k * (v.width() / n), 0, v.width() / n, v.height());
+            EXPECT_EQ(cadres[static_cast<std::size_t>(k)], attendu) << horizontal << " " << k;
+        }
+    }
 }

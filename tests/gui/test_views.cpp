@@ -183,6 +183,9 @@ TEST(Views, CreationDefaultsProjectionAndResize) {
     EXPECT_EQ(sec.Vue().OriginX, 500);
     EXPECT_EQ(sec.Vue().OriginY, 250);
     EXPECT_EQ(sec.Vue().Scale, 100.0f);
+    h.doc.FormeAffichee = true;
+    sec.grab();  // the picture follows at the paint
+    EXPECT_EQ(sec.Image().size(), QSize(1000, 500));
     sec.resize(800, 600);
     sec.Vue().OriginX = 400;
     sec.Vue().OriginY = 300;
