@@ -1485,6 +1485,12 @@ void TMainForm::MeOpenRecentFileClick() {
     if (!a || !DocIo::fonctions().ouvrir) return;
     const QString chemin = a->data().toString();
     if (chemin.isEmpty()) return;
+    // A recent file that has gone is said before the drawing is closed, so
+    // the current drawing stays as it is.
+    if (!QFileInfo::exists(chemin)) {
+        Dlg().MsgDlg(QStringLiteral("Fichier ") + chemin + QStringLiteral(" inexistant"), Ui::MsgType::Warning, Ui::mbOK);
+        return;
+    }
     if (!PreparerOuverture()) return;
     OuvrirFichier(chemin.toStdString(), "MeOpenRecentFileClick");
 }

@@ -420,3 +420,79 @@ TEST_F(MainFormTest, RecentFilesMenuShowsTenAndOpensTheClickedOne) {
     auto s = Settings::Ouvrir();
     EXPECT_EQ(Settings::LireFichiersRecents(*s).size(), 12);
 }
+
+// A recent file that has gone is said before anything is closed: the current
+// drawing stays as it is.
+TEST_F(MainFormTest, AMissingRecentFileLeavesTheDrawingAlone) {
+    const QString parti = Fichier(QStringLiteral("parti.cse"));
+    {
+        auto s = Settings::Ouvrir();
+        Settings::EcrireFichiersRecents(*s, QStringList{parti});
+    }
+    DialoguesTest d;
+    TMainForm f;
+    f.SetDialogues(&d);
+    f.show();
+    f.Doc().MarquerModifie();
+    QAction* item = nullptr;
+    for (QAction* a : f.Action(QStringLiteral("MeRecentFiles"))->menu()->actions())
+        if (a->isVisible()) item = a;
+    ASSERT_NE(item, nullptr);
+    item->trigger();
+    ASSERT_EQ(d.questions.size(), 1u);
+    EXPECT_EQ(d.questions[0], QStringLiteral("Fichier ") + parti + QStringLiteral(" inexistant"));
+    EXPECT_EQ(f.Doc().NbSurf(), 1);
+    EXPECT_FALSE(f.Doc().Enregistre());
+    d.reponses = {Ui::mrNo};  // leave without saving
+    EXPECT_TRUE(f.close());
+}
+
+// A damaged file, whether named on the command line or opened from the menu,
+// comes in untitled and modified: Save cannot aim at the original, and leaving
+// asks the question.
+TEST_F(MainFormTest, DamagedDocumentComesInUntitledAndModifiedFromEitherRoad) {
+    const std::string chemin = EcritDocument(QStringLiteral("abîmé coque.cse"), 2);
+    QFile fichier(QString::fromStdString(chemin));
+    ASSERT_TRUE(fichier.open(QIODevice::ReadOnly));
+    const QByteArray entier = fichier.readAll();
+    fichier.close();
+    // Cut in the middle of the second surface's net: the first one is read.
+    const int coupe = entier.indexOf("[V_1_1]", entier.indexOf("[SURF1]")) + 9;
+    ASSERT_GT(coupe, entier.indexOf("[SURF1]"));
+    const QString tronque = Fichier(QStringLiteral("tronqué coque.cse"));
+    {
+        QFile t(tronque);
+        ASSERT_TRUE(t.open(QIODevice::WriteOnly));
+        t.write(entier.left(coupe));
+    }
+
+    {
+        TMainForm f({tronque});
+        f.show();
+        ASSERT_EQ(f.Doc().NbSurf(), 1);
+        EXPECT_EQ(f.Doc().Surface(0)->Nom, "Coque0");
+        EXPECT_TRUE(f.Doc().NomFichier.empty());
+        EXPECT_FALSE(f.Enregistre());
+        EXPECT_TRUE(f.isWindowModified());
+    }
+    {
+        DialoguesTest d;
+        d.fichierOuvrir = tronque;
+        d.reponses = {Ui::mrYes};  // close the default drawing
+        TMainForm f;
+        f.SetDialogues(&d);
+        f.show();
+        f.MeOuvrirClick();
+        ASSERT_EQ(f.Doc().NbSurf(), 1);
+        EXPECT_TRUE(f.Doc().NomFichier.empty());
+        EXPECT_FALSE(f.Enregistre());
+        EXPECT_TRUE(f.isWindowModified());
+        // Save asks for a name; cancelled, nothing is written.
+        EXPECT_FALSE(f.MeEnregistrerClick());
+        EXPECT_EQ(d.dialoguesEnregistrer, 1);
+        EXPECT_FALSE(f.Enregistre());
+    }
+    QFile t(tronque);
+    ASSERT_TRUE(t.open(QIODevice::ReadOnly));
+    EXPECT_EQ(t.readAll(), entier.left(coupe));
+}
