@@ -3,6 +3,9 @@
 // stations and waterlines, and a view host over the document.
 #pragma once
 
+#include <QApplication>
+#include <benchmark/benchmark.h>
+
 #include <string>
 
 #include "model/DrawAffiche.h"
@@ -37,6 +40,18 @@ inline void Coque(Document& doc) {
     ObjCom::MajMinMaxAllNet(doc, false);
     Affiche::GrilleParDefaut(doc);
     ObjCom::MajCoupesSurface(doc);
+}
+
+// Runs the registered benchmarks inside a QApplication (offscreen unless a
+// platform is named), as the views need one.
+inline int RunWithQApplication(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
 }
 
 }  // namespace bench
