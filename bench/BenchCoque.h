@@ -8,9 +8,9 @@
 
 #include <string>
 
-#include "model/DrawAffiche.h"
+#include "views/DrawAffiche.h"
 #include "model/Update.h"
-#include "views/Vues.h"
+#include "views/gui/Vues.h"
 
 namespace bench {
 

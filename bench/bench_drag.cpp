@@ -14,9 +14,9 @@
 
 #include "bench/BenchCoque.h"
 #include "model/Update.h"
-#include "views/Affiche.h"
-#include "views/MouseCommandes.h"
-#include "views/Vues.h"
+#include "views/gui/Affiche.h"
+#include "views/gui/MouseCommandes.h"
+#include "views/gui/Vues.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 
 #include "bench/BenchCoque.h"
 #include "model/Update.h"
-#include "views/Vues.h"
+#include "views/gui/Vues.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include "calc/Stab.h"
 #include "model/Document.h"
-#include "tests/core/CareneFixtures.h"
+#include "tests/support/CareneFixtures.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 # reader's fuzzer with clang) and runs every test, the fuzzer for a fixed time.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/deps.sh
+bash scripts/deps.sh test
 export LC_ALL=C.UTF-8
 jobs=$(nproc)
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release

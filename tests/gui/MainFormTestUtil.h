@@ -20,14 +20,14 @@
 #include <vector>
 
 #include "app/DocIo.h"
-#include "app/MainForm.h"
-#include "app/QtUi.h"
-#include "app/Startup.h"
+#include "app/gui/MainForm.h"
+#include "app/gui/QtUi.h"
+#include "app/gui/Startup.h"
 #include "app/doc/GestFich.h"
 #include "model/Document.h"
-#include "tests/core/RecordingUi.h"
-#include "views/FormFille.h"
-#include "views/Vues.h"
+#include "tests/support/RecordingUi.h"
+#include "views/gui/FormFille.h"
+#include "views/gui/Vues.h"
 
 // A left-button drag through Qt's own mouse events: press at `a`, a move to
 // each point, release at the last one.

@@ -10,14 +10,14 @@
 #include <map>
 #include <memory>
 
-#include "app/QtUi.h"
+#include "app/gui/QtUi.h"
 #include "model/Undo.h"
 #include "model/Update.h"
 #include "tests/gui/MainFormTestUtil.h"
-#include "views/Affiche.h"
-#include "views/FormFille.h"
-#include "views/MouseCommandes.h"
-#include "views/Vues.h"
+#include "views/gui/Affiche.h"
+#include "views/gui/FormFille.h"
+#include "views/gui/MouseCommandes.h"
+#include "views/gui/Vues.h"
 
 namespace {
 

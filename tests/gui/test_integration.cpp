@@ -17,15 +17,15 @@
 #include <numbers>
 #include <stdexcept>
 
-#include "app/ExceptionHandler.h"
-#include "app/QtUi.h"
+#include "app/gui/ExceptionHandler.h"
+#include "app/gui/QtUi.h"
 #include "app/texts/Langue.h"
 #include "model/Debug.h"
 #include "model/Update.h"
 #include "tests/gui/MainFormTestUtil.h"
-#include "views/Affiche.h"
-#include "views/FormFille.h"
-#include "views/Vues.h"
+#include "views/gui/Affiche.h"
+#include "views/gui/FormFille.h"
+#include "views/gui/Vues.h"
 
 namespace {
 

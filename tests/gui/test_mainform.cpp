@@ -8,7 +8,7 @@
 #include <QStatusBar>
 #include <QToolBar>
 
-#include "app/AppliqueLangue.h"
+#include "app/gui/AppliqueLangue.h"
 #include "tests/gui/MainFormTestUtil.h"
 
 namespace {

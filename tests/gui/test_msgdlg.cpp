@@ -25,8 +25,8 @@
 #include <cmath>
 #include <functional>
 
-#include "app/AppliqueLangue.h"
-#include "app/MsgDlg.h"
+#include "app/gui/AppliqueLangue.h"
+#include "app/gui/MsgDlg.h"
 #include "app/texts/Langue.h"
 
 namespace {

@@ -12,7 +12,7 @@
 
 #include <stdexcept>
 
-#include "app/ExceptionHandler.h"
+#include "app/gui/ExceptionHandler.h"
 #include "model/Debug.h"
 #include "tests/gui/MainFormTestUtil.h"
 

@@ -8,11 +8,11 @@
 #include <set>
 #include <vector>
 
-#include "model/DrawAffiche.h"
+#include "views/DrawAffiche.h"
 #include "model/Update.h"
 #include "platform/CanvasQt.h"
-#include "views/Affiche.h"
-#include "views/Vues.h"
+#include "views/gui/Affiche.h"
+#include "views/gui/Vues.h"
 
 namespace {
 

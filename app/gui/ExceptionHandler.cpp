@@ -1,0 +1,125 @@
+#include "app/gui/ExceptionHandler.h"
+
+#include <QCursor>
+#include <QGuiApplication>
+
+#include <cstdio>
+#include <new>
+#include <stdexcept>
+
+#include "model/Debug.h"
+
+namespace ExceptionHandler {
+
+namespace {
+Hooks g_hooks;
+}  // namespace
+
+void SetHooks(Hooks h) { g_hooks = std::move(h); }
+Hooks& hooks() { return g_hooks; }
+
+std::string MessageCourant() {
+    try {
+        throw;
+    } catch (const std::exception& e) {
+        return e.what();
+    } catch (...) {
+        return "Exception inconnue";
+    }
+}
+
+namespace {
+
+void Plain(const std::string& text) {
+    if (g_hooks.plainMessage) {
+        try {
+            g_hooks.plainMessage(text);
+            return;
+        } catch (...) {
+        }
+    }
+    std::fprintf(stderr, "Corvane Shaper: %s\n", text.c_str());
+}
+
+// Puts the drawing switch back when the handler ends, however it ends.
+struct DrawingOff {
+    bool was = false;
+    DrawingOff() {
+        try {
+            if (g_hooks.drawingOn) was = g_hooks.drawingOn();
+            if (g_hooks.setDrawing) g_hooks.setDrawing(false);
+        } catch (...) {
+        }
+    }
+    ~DrawingOff() {
+        try {
+            if (g_hooks.setDrawing) g_hooks.setDrawing(was);
+        } catch (...) {
+        }
+    }
+};
+
+}  // namespace
+
+void Handle(const std::string& message) {
+    Debug::State& st = Debug::state();
+    if (st.inHandler) {
+        // An error while the handler itself runs (inside a message box it
+        // shows): keep the first handling going and only say so.
+        std::fprintf(stderr, "Corvane Shaper: %s\n", message.c_str());
+        return;
+    }
+    // 1. In the handler; the cursor back to the default; no drawing.
+    st.inHandler = true;
+    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        while (QGuiApplication::overrideCursor()) QGuiApplication::restoreOverrideCursor();
+    DrawingOff off;
+
+    // The journal line is taken before anything else enters the trace.
+    std::string line;
+    try {
+        line = Debug::JournalLine(message, Debug::NowText());
+    } catch (...) {
+    }
+    const std::string newest = Debug::NewestTag();
+
+    // 2. The recovery save.
+    try {
+        if (!g_hooks.recoverySave) throw std::runtime_error("no document writer");
+        g_hooks.recoverySave();
+    } catch (...) {
+        try {
+            Debug::DbgMsgStr(Debug::erDivers, "TMainForm.ExceptionHandler", 0, {"Error writing recovery.cse"});
+        } catch (...) {
+        }
+    }
+
+    // 3. The debug report.
+    try {
+        Debug::DbgMsgStr(Debug::erDivers, "TMainForm.ExceptionHandler", 2, {newest, message});
+    } catch (...) {
+        Plain(message);
+    }
+
+    // 4. The journal: one line at the head of "Error.log".
+    try {
+        const std::string path = g_hooks.journalPath.empty() ? Debug::JournalPath() : g_hooks.journalPath;
+        std::string reason;
+        if (line.empty() || !Debug::PrependJournal(path, line, &reason)) Plain(message);
+    } catch (...) {
+        Plain(message);
+    }
+
+    // 5. The trace starts again from nothing.
+    Debug::DbgLeave();
+    Debug::DbgReset();
+    st.inHandler = false;
+}
+
+}  // namespace ExceptionHandler
+
+CorvaneApplication::CorvaneApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+
+bool CorvaneApplication::notify(QObject* receiver, QEvent* event) {
+    return ExceptionHandler::Guard([&] { return QApplication::notify(receiver, event); }, false);
+}

@@ -1,0 +1,247 @@
+// The main window: owner of the document, its menus, tool bar and status
+// bar, the file commands with the close question, undo and redo, and the
+// user's settings (read at creation and first showing, written at closing).
+//
+// Commands of parts of the program that are not there yet stay in the menus,
+// disabled; each part finds its item by name (Action("MeTransfo")), enables
+// it and connects its handler.
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+#include <QString>
+#include <QStringList>
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/gui/Settings.h"
+#include "model/Document.h"
+#include "model/Draw.h"
+#include "model/UiPort.h"
+#include "model/Undo.h"
+#include "views/gui/VueHote.h"
+
+class QAction;
+class QLabel;
+class QMdiArea;
+class QMenu;
+class QProgressBar;
+class QToolBar;
+
+// The command line: "-d" debug tools; "-p" and a number the debug port, only
+// with "-d"; every other argument joined with blanks into a document path.
+struct TLigneCommande {
+    bool ModeDebug = false;
+    int PortDebug = 4444;
+    std::string Document;
+};
+TLigneCommande AnalyseLigneCommande(const QStringList& args);  // args without the program
+
+class TMainForm : public QMainWindow, public IVueHote {
+    Q_OBJECT
+
+public:
+    // What the window asks of the user besides its own widgets; tests answer
+    // through their own implementation.
+    class Dialogues {
+    public:
+        virtual ~Dialogues() = default;
+        // The program's message box; returns a Ui::ModalResult.
+        virtual int MsgDlg(const QString& texte, Ui::MsgType type, unsigned boutons);
+        // The open and save dialogs: the chosen file, empty when cancelled.
+        virtual QString FichierOuvrir(QWidget* parent, const QString& dossier);
+        virtual QString FichierEnregistrer(QWidget* parent, const QString& depart);
+    };
+
+    // Creation: the settings, the default document ("Surface1") or the
+    // document named on the command line, read with drawing off.
+    explicit TMainForm(const QStringList& args = {}, QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    // ---- The document ---------------------------------------------------------
+    Document& Doc() override { return doc_; }
+    const Document& Doc() const { return doc_; }
+    TUndo& Undo() { return undo_; }
+    // Before a change of the model (kind 0 geometry, 2 surface list).
+    void RecordAction(int kind);
+    void MarquerModifie();
+    void MarquerEnregistre();
+    bool Enregistre() const { return doc_.Enregistre(); }
+    bool FormeAffichee() const { return doc_.FormeAffichee; }
+    bool FermetureEnCours() const { return fermetureEnCours_; }
+    // A document named on the command line was read during creation.
+    bool VuesDepuisFichier() const override { return vuesDepuisFichier_; }
+    const TLigneCommande& LigneCommande() const { return ligne_; }
+
+    // ---- Status bar -------------------------------------------------------------
+    // Panel 0 active window, 1 current control point, 2 coordinates, 3 tool
+    // prompts and progress texts, 4 spare; repainted at once.
+    void WriteStatusBar(int panel, const QString& texte);
+    QString TexteStatusBar(int panel) const;
+    QProgressBar* BarreProgression() const { return progress_; }
+
+    // ---- Menus and settings ---------------------------------------------------
+    // The menu item, tool-bar button or submenu action of that name (nullptr if none).
+    QAction* Action(const QString& nom) const;
+    QMdiArea* ZoneMdi() const { return mdi_; }
+    QToolBar* BarreOutils() const { return toolBar_; }
+    const Settings::TOptions& Options() const { return options_; }
+    // After the options dialog: copy what the core reads into the document.
+    void AppliqueOptions(const Settings::TOptions& o);
+    const TOptionsDessin& OptionsDessin() const override { return optionsDessin_; }
+    const Settings::TLumieres& Lumieres() const { return lumieres_; }
+    Settings::TLumieres& Lumieres() { return lumieres_; }
+    const std::vector<std::string>& FichiersRecents() const { return recents_; }
+    // The precision word kept in "Conf": that of the ticked precision item
+    // ("Faible", "Moyenne", "Bonne", "TBonne" or "Perso").
+    QString MotPrecision() const;
+    // Ticks the item of that word; any other word changes nothing.
+    void FixeMotPrecision(const QString& mot);
+
+    // Windows whose placement is kept in "PosFen", in the order they are
+    // restored and written (the main window is first).
+    void EnregistrePlacement(const QString& nom, QWidget* fenetre, bool filleMdi);
+
+    // ---- Views ---------------------------------------------------------------------
+    // A 2-D view joins the window: in a child window of its own, declared,
+    // its placement kept; activating the child window activates the view.
+    void AjouteVue(TFormFille* vue);
+    // The 2-D view of a kind (0 section, 1 plan, 2 profile, 3 perspective).
+    void DeclareVue(int kind, QWidget* vue);
+    QWidget* FenetreVueParIndex(int index) const;  // "Fenetre fille non declaree" when none
+    QWidget* FenetreActive() const { return FenetreVueParIndex(numVueActive_); }
+    int NumVueActive() const { return numVueActive_; }
+    void VueActivee(TFormFille* vue, const TActivationVue& a) override;
+    bool CommandeDisponible(TCommandeVue c) const override;
+    void Commande(TCommandeVue c, TFormFille* vue) override;
+    // The views' current origin, scale and angles go to the document's stored
+    // views (written with it); and back from them after a file was read.
+    void StockeVues();
+    void AppliqueVuesStockees();
+    // After a file was read: in the four views every control point inactive,
+    // the selections emptied, then the rows or columns each net offers active.
+    void ReinitialisePointsActifs();
+
+    void SetDialogues(Dialogues* d) { dialogues_ = d ? d : &dialoguesDefaut_; }
+    Dialogues& Dlg() { return *dialogues_; }
+
+    // Refreshes the enabled state of "Annuler", "Refaire" and their button.
+    void MajMenusAnnuler();
+    // The title: "Corvane Shaper" or "Corvane Shaper - file", "*" while modified.
+    void MajTitre();
+    void UpdateRecentFilesMenu();
+    // Open and save follow the document reader and writer installed (DocIo).
+    void MajCommandesFichier();
+    // The child windows in cascade.
+    void Cascade();
+    // Asks the views to redraw (all: every view and the studio).
+    void Redessine(bool tout);
+
+signals:
+    // The views redraw (the active one, or every one).
+    void redessiner(bool tout);
+    // The document was emptied or replaced: views drop their selections.
+    void documentRemplace();
+
+public slots:
+    void MeNouveauClick();
+    void MeOuvrirClick();
+    void MeOpenRecentFileClick();
+    // Each returns whether it went through (false: cancelled or failed).
+    bool MeFermerClick();
+    bool MeEnregistrerClick();
+    bool MeEnregistrerSousClick();
+    void MeQuitterClick();
+    void MeAnnulerClick();
+    void MeRefaireCommandeClick();
+
+protected:
+    // The keyboard filter of the whole application: Page Up / Page Down zoom
+    // the active view, the arrows move it (or turn the perspective with Shift).
+    bool eventFilter(QObject* objet, QEvent* e) override;
+    void showEvent(QShowEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    void changeEvent(QEvent* e) override;
+
+private:
+    struct Placement {
+        QString nom;
+        QPointer<QWidget> fenetre;
+        bool filleMdi = false;
+    };
+
+    void CreeMenus();
+    void CreeBarreOutils();
+    void CreeStatusBar();
+    QAction* NouvelleAction(QMenu* menu, const char* nom, const char* cleCaption, const char* defaut,
+                            const QKeySequence& raccourci = {}, bool cochable = false, bool coche = false);
+    QMenu* NouveauMenu(QMenu* parent, const char* nom, const char* cleCaption, const char* defaut);
+    void Separateur(QMenu* menu, const char* nom);
+    void BrancheCommandes();
+    void DesactiveNonConstruits();
+    // A display item was clicked: the extra work of its switch, then redraw.
+    void InterrupteurClick(bool TAffichage::*champ, bool on);
+    // Ticks or unticks a display item; its switch and its button follow.
+    void FixeCoche(const char* nom, bool on);
+    // The key of the keyboard filter; true when it was used.
+    bool ToucheVue(int touche, Qt::KeyboardModifiers m);
+    // Whether a window that keeps the arrows and page keys for itself is active.
+    bool ClavierPourAutreFenetre() const;
+
+    void FormShow();
+    bool FormCloseQuery();
+    void FormClose();
+
+    // The close question; true when the caller may go on.
+    bool DemandeEnregistrer();
+    // Empties the document (the "close" command after its question).
+    void FermeDocument();
+    // Writes the document under its name; false (and a message) when not written.
+    bool Ecrire();
+    // Reads a file into the emptied document; `tag` names the command in the report.
+    void OuvrirFichier(const std::string& chemin, const char* tag);
+    // Asks to close the current drawing before opening another; false: keep it.
+    bool PreparerOuverture();
+    // Evaluates what is shown, with the cuts and the bounds.
+    void Evalue();
+
+    Settings::TConf ConfDesMenus() const;
+    void AppliqueConf(const Settings::TConf& c);
+    // The check marks of the display items follow the document's switches.
+    void MajCochesAffichage();
+    void AppliqueVellamor(bool visible);
+    void MajOptionsDessin();
+
+    Document doc_;
+    TUndo undo_;
+    TLigneCommande ligne_;
+    Settings::TOptions options_;
+    TOptionsDessin optionsDessin_;
+    Settings::TLumieres lumieres_;
+    QString langue_;
+    bool planEau_ = true;  // the studio's water plane, kept for "Conf"
+    std::vector<std::string> recents_;
+    std::vector<Placement> placements_;
+    std::map<QString, QAction*> actions_;
+    std::map<int, QPointer<QWidget>> vues_;
+    int numVueActive_ = 0;
+    bool vuesDepuisFichier_ = false;
+    bool fermetureEnCours_ = false;
+    bool montree_ = false;
+    bool sourisBranchee_ = false;  // the mouse tools took their menu items
+
+    QMdiArea* mdi_ = nullptr;
+    QToolBar* toolBar_ = nullptr;
+    QMenu* menuRecents_ = nullptr;
+    QLabel* panneaux_[5] = {};
+    QProgressBar* progress_ = nullptr;
+
+    Dialogues dialoguesDefaut_;
+    Dialogues* dialogues_ = &dialoguesDefaut_;
+};
+
+// The main window of the running program (nullptr before it exists).
+TMainForm* MainForm();

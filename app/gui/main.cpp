@@ -1,0 +1,16 @@
+// Corvane Shaper entry point.
+#include <cstdio>
+#include <exception>
+
+#include "app/gui/Startup.h"
+
+int main(int argc, char** argv) {
+    try {
+        return Startup::Execute(argc, argv);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "Corvane Shaper: %s\n", e.what());
+    } catch (...) {
+        std::fprintf(stderr, "Corvane Shaper: unexpected error\n");
+    }
+    return 1;
+}

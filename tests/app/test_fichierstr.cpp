@@ -1,0 +1,360 @@
+// Sectioned text reader, string helpers and the file-boundary encoding.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "app/texts/Chaines.h"
+#include "app/texts/Encodage.h"
+#include "app/texts/FichierStr.h"
+#include "app/texts/Langue.h"
+#include "tests/support/RecordingUi.h"
+#include "tests/support/TestFiles.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+using DossierTemp = testfiles::Dossier;
+using testfiles::LitOctets;
+
+// A small document with two sections, written with CR LF and the given bytes
+// for "é" and "¤".
+std::string Document(const std::string& e, const std::string& sep) {
+    return "[HEADER]\r\n"
+           "[Version]\r\n"
+           "1.10\r\n"
+           "[END]\r\n"
+           "  [MAIN]\r\n"
+           "[Titre]\r\n"
+           "Go" + e + "lette " + e + "t" + e + "\r\n"
+           "[Comment]\r\n"
+           "ligne 1" + sep + "ligne 2" + sep + "\r\n"
+           "[Longueur]\r\n"
+           "12.5\r\n"
+           "[END]\r\n";
+}
+
+}  // namespace
+
+// ---- string helpers ---------------------------------------------------------
+
+TEST(Chaines, ExtractionsAuSeparateur) {
+    std::string texte = "1.5;2;", tete;
+    Chaines::ExtraitAvant(";", texte, tete);
+    EXPECT_EQ(tete, "1.5");
+    EXPECT_EQ(texte, "2;");
+    Chaines::ExtraitAvant(";", texte, tete);
+    EXPECT_EQ(tete, "2");
+    EXPECT_EQ(texte, "");
+    Chaines::ExtraitAvant(";", texte, tete);
+    EXPECT_EQ(tete, "");
+    EXPECT_EQ(texte, "");
+
+    texte = "12,34,";
+    Chaines::ExtraitJusqua(",", texte, tete);
+    EXPECT_EQ(tete, "12,");
+    EXPECT_EQ(texte, "34,");
+    texte = "sans";
+    Chaines::ExtraitJusqua(",", texte, tete);
+    EXPECT_EQ(tete, "");
+    EXPECT_EQ(texte, "sans");
+
+    // The comment separator is one character of two UTF-8 bytes.
+    texte = "a\u00A4b\u00A4";
+    Chaines::ExtraitAvant(Chaines::kSeparateurCommentaire, texte, tete);
+    EXPECT_EQ(tete, "a");
+    EXPECT_EQ(texte, "b\u00A4");
+    // A longer separator is found whole but only its first character is taken.
+    texte = "x=>y";
+    Chaines::ExtraitAvant("=>", texte, tete);
+    EXPECT_EQ(tete, "x");
+    EXPECT_EQ(texte, ">y");
+}
+
+TEST(Chaines, RechercheComptageEtPrefixe) {
+    EXPECT_EQ(Chaines::CompteOccurrences("aa", "aaaa"), 2);
+    EXPECT_EQ(Chaines::CompteOccurrences("aa", "aaa"), 1);
+    EXPECT_EQ(Chaines::CompteOccurrences("", "aaa"), 0);
+    EXPECT_EQ(Chaines::ApresChaine("=", "rsX=a=b"), "a=b");
+    EXPECT_EQ(Chaines::ApresChaine("=", "rien"), "");
+    EXPECT_EQ(Chaines::ApresChaine("", "rien"), "");
+    EXPECT_TRUE(Chaines::CommencePar("[end", "[END]"));
+    EXPECT_TRUE(Chaines::CommencePar("", "x"));
+    EXPECT_FALSE(Chaines::CommencePar("[END]x", "[END]"));
+    // Only A..Z fold: an accented capital is not its small letter.
+    EXPECT_FALSE(Chaines::EgalSansCasse("\u00C9t\u00E9", "\u00E9t\u00E9"));
+    EXPECT_TRUE(Chaines::EgalSansCasse("RSBTNOK", "rsBtnOK"));
+}
+
+TEST(Chaines, RemplacementEtRemplissage) {
+    EXPECT_EQ(Chaines::RemplaceCar("1,5;2,25", ',', '.'), "1.5;2.25");
+    EXPECT_EQ(Chaines::RemplaceCar("", ',', '.'), "");
+    EXPECT_EQ(Chaines::RemplaceCar("coque d'\u00E9t\u00E9", "\u00E9", "e"), "coque d'ete");
+    EXPECT_EQ(Chaines::RemplaceCar("a b", " ", "_"), "a_b");
+
+    EXPECT_EQ(Chaines::CompleteGauche(" ", "12", 5), "   12");
+    EXPECT_EQ(Chaines::CompleteDroite(" ", "123456", 5), "123456");
+    EXPECT_EQ(Chaines::CompleteDroite("0", "7", 3), "700");
+    EXPECT_EQ(Chaines::CompleteGauche("0", "7", -4), "7");
+    // Widths count characters, not bytes.
+    EXPECT_EQ(Chaines::CompleteDroite(" ", "\u00E9t\u00E9", 5), "\u00E9t\u00E9  ");
+}
+
+TEST(Chaines, ConversionsNumeriques) {
+    int n = 0;
+    EXPECT_TRUE(Chaines::TexteVersEntier(" -12 ", n));
+    EXPECT_EQ(n, -12);
+    EXPECT_TRUE(Chaines::TexteVersEntier("+7", n));
+    EXPECT_EQ(n, 7);
+    EXPECT_FALSE(Chaines::TexteVersEntier("1.5", n));
+    EXPECT_FALSE(Chaines::TexteVersEntier("99999999999", n));
+    EXPECT_FALSE(Chaines::TexteVersEntier("", n));
+    EXPECT_FALSE(Chaines::TexteVersEntier("+-3", n));
+
+    double d = 0;
+    EXPECT_TRUE(Chaines::TexteVersReel("1.5e2", d));
+    EXPECT_DOUBLE_EQ(d, 150.0);
+    EXPECT_TRUE(Chaines::TexteVersReel("-.25", d));
+    EXPECT_DOUBLE_EQ(d, -0.25);
+    EXPECT_FALSE(Chaines::TexteVersReel("1,5", d));
+    EXPECT_FALSE(Chaines::TexteVersReel("nan", d));
+    EXPECT_FALSE(Chaines::TexteVersReel("inf", d));
+    EXPECT_FALSE(Chaines::TexteVersReel("1e999", d));
+    EXPECT_FALSE(Chaines::TexteVersReel("abc", d));
+
+    EXPECT_EQ(Chaines::FormatFixe(0.333333, 4), "0.3333");
+    EXPECT_EQ(Chaines::FormatFixe(-2.5, 1), "-2.5");
+    EXPECT_EQ(Chaines::FormatFixe(1e6, 3), "1000000.000");
+}
+
+// ---- encoding at the file boundary -----------------------------------------
+
+TEST(Encodage, Windows1252EtUtf8) {
+    // é, ¤, €, œ and the undefined 0x81 in Windows-1252.
+    const std::string cp = "\xE9\xA4\x80\x9C\x81";
+    EXPECT_FALSE(Encodage::EstUtf8Valide(cp));
+    const std::string u = Encodage::DecodeTexte(cp);
+    EXPECT_EQ(u, "\u00E9\u00A4\u20AC\u0153\u0081");
+    EXPECT_TRUE(Encodage::EstUtf8Valide(u));
+    EXPECT_EQ(Encodage::DecodeTexte(u), u);  // valid UTF-8 is taken as it is
+    EXPECT_EQ(Encodage::Utf8VersWindows1252(u), cp);
+    // Every byte survives the round trip.
+    std::string tous;
+    for (int b = 0; b < 256; ++b) tous.push_back(static_cast<char>(b));
+    EXPECT_EQ(Encodage::Utf8VersWindows1252(Encodage::Windows1252VersUtf8(tous)), tous);
+    // Outside the code page, and broken UTF-8, become "?".
+    EXPECT_EQ(Encodage::Utf8VersWindows1252("\u4E2D\u00E9"), "?\xE9");
+    EXPECT_EQ(Encodage::Utf8VersWindows1252("a\xC3"), "a?");
+    // A byte-order mark is dropped.
+    EXPECT_EQ(Encodage::DecodeTexte("\xEF\xBB\xBF" "abc"), "abc");
+    // Overlong forms and surrogates are not UTF-8.
+    EXPECT_FALSE(Encodage::EstUtf8Valide("\xC0\xAF"));
+    EXPECT_FALSE(Encodage::EstUtf8Valide("\xED\xA0\x80"));
+    EXPECT_FALSE(Encodage::EstUtf8Valide("\xF4\x90\x80\x80"));
+    EXPECT_TRUE(Encodage::EstUtf8Valide("\xF0\x9F\x98\x80"));
+}
+
+TEST(Encodage, FinsDeLigne) {
+    using V = std::vector<std::string>;
+    EXPECT_EQ(Encodage::DecoupeLignes("a\r\nb\nc\rd"), (V{"a", "b", "c", "d"}));
+    EXPECT_EQ(Encodage::DecoupeLignes("a\r\n"), (V{"a"}));
+    EXPECT_EQ(Encodage::DecoupeLignes("a\r\n\r\nb"), (V{"a", "", "b"}));
+    EXPECT_EQ(Encodage::DecoupeLignes(""), V{});
+    EXPECT_EQ(Encodage::DecoupeLignes("\n"), (V{""}));
+}
+
+TEST(Encodage, EcritureEnWindows1252EtRelecture) {
+    DossierTemp d;
+    const std::string chemin = d / "sortie.txt";
+    std::string erreur;
+    ASSERT_TRUE(Encodage::EcritFichierTexte(chemin, {"Goélette", "a\u00A4b"}, &erreur)) << erreur;
+    EXPECT_EQ(LitOctets(chemin), "Go\xE9lette\r\na\xA4" "b\r\n");
+    std::vector<std::string> lignes;
+    ASSERT_TRUE(Encodage::LitFichierTexte(chemin, lignes));
+    EXPECT_EQ(lignes, (std::vector<std::string>{"Goélette", "a\u00A4b"}));
+    EXPECT_FALSE(fs::exists(chemin + ".tmp~"));
+    // A folder that does not exist cannot be written and nothing is created.
+    EXPECT_FALSE(Encodage::EcritFichierTexte(d / "absent/x.txt", {"x"}, &erreur));
+    EXPECT_FALSE(erreur.empty());
+}
+
+// ---- TfichierStr ------------------------------------------------------------
+
+TEST(FichierStr, IndexDesSections) {
+    TfichierStr f;
+    f.ChargeContenu(
+        "[HEADER]\n"        // 0
+        "[Version]\n"       // 1
+        "1.10\n"            // 2
+        "[END]\n"           // 3
+        "[PAS_UNE]\n"       // 4: bracketed, not a header
+        "   [SURF3]\n"      // 5: indented header
+        "[Nom]\n"           // 6
+        "coque\n"           // 7
+        "[end]\n"           // 8
+        "[surf4]\n"         // 9: lower case, not a header
+        "[SURF5] suite\n"   // 10: indexed, but not found as SURF5
+        "[Nom]\n"           // 11
+        "x\n"               // 12
+        "[END]\n"           // 13
+        "[SURF6]\n"         // 14: empty section
+        "[END]\n"           // 15
+        "[BALLAST]\n"       // 16: no [END]: runs to the end...
+        "[Nb]\n"            // 17
+        "2\n"               // 18
+        "[REPERES]\n"       // 19: ...and swallows this header
+        "[Nb]\n"            // 20
+        "3\n");             // 21
+    EXPECT_EQ(f.IndexSections(),
+              (std::vector<std::string>{"[HEADER]=1;3", "[SURF3]=6;3", "[SURF5] suite=11;3", "[SURF6]=15;1",
+                                        "[BALLAST]=17;6"}));
+    int p = -1, n = -1;
+    EXPECT_TRUE(f.ChercheSection("SURF3", p, n));
+    EXPECT_EQ(p, 6);
+    EXPECT_EQ(n, 3);
+    EXPECT_TRUE(f.ChercheSection("surf3", p, n));  // names compare ignoring case
+    EXPECT_FALSE(f.ChercheSection("SURF4", p, n));
+    EXPECT_FALSE(f.ChercheSection("SURF5", p, n));
+    EXPECT_FALSE(f.ChercheSection("SURF6", p, n));
+    EXPECT_EQ(p, 15);
+    EXPECT_EQ(n, 1);
+    EXPECT_FALSE(f.ChercheSection("REPERES", p, n));
+    EXPECT_EQ(p, 0);
+    EXPECT_EQ(n, 0);
+    EXPECT_TRUE(f.ChercheSection("BALLAST", p, n));
+    EXPECT_EQ(f.LitEntier("Nb", 0, p, n), 2);
+    // Read again, the first "[Nb]" of the section still answers.
+    EXPECT_EQ(f.LitEntier("Nb", 0, p, n), 2);
+
+    TfichierStr vide;
+    EXPECT_FALSE(vide.ChercheSection("HEADER", p, n));
+}
+
+TEST(FichierStr, LectureDesCles) {
+    TfichierStr f;
+    f.ChargeContenu(
+        "[MAIN]\n"          // 0
+        "[A]\n"             // 1
+        "[B]\n"             // 2: A has no value line
+        "valeur B\n"        // 3
+        "[C]\n"             // 4
+        "\n"                // 5: an empty line is skipped
+        "   \n"             // 6: blanks are a value
+        "[Reel]\n"          // 7
+        "abc\n"             // 8
+        "[Bool]\n"          // 9
+        "true\n"            // 10
+        "[Dernier]\n"       // 11
+        "[END]\n"           // 12
+        "[SURF0]\n"         // 13
+        "[Nom]\n"           // 14
+        "[END]\n"           // 15
+        "[SURF1]\n"         // 16
+        "[Orphelin]\n");    // 17: last line
+    int p, n;
+    ASSERT_TRUE(f.ChercheSection("MAIN", p, n));
+    EXPECT_EQ(f.LitValeur("A", "def", p, n), "valeur B");  // takes the next key's value
+    EXPECT_EQ(f.Curseur(), 3);
+    EXPECT_EQ(f.LitValeur("c", "def", p, n), "   ");
+    EXPECT_EQ(f.DerniereValeur(), "   ");
+    EXPECT_DOUBLE_EQ(f.LitReel("Reel", 0.333333, p, n), 0.333333);     // bad number: exact default
+    EXPECT_DOUBLE_EQ(f.LitReel("Absent", 0.333333, p, n), 0.3333);     // missing: default to 4 decimals
+    EXPECT_EQ(f.DerniereValeur(), "0.3333");
+    EXPECT_TRUE(f.LitBooleen("Bool", true, p, n));
+    EXPECT_FALSE(f.LitBooleen("Bool", false, p, n));
+    EXPECT_EQ(f.LitEntier("Reel", -4, p, n), -4);
+    // A key at the end of its section looks one line past "[END]": the next
+    // header stops it.
+    EXPECT_EQ(f.LitValeur("Dernier", "def", p, n), "def");
+    ASSERT_TRUE(f.ChercheSection("SURF0", p, n));
+    EXPECT_EQ(f.LitValeur("Nom", "sans nom", p, n), "sans nom");
+    // The search never reads past the last line.
+    TfichierStr g;
+    g.ChargeContenu("[SURF1]\n[Orphelin]");
+    ASSERT_TRUE(g.ChercheSection("SURF1", p, n));
+    EXPECT_EQ(p, 1);
+    EXPECT_EQ(n, 2);
+    EXPECT_EQ(g.LitValeur("Orphelin", "d", 1, 2), "d");
+    EXPECT_EQ(g.LitValeur("Orphelin", "d", 1, 1000), "d");
+    EXPECT_EQ(g.LitValeur("Orphelin", "d", -5, 3), "d");
+}
+
+TEST(FichierStr, CheminRapideEtLecturesDansLeDesordre) {
+    TfichierStr f;
+    f.ChargeContenu("[OPTIONS]\n[X]\n1\n[Y]\n2\n[Z]\n3\n[END]\n");
+    int p, n;
+    ASSERT_TRUE(f.ChercheSection("OPTIONS", p, n));
+    EXPECT_EQ(f.Curseur(), 0);
+    EXPECT_EQ(f.LitEntier("X", 0, p, n), 1);  // line 1 is the key: fast path
+    EXPECT_EQ(f.Curseur(), 2);
+    EXPECT_EQ(f.LitEntier("Y", 0, p, n), 2);
+    EXPECT_EQ(f.Curseur(), 4);
+    EXPECT_EQ(f.LitEntier("X", 0, p, n), 1);  // out of order: scanned
+    EXPECT_EQ(f.LitEntier("Z", 0, p, n), 3);
+    EXPECT_EQ(f.LitEntier("W", 9, p, n), 9);
+    EXPECT_EQ(f.Curseur(), 7);  // a missing key still moves the cursor by one
+}
+
+TEST(FichierStr, DocumentWindows1252EtUtf8SeLisentPareil) {
+    DossierTemp d;
+    const std::string cp = d.Ecrit("cp1252.cse", Document("\xE9", "\xA4"));
+    const std::string u8 = d.Ecrit("utf8.cse", Document("\xC3\xA9", "\xC2\xA4"));
+    TfichierStr a, b;
+    ASSERT_TRUE(a.ChargeFichier(cp));
+    ASSERT_TRUE(b.ChargeFichier(u8));
+    EXPECT_EQ(a.Lignes(), b.Lignes());
+    EXPECT_EQ(a.IndexSections(), b.IndexSections());
+    int p, n;
+    ASSERT_TRUE(a.ChercheSection("MAIN", p, n));
+    EXPECT_EQ(a.LitValeur("Titre", "", p, n), "Goélette été");
+    std::string commentaire = a.LitValeur("Comment", "", p, n), ligne;
+    Chaines::ExtraitAvant(Chaines::kSeparateurCommentaire, commentaire, ligne);
+    EXPECT_EQ(ligne, "ligne 1");
+    Chaines::ExtraitAvant(Chaines::kSeparateurCommentaire, commentaire, ligne);
+    EXPECT_EQ(ligne, "ligne 2");
+    EXPECT_DOUBLE_EQ(a.LitReel("Longueur", 0, p, n), 12.5);
+}
+
+TEST(FichierStr, VirguleEnPointEtAjoutDeSection) {
+    TfichierStr f;
+    f.ChargeContenu("[VUES]\n[Se]\n1,5;2,25;\n[END]\n");
+    f.VirguleEnPoint();
+    int p, n;
+    ASSERT_TRUE(f.ChercheSection("VUES", p, n));
+    EXPECT_EQ(f.LitValeur("Se", "", p, n), "1.5;2.25;");
+    f.AjouteSection("GRILLE");
+    EXPECT_EQ(f.Lignes().back(), "[GRILLE]");
+    EXPECT_EQ(f.IndexSections().size(), 1u);
+}
+
+TEST(FichierStr, FichierAbsentOuIlisible) {
+    RecordingScope r;
+    DossierTemp d;
+    TfichierStr f;
+    const std::string absent = d / "absent.cse";
+    EXPECT_FALSE(f.ChargeFichier(absent));
+    ASSERT_EQ(r.rec.messages.size(), 1u);
+    EXPECT_EQ(r.rec.messages[0], "Fichier " + absent + " inexistant");
+    EXPECT_TRUE(f.Lignes().empty());
+    EXPECT_TRUE(f.IndexSections().empty());
+    // A folder is not a document: reported as a reading error.
+    EXPECT_FALSE(f.ChargeFichier(d.chemin()));
+    ASSERT_EQ(r.rec.messages.size(), 2u);
+    EXPECT_EQ(r.rec.messages[1], Langue::Txt("rsErrLectFich") + d.chemin());
+}
+
+TEST(FichierStr, UnSecondChargementRemplaceLIndex) {
+    DossierTemp d;
+    const std::string un = d.Ecrit("un.cse", "[HEADER]\n[V]\n1\n[END]\n");
+    const std::string deux = d.Ecrit("deux.cse", "\n\n[MAIN]\n[V]\n2\n[END]\n");
+    TfichierStr f;
+    ASSERT_TRUE(f.ChargeFichier(un));
+    ASSERT_TRUE(f.ChargeFichier(deux));
+    EXPECT_EQ(f.IndexSections(), (std::vector<std::string>{"[MAIN]=3;3"}));
+    int p, n;
+    EXPECT_FALSE(f.ChercheSection("HEADER", p, n));
+    ASSERT_TRUE(f.ChercheSection("MAIN", p, n));
+    EXPECT_EQ(f.LitEntier("V", 0, p, n), 2);
+}

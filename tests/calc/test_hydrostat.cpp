@@ -1,0 +1,436 @@
+// The hydrostatic run against solids whose answers are known.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+#include <string>
+#include <vector>
+
+#include "calc/Hydrostat.h"
+#include "model/Document.h"
+#include "model/Entity.h"
+#include "tests/support/CareneFixtures.h"
+#include "tests/support/RecordingUi.h"
+
+namespace {
+
+using Hydrostat::TResultatsHydro;
+
+Document DocCaisson(int nb = 4, int ns = 4, int nd = 4, int cols = 10) {
+    std::vector<std::unique_ptr<TDXFSurface>> v;
+    v.push_back(fixtures::Caisson(TDefGrille{}, nb, ns, nd, cols));
+    return fixtures::DocAvec(std::move(v));
+}
+
+TResultatsHydro Lance(Document& doc, int n = 41) {
+    return Hydrostat::Calcule(doc, Hydrostat::ListeCalcul(doc), n);
+}
+
+double Valeur(const TResultatsHydro& r, const std::string& titre, const std::string& libelle) {
+    bool dedans = false;
+    for (const auto& l : r.Lignes) {
+        if (l.Titre) dedans = l.Libelle == titre;
+        else if (dedans && l.Libelle == libelle) return l.Valeur;
+    }
+    ADD_FAILURE() << "no row " << titre << " / " << libelle;
+    return NAN;
+}
+
+// A box hull of breadth 4 from Y = 2 to 12, keel at -1, deck at +1, as one
+// surface without symmetry: a tube going round the section with its seam at
+// the starboard bilge (its ends open; they hold no volume).
+std::unique_ptr<TDXFSurface> TubeAsymetrique(int cols = 6) {
+    std::vector<TVertex3f> sec;
+    fixtures::Segment(sec, {2, 0, -1}, {2, 0, 1}, 3);
+    fixtures::Segment(sec, {2, 0, 1}, {-2, 0, 1}, 4);
+    fixtures::Segment(sec, {-2, 0, 1}, {-2, 0, -1}, 3);
+    fixtures::Segment(sec, {-2, 0, -1}, {2, 0, -1}, 4);
+    sec.push_back({2, 0, -1});
+    return fixtures::Extrusion(sec, 2.0, 10.0, cols, TDefGrille{}, false);
+}
+
+// The sides of the same box as one wall without symmetry: rows from Z = -1
+// to 1, columns round the outline from the starboard aft corner forward,
+// across the bow and back aft to port, open at the stern.
+std::unique_ptr<TDXFSurface> ParoiAsymetrique() {
+    const std::vector<TVertex3f> contour = {{2, 2, 0}, {2, 7, 0}, {2, 12, 0}, {0, 12, 0}, {-2, 12, 0}, {-2, 7, 0}, {-2, 2, 0}};
+    const int rows = 5, cols = static_cast<int>(contour.size());
+    auto s = std::make_unique<TDXFSurface>(0, rows, cols, TDefGrille{});
+    for (int i = 0; i < rows; ++i)
+        for (int j = 0; j < cols; ++j) s->Points[i][j] = {contour[j].X, contour[j].Y, -1.0 + 2.0 * i / (rows - 1)};
+    s->Sym = 0;
+    s->Jonction = 0;
+    return s;
+}
+
+}  // namespace
+
+// Box barge L 10, B 4, depth 2, draft 1: every value is exact whatever the
+// density of the grid.
+TEST(HydrostatCaisson, ExactAtAnyPrecision) {
+    struct Grille {
+        int nb, ns, nd, cols;
+    };
+    for (const Grille g : {Grille{1, 2, 1, 1}, {4, 4, 4, 10}, {7, 5, 3, 13}}) {
+        Document doc = DocCaisson(g.nb, g.ns, g.nd, g.cols);
+        RecordingScope rs;
+        const TResultatsHydro r = Lance(doc, 21);
+        SCOPED_TRACE(g.nb * 1000 + g.ns * 100 + g.cols);
+        EXPECT_NEAR(r.Volume, 40.0, 1e-9);
+        EXPECT_NEAR(r.DeplacementEauDouce, 40000.0, 1e-6);
+        EXPECT_NEAR(r.DeplacementEauMer, 41040.0, 1e-6);
+        EXPECT_NEAR(r.CC.X, 0.0, 1e-9);
+        EXPECT_NEAR(r.CC.Y, 5.0, 1e-9);
+        EXPECT_NEAR(r.CC.Z, -0.5, 1e-9);
+        EXPECT_NEAR(r.SurfImmergee, 40.0 + 2 * 10.0 + 2 * 4.0, 1e-9);
+        EXPECT_NEAR(r.Flottaison.Aire, 40.0, 1e-9);
+        EXPECT_NEAR(r.Flottaison.X, 0.0, 1e-6);
+        EXPECT_NEAR(r.Flottaison.Y, 5.0, 1e-6);
+        EXPECT_EQ(r.Flottaison.Z, 0.0);
+        EXPECT_NEAR(r.Flottaison.Perimetre, 20.0, 1e-9);   // the two sides as cut
+        EXPECT_NEAR(r.Flottaison1cm.Aire, 40.0, 1e-9);
+        EXPECT_NEAR(r.Volume1cm, 0.4, 1e-12);
+        EXPECT_NEAR(r.LWL, 10.0, 1e-6);
+        EXPECT_NEAR(r.BWL, 4.0, 1e-6);
+        EXPECT_NEAR(r.LImmergee, 10.0, 1e-6);
+        // Every section is the same: the first is the largest.
+        ASSERT_EQ(r.Stations.Count(), 21);
+        for (const TAireObj& a : r.Stations) {
+            EXPECT_NEAR(a.Aire, 4.0, 1e-9);
+            EXPECT_NEAR(a.X, 0.0, 1e-6);
+            EXPECT_NEAR(a.Z, -0.5, 1e-6);
+        }
+        EXPECT_EQ(r.MaitreCouple.Y, 0.0f);
+        EXPECT_NEAR(r.MaitreCouple.Aire, 4.0, 1e-9);
+        EXPECT_NEAR(r.Creux, -1.0, 1e-12);
+        EXPECT_NEAR(r.CoefPrismatique, 1.0, 1e-9);
+        EXPECT_NEAR(r.CoefBloc, 1.0, 1e-9);
+        EXPECT_NEAR(r.CoefVolumique, 40.0 / 1000.0, 1e-9);
+        EXPECT_NEAR(r.CoefFinesse, 10.0 / std::cbrt(40.0), 1e-9);
+        EXPECT_NEAR(r.RatioMaitreCouple, 0.0, 1e-9);
+        EXPECT_NEAR(r.AireLaterale, 10.0, 1e-9);
+        EXPECT_NEAR(r.YLateral, 5.0, 1e-9);
+        EXPECT_NEAR(r.ZLateral, -0.5, 1e-9);
+        // The status panel of the progress texts is cleared at the end.
+        ASSERT_FALSE(rs.rec.status.empty());
+        EXPECT_EQ(rs.rec.status.back(), (std::pair<int, std::string>{3, ""}));
+    }
+}
+
+TEST(HydrostatCaisson, ResultRowsInOrder) {
+    Document doc = DocCaisson();
+    const TResultatsHydro r = Lance(doc);
+    std::vector<std::string> titres;
+    for (const auto& l : r.Lignes)
+        if (l.Titre) titres.push_back(l.Libelle);
+        else EXPECT_EQ(l.Decimales, 4);
+    EXPECT_EQ(titres, (std::vector<std::string>{"Carène immergée", "Surface immergée", "Coefficients", "Flottaison",
+                                                 "Maître couple", "Centre latéral anti-dérive"}));
+    EXPECT_NEAR(Valeur(r, "Carène immergée", "Déplacement en eau de mer [Kg]"), 41040.0, 1e-6);
+    EXPECT_NEAR(Valeur(r, "Carène immergée", "Volume pour enfoncement 1 cm [m3]"), 0.4, 1e-12);
+    EXPECT_NEAR(Valeur(r, "Coefficients", "Coef. de bloc"), 1.0, 1e-9);
+    EXPECT_NEAR(Valeur(r, "Coefficients", "Coef. de finesse global ( L/V puiss(1/3) )"), 10.0 / std::cbrt(40.0), 1e-9);
+    EXPECT_NEAR(Valeur(r, "Flottaison", "Aire [m²]"), 40.0, 1e-9);
+    EXPECT_NEAR(Valeur(r, "Maître couple", "Aire [m²]"), 4.0, 1e-9);
+    EXPECT_NEAR(Valeur(r, "Centre latéral anti-dérive", "Aire anti-dérive [m²]"), 10.0, 1e-9);
+}
+
+// Half-immersed circular cylinder of 2P facets round: the polygon's volume
+// exactly, and the half disc's centre in the limit.
+TEST(HydrostatCylindre, PolygonVolumeAndCentre) {
+    for (int p : {20, 60}) {
+        std::vector<std::unique_ptr<TDXFSurface>> v;
+        v.push_back(fixtures::Cylindre(TDefGrille{}, 1.0, 4.0, p, 3));
+        Document doc = fixtures::DocAvec(std::move(v));
+        const TResultatsHydro r = Lance(doc);
+        EXPECT_NEAR(r.Volume, p * std::sin(std::numbers::pi / p) / 2.0 * 4.0, 1e-9);
+        EXPECT_NEAR(r.CC.Z, -4.0 / (3.0 * std::numbers::pi), p == 20 ? 2e-3 : 2e-4);
+        EXPECT_NEAR(r.Flottaison.Aire, 2.0 * 4.0, 1e-9);
+        EXPECT_NEAR(r.MaitreCouple.Aire, p * std::sin(std::numbers::pi / p) / 2.0, 1e-9);
+        EXPECT_NEAR(r.CoefPrismatique, 1.0, 1e-6);
+        EXPECT_NEAR(r.Creux, -1.0, 1e-12);
+    }
+}
+
+// A surface without symmetry: its sections and waterlines are closed back to
+// their first point (not to its image on the symmetry plane).
+TEST(HydrostatAsymetrique, SectionsClosedBackToTheirFirstPoint) {
+    auto tube = TubeAsymetrique();
+    tube->CalcSurface();
+    // The station cut is a loop round the section starting at the bilge.
+    const TAireObj a = Hydrostat::CalcCoupleSurf(*tube, 7.0, 0.0);
+    EXPECT_NEAR(a.Aire, 4.0, 1e-9);
+    EXPECT_NEAR(a.X, 0.0, 1e-6);
+    EXPECT_NEAR(a.Z, -0.5, 1e-6);
+    EXPECT_EQ(a.Y, 7.0f);
+    // At the deck: the whole section.
+    EXPECT_NEAR(Hydrostat::CalcCoupleSurf(*tube, 7.0, 1.0).Aire, 8.0, 1e-9);
+
+    // The wall open at the stern: its waterline closes across the transom.
+    auto paroi = ParoiAsymetrique();
+    paroi->CalcSurface();
+    const Hydrostat::TFlottaison f = Hydrostat::CalcFlottaisonSurf(*paroi, 0.0);
+    EXPECT_NEAR(f.Aire, 40.0, 1e-9);
+    EXPECT_NEAR(f.X, 0.0, 1e-6);
+    EXPECT_NEAR(f.Y, 7.0, 1e-6);
+    EXPECT_NEAR(f.Perimetre, 10 + 4 + 10, 1e-9);   // as cut, before closing
+
+    // The whole run on the tube.
+    std::vector<std::unique_ptr<TDXFSurface>> v;
+    v.push_back(TubeAsymetrique());
+    Document doc = fixtures::DocAvec(std::move(v));
+    const TResultatsHydro r = Lance(doc, 11);
+    EXPECT_NEAR(r.Volume, 40.0, 1e-9);
+    EXPECT_NEAR(r.CC.Y, 7.0, 1e-9);
+    ASSERT_EQ(r.Stations.Count(), 11);
+    for (const TAireObj& s : r.Stations) EXPECT_NEAR(s.Aire, 4.0, 1e-9);
+    EXPECT_NEAR(r.CoefPrismatique, 1.0, 1e-9);
+    EXPECT_NEAR(r.CoefBloc, 1.0, 1e-9);
+
+    // A closed polyline is left as it is; an open one gets its first point.
+    TCoupe c;
+    TListPt3D boucle, ouverte;
+    for (TVertex3f p : {TVertex3f{0, 0, 0}, {1, 0, 0}, {1, 0, 1}, {0, 0, 0}}) boucle.Add(p);
+    for (TVertex3f p : {TVertex3f{0, 0, 0}, {1, 0, 0}, {1, 0, 1}}) ouverte.Add(p);
+    c.Add(boucle);
+    c.Add(ouverte);
+    Hydrostat::FermeCoupe(c);
+    EXPECT_EQ(c[0].Count(), 4);
+    ASSERT_EQ(c[1].Count(), 4);
+    EXPECT_EQ(c[1].back().P, (TVertex3f{0, 0, 0}));
+}
+
+// A symmetric section is closed on the symmetry plane: first point's image
+// in front, last point's image and the first image again at the end.
+TEST(HydrostatSymetrique, SectionClosedOnTheSymmetryPlane) {
+    TCoupe c;
+    TListPt3D l;
+    for (TVertex3f p : {TVertex3f{0.5, 3, -1}, {2, 3, -1}, {2, 3, 1}}) l.Add(p);
+    c.Add(l);
+    TPlanSym plan;
+    plan.Origin = {0.25, 0, 0};
+    plan.MajEquation();
+    Hydrostat::FermeCoupeSym(c, plan);
+    ASSERT_EQ(c[0].Count(), 6);
+    EXPECT_EQ(c[0][0].P, (TVertex3f{0.25, 3, -1}));
+    EXPECT_EQ(c[0][4].P, (TVertex3f{0.25, 3, 1}));
+    EXPECT_EQ(c[0][5].P, (TVertex3f{0.25, 3, -1}));
+}
+
+// A surface out of the water (a deck, a sail) counted in calculations adds no
+// station and does not stretch the station range.
+TEST(HydrostatStations, SurfaceOutOfTheWaterAddsNoStation) {
+    std::vector<std::unique_ptr<TDXFSurface>> v;
+    v.push_back(fixtures::Caisson(TDefGrille{}, 4, 4, 4, 10, 2.0));   // from Y = 2 to 12
+    // A sail: a vertical plane from Y = -6 to -2, Z = 2 to 5.
+    auto voile = fixtures::Extrusion({{0, 0, 2}, {0, 0, 5}}, -6.0, 4.0, 4, TDefGrille{}, false);
+    v.push_back(std::move(voile));
+    Document doc = fixtures::DocAvec(std::move(v));
+    const TResultatsHydro r = Lance(doc, 11);
+    ASSERT_EQ(r.Stations.Count(), 11);
+    EXPECT_EQ(r.Stations[0].Y, 2.0f);
+    EXPECT_EQ(r.Stations[10].Y, 12.0f);
+    EXPECT_NEAR(r.Volume, 40.0, 1e-9);
+    EXPECT_NEAR(r.CoefPrismatique, 1.0, 1e-9);
+
+    // A hull wholly above the water: no station, and the coefficients that
+    // divide by the volume or a zero product show 0.
+    std::vector<std::unique_ptr<TDXFSurface>> w;
+    w.push_back(fixtures::Extrusion(fixtures::SectionCaisson(4, 1, 3, 2, 2, 2), 0, 10, 4, TDefGrille{}));
+    Document haut = fixtures::DocAvec(std::move(w));
+    const TResultatsHydro h = Lance(haut);
+    EXPECT_EQ(h.Stations.Count(), 0);
+    EXPECT_EQ(h.Volume, 0.0);
+    EXPECT_EQ(h.CoefPrismatique, 0.0);
+    EXPECT_EQ(h.CoefBloc, 0.0);
+    EXPECT_EQ(h.CoefFinesse, 0.0);
+    EXPECT_EQ(h.MaitreCouple.Aire, 0.0);
+}
+
+TEST(HydrostatStations, CountKeptWithinItsBounds) {
+    EXPECT_EQ(Hydrostat::BorneNbCoupes(1), 3);
+    EXPECT_EQ(Hydrostat::BorneNbCoupes(-7), 3);
+    EXPECT_EQ(Hydrostat::BorneNbCoupes(250), 201);
+    EXPECT_EQ(Hydrostat::NbCoupesDefaut(20), 41);
+    Document doc = DocCaisson();
+    EXPECT_EQ(Lance(doc, 1000).Stations.Count(), 201);
+    EXPECT_EQ(Lance(doc, 0).Stations.Count(), 3);
+}
+
+TEST(HydrostatStations, SameExtentGivesEachStationOnce) {
+    std::vector<std::unique_ptr<TDXFSurface>> v;
+    v.push_back(fixtures::Caisson(TDefGrille{}));
+    v.push_back(fixtures::Caisson(TDefGrille{}, 2, 3, 2, 7));
+    Document doc = fixtures::DocAvec(std::move(v));
+    const TResultatsHydro r = Lance(doc, 11);
+    ASSERT_EQ(r.Stations.Count(), 11);
+    for (const TAireObj& a : r.Stations) EXPECT_NEAR(a.Aire, 8.0, 1e-9);   // two boxes, merged
+    EXPECT_NEAR(r.Volume, 80.0, 1e-9);
+}
+
+TEST(HydrostatStations, ListOrderMergeAndLargest) {
+    Hydrostat::TListAires l;
+    auto a = [](float y, double aire = 0.0) {
+        TAireObj o;
+        o.Y = y;
+        o.Aire = aire;
+        return o;
+    };
+    for (float y : {3.0f, 1.0f, 2.0f, 3.0f, 0.5f, 4.0f, 1.0f}) l.AjouteAire(a(y));
+    ASSERT_EQ(l.Count(), 5);
+    const float attendus[] = {0.5f, 1.0f, 2.0f, 3.0f, 4.0f};
+    for (int k = 0; k < 5; ++k) EXPECT_EQ(l[k].Y, attendus[k]);
+    l.MajAire(a(2.5f, 9.0));   // no such station: nothing
+    for (const TAireObj& x : l) EXPECT_EQ(x.Aire, 0.0);
+    // No positive area: the zero record.
+    TAireObj m = Hydrostat::CoupleAireMax(l);
+    EXPECT_EQ(m.Aire, 0.0);
+    EXPECT_EQ(m.Y, 0.0f);
+    l.MajAire(a(1.0f, 2.0));
+    l.MajAire(a(3.0f, 2.0));
+    m = Hydrostat::CoupleAireMax(l);   // ties keep the first
+    EXPECT_EQ(m.Y, 1.0f);
+
+    // Merging sections: areas add, centres weighted; nothing at all gives 0.
+    TAireObj s1 = a(5, 2.0), s2 = a(5, 6.0);
+    s1.X = 1.0f;
+    s1.Z = -1.0f;
+    s2.X = -1.0f;
+    s2.Z = -2.0f;
+    Hydrostat::AjouteCouple(s1, s2);
+    EXPECT_EQ(s1.Aire, 8.0);
+    EXPECT_FLOAT_EQ(s1.X, -0.5f);
+    EXPECT_FLOAT_EQ(s1.Z, -1.75f);
+    TAireObj z1 = a(5), z2 = a(5);
+    z1.X = 3.0f;
+    Hydrostat::AjouteCouple(z1, z2);
+    EXPECT_EQ(z1.X, 0.0f);
+    EXPECT_EQ(z1.Y, 5.0f);
+}
+
+TEST(HydrostatVide, EmptyScope) {
+    Document doc = DocCaisson();
+    const TResultatsHydro r = Hydrostat::Calcule(doc, TListSurf{}, 41);
+    EXPECT_EQ(r.Volume, 0.0);
+    EXPECT_EQ(r.Flottaison.Aire, 0.0);
+    EXPECT_EQ(r.Stations.Count(), 0);
+    EXPECT_EQ(r.CoefPrismatique, 0.0);
+    EXPECT_EQ(r.CoefBloc, 0.0);
+    EXPECT_EQ(r.CoefVolumique, 0.0);
+    EXPECT_EQ(r.CoefFinesse, 0.0);
+    EXPECT_FALSE(r.Lignes.empty());
+}
+
+// Shapes whose coefficients differ from 1, all faces planar so that every
+// value is exact on the mesh. Cm and Cw are not rows of the results; they
+// are checked from the rows they derive from (Amax / (BWL T), Awp / (LWL BWL)),
+// together with Cb = Cp Cm.
+namespace {
+
+struct Attendu {
+    const char* nom;
+    double V, ccY, ccZ, Awp, cfY, perimetre, Amax, mcY, mcZ, ratio, mouillee;
+    double Cp, Cb, Cm, Cw;
+    double laterale, clrY, clrZ;
+};
+
+void VerifieForme(std::unique_ptr<TDXFSurface> s, const Attendu& a, int nbCoupes,
+                  double (*aireCouple)(double y)) {
+    SCOPED_TRACE(a.nom);
+    std::vector<std::unique_ptr<TDXFSurface>> v;
+    v.push_back(std::move(s));
+    Document doc = fixtures::DocAvec(std::move(v));
+    const TResultatsHydro r = Lance(doc, nbCoupes);
+    EXPECT_NEAR(r.Volume, a.V, 1e-9);
+    EXPECT_NEAR(r.DeplacementEauMer, a.V * 1026.0, 1e-6);
+    EXPECT_NEAR(r.CC.X, 0.0, 1e-9);
+    EXPECT_NEAR(r.CC.Y, a.ccY, 1e-9);
+    EXPECT_NEAR(r.CC.Z, a.ccZ, 1e-9);
+    EXPECT_NEAR(r.SurfImmergee, a.mouillee, 1e-9);
+    EXPECT_NEAR(r.Flottaison.Aire, a.Awp, 1e-9);
+    EXPECT_NEAR(r.Flottaison.Y, a.cfY, 1e-5);
+    EXPECT_NEAR(r.Flottaison.Perimetre, a.perimetre, 1e-9);
+    EXPECT_NEAR(r.LWL, 10.0, 1e-5);
+    EXPECT_NEAR(r.BWL, 4.0, 1e-5);
+    EXPECT_NEAR(r.Creux, -1.0, 1e-9);
+    EXPECT_NEAR(r.MaitreCouple.Aire, a.Amax, 1e-9);
+    EXPECT_NEAR(r.MaitreCouple.Y, a.mcY, 1e-6);
+    EXPECT_NEAR(r.MaitreCouple.Z, a.mcZ, 1e-6);
+    EXPECT_NEAR(r.RatioMaitreCouple, a.ratio, 1e-4);
+    EXPECT_NEAR(r.CoefPrismatique, a.Cp, 1e-7);
+    EXPECT_NEAR(r.CoefBloc, a.Cb, 1e-7);
+    const double cm = r.MaitreCouple.Aire / (r.BWL * std::fabs(r.Creux));
+    const double cw = r.Flottaison.Aire / (r.LWL * r.BWL);
+    EXPECT_NEAR(cm, a.Cm, 1e-6);
+    EXPECT_NEAR(cw, a.Cw, 1e-6);
+    EXPECT_NEAR(r.CoefBloc, r.CoefPrismatique * cm, 1e-6);
+    EXPECT_NEAR(r.CoefVolumique, a.V / 1000.0, 1e-7);
+    EXPECT_NEAR(r.AireLaterale, a.laterale, 1e-9);
+    EXPECT_NEAR(r.YLateral, a.clrY, 1e-9);
+    EXPECT_NEAR(r.ZLateral, a.clrZ, 1e-9);
+    // The sectional-area curve, station by station, over the immersed length.
+    ASSERT_EQ(r.Stations.Count(), nbCoupes);
+    for (int k = 0; k < nbCoupes; ++k) {
+        EXPECT_NEAR(r.Stations[k].Y, 10.0 * k / (nbCoupes - 1), 1e-5);
+        EXPECT_NEAR(r.Stations[k].Aire, aireCouple(r.Stations[k].Y), 1e-5) << k;
+    }
+}
+
+}  // namespace
+
+TEST(HydrostatCoefficients, KnownShapes) {
+    const double s5 = std::sqrt(5.0), s29 = std::sqrt(29.0);
+
+    // V-section barge, L 10: keel at -1 on the centre line, sides at 1 in 2
+    // up to half-breadth 4 at the deck (Z = 1). Immersed section: a triangle
+    // of breadth 4 and depth 1.
+    {
+        std::vector<TVertex3f> sec;
+        fixtures::Segment(sec, {0, 0, -1}, {4, 0, 1}, 4);
+        fixtures::Segment(sec, {4, 0, 1}, {0, 0, 1}, 2);
+        sec.push_back({0, 0, 1});
+        const Attendu a{"V-section", 20.0, 5.0, -1.0 / 3.0, 40.0, 5.0, 20.0, 2.0, 0.0, -1.0 / 3.0, 0.0,
+                        20.0 * s5 + 2.0 * 2.0, 1.0, 0.5, 0.5, 1.0, 10.0, 5.0, -0.5};
+        VerifieForme(fixtures::Extrusion(sec, 0.0, 10.0, 5, TDefGrille{}), a, 11, [](double) { return 2.0; });
+    }
+
+    // Diamond in plan, wall-sided, flat bottom at -1, deck at 1: half-breadth
+    // 2 (1 - |y - 5| / 5) from Y = 0 to 10. The largest section is amidships.
+    {
+        const std::vector<TVertex3f> sec = fixtures::SectionCaisson(4.0, -1.0, 1.0, 2, 2, 2);
+        auto f = [&sec](int i, int j) {
+            const double y = j;   // one column a metre, one at Y = 5
+            const double k = 1.0 - std::fabs(y - 5.0) / 5.0;
+            return TVertex3f{sec[i].X * k, y, sec[i].Z};
+        };
+        const Attendu a{"diamond", 20.0, 5.0, -0.5, 20.0, 5.0, 4.0 * s29, 4.0, 5.0, -0.5, 50.0,
+                        20.0 + 4.0 * s29, 0.5, 0.5, 1.0, 0.5, 10.0, 5.0, -0.5};
+        VerifieForme(fixtures::Maillage(static_cast<int>(sec.size()), 11, f), a, 11,
+                     [](double y) { return 4.0 * (1.0 - std::fabs(y - 5.0) / 5.0); });
+    }
+
+    // Pyramid bow: plane sides through the keel point (0, 0, -1), the
+    // transom's waterline ends (+-2, 0, 0) and the stem's waterline point
+    // (0, 10, 0), carried on to Y = 12 and up to a deck at Z = 1. The
+    // immersed body is the tetrahedron of those four points.
+    {
+        const int ns = 4, nd = 2, cols = 13;
+        auto f = [](int i, int j) {
+            const double y = j;                      // one column a metre
+            const double zk = y / 10.0 - 1.0;        // the keel
+            if (i <= ns) {
+                const double u = static_cast<double>(i) / ns;
+                const double z = zk + u * (1.0 - zk);
+                return TVertex3f{2.0 * (z - zk), y, z};
+            }
+            const double v = static_cast<double>(i - ns) / nd;
+            return TVertex3f{2.0 * (1.0 - zk) * (1.0 - v), y, 1.0};
+        };
+        // Side face area: |(2, 0, 1) x (0, 10, 1)| / 2 = sqrt(504) / 2.
+        const Attendu a{"pyramid", 20.0 / 3.0, 2.5, -0.25, 20.0, 10.0 / 3.0, 2.0 * std::sqrt(104.0), 2.0, 0.0,
+                        -1.0 / 3.0, 0.0, std::sqrt(504.0) + 2.0, 1.0 / 3.0, 1.0 / 6.0, 0.5, 0.5,
+                        5.0, 10.0 / 3.0, -1.0 / 3.0};
+        VerifieForme(fixtures::Maillage(ns + nd + 1, cols, f), a, 11,
+                     [](double y) { return 2.0 * (1.0 - y / 10.0) * (1.0 - y / 10.0); });
+    }
+}

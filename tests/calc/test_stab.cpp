@@ -1,0 +1,554 @@
+// The stability run against floating solids whose righting arms are known.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <numbers>
+#include <stdexcept>
+#include <vector>
+
+#include "calc/Carene.h"
+#include "calc/Stab.h"
+#include "model/Document.h"
+#include "model/Face.h"
+#include "model/Update.h"
+#include "tests/support/CareneFixtures.h"
+#include "tests/support/RecordingUi.h"
+
+namespace {
+
+constexpr double kDeg = std::numbers::pi / 180.0;
+constexpr double kRho = 1.026;
+const std::string kQuestion =
+    "Nombre maximum d''itérations dépassé. Modifier le dessin ou introduire une tolérance supérieure. "
+    "Arrêt des calculs ?";
+
+// The box barge of the fixtures (L 10, B 4, depth 2, keel at Z = -1) loaded
+// to float at Z = 0 (V 40) with G at (0, 5, zG).
+struct Barge {
+    Document doc;
+    Stab::TStabCalc calc;
+    explicit Barge(double zG = 0.0, double yG = 5.0, double masse = 40.0 * kRho * 1000.0, int nb = 4, int ns = 4) {
+        std::vector<std::unique_ptr<TDXFSurface>> v;
+        v.push_back(fixtures::Caisson(TDefGrille{}, nb, ns, 4, 10));
+        doc = fixtures::DocAvec(std::move(v));
+        doc.ListPoids.push_back({"charge", masse, 0.0, yG, zG, -1});
+        calc.Init(doc, kRho);
+    }
+};
+
+// The barge's section (breadth 4, from Z -1 to 1) heeled by phi about
+// (0, zG), the -X side going down, cut by the horizontal plane that leaves
+// `aire` under it: the X of the immersed part's centroid, by plain polygon
+// clipping.
+double XCentreRectangleGite(double phiDeg, double zG, double aire) {
+    const double c = std::cos(phiDeg * kDeg), s = std::sin(phiDeg * kDeg);
+    std::vector<std::pair<double, double>> rect;
+    for (auto [x, z] : {std::pair{-2.0, -1.0}, {2.0, -1.0}, {2.0, 1.0}, {-2.0, 1.0}})
+        rect.push_back({c * x - s * (z - zG), s * x + c * (z - zG) + zG});
+    auto sous = [&](double h, double& a, double& cx) {
+        std::vector<std::pair<double, double>> p;
+        for (std::size_t k = 0; k < rect.size(); ++k) {
+            auto [x1, z1] = rect[k];
+            auto [x2, z2] = rect[(k + 1) % rect.size()];
+            if (z1 <= h) p.push_back({x1, z1});
+            if ((z1 < h && z2 > h) || (z1 > h && z2 < h)) {
+                const double t = (h - z1) / (z2 - z1);
+                p.push_back({x1 + t * (x2 - x1), h});
+            }
+        }
+        a = 0.0;
+        double mx = 0.0;
+        for (std::size_t k = 0; k < p.size(); ++k) {
+            auto [x1, z1] = p[k];
+            auto [x2, z2] = p[(k + 1) % p.size()];
+            const double cr = x1 * z2 - x2 * z1;
+            a += cr;
+            mx += (x1 + x2) * cr;
+        }
+        cx = a != 0.0 ? mx / (3.0 * a) : 0.0;
+        a = std::fabs(a) / 2.0;
+    };
+    double lo = -3.0, hi = 3.0, a = 0.0, cx = 0.0;
+    for (int k = 0; k < 200; ++k) {
+        const double h = (lo + hi) / 2.0;
+        sous(h, a, cx);
+        (a < aire ? lo : hi) = h;
+    }
+    return cx;
+}
+
+Stab::TConditionsStab Conditions(double max, double pas, double tolPct = 1e-4, bool trim = false) {
+    Stab::TConditionsStab c;
+    c.GiteMax = max;
+    c.Pas = pas;
+    c.ToleranceEnfoncement = tolPct;
+    c.CorrectionAssiette = trim;
+    c.Densite = kRho;
+    return c;
+}
+
+double GZ(const TGZ& g) { return g.XG - g.XB; }
+
+// Follows a run: progress, steps, end.
+struct Suivi : Stab::ISuiviStab {
+    std::vector<std::pair<int, int>> progression;
+    std::vector<TGZ> etapes;
+    int fins = 0;
+    bool arrete = false;
+    std::function<void(int)> surEtape;
+    void Progression(int total, int fait) override { progression.emplace_back(total, fait); }
+    void Etape(const TGZ& gz, int, const TDoubleSurfList&) override {
+        etapes.push_back(gz);
+        if (surEtape) surEtape(static_cast<int>(etapes.size()) - 1);
+    }
+    void Fin(bool a) override {
+        ++fins;
+        arrete = a;
+    }
+};
+
+}  // namespace
+
+TEST(StabEtapes, StepCountsAndHeels) {
+    EXPECT_EQ(Stab::TStabCalc::NombreEtapes(30, 5), 7);
+    EXPECT_EQ(Stab::TStabCalc::NombreEtapes(32, 5), 8);
+    EXPECT_EQ(Stab::TStabCalc::NombreEtapes(180, 5), 37);
+
+    Barge b;
+    RecordingScope r;
+    ASSERT_TRUE(b.calc.Calcule(Conditions(30, 5, 1.0)));
+    ASSERT_EQ(b.calc.Resultats().Count(), 7);
+    for (int k = 0; k < 7; ++k) EXPECT_DOUBLE_EQ(b.calc.Resultats().GetGZ(k)->Gite, 5.0 * k);
+
+    ASSERT_TRUE(b.calc.Calcule(Conditions(32, 5, 1.0)));
+    ASSERT_EQ(b.calc.Resultats().Count(), 8);
+    EXPECT_DOUBLE_EQ(b.calc.Resultats().GetGZ(6)->Gite, 30.0);
+    EXPECT_DOUBLE_EQ(b.calc.Resultats().GetGZ(7)->Gite, 32.0);
+    // Without trim correction no step has a trim.
+    for (int k = 0; k < 8; ++k) EXPECT_EQ(b.calc.Resultats().GetGZ(k)->Assiette, 0.0);
+    EXPECT_TRUE(r.rec.messages.empty());
+}
+
+TEST(StabEtapes, RefusedConditionsShowTheirMessageAndChangeNothing) {
+    Barge b;
+    RecordingScope r;
+    ASSERT_TRUE(b.calc.Calcule(Conditions(10, 5, 1.0)));
+    const int avant = b.calc.Resultats().Count();
+
+    auto refuse = [&](Stab::TConditionsStab c, const std::string& message) {
+        r.rec.messages.clear();
+        EXPECT_FALSE(b.calc.Calcule(c));
+        ASSERT_EQ(r.rec.messages.size(), 1u);
+        EXPECT_EQ(r.rec.messages[0], message);
+        EXPECT_EQ(b.calc.Resultats().Count(), avant);
+    };
+    struct {
+        std::string PasIncorrect = "Pas de calcul incorrect";
+        std::string PoidsManquant = "Poids manquant. Vous devez définir au moins un poids (surface ou ballast)";
+        std::string Tolerance = "La tolérance doit être supérieure à zéro";
+        std::string Densite = "La densité de l'eau doit être supérieure à zéro";
+    } t;
+    refuse(Conditions(30, 0), t.PasIncorrect);
+    refuse(Conditions(30, -5), t.PasIncorrect);
+    refuse(Conditions(4, 5), t.PasIncorrect);
+    refuse(Conditions(NAN, 5), t.PasIncorrect);
+    // A step so small that the steps cannot be counted.
+    refuse(Conditions(180, 1e-12), t.PasIncorrect);
+    refuse(Conditions(1e300, 1e-300), t.PasIncorrect);
+    EXPECT_EQ(Stab::TStabCalc::NombreEtapes(1e300, 1e-300), Stab::TStabCalc::NombreEtapes(1e9, 1.0));
+    EXPECT_GT(Stab::TStabCalc::NombreEtapes(1e300, 1e-300), 0);
+    refuse(Conditions(30, 5, 0.0), t.Tolerance);
+    refuse(Conditions(30, 5, -1.0), t.Tolerance);
+    auto c = Conditions(30, 5, 1.0, true);
+    c.ToleranceAssiette = 0.0;
+    refuse(c, t.Tolerance);
+    c = Conditions(30, 5, 1.0);
+    c.Densite = 0.0;
+    refuse(c, t.Densite);
+    c.Densite = -1.026;
+    refuse(c, t.Densite);
+
+    b.calc.SetChargement({0, 5, 0}, 0.0);
+    refuse(Conditions(30, 5), t.PoidsManquant);
+
+    // No hull at all.
+    Stab::TStabCalc vide;
+    vide.SetChargement({0, 0, 0}, 1000.0);
+    r.rec.messages.clear();
+    EXPECT_FALSE(vide.Calcule(Conditions(30, 5)));
+    EXPECT_EQ(r.rec.messages.size(), 1u);
+}
+
+TEST(StabInit, LoadingAndInitialBuoyancyFromTheDocument) {
+    Barge b(0.25, 5.0);
+    EXPECT_DOUBLE_EQ(b.calc.Poids(), 41040.0);
+    EXPECT_NEAR(b.calc.G0().Z, 0.25, 1e-12);
+    EXPECT_NEAR(b.calc.DeplacementInitial(), 41040.0, 1e-6);
+    EXPECT_NEAR(b.calc.BInitial().X, 0.0, 1e-12);
+    EXPECT_NEAR(b.calc.BInitial().Y, 5.0, 1e-12);
+    EXPECT_NEAR(b.calc.BInitial().Z, -0.5, 1e-12);
+    double lo, hi;
+    b.calc.MajMinzMaxZ(lo, hi);
+    EXPECT_DOUBLE_EQ(lo, -1.0);
+    EXPECT_DOUBLE_EQ(hi, 1.0);
+}
+
+// The streamed volume of the searches is the facet routines' volume.
+TEST(StabCarene, StreamedVolumeMatchesTheFacetSums) {
+    Barge b(0.0);
+    for (double gite : {0.0, 17.0, 63.0, 135.0})
+        for (double z : {-1.5, -0.7, 0.0, 0.33, 1.2}) {
+            b.calc.Pose(gite, 3.0);
+            TSommeFaces sums(z);
+            Carene::SommeSousPlan(b.calc.Copie(), sums);
+            EXPECT_NEAR(Carene::VolumeSousPlan(b.calc.Copie(), z), sums.Volume(), 1e-9) << gite << " " << z;
+        }
+    // The whole box, and nothing under its keel.
+    b.calc.Replace();
+    EXPECT_NEAR(Carene::VolumeSousPlan(b.calc.Copie(), 5.0), 80.0, 1e-9);
+    EXPECT_EQ(Carene::VolumeSousPlan(b.calc.Copie(), -1.0), 0.0);
+    // Orientation 0 turns the volume over.
+    TDoubleSurfList l = b.calc.Copie();
+    l[0].Orientation = 0;
+    EXPECT_NEAR(Carene::VolumeSousPlan(l, 0.0), -40.0, 1e-9);
+}
+
+// Wall-sided box: GZ = sin(phi) (GM + BM/2 tan^2(phi)) while the deck edge
+// and the bilge stay out of and in the water (tan(phi) < 1/2 here).
+TEST(StabCaisson, SmallAnglesFollowTheWallSidedFormula) {
+    const double zG = 0.0;               // KG = 1
+    const double KB = 0.5, BM = 16.0 / 12.0, GM = KB + BM - (zG + 1.0);
+    for (auto [nb, ns] : {std::pair{1, 2}, {4, 4}, {7, 5}}) {
+        Barge b(zG, 5.0, 40.0 * kRho * 1000.0, nb, ns);
+        RecordingScope r;
+        ASSERT_TRUE(b.calc.Calcule(Conditions(25, 5)));
+        ASSERT_EQ(b.calc.Resultats().Count(), 6);
+        for (int k = 0; k < 6; ++k) {
+            const TGZ& g = *b.calc.Resultats().GetGZ(k);
+            const double phi = g.Gite * kDeg;
+            const double attendu = std::sin(phi) * (GM + BM / 2.0 * std::tan(phi) * std::tan(phi));
+            EXPECT_NEAR(GZ(g), attendu, 1e-5) << g.Gite;
+            EXPECT_NEAR(g.Volume, 40.0 * kRho, 40.0 * kRho * 1e-6);
+            EXPECT_EQ(g.Converge, 1);
+        }
+    }
+}
+
+// Beyond the wall-sided range: the heeled rectangle clipped by hand.
+TEST(StabCaisson, LargeAnglesMatchTheClippedRectangle) {
+    const double zG = 0.3;
+    Barge b(zG);
+    RecordingScope r;
+    ASSERT_TRUE(b.calc.Calcule(Conditions(180, 15)));
+    ASSERT_EQ(b.calc.Resultats().Count(), 13);
+    for (int k = 0; k < 13; ++k) {
+        const TGZ& g = *b.calc.Resultats().GetGZ(k);
+        EXPECT_NEAR(GZ(g), -XCentreRectangleGite(g.Gite, zG, 4.0), 2e-5) << g.Gite;
+        EXPECT_NEAR(g.XG, 0.0, 1e-12);
+        EXPECT_NEAR(g.YB, 5.0, 1e-9);
+    }
+    EXPECT_GT(GZ(*b.calc.Resultats().GetGZ(2)), 0.0);
+    EXPECT_NEAR(GZ(*b.calc.Resultats().GetGZ(12)), 0.0, 2e-5);   // upside down
+}
+
+// A half-immersed circular cylinder: the metacentre stays on the axis, so
+// GZ = (R - KG) sin(phi) at every heel.
+TEST(StabCylindre, RightingArmAboutTheAxis) {
+    const double R = 1.0, L = 4.0, zG = -0.3;
+    const int n = 20;   // 40 facets around
+    std::vector<std::unique_ptr<TDXFSurface>> v;
+    v.push_back(fixtures::Cylindre(TDefGrille{}, R, L, n, 4));
+    Document doc = fixtures::DocAvec(std::move(v));
+    const double volume = n * std::sin(std::numbers::pi / n) / 2.0 * L;
+    doc.ListPoids.push_back({"lest", volume * kRho * 1000.0, 0.0, L / 2, zG, -1});
+    Stab::TStabCalc calc;
+    calc.Init(doc, kRho);
+    EXPECT_NEAR(calc.DeplacementInitial(), volume * kRho * 1000.0, 1e-6);
+    RecordingScope r;
+    ASSERT_TRUE(calc.Calcule(Conditions(180, 10)));
+    ASSERT_EQ(calc.Resultats().Count(), 19);
+    for (int k = 0; k < 19; ++k) {
+        const TGZ& g = *calc.Resultats().GetGZ(k);
+        EXPECT_NEAR(GZ(g), (R - (zG + R)) * std::sin(g.Gite * kDeg), 2e-4) << g.Gite;
+    }
+}
+
+// B and G of a stored step are in the copy lowered by the sinkage, once.
+TEST(StabCaisson, CentreOfBuoyancyShiftedOnceBySinkage) {
+    Barge b(0.2, 5.0, 20.0 * kRho * 1000.0);   // draft 0.5: keel at -1, plane at -0.5
+    RecordingScope r;
+    ASSERT_TRUE(b.calc.Calcule(Conditions(5, 5)));
+    const TGZ& g = *b.calc.Resultats().GetGZ(0);
+    EXPECT_NEAR(g.Enfoncement, -0.5, 1e-5);
+    EXPECT_NEAR(g.ZB, -0.25, 1e-5);          // half the draft under the plane
+    EXPECT_NEAR(g.ZG, 0.2 + 0.5, 1e-5);      // G lowered with the copy
+    EXPECT_NEAR(g.ZG - g.ZB, 0.2 - (-0.75), 1e-5);  // KG - KB unchanged
+    EXPECT_NEAR(g.SurfMouillee, 40.0 + 2 * 10 * 0.5 + 2 * 4 * 0.5, 1e-3);
+}
+
+// With G forward of B the +Y end goes down, and the trim search converges.
+TEST(StabAssiette, GForwardPutsTheForwardEndDown) {
+    Barge b(0.0, 5.6);
+    RecordingScope r;
+    std::vector<double> residus;
+    const double w = b.calc.Poids() / 1000.0;
+    const Stab::TEquilibre e = b.calc.IsoCarene(0.0, w, w * 1e-6, 0.001, kRho, &residus);
+    EXPECT_TRUE(e.Converge);
+    EXPECT_LT(e.Assiette, 0.0);
+    ASSERT_GE(residus.size(), 2u);
+    EXPECT_NEAR(residus.front(), 0.6, 1e-9);   // G forward of B at zero trim
+    EXPECT_LT(std::fabs(residus.back()), 1e-3);
+    // The trimming lever falls from each iteration to the next.
+    for (std::size_t k = 1; k < residus.size(); ++k)
+        EXPECT_LT(std::fabs(residus[k]), std::fabs(residus[k - 1])) << k;
+    // B under G in the final attitude, and the +Y end lower than the -Y end.
+    EXPECT_NEAR(e.B.Y, 5.6, 1e-3);
+    b.calc.Pose(0.0, e.Assiette, e.Enfoncement);
+    const TArrayVertex3f& p = b.calc.Copie()[0].Points;
+    EXPECT_LT(p[0][p.cols() - 1].Z, p[0][0].Z);
+    // Wall-sided box in trim: tan(t) (GML + BML/2 tan^2(t)) = yG - yB0, with
+    // BML = L^2 / 12T.
+    const double BML = 100.0 / 12.0, GML = 0.5 + BML - 1.0;
+    double t = 0.0;
+    for (int k = 0; k < 50; ++k) t = 0.6 / (GML + BML / 2.0 * t * t);
+    EXPECT_NEAR(e.Assiette, -std::atan(t) / kDeg, 2e-3);
+
+    // The same with G high above B and with G below B.
+    for (double zG : {3.0, -2.0}) {
+        Barge h(zG, 5.6);
+        residus.clear();
+        const Stab::TEquilibre f = h.calc.IsoCarene(0.0, w, w * 1e-6, 0.001, kRho, &residus);
+        EXPECT_TRUE(f.Converge);
+        const double gml = 0.5 + BML - (zG + 1.0);
+        t = 0.0;
+        for (int k = 0; k < 50; ++k) t = 0.6 / (gml + BML / 2.0 * t * t);
+        EXPECT_NEAR(f.Assiette, -std::atan(t) / kDeg, 2e-3) << zG;
+        for (std::size_t k = 1; k < residus.size(); ++k)
+            EXPECT_LT(std::fabs(residus[k]), std::fabs(residus[k - 1])) << zG << " " << k;
+    }
+}
+
+TEST(StabAssiette, RunWithTrimStoresTrimAndFinalWettedArea) {
+    // G far forward: the stern bottom leaves the water, so the wetted area
+    // depends on the trim.
+    Barge b(0.0, 8.0);
+    RecordingScope r;
+    auto c = Conditions(30, 15, 1e-4, true);
+    c.ToleranceAssiette = 0.01;
+    ASSERT_TRUE(b.calc.Calcule(c));
+    // The copy is back at its starting attitude.
+    EXPECT_TRUE(b.calc.Copie()[0].Points == b.calc.CopieInitiale()[0].Points);
+    ASSERT_EQ(b.calc.Resultats().Count(), 3);
+    for (int k = 0; k < 3; ++k) {
+        const TGZ g = *b.calc.Resultats().GetGZ(k);
+        EXPECT_LT(g.Assiette, 0.0);
+        EXPECT_EQ(g.Converge, 1);
+        EXPECT_NEAR(g.YB, g.YG, 0.02);
+        // Wetted area and buoyancy belong to the final attitude.
+        b.calc.Pose(g.Gite, g.Assiette, g.Enfoncement);
+        EXPECT_NEAR(g.SurfMouillee, b.calc.SurfMouillee(0.0), 1e-9);
+        TVertex3f B;
+        EXPECT_NEAR(b.calc.Deplacement(kRho, 0.0, B), g.Volume, 1e-9);
+        EXPECT_NEAR(B.Z, g.ZB, 1e-9);
+        b.calc.Pose(g.Gite, 0.0, g.Enfoncement);
+        EXPECT_GT(std::fabs(b.calc.SurfMouillee(0.0) - g.SurfMouillee), 0.5);
+    }
+}
+
+TEST(StabQuestion, TooHeavyEndsAtTheTopAfterTheQuestion) {
+    Barge b(0.0, 5.0, 100.0 * kRho * 1000.0);   // the whole box displaces 80
+    RecordingScope r;
+    r.rec.answers = {Ui::mrNo, Ui::mrNo, Ui::mrNo};
+    ASSERT_TRUE(b.calc.Calcule(Conditions(10, 5, 1.0)));
+    ASSERT_EQ(b.calc.Resultats().Count(), 3);
+    ASSERT_EQ(r.rec.messages.size(), 3u);
+    EXPECT_EQ(r.rec.messages[0], kQuestion);
+    const TGZ& g = *b.calc.Resultats().GetGZ(0);
+    EXPECT_EQ(g.Converge, 0);
+    EXPECT_NEAR(g.Enfoncement, 1.0, 1e-6);   // the deck
+    EXPECT_NEAR(g.Volume, 80.0 * kRho, 1e-3);
+    // The question comes on the 36th iteration of each search.
+    EXPECT_EQ(b.calc.Iterations(), 3 * 36);
+
+    // Yes stops the run after the step it was asked in.
+    r.rec.messages.clear();
+    r.rec.answers = {Ui::mrYes};
+    Suivi s;
+    ASSERT_TRUE(b.calc.Calcule(Conditions(10, 5, 1.0), &s));
+    EXPECT_EQ(r.rec.messages.size(), 1u);
+    ASSERT_EQ(b.calc.Resultats().Count(), 1);
+    EXPECT_EQ(b.calc.Resultats().GetGZ(0)->Converge, 0);
+    EXPECT_TRUE(s.arrete);
+}
+
+// With trim correction, a Yes in the first sinkage search of a step stops
+// there: the question is not asked again by the trim iterations.
+TEST(StabQuestion, YesBeforeTheTrimSearchStopsAtOnce) {
+    Barge b(0.0, 5.6, 100.0 * kRho * 1000.0);
+    RecordingScope r;
+    r.rec.answers = {Ui::mrYes, Ui::mrYes, Ui::mrYes};
+    Suivi s;
+    ASSERT_TRUE(b.calc.Calcule(Conditions(10, 5, 1.0, true), &s));
+    EXPECT_EQ(r.rec.messages.size(), 1u);
+    ASSERT_EQ(b.calc.Resultats().Count(), 1);
+    EXPECT_EQ(b.calc.Resultats().GetGZ(0)->Converge, 0);
+    EXPECT_EQ(b.calc.Resultats().GetGZ(0)->Assiette, 0.0);
+    EXPECT_TRUE(s.arrete);
+}
+
+TEST(StabQuestion, TrimIterationLimitAsksAndMarksTheSearch) {
+    Barge b(0.0, 5.6);
+    RecordingScope r;
+    r.rec.answers = {Ui::mrNo};
+    const double w = b.calc.Poids() / 1000.0;
+    // A tolerance of zero cannot be met: the search runs to its limit.
+    std::vector<double> leviers;
+    const Stab::TEquilibre e = b.calc.IsoCarene(0.0, w, w * 1e-6, 0.0, kRho, &leviers);
+    EXPECT_FALSE(e.Converge);
+    EXPECT_EQ(leviers.size(), 1u + 61u);   // the question on the 61st trim iteration
+    ASSERT_EQ(r.rec.messages.size(), 1u);
+    EXPECT_EQ(r.rec.messages[0], kQuestion);
+    EXPECT_FALSE(b.calc.Arret());   // No: the run would go on
+    EXPECT_NEAR(e.B.Y, 5.6, 1e-3);  // where it got to
+}
+
+TEST(StabArret, StopDuringAStepKeepsTheStoredSteps) {
+    // The stop flag is set while the run lets the event loop run.
+    struct StopUi : RecordingUi {
+        Stab::TStabCalc* calc = nullptr;
+        int apres = 0;
+        void processEvents() override {
+            if (++events == apres) calc->Arrete();
+        }
+    } ui;
+    Barge b;
+    Ui::ScopedUi guard(&ui);
+    // Count the events of a whole run, then stop about the middle.
+    ui.calc = &b.calc;
+    ui.apres = -1;
+    ASSERT_TRUE(b.calc.Calcule(Conditions(60, 5, 1e-3)));
+    const int total = ui.events;
+    ASSERT_EQ(b.calc.Resultats().Count(), 13);
+    ui.events = 0;
+    ui.apres = total / 2;
+    Suivi s;
+    ASSERT_TRUE(b.calc.Calcule(Conditions(60, 5, 1e-3), &s));
+    const int n = b.calc.Resultats().Count();
+    EXPECT_GT(n, 1);
+    EXPECT_LT(n, 13);
+    EXPECT_EQ(s.fins, 1);
+    EXPECT_TRUE(s.arrete);
+    EXPECT_EQ(static_cast<int>(s.etapes.size()), n);
+    for (int k = 0; k < n; ++k) EXPECT_EQ(b.calc.Resultats().GetGZ(k)->Gite, 5.0 * k);
+    // The last progress reported is the step before the stop.
+    EXPECT_EQ(s.progression.back(), (std::pair{13, n - 1}));
+    EXPECT_TRUE(b.calc.Copie()[0].Points == b.calc.CopieInitiale()[0].Points);
+
+    // With trim correction the step being searched is stored, marked.
+    ui.events = 0;
+    ui.apres = 3;
+    auto c = Conditions(60, 5, 1e-3, true);
+    Barge f(0.0, 5.6);
+    ui.calc = &f.calc;
+    ASSERT_TRUE(f.calc.Calcule(c));
+    ASSERT_EQ(f.calc.Resultats().Count(), 1);
+    EXPECT_EQ(f.calc.Resultats().GetGZ(0)->Converge, 0);
+}
+
+TEST(StabArret, ProgressAndStepsReported) {
+    Barge b;
+    RecordingScope r;
+    Suivi s;
+    ASSERT_TRUE(b.calc.Calcule(Conditions(20, 5), &s));
+    ASSERT_EQ(s.progression.size(), 6u);
+    EXPECT_EQ(s.progression[0], (std::pair{100, 0}));
+    for (int k = 1; k <= 5; ++k) EXPECT_EQ(s.progression[k], (std::pair{5, k}));
+    EXPECT_EQ(s.etapes.size(), 5u);
+    EXPECT_EQ(s.fins, 1);
+    EXPECT_FALSE(s.arrete);
+    EXPECT_GT(r.rec.events, 0);
+    EXPECT_GT(b.calc.Iterations(), 0);
+}
+
+TEST(StabEchec, FailureMidRunRebuildsTheCopy) {
+    Barge b(0.1);
+    RecordingScope r;
+    Suivi s;
+    s.surEtape = [](int k) {
+        if (k == 2) throw std::runtime_error("panne");
+    };
+    EXPECT_FALSE(b.calc.Calcule(Conditions(30, 5), &s));
+    EXPECT_EQ(b.calc.Resultats().Count(), 3);   // the steps stored stay
+    EXPECT_FALSE(b.calc.EnCours());
+    EXPECT_TRUE(b.calc.Copie()[0].Points == b.calc.CopieInitiale()[0].Points);
+    EXPECT_EQ(b.calc.GCourant(), b.calc.G0());
+
+    // The next run gives what a fresh engine gives.
+    ASSERT_TRUE(b.calc.Calcule(Conditions(30, 5)));
+    Barge frais(0.1);
+    ASSERT_TRUE(frais.calc.Calcule(Conditions(30, 5)));
+    ASSERT_EQ(b.calc.Resultats().Count(), frais.calc.Resultats().Count());
+    for (int k = 0; k < frais.calc.Resultats().Count(); ++k)
+        EXPECT_DOUBLE_EQ(GZ(*b.calc.Resultats().GetGZ(k)), GZ(*frais.calc.Resultats().GetGZ(k)));
+}
+
+// A flooding point at the port deck edge goes under as the deck edge
+// immerses (tan(phi) = freeboard / half-breadth = 1/2); its starboard twin
+// stays out.
+TEST(StabEnvahissement, FloodingPointsFollowTheFlotationPlane) {
+    Barge b;
+    b.doc.ListReperesEnv.push_back({"babord", -2.0, 5.0, 1.0});
+    b.doc.ListReperesEnv.push_back({"tribord", 2.0, 5.0, 1.0});
+    b.calc.Init(b.doc, kRho);
+    RecordingScope r;
+    ASSERT_TRUE(b.calc.Calcule(Conditions(60, 5)));
+    ASSERT_EQ(b.calc.Envahissement().size(), 2u);
+    const TIntegerList& babord = b.calc.Envahissement()[0];
+    const TIntegerList& tribord = b.calc.Envahissement()[1];
+    ASSERT_EQ(babord.Count(), 13);
+    ASSERT_EQ(tribord.Count(), 13);
+    for (int k = 0; k < 13; ++k) {
+        EXPECT_EQ(babord.Get(k), 5 * k < 26.57 ? 1 : -1) << k;
+        EXPECT_EQ(tribord.Get(k), 1) << k;
+    }
+    // A new run starts the lists afresh.
+    ASSERT_TRUE(b.calc.Calcule(Conditions(10, 5)));
+    EXPECT_EQ(b.calc.Envahissement()[0].Count(), 3);
+}
+// The trim convention on a shaped hull of four surfaces, at every heel: G
+// forward of B trims the +Y end down, G aft of it the -Y end, and the search
+// ends with B under G within a few iterations.
+TEST(StabAssiette, ShapedHullTrimsTowardsGAtEveryHeel) {
+    Document doc;
+    doc.FormeAffichee = true;
+    fixtures::CoqueQuatreSurfaces(doc, 20);
+    Stab::TStabCalc calc;
+    calc.Init(doc, kRho);
+    const TVertex3f b0 = calc.BInitial();
+    const double w = calc.DeplacementInitial() / 1000.0;
+    RecordingScope r;
+    for (double dy : {0.3, -0.8}) {
+        calc.SetChargement({0.0, b0.Y + dy, 0.25}, calc.DeplacementInitial());
+        for (double gite = 0.0; gite <= 180.0; gite += 30.0) {
+            std::vector<double> leviers;
+            const Stab::TEquilibre e = calc.IsoCarene(gite, w, w * 1e-4, 0.01, kRho, &leviers);
+            SCOPED_TRACE(testing::Message() << dy << " " << gite);
+            EXPECT_TRUE(e.Converge);
+            EXPECT_EQ(dy > 0.0, e.Assiette < 0.0);
+            EXPECT_NEAR(e.B.Y, b0.Y + dy, 2e-3);
+            EXPECT_NEAR(e.Masse, w, w * 1e-4);
+            EXPECT_LE(leviers.size(), 8u);
+            // The stem (+Y) against the stern, from zero trim to the trim found.
+            auto etrave = [&](double assiette) {
+                calc.Pose(gite, assiette, e.Enfoncement);
+                const TArrayVertex3f& avant = calc.Copie()[1].Points;    // keel, forward half
+                const TArrayVertex3f& arriere = calc.Copie()[0].Points;  // keel, aft half
+                return avant[0][avant.cols() - 1].Z - arriere[0][0].Z;
+            };
+            EXPECT_EQ(dy > 0.0, etrave(e.Assiette) < etrave(0.0));
+        }
+    }
+    EXPECT_TRUE(r.rec.messages.empty());
+}

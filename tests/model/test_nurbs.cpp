@@ -1,0 +1,342 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <random>
+
+#include "tests/support/RecordingUi.h"
+#include "model/Net.h"
+#include "model/Nurbs.h"
+
+namespace {
+
+SNURBS RecordOf(const TNet& net) {
+    SNURBS r;
+    nurbs::NetToSNurbs(net, r);
+    return r;
+}
+
+TNet BilinearNet() {
+    TNet net;
+    net.NbL = net.NbC = 2;
+    net.TabPC[0][0] = {0, 0, 0, 1};
+    net.TabPC[0][1] = {0, 1, 0, 1};
+    net.TabPC[1][0] = {1, 0, 0, 1};
+    net.TabPC[1][1] = {1, 1, 1, 1};
+    return net;
+}
+
+// An octant of the sphere of radius 2 about the origin: a rational quarter
+// circle in the XZ plane revolved a quarter turn about Z.
+TNet SphereOctant() {
+    const double h = std::sqrt(2.0) / 2.0;
+    const TVertex3f prof[3] = {{2, 0, 0}, {2, 0, 2}, {0, 0, 2}};
+    const double wp[3] = {1, h, 1};
+    const double wr[3] = {1, h, 1};
+    TNet net;
+    net.NbL = net.NbC = 3;
+    net.LFlex = net.CFlex = 3;
+    for (int i = 0; i < 3; ++i) {
+        const double x = prof[i].X, z = prof[i].Z;
+        const TVertex3f rev[3] = {{x, 0, z}, {x, x, z}, {0, x, z}};
+        for (int j = 0; j < 3; ++j) net.TabPC[i][j] = {rev[j].X, rev[j].Y, rev[j].Z, wp[i] * wr[j]};
+    }
+    return net;
+}
+
+}  // namespace
+
+TEST(Knots, OpenUniformAndOwnVectors) {
+    double k[kMaxKnots];
+    nurbs::KnotOpenUniform(4, 4, k);
+    const double expect[] = {0, 0, 0, 0, 0.5, 1, 1, 1, 1};
+    for (int i = 0; i < 9; ++i) EXPECT_DOUBLE_EQ(k[i], expect[i]) << i;
+
+    TNet net;
+    net.NbL = 5;
+    net.NbC = 3;
+    nurbs::OwnKnots own;
+    nurbs::CalcVecteursNoeud(net, own);
+    ASSERT_EQ(own.countU, 10);
+    const double u[] = {0, 0, 0, 0, 1.0 / 3, 2.0 / 3, 1, 1, 1, 1};
+    for (int i = 0; i < 10; ++i) EXPECT_DOUBLE_EQ(own.knotsU[i], u[i]) << i;
+    ASSERT_EQ(own.countV, 8);  // NbC = 3, CFlex = 4: 0 0 0 0 1 1 1 1
+    for (int i = 0; i < 8; ++i) EXPECT_DOUBLE_EQ(own.knotsV[i], i < 4 ? 0.0 : 1.0) << i;
+}
+
+TEST(Nurbs, BilinearPatchLowersOrdersAndHasKnownCurvature) {
+    TNet net = BilinearNet();
+    SNURBS r = RecordOf(net);
+    EXPECT_EQ(r.orderU, 2);
+    EXPECT_EQ(r.orderV, 2);
+    EXPECT_EQ(net.LFlex, 4);  // the net keeps its own orders
+
+    TVertex3f p, n;
+    nurbs::EvalPoint(r, 0.5, 0.5, 1.0, false, p, n);
+    EXPECT_NEAR(p.X, 0.5, 1e-15);
+    EXPECT_NEAR(p.Y, 0.5, 1e-15);
+    EXPECT_NEAR(p.Z, 0.25, 1e-15);
+    EXPECT_NEAR(nurbs::EvalGauss(r, 0.5, 0.5), -4.0 / 9.0, 1e-12);
+
+    TArrayVertex3f pts, nrm;
+    TArrayDouble k;
+    nurbs::EvalGaussWholeSurface(r, 2, 2, k, nrm, pts, 1.0, false);
+    EXPECT_NEAR(pts[1][1].Z, 0.25, 1e-15);
+    EXPECT_NEAR(k[1][1], -4.0 / 9.0, 1e-12);
+    // Borders are evaluated a hair inside the surface.
+    EXPECT_NEAR(pts[2][2].X, 1 - 1e-6, 1e-12);
+    EXPECT_NEAR(pts[0][0].X, 1e-6, 1e-12);
+    // Unit normal after denormalising: (-v, -u, 1)/sqrt(1+u^2+v^2) at the centre.
+    Spline::Denormalise(pts, nrm);
+    const double s = 1.0 / std::sqrt(1.5);
+    EXPECT_NEAR(nrm[1][1].X, -0.5 * s, 1e-12);
+    EXPECT_NEAR(nrm[1][1].Y, -0.5 * s, 1e-12);
+    EXPECT_NEAR(nrm[1][1].Z, s, 1e-12);
+}
+
+TEST(Nurbs, RationalSphereOctantIsExact) {
+    SNURBS r = RecordOf(SphereOctant());
+    TArrayVertex3f pts, nrm;
+    TArrayDouble k;
+    const int n = 20;
+    nurbs::EvalGaussWholeSurface(r, n, n, k, nrm, pts, 1.0, false);
+    Spline::Denormalise(pts, nrm);
+    for (int i = 0; i <= n; ++i)
+        for (int j = 0; j <= n; ++j) {
+            const TVertex3f& p = pts[i][j];
+            EXPECT_NEAR(std::sqrt(p.X * p.X + p.Y * p.Y + p.Z * p.Z), 2.0, 1e-12) << i << "," << j;
+            const TVertex3f& q = nrm[i][j];
+            if (i < n) {
+                EXPECT_NEAR(std::sqrt(q.X * q.X + q.Y * q.Y + q.Z * q.Z), 1.0, 1e-9);
+                // Normal along the radius (one side or the other).
+                EXPECT_NEAR(std::fabs(q.X * p.X + q.Y * p.Y + q.Z * p.Z), 2.0, 1e-9);
+            }
+            if (i < n - 2) {
+                EXPECT_NEAR(k[i][j], 0.25, 1e-9) << i << "," << j;
+            }
+        }
+}
+
+TEST(Nurbs, StartingHalfCylinderIsDevelopable) {
+    TNet net;
+    net.Initialise(4);
+    EXPECT_EQ(net.TabPC[1][0].W, 0.3333);
+    EXPECT_NE(net.TabPC[1][0].W, 1.0 / 3.0);
+    SNURBS r = RecordOf(net);
+    EXPECT_EQ(r.orderU, 4);
+    EXPECT_EQ(r.orderV, 2);
+    TArrayVertex3f pts, nrm;
+    TArrayDouble k;
+    nurbs::EvalGaussWholeSurface(r, 30, 30, k, nrm, pts, 1.0, false);
+    for (int i = 0; i <= 30; ++i)
+        for (int j = 0; j <= 30; ++j) EXPECT_NEAR(k[i][j], 0.0, 1e-12);
+    // Close to a half circle of radius 1 about (0, y, 1).
+    for (int i = 0; i <= 30; ++i) {
+        const TVertex3f& p = pts[i][0];
+        EXPECT_NEAR(std::hypot(p.X, p.Z - 1.0), 1.0, 2e-3);
+    }
+}
+
+TEST(Nurbs, GridAgreesWithPointEvaluation) {
+    std::mt19937 rng(7);
+    std::uniform_real_distribution<double> c(-5, 5), w(0.3, 2.0);
+    TNet net;
+    net.NbL = 9;
+    net.NbC = 7;
+    net.LFlex = 5;
+    net.CFlex = 3;
+    for (int i = 0; i < net.NbL; ++i)
+        for (int j = 0; j < net.NbC; ++j) net.TabPC[i][j] = {c(rng), c(rng), c(rng), w(rng)};
+    SNURBS r = RecordOf(net);
+    const int n = 17;
+    TArrayVertex3f pts, nrm;
+    TArrayDouble k;
+    nurbs::EvalGaussWholeSurface(r, n, n, k, nrm, pts, 1.0, false);
+    for (int i = 0; i <= n; ++i)
+        for (int j = 0; j <= n; ++j) {
+            TVertex3f p, q;
+            nurbs::EvalPoint(r, double(i) / n, double(j) / n, 1.0, false, p, q);
+            EXPECT_NEAR(pts[i][j].X, p.X, 1e-11);
+            EXPECT_NEAR(pts[i][j].Y, p.Y, 1e-11);
+            EXPECT_NEAR(pts[i][j].Z, p.Z, 1e-11);
+            EXPECT_NEAR(nrm[i][j].Z, q.Z, 1e-9);
+            const double kk = nurbs::EvalGauss(r, double(i) / n, double(j) / n);
+            EXPECT_NEAR(k[i][j], kk, 1e-8 * (1 + std::fabs(kk)));
+        }
+}
+
+TEST(Nurbs, RefusesWhatCannotBeEvaluated) {
+    TNet net;
+    EXPECT_FALSE(nurbs::CheckNet(net, 20).empty());  // 0 x 0
+    net.Initialise(0);
+    EXPECT_TRUE(nurbs::CheckNet(net, 20).empty());
+    EXPECT_FALSE(nurbs::CheckNet(net, 0).empty());
+    EXPECT_FALSE(nurbs::CheckNet(net, 201).empty());
+    net.LFlex = 8;
+    EXPECT_FALSE(nurbs::CheckNet(net, 20).empty());
+    net.LFlex = 1;
+    EXPECT_FALSE(nurbs::CheckNet(net, 20).empty());
+    net.LFlex = 7;
+    net.NbL = 31;
+    EXPECT_FALSE(nurbs::CheckNet(net, 20).empty());  // 7 + 31 + 1 > 37
+    net.LFlex = 5;
+    EXPECT_TRUE(nurbs::CheckNet(net, 20).empty());   // 5 + 31 + 1 = 37
+
+    SNURBS empty;
+    TArrayVertex3f p, n;
+    EXPECT_THROW(nurbs::EvalWholeSurface(empty, 10, 10, n, p, 1.0, false), NurbsError);
+    SNURBS ok = RecordOf(BilinearNet());
+    EXPECT_THROW(nurbs::EvalWholeSurface(ok, 0, 10, n, p, 1.0, false), NurbsError);
+}
+
+TEST(Nurbs, ReportsProgressPerRow) {
+    RecordingScope ui;
+    TNet net;
+    net.Initialise(0);
+    SNURBS r = RecordOf(net);
+    TArrayVertex3f p, n;
+    nurbs::EvalWholeSurface(r, 10, 10, n, p, 1.0, false);
+    ASSERT_EQ(ui.rec.progress.size(), 11u);
+    EXPECT_EQ(ui.rec.progress.front(), std::make_pair(0, 10));
+    EXPECT_EQ(ui.rec.progress.back(), std::make_pair(10, 10));
+}
+
+TEST(Net, StartingShapes) {
+    RecordingScope ui;
+    TNet net;
+    EXPECT_EQ(net.LFlex, 4);
+    EXPECT_TRUE(net.AffColonnes);
+    ASSERT_TRUE(net.Initialise(0));
+    EXPECT_EQ(net.NbL, 3);
+    EXPECT_EQ(net.TabPC[2][2], (TVertex4f{0, 6.0, 0.9, 1.0}));
+    ASSERT_TRUE(net.Initialise(6));
+    EXPECT_EQ(net.NbL, 2);
+    EXPECT_EQ(net.NbC, 4);
+    EXPECT_EQ(net.TabPC[1][2], (TVertex4f{2, 2, 3, 0.3333}));
+    EXPECT_EQ(net.TabPC[2][2], (TVertex4f{0, 0, 0, 1}));  // reset beyond the shape
+    net.NbL = 5;
+    ASSERT_TRUE(net.Initialise(7));
+    EXPECT_EQ(net.NbL, 5);  // empty shape: only the reset
+    EXPECT_EQ(net.TabPC[0][1], (TVertex4f{0, 0, 0, 1}));
+    EXPECT_FALSE(net.Initialise(9));
+    ASSERT_EQ(ui.rec.messages.size(), 1u);
+    EXPECT_EQ(ui.rec.messages[0], "Cas impossible");
+}
+
+TEST(Nurbs, NormalEndPointOnEveryDominantAxis) {
+    // Through P along the cross product of the tangents, at length L.
+    const TVertex3f p{1, -2, 3};
+    const TPlane xy = nurbs::PlanePointVecteurs(p, {1, 0, 0}, {0, 1, 0});
+    EXPECT_EQ(xy.a, 0.0);
+    EXPECT_EQ(xy.b, 0.0);
+    EXPECT_EQ(xy.c, 1.0);
+    EXPECT_EQ(xy.d, -3.0);   // the plane Z = 3 holds P
+    const TPlane yz = nurbs::PlanePointVecteurs(p, {0, 1, 0}, {0, 0, 1});
+    EXPECT_EQ(yz.a, 1.0);
+    const TPlane zx = nurbs::PlanePointVecteurs(p, {0, 0, 1}, {1, 0, 0});
+    EXPECT_EQ(zx.b, 1.0);
+
+    // X, Y and Z dominant, and the ties that go to the later axis.
+    const TPlane planes[] = {{3, -1, 2, 0}, {1, -4, 2, 0}, {-1, 2, -5, 0}, {2, 2, 1, 0}, {1, 1, 1, 0}, {-3, 0, 3, 0}};
+    for (const TPlane& pl : planes) {
+        for (bool reversed : {false, true}) {
+            const double s = (reversed ? -2.5 : 2.5) / std::sqrt(pl.a * pl.a + pl.b * pl.b + pl.c * pl.c);
+            const TVertex3f q = nurbs::NormalEndPoint(pl, p, reversed, 2.5);
+            EXPECT_NEAR(q.X, p.X + s * pl.a, 1e-14) << pl.a << " " << pl.b << " " << pl.c;
+            EXPECT_NEAR(q.Y, p.Y + s * pl.b, 1e-14) << pl.a << " " << pl.b << " " << pl.c;
+            EXPECT_NEAR(q.Z, p.Z + s * pl.c, 1e-14) << pl.a << " " << pl.b << " " << pl.c;
+        }
+    }
+    // No tangent plane: the end point is P itself.
+    EXPECT_EQ(nurbs::NormalEndPoint(TPlane{}, p, false, 1.0), p);
+}
+
+TEST(Nurbs, StartingShapesEvaluateToTheirPlanesAndCylinders) {
+    struct Expect {
+        int kind, rows, cols;
+        // Distance of a point from the shape it should lie on.
+        double (*offset)(const TVertex3f&);
+        double tolerance;
+    };
+    const Expect shapes[] = {
+        {1, 2, 2, [](const TVertex3f& p) { return p.Z; }, 1e-15},
+        {2, 2, 2, [](const TVertex3f& p) { return p.X; }, 1e-15},
+        {3, 2, 2, [](const TVertex3f& p) { return p.Y; }, 1e-15},
+        // Half cylinders of radius 1 (the weight 0.3333 only nearly makes a circle).
+        {4, 4, 2, [](const TVertex3f& p) { return std::hypot(p.X, p.Z - 1) - 1; }, 1e-3},
+        {5, 4, 2, [](const TVertex3f& p) { return std::hypot(p.Y, p.Z - 1) - 1; }, 1e-3},
+        {6, 2, 4, [](const TVertex3f& p) { return std::hypot(p.X, p.Y - 1) - 1; }, 1e-3},
+    };
+    for (const Expect& e : shapes) {
+        TNet net(3);
+        ASSERT_TRUE(net.Initialise(e.kind));
+        EXPECT_EQ(net.NbL, e.rows) << e.kind;
+        EXPECT_EQ(net.NbC, e.cols) << e.kind;
+        EXPECT_EQ(net.LFlex, 4);   // orders untouched
+        SNURBS r = RecordOf(net);
+        TArrayVertex3f pts, nrm;
+        TArrayDouble k;
+        const int n = 12;
+        nurbs::EvalGaussWholeSurface(r, n, n, k, nrm, pts, 1.0, false);
+        Spline::Denormalise(pts, nrm);
+        double worst = 0, worstK = 0, worstNormal = 0;
+        for (int i = 0; i <= n; ++i)
+            for (int j = 0; j <= n; ++j) {
+                worst = std::max(worst, std::fabs(e.offset(pts[i][j])));
+                worstK = std::max(worstK, std::fabs(k[i][j]));
+                const TVertex3f& q = nrm[i][j];
+                worstNormal = std::max(worstNormal, std::fabs(std::sqrt(q.X * q.X + q.Y * q.Y + q.Z * q.Z) - 1));
+            }
+        EXPECT_LT(worst, e.tolerance) << "kind " << e.kind;
+        EXPECT_LT(worstK, 1e-12) << "kind " << e.kind;   // planes and cylinders are developable
+        EXPECT_LT(worstNormal, 1e-12) << "kind " << e.kind;
+    }
+
+    // The default hull passes through its corner points (a hair inside, at 1e-6).
+    TNet hull;
+    hull.Initialise(0);
+    SNURBS r = RecordOf(hull);
+    EXPECT_EQ(r.orderU, 3);   // lowered to the three rows
+    TArrayVertex3f pts, nrm;
+    nurbs::EvalWholeSurface(r, 10, 10, nrm, pts, 1.0, false);
+    const TVertex3f corners[4] = {{0, 0, 0.05}, {0, 5.9, -0.1}, {1.2, 0, 0.7}, {0, 6.0, 0.9}};
+    const TVertex3f got[4] = {pts[0][0], pts[0][10], pts[10][0], pts[10][10]};
+    for (int c = 0; c < 4; ++c) {
+        EXPECT_NEAR(got[c].X, corners[c].X, 1e-4) << c;
+        EXPECT_NEAR(got[c].Y, corners[c].Y, 1e-4) << c;
+        EXPECT_NEAR(got[c].Z, corners[c].Z, 1e-4) << c;
+    }
+}
+
+TEST(Net, CreatedEmptyWithOrdersFour) {
+    const TNet net(7);
+    EXPECT_EQ(net.owner, 7);
+    EXPECT_EQ(net.NbL, 0);
+    EXPECT_EQ(net.NbC, 0);
+    EXPECT_EQ(net.LFlex, 4);
+    EXPECT_EQ(net.CFlex, 4);
+    EXPECT_TRUE(net.AffColonnes);
+    EXPECT_EQ(net.ColonneAffichee, 0);
+    EXPECT_FALSE(net.AffLignes);
+    EXPECT_EQ(net.LigneAffichee, 0);
+    for (const auto& row : net.TabPC)
+        for (const TVertex4f& p : row) EXPECT_EQ(p, (TVertex4f{0, 0, 0, 0}));
+}
+
+TEST(Nurbs, PointEvaluationRefusesRecordsOutsideItsArrays) {
+    // Each of these would read before or past the knot and point arrays.
+    SNURBS empty;   // no points
+    SNURBS tooHigh = RecordOf(BilinearNet());
+    tooHigh.orderU = 8;
+    SNURBS tooLong = RecordOf(BilinearNet());
+    tooLong.lastV = 31;
+    SNURBS overOrder = RecordOf(BilinearNet());
+    overOrder.orderV = 3;   // more than the two columns
+    for (const SNURBS* r : {&empty, &tooHigh, &tooLong, &overOrder}) {
+        TVertex3f p, n;
+        TVertex3f S[3][3];
+        EXPECT_THROW(nurbs::EvalPoint(*r, 0.5, 0.5, 1.0, false, p, n), NurbsError);
+        EXPECT_THROW(nurbs::EvalGauss(*r, 0.5, 0.5), NurbsError);
+        EXPECT_THROW(nurbs::SurfaceDerivs(*r, 1, S, 0.5, 0.5), NurbsError);
+    }
+}

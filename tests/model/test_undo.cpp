@@ -1,0 +1,281 @@
+// One-level undo and redo of the model.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "model/Document.h"
+#include "model/Undo.h"
+#include "tests/support/RecordingUi.h"
+
+namespace {
+
+Document DeuxCarenes() {
+    Document doc = Document::Defaut();
+    if (TSurface* s = doc.NouvelleSurface("Surface2")) s->Net.Initialise(0);
+    doc.MarquerEnregistre();
+    return doc;
+}
+
+TSurface& Nurbs(Document& doc, int i) { return *doc.SurfaceNurbs(i); }
+
+// A flat 3 x 4 grid of points given directly.
+std::unique_ptr<TDXFSurface> Maillage(const Document& doc, double z) {
+    auto m = std::make_unique<TDXFSurface>(0, 3, 4, doc.DefGrille);
+    for (int i = 0; i < 3; ++i)
+        for (int j = 0; j < 4; ++j) m->Points[i][j] = {double(j), double(i), z};
+    m->SetNom("Maille");
+    return m;
+}
+
+}  // namespace
+
+TEST(Undo, NothingRecordedDoesNothing) {
+    RecordingScope r;
+    Document doc = DeuxCarenes();
+    const TNet avant = Nurbs(doc, 0).Net;
+    TUndo undo;
+    EXPECT_FALSE(undo.PeutAnnuler(doc));
+    EXPECT_FALSE(undo.PeutRefaire(doc));
+    EXPECT_FALSE(undo.Annuler(doc));
+    EXPECT_FALSE(undo.Refaire(doc));
+    EXPECT_EQ(Nurbs(doc, 0).Net, avant);
+    EXPECT_TRUE(doc.Enregistre());
+    EXPECT_EQ(undo.Kind(), TUndo::kRien);
+}
+
+TEST(Undo, PointComesBackAndGoesAgainMarkingTheDocumentModified) {
+    RecordingScope r;
+    Document doc = DeuxCarenes();
+    TUndo undo;
+    const TVertex4f avant = Nurbs(doc, 1).Net.TabPC[2][3];
+    undo.RecordAction(doc, TUndo::kGeometrie);
+    EXPECT_TRUE(undo.PeutAnnuler(doc));
+    EXPECT_FALSE(undo.PeutRefaire(doc));
+
+    Nurbs(doc, 1).Net.TabPC[2][3] = {9.0, 8.0, 7.0, 1.0};
+    Nurbs(doc, 1).Calculee = 0;
+    // The user saves after the change: undo must make the document dirty again.
+    doc.MarquerEnregistre();
+
+    ASSERT_TRUE(undo.Annuler(doc));
+    EXPECT_EQ(Nurbs(doc, 1).Net.TabPC[2][3], avant);
+    EXPECT_FALSE(doc.Enregistre());
+    EXPECT_GE(r.rec.modified, 1);
+    EXPECT_FALSE(undo.PeutAnnuler(doc));
+    EXPECT_TRUE(undo.PeutRefaire(doc));
+    // Re-evaluated at once: the evaluated grid follows the restored net.
+    EXPECT_EQ(Nurbs(doc, 1).Calculee, 1);
+
+    doc.MarquerEnregistre();
+    ASSERT_TRUE(undo.Refaire(doc));
+    EXPECT_EQ(Nurbs(doc, 1).Net.TabPC[2][3], (TVertex4f{9.0, 8.0, 7.0, 1.0}));
+    EXPECT_FALSE(doc.Enregistre());
+    EXPECT_TRUE(undo.PeutAnnuler(doc));
+    EXPECT_FALSE(undo.PeutRefaire(doc));
+
+    // And again: the two states alternate.
+    ASSERT_TRUE(undo.Annuler(doc));
+    EXPECT_EQ(Nurbs(doc, 1).Net.TabPC[2][3], avant);
+}
+
+TEST(Undo, AddedRowGoesAndComesBackWithItsSizeFrameAndOrders) {
+    RecordingScope r;
+    Document doc = DeuxCarenes();
+    TUndo undo;
+    TNet& net = Nurbs(doc, 0).Net;
+    const TNet avant = net;
+    const TPlanSym cadreAvant = Nurbs(doc, 0).PlanSym;
+    undo.RecordAction(doc, TUndo::kGeometrie);
+
+    net.TabPC[net.NbL][0] = {1, 2, 3, 1};
+    ++net.NbL;
+    net.LFlex = 3;
+    Nurbs(doc, 0).PlanSym.Origin = {0.5, 0, 0};
+    Nurbs(doc, 0).PlanSym.MajEquation();
+    const TNet apres = net;
+
+    ASSERT_TRUE(undo.Annuler(doc));
+    EXPECT_EQ(net.NbL, avant.NbL);
+    EXPECT_EQ(net.LFlex, avant.LFlex);
+    EXPECT_EQ(Nurbs(doc, 0).PlanSym, cadreAvant);
+    ASSERT_TRUE(undo.Refaire(doc));
+    EXPECT_EQ(net.NbL, apres.NbL);
+    EXPECT_EQ(net.TabPC[apres.NbL - 1][0], (TVertex4f{1, 2, 3, 1}));
+    EXPECT_EQ(net.LFlex, 3);
+    EXPECT_DOUBLE_EQ(Nurbs(doc, 0).PlanSym.D, -0.5);
+}
+
+TEST(Undo, WeightsAndWeldsFollowTheGeometry) {
+    RecordingScope r;
+    Document doc = DeuxCarenes();
+    TListPC groupe;
+    groupe.Add({0, 2, 0});
+    groupe.Add({1, 2, 0});
+    doc.AjouteSoudure(groupe);
+    doc.ListPoids.push_back({"Moteur", 120.0, 0.0, 2.0, 0.3, -1});
+    TUndo undo;
+    undo.RecordAction(doc, TUndo::kGeometrie);
+
+    // A row inserted above row 2 of surface 0 shifts the weld on that surface.
+    doc.ListSoudures[0][0].I = 3;
+    doc.ListPCSoudes.Reconstruit(doc.ListSoudures);
+    doc.ListPoids.push_back({"Lest", 500.0, 0.0, 1.0, -0.8, -1});
+
+    ASSERT_TRUE(undo.Annuler(doc));
+    ASSERT_EQ(doc.ListPoids.size(), 1u);
+    EXPECT_EQ(doc.ListPoids[0].Nom, "Moteur");
+    ASSERT_EQ(doc.ListSoudures.size(), 1u);
+    EXPECT_EQ(doc.ListSoudures[0], groupe);
+    EXPECT_TRUE(doc.EstSoude({0, 2, 0}));
+    EXPECT_FALSE(doc.EstSoude({0, 3, 0}));
+
+    ASSERT_TRUE(undo.Refaire(doc));
+    ASSERT_EQ(doc.ListPoids.size(), 2u);
+    EXPECT_EQ(doc.ListPoids[1].Nom, "Lest");
+    EXPECT_TRUE(doc.EstSoude({0, 3, 0}));
+    EXPECT_FALSE(doc.EstSoude({0, 2, 0}));
+}
+
+TEST(Undo, RefusedWhenTheSurfacesChangedInNumberOrKind) {
+    RecordingScope r;
+    {
+        Document doc = DeuxCarenes();
+        TUndo undo;
+        undo.RecordAction(doc, TUndo::kGeometrie);
+        doc.Surfaces.pop_back();  // a surface deleted without a record
+        const TNet avant = Nurbs(doc, 0).Net;
+        EXPECT_FALSE(undo.PeutAnnuler(doc));
+        EXPECT_FALSE(undo.Annuler(doc));
+        EXPECT_EQ(Nurbs(doc, 0).Net, avant);
+        EXPECT_TRUE(doc.Enregistre());
+    }
+    {
+        Document doc = DeuxCarenes();
+        TUndo undo;
+        undo.RecordAction(doc, TUndo::kGeometrie);
+        // Surface 1 replaced by a mesh: same count, another kind.
+        doc.Surfaces[1] = Maillage(doc, 0.0);
+        doc.Surfaces[1]->Index = 1;
+        EXPECT_FALSE(undo.PeutAnnuler(doc));
+        EXPECT_FALSE(undo.Annuler(doc));
+        EXPECT_EQ(doc.Surface(1)->Points[2][3], (TVertex3f{3, 2, 0}));
+    }
+    {
+        // Same count and kinds, but another surface in the slot.
+        Document doc = DeuxCarenes();
+        TUndo undo;
+        undo.RecordAction(doc, TUndo::kGeometrie);
+        auto autre = std::make_unique<TSurface>(1, doc.Precision, doc.DefGrille);
+        autre->Net.Initialise(1);
+        const TNet netAutre = autre->Net;
+        doc.Surfaces[1] = std::move(autre);
+        EXPECT_FALSE(undo.Annuler(doc));
+        EXPECT_EQ(Nurbs(doc, 1).Net, netAutre);
+    }
+}
+
+TEST(Undo, MeshSurfaceExchangesItsGrid) {
+    RecordingScope r;
+    Document doc = Document::Defaut();
+    doc.AjouteSurface(Maillage(doc, 0.0));
+    TUndo undo;
+    undo.RecordAction(doc, TUndo::kGeometrie);
+
+    TEntity& m = *doc.Surface(1);
+    m.ResizeGrilles(4, 4);
+    for (int j = 0; j < 4; ++j) m.Points[3][j] = {double(j), 3.0, 1.0};
+    m.Points[0][0].Z = -2.0;
+
+    ASSERT_TRUE(undo.Annuler(doc));
+    EXPECT_EQ(m.Points.rows(), 3);
+    EXPECT_EQ(m.DernLigne, 2);
+    EXPECT_EQ(m.Normales.rows(), 3);
+    EXPECT_EQ(m.Points[0][0], (TVertex3f{0, 0, 0}));
+    ASSERT_TRUE(undo.Refaire(doc));
+    EXPECT_EQ(m.Points.rows(), 4);
+    EXPECT_EQ(m.DernLigne, 3);
+    EXPECT_EQ(m.Points[3][2], (TVertex3f{2, 3, 1}));
+    EXPECT_DOUBLE_EQ(m.Points[0][0].Z, -2.0);
+}
+
+TEST(Undo, ListRecordKeepsTheModelAndTheItem) {
+    RecordingScope r;
+    Document doc = DeuxCarenes();
+    TUndo undo;
+    undo.RecordAction(doc, TUndo::kListeSurf);
+    Nurbs(doc, 0).Net.TabPC[0][0].X = 42.0;
+    EXPECT_TRUE(undo.PeutAnnuler(doc));
+    EXPECT_FALSE(undo.Annuler(doc));
+    EXPECT_DOUBLE_EQ(Nurbs(doc, 0).Net.TabPC[0][0].X, 42.0);
+    EXPECT_TRUE(undo.PeutAnnuler(doc));
+
+    // A geometry record undone, then a list record: Redo stays offered until
+    // it is used; it then exchanges nothing and gives the items back to Undo.
+    undo.RecordAction(doc, TUndo::kGeometrie);
+    Nurbs(doc, 0).Net.TabPC[0][0].X = 43.0;
+    ASSERT_TRUE(undo.Annuler(doc));
+    undo.RecordAction(doc, TUndo::kListeSurf);
+    EXPECT_TRUE(undo.PeutRefaire(doc));
+    EXPECT_FALSE(undo.Refaire(doc));
+    EXPECT_DOUBLE_EQ(Nurbs(doc, 0).Net.TabPC[0][0].X, 42.0);
+    EXPECT_TRUE(undo.PeutAnnuler(doc));
+    EXPECT_FALSE(undo.PeutRefaire(doc));
+
+    undo.RecordAction(doc, 7);
+    ASSERT_FALSE(r.rec.messages.empty());
+    EXPECT_EQ(r.rec.messages.back(), "RecordAction Indéfini");
+}
+
+TEST(Undo, ClosingForgetsTheSnapshot) {
+    RecordingScope r;
+    Document doc = DeuxCarenes();
+    TUndo undo;
+    undo.RecordAction(doc, TUndo::kGeometrie);
+    undo.Oublie();
+    Nurbs(doc, 0).Net.TabPC[0][0].X = 42.0;
+    EXPECT_FALSE(undo.Annuler(doc));
+    EXPECT_DOUBLE_EQ(Nurbs(doc, 0).Net.TabPC[0][0].X, 42.0);
+}
+
+TEST(Undo, CurrentPointLeavesARowThatNoLongerExists) {
+    RecordingScope r;
+    Document doc = DeuxCarenes();
+    Nurbs(doc, 0).Visible = 0;  // the first surface cannot take it
+    TUndo undo;
+    undo.RecordAction(doc, TUndo::kGeometrie);
+    TNet& net = Nurbs(doc, 1).Net;
+    const int lignes = net.NbL;
+    ++net.NbL;
+    doc.CurrentPC = {1, lignes, 1};  // on the added row
+
+    ASSERT_TRUE(undo.Annuler(doc));
+    EXPECT_EQ(doc.CurrentPC, (TPC{1, 0, 0}));
+}
+
+TEST(Undo, FullDocumentExchangesEveryPoint) {
+    RecordingScope r;
+    Document doc;
+    doc.FormeAffichee = false;  // no evaluation: only the exchange is measured
+    for (int k = 0; k < kMaxSurfaces; ++k) {
+        std::string name = "S";
+        name += std::to_string(k);
+        TSurface* s = doc.NouvelleSurface(name);
+        ASSERT_NE(s, nullptr);
+        s->Net.NbL = s->Net.NbC = kMaxNetSize;
+        for (int i = 0; i < kMaxNetSize; ++i)
+            for (int j = 0; j < kMaxNetSize; ++j) s->Net.TabPC[i][j] = {double(k), double(i), double(j), 1.0};
+    }
+    TUndo undo;
+    undo.RecordAction(doc, TUndo::kGeometrie);
+    for (int k = 0; k < kMaxSurfaces; ++k)
+        for (int i = 0; i < kMaxNetSize; ++i)
+            for (int j = 0; j < kMaxNetSize; ++j) Nurbs(doc, k).Net.TabPC[i][j].Z = -1.0;
+
+    ASSERT_TRUE(undo.Annuler(doc));
+    for (int k = 0; k < kMaxSurfaces; ++k)
+        for (int i = 0; i < kMaxNetSize; ++i)
+            for (int j = 0; j < kMaxNetSize; ++j)
+                ASSERT_EQ(Nurbs(doc, k).Net.TabPC[i][j], (TVertex4f{double(k), double(i), double(j), 1.0}));
+    ASSERT_TRUE(undo.Refaire(doc));
+    EXPECT_DOUBLE_EQ(Nurbs(doc, 99).Net.TabPC[30][30].Z, -1.0);
+}

@@ -1,0 +1,636 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "tests/support/RecordingUi.h"
+#include "tests/support/VueEditFixture.h"
+#include "app/texts/Langue.h"
+#include "views/Selection.h"
+#include "model/Update.h"
+
+using namespace testvue;
+using Gestes::TItem;
+
+namespace {
+
+TPoint Plus(TPoint p, int dx, int dy) { return {p.X + dx, p.Y + dy}; }
+
+// A document, one view of a kind, its host and its mouse, with the undo
+// behind the document's record hook.
+struct Banc {
+    explicit Banc(int kind, Document d = Document::Defaut()) : doc(std::move(d)), vue(kind) {
+        doc.Hooks.RecordAction = [this](int k) {
+            ++records;
+            undo.RecordAction(doc, k);
+        };
+        hote.doc = &doc;
+        hote.vues = {&vue};
+        vue.Maj(doc);
+    }
+    RecordingScope ui;
+    Document doc;
+    Vue vue;
+    Hote hote;
+    TUndo undo;
+    int records = 0;
+    Souris souris{doc, vue, hote};
+    TNet& Net(int s = 0) { return doc.SurfaceNurbs(s)->Net; }
+};
+
+Document Vide() { return Document{}; }
+
+}  // namespace
+
+// ---- Dragging control points ---------------------------------------------------------------------
+
+TEST(Glisser, PlanDragChangesOnlyXAndYAndUndoPutsItBack) {
+    Banc b(vkPlan);
+    const TPC pc{0, 1, 1};
+    const TVertex4f avant = b.Net().TabPC[1][1];
+    const TPoint p0 = b.vue.Pixel(pc);
+    ASSERT_EQ(p0, (TPoint{550, 355}));  // Y = 3 right of 400, X = 1.1 below 300
+
+    b.souris.Down(Plus(p0, 2, -1));
+    EXPECT_EQ(b.vue.geste.Outil, Gestes::otDeplacePC);
+    EXPECT_EQ(b.doc.CurrentPC, pc);
+    b.souris.Move(Plus(p0, 10, 5));
+    b.souris.Move(Plus(p0, 20, 10));
+    b.souris.Up(Plus(p0, 20, 10));
+
+    const TVertex4f apres = b.Net().TabPC[1][1];
+    EXPECT_NEAR(apres.Y, avant.Y + 20 / 50.0, 1e-12);
+    EXPECT_NEAR(apres.X, avant.X + 10 / 50.0, 1e-12);
+    EXPECT_EQ(apres.Z, avant.Z);
+    EXPECT_EQ(apres.W, avant.W);
+    EXPECT_EQ(b.records, 1);  // one snapshot for the whole drag
+    EXPECT_FALSE(b.doc.Enregistre());
+    EXPECT_GE(b.hote.redessins, 2);
+    EXPECT_TRUE(b.vue.sel.empty());  // a single point without Shift is let go
+    EXPECT_EQ(b.hote.editeur, 1);
+
+    ASSERT_TRUE(b.undo.Annuler(b.doc));
+    EXPECT_EQ(b.doc.SurfaceNurbs(0)->Net.TabPC[1][1], avant);
+}
+
+TEST(Glisser, FirstMoveSnapsThePickedPointUnderTheCursor) {
+    Banc b(vkSection, Vide());
+    TSurface* s = Plaque(b.doc, 2, 2);
+    s->Sym = 0;
+    b.vue.Maj(b.doc);
+    const TPoint p0 = b.vue.Pixel({0, 1, 0});  // (1.0, 0, 0): (500, 300)
+    b.souris.Down(Plus(p0, 3, -3));
+    ASSERT_EQ(b.doc.CurrentPC, (TPC{0, 1, 0}));
+    const TPoint m = Plus(p0, 5, -2);
+    b.souris.Move(m);
+    EXPECT_EQ(b.vue.Pixel({0, 1, 0}), m);
+    EXPECT_NEAR(s->Net.TabPC[1][0].X, 1.05, 1e-12);
+    EXPECT_NEAR(s->Net.TabPC[1][0].Z, 0.02, 1e-12);
+    b.souris.Up(m);
+}
+
+TEST(Glisser, ClickWithoutMovingAndShift) {
+    Banc b(vkPlan);
+    const TPoint p0 = b.vue.Pixel({0, 2, 1});
+    b.souris.Down(p0);
+    EXPECT_TRUE(b.vue.sel.Contains({0, 2, 1}));
+    b.souris.Up(p0);
+    EXPECT_TRUE(b.vue.sel.empty());
+    EXPECT_EQ(b.records, 0);
+    EXPECT_TRUE(b.doc.Enregistre());
+
+    b.souris.touches.shift = true;
+    b.souris.Down(p0);
+    b.souris.Up(p0);
+    EXPECT_TRUE(b.vue.sel.Contains({0, 2, 1}));
+    // Shift on a selected point unselects it.
+    b.souris.Down(p0);
+    EXPECT_EQ(b.vue.geste.Outil, Gestes::otDeselect);
+    b.souris.Up(p0);
+    EXPECT_TRUE(b.vue.sel.empty());
+}
+
+TEST(Glisser, SymmetricPointStopsOnItsPlaneAndTheOthersByTheSameAmount) {
+    Banc b(vkSection, Vide());
+    TSurface* s = Plaque(b.doc, 3, 1);  // X = 0.5, 1.0, 1.5 on Y = 0, Z = 0
+    ASSERT_EQ(s->Sym, 1);               // symmetric in the plane X = 0
+    b.vue.Maj(b.doc);
+    // Select [1][0] then [0][0] (Shift adds), then drag [0][0].
+    const TPoint p0 = b.vue.Pixel({0, 0, 0});  // (450, 300)
+    b.souris.touches.shift = true;
+    b.souris.Down(b.vue.Pixel({0, 1, 0}));
+    b.souris.Up(b.vue.Pixel({0, 1, 0}));
+    b.souris.Down(p0);
+    b.souris.Up(p0);
+    b.souris.touches.shift = false;
+    b.souris.Down(p0);
+    ASSERT_EQ(b.vue.sel.Count(), 2);
+    b.souris.Move(Plus(p0, -80, 0));  // would take [0][0] to X = -0.3
+    EXPECT_DOUBLE_EQ(s->Net.TabPC[0][0].X, 0.0);
+    EXPECT_DOUBLE_EQ(s->Net.TabPC[1][0].X, 0.5);  // moved by the same 0.5
+    EXPECT_DOUBLE_EQ(s->Net.TabPC[2][0].X, 1.5);  // not dragged
+    // Further moves to the left stay on the plane.
+    b.souris.Move(Plus(p0, -120, 0));
+    EXPECT_DOUBLE_EQ(s->Net.TabPC[0][0].X, 0.0);
+    b.souris.Up(Plus(p0, -120, 0));
+
+    // With the horizontal constraint the same stop holds, Z untouched.
+    b.hote.coches.insert(TItem::MeDeplHori);
+    const TPoint p1 = b.vue.Pixel({0, 2, 0});
+    b.souris.Down(p1);
+    b.souris.Move(Plus(p1, -400, -30));
+    EXPECT_DOUBLE_EQ(s->Net.TabPC[2][0].X, 0.0);
+    EXPECT_DOUBLE_EQ(s->Net.TabPC[2][0].Z, 0.0);
+    b.souris.Up(Plus(p1, -400, -30));
+    EXPECT_FALSE(b.hote.Coche(TItem::MeDeplHori));  // the release turns it off
+}
+
+TEST(Glisser, WeldsOfWeldsFollow) {
+    Banc b(vkPlan, Vide());
+    TSurface* s = Plaque(b.doc, 3, 3);
+    s->Sym = 0;
+    b.vue.Maj(b.doc);
+    const TPC A{0, 0, 0}, B{0, 1, 1}, C{0, 2, 2};
+    b.doc.AjouteSoudure([&] { TListPC l; l.Add(A); l.Add(B); return l; }());
+    b.doc.AjouteSoudure([&] { TListPC l; l.Add(B); l.Add(C); return l; }());
+    const TVertex4f a0 = s->Net.TabPC[0][0], b0 = s->Net.TabPC[1][1], c0 = s->Net.TabPC[2][2], d0 = s->Net.TabPC[2][0];
+    const TPoint p = b.vue.Pixel(A);
+    b.souris.Drag(p, {Plus(p, 10, 0), Plus(p, 25, 0)});
+    EXPECT_NEAR(s->Net.TabPC[0][0].Y, a0.Y + 0.5, 1e-12);
+    EXPECT_NEAR(s->Net.TabPC[1][1].Y, b0.Y + 0.5, 1e-12);
+    EXPECT_NEAR(s->Net.TabPC[2][2].Y, c0.Y + 0.5, 1e-12);
+    EXPECT_EQ(s->Net.TabPC[2][0], d0);
+}
+
+TEST(Glisser, ConstraintsAndCtrl) {
+    Banc b(vkPlan, Vide());
+    TSurface* s = Plaque(b.doc, 3, 3);
+    s->Sym = 0;
+    b.vue.Maj(b.doc);
+    b.hote.coches.insert(TItem::MeDeplVert);
+    const TVertex4f avant = s->Net.TabPC[1][2];
+    const TPoint p = b.vue.Pixel({0, 1, 2});
+    b.souris.Drag(p, {Plus(p, 30, 10), Plus(p, 40, 20)});
+    EXPECT_EQ(s->Net.TabPC[1][2].Y, avant.Y);  // screen horizontal is Y in the plan
+    EXPECT_NEAR(s->Net.TabPC[1][2].X, avant.X + 0.4, 1e-12);
+    EXPECT_EQ(b.hote.desarmes, std::vector<TItem>{TItem::MeDeplVert});
+
+    // Ctrl selects the whole net and drags nothing.
+    const TNet net = s->Net;
+    b.souris.touches.ctrl = true;
+    b.souris.Down(b.vue.Pixel({0, 0, 0}));
+    EXPECT_EQ(b.vue.geste.Outil, Gestes::otSelectNet);
+    EXPECT_EQ(b.vue.sel.Count(), 9);
+    b.souris.Move({10, 10});
+    b.souris.Up({10, 10});
+    EXPECT_EQ(s->Net, net);
+    EXPECT_EQ(b.vue.sel.Count(), 9);
+}
+
+TEST(Glisser, PerspectiveDragMovesNothing) {
+    Banc b(vkPerspective);
+    const TNet net = b.Net();
+    const TPoint p = b.vue.Pixel({0, 1, 1});
+    b.souris.Down(p);
+    ASSERT_EQ(b.vue.geste.Outil, Gestes::otDeplacePC);
+    b.souris.Move(Plus(p, 40, 40));
+    b.souris.Up(Plus(p, 40, 40));
+    EXPECT_EQ(b.Net(), net);
+    // Nothing moved: no undo snapshot taken over the last one, nothing to save.
+    EXPECT_EQ(b.records, 0);
+    EXPECT_TRUE(b.doc.Enregistre());
+}
+
+// ---- Choice of the tool ---------------------------------------------------------------------------
+
+TEST(Outil, PressChoosesFromTheTicksThenFromWhatIsUnderTheCursor) {
+    Banc b(vkSection);
+    auto choix = [&](TPoint p, Ui::KeyState k = {}, int bouton = Gestes::btGauche) {
+        int r = 0;
+        b.souris.Run([&](Gestes::TGestes& g) { r = g.SelAction(bouton, k, p); });
+        return r;
+    };
+    const TPoint pc = b.vue.Pixel({0, 2, 2});
+    const TPoint vide{5, 5};
+    EXPECT_EQ(choix(pc, {}, Gestes::btDroit), Gestes::otAucun);
+    EXPECT_EQ(choix(pc), Gestes::otDeplacePC);
+    EXPECT_EQ(choix(pc, {true, false, false}), Gestes::otSelectNet);
+    EXPECT_EQ(choix(vide), Gestes::otZone);
+    b.vue.sel.Add({0, 0, 0});
+    EXPECT_EQ(choix(vide), Gestes::otEffaceSel);
+    EXPECT_EQ(choix(vide, {false, true, false}), Gestes::otZone);  // Shift keeps the selection
+    b.hote.coches = {TItem::MeSupprimerVx};
+    EXPECT_EQ(choix(pc), Gestes::otSupprLnCol);
+    b.hote.coches = {TItem::MeAjouterVx, TItem::MeSupprimerVx};
+    EXPECT_EQ(choix(vide), Gestes::otAjoutLnCol);
+    b.hote.coches = {TItem::MeCotMetre, TItem::MeAjoutPoids};
+    EXPECT_EQ(choix(vide), Gestes::otCoteMetre);
+    b.hote.coches = {TItem::MeZoom, TItem::MeDeplacerVue};
+    EXPECT_EQ(choix(pc), Gestes::otZoom);
+
+    // The perspective skips the dimension and weight tools.
+    Banc p(vkPerspective);
+    p.hote.coches = {TItem::MeCotMetre, TItem::MeAjoutPoids};
+    int r = -1;
+    p.souris.Run([&](Gestes::TGestes& g) { r = g.SelAction(Gestes::btGauche, {}, {3, 3}); });
+    EXPECT_EQ(r, Gestes::otZone);
+}
+
+TEST(Outil, NetSegmentGoesToTheStatusBar) {
+    Banc b(vkSection, Vide());
+    Plaque(b.doc, 2, 2, 0.5, 1.0, 0.0, 1.0, 0.0);  // rows at X = 0.5 and 1.5, Z = 0
+    b.vue.Maj(b.doc);
+    // Column segment [0][0]-[1][0] runs from (450, 300) to (550, 300).
+    bool touche = false;
+    b.souris.Run([&](Gestes::TGestes& g) { touche = g.EstCeUnNet({500, 300}); });
+    ASSERT_TRUE(touche);
+    EXPECT_EQ(b.ui.rec.status.back(), (std::pair<int, std::string>{3, "Grille, Colonne ( 0, 0 )"}));
+}
+
+// ---- Rubber band, zoom box, pan --------------------------------------------------------------------------
+
+TEST(Bande, ZoomBoxOnlyToTheRightWithTheToolTicked) {
+    Banc b(vkSection);
+    b.hote.coches.insert(TItem::MeZoom);
+    const TViewRecord avant = b.vue.rec;
+    // To the left: nothing, the tool stays.
+    b.souris.Drag({600, 100}, {{300, 300}, {200, 300}});
+    EXPECT_EQ(b.vue.rec.Scale, avant.Scale);
+    EXPECT_TRUE(b.hote.Coche(TItem::MeZoom));
+    // Drawn to the right, released left of its first corner: nothing either.
+    b.souris.Drag({200, 100}, {{600, 300}, {150, 300}});
+    b.souris.Up({150, 300});
+    EXPECT_EQ(b.vue.rec.Scale, avant.Scale);
+    EXPECT_TRUE(std::isfinite(b.vue.rec.Scale));
+    // To the right: a box half the width doubles the scale; the tool goes off.
+    b.souris.Drag({200, 100}, {{400, 200}, {600, 400}});
+    EXPECT_FLOAT_EQ(b.vue.rec.Scale, 2 * avant.Scale);
+    EXPECT_FALSE(b.hote.Coche(TItem::MeZoom));
+    EXPECT_EQ(b.vue.precX, avant.OriginX);  // the previous view was kept at the press
+    EXPECT_EQ(b.vue.precS, avant.Scale);
+}
+
+TEST(Bande, PanFollowsTheMouseOneEventBehind) {
+    Banc b(vkProfile);
+    b.hote.coches.insert(TItem::MeDeplacerVue);
+    const int ox = b.vue.rec.OriginX, oy = b.vue.rec.OriginY;
+    b.souris.Down({100, 100});
+    b.souris.Move({110, 105});
+    EXPECT_EQ(b.vue.rec.OriginX, ox);
+    b.souris.Move({130, 100});
+    EXPECT_EQ(b.vue.rec.OriginX, ox + 10);
+    EXPECT_EQ(b.vue.rec.OriginY, oy + 5);
+    b.souris.touches.shift = true;  // Shift keeps the tool
+    b.souris.Up({130, 100});
+    EXPECT_TRUE(b.hote.Coche(TItem::MeDeplacerVue));
+    b.souris.touches.shift = false;
+    b.souris.Down({0, 0});
+    b.souris.Up({0, 0});
+    EXPECT_FALSE(b.hote.Coche(TItem::MeDeplacerVue));
+}
+
+// ---- Rows and columns ---------------------------------------------------------------------------------
+
+TEST(Reseau, RowInsertedWhereTheSectionIsClicked) {
+    Banc b(vkSection);
+    b.hote.coches.insert(TItem::MeAjouterVx);
+    // Column 0 of the hull: (0, 0, 0.05), (1.0, 0, 0.1), (1.2, 0, 0.7).
+    const TPoint r0 = b.vue.Pixel({0, 0, 0}), r1 = b.vue.Pixel({0, 1, 0});
+    b.doc.CurrentPC = {0, 0, 0};
+    const TPoint milieu{(r0.X + r1.X) / 2, (r0.Y + r1.Y) / 2};
+    b.souris.Down(milieu);
+    b.souris.Up(milieu);
+    ASSERT_EQ(b.Net().NbL, 4);
+    EXPECT_EQ(b.doc.CurrentPC.I, 1);
+    const TVertex4f n = b.Net().TabPC[1][0];
+    EXPECT_NEAR(n.X, 0.5, 0.02);  // half way between rows 0 and 1
+    EXPECT_EQ(n.W, 1.0);
+    EXPECT_EQ(b.records, 1);
+    EXPECT_FALSE(b.doc.Enregistre());
+    EXPECT_FALSE(b.hote.Coche(TItem::MeAjouterVx));
+    EXPECT_EQ(b.hote.curseurs, 1);
+    EXPECT_TRUE(b.doc.Surfaces[0]->Calculee);  // evaluated again
+}
+
+TEST(Reseau, OneRowIsCopiedAndAFullNetRefuses) {
+    Banc b(vkSection, Vide());
+    Plaque(b.doc, 1, 3);
+    b.vue.Maj(b.doc);
+    b.doc.CurrentPC = {0, 0, 1};
+    b.hote.coches.insert(TItem::MeAjouterVx);
+    b.souris.Down({300, 300});
+    b.souris.Up({300, 300});
+    ASSERT_EQ(b.Net().NbL, 2);
+    for (int j = 0; j < 3; ++j) {
+        EXPECT_EQ(Xyz(b.Net().TabPC[1][j]), Xyz(b.Net().TabPC[0][j]));
+        EXPECT_EQ(b.Net().TabPC[1][j].W, 1.0);
+    }
+
+    Banc f(vkSection, Vide());
+    Plaque(f.doc, 31, 2, 0.0, 0.1);
+    f.vue.Maj(f.doc);
+    f.doc.CurrentPC = {0, 5, 0};
+    f.hote.coches.insert(TItem::MeAjouterVx);
+    const TNet avant = f.Net();
+    f.souris.Down(f.vue.Pixel({0, 5, 0}));
+    f.souris.Up(f.vue.Pixel({0, 5, 0}));
+    EXPECT_EQ(f.Net(), avant);
+    ASSERT_FALSE(f.ui.rec.messages.empty());
+    EXPECT_EQ(f.ui.rec.messages.back(), Langue::Txt("rsMaxLignes"));
+}
+
+TEST(Reseau, InsertionRefusedForAMeshNoSurfaceOrCoincidentPoints) {
+    // A mesh is current.
+    Banc m(vkPlan, Vide());
+    m.doc.AjouteSurface(std::make_unique<TDXFSurface>(0, 3, 3, m.doc.DefGrille));
+    m.doc.CurrentPC = {0, 1, 1};
+    m.hote.coches.insert(TItem::MeAjouterVx);
+    m.souris.Down({300, 300});
+    m.souris.Up({300, 300});
+    EXPECT_EQ(m.records, 0);
+    EXPECT_EQ(m.ui.rec.messages.size(), 1u);
+    EXPECT_TRUE(m.doc.Enregistre());
+    EXPECT_FALSE(m.hote.Coche(TItem::MeAjouterVx));
+
+    // No surface at all.
+    Banc v(vkProfile, Vide());
+    v.hote.coches.insert(TItem::MeAjouterVx);
+    v.souris.Down({300, 300});
+    v.souris.Up({300, 300});
+    EXPECT_EQ(v.records, 0);
+    EXPECT_EQ(v.ui.rec.messages.size(), 1u);
+
+    // Rows 0..2 that differ only in Y fall on one pixel of the section view.
+    Banc c(vkSection, Vide());
+    Plaque(c.doc, 3, 2, 0.5, 0.0);
+    for (int i = 0; i < 3; ++i) c.Net().TabPC[i][0].Y = i;
+    c.vue.Maj(c.doc);
+    c.doc.CurrentPC = {0, 1, 0};
+    c.hote.coches.insert(TItem::MeAjouterVx);
+    const TNet avant = c.Net();
+    c.souris.Down({470, 280});
+    c.souris.Up({470, 280});
+    EXPECT_EQ(c.Net(), avant);
+    EXPECT_EQ(c.ui.rec.messages.size(), 1u);
+    for (int i = 0; i < c.Net().NbL; ++i)
+        for (int j = 0; j < c.Net().NbC; ++j) EXPECT_TRUE(std::isfinite(c.Net().TabPC[i][j].X));
+}
+
+TEST(Reseau, RemovalInTheProfileRemovesTheColumnAndRenumbersTheSelection) {
+    Banc b(vkProfile, Vide());
+    Plaque(b.doc, 2, 4);
+    b.vue.Maj(b.doc);
+    b.vue.sel.Add({0, 0, 3});
+    b.vue.tab->At(0, 0, 3).Etat = epSelect;
+    b.hote.coches.insert(TItem::MeSupprimerVx);
+    const TVertex4f dernier = b.Net().TabPC[1][3];
+    b.souris.Down(b.vue.Pixel({0, 1, 1}));
+    b.souris.Up(b.vue.Pixel({0, 1, 1}));
+    ASSERT_EQ(b.Net().NbC, 3);
+    EXPECT_EQ(b.Net().TabPC[1][2], dernier);
+    EXPECT_EQ(b.doc.CurrentPC, (TPC{0, 0, 0}));
+    EXPECT_TRUE(b.vue.sel.Contains({0, 0, 2}));
+    EXPECT_EQ(b.vue.tab->At(0, 0, 2).Etat, epSelect);
+    EXPECT_EQ(b.records, 1);
+    EXPECT_EQ(b.hote.fenetres, 1);
+
+    // 2 x 1 refuses every removal with the text table's message.
+    Banc r(vkSection, Vide());
+    Plaque(r.doc, 2, 1);
+    r.vue.Maj(r.doc);
+    r.hote.coches.insert(TItem::MeSupprimerVx);
+    r.souris.Down(r.vue.Pixel({0, 1, 0}));
+    r.souris.Up(r.vue.Pixel({0, 1, 0}));
+    EXPECT_EQ(r.Net().NbL, 2);
+    EXPECT_EQ(r.ui.rec.messages.back(), Langue::Txt("rsSupprLnImpossible"));
+    // Nor can it lose its column in the other views.
+    for (int kind : {vkPlan, vkProfile}) {
+        Banc c(kind, Vide());
+        Plaque(c.doc, 2, 1);
+        c.vue.Maj(c.doc);
+        c.hote.coches.insert(TItem::MeSupprimerVx);
+        c.souris.Down(c.vue.Pixel({0, 0, 0}));
+        c.souris.Up(c.vue.Pixel({0, 0, 0}));
+        EXPECT_EQ(c.Net().NbC, 1) << kind;
+        EXPECT_EQ(c.Net().NbL, 2) << kind;
+        EXPECT_EQ(c.ui.rec.messages.back(), Langue::Txt("rsSupprColImpossible")) << kind;
+    }
+}
+
+TEST(Reseau, InsertedPointLandsUnderTheClickInEveryView) {
+    for (int kind : {vkSection, vkPlan, vkProfile}) {
+        Banc b(kind, Vide());
+        TSurface* s = Plaque(b.doc, 3, 3, 0.5, 1.0, 0.0, 2.0, 0.0);
+        for (int i = 0; i < 3; ++i)
+            for (int j = 0; j < 3; ++j) s->Net.TabPC[i][j].Z = 0.5 * i + 0.25 * j;
+        s->Sym = 0;
+        b.vue.Maj(b.doc);
+        // Insert between the current point and its predecessor, 20 pixels to
+        // one side of the segment joining them, then to the other side.
+        const bool ligne = kind == vkSection;
+        const TPC a = ligne ? TPC{0, 0, 1} : TPC{0, 1, 0};
+        const TPC c{0, 1, 1};
+        const TPoint pa = b.vue.Pixel(a), pc = b.vue.Pixel(c);
+        const double dx = pc.X - pa.X, dy = pc.Y - pa.Y, l = std::hypot(dx, dy);
+        for (int cote : {1, -1}) {
+            const TNet avant = b.Net();
+            b.doc.CurrentPC = c;
+            const TPoint q{(pa.X + pc.X) / 2 + static_cast<int>(std::lround(-dy / l * 20 * cote)),
+                           (pa.Y + pc.Y) / 2 + static_cast<int>(std::lround(dx / l * 20 * cote))};
+            b.hote.coches.insert(TItem::MeAjouterVx);
+            b.souris.Down(q);
+            b.souris.Up(q);
+            ASSERT_EQ(ligne ? b.Net().NbL : b.Net().NbC, 4) << kind;
+            // The new point of the current line is under the click.
+            const TPoint n = b.vue.Pixel(c);
+            EXPECT_LE(std::abs(n.X - q.X), 1) << kind << " " << cote;
+            EXPECT_LE(std::abs(n.Y - q.Y), 1) << kind << " " << cote;
+            b.doc.Surfaces[0]->Calculee = 0;
+            b.Net() = avant;
+            b.vue.Maj(b.doc);
+        }
+    }
+}
+
+TEST(Reseau, RefusedInsertionOrRemovalKeepsThePreviousChangeUndoable) {
+    // A drag, then a removal the 2 x 1 net refuses: undo still gives the drag back.
+    Banc b(vkSection, Vide());
+    Plaque(b.doc, 2, 1);
+    b.vue.Maj(b.doc);
+    const TNet avant = b.Net();
+    const TPoint p = b.vue.Pixel({0, 1, 0});
+    b.souris.Drag(p, {Plus(p, 10, 0), Plus(p, 30, -20)});
+    ASSERT_NE(b.Net(), avant);
+    ASSERT_EQ(b.records, 1);
+    b.hote.coches.insert(TItem::MeSupprimerVx);
+    b.souris.Down(b.vue.Pixel({0, 1, 0}));
+    b.souris.Up(b.vue.Pixel({0, 1, 0}));
+    EXPECT_EQ(b.records, 1);
+    ASSERT_TRUE(b.undo.Annuler(b.doc));
+    EXPECT_EQ(b.Net(), avant);
+
+    // The same with an insertion into a full net, and into a locked surface.
+    Banc f(vkSection, Vide());
+    TSurface* s = Plaque(f.doc, 31, 2, 0.0, 0.1);
+    f.vue.Maj(f.doc);
+    const TNet plein = f.Net();
+    const TPoint q = f.vue.Pixel({0, 5, 1});
+    f.souris.Drag(q, {Plus(q, 0, -15)});
+    ASSERT_EQ(f.records, 1);
+    f.doc.CurrentPC = {0, 5, 1};
+    f.hote.coches.insert(TItem::MeAjouterVx);
+    f.souris.Down(Plus(q, 40, 0));
+    f.souris.Up(Plus(q, 40, 0));
+    s->Verrou = 1;
+    f.doc.CurrentPC = {0, 5, 1};
+    f.hote.coches.insert(TItem::MeAjouterVx);
+    f.souris.Down(Plus(q, 40, 0));
+    f.souris.Up(Plus(q, 40, 0));
+    EXPECT_EQ(f.Net().NbL, 31);
+    EXPECT_EQ(f.doc.CurrentPC, (TPC{0, 5, 1}));  // the locked surface's current point stays
+    EXPECT_EQ(f.records, 1);
+    ASSERT_TRUE(f.undo.Annuler(f.doc));
+    EXPECT_EQ(f.Net(), plein);
+}
+
+// ---- Measures ---------------------------------------------------------------------------------------
+
+TEST(Mesure, DistanceDimensionIsKeptAndItsToolTurnsOff) {
+    Banc b(vkSection, Vide());
+    b.hote.coches.insert(TItem::MeCotMetre);
+    b.souris.Drag({400, 300}, {{450, 300}, {500, 300}});
+    ASSERT_EQ(b.doc.ListCotes.size(), 1u);
+    EXPECT_EQ(b.doc.ListCotes[0].Kind, "Mètre");
+    EXPECT_FLOAT_EQ(b.doc.ListCotes[0].Mesure.Value, 1.0f);
+    EXPECT_EQ(b.doc.ListCotes[0].Text, "1.000 m");
+    EXPECT_FALSE(b.hote.Coche(TItem::MeCotMetre));
+    EXPECT_FALSE(b.doc.Enregistre());
+
+    // A measure is not kept; Shift keeps its tool.
+    b.hote.coches.insert(TItem::MeMesureCercle);
+    b.souris.touches.shift = true;
+    b.souris.Drag({400, 300}, {{400, 250}});
+    EXPECT_EQ(b.doc.ListCotes.size(), 1u);
+    EXPECT_TRUE(b.hote.Coche(TItem::MeMesureCercle));
+}
+
+TEST(Mesure, AngleNeedsAFirstLegOfSomeLength) {
+    Banc b(vkSection, Vide());
+    b.hote.coches.insert(TItem::MeCotAngle);
+    b.souris.Down({400, 300});
+    b.souris.Up({400, 300});
+    EXPECT_EQ(b.vue.geste.MesureAngle.NbPts, 1);  // not armed
+    b.souris.Drag({400, 300}, {{450, 300}, {500, 300}});
+    EXPECT_EQ(b.vue.geste.MesureAngle.NbPts, 2);
+    EXPECT_TRUE(b.doc.ListCotes.empty());
+    b.souris.Drag({500, 300}, {{450, 250}, {400, 200}});
+    ASSERT_EQ(b.doc.ListCotes.size(), 1u);
+    EXPECT_EQ(b.doc.ListCotes[0].Kind, "Angle");
+    EXPECT_NEAR(b.doc.ListCotes[0].Mesure.Value, 90.0f, 1e-4);
+    EXPECT_FALSE(b.vue.geste.MesureAngleEnCours);
+    EXPECT_FALSE(b.hote.Coche(TItem::MeCotAngle));
+}
+
+TEST(Mesure, WeightAndMarkToolsOpenTheirDialogsAtTheRelease) {
+    Banc b(vkSection, Vide());
+    b.hote.coches.insert(TItem::MeAjoutPoids);
+    b.souris.Drag({500, 200}, {});
+    ASSERT_EQ(b.hote.poids.size(), 1u);
+    EXPECT_EQ(b.hote.poids[0].first, (TPoint{500, 200}));
+    EXPECT_NEAR(b.hote.poids[0].second.X, 1.0, 1e-12);
+    EXPECT_NEAR(b.hote.poids[0].second.Z, 1.0, 1e-12);
+    EXPECT_FALSE(b.hote.Coche(TItem::MeAjoutPoids));
+    b.hote.coches.insert(TItem::MeAjoutRepere);
+    b.souris.touches.shift = true;
+    b.souris.Drag({400, 300}, {});
+    EXPECT_EQ(b.hote.reperes.size(), 1u);
+    EXPECT_TRUE(b.hote.Coche(TItem::MeAjoutRepere));
+}
+
+// ---- Frame handle and orientation ------------------------------------------------------------------
+
+TEST(Repere, OriginMovesTheSurfaceItsFrameAndItsWeights) {
+    Banc b(vkSection, Vide());
+    TSurface* s = Plaque(b.doc, 2, 2);
+    b.doc.ListPoids.push_back(TPoids{"Lest", 10.0, 0.2, 0.0, 0.0, 0});
+    b.doc.Aff.MeBasePlanSym = true;
+    b.vue.Maj(b.doc);
+    const TVertex4f p0 = s->Net.TabPC[1][1];
+    b.souris.Down({400, 300});  // the frame's origin
+    ASSERT_EQ(b.vue.geste.Outil, Gestes::otDeplBase);
+    b.souris.Move({450, 300});
+    b.souris.Move({450, 290});
+    b.souris.Up({450, 290});
+    EXPECT_NEAR(s->Net.TabPC[1][1].X, p0.X + 0.5, 1e-12);
+    EXPECT_NEAR(s->Net.TabPC[1][1].Z, p0.Z + 0.1, 1e-12);
+    EXPECT_NEAR(s->PlanSym.Origin.X, 0.5, 1e-12);
+    EXPECT_NEAR(s->PlanSym.D, -0.5, 1e-12);
+    EXPECT_NEAR(b.doc.ListPoids[0].X, 0.7, 1e-12);
+    EXPECT_EQ(b.records, 1);
+    EXPECT_FALSE(b.doc.Enregistre());
+}
+
+TEST(Repere, AxisEndTurnsTheSurfaceTowardsTheMouse) {
+    Banc b(vkSection, Vide());
+    TSurface* s = Plaque(b.doc, 2, 2);
+    b.doc.Aff.MeBasePlanSym = true;
+    b.vue.Maj(b.doc);
+    b.souris.Down({400, 200});  // end of Axis3 (0, 0, 1)
+    ASSERT_EQ(b.vue.geste.Outil, Gestes::otRotBase);
+    EXPECT_EQ(b.doc.CurrentBasePlanSym.Part, 3);
+    b.souris.Move({500, 300});  // a quarter turn clockwise on the screen
+    b.souris.Up({500, 300});
+    EXPECT_NEAR(s->PlanSym.Axis3.X, 1.0, 1e-9);
+    EXPECT_NEAR(s->PlanSym.Axis3.Z, 0.0, 1e-9);
+    TPoint px;
+    ASSERT_TRUE(Calcs::VueVersPixel(TVertex3f{s->PlanSym.Origin.X + s->PlanSym.Axis3.X, s->PlanSym.Origin.Y + s->PlanSym.Axis3.Y, s->PlanSym.Origin.Z + s->PlanSym.Axis3.Z}, px, b.vue.rec));
+    EXPECT_EQ(px, (TPoint{500, 300}));  // the axis end is under the mouse
+    // Point [0][0] (0.5, 0, 0) turned about the origin.
+    EXPECT_NEAR(s->Net.TabPC[0][0].X, 0.0, 1e-9);
+    EXPECT_NEAR(s->Net.TabPC[0][0].Z, -0.5, 1e-9);
+    std::string total;
+    for (const auto& [panel, texte] : b.ui.rec.status)
+        if (panel == 2) total = texte;
+    EXPECT_EQ(total, "-90.00°");
+}
+
+TEST(Repere, AClickOnAHandleOrAPerspectiveGestureChangesNothing) {
+    for (int kind : {vkSection, vkPerspective}) {
+        Banc b(kind, Vide());
+        Plaque(b.doc, 2, 2);
+        b.doc.Aff.MeBasePlanSym = true;
+        b.vue.Maj(b.doc);
+        const TSurface before = *b.doc.SurfaceNurbs(0);
+        const TPlanSym& ps = before.PlanSym;
+        for (const TVertex3f bout : {ps.Origin, TVertex3f{ps.Axis3.X, ps.Axis3.Y, ps.Axis3.Z}}) {
+            TPoint px;
+            ASSERT_TRUE(Calcs::VueVersPixel(bout, px, b.vue.rec));
+            b.souris.Down(px);
+            ASSERT_TRUE(b.vue.geste.Outil == Gestes::otDeplBase || b.vue.geste.Outil == Gestes::otRotBase) << kind;
+            if (kind == vkPerspective) b.souris.Move(Plus(px, 40, 25));  // moves or turns nothing there
+            b.souris.Up(kind == vkPerspective ? Plus(px, 40, 25) : px);
+        }
+        EXPECT_EQ(b.records, 0) << kind;
+        EXPECT_TRUE(b.doc.Enregistre()) << kind;
+        EXPECT_EQ(b.doc.SurfaceNurbs(0)->Net, before.Net) << kind;
+        EXPECT_EQ(b.doc.SurfaceNurbs(0)->PlanSym.Axis3.Z, 1.0) << kind;
+    }
+}
+
+TEST(Repere, OrientationMarkFlipsTheSurface) {
+    Banc b(vkSection, Vide());
+    TSurface* s = Plaque(b.doc, 4, 4, 0.0, 0.3, 0.0, 0.3, 0.0);
+    ObjCom::MajSurface(b.doc, true, -1);
+    ASSERT_TRUE(s->Calculee);
+    b.doc.Aff.MeOrientSurf = true;
+    b.vue.Maj(b.doc);
+    const int i = s->DernLigne / 2, j = s->DernCol / 2;
+    const TVertex3f p = s->Points[i][j], n = s->Normales[i][j];
+    TPoint tip;
+    ASSERT_TRUE(Calcs::VueVersPixel({p.X - n.X, p.Y - n.Y, p.Z - n.Z}, tip, b.vue.rec));
+    b.souris.Down(tip);
+    EXPECT_EQ(b.vue.geste.Outil, Gestes::otOrientation);
+    b.souris.Up(tip);
+    EXPECT_EQ(s->Orientation, 0);
+    EXPECT_FALSE(b.doc.Enregistre());
+}
+

@@ -1,0 +1,292 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+#include <tuple>
+
+#include "tests/support/RecordingUi.h"
+#include "tests/support/VueEditFixture.h"
+#include "app/texts/Langue.h"
+#include "views/EditNet.h"
+#include "views/Selection.h"
+
+using namespace testvue;
+
+namespace {
+
+std::set<std::tuple<int, int, int>> Ensemble(const TListPC& l) {
+    std::set<std::tuple<int, int, int>> r;
+    for (const TPC& pc : l) r.insert({pc.Surf, pc.I, pc.J});
+    return r;
+}
+
+TListPC Liste(std::initializer_list<TPC> pcs) {
+    TListPC l;
+    for (const TPC& pc : pcs) l.Add(pc);
+    return l;
+}
+
+// A document of one 4 x 3 grid, its points 0.5 m apart across and 1 m along.
+struct Doc4x3 : ::testing::Test {
+    RecordingScope ui;
+    Document doc;
+    Vue plan{vkPlan};
+    void SetUp() override {
+        Plaque(doc, 4, 3);
+        plan.Maj(doc);
+    }
+};
+
+}  // namespace
+
+TEST_F(Doc4x3, RubberBandEitherWaySelectsTheSamePoints) {
+    // Box around rows 1..2 and columns 0..1: plan pixels x = 400 + 50 Y, y = 300 + 50 X
+    // (rows at y = 325, 350, 375, 400; columns at x = 400, 450, 500).
+    const TPoint hautGauche{395, 345}, basDroite{455, 380};
+    Selection::SelPCinZone(doc, *plan.tab, plan.sel, hautGauche, basDroite);
+    const auto a = Ensemble(plan.sel);
+    EXPECT_EQ(a, (std::set<std::tuple<int, int, int>>{{0, 1, 0}, {0, 1, 1}, {0, 2, 0}, {0, 2, 1}}));
+
+    Vue autre{vkPlan};
+    autre.Maj(doc);
+    Selection::SelPCinZone(doc, *autre.tab, autre.sel, basDroite, hautGauche);
+    EXPECT_EQ(Ensemble(autre.sel), a);
+    Selection::SelPCinZone(doc, *autre.tab, autre.sel, {395, 380}, {455, 345});  // other diagonal
+    EXPECT_EQ(Ensemble(autre.sel), a);
+    for (const TPC& pc : autre.sel) EXPECT_EQ(autre.tab->At(pc.Surf, pc.I, pc.J).Etat, epSelect);
+
+    // Bounds included: a box whose edge runs through a point takes it.
+    Vue bord{vkPlan};
+    bord.Maj(doc);
+    Selection::SelPCinZone(doc, *bord.tab, bord.sel, {400, 350}, {400, 350});  // point [1][0] exactly
+    EXPECT_EQ(Ensemble(bord.sel), (std::set<std::tuple<int, int, int>>{{0, 1, 0}}));
+}
+
+TEST_F(Doc4x3, RubberBandSkipsInactivePointsAndLockedOrHiddenNets) {
+    Selection::OneNetPCNonActif(doc, *plan.tab, 0);
+    Selection::PCColActif(doc, *plan.tab, 0, 1);  // only column 1 active
+    Selection::SelPCinZone(doc, *plan.tab, plan.sel, {0, 0}, {800, 600});
+    EXPECT_EQ(Ensemble(plan.sel), (std::set<std::tuple<int, int, int>>{{0, 0, 1}, {0, 1, 1}, {0, 2, 1}, {0, 3, 1}}));
+
+    Vue v{vkPlan};
+    v.Maj(doc);
+    doc.Surfaces[0]->Verrou = 1;
+    Selection::SelPCinZone(doc, *v.tab, v.sel, {0, 0}, {800, 600});
+    EXPECT_TRUE(v.sel.empty());
+    doc.Surfaces[0]->Verrou = 0;
+    doc.Surfaces[0]->Visible = 0;
+    Selection::SelectAllPoints(doc, *v.tab, v.sel);
+    EXPECT_TRUE(v.sel.empty());
+}
+
+TEST_F(Doc4x3, SelectAllTakesInactivePointsAndActivationKeepsTheList) {
+    Selection::PCNonActif(doc, *plan.tab);
+    Selection::SelectAllPoints(doc, *plan.tab, plan.sel);
+    EXPECT_EQ(plan.sel.Count(), 12);
+    Selection::SelectPoint(*plan.tab, plan.sel, {0, 0, 0});  // no duplicate
+    EXPECT_EQ(plan.sel.Count(), 12);
+
+    // Inactive then active again: every state normal, the list unchanged.
+    Selection::PCNonActif(doc, *plan.tab);
+    Selection::PCActif(doc, *plan.tab);
+    for (int i = 0; i < 4; ++i)
+        for (int j = 0; j < 3; ++j) EXPECT_EQ(plan.tab->At(0, i, j).Etat, epNormal);
+    EXPECT_EQ(plan.sel.Count(), 12);
+
+    Selection::UnSelectAllPoints(*plan.tab, plan.sel);
+    EXPECT_TRUE(plan.sel.empty());
+}
+
+TEST_F(Doc4x3, NegativeReferenceIsReportedAndKept) {
+    Selection::SelectPoint(*plan.tab, plan.sel, {0, -1, 2});
+    ASSERT_EQ(ui.rec.messages.size(), 1u);
+    EXPECT_EQ(ui.rec.messages[0], "TFormFille.SelectPoint");
+    EXPECT_TRUE(plan.sel.Contains({0, -1, 2}));
+}
+
+TEST_F(Doc4x3, NetSelectionChoiceActivatesALineAndMovesTheCurrentPoint) {
+    TNet& net = doc.SurfaceNurbs(0)->Net;
+    net.AffColonnes = true;
+    net.ColonneAffichee = 2;
+    doc.CurrentPC = {0, 3, 0};
+    Selection::PCNonActif(doc, *plan.tab);
+    Selection::PCLnColActif(doc, *plan.tab);
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(plan.tab->At(0, i, 2).Etat, epNormal);
+        EXPECT_EQ(plan.tab->At(0, i, 0).Etat, epInactif);
+    }
+    EXPECT_EQ(doc.CurrentPC, (TPC{0, 3, 2}));
+
+    net.AffColonnes = false;
+    net.AffLignes = true;
+    net.LigneAffichee = -1;
+    Selection::PCLnColActif(doc, *plan.tab);
+    EXPECT_EQ(plan.tab->At(0, 0, 0).Etat, epNormal);
+}
+
+TEST(Souder, WeldNeedsTwoPointsAndUnweldFreesTheLastGroup) {
+    RecordingScope ui;
+    Document doc;
+    Plaque(doc, 3, 3);
+    const TPC A{0, 0, 0}, B{0, 1, 1}, C{0, 2, 2};
+
+    EXPECT_FALSE(Selection::SouderPC(doc, Liste({A})));
+    ASSERT_EQ(ui.rec.messages.size(), 1u);
+    EXPECT_EQ(ui.rec.messages[0], Langue::Txt("rsSelLeast2Vx"));
+    EXPECT_EQ(ui.rec.messages[0], "Sélectionnez au moins deux vertex");
+    EXPECT_TRUE(doc.ListSoudures.empty());
+
+    ASSERT_TRUE(Selection::SouderPC(doc, Liste({A, B})));
+    ASSERT_TRUE(Selection::SouderPC(doc, Liste({B, C})));
+    EXPECT_EQ(doc.ListSoudures.size(), 2u);
+    EXPECT_EQ(doc.ListPCSoudes.Count(), 3);
+    EXPECT_TRUE(doc.EstSoude(C));
+
+    // Nothing selected: the current point is freed from the LAST group holding it.
+    doc.CurrentPC = B;
+    EXPECT_EQ(Selection::DessouderPC(doc, {}), 1);
+    ASSERT_EQ(doc.ListSoudures.size(), 1u);
+    EXPECT_EQ(doc.ListSoudures[0], Liste({A, B}));
+    EXPECT_FALSE(doc.EstSoude(C));
+    EXPECT_TRUE(doc.EstSoude(A));
+    EXPECT_TRUE(doc.EstSoude(B));
+}
+
+TEST(Souder, WeldingTwiceMakesTwoGroupsAndUnweldRemovesOne) {
+    RecordingScope ui;
+    Document doc;
+    Plaque(doc, 2, 2);
+    const TPC A{0, 0, 0}, B{0, 1, 1};
+    ASSERT_TRUE(Selection::SouderPC(doc, Liste({A, B})));
+    ASSERT_TRUE(Selection::SouderPC(doc, Liste({B, A})));
+    EXPECT_EQ(doc.ListSoudures.size(), 2u);
+    EXPECT_EQ(doc.ListPCSoudes.Count(), 2);
+    EXPECT_EQ(Selection::DessouderPC(doc, Liste({A})), 1);
+    ASSERT_EQ(doc.ListSoudures.size(), 1u);
+    EXPECT_EQ(doc.ListSoudures[0], Liste({A, B}));  // the first group stays
+    EXPECT_TRUE(doc.EstSoude(A));
+}
+
+TEST(Grouper, SpacePlaneAndRefusal) {
+    RecordingScope ui;
+    Document doc;
+    TUndo undo;
+    int records = 0;
+    doc.Hooks.RecordAction = [&](int k) {
+        ++records;
+        undo.RecordAction(doc, k);
+    };
+    TSurface* s = Plaque(doc, 2, 2);
+    s->Net.TabPC[0][0] = {1, 2, 3, 0.5};
+    const TVertex4f b0 = s->Net.TabPC[1][1], c0 = s->Net.TabPC[0][1];
+
+    // Refused: no record, nothing changes; the caller does not mark the document modified.
+    EXPECT_FALSE(Selection::GrouperPC(doc, Liste({{0, 1, 1}}), vkPlan, false));
+    EXPECT_EQ(records, 0);
+    EXPECT_EQ(ui.rec.messages.back(), "Sélectionnez au moins deux vertex");
+    EXPECT_TRUE(doc.Enregistre());
+
+    // In the plan: X and Y of the first point, Z and the weight kept.
+    ASSERT_TRUE(Selection::GrouperPC(doc, Liste({{0, 0, 0}, {0, 1, 1}}), vkPlan, false));
+    EXPECT_EQ(records, 1);
+    EXPECT_EQ(s->Net.TabPC[1][1], (TVertex4f{1, 2, b0.Z, b0.W}));
+
+    // In the perspective's plane: nothing moves, but the snapshot is recorded.
+    ASSERT_TRUE(Selection::GrouperPC(doc, Liste({{0, 0, 0}, {0, 0, 1}}), vkPerspective, false));
+    EXPECT_EQ(records, 2);
+    EXPECT_EQ(s->Net.TabPC[0][1], c0);
+
+    // In space: all three coordinates; undo gives the point back.
+    ASSERT_TRUE(Selection::GrouperPC(doc, Liste({{0, 0, 0}, {0, 0, 1}}), vkSection, true));
+    EXPECT_EQ(s->Net.TabPC[0][1], (TVertex4f{1, 2, 3, c0.W}));
+    ASSERT_TRUE(undo.Annuler(doc));
+    EXPECT_EQ(doc.SurfaceNurbs(0)->Net.TabPC[0][1], c0);
+}
+
+// ---- Renumbering when a net changes size ---------------------------------------------------------
+
+struct Renumerotation : ::testing::Test {
+    RecordingScope ui;
+    Document doc;
+    std::array<Vue, 4> vues{Vue{vkSection}, Vue{vkPlan}, Vue{vkProfile}, Vue{vkPerspective}};
+    std::vector<EditNet::TVueSel> sels;
+    void SetUp() override {
+        Plaque(doc, 3, 3, 0.5, 0.5, 0.0, 1.0, 0.0);
+        Plaque(doc, 3, 3, 0.5, 0.5, 0.0, 1.0, 1.0);  // a second surface, untouched
+        for (Vue& v : vues) {
+            v.Maj(doc);
+            sels.push_back(v.Sel());
+        }
+    }
+};
+
+TEST_F(Renumerotation, InsertionShiftsEveryReferenceInEveryView) {
+    // Each view selects other points; welds across both surfaces.
+    Selection::SelectPoint(*vues[0].tab, vues[0].sel, {0, 2, 1});
+    Selection::SelectPoint(*vues[1].tab, vues[1].sel, {0, 0, 1});
+    Selection::SelectPoint(*vues[2].tab, vues[2].sel, {0, 1, 0});
+    Selection::SelectPoint(*vues[3].tab, vues[3].sel, {1, 2, 2});
+    ASSERT_TRUE(Selection::SouderPC(doc, Liste({{0, 2, 2}, {1, 2, 2}})));
+    const TVertex4f soude = doc.SurfaceNurbs(0)->Net.TabPC[2][2];
+    const TVertex4f sel0 = doc.SurfaceNurbs(0)->Net.TabPC[2][1];
+
+    EditNet::DecaleInsertion(doc, sels, 0, true, 1);
+    doc.SurfaceNurbs(0)->Net.InsertRow(1, 0.5, 0.0);
+
+    EXPECT_EQ(vues[0].sel, Liste({{0, 3, 1}}));
+    EXPECT_EQ(vues[1].sel, Liste({{0, 0, 1}}));  // before the new row: unchanged
+    EXPECT_EQ(vues[2].sel, Liste({{0, 2, 0}}));
+    EXPECT_EQ(vues[3].sel, Liste({{1, 2, 2}}));  // other surface: unchanged
+    EXPECT_EQ(doc.ListSoudures[0], Liste({{0, 3, 2}, {1, 2, 2}}));
+    EXPECT_TRUE(doc.EstSoude({0, 3, 2}));
+    EXPECT_FALSE(doc.EstSoude({0, 2, 2}));
+    // The references still name the same points.
+    EXPECT_EQ(doc.SurfaceNurbs(0)->Net.TabPC[3][2], soude);
+    EXPECT_EQ(doc.SurfaceNurbs(0)->Net.TabPC[3][1], sel0);
+    // The state bytes moved with the points.
+    Selection::EtatsDepuisListe(doc, *vues[0].tab, vues[0].sel, 0);
+    EXPECT_EQ(vues[0].tab->At(0, 3, 1).Etat, epSelect);
+    EXPECT_EQ(vues[0].tab->At(0, 2, 1).Etat, epNormal);
+    EXPECT_EQ(vues[2].tab->At(0, 2, 0).Etat, epSelect);
+    EXPECT_EQ(vues[2].tab->At(0, 1, 0).Etat, epNormal);
+}
+
+TEST_F(Renumerotation, RemovalDropsReferencesOnTheLineAndShiftsTheRest) {
+    Selection::SelectPoint(*vues[1].tab, vues[1].sel, {0, 0, 1});
+    Selection::SelectPoint(*vues[1].tab, vues[1].sel, {0, 1, 1});
+    Selection::SelectPoint(*vues[1].tab, vues[1].sel, {0, 1, 2});
+    ASSERT_TRUE(Selection::SouderPC(doc, Liste({{0, 0, 2}, {1, 0, 0}})));               // loses a point
+    ASSERT_TRUE(Selection::SouderPC(doc, Liste({{0, 0, 2}, {0, 2, 2}, {1, 1, 1}})));     // keeps two
+
+    EditNet::DecaleSuppression(doc, sels, 0, false, 1);  // column 1 of surface 0
+
+    EXPECT_EQ(vues[1].sel, Liste({{0, 1, 1}}));  // [1][2] became [1][1]; column 1 gone
+    ASSERT_EQ(doc.ListSoudures.size(), 2u);
+    EXPECT_EQ(doc.ListSoudures[0], Liste({{0, 0, 1}, {1, 0, 0}}));
+    EXPECT_EQ(doc.ListSoudures[1], Liste({{0, 0, 1}, {0, 2, 1}, {1, 1, 1}}));
+    EXPECT_FALSE(doc.EstSoude({0, 0, 2}));
+    EXPECT_TRUE(doc.EstSoude({0, 2, 1}));
+
+    // A group left with one point welds nothing: it goes.
+    EditNet::DecaleSuppression(doc, sels, 1, true, 0);  // row 0 of surface 1
+    ASSERT_EQ(doc.ListSoudures.size(), 1u);
+    EXPECT_EQ(doc.ListSoudures[0], Liste({{0, 0, 1}, {0, 2, 1}, {1, 0, 1}}));
+    EXPECT_FALSE(doc.EstSoude({1, 0, 0}));
+    EXPECT_EQ(doc.ListPCSoudes.Count(), 3);
+}
+
+TEST_F(Renumerotation, AfterUndoStaleReferencesLeaveTheSelection) {
+    TUndo undo;
+    doc.Hooks.RecordAction = [&](int k) { undo.RecordAction(doc, k); };
+    doc.RecordAction(0);
+    TNet& net = doc.SurfaceNurbs(0)->Net;
+    ASSERT_TRUE(net.InsertRow(1, 0.5, 0.0));
+    Selection::SelectPoint(*vues[0].tab, vues[0].sel, {0, 3, 1});  // exists only in the 4-row net
+    Selection::SelectPoint(*vues[0].tab, vues[0].sel, {0, 0, 1});
+    ASSERT_TRUE(undo.Annuler(doc));
+    ASSERT_EQ(doc.SurfaceNurbs(0)->Net.NbL, 3);
+    Selection::Revalide(doc, *vues[0].tab, vues[0].sel);
+    EXPECT_EQ(vues[0].sel, Liste({{0, 0, 1}}));
+    EXPECT_EQ(vues[0].tab->At(0, 3, 1).Etat, epNormal);
+    EXPECT_EQ(vues[0].tab->At(0, 0, 1).Etat, epSelect);
+}

@@ -1,0 +1,188 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "tests/support/RecordingUi.h"
+#include "tests/support/VueEditFixture.h"
+#include "model/Calcs.h"
+#include "views/Zoom.h"
+
+using testvue::Record;
+
+namespace {
+
+TViewRecord Vue(int ox, int oy, float s) {
+    TViewRecord v = Record(vkSection);
+    v.OriginX = ox;
+    v.OriginY = oy;
+    v.Scale = s;
+    return v;
+}
+
+// The model point (section view: X, Z) under a pixel.
+TVertex3f Sous(const TViewRecord& v, TPoint p) {
+    TVertex3f q;
+    Calcs::PixelVersPoint(v, p, 0.0, q);
+    return q;
+}
+
+}  // namespace
+
+TEST(Zoom, StepInKeepsTheCentre) {
+    TViewRecord v = Vue(100, 500, 50.0f);
+    Zoom::AgrandireVue(v, 800, 600, 2500, {});
+    EXPECT_FLOAT_EQ(v.Scale, 65.0f);
+    EXPECT_EQ(v.OriginX, 10);
+    EXPECT_EQ(v.OriginY, 560);
+    // The factors of the modifiers.
+    EXPECT_DOUBLE_EQ(Zoom::FacteurAgrandir({true, false, false}), 1.1);  // Ctrl
+    EXPECT_DOUBLE_EQ(Zoom::FacteurAgrandir({false, false, true}), 1.6);  // Alt
+    EXPECT_DOUBLE_EQ(Zoom::FacteurAgrandir({true, false, true}), 1.6);   // Alt wins
+    EXPECT_DOUBLE_EQ(Zoom::FacteurReduire({false, false, true}), 0.625);
+}
+
+TEST(Zoom, CeilingAndFloor) {
+    TViewRecord v = Vue(300, 200, 2000.0f);
+    const TVertex3f centre = Sous(v, {400, 300});
+    Zoom::AgrandireVue(v, 800, 600, 2500, {});
+    EXPECT_FLOAT_EQ(v.Scale, 2500.0f);  // 2600 capped
+    const TVertex3f apres = Sous(v, {400, 300});
+    EXPECT_NEAR(apres.X, centre.X, 0.5 / 2500);
+    EXPECT_NEAR(apres.Z, centre.Z, 0.5 / 2500);
+
+    TViewRecord w = Vue(400, 300, 6.0f);
+    Zoom::ReduireVue(w, 800, 600, {});
+    EXPECT_FLOAT_EQ(w.Scale, 5.0f);  // not 4.615
+    Zoom::ReduireVue(w, 800, 600, {});
+    EXPECT_FLOAT_EQ(w.Scale, 5.0f);
+}
+
+TEST(Zoom, TwoStepsInAndTwoOutComeBack) {
+    for (const Ui::KeyState k : {Ui::KeyState{}, Ui::KeyState{true, false, false}, Ui::KeyState{false, false, true}}) {
+        TViewRecord v = Vue(123, 457, 80.0f);
+        Zoom::AgrandireVue(v, 801, 599, 2500, k);
+        Zoom::AgrandireVue(v, 801, 599, 2500, k);
+        Zoom::ReduireVue(v, 801, 599, k);
+        Zoom::ReduireVue(v, 801, 599, k);
+        EXPECT_NEAR(v.Scale, 80.0f, 1e-3f);
+        EXPECT_NEAR(v.OriginX, 123, 2);
+        EXPECT_NEAR(v.OriginY, 457, 2);
+    }
+}
+
+TEST(Zoom, PreviousViewTwiceRestoresTheStart) {
+    TViewRecord v = Vue(100, 500, 50.0f);
+    Zoom::TVuePrec prec;
+    Zoom::SauvePrec(v, prec);
+    Zoom::AgrandireVue(v, 800, 600, 2500, {});
+    Zoom::EchangePrec(v, prec);
+    EXPECT_EQ(v.OriginX, 100);
+    EXPECT_EQ(v.OriginY, 500);
+    EXPECT_FLOAT_EQ(v.Scale, 50.0f);
+    Zoom::EchangePrec(v, prec);
+    EXPECT_EQ(v.OriginX, 10);
+    EXPECT_FLOAT_EQ(v.Scale, 65.0f);
+    Zoom::EchangePrec(v, prec);
+    EXPECT_EQ(v.OriginX, 100);
+    EXPECT_FLOAT_EQ(v.Scale, 50.0f);
+
+    // A previous view never set does not put a zero scale into the view.
+    TViewRecord n = Vue(1, 2, 40.0f);
+    Zoom::TVuePrec vide;
+    Zoom::EchangePrec(n, vide);
+    EXPECT_FLOAT_EQ(n.Scale, 40.0f);
+}
+
+TEST(Zoom, BoxFillsTheWidthFromItsLeftEdge) {
+    TViewRecord v = Vue(400, 300, 100.0f);
+    // The model point at the box's first corner goes to the window's corner.
+    const TVertex3f coin = Sous(v, {200, 100});
+    ASSERT_TRUE(Zoom::ZoomBoite(v, 800, {200, 100}, 600, 2500));
+    EXPECT_FLOAT_EQ(v.Scale, 200.0f);  // a box half the width doubles the scale
+    const TVertex3f enHaut = Sous(v, {0, 0});
+    EXPECT_NEAR(enHaut.X, coin.X, 1e-9);
+    EXPECT_NEAR(enHaut.Z, coin.Z, 1e-9);
+    // The ceiling holds for a tiny box.
+    ASSERT_TRUE(Zoom::ZoomBoite(v, 800, {10, 10}, 11, 2500));
+    EXPECT_FLOAT_EQ(v.Scale, 2500.0f);
+}
+
+TEST(Zoom, BoxOfNoPositiveWidthDoesNothing) {
+    const TViewRecord avant = Vue(400, 300, 100.0f);
+    TViewRecord v = avant;
+    EXPECT_FALSE(Zoom::ZoomBoite(v, 800, {200, 100}, 200, 2500));
+    EXPECT_FALSE(Zoom::ZoomBoite(v, 800, {200, 100}, 150, 2500));
+    EXPECT_EQ(v.OriginX, avant.OriginX);
+    EXPECT_EQ(v.OriginY, avant.OriginY);
+    EXPECT_EQ(v.Scale, avant.Scale);
+    EXPECT_TRUE(std::isfinite(v.Scale));
+}
+
+TEST(Zoom, CentreAndPan) {
+    TViewRecord v = Vue(0, 0, 50.0f);
+    Zoom::CentreFenetre(v, 801, 601);
+    EXPECT_EQ(v.OriginX, 400);  // 400.5 to even
+    EXPECT_EQ(v.OriginY, 300);
+    Zoom::Pan(v, -10, 50);
+    EXPECT_EQ(v.OriginX, 390);
+    EXPECT_EQ(v.OriginY, 350);
+}
+
+TEST(Zoom, FitShowsTheHullAndKeepsThePreviousView) {
+    RecordingScope ui;
+    Document doc = Document::Defaut();
+    TViewRecord v = Record(vkProfile);
+    v.Scale = 7.0f;
+    Zoom::TVuePrec prec;
+    ASSERT_TRUE(Zoom::AjusteFenetre(doc, v, prec, 800, 600));
+    EXPECT_FLOAT_EQ(static_cast<float>(prec.Echelle), 7.0f);
+    // Every control point of the hull is inside the window.
+    const TSurface* s = doc.SurfaceNurbs(0);
+    for (int i = 0; i < s->Net.NbL; ++i)
+        for (int j = 0; j < s->Net.NbC; ++j) {
+            TPoint px;
+            ASSERT_TRUE(Calcs::VueVersPixel(testvue::Xyz(s->Net.TabPC[i][j]), px, v));
+            EXPECT_GE(px.X, 0);
+            EXPECT_LE(px.X, 800);
+            EXPECT_GE(px.Y, 0);
+            EXPECT_LE(px.Y, 600);
+        }
+    // Nothing visible: nothing changes, the previous view neither.
+    doc.Surfaces[0]->Visible = 0;
+    const TViewRecord avant = v;
+    Zoom::TVuePrec prec2{1, 2, 3.0};
+    EXPECT_FALSE(Zoom::AjusteFenetre(doc, v, prec2, 800, 600));
+    EXPECT_EQ(v.Scale, avant.Scale);
+    EXPECT_EQ(prec2, (Zoom::TVuePrec{1, 2, 3.0}));
+}
+
+TEST(Zoom, SavedViewRestoredWithThePreviousViewKept) {
+    TVueSauvee slot;
+    TViewRecord v = Record(vkPerspective);
+    Zoom::TVuePrec prec;
+    // An empty slot takes the view.
+    EXPECT_FALSE(Zoom::VuePersonnalisee(v, slot, prec));
+    EXPECT_TRUE(slot.Sauvee);
+    EXPECT_EQ(slot.OrigX, v.OriginX);
+    EXPECT_FLOAT_EQ(slot.Angle1, v.Azimuth);
+
+    const TViewRecord sauvee = v;
+    v.OriginX += 37;
+    v.Scale = 12.0f;
+    v.Azimuth = 0.25f;
+    const TViewRecord ailleurs = v;
+    ASSERT_TRUE(Zoom::VuePersonnalisee(v, slot, prec));
+    EXPECT_EQ(v.OriginX, sauvee.OriginX);
+    EXPECT_FLOAT_EQ(v.Scale, sauvee.Scale);
+    EXPECT_FLOAT_EQ(v.Azimuth, sauvee.Azimuth);
+    EXPECT_EQ(prec, (Zoom::TVuePrec{ailleurs.OriginX, ailleurs.OriginY, 12.0}));
+
+    // A slot with no usable scale (a damaged file) is not applied: the view is saved over it.
+    TVueSauvee abime;
+    abime.Sauvee = true;
+    abime.Echelle = 0.0f;
+    TViewRecord w = Record(vkSection);
+    EXPECT_FALSE(Zoom::VuePersonnalisee(w, abime, prec));
+    EXPECT_FLOAT_EQ(w.Scale, 100.0f);
+    EXPECT_FLOAT_EQ(abime.Echelle, 100.0f);
+}
