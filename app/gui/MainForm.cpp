@@ -681,7 +681,15 @@ void TMainForm::BrancheCommandes() {
         auto* v = qobject_cast<TFormFille*>(sw ? sw->widget() : nullptr);
         if (v && !v->Image().isNull()) QGuiApplication::clipboard()->setImage(v->Image());
     });
+    BrancheFenetres();
     DesactiveNonConstruits();
+}
+
+void TMainForm::Branche(const char* nom, std::function<void()> slot) {
+    QAction* a = Action(QLatin1String(nom));
+    if (!a) return;
+    connect(a, &QAction::triggered, this, [slot = std::move(slot)] { slot(); });
+    branches_.insert(QLatin1String(nom));
 }
 
 void TMainForm::FixeCoche(const char* nom, bool on) {
@@ -767,6 +775,7 @@ void TMainForm::DesactiveNonConstruits() {
         if (nom.startsWith(QLatin1String("SB")) || nom.startsWith(QLatin1String("SC")) || a->isSeparator()) continue;
         bool garde = false;
         for (const char* c : construits) garde = garde || nom == QLatin1String(c);
+        garde = garde || branches_.count(nom) > 0;
         if (!garde) a->setEnabled(false);
     }
     MajCommandesFichier();

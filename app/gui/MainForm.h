@@ -12,7 +12,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <map>
+#include <set>
 #include <memory>
 #include <string>
 #include <vector>
@@ -181,6 +183,10 @@ private:
     QMenu* NouveauMenu(QMenu* parent, const char* nom, const char* cleCaption, const char* defaut);
     void Separateur(QMenu* menu, const char* nom);
     void BrancheCommandes();
+    // The commands that open the program's other windows (MainFormFenetres.cpp).
+    void BrancheFenetres();
+    // Connects a menu item or button by its name; a connected item stays enabled.
+    void Branche(const char* nom, std::function<void()> slot);
     void DesactiveNonConstruits();
     // A display item was clicked: the extra work of its switch, then redraw.
     void InterrupteurClick(bool TAffichage::*champ, bool on);
@@ -226,6 +232,7 @@ private:
     std::vector<std::string> recents_;
     std::vector<Placement> placements_;
     std::map<QString, QAction*> actions_;
+    std::set<QString> branches_;
     std::map<int, QPointer<QWidget>> vues_;
     int numVueActive_ = 0;
     bool vuesDepuisFichier_ = false;
