@@ -238,7 +238,7 @@ TMainForm::TMainForm(const QStringList& args, QWidget* parent) : QMainWindow(par
     doc_ = Document::Defaut();
     doc_.FormeAffichee = false;
     doc_.Precision = kPrecisionDefaut;
-    doc_.Hooks.RecordAction = [this](int kind) { RecordAction(kind); };
+    BrancheHooks();
     MarquerEnregistre();
 
     {
@@ -683,6 +683,11 @@ void TMainForm::BrancheCommandes() {
     });
     BrancheFenetres();
     DesactiveNonConstruits();
+}
+
+void TMainForm::BrancheHooks() {
+    doc_.Hooks.RecordAction = [this](int kind) { RecordAction(kind); };
+    doc_.Hooks.MajFenetresPC = [this] { emit fenetresPC(); };
 }
 
 void TMainForm::Branche(const char* nom, std::function<void()> slot) {
@@ -1468,7 +1473,7 @@ void TMainForm::OuvrirFichier(const std::string& chemin, const char* tag) {
     } catch (...) {
         Debug::DbgMsgStr(Debug::erDivers, tag, 0, {chemin});
     }
-    doc_.Hooks.RecordAction = [this](int kind) { RecordAction(kind); };
+    BrancheHooks();
     UpdateRecentFilesMenu();
     MajTitre();
     MajMenusAnnuler();

@@ -147,6 +147,9 @@ signals:
     void redessiner(bool tout);
     // The document was emptied or replaced: views drop their selections.
     void documentRemplace();
+    // The open auxiliary windows (control-point editor and list, visible
+    // surfaces, net selection) refresh themselves (ObjCom::MajFenetresPC).
+    void fenetresPC();
 
 public slots:
     void MeNouveauClick();
@@ -185,6 +188,8 @@ private:
     void BrancheCommandes();
     // The commands that open the program's other windows (MainFormFenetres.cpp).
     void BrancheFenetres();
+    // The document's hooks to this window (undo record, auxiliary windows).
+    void BrancheHooks();
     // Connects a menu item or button by its name; a connected item stays enabled.
     void Branche(const char* nom, std::function<void()> slot);
     void DesactiveNonConstruits();
