@@ -881,7 +881,18 @@ void TMainForm::AppliqueOptions(const Settings::TOptions& o) {
     doc_.Options.SplineTR = o.SplineTR;
     doc_.Options.MultiFen = o.MultiFen;
     doc_.Options.ZoomMax = o.ZoomMax;
+    doc_.Options.Courbure.Facteur = o.LongRayon;
+    doc_.Options.Courbure.LongueurBrute = o.TypeRayon == 1;
+    doc_.Options.Courbure.Cote = o.OrientationRayon;
     MajOptionsDessin();
+}
+
+void TMainForm::ChangeLangue(const QString& langue) {
+    DBG_SCOPE("TMainForm.ChangeLangue");
+    langue_ = langue;
+    Langue::ChargeLangue(Debug::ProgramDir(), langue_.toStdString());
+    Langue::AppliqueLangueTout();
+    MajTitre();
 }
 
 void TMainForm::MajOptionsDessin() {

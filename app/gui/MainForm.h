@@ -93,6 +93,10 @@ public:
     const Settings::TOptions& Options() const { return options_; }
     // After the options dialog: copy what the core reads into the document.
     void AppliqueOptions(const Settings::TOptions& o);
+    // The language of the texts ("Environement"/"Language"); changing it
+    // loads its file and writes the texts into every window.
+    const QString& Langage() const { return langue_; }
+    void ChangeLangue(const QString& langue);
     const TOptionsDessin& OptionsDessin() const override { return optionsDessin_; }
     const Settings::TLumieres& Lumieres() const { return lumieres_; }
     Settings::TLumieres& Lumieres() { return lumieres_; }

@@ -2,8 +2,25 @@
 // each window's entry point, connected by the name of its menu item.
 #include "app/gui/MainForm.h"
 
+#include "app/gui/CalculatForm.h"
+#include "app/gui/OptionForm.h"
+#include "app/gui/PropFichForm.h"
+
 void TMainForm::BrancheFenetres() {
     // ---- Options, document properties, about box, calculator, colour picker, debug window
+    Branche("MeOptions", [] {
+        if (TOptionForm* o = OptionForm()) o->Execute();
+    });
+    Branche("MeProprietesFichier", [this] {
+        if (TPropFichForm* p = PropFichForm(); p && p->Execute(doc_.PropFich, doc_.NomFichier)) MarquerModifie();
+    });
+    Branche("MeCalculatrice", [] {
+        if (TCalculatForm* c = CalculatForm()) {
+            c->show();
+            c->raise();
+            c->activateWindow();
+        }
+    });
 
     // ---- Grid, view control and tool palette, net selection, background pictures
 

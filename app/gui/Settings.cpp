@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "app/Options.h"
 #include "model/Debug.h"
 
 namespace Settings {
@@ -149,12 +150,20 @@ void LireOptions(QSettings& s, TOptions& o) {
     o.ZoomMax = zoom;
     s.setValue(Cle("System", "ZOOMMAX"), o.ZoomMax);
 
+    // The values of the options dialog's track bars and radio groups are
+    // brought into their ranges: what the dialog shows is what it stores.
     Entier(s, "Poids", "RatioVect", o.RatioVect);
+    o.RatioVect = Options::Borne(o.RatioVect, Options::kRatioVectMin, Options::kRatioVectMax);
     Entier(s, "Studio", "PolyFactor", o.PolyFactor);
+    o.PolyFactor = Options::Borne(o.PolyFactor, Options::kPolyMin, Options::kPolyMax);
     Entier(s, "Studio", "PolyUnits", o.PolyUnits);
-    o.LongRayon = LitEntier(s, Cle("Courbure", "LongRayon"), 1) / 5000.0;
+    o.PolyUnits = Options::Borne(o.PolyUnits, Options::kPolyMin, Options::kPolyMax);
+    o.LongRayon = Options::LongRayonDe(Options::PositionLongRayon(
+        Options::LongRayonDe(LitEntier(s, Cle("Courbure", "LongRayon"), Options::kLongRayonMin))));
     Entier(s, "Courbure", "TypeRayon", o.TypeRayon);
+    o.TypeRayon = Options::Borne(o.TypeRayon, 0, 1);
     Entier(s, "Courbure", "OrientationRayon", o.OrientationRayon);
+    o.OrientationRayon = Options::Borne(o.OrientationRayon, 0, 1);
 }
 
 void EcrireOptions(QSettings& s, const TOptions& o) {
@@ -173,7 +182,7 @@ void EcrireOptions(QSettings& s, const TOptions& o) {
     s.setValue(Cle("Poids", "RatioVect"), o.RatioVect);
     s.setValue(Cle("Studio", "PolyFactor"), o.PolyFactor);
     s.setValue(Cle("Studio", "PolyUnits"), o.PolyUnits);
-    s.setValue(Cle("Courbure", "LongRayon"), static_cast<int>(std::lround(o.LongRayon * 5000.0)));
+    s.setValue(Cle("Courbure", "LongRayon"), Options::PositionLongRayon(o.LongRayon));
     s.setValue(Cle("Courbure", "TypeRayon"), o.TypeRayon);
     s.setValue(Cle("Courbure", "OrientationRayon"), o.OrientationRayon);
 }

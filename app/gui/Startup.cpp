@@ -19,6 +19,10 @@
 #include "app/gui/MsgDlg.h"
 #include "app/gui/QtUi.h"
 #include "app/gui/AppliqueLangue.h"
+#include "app/gui/CalculatForm.h"
+#include "app/gui/CouleurForm.h"
+#include "app/gui/OptionForm.h"
+#include "app/gui/PropFichForm.h"
 #include "app/texts/Langue.h"
 #include "app/doc/GestFich.h"
 #include "model/Document.h"
@@ -144,9 +148,11 @@ const std::vector<Fenetre>& OrdreCreation() {
         {"TFenSelForm", {}},
         {"TAireForm", {}},
         {"TLstPcForm", {}},
-        {"TCalculatForm", {}},
-        {"TOptionForm", {}},
-        {"TPropFichForm", {}},
+        {"TCalculatForm", [](TMainForm& m) {
+             m.EnregistrePlacement(QStringLiteral("CalculatForm"), CreeCalculatForm(&m), false);
+         }},
+        {"TOptionForm", [](TMainForm& m) { CreeOptionForm(&m); }},
+        {"TPropFichForm", [](TMainForm& m) { CreePropFichForm(&m); }},
         {"TFormRepNet", {}},
         {"TBitMFondForm", {}},
         {"TCotesForm", {}},
@@ -167,7 +173,7 @@ const std::vector<Fenetre>& OrdreCreation() {
         {"TAiresVoilesForm", {}},
         {"TDevSurfForm", {}},
         {"TListeSurfVisiblesForm", {}},
-        {"TCouleurForm", {}},
+        {"TCouleurForm", [](TMainForm& m) { CreeCouleurForm(&m); }},
         {"TEnvahissementForm", {}},
         {"TEpaisseurForm", {}},
         {"TfmMessageDlg", {}},

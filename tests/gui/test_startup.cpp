@@ -136,7 +136,7 @@ TEST_F(MainFormTest, FirstRunLeavesTheDefaultsAndAChangedColourSurvivesARestart)
         Settings::TOptions o;
         Settings::LireOptions(*s, o);
         o.Couleurs.Grille = 0x123456;
-        o.LongRayon = 3.0 / 5000.0;
+        o.LongRayon = 30.0 / 5000.0;
         o.OptTailleReperesStudio = 0.125;
         o.SplineTR = true;
         Settings::EcrireOptions(*s, o);
@@ -144,7 +144,7 @@ TEST_F(MainFormTest, FirstRunLeavesTheDefaultsAndAChangedColourSurvivesARestart)
     TMainForm f;
     EXPECT_EQ(f.Options().Couleurs.Grille, 0x123456);
     EXPECT_EQ(f.OptionsDessin().Couleurs.Grille, 0x123456u);
-    EXPECT_DOUBLE_EQ(f.Options().LongRayon, 3.0 / 5000.0);
+    EXPECT_DOUBLE_EQ(f.Options().LongRayon, 30.0 / 5000.0);
     EXPECT_DOUBLE_EQ(f.Options().OptTailleReperesStudio, 0.125);
     EXPECT_TRUE(f.Doc().Options.SplineTR);
     EXPECT_EQ(f.Options().Couleurs.Axes, 0x0000FF);

@@ -1,0 +1,100 @@
+// The desk calculator: key sequences and what the display shows after them.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "app/Calculatrice.h"
+
+namespace {
+
+// Presses the keys of a sequence written with the calculator's captions,
+// separated by blanks: "5 + 3 =", "9 rc", "M+", ...
+void Tape(Calculatrice& c, const std::string& touches) {
+    std::size_t i = 0;
+    while (i < touches.size()) {
+        const std::size_t fin = touches.find(' ', i);
+        const std::string k = touches.substr(i, fin == std::string::npos ? std::string::npos : fin - i);
+        i = fin == std::string::npos ? touches.size() : fin + 1;
+        if (k.size() == 1 && k[0] >= '0' && k[0] <= '9') c.Chiffre(k[0] - '0');
+        else if (k == ".") c.Virgule();
+        else if (k == "+/-") c.ChangeSigne();
+        else if (k == "+") c.Binaire(Calculatrice::Addition);
+        else if (k == "-") c.Binaire(Calculatrice::Soustraction);
+        else if (k == "*") c.Binaire(Calculatrice::Multiplication);
+        else if (k == "/") c.Binaire(Calculatrice::Division);
+        else if (k == "rc") c.Unaire(Calculatrice::Racine);
+        else if (k == "x2") c.Unaire(Calculatrice::Carre);
+        else if (k == "1/x") c.Unaire(Calculatrice::Inverse);
+        else if (k == "=") c.Egal();
+        else if (k == "CE") c.Efface();
+        else if (k == "M+") c.MemoirePlus();
+        else if (k == "MR") c.MemoireRappel();
+        else if (k == "MC") c.MemoireEfface();
+        else ADD_FAILURE() << "unknown key " << k;
+    }
+}
+
+}  // namespace
+
+TEST(Calculatrice, SequencesDeTouches) {
+    const struct {
+        const char* touches;
+        const char* ecran;
+    } cas[] = {
+        {"", "0"},
+        {"5 + 3 =", "8.00000000"},
+        {"5 + 3 = * 2 =", "16.00000000"},
+        {"7 - 9 =", "-2.00000000"},
+        {"1 + 2 + 3 =", "6.00000000"},          // a pending operation completes first
+        {"6 * + 1 =", "7.00000000"},            // operators in a row only change the pending one
+        {"9 rc", "3.00000000"},
+        {"5 + 9 rc", "3.00000000"},             // the pending addition is dropped
+        {"4 x2", "16.00000000"},
+        {"4 1/x", "0.25000000"},
+        {"1 2 3", "123"},
+        {"0 0 7", "7"},
+        // Every way of typing a half gives 0.5.
+        {". 5", "0.5"},
+        {"0 . 5", "0.5"},
+        {"2 = . 5", "0.5"},
+        {"3 + . 5 =", "3.50000000"},
+        {"1 . . 5", "1.5"},
+        {"3 +/-", "-3"},
+        {"3 +/- = +/-", "3.00000000"},
+        {"+/-", "0"},
+        // No answer: "Erreur", and the next key starts afresh.
+        {"1 / 0 =", "Erreur"},
+        {"4 +/- rc", "Erreur"},
+        {"0 1/x", "Erreur"},
+        {"1 / 0 = + 2 =", "2.00000000"},
+        {"1 / 0 = 7", "7"},
+        {"1 / 0 = .", "0."},
+        {"9 x2 x2 x2 x2 x2 x2 x2 x2 x2", "Erreur"},  // beyond a double
+        // One memory, which adds.
+        {"2 M+ 3 M+ CE MR", "5.00000000"},
+        {"2 M+ MC MR", "0.00000000"},
+        {"2 M+ 1 / 0 = MR", "2.00000000"},
+        {"8 + 2 CE =", "0.00000000"},
+    };
+    for (const auto& k : cas) {
+        SCOPED_TRACE(k.touches);
+        Calculatrice c;
+        Tape(c, k.touches);
+        EXPECT_EQ(c.Ecran(), k.ecran);
+    }
+}
+
+TEST(Calculatrice, MemoireEtClavier) {
+    Calculatrice c;
+    EXPECT_FALSE(c.MemoireUtilisee());
+    for (char t : std::string("1,5*4=")) EXPECT_TRUE(c.Touche(t));
+    EXPECT_EQ(c.Ecran(), "6.00000000");
+    c.MemoirePlus();
+    EXPECT_TRUE(c.MemoireUtilisee());
+    EXPECT_FALSE(c.Touche('x'));
+    EXPECT_TRUE(c.Touche('\x1b'));
+    EXPECT_EQ(c.Ecran(), "0");
+    EXPECT_DOUBLE_EQ(c.Memoire(), 6.0);
+    c.MemoireEfface();
+    EXPECT_FALSE(c.MemoireUtilisee());
+}

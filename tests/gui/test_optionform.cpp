@@ -1,0 +1,139 @@
+// The options dialog over the running program: what "OK" stores, what
+// "Annuler" puts back, a wrong field, the language.
+#include <gtest/gtest.h>
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSlider>
+#include <QTabWidget>
+
+#include "app/gui/CouleurForm.h"
+#include "app/gui/OptionForm.h"
+#include "app/texts/Langue.h"
+#include "tests/gui/MainFormTestUtil.h"
+
+namespace {
+
+class OptionFormTest : public ProgrammeTest {
+protected:
+    TOptionForm& O() {
+        TOptionForm* o = OptionForm();
+        EXPECT_NE(o, nullptr);
+        return *o;
+    }
+    QByteArray Octets() const {
+        QFile f(Ini());
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+};
+
+}  // namespace
+
+TEST_F(OptionFormTest, OKSansChangementRecritLesMemesOctets) {
+    O().FormShow();
+    O().Shapes[4]->FixeValeur(0x123456);
+    O().CB_SavConfig->setChecked(true);
+    O().TB_LongRayonCourbure->setValue(1234);
+    O().TB_PolyF->setValue(-37);
+    O().TB_PolyU->setValue(55);
+    O().TB_RatioVectPoids->setValue(777);
+    O().RG_OrientationRayon->button(1)->click();
+    O().edTailleReperesStudio->setText(QStringLiteral("0,125"));
+    ASSERT_TRUE(O().BtnOKClick());
+    EXPECT_EQ(F().Options().Couleurs.Grille, 0x123456);
+    EXPECT_DOUBLE_EQ(F().Options().OptTailleReperesStudio, 0.125);
+    EXPECT_DOUBLE_EQ(F().Doc().Options.Courbure.Facteur, 1234 / 5000.0);
+    EXPECT_EQ(F().Doc().Options.Courbure.Cote, 1);
+    EXPECT_TRUE(F().Enregistre());  // options are not part of the document
+    const QByteArray avant = Octets();
+    ASSERT_FALSE(avant.isEmpty());
+
+    for (int k = 0; k < 2; ++k) {
+        O().FormShow();
+        ASSERT_TRUE(O().BtnOKClick());
+        EXPECT_EQ(Octets(), avant);
+    }
+    // What was stored comes back after a restart.
+    TMainForm autre;
+    EXPECT_EQ(autre.Options(), F().Options());
+}
+
+TEST_F(OptionFormTest, AnnulerRemetToutCommeAvant) {
+    O().FormShow();
+    ASSERT_TRUE(O().BtnOKClick());
+    const QByteArray fichier = Octets();
+    const Settings::TOptions options = F().Options();
+    const TOptionsDessin dessin = F().OptionsDessin();
+    const TOptionsDoc doc = F().Doc().Options;
+
+    O().FormShow();
+    O().Shapes[0]->FixeValeur(0xFFFFFF);
+    O().BtnCouleursDefClick();
+    O().CB_Langue->addItem(QStringLiteral("English"));
+    O().CB_Langue->setCurrentText(QStringLiteral("English"));
+    O().TB_LongRayonCourbure->setValue(20000);  // these act at once ...
+    O().TB_RatioVectPoids->setValue(5);
+    O().TB_PolyF->setValue(90);
+    EXPECT_DOUBLE_EQ(F().Doc().Options.Courbure.Facteur, 4.0);
+    EXPECT_EQ(F().OptionsDessin().RatioVect, 5);
+    O().reject();  // ... and go back
+
+    EXPECT_EQ(F().Options(), options);
+    EXPECT_EQ(F().OptionsDessin().RatioVect, dessin.RatioVect);
+    EXPECT_EQ(F().OptionsDessin().Couleurs.Arp, dessin.Couleurs.Arp);
+    EXPECT_EQ(F().Doc().Options, doc);
+    EXPECT_EQ(F().Langage(), QString());
+    EXPECT_EQ(Octets(), fichier);
+    EXPECT_TRUE(F().Enregistre());
+}
+
+TEST_F(OptionFormTest, UnChampFauxNApplitRien) {
+    O().FormShow();
+    ASSERT_TRUE(O().BtnOKClick());
+    const QByteArray fichier = Octets();
+    const Settings::TOptions options = F().Options();
+
+    O().FormShow();
+    O().Shapes[2]->FixeValeur(0x00FF00);
+    O().CB_MultiF_Actif->setChecked(true);
+    O().TB_RatioVectPoids->setValue(42);
+    for (const char* faux : {"abc", "", "-1", "0.1.2"}) {
+        O().edTailleReperesStudio->setText(QLatin1String(faux));
+        EXPECT_FALSE(O().BtnOKClick()) << faux;
+        EXPECT_EQ(O().Pages->currentIndex(), 4);  // the Studio page, where the field is
+        EXPECT_EQ(F().Options().Couleurs.Axes, options.Couleurs.Axes);
+        EXPECT_FALSE(F().Doc().Options.MultiFen);
+        EXPECT_EQ(Octets(), fichier);
+    }
+    O().reject();
+    EXPECT_EQ(F().Options(), options);
+}
+
+TEST_F(OptionFormTest, LaLangueChoisieRevientDansChaqueFenetre) {
+    const QString fichier = QCoreApplication::applicationDirPath() + QStringLiteral("/lang_Essai.dat");
+    {
+        QFile f(fichier);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("rsMeOptionsCaption=R\xe9glages...\r\nrsOptionFormCaption=R\xe9glages\r\nrsBtnOK=D'accord\r\n");
+    }
+    O().FormShow();
+    EXPECT_GE(O().CB_Langue->findText(QStringLiteral("Essai")), 0);
+    EXPECT_EQ(O().CB_Langue->currentText(), QStringLiteral("Français"));
+    O().CB_Langue->setCurrentText(QStringLiteral("Essai"));
+    const bool ok = O().BtnOKClick();
+    QFile::remove(fichier);
+    ASSERT_TRUE(ok);
+    EXPECT_EQ(A("MeOptions")->text(), QStringLiteral("Réglages..."));
+    EXPECT_EQ(O().windowTitle(), QStringLiteral("Réglages"));
+    EXPECT_EQ(O().findChild<QPushButton*>(QStringLiteral("BtnOK"))->text(), QStringLiteral("D'accord"));
+    EXPECT_EQ(CouleurForm()->findChild<QPushButton*>(QStringLiteral("BtnOK"))->text(), QStringLiteral("D'accord"));
+    QSettings ini(Ini(), QSettings::IniFormat);
+    EXPECT_EQ(ini.value(QStringLiteral("Environement/Language")).toString(), QStringLiteral("Essai"));
+    F().ChangeLangue(QString());
+    EXPECT_EQ(A("MeOptions")->text(), QStringLiteral("&Options..."));
+}
