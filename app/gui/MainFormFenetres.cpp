@@ -5,6 +5,7 @@
 #include "app/gui/CalculatForm.h"
 #include "app/gui/OptionForm.h"
 #include "app/gui/PropFichForm.h"
+#include "app/gui/SplashForm.h"
 
 void TMainForm::BrancheFenetres() {
     // ---- Options, document properties, about box, calculator, colour picker, debug window
@@ -14,6 +15,7 @@ void TMainForm::BrancheFenetres() {
     Branche("MeProprietesFichier", [this] {
         if (TPropFichForm* p = PropFichForm(); p && p->Execute(doc_.PropFich, doc_.NomFichier)) MarquerModifie();
     });
+    Branche("MeAPropos", [this] { Splash::APropos(this); });
     Branche("MeCalculatrice", [] {
         if (TCalculatForm* c = CalculatForm()) {
             c->show();

@@ -1,16 +1,13 @@
 #include "app/gui/Startup.h"
 
 #include <QDir>
-#include <QFont>
 #include <QGuiApplication>
 #include <QLockFile>
-#include <QPainter>
-#include <QPixmap>
-#include <QSplashScreen>
 #include <QStandardPaths>
 
 #include <clocale>
 #include <cstdio>
+#include <memory>
 #include <stdexcept>
 
 #include "app/DocIo.h"
@@ -23,6 +20,7 @@
 #include "app/gui/CouleurForm.h"
 #include "app/gui/OptionForm.h"
 #include "app/gui/PropFichForm.h"
+#include "app/gui/SplashForm.h"
 #include "app/texts/Langue.h"
 #include "app/doc/GestFich.h"
 #include "model/Document.h"
@@ -32,31 +30,6 @@
 namespace Startup {
 
 namespace {
-
-constexpr const char* kTitre = "Corvane Shaper";
-constexpr const char* kVersion = "1.10";
-
-QPixmap ImageSplash() {
-    QPixmap pm(420, 256);
-    pm.fill(QColor(245, 245, 240));
-    QPainter p(&pm);
-    p.setPen(QColor(120, 120, 120));
-    p.drawRect(pm.rect().adjusted(0, 0, -1, -1));
-    QFont f = p.font();
-    f.setPixelSize(30);
-    f.setBold(true);
-    p.setFont(f);
-    p.setPen(QColor(200, 0, 0));
-    p.drawText(QRect(0, 60, pm.width(), 50), Qt::AlignCenter, QString::fromLatin1(kTitre));
-    f.setPixelSize(14);
-    f.setBold(false);
-    p.setFont(f);
-    p.setPen(Qt::black);
-    p.drawText(QRect(0, 120, pm.width(), 24), Qt::AlignCenter,
-               Langue::QTxt("rsLabelVersionCaption").trimmed() + QLatin1Char(' ') + QLatin1String(kVersion));
-    p.drawText(QRect(0, 150, pm.width(), 24), Qt::AlignCenter, Langue::QTxt("rsLabelCommentCaption"));
-    return pm;
-}
 
 void MessageSimple(const QString& texte) {
     if (QtUi::SansUtilisateur())
@@ -199,9 +172,11 @@ int Execute(int argc, char** argv) {
     }
 
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    QSplashScreen splash(ImageSplash());
-    splash.show();
-    splash.repaint();
+    // The splash stays up while every window is created, and goes before
+    // the main window shows.
+    auto splash = std::make_unique<TSplashForm>();
+    splash->show();
+    splash->repaint();
     QCoreApplication::processEvents();
 
     static QtUi qtUi;
@@ -216,9 +191,9 @@ int Execute(int argc, char** argv) {
 
         CreeFenetres(principale);
 
+        splash.reset();
         while (QGuiApplication::overrideCursor()) QGuiApplication::restoreOverrideCursor();
         principale.show();
-        splash.finish(&principale);
         code = app.exec();
         ExceptionHandler::SetHooks({});
     }

@@ -1,0 +1,54 @@
+// The splash and the about box: version, date, subtitle, button.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include "app/gui/SplashForm.h"
+
+TEST(SplashForm, VersionDuProjet) {
+    QFile cmake(QStringLiteral(QT_TESTCASE_SOURCEDIR "/CMakeLists.txt"));
+    ASSERT_TRUE(cmake.open(QIODevice::ReadOnly));
+    const auto m = QRegularExpression(QStringLiteral(R"(project\(\S+ VERSION ([0-9.]+))"))
+                       .match(QString::fromUtf8(cmake.readAll()));
+    ASSERT_TRUE(m.hasMatch());
+    EXPECT_EQ(TSplashForm::Version(), m.captured(1));
+    EXPECT_EQ(TSplashForm::VersionCourte(QStringLiteral("1.2.0.15")), QStringLiteral("1.2"));
+    EXPECT_EQ(TSplashForm::VersionCourte(QStringLiteral("3")), QStringLiteral("3"));
+}
+
+TEST(SplashForm, SplashPuisAPropos) {
+    QTemporaryDir config;
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, config.path());
+    {
+        TSplashForm splash;
+        splash.show();
+        EXPECT_TRUE(splash.windowFlags() & Qt::FramelessWindowHint);
+        EXPECT_FALSE(splash.BtnOK->isVisible());
+        EXPECT_EQ(splash.LabelVersion->text(), QStringLiteral("Version ") + TSplashForm::VersionCourte(TSplashForm::Version()));
+        EXPECT_TRUE(splash.LabelDate->text().startsWith(QStringLiteral("Compilé le ")));
+        EXPECT_EQ(splash.LabelComment->text(), QStringLiteral("Architecture navale"));
+    }
+    QSettings(config.filePath(QStringLiteral("Corvane Shaper/Corvane Shaper.ini")), QSettings::IniFormat)
+        .setValue(QStringLiteral("Environement/Language"), QStringLiteral("English (UK)"));
+    bool vu = false;
+    QTimer::singleShot(0, [&] {
+        auto* f = qobject_cast<TSplashForm*>(QApplication::activeModalWidget());
+        ASSERT_NE(f, nullptr);
+        vu = true;
+        EXPECT_FALSE(f->windowFlags() & Qt::FramelessWindowHint);
+        EXPECT_EQ(f->windowTitle(), QStringLiteral("A propos de Corvane Shaper"));
+        EXPECT_EQ(f->LabelVersion->text(), QStringLiteral("Version ") + TSplashForm::Version());
+        EXPECT_EQ(f->LabelComment->text(), QStringLiteral("Naval Architecture"));
+        ASSERT_TRUE(f->BtnOK->isVisible());
+        f->BtnOK->click();
+    });
+    Splash::APropos(nullptr);
+    EXPECT_TRUE(vu);
+}
