@@ -171,7 +171,7 @@ TCouleurForm::TCouleurForm(QWidget* parent) : QDialog(parent) {
     DBG_SCOPE("TCouleurForm.FormCreate");
     setObjectName(QStringLiteral("CouleurForm"));
     setWindowTitle(Langue::QTxt("rsCouleurFormCaption"));
-    setFixedSize(486, 360);
+    setFixedSize(496, 360);
     arcCiel_ = ::ImageArcCiel();
 
     static const char* const nomsBarres[3] = {"TrackBarR", "TrackBarV", "TrackBarB"};
@@ -209,7 +209,7 @@ TCouleurForm::TCouleurForm(QWidget* parent) : QDialog(parent) {
     ImageArcCiel = new QLabel(this);
     ImageArcCiel->setObjectName(QStringLiteral("ImageArcCiel"));
     ImageArcCiel->setPixmap(QPixmap::fromImage(arcCiel_));
-    ImageArcCiel->setGeometry(305, 5, 171, 171);
+    ImageArcCiel->setGeometry(318, 5, 171, 171);
     ImageArcCiel->setCursor(Qt::CrossCursor);
     ImageArcCiel->installEventFilter(this);
     Langue::DonneCle(ImageArcCiel, "-");
@@ -221,7 +221,7 @@ TCouleurForm::TCouleurForm(QWidget* parent) : QDialog(parent) {
     auto* perso = new QGroupBox(this);
     perso->setObjectName(QStringLiteral("GroupBox2"));
     perso->setTitle(Langue::QTxt("rsGroupBox2Caption"));
-    perso->setGeometry(246, 200, 230, 105);
+    perso->setGeometry(256, 200, 230, 105);
     for (int i = 0; i < 32; ++i) {
         const bool custom = i >= 16;
         auto* p = new TPanneauCouleur(custom ? perso : base, custom);
@@ -235,11 +235,11 @@ TCouleurForm::TCouleurForm(QWidget* parent) : QDialog(parent) {
 
     auto* ok = new QPushButton(Langue::QTxt("rsBtnOK"), this);
     ok->setObjectName(QStringLiteral("BtnOK"));
-    ok->setGeometry(300, 320, 80, 28);
+    ok->setGeometry(310, 320, 80, 28);
     ok->setDefault(true);
     auto* ann = new QPushButton(Langue::QTxt("rsBtnAnnuler"), this);
     ann->setObjectName(QStringLiteral("BtnAnnuler"));
-    ann->setGeometry(390, 320, 80, 28);
+    ann->setGeometry(400, 320, 80, 28);
     connect(ok, &QPushButton::clicked, this, &TCouleurForm::BtnOKClick);
     connect(ann, &QPushButton::clicked, this, &QDialog::reject);
     FixeCouleur(0);

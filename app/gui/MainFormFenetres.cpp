@@ -6,6 +6,7 @@
 #include "app/gui/OptionForm.h"
 #include "app/gui/PropFichForm.h"
 #include "app/gui/SplashForm.h"
+#include "model/gui/DebugForm.h"
 
 void TMainForm::BrancheFenetres() {
     // ---- Options, document properties, about box, calculator, colour picker, debug window
@@ -16,6 +17,12 @@ void TMainForm::BrancheFenetres() {
         if (TPropFichForm* p = PropFichForm(); p && p->Execute(doc_.PropFich, doc_.NomFichier)) MarquerModifie();
     });
     Branche("MeAPropos", [this] { Splash::APropos(this); });
+    Branche("MeDebug", [] {
+        if (TDebugForm* d = DebugForm()) {
+            d->show();
+            d->raise();
+        }
+    });
     Branche("MeCalculatrice", [] {
         if (TCalculatForm* c = CalculatForm()) {
             c->show();

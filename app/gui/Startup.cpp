@@ -21,6 +21,7 @@
 #include "app/gui/OptionForm.h"
 #include "app/gui/PropFichForm.h"
 #include "app/gui/SplashForm.h"
+#include "model/gui/DebugForm.h"
 #include "app/texts/Langue.h"
 #include "app/doc/GestFich.h"
 #include "model/Document.h"
@@ -129,7 +130,8 @@ const std::vector<Fenetre>& OrdreCreation() {
         {"TFormRepNet", {}},
         {"TBitMFondForm", {}},
         {"TCotesForm", {}},
-        {"TDebugForm", {}},
+        {"TDebugForm",
+         [](TMainForm& m) { CreeDebugForm(m.LigneCommande().ModeDebug, m.LigneCommande().PortDebug, &m); }},
         {"THydrostatForm", {}},
         {"TTransForm", {}},
         {"TDefPoidsForm", {}},

@@ -1,0 +1,126 @@
+// The debug window and its link to a debugger on the local machine.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+#include <QTreeWidget>
+
+#include "model/Debug.h"
+#include "model/gui/DebugForm.h"
+
+namespace {
+
+// A debugger: listens on a free port of the local machine.
+struct Debugger {
+    QTcpServer serveur;
+    QTcpSocket* client = nullptr;
+    Debugger() { serveur.listen(QHostAddress::LocalHost); }
+    int Port() const { return serveur.serverPort(); }
+    bool Attend() {
+        if (!QTest::qWaitFor([this] { return serveur.hasPendingConnections(); }, 3000)) return false;
+        client = serveur.nextPendingConnection();
+        return client != nullptr;
+    }
+    // The next n lines received.
+    QList<QByteArray> Lignes(int n) {
+        QList<QByteArray> l;
+        QElapsedTimer t;
+        t.start();
+        while (l.size() < n && t.elapsed() < 3000) {
+            QCoreApplication::processEvents();
+            if (client->canReadLine())
+                l << client->readLine();
+            else
+                client->waitForReadyRead(50);
+        }
+        return l;
+    }
+};
+
+}  // namespace
+
+TEST(DebugForm, RapportsListesEtEnvoyes) {
+    Debugger dbg;
+    TDebugForm f(true, dbg.Port());
+    ASSERT_TRUE(dbg.Attend());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return f.Connecte(); }, 3000));
+    EXPECT_EQ(f.Etat(), QStringLiteral("Connecté"));
+
+    Debug::DbgMsgStr(Debug::erDivers, "TMainForm.ExceptionHandler", 2, {"A", "B", "C", "D", "E", "F"});
+    Debug::DbgMsgStr(Debug::erFichier, "", 0, {"court"});
+    Debug::DbgMsgS("GestFich.LitSurf", -1, {});
+    EXPECT_EQ(dbg.Lignes(3), (QList<QByteArray>{"TMsgLong|erDivers|TMainForm.ExceptionHandler|2|6|A|B|C|D|E|F|\r\n",
+                                                 "TMsgCourt|1|court|\r\n",
+                                                 "TMsgLong|waTrace|GestFich.LitSurf|-1|0|\r\n"}));
+    ASSERT_EQ(f.ListView->topLevelItemCount(), 3);
+    const QTreeWidgetItem* r = f.ListView->topLevelItem(2);  // newest first
+    EXPECT_EQ(r->text(0), QStringLiteral("erDivers"));
+    EXPECT_EQ(r->text(6), QStringLiteral("D"));
+    EXPECT_EQ(r->columnCount(), 7);  // four values of six
+    EXPECT_EQ(f.ListView->topLevelItem(0)->text(2), QStringLiteral("---"));
+
+    // Traces off: trace reports neither listed nor sent; errors sent, not listed.
+    f.SBTraceActives->click();
+    Debug::DbgMsgS("X.Trace", 0, {"t"});
+    Debug::DbgMsgStr(Debug::erDivers, "X.Erreur", 1, {"e"});
+    EXPECT_EQ(dbg.Lignes(1), QList<QByteArray>{"TMsgLong|erDivers|X.Erreur|1|1|e|\r\n"});
+    EXPECT_EQ(f.ListView->topLevelItemCount(), 3);
+
+    QTemporaryDir dossier;
+    const QString ici = QDir::currentPath();
+    QDir::setCurrent(dossier.path());
+    EXPECT_TRUE(f.SBExportClick());
+    QDir::setCurrent(ici);
+    QFile csdbg(dossier.filePath(QStringLiteral("CSDbg.txt")));
+    ASSERT_TRUE(csdbg.open(QIODevice::ReadOnly));
+    EXPECT_EQ(csdbg.readAll(), QByteArray("GestFich.LitSurf | --- | ------ | ------ | ------\r\n"
+                                          " | 0 | court |  | \r\n"
+                                          "TMainForm.ExceptionHandler | 2 | A | B | C\r\n"));
+    f.BtnRAZClick();
+    EXPECT_EQ(f.ListView->topLevelItemCount(), 0);
+}
+
+TEST(DebugForm, UnDebuggerLentOuQuiPartNeBloqueRien) {
+    Debugger dbg;
+    TDebugForm f(true, dbg.Port());
+    ASSERT_TRUE(dbg.Attend());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return f.Connecte(); }, 3000));
+    f.SBTraceActives->click();  // the list out of the measure
+
+    // A debugger that reads nothing: 20 MB of reports cost no wait, the
+    // excess is dropped and counted.
+    const std::vector<std::string> gros{std::string(1000, 'x')};
+    QElapsedTimer t;
+    t.start();
+    for (int i = 0; i < 20000; ++i) Debug::DbgMsgStr(Debug::erDivers, "Lent.Rapport", i, gros);
+    EXPECT_LT(t.elapsed(), 2000);
+    EXPECT_GT(f.Perdus(), 0u);
+    EXPECT_TRUE(f.Etat().contains(QStringLiteral("perdus")));
+
+    // The debugger goes away: the link notices, the program goes on.
+    dbg.client->abort();
+    dbg.serveur.close();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !f.Connecte(); }, 3000));
+    EXPECT_EQ(f.Etat().left(12), QStringLiteral("Non connecté"));
+    t.restart();
+    for (int i = 0; i < 1000; ++i) Debug::DbgMsgStr(Debug::erDivers, "Parti.Rapport", i, gros);
+    EXPECT_LT(t.elapsed(), 1000);
+}
+
+TEST(DebugForm, SansModeDebugRienNiListeNiEnvoye) {
+    Debugger dbg;
+    TDebugForm f(false, dbg.Port());
+    QTest::qWait(200);
+    EXPECT_FALSE(dbg.serveur.hasPendingConnections());
+    EXPECT_FALSE(Debug::Tracing());
+    Debug::DbgMsgStr(Debug::erDivers, "X.Y", 0, {"v"});
+    f.DbgSend(Debug::erDivers, "X.Y", 0, {"v"});
+    EXPECT_EQ(f.ListView->topLevelItemCount(), 0);
+}
