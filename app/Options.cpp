@@ -46,10 +46,10 @@ bool LitTaille(const std::string& texte, double& taille) {
     return true;
 }
 
-std::string LibelleRatio(const std::string& texte, int position) {
+std::string TexteRatio(int position) {
     char buf[64];
     std::snprintf(buf, sizeof buf, "%.1fKg", position / 10.0);
-    return texte + buf;
+    return buf;
 }
 
 std::vector<std::string> Langues(const std::string& dossier) {

@@ -36,8 +36,8 @@ double DecalagePolygone(int position);
 std::string TexteTaille(double taille);
 bool LitTaille(const std::string& texte, double& taille);
 
-// The weight-scale label: the text followed by position / 10 as "%.1fKg".
-std::string LibelleRatio(const std::string& texte, int position);
+// The weight scale shown after its label: position / 10 as "%.1fKg".
+std::string TexteRatio(int position);
 
 // The name the dialog offers for the built-in French texts.
 inline constexpr const char* kFrancais = "Français";

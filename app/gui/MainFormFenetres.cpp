@@ -6,6 +6,7 @@
 #include "app/gui/OptionForm.h"
 #include "app/gui/PropFichForm.h"
 #include "app/gui/SplashForm.h"
+#include "app/gui/Traduction.h"
 #include "model/gui/DebugForm.h"
 
 void TMainForm::BrancheFenetres() {
@@ -23,6 +24,9 @@ void TMainForm::BrancheFenetres() {
             d->raise();
         }
     });
+    // Writes the template and does nothing else; a failure goes to the
+    // exception handler.
+    Branche("MeTraduction", [this] { Traduction::EnregistrerTextes(this); });
     Branche("MeCalculatrice", [] {
         if (TCalculatForm* c = CalculatForm()) {
             c->show();

@@ -187,10 +187,13 @@ TOptionForm::TOptionForm(TMainForm* principale, QWidget* parent) : QDialog(paren
         auto* l = new QVBoxLayout(poids);
         QGroupBox* g = Groupe(poids, "GB_RatioAffichPoids");
         auto* lg = new QGridLayout(g);
-        LabelRatioVectPoids = Nomme(new QLabel(g), "LabelRatioVectPoids");
-        Langue::DonneCle(LabelRatioVectPoids, "-");  // its text and the scale, written by the track bar
+        LabelRatioVectPoids = Nomme(new QLabel(Txt("LabelRatioVectPoids"), g), "LabelRatioVectPoids");
+        LabelRatioValeur = new QLabel(g);  // the scale, written by the track bar
         TB_RatioVectPoids = Barre(g, "TB_RatioVectPoids", Options::kRatioVectMin, Options::kRatioVectMax);
-        lg->addWidget(LabelRatioVectPoids, 0, 0, 1, 2);
+        auto* ratio = new QHBoxLayout;
+        ratio->addWidget(LabelRatioVectPoids);
+        ratio->addWidget(LabelRatioValeur, 1);
+        lg->addLayout(ratio, 0, 0, 1, 2);
         lg->addWidget(TB_RatioVectPoids, 1, 0, 1, 2);
         lg->addWidget(new QLabel(QStringLiteral("0.1Kg"), g), 2, 0, Qt::AlignLeft);
         lg->addWidget(new QLabel(QStringLiteral("1000Kg"), g), 2, 1, Qt::AlignRight);
@@ -268,8 +271,7 @@ void TOptionForm::FormShow() {
     for (QSlider* t : {TB_RatioVectPoids, TB_PolyF, TB_PolyU, TB_LongRayonCourbure}) t->blockSignals(false);
     if (QAbstractButton* b = RG_TypeRayon->button(o.TypeRayon)) b->setChecked(true);
     if (QAbstractButton* b = RG_OrientationRayon->button(o.OrientationRayon)) b->setChecked(true);
-    LabelRatioVectPoids->setText(QString::fromStdString(
-        Options::LibelleRatio(Langue::Txt("rsLabelRatioVectPoidsCaption"), TB_RatioVectPoids->value())));
+    LabelRatioValeur->setText(QString::fromStdString(Options::TexteRatio(TB_RatioVectPoids->value())));
     LabelCourb->setText(QString::asprintf("%.3f", o.LongRayon));
 
     CB_Langue->clear();
@@ -350,8 +352,7 @@ void TOptionForm::BtnCouleursDefClick() {
 
 void TOptionForm::ImmediatRatio(int position) {
     DBG_SCOPE("TOptionForm.TB_RatioVectPoidsChange");
-    LabelRatioVectPoids->setText(
-        QString::fromStdString(Options::LibelleRatio(Langue::Txt("rsLabelRatioVectPoidsCaption"), position)));
+    LabelRatioValeur->setText(QString::fromStdString(Options::TexteRatio(position)));
     courant_.RatioVect = position;
     principale_->AppliqueOptions(courant_);
     principale_->Redessine(false);

@@ -44,7 +44,7 @@ public:
     QButtonGroup* RG_TypeRayon = nullptr;
     QButtonGroup* RG_OrientationRayon = nullptr;
     QSlider *TB_LongRayonCourbure, *TB_RatioVectPoids, *TB_PolyF, *TB_PolyU;
-    QLabel *LabelCourb, *LabelRatioVectPoids;
+    QLabel *LabelCourb, *LabelRatioVectPoids, *LabelRatioValeur;
     QLineEdit* edTailleReperesStudio = nullptr;
 
     // "OK": false (and the dialog stays open) when a field is wrong.

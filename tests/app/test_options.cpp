@@ -48,7 +48,7 @@ TEST(Options, TailleDesReperes) {
         EXPECT_DOUBLE_EQ(v, c.ok ? c.valeur : -1.0);
     }
     EXPECT_EQ(Options::TexteTaille(0.02), "0.020");
-    EXPECT_EQ(Options::LibelleRatio("1m représente :", 1000), "1m représente :100.0Kg");
+    EXPECT_EQ(Options::TexteRatio(1000), "100.0Kg");
 }
 
 TEST(Options, Langues) {
