@@ -881,7 +881,8 @@ void TMainForm::AppliqueOptions(const Settings::TOptions& o) {
     doc_.Options.SplineTR = o.SplineTR;
     doc_.Options.MultiFen = o.MultiFen;
     doc_.Options.ZoomMax = o.ZoomMax;
-    doc_.Options.Courbure.Facteur = o.LongRayon;
+    // The curvature combs: the radius itself (kind 1) or the curvature, on
+    // the inside (0) or the outside (1) of the curve.
     doc_.Options.Courbure.LongueurBrute = o.TypeRayon == 1;
     doc_.Options.Courbure.Cote = o.OrientationRayon;
     MajOptionsDessin();

@@ -47,7 +47,6 @@ TEST_F(OptionFormTest, OKSansChangementRecritLesMemesOctets) {
     ASSERT_TRUE(O().BtnOKClick());
     EXPECT_EQ(F().Options().Couleurs.Grille, 0x123456);
     EXPECT_DOUBLE_EQ(F().Options().OptTailleReperesStudio, 0.125);
-    EXPECT_DOUBLE_EQ(F().Doc().Options.Courbure.Facteur, 1234 / 5000.0);
     EXPECT_EQ(F().Doc().Options.Courbure.Cote, 1);
     EXPECT_TRUE(F().Enregistre());  // options are not part of the document
     const QByteArray avant = Octets();
@@ -58,14 +57,27 @@ TEST_F(OptionFormTest, OKSansChangementRecritLesMemesOctets) {
         ASSERT_TRUE(O().BtnOKClick());
         EXPECT_EQ(Octets(), avant);
     }
-    // What was stored comes back after a restart.
-    TMainForm autre;
-    EXPECT_EQ(autre.Options(), F().Options());
+    // What was stored comes back after a restart; a ray length stored out of
+    // its track bar's range comes back in it.
+    {
+        TMainForm autre;
+        EXPECT_EQ(autre.Options(), F().Options());
+    }
+    for (int stocke : {1, 99999}) {
+        Settings::Ouvrir()->setValue(QStringLiteral("Courbure/LongRayon"), stocke);
+        TMainForm autre;
+        EXPECT_DOUBLE_EQ(autre.Options().LongRayon, (stocke == 1 ? 10 : 25000) / 5000.0);
+    }
 }
 
 TEST_F(OptionFormTest, AnnulerRemetToutCommeAvant) {
+    // Stations with their curvature combs: the ray length shows in the view.
+    Active(0);
+    A("MeSections")->trigger();
+    A("MeHerisson")->trigger();
     O().FormShow();
     ASSERT_TRUE(O().BtnOKClick());
+    const QImage vue = Vue(0)->Image().copy();
     const QByteArray fichier = Octets();
     const Settings::TOptions options = F().Options();
     const TOptionsDessin dessin = F().OptionsDessin();
@@ -77,11 +89,16 @@ TEST_F(OptionFormTest, AnnulerRemetToutCommeAvant) {
     O().CB_Langue->addItem(QStringLiteral("English"));
     O().CB_Langue->setCurrentText(QStringLiteral("English"));
     O().TB_LongRayonCourbure->setValue(20000);  // these act at once ...
+    O().RG_OrientationRayon->button(1)->click();
+    O().RG_TypeRayon->button(1)->click();
     O().TB_RatioVectPoids->setValue(5);
     O().TB_PolyF->setValue(90);
-    EXPECT_DOUBLE_EQ(F().Doc().Options.Courbure.Facteur, 4.0);
+    EXPECT_DOUBLE_EQ(F().Options().LongRayon, 4.0);
+    EXPECT_EQ(F().Doc().Options.Courbure.Cote, 1);
     EXPECT_EQ(F().OptionsDessin().RatioVect, 5);
+    EXPECT_NE(Vue(0)->Image(), vue);
     O().reject();  // ... and go back
+    EXPECT_EQ(Vue(0)->Image(), vue);
 
     EXPECT_EQ(F().Options(), options);
     EXPECT_EQ(F().OptionsDessin().RatioVect, dessin.RatioVect);
