@@ -17,16 +17,16 @@
 namespace Traduction {
 
 struct TComposant {
-    std::string Nom;
+    std::string Nom{};
     // The kinds it belongs to (a component may belong to several).
     bool Label = false, Bouton = false, BoutonRapide = false, Menu = false, Panneau = false, Edit = false,
          Groupe = false, DialogueOuvrir = false, DialogueEnregistrer = false;
-    std::string Caption, Hint, Texte, Filtre;
+    std::string Caption{}, Hint{}, Texte{}, Filtre{};
     bool MontreHint = false;
 };
 
 struct TFenetre {
-    std::string Nom;
+    std::string Nom{};
     std::string Titre;
     std::vector<TComposant> Composants;
 };

@@ -9,43 +9,21 @@
 #include "tests/support/TestFiles.h"
 
 TEST(Traduction, LignesParSorteDeComposant) {
-    using Traduction::TComposant;
-    auto c = [](const char* nom, const char* caption = "", const char* hint = "", bool montre = false) {
-        TComposant k;
-        k.Nom = nom;
-        k.Caption = caption;
-        k.Hint = hint;
-        k.MontreHint = montre;
-        return k;
+    using C = Traduction::TComposant;
+    const std::vector<C> v = {
+        {.Nom = "LabelA", .Label = true, .Caption = "Titre"},
+        {.Nom = "BtnA", .Bouton = true, .Caption = "&OK", .Hint = "Valider"},  // hint not shown: caption only
+        {.Nom = "BtnB", .Bouton = true, .Caption = "&Fermer", .Hint = "Ferme", .MontreHint = true},
+        {.Nom = "SBA", .BoutonRapide = true, .Hint = "Zoom", .MontreHint = true},
+        {.Nom = "SBB", .BoutonRapide = true, .Hint = "CachÃ©"},  // writes nothing
+        {.Nom = "N1", .Menu = true, .Caption = "-"},
+        {.Nom = "PanelVide", .Panneau = true},  // empty caption: nothing
+        {.Nom = "EditA", .Edit = true, .Texte = "0.02"},
+        {.Nom = "EditVide", .Edit = true},  // empty text: nothing
+        {.Nom = "GB", .Groupe = true, .Caption = "Groupe"},
+        {.Nom = "SaveDialog1", .DialogueOuvrir = true, .DialogueEnregistrer = true, .Filtre = "A|*.a"},
+        {.Nom = "OpenDialog1", .DialogueOuvrir = true, .Filtre = "B|*.b"},
     };
-    std::vector<TComposant> v;
-    v.push_back(c("LabelA", "Titre"));
-    v.back().Label = true;
-    v.push_back(c("BtnA", "&OK", "Valider", false));  // hint not shown: caption only
-    v.back().Bouton = true;
-    v.push_back(c("BtnB", "&Fermer", "Ferme", true));
-    v.back().Bouton = true;
-    v.push_back(c("SBA", "", "Zoom", true));
-    v.back().BoutonRapide = true;
-    v.push_back(c("SBB", "", "Caché", false));  // writes nothing
-    v.back().BoutonRapide = true;
-    v.push_back(c("N1", "-"));
-    v.back().Menu = true;
-    v.push_back(c("PanelVide"));  // empty caption: nothing
-    v.back().Panneau = true;
-    v.push_back(c("EditA"));
-    v.back().Edit = true;
-    v.back().Texte = "0.02";
-    v.push_back(c("EditVide"));  // empty text: nothing
-    v.back().Edit = true;
-    v.push_back(c("GB", "Groupe"));
-    v.back().Groupe = true;
-    v.push_back(c("SaveDialog1"));
-    v.back().DialogueEnregistrer = v.back().DialogueOuvrir = true;
-    v.back().Filtre = "A|*.a";
-    v.push_back(c("OpenDialog1"));
-    v.back().DialogueOuvrir = true;
-    v.back().Filtre = "B|*.b";
     const std::vector<Traduction::TFenetre> f = {{"Vide", "Sans rien", {}}, {"TestForm", "Essai", v}};
     EXPECT_EQ(Traduction::Lignes(f), (std::vector<std::string>{
                                          "", "[Vide]", "rsVideCaption=Sans rien",
