@@ -10,11 +10,14 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSlider>
+#include <QTimer>
 #include <QTabWidget>
 
+#include "app/gui/CalculatForm.h"
 #include "app/gui/CouleurForm.h"
 #include "app/gui/OptionForm.h"
 #include "app/texts/Langue.h"
+#include "model/gui/DebugForm.h"
 #include "tests/gui/MainFormTestUtil.h"
 
 namespace {
@@ -153,4 +156,23 @@ TEST_F(OptionFormTest, LaLangueChoisieRevientDansChaqueFenetre) {
     EXPECT_EQ(ini.value(QStringLiteral("Environement/Language")).toString(), QStringLiteral("Essai"));
     F().ChangeLangue(QString());
     EXPECT_EQ(A("MeOptions")->text(), QStringLiteral("&Options..."));
+}
+
+TEST_F(OptionFormTest, ChaqueCommandeOuvreSaFenetre) {
+    for (const char* commande : {"MeOptions", "MeAPropos"}) {
+        QString ouverte;
+        QTimer::singleShot(0, [&] {
+            auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(d, nullptr);
+            ouverte = d->objectName();
+            d->reject();
+        });
+        A(commande)->trigger();
+        EXPECT_EQ(ouverte, commande == std::string("MeOptions") ? QStringLiteral("OptionForm")
+                                                                 : QStringLiteral("SplashForm"));
+    }
+    A("MeCalculatrice")->trigger();
+    EXPECT_TRUE(CalculatForm()->isVisible());
+    A("MeDebug")->trigger();
+    EXPECT_TRUE(DebugForm()->isVisible());
 }
