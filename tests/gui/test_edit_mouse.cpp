@@ -194,17 +194,27 @@ TEST_F(Banc, RefusedWeldOrGroupLeavesTheDocumentSaved) {
     EXPECT_EQ(hote.doc.ListSoudures.size(), 1u);
 }
 
-TEST_F(Banc, PopupFitAppliesToTheFourViewsAndPreviousViewSwapsBack) {
+TEST_F(Banc, PopupFitAndCentreActOnTheirViewOnlyAndPreviousViewSwapsBack) {
     for (int k = 0; k < 4; ++k) Vue(k).Vue().Scale = 5.0f;
     ASSERT_TRUE(hote.CommandeDisponible(TCommandeVue::Ajuster));
-    hote.Commande(TCommandeVue::Ajuster, &Vue(vkPlan));
-    for (int k = 0; k < 4; ++k) EXPECT_GT(Vue(k).Vue().Scale, 5.0f) << k;
+    hote.Commande(TCommandeVue::Ajuster, &Vue(vkProfile));
+    for (int k = 0; k < 4; ++k)
+        if (k == vkProfile)
+            EXPECT_GT(Vue(k).Vue().Scale, 5.0f);
+        else
+            EXPECT_EQ(Vue(k).Vue().Scale, 5.0f) << k;
     active = vkProfile;
     const float ajustee = Vue(vkProfile).Vue().Scale;
     items["MeVuePreced"]->trigger();
     EXPECT_FLOAT_EQ(Vue(vkProfile).Vue().Scale, 5.0f);
     items["MeVuePreced"]->trigger();
     EXPECT_FLOAT_EQ(Vue(vkProfile).Vue().Scale, ajustee);
+
+    Vue(vkPlan).Vue().OriginX = 13;
+    Vue(vkPlan).PrecEchelle = 7.0;
+    hote.Commande(TCommandeVue::Centrer, &Vue(vkProfile));
+    EXPECT_EQ(Vue(vkPlan).Vue().OriginX, 13);
+    EXPECT_EQ(Vue(vkPlan).PrecEchelle, 7.0);  // another view's previous view is kept
 }
 
 // ---- The real main window: the tools from its keys and menus ------------------------------------
