@@ -3,7 +3,9 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDockWidget>
+#include <QEvent>
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
@@ -114,6 +116,9 @@ void AppliqueLangueTout() {
         // Child windows are reached through their top-level window.
         if (w->parentWidget()) continue;
         AppliqueLangue(w);
+        // Windows whose texts depend on their state put them back.
+        QEvent changement(QEvent::LanguageChange);
+        QCoreApplication::sendEvent(w, &changement);
     }
 }
 

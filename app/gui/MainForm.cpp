@@ -1279,6 +1279,14 @@ void TMainForm::FormShow() {
 void TMainForm::changeEvent(QEvent* e) {
     QMainWindow::changeEvent(e);
     if (e->type() == QEvent::ActivationChange && isActiveWindow()) std::setlocale(LC_NUMERIC, "C");
+    // The texts were applied again: the row/column items follow the active view.
+    if (e->type() == QEvent::LanguageChange && numVueActive_ >= 0 && numVueActive_ <= vkPerspective) {
+        const TActivationVue a = TActivationVue::De(numVueActive_);
+        if (QAction* aj = Action(QStringLiteral("MeAjouterVx")); aj && !a.CaptionAjouter.empty())
+            aj->setText(Q(a.CaptionAjouter));
+        if (QAction* su = Action(QStringLiteral("MeSupprimerVx")); su && !a.CaptionSupprimer.empty())
+            su->setText(Q(a.CaptionSupprimer));
+    }
 }
 
 void TMainForm::closeEvent(QCloseEvent* e) {
