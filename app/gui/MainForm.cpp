@@ -911,14 +911,61 @@ void TMainForm::AppliqueVellamor(bool visible) {
     if (QAction* a = Action(QStringLiteral("N33"))) a->setVisible(visible);
 }
 
+// The windows whose placement is kept, in the order they are restored. A
+// window joins by calling EnregistrePlacement with its name when it is made.
+const char* const TMainForm::kFenetresPlacees[12] = {
+    "MainForm",  "SectionForm", "PlanForm",        "ProfileForm",  "PerspForm",    "StudioForm",
+    "VueCtrlForm", "ListeSurfVisiblesForm", "EditPCForm", "BoiteOutilsForm", "CalculatForm", "FenSelForm"};
+
 void TMainForm::EnregistrePlacement(const QString& nom, QWidget* fenetre, bool filleMdi) {
+    Placement* place = nullptr;
     for (Placement& p : placements_)
-        if (p.nom == nom) {
-            p.fenetre = fenetre;
-            p.filleMdi = filleMdi;
-            return;
+        if (p.nom == nom) place = &p;
+    if (!place) {
+        placements_.push_back({nom, nullptr, false});
+        place = &placements_.back();
+    }
+    place->fenetre = fenetre;
+    place->filleMdi = filleMdi;
+    // A window made after the start takes the placement read then.
+    if (placementsLus_ && fenetre) AppliquePlacementLu(*place);
+}
+
+void TMainForm::AppliquePlacementLu(const Placement& p) {
+    const auto it = placementsStockes_.find(p.nom);
+    if (!p.fenetre || it == placementsStockes_.end()) return;
+    Settings::AppliquePlacement(*p.fenetre, it->second, p.fenetre != this && !p.filleMdi);
+}
+
+void TMainForm::LirePlacements(QSettings& s) {
+    placementsStockes_.clear();
+    for (const char* nom : kFenetresPlacees) {
+        try {
+            const QString n = QLatin1String(nom);
+            QWidget* w = nullptr;
+            for (const Placement& p : placements_)
+                if (p.nom == n) w = p.fenetre;
+            Settings::TPlacement pl = w ? Settings::PlacementDe(*w) : Settings::TPlacement{};
+            if (Settings::LirePlacement(s, n, pl)) placementsStockes_[n] = pl;
+        } catch (...) {
+            // A placement that cannot be read is skipped.
         }
-    placements_.push_back({nom, fenetre, filleMdi});
+    }
+    placementsLus_ = true;
+    for (const char* nom : kFenetresPlacees)
+        for (const Placement& p : placements_)
+            if (p.nom == QLatin1String(nom)) AppliquePlacementLu(p);
+}
+
+void TMainForm::EcrirePlacements(QSettings& s) {
+    // A window not opened in this session keeps the placement it had.
+    for (const Placement& p : placements_)
+        if (p.fenetre) placementsStockes_[p.nom] = Settings::PlacementDe(*p.fenetre);
+    Settings::EffacePlacements(s);
+    for (const char* nom : kFenetresPlacees) {
+        const auto it = placementsStockes_.find(QLatin1String(nom));
+        if (it != placementsStockes_.end()) Settings::EcrirePlacement(s, it->first, it->second);
+    }
 }
 
 void TMainForm::Cascade() {
@@ -1244,16 +1291,7 @@ void TMainForm::FormShow() {
         auto s = Settings::Ouvrir();
         AppliqueVellamor(Settings::LireVellamor(*s));
         if (options_.PosFen) {
-            for (const Placement& p : placements_) {
-                if (!p.fenetre) continue;
-                try {
-                    Settings::TPlacement pl = Settings::PlacementDe(*p.fenetre);
-                    if (Settings::LirePlacement(*s, p.nom, pl))
-                        Settings::AppliquePlacement(*p.fenetre, pl, p.fenetre != this && !p.filleMdi);
-                } catch (...) {
-                    // A placement that cannot be read is skipped.
-                }
-            }
+            LirePlacements(*s);
         } else {
             // Once the area has its size.
             QTimer::singleShot(0, this, &TMainForm::Cascade);
@@ -1328,9 +1366,7 @@ void TMainForm::FormClose() {
         if (QAction* a = Action(QLatin1String(nom))) a->setChecked(false);
     doc_.Options.MultiFen = false;
     if (options_.PosFen) {
-        Settings::EffacePlacements(*s);
-        for (const Placement& p : placements_)
-            if (p.fenetre) Settings::EcrirePlacement(*s, p.nom, Settings::PlacementDe(*p.fenetre));
+        EcrirePlacements(*s);
     }
     if (options_.PosLight) Settings::EcrireLumieres(*s, lumieres_);
     s->sync();

@@ -103,8 +103,10 @@ public:
     // Ticks the item of that word; any other word changes nothing.
     void FixeMotPrecision(const QString& mot);
 
-    // Windows whose placement is kept in "PosFen", in the order they are
-    // restored and written (the main window is first).
+    // Windows whose placement is kept in "PosFen" (kFenetresPlacees, in the
+    // order they are restored and written): each window made calls this with
+    // its name; one made after the start takes its stored placement at once.
+    static const char* const kFenetresPlacees[12];
     void EnregistrePlacement(const QString& nom, QWidget* fenetre, bool filleMdi);
 
     // ---- Views ---------------------------------------------------------------------
@@ -177,6 +179,9 @@ private:
         QPointer<QWidget> fenetre;
         bool filleMdi = false;
     };
+    void AppliquePlacementLu(const Placement& p);
+    void LirePlacements(QSettings& s);
+    void EcrirePlacements(QSettings& s);
 
     void CreeMenus();
     void CreeBarreOutils();
@@ -236,6 +241,9 @@ private:
     bool planEau_ = true;  // the studio's water plane, kept for "Conf"
     std::vector<std::string> recents_;
     std::vector<Placement> placements_;
+    // What the settings held at the start, by window name.
+    std::map<QString, Settings::TPlacement> placementsStockes_;
+    bool placementsLus_ = false;
     std::map<QString, QAction*> actions_;
     std::set<QString> branches_;
     std::map<int, QPointer<QWidget>> vues_;

@@ -2,9 +2,11 @@
 // language change, which views a command reaches, what is shown after a
 // document changes.
 #include <QAction>
+#include <QSettings>
 #include <QTest>
 
 #include "app/gui/AppliqueLangue.h"
+#include "app/gui/Settings.h"
 #include "app/texts/Langue.h"
 #include "tests/gui/MainFormTestUtil.h"
 #include "views/gui/FormFille.h"
@@ -18,4 +20,30 @@ TEST_F(ProgrammeTest, RowAndColumnItemsFollowTheActiveViewAfterTheTextsAreApplie
         EXPECT_EQ(A("MeAjouterVx")->text(), Langue::QTxt(ajout)) << kind;
         EXPECT_EQ(A("MeSupprimerVx")->text(), Langue::QTxt(suppr)) << kind;
     }
+}
+
+TEST_F(MainFormTest, AWindowMadeLaterTakesItsPlacementAndOneNeverOpenedKeepsIt) {
+    {
+        auto s = Settings::Ouvrir();
+        s->setValue(QStringLiteral("Environement/PosFen"), true);
+        for (const char* nom : {"CalculatForm", "StudioForm"}) {
+            Settings::TPlacement p;
+            p.Left = 70, p.Top = 80, p.Width = 300, p.Height = 200, p.Visible = true;
+            Settings::EcrirePlacement(*s, QLatin1String(nom), p);
+        }
+    }
+    {
+        TMainForm f;
+        f.show();
+        QWidget calculatrice(&f, Qt::Tool);
+        f.EnregistrePlacement(QStringLiteral("CalculatForm"), &calculatrice, false);
+        const Settings::TPlacement lu = Settings::PlacementDe(calculatrice);
+        EXPECT_EQ(QRect(lu.Left, lu.Top, lu.Width, lu.Height), QRect(70, 80, 300, 200));
+        EXPECT_TRUE(calculatrice.isVisible());
+        calculatrice.setGeometry(10, 20, 330, 220);
+        EXPECT_TRUE(f.close());
+    }
+    QSettings ini(Ini(), QSettings::IniFormat);
+    EXPECT_EQ(ini.value(QStringLiteral("PosFen/CalculatFormWidth")).toInt(), 330);
+    EXPECT_EQ(ini.value(QStringLiteral("PosFen/StudioFormWidth")).toInt(), 300);  // not opened: kept
 }
