@@ -603,6 +603,7 @@ void TMainForm::BrancheCommandes() {
     // The visible windows one above the other (horizontal tiles) or side by
     // side, each the full size the other way.
     auto mosaique = [this](bool horizontal) {
+        MontreVues();
         const auto subs = mdi_->subWindowList();
         int n = 0;
         for (QMdiSubWindow* sw : subs) n += sw->isVisible() && !sw->isMinimized();
@@ -975,6 +976,7 @@ void TMainForm::Cascade() {
     const int pas = std::max(20, style()->pixelMetric(QStyle::PM_TitleBarHeight));
     const QSize taille(std::max(200, zone.width() * 2 / 3), std::max(150, zone.height() * 2 / 3));
     int k = 0;
+    MontreVues();
     for (QMdiSubWindow* sw : mdi_->subWindowList(QMdiArea::StackingOrder)) {
         if (!sw->isVisible()) continue;
         sw->showNormal();
@@ -983,10 +985,19 @@ void TMainForm::Cascade() {
     }
 }
 
+void TMainForm::MontreVues() {
+    for (TFormFille* v : LesVues())
+        if (v)
+            if (auto* sw = qobject_cast<QMdiSubWindow*>(v->parentWidget()); sw && sw->isHidden()) sw->show();
+}
+
 void TMainForm::AjouteVue(TFormFille* vue) {
     DBG_SCOPE("TMainForm.AjouteVue");
     if (!vue) return;
     QMdiSubWindow* sw = mdi_->addSubWindow(vue);
+    // The close button hides a view; its menu item, its button, the cascade
+    // and the tiling bring it back.
+    sw->setAttribute(Qt::WA_DeleteOnClose, false);
     static const char* const noms[] = {"SectionForm", "PlanForm", "ProfileForm", "PerspForm"};
     const int kind = vue->Kind();
     if (kind >= 0 && kind < 4) {

@@ -195,6 +195,8 @@ private:
     void BrancheFenetres();
     // The document's hooks to this window (undo record, auxiliary windows).
     void BrancheHooks();
+    // Shows again the views hidden by their close buttons.
+    void MontreVues();
     // Connects a menu item or button by its name; a connected item stays enabled.
     void Branche(const char* nom, std::function<void()> slot);
     void DesactiveNonConstruits();

@@ -2,6 +2,9 @@
 // language change, which views a command reaches, what is shown after a
 // document changes.
 #include <QAction>
+#include <QApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QSettings>
 #include <QTest>
 
@@ -46,4 +49,19 @@ TEST_F(MainFormTest, AWindowMadeLaterTakesItsPlacementAndOneNeverOpenedKeepsIt) 
     QSettings ini(Ini(), QSettings::IniFormat);
     EXPECT_EQ(ini.value(QStringLiteral("PosFen/CalculatFormWidth")).toInt(), 330);
     EXPECT_EQ(ini.value(QStringLiteral("PosFen/StudioFormWidth")).toInt(), 300);  // not opened: kept
+}
+
+TEST_F(ProgrammeTest, AViewClosedByItsButtonComesBackFromItsItemAndFromTheTiling) {
+    auto cadre = [&](int k) { return qobject_cast<QMdiSubWindow*>(Vue(k)->parentWidget()); };
+    for (const char* retour : {"MePlanFen", "MeMosaiqueHoriz", "MeCascade"}) {
+        ASSERT_TRUE(cadre(vkPlan)->close());
+        QApplication::processEvents();
+        ASSERT_NE(Vue(vkPlan), nullptr);
+        EXPECT_FALSE(cadre(vkPlan)->isVisible());
+        A(retour)->trigger();
+        EXPECT_TRUE(cadre(vkPlan)->isVisible()) << retour;
+    }
+    int visibles = 0;
+    for (QMdiSubWindow* sw : F().findChild<QMdiArea*>()->subWindowList()) visibles += sw->isVisible();
+    EXPECT_EQ(visibles, 4);
 }
