@@ -866,9 +866,11 @@ void TMainForm::MajCochesAffichage() {
         }
 }
 
-void TMainForm::Redessine(bool tout) {
+void TMainForm::Redessine(bool /*tout*/) {
     if (!doc_.FormeAffichee) return;
-    emit redessiner(tout || doc_.Options.MultiFen);
+    // A command is over: no visible view may show a hull that no longer
+    // exists ("MultiFen" spares the other views only during a drag).
+    emit redessiner(true);
 }
 
 void TMainForm::Evalue() {

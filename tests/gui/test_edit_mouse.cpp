@@ -87,17 +87,23 @@ struct Banc : ::testing::Test {
 
 }  // namespace
 
-TEST_F(Banc, MultiFenDecidesWhichViewsRedrawAfterADrag) {
+TEST_F(Banc, MultiFenDecidesWhichViewsFollowTheDragAndAllCatchUpAtTheRelease) {
     // The section view shows X, which a drag in the plan changes.
     const QImage sectionAvant = Vue(vkSection).Image().copy();
     const QPoint p = Pixel(vkPlan, {0, 1, 1});
-    Glisse(&Vue(vkPlan), p, {p + QPoint(0, 30)});
-    EXPECT_EQ(Vue(vkSection).Image(), sectionAvant);
+    QTest::mousePress(&Vue(vkPlan), Qt::LeftButton, {}, p);
+    QTest::mouseMove(&Vue(vkPlan), p + QPoint(0, 30));
+    EXPECT_EQ(Vue(vkSection).Image(), sectionAvant);  // spared during the drag
     EXPECT_EQ(Pixel(vkPlan, {0, 1, 1}), p + QPoint(0, 30));  // the plan's table follows the model
+    QTest::mouseRelease(&Vue(vkPlan), Qt::LeftButton, {}, p + QPoint(0, 30));
+    const QImage sectionApres = Vue(vkSection).Image().copy();
+    EXPECT_NE(sectionApres, sectionAvant);  // and redrawn once the gesture is over
 
     hote.doc.Options.MultiFen = true;
-    Glisse(&Vue(vkPlan), p + QPoint(0, 30), {p + QPoint(0, 60)});
-    EXPECT_NE(Vue(vkSection).Image(), sectionAvant);
+    QTest::mousePress(&Vue(vkPlan), Qt::LeftButton, {}, p + QPoint(0, 30));
+    QTest::mouseMove(&Vue(vkPlan), p + QPoint(0, 60));
+    EXPECT_NE(Vue(vkSection).Image(), sectionApres);
+    QTest::mouseRelease(&Vue(vkPlan), Qt::LeftButton, {}, p + QPoint(0, 60));
 }
 
 TEST_F(Banc, ALostReleaseEndsTheDragInsteadOfDraggingOnTheHover) {
