@@ -1322,6 +1322,7 @@ void TMainForm::FormShow() {
     // on the command line) is evaluated now, with its cuts.
     Affiche::GrilleParDefaut(doc_);
     Evalue();
+    AjusteVuesSansReglages();
     ObjCom::ChangeCurrentPC(doc_, doc_.CurrentPC.Surf, doc_.CurrentPC.I, doc_.CurrentPC.J);
     MajMenusAnnuler();
     Redessine(true);
@@ -1531,10 +1532,18 @@ void TMainForm::OuvrirFichier(const std::string& chemin, const char* tag) {
         Debug::DbgMsgStr(Debug::erDivers, tag, 0, {chemin});
     }
     BrancheHooks();
+    AjusteVuesSansReglages();
     UpdateRecentFilesMenu();
     MajTitre();
     MajMenusAnnuler();
     Redessine(true);
+}
+
+void TMainForm::AjusteVuesSansReglages() {
+    if (!doc_.SansVues) return;
+    doc_.SansVues = false;
+    for (TFormFille* v : LesVues())
+        if (v) MouseCommandes::Ajuster(v);
 }
 
 void TMainForm::MeOuvrirClick() {

@@ -197,6 +197,8 @@ private:
     void BrancheHooks();
     // Shows again the views hidden by their close buttons.
     void MontreVues();
+    // A document that brought no view settings is fitted in every view.
+    void AjusteVuesSansReglages();
     // Connects a menu item or button by its name; a connected item stays enabled.
     void Branche(const char* nom, std::function<void()> slot);
     void DesactiveNonConstruits();

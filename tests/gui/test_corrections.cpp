@@ -3,6 +3,7 @@
 // document changes.
 #include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QSettings>
@@ -64,4 +65,39 @@ TEST_F(ProgrammeTest, AViewClosedByItsButtonComesBackFromItsItemAndFromTheTiling
     int visibles = 0;
     for (QMdiSubWindow* sw : F().findChild<QMdiArea*>()->subWindowList()) visibles += sw->isVisible();
     EXPECT_EQ(visibles, 4);
+}
+
+TEST_F(ProgrammeTest, ADocumentWithoutViewsOrGridIsFramedAndGetsTheDefaultLinesOverItsOwnExtent) {
+    // The default hull 20 m higher, written without its "VUES" and "GRILLE" sections.
+    const QString chemin = QString::fromStdString(EcritDocument(QStringLiteral("haut.cse"), 1, 20.0));
+    QFile f(chemin);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    QStringList gardees;
+    bool saute = false;
+    for (const QByteArray& l : f.readAll().split('\n')) {
+        if (l.startsWith("[VUES]") || l.startsWith("[GRILLE]")) saute = true;
+        if (!saute) gardees << QString::fromLatin1(l);
+        if (saute && l.startsWith("[END]")) saute = false;
+    }
+    f.close();
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(gardees.join(QLatin1Char('\n')).toLatin1());
+    f.close();
+
+    d_.fichierOuvrir = chemin;
+    d_.reponses = {Ui::mrYes};
+    A("MeOuvrir")->trigger();
+    ASSERT_EQ(F().Doc().NbSurf(), 1);
+    const TNet& net = Net();
+    for (int k = 0; k < 4; ++k) {
+        const QRect client(0, 0, Vue(k)->width(), Vue(k)->height());
+        for (int i = 0; i < net.NbL; ++i)
+            for (int j = 0; j < net.NbC; ++j) {
+                const TCellPC& c = Vue(k)->TabCoor().At(0, i, j);
+                EXPECT_TRUE(client.contains(c.X, c.Y)) << k << " " << i << "," << j;
+            }
+    }
+    const TDefGrille& g = F().Doc().DefGrille;
+    ASSERT_GT(g.NbLE, 0);
+    for (int i = 1; i <= g.NbLE; ++i) EXPECT_GE(g.LE.Val[static_cast<std::size_t>(i)], 19.0) << i;
 }
