@@ -202,13 +202,15 @@ bool TGestes::EstCeUnNet(TPoint p) {
         for (int i = 0; i < nl; ++i)
             for (int j = 0; j + 1 < nc; ++j)
                 if (segment(i, j, i, j + 1)) {
-                    Ui::ui().writeStatusBar(3, sf->Nom + ", Ligne ( " + std::to_string(i) + ", " + std::to_string(j) + " )");
+                    Ui::ui().writeStatusBar(3, sf->Nom + ", " + Langue::Txt("rsLigne") + " ( " + std::to_string(i) + ", " +
+                                                   std::to_string(j) + " )");
                     return true;
                 }
         for (int i = 0; i + 1 < nl; ++i)
             for (int j = 0; j < nc; ++j)
                 if (segment(i, j, i + 1, j)) {
-                    Ui::ui().writeStatusBar(3, sf->Nom + ", Colonne ( " + std::to_string(i) + ", " + std::to_string(j) + " )");
+                    Ui::ui().writeStatusBar(3, sf->Nom + ", " + Langue::Txt("rsColonne") + " ( " + std::to_string(i) + ", " +
+                                                   std::to_string(j) + " )");
                     return true;
                 }
     }

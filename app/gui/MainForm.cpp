@@ -1474,6 +1474,9 @@ void TMainForm::FermeDocument() {
         for (TFormFille* v : LesVues())
             if (v) v->TabCoor().EtatTous(epInactif);
     doc_.Fermer();
+    // The panels that described the closed document.
+    WriteStatusBar(1, QString());
+    WriteStatusBar(2, QString());
     undo_.Oublie();
     MarquerEnregistre();
     ObjCom::MajFenetresPC(doc_);

@@ -12,6 +12,7 @@
 #include "app/gui/AppliqueLangue.h"
 #include "app/gui/Settings.h"
 #include "app/texts/Langue.h"
+#include "model/Update.h"
 #include "tests/gui/MainFormTestUtil.h"
 #include "views/gui/FormFille.h"
 #include "views/gui/Vues.h"
@@ -100,4 +101,15 @@ TEST_F(ProgrammeTest, ADocumentWithoutViewsOrGridIsFramedAndGetsTheDefaultLinesO
     const TDefGrille& g = F().Doc().DefGrille;
     ASSERT_GT(g.NbLE, 0);
     for (int i = 1; i <= g.NbLE; ++i) EXPECT_GE(g.LE.Val[static_cast<std::size_t>(i)], 19.0) << i;
+}
+
+TEST_F(ProgrammeTest, ClosingTheDocumentClearsThePanelsThatDescribedIt) {
+    ObjCom::ChangeCurrentPC(F().Doc(), 0, 1, 1);
+    ASSERT_FALSE(F().TexteStatusBar(1).isEmpty());
+    F().WriteStatusBar(2, QStringLiteral("X 1.0"));
+    d_.reponses = {Ui::mrNo};
+    A("MeFermer")->trigger();
+    ASSERT_EQ(F().Doc().NbSurf(), 0);
+    EXPECT_TRUE(F().TexteStatusBar(1).isEmpty());
+    EXPECT_TRUE(F().TexteStatusBar(2).isEmpty());
 }
