@@ -128,15 +128,6 @@ std::array<TFormFille*, 4> LesVues() {
     return {f.Section, f.Plan, f.Profile, f.Persp};
 }
 
-// The dialogs and tool windows that keep the arrows and page keys for their
-// own fields while they are the active window.
-constexpr const char* kFenetresClavier[] = {
-    "TAireForm",     "TBitMFondForm",   "TCalculatForm", "TCotesForm",      "TDefPoidsForm",
-    "TDefReperesForm", "TDeplSurfForm", "TEditPCForm",   "TExportForm",     "TFenSelForm",
-    "TCouleurForm",  "TGrilleForm",     "THydrostatForm", "TListeSurfForm", "TLstPcForm",
-    "TOptionForm",   "TPoidsForm",      "TPropSurfForm", "TPropFichForm",   "TReperesForm",
-    "TStabForm",     "TSelSurfForm",    "TTabCotesForm", "TTransForm",      "TVueCtrlForm",
-};
 
 QIcon IconeSigle(const QString& sigle) {
     QPixmap pm(24, 24);
@@ -1128,18 +1119,13 @@ void TMainForm::ReinitialisePointsActifs() {
 // ---- Keyboard ------------------------------------------------------------------------------
 
 bool TMainForm::ClavierPourAutreFenetre() const {
-    // An open menu, a modal dialog, or the menu bar walked with the keyboard keep their keys.
+    // The view keys belong to the main window with its views: an open menu, a
+    // modal dialog, or any other window that is active keeps its keys.
     if (QApplication::activePopupWidget() || QApplication::activeModalWidget()) return true;
-    if (qobject_cast<QMenuBar*>(QApplication::focusWidget())) return true;
+    // A menu closed with Escape may still be named active for a moment; the
+    // menu bar may keep the focus: both leave the keys to the views.
     const QWidget* w = QApplication::activeWindow();
-    if (!w || w == this) return false;
-    const QLatin1String classe(w->metaObject()->className());
-    const QString nom = w->objectName();
-    for (const char* f : kFenetresClavier) {
-        const QLatin1String fenetre(f);
-        if (classe == fenetre || nom == fenetre || nom == fenetre.mid(1)) return true;
-    }
-    return false;
+    return w && w != this && w->isVisible() && !qobject_cast<const QMenu*>(w);
 }
 
 bool TMainForm::ToucheVue(int touche, Qt::KeyboardModifiers m) {

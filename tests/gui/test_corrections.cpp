@@ -6,6 +6,9 @@
 #include <QFile>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTimer>
 #include <QSettings>
 #include <QTest>
 
@@ -112,4 +115,18 @@ TEST_F(ProgrammeTest, ClosingTheDocumentClearsThePanelsThatDescribedIt) {
     ASSERT_EQ(F().Doc().NbSurf(), 0);
     EXPECT_TRUE(F().TexteStatusBar(1).isEmpty());
     EXPECT_TRUE(F().TexteStatusBar(2).isEmpty());
+}
+
+TEST_F(ProgrammeTest, ViewKeysWorkAgainOnceAMenuIsClosedWithEscape) {
+    Active(vkPlan);
+    const int x = Vue(vkPlan)->Vue().OriginX;
+    QMenu* menu = F().findChild<QMenu*>(QStringLiteral("MeAffichage"));
+    ASSERT_NE(menu, nullptr);
+    QTimer::singleShot(0, menu, [menu] { QTest::keyClick(menu, Qt::Key_Escape); });
+    F().menuBar()->setActiveAction(menu->menuAction());
+    QTRY_VERIFY(!menu->isVisible());
+    // On a desktop the menu bar keeps the keyboard focus after Escape.
+    F().menuBar()->setFocus();
+    QTest::keyClick(F().menuBar(), Qt::Key_Right);
+    EXPECT_EQ(Vue(vkPlan)->Vue().OriginX, x + 10);
 }
