@@ -1237,8 +1237,17 @@ QString TMainForm::MotPrecision() const {
 
 void TMainForm::FixeMotPrecision(const QString& mot) {
     for (const auto& [m, item] : kPrecisions)
-        if (mot == QLatin1String(m))
-            if (QAction* it = Action(QLatin1String(item))) it->setChecked(true);
+        if (mot == QLatin1String(m)) Clique(item, true);
+}
+
+void TMainForm::Clique(const char* nom, bool on) {
+    QAction* a = Action(QLatin1String(nom));
+    if (!a || a->isChecked() == on) return;
+    // As a click would: the command runs; one that is not available only ticks.
+    if (a->isEnabled())
+        a->trigger();
+    else
+        a->setChecked(on);
 }
 
 void TMainForm::AppliqueConf(const Settings::TConf& c) {
@@ -1262,12 +1271,12 @@ void TMainForm::AppliqueConf(const Settings::TConf& c) {
     a.MeCentredeVoilure = c.AffCentreVoil;
     a.MeAfficheCotes = c.AffCotes;
     a.MeAfficheBitmapFond = c.AffImages;
-    a.MeFenSel = c.VoirFenSel;
     planEau_ = c.AffPlanEau;
+    MajCochesAffichage();
     // A personal precision is not kept: it starts as the "Moyenne" preset.
     // An unknown word leaves the precision as it is.
     FixeMotPrecision(c.Precision == QLatin1String("Perso") ? QStringLiteral("Moyenne") : c.Precision);
-    MajCochesAffichage();
+    Clique("MeFenSel", c.VoirFenSel);
 }
 
 // ---- Window events ------------------------------------------------------------------------------

@@ -102,6 +102,8 @@ public:
     QString MotPrecision() const;
     // Ticks the item of that word; any other word changes nothing.
     void FixeMotPrecision(const QString& mot);
+    // Puts a checkable item in a state as a click would (its command runs).
+    void Clique(const char* nom, bool on);
 
     // Windows whose placement is kept in "PosFen" (kFenetresPlacees, in the
     // order they are restored and written): each window made calls this with

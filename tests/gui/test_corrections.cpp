@@ -130,3 +130,24 @@ TEST_F(ProgrammeTest, ViewKeysWorkAgainOnceAMenuIsClosedWithEscape) {
     QTest::keyClick(F().menuBar(), Qt::Key_Right);
     EXPECT_EQ(Vue(vkPlan)->Vue().OriginX, x + 10);
 }
+
+TEST_F(MainFormTest, RestoredNetSelectionAndPrecisionRunTheirCommands) {
+    {
+        auto s = Settings::Ouvrir();
+        s->setValue(QStringLiteral("Environement/SavConfig"), true);
+        s->setValue(QStringLiteral("Conf/VoirFenSel"), true);
+        s->setValue(QStringLiteral("Conf/Precision"), QStringLiteral("Bonne"));
+    }
+    TMainForm f;
+    int fenSel = 0, bonne = 0;
+    for (const auto& [nom, compte] : {std::pair{"MeFenSel", &fenSel}, std::pair{"MePrecBonne", &bonne}}) {
+        QAction* a = f.Action(QLatin1String(nom));
+        a->setEnabled(true);
+        QObject::connect(a, &QAction::triggered, [compte = compte] { ++*compte; });
+    }
+    f.show();
+    EXPECT_EQ(fenSel, 1);
+    EXPECT_EQ(bonne, 1);
+    EXPECT_TRUE(f.Action(QStringLiteral("MeFenSel"))->isChecked());
+    EXPECT_TRUE(f.Doc().Aff.MeFenSel);
+}
