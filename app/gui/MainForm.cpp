@@ -205,6 +205,7 @@ TMainForm::TMainForm(const QStringList& args, QWidget* parent) : QMainWindow(par
         langue_ = Settings::LireLangue(*s);
     }
     Langue::ChargeLangue(Debug::ProgramDir(), langue_.toStdString());
+    Langue::ChargeTraductionsQt(langue_);
 
     mdi_ = new QMdiArea(this);
     mdi_->setObjectName(QStringLiteral("ZoneMdi"));

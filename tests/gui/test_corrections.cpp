@@ -3,6 +3,8 @@
 // document changes.
 #include <QAction>
 #include <QApplication>
+#include <QDialogButtonBox>
+#include <QPushButton>
 #include <QFile>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -150,4 +152,10 @@ TEST_F(MainFormTest, RestoredNetSelectionAndPrecisionRunTheirCommands) {
     EXPECT_EQ(bonne, 1);
     EXPECT_TRUE(f.Action(QStringLiteral("MeFenSel"))->isChecked());
     EXPECT_TRUE(f.Doc().Aff.MeFenSel);
+}
+
+TEST_F(MainFormTest, StandardDialogButtonsSpeakTheInterfaceLanguage) {
+    TMainForm f;
+    QDialogButtonBox boutons(QDialogButtonBox::Cancel);
+    EXPECT_EQ(boutons.button(QDialogButtonBox::Cancel)->text().remove(QLatin1Char('&')), QStringLiteral("Annuler"));
 }
