@@ -215,6 +215,8 @@ public:
     TPropFich PropFich;
     std::string NomFichier;  // empty while untitled
     bool PeutFermer = true;  // answer of the last save question
+    // The document read brought no view settings: the views are fitted to it.
+    bool SansVues = false;
     int Precision = kPrecisionDefaut;  // evaluation intervals per direction
     TMinMax MinMaxSurf;      // bounds of the evaluated surfaces
     TMinMax MinMaxNet;       // bounds of the control nets and their mirrors

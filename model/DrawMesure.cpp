@@ -4,6 +4,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "app/texts/Langue.h"
 #include "model/Debug.h"
 #include "model/Draw.h"
 #include "model/ObjCom.h"
@@ -39,7 +40,7 @@ inline void Rond(ICanvas& cv, TPoint p) { cv.Ellipse(p.X - 4, p.Y - 4, p.X + 5, 
 
 inline TPenMode ModeElastique(int mode) { return mode == TMesure::mFinal ? TPenMode::Copy : TPenMode::Xor; }
 
-void Statut(const std::string& texte) { Ui::ui().writeStatusBar(3, "Mesure :" + texte); }
+void Statut(const std::string& texte) { Ui::ui().writeStatusBar(3, Langue::Txt("rsMesure2p") + texte); }
 
 }  // namespace
 

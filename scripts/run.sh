@@ -9,5 +9,5 @@ done
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build -j"$(nproc)"
+cmake --build build -j"$(nproc)" --target corvane-shaper
 exec ./build/corvane-shaper "${args[@]}"

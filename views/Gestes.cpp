@@ -202,13 +202,15 @@ bool TGestes::EstCeUnNet(TPoint p) {
         for (int i = 0; i < nl; ++i)
             for (int j = 0; j + 1 < nc; ++j)
                 if (segment(i, j, i, j + 1)) {
-                    Ui::ui().writeStatusBar(3, sf->Nom + ", Ligne ( " + std::to_string(i) + ", " + std::to_string(j) + " )");
+                    Ui::ui().writeStatusBar(3, sf->Nom + ", " + Langue::Txt("rsLigne") + " ( " + std::to_string(i) + ", " +
+                                                   std::to_string(j) + " )");
                     return true;
                 }
         for (int i = 0; i + 1 < nl; ++i)
             for (int j = 0; j < nc; ++j)
                 if (segment(i, j, i + 1, j)) {
-                    Ui::ui().writeStatusBar(3, sf->Nom + ", Colonne ( " + std::to_string(i) + ", " + std::to_string(j) + " )");
+                    Ui::ui().writeStatusBar(3, sf->Nom + ", " + Langue::Txt("rsColonne") + " ( " + std::to_string(i) + ", " +
+                                                   std::to_string(j) + " )");
                     return true;
                 }
     }
@@ -391,10 +393,10 @@ void TGestes::PresseMesure(TPoint p) {
             m.View = v_.Vue.Kind;
             h_.Dessine(kPenCopy, [&](const TViewRecord& vue) { m.Draw(TMesure::mFinal, vue, couleur); });
         } else if (m.NbPts == 1) {
-            m.P3 = P;
+            m.P2 = P;
             h_.Dessine(kPenCopy, [&](const TViewRecord& vue) { m.Draw(TMesure::mElastique, vue, couleur); });
         } else if (m.NbPts == 2) {
-            m.P2 = P;
+            m.P3 = P;
             h_.Dessine(kPenCopy, [&](const TViewRecord& vue) { m.Draw(TMesure::mElastique, vue, couleur); });
         }
         return;
@@ -533,10 +535,12 @@ void TGestes::BougeMesure(TPoint p) {
     const bool angle = g_.Outil == otMesureAngle || g_.Outil == otCoteAngle;
     TMesure& m = angle ? g_.MesureAngle : g_.Mesure;
     h_.Dessine(kPenCopy, [&](const TViewRecord& vue) { m.Draw(TMesure::mEfface, vue, couleur); });
-    if (!angle || m.NbPts == 2)
-        m.P2 = P;
-    else
+    // The first drag of an angle moves the end of the first leg (P2), the
+    // second drag the end of the second leg (P3).
+    if (angle && m.NbPts == 2)
         m.P3 = P;
+    else
+        m.P2 = P;
     h_.Dessine(kPenCopy, [&](const TViewRecord& vue) { m.Draw(TMesure::mElastique, vue, couleur); });
 }
 
@@ -839,12 +843,12 @@ void TGestes::RelacheMesure(const Ui::KeyState& k, TPoint p) {
             if (m.NbPts == 1) {
                 // A first leg of no length does not arm the second one.
                 if (Egaux(m.P1, P)) break;
-                m.P3 = P;
-                finale(m);
                 m.P2 = P;
+                finale(m);
+                m.P3 = P;
                 m.NbPts = 2;
             } else if (m.NbPts == 2) {
-                m.P2 = P;
+                m.P3 = P;
                 if (Egaux(m.P3, m.P2)) break;
                 finale(m);
                 g_.MesureAngleEnCours = false;

@@ -15,6 +15,7 @@
 #include "model/Nurbs.h"
 #include "model/UiPort.h"
 #include "model/Update.h"
+#include "views/DrawAffiche.h"
 
 namespace GestFich {
 
@@ -129,6 +130,7 @@ private:
     int base_ = 0;        // index of the first surface of the file in the document
     int lues_ = 0;        // surfaces of the file taken in
     bool coupe_ = false;  // surfaces of the file were left out
+    bool grilleParDefaut_ = false;  // no grid in the file: the default one over its extent
     int erreurs_ = 0;
 };
 
@@ -224,6 +226,7 @@ TResultatLecture Lecteur::Lit(const std::string& nom) {
     }
     try {
         Evalue();
+        if (grilleParDefaut_) Affiche::GrilleParDefaut(doc_);
     } catch (const std::exception& e) {
         Debug::DbgMsgStr(Debug::erDivers, "GestFich.OuvrirFichier", 100, {e.what()});
     }
@@ -533,7 +536,9 @@ void Lecteur::LitVues() {
     DBG_SCOPE("GestFich.LitVues");
     Statut("Lecture des vues");
     Sect s;
-    if (!vide_ || !Section("VUES", s)) return;
+    if (!vide_) return;
+    doc_.SansVues = !Section("VUES", s);
+    if (doc_.SansVues) return;
     LitVue("Se", TStockFen::Section, 3, s, 6, true);
     LitVue("Pl", TStockFen::Plan, 3, s, 8, true);
     LitVue("Pf", TStockFen::Profil, 3, s, 10, true);
@@ -567,7 +572,13 @@ void Lecteur::LitGrille() {
     DBG_SCOPE("GestFich.LitGrille");
     Statut("Lecture de la grille");
     Sect s;
-    if (!vide_ || !Section("GRILLE", s)) return;
+    if (!vide_) return;
+    if (!Section("GRILLE", s)) {
+        // The default lines over this document's own extent, once it is evaluated.
+        doc_.DefGrille = TDefGrille{};
+        grilleParDefaut_ = true;
+        return;
+    }
     TDefGrille& g = doc_.DefGrille;
     g.SecScind = std::clamp(Ent("NumSc", g.SecScind, s), 0, kMaxLignesGrille);
     g.NbSec = LitListe("LSe", "GRILLE/LSE", g.Sec, s, 16);

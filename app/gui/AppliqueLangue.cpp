@@ -3,14 +3,19 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDockWidget>
+#include <QEvent>
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QTabWidget>
+#include <QTranslator>
 #include <QVariant>
 #include <QWidget>
 #include <string>
@@ -114,6 +119,27 @@ void AppliqueLangueTout() {
         // Child windows are reached through their top-level window.
         if (w->parentWidget()) continue;
         AppliqueLangue(w);
+        // Windows whose texts depend on their state put them back.
+        QEvent changement(QEvent::LanguageChange);
+        QCoreApplication::sendEvent(w, &changement);
+    }
+}
+
+void ChargeTraductionsQt(const QString& langue) {
+    static QTranslator* traducteur = nullptr;
+    if (traducteur) {
+        QCoreApplication::removeTranslator(traducteur);
+        delete traducteur;
+        traducteur = nullptr;
+    }
+    const QString code = langue.isEmpty() ? QStringLiteral("fr") : QLocale(langue).name().section(QLatin1Char('_'), 0, 0);
+    if (code.isEmpty() || code == QLatin1String("C") || code == QLatin1String("en")) return;
+    auto* t = new QTranslator(QCoreApplication::instance());
+    if (t->load(QStringLiteral("qtbase_") + code, QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(t);
+        traducteur = t;
+    } else {
+        delete t;
     }
 }
 

@@ -28,6 +28,7 @@
 #include <string_view>
 
 class QObject;
+class QString;
 class QWidget;
 
 namespace Langue {
@@ -36,6 +37,11 @@ namespace Langue {
 void AppliqueLangue(QWidget* fenetre);
 // Applies the texts to every top-level window of the application.
 void AppliqueLangueTout();
+
+// Qt's own texts (standard dialogs and their buttons) in the interface
+// language: French when no language file is chosen; another language
+// through its locale name when Qt knows it, else Qt's English.
+void ChargeTraductionsQt(const QString& langue);
 
 // Names the keys of a component's caption and hint (an empty key keeps the
 // naming rule for that text).

@@ -128,15 +128,6 @@ std::array<TFormFille*, 4> LesVues() {
     return {f.Section, f.Plan, f.Profile, f.Persp};
 }
 
-// The dialogs and tool windows that keep the arrows and page keys for their
-// own fields while they are the active window.
-constexpr const char* kFenetresClavier[] = {
-    "TAireForm",     "TBitMFondForm",   "TCalculatForm", "TCotesForm",      "TDefPoidsForm",
-    "TDefReperesForm", "TDeplSurfForm", "TEditPCForm",   "TExportForm",     "TFenSelForm",
-    "TCouleurForm",  "TGrilleForm",     "THydrostatForm", "TListeSurfForm", "TLstPcForm",
-    "TOptionForm",   "TPoidsForm",      "TPropSurfForm", "TPropFichForm",   "TReperesForm",
-    "TStabForm",     "TSelSurfForm",    "TTabCotesForm", "TTransForm",      "TVueCtrlForm",
-};
 
 QIcon IconeSigle(const QString& sigle) {
     QPixmap pm(24, 24);
@@ -214,6 +205,7 @@ TMainForm::TMainForm(const QStringList& args, QWidget* parent) : QMainWindow(par
         langue_ = Settings::LireLangue(*s);
     }
     Langue::ChargeLangue(Debug::ProgramDir(), langue_.toStdString());
+    Langue::ChargeTraductionsQt(langue_);
 
     mdi_ = new QMdiArea(this);
     mdi_->setObjectName(QStringLiteral("ZoneMdi"));
@@ -603,6 +595,7 @@ void TMainForm::BrancheCommandes() {
     // The visible windows one above the other (horizontal tiles) or side by
     // side, each the full size the other way.
     auto mosaique = [this](bool horizontal) {
+        MontreVues();
         const auto subs = mdi_->subWindowList();
         int n = 0;
         for (QMdiSubWindow* sw : subs) n += sw->isVisible() && !sw->isMinimized();
@@ -865,9 +858,11 @@ void TMainForm::MajCochesAffichage() {
         }
 }
 
-void TMainForm::Redessine(bool tout) {
+void TMainForm::Redessine(bool /*tout*/) {
     if (!doc_.FormeAffichee) return;
-    emit redessiner(tout || doc_.Options.MultiFen);
+    // A command is over: no visible view may show a hull that no longer
+    // exists ("MultiFen" spares the other views only during a drag).
+    emit redessiner(true);
 }
 
 void TMainForm::Evalue() {
@@ -923,14 +918,61 @@ void TMainForm::AppliqueVellamor(bool visible) {
     if (QAction* a = Action(QStringLiteral("N33"))) a->setVisible(visible);
 }
 
+// The windows whose placement is kept, in the order they are restored. A
+// window joins by calling EnregistrePlacement with its name when it is made.
+const char* const TMainForm::kFenetresPlacees[12] = {
+    "MainForm",  "SectionForm", "PlanForm",        "ProfileForm",  "PerspForm",    "StudioForm",
+    "VueCtrlForm", "ListeSurfVisiblesForm", "EditPCForm", "BoiteOutilsForm", "CalculatForm", "FenSelForm"};
+
 void TMainForm::EnregistrePlacement(const QString& nom, QWidget* fenetre, bool filleMdi) {
+    Placement* place = nullptr;
     for (Placement& p : placements_)
-        if (p.nom == nom) {
-            p.fenetre = fenetre;
-            p.filleMdi = filleMdi;
-            return;
+        if (p.nom == nom) place = &p;
+    if (!place) {
+        placements_.push_back({nom, nullptr, false});
+        place = &placements_.back();
+    }
+    place->fenetre = fenetre;
+    place->filleMdi = filleMdi;
+    // A window made after the start takes the placement read then.
+    if (placementsLus_ && fenetre) AppliquePlacementLu(*place);
+}
+
+void TMainForm::AppliquePlacementLu(const Placement& p) {
+    const auto it = placementsStockes_.find(p.nom);
+    if (!p.fenetre || it == placementsStockes_.end()) return;
+    Settings::AppliquePlacement(*p.fenetre, it->second, p.fenetre != this && !p.filleMdi);
+}
+
+void TMainForm::LirePlacements(QSettings& s) {
+    placementsStockes_.clear();
+    for (const char* nom : kFenetresPlacees) {
+        try {
+            const QString n = QLatin1String(nom);
+            QWidget* w = nullptr;
+            for (const Placement& p : placements_)
+                if (p.nom == n) w = p.fenetre;
+            Settings::TPlacement pl = w ? Settings::PlacementDe(*w) : Settings::TPlacement{};
+            if (Settings::LirePlacement(s, n, pl)) placementsStockes_[n] = pl;
+        } catch (...) {
+            // A placement that cannot be read is skipped.
         }
-    placements_.push_back({nom, fenetre, filleMdi});
+    }
+    placementsLus_ = true;
+    for (const char* nom : kFenetresPlacees)
+        for (const Placement& p : placements_)
+            if (p.nom == QLatin1String(nom)) AppliquePlacementLu(p);
+}
+
+void TMainForm::EcrirePlacements(QSettings& s) {
+    // A window not opened in this session keeps the placement it had.
+    for (const Placement& p : placements_)
+        if (p.fenetre) placementsStockes_[p.nom] = Settings::PlacementDe(*p.fenetre);
+    Settings::EffacePlacements(s);
+    for (const char* nom : kFenetresPlacees) {
+        const auto it = placementsStockes_.find(QLatin1String(nom));
+        if (it != placementsStockes_.end()) Settings::EcrirePlacement(s, it->first, it->second);
+    }
 }
 
 void TMainForm::Cascade() {
@@ -940,6 +982,7 @@ void TMainForm::Cascade() {
     const int pas = std::max(20, style()->pixelMetric(QStyle::PM_TitleBarHeight));
     const QSize taille(std::max(200, zone.width() * 2 / 3), std::max(150, zone.height() * 2 / 3));
     int k = 0;
+    MontreVues();
     for (QMdiSubWindow* sw : mdi_->subWindowList(QMdiArea::StackingOrder)) {
         if (!sw->isVisible()) continue;
         sw->showNormal();
@@ -948,10 +991,19 @@ void TMainForm::Cascade() {
     }
 }
 
+void TMainForm::MontreVues() {
+    for (TFormFille* v : LesVues())
+        if (v)
+            if (auto* sw = qobject_cast<QMdiSubWindow*>(v->parentWidget()); sw && sw->isHidden()) sw->show();
+}
+
 void TMainForm::AjouteVue(TFormFille* vue) {
     DBG_SCOPE("TMainForm.AjouteVue");
     if (!vue) return;
     QMdiSubWindow* sw = mdi_->addSubWindow(vue);
+    // The close button hides a view; its menu item, its button, the cascade
+    // and the tiling bring it back.
+    sw->setAttribute(Qt::WA_DeleteOnClose, false);
     static const char* const noms[] = {"SectionForm", "PlanForm", "ProfileForm", "PerspForm"};
     const int kind = vue->Kind();
     if (kind >= 0 && kind < 4) {
@@ -1080,18 +1132,13 @@ void TMainForm::ReinitialisePointsActifs() {
 // ---- Keyboard ------------------------------------------------------------------------------
 
 bool TMainForm::ClavierPourAutreFenetre() const {
-    // An open menu, a modal dialog, or the menu bar walked with the keyboard keep their keys.
+    // The view keys belong to the main window with its views: an open menu, a
+    // modal dialog, or any other window that is active keeps its keys.
     if (QApplication::activePopupWidget() || QApplication::activeModalWidget()) return true;
-    if (qobject_cast<QMenuBar*>(QApplication::focusWidget())) return true;
+    // A menu closed with Escape may still be named active for a moment; the
+    // menu bar may keep the focus: both leave the keys to the views.
     const QWidget* w = QApplication::activeWindow();
-    if (!w || w == this) return false;
-    const QLatin1String classe(w->metaObject()->className());
-    const QString nom = w->objectName();
-    for (const char* f : kFenetresClavier) {
-        const QLatin1String fenetre(f);
-        if (classe == fenetre || nom == fenetre || nom == fenetre.mid(1)) return true;
-    }
-    return false;
+    return w && w != this && w->isVisible() && !qobject_cast<const QMenu*>(w);
 }
 
 bool TMainForm::ToucheVue(int touche, Qt::KeyboardModifiers m) {
@@ -1203,8 +1250,17 @@ QString TMainForm::MotPrecision() const {
 
 void TMainForm::FixeMotPrecision(const QString& mot) {
     for (const auto& [m, item] : kPrecisions)
-        if (mot == QLatin1String(m))
-            if (QAction* it = Action(QLatin1String(item))) it->setChecked(true);
+        if (mot == QLatin1String(m)) Clique(item, true);
+}
+
+void TMainForm::Clique(const char* nom, bool on) {
+    QAction* a = Action(QLatin1String(nom));
+    if (!a || a->isChecked() == on) return;
+    // As a click would: the command runs; one that is not available only ticks.
+    if (a->isEnabled())
+        a->trigger();
+    else
+        a->setChecked(on);
 }
 
 void TMainForm::AppliqueConf(const Settings::TConf& c) {
@@ -1228,12 +1284,12 @@ void TMainForm::AppliqueConf(const Settings::TConf& c) {
     a.MeCentredeVoilure = c.AffCentreVoil;
     a.MeAfficheCotes = c.AffCotes;
     a.MeAfficheBitmapFond = c.AffImages;
-    a.MeFenSel = c.VoirFenSel;
     planEau_ = c.AffPlanEau;
+    MajCochesAffichage();
     // A personal precision is not kept: it starts as the "Moyenne" preset.
     // An unknown word leaves the precision as it is.
     FixeMotPrecision(c.Precision == QLatin1String("Perso") ? QStringLiteral("Moyenne") : c.Precision);
-    MajCochesAffichage();
+    Clique("MeFenSel", c.VoirFenSel);
 }
 
 // ---- Window events ------------------------------------------------------------------------------
@@ -1256,16 +1312,7 @@ void TMainForm::FormShow() {
         auto s = Settings::Ouvrir();
         AppliqueVellamor(Settings::LireVellamor(*s));
         if (options_.PosFen) {
-            for (const Placement& p : placements_) {
-                if (!p.fenetre) continue;
-                try {
-                    Settings::TPlacement pl = Settings::PlacementDe(*p.fenetre);
-                    if (Settings::LirePlacement(*s, p.nom, pl))
-                        Settings::AppliquePlacement(*p.fenetre, pl, p.fenetre != this && !p.filleMdi);
-                } catch (...) {
-                    // A placement that cannot be read is skipped.
-                }
-            }
+            LirePlacements(*s);
         } else {
             // Once the area has its size.
             QTimer::singleShot(0, this, &TMainForm::Cascade);
@@ -1283,6 +1330,7 @@ void TMainForm::FormShow() {
     // on the command line) is evaluated now, with its cuts.
     Affiche::GrilleParDefaut(doc_);
     Evalue();
+    AjusteVuesSansReglages();
     ObjCom::ChangeCurrentPC(doc_, doc_.CurrentPC.Surf, doc_.CurrentPC.I, doc_.CurrentPC.J);
     MajMenusAnnuler();
     Redessine(true);
@@ -1291,6 +1339,14 @@ void TMainForm::FormShow() {
 void TMainForm::changeEvent(QEvent* e) {
     QMainWindow::changeEvent(e);
     if (e->type() == QEvent::ActivationChange && isActiveWindow()) std::setlocale(LC_NUMERIC, "C");
+    // The texts were applied again: the row/column items follow the active view.
+    if (e->type() == QEvent::LanguageChange && numVueActive_ >= 0 && numVueActive_ <= vkPerspective) {
+        const TActivationVue a = TActivationVue::De(numVueActive_);
+        if (QAction* aj = Action(QStringLiteral("MeAjouterVx")); aj && !a.CaptionAjouter.empty())
+            aj->setText(Q(a.CaptionAjouter));
+        if (QAction* su = Action(QStringLiteral("MeSupprimerVx")); su && !a.CaptionSupprimer.empty())
+            su->setText(Q(a.CaptionSupprimer));
+    }
 }
 
 void TMainForm::closeEvent(QCloseEvent* e) {
@@ -1332,9 +1388,7 @@ void TMainForm::FormClose() {
         if (QAction* a = Action(QLatin1String(nom))) a->setChecked(false);
     doc_.Options.MultiFen = false;
     if (options_.PosFen) {
-        Settings::EffacePlacements(*s);
-        for (const Placement& p : placements_)
-            if (p.fenetre) Settings::EcrirePlacement(*s, p.nom, Settings::PlacementDe(*p.fenetre));
+        EcrirePlacements(*s);
     }
     if (options_.PosLight) Settings::EcrireLumieres(*s, lumieres_);
     s->sync();
@@ -1428,6 +1482,9 @@ void TMainForm::FermeDocument() {
         for (TFormFille* v : LesVues())
             if (v) v->TabCoor().EtatTous(epInactif);
     doc_.Fermer();
+    // The panels that described the closed document.
+    WriteStatusBar(1, QString());
+    WriteStatusBar(2, QString());
     undo_.Oublie();
     MarquerEnregistre();
     ObjCom::MajFenetresPC(doc_);
@@ -1486,10 +1543,18 @@ void TMainForm::OuvrirFichier(const std::string& chemin, const char* tag) {
         Debug::DbgMsgStr(Debug::erDivers, tag, 0, {chemin});
     }
     BrancheHooks();
+    AjusteVuesSansReglages();
     UpdateRecentFilesMenu();
     MajTitre();
     MajMenusAnnuler();
     Redessine(true);
+}
+
+void TMainForm::AjusteVuesSansReglages() {
+    if (!doc_.SansVues) return;
+    doc_.SansVues = false;
+    for (TFormFille* v : LesVues())
+        if (v) MouseCommandes::Ajuster(v);
 }
 
 void TMainForm::MeOuvrirClick() {

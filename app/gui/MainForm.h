@@ -106,9 +106,13 @@ public:
     QString MotPrecision() const;
     // Ticks the item of that word; any other word changes nothing.
     void FixeMotPrecision(const QString& mot);
+    // Puts a checkable item in a state as a click would (its command runs).
+    void Clique(const char* nom, bool on);
 
-    // Windows whose placement is kept in "PosFen", in the order they are
-    // restored and written (the main window is first).
+    // Windows whose placement is kept in "PosFen" (kFenetresPlacees, in the
+    // order they are restored and written): each window made calls this with
+    // its name; one made after the start takes its stored placement at once.
+    static const char* const kFenetresPlacees[12];
     void EnregistrePlacement(const QString& nom, QWidget* fenetre, bool filleMdi);
 
     // ---- Views ---------------------------------------------------------------------
@@ -181,6 +185,9 @@ private:
         QPointer<QWidget> fenetre;
         bool filleMdi = false;
     };
+    void AppliquePlacementLu(const Placement& p);
+    void LirePlacements(QSettings& s);
+    void EcrirePlacements(QSettings& s);
 
     void CreeMenus();
     void CreeBarreOutils();
@@ -194,6 +201,10 @@ private:
     void BrancheFenetres();
     // The document's hooks to this window (undo record, auxiliary windows).
     void BrancheHooks();
+    // Shows again the views hidden by their close buttons.
+    void MontreVues();
+    // A document that brought no view settings is fitted in every view.
+    void AjusteVuesSansReglages();
     // Connects a menu item or button by its name; a connected item stays enabled.
     void Branche(const char* nom, std::function<void()> slot);
     void DesactiveNonConstruits();
@@ -240,6 +251,9 @@ private:
     bool planEau_ = true;  // the studio's water plane, kept for "Conf"
     std::vector<std::string> recents_;
     std::vector<Placement> placements_;
+    // What the settings held at the start, by window name.
+    std::map<QString, Settings::TPlacement> placementsStockes_;
+    bool placementsLus_ = false;
     std::map<QString, QAction*> actions_;
     std::set<QString> branches_;
     std::map<int, QPointer<QWidget>> vues_;

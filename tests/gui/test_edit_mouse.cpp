@@ -87,17 +87,23 @@ struct Banc : ::testing::Test {
 
 }  // namespace
 
-TEST_F(Banc, MultiFenDecidesWhichViewsRedrawAfterADrag) {
+TEST_F(Banc, MultiFenDecidesWhichViewsFollowTheDragAndAllCatchUpAtTheRelease) {
     // The section view shows X, which a drag in the plan changes.
     const QImage sectionAvant = Vue(vkSection).Image().copy();
     const QPoint p = Pixel(vkPlan, {0, 1, 1});
-    Glisse(&Vue(vkPlan), p, {p + QPoint(0, 30)});
-    EXPECT_EQ(Vue(vkSection).Image(), sectionAvant);
+    QTest::mousePress(&Vue(vkPlan), Qt::LeftButton, {}, p);
+    QTest::mouseMove(&Vue(vkPlan), p + QPoint(0, 30));
+    EXPECT_EQ(Vue(vkSection).Image(), sectionAvant);  // spared during the drag
     EXPECT_EQ(Pixel(vkPlan, {0, 1, 1}), p + QPoint(0, 30));  // the plan's table follows the model
+    QTest::mouseRelease(&Vue(vkPlan), Qt::LeftButton, {}, p + QPoint(0, 30));
+    const QImage sectionApres = Vue(vkSection).Image().copy();
+    EXPECT_NE(sectionApres, sectionAvant);  // and redrawn once the gesture is over
 
     hote.doc.Options.MultiFen = true;
-    Glisse(&Vue(vkPlan), p + QPoint(0, 30), {p + QPoint(0, 60)});
-    EXPECT_NE(Vue(vkSection).Image(), sectionAvant);
+    QTest::mousePress(&Vue(vkPlan), Qt::LeftButton, {}, p + QPoint(0, 30));
+    QTest::mouseMove(&Vue(vkPlan), p + QPoint(0, 60));
+    EXPECT_NE(Vue(vkSection).Image(), sectionApres);
+    QTest::mouseRelease(&Vue(vkPlan), Qt::LeftButton, {}, p + QPoint(0, 60));
 }
 
 TEST_F(Banc, ALostReleaseEndsTheDragInsteadOfDraggingOnTheHover) {
@@ -194,17 +200,27 @@ TEST_F(Banc, RefusedWeldOrGroupLeavesTheDocumentSaved) {
     EXPECT_EQ(hote.doc.ListSoudures.size(), 1u);
 }
 
-TEST_F(Banc, PopupFitAppliesToTheFourViewsAndPreviousViewSwapsBack) {
+TEST_F(Banc, PopupFitAndCentreActOnTheirViewOnlyAndPreviousViewSwapsBack) {
     for (int k = 0; k < 4; ++k) Vue(k).Vue().Scale = 5.0f;
     ASSERT_TRUE(hote.CommandeDisponible(TCommandeVue::Ajuster));
-    hote.Commande(TCommandeVue::Ajuster, &Vue(vkPlan));
-    for (int k = 0; k < 4; ++k) EXPECT_GT(Vue(k).Vue().Scale, 5.0f) << k;
+    hote.Commande(TCommandeVue::Ajuster, &Vue(vkProfile));
+    for (int k = 0; k < 4; ++k)
+        if (k == vkProfile)
+            EXPECT_GT(Vue(k).Vue().Scale, 5.0f);
+        else
+            EXPECT_EQ(Vue(k).Vue().Scale, 5.0f) << k;
     active = vkProfile;
     const float ajustee = Vue(vkProfile).Vue().Scale;
     items["MeVuePreced"]->trigger();
     EXPECT_FLOAT_EQ(Vue(vkProfile).Vue().Scale, 5.0f);
     items["MeVuePreced"]->trigger();
     EXPECT_FLOAT_EQ(Vue(vkProfile).Vue().Scale, ajustee);
+
+    Vue(vkPlan).Vue().OriginX = 13;
+    Vue(vkPlan).PrecEchelle = 7.0;
+    hote.Commande(TCommandeVue::Centrer, &Vue(vkProfile));
+    EXPECT_EQ(Vue(vkPlan).Vue().OriginX, 13);
+    EXPECT_EQ(Vue(vkPlan).PrecEchelle, 7.0);  // another view's previous view is kept
 }
 
 // ---- The real main window: the tools from its keys and menus ------------------------------------

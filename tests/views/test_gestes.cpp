@@ -513,19 +513,39 @@ TEST(Mesure, DistanceDimensionIsKeptAndItsToolTurnsOff) {
     EXPECT_TRUE(b.hote.Coche(TItem::MeMesureCercle));
 }
 
-TEST(Mesure, AngleNeedsAFirstLegOfSomeLength) {
+TEST(Mesure, AngleLegsFollowTheDragsAndTheSignRunsFromTheFirstLegToTheSecond) {
     Banc b(vkSection, Vide());
     b.hote.coches.insert(TItem::MeCotAngle);
+    // The lines drawn last from the vertex (400, 300).
+    auto legs = [&] {
+        std::vector<TPoint> ends;
+        for (const auto& e : b.hote.canvas.entries)
+            if (e.Kind == TRecordingCanvas::Op::Line && e.Points[0].X == 400 && e.Points[0].Y == 300)
+                ends.push_back(e.Points[1]);
+        b.hote.canvas.Clear();
+        return ends;
+    };
     b.souris.Down({400, 300});
     b.souris.Up({400, 300});
-    EXPECT_EQ(b.vue.geste.MesureAngle.NbPts, 1);  // not armed
-    b.souris.Drag({400, 300}, {{450, 300}, {500, 300}});
+    EXPECT_EQ(b.vue.geste.MesureAngle.NbPts, 1);  // a first leg of no length does not arm the second
+    legs();
+    b.souris.Down({400, 300});
+    b.souris.Move({450, 300});
+    EXPECT_EQ(legs().back(), (TPoint{450, 300}));  // the first leg follows the first drag
+    b.souris.Up({500, 300});
     EXPECT_EQ(b.vue.geste.MesureAngle.NbPts, 2);
     EXPECT_TRUE(b.doc.ListCotes.empty());
-    b.souris.Drag({500, 300}, {{450, 250}, {400, 200}});
+    legs();
+    b.souris.Drag({500, 300}, {{450, 250}});
+    const std::vector<TPoint> fin = legs();
+    ASSERT_GE(fin.size(), 2u);  // both legs: the first still to (500, 300), the second following the drag
+    EXPECT_EQ(fin[fin.size() - 2], (TPoint{500, 300}));
+    EXPECT_EQ(fin.back(), (TPoint{450, 250}));
     ASSERT_EQ(b.doc.ListCotes.size(), 1u);
     EXPECT_EQ(b.doc.ListCotes[0].Kind, "Angle");
-    EXPECT_NEAR(b.doc.ListCotes[0].Mesure.Value, 90.0f, 1e-4);
+    // From the first leg (right) to the second (up and right): 45 degrees
+    // counter-clockwise on the screen, negative on pixels whose Y runs down.
+    EXPECT_NEAR(b.doc.ListCotes[0].Mesure.Value, -45.0f, 1e-4);
     EXPECT_FALSE(b.vue.geste.MesureAngleEnCours);
     EXPECT_FALSE(b.hote.Coche(TItem::MeCotAngle));
 }

@@ -198,11 +198,10 @@ void TFormFille::FResize() {
     if (hote_) hote_->MajControleVue(this);
 }
 
-void TFormFille::Activer() {
-    DBG_SCOPE("TFormFille.Activer");
+TActivationVue TActivationVue::De(int kind) {
     TActivationVue a;
-    a.Kind = kind_;
-    switch (kind_) {
+    a.Kind = kind;
+    switch (kind) {
         case vkSection:
             a.CaptionAjouter = Langue::Txt("rsMeAjouterLigneVx");
             a.CaptionSupprimer = Langue::Txt("rsMeSupprimerLigneVx");
@@ -214,6 +213,12 @@ void TFormFille::Activer() {
             break;
         default: a.LignesColonnesActives = false; break;
     }
+    return a;
+}
+
+void TFormFille::Activer() {
+    DBG_SCOPE("TFormFille.Activer");
+    const TActivationVue a = TActivationVue::De(kind_);
     static constexpr const char* kNoms[4] = {"rsVueSection", "rsVuePlan", "rsVueProfil", "rsVuePersp"};
     if (hote_) {
         hote_->VueActivee(this, a);

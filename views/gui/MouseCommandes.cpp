@@ -216,12 +216,9 @@ bool CommandeDisponible(TCommandeVue c) {
 
 bool Commande(TCommandeVue c, TFormFille* vue) {
     switch (c) {
-        case TCommandeVue::Ajuster:
-            for (TFormFille* v : LesVues()) Ajuster(v);
-            return true;
-        case TCommandeVue::Centrer:
-            for (TFormFille* v : LesVues()) Centrer(v);
-            return true;
+        // A view's own pop-up acts on that view only.
+        case TCommandeVue::Ajuster: Ajuster(vue); return true;
+        case TCommandeVue::Centrer: Centrer(vue); return true;
         case TCommandeVue::ZoomPlus: PasZoom(vue, true); return true;
         case TCommandeVue::ZoomMoins: PasZoom(vue, false); return true;
         case TCommandeVue::Zoom:

@@ -35,7 +35,7 @@ bool Coche(Gestes::TItem item);
 // A ticked item is turned off through its own command.
 void Desarme(Gestes::TItem item);
 
-// The views' pop-up menus and wheel: Ajuster, Centrer (all four views),
+// The views' pop-up menus and wheel: Ajuster, Centrer (the view of the menu),
 // Zoom, Deplacer, ZoomPlus, ZoomMoins (the view given). True when handled.
 bool CommandeDisponible(TCommandeVue c);
 bool Commande(TCommandeVue c, TFormFille* vue);

@@ -11,6 +11,7 @@
 #include "views/gui/FormFille.h"
 #include "views/gui/MouseCommandes.h"
 #include "views/gui/Vues.h"
+#include "views/gui/Vues.h"
 
 namespace MouseVue {
 
@@ -140,6 +141,11 @@ void Up(TFormFille& vue, QMouseEvent* e) {
     const Ui::KeyState k = Touches(e->modifiers());
     const TPoint p = Pixel(e);
     Geste(vue, [&](Gestes::TGestes& g) { g.MouseUp(b, k, p); });
+    // The gesture is over: the other views catch up with what it changed
+    // (during the drag only the active one followed, unless "MultiFen").
+    if (vue.Hote() && !vue.Hote()->Doc().Options.MultiFen)
+        for (TFormFille* autre : Vues::Fenetres().Toutes())
+            if (autre && autre != &vue && autre->isVisible() && !autre->EstMinimise()) autre->Redessine();
 }
 
 void ArmeCroix(TFormFille& vue) { vue.Geste.PremierMouvement = true; }

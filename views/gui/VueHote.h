@@ -34,6 +34,9 @@ struct TActivationVue {
     std::string CaptionAjouter;     // first item of the control-point menu
     std::string CaptionSupprimer;   // second item
     bool LignesColonnesActives = true;  // both items and the palette's insert/delete buttons
+
+    // What activating a view of a kind gives, in the current language.
+    static TActivationVue De(int kind);
 };
 
 class IVueHote {

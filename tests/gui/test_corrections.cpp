@@ -1,0 +1,161 @@
+// The main window and its views as a new user meets them: what follows a
+// language change, which views a command reaches, what is shown after a
+// document changes.
+#include <QAction>
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QPushButton>
+#include <QFile>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTimer>
+#include <QSettings>
+#include <QTest>
+
+#include "app/gui/AppliqueLangue.h"
+#include "app/gui/Settings.h"
+#include "app/texts/Langue.h"
+#include "model/Update.h"
+#include "tests/gui/MainFormTestUtil.h"
+#include "views/gui/FormFille.h"
+#include "views/gui/Vues.h"
+
+TEST_F(ProgrammeTest, RowAndColumnItemsFollowTheActiveViewAfterTheTextsAreAppliedAgain) {
+    for (const auto& [kind, ajout, suppr] : {std::tuple{vkPlan, "rsMeAjouterColonneVx", "rsMeSupprimerColonneVx"},
+                                             std::tuple{vkSection, "rsMeAjouterLigneVx", "rsMeSupprimerLigneVx"}}) {
+        Active(kind);
+        Langue::AppliqueLangueTout();
+        EXPECT_EQ(A("MeAjouterVx")->text(), Langue::QTxt(ajout)) << kind;
+        EXPECT_EQ(A("MeSupprimerVx")->text(), Langue::QTxt(suppr)) << kind;
+    }
+}
+
+TEST_F(MainFormTest, AWindowMadeLaterTakesItsPlacementAndOneNeverOpenedKeepsIt) {
+    {
+        auto s = Settings::Ouvrir();
+        s->setValue(QStringLiteral("Environement/PosFen"), true);
+        for (const char* nom : {"CalculatForm", "StudioForm"}) {
+            Settings::TPlacement p;
+            p.Left = 70, p.Top = 80, p.Width = 300, p.Height = 200, p.Visible = true;
+            Settings::EcrirePlacement(*s, QLatin1String(nom), p);
+        }
+    }
+    {
+        TMainForm f;
+        f.show();
+        QWidget calculatrice(&f, Qt::Tool);
+        f.EnregistrePlacement(QStringLiteral("CalculatForm"), &calculatrice, false);
+        const Settings::TPlacement lu = Settings::PlacementDe(calculatrice);
+        EXPECT_EQ(QRect(lu.Left, lu.Top, lu.Width, lu.Height), QRect(70, 80, 300, 200));
+        EXPECT_TRUE(calculatrice.isVisible());
+        calculatrice.setGeometry(10, 20, 330, 220);
+        EXPECT_TRUE(f.close());
+    }
+    QSettings ini(Ini(), QSettings::IniFormat);
+    EXPECT_EQ(ini.value(QStringLiteral("PosFen/CalculatFormWidth")).toInt(), 330);
+    EXPECT_EQ(ini.value(QStringLiteral("PosFen/StudioFormWidth")).toInt(), 300);  // not opened: kept
+}
+
+TEST_F(ProgrammeTest, AViewClosedByItsButtonComesBackFromItsItemAndFromTheTiling) {
+    auto cadre = [&](int k) { return qobject_cast<QMdiSubWindow*>(Vue(k)->parentWidget()); };
+    for (const char* retour : {"MePlanFen", "MeMosaiqueHoriz", "MeCascade"}) {
+        ASSERT_TRUE(cadre(vkPlan)->close());
+        QApplication::processEvents();
+        ASSERT_NE(Vue(vkPlan), nullptr);
+        EXPECT_FALSE(cadre(vkPlan)->isVisible());
+        A(retour)->trigger();
+        EXPECT_TRUE(cadre(vkPlan)->isVisible()) << retour;
+    }
+    int visibles = 0;
+    for (QMdiSubWindow* sw : F().findChild<QMdiArea*>()->subWindowList()) visibles += sw->isVisible();
+    EXPECT_EQ(visibles, 4);
+}
+
+TEST_F(ProgrammeTest, ADocumentWithoutViewsOrGridIsFramedAndGetsTheDefaultLinesOverItsOwnExtent) {
+    // The default hull 20 m higher, written without its "VUES" and "GRILLE" sections.
+    const QString chemin = QString::fromStdString(EcritDocument(QStringLiteral("haut.cse"), 1, 20.0));
+    QFile f(chemin);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    QStringList gardees;
+    bool saute = false;
+    for (const QByteArray& l : f.readAll().split('\n')) {
+        if (l.startsWith("[VUES]") || l.startsWith("[GRILLE]")) saute = true;
+        if (!saute) gardees << QString::fromLatin1(l);
+        if (saute && l.startsWith("[END]")) saute = false;
+    }
+    f.close();
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(gardees.join(QLatin1Char('\n')).toLatin1());
+    f.close();
+
+    d_.fichierOuvrir = chemin;
+    d_.reponses = {Ui::mrYes};
+    A("MeOuvrir")->trigger();
+    ASSERT_EQ(F().Doc().NbSurf(), 1);
+    const TNet& net = Net();
+    for (int k = 0; k < 4; ++k) {
+        const QRect client(0, 0, Vue(k)->width(), Vue(k)->height());
+        for (int i = 0; i < net.NbL; ++i)
+            for (int j = 0; j < net.NbC; ++j) {
+                const TCellPC& c = Vue(k)->TabCoor().At(0, i, j);
+                EXPECT_TRUE(client.contains(c.X, c.Y)) << k << " " << i << "," << j;
+            }
+    }
+    const TDefGrille& g = F().Doc().DefGrille;
+    ASSERT_GT(g.NbLE, 0);
+    for (int i = 1; i <= g.NbLE; ++i) EXPECT_GE(g.LE.Val[static_cast<std::size_t>(i)], 19.0) << i;
+}
+
+TEST_F(ProgrammeTest, ClosingTheDocumentClearsThePanelsThatDescribedIt) {
+    ObjCom::ChangeCurrentPC(F().Doc(), 0, 1, 1);
+    ASSERT_FALSE(F().TexteStatusBar(1).isEmpty());
+    F().WriteStatusBar(2, QStringLiteral("X 1.0"));
+    d_.reponses = {Ui::mrNo};
+    A("MeFermer")->trigger();
+    ASSERT_EQ(F().Doc().NbSurf(), 0);
+    EXPECT_TRUE(F().TexteStatusBar(1).isEmpty());
+    EXPECT_TRUE(F().TexteStatusBar(2).isEmpty());
+}
+
+TEST_F(ProgrammeTest, ViewKeysWorkAgainOnceAMenuIsClosedWithEscape) {
+    Active(vkPlan);
+    const int x = Vue(vkPlan)->Vue().OriginX;
+    QMenu* menu = F().findChild<QMenu*>(QStringLiteral("MeAffichage"));
+    ASSERT_NE(menu, nullptr);
+    QTimer::singleShot(0, menu, [menu] { QTest::keyClick(menu, Qt::Key_Escape); });
+    F().menuBar()->setActiveAction(menu->menuAction());
+    QTRY_VERIFY(!menu->isVisible());
+    // On a desktop the menu bar keeps the keyboard focus after Escape.
+    F().menuBar()->setFocus();
+    QTest::keyClick(F().menuBar(), Qt::Key_Right);
+    EXPECT_EQ(Vue(vkPlan)->Vue().OriginX, x + 10);
+}
+
+TEST_F(MainFormTest, RestoredNetSelectionAndPrecisionRunTheirCommands) {
+    {
+        auto s = Settings::Ouvrir();
+        s->setValue(QStringLiteral("Environement/SavConfig"), true);
+        s->setValue(QStringLiteral("Conf/VoirFenSel"), true);
+        s->setValue(QStringLiteral("Conf/Precision"), QStringLiteral("Bonne"));
+    }
+    TMainForm f;
+    int fenSel = 0, bonne = 0;
+    for (const auto& [nom, compte] : {std::pair{"MeFenSel", &fenSel}, std::pair{"MePrecBonne", &bonne}}) {
+        QAction* a = f.Action(QLatin1String(nom));
+        a->setEnabled(true);
+        QObject::connect(a, &QAction::triggered, [compte = compte] { ++*compte; });
+    }
+    f.show();
+    EXPECT_EQ(fenSel, 1);
+    EXPECT_EQ(bonne, 1);
+    EXPECT_TRUE(f.Action(QStringLiteral("MeFenSel"))->isChecked());
+    EXPECT_TRUE(f.Doc().Aff.MeFenSel);
+}
+
+TEST_F(MainFormTest, StandardDialogButtonsSpeakTheInterfaceLanguage) {
+    TMainForm f;
+    QDialogButtonBox boutons(QDialogButtonBox::Cancel);
+    EXPECT_EQ(boutons.button(QDialogButtonBox::Cancel)->text().remove(QLatin1Char('&')), QStringLiteral("Annuler"));
+}
