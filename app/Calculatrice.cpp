@@ -113,7 +113,7 @@ void Calculatrice::Egal() {
 void Calculatrice::Efface() {
     DBG_SCOPE("TCalculatForm.ButtonEffClick");
     erreur_ = false;
-    ecran_ = "0";
+    ecran_.assign(1, '0');  // (assign: GCC 12 warns falsely on = "0")
     attente_ = Aucune;
     nouvelleSaisie_ = true;
     accu_ = 0.0;

@@ -887,6 +887,7 @@ void TMainForm::ChangeLangue(const QString& langue) {
     DBG_SCOPE("TMainForm.ChangeLangue");
     langue_ = langue;
     Langue::ChargeLangue(Debug::ProgramDir(), langue_.toStdString());
+    Langue::ChargeTraductionsQt(langue_);
     Langue::AppliqueLangueTout();
     MajTitre();
 }
