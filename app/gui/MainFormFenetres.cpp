@@ -2,9 +2,33 @@
 // each window's entry point, connected by the name of its menu item.
 #include "app/gui/MainForm.h"
 
+#include "app/doc/GestFich.h"
+#include "views/gui/BitMFondForm.h"
+
 #include "views/gui/Affiche.h"
 #include "views/gui/GrilleForm.h"
 #include "views/gui/Vues.h"
+
+namespace {
+
+// The display item of the background pictures works while a picture is named.
+void MajItemFond(TMainForm& f) {
+    bool nomme = false;
+    for (int k = 0; k < 4; ++k) nomme = nomme || !f.Doc().StockFen.Vues[static_cast<std::size_t>(k)].Fond.Fichier.empty();
+    if (QAction* a = f.Action(QStringLiteral("MeAfficheBitmapFond"))) a->setEnabled(nomme);
+}
+
+// The document's background records go to the four views, which load them.
+void AppliqueFonds(TMainForm& f) {
+    for (TFormFille* v : Vues::Fenetres().Toutes())
+        if (v && v->Kind() >= 0 && v->Kind() < 4) {
+            v->Fond = f.Doc().StockFen.Vues[static_cast<std::size_t>(v->Kind())].Fond;
+            v->ChargeFond();
+        }
+    MajItemFond(f);
+}
+
+}  // namespace
 
 void TMainForm::BrancheFenetres() {
     // ---- Options, document properties, about box, calculator, colour picker, debug window
@@ -24,6 +48,43 @@ void TMainForm::BrancheFenetres() {
         g->Charge();
         g->exec();
     });
+
+    Branche("MeImporterBitmap", [this] {
+        auto* b = findChild<TBitMFondForm*>(QStringLiteral("BitMFondForm"), Qt::FindDirectChildrenOnly);
+        if (!b) {
+            b = new TBitMFondForm(this);
+            b->Applique = [this](const TBitMFondForm::TFonds& fonds) {
+                for (int k = 0; k < 4; ++k) Doc().StockFen.Vues[static_cast<std::size_t>(k)].Fond = fonds[static_cast<std::size_t>(k)];
+                AppliqueFonds(*this);
+                MarquerModifie();
+                Redessine(false);
+            };
+        }
+        TBitMFondForm::TFonds fonds;
+        for (int k = 0; k < 4; ++k) fonds[static_cast<std::size_t>(k)] = Doc().StockFen.Vues[static_cast<std::size_t>(k)].Fond;
+        b->Charge(fonds);
+        b->exec();
+    });
+    {
+        GestFich::TFenetres fen = GestFich::Fenetres();
+        fen.AppliqueFonds = [] {
+            if (TMainForm* m = MainForm()) AppliqueFonds(*m);
+        };
+        fen.ActiveFonds = [] {
+            if (TMainForm* m = MainForm()) MajItemFond(*m);
+        };
+        GestFich::InstalleFenetres(std::move(fen));
+    }
+    // A closed document names no picture any more.
+    connect(this, &TMainForm::documentRemplace, this, [this] {
+        for (TFormFille* v : Vues::Fenetres().Toutes())
+            if (v) {
+                v->Fond.Fichier.clear();
+                v->ChargeFond();
+            }
+        if (QAction* a = Action(QStringLiteral("MeAfficheBitmapFond"))) a->setEnabled(false);
+    });
+    MajItemFond(*this);
 
     // ---- Surface transformations, properties, surface list, new surface
 
