@@ -4,6 +4,7 @@
 
 #include "app/doc/GestFich.h"
 #include "views/gui/BitMFondForm.h"
+#include "views/gui/FenSelForm.h"
 
 #include "views/gui/Affiche.h"
 #include "views/gui/GrilleForm.h"
@@ -85,6 +86,30 @@ void TMainForm::BrancheFenetres() {
         if (QAction* a = Action(QStringLiteral("MeAfficheBitmapFond"))) a->setEnabled(false);
     });
     MajItemFond(*this);
+
+    // The net selection window opens and closes with its check mark (menu,
+    // tool-bar button, or the settings restored at start).
+    Branche("MeFenSel", [] {});
+    auto fenSel = [this] {
+        auto* w = findChild<TFenSelForm*>(QStringLiteral("FenSelForm"), Qt::FindDirectChildrenOnly);
+        if (!w) {
+            w = new TFenSelForm(*this, this);
+            w->RedessineVue = [this] { Redessine(false); };
+            w->Fermee = [this] { Action(QStringLiteral("MeFenSel"))->setChecked(false); };
+            connect(this, &TMainForm::fenetresPC, w, [w] {
+                if (w->isVisible()) w->Rafraichit();
+            });
+        }
+        Doc().Hooks.MajFenSel = [w](const TEtatFenSel& e) { w->MajEtat(e); };
+        return w;
+    };
+    connect(Action(QStringLiteral("MeFenSel")), &QAction::toggled, this, [this, fenSel](bool on) {
+        auto* w = findChild<TFenSelForm*>(QStringLiteral("FenSelForm"), Qt::FindDirectChildrenOnly);
+        if (on)
+            fenSel()->Montre();
+        else if (w && w->isVisible())
+            w->close();
+    });
 
     // ---- Surface transformations, properties, surface list, new surface
 
