@@ -4,7 +4,9 @@
 
 #include "app/doc/GestFich.h"
 #include "views/gui/BitMFondForm.h"
+#include "views/gui/BoiteOutilsForm.h"
 #include "views/gui/FenSelForm.h"
+#include "views/gui/VueCtrlForm.h"
 
 #include "views/gui/Affiche.h"
 #include "views/gui/GrilleForm.h"
@@ -30,6 +32,26 @@ void AppliqueFonds(TMainForm& f) {
 }
 
 }  // namespace
+
+TVueCtrlForm* TMainForm::FenetreControleVue() {
+    auto* c = findChild<TVueCtrlForm*>(QStringLiteral("VueCtrlForm"), Qt::FindDirectChildrenOnly);
+    if (!c) {
+        c = new TVueCtrlForm(*this, this);
+        c->Fermee = [this] { Action(QStringLiteral("MeControleVue"))->setChecked(false); };
+        c->ChangeVue(NumVueActive());
+    }
+    return c;
+}
+
+void TMainForm::MajControleVue(TFormFille* vue) {
+    auto* c = findChild<TVueCtrlForm*>(QStringLiteral("VueCtrlForm"), Qt::FindDirectChildrenOnly);
+    if (!c || !vue) return;
+    // A view that becomes active takes the bars; the active one refreshes them.
+    if (c->Index() != vue->Kind() && vue->Kind() == NumVueActive())
+        c->ChangeVue(vue->Kind());
+    else
+        c->MajTrackBars(vue->Kind());
+}
 
 void TMainForm::BrancheFenetres() {
     // ---- Options, document properties, about box, calculator, colour picker, debug window
@@ -86,6 +108,29 @@ void TMainForm::BrancheFenetres() {
         if (QAction* a = Action(QStringLiteral("MeAfficheBitmapFond"))) a->setEnabled(false);
     });
     MajItemFond(*this);
+
+    // The view control and the tool palette open and close with their check marks.
+    Branche("MeControleVue", [] {});
+    connect(Action(QStringLiteral("MeControleVue")), &QAction::toggled, this, [this](bool on) {
+        TVueCtrlForm* c = FenetreControleVue();
+        if (!on) {
+            c->hide();
+            return;
+        }
+        c->ChangeVue(NumVueActive());
+        c->show();
+        c->raise();
+    });
+    Branche("MeIcoBoiteOutils", [] {});
+    connect(Action(QStringLiteral("MeIcoBoiteOutils")), &QAction::toggled, this, [this](bool on) {
+        auto* b = findChild<TBoiteOutilsForm*>(QStringLiteral("BoiteOutilsForm"), Qt::FindDirectChildrenOnly);
+        if (!b) {
+            if (!on) return;
+            b = new TBoiteOutilsForm([this](const QString& nom) { return Action(nom); }, this);
+            b->Fermee = [this] { Action(QStringLiteral("MeIcoBoiteOutils"))->setChecked(false); };
+        }
+        b->setVisible(on);
+    });
 
     // The net selection window opens and closes with its check mark (menu,
     // tool-bar button, or the settings restored at start).
