@@ -81,12 +81,14 @@ TGrilleForm::TGrilleForm(Document& doc, QWidget* parent) : QDialog(parent), doc_
         auto* g = new QGridLayout(page);
         g->addWidget(Label(nomsLabels[p], textesLabels[p], page), 0, 0);
         QLineEdit* n = Edit(nomsNombres[p], defauts[p], page);
+        n->setMaximumWidth(60);
         n->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("-?[0-9]*")), n));
         nombres_[static_cast<std::size_t>(p)] = n;
         g->addWidget(n, 0, 1);
         if (p == GrilleSaisie::pgCouples) {
             g->addWidget(Label("LabelScinder", "Scinder en :", page), 0, 2);
             scinder_ = Edit("EditSecScind", "5", page);
+            scinder_->setMaximumWidth(60);
             scinder_->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("-?[0-9]*")), scinder_));
             g->addWidget(scinder_, 0, 3);
             connect(scinder_, &QLineEdit::textEdited, this, &TGrilleForm::ScinderChange);
@@ -97,6 +99,8 @@ TGrilleForm::TGrilleForm(Document& doc, QWidget* parent) : QDialog(parent), doc_
         if (p == GrilleSaisie::pgDiagonales) entetes << QStringLiteral("Angle [°]");
         t->setHorizontalHeaderLabels(entetes);
         t->verticalHeader()->hide();
+        t->verticalHeader()->setDefaultSectionSize(t->fontMetrics().height() + 6);
+        t->setColumnWidth(0, 48);
         t->setItemDelegate(new DelegueNombre(t));
         t->horizontalHeader()->setStretchLastSection(true);
         tables_[static_cast<std::size_t>(p)] = t;
@@ -142,6 +146,7 @@ TGrilleForm::TGrilleForm(Document& doc, QWidget* parent) : QDialog(parent), doc_
     calcul->setObjectName(QStringLiteral("BtnCalcul"));
     ga->addWidget(calcul, 7, 0, 1, 2);
     connect(calcul, &QPushButton::clicked, this, &TGrilleForm::BtnCalculClick);
+    auto_->setMaximumWidth(240);
     droite->addWidget(auto_);
     portee_ = new QPushButton(QString::fromUtf8("Portée des calculs..."), this);
     portee_->setObjectName(QStringLiteral("BtnPortee"));
@@ -149,6 +154,7 @@ TGrilleForm::TGrilleForm(Document& doc, QWidget* parent) : QDialog(parent), doc_
     connect(portee_, &QPushButton::clicked, this, [this] {
         if (Portee) Portee();
     });
+    portee_->setMaximumWidth(240);
     droite->addWidget(portee_);
     droite->addStretch(1);
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
@@ -157,12 +163,14 @@ TGrilleForm::TGrilleForm(Document& doc, QWidget* parent) : QDialog(parent), doc_
     auto* annul = new QPushButton(QStringLiteral("Annuler"), this);
     annul->setObjectName(QStringLiteral("BtnAnnul"));
     Langue::DonneCle(annul, "rsAnnuler");
-    droite->addWidget(ok);
-    droite->addWidget(annul);
+    for (QPushButton* b : {ok, annul}) {
+        b->setMaximumWidth(240);
+        droite->addWidget(b);
+    }
     connect(ok, &QPushButton::clicked, this, &TGrilleForm::BtnOKClick);
     connect(annul, &QPushButton::clicked, this, &TGrilleForm::BtnAnnulClick);
 
-    resize(560, 420);
+    resize(720, 480);
     Langue::AppliqueLangue(this);
     Charge();
 }
