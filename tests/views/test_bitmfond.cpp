@@ -56,6 +56,12 @@ TEST(BitMFond, HeadersTellFormatAndClaimedSize) {
         EXPECT_EQ(e.Largeur, cas[k].w) << k;
         EXPECT_EQ(e.Hauteur, cas[k].h) << k;
         EXPECT_EQ(TailleAcceptable(e.Largeur, e.Hauteur), cas[k].acceptable) << k;
+        // Every shorter file is read within its bytes.
+        for (std::size_t n = 0; n < cas[k].octets.size(); ++n) {
+            const std::vector<std::uint8_t> debut(cas[k].octets.begin(), cas[k].octets.begin() + static_cast<long>(n));
+            const TEntete d = LitEntete(debut);
+            EXPECT_TRUE(d.Largeur == 0 || d.Largeur == e.Largeur) << k << " " << n;
+        }
     }
 }
 
