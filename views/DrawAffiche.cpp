@@ -256,8 +256,7 @@ void TestFaceList(const Document& doc, const TViewRecord& vue) {
     DrawFaces(list, vue);
 }
 
-void GrilleParDefaut(Document& doc) {
-    DBG_SCOPE("TGrilleForm.GrilleParDefaut");
+Grille::TEtendues EtenduesGrille(Document& doc) {
     ObjCom::MajSurface(doc, true, -1);
     Grille::TEtendues x;
     TEtendue e;
@@ -273,7 +272,12 @@ void GrilleParDefaut(Document& doc) {
     Calcs::DimentionsSurfSym(doc, -1, false, e);
     x.LLong = e.Size;
     x.mLong = e.Min;
-    Grille::GrilleParDefaut(doc.DefGrille, x);
+    return x;
+}
+
+void GrilleParDefaut(Document& doc) {
+    DBG_SCOPE("TGrilleForm.GrilleParDefaut");
+    Grille::GrilleParDefaut(doc.DefGrille, EtenduesGrille(doc));
     for (auto& s : doc.Surfaces) {
         if (!s) continue;
         s->CreateTabCoupes(doc.DefGrille);

@@ -1032,6 +1032,8 @@ bool TMainForm::CommandeDisponible(TCommandeVue c) const {
         case TCommandeVue::FenPlan: return vues_.count(1) != 0;
         case TCommandeVue::FenProfil: return vues_.count(2) != 0;
         case TCommandeVue::FenPersp: return vues_.count(3) != 0;
+        case TCommandeVue::ControleVues: return true;
+        case TCommandeVue::FenSel: return true;
         default: return false;
     }
 }
@@ -1044,6 +1046,8 @@ void TMainForm::Commande(TCommandeVue c, TFormFille* vue) {
         case TCommandeVue::FenPlan: item = "MePlanFen"; break;
         case TCommandeVue::FenProfil: item = "MeProfileFen"; break;
         case TCommandeVue::FenPersp: item = "MePerspectiveFen"; break;
+        case TCommandeVue::ControleVues: item = "MeControleVue"; break;
+        case TCommandeVue::FenSel: item = "MeFenSel"; break;
         default: return;
     }
     if (QAction* a = Action(QLatin1String(item)); a && a->isEnabled()) a->trigger();

@@ -32,6 +32,7 @@ class QMdiArea;
 class QMenu;
 class QProgressBar;
 class QToolBar;
+class TVueCtrlForm;
 
 // The command line: "-d" debug tools; "-p" and a number the debug port, only
 // with "-d"; every other argument joined with blanks into a document path.
@@ -126,6 +127,11 @@ public:
     int NumVueActive() const { return numVueActive_; }
     void VueActivee(TFormFille* vue, const TActivationVue& a) override;
     bool CommandeDisponible(TCommandeVue c) const override;
+    // The view-control window follows the view (MainFormFenetres.cpp).
+    void MajControleVue(TFormFille* vue) override;
+    // The view-control window, made at its first use; the studio hands
+    // itself over to it (SetStudio) and calls ChangeVue / MajTrackBars.
+    TVueCtrlForm* FenetreControleVue();
     void Commande(TCommandeVue c, TFormFille* vue) override;
     // The views' current origin, scale and angles go to the document's stored
     // views (written with it); and back from them after a file was read.

@@ -131,8 +131,7 @@ TEST_F(Integration, DisplaySwitchesComputeTheirCutsAndRedraw) {
     for (const char* nom : {"MeCarene", "MeNet", "MeSections", "MeLignesdEau", "MeLongitudinales", "MeDiagonales",
                             "MeGrille", "MeAfficheAxes", "MeSurfaceParam", "SBCouples", "SBLignesE", "SBGrille"})
         EXPECT_TRUE(A(nom)->isEnabled()) << nom;
-    // Not built yet: the selection window and the background pictures.
-    EXPECT_FALSE(A("MeFenSel")->isEnabled());
+    // No background picture is named.
     EXPECT_FALSE(A("MeAfficheBitmapFond")->isEnabled());
 
     const QImage sans = Vue(vkSection)->Image().copy();

@@ -18,6 +18,8 @@
 #include "model/UiPort.h"
 #include "platform/CanvasQt.h"
 #include "views/gui/Affiche.h"
+#include "views/BitMFond.h"
+#include "views/gui/ImageFond.h"
 #include "views/gui/MouseVue.h"
 
 namespace {
@@ -84,6 +86,7 @@ TFormFille::TFormFille(int kind, IVueHote* hote, QWidget* parent)
         const TStockValues& s = hote_->Doc().StockFen.Vues[static_cast<std::size_t>(kind)];
         Fond = s.Fond;
         if (hote_->VuesDepuisFichier()) {
+            ChargeFond();
             vue_.OriginX = s.OrigX;
             vue_.OriginY = s.OrigY;
             if (s.Echelle > 0.0f && std::isfinite(s.Echelle)) vue_.Scale = s.Echelle;
@@ -250,8 +253,37 @@ void TFormFille::paintEvent(QPaintEvent*) {
     }
 }
 
+void TFormFille::ChargeFond() {
+    DBG_SCOPE("BitMFond.ChargeFond");
+    FondCharge = false;
+    BitMFond = QImage();
+    BitMFondEtiree = QImage();
+    if (Fond.Fichier.empty()) return;
+    if (ImageFond::Charge(Fond.Fichier, BitMFond) == ImageFond::Resultat::TropGrand) {
+        Ui::ui().writeStatusBar(3, "Image trop grande : " + Fond.Fichier);
+        return;
+    }
+    FondCharge = !BitMFond.isNull();
+    StretchFondFichier();
+}
+
+void TFormFille::StretchFondFichier() {
+    DBG_SCOPE("TFormFille.StretchFondFichier");
+    if (!FondCharge) return;
+    const ::BitMFond::TTaille t = ::BitMFond::TailleEtiree(Fond.Ajuste, BitMFond.width(), BitMFond.height(), width(),
+                                                         height(), Fond.Largeur, Fond.Hauteur);
+    if (t.Vide())
+        BitMFondEtiree = QImage();
+    else if (t.Largeur == BitMFond.width() && t.Hauteur == BitMFond.height())
+        BitMFondEtiree = BitMFond;
+    else
+        BitMFondEtiree = BitMFond.scaled(t.Largeur, t.Hauteur, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                             .convertToFormat(QImage::Format_RGB32);
+}
+
 void TFormFille::resizeEvent(QResizeEvent*) {
     FResize();
+    if (Fond.Ajuste != ::BitMFond::ajAucun) StretchFondFichier();
     // Only this view's picture is out of date: it is drawn again at the next
     // paint, once, however many resizes came before (a tiling resizes every
     // view; with "MultiFen" each resize used to redraw all four).

@@ -83,6 +83,12 @@ public:
     QImage BitMFond;
     QImage BitMFondEtiree;
     bool FondCharge = false;
+    // Loads the picture of Fond and stretches it. A missing or unreadable
+    // file leaves no picture, silently; one too large to build is named in
+    // the status bar.
+    void ChargeFond();
+    // The stretched bitmap again from the loaded picture (after a resize).
+    void StretchFondFichier();
     // The mouse gesture in progress with its measures (the mouse tools fill it).
     TGeste Geste;
 

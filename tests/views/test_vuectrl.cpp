@@ -1,0 +1,70 @@
+// The view-control bars: positions of a view and the view a position gives.
+#include <gtest/gtest.h>
+
+#include <numbers>
+
+#include "model/Calcs.h"
+#include "views/VueCtrl.h"
+
+using namespace VueCtrl;
+
+TEST(VueCtrl, ShiftsOfZeroPutTheOriginAtTheCentre) {
+    TViewRecord v;
+    v.Scale = 57.5f;
+    v.OriginX = 13;
+    v.OriginY = -40;
+    v.Azimuth = static_cast<float>(-135 * std::numbers::pi / 180);
+    v.Elevation = static_cast<float>(30 * std::numbers::pi / 180);
+    const TPositions p = Positions(v, 401, 300);
+    EXPECT_EQ(p.Zoom, 58);  // halves to even
+    EXPECT_EQ(p.DHori, 13 - 200);
+    EXPECT_EQ(p.DVert, 150 + 40);
+    EXPECT_EQ(p.RHori, -135);
+    EXPECT_EQ(p.RVert, 30);
+
+    AppliqueDHori(v, 0, 401);
+    AppliqueDVert(v, 0, 300);
+    EXPECT_EQ(v.OriginX, 200);
+    EXPECT_EQ(v.OriginY, 150);
+    // Moving a bar and reading it back gives the same position.
+    AppliqueDHori(v, -345, 401);
+    AppliqueDVert(v, 77, 300);
+    AppliqueZoom(v, 120);
+    int a1 = 0, a2 = 0;
+    AppliqueAzimut(v, a1, 90);
+    AppliqueElevation(v, a2, -20);
+    const TPositions q = Positions(v, 401, 300);
+    EXPECT_EQ(q.DHori, -345);
+    EXPECT_EQ(q.DVert, 77);
+    EXPECT_EQ(q.Zoom, 120);
+    EXPECT_EQ(q.RHori, 90);
+    EXPECT_EQ(q.RVert, -20);
+    EXPECT_EQ(a1, 90);
+    EXPECT_EQ(a2, -20);
+}
+
+TEST(VueCtrl, RangesAndStudio) {
+    const TPlages plan = Plages(vkPlan, 2500), persp = Plages(vkPerspective, 2500), studio = Plages(kStudio, 2500);
+    EXPECT_EQ(plan.ZoomMin, 1);
+    EXPECT_EQ(plan.ZoomMax, 2500);
+    EXPECT_FALSE(plan.Angles);
+    EXPECT_TRUE(persp.Angles);
+    EXPECT_EQ(studio.ZoomMax, 350);
+    EXPECT_EQ(studio.HoriMin, -100);
+
+    TStudio s;
+    s.Zoom = 12.5;
+    s.AngleH = 725.0;
+    s.AngleV = -370.4;
+    const TPositions p = Positions(s);
+    EXPECT_EQ(p.RHori, 5);
+    EXPECT_EQ(s.AngleH, 5.0);  // stored back
+    EXPECT_EQ(p.RVert, -10);
+    EXPECT_EQ(s.AngleV, -10.0);
+    EXPECT_EQ(p.Zoom, 12);
+    double a = 359.6;
+    EXPECT_EQ(AngleStudio(a), 360);
+    EXPECT_EQ(a, 359.6);  // within the range: kept as it is
+    EXPECT_DOUBLE_EQ(Zoom2Studio(350), 0.1);
+    EXPECT_DOUBLE_EQ(Zoom2Studio(1), 35.0);
+}
