@@ -40,6 +40,8 @@
 #include "model/Grille.h"
 #include "views/Selection.h"
 #include "model/Update.h"
+#include "studio/gui/StudioForm.h"
+#include "studio/gui/StudioMain.h"
 #include "views/gui/Affiche.h"
 #include "views/gui/FormFille.h"
 #include "views/gui/MouseCommandes.h"
@@ -1000,6 +1002,10 @@ QWidget* TMainForm::FenetreVueParIndex(int index) const {
     return it == vues_.end() ? nullptr : it->second.data();
 }
 
+void TMainForm::RafraichirStudio(bool init) {
+    if (TStudioForm* st = TStudioForm::Instance()) init ? st->InitDraw() : st->Invalidate();
+}
+
 void TMainForm::VueActivee(TFormFille* /*vue*/, const TActivationVue& a) {
     numVueActive_ = a.Kind;
     static const char* const items[] = {"MeSectionsFen", "MePlanFen", "MeProfileFen", "MePerspectiveFen"};
@@ -1017,6 +1023,7 @@ void TMainForm::VueActivee(TFormFille* /*vue*/, const TActivationVue& a) {
 }
 
 void TMainForm::StockeVues() {
+    if (TStudioForm* st = TStudioForm::Instance()) st->StockeVue(doc_.StockFen.Vues[TStockFen::Studio]);
     for (TFormFille* v : LesVues()) {
         if (!v || v->Kind() < vkSection || v->Kind() > vkPerspective) continue;
         TStockValues& s = doc_.StockFen.Vues[static_cast<std::size_t>(v->Kind())];
@@ -1034,6 +1041,7 @@ void TMainForm::StockeVues() {
 
 void TMainForm::AppliqueVuesStockees() {
     DBG_SCOPE("TMainForm.AppliqueVuesStockees");
+    if (TStudioForm* st = TStudioForm::Instance()) st->AppliqueVue(doc_.StockFen.Vues[TStockFen::Studio]);
     for (TFormFille* v : LesVues()) {
         if (!v || v->Kind() < vkSection || v->Kind() > vkPerspective) continue;
         const TStockValues& s = doc_.StockFen.Vues[static_cast<std::size_t>(v->Kind())];
@@ -1084,6 +1092,7 @@ bool TMainForm::ClavierPourAutreFenetre() const {
 
 bool TMainForm::ToucheVue(int touche, Qt::KeyboardModifiers m) {
     DBG_SCOPE("TMainForm.AppMessage");
+    if (StudioMain::Actif(*this)) return false;  // the studio takes its keys itself
     if (numVueActive_ < vkSection || numVueActive_ > vkPerspective) return false;
     TFormFille* v = LesVues()[static_cast<std::size_t>(numVueActive_)];
     if (!v) return false;
@@ -1169,7 +1178,7 @@ Settings::TConf TMainForm::ConfDesMenus() const {
     c.AffCotes = a.MeAfficheCotes;
     c.AffImages = a.MeAfficheBitmapFond;
     c.VoirFenSel = a.MeFenSel;
-    c.AffPlanEau = planEau_;
+    c.AffPlanEau = TStudioForm::Instance() ? TStudioForm::Instance()->PlanEau() : planEau_;
     c.Precision = MotPrecision();
     return c;
 }
@@ -1218,6 +1227,7 @@ void TMainForm::AppliqueConf(const Settings::TConf& c) {
     a.MeAfficheBitmapFond = c.AffImages;
     a.MeFenSel = c.VoirFenSel;
     planEau_ = c.AffPlanEau;
+    if (TStudioForm* st = TStudioForm::Instance()) st->SetPlanEau(planEau_);
     // A personal precision is not kept: it starts as the "Moyenne" preset.
     // An unknown word leaves the precision as it is.
     FixeMotPrecision(c.Precision == QLatin1String("Perso") ? QStringLiteral("Moyenne") : c.Precision);
@@ -1263,7 +1273,10 @@ void TMainForm::FormShow() {
             Settings::LireConf(*s, c);
             AppliqueConf(c);
         }
-        if (options_.PosLight) Settings::LireLumieres(*s, lumieres_);
+        if (options_.PosLight) {
+            Settings::LireLumieres(*s, lumieres_);
+            if (TStudioForm* st = TStudioForm::Instance()) st->AppliqueLumieres(lumieres_);
+        }
     }
     Langue::AppliqueLangueTout();
     MajTitre();
@@ -1324,7 +1337,10 @@ void TMainForm::FormClose() {
         for (const Placement& p : placements_)
             if (p.fenetre) Settings::EcrirePlacement(*s, p.nom, Settings::PlacementDe(*p.fenetre));
     }
-    if (options_.PosLight) Settings::EcrireLumieres(*s, lumieres_);
+    if (options_.PosLight) {
+        if (TStudioForm* st = TStudioForm::Instance()) lumieres_ = st->ReglagesLumieres();
+        Settings::EcrireLumieres(*s, lumieres_);
+    }
     s->sync();
 }
 

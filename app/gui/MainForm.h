@@ -117,6 +117,7 @@ public:
     QWidget* FenetreActive() const { return FenetreVueParIndex(numVueActive_); }
     int NumVueActive() const { return numVueActive_; }
     void VueActivee(TFormFille* vue, const TActivationVue& a) override;
+    void RafraichirStudio(bool init) override;
     bool CommandeDisponible(TCommandeVue c) const override;
     void Commande(TCommandeVue c, TFormFille* vue) override;
     // The views' current origin, scale and angles go to the document's stored

@@ -22,6 +22,7 @@
 #include "app/texts/Langue.h"
 #include "app/doc/GestFich.h"
 #include "model/Document.h"
+#include "studio/gui/StudioMain.h"
 #include "views/gui/Vues.h"
 #include "model/Debug.h"
 
@@ -132,7 +133,7 @@ const std::vector<Fenetre>& OrdreCreation() {
         {"TPlanForm", [](TMainForm& m) { m.AjouteVue(Vues::CreeVue(1, &m)); }},
         {"TProfileForm", [](TMainForm& m) { m.AjouteVue(Vues::CreeVue(2, &m)); }},
         {"TPerspForm", [](TMainForm& m) { m.AjouteVue(Vues::CreeVue(3, &m)); }},
-        {"TStudioForm", {}},
+        {"TStudioForm", [](TMainForm& m) { StudioMain::Cree(m); }},
         {"TEditPCForm", {}},
         {"TTailleForm", {}},
         {"TImprForm", {}},
@@ -163,7 +164,7 @@ const std::vector<Fenetre>& OrdreCreation() {
         {"TStabForm", {}},
         {"TPrecisForm", {}},
         {"TStabDlgForm", {}},
-        {"TGaussForm", {}},
+        {"TGaussForm", {}},  // made by the studio
         {"TAiresVoilesForm", {}},
         {"TDevSurfForm", {}},
         {"TListeSurfVisiblesForm", {}},
