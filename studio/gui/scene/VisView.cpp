@@ -60,6 +60,12 @@ void TVisView::paintGL() {
     ++images_;
 }
 
+void TVisView::RenderFrame(int w, int h) {
+    glViewport(0, 0, w, h);
+    if (camera_) Projection(w, h);
+    RenderScene();
+}
+
 void TVisView::Projection(int w, int h) {
     if (!camera_) return;
     const TVisCamera& c = *camera_;
@@ -199,9 +205,7 @@ QImage TVisView::RenderToBitmap(int width, int height) {
         f.setInternalTextureFormat(GL_RGB8);
         QOpenGLFramebufferObject fbo(width, height, f);
         if (fbo.isValid() && fbo.bind()) {
-            glViewport(0, 0, width, height);
-            if (camera_) Projection(width, height);
-            RenderScene();
+            RenderFrame(width, height);
             image = fbo.toImage();
             fbo.release();
         }

@@ -77,6 +77,9 @@ public:
 
     // Projection for a picture of w x h pixels (an aspect of 1 when h is 0).
     void Projection(int w, int h);
+    // One frame of w x h pixels into the framebuffer bound in the current
+    // context: the projection when a camera is set, the state, the user's drawing.
+    void RenderFrame(int w, int h);
 
 protected:
     void initializeGL() override;
