@@ -126,8 +126,8 @@ QToolButton* TStudioForm::Bouton(QWidget* page, const char* nom, const QString& 
 void TStudioForm::CreePages() {
     pages_ = new QTabWidget(this);
     pages_->setObjectName(QStringLiteral("PageControl"));
-    pages_->setMinimumWidth(36);
-    pages_->setMaximumWidth(90);
+    pages_->setMinimumWidth(84);
+    pages_->setMaximumWidth(110);
 
     auto* pos = new QWidget;
     pos->setObjectName(QStringLiteral("TSPos"));
@@ -513,5 +513,6 @@ void TStudioForm::changeEvent(QEvent* e) {
     if (e->type() == QEvent::ActivationChange && isActiveWindow()) {
         std::setlocale(LC_NUMERIC, "C");
         if (hote_) hote_->StudioActive();
+        emit activee();
     }
 }

@@ -112,6 +112,8 @@ public:
 signals:
     // The view fields changed here (mouse, keys): the view control follows.
     void vueModifiee();
+    // The studio became the active window: the view control takes it (view kind 6).
+    void activee();
 
 protected:
     bool eventFilter(QObject* o, QEvent* e) override;

@@ -62,6 +62,7 @@ TStudioForm* Cree(TMainForm& m) {
     QObject::connect(m.ZoneMdi(), &QMdiArea::subWindowActivated, st, [st](QMdiSubWindow* w) {
         if (w && w->widget() == st) {
             if (auto* m2 = MainForm()) HoteMain(*m2).StudioActive();
+            emit st->activee();
         }
     });
     QObject::connect(&m, &TMainForm::redessiner, st, [st] { st->Invalidate(); });
@@ -75,6 +76,7 @@ void Montre(TMainForm& m) {
     m.ZoneMdi()->setActiveSubWindow(sw);
     if (TVisView* glc = TStudioForm::Instance()->GLC()) glc->setFocus();
     HoteMain(m).StudioActive();
+    emit TStudioForm::Instance()->activee();
 }
 
 bool Actif(const TMainForm& m) {

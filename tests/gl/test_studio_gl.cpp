@@ -195,6 +195,32 @@ TEST_F(StudioGL, CurvatureColoursAreWhiteOnACylinderBlueOnADomeRedOnASaddle) {
     }
 }
 
+TEST_F(StudioGL, TheMirroredHalfTakesTheColoursOfThePointsItMirrors) {
+    studio_->SetAngleX(90);
+    studio_->SetAngleZ(90);  // from above, model X to the right
+    studio_->SetCourbure(true);
+    // The curvature changes sign along the rows: red at one end, blue at the other.
+    TSurface& s = *hote_.doc.SurfaceNurbs(0);
+    Nappe(s, 0.0, 0.4);
+    for (int i = 0; i < 4; ++i)
+        for (int j = 0; j < 4; ++j) {
+            s.Net.TabPC[i][j].X += 1.7;
+            s.Net.TabPC[i][j].Z += 0.2 * (i - 1.5) * (i - 1.5) * (i - 1.5);
+        }
+    s.Sym = 1;
+    Evalue();
+    const QImage im = Image();
+    int rouges = 0, bleus = 0;
+    for (double y : {-1.2, -0.8, 0.8, 1.2}) {
+        const QRgb a = im.pixel(Pixel({1.6, y, 0})), b = im.pixel(Pixel({-1.6, y, 0}));
+        EXPECT_EQ(a, b) << y;
+        rouges += qRed(a) > qBlue(a) + 40;
+        bleus += qBlue(a) > qRed(a) + 40;
+    }
+    EXPECT_EQ(rouges, 2);
+    EXPECT_EQ(bleus, 2);
+}
+
 TEST_F(StudioGL, VertexArraysDrawThePictureOfThePerVertexLoop) {
     hote_.doc.Aff.MeSections = true;
     Affiche::GrilleParDefaut(hote_.doc);
