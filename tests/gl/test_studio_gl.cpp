@@ -8,6 +8,7 @@
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolButton>
 
 #include <GL/gl.h>
 
@@ -258,16 +259,28 @@ TEST_F(StudioGL, RenderToBitmapGivesTheWindowsPictureOrNothing) {
     EXPECT_EQ(bitmap, fenetre);
 }
 
-TEST_F(StudioGL, AViewWithoutHeightGetsAnAspectOfOne) {
-    glc_->makeCurrent();
-    glc_->Projection(400, 0);
-    double m[16];
-    glGetDoublev(GL_PROJECTION_MATRIX, m);
-    glc_->doneCurrent();
-    for (double v : m) EXPECT_TRUE(std::isfinite(v));
+TEST_F(StudioGL, TheProjectionFollowsTheCameraAndAViewWithoutHeightGetsAnAspectOfOne) {
     const double f = 1.0 / std::tan(15.0 * std::numbers::pi / 180.0);
-    EXPECT_NEAR(m[0], f, 1e-6);
-    EXPECT_NEAR(m[5], f, 1e-6);
+    struct Cas {
+        TVisProjectionType type;
+        int w, h;
+        double sx, sy;  // scales of x and y
+    } cas[] = {
+        {TVisProjectionType::Perspective, 400, 0, f, f},
+        {TVisProjectionType::Orthographic, 400, 200, 0.5, 1.0},  // -2..2 by -1..1
+        {TVisProjectionType::Orthographic, 400, 0, 1.0, 1.0},
+    };
+    glc_->makeCurrent();
+    for (const Cas& c : cas) {
+        glc_->SetProjectionType(c.type);
+        glc_->Projection(c.w, c.h);
+        double m[16];
+        glGetDoublev(GL_PROJECTION_MATRIX, m);
+        for (double v : m) EXPECT_TRUE(std::isfinite(v));
+        EXPECT_NEAR(m[0], c.sx, 1e-6) << c.w << "x" << c.h;
+        EXPECT_NEAR(m[5], c.sy, 1e-6) << c.w << "x" << c.h;
+    }
+    glc_->doneCurrent();
 }
 
 TEST_F(StudioGL, TheLeftButtonTurnsTheModelAndTheRightOneNever) {
@@ -286,6 +299,19 @@ TEST_F(StudioGL, TheLeftButtonTurnsTheModelAndTheRightOneNever) {
                   Qt::NoScrollPhase, false);
     QApplication::sendEvent(glc_, &w);
     EXPECT_FLOAT_EQ(studio_->Vue().Distance, 9.0f);
+
+    // An arrow button held turns the current light by 10 degrees every 50 ms.
+    studio_->SetLumiereCourante(1);
+    const float avant = studio_->Lumieres()[1].RotX();
+    auto* haut = studio_->findChild<QToolButton*>(QStringLiteral("SB_Haut"));
+    QTest::mousePress(haut, Qt::LeftButton);
+    QTest::qWait(180);
+    QTest::mouseRelease(haut, Qt::LeftButton);
+    const float tour = std::fmod(avant - studio_->Lumieres()[1].RotX() + 360.0f, 360.0f);
+    EXPECT_GE(tour, 20.0f);
+    EXPECT_EQ(std::fmod(tour, 10.0f), 0.0f);
+    QTest::qWait(120);  // released: no more turns
+    EXPECT_EQ(std::fmod(avant - studio_->Lumieres()[1].RotX() + 360.0f, 360.0f), tour);
 }
 
 }  // namespace
