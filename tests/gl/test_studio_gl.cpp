@@ -111,6 +111,48 @@ TEST_F(StudioGL, TheHullIsLitOnItsBackgroundAndTheWaterCoversWhatLiesBelowIt) {
     EXPECT_EQ(eau.pixel(haut), sec.pixel(haut));
 }
 
+TEST_F(StudioGL, EachDisplayModeDrawsLessThanTheFillAndHiddenPartsHideTheLinesBehind) {
+    studio_->SetZoom(201, 350);  // distance 15
+    studio_->SetAngleX(25);
+    studio_->SetAngleZ(40);
+    hote_.doc.Aff.MeSections = true;
+    Affiche::GrilleParDefaut(hote_.doc);
+    ObjCom::MajCoupesSurface(hote_.doc);
+    hote_.doc.Surface(0)->Couleur = -1;
+    // Pixels of the surface (blue above red) and of the white station lines.
+    auto compte = [&](int& surface, int& blanc) {
+        const QImage im = Image();
+        surface = blanc = 0;
+        for (int y = 0; y < H; ++y)
+            for (int x = 0; x < W; ++x) {
+                const QRgb c = im.pixel(x, y);
+                surface += qBlue(c) > qRed(c) + 40 && qGreen(c) > 40;  // not the blue axis
+                blanc += c == qRgb(255, 255, 255);
+            }
+    };
+    int rempli, blancVisibles, n, blanc;
+    compte(rempli, blancVisibles);
+    EXPECT_EQ(hote_.doc.Surface(0)->Couleur, 0xFF9B00);  // the default colour, kept by the first frame
+    using M = Studio::TModeSurf;
+    for (M m : {M::Filaire, M::Contours, M::Points}) {
+        studio_->SetMode(m);
+        compte(n, blanc);
+        EXPECT_GT(n, 0) << int(m);
+        EXPECT_LT(n, rempli * 3 / 4) << int(m);
+    }
+    // Invisible surfaces that hide what lies behind them: no surface colour,
+    // and the far side's stations are gone.
+    studio_->SetMode(M::Invisible);
+    compte(n, blanc);
+    EXPECT_EQ(n, 0);
+    const int tousLesTraits = blanc;
+    studio_->SetPartiesCachees(true);
+    compte(n, blanc);
+    EXPECT_EQ(n, 0);
+    EXPECT_LT(blanc, tousLesTraits * 9 / 10);
+    EXPECT_GT(blanc, 0);
+}
+
 TEST_F(StudioGL, TurningALightOffDarkensTheSideItLit) {
     studio_->SetZoom(51, 350);
     const TEntity& s = *hote_.doc.Surface(0);
