@@ -80,7 +80,9 @@ TStudioForm::~TStudioForm() {
     if (Entity::StudioCourbure() == this) Entity::SetStudioCourbure(nullptr);
     if (g_studio == this) g_studio = nullptr;
     lumieres_.OnChange = nullptr;
-    if (glc_) glc_->OnRender = nullptr;
+    // The scene view goes first: it holds the camera and draws from the lights.
+    delete glc_;
+    glc_ = nullptr;
 }
 
 TVisView* TStudioForm::GLC() {
