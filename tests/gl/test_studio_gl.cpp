@@ -345,15 +345,16 @@ TEST_F(StudioGL, TheLeftButtonTurnsTheModelAndTheRightOneNever) {
     // An arrow button held turns the current light by 10 degrees every 50 ms.
     studio_->SetLumiereCourante(1);
     const float avant = studio_->Lumieres()[1].RotX();
+    auto tourne = [&] { return std::fmod(avant - studio_->Lumieres()[1].RotX() + 360.0f, 360.0f); };
     auto* haut = studio_->findChild<QToolButton*>(QStringLiteral("SB_Haut"));
     QTest::mousePress(haut, Qt::LeftButton);
-    QTest::qWait(180);
+    for (int k = 0; k < 100 && tourne() < 20.0f; ++k) QTest::qWait(20);
     QTest::mouseRelease(haut, Qt::LeftButton);
-    const float tour = std::fmod(avant - studio_->Lumieres()[1].RotX() + 360.0f, 360.0f);
+    const float tour = tourne();
     EXPECT_GE(tour, 20.0f);
     EXPECT_EQ(std::fmod(tour, 10.0f), 0.0f);
     QTest::qWait(120);  // released: no more turns
-    EXPECT_EQ(std::fmod(avant - studio_->Lumieres()[1].RotX() + 360.0f, 360.0f), tour);
+    EXPECT_EQ(tourne(), tour);
 }
 
 }  // namespace
