@@ -1,6 +1,7 @@
 // The commands of the main window that open the program's other windows:
 // each window's entry point, connected by the name of its menu item.
 #include "app/gui/MainForm.h"
+#include "studio/gui/StudioMain.h"
 
 #include "app/gui/CalculatForm.h"
 #include "app/gui/OptionForm.h"
@@ -197,6 +198,8 @@ void TMainForm::BrancheFenetres() {
     // ---- Weights, marks and flooding points, tables, development, negative volumes
 
     // ---- Studio
+    Branche("MeStudioFen", [this] { StudioMain::Montre(*this); });
+    Branche("MeCopier", [this] { StudioMain::Copie(*this); });
 
     // ---- Export
 

@@ -25,6 +25,7 @@
 #include "app/texts/Langue.h"
 #include "app/doc/GestFich.h"
 #include "model/Document.h"
+#include "studio/gui/StudioMain.h"
 #include "views/gui/Vues.h"
 #include "model/Debug.h"
 
@@ -110,7 +111,7 @@ const std::vector<Fenetre>& OrdreCreation() {
         {"TPlanForm", [](TMainForm& m) { m.AjouteVue(Vues::CreeVue(1, &m)); }},
         {"TProfileForm", [](TMainForm& m) { m.AjouteVue(Vues::CreeVue(2, &m)); }},
         {"TPerspForm", [](TMainForm& m) { m.AjouteVue(Vues::CreeVue(3, &m)); }},
-        {"TStudioForm", {}},
+        {"TStudioForm", [](TMainForm& m) { StudioMain::Cree(m); }},
         {"TEditPCForm", {}},
         {"TTailleForm", {}},
         {"TImprForm", {}},
@@ -144,7 +145,7 @@ const std::vector<Fenetre>& OrdreCreation() {
         {"TStabForm", {}},
         {"TPrecisForm", {}},
         {"TStabDlgForm", {}},
-        {"TGaussForm", {}},
+        {"TGaussForm", {}},  // made by the studio
         {"TAiresVoilesForm", {}},
         {"TDevSurfForm", {}},
         {"TListeSurfVisiblesForm", {}},
