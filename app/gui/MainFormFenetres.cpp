@@ -46,6 +46,7 @@ TVueCtrlForm* TMainForm::FenetreControleVue() {
         c = new TVueCtrlForm(*this, this);
         c->Fermee = [this] { Action(QStringLiteral("MeControleVue"))->setChecked(false); };
         EnregistrePlacement(QStringLiteral("VueCtrlForm"), c, false);
+        StudioMain::BrancheControle(*c);
         c->ChangeVue(NumVueActive());
     }
     return c;

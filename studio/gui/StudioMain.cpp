@@ -13,6 +13,8 @@
 #include "model/Debug.h"
 #include "studio/gui/StudioForm.h"
 #include "studio/gui/scene/VisView.h"
+#include "views/VueCtrl.h"
+#include "views/gui/VueCtrlForm.h"
 
 namespace StudioMain {
 
@@ -37,6 +39,35 @@ public:
 
 private:
     TMainForm& m_;
+};
+
+// The studio's view fields as the view-control window's five bars see them.
+class ControleStudio : public IStudioControle {
+public:
+    VueCtrl::TStudio& EtatStudio() override {
+        if (const TStudioForm* st = TStudioForm::Instance()) {
+            const Studio::TVueStudio& v = st->Vue();
+            etat_.Zoom = v.ZoomPos;
+            etat_.DHori = v.PanX;
+            etat_.DVert = v.PanY;
+            etat_.AngleH = v.AngleZ;
+            etat_.AngleV = v.AngleX;
+        }
+        return etat_;
+    }
+    void RedessineStudio() override {
+        TStudioForm* st = TStudioForm::Instance();
+        if (!st) return;
+        st->SetZoom(static_cast<float>(etat_.Zoom), kZoomMax);
+        st->SetPanX(etat_.DHori);
+        st->SetPanY(etat_.DVert);
+        st->SetAngleZ(static_cast<float>(etat_.AngleH));
+        st->SetAngleX(static_cast<float>(etat_.AngleV));
+    }
+    static constexpr int kZoomMax = 350;
+
+private:
+    VueCtrl::TStudio etat_;
 };
 
 QMdiSubWindow* Cadre(const TMainForm& m) {
@@ -66,7 +97,22 @@ TStudioForm* Cree(TMainForm& m) {
         }
     });
     QObject::connect(&m, &TMainForm::redessiner, st, [st] { st->Invalidate(); });
+    // The close button hides the studio; its item and button bring it back.
+    sw->setAttribute(Qt::WA_DeleteOnClose, false);
+    if (auto* c = m.findChild<TVueCtrlForm*>(QStringLiteral("VueCtrlForm"), Qt::FindDirectChildrenOnly))
+        BrancheControle(*c);
     return st;
+}
+
+void BrancheControle(TVueCtrlForm& c) {
+    TStudioForm* st = TStudioForm::Instance();
+    if (!st) return;
+    static ControleStudio controle;
+    c.SetStudio(&controle);
+    QObject::connect(st, &TStudioForm::activee, &c, [&c] { c.ChangeVue(VueCtrl::kStudio); });
+    QObject::connect(st, &TStudioForm::vueModifiee, &c, [&c] {
+        if (c.Index() == VueCtrl::kStudio) c.MajTrackBars(VueCtrl::kStudio);
+    });
 }
 
 void Montre(TMainForm& m) {

@@ -5,6 +5,7 @@
 
 class TMainForm;
 class TStudioForm;
+class TVueCtrlForm;
 
 namespace StudioMain {
 
@@ -16,5 +17,7 @@ void Montre(TMainForm& m);
 bool Actif(const TMainForm& m);
 // Copies the studio's picture to the clipboard when it is the active window.
 void Copie(const TMainForm& m);
+// The view-control window steers the studio with its five bars and follows it.
+void BrancheControle(TVueCtrlForm& c);
 
 }  // namespace StudioMain
