@@ -245,9 +245,12 @@ bool TfichierStr::ContientCle(std::string_view cle, int premiere, int nombre) co
 
 const std::string& TfichierStr::LitValeur(std::string_view cle, std::string_view defaut, int premiere, int nombre) {
     DBG_SCOPE("TfichierStr.LitValeur");
-    // Fast path: keys read in file order sit right after the last value.
+    // Fast path: keys read in file order sit right after the last value. The
+    // line must lie in the section asked: after a read out of order the
+    // cursor may stand in another section, whose keys are not this one's.
     ++curseur_;
-    if (LigneEstCle(curseur_, cle) && LigneEstValeur(curseur_ + 1)) {
+    if (curseur_ >= premiere && curseur_ <= premiere + nombre - 1 && LigneEstCle(curseur_, cle) &&
+        LigneEstValeur(curseur_ + 1)) {
         ++curseur_;
         derniereVal_.assign(Ligne(curseur_));
         return derniereVal_;

@@ -11,7 +11,7 @@
 //
 // Reading keys in file order is one line comparison per key: the cursor
 // remembers the last value line, and the next key is looked for on the line
-// after it. Any other key of an indexed section is found through the
+// after it when that line belongs to the section asked. Any other key of an indexed section is found through the
 // section's table of keys (the first line of a key wins, its value line found
 // at loading), so that the keys may stand in any order at no extra cost.
 #pragma once
