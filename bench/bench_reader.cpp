@@ -27,6 +27,7 @@
 #include "app/texts/Encodage.h"
 #include "model/Document.h"
 #include "tests/support/RecordingUi.h"
+#include "tests/support/TestFiles.h"
 
 namespace {
 
@@ -58,15 +59,7 @@ void Inverse(const std::function<void(const std::string&)>& ecrit, const std::st
     std::vector<std::string> l;
     Encodage::LitFichierTexte(chemin, l);
     const auto h = std::find(l.begin(), l.end(), entete);
-    const auto fin = std::find(h, l.end(), "[END]");
-    std::vector<std::pair<std::string, std::string>> paires;
-    for (auto it = h + 1; it + 1 < fin; it += 2) paires.emplace_back(*it, *(it + 1));
-    std::reverse(paires.begin(), paires.end());
-    auto it = h + 1;
-    for (auto& [cle, valeur] : paires) {
-        *it++ = cle;
-        *it++ = valeur;
-    }
+    testfiles::InversePaires(h + 1, std::find(h, l.end(), "[END]"));
     Encodage::EcritFichierTexte(chemin, l);
 }
 

@@ -26,14 +26,7 @@ std::string Donnee(const std::string& nom) { return std::string(CORVANE_TEST_DAT
 std::vector<std::string> PairesInversees(std::vector<std::string> l) {
     for (auto h = l.begin(); h != l.end();) {
         const auto fin = std::find(h, l.end(), "[END]");
-        std::vector<std::pair<std::string, std::string>> paires;
-        for (auto it = h + 1; it + 1 < fin; it += 2) paires.emplace_back(*it, *(it + 1));
-        std::reverse(paires.begin(), paires.end());
-        auto it = h + 1;
-        for (auto& [cle, valeur] : paires) {
-            *it++ = cle;
-            *it++ = valeur;
-        }
+        testfiles::InversePaires(h + 1, fin);
         h = fin == l.end() ? fin : fin + 1;
     }
     return l;
