@@ -1,8 +1,10 @@
 // Opening and saving documents, the recent files and the recovery save.
 //
 // OuvrirFichier reads a "*.cse" file into the document section by section
-// (progress texts in status panel 3, reading errors in plain message boxes
-// that begin "Erreur de lecture", each also reported to the debug link), then
+// (progress texts in status panel 3; the reading errors, each beginning
+// "Erreur de lecture" and quoting at most 80 characters of the file, in one
+// plain message box once the reading is over, each also reported to the
+// debug link), then
 // evaluates every surface with its cut tables, sets the current control point
 // and puts the file first in the recent files. What it asks of the windows
 // (caption, stored views, background pictures, the recent-files menu ...)

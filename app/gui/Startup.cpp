@@ -63,7 +63,7 @@ void InstalleDocIo() {
         GestFich::OuvrirFichier(doc, chemin, demarrage);
         recents = GestFich::RecentFiles().Liste();
     };
-    f.enregistrer = [](Document& doc, int mode) { GestFich::EnregistrerFichierAll(doc, mode); };
+    f.enregistrer = [](Document& doc, int mode) { return GestFich::EnregistrerFichierAll(doc, mode); };
     f.ajouteFichierRecent = [](std::vector<std::string>& recents, const std::string& nom) {
         TRecentFiles liste;
         liste.Remplace(recents);
@@ -93,7 +93,7 @@ void InstalleGestionnaireErreurs(TMainForm& principale) {
         const auto& io = DocIo::fonctions();
         if (!io.enregistrer) throw std::runtime_error("no document writer");
         principale.StockeVues();
-        io.enregistrer(principale.Doc(), 1);
+        return io.enregistrer(principale.Doc(), 1);
     };
     h.drawingOn = [&principale] { return principale.Doc().FormeAffichee; };
     h.setDrawing = [&principale](bool on) { principale.Doc().FormeAffichee = on; };

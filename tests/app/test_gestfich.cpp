@@ -1208,9 +1208,9 @@ TEST(OuvrirFichier, EdgeCasesOfTheFormat) {
         EXPECT_EQ(v[0].Fond, (TFondFichier{"f.png", 1, 0, 0}));
         EXPECT_FALSE(l.doc.VuesSauvees[2].Sauvee);
         EXPECT_EQ(l.r.rec.messages,
-                  (std::vector<std::string>{"Erreur de lecture du fichier : VUES/Se - Str = 1;2;x;",
-                                            "Erreur de lecture du fichier : VUES/Pe - Str = 1;2;3;4;",
-                                            "Erreur de lecture ImSe - Str = f.png;1;x;",
+                  (std::vector<std::string>{"Erreur de lecture du fichier : VUES/Se - Str = 1;2;x;\n"
+                                            "Erreur de lecture du fichier : VUES/Pe - Str = 1;2;3;4;\n"
+                                            "Erreur de lecture ImSe - Str = f.png;1;x;\n"
                                             "Erreur de lecture du fichier : OPTIONS/VueP2 - Str = 1;2;3;4;"}));
     }
 }

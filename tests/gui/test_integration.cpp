@@ -126,8 +126,9 @@ TEST_F(Integration, DisplaySwitchesComputeTheirCutsAndRedraw) {
     Active(vkSection);
     const TEntity& s = *F().Doc().Surface(0);
     ASSERT_FALSE(F().Doc().Aff.MeSections);
-    EXPECT_FALSE(s.SecFait);
-    EXPECT_EQ(Polylignes(s.Sec), 0);
+    // The stations are kept while the hull is shown, drawn or not.
+    EXPECT_TRUE(s.SecFait);
+    EXPECT_GT(Polylignes(s.Sec), 0);
     for (const char* nom : {"MeCarene", "MeNet", "MeSections", "MeLignesdEau", "MeLongitudinales", "MeDiagonales",
                             "MeGrille", "MeAfficheAxes", "MeSurfaceParam", "SBCouples", "SBLignesE", "SBGrille"})
         EXPECT_TRUE(A(nom)->isEnabled()) << nom;

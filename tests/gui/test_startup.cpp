@@ -315,7 +315,7 @@ TEST_F(MainFormTest, AnErrorInAnEventLeavesRecoveryAndJournalAndTheProgramGoesOn
 
     bool dessinPendant = true;
     ExceptionHandler::Hooks h;
-    h.recoverySave = [&f] { DocIo::fonctions().enregistrer(f.Doc(), 1); };
+    h.recoverySave = [&f] { return DocIo::fonctions().enregistrer(f.Doc(), 1); };
     h.drawingOn = [&f] { return f.Doc().FormeAffichee; };
     h.setDrawing = [&f, &dessinPendant](bool on) {
         f.Doc().FormeAffichee = on;

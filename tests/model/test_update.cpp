@@ -203,17 +203,14 @@ TEST(MajCoupesSurface, RebuildsOnlyTheFamiliesShownAndNotDone) {
     doc.DefGrille.LE.Val[1] = 0.0;
     TEntity* s = doc.Surface(0);
 
-    // Hull shown, no family ticked: evaluation only.
+    // Hull shown, no family ticked: the stations all the same.
     ObjCom::MajCoupesSurface(doc);
     EXPECT_EQ(s->Calculee, 1);
-    EXPECT_EQ(CompteStatus(r.rec, "Couple "), 0);
-    EXPECT_EQ(s->SecFait + s->LEFait + s->LongFait + s->DiagFait, 0);
-
-    doc.Aff.MeSections = true;
-    ObjCom::MajCoupesSurface(doc);
     EXPECT_EQ(CompteStatus(r.rec, "Couple "), 2);
     EXPECT_EQ(s->SecFait, 1);
-    EXPECT_EQ(s->LEFait, 0);
+    EXPECT_EQ(s->LEFait + s->LongFait + s->DiagFait, 0);
+
+    doc.Aff.MeSections = true;
     ObjCom::MajCoupesSurface(doc);  // done already
     EXPECT_EQ(CompteStatus(r.rec, "Couple "), 2);
 
