@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <vector>
 
 #include "model/Document.h"
 #include "tests/support/CareneFixtures.h"
@@ -86,6 +87,61 @@ TEST(TransfoSurf, FrameOnlyRotationLeavesPointsInPlace) {
     EXPECT_EQ(doc.Surface(0)->Points, avant);
     ExpectNear(doc.Surface(0)->PlanSym.Axis3, {0, -0.5, std::sqrt(3.0) / 2});
     EXPECT_DOUBLE_EQ(doc.ListPoids[0].X, 1.0);
+}
+
+TEST(TransfoSurf, ResizeDoublingYDoublesTheVolume) {
+    Document doc = DocCaisson();
+    Evalue(doc);
+    std::vector<TDim> dims{Transfo::DimSurf(*doc.Surface(0))};
+    const std::vector<bool> sel{true};
+    Transfo::TParams p;
+    p.Mesure = Transfo::DimSelection(dims, sel);
+    EXPECT_FLOAT_EQ(p.Mesure.X.Size, 4.0f);  // with its mirror
+    EXPECT_FLOAT_EQ(p.Mesure.Y.Size, 10.0f);
+    p.Taille = {p.Mesure.X.Size, 20.0, p.Mesure.Z.Size};
+    Transfo::Redimensionne(doc, sel, p);
+    Evalue(doc);
+    EXPECT_NEAR(doc.Surface(0)->Volume, 160.0, 1e-9);
+    EXPECT_NEAR(doc.Surface(0)->PtMaxY.Y, 20.0, 1e-9);
+}
+
+TEST(TransfoSurf, MirrorTwiceIsTheIdentityToTheBit) {
+    Document doc = DocCaisson();
+    doc.AjouteSurface(fixtures::Caisson(doc.DefGrille, 3, 3, 3, 7, 0.1));
+    doc.Surface(1)->PlanSym.Origin = {0.3, 0.7, 0.1};
+    doc.Surface(1)->PlanSym.MajEquation();
+    Transfo::TParams p;
+    p.MirVer = p.MirHor = true;
+    const std::vector<bool> sel{true, true};
+    const TArrayVertex3f a0 = doc.Surface(1)->Points;
+    const TPlanSym f0 = doc.Surface(1)->PlanSym;
+    const TListPoids w0 = doc.ListPoids;
+    Transfo::Miroirs(doc, sel, p);
+    EXPECT_NE(doc.Surface(1)->Points, a0);
+    EXPECT_DOUBLE_EQ(doc.ListPoids[0].X, -1.0);
+    Transfo::Miroirs(doc, sel, p);
+    EXPECT_EQ(doc.Surface(1)->Points, a0);
+    EXPECT_EQ(doc.Surface(1)->PlanSym, f0);
+    EXPECT_EQ(doc.ListPoids, w0);
+}
+
+// "Modifier uniquement le plan de symétrie" holds for a move as for a turn.
+TEST(TransfoSurf, FrameOnlyMoveLeavesPointsInPlace) {
+    Document doc = DocCaisson();
+    const TArrayVertex3f avant = doc.Surface(0)->Points;
+    Transfo::TParams p;
+    p.Depl = {1, 0, 0};
+    p.PlanSymSeul = true;
+    Transfo::Deplace(doc, {true}, p);
+    EXPECT_EQ(doc.Surface(0)->Points, avant);
+    ExpectNear(doc.Surface(0)->PlanSym.Origin, {1, 0, 0});
+    EXPECT_DOUBLE_EQ(doc.ListPoids[0].X, 2.0);
+}
+
+TEST(TransfoSurf, NoSelectionMeasuresZeroAndScalesFlatAxisByOne) {
+    EXPECT_EQ(Transfo::DimSelection({TDim{{1, 2, 3}, {1, 2, 3}, {1, 2, 3}}}, {false}).X.Size, 0.0f);
+    EXPECT_EQ(Transfo::Facteur(5.0, 0.0), 1.0);
+    EXPECT_EQ(Transfo::Facteur(5.0, 2.5), 2.0);
 }
 
 }  // namespace
