@@ -2,9 +2,19 @@
 // each window's entry point, connected by the name of its menu item.
 #include "app/gui/MainForm.h"
 
+#include <QAction>
+
 #include "app/texts/Langue.h"
 #include "model/Update.h"
+#include "views/DeplSurf.h"
 #include "views/ListeSurf.h"
+#include "views/gui/CotesForm.h"
+#include "views/gui/DeplSurfForm.h"
+#include "views/gui/EditPCForm.h"
+#include "views/gui/EpaisseurForm.h"
+#include "views/gui/ListeSurfVisiblesForm.h"
+#include "views/gui/LstPcForm.h"
+#include "views/gui/TailleForm.h"
 #include "views/gui/ListeSurfForm.h"
 #include "views/gui/PropSurfForm.h"
 #include "views/gui/SelSurfForm.h"
@@ -91,6 +101,40 @@ void TMainForm::BrancheFenetres() {
     });
 
     // ---- Control-point editor and list, move and rotate, thickness, dimensions, precision
+    Branche("MeEditeurPC", [this] {
+        QAction* a = Action(QStringLiteral("MeEditeurPC"));
+        TEditPCForm& f = Fenetre<TEditPCForm>(*this);
+        if (a && !a->isChecked()) {
+            f.close();
+            return;
+        }
+        f.show();
+        f.raise();
+    });
+    Branche("MeLstPC", [this] {
+        TLstPcForm& f = Fenetre<TLstPcForm>(*this);
+        f.show();
+        f.raise();
+        f.activateWindow();
+    });
+    for (auto [nom, mode] : {std::pair{"MeDeplacerPC", DeplSurf::dmDeplace}, std::pair{"MeRotationPC", DeplSurf::dmRotation},
+                             std::pair{"MeDeplacerSurf", DeplSurf::dmPlanSym}})
+        Branche(nom, [this, mode] {
+            if (Fenetre<TDeplSurfForm>(*this).Execute(mode)) {
+                MarquerModifie();
+                ObjCom::MajMinMaxAllNet(doc_, false);
+                if (mode != DeplSurf::dmDeplace) ObjCom::MajCoupesSurface(doc_);
+            }
+            Redessine(false);
+        });
+    Branche("MeEpaisseur", [this] { Fenetre<TEpaisseurForm>(*this).Execute(); });
+    Branche("MeTaille", [this] { Fenetre<TTailleForm>(*this).Execute(); });
+    Branche("MeLstCotations", [this] { Fenetre<TCotesForm>(*this).Execute(); });
+    Branche("MeVisibiliteSurf", [this] {
+        TListeSurfVisiblesForm& f = Fenetre<TListeSurfVisiblesForm>(*this);
+        f.show();
+        f.raise();
+    });
 
     // ---- Hydrostatics and stability
 

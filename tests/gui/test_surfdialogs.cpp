@@ -6,13 +6,10 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QTimer>
-
-#include <functional>
 
 #include "model/Undo.h"
 #include "model/Update.h"
-#include "tests/gui/MainFormTestUtil.h"
+#include "tests/gui/FenetresTestUtil.h"
 #include "views/gui/ListeSurfForm.h"
 #include "views/gui/PropSurfForm.h"
 #include "views/gui/SelSurfForm.h"
@@ -22,40 +19,7 @@
 
 namespace {
 
-class SurfDialogsTest : public MainFormTest {
-protected:
-    void SetUp() override {
-        MainFormTest::SetUp();
-        f_ = std::make_unique<TMainForm>();
-        f_->SetDialogues(&d_);
-        F().Doc().FormeAffichee = true;  // as once the window is shown
-        F().Doc().Surface(0)->Calculee = 0;
-        ObjCom::MajSurface(F().Doc(), true, -1);
-        F().MarquerEnregistre();
-    }
-    void TearDown() override {
-        f_.reset();
-        MainFormTest::TearDown();
-    }
-    TMainForm& F() { return *f_; }
-    Document& Doc() { return F().Doc(); }
-
-    // Runs `pendant` inside the dialog the command opens, which must close it.
-    template <class T>
-    void Commande(const char* nom, std::function<void(T&)> pendant) {
-        QTimer::singleShot(0, [this, pendant] {
-            T* f = F().findChild<T*>();
-            ASSERT_NE(f, nullptr);
-            ASSERT_TRUE(f->isVisible());
-            pendant(*f);
-            if (f->isVisible()) f->reject();
-        });
-        F().Action(QLatin1String(nom))->trigger();
-    }
-
-    DialoguesTest d_;
-    std::unique_ptr<TMainForm> f_;
-};
+using SurfDialogsTest = FenetresTest;
 
 TEST_F(SurfDialogsTest, PropertiesCancelChangesNothingOkWritesAndReevaluates) {
     Commande<TPropSurfForm>("MeProprieteSurf", [](TPropSurfForm& f) {
