@@ -61,4 +61,16 @@ bool EcritCellule(Document& doc, const TPC& pc, int colonne, const std::string& 
     return true;
 }
 
+std::vector<std::string> TexteListe(const Document& doc) {
+    std::vector<std::string> r{"Surface;Numéro;Ligne;Colonne;X;Y;Z;W;"};
+    for (const TPC& pc : Lignes(doc)) {
+        const TVertex4f& p = *Selection::Point(doc, pc);
+        std::string l = doc.Surface(pc.Surf)->Nom + ";" + std::to_string(pc.Surf) + ";" + std::to_string(pc.I) + ";" +
+                        std::to_string(pc.J) + ";";
+        for (double v : {p.X, p.Y, p.Z, p.W}) l += Chaines::FormatFixe(v, 3) + ";";
+        r.push_back(std::move(l));
+    }
+    return r;
+}
+
 }  // namespace EditPC

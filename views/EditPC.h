@@ -29,4 +29,8 @@ std::vector<TPC> Lignes(const Document& doc);
 // nothing and sets *refus.
 bool EcritCellule(Document& doc, const TPC& pc, int colonne, const std::string& texte, bool* refus = nullptr);
 
+// The list as a text file of its own: a header line, then one line per
+// control point, fields ended by ";", coordinates with "%.3f".
+std::vector<std::string> TexteListe(const Document& doc);
+
 }  // namespace EditPC

@@ -8,6 +8,8 @@
 #include "app/texts/Chaines.h"
 #include "model/Update.h"
 #include "tests/gui/FenetresTestUtil.h"
+#include "tests/support/CareneFixtures.h"
+#include "tests/support/TestFiles.h"
 #include "views/gui/CotesForm.h"
 #include "views/gui/EditPCForm.h"
 #include "views/gui/EpaisseurForm.h"
@@ -15,6 +17,7 @@
 #include "views/gui/LstPcForm.h"
 #include "views/gui/PrecisForm.h"
 #include "views/gui/SelSurfaces.h"
+#include "views/gui/TailleForm.h"
 
 namespace {
 
@@ -69,6 +72,10 @@ TEST_F(TypedEditingTest, ListShowsEveryPointAndRefusesText) {
     EXPECT_TRUE(l->Modele()->setData(y, QStringLiteral("12"), Qt::EditRole));
     EXPECT_EQ(Doc().SurfaceNurbs(1)->Net.TabPC[0][0].Y, 12.0);
     EXPECT_EQ(l->Modele()->data(y, Qt::DisplayRole).toString(), QStringLiteral("12.000"));
+    const QString fichier = Fichier(QStringLiteral("vertex.txt"));
+    ASSERT_TRUE(l->Exporter(fichier.toStdString()));
+    const std::string octets = testfiles::LitOctets(fichier.toStdString());
+    EXPECT_EQ(octets.substr(0, 16), "Surface;Num\xe9ro;L");  // Windows-1252
     l->hide();  // leaving the window evaluates what was typed
     EXPECT_EQ(Doc().Surface(1)->Calculee, 1);
     EXPECT_FALSE(F().Enregistre());
@@ -130,6 +137,23 @@ TEST_F(TypedEditingTest, DeletingADimensionMovesTheNextUp) {
         EXPECT_EQ(f.Grille()->item(1, 2)->text(), QStringLiteral("3.000 m"));
     });
     EXPECT_EQ(Doc().ListCotes.size(), 2u);
+}
+
+TEST_F(TypedEditingTest, HullDimensionsOfTheCountedSurfaces) {
+    Doc().Fermer();
+    Doc().AjouteSurface(fixtures::Caisson(Doc().DefGrille));
+    Doc().AjouteSurface(fixtures::Caisson(Doc().DefGrille, 4, 4, 4, 10, 20.0));
+    Doc().Surface(1)->Calc = 0;
+    Commande<TTailleForm>("MeTaille", [](TTailleForm& f) {
+        EXPECT_EQ(f.Texte("LabLongueur"), QStringLiteral("Longueur=10.0000"));
+        EXPECT_EQ(f.Texte("LabLargeur"), QStringLiteral("Largeur=4.0000"));
+        EXPECT_EQ(f.Texte("LabHauteur"), QStringLiteral("Hauteur=2.0000"));
+        EXPECT_EQ(f.Texte("LabProfondeurMax"), QStringLiteral("Profondeur max=-1.0000"));
+        f.Surfaces()->ToutChoisir(true);
+        f.Calcule();
+        EXPECT_EQ(f.Texte("LabLongueur"), QStringLiteral("Longueur=30.0000"));
+        EXPECT_TRUE(f.Lignes().contains(QStringLiteral("    Longueur=30.0000")));
+    });
 }
 
 }  // namespace

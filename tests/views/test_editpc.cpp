@@ -69,6 +69,9 @@ TEST(EditPC, ListCellsWriteNumbersOnlyAndArrowsStayInTheNet) {
     Document doc = DocBoite();
     EXPECT_EQ(EditPC::Lignes(doc).size(), 8u);
     EXPECT_EQ(EditPC::Lignes(doc)[6], (TPC{1, 1, 0}));
+    const std::vector<std::string> texte = EditPC::TexteListe(doc);
+    ASSERT_EQ(texte.size(), 9u);
+    EXPECT_EQ(texte[7], "Fond;1;1;0;2.000;0.000;-1.000;1.000;");
     bool refus = false;
     EXPECT_FALSE(EditPC::EcritCellule(doc, {0, 1, 1}, 0, "-", &refus));
     EXPECT_FALSE(EditPC::EcritCellule(doc, {0, 1, 1}, 0, "1,5", &refus));
@@ -129,9 +132,13 @@ TEST(Epaisseur, ZeroIsACopyInwardNeverCrossesThePlaneAndTheLimitHolds) {
 
     // 3 m inside a box 4 wide: the deck and bottom stay on the side of X >= 0.
     const int m = Epaisseur::CreerEpaisseur(doc, 0, 3.0, true);
-    double minX = 1e9;
-    PourChaquePoint(*doc.Surface(m), doc.Surface(m)->Points, [&](const TVertex3f& p) { minX = std::min(minX, p.X); });
-    EXPECT_GE(minX, 0.0);
+    double minX = 1e9, maxX = -1e9;
+    PourChaquePoint(*doc.Surface(m), doc.Surface(m)->Points, [&](const TVertex3f& p) {
+        minX = std::min(minX, p.X);
+        maxX = std::max(maxX, p.X);
+    });
+    EXPECT_EQ(minX, 0.0);
+    EXPECT_LE(maxX, 2.0);  // inward: never beyond the side
 
     while (doc.NbSurf() < kMaxSurfaces) doc.NouvelleSurface("x");
     EXPECT_EQ(Epaisseur::CreerEpaisseur(doc, 0, 0.1, true), -1);

@@ -1,6 +1,7 @@
 #include "views/gui/LstPcForm.h"
 
 #include <QEvent>
+#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
@@ -10,6 +11,7 @@
 #include "app/gui/AppliqueLangue.h"
 #include "app/gui/MainForm.h"
 #include "app/texts/Chaines.h"
+#include "app/texts/Encodage.h"
 #include "app/texts/Langue.h"
 #include "model/Update.h"
 #include "views/EditPC.h"
@@ -91,6 +93,13 @@ TLstPcForm::TLstPcForm(TMainForm& main, QWidget* parent) : QWidget(parent, Qt::T
     for (int c = 1; c < 4; ++c) grille_->setColumnWidth(c, 50);
     grille_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                              QAbstractItemView::AnyKeyPressed);
+    auto* exporter = new QPushButton(QStringLiteral("Export..."), this);
+    exporter->setObjectName(QStringLiteral("BtnExport"));
+    connect(exporter, &QPushButton::clicked, this, [this] {
+        const QString f = QFileDialog::getSaveFileName(this, QString(), QString(),
+                                                       QStringLiteral("Texte (*.txt *.csv);;Tous (*)"));
+        if (!f.isEmpty()) Exporter(f.toStdString());
+    });
     auto* fermer = new QPushButton(Langue::QTxt("rsBtnFermer"), this);
     fermer->setObjectName(QStringLiteral("BtnFermer"));
     connect(fermer, &QPushButton::clicked, this, &QWidget::close);
@@ -100,10 +109,18 @@ TLstPcForm::TLstPcForm(TMainForm& main, QWidget* parent) : QWidget(parent, Qt::T
     auto* v = new QVBoxLayout(this);
     v->addWidget(grille_);
     auto* h = new QHBoxLayout;
+    h->addWidget(exporter);
     h->addStretch();
     h->addWidget(fermer);
     v->addLayout(h);
     Langue::AppliqueLangue(this);
+}
+
+bool TLstPcForm::Exporter(const std::string& fichier) {
+    std::string erreur;
+    if (Encodage::EcritFichierTexte(fichier, EditPC::TexteListe(main_.Doc()), &erreur)) return true;
+    Ui::ui().msgDlg("Enregistrement impossible : " + fichier + "\n" + erreur, Ui::MsgType::Error, Ui::mbOK);
+    return false;
 }
 
 bool TLstPcForm::event(QEvent* e) {

@@ -5,6 +5,7 @@
 
 #include <QAbstractTableModel>
 #include <QWidget>
+#include <string>
 #include <vector>
 
 #include "model/ObjCom.h"
@@ -49,6 +50,8 @@ public:
 
     TModelePC* Modele() const { return modele_; }
     QTableView* Grille() const { return grille_; }
+    // "Export": the list written to the file; false after the message.
+    bool Exporter(const std::string& fichier);
 
 protected:
     bool event(QEvent* e) override;

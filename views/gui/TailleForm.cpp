@@ -4,6 +4,9 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -56,11 +59,19 @@ TTailleForm::TTailleForm(TMainForm& main, QWidget* parent) : QDialog(parent), ma
     auto* ok = new QPushButton(QStringLiteral("&OK"), this);
     ok->setObjectName(QStringLiteral("BtnOK"));
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    auto* imprimer = new QPushButton(QStringLiteral("Imprimer..."), this);
+    imprimer->setObjectName(QStringLiteral("BtnImprimer"));
+    connect(imprimer, &QPushButton::clicked, this, [this] {
+        QPrinter printer;
+        QPrintDialog d(&printer, this);
+        if (d.exec() == QDialog::Accepted) Imprime(printer);
+    });
     connect(sel_, &TSelSurfaces::clic, this, &TTailleForm::Calcule);
     connect(sel_, &TSelSurfaces::bouton, this, &TTailleForm::Calcule);
     auto* h = new QHBoxLayout(this);
     auto* gauche = new QVBoxLayout;
     gauche->addWidget(sel_);
+    gauche->addWidget(imprimer);
     gauche->addWidget(ok);
     h->addLayout(gauche);
     h->addLayout(grille);
@@ -82,6 +93,33 @@ void TTailleForm::Execute() {
     Calcule();
     exec();
     sel_->Vide();
+}
+
+QStringList TTailleForm::Lignes() const {
+    QStringList r{windowTitle(), QString()};
+    for (const QGroupBox* g : findChildren<QGroupBox*>()) {
+        if (g == sel_) continue;
+        r << g->title();
+        for (const QLabel* l : g->findChildren<QLabel*>()) r << QStringLiteral("    ") + l->text();
+    }
+    return r;
+}
+
+void TTailleForm::Imprime(QPrinter& printer) const {
+    // One line after the other down the page, in the dialog's own order.
+    QPainter p;
+    if (!p.begin(&printer)) return;
+    const int h = p.fontMetrics().lineSpacing();
+    int y = h;
+    for (const QString& l : Lignes()) {
+        if (y > p.viewport().height() - h) {
+            printer.newPage();
+            y = h;
+        }
+        p.drawText(0, y, l);
+        y += h;
+    }
+    p.end();
 }
 
 void TTailleForm::Calcule() {

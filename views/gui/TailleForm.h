@@ -2,7 +2,9 @@
 #pragma once
 
 #include <QDialog>
+#include <QStringList>
 
+class QPrinter;
 class TMainForm;
 class TSelSurfaces;
 
@@ -15,6 +17,9 @@ public:
     // The dimensions of the lines selected, shown.
     void Calcule();
     QString Texte(const char* nom) const;
+    // What "Imprimer" prints: the title, then each group and its lines.
+    QStringList Lignes() const;
+    void Imprime(QPrinter& printer) const;
     TSelSurfaces* Surfaces() const { return sel_; }
 
 private:
