@@ -2,6 +2,7 @@
 // transformations, surface list, new surface and rename.
 #include <QCheckBox>
 #include <QComboBox>
+#include <QTimer>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -10,6 +11,8 @@
 #include "model/Undo.h"
 #include "model/Update.h"
 #include "tests/gui/FenetresTestUtil.h"
+#include "views/ListeSurf.h"
+#include "views/gui/EditPCForm.h"
 #include "views/gui/ListeSurfForm.h"
 #include "views/gui/PropSurfForm.h"
 #include "views/gui/SelSurfForm.h"
@@ -19,7 +22,18 @@
 
 namespace {
 
-using SurfDialogsTest = FenetresTest;
+class SurfDialogsTest : public FenetresTest {
+protected:
+    // The list dialog's "Mirroir vertical" on every surface.
+    void ListeSurfVertical() {
+        TListeSurfForm f(F());
+        QTimer::singleShot(0, [&f] {
+            f.Surfaces()->ToutChoisir(true);
+            f.Valider();
+        });
+        EXPECT_EQ(f.Execute(ListeSurf::laMiroirVert), 1);
+    }
+};
 
 TEST_F(SurfDialogsTest, PropertiesCancelChangesNothingOkWritesAndReevaluates) {
     Commande<TPropSurfForm>("MeProprieteSurf", [](TPropSurfForm& f) {
@@ -112,6 +126,35 @@ TEST_F(SurfDialogsTest, NewSurfaceKeepsTheDialogOpenOnAUsedNameAndRenameCuts) {
         f.Valider();
     });
     EXPECT_EQ(Doc().Surface(1)->Nom, "Quille principale en");
+}
+
+// The two dialogs name their mirrors the other way round.
+TEST_F(SurfDialogsTest, TransformationsVerticalMirrorNegatesXListVerticalNegatesZ) {
+    const TVertex4f p = Doc().SurfaceNurbs(0)->Net.TabPC[2][1];
+    Commande<TTransForm>("MeTransfo", [](TTransForm& f) {
+        f.Pages()->setCurrentIndex(TTransForm::pMiroir);
+        f.findChild<QPushButton*>(QStringLiteral("BtnMirVer"))->click();
+        f.Valider();
+    });
+    EXPECT_EQ(Doc().SurfaceNurbs(0)->Net.TabPC[2][1], (TVertex4f{-p.X, p.Y, p.Z, p.W}));
+    Doc().SurfaceNurbs(0)->Net.TabPC[2][1] = p;
+    ListeSurfVertical();
+    EXPECT_EQ(Doc().SurfaceNurbs(0)->Net.TabPC[2][1], (TVertex4f{p.X, p.Y, -p.Z, p.W}));
+}
+
+TEST_F(SurfDialogsTest, DeleteAsksFirstAndClosesTheEditorWithTheLastSurface) {
+    F().Action(QStringLiteral("MeEditeurPC"))->trigger();
+    ASSERT_TRUE(Fenetre<TEditPCForm>()->isVisible());
+    ui_.rec.answers = {Ui::mrNo, Ui::mrYes};
+    Commande<TListeSurfForm>("MeSupprimerSurf", [](TListeSurfForm& f) {
+        f.Surfaces()->ToutChoisir(true);
+        f.Valider();
+        EXPECT_TRUE(f.isVisible());  // "No": nothing deleted, still open
+        f.Valider();
+    });
+    EXPECT_EQ(Doc().NbSurf(), 0);
+    EXPECT_FALSE(Fenetre<TEditPCForm>()->isVisible());
+    EXPECT_FALSE(F().Action(QStringLiteral("MeEditeurPC"))->isChecked());
 }
 
 }  // namespace

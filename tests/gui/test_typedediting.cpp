@@ -1,6 +1,8 @@
 // The typed-editing windows as a user drives them: the vertex editor and
 // list, thickness, visibility, dimensions and the custom precision.
 #include <QAction>
+#include <QPushButton>
+#include <QTimer>
 #include <QLineEdit>
 #include <QTableView>
 #include <QTableWidget>
@@ -10,7 +12,10 @@
 #include "tests/gui/FenetresTestUtil.h"
 #include "tests/support/CareneFixtures.h"
 #include "tests/support/TestFiles.h"
+#include "model/Undo.h"
+#include "views/DeplSurf.h"
 #include "views/gui/CotesForm.h"
+#include "views/gui/DeplSurfForm.h"
 #include "views/gui/EditPCForm.h"
 #include "views/gui/EpaisseurForm.h"
 #include "views/gui/ListeSurfVisiblesForm.h"
@@ -137,6 +142,26 @@ TEST_F(TypedEditingTest, DeletingADimensionMovesTheNextUp) {
         EXPECT_EQ(f.Grille()->item(1, 2)->text(), QStringLiteral("3.000 m"));
     });
     EXPECT_EQ(Doc().ListCotes.size(), 2u);
+}
+
+TEST_F(TypedEditingTest, MoveOnlyWithASurfaceChosenAndEveryFieldANumber) {
+    TDeplSurfForm f(F());
+    const TNet avant = Doc().SurfaceNurbs(1)->Net;
+    QTimer::singleShot(0, [&] {
+        EXPECT_FALSE(f.BoutonOK()->isEnabled());
+        f.Surfaces()->Choisit({false, true});
+        EXPECT_TRUE(f.BoutonOK()->isEnabled());
+        f.Champ(2)->setText(QStringLiteral("1,5"));
+        f.Valider();
+        EXPECT_TRUE(f.isVisible());
+        EXPECT_EQ(Doc().SurfaceNurbs(1)->Net, avant);
+        f.Champ(2)->setText(QStringLiteral("1.5"));
+        f.Valider();
+    });
+    ASSERT_TRUE(f.Execute(DeplSurf::dmDeplace));
+    EXPECT_EQ(Doc().SurfaceNurbs(1)->Net.TabPC[0][0].Z, avant.TabPC[0][0].Z + 1.5);
+    EXPECT_EQ(Doc().SurfaceNurbs(1)->PlanSym, TPlanSym{});  // the frame stays
+    EXPECT_EQ(F().Undo().Kind(), TUndo::kGeometrie);
 }
 
 TEST_F(TypedEditingTest, HullDimensionsOfTheCountedSurfaces) {

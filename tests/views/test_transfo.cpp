@@ -105,6 +105,19 @@ TEST(TransfoSurf, ResizeDoublingYDoublesTheVolume) {
     EXPECT_NEAR(doc.Surface(0)->PtMaxY.Y, 20.0, 1e-9);
 }
 
+// Relative positions kept: a scaling about the world origin, the frame
+// origin scaled with it; left in place: about the surface's own origin.
+TEST(TransfoSurf, ResizeAboutTheWorldOrOwnOrigin) {
+    for (bool relatif : {true, false}) {
+        Document doc = DocCaisson();
+        doc.Surface(0)->PlanSym.Origin = {0, 4, 0};
+        Transfo::TailleSurf(doc, 0, {1, 2, 1}, relatif);
+        ExpectNear(doc.Surface(0)->PlanSym.Origin, {0, relatif ? 8.0 : 4.0, 0});
+        const TVertex3f& bout = doc.Surface(0)->Points[0][10];  // was at Y = 10
+        EXPECT_NEAR(bout.Y, relatif ? 20.0 : 16.0, 1e-12);
+    }
+}
+
 TEST(TransfoSurf, MirrorTwiceIsTheIdentityToTheBit) {
     Document doc = DocCaisson();
     doc.AjouteSurface(fixtures::Caisson(doc.DefGrille, 3, 3, 3, 7, 0.1));
