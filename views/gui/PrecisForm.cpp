@@ -5,6 +5,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QToolButton>
+#include <algorithm>
+#include <utility>
 #include <QVBoxLayout>
 
 #include "app/gui/AppliqueLangue.h"
@@ -17,6 +20,16 @@ TPrecisForm::TPrecisForm(QWidget* parent) : QDialog(parent) {
     edit_->setObjectName(QStringLiteral("EditPrecision"));
     edit_->setMaxLength(3);
     edit_->setValidator(new QIntValidator(0, 999, edit_));
+    // The arrow pair steps by one within 2..200; leaving the field clamps.
+    auto* bas = new QToolButton(this);
+    auto* haut = new QToolButton(this);
+    bas->setArrowType(Qt::DownArrow);
+    haut->setArrowType(Qt::UpArrow);
+    for (auto [b, pas] : {std::pair{bas, -1}, std::pair{haut, 1}})
+        connect(b, &QToolButton::clicked, this, [this, pas] {
+            const int v = Taille::BornePrecision(edit_->text().toStdString(), courante_, true) + pas;
+            edit_->setText(QString::number(std::clamp(v, Taille::kPrecisionMinDebug, Taille::kPrecisionMax)));
+        });
     auto* ok = new QPushButton(Langue::QTxt("rsBtnOK"), this);
     auto* ann = new QPushButton(Langue::QTxt("rsBtnAnnuler"), this);
     ok->setObjectName(QStringLiteral("BtnOk"));
@@ -31,6 +44,8 @@ TPrecisForm::TPrecisForm(QWidget* parent) : QDialog(parent) {
     auto* h = new QHBoxLayout;
     h->addWidget(new QLabel(Langue::QTxt("rsLabelPrecisionCaption"), this));
     h->addWidget(edit_);
+    h->addWidget(bas);
+    h->addWidget(haut);
     v->addLayout(h);
     auto* hb = new QHBoxLayout;
     hb->addWidget(ok);
