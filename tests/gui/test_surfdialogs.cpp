@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTabWidget>
 
 #include "model/Undo.h"
@@ -65,6 +66,21 @@ TEST_F(SurfDialogsTest, PropertiesRefuseAValueThatIsNotANumber) {
     });
     EXPECT_EQ(Doc().Surface(0)->Verrou, 0);
     EXPECT_EQ(Doc().Surface(0)->Poids.Masse, 0.0);
+}
+
+TEST_F(SurfDialogsTest, PropertiesWeightAtTheVolumeCentreOffersToCloseIt) {
+    ui_.rec.answers = {Ui::mrYes};
+    Commande<TPropSurfForm>("MeProprieteSurf", [](TPropSurfForm& f) {
+        f.findChild<QRadioButton*>(QStringLiteral("RBPoidsCentreV"))->click();
+        EXPECT_TRUE(f.findChild<QCheckBox*>(QStringLiteral("CB_JonctionSym"))->isChecked());
+        EXPECT_TRUE(f.findChild<QLineEdit*>(QStringLiteral("EditPoidsFixeV"))->isEnabled());
+        f.findChild<QLineEdit*>(QStringLiteral("EditPoidsFixeV"))->setText(QStringLiteral("250"));
+        f.Valider();
+    });
+    EXPECT_EQ(ui_.rec.messages.back(), "Voulez vous fermer le volume ?");
+    EXPECT_EQ(Doc().Surface(0)->Jonction, 1);
+    EXPECT_EQ(Doc().Surface(0)->TypePoids, tpFixeVolume);
+    EXPECT_EQ(Doc().Surface(0)->Poids.Masse, 250.0);
 }
 
 TEST_F(SurfDialogsTest, TransformationsCheckEveryFieldAndCountATypedSize) {

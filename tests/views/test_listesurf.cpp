@@ -2,7 +2,10 @@
 // duplication and its limit, export as a document of its own.
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "app/doc/GestFich.h"
+#include "model/Draw.h"
 #include "model/Document.h"
 #include "model/Undo.h"
 #include "tests/support/CareneFixtures.h"
@@ -41,7 +44,10 @@ TEST(ListeSurf, DeleteKeepsWeightsWeldsSelectionAndCurrentPointSound) {
     TListPC sel;
     sel.Add({1, 0, 0});
     sel.Add({2, 2, 2});
-    const EditNet::TVueSel vue{&sel, nullptr, nullptr};
+    auto tab = std::make_unique<TTabCoor>();
+    tab->At(2, 2, 2).Etat = epSelect;
+    tab->At(2, 0, 1).Etat = epInactif;
+    const EditNet::TVueSel vue{&sel, tab.get(), nullptr};
 
     ListeSurf::Supprime(doc, {&vue, 1}, {false, true, false});
 
@@ -57,6 +63,9 @@ TEST(ListeSurf, DeleteKeepsWeightsWeldsSelectionAndCurrentPointSound) {
     EXPECT_TRUE(doc.EstSoude({1, 1, 1}));
     ASSERT_EQ(sel.Count(), 1);
     EXPECT_EQ(sel[0], (TPC{1, 2, 2}));
+    EXPECT_EQ(tab->At(1, 2, 2).Etat, epSelect);  // the view's marks follow
+    EXPECT_EQ(tab->At(1, 0, 1).Etat, epInactif);
+    EXPECT_EQ(tab->At(2, 2, 2).Etat, epNormal);
     EXPECT_EQ(doc.CurrentPC, (TPC{0, 0, 0}));
 
     // The reader's own checks accept it, and what it reads is what was there.
