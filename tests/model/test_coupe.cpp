@@ -244,21 +244,3 @@ TEST(Coupe, TrimAtXZero) {
     EXPECT_EQ(cut[0][1].P, (V3{1, 2, 2}));
     EXPECT_EQ(cut[0][2].P, (V3{0, 1.5, 1.5}));
 }
-
-TEST(Coupe, LivePointCounter) {
-    const long long before = ObjCom::NbPt3DVivants;
-    {
-        TCoupe cut;
-        ObjCom::CalcSecMesh(Barge(), 4, 4, cut, 3.0);
-        EXPECT_EQ(ObjCom::NbPt3DVivants, before + 5);
-        TCoupe copy = cut;
-        EXPECT_EQ(ObjCom::NbPt3DVivants, before + 10);
-        TCoupe moved = std::move(copy);
-        EXPECT_EQ(ObjCom::NbPt3DVivants, before + 10);
-        cut[0].Delete(0);
-        cut[0].Insert(0, V3{});
-        moved.FreeAll();
-        EXPECT_EQ(ObjCom::NbPt3DVivants, before + 5);
-    }
-    EXPECT_EQ(ObjCom::NbPt3DVivants, before);
-}
