@@ -255,175 +255,26 @@ TEST(DocFormat, TextsThatALineCannotHoldComeBackAsThemselves) {
 
 // ---- The hand-written document -------------------------------------------------------
 
-TEST_F(RecentsVides, FullDocumentReadsIntoExactlyItsValues) {
-    RecordingScope r;
-    Document doc;
-    const TResultatLecture res = OuvrirFichier(doc, Donnee("full.cse"));
-    ASSERT_TRUE(res.Charge);
-    EXPECT_TRUE(res.Complet);
-    EXPECT_EQ(res.Erreurs, 0);
-    EXPECT_TRUE(r.rec.messages.empty()) << r.rec.messages.front();
-    EXPECT_TRUE(doc.Enregistre());
-    EXPECT_TRUE(doc.PeutFermer);
-    EXPECT_EQ(doc.NomFichier, std::filesystem::path(Donnee("full.cse")).lexically_normal().string());
-    ASSERT_EQ(GestFich::RecentFiles().Count(), 1);
-    EXPECT_EQ(GestFich::RecentFiles().Liste()[0], doc.NomFichier);
-
-    const TPropFich& p = doc.PropFich;
-    EXPECT_EQ(p.Titre, "Voilier 7 m");
-    EXPECT_EQ(p.Type, "Croiseur côtier");
-    EXPECT_EQ(p.Archi, "J. Dupré");
-    EXPECT_EQ(p.Societe, "Chantier Naval de l'Ouest");
-    EXPECT_EQ(p.Version, "2");
-    EXPECT_EQ(p.Date, "06/12/2026");
-    EXPECT_EQ(p.Comment,
-              (std::vector<std::string>{"Première ligne", "Seconde ligne ; avec point-virgule", "", "Dernière"}));
-
-    ASSERT_EQ(doc.NbSurf(), 3);
-    const TSurface* coque = doc.SurfaceNurbs(0);
-    ASSERT_NE(coque, nullptr);
-    EXPECT_EQ(coque->Nom, "Coque");
-    EXPECT_EQ(coque->Index, 0);
-    EXPECT_EQ(coque->Couleur, 255);
-    EXPECT_EQ(coque->Alpha, 0.75);
-    EXPECT_EQ(coque->Ambient, 0.2f);
-    EXPECT_EQ(coque->Specular, 0.5f);
-    EXPECT_EQ(coque->Shininess, 128.0f);
-    EXPECT_EQ(coque->Emission, 0.05f);
-    EXPECT_EQ(coque->Orientation, 1);
-    EXPECT_EQ(coque->Jonction, 1);
-    EXPECT_EQ(coque->TypePoids, tpFixe);
-    EXPECT_EQ(coque->Epaisseur, 0.012);
-    EXPECT_EQ(coque->Densite, 1850.0);
-    EXPECT_EQ(coque->Poids.Masse, 412.5);
-    EXPECT_EQ(coque->Net.NbL, 3);
-    EXPECT_EQ(coque->Net.NbC, 4);
-    EXPECT_EQ(coque->Net.LFlex, 3);
-    EXPECT_EQ(coque->Net.CFlex, 4);
-    EXPECT_EQ(coque->Net.TabPC[0][0], (TVertex4f{0, 0, 1.2, 1}));
-    EXPECT_EQ(coque->Net.TabPC[1][0].Z, 0.1 + 0.2);
-    EXPECT_EQ(coque->Net.TabPC[1][1], (TVertex4f{1.2345678901234567, 3.5, -0.25, 0.7071067811865476}));
-    EXPECT_EQ(coque->Net.TabPC[1][3].Z, 1e-7);
-    EXPECT_EQ(coque->Net.TabPC[2][3], (TVertex4f{1, 7, -1.25e20, 2.5}));
-    EXPECT_TRUE(coque->PlanSym.EstDefaut());
-
-    const TSurface* pont = doc.SurfaceNurbs(1);
-    ASSERT_NE(pont, nullptr);
-    EXPECT_EQ(pont->Nom, "Pont é");
-    EXPECT_EQ(pont->Couleur, -1);
-    EXPECT_EQ(pont->Shininess, 100.0f);
-    EXPECT_EQ(pont->Orientation, 0);
-    EXPECT_EQ(pont->Jonction, 0);
-    EXPECT_EQ(pont->TypePoids, tpFixe);
-    EXPECT_EQ(pont->Poids.Masse, 80.0);
-    EXPECT_EQ(pont->Net.LFlex, 2);
-    EXPECT_EQ(pont->Net.CFlex, 2);
-    EXPECT_EQ(pont->Net.TabPC[1][1], (TVertex4f{0.9, 6, 1, 1}));
-    EXPECT_EQ((std::array<int, 5>{pont->Visible, pont->Verrou, pont->Sym, pont->Calc, pont->Voile}),
-              (std::array<int, 5>{1, 1, 0, 0, 0}));
-    EXPECT_EQ(pont->PlanSym.Origin, (TVertex3f{0.5, 1, 0}));
-    EXPECT_EQ(pont->PlanSym.Axis1, (TVertex3f{0, 1, 0}));
-    EXPECT_EQ(pont->PlanSym.Axis2, (TVertex3f{-1, 0, 0}));
-    EXPECT_EQ(pont->PlanSym.Axis3, (TVertex3f{0, 0, 1}));
-    EXPECT_EQ(pont->PlanSym.Normal, (TVertex3f{0, 1, 0}));
-    EXPECT_EQ(pont->PlanSym.D, -1.0);
-
-    const TEntity* quille = doc.Surface(2);
-    ASSERT_NE(dynamic_cast<const TDXFSurface*>(quille), nullptr);
-    EXPECT_EQ(quille->Nom, "Quille");
-    EXPECT_EQ(quille->Couleur, 8421504);
-    EXPECT_EQ(quille->TypePoids, tpFixeVolume);
-    EXPECT_EQ(quille->Poids.Masse, 1200.0);
-    ASSERT_EQ(quille->Points.rows(), 3);
-    ASSERT_EQ(quille->Points.cols(), 4);
-    EXPECT_EQ(quille->Points[1][2], (TVertex3f{0.1, 3, -1.5}));
-    EXPECT_EQ(quille->Points[2][3], (TVertex3f{0, 4, -1.5}));
-
-    ASSERT_EQ(doc.ListSoudures.size(), 2u);
-    EXPECT_EQ(doc.ListSoudures[0].Count(), 2);
-    EXPECT_EQ(doc.ListSoudures[0][1], (TPC{1, 0, 0}));
-    EXPECT_EQ(doc.ListSoudures[1].Count(), 3);
-    EXPECT_EQ(doc.ListSoudures[1][1], (TPC{1, 1, 1}));
-    EXPECT_EQ(doc.ListPCSoudes.Count(), 5);
-    EXPECT_TRUE(doc.EstSoude({0, 2, 2}));
-
-    const auto& v = doc.StockFen.Vues;
-    EXPECT_EQ(v[0].OrigX, 320);
-    EXPECT_EQ(v[0].OrigY, 240);
-    EXPECT_EQ(v[0].Echelle, 95.5f);
-    EXPECT_EQ(v[2].OrigY, -210);
-    EXPECT_EQ(v[2].Echelle, 82.25f);
-    EXPECT_EQ(v[3].OrigX, 400);
-    EXPECT_EQ(v[3].Angle1, 0.5f);
-    EXPECT_EQ(v[3].Angle2, -0.25f);
-    EXPECT_EQ(v[3].Autre, 1.5f);
-    EXPECT_EQ(v[4].OrigX, 10);
-    EXPECT_EQ(v[4].OrigY, -5);
-    EXPECT_EQ(v[4].Echelle, 12.5f);
-    EXPECT_EQ(v[4].Angle1, 30.0f);
-    EXPECT_EQ(v[4].Angle2, 45.0f);
-    EXPECT_EQ(v[4].Autre, 0.0f);
-
-    const TDefGrille& g = doc.DefGrille;
-    EXPECT_EQ(g.SecScind, 3);
-    EXPECT_EQ(g.NbSec, 5);
-    EXPECT_EQ(g.Sec.Val[5], 4.5);
-    EXPECT_EQ(g.NbLE, 3);
-    EXPECT_EQ(g.LE.Val[1], -0.5);
-    EXPECT_EQ(g.NbLongit, 2);
-    EXPECT_EQ(g.LongitNeg.Val[2], -0.5);
-    EXPECT_EQ(g.NbDiag, 2);
-    EXPECT_EQ(g.DiagPos.Val[2], 0.3);
-    EXPECT_EQ(g.DiagAngle.Val[1], 30.0);
-    EXPECT_EQ(g.Min.Y, 0.0);
-    EXPECT_EQ(g.Max.Y, 4.5);
-
-    EXPECT_EQ(v[0].Fond, (TFondFichier{"fond section.png", 1, 640, 480}));
-    EXPECT_EQ(v[1].Fond, TFondFichier{});
-    EXPECT_EQ(doc.VuesSauvees[0], (TVueSauvee{true, 100, 120, 50.0f, 0.0f, 0.0f}));
-    EXPECT_FALSE(doc.VuesSauvees[1].Sauvee);
-    EXPECT_EQ(doc.VuesSauvees[3], (TVueSauvee{true, 200, 150, 40.0f, 0.5f, 0.25f}));
-
-    ASSERT_EQ(doc.ListCotes.size(), 3u);
-    EXPECT_EQ(doc.ListCotes[0].Kind, "Mètre");
-    EXPECT_EQ(doc.ListCotes[0].Text, "1.658 m");
-    EXPECT_EQ(doc.ListCotes[0].Mesure.Kind(), TMesure::gMetre);
-    EXPECT_EQ(doc.ListCotes[0].Mesure.View, 0);
-    EXPECT_EQ(doc.ListCotes[0].Mesure.P1, (TVertex3f{0, 0, 1.2}));
-    EXPECT_EQ(doc.ListCotes[0].Mesure.P3, (TVertex3f{0, 0, 0}));
-    EXPECT_EQ(doc.ListCotes[0].Mesure.P2, (TVertex3f{1.5, 0, 0.6}));
-    EXPECT_EQ(doc.ListCotes[1].Mesure.Kind(), TMesure::gCercle);
-    EXPECT_EQ(doc.ListCotes[1].Mesure.View, 1);
-    EXPECT_EQ(doc.ListCotes[2].Mesure.Kind(), TMesure::gAngle);
-    EXPECT_EQ(doc.ListCotes[2].Mesure.View, 2);
-    EXPECT_EQ(doc.ListCotes[2].Mesure.NbPts, 2);
-    EXPECT_EQ(doc.ListCotes[2].Text, "45.00 °");
-
-    EXPECT_EQ(doc.ListPoids, (TListPoids{{"Moteur", 350, 0, 2.5, 0.3, -1}, {"Lest de quille", 1200.5, 0, 3, -1.2, 2}}));
-    EXPECT_EQ(doc.ListReperes, (std::vector<TRepere>{{"Etrave", 0, 0, 1.5}, {"Tableau arrière", 0, 7.5, 1}}));
-    EXPECT_EQ(doc.ListReperesEnv, (std::vector<TRepereEnv>{{"Descente", 0.3, 3, 1.2}}));
-
-    // Evaluated with the cut tables of the file's grid; current point set.
-    EXPECT_EQ(coque->Calculee, 1);
-    EXPECT_EQ(quille->Calculee, 1);
-    EXPECT_EQ(coque->Sec.Count(), 5);
-    EXPECT_EQ(coque->Diag.Count(), 2);
-    EXPECT_EQ(coque->Net.LigneAffichee, -1);
-    EXPECT_EQ(doc.CurrentPC, (TPC{0, 0, 0}));
-    EXPECT_FALSE(doc.MinMaxNet.Vide());
-    bool statutSurface = false, statutFin = false;
-    for (auto& [panel, texte] : r.rec.status) {
-        statutSurface = statutSurface || (panel == 3 && texte == "Lecture de la surface 2");
-        statutFin = statutFin || (panel == 3 && texte == "Fin Fichier");
-    }
-    EXPECT_TRUE(statutSurface && statutFin);
-}
-
 TEST(DocWriter, FullDocumentSavedIsTheHandWrittenFileAndReadsBackIdentical) {
     RecordingScope r;
     Dossier d;
     Document doc;
     ASSERT_TRUE(OuvrirFichier(doc, Donnee("full.cse")).Complet);
+    EXPECT_TRUE(doc.Enregistre());
+    // A few values of the file read where they belong (the round trips below
+    // cannot see a reader and a writer that make the same mistake).
+    EXPECT_EQ(doc.SurfaceNurbs(0)->Net.TabPC[1][1], (TVertex4f{1.2345678901234567, 3.5, -0.25, 0.7071067811865476}));
+    EXPECT_EQ(doc.SurfaceNurbs(0)->Net.TabPC[2][3], (TVertex4f{1, 7, -1.25e20, 2.5}));
+    EXPECT_EQ(doc.SurfaceNurbs(1)->PlanSym.Axis2, (TVertex3f{-1, 0, 0}));
+    EXPECT_EQ(doc.Surface(2)->Points[1][2], (TVertex3f{0.1, 3, -1.5}));
+    EXPECT_EQ(doc.ListSoudures[1][1], (TPC{1, 1, 1}));
+    EXPECT_EQ(doc.StockFen.Vues[3].Angle2, -0.25f);
+    EXPECT_EQ(doc.DefGrille.DiagPos.Val[2], 0.3);
+    EXPECT_EQ(doc.ListCotes[0].Mesure.P2, (TVertex3f{1.5, 0, 0.6}));
+    EXPECT_EQ(doc.ListPoids[1], (TPoids{"Lest de quille", 1200.5, 0, 3, -1.2, 2}));
+    EXPECT_EQ(doc.ListReperesEnv, (std::vector<TRepereEnv>{{"Descente", 0.3, 3, 1.2}}));
+    EXPECT_EQ(doc.PropFich.Comment,
+              (std::vector<std::string>{"Première ligne", "Seconde ligne ; avec point-virgule", "", "Dernière"}));
     DocWriter::EcritDocument(doc, DocWriter::ToutesLesSurfaces(doc), d / "copie.cse", {kDate});
     const std::string original = LitOctets(Donnee("full.cse"));
     const std::string copie = LitOctets(d / "copie.cse");
@@ -596,12 +447,8 @@ TEST(DocWriter, LayoutFollowsTheFormat) {
             if (l[i] == cle) return l[i + 1];
         return std::string("?");
     };
-    EXPECT_EQ(valeur("[Version]"), "1.10");
-    EXPECT_EQ(valeur("[DateC]"), kDate);
     EXPECT_EQ(valeur("[LLe]"), ";");                      // an empty list is one empty field
-    EXPECT_EQ(valeur("[Titre]"), " ");                    // an empty text is one blank
     EXPECT_EQ(valeur("[Comment]"), " [a¤¤ ¤é ç ° €¤");   // each line followed by the separator
-    EXPECT_EQ(valeur("[Bl_2]").substr(0, 8), " [Lest];");
     // A weight of the user's named "TOTAL" is kept (the reader skips the computed total of that name).
     doc.ListPoids.push_back({"TOTAL", 1, 2, 3, 4, -1});
     Dossier d;
@@ -611,11 +458,9 @@ TEST(DocWriter, LayoutFollowsTheFormat) {
     ASSERT_TRUE(OuvrirFichier(relu, d / "t.cse").Complet);
     ASSERT_EQ(relu.ListPoids.size(), doc.ListPoids.size());
     EXPECT_EQ(relu.ListPoids.back().Nom, "TOTAL ");
-    EXPECT_EQ(relu.StockFen.Vues[2].Fond.Fichier, "/tmp/é x.jpg");
     const std::string octets = DocWriter::OctetsDocument(doc, DocWriter::ToutesLesSurfaces(doc), {kDate});
     EXPECT_NE(octets.find("[HEADER]\r\n[Version]\r\n1.10\r\n"), std::string::npos);
-    EXPECT_NE(octets.find("\xA4"), std::string::npos);    // "¤" in Windows-1252
-    EXPECT_EQ(octets.find("\xC2\xA4"), std::string::npos);
+    EXPECT_EQ(octets.find("\xC2\xA4"), std::string::npos);   // "¤" in Windows-1252
 }
 
 TEST(DocWriter, TextThatLooksLikeUtf8StaysWindows1252) {
@@ -661,17 +506,6 @@ TEST(DocWriter, ChosenSurfacesAreRenumberedWithTheirWelds) {
     EXPECT_EQ(sub.ListPoids[1].Surf, 0);
     EXPECT_TRUE(r.rec.messages.empty());
 
-    DocWriter::EcritDocument(doc, std::vector<int>{1, 0}, d / "choix2.cse", {kDate});
-    Document sub2;
-    ASSERT_TRUE(OuvrirFichier(sub2, d / "choix2.cse").Complet);
-    ASSERT_EQ(sub2.ListSoudures.size(), 3u);
-    EXPECT_EQ(sub2.ListSoudures[0], (TListPC{} = [] {
-                  TListPC l;
-                  l.Add({1, 0, 0});
-                  l.Add({0, 0, 0});
-                  return l;
-              }()));
-    EXPECT_EQ(sub2.ListPoids[1].Surf, -1);
     EXPECT_THROW(DocWriter::EcritDocument(doc, std::vector<int>{0, 0}, d / "x.cse"), std::invalid_argument);
     EXPECT_THROW(DocWriter::EcritDocument(doc, std::vector<std::string>{"3"}, d / "x.cse"), std::invalid_argument);
     EXPECT_THROW(DocWriter::EcritDocument(doc, std::vector<std::string>{"un"}, d / "x.cse"), std::invalid_argument);
@@ -687,27 +521,19 @@ TEST(OuvrirFichier, Version102WithDecimalCommas) {
     EXPECT_TRUE(res.Complet);
     EXPECT_TRUE(r.rec.messages.empty()) << r.rec.messages.front();
     EXPECT_EQ(doc.PropFich.Titre, "Cotre 8.5 m");  // every comma of the file became a point
-    EXPECT_EQ(doc.PropFich.Archi, "A. Bérard");
-    EXPECT_EQ(doc.PropFich.Societe, "");
     EXPECT_EQ(doc.PropFich.Comment, (std::vector<std::string>{"ligne un", "ligne deux"}));
     ASSERT_EQ(doc.NbSurf(), 2);
     const TSurface* s = doc.SurfaceNurbs(0);
     ASSERT_NE(s, nullptr);
-    EXPECT_EQ(s->Nom, "Bordé");
     EXPECT_EQ(s->Orientation, 0);  // StabNeg 1
     EXPECT_EQ(s->Poids.Masse, 250.75);
     EXPECT_EQ(s->Net.TabPC[1][1], (TVertex4f{0.5, 6.5, 0.75, 0.5}));
-    EXPECT_EQ(s->Net.TabPC[1][2].Z, -0.125);
-    EXPECT_EQ(s->Net.CFlex, 3);
     // Before 1.07 there is no type: the "MESH" section is a NURBS surface.
     const TSurface* t = doc.SurfaceNurbs(1);
     ASSERT_NE(t, nullptr);
     EXPECT_EQ(t->Net.NbL, 1);
     EXPECT_EQ(t->Orientation, 1);  // StabNeg absent keeps the new surface's
-    EXPECT_EQ(doc.ListSoudures.size(), 1u);
-    EXPECT_EQ(doc.DefGrille.NbSec, 3);
     EXPECT_EQ(doc.DefGrille.Sec.Val[2], 2.5);
-    EXPECT_EQ(doc.DefGrille.DiagPos.Val[1], 0.25);
     EXPECT_EQ(doc.StockFen.Vues[0].Fond, (TFondFichier{"plan.bmp", 0, 10, 20}));
     EXPECT_EQ(doc.ListPoids, (TListPoids{{"Lest", 800.5, 0, 3.25, -0.5, -1}}));  // "TOTAL" skipped
 }
@@ -724,19 +550,11 @@ TEST(OuvrirFichier, FileWithoutHeaderReadsAsTheOldestKind) {
     Document doc;
     EXPECT_TRUE(OuvrirFichier(doc, Donnee("noheader.cse")).Complet);
     EXPECT_TRUE(r.rec.messages.empty()) << r.rec.messages.front();
-    EXPECT_EQ(doc.PropFich.Titre, "Sans entête");
-    EXPECT_EQ(doc.PropFich.Societe, "");
     EXPECT_EQ(doc.PropFich.Comment, (std::vector<std::string>{"première", "seconde"}));
     ASSERT_EQ(doc.NbSurf(), 1);
     const TSurface* s = doc.SurfaceNurbs(0);  // "Type" is not read: a NURBS surface
     ASSERT_NE(s, nullptr);
-    EXPECT_EQ(s->Nom, "Carène");
-    EXPECT_EQ(s->Orientation, 1);
-    EXPECT_EQ(s->Net.NbL, 2);
     EXPECT_EQ(s->Net.TabPC[1][1], (TVertex4f{1, 2, 0.5, 1}));
-    EXPECT_EQ(s->Alpha, 1.0);
-    EXPECT_EQ(s->Visible, 1);
-    EXPECT_EQ(s->Calculee, 1);
     EXPECT_EQ(doc.StockFen.Vues[0].Fond, (TFondFichier{"coupe.jpg", 1, 0, 0}));  // the newer picture form
 }
 
@@ -747,14 +565,7 @@ TEST(OuvrirFichier, Utf8FileReadsLikeItsWindows1252Form) {
     EXPECT_TRUE(OuvrirFichier(doc, Donnee("utf8.cse")).Complet);
     EXPECT_TRUE(r.rec.messages.empty()) << r.rec.messages.front();
     EXPECT_EQ(doc.PropFich.Titre, "Dériveur « été »");
-    EXPECT_EQ(doc.PropFich.Societe, "Société Nautique");
-    EXPECT_EQ(doc.PropFich.Comment, (std::vector<std::string>{"Ligne accentuée é à ç", "Deuxième "}));
-    ASSERT_EQ(doc.NbSurf(), 1);
-    EXPECT_EQ(doc.Surface(0)->Nom, "Safran é");
-    ASSERT_EQ(doc.ListCotes.size(), 2u);
-    EXPECT_EQ(doc.ListCotes[0].Kind, "Mètre");
     EXPECT_EQ(doc.ListCotes[1].Text, "90.00 °");
-    EXPECT_EQ(doc.ListReperes[0].Nom, "Flottaison été");
 
     std::string texte = LitOctets(Donnee("utf8.cse")).substr(3);  // without the byte-order mark
     EcritOctets(d / "ansi.cse", Encodage::Utf8VersWindows1252(texte));
@@ -779,44 +590,39 @@ void SansDroitsRoot(F&& f) {
     }
 }
 
-TEST_F(RecentsVides, SaveIntoAReadOnlyFolderFailsAndKeepsTheOldFile) {
-    RecordingScope r;
-    Dossier d;
-    Document doc;
-    ::chmod(d.chemin().c_str(), 0777);
-    EcritOctets(d / "bateau.cse", LitOctets(Donnee("full.cse")));
-    ::chmod((d / "bateau.cse").c_str(), 0666);
-    ASSERT_TRUE(OuvrirFichier(doc, d / "bateau.cse").Complet);
-    doc.SurfaceNurbs(0)->Net.TabPC[0][0].X = 42.0;
-    doc.MarquerModifie();
-    ::chmod(d.chemin().c_str(), 0555);
-
-    bool ecrit = true;
-    std::string raison;
-    SansDroitsRoot([&] {
-        ecrit = GestFich::Enregistrer(doc);
-        try {
-            GestFich::EnregistrerFichierAll(doc, 0);
-        } catch (const DocWriter::TErreurEcriture& e) {
-            raison = e.Raison();
-            EXPECT_EQ(e.Fichier(), doc.NomFichier);
+// A folder or a file the user may not write: the save fails naming the file
+// and the reason, the old file stays whole, no temporary is left.
+TEST(DocWriter, AFolderOrFileTheUserMayNotWriteKeepsTheOldFile) {
+    for (bool dossierProtege : {true, false}) {
+        SCOPED_TRACE(dossierProtege);
+        RecordingScope r;
+        Dossier d;
+        ::chmod(d.chemin().c_str(), 0777);
+        EcritOctets(d / "bateau.cse", LitOctets(Donnee("full.cse")));
+        Document doc;
+        ASSERT_TRUE(OuvrirFichier(doc, d / "bateau.cse").Complet);
+        doc.SurfaceNurbs(0)->Net.TabPC[0][0].X = 42.0;
+        doc.MarquerModifie();
+        if (dossierProtege) {
+            ::chmod((d / "bateau.cse").c_str(), 0666);
+            ::chmod(d.chemin().c_str(), 0555);
+        } else {
+            ::chmod((d / "bateau.cse").c_str(), 0444);
         }
-    });
-    EXPECT_FALSE(ecrit);
-    EXPECT_FALSE(raison.empty());
-    EXPECT_FALSE(doc.Enregistre());
-    EXPECT_FALSE(doc.PeutFermer);
-    ASSERT_FALSE(r.rec.messages.empty());
-    EXPECT_NE(r.rec.messages.back().find(d / "bateau.cse"), std::string::npos) << r.rec.messages.back();
-    EXPECT_NE(r.rec.messages.back().find(raison), std::string::npos);
-    EXPECT_EQ(LitOctets(d / "bateau.cse"), LitOctets(Donnee("full.cse")));
-    EXPECT_EQ(d.Entrees(), std::vector<std::string>{"bateau.cse"});
-
-    // Save As into the same folder fails too and keeps the old name.
-    const std::string ancien = doc.NomFichier;
-    SansDroitsRoot([&] { EXPECT_FALSE(GestFich::EnregistrerSous(doc, d / "autre.cse")); });
-    EXPECT_EQ(doc.NomFichier, ancien);
-    EXPECT_FALSE(doc.Enregistre());
+        std::string raison;
+        SansDroitsRoot([&] {
+            try {
+                GestFich::EnregistrerFichierAll(doc, 0);
+            } catch (const DocWriter::TErreurEcriture& e) {
+                raison = e.what();
+            }
+        });
+        EXPECT_NE(raison.find(d / "bateau.cse"), std::string::npos) << raison;
+        EXPECT_FALSE(doc.Enregistre());
+        EXPECT_EQ(LitOctets(d / "bateau.cse"), LitOctets(Donnee("full.cse")));
+        EXPECT_EQ(d.Entrees(), std::vector<std::string>{"bateau.cse"});
+        ::chmod(d.chemin().c_str(), 0777);
+    }
 }
 
 TEST(DocWriter, AWriteCutShortLeavesTheOldFileAndNoTemporary) {
@@ -856,40 +662,7 @@ TEST(DocWriter, ReplacingKeepsPermissionsAndFollowsLinks) {
     struct stat st {};
     ::stat((d / "vrai.cse").c_str(), &st);
     EXPECT_EQ(st.st_mode & 0777, 0640u);
-    EXPECT_THROW(DocWriter::EcritFichierAtomique(d.chemin(), "dossier"), DocWriter::TErreurEcriture);
     EXPECT_THROW(DocWriter::EcritFichierAtomique(d / "absent/x.cse", "x"), DocWriter::TErreurEcriture);
-    EXPECT_THROW(DocWriter::EcritFichierAtomique("", "x"), DocWriter::TErreurEcriture);
-}
-
-TEST_F(RecentsVides, SaveAndSaveAsWriteMarkSavedAndTakeTheName) {
-    RecordingScope r;
-    Dossier d;
-    std::vector<std::string> captions;
-    GestFich::TFenetres f;
-    f.Caption = [&](const std::string& c) { captions.push_back(c); };
-    GestFich::InstalleFenetres(f);
-    Document doc = Document::Defaut();
-    doc.MarquerModifie();
-    EXPECT_FALSE(GestFich::Enregistrer(doc));  // untitled: the caller runs Save As
-    EXPECT_FALSE(doc.Enregistre());
-    EXPECT_FALSE(std::filesystem::exists(d / "neuf.cse"));
-
-    ASSERT_TRUE(GestFich::EnregistrerSous(doc, d / "neuf.cse"));
-    EXPECT_TRUE(doc.Enregistre());
-    EXPECT_TRUE(doc.PeutFermer);
-    EXPECT_EQ(doc.NomFichier, d / "neuf.cse");
-    EXPECT_EQ(captions.back(), "Corvane Shaper - neuf.cse");
-    EXPECT_EQ(GestFich::RecentFiles().Liste(), std::vector<std::string>{d / "neuf.cse"});
-
-    doc.SurfaceNurbs(0)->Net.TabPC[2][2].Z = 3.25;
-    doc.MarquerModifie();
-    EXPECT_TRUE(GestFich::Enregistrer(doc));
-    EXPECT_TRUE(doc.Enregistre());
-    Document relu;
-    ASSERT_TRUE(OuvrirFichier(relu, d / "neuf.cse").Complet);
-    EXPECT_EQ(relu.SurfaceNurbs(0)->Net.TabPC[2][2].Z, 3.25);
-    ExpectMemeDocument(doc, relu);
-    EXPECT_TRUE(r.rec.messages.empty());
 }
 
 TEST(Recuperation, RecoveryFileGoesToTheCurrentFolderOrTheUserDataFolder) {
@@ -924,11 +697,7 @@ TEST(Recuperation, RecoveryFileGoesToTheCurrentFolderOrTheUserDataFolder) {
     ::chmod((donnees / "Corvane Shaper").c_str(), 0555);
     SansDroitsRoot([&] { EXPECT_THROW(GestFich::EnregistrerFichierAll(doc, 1), DocWriter::TErreurEcriture); });
     EXPECT_EQ(doc.NomFichier, "/nulle/part/bateau.cse");
-
-    // A document without a surface is still written.
     ::chmod(d.chemin().c_str(), 0755);
-    Document vide;
-    EXPECT_NO_THROW(GestFich::EnregistrerFichierAll(vide, 1));
     ASSERT_EQ(::chdir(cwd.c_str()), 0);
     if (xdg)
         ::setenv("XDG_DATA_HOME", ancienXdg.c_str(), 1);
@@ -941,16 +710,12 @@ TEST(Recuperation, RecoveryFileGoesToTheCurrentFolderOrTheUserDataFolder) {
 TEST(RecentFiles, NewestFirstWithoutDuplicatesComparedExactly) {
     TRecentFiles l;
     for (int k = 1; k <= 12; ++k) l.Ajoute("/b/f" + std::to_string(k) + ".cse");
-    EXPECT_EQ(l.Count(), 12);
     ASSERT_EQ(l.Menu().size(), 10u);
-    EXPECT_EQ(l.Menu().front(), "/b/f12.cse");
     EXPECT_EQ(l.Menu().back(), "/b/f3.cse");
     l.Ajoute("/b/f5.cse");
     EXPECT_EQ(l.Count(), 12);
     EXPECT_EQ(l.Liste()[0], "/b/f5.cse");
-    EXPECT_EQ(l.Liste()[5], "/b/f8.cse");
     l.Ajoute("/b/F5.cse");  // another file on this system
-    EXPECT_EQ(l.Count(), 13);
     l.Ajoute("");
     EXPECT_EQ(l.Count(), 13);
     l.Remplace({"/a", "", "/b", "/a"});
@@ -969,9 +734,6 @@ TEST_F(RecentsVides, MenuIsRebuiltOnlyWhileTheWindowIsShownAndItsErrorsAreSwallo
     };
     GestFich::InstalleFenetres(f);
     Document doc;
-    GestFich::AddRecentFile(doc);  // untitled: nothing
-    EXPECT_EQ(GestFich::RecentFiles().Count(), 0);
-    EXPECT_EQ(r.rec.status.back(), (std::pair<int, std::string>{3, "Derniers fichiers ouverts"}));
     doc.NomFichier = "/x/a.cse";
     doc.FormeAffichee = false;
     GestFich::AddRecentFile(doc);
@@ -1003,7 +765,7 @@ TEST(OuvrirFichier, AFileWithoutAnySectionIsNotTakenUnderItsName) {
         EXPECT_TRUE(l.doc.NomFichier.empty());
         EXPECT_EQ(l.r.rec.messages.size(), 1u);
         EXPECT_TRUE(UnMessageContient(l.r.rec, "ne contient aucune section"));
-        EXPECT_FALSE(GestFich::Enregistrer(l.doc));
+        EXPECT_THROW(GestFich::EnregistrerFichierAll(l.doc, 0), DocWriter::TErreurEcriture);
     }
     EXPECT_TRUE(Lecture("[HEADER]\n[Version]\n1.10\n[END]\n").res.Complet);  // a document with nothing in it
 }
@@ -1131,7 +893,7 @@ TEST_F(RecentsVides, APointThatDoesNotConvertEndsTheReadingWithAnUntitledDocumen
     EXPECT_EQ(captions.back(), "Corvane Shaper");
     EXPECT_EQ(GestFich::RecentFiles().Count(), 0);
     EXPECT_EQ(l.doc.SurfaceNurbs(0)->Calculee, 1);  // what was read is evaluated
-    EXPECT_FALSE(GestFich::Enregistrer(l.doc));   // and cannot be saved over the file
+    EXPECT_THROW(GestFich::EnregistrerFichierAll(l.doc, 0), DocWriter::TErreurEcriture);  // nor saved over the file
     EXPECT_EQ(LitOctets(l.chemin), Doc(corps));
 }
 
@@ -1265,8 +1027,6 @@ TEST(OuvrirFichier, AtStartUpTheWindowsAreLeftAlone) {
         ASSERT_TRUE(OuvrirFichier(doc, Donnee("full.cse"), demarrage).Complet);
         EXPECT_EQ(c.vues, demarrage ? 0 : 1);
         EXPECT_EQ(c.fonds, demarrage ? 0 : 1);
-        EXPECT_EQ(c.points, demarrage ? 0 : 1);
-        EXPECT_EQ(c.liste, demarrage ? 0 : 1);
         EXPECT_EQ(fenetresPC, demarrage ? 0 : 1);
         EXPECT_EQ(c.actifs, 1);  // full.cse names a picture for the section view
         EXPECT_EQ(doc.StockFen.Vues[0].OrigX, 320);  // stored, to be taken by the windows when made
@@ -1285,73 +1045,6 @@ TEST(DocWriter, ACommentLineHoldingTheSeparatorKeepsItsPlace) {
     EXPECT_EQ(relu.PropFich.Comment, (std::vector<std::string>{"prix 10 ?", "fin"}));
     DocWriter::EcritDocument(relu, DocWriter::ToutesLesSurfaces(relu), l.dossier / "b.cse", {kDate});
     EXPECT_EQ(LitOctets(l.dossier / "a.cse"), LitOctets(l.dossier / "b.cse"));
-}
-
-TEST_F(RecentsVides, AFileTheUserMayNotWriteIsNotReplaced) {
-    RecordingScope r;
-    Dossier d;
-    ::chmod(d.chemin().c_str(), 0777);  // the folder itself would take a new file
-    EcritOctets(d / "protege.cse", LitOctets(Donnee("full.cse")));
-    Document doc;
-    ASSERT_TRUE(OuvrirFichier(doc, d / "protege.cse").Complet);
-    ::chmod((d / "protege.cse").c_str(), 0444);
-    doc.SurfaceNurbs(0)->Net.TabPC[0][0].X = 42.0;
-    doc.MarquerModifie();
-    bool ecrit = true;
-    SansDroitsRoot([&] {
-        ecrit = GestFich::Enregistrer(doc);
-        EXPECT_THROW(DocWriter::EcritFichierAtomique(d / "protege.cse", "x"), DocWriter::TErreurEcriture);
-    });
-    EXPECT_FALSE(ecrit);
-    EXPECT_FALSE(doc.Enregistre());
-    ASSERT_FALSE(r.rec.messages.empty());
-    EXPECT_NE(r.rec.messages.back().find(d / "protege.cse"), std::string::npos) << r.rec.messages.back();
-    EXPECT_EQ(LitOctets(d / "protege.cse"), LitOctets(Donnee("full.cse")));
-    EXPECT_EQ(d.Entrees(), std::vector<std::string>{"protege.cse"});
-}
-
-// What a user does: open the sample boat, move one control point, save under
-// a new name, open that file again.
-TEST_F(RecentsVides, OpenChangeAPointSaveAsAndReopen) {
-    RecordingScope r;
-    Dossier d;
-    Document doc;
-    ASSERT_TRUE(OuvrirFichier(doc, Donnee("full.cse")).Complet);
-    TSurface* coque = doc.SurfaceNurbs(0);
-    coque->Net.TabPC[1][2] = {1.75, 3.25, -0.6000000000000001, 1.0};
-    coque->Calculee = 0;
-    doc.MarquerModifie();
-    ASSERT_TRUE(GestFich::EnregistrerSous(doc, d / "mon bateau.cse"));
-    EXPECT_TRUE(doc.Enregistre());
-    EXPECT_EQ(doc.NomFichier, d / "mon bateau.cse");
-    EXPECT_EQ(GestFich::RecentFiles().Liste().front(), d / "mon bateau.cse");
-
-    Document relu;
-    ASSERT_TRUE(OuvrirFichier(relu, d / "mon bateau.cse").Complet);
-    EXPECT_EQ(relu.SurfaceNurbs(0)->Net.TabPC[1][2], (TVertex4f{1.75, 3.25, -0.6000000000000001, 1.0}));
-    ExpectMemeDocument(doc, relu);
-    EXPECT_TRUE(r.rec.messages.empty()) << r.rec.messages.front();
-
-    // The new file is the old one but for the dates and that point's line;
-    // the old file is untouched.
-    auto lignes = [](const std::string& octets) {
-        std::vector<std::string> l;
-        for (std::size_t p = 0, q; p < octets.size(); p = q + 2) {
-            q = octets.find("\r\n", p);
-            if (q == std::string::npos) q = octets.size();
-            l.push_back(octets.substr(p, q - p));
-        }
-        return l;
-    };
-    const std::vector<std::string> avant = lignes(LitOctets(Donnee("full.cse")));
-    const std::vector<std::string> apres = lignes(LitOctets(d / "mon bateau.cse"));
-    ASSERT_EQ(avant.size(), apres.size());
-    std::vector<std::string> differentes;
-    for (std::size_t i = 1; i < avant.size(); ++i)
-        if (avant[i] != apres[i] && avant[i - 1] != "[DateC]" && avant[i - 1] != "[DateMod]")
-            differentes.push_back(avant[i - 1] + " " + apres[i]);
-    EXPECT_EQ(differentes, std::vector<std::string>{"[V_1_2] 1.75;3.25;-0.6000000000000001;1;"});
-    EXPECT_EQ(LitOctets(Donnee("full.cse")).find("1.75;3.25"), std::string::npos);
 }
 
 TEST(OuvrirFichier, IntoADocumentThatHoldsSurfacesTheFileIsAddedAfterThem) {
