@@ -94,17 +94,6 @@ TEST_F(LangueTest, FichierEnWindows1252) {
     EXPECT_EQ(Langue::Txt("rsBtnNo"), "\u20ACuro");
 }
 
-TEST_F(LangueTest, ListeEtLectureDUnTexte) {
-    std::vector<std::string> liste{"ancien"};
-    EXPECT_FALSE(Langue::ChargeListe(liste, dossier / "absent.dat"));
-    EXPECT_TRUE(liste.empty());
-    ASSERT_TRUE(Langue::ChargeListe(liste, Ecrit("l.dat", "a=1\nB=2\nb=3\n")));
-    EXPECT_EQ(liste.size(), 3u);
-    EXPECT_EQ(Langue::LitTexte(liste, "b", "d"), "2");
-    EXPECT_EQ(Langue::LitTexte(liste, "c", "d"), "d");
-    EXPECT_EQ(Langue::LitTexte({"k x=1", "k=2"}, "k", "d"), "2");
-}
-
 TEST(LangueFiltres, VersLaFormeDeQt) {
     EXPECT_EQ(Langue::FiltreQt("Fichier CorvaneShaper|*.cse|Fichier Net|*.net|Tous|*.*"),
               "Fichier CorvaneShaper (*.cse);;Fichier Net (*.net);;Tous (*.*)");

@@ -237,37 +237,6 @@ TEST(HydrostatStations, SameExtentGivesEachStationOnce) {
     EXPECT_NEAR(r.Volume, 80.0, 1e-9);
 }
 
-TEST(HydrostatStations, ListOrderMergeAndLargest) {
-    Hydrostat::TListAires l;
-    auto a = [](float y, double aire = 0.0) {
-        TAireObj o;
-        o.Y = y;
-        o.Aire = aire;
-        return o;
-    };
-    for (float y : {3.0f, 1.0f, 2.0f, 3.0f, 0.5f, 4.0f, 1.0f}) l.AjouteAire(a(y));
-    ASSERT_EQ(l.Count(), 5);
-    const float attendus[] = {0.5f, 1.0f, 2.0f, 3.0f, 4.0f};
-    for (int k = 0; k < 5; ++k) EXPECT_EQ(l[k].Y, attendus[k]);
-    l.MajAire(a(2.5f, 9.0));   // no such station: nothing
-    for (const TAireObj& x : l) EXPECT_EQ(x.Aire, 0.0);
-    l.MajAire(a(1.0f, 2.0));
-    l.MajAire(a(3.0f, 2.0));
-    const TAireObj m = Hydrostat::CoupleAireMax(l);   // ties keep the first
-    EXPECT_EQ(m.Y, 1.0f);
-
-    // Merging sections: areas add, centres weighted; nothing at all gives 0.
-    TAireObj s1 = a(5, 2.0), s2 = a(5, 6.0);
-    s1.X = 1.0f;
-    s1.Z = -1.0f;
-    s2.X = -1.0f;
-    s2.Z = -2.0f;
-    Hydrostat::AjouteCouple(s1, s2);
-    EXPECT_EQ(s1.Aire, 8.0);
-    EXPECT_FLOAT_EQ(s1.X, -0.5f);
-    EXPECT_FLOAT_EQ(s1.Z, -1.75f);
-}
-
 TEST(HydrostatVide, EmptyScope) {
     Document doc = DocCaisson();
     const TResultatsHydro r = Hydrostat::Calcule(doc, TListSurf{}, 41);

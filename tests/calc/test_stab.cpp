@@ -166,18 +166,6 @@ TEST(StabEtapes, RefusedConditionsShowTheirMessageAndChangeNothing) {
     EXPECT_EQ(r.rec.messages.size(), 1u);
 }
 
-TEST(StabInit, LoadingAndInitialBuoyancyFromTheDocument) {
-    Barge b(0.25, 5.0);
-    EXPECT_DOUBLE_EQ(b.calc.Poids(), 41040.0);
-    EXPECT_NEAR(b.calc.G0().Z, 0.25, 1e-12);
-    EXPECT_NEAR(b.calc.DeplacementInitial(), 41040.0, 1e-6);
-    EXPECT_NEAR(b.calc.BInitial().Z, -0.5, 1e-12);
-    double lo, hi;
-    b.calc.MajMinzMaxZ(lo, hi);
-    EXPECT_DOUBLE_EQ(lo, -1.0);
-    EXPECT_DOUBLE_EQ(hi, 1.0);
-}
-
 // The streamed volume of the searches is the facet routines' volume.
 TEST(StabCarene, StreamedVolumeMatchesTheFacetSums) {
     Barge b(0.0);

@@ -180,33 +180,6 @@ TEST_F(Integration, DragInThePlanThenCtrlZ) {
     EXPECT_EQ(Pixel(vkPlan, 1, 1), p);
 }
 
-TEST_F(Integration, RowInsertedFromTheMenuInTheSectionView) {
-    QAction* ajouter = A("MeAjouterVx");
-    // The item is the view's: off in the perspective, back in the section.
-    Active(vkPerspective);
-    EXPECT_FALSE(ajouter->isEnabled());
-    Active(vkSection);
-    ASSERT_TRUE(ajouter->isEnabled());
-
-    const int lignes = Net().NbL;
-    F().Doc().CurrentPC = {0, 0, 0};
-    ajouter->trigger();
-    ASSERT_TRUE(ajouter->isChecked());
-    const QPoint r0 = Pixel(vkSection, 0, 0), r1 = Pixel(vkSection, 1, 0);
-    const QPoint milieu = (r0 + r1) / 2;
-    QTest::mouseClick(Vue(vkSection), Qt::LeftButton, {}, milieu);
-    ASSERT_EQ(Net().NbL, lignes + 1);
-
-    // Selected points of the new last row do not outlive the undo.
-    A("MeSelectAllControles")->trigger();
-    const int choisis = Vue(vkSection)->Selection.Count();
-    EXPECT_EQ(choisis, Net().NbL * Net().NbC);
-    A("MeAnnuler")->trigger();
-    EXPECT_EQ(Net().NbL, lignes);
-    EXPECT_EQ(Vue(vkSection)->Selection.Count(), lignes * Net().NbC);
-    EXPECT_NE(Vue(vkSection)->TabCoor().At(0, lignes, 0).Etat, epSelect);
-}
-
 TEST_F(Integration, ViewsAreWrittenWithTheDocumentAndComeBackWithIt) {
     Active(vkPlan);
     QTest::keyClick(Vue(vkPlan), Qt::Key_PageUp);
@@ -229,35 +202,6 @@ TEST_F(Integration, ViewsAreWrittenWithTheDocumentAndComeBackWithIt) {
     EXPECT_EQ(Vue(vkPlan)->Vue().Scale, plan.Scale);
     // The points of the file can be picked.
     EXPECT_EQ(Vue(vkPlan)->TabCoor().At(0, 1, 1).Etat, epNormal);
-}
-
-TEST_F(Integration, FacetCheckDrawsOnTheActiveView) {
-    Active(vkProfile);
-    ASSERT_TRUE(A("MeFacettes")->isEnabled());
-    const QImage avant = Vue(vkProfile)->Image().copy();
-    A("MeFacettes")->trigger();
-    EXPECT_NE(Vue(vkProfile)->Image(), avant);
-    // Gone at the next redraw.
-    A("MeAfficheAxes")->trigger();
-    A("MeAfficheAxes")->trigger();
-    EXPECT_EQ(Vue(vkProfile)->Image(), avant);
-}
-
-TEST_F(Integration, AlignInTheProfileViewPutsThePointOnTheLine) {
-    Active(vkProfile);
-    TFormFille* v = Vue(vkProfile);
-    const TVertex4f p1 = Net().TabPC[0][0], p2 = Net().TabPC[0][1], avant = Net().TabPC[0][2];
-    v->Selection.Add(TPC{0, 0, 0});
-    v->Selection.Add(TPC{0, 0, 1});
-    v->Selection.Add(TPC{0, 0, 2});
-    A("MeAlignePCPlan")->trigger();
-    const TVertex4f& p = Net().TabPC[0][2];
-    // On the line through the first two points in (Y, Z), X kept.
-    EXPECT_NEAR((p2.Y - p1.Y) * (p.Z - p1.Z) - (p2.Z - p1.Z) * (p.Y - p1.Y), 0.0, 1e-12);
-    EXPECT_EQ(p.X, avant.X);
-    EXPECT_EQ(F().Doc().Surface(0)->Calculee, 1);  // evaluated again through the chain
-    A("MeAnnuler")->trigger();
-    EXPECT_EQ(Net().TabPC[0][2], avant);
 }
 
 namespace {

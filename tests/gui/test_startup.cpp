@@ -113,33 +113,6 @@ TEST(Instance, SecondStartEndsWithTheMessageAndAStartAfterAKillWorks) {
 
 // ---- Settings ---------------------------------------------------------------------------
 
-TEST_F(MainFormTest, FirstRunLeavesTheDefaultsAndAChangedColourSurvivesARestart) {
-    {
-        TMainForm f;
-        EXPECT_EQ(f.Options(), Settings::TOptions{});
-        f.show();
-        EXPECT_TRUE(f.close());
-    }
-    QSettings ini(Ini(), QSettings::IniFormat);
-    EXPECT_EQ(ini.value(QStringLiteral("System/ZOOMMAX")).toInt(), 2500);
-    // Neither the display switches nor the placements without their options.
-    EXPECT_FALSE(ini.childGroups().contains(QStringLiteral("Conf")));
-    EXPECT_FALSE(ini.childGroups().contains(QStringLiteral("PosFen")));
-
-    // The options dialog changes a colour and the ray length.
-    {
-        auto s = Settings::Ouvrir();
-        Settings::TOptions o;
-        Settings::LireOptions(*s, o);
-        o.Couleurs.Grille = 0x123456;
-        o.SplineTR = true;
-        Settings::EcrireOptions(*s, o);
-    }
-    TMainForm f;
-    EXPECT_EQ(f.OptionsDessin().Couleurs.Grille, 0x123456u);
-    EXPECT_TRUE(f.Doc().Options.SplineTR);
-}
-
 TEST_F(MainFormTest, BadSettingValuesFallBackToTheirDefaults) {
     {
         auto s = Settings::Ouvrir();

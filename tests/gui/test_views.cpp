@@ -131,25 +131,6 @@ TEST(CanvasQt, ExclusiveOrTwiceGivesThePictureBack) {
         EXPECT_EQ(n.pixel(p), 0xFFFFFFFFu) << p.x() << "," << p.y();
 }
 
-TEST(CanvasQt, TextIsWrittenInTheFontColourWhateverThePenMode) {
-    QImage im = Noire(80, 30);
-    {
-        TQtCanvas cv(im);
-        cv.SetPen(TPen{0xFFFFFF, 1, TPenStyle::Solid, TPenMode::Xor});
-        cv.SetFont(TFont{0x00FFFF, 8});
-        cv.TextOut(2, 2, "CV 1.5");
-    }
-    int jaunes = 0, autres = 0;
-    for (int y = 0; y < 30; ++y)
-        for (int x = 0; x < 80; ++x) {
-            const QRgb c = im.pixel(x, y);
-            if (c == kNoir) continue;
-            (qRed(c) == qGreen(c) && qBlue(c) == 0 ? jaunes : autres) += 1;
-        }
-    EXPECT_GT(jaunes, 10);
-    EXPECT_EQ(autres, 0);
-}
-
 // ---- The views ---------------------------------------------------------------------
 
 TEST(Views, CreationDefaultsProjectionAndResize) {

@@ -159,15 +159,6 @@ TEST(CalcsAngles, UnsignedAnglesOfCollinearPointsAreNeverNaN) {
     EXPECT_DOUBLE_EQ(Calcs::Angle2D(o, {2, 0}, {-5, 0}), 180.0);
 }
 
-TEST(CalcsAngles, SpaceAngle) {
-    const TVertex3f o{1, 1, 1};
-    EXPECT_NEAR(Calcs::Angle3D({2, 1, 1}, o, {1, 2, 1}), 90.0, kEps);
-    EXPECT_NEAR(Calcs::Angle3D({2, 1, 1}, o, {0, 2, 1}), 135.0, kEps);
-    EXPECT_NEAR(Calcs::Angle3D({2, 1, 1}, o, {2, 2, 1}), 45.0, kEps);
-    EXPECT_NEAR(Calcs::Angle3D({2, 1, 1}, o, {-4, 1, 1}), 180.0, kEps);
-    EXPECT_DOUBLE_EQ(Calcs::Angle3D(o, o, {0, 0, 0}), 0.0);
-}
-
 // ---- Planes, lines, rotations ---------------------------------------------
 
 TEST(CalcsPlanes, MirrorInAPlane) {
@@ -181,31 +172,6 @@ TEST(CalcsPlanes, MirrorInAPlane) {
     ExpectNear3(twice, {2, 3, 4});
     Calcs::CalcSym({0.25, 0.75, 9}, n, d, q);   // on the plane
     ExpectNear3(q, {0.25, 0.75, 9});
-}
-
-TEST(CalcsPlanes, ProjectionsOntoAPlaneLandOnIt) {
-    const TVertex3f n{1, -2, 3};
-    const double d = -4;
-    const TVertex3f p{5, 6, -7};
-    auto onPlane = [&](TVertex3f q) { return n.X * q.X + n.Y * q.Y + n.Z * q.Z + d; };
-    TVertex3f q;
-    Calcs::CalcProjeteNX(p, n, d, q);
-    EXPECT_NEAR(onPlane(q), 0.0, 1e-9);
-    EXPECT_EQ(q.X, p.X);
-    Calcs::CalcProjeteNY(p, n, d, q);
-    EXPECT_NEAR(onPlane(q), 0.0, 1e-9);
-    EXPECT_EQ(q.Y, p.Y);
-    Calcs::CalcProjeteNZ(p, n, d, q);
-    EXPECT_NEAR(onPlane(q), 0.0, 1e-9);
-    EXPECT_EQ(q.Z, p.Z);
-    Calcs::CalcProjeteVect(p, {1, 1, 1}, n, d, q);
-    EXPECT_NEAR(onPlane(q), 0.0, 1e-9);
-    EXPECT_NEAR(q.X - p.X, q.Y - p.Y, 1e-9);   // moved along (1, 1, 1)
-    // Degenerate cases keep the point.
-    Calcs::CalcProjeteVect(p, {2, 1, 0}, n, d, q);   // parallel to the plane
-    EXPECT_EQ(q, p);
-    Calcs::CalcProjeteNX(p, {1, 0, 0}, d, q);
-    EXPECT_EQ(q, p);
 }
 
 TEST(CalcsLines, MeetingWithACoordinatePlane) {
@@ -231,54 +197,7 @@ TEST(CalcsLines, MeetingWithACoordinatePlane) {
     EXPECT_EQ(r.rec.messages[0], "Cas impossible dans le mode de calcul des droites");
 }
 
-TEST(CalcsLines, Diagonal) {
-    TVertex3f q;
-    Calcs::InterDiagonale({0, 3, 0}, {2, 5, 2}, q, -1.0, 2.0);   // Z = 2 - X
-    ExpectNear3(q, {1, 4, 1});
-}
-
-TEST(CalcsRotation, EachViewTurnsInItsPlane) {
-    RecordingScope r;
-    TVertex3f p{2, 5, 0};
-    EXPECT_TRUE(Calcs::RotationAxe(0, {1, 0, 0}, p, 90));   // section: about Y
-    ExpectNear3(p, {1, 5, 1});
-    p = {2, 0, 7};
-    EXPECT_TRUE(Calcs::RotationAxe(1, {1, 0, 0}, p, 90));   // plan: about Z
-    ExpectNear3(p, {1, 1, 7});
-    p = {3, 1, 0};
-    EXPECT_TRUE(Calcs::RotationAxe(2, {0, 0, 0}, p, 90));   // profile: about X
-    ExpectNear3(p, {3, 0, 1});
-    EXPECT_TRUE(r.rec.messages.empty());
-    p = {3, 1, 0};
-    EXPECT_FALSE(Calcs::RotationAxe(3, {0, 0, 0}, p, 90));
-    EXPECT_EQ(p, (TVertex3f{3, 1, 0}));
-    ASSERT_EQ(r.rec.messages.size(), 1u);
-    EXPECT_EQ(r.rec.messages[0], "Action non prévue");
-}
-
 // ---- Triangles, vectors, circles ------------------------------------------
-
-TEST(CalcsTriangles, AreaNormalAndCentre) {
-    const TVertex3f a{1, 0, 2}, b{4, 1, 0}, c{0, 3, 1};
-    // Independent truth: half the length of the cross product of two edges.
-    TVertex3f x;
-    Calcs::ProduitVectorielVecteurs({b.X - a.X, b.Y - a.Y, b.Z - a.Z}, {c.X - a.X, c.Y - a.Y, c.Z - a.Z}, x);
-    const double area = 0.5 * std::sqrt(x.X * x.X + x.Y * x.Y + x.Z * x.Z);
-    EXPECT_NEAR(Calcs::CalcSurfTri(a, b, c), area, 1e-12);
-    TVertex3f n;
-    Calcs::NormaleTriangle(a, b, c, n);
-    ExpectNear3(n, x, 1e-12);   // twice the signed projected areas
-    Calcs::ProduitVectoriel(b, a, c, n);   // (B - A) x (C - A)
-    ExpectNear3(n, x, 1e-12);
-    EXPECT_DOUBLE_EQ(Calcs::CalcSurfTri({0, 0, 0}, {3, 0, 0}, {0, 4, 0}), 6.0);
-    const double flat = Calcs::CalcSurfTri({0, 0, 0}, {1, 1, 1}, {3, 3, 3});
-    EXPECT_FALSE(std::isnan(flat));
-    EXPECT_NEAR(flat, 0.0, 1e-6);
-    TVertex3f g;
-    Calcs::CentreTriangle(a, b, c, g);
-    ExpectNear3(g, {5.0 / 3, 4.0 / 3, 1});
-    EXPECT_DOUBLE_EQ(Calcs::AireTrapeze(2, 4, 3), 9.0);
-}
 
 TEST(CalcsCircles, CentreOfATiltedCircle) {
     // Three points of a circle of radius 2 about (1, 2, 3) in a tilted plane.
@@ -296,22 +215,6 @@ TEST(CalcsCircles, CentreOfATiltedCircle) {
     centre = {9, 9, 9};
     EXPECT_FALSE(Calcs::CerclePar3Pts({0, 0, 0}, {1, 2, 3}, {2, 4, 6}, centre));
     EXPECT_EQ(centre, (TVertex3f{9, 9, 9}));
-}
-
-TEST(CalcsCircles, CurvatureComb) {
-    // Three points of a circle of radius 2 about the origin, in the plane Z = 0.
-    const TVertex3f a{2, 0, 0}, p{std::sqrt(2.0), std::sqrt(2.0), 0}, c{0, 2, 0};
-    TPeigne comb;
-    Calcs::Courbure(a, p, c, comb, false, {});
-    EXPECT_NEAR(comb.Valeur, 0.5, 1e-12);
-    ExpectNear3(comb.V, {-p.X / 4, -p.Y / 4, 0}, 1e-12);   // towards the centre, length 0.5
-    Calcs::Courbure(a, p, c, comb, true, {});
-    EXPECT_NEAR(comb.Valeur, 1 / std::sqrt(2.0), 1e-12);
-    Calcs::Courbure(a, p, c, comb, false, {1.0, true, 1});   // centre - P, other side
-    ExpectNear3(comb.V, {p.X, p.Y, 0}, 1e-12);
-    Calcs::Courbure({0, 0, 0}, {1, 1, 1}, {2, 2, 2}, comb, false, {0.5, false, 0});
-    EXPECT_EQ(comb.Valeur, 0.0);
-    EXPECT_EQ(comb.V, (TVertex3f{0, 0, 0}));
 }
 
 // ---- Hit test on a drawn segment ------------------------------------------

@@ -79,15 +79,6 @@ TEST(Coupe, StationOfTheBargeFollowsItsSection) {
     for (const TPt3D& p : lg[0]) EXPECT_EQ(p.P.X, 0.5);
 }
 
-TEST(Coupe, NodeOnThePlaneGivesOneHit) {
-    const TArrayVertex3f g = Bumps({{4, 4}});
-    TCoupe cut;
-    ObjCom::CalcLEMesh(g, 8, 8, cut, 1.0);
-    ASSERT_EQ(cut.Count(), 1);
-    ASSERT_EQ(cut[0].Count(), 1);
-    EXPECT_EQ(cut[0][0].P, (V3{4, 4, 1}));
-}
-
 TEST(Coupe, TubeCutAcrossGivesOneClosedPolyline) {
     // Rows along Y, columns around a circle of radius 2; the last column is the first.
     const TArrayVertex3f g = Grid(5, 9, [](int i, int j) {
@@ -155,16 +146,6 @@ TEST(Coupe, TwoIslandsGiveTwoLoops) {
             EXPECT_DOUBLE_EQ(std::fabs(p.P.X - peaks[k].X) + std::fabs(p.P.Y - peaks[k].Y), 0.5);
         }
     }
-}
-
-TEST(Coupe, TwoNeighbouringHitsStayASegment) {
-    const TArrayVertex3f g = Grid(2, 2, [](int i, int j) { return V3{double(j), double(i), double(i)}; });
-    TCoupe cut;
-    ObjCom::CalcLEMesh(g, 1, 1, cut, 0.5);
-    ASSERT_EQ(cut.Count(), 1);
-    ASSERT_EQ(cut[0].Count(), 2);
-    EXPECT_EQ(cut[0][0].P, (V3{0, 0.5, 0.5}));
-    EXPECT_EQ(cut[0][1].P, (V3{1, 0.5, 0.5}));
 }
 
 TEST(Coupe, ChainGrowsAtBothEnds) {

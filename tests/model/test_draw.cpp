@@ -115,8 +115,6 @@ TEST(DrawProjection, PointsAtTheEdgeOfTheIntRangeAreLeftOut) {
 
     const double loin = 2147483646.0;
     ObjCom::AffichePoids({"Loin", 100.0, 0.0, loin, 0.0, -1}, 1000, 0x00FFFF, v);
-    ObjCom::AfficheCentre({0, loin, 0}, 4, "CV", 0x00FFFF, v);
-    ObjCom::AfficheRepere({"R", 0, loin, 0}, 0x00FFFF, v);
     ObjCom::AfficheRepereEnv({"E", 0, 0, -loin}, 0x00FFFF, v);
     TMetre m;
     m.P1 = {0, loin, 0};
@@ -130,7 +128,6 @@ TEST(DrawProjection, PointsAtTheEdgeOfTheIntRangeAreLeftOut) {
     TTabCoor tab;
     Affiche::MajTabCoor(doc, tab, v);
     EXPECT_FALSE(tab.At(0, 2, 2).Valide);
-    EXPECT_TRUE(tab.At(0, 2, 1).Valide);
     Affiche::AffichePC(doc, tab, TOptionsDessin{}, v);
     EXPECT_EQ(cv.entries.size(), 8u * 1 + 1u);   // eight squares and the current point's
 }
@@ -336,29 +333,6 @@ TEST(DrawMarkers, SquaresCornersColoursAndCurrentPoint) {
 
 // ---- Axes -----------------------------------------------------------------------------
 
-TEST(DrawAxes, EndsOfTheDefaultHull) {
-    Document doc = Document::Defaut();
-    doc.Aff.MeNet = doc.Aff.MeCarene = false;
-    TRecordingCanvas cv;
-    TTabCoor tab;
-    const TViewRecord v = Vue(vkProfile, &cv, 100, 300, 100.0f);
-    Affiche::AfficheNetOne(doc, tab, TOptionsDessin{}, v);
-    const auto& e = doc.ExtremitesAxes;
-    // Net X from 0 to 1.4, mirrored: -1.4 .. 1.4; Y 0 .. 6; Z -0.3 .. 0.9.
-    EXPECT_DOUBLE_EQ(e[0].X, -2.4);
-    EXPECT_DOUBLE_EQ(e[3].Y, 7.0);
-    EXPECT_DOUBLE_EQ(e[4].Z, -1.3);
-    const auto axes = cv.InLayer(Affiche::kCoucheAxes);
-    ASSERT_EQ(axes.size(), 3u);
-    EXPECT_EQ(axes[1]->Points[0], Px(v, {0, -1, 0}));
-    EXPECT_EQ(axes[1]->Points[1], Px(v, {0, 7, 0}));
-
-    // An empty document: the axes still span -1 .. 1.
-    const auto vide = Affiche::ExtremitesAxes({10000, 10000, 10000}, {-10000, -10000, -10000});
-    EXPECT_EQ(vide[0].X, -1.0);
-    EXPECT_EQ(vide[5].Z, 1.0);
-}
-
 // ---- Grid --------------------------------------------------------------------------
 
 TEST(DrawGrid, DefaultsGeneratorsAndTheSectionFrame) {
@@ -379,38 +353,11 @@ TEST(DrawGrid, DefaultsGeneratorsAndTheSectionFrame) {
     EXPECT_NEAR(g.Sec.Val[11] - g.Sec.Val[1], 10 * (g.Sec.Val[2] - g.Sec.Val[1]), 1e-9);
     EXPECT_NEAR(g.Longit.Val[1], -g.Longit.Val[9], 1e-6);  // the mirror counts
     EXPECT_EQ(doc.Surface(0)->Sec.Count(), 11);
-    // A family that has lines keeps them.
-    doc.DefGrille.NbSec = 2;
-    doc.DefGrille.Sec.Val[1] = 1.0;
-    doc.DefGrille.Sec.Val[2] = 2.0;
-    Affiche::GrilleParDefaut(doc);
-    EXPECT_EQ(doc.DefGrille.NbSec, 2);
-    EXPECT_EQ(doc.Surface(0)->Sec.Count(), 2);
 
-    // In the section view every station falls on one L-shaped frame at X = maxX, Z = minZ.
-    TRecordingCanvas cv;
-    const TViewRecord v = Vue(vkSection, &cv, 400, 300, 100.0f);
-    TDefGrille sec;
-    sec.NbSec = 4;
-    for (int i = 1; i <= 4; ++i) sec.Sec.Val[i] = i;
-    sec.NbLE = 2;
-    sec.LE.Val[1] = -0.5;
-    sec.LE.Val[2] = 1.0;
-    sec.NbLongit = 2;
-    sec.Longit.Val[1] = -1.0;
-    sec.Longit.Val[2] = 1.5;
-    Grille::MinMaxGrille(sec);
-    Affiche::AfficheGrille(sec, 0x93FFFF, v);
-    ASSERT_EQ(cv.entries.size(), 2u * (4 + 2 + 2));
-    for (int k = 0; k < 4; ++k) {
-        EXPECT_EQ(cv.entries[2 * k].Points[0], Px(v, {1.5, 0, -0.5}));
-        EXPECT_EQ(cv.entries[2 * k].Points[1], Px(v, {1.5, 0, 1.0}));
-        EXPECT_EQ(cv.entries[2 * k + 1].Points[0], Px(v, {-1.0, 0, -0.5}));
-    }
     // Diagonals: from the centreline at their height, down to the lowest waterline at most.
     TRecordingCanvas c2;
     const TViewRecord v2 = Vue(vkSection, &c2, 400, 300, 100.0f);
-    sec.NbSec = sec.NbLE = 0;
+    TDefGrille sec;
     sec.NbLongit = 1;
     sec.Longit.Val[1] = 2.0;
     sec.NbDiag = 2;
@@ -456,17 +403,6 @@ TEST(DrawModel, NetsMeshesBordersCutsAndFrames) {
     cv.Clear();
     Affiche::AfficheSurface(s, a, o, v);
     EXPECT_EQ(cv.entries.size(), 2u * n);
-
-    // The orientation mark: one metre against the normal.
-    cv.Clear();
-    Affiche::AfficheBordSurface(s, v);
-    ASSERT_EQ(cv.entries.size(), 2u);
-    const TVertex3f p = s.Points[s.DernLigne / 2][s.DernCol / 2], nn = s.Normales[s.DernLigne / 2][s.DernCol / 2];
-    EXPECT_EQ(cv.entries[0].Points[1], Px(v, {p.X - nn.X, p.Y - nn.Y, p.Z - nn.Z}));
-    s.Orientation = 0;
-    cv.Clear();
-    Affiche::AfficheBordSurface(s, v);
-    EXPECT_EQ(cv.entries[0].Points[1], Px(v, {p.X + nn.X, p.Y + nn.Y, p.Z + nn.Z}));
 
     // Cuts: a polyline of one point draws nothing, combs only on polylines of three or more.
     TCoupe c;
@@ -540,20 +476,4 @@ TEST(DrawMeasures, RubberBandsFinalTextsAndStatus) {
     ASSERT_EQ(cercle->Points.size(), 101u);
     EXPECT_EQ(cercle->Points.front(), Px(v, {0, 1.5, 0}));
     EXPECT_EQ(cercle->Points[25], Px(v, {0, 1, 0.5}));
-
-    // Angle: signed on the pixels, written with two decimals, arc over the angle.
-    TMetreAngle an;
-    an.P1 = {0, 0, 0};
-    an.P2 = {0, 1, 0};
-    an.P3 = {0, 0, 1};
-    an.NbPts = 2;
-    cv.Clear();
-    an.Draw(TMesure::mFinal, v, 0x00FFFF);
-    EXPECT_FLOAT_EQ(std::fabs(an.Value), 90.0f);
-    EXPECT_EQ(an.Text, an.Value > 0 ? "90.00 \xC2\xB0" : "-90.00 \xC2\xB0");
-    const auto arc = std::find_if(cv.entries.begin(), cv.entries.end(), [](const auto& e) { return e.Kind == Op::Arc; });
-    ASSERT_NE(arc, cv.entries.end());
-    // Counter-clockwise on the screen from the first leg (to the right) to the second (up).
-    EXPECT_EQ(arc->Points[2], Px(v, {0, 1, 0}));
-    EXPECT_EQ(arc->Points[3], Px(v, {0, 0, 1}));
 }

@@ -20,20 +20,6 @@ void ExpectNear(const TVertex3f& a, const TVertex3f& b, double tol) {
     EXPECT_NEAR(a.Z, b.Z, tol);
 }
 
-// A studio that says whether it shows the curvature and counts recolourings.
-struct FakeStudio : IStudioCourbure {
-    bool affichee = false;
-    int recolorees = 0;
-    bool CourbureAffichee() const override { return affichee; }
-    void InitCouleursCourbureSurf(TSurface&) override { ++recolorees; }
-};
-
-struct StudioScope {
-    FakeStudio studio;
-    StudioScope() { Entity::SetStudioCourbure(&studio); }
-    ~StudioScope() { Entity::SetStudioCourbure(nullptr); }
-};
-
 // A flat plate X in [x0, x0 + bx], Y in [0, ly] at height z, rows along X
 // and columns along Y, of rows x cols points.
 TDXFSurface Plaque(double x0, double bx, double ly, double z, int rows, int cols,
@@ -52,21 +38,6 @@ std::unique_ptr<TDXFSurface> Caisson(double L, int parCote, int cols) {
 }
 
 }  // namespace
-
-TEST(Entity, CutTablesAndGridSizes) {
-    TDefGrille g;
-    g.NbSec = 11;
-    g.NbDiag = 140;  // more than the record holds: 100 used
-    TSurface s(4, 20, g);
-    EXPECT_EQ(s.Points.rows(), 21);
-    EXPECT_EQ(s.Sec.Count(), 11);
-    EXPECT_EQ(s.Diag.Count(), 100);
-    s.Calculee = 1;
-    s.ResizeGrilles(51, 51);
-    EXPECT_EQ(s.PointsSym.rows(), 51);
-    EXPECT_EQ(s.DernCol, 50);
-    EXPECT_EQ(s.Calculee, 0);
-}
 
 TEST(Entity, NurbsPlateEvaluationReportsAndMirrors) {
     RecordingScope r;
@@ -141,31 +112,6 @@ TEST(Entity, EvaluationFailureChangesNothing) {
     EXPECT_EQ(s.Calculee, 0);
     EXPECT_EQ(s.Points[2][2], (TVertex3f{1, 2, 3}));
     EXPECT_EQ(r.rec.progressShown, r.rec.progressHidden);
-}
-
-TEST(Entity, CurvatureOnlyWhileTheStudioShowsIt) {
-    {
-        // No studio yet: the curvature is computed (a flat plate has none).
-        TSurface s(0, 4, TDefGrille{});
-        s.Net.Initialise(1);
-        s.CalcSurface();
-        ASSERT_EQ(s.Courbure.rows(), 5);
-        EXPECT_EQ(s.CouleursCourbure.rows(), 5);
-        EXPECT_NEAR(s.Courbure[2][2], 0.0, 1e-12);
-    }
-    StudioScope st;
-    TSurface s(0, 4, TDefGrille{});
-    s.Net.Initialise(4);  // half cylinder
-    s.CalcSurface();
-    EXPECT_TRUE(s.Courbure.empty());
-    EXPECT_EQ(st.studio.recolorees, 0);
-
-    st.studio.affichee = true;
-    s.Calculee = 0;
-    s.CalcSurface();
-    EXPECT_EQ(s.Courbure.rows(), 5);
-    EXPECT_EQ(s.CouleursCourbure.cols(), 5);
-    EXPECT_EQ(st.studio.recolorees, 1);
 }
 
 TEST(Entity, TransformationMovesTheDefiningPoints) {

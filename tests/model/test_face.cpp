@@ -61,22 +61,6 @@ void ExpectNear(const V3& a, const V3& b, double tol) {
 
 }  // namespace
 
-TEST(Facette, SignAreaAndOrientationFlag) {
-    const V3 a{0, 2, 0}, b{2, 0, 0}, c{0, 0, 0};
-    const TFacette up(a, b, c);  // (a - b) x (c - b) points up
-    EXPECT_EQ(up.Signe, 1);
-    EXPECT_DOUBLE_EQ(up.Aire, 2.0);
-    EXPECT_DOUBLE_EQ(up.AireZ, 2.0);
-    TListFace l;
-    l.Add(a, b, c, 0);  // flag 0 swaps the first and third points
-    EXPECT_EQ(l.Face(0).P1, c);
-    EXPECT_EQ(l.Face(0).P3, a);
-    EXPECT_EQ(l.Face(0).Signe, -1);
-    const TFacette vertical({0, 0, 0}, {1, 0, 0}, {0, 0, 1});
-    EXPECT_EQ(vertical.Signe, 1);
-    EXPECT_DOUBLE_EQ(vertical.Aire, 0.5);
-}
-
 TEST(FaceVolume, ClosedUnitCube) {
     TListFace cube = Cube(1, Same);
     TVertex3f c;
@@ -106,21 +90,6 @@ TEST(FaceVolume, ClosedUnitCube) {
     Face::CCByFaceDefaut(empty, c, v);
     EXPECT_EQ(v, 0.0);
     EXPECT_EQ(c, (TVertex3f{}));
-}
-
-TEST(FaceVolume, ClippedCubeCentreIsRelativeToThePlane) {
-    const double z = -0.5;
-    TListFace half = Cube(1, Same, &z);
-    TVertex3f c;
-    double v = 0;
-    Face::CCByFace(half, c, v, 1.0, z);
-    EXPECT_NEAR(v, 0.5, 1e-12);
-    ExpectNear(c, {0.5, 0.5, -0.25}, 1e-12);
-    EXPECT_NEAR(Face::VolByFace(half, 1.0, z), 0.5, 1e-12);
-    // Wetted: the bottom and half of each side; nothing above the plane is kept.
-    EXPECT_NEAR(Face::AireByFace(half), 3.0, 1e-12);
-    for (const TFacette& f : half)
-        for (const V3& p : {f.P1, f.P2, f.P3}) EXPECT_LE(p.Z, z);
 }
 
 // The centre of each prism must be exact for sloping facets: turned cubes
@@ -157,20 +126,6 @@ TEST(FaceVolume, SlopingFacetsGiveTheExactCentre) {
                        (p[0].Z + p[1].Z + p[2].Z + p[3].Z) / 4 - 0.5},
                    1e-12);
     }
-}
-
-TEST(FaceClip, EdgeCasesOfTheWaterline) {
-    V3 a{0, 0, 0}, b{1, 0, 1}, c{0, 1, 1}, d, e, f;
-    EXPECT_EQ(Calcs::GetTriUnderDWL(a, b, c, 0.0, d, e, f), 1);  // one point on the plane, two above
-    EXPECT_NEAR(TFacette(a, b, c).Aire, 0.0, 1e-15);
-    V3 p{0, 0, 2}, q{1, 0, 2}, r{0, 1, 2};
-    EXPECT_EQ(Calcs::GetTriUnderDWL(p, q, r, 2.0, d, e, f), 1);  // lying in the plane: whole
-    EXPECT_EQ(q, (V3{1, 0, 2}));
-    V3 u{0, 0, 3}, w{1, 0, 3}, x{0, 1, 2.5};
-    EXPECT_EQ(Calcs::GetTriUnderDWL(u, w, x, 2.0, d, e, f), 0);  // above
-    V3 s{0, 0, -3}, t{1, 0, -3}, k{0, 1, -2.5};
-    EXPECT_EQ(Calcs::GetTriUnderDWL(s, t, k, 2.0, d, e, f), 1);  // below: unchanged
-    EXPECT_EQ(k, (V3{0, 1, -2.5}));
 }
 
 // Every piece kept under the plane turns as the triangle given, lies in its
@@ -221,33 +176,6 @@ TEST(FaceClip, PiecesKeepTheWindingOfTheirTriangle) {
         }
     }
     for (int k = 0; k < 3; ++k) EXPECT_GT(twoPieces[k], 100);
-}
-
-TEST(FaceList, GridCellsAndAreaOfAFlatPlate) {
-    // A plate 3 x 4 at z = 0.5, cells of 0.5 x 1.
-    TArrayVertex3f g(7, 5);
-    for (int i = 0; i < 7; ++i)
-        for (int j = 0; j < 5; ++j) g[i][j] = {0.5 * i, 1.0 + j, 0.5};
-    TListFace l;
-    Face::MakeFaceList(g, 1, l);
-    ASSERT_EQ(l.Count(), 2 * 6 * 4);
-    TVertex3f c;
-    double a = 0;
-    Face::CCByFace(l, c, a);
-    EXPECT_NEAR(a, 12.0, 1e-12);
-    ExpectNear(c, {1.5, 3.0, 0.5}, 1e-12);
-    EXPECT_NEAR(Face::AireByFace(l), 12.0, 1e-12);
-    // Under a plane below it nothing is left; lying in the plane it is kept.
-    l.Clear();
-    Face::MakeFaceList(g, 1, l, 0.0);
-    EXPECT_EQ(l.Count(), 0);
-    Face::MakeFaceList(g, 1, l, 0.5);
-    EXPECT_NEAR(Face::AireByFace(l), 12.0, 1e-12);
-    // Too small grids give no facet.
-    l.Clear();
-    Face::MakeFaceList(TArrayVertex3f(1, 5), 1, l);
-    Face::MakeFaceList(TArrayVertex3f(), 1, l);
-    EXPECT_EQ(l.Count(), 0);
 }
 
 // A box barge L 10, B 4, depth 2 from z = -1 to 1, open at the deck, as one

@@ -61,19 +61,6 @@ TEST(Matrices, SingleRotations) {
     ExpectNear3(Apply(m, {1, 0, 0}), {0, 1, 0});
 }
 
-TEST(Matrices, RotationAboutACentre) {
-    TMatrice m;
-    for (TVertex3f c : {TVertex3f{0, 0, 0}, TVertex3f{-3, 7.5, 1e3}}) {
-        Matrice::MatRotation3D(c, {0, 0, 0}, m);
-        ExpectIdentity(m, 1e-12);
-    }
-    Matrice::MatRotation3D({1, 0, 0}, {0, 0, 90}, m);
-    ExpectNear3(Apply(m, {2, 0, 0}), {1, 1, 0});
-    TVertex3f p{2, 0, 0};
-    Matrice::Rotation3D({1, 0, 0}, {0, 0, 90}, p);
-    ExpectNear3(p, {1, 1, 0});
-}
-
 TEST(Matrices, RotationOrders) {
     // MatRotation3D turns about X, then Y, then Z; the "inverse" form about
     // Z, then Y, then X, with the same angles.
@@ -91,15 +78,3 @@ TEST(Matrices, RotationOrders) {
     ExpectIdentity(prod, 1e-12);
 }
 
-TEST(Matrices, TranslationScaleAndHomothety) {
-    TVertex3f p{1, 2, 3};
-    Matrice::Translation3D({0.5, -2, 10}, p);
-    EXPECT_EQ(p, (TVertex3f{1.5, 0, 13}));
-    TMatrice m;
-    Matrice::MatEchelle3D({2, 3, 4}, m);
-    EXPECT_EQ(Apply(m, {1, 1, 1}), (TVertex3f{2, 3, 4}));
-    Matrice::MatHomothetie3D({2, 2, 2}, {1, 1, 1}, m);
-    ExpectNear3(Apply(m, {2, 1, 1}), {3, 1, 1});
-    ExpectNear3(Apply(m, {1, 1, 1}), {1, 1, 1});
-    ExpectNear3(Apply(m, {0, 0, 0}), {-1, -1, -1});
-}

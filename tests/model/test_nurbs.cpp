@@ -46,24 +46,6 @@ TNet SphereOctant() {
 
 }  // namespace
 
-TEST(Knots, OpenUniformAndOwnVectors) {
-    double k[kMaxKnots];
-    nurbs::KnotOpenUniform(4, 4, k);
-    const double expect[] = {0, 0, 0, 0, 0.5, 1, 1, 1, 1};
-    for (int i = 0; i < 9; ++i) EXPECT_DOUBLE_EQ(k[i], expect[i]) << i;
-
-    TNet net;
-    net.NbL = 5;
-    net.NbC = 3;
-    nurbs::OwnKnots own;
-    nurbs::CalcVecteursNoeud(net, own);
-    ASSERT_EQ(own.countU, 10);
-    const double u[] = {0, 0, 0, 0, 1.0 / 3, 2.0 / 3, 1, 1, 1, 1};
-    for (int i = 0; i < 10; ++i) EXPECT_DOUBLE_EQ(own.knotsU[i], u[i]) << i;
-    ASSERT_EQ(own.countV, 8);  // NbC = 3, CFlex = 4: 0 0 0 0 1 1 1 1
-    for (int i = 0; i < 8; ++i) EXPECT_DOUBLE_EQ(own.knotsV[i], i < 4 ? 0.0 : 1.0) << i;
-}
-
 TEST(Nurbs, BilinearPatchLowersOrdersAndHasKnownCurvature) {
     TNet net = BilinearNet();
     SNURBS r = RecordOf(net);
@@ -167,45 +149,6 @@ TEST(Nurbs, RefusesWhatCannotBeEvaluated) {
     EXPECT_THROW(nurbs::EvalWholeSurface(empty, 10, 10, n, p, 1.0, false), NurbsError);
     SNURBS ok = RecordOf(BilinearNet());
     EXPECT_THROW(nurbs::EvalWholeSurface(ok, 0, 10, n, p, 1.0, false), NurbsError);
-}
-
-TEST(Net, StartingShapes) {
-    RecordingScope ui;
-    TNet net;
-    ASSERT_TRUE(net.Initialise(6));
-    EXPECT_EQ(net.NbL, 2);
-    EXPECT_EQ(net.NbC, 4);
-    EXPECT_EQ(net.TabPC[1][2], (TVertex4f{2, 2, 3, 0.3333}));
-    EXPECT_EQ(net.TabPC[2][2], (TVertex4f{0, 0, 0, 1}));  // reset beyond the shape
-    net.NbL = 5;
-    ASSERT_TRUE(net.Initialise(7));
-    EXPECT_EQ(net.NbL, 5);  // empty shape: only the reset
-    EXPECT_EQ(net.TabPC[0][1], (TVertex4f{0, 0, 0, 1}));
-    EXPECT_FALSE(net.Initialise(9));
-    ASSERT_EQ(ui.rec.messages.size(), 1u);
-    EXPECT_EQ(ui.rec.messages[0], "Cas impossible");
-}
-
-TEST(Nurbs, NormalEndPointOnEveryDominantAxis) {
-    // Through P along the cross product of the tangents, at length L.
-    const TVertex3f p{1, -2, 3};
-    const TPlane xy = nurbs::PlanePointVecteurs(p, {1, 0, 0}, {0, 1, 0});
-    EXPECT_EQ(xy.c, 1.0);
-    EXPECT_EQ(xy.d, -3.0);   // the plane Z = 3 holds P
-
-    // X, Y and Z dominant, and the ties that go to the later axis.
-    const TPlane planes[] = {{3, -1, 2, 0}, {1, -4, 2, 0}, {-1, 2, -5, 0}, {2, 2, 1, 0}, {1, 1, 1, 0}, {-3, 0, 3, 0}};
-    for (const TPlane& pl : planes) {
-        for (bool reversed : {false, true}) {
-            const double s = (reversed ? -2.5 : 2.5) / std::sqrt(pl.a * pl.a + pl.b * pl.b + pl.c * pl.c);
-            const TVertex3f q = nurbs::NormalEndPoint(pl, p, reversed, 2.5);
-            EXPECT_NEAR(q.X, p.X + s * pl.a, 1e-14) << pl.a << " " << pl.b << " " << pl.c;
-            EXPECT_NEAR(q.Y, p.Y + s * pl.b, 1e-14) << pl.a << " " << pl.b << " " << pl.c;
-            EXPECT_NEAR(q.Z, p.Z + s * pl.c, 1e-14) << pl.a << " " << pl.b << " " << pl.c;
-        }
-    }
-    // No tangent plane: the end point is P itself.
-    EXPECT_EQ(nurbs::NormalEndPoint(TPlane{}, p, false, 1.0), p);
 }
 
 TEST(Nurbs, StartingShapesEvaluateToTheirPlanesAndCylinders) {

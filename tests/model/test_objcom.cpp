@@ -19,25 +19,6 @@ void ExpectNear(const TVertex3f& a, const TVertex3f& b, double tol = 1e-12) {
 
 }  // namespace
 
-TEST(ObjComListPC, MatchesByTripleAndKeepsDuplicates) {
-    TListPC l;
-    const TPC a{0, 1, 2}, b{1, 1, 2}, c{0, 2, 1};
-    l.Add(a);
-    EXPECT_FALSE(l.Contains(b));
-    EXPECT_FALSE(l.Contains(c));
-    l.Add(a);
-    l.Add(b);
-    l.Remove(c);  // absent: nothing changes
-    EXPECT_EQ(l.Count(), 3);
-    l.Remove(a);  // only the first of the two
-    ASSERT_EQ(l.Count(), 2);
-    EXPECT_EQ(l[0], a);
-    EXPECT_EQ(l[1], b);
-    l.Remove(a);
-    EXPECT_FALSE(l.Contains(a));
-    EXPECT_EQ(l.IndexOf(b), 0);
-}
-
 TEST(ObjComPlanSym, RotationAnglesUndoTheFrame) {
     // Frames turned as the move-and-rotate dialog turns them; the angles found
     // must bring the axes back onto the world axes.
@@ -113,29 +94,6 @@ TEST(ObjComMeshNormales, FlatAndCylindricalGrids) {
     TArrayVertex3f ligne(1, 3);
     ObjCom::MeshNormales(ligne, n);
     EXPECT_EQ(n[0][2], (TVertex3f{0, 1, 0}));
-}
-
-TEST(ObjComDoubleSurf, CopiesTheGridsOfASurface) {
-    TDefGrille grille;
-    TDXFSurface s(0, 2, 3, grille);
-    for (int i = 0; i < 2; ++i)
-        for (int j = 0; j < 3; ++j) s.Points[i][j] = {1.0 + i, 1.0 * j, 0};
-    s.Orientation = 0;
-    s.Jonction = 1;
-    s.CalcSurface();
-
-    TDoubleSurfList l;
-    l.AddSurf(s);
-    s.Sym = 0;
-    l.AddSurf(s);
-    ASSERT_EQ(l.Count(), 2);
-    EXPECT_EQ(l[0].Points, s.Points);
-    EXPECT_EQ(l[0].PointsSym, s.PointsSym);
-    EXPECT_EQ(l[0].Orientation, 0);
-    EXPECT_TRUE(l[1].PointsSym.empty());  // not symmetric: no mirror
-    // A copy: moving the surface leaves it alone.
-    s.Points[0][0].X = 99;
-    EXPECT_EQ(l[0].Points[0][0].X, 1.0);
 }
 
 TEST(Grille, MinMaxGrilleBounds) {

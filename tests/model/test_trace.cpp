@@ -29,17 +29,6 @@ protected:
     }
 };
 
-struct Report {
-    int type;
-    std::string tag;
-    int index;
-    std::vector<std::string> values;
-};
-std::vector<Report> g_reports;
-void Record(int type, const std::string& tag, int index, const std::vector<std::string>& values) {
-    g_reports.push_back({type, tag, index, values});
-}
-
 std::vector<std::string> ReadLines(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     std::vector<std::string> lines;
@@ -68,14 +57,6 @@ TEST_F(Trace, ThirtyOneNestedEntriesStayInsideTheStack) {
     EXPECT_EQ(Debug::state().depth, 0);
     Debug::DbgLeave();   // one leave too many stays at 0
     EXPECT_EQ(Debug::state().depth, 0);
-}
-
-TEST_F(Trace, LongTagsAreCutToThirtyCharacters) {
-    Debug::DbgEnter("TSurface.UneRoutineAuNomBienTropLongPourLaTrace");
-    EXPECT_EQ(Debug::RingEntry(0), "TSurface.UneRoutineAuNomBienTr");
-    EXPECT_EQ(Debug::StackEntry(0), "TSurface.UneRoutineAuNomBienTr");
-    Debug::DbgEnter("Exactement.TrenteCaracteres123");   // exactly 30: kept whole
-    EXPECT_EQ(Debug::NewestTag(), "Exactement.TrenteCaracteres123");
 }
 
 TEST_F(Trace, JournalLineListsTheTenNewestTagsNewestFirst) {
@@ -110,19 +91,6 @@ TEST_F(Trace, ScopeLeavesOnEveryPath) {
     }
     EXPECT_EQ(Debug::state().depth, 0);
     EXPECT_EQ(Debug::NewestTag(), "Throwing.Routine");
-}
-
-TEST_F(Trace, ReportsReachTheSinkFormatted) {
-    g_reports.clear();
-    Debug::DbgMsgF(Debug::erDivers, "Unit.F", 3, {1.5, -2.0 / 3, 1e6});
-    Debug::SetSink(&Record);
-    Debug::DbgMsgF(Debug::erDivers, "Unit.F", 3, {1.5, -2.0 / 3, 1e6});
-    Debug::DbgMsgI(Debug::erFichier, "Unit.I", -1, {-4, 1234567890123LL});
-    Debug::DbgMsgS("Unit.S", 0, {"texte"});
-    ASSERT_EQ(g_reports.size(), 3u);   // nothing reported before the sink
-    EXPECT_EQ(g_reports[0].values, (std::vector<std::string>{"1.5000", "-0.6667", "1000000.0000"}));
-    EXPECT_EQ(g_reports[1].values, (std::vector<std::string>{"-4", "1234567890123"}));
-    g_reports.clear();
 }
 
 TEST_F(Trace, JournalIsCreatedThenGrowsNewestFirst) {

@@ -220,30 +220,6 @@ TEST(Undo, MeshSurfaceExchangesItsGrid) {
     EXPECT_DOUBLE_EQ(m.Points[0][0].Z, -2.0);
 }
 
-TEST(Undo, ListRecordKeepsTheModelAndTheItem) {
-    RecordingScope r;
-    Document doc = DeuxCarenes();
-    TUndo undo;
-    undo.RecordAction(doc, TUndo::kListeSurf);
-    Nurbs(doc, 0).Net.TabPC[0][0].X = 42.0;
-    EXPECT_TRUE(undo.PeutAnnuler(doc));
-    EXPECT_FALSE(undo.Annuler(doc));
-    EXPECT_DOUBLE_EQ(Nurbs(doc, 0).Net.TabPC[0][0].X, 42.0);
-    EXPECT_TRUE(undo.PeutAnnuler(doc));
-
-    // A geometry record undone, then a list record: Redo stays offered until
-    // it is used; it then exchanges nothing and gives the items back to Undo.
-    undo.RecordAction(doc, TUndo::kGeometrie);
-    Nurbs(doc, 0).Net.TabPC[0][0].X = 43.0;
-    ASSERT_TRUE(undo.Annuler(doc));
-    undo.RecordAction(doc, TUndo::kListeSurf);
-    EXPECT_TRUE(undo.PeutRefaire(doc));
-    EXPECT_FALSE(undo.Refaire(doc));
-    EXPECT_DOUBLE_EQ(Nurbs(doc, 0).Net.TabPC[0][0].X, 42.0);
-    EXPECT_TRUE(undo.PeutAnnuler(doc));
-    EXPECT_FALSE(undo.PeutRefaire(doc));
-}
-
 TEST(Undo, ClosingForgetsTheSnapshot) {
     RecordingScope r;
     Document doc = DeuxCarenes();

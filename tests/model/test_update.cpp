@@ -393,18 +393,6 @@ TEST(AjusteRectangle, ScaleAndOriginCentreTheExtentWithAMargin) {
     EXPECT_EQ(v.Scale, 9500.0f);
 }
 
-TEST(AjusteRectangle, FitsTheVisibleSurfacesOfADocument) {
-    // A NURBS surface is measured by its net.
-    TViewRecord v;
-    v.Kind = vkProfile;
-    Document d2;
-    d2.NouvelleSurface("N")->Net.Initialise(2);  // plane X = 0: Y and Z from 0 to 2
-    ASSERT_TRUE(ObjCom::AjusteRectangle(d2, 1, 400, 400, v));
-    EXPECT_EQ(v.Scale, 190.0f);
-    EXPECT_EQ(v.OriginX, 10);
-    EXPECT_EQ(v.OriginY, 390);
-}
-
 TEST(AjusteRectangle, NothingVisibleLeavesTheViewUnchanged) {
     Document doc;
     TDXFSurface* s = Rectangle(doc, 0, 0, 1, 1, 0);
@@ -442,40 +430,6 @@ TEST(ChangeCurrentPC, KeepsWhatIsMinusOneAndShowsThePoint) {
     EXPECT_EQ(doc.CurrentPC, (TPC{1, 1, 1}));
 }
 
-TEST(MakeLstMovePC, WeldedGroupsFollowTheSelectionEachPointOnce) {
-    RecordingScope r;
-    Document doc;
-    const TPC a{0, 0, 0}, b{1, 0, 0}, c{2, 1, 1}, d{3, 2, 2}, e{0, 1, 1};
-    TListPC g1, g2, g3;
-    g1.Add(a);
-    g1.Add(b);
-    g2.Add(b);
-    g2.Add(c);
-    g3.Add(d);
-    g3.Add(e);
-    doc.AjouteSoudure(g1);
-    doc.AjouteSoudure(g2);
-    doc.AjouteSoudure(g3);
-
-    TListPC sel, list;
-    sel.Add(a);
-    ObjCom::MakeLstMovePC(doc, sel, list);
-    ASSERT_EQ(list.Count(), 3);
-    EXPECT_EQ(list[0], a);
-    EXPECT_EQ(list[1], b);
-    EXPECT_EQ(list[2], c);
-
-    // Selecting C reaches A through B; a point selected twice is moved once.
-    TListPC sel2, list2;
-    sel2.Add(c);
-    sel2.Add(c);
-    ObjCom::MakeLstMovePC(doc, sel2, list2);
-    ASSERT_EQ(list2.Count(), 3);
-    EXPECT_EQ(list2[0], c);
-    EXPECT_EQ(list2[1], b);
-    EXPECT_EQ(list2[2], a);
-}
-
 // ---- Weights and sails -------------------------------------------------------------------------
 
 TEST(MajTotalPoids, TwoPlatesAndABallastByHand) {
@@ -511,18 +465,6 @@ TEST(MajTotalPoids, TwoPlatesAndABallastByHand) {
     EXPECT_NEAR(doc.PoidsTotal.Masse, 276.0, 1e-9);
     ObjCom::MajSurface(doc, true, -1);
     EXPECT_NEAR(doc.PoidsTotal.Masse, 176.0, 1e-9);
-}
-
-TEST(MajCentreVoilure, AreaWeightedCentreOfTheSails) {
-    Document doc;
-    Rectangle(doc, 0, 0, 2, 1, 0)->Voile = 1;  // 2 m2 at (1, 0.5, 0)
-    Rectangle(doc, 0, 2, 1, 1, 1)->Voile = 1;  // 1 m2 at (0.5, 2.5, 1)
-    Rectangle(doc, 5, 5, 3, 3, 3);             // not a sail
-    ObjCom::MajCentreVoilure(doc);
-    EXPECT_NEAR(doc.CentreVoilure.Aire, 3.0, 1e-12);
-    EXPECT_NEAR(doc.CentreVoilure.X, 2.5 / 3.0, 1e-12);
-    EXPECT_NEAR(doc.CentreVoilure.Y, 3.5 / 3.0, 1e-12);
-    EXPECT_NEAR(doc.CentreVoilure.Z, 1.0 / 3.0, 1e-12);
 }
 
 // ---- Areas and girths of cuts ---------------------------------------------------------------------
@@ -654,22 +596,6 @@ TEST(Alignement, InTheSectionPlaneEachPointKeepsItsDistanceAndSide) {
     // The moved surface must be evaluated again; the other was not touched.
     EXPECT_EQ(doc.Surface(0)->Calculee, 0);
     EXPECT_EQ(doc.Surface(1)->Calculee, 1);
-}
-
-TEST(Alignement, InThePlanOnlyTheSurfaceWhosePointMovedIsRecalculated) {
-    RecordingScope r;
-    Document doc = DeuxNets();
-    // Plan: X and Y; the point of surface B moves, Z kept.
-    ASSERT_TRUE(ObjCom::AligneDansLePlan(doc, Selection({{0, 0, 0}, {0, 1, 0}, {1, 0, 0}}), vkPlan));
-    const TVertex4f& p = doc.SurfaceNurbs(1)->Net.pc(0, 0);
-    const double l = std::sqrt(29.0), r7 = 7.0;
-    EXPECT_NEAR(p.X, 2.0 * r7 / l, 1e-12);
-    EXPECT_NEAR(p.Y, 5.0 * r7 / l, 1e-12);
-    EXPECT_EQ(p.Z, 3.0);
-    // Only the surface whose point moved is evaluated again; the one
-    // holding the two reference points is unchanged.
-    EXPECT_EQ(doc.Surface(0)->Calculee, 1);
-    EXPECT_EQ(doc.Surface(1)->Calculee, 0);
 }
 
 TEST(Alignement, APointOnTheFirstStaysWithAMessageTheOthersAreAligned) {

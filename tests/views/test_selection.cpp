@@ -92,13 +92,6 @@ TEST_F(Doc4x3, SelectAllTakesInactivePointsAndActivationKeepsTheList) {
     EXPECT_TRUE(plan.sel.empty());
 }
 
-TEST_F(Doc4x3, NegativeReferenceIsReportedAndKept) {
-    Selection::SelectPoint(*plan.tab, plan.sel, {0, -1, 2});
-    ASSERT_EQ(ui.rec.messages.size(), 1u);
-    EXPECT_EQ(ui.rec.messages[0], "TFormFille.SelectPoint");
-    EXPECT_TRUE(plan.sel.Contains({0, -1, 2}));
-}
-
 TEST_F(Doc4x3, NetSelectionChoiceActivatesALineAndMovesTheCurrentPoint) {
     TNet& net = doc.SurfaceNurbs(0)->Net;
     net.AffColonnes = true;
