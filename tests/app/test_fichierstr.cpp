@@ -264,16 +264,3 @@ TEST(FichierStr, FichierAbsentOuIlisible) {
     EXPECT_EQ(r.rec.messages[1], Langue::Txt("rsErrLectFich") + d.chemin());
 }
 
-TEST(FichierStr, UnSecondChargementRemplaceLIndex) {
-    DossierTemp d;
-    const std::string un = d.Ecrit("un.cse", "[HEADER]\n[V]\n1\n[END]\n");
-    const std::string deux = d.Ecrit("deux.cse", "\n\n[MAIN]\n[V]\n2\n[END]\n");
-    TfichierStr f;
-    ASSERT_TRUE(f.ChargeFichier(un));
-    ASSERT_TRUE(f.ChargeFichier(deux));
-    EXPECT_EQ(f.IndexSections(), (std::vector<std::string>{"[MAIN]=3;3"}));
-    int p, n;
-    EXPECT_FALSE(f.ChercheSection("HEADER", p, n));
-    ASSERT_TRUE(f.ChercheSection("MAIN", p, n));
-    EXPECT_EQ(f.LitEntier("V", 0, p, n), 2);
-}

