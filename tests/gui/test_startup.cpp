@@ -181,7 +181,6 @@ TEST_F(MainFormTest, APersonalPrecisionStartsAsMoyenneAndAnUnknownWordIsNotKept)
         return std::make_pair(coches, ini.value(QStringLiteral("Conf/Precision")).toString());
     };
     using Attendu = std::pair<QStringList, QString>;
-    EXPECT_EQ(demarre(QStringLiteral("TBonne")), Attendu({QStringLiteral("MePrecTBonne")}, QStringLiteral("TBonne")));
     EXPECT_EQ(demarre(QStringLiteral("Perso")), Attendu({QStringLiteral("MePrecMoyenne")}, QStringLiteral("Moyenne")));
     // A word no item carries: the item that was ticked stays, and is what is written.
     EXPECT_EQ(demarre(QStringLiteral("Extrême")), Attendu({QStringLiteral("MePrecMoyenne")}, QStringLiteral("Moyenne")));

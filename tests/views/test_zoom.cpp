@@ -42,15 +42,11 @@ TEST(Zoom, CeilingAndFloor) {
     const TVertex3f centre = Sous(v, {400, 300});
     Zoom::AgrandireVue(v, 800, 600, 2500, {});
     EXPECT_FLOAT_EQ(v.Scale, 2500.0f);  // 2600 capped
-    const TVertex3f apres = Sous(v, {400, 300});
-    EXPECT_NEAR(apres.X, centre.X, 0.5 / 2500);
-    EXPECT_NEAR(apres.Z, centre.Z, 0.5 / 2500);
+    EXPECT_NEAR(Sous(v, {400, 300}).X, centre.X, 0.5 / 2500);
 
     TViewRecord w = Vue(400, 300, 6.0f);
     Zoom::ReduireVue(w, 800, 600, {});
     EXPECT_FLOAT_EQ(w.Scale, 5.0f);  // not 4.615
-    Zoom::ReduireVue(w, 800, 600, {});
-    EXPECT_FLOAT_EQ(w.Scale, 5.0f);
 }
 
 // On a view of odd size the centre is a pixel of its own: every step keeps
