@@ -817,40 +817,6 @@ std::string EnregistrerFichierAll(Document& doc, int mode) {
     return doc.NomFichier;
 }
 
-namespace {
-void MontreErreur(const std::exception& e) { Ui::ui().msgDlg(e.what(), Ui::MsgType::Error, Ui::mbOK); }
-}  // namespace
-
-bool Enregistrer(Document& doc) {
-    DBG_SCOPE("GestFich.Enregistrer");
-    if (doc.NomFichier.empty()) return false;
-    try {
-        EnregistrerFichierAll(doc, 0);
-        return true;
-    } catch (const std::exception& e) {
-        doc.PeutFermer = false;
-        MontreErreur(e);
-        return false;
-    }
-}
-
-bool EnregistrerSous(Document& doc, const std::string& nom) {
-    DBG_SCOPE("GestFich.EnregistrerSous");
-    try {
-        DocWriter::EcritDocument(doc, DocWriter::ToutesLesSurfaces(doc), nom);
-    } catch (const std::exception& e) {
-        doc.PeutFermer = false;
-        MontreErreur(e);
-        return false;
-    }
-    doc.NomFichier = CheminAbsolu(nom);
-    Caption(doc.NomFichier);
-    doc.MarquerEnregistre();
-    doc.PeutFermer = true;
-    AddRecentFile(doc);
-    return true;
-}
-
 // ---- Recent files --------------------------------------------------------------------------
 
 TRecentFiles& RecentFiles() {

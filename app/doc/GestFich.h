@@ -95,15 +95,6 @@ TResultatLecture OuvrirFichier(Document& doc, const std::string& nom, bool auDem
 // happens. Returns the path written. Raises DocWriter::TErreurEcriture.
 std::string EnregistrerFichierAll(Document& doc, int mode);
 
-// The save commands, for the main window: never throw. Enregistrer writes a
-// titled document under its name (false for an untitled one: the caller runs
-// Save As). EnregistrerSous writes under the new name and only then takes it
-// as the document's name (caption, recent files). Both mark the document
-// saved and PeutFermer when the file was written; on failure they show the
-// error (file name and reason) and leave the document modified.
-bool Enregistrer(Document& doc);
-bool EnregistrerSous(Document& doc, const std::string& nom);
-
 // ---- Recent files -------------------------------------------------------------
 
 // The main window's list (it reads it from and writes it to the settings).
