@@ -1,6 +1,7 @@
 // The commands of the main window that open the program's other windows:
 // each window's entry point, connected by the name of its menu item.
 #include "app/gui/MainForm.h"
+#include "calc/gui/HydrostatForm.h"
 
 void TMainForm::BrancheFenetres() {
     // ---- Options, document properties, about box, calculator, colour picker, debug window
@@ -12,6 +13,12 @@ void TMainForm::BrancheFenetres() {
     // ---- Control-point editor and list, move and rotate, thickness, dimensions, precision
 
     // ---- Hydrostatics and stability
+    Branche("MeCalcHydroStat", [this] {
+        // One window kept for the session: its results stay until the next run.
+        auto* f = findChild<THydrostatForm*>();
+        if (!f) f = new THydrostatForm(doc_, this);
+        f->Execute();
+    });
 
     // ---- Weights, marks and flooding points, tables, development, negative volumes
 
