@@ -2,6 +2,7 @@
 // each window's entry point, connected by the name of its menu item.
 #include "app/gui/MainForm.h"
 #include "calc/gui/HydrostatForm.h"
+#include "calc/gui/StabForm.h"
 
 void TMainForm::BrancheFenetres() {
     // ---- Options, document properties, about box, calculator, colour picker, debug window
@@ -18,6 +19,12 @@ void TMainForm::BrancheFenetres() {
         auto* f = findChild<THydrostatForm*>();
         if (!f) f = new THydrostatForm(doc_, this);
         f->Execute();
+    });
+    Branche("MeStabilite", [this] {
+        auto* f = findChild<TStabForm*>();
+        if (!f) f = new TStabForm(doc_, this);
+        f->exec();
+        Redessine(true);
     });
 
     // ---- Weights, marks and flooding points, tables, development, negative volumes

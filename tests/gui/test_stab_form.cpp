@@ -1,0 +1,213 @@
+// The stability window: its run on the worker thread, what its curves,
+// grids and synthesis show, stopping and closing during a run, printing.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QLineSeries>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QScatterSeries>
+#include <QTemporaryDir>
+#include <QTest>
+#include <numbers>
+
+#include "calc/gui/GrilleResultats.h"
+#include "calc/gui/StabForm.h"
+#include "tests/support/CareneFixtures.h"
+#include "tests/support/RecordingUi.h"
+
+namespace {
+
+constexpr double kRho = 1.026;
+
+struct Fenetre {
+    RecordingScope ui;
+    Document doc;
+    std::unique_ptr<TStabForm> f;
+    explicit Fenetre(std::unique_ptr<TDXFSurface> s, double masse, double zG) {
+        std::vector<std::unique_ptr<TDXFSurface>> v;
+        v.push_back(std::move(s));
+        doc = fixtures::DocAvec(std::move(v));
+        doc.ListPoids.push_back({"charge", masse, 0.0, 5.0, zG, -1});
+        f = std::make_unique<TStabForm>(doc);
+        f->show();
+    }
+    void Lance(const char* max, const char* pas) {
+        f->EditGiteMax->setText(max);
+        f->EditPas->setText(pas);
+        ASSERT_TRUE(f->BtnCalculerClick());
+        f->AttendFin();
+    }
+};
+
+// The same run straight on an engine of its own.
+void Moteur(Document& doc, double max, double pas, Stab::TStabCalc& c) {
+    c.Init(doc, kRho);
+    Stab::TConditionsStab cond;
+    cond.GiteMax = max;
+    cond.Pas = pas;
+    EXPECT_TRUE(c.Calcule(cond));
+}
+
+double Cellule(TGrilleResultats* g, int i, int j) { return g->Texte(i, j).toDouble(); }
+
+bool PdfUnePageNonBlanche(const QString& pdf) {
+    QProcess info;
+    info.start("pdfinfo", {pdf});
+    info.waitForFinished();
+    if (!QString(info.readAllStandardOutput()).contains(QRegularExpression("Pages:\\s+1\\n"))) return false;
+    QProcess ppm;
+    ppm.start("pdftoppm", {"-r", "30", "-gray", pdf});
+    ppm.waitForFinished();
+    const QByteArray img = ppm.readAllStandardOutput();
+    // PGM: past the header, some pixel is not white.
+    const int debut = img.indexOf("255\n") + 4;
+    for (int i = debut; i < img.size(); ++i)
+        if (static_cast<unsigned char>(img[i]) < 128) return true;
+    return false;
+}
+
+}  // namespace
+
+TEST(StabForm, CurveMeasuresAndSynthesisAreTheEnginesSteps) {
+    struct Cas {
+        const char* nom;
+        std::unique_ptr<TDXFSurface> surface;
+        double masse, zG;
+    };
+    std::vector<Cas> cas;
+    cas.push_back({"caisson", fixtures::Caisson(TDefGrille{}), 40.0 * kRho * 1000.0, 0.0});
+    // Half-immersed cylinder of radius 1: any heel gives GZ = zG sin(heel) for G above the axis.
+    cas.push_back({"cylindre", fixtures::Cylindre(TDefGrille{}, 1.0, 10.0, 24, 10),
+                   std::numbers::pi / 2 * 10.0 * kRho * 1000.0, 0.3});
+    for (Cas& c : cas) {
+        SCOPED_TRACE(c.nom);
+        Fenetre w(std::move(c.surface), c.masse, c.zG);
+        w.Lance("180", "10");
+        Stab::TStabCalc ref;
+        Moteur(w.doc, 180, 10, ref);
+        const TListGZ& e = ref.Resultats();
+        ASSERT_EQ(e.Count(), 19);
+        const QList<QPointF> pts = w.f->SerieGZ->points();
+        ASSERT_EQ(pts.size(), e.Count());
+        for (int k = 0; k < e.Count(); ++k) {
+            EXPECT_EQ(pts[k].x(), e.GetGZ(k)->Gite);
+            EXPECT_EQ(pts[k].y(), StabSynthese::GZ(*e.GetGZ(k)));
+            EXPECT_EQ(w.f->GrilleMesures->Texte(k, 9), GrilleResultats::Nombre(StabSynthese::GZ(*e.GetGZ(k)), 4));
+        }
+        // Extremes and vanishing angle from the engine's steps.
+        double gzMax = -1e9, hMax = 0, chavirage = 0;
+        for (int k = 0; k < e.Count(); ++k) {
+            const double gz = StabSynthese::GZ(*e.GetGZ(k));
+            if (gz > gzMax) gzMax = gz, hMax = e.GetGZ(k)->Gite;
+            if (k > 0) {
+                const double g1 = StabSynthese::GZ(*e.GetGZ(k - 1));
+                if (g1 > 0 && gz < 0) chavirage = e.GetGZ(k - 1)->Gite + 10 * g1 / (g1 - gz);
+            }
+        }
+        const auto& s = w.f->Synthese();
+        EXPECT_DOUBLE_EQ(s.GZMax, gzMax);
+        EXPECT_DOUBLE_EQ(s.AngleGZMax, hMax);
+        EXPECT_NEAR(s.AngleChavirage, chavirage, 1e-9);
+        // Energies: trapezia of the moments of the measures grid, split at zero.
+        double plus = 0, moins = 0;
+        for (int k = 1; k < e.Count(); ++k) {
+            const double m1 = Cellule(w.f->GrilleMesures, k - 1, 10), m2 = Cellule(w.f->GrilleMesures, k, 10);
+            const double h = 10 * std::numbers::pi / 180;
+            if (m1 * m2 < 0) {
+                const double t = m1 / (m1 - m2);
+                (m1 > 0 ? plus : moins) += m1 / 2 * t * h;
+                (m2 > 0 ? plus : moins) += m2 / 2 * (1 - t) * h;
+            } else {
+                (m1 + m2 >= 0 ? plus : moins) += (m1 + m2) / 2 * h;
+            }
+        }
+        EXPECT_NEAR(s.EnergieChavirage, std::fabs(plus), 1e-3 * std::fabs(plus) + 1);
+        EXPECT_NEAR(s.EnergieRedressement, std::fabs(moins), 1e-3 * std::fabs(moins) + 1);
+        // The synthesis grid shows the user's step.
+        EXPECT_EQ(w.f->GrilleSynthese->Texte(5, 1), "10.000");
+    }
+}
+
+TEST(StabForm, RefusedInputsChangeNothing) {
+    Fenetre w(fixtures::Caisson(TDefGrille{}), 40.0 * kRho * 1000.0, 0.0);
+    struct Cas {
+        QLineEdit* champ;
+        const char* texte;
+        std::string message;
+    } cas[] = {
+        {w.f->EditToleranceEnf, "abc", "'abc' n'est pas une valeur numérique correcte"},
+        {w.f->EditPas, "0", "Pas de calcul incorrect"},
+        {w.f->EditPas, "200", "Pas de calcul incorrect"},
+    };
+    for (const Cas& c : cas) {
+        const QString avant = c.champ->text();
+        w.ui.rec.messages.clear();
+        c.champ->setText(c.texte);
+        EXPECT_FALSE(w.f->BtnCalculerClick()) << c.texte;
+        EXPECT_FALSE(w.f->EnCours());
+        ASSERT_EQ(w.ui.rec.messages.size(), 1u);
+        EXPECT_EQ(w.ui.rec.messages[0], c.message);
+        c.champ->setText(avant);
+    }
+    EXPECT_EQ(w.f->Etapes().Count(), 0);
+    // A tolerance typed as a word on leaving the field: the message, the old value back.
+    w.ui.rec.messages.clear();
+    w.f->EditToleranceEnf->setText("x");
+    emit w.f->EditToleranceEnf->editingFinished();
+    EXPECT_EQ(w.f->EditToleranceEnf->text(), "1");
+    EXPECT_EQ(w.ui.rec.messages.size(), 1u);
+}
+
+TEST(StabForm, StopAndCloseDuringALongRun) {
+    const int avant = TStabForm::MoteursVivants();
+    for (const bool fermer : {false, true}) {
+        RecordingScope ui;
+        Document doc;
+        doc.FormeAffichee = true;
+        fixtures::CoqueQuatreSurfaces(doc, 50);
+        doc.ListPoids.push_back({"charge", 8000.0, 0.0, 6.0, 0.0, -1});
+        auto* f = new TStabForm(doc);
+        f->show();
+        f->EditGiteMax->setText("180");
+        f->EditPas->setText("1");
+        f->EditToleranceEnf->setText("0.01");
+        ASSERT_TRUE(f->BtnCalculerClick());
+        EXPECT_TRUE(f->BtnStop->isVisible());
+        QTest::qWait(100);
+        ASSERT_TRUE(f->EnCours());
+        QElapsedTimer t;
+        t.start();
+        if (fermer) {
+            f->BtnFermer->click();
+            EXPECT_FALSE(f->isVisible());
+        } else {
+            QTest::keyClick(f, Qt::Key_Delete);
+            while (f->EnCours() && t.elapsed() < 2000) QTest::qWait(1);
+        }
+        EXPECT_LT(t.elapsed(), 200);
+        EXPECT_FALSE(f->EnCours());
+        EXPECT_LT(f->Etapes().Count(), 181);
+        EXPECT_FALSE(f->BtnCalculer->isHidden());
+        delete f;
+    }
+    EXPECT_EQ(TStabForm::MoteursVivants(), avant);
+}
+
+TEST(StabForm, PrintsTheChartAndTheMeasuresOnOnePageEach) {
+    Fenetre w(fixtures::Caisson(TDefGrille{}), 40.0 * kRho * 1000.0, 0.0);
+    w.Lance("90", "10");
+    QTemporaryDir dir;
+    auto pdf = [&](const QString& nom, auto&& print) {
+        QPrinter p(QPrinter::HighResolution);
+        p.setOutputFormat(QPrinter::PdfFormat);
+        p.setOutputFileName(dir.filePath(nom));
+        print(p);
+        return dir.filePath(nom);
+    };
+    EXPECT_TRUE(PdfUnePageNonBlanche(pdf("gz.pdf", [&](QPrinter& p) { w.f->ChartGZ->Imprime(p); })));
+    EXPECT_TRUE(PdfUnePageNonBlanche(pdf("m.pdf", [&](QPrinter& p) { w.f->GrilleMesures->Imprime(p, "Mesures"); })));
+}
