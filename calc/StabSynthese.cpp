@@ -4,6 +4,9 @@
 
 #include "app/texts/Langue.h"
 #include "model/Calcs.h"
+#include "model/Document.h"
+#include "model/Update.h"
+#include "views/Transfo.h"
 
 namespace StabSynthese {
 
@@ -127,6 +130,36 @@ std::vector<TMarqueEnv> MarquesEnvahissement(const TListGZ& etapes, const std::v
             if (avant != apres) r.push_back({points[p].Nom, etapes.GetGZ(static_cast<int>(k))->Gite, avant});
         }
     return r;
+}
+
+void AppliqueEtape(Document& doc, const TGZ& e) {
+    doc.RecordAction(0);
+    // The step's G is that of the hull lowered by its sinkage: the turns are
+    // about G before the lowering.
+    const TVertex3f g{e.XG, e.YG, e.ZG + e.Enfoncement};
+    for (int i = 0; i < doc.NbSurf(); ++i) {
+        Transfo::RotationSurf(doc, i, {0.0, e.Gite, 0.0}, g, true, false, true);
+        Transfo::RotationSurf(doc, i, {e.Assiette, 0.0, 0.0}, g, true, false, true);
+        Transfo::TranslationSurf(doc, i, {0.0, 0.0, -e.Enfoncement}, true, true);
+        doc.Surface(i)->Calculee = 0;
+    }
+    // What no surface carries moves the same way.
+    const TMatrice m = MatriceEtape(e);
+    auto bouge = [&m](auto& r) {
+        const TVertex3f q = Matrice::Transformed(m, {r.X, r.Y, r.Z});
+        r.X = q.X;
+        r.Y = q.Y;
+        r.Z = q.Z;
+    };
+    for (TPoids& p : doc.ListPoids)
+        if (doc.Surface(p.Surf) == nullptr) bouge(p);
+    for (TRepere& r : doc.ListReperes) bouge(r);
+    for (TRepereEnv& r : doc.ListReperesEnv) bouge(r);
+    ObjCom::MajSurface(doc, false, -1);
+    ObjCom::MajCoupesSurface(doc);
+    ObjCom::MajMinMaxAllNet(doc, false);
+    ObjCom::MajTotalPoids(doc);
+    doc.MarquerModifie();
 }
 
 }  // namespace StabSynthese

@@ -15,6 +15,8 @@
 #include "model/Geom.h"
 #include "model/ObjCom.h"
 
+class Document;
+
 namespace StabSynthese {
 
 constexpr double kGravite = 9.806;   // m/s2
@@ -68,5 +70,12 @@ struct TMarqueEnv {
 // Every such change over the run, point by point: a point is under water at
 // a step when its Z, carried by the step's attitude, is 0 or below.
 std::vector<TMarqueEnv> MarquesEnvahissement(const TListGZ& etapes, const std::vector<TRepereEnv>& points);
+
+// Puts the model in the attitude of a step: every surface (with its frame
+// and its weights), the ballasts, the reference marks and the flooding
+// points are turned about the step's centre of gravity by its heel, then by
+// its trim, and lowered by its sinkage, from the stored values. One undo
+// record (kind 0) is taken first; the surfaces are evaluated again after.
+void AppliqueEtape(Document& doc, const TGZ& e);
 
 }  // namespace StabSynthese

@@ -798,5 +798,8 @@ bool TStabForm::SBTransformClick() {
     if (k < 0 || k >= etapes_.Count()) return false;
     if (Ui::ui().msgDlg(Langue::Txt("rsWarnModifDesign"), Ui::MsgType::Warning, Ui::mbYes | Ui::mbNo) != Ui::mrYes)
         return false;
-    return false;
+    StabSynthese::AppliqueEtape(doc_, *etapes_.GetGZ(k));
+    Ui::ui().markModified();
+    Ui::ui().requestRedraw(true);
+    return true;
 }

@@ -16,6 +16,7 @@
 
 #include "calc/gui/GrilleResultats.h"
 #include "calc/gui/StabForm.h"
+#include "model/Undo.h"
 #include "tests/support/CareneFixtures.h"
 #include "tests/support/RecordingUi.h"
 
@@ -210,4 +211,55 @@ TEST(StabForm, PrintsTheChartAndTheMeasuresOnOnePageEach) {
     };
     EXPECT_TRUE(PdfUnePageNonBlanche(pdf("gz.pdf", [&](QPrinter& p) { w.f->ChartGZ->Imprime(p); })));
     EXPECT_TRUE(PdfUnePageNonBlanche(pdf("m.pdf", [&](QPrinter& p) { w.f->GrilleMesures->Imprime(p, "Mesures"); })));
+}
+
+TEST(StabForm, ApplyingAStepFloatsTheModelThereAndOneUndoRestoresIt) {
+    Fenetre w(fixtures::Caisson(TDefGrille{}), 40.0 * kRho * 1000.0, 0.0);
+    TUndo undo;
+    w.doc.Hooks.RecordAction = [&](int kind) { undo.RecordAction(w.doc, kind); };
+    w.doc.ListPoids.push_back({"lest", 0.0, 1.0, 2.0, -0.5, -1});
+    w.doc.ListReperes.push_back({"repère", 2.0, 0.0, 1.0});
+    w.doc.ListReperesEnv.push_back({"écoutille", -2.0, 5.0, 1.0});
+    const Document avant = [&] {
+        Document d;
+        for (const auto& s : w.doc.Surfaces) d.Surfaces.push_back(std::make_unique<TDXFSurface>(*dynamic_cast<TDXFSurface*>(s.get())));
+        d.ListPoids = w.doc.ListPoids;
+        d.ListReperes = w.doc.ListReperes;
+        d.ListReperesEnv = w.doc.ListReperesEnv;
+        return d;
+    }();
+    w.f->EditToleranceEnf->setText("0.001");
+    w.Lance("30", "15");
+    // Nothing happens without a row or without a Yes.
+    w.f->GrilleMesures->setCurrentCell(-1, -1);
+    EXPECT_FALSE(w.f->SBTransformClick());
+    w.f->GrilleMesures->selectRow(2);
+    w.ui.rec.answers = {Ui::mrNo};
+    EXPECT_FALSE(w.f->SBTransformClick());
+    EXPECT_TRUE(w.doc.Surface(0)->Points == avant.Surface(0)->Points);
+    ASSERT_TRUE(w.f->SBTransformClick());
+
+    const TGZ e = *w.f->Etapes().GetGZ(2);
+    ASSERT_EQ(e.Gite, 30.0);
+    TListSurf portee;
+    portee.Add(0);
+    TVertex3f cc;
+    double vol = 0.0, aire = 0.0;
+    Hydrostat::CalcDeplacement(w.doc, portee, cc, vol, aire);
+    EXPECT_NEAR(vol, 40.0, 40.0 * 1e-5);
+    EXPECT_NEAR(cc.X, e.XB, 1e-6);
+    EXPECT_NEAR(cc.Y, e.YB, 1e-6);
+    EXPECT_NEAR(cc.Z, e.ZB, 1e-6);
+    // The whole loading moved with the hull.
+    const auto env = StabSynthese::TransformEnvahis(avant.ListReperesEnv, StabSynthese::MatriceEtape(e));
+    EXPECT_EQ(w.doc.ListReperesEnv, env);
+    EXPECT_NE(w.doc.ListReperes, avant.ListReperes);
+    EXPECT_NE(w.doc.ListPoids, avant.ListPoids);
+    EXPECT_FALSE(w.doc.Enregistre());
+
+    ASSERT_TRUE(undo.Annuler(w.doc));
+    EXPECT_TRUE(w.doc.Surface(0)->Points == avant.Surface(0)->Points);
+    EXPECT_EQ(w.doc.ListPoids, avant.ListPoids);
+    EXPECT_EQ(w.doc.ListReperes, avant.ListReperes);
+    EXPECT_EQ(w.doc.ListReperesEnv, avant.ListReperesEnv);
 }
