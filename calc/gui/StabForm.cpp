@@ -733,7 +733,16 @@ void TStabForm::DrawStab(QPainter& p, int k) {
     TViewRecord vue;
     vue.Kind = vkSection;
     vue.Azimuth = static_cast<float>(270.0 * kDeg2Rad);
-    ObjCom::AjusteRectangle(doc_, -1, PaintBox->width(), PaintBox->height(), vue);
+    TVertex2f mini{1e30, 1e30}, maxi{-1e30, -1e30};
+    for (const TDoubleSurf& s : initiale_)
+        for (const TArrayVertex3f* g : {&s.Points, &s.PointsSym})
+            for (int i = 0; i < g->rows() * g->cols(); ++i) {
+                TVertex2f v;
+                Calcs::ProjectionVue(g->data()[i], v, vue.Azimuth, vue.Elevation);
+                mini = {std::min(mini.X, v.X), std::min(mini.Y, v.Y)};
+                maxi = {std::max(maxi.X, v.X), std::max(maxi.Y, v.Y)};
+            }
+    ObjCom::AjusteRectangleEtendue(mini, maxi, PaintBox->width(), PaintBox->height(), doc_.Options.ZoomMax, vue);
     vue.Kind = vkStability;
     vue.Scale = vue.Scale + zoom_ > 0 ? vue.Scale + zoom_ : 10.0f;
     vue.Azimuth = static_cast<float>(angle1_ * kDeg2Rad);
