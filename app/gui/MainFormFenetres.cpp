@@ -3,6 +3,17 @@
 #include "app/gui/MainForm.h"
 #include "calc/gui/HydrostatForm.h"
 #include "calc/gui/StabForm.h"
+#include "calc/gui/AireForm.h"
+#include "calc/gui/AiresVoilesForm.h"
+#include "calc/gui/DefPoidsForm.h"
+#include "calc/gui/DefReperesForm.h"
+#include "calc/gui/DevSurfForm.h"
+#include "calc/gui/ImportRepForm.h"
+#include "calc/gui/PoidsForm.h"
+#include "calc/gui/ReperesForm.h"
+#include "calc/gui/TabCotesForm.h"
+#include "views/gui/FormFille.h"
+#include "views/gui/MouseCommandes.h"
 
 #include "app/texts/Langue.h"
 #include "model/Update.h"
@@ -109,6 +120,34 @@ void TMainForm::BrancheFenetres() {
     });
 
     // ---- Weights, marks and flooding points, tables, development, negative volumes
+    // (the negative-volume dialog opens from the stability window)
+    auto modal = [this](auto fabrique) {
+        return [this, fabrique] {
+            auto d = fabrique();
+            d->exec();
+            Redessine(false);
+        };
+    };
+    Branche("MeLstPoids", modal([this] { return std::make_unique<TPoidsForm>(doc_, this); }));
+    Branche("MeLstReperes", modal([this] { return std::make_unique<TReperesForm>(doc_, this); }));
+    Branche("MeListeReperesEnv", modal([this] { return std::make_unique<TEnvahissementForm>(doc_, this); }));
+    Branche("MeImportReperes", modal([this] { return std::make_unique<TImportRepForm>(doc_, this); }));
+    Branche("MeCalculAires", modal([this] { return std::make_unique<TAireForm>(doc_, this); }));
+    Branche("MeSurfaceVoiles", modal([this] { return std::make_unique<TAiresVoilesForm>(doc_, this); }));
+    Branche("MeTabCotes", modal([this] { return std::make_unique<TTabCotesForm>(doc_, this); }));
+    Branche("MeDeveloppementSurf", modal([this] { return std::make_unique<TDevSurfForm>(doc_, this); }));
+    // The add-weight and add-mark tools: the views read their ticks and open
+    // the dialogs below at the point clicked.
+    Branche("MeAjoutPoids", [] {});
+    Branche("MeAjoutRepere", [] {});
+    MouseCommandes::Branchements().NouveauPoids = [this](TFormFille& vue, TPoint px, TVertex3f p) {
+        TDefPoidsForm d(doc_, this);
+        if (d.ShowAt(p, vue.mapToGlobal(QPoint(px.X, px.Y)))) Redessine(false);
+    };
+    MouseCommandes::Branchements().NouveauRepere = [this](TFormFille& vue, TPoint px, TVertex3f p) {
+        TDefReperesForm d(doc_, this);
+        if (d.ShowAt(p, vue.mapToGlobal(QPoint(px.X, px.Y)))) Redessine(false);
+    };
 
     // ---- Studio
 

@@ -10,6 +10,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QStyledItemDelegate>
+#include <QToolButton>
 #include <charconv>
 #include <functional>
 #include <set>
@@ -26,11 +27,12 @@ QString Nombre(double v, int decimales) {
     return QString::fromLatin1(buf, static_cast<int>(r.ptr - buf));
 }
 
-QString DemandeFichierTexte(QWidget* parent) {
+QString DemandeFichier(QWidget* parent, const char* cleFiltre, const char* extension, bool enregistrer) {
     QFileDialog d(parent);
-    d.setAcceptMode(QFileDialog::AcceptSave);
-    d.setNameFilter(Langue::FiltreDialogue("rsTXTFilter"));
-    d.setDefaultSuffix(QStringLiteral("txt"));
+    d.setAcceptMode(enregistrer ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    if (!enregistrer) d.setFileMode(QFileDialog::ExistingFile);
+    d.setNameFilter(Langue::FiltreDialogue(cleFiltre));
+    d.setDefaultSuffix(QString::fromLatin1(extension));
     return d.exec() == QDialog::Accepted && !d.selectedFiles().isEmpty() ? d.selectedFiles().first() : QString();
 }
 
@@ -47,6 +49,49 @@ void Imprime(QWidget* parent, const std::function<void(QPrinter&)>& print) {
         if (d.exec() != QDialog::Accepted) return;
     }
     print(printer);
+}
+
+QToolButton* Outil(QWidget* parent, const char* nom, const char* hint, QStyle::StandardPixmap icone) {
+    auto* b = new QToolButton(parent);
+    b->setObjectName(QString::fromLatin1(nom));
+    b->setIcon(parent->style()->standardIcon(icone));
+    Langue::DonneCle(b, "-", hint);
+    return b;
+}
+
+std::vector<std::vector<std::string>> Cellules(const QTableWidget* g, int premiere, int derniere) {
+    std::vector<std::vector<std::string>> r;
+    for (int i = 0; i < g->rowCount(); ++i) {
+        std::vector<std::string> l;
+        for (int j = premiere; j <= derniere; ++j) {
+            const QTableWidgetItem* it = g->item(i, j);
+            l.push_back(it ? it->text().toStdString() : std::string());
+        }
+        r.push_back(std::move(l));
+    }
+    return r;
+}
+
+void EcritLigne(QTableWidget* g, int ligne, int premiere, const std::vector<std::string>& textes) {
+    if (g->rowCount() <= ligne) g->setRowCount(ligne + 1);
+    for (std::size_t k = 0; k < textes.size(); ++k)
+        g->setItem(ligne, premiere + static_cast<int>(k), new QTableWidgetItem(QString::fromStdString(textes[k])));
+}
+
+void Numerote(QTableWidget* g, int depuis) {
+    for (int i = 0; i < g->rowCount(); ++i) {
+        auto* it = new QTableWidgetItem(QString::number(depuis + i));
+        it->setFlags(it->flags() & ~Qt::ItemIsEditable);
+        g->setItem(i, 0, it);
+    }
+}
+
+void SignaleCellule(QTableWidget* g, int ligne, int colonne) {
+    g->setCurrentCell(ligne, colonne);
+    const QTableWidgetItem* it = g->item(ligne, colonne);
+    Ui::ui().showMessage(QStringLiteral("'%1' n'est pas une valeur numérique correcte")
+                             .arg(it ? it->text() : QString())
+                             .toStdString());
 }
 
 }  // namespace GrilleResultats

@@ -11,15 +11,18 @@
 #pragma once
 
 #include <QChartView>
+#include <QStyle>
 #include <QString>
 #include <QStringList>
 #include <QTableWidget>
 #include <string>
+#include <functional>
 #include <vector>
 
 #include "calc/Hydrostat.h"
 
 class QPrinter;
+class QToolButton;
 
 class TGrilleResultats : public QTableWidget {
     Q_OBJECT
@@ -62,9 +65,22 @@ public:
 namespace GrilleResultats {
 // "%.<decimales>f" with a "." whatever the locale.
 QString Nombre(double v, int decimales);
-// The save dialog of the result windows; empty when cancelled.
-QString DemandeFichierTexte(QWidget* parent);
+// The save (or open) dialog with a filter of the text table and a default
+// extension; empty when cancelled.
+QString DemandeFichier(QWidget* parent, const char* cleFiltre, const char* extension, bool enregistrer);
+// The save dialog of the result windows (text files).
+inline QString DemandeFichierTexte(QWidget* parent) { return DemandeFichier(parent, "rsTXTFilter", "txt", true); }
 // The print dialog, then the printer, then print(); a PDF file is written
 // when no printer is installed.
 void Imprime(QWidget* parent, const std::function<void(QPrinter&)>& print);
+// A tool button of the result windows: its name, its hint's key, its icon.
+QToolButton* Outil(QWidget* parent, const char* nom, const char* hint, QStyle::StandardPixmap icone);
+// The rows of a grid's cells (columns premiere..derniere) as texts.
+std::vector<std::vector<std::string>> Cellules(const QTableWidget* g, int premiere, int derniere);
+// Writes the texts into a row of a grid from column premiere (the grid grows as needed).
+void EcritLigne(QTableWidget* g, int ligne, int premiere, const std::vector<std::string>& textes);
+// Numbers column 0 of every row from `depuis`.
+void Numerote(QTableWidget* g, int depuis);
+// Selects the cell and says which one does not hold a number.
+void SignaleCellule(QTableWidget* g, int ligne, int colonne);
 }  // namespace GrilleResultats

@@ -34,13 +34,6 @@
 
 namespace {
 
-QToolButton* Outil(QWidget* parent, const char* nom, const char* hint, QStyle::StandardPixmap icone) {
-    auto* b = new QToolButton(parent);
-    b->setObjectName(QString::fromLatin1(nom));
-    b->setIcon(parent->style()->standardIcon(icone));
-    Langue::DonneCle(b, "-", hint);
-    return b;
-}
 
 // The surfaces counted in calculations, chosen with check boxes.
 bool PorteeParDefaut(Document& doc, QWidget* parent) {
@@ -110,8 +103,8 @@ THydrostatForm::THydrostatForm(Document& doc, QWidget* parent) : QDialog(parent)
     BtnCalculer1 = new QPushButton(calculs);
     BtnCalculer1->setObjectName(QStringLiteral("BtnCalculer1"));
     Langue::DonneCle(BtnCalculer1, "rsBtnCalculer");
-    SBEnregistrer = Outil(calculs, "SBEnregistrer", "rsSBEnregistreHint", QStyle::SP_DialogSaveButton);
-    BtnImprimer = Outil(calculs, "BtnImprimer", "rsSBImprimeHint", QStyle::SP_FileDialogDetailedView);
+    SBEnregistrer = GrilleResultats::Outil(calculs, "SBEnregistrer", "rsSBEnregistreHint", QStyle::SP_DialogSaveButton);
+    BtnImprimer = GrilleResultats::Outil(calculs, "BtnImprimer", "rsSBImprimeHint", QStyle::SP_FileDialogDetailedView);
     barre->addWidget(BtnCalculer1);
     barre->addWidget(SBEnregistrer);
     barre->addWidget(BtnImprimer);
@@ -149,7 +142,7 @@ THydrostatForm::THydrostatForm(Document& doc, QWidget* parent) : QDialog(parent)
     BtnCalculer2 = new QPushButton(courbe);
     BtnCalculer2->setObjectName(QStringLiteral("BtnCalculer2"));
     Langue::DonneCle(BtnCalculer2, "rsBtnCalculer");
-    SBtn_ZoomArriere = Outil(courbe, "SBtn_ZoomArriere", "rsSBZoomPrecHint", QStyle::SP_ArrowBack);
+    SBtn_ZoomArriere = GrilleResultats::Outil(courbe, "SBtn_ZoomArriere", "rsSBZoomPrecHint", QStyle::SP_ArrowBack);
     barre2->addWidget(label);
     barre2->addWidget(EditPrecision);
     barre2->addWidget(UD_Precision);

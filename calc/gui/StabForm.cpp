@@ -32,6 +32,7 @@
 #include "app/texts/Langue.h"
 #include "calc/Carene.h"
 #include "calc/gui/GrilleResultats.h"
+#include "calc/gui/StabDlgForm.h"
 #include "model/Calcs.h"
 #include "model/Debug.h"
 #include "model/Document.h"
@@ -46,13 +47,6 @@ std::atomic<int> g_moteurs = 0;
 
 QString Format(double v, int dec) { return GrilleResultats::Nombre(v, dec); }
 
-QToolButton* Outil(QWidget* parent, const char* nom, const char* hint, QStyle::StandardPixmap icone) {
-    auto* b = new QToolButton(parent);
-    b->setObjectName(QString::fromLatin1(nom));
-    b->setIcon(parent->style()->standardIcon(icone));
-    Langue::DonneCle(b, "-", hint);
-    return b;
-}
 
 QLineEdit* Champ(QWidget* parent, const char* nom, const char* texte) {
     auto* e = new QLineEdit(QString::fromLatin1(texte), parent);
@@ -175,6 +169,10 @@ TStabForm::TStabForm(Document& doc, QWidget* parent)
     BtnAjusterCondInit = new QPushButton(GBConditions);
     BtnAjusterCondInit->setObjectName(QStringLiteral("BtnAjusterCondInit"));
     lc->addRow(BtnAjusterCondInit);
+    BtnVolumesNegatifs = new QPushButton(QStringLiteral("Volumes négatifs..."), GBConditions);
+    BtnVolumesNegatifs->setObjectName(QStringLiteral("BtnVolumesNegatifs"));
+    Langue::DonneCle(BtnVolumesNegatifs, "-");
+    lc->addRow(BtnVolumesNegatifs);
     gauche->addWidget(GBConditions);
 
     auto* run = new QVBoxLayout;
@@ -210,11 +208,11 @@ TStabForm::TStabForm(Document& doc, QWidget* parent)
     aff->setObjectName(QStringLiteral("TSAffichage"));
     auto* la = new QVBoxLayout(aff);
     auto* barre = new QHBoxLayout;
-    BtnRazTrackSec = Outil(aff, "BtnRazTrackSec", "rsVueSection", QStyle::SP_TitleBarNormalButton);
-    BtnRazTrackProfil = Outil(aff, "BtnRazTrackProfil", "rsVueProfil", QStyle::SP_TitleBarShadeButton);
-    BtnRazTrackPlan = Outil(aff, "BtnRazTrackPlan", "rsVuePlan", QStyle::SP_TitleBarUnshadeButton);
-    BtnZoomIn = Outil(aff, "BtnZoomIn", "rsSBZoomInHint", QStyle::SP_ArrowUp);
-    BtnZoomOut = Outil(aff, "BtnZoomOut", "-", QStyle::SP_ArrowDown);
+    BtnRazTrackSec = GrilleResultats::Outil(aff, "BtnRazTrackSec", "rsVueSection", QStyle::SP_TitleBarNormalButton);
+    BtnRazTrackProfil = GrilleResultats::Outil(aff, "BtnRazTrackProfil", "rsVueProfil", QStyle::SP_TitleBarShadeButton);
+    BtnRazTrackPlan = GrilleResultats::Outil(aff, "BtnRazTrackPlan", "rsVuePlan", QStyle::SP_TitleBarUnshadeButton);
+    BtnZoomIn = GrilleResultats::Outil(aff, "BtnZoomIn", "rsSBZoomInHint", QStyle::SP_ArrowUp);
+    BtnZoomOut = GrilleResultats::Outil(aff, "BtnZoomOut", "-", QStyle::SP_ArrowDown);
     for (QWidget* w : std::initializer_list<QWidget*>{BtnRazTrackSec, BtnRazTrackProfil, BtnRazTrackPlan, BtnZoomIn, BtnZoomOut})
         barre->addWidget(w);
     TrackBarLongitude = new QSlider(Qt::Horizontal, aff);
@@ -232,7 +230,7 @@ TStabForm::TStabForm(Document& doc, QWidget* parent)
     PaintBox->installEventFilter(this);
     la->addWidget(PaintBox, 1);
     auto* film = new QHBoxLayout;
-    SB_Film = Outil(aff, "SB_Film", "-", QStyle::SP_MediaPlay);
+    SB_Film = GrilleResultats::Outil(aff, "SB_Film", "-", QStyle::SP_MediaPlay);
     LabelGiteFilm = new QLabel(aff);
     LabelGiteFilm->setObjectName(QStringLiteral("LabelGiteFilm"));
     TrackBarEtapes = new QSlider(Qt::Horizontal, aff);
@@ -258,8 +256,8 @@ TStabForm::TStabForm(Document& doc, QWidget* parent)
     RB_CourbeGZ->setChecked(true);
     RB_CourbeMoment = new QRadioButton(courbe);
     RB_CourbeMoment->setObjectName(QStringLiteral("RB_CourbeMoment"));
-    SBZoomOut = Outil(courbe, "SBZoomOut", "rsSBZoomPrecHint", QStyle::SP_ArrowBack);
-    SBPrintChart = Outil(courbe, "SBPrintChart", "rsSBImprimeHint", QStyle::SP_FileDialogDetailedView);
+    SBZoomOut = GrilleResultats::Outil(courbe, "SBZoomOut", "rsSBZoomPrecHint", QStyle::SP_ArrowBack);
+    SBPrintChart = GrilleResultats::Outil(courbe, "SBPrintChart", "rsSBImprimeHint", QStyle::SP_FileDialogDetailedView);
     for (QWidget* w : std::initializer_list<QWidget*>{RB_CourbeGZ, RB_CourbeMoment, SBZoomOut, SBPrintChart}) barreK->addWidget(w);
     barreK->addStretch();
     lk->addLayout(barreK);
@@ -296,9 +294,9 @@ TStabForm::TStabForm(Document& doc, QWidget* parent)
     auto* mesures = new QWidget;
     auto* lm = new QVBoxLayout(mesures);
     auto* barreM = new QHBoxLayout;
-    SBEnregistrerMesures = Outil(mesures, "SBEnregistrerMesures", "rsSBEnregistreHint", QStyle::SP_DialogSaveButton);
-    SBImprimerMesures = Outil(mesures, "SBImprimerMesures", "rsSBImprimeHint", QStyle::SP_FileDialogDetailedView);
-    SBTransform = Outil(mesures, "SBTransform", "rsSBTransformHint", QStyle::SP_DialogApplyButton);
+    SBEnregistrerMesures = GrilleResultats::Outil(mesures, "SBEnregistrerMesures", "rsSBEnregistreHint", QStyle::SP_DialogSaveButton);
+    SBImprimerMesures = GrilleResultats::Outil(mesures, "SBImprimerMesures", "rsSBImprimeHint", QStyle::SP_FileDialogDetailedView);
+    SBTransform = GrilleResultats::Outil(mesures, "SBTransform", "rsSBTransformHint", QStyle::SP_DialogApplyButton);
     for (QWidget* w : std::initializer_list<QWidget*>{SBEnregistrerMesures, SBImprimerMesures, SBTransform}) barreM->addWidget(w);
     barreM->addStretch();
     lm->addLayout(barreM);
@@ -317,8 +315,8 @@ TStabForm::TStabForm(Document& doc, QWidget* parent)
     auto* synthese = new QWidget;
     auto* ls = new QVBoxLayout(synthese);
     auto* barreS = new QHBoxLayout;
-    SBEnregistrerSynthese = Outil(synthese, "SBEnregistrerSynthese", "rsSBEnregistreHint", QStyle::SP_DialogSaveButton);
-    SBImprimerSynthese = Outil(synthese, "SBImprimerSynthese", "rsSBImprimeHint", QStyle::SP_FileDialogDetailedView);
+    SBEnregistrerSynthese = GrilleResultats::Outil(synthese, "SBEnregistrerSynthese", "rsSBEnregistreHint", QStyle::SP_DialogSaveButton);
+    SBImprimerSynthese = GrilleResultats::Outil(synthese, "SBImprimerSynthese", "rsSBImprimeHint", QStyle::SP_FileDialogDetailedView);
     barreS->addWidget(SBEnregistrerSynthese);
     barreS->addWidget(SBImprimerSynthese);
     barreS->addStretch();
@@ -337,6 +335,10 @@ TStabForm::TStabForm(Document& doc, QWidget* parent)
     connect(BtnStop, &QPushButton::clicked, this, &TStabForm::BtnStopClick);
     connect(BtnFermer, &QPushButton::clicked, this, &QDialog::reject);
     connect(BtnAjusterCondInit, &QPushButton::clicked, this, &TStabForm::BtnAjusterCondInitClick);
+    connect(BtnVolumesNegatifs, &QPushButton::clicked, this, [this] {
+        TStabDlgForm d(doc_, this);
+        if (d.exec() == QDialog::Accepted) VolumesChanges();
+    });
     connect(RB_SetPoids, &QRadioButton::toggled, EditPoids, &QLineEdit::setEnabled);
     for (QLineEdit* e : {EditGiteMax, EditPas, EditToleranceEnf, EditToleranceAss, EditDensiteEau, EditPoids}) {
         bonsTextes_[e] = e->text();
@@ -439,6 +441,22 @@ void TStabForm::InitStabForm() {
     Boutons(false);
     PageControl->setCurrentIndex(0);
     PaintBox->update();
+}
+
+void TStabForm::VolumesChanges() {
+    // The copy is rebuilt from the surfaces as they now count, the loading kept.
+    if (EnCours()) return;
+    double densite = cond_.Densite;
+    LitChamp(EditDensiteEau, densite);
+    const TVertex3f g0 = g0_;
+    const double poids = poids_;
+    calc_->Init(doc_, densite);
+    g0_ = g0;
+    poids_ = poids;
+    calc_->SetChargement(g0_, poids_);
+    initiale_ = calc_->CopieInitiale();
+    Pose(-1);
+    AfficheEtatInitial();
 }
 
 void TStabForm::AfficheEtatInitial() {

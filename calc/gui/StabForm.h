@@ -58,6 +58,8 @@ public:
     void AttendFin();
 
     void BtnAjusterCondInitClick();
+    // After the negative-volume dialog changed a flag: the copy rebuilt.
+    void VolumesChanges();
     // The curve, the trim curve and the measures grid from the steps.
     void MajCourbeGZ();
     // The synthesis grid and the flooding marks of the curve.
@@ -84,7 +86,7 @@ public:
     QLineEdit *EditGiteMax, *EditPas, *EditToleranceEnf, *EditToleranceAss, *EditDensiteEau, *EditPoids;
     QCheckBox *CBAssiette, *CB_AlignVertGZ;
     QRadioButton *RB_SetPoidsDepl, *RB_SetPoids, *RB_RAZPoidsDepl;
-    QPushButton *BtnAjusterCondInit, *BtnFermer, *BtnStop, *BtnCalculer;
+    QPushButton *BtnAjusterCondInit, *BtnVolumesNegatifs, *BtnFermer, *BtnStop, *BtnCalculer;
     QLabel *LabelGite, *LabelVolume, *LabelIterations, *LabelAssiette;
     QProgressBar* ProgressBar;
     QWidget* GBConditions;
