@@ -4,6 +4,8 @@
 // curves, grids and synthesis filled; and, for reference in the same
 // program, the engine alone on the same hull.
 #include <QCheckBox>
+#include <QLineEdit>
+#include <QThread>
 
 #include "bench/BenchCoque.h"
 #include "calc/gui/StabForm.h"
@@ -48,5 +50,27 @@ static void BM_StabEngineWithTrim(benchmark::State& state) {
         if (!c.Calcule(cond) || c.Resultats().Count() != 37) state.SkipWithError("run failed");
 }
 BENCHMARK(BM_StabEngineWithTrim)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// "Abandon" during a long run (0 to 180 by 1, trim correction, fine
+// tolerance): the time from the stop flag to the window showing "Calculer"
+// again, the worker joined.
+static void BM_StabFormStop(benchmark::State& state) {
+    Document doc;
+    Coque(doc);
+    TStabForm f(doc);
+    f.show();
+    f.CBAssiette->setChecked(true);
+    f.EditPas->setText(QStringLiteral("1"));
+    f.EditToleranceEnf->setText(QStringLiteral("0.0001"));
+    for (auto _ : state) {
+        state.PauseTiming();
+        f.BtnCalculerClick();
+        QThread::msleep(50);
+        state.ResumeTiming();
+        f.BtnStopClick();
+        f.AttendFin();
+    }
+}
+BENCHMARK(BM_StabFormStop)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 int main(int argc, char** argv) { return bench::RunWithQApplication(argc, argv); }

@@ -24,7 +24,10 @@ namespace GrilleResultats {
 QString Nombre(double v, int decimales) {
     char buf[64];
     const auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, decimales);
-    return QString::fromLatin1(buf, static_cast<int>(r.ptr - buf));
+    QString t = QString::fromLatin1(buf, static_cast<int>(r.ptr - buf));
+    // A value that rounds to zero shows no sign.
+    if (t.startsWith(QLatin1Char('-')) && t.count(QLatin1Char('0')) == t.size() - 1 - (decimales > 0 ? 1 : 0)) t.remove(0, 1);
+    return t;
 }
 
 QString DemandeFichier(QWidget* parent, const char* cleFiltre, const char* extension, bool enregistrer) {

@@ -175,7 +175,8 @@ TEST(StabForm, StopAndCloseDuringALongRun) {
         f->show();
         f->EditGiteMax->setText("180");
         f->EditPas->setText("1");
-        f->EditToleranceEnf->setText("0.01");
+        f->EditToleranceEnf->setText("0.0001");
+        f->CBAssiette->setChecked(true);   // several seconds of work
         ASSERT_TRUE(f->BtnCalculerClick());
         EXPECT_TRUE(f->BtnStop->isVisible());
         QTest::qWait(100);
@@ -189,9 +190,11 @@ TEST(StabForm, StopAndCloseDuringALongRun) {
             QTest::keyClick(f, Qt::Key_Delete);
             while (f->EnCours() && t.elapsed() < 2000) QTest::qWait(1);
         }
-        EXPECT_LT(t.elapsed(), 200);
+        // Within one iteration of the searches (bench_stab_form measures it);
+        // the bound here leaves room for a loaded machine.
+        EXPECT_LT(t.elapsed(), 1000);
         EXPECT_FALSE(f->EnCours());
-        EXPECT_LT(f->Etapes().Count(), 181);
+        EXPECT_LT(f->Etapes().Count(), 60);
         EXPECT_FALSE(f->BtnCalculer->isHidden());
         delete f;
     }
