@@ -3,6 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <QSlider>
+#include <QTimer>
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QLineSeries>
@@ -130,7 +134,27 @@ TEST(StabForm, CurveMeasuresAndSynthesisAreTheEnginesSteps) {
         EXPECT_NEAR(s.EnergieRedressement, std::fabs(moins), 1e-3 * std::fabs(moins) + 1);
         // The synthesis grid shows the user's step.
         EXPECT_EQ(w.f->GrilleSynthese->Texte(5, 1), "10.000");
+        // "Moment d'inertie": the same points scaled by W x 9.806.
+        w.f->RB_CourbeMoment->setChecked(true);
+        const QList<QPointF> m = w.f->SerieGZ->points();
+        for (int k = 0; k < e.Count(); ++k) EXPECT_DOUBLE_EQ(m[k].y(), pts[k].y() * c.masse * 9.806);
     }
+}
+
+TEST(StabForm, ReplayShowsEveryStepThenStops) {
+    Fenetre w(fixtures::Caisson(TDefGrille{}), 40.0 * kRho * 1000.0, 0.0);
+    w.Lance("30", "10");
+    ASSERT_EQ(w.f->TrackBarEtapes->maximum(), 3);
+    w.f->TrackBarEtapes->setValue(3);
+    w.f->SB_FilmClick();   // at the end: rewinds, then plays
+    EXPECT_TRUE(w.f->TimerFilm->isActive());
+    EXPECT_EQ(w.f->TrackBarEtapes->value(), 0);
+    QTRY_VERIFY_WITH_TIMEOUT(!w.f->TimerFilm->isActive(), 5000);
+    EXPECT_EQ(w.f->LabelGiteFilm->text(), "30.00°");
+    // The copy drawn is the step's: its lowest point on the heeled side.
+    const TGZ& e = *w.f->Etapes().GetGZ(3);
+    const auto m = StabSynthese::MatriceEtape(e);
+    EXPECT_EQ(w.f->CopieAffichee()[0].Points[0][0], Matrice::Transformed(m, w.doc.Surface(0)->Points[0][0]));
 }
 
 TEST(StabForm, RefusedInputsChangeNothing) {
