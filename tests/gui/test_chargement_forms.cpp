@@ -82,6 +82,28 @@ TEST(PoidsForm, BadCellRefusedSavedFileComesBackAndTotalRow) {
     EXPECT_FALSE(d.doc.Enregistre());
 }
 
+TEST(PoidsForm, RowEditingKeepsOneRowAndItsNumbers) {
+    Doc d;
+    TPoidsForm f(d.doc);
+    f.show();
+    ASSERT_EQ(f.SG_PoidsBallast->rowCount(), 1);
+    f.BtnAjouterClick();
+    f.SG_PoidsBallast->item(1, 1)->setText("b");
+    f.SG_PoidsBallast->setCurrentCell(1, 1);
+    f.BtnInsertClick();   // before the selected row
+    ASSERT_EQ(f.SG_PoidsBallast->rowCount(), 3);
+    EXPECT_EQ(f.SG_PoidsBallast->item(1, 1)->text(), "");
+    EXPECT_EQ(f.SG_PoidsBallast->item(2, 1)->text(), "b");
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(f.SG_PoidsBallast->item(i, 0)->text(), QString::number(i));
+    for (int k = 0; k < 3; ++k) {
+        f.SG_PoidsBallast->setCurrentCell(0, 1);
+        f.BtnSupprimerClick();
+    }
+    ASSERT_EQ(f.SG_PoidsBallast->rowCount(), 1);   // the last row cleared, kept
+    ASSERT_TRUE(f.BtnOKClick());
+    EXPECT_TRUE(d.doc.ListPoids.empty());
+}
+
 TEST(ReperesForms, ImportIsAllOrNothingAndAGridIsCheckedFirst) {
     Doc d;
     TImportRepForm imp(d.doc);
@@ -159,6 +181,19 @@ TEST(Tables, OffsetsSaveAndPrintAreaRowsAndErrorColours) {
     aires.show();
     ASSERT_EQ(aires.GrilleAires->rowCount(), 3);
     EXPECT_EQ(aires.GrilleAires->Texte(2, 0), "Aire totale");
+
+    // "Lancer >>" on the ruled candidates: one row each, the error coloured.
+    TSurface* cyl = d.doc.NouvelleSurface("cylindre");
+    cyl->Net.Initialise(4);
+    cyl->Net.CFlex = 2;
+    TDevSurfForm dev(d.doc);
+    dev.show();
+    ASSERT_EQ(dev.Candidats(), std::vector<int>{2});
+    dev.LBSurf->selectAll();
+    dev.BtnLancerClick();
+    ASSERT_EQ(dev.SG_Erreur->rowCount(), 1);
+    EXPECT_EQ(dev.SG_Erreur->Texte(0, 0), "cylindre");
+    EXPECT_EQ(dev.SG_Erreur->item(0, 2)->foreground().color(), QColor(0, 128, 0));
 
     struct Cas {
         double e;

@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "app/gui/MainForm.h"
 #include "app/texts/Encodage.h"
 #include "calc/gui/GrilleResultats.h"
 #include "calc/gui/HydrostatForm.h"
@@ -111,4 +112,12 @@ TEST(HydrostatForm, StationCountAndScope) {
     EXPECT_NEAR(w.Valeur("Carène immergée", "Volume immergé [m3]"), 0.0, 0.0);
     QTest::mouseClick(w.f.BtnTout, Qt::LeftButton);
     EXPECT_EQ(w.f.Portee().Count(), 1);
+}
+
+TEST(HydrostatForm, EveryWindowOfTheseCalculationsOpensFromItsCommand) {
+    TMainForm f;
+    for (const char* nom : {"MeCalcHydroStat", "MeStabilite", "MeLstPoids", "MeAjoutPoids", "MeLstReperes",
+                            "MeAjoutRepere", "MeImportReperes", "MeListeReperesEnv", "MeCalculAires",
+                            "MeSurfaceVoiles", "MeTabCotes", "MeDeveloppementSurf", "SBCalcHydro", "SBCalcStab"})
+        EXPECT_TRUE(f.Action(QLatin1String(nom))->isEnabled()) << nom;
 }

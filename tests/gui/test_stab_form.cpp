@@ -18,6 +18,7 @@
 #include <QTest>
 #include <numbers>
 
+#include "app/texts/Langue.h"
 #include "calc/gui/GrilleResultats.h"
 #include "calc/gui/StabForm.h"
 #include "model/Undo.h"
@@ -155,6 +156,19 @@ TEST(StabForm, ReplayShowsEveryStepThenStops) {
     const TGZ& e = *w.f->Etapes().GetGZ(3);
     const auto m = StabSynthese::MatriceEtape(e);
     EXPECT_EQ(w.f->CopieAffichee()[0].Points[0][0], Matrice::Transformed(m, w.doc.Surface(0)->Points[0][0]));
+}
+
+TEST(StabForm, TheRunsQuestionIsPutOnTheWindowsThread) {
+    // Heavier than the whole box can float: each sinkage search ends on its
+    // iteration limit and asks whether to stop; "Yes" stops after the first.
+    Fenetre w(fixtures::Caisson(TDefGrille{}), 200.0 * kRho * 1000.0, 0.0);
+    w.ui.rec.answers = {Ui::mrYes};
+    w.Lance("30", "10");
+    ASSERT_EQ(w.ui.rec.messages.size(), 1u);
+    EXPECT_EQ(w.ui.rec.messages[0], Langue::Txt("rsErrIterationsMax"));
+    EXPECT_EQ(w.f->Etapes().Count(), 1);
+    EXPECT_EQ(w.f->Etapes().GetGZ(0)->Converge, 0);
+    EXPECT_FALSE(w.f->EnCours());
 }
 
 TEST(StabForm, RefusedInputsChangeNothing) {
