@@ -22,7 +22,7 @@
 
 namespace {
 
-constexpr int kLargeurs[7] = {40, 180, 60, 60, 60, 60, 120};
+constexpr int kLargeurs[7] = {40, 180, 80, 70, 70, 70, 120};
 
 // The attached surface: a drop-down of every surface name, or none.
 class DelegueSurface : public QStyledItemDelegate {
@@ -67,7 +67,7 @@ std::vector<std::string> Textes(const DevisPoids::TLigne& l) { return {l.Nom, l.
 
 TPoidsForm::TPoidsForm(Document& doc, QWidget* parent) : QDialog(parent), doc_(doc) {
     setObjectName(QStringLiteral("PoidsForm"));
-    resize(640, 480);
+    resize(700, 480);
     auto* l = new QVBoxLayout(this);
     auto* split = new QSplitter(Qt::Vertical, this);
     SG_PoidsSurf = NouvelleGrille(split, "SG_PoidsSurf", true);

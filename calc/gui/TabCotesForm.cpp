@@ -23,7 +23,7 @@
 
 TTabCotesForm::TTabCotesForm(Document& doc, QWidget* parent) : QDialog(parent), doc_(doc) {
     setObjectName(QStringLiteral("TabCotesForm"));
-    resize(640, 480);
+    resize(760, 480);
     auto* racine = new QHBoxLayout(this);
     auto* gauche = new QVBoxLayout;
     auto* rg = new QGroupBox(this);
@@ -49,7 +49,10 @@ TTabCotesForm::TTabCotesForm(Document& doc, QWidget* parent) : QDialog(parent), 
     BtnOK = new QPushButton(Langue::QTxt("rsBtnOK"), this);
     gauche->addWidget(BtnCalculer);
     gauche->addWidget(BtnOK);
-    racine->addLayout(gauche);
+    auto* panneau = new QWidget(this);
+    panneau->setLayout(gauche);
+    panneau->setMaximumWidth(220);
+    racine->addWidget(panneau);
     auto* droite = new QVBoxLayout;
     auto* barre = new QHBoxLayout;
     BtnEnregistrer = GrilleResultats::Outil(this, "BtnEnregistrer", "rsSBEnregistreHint", QStyle::SP_DialogSaveButton);
