@@ -1,6 +1,19 @@
 // The commands of the main window that open the program's other windows:
 // each window's entry point, connected by the name of its menu item.
 #include "app/gui/MainForm.h"
+#include "calc/gui/HydrostatForm.h"
+#include "calc/gui/StabForm.h"
+#include "calc/gui/AireForm.h"
+#include "calc/gui/AiresVoilesForm.h"
+#include "calc/gui/DefPoidsForm.h"
+#include "calc/gui/DefReperesForm.h"
+#include "calc/gui/DevSurfForm.h"
+#include "calc/gui/ImportRepForm.h"
+#include "calc/gui/PoidsForm.h"
+#include "calc/gui/ReperesForm.h"
+#include "calc/gui/TabCotesForm.h"
+#include "views/gui/FormFille.h"
+#include "views/gui/MouseCommandes.h"
 #include "studio/gui/StudioMain.h"
 
 #include "app/gui/CalculatForm.h"
@@ -320,8 +333,48 @@ void TMainForm::BrancheFenetres() {
     });
 
     // ---- Hydrostatics and stability
+    Branche("MeCalcHydroStat", [this] {
+        // One window kept for the session: its results stay until the next run.
+        auto* f = findChild<THydrostatForm*>();
+        if (!f) f = new THydrostatForm(doc_, this);
+        f->Execute();
+    });
+    Branche("MeStabilite", [this] {
+        auto* f = findChild<TStabForm*>();
+        if (!f) f = new TStabForm(doc_, this);
+        f->exec();
+        Redessine(true);
+    });
 
     // ---- Weights, marks and flooding points, tables, development, negative volumes
+    // (the negative-volume dialog opens from the stability window)
+    auto modal = [this](auto fabrique) {
+        return [this, fabrique] {
+            auto d = fabrique();
+            d->exec();
+            Redessine(false);
+        };
+    };
+    Branche("MeLstPoids", modal([this] { return std::make_unique<TPoidsForm>(doc_, this); }));
+    Branche("MeLstReperes", modal([this] { return std::make_unique<TReperesForm>(doc_, this); }));
+    Branche("MeListeReperesEnv", modal([this] { return std::make_unique<TEnvahissementForm>(doc_, this); }));
+    Branche("MeImportReperes", modal([this] { return std::make_unique<TImportRepForm>(doc_, this); }));
+    Branche("MeCalculAires", modal([this] { return std::make_unique<TAireForm>(doc_, this); }));
+    Branche("MeSurfaceVoiles", modal([this] { return std::make_unique<TAiresVoilesForm>(doc_, this); }));
+    Branche("MeTabCotes", modal([this] { return std::make_unique<TTabCotesForm>(doc_, this); }));
+    Branche("MeDeveloppementSurf", modal([this] { return std::make_unique<TDevSurfForm>(doc_, this); }));
+    // The add-weight and add-mark tools: the views read their ticks and open
+    // the dialogs below at the point clicked.
+    Branche("MeAjoutPoids", [] {});
+    Branche("MeAjoutRepere", [] {});
+    MouseCommandes::Branchements().NouveauPoids = [this](TFormFille& vue, TPoint px, TVertex3f p) {
+        TDefPoidsForm d(doc_, this);
+        if (d.ShowAt(p, vue.mapToGlobal(QPoint(px.X, px.Y)))) Redessine(false);
+    };
+    MouseCommandes::Branchements().NouveauRepere = [this](TFormFille& vue, TPoint px, TVertex3f p) {
+        TDefReperesForm d(doc_, this);
+        if (d.ShowAt(p, vue.mapToGlobal(QPoint(px.X, px.Y)))) Redessine(false);
+    };
 
     // ---- Studio
     Branche("MeStudioFen", [this] { StudioMain::Montre(*this); });
