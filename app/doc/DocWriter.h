@@ -15,10 +15,11 @@
 // TErreurEcriture naming the file and the reason.
 #pragma once
 
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "app/doc/FichierAtomique.h"
 
 class Document;
 
@@ -26,16 +27,7 @@ namespace DocWriter {
 
 inline constexpr std::string_view kVersionFichier = "1.10";
 
-class TErreurEcriture : public std::runtime_error {
-public:
-    TErreurEcriture(std::string fichier, std::string raison);
-    const std::string& Fichier() const { return fichier_; }
-    const std::string& Raison() const { return raison_; }
-
-private:
-    std::string fichier_;
-    std::string raison_;
-};
+using TErreurEcriture = FichierAtomique::TErreurEcriture;
 
 struct TOptionsEcriture {
     // The dates of the section HEADER ("dd/mm/yyyy"); empty: today's date.
@@ -69,11 +61,9 @@ void EcritDocument(const Document& doc, const std::vector<int>& surfaces, const 
 void EcritDocument(const Document& doc, const std::vector<std::string>& surfaces, const std::string& fichier,
                    const TOptionsEcriture& options = {});
 
-// Replaces the file by these bytes, atomically (temporary file in the same
-// folder, flushed, renamed over the target; a symbolic link is followed and
-// its target replaced; an existing file keeps its permissions, and one the
-// user may not write is not replaced). Raises
-// TErreurEcriture; the temporary file never stays behind.
-void EcritFichierAtomique(const std::string& fichier, std::string_view octets);
+// Replaces the file by these bytes, atomically (FichierAtomique::Ecrit).
+inline void EcritFichierAtomique(const std::string& fichier, std::string_view octets) {
+    FichierAtomique::Ecrit(fichier, octets);
+}
 
 }  // namespace DocWriter
