@@ -1,0 +1,206 @@
+#include "export/ExportIGES.h"
+
+#include <sys/stat.h>
+
+#include <cmath>
+#include <filesystem>
+#include <memory>
+
+#include "app/doc/FichierAtomique.h"
+#include "app/texts/Encodage.h"
+#include "export/IgesFormat.h"
+#include "model/Debug.h"
+#include "model/Document.h"
+
+namespace ExportIGES {
+
+using namespace IgesFormat;
+
+namespace {
+
+std::string Date(std::time_t t) {
+    std::tm tm{};
+    localtime_r(&t, &tm);
+    char buf[16];
+    std::strftime(buf, sizeof buf, "%y%m%d.%H%M%S", &tm);
+    return buf;
+}
+
+// Texts are written one byte a character, so that Hollerith counts and
+// columns hold.
+std::string Octets(std::string_view utf8) { return Encodage::Utf8VersWindows1252(utf8); }
+
+// The label of an entity: the first 8 characters of the name, printable ASCII.
+std::string Etiquette(std::string_view nom) {
+    std::string r;
+    for (std::size_t i = 0; i < nom.size() && r.size() < 8; ++i) {
+        const unsigned char c = static_cast<unsigned char>(nom[i]);
+        if ((c & 0xC0) == 0x80) continue;
+        r += (c > 32 && c < 127) ? static_cast<char>(c) : '_';
+    }
+    return r;
+}
+
+class TIges {
+public:
+    TSection S{'S'}, G{'G'}, D{'D'}, P{'P'};
+    double MaxCoord = 0.0;
+
+    // The two D records of an entity whose P records start at pointeurP.
+    void DE(int type, int pointeurP, int nbP, int couleur, const char* statut, const std::string& label,
+            int indice) {
+        const int seq = D.Count() + 1;
+        D.AjouteRecord(RecordD({std::to_string(type), std::to_string(pointeurP), "0", "0", "0", "0", "0", "0",
+                                statut},
+                               seq));
+        D.AjouteRecord(RecordD({std::to_string(type), "0", std::to_string(couleur), std::to_string(nbP), "0", "0",
+                                "0", label, std::to_string(indice)},
+                               seq + 1));
+    }
+
+    // One B-spline entity from the evaluation record: a surface, or a curve
+    // along the row (dir 0) or the column (dir 1) of a one-line net.
+    int PDBSpline(const SNURBS& r, const TPlanSym* miroir, int dir, int de) {
+        const int nl = r.lastU + 1, nc = r.lastV + 1;
+        bool polynome = true;
+        for (int i = 0; i < nl; ++i)
+            for (int j = 0; j < nc; ++j) polynome = polynome && r.weights[i][j] == 1.0;
+        const std::string prop3 = polynome ? "1" : "0";
+        std::string t;
+        int n = 0;
+        auto noeuds = [&](const double* k, int count) {
+            t.clear();
+            for (int i = 0; i < count; ++i) t += Reel(k[i]) + ",";
+            n += P.Ajoute(t, de);
+        };
+        auto poids = [&]() {
+            t.clear();
+            for (int i = 0; i < nl; ++i)
+                for (int j = 0; j < nc; ++j) t += Reel(r.weights[i][j]) + ",";
+            n += P.Ajoute(t, de);
+        };
+        auto points = [&]() {
+            t.clear();
+            for (int i = 0; i < nl; ++i)
+                for (int j = 0; j < nc; ++j) {
+                    TVertex3f p = r.points[i][j];
+                    if (miroir) Calcs::CalcSym(r.points[i][j], miroir->Normal, miroir->D, p);
+                    MaxCoord = std::max({MaxCoord, std::fabs(p.X), std::fabs(p.Y), std::fabs(p.Z)});
+                    t += Reel(p.X) + "," + Reel(p.Y) + "," + Reel(p.Z) + ",";
+                }
+            n += P.Ajoute(t, de);
+        };
+        if (dir < 0) {
+            // Along a row first (the column index runs fastest), then across the rows.
+            n += P.Ajoute("128," + std::to_string(nc - 1) + "," + std::to_string(nl - 1) + "," +
+                              std::to_string(r.orderV - 1) + "," + std::to_string(r.orderU - 1) + ",0,0," + prop3 +
+                              ",0,0,",
+                          de);
+            noeuds(r.knotsV, nc + r.orderV);
+            noeuds(r.knotsU, nl + r.orderU);
+            poids();
+            points();
+            n += P.Ajoute(Reel(r.knotsV[0]) + "," + Reel(r.knotsV[nc + r.orderV - 1]) + "," + Reel(r.knotsU[0]) + "," +
+                              Reel(r.knotsU[nl + r.orderU - 1]) + ";",
+                          de);
+        } else {
+            const int np = dir == 0 ? nc : nl, ordre = dir == 0 ? r.orderV : r.orderU;
+            const double* k = dir == 0 ? r.knotsV : r.knotsU;
+            n += P.Ajoute("126," + std::to_string(np - 1) + "," + std::to_string(ordre - 1) + ",0,0," + prop3 + ",0,",
+                          de);
+            noeuds(k, np + ordre);
+            poids();
+            points();
+            n += P.Ajoute(Reel(k[0]) + "," + Reel(k[np + ordre - 1]) + ",0.0,0.0,0.0;", de);
+        }
+        return n;
+    }
+};
+
+void Start(TIges& f, const Document& doc) {
+    std::string t = "IGS File Output Containing Corvane Shaper Created NURBS,IGS File Format Based on IGES V5.2";
+    if (!doc.PropFich.Titre.empty()) t += ", Title : " + Octets(doc.PropFich.Titre);
+    if (!doc.PropFich.Version.empty()) t += ", Version : " + Octets(doc.PropFich.Version);
+    f.S.Ajoute(t, -1, true);
+}
+
+void Global(TIges& f, const Document& doc, const TDates& dates) {
+    const std::string nom = Octets(std::filesystem::path(doc.NomFichier).filename().string());
+    char maxc[48];
+    std::snprintf(maxc, sizeof maxc, "%.3fD0", std::ceil(f.MaxCoord * 1000.0) / 1000.0);
+    std::string t = "1H,,1H;,";
+    for (const std::string& p :
+         {Hollerith("Corvane Shaper v1.0"), Hollerith(nom), Hollerith("CorvaneShaper v1.0"), Hollerith("1"),
+          std::string("32"), std::string("38"), std::string("7"), std::string("308"), std::string("15"),
+          std::string(), std::string("1.0D0"), std::string("6"), std::string("1HM"), std::string("1"),
+          std::string("0.254D0"), Hollerith(Date(dates.Fichier)), std::string("0.001D0"), std::string(maxc),
+          Hollerith(Octets(doc.PropFich.Archi)), Hollerith(Octets(doc.PropFich.Societe)), std::string("10"),
+          std::string("0")})
+        t += p + ",";
+    t += Hollerith(Date(dates.Modele)) + ";";
+    f.G.Ajoute(t);
+}
+
+}  // namespace
+
+std::string TexteIGES(const Document& doc, const TOptionsExport& opt, const TCouleursDessin& couleurs,
+                      const TDates& datesDonnees) {
+    DBG_SCOPE("ExportIGES.EcrireFichierIGES");
+    TDates dates = datesDonnees;
+    const std::time_t now = std::time(nullptr);
+    if (dates.Fichier == 0) dates.Fichier = now;
+    if (dates.Modele == 0) {
+        struct stat st {};
+        dates.Modele = (!doc.NomFichier.empty() && ::stat(doc.NomFichier.c_str(), &st) == 0) ? st.st_mtime : now;
+    }
+    TIges f;
+    Start(f, doc);
+    auto r = std::make_unique<SNURBS>();
+    for (const auto& ps : doc.Surfaces) {
+        const auto* s = dynamic_cast<const TSurface*>(ps.get());
+        if (!s || !s->Visible) continue;
+        if (!nurbs::CheckNet(s->Net, 1).empty()) {
+            Debug::DbgMsgI(Debug::erDivers, "ExportIGES.EcrireFichierIGES", s->Index, {});
+            continue;
+        }
+        int couleur = 1;
+        if (opt.Couleur) {
+            const TColor c = ExportCommun::CouleurSurface(*s, couleurs);
+            const int R = ColorR(c), V = ColorG(c), B = ColorB(c);
+            char buf[160];
+            std::snprintf(buf, sizeof buf, "314,%.4f,%.4f,%.4f,", R / 255.0 * 100, V / 255.0 * 100, B / 255.0 * 100);
+            const int de = f.D.Count() + 1;
+            const int p = f.P.Count() + 1;
+            const int n = f.P.Ajoute(std::string(buf) + Hollerith("RGB(" + std::to_string(R) + "," +
+                                                                  std::to_string(V) + "," + std::to_string(B) + ")") +
+                                         ";",
+                                     de);
+            f.DE(kCouleur, p, n, 1, "00000200", "COLOR", s->Index);
+            couleur = -de;
+        }
+        if (!opt.Nurbs) continue;
+        nurbs::NetToSNurbs(s->Net, *r);
+        const int dir = (s->Net.NbL > 1 && s->Net.NbC > 1) ? -1 : (s->Net.NbL == 1 ? 0 : 1);
+        const int type = dir < 0 ? kSurfaceBSpline : kCourbeBSpline;
+        for (const TPlanSym* miroir : {static_cast<const TPlanSym*>(nullptr), &s->PlanSym}) {
+            if (miroir && !s->Sym) break;
+            const int de = f.D.Count() + 1;
+            const int p = f.P.Count() + 1;
+            const int n = f.PDBSpline(*r, miroir, dir, de);
+            f.DE(type, p, n, couleur, "00000000", Etiquette(s->Nom), s->Index);
+        }
+    }
+    Global(f, doc, dates);
+    std::string octets;
+    for (const TSection* sec : {&f.S, &f.G, &f.D, &f.P})
+        for (const std::string& rec : sec->Records()) octets += rec + "\n";
+    octets += RecordT(f.S.Count(), f.G.Count(), f.D.Count(), f.P.Count()) + "\n";
+    return octets;
+}
+
+void EcrireFichierIGES(const std::string& fichier, const Document& doc, const TOptionsExport& opt,
+                       const TCouleursDessin& couleurs) {
+    FichierAtomique::Ecrit(fichier, TexteIGES(doc, opt, couleurs));
+}
+
+}  // namespace ExportIGES
