@@ -1,6 +1,7 @@
 // The commands of the main window that open the program's other windows:
 // each window's entry point, connected by the name of its menu item.
 #include "app/gui/MainForm.h"
+#include "export/gui/ExportForm.h"
 
 void TMainForm::BrancheFenetres() {
     // ---- Options, document properties, about box, calculator, colour picker, debug window
@@ -18,6 +19,15 @@ void TMainForm::BrancheFenetres() {
     // ---- Studio
 
     // ---- Export
+    // One export dialog for the three types, created on first use.
+    auto exporte = [this](const char* type) {
+        auto* f = findChild<TExportForm*>(QStringLiteral("ExportForm"));
+        if (!f) f = new TExportForm(this);
+        f->Execute(QLatin1String(type));
+    };
+    Branche("MeExportTXT", [exporte] { exporte("TXT"); });
+    Branche("MeExportDXF", [exporte] { exporte("DXF"); });
+    Branche("MeExportIGES", [exporte] { exporte("IGES"); });
 
     // ---- Printing
 }
