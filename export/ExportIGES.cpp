@@ -66,29 +66,33 @@ public:
         for (int i = 0; i < nl; ++i)
             for (int j = 0; j < nc; ++j) polynome = polynome && r.weights[i][j] == 1.0;
         const std::string prop3 = polynome ? "1" : "0";
-        std::string t;
         int n = 0;
+        auto groupe = [&](auto&& f) {
+            P.Debut(de);
+            f();
+            n += P.Fin();
+        };
         auto noeuds = [&](const double* k, int count) {
-            t.clear();
-            for (int i = 0; i < count; ++i) t += Reel(k[i]) + ",";
-            n += P.Ajoute(t, de);
+            groupe([&] {
+                for (int i = 0; i < count; ++i) P.JetonReel(k[i]);
+            });
         };
-        auto poids = [&]() {
-            t.clear();
-            for (int i = 0; i < nl; ++i)
-                for (int j = 0; j < nc; ++j) t += Reel(r.weights[i][j]) + ",";
-            n += P.Ajoute(t, de);
+        auto poids = [&] {
+            groupe([&] {
+                for (int i = 0; i < nl; ++i)
+                    for (int j = 0; j < nc; ++j) P.JetonReel(r.weights[i][j]);
+            });
         };
-        auto points = [&]() {
-            t.clear();
-            for (int i = 0; i < nl; ++i)
-                for (int j = 0; j < nc; ++j) {
-                    TVertex3f p = r.points[i][j];
-                    if (miroir) Calcs::CalcSym(r.points[i][j], miroir->Normal, miroir->D, p);
-                    MaxCoord = std::max({MaxCoord, std::fabs(p.X), std::fabs(p.Y), std::fabs(p.Z)});
-                    t += Reel(p.X) + "," + Reel(p.Y) + "," + Reel(p.Z) + ",";
-                }
-            n += P.Ajoute(t, de);
+        auto points = [&] {
+            groupe([&] {
+                for (int i = 0; i < nl; ++i)
+                    for (int j = 0; j < nc; ++j) {
+                        TVertex3f p = r.points[i][j];
+                        if (miroir) Calcs::CalcSym(r.points[i][j], miroir->Normal, miroir->D, p);
+                        MaxCoord = std::max({MaxCoord, std::fabs(p.X), std::fabs(p.Y), std::fabs(p.Z)});
+                        P.JetonReel(p.X), P.JetonReel(p.Y), P.JetonReel(p.Z);
+                    }
+            });
         };
         if (dir < 0) {
             // Along a row first (the column index runs fastest), then across the rows.
@@ -100,9 +104,10 @@ public:
             noeuds(r.knotsU, nl + r.orderU);
             poids();
             points();
-            n += P.Ajoute(Reel(r.knotsV[0]) + "," + Reel(r.knotsV[nc + r.orderV - 1]) + "," + Reel(r.knotsU[0]) + "," +
-                              Reel(r.knotsU[nl + r.orderU - 1]) + ";",
-                          de);
+            groupe([&] {
+                P.JetonReel(r.knotsV[0]), P.JetonReel(r.knotsV[nc + r.orderV - 1]);
+                P.JetonReel(r.knotsU[0]), P.JetonReel(r.knotsU[nl + r.orderU - 1], ';');
+            });
         } else {
             const int np = dir == 0 ? nc : nl, ordre = dir == 0 ? r.orderV : r.orderU;
             const double* k = dir == 0 ? r.knotsV : r.knotsU;
@@ -111,7 +116,10 @@ public:
             noeuds(k, np + ordre);
             poids();
             points();
-            n += P.Ajoute(Reel(k[0]) + "," + Reel(k[np + ordre - 1]) + ",0.0,0.0,0.0;", de);
+            groupe([&] {
+                P.JetonReel(k[0]), P.JetonReel(k[np + ordre - 1]);
+                P.Jeton("0.0,0.0,0.0;");
+            });
         }
         return n;
     }
@@ -141,10 +149,9 @@ void Global(TIges& f, const Document& doc, const TDates& dates) {
     f.G.Ajoute(t);
 }
 
-}  // namespace
-
-std::string TexteIGES(const Document& doc, const TOptionsExport& opt, const TCouleursDessin& couleurs,
-                      const TDates& datesDonnees) {
+// The four sections of the file.
+void Construit(TIges& f, const Document& doc, const TOptionsExport& opt, const TCouleursDessin& couleurs,
+               const TDates& datesDonnees) {
     DBG_SCOPE("ExportIGES.EcrireFichierIGES");
     TDates dates = datesDonnees;
     const std::time_t now = std::time(nullptr);
@@ -153,8 +160,13 @@ std::string TexteIGES(const Document& doc, const TOptionsExport& opt, const TCou
         struct stat st {};
         dates.Modele = (!doc.NomFichier.empty() && ::stat(doc.NomFichier.c_str(), &st) == 0) ? st.st_mtime : now;
     }
-    TIges f;
     Start(f, doc);
+    // About 70 characters a control point, each record of 64 taking 81.
+    std::size_t points = 0;
+    for (const auto& ps : doc.Surfaces)
+        if (const auto* s = dynamic_cast<const TSurface*>(ps.get()); s && s->Visible)
+            points += std::size_t(s->Net.NbL * s->Net.NbC) * (s->Sym ? 2 : 1);
+    f.P.Reserve(points * 90 + 4096);
     auto r = std::make_unique<SNURBS>();
     for (const auto& ps : doc.Surfaces) {
         const auto* s = dynamic_cast<const TSurface*>(ps.get());
@@ -191,16 +203,28 @@ std::string TexteIGES(const Document& doc, const TOptionsExport& opt, const TCou
         }
     }
     Global(f, doc, dates);
+}
+
+}  // namespace
+
+std::string TexteIGES(const Document& doc, const TOptionsExport& opt, const TCouleursDessin& couleurs,
+                      const TDates& dates) {
+    TIges f;
+    Construit(f, doc, opt, couleurs, dates);
     std::string octets;
-    for (const TSection* sec : {&f.S, &f.G, &f.D, &f.P})
-        for (const std::string& rec : sec->Records()) octets += rec + "\n";
-    octets += RecordT(f.S.Count(), f.G.Count(), f.D.Count(), f.P.Count()) + "\n";
+    octets.reserve(f.S.Texte().size() + f.G.Texte().size() + f.D.Texte().size() + f.P.Texte().size() + 81);
+    for (const TSection* sec : {&f.S, &f.G, &f.D, &f.P}) octets += sec->Texte();
+    octets += RecordT(f.S.Count(), f.G.Count(), f.D.Count(), f.P.Count());
+    octets += '\n';
     return octets;
 }
 
 void EcrireFichierIGES(const std::string& fichier, const Document& doc, const TOptionsExport& opt,
                        const TCouleursDessin& couleurs) {
-    FichierAtomique::Ecrit(fichier, TexteIGES(doc, opt, couleurs));
+    TIges f;
+    Construit(f, doc, opt, couleurs, {});
+    const std::string t = RecordT(f.S.Count(), f.G.Count(), f.D.Count(), f.P.Count()) + "\n";
+    FichierAtomique::Ecrit(fichier, {f.S.Texte(), f.G.Texte(), f.D.Texte(), f.P.Texte(), t});
 }
 
 }  // namespace ExportIGES

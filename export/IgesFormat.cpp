@@ -1,6 +1,8 @@
 #include "export/IgesFormat.h"
 
+#include <algorithm>
 #include <charconv>
+#include <cstring>
 #include <cmath>
 #include <cstdio>
 
@@ -11,79 +13,131 @@ std::string Hollerith(std::string_view texte) {
     return std::to_string(texte.size()) + "H" + std::string(texte);
 }
 
+namespace {
+// Writes the real into buf (at least 40 characters) and gives the text.
+std::string_view EcritReel(char* buf, double v) {
+    if (!std::isfinite(v)) v = 0.0;
+    char* fin = std::to_chars(buf, buf + 32, v).ptr;
+    char* e = std::find(buf, fin, 'e');
+    if (std::find(buf, e, '.') == e) {  // a decimal point before the exponent
+        std::memmove(e + 2, e, static_cast<std::size_t>(fin - e));
+        e[0] = '.';
+        e[1] = '0';
+        fin += 2;
+        e += 2;
+    }
+    if (e != fin) *e = 'E';
+    return {buf, static_cast<std::size_t>(fin - buf)};
+}
+}  // namespace
+
+void AjouteReel(std::string& s, double v) {
+    char buf[48];
+    s.append(EcritReel(buf, v));
+}
+
 std::string Reel(double v) {
-    if (!std::isfinite(v)) return "0.0";
-    char buf[40];
-    auto r = std::to_chars(buf, buf + sizeof buf, v);
-    std::string s(buf, static_cast<std::size_t>(r.ptr - buf));
-    const std::size_t e = s.find('e');
-    if (s.find('.') == std::string::npos) s.insert(e == std::string::npos ? s.size() : e, ".0");
-    if (const std::size_t f = s.find('e'); f != std::string::npos) s[f] = 'E';
+    std::string s;
+    AjouteReel(s, v);
     return s;
+}
+
+std::size_t FinJeton(std::string_view t, std::size_t i) {
+    // A Hollerith string: digits, "H", then exactly that many characters.
+    std::size_t k = i;
+    while (k < t.size() && t[k] >= '0' && t[k] <= '9') ++k;
+    if (k > i && k < t.size() && t[k] == 'H') {
+        std::size_t n = 0;
+        std::from_chars(t.data() + i, t.data() + k, n);
+        i = std::min(t.size(), k + 1 + n);
+    }
+    while (i < t.size() && t[i] != ',' && t[i] != ';') ++i;
+    return i < t.size() ? i + 1 : i;  // the delimiter ends the token
 }
 
 std::vector<std::string_view> Jetons(std::string_view t) {
     std::vector<std::string_view> r;
-    std::size_t debut = 0, i = 0;
-    while (i < t.size()) {
-        // A Hollerith string: digits, "H", then exactly that many characters.
-        std::size_t k = i;
-        while (k < t.size() && t[k] >= '0' && t[k] <= '9') ++k;
-        if (k > i && k < t.size() && t[k] == 'H') {
-            std::size_t n = 0;
-            std::from_chars(t.data() + i, t.data() + k, n);
-            i = std::min(t.size(), k + 1 + n);
-        }
-        while (i < t.size() && t[i] != ',' && t[i] != ';') ++i;
-        if (i < t.size()) ++i;  // the delimiter ends the token
-        r.push_back(t.substr(debut, i - debut));
-        debut = i;
+    for (std::size_t d = 0; d < t.size();) {
+        const std::size_t f = FinJeton(t, d);
+        r.push_back(t.substr(d, f - d));
+        d = f;
     }
     return r;
 }
 
-void TSection::Emet(std::string_view texte, int pointeurDE) {
-    char buf[160];
-    const int seq = Count() + 1;
-    if (pointeurDE >= 1)
-        std::snprintf(buf, sizeof buf, "%-64.*s %07d%c%7d", int(texte.size()), texte.data(), pointeurDE, lettre_, seq);
-    else
-        std::snprintf(buf, sizeof buf, "%-72.*s%c%7d", int(texte.size()), texte.data(), lettre_, seq);
-    records_.emplace_back(buf, kLongRecord);
+namespace {
+// n right-justified in `largeur` columns, filled with `remplissage`.
+void AjouteNombre(std::string& s, int n, int largeur, char remplissage) {
+    char buf[16];
+    char* fin = std::to_chars(buf, buf + sizeof buf, n).ptr;
+    const int l = static_cast<int>(fin - buf);
+    if (l < largeur) s.append(static_cast<std::size_t>(largeur - l), remplissage);
+    s.append(buf, static_cast<std::size_t>(l));
+}
+}  // namespace
+
+void TSection::Debut(int pointeurDE) {
+    pointeurDE_ = pointeurDE;
+    largeur_ = pointeurDE >= 1 ? kColonnesP : kColonnesTexte;
+    debutRecord_ = texte_.size();
+    debutGroupe_ = count_;
+}
+
+void TSection::FinRecord() {
+    texte_.append(largeur_ - (texte_.size() - debutRecord_), ' ');
+    if (pointeurDE_ >= 1) {
+        texte_ += ' ';
+        AjouteNombre(texte_, pointeurDE_, 7, '0');
+    }
+    texte_ += lettre_;
+    AjouteNombre(texte_, ++count_, 7, ' ');
+    texte_ += '\n';
+    debutRecord_ = texte_.size();
+}
+
+void TSection::Jeton(std::string_view j) {
+    std::size_t rempli = texte_.size() - debutRecord_;
+    if (rempli + j.size() > largeur_ && j.size() <= largeur_ && rempli > 0) {
+        FinRecord();
+        rempli = 0;
+    }
+    // A token wider than a record fills records to the width.
+    while (rempli + j.size() > largeur_) {
+        const std::size_t n = largeur_ - rempli;
+        texte_.append(j.substr(0, n));
+        j.remove_prefix(n);
+        FinRecord();
+        rempli = 0;
+    }
+    texte_.append(j);
+}
+
+void TSection::JetonReel(double v, char delimiteur) {
+    char buf[48];
+    std::string_view r = EcritReel(buf, v);
+    buf[r.size()] = delimiteur;
+    Jeton({buf, r.size() + 1});
+}
+
+int TSection::Fin() {
+    if (texte_.size() > debutRecord_) FinRecord();
+    return count_ - debutGroupe_;
 }
 
 int TSection::Ajoute(std::string_view texte, int pointeurDE, bool texteLibre) {
-    const std::size_t largeur = pointeurDE >= 1 ? kColonnesP : kColonnesTexte;
-    const int avant = Count();
-    std::vector<std::string_view> jetons;
-    if (texteLibre) {
-        for (std::size_t d = 0; d < texte.size();) {
+    Debut(pointeurDE);
+    for (std::size_t d = 0; d < texte.size();) {
+        std::size_t f;
+        if (texteLibre) {
             const std::size_t v = texte.find(',', d);
-            const std::size_t f = v == std::string_view::npos ? texte.size() : v + 1;
-            jetons.push_back(texte.substr(d, f - d));
-            d = f;
+            f = v == std::string_view::npos ? texte.size() : v + 1;
+        } else {
+            f = FinJeton(texte, d);
         }
-    } else {
-        jetons = Jetons(texte);
+        Jeton(texte.substr(d, f - d));
+        d = f;
     }
-    std::string courant;
-    for (std::string_view j : jetons) {
-        if (courant.size() + j.size() > largeur && j.size() <= largeur) {
-            Emet(courant, pointeurDE);
-            courant.clear();
-        }
-        // A token wider than a record fills records to the width.
-        while (courant.size() + j.size() > largeur) {
-            const std::size_t n = largeur - courant.size();
-            courant.append(j.substr(0, n));
-            j.remove_prefix(n);
-            Emet(courant, pointeurDE);
-            courant.clear();
-        }
-        courant.append(j);
-    }
-    if (!courant.empty()) Emet(courant, pointeurDE);
-    return Count() - avant;
+    return Fin();
 }
 
 std::string RecordD(const std::array<std::string, 9>& c, int sequence) {

@@ -26,10 +26,14 @@ std::string Hollerith(std::string_view texte);
 // The shortest text that reads back to the same double, in IGES real syntax
 // (always a decimal point, exponent "E"): 0.5, 1.0, 1.0E-05, -2.5E+20.
 std::string Reel(double v);
+// The same appended to s.
+void AjouteReel(std::string& s, double v);
 
 // The parameters of a text cut into tokens, each with its delimiter ("," or
 // ";") at its end; a Hollerith string is one token whatever it holds. The
-// last token takes the rest of the text.
+// last token takes the rest of the text. FinJeton gives where the token
+// starting at `debut` ends.
+std::size_t FinJeton(std::string_view texte, std::size_t debut);
 std::vector<std::string_view> Jetons(std::string_view texte);
 
 // The records of one section being built.
@@ -44,17 +48,38 @@ public:
     // (the S section) the text is cut only after its commas. Returns the
     // number of records added.
     int Ajoute(std::string_view texte, int pointeurDE = -1, bool texteLibre = false);
-    // Appends a record whose 80 columns are given (D records).
-    void AjouteRecord(std::string record) { records_.push_back(std::move(record)); }
 
-    int Count() const { return static_cast<int>(records_.size()); }
+    // The same, token by token: Debut starts a new record, each Jeton adds a
+    // token (with its delimiter), Fin ends the last record and returns the
+    // number of records since Debut.
+    void Debut(int pointeurDE = -1);
+    void Jeton(std::string_view jeton);
+    // A real in the shortest form, followed by the delimiter.
+    void JetonReel(double v, char delimiteur = ',');
+    int Fin();
+    // Appends a record whose 80 columns are given (D records).
+    void AjouteRecord(std::string_view record) {
+        texte_.append(record);
+        texte_ += '\n';
+        ++count_;
+    }
+
+    void Reserve(std::size_t octets) { texte_.reserve(octets); }
+    int Count() const { return count_; }
     char Lettre() const { return lettre_; }
-    const std::vector<std::string>& Records() const { return records_; }
+    // The records, each of 80 columns followed by a line end.
+    const std::string& Texte() const { return texte_; }
 
 private:
-    void Emet(std::string_view texte, int pointeurDE);
+    // Pads the record being filled and closes it with its columns 65-80.
+    void FinRecord();
     char lettre_;
-    std::vector<std::string> records_;
+    int count_ = 0;
+    std::string texte_;
+    std::size_t debutRecord_ = 0;  // where the record being filled starts in texte_
+    std::size_t largeur_ = kColonnesTexte;
+    int pointeurDE_ = -1;
+    int debutGroupe_ = 0;
 };
 
 // A directory-entry record: nine fields right-justified in 8 columns, "D",

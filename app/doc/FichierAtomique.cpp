@@ -53,7 +53,9 @@ std::string Raison(int err) { return std::strerror(err); }
 
 }  // namespace
 
-void Ecrit(const std::string& fichier, std::string_view octets) {
+void Ecrit(const std::string& fichier, std::string_view octets) { Ecrit(fichier, {octets}); }
+
+void Ecrit(const std::string& fichier, std::initializer_list<std::string_view> parties) {
     DBG_SCOPE("FichierAtomique.Ecrit");
     namespace fs = std::filesystem;
     if (fichier.empty()) throw TErreurEcriture(fichier, "aucun nom de fichier");
@@ -89,16 +91,18 @@ void Ecrit(const std::string& fichier, std::string_view octets) {
     if (temp.fd() < 0) throw TErreurEcriture(fichier, Raison(errno));
     ::fchmod(temp.fd(), mode);
 
-    const char* p = octets.data();
-    std::size_t reste = octets.size();
-    while (reste > 0) {
-        const ssize_t n = ::write(temp.fd(), p, reste);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            throw TErreurEcriture(fichier, Raison(errno));
+    for (std::string_view octets : parties) {
+        const char* p = octets.data();
+        std::size_t reste = octets.size();
+        while (reste > 0) {
+            const ssize_t n = ::write(temp.fd(), p, reste);
+            if (n < 0) {
+                if (errno == EINTR) continue;
+                throw TErreurEcriture(fichier, Raison(errno));
+            }
+            p += n;
+            reste -= static_cast<std::size_t>(n);
         }
-        p += n;
-        reste -= static_cast<std::size_t>(n);
     }
     if (::fsync(temp.fd()) != 0) throw TErreurEcriture(fichier, Raison(errno));
     if (!temp.Ferme()) throw TErreurEcriture(fichier, Raison(errno));

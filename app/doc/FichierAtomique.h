@@ -4,6 +4,7 @@
 // The document writer and the exports write through it.
 #pragma once
 
+#include <initializer_list>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -28,5 +29,7 @@ private:
 // user may not write is not replaced). Raises TErreurEcriture; the old file
 // stays as it was and the temporary file never stays behind.
 void Ecrit(const std::string& fichier, std::string_view octets);
+// The same for a file made of these parts, one after the other.
+void Ecrit(const std::string& fichier, std::initializer_list<std::string_view> parties);
 
 }  // namespace FichierAtomique
