@@ -107,7 +107,7 @@ TEST_F(MainFormTest, MenusStartWithTheirStatesAndHiddenItems) {
     // Built here: enabled. Not built yet: present, disabled.
     for (const char* nom : {"MeNouveau", "MeOuvrir", "MeFermer", "MeEnregistrer", "MeEnregistrerSous", "MeQuitter"})
         EXPECT_TRUE(f.Action(QLatin1String(nom))->isEnabled()) << nom;
-    for (const char* nom : {"MeTransfo", "MeCalcHydroStat", "MeExportDXF", "MeOptions", "MeProprietesFichier"})
+    for (const char* nom : {"MeTransfo", "MeCalcHydroStat", "MeOptions", "MeProprietesFichier"})
         EXPECT_FALSE(f.Action(QLatin1String(nom))->isEnabled()) << nom;
     // Nothing to undo at start.
     EXPECT_FALSE(f.Action(QStringLiteral("MeAnnuler"))->isEnabled());
