@@ -2,6 +2,7 @@
 // each window's entry point, connected by the name of its menu item.
 #include "app/gui/MainForm.h"
 #include "export/gui/ExportForm.h"
+#include "export/gui/ImprForm.h"
 
 void TMainForm::BrancheFenetres() {
     // ---- Options, document properties, about box, calculator, colour picker, debug window
@@ -30,4 +31,11 @@ void TMainForm::BrancheFenetres() {
     Branche("MeExportIGES", [exporte] { exporte("IGES"); });
 
     // ---- Printing
+    // One print set-up, created on first use; it keeps the printer chosen.
+    auto impression = [this] {
+        auto* f = findChild<TImprForm*>(QStringLiteral("ImprForm"));
+        return f ? f : new TImprForm(this);
+    };
+    Branche("MeImprimer", [impression] { impression()->exec(); });
+    Branche("MeConfigurationImpression", [impression] { impression()->BtnConfigClick(); });
 }
