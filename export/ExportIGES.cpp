@@ -2,7 +2,12 @@
 
 #include <sys/stat.h>
 
+#include <atomic>
 #include <cmath>
+#include <exception>
+#include <mutex>
+#include <thread>
+#include <vector>
 #include <filesystem>
 #include <memory>
 
@@ -57,73 +62,115 @@ public:
                                 "0", label, std::to_string(indice)},
                                seq + 1));
     }
-
-    // One B-spline entity from the evaluation record: a surface, or a curve
-    // along the row (dir 0) or the column (dir 1) of a one-line net.
-    int PDBSpline(const SNURBS& r, const TPlanSym* miroir, int dir, int de) {
-        const int nl = r.lastU + 1, nc = r.lastV + 1;
-        bool polynome = true;
-        for (int i = 0; i < nl; ++i)
-            for (int j = 0; j < nc; ++j) polynome = polynome && r.weights[i][j] == 1.0;
-        const std::string prop3 = polynome ? "1" : "0";
-        int n = 0;
-        auto groupe = [&](auto&& f) {
-            P.Debut(de);
-            f();
-            n += P.Fin();
-        };
-        auto noeuds = [&](const double* k, int count) {
-            groupe([&] {
-                for (int i = 0; i < count; ++i) P.JetonReel(k[i]);
-            });
-        };
-        auto poids = [&] {
-            groupe([&] {
-                for (int i = 0; i < nl; ++i)
-                    for (int j = 0; j < nc; ++j) P.JetonReel(r.weights[i][j]);
-            });
-        };
-        auto points = [&] {
-            groupe([&] {
-                for (int i = 0; i < nl; ++i)
-                    for (int j = 0; j < nc; ++j) {
-                        TVertex3f p = r.points[i][j];
-                        if (miroir) Calcs::CalcSym(r.points[i][j], miroir->Normal, miroir->D, p);
-                        MaxCoord = std::max({MaxCoord, std::fabs(p.X), std::fabs(p.Y), std::fabs(p.Z)});
-                        P.JetonReel(p.X), P.JetonReel(p.Y), P.JetonReel(p.Z);
-                    }
-            });
-        };
-        if (dir < 0) {
-            // Along a row first (the column index runs fastest), then across the rows.
-            n += P.Ajoute("128," + std::to_string(nc - 1) + "," + std::to_string(nl - 1) + "," +
-                              std::to_string(r.orderV - 1) + "," + std::to_string(r.orderU - 1) + ",0,0," + prop3 +
-                              ",0,0,",
-                          de);
-            noeuds(r.knotsV, nc + r.orderV);
-            noeuds(r.knotsU, nl + r.orderU);
-            poids();
-            points();
-            groupe([&] {
-                P.JetonReel(r.knotsV[0]), P.JetonReel(r.knotsV[nc + r.orderV - 1]);
-                P.JetonReel(r.knotsU[0]), P.JetonReel(r.knotsU[nl + r.orderU - 1], ';');
-            });
-        } else {
-            const int np = dir == 0 ? nc : nl, ordre = dir == 0 ? r.orderV : r.orderU;
-            const double* k = dir == 0 ? r.knotsV : r.knotsU;
-            n += P.Ajoute("126," + std::to_string(np - 1) + "," + std::to_string(ordre - 1) + ",0,0," + prop3 + ",0,",
-                          de);
-            noeuds(k, np + ordre);
-            poids();
-            points();
-            groupe([&] {
-                P.JetonReel(k[0]), P.JetonReel(k[np + ordre - 1]);
-                P.Jeton("0.0,0.0,0.0;");
-            });
-        }
-        return n;
-    }
 };
+
+// One B-spline entity from the evaluation record: a surface, or a curve
+// along the row (dir 0) or the column (dir 1) of a one-line net. Returns its
+// count of P records; maxCoord grows to its largest absolute coordinate.
+int PDBSpline(TSection& P, const SNURBS& r, const TPlanSym* miroir, int dir, int de, double& maxCoord) {
+    const int nl = r.lastU + 1, nc = r.lastV + 1;
+    bool polynome = true;
+    for (int i = 0; i < nl; ++i)
+        for (int j = 0; j < nc; ++j) polynome = polynome && r.weights[i][j] == 1.0;
+    const std::string prop3 = polynome ? "1" : "0";
+    int n = 0;
+    auto groupe = [&](auto&& f) {
+        P.Debut(de);
+        f();
+        n += P.Fin();
+    };
+    auto noeuds = [&](const double* k, int count) {
+        groupe([&] {
+            for (int i = 0; i < count; ++i) P.JetonReel(k[i]);
+        });
+    };
+    auto poids = [&] {
+        groupe([&] {
+            for (int i = 0; i < nl; ++i)
+                for (int j = 0; j < nc; ++j) P.JetonReel(r.weights[i][j]);
+        });
+    };
+    auto points = [&] {
+        groupe([&] {
+            for (int i = 0; i < nl; ++i)
+                for (int j = 0; j < nc; ++j) {
+                    TVertex3f p = r.points[i][j];
+                    if (miroir) Calcs::CalcSym(r.points[i][j], miroir->Normal, miroir->D, p);
+                    maxCoord = std::max({maxCoord, std::fabs(p.X), std::fabs(p.Y), std::fabs(p.Z)});
+                    P.JetonReel(p.X), P.JetonReel(p.Y), P.JetonReel(p.Z);
+                }
+        });
+    };
+    if (dir < 0) {
+        // Along a row first (the column index runs fastest), then across the rows.
+        n += P.Ajoute("128," + std::to_string(nc - 1) + "," + std::to_string(nl - 1) + "," +
+                          std::to_string(r.orderV - 1) + "," + std::to_string(r.orderU - 1) + ",0,0," + prop3 +
+                          ",0,0,",
+                      de);
+        noeuds(r.knotsV, nc + r.orderV);
+        noeuds(r.knotsU, nl + r.orderU);
+        poids();
+        points();
+        groupe([&] {
+            P.JetonReel(r.knotsV[0]), P.JetonReel(r.knotsV[nc + r.orderV - 1]);
+            P.JetonReel(r.knotsU[0]), P.JetonReel(r.knotsU[nl + r.orderU - 1], ';');
+        });
+    } else {
+        const int np = dir == 0 ? nc : nl, ordre = dir == 0 ? r.orderV : r.orderU;
+        const double* k = dir == 0 ? r.knotsV : r.knotsU;
+        n += P.Ajoute("126," + std::to_string(np - 1) + "," + std::to_string(ordre - 1) + ",0,0," + prop3 + ",0,",
+                      de);
+        noeuds(k, np + ordre);
+        poids();
+        points();
+        groupe([&] {
+            P.JetonReel(k[0]), P.JetonReel(k[np + ordre - 1]);
+            P.Jeton("0.0,0.0,0.0;");
+        });
+    }
+    return n;
+}
+
+
+// One entity to write: a colour, or a curve or surface (mirrored or not).
+struct TEntite {
+    const TSurface* Surf = nullptr;
+    int Type = kSurfaceBSpline;
+    int Couleur = 1;  // the colour (kCouleur), else the colour field of the entry
+    int Dir = -1;
+    const TPlanSym* Miroir = nullptr;
+    TSection P{'P'};
+    int NbP = 0;
+    double MaxCoord = 0.0;
+};
+
+// f(0) .. f(n - 1), shared among the processor's threads when there is
+// enough to share; an exception in one is raised again here.
+template <class F>
+void PourChacune(std::size_t n, F&& f) {
+    const std::size_t nt = std::min<std::size_t>(std::max(1u, std::thread::hardware_concurrency()), n / 4);
+    if (nt <= 1) {
+        for (std::size_t k = 0; k < n; ++k) f(k);
+        return;
+    }
+    std::atomic<std::size_t> suivant{0};
+    std::exception_ptr erreur;
+    std::mutex m;
+    auto travail = [&] {
+        try {
+            for (std::size_t k; (k = suivant++) < n;) f(k);
+        } catch (...) {
+            std::lock_guard<std::mutex> l(m);
+            if (!erreur) erreur = std::current_exception();
+            suivant = n;
+        }
+    };
+    std::vector<std::thread> fils;
+    for (std::size_t t = 1; t < nt; ++t) fils.emplace_back(travail);
+    travail();
+    for (std::thread& t : fils) t.join();
+    if (erreur) std::rethrow_exception(erreur);
+}
 
 void Start(TIges& f, const Document& doc) {
     std::string t = "IGS File Output Containing Corvane Shaper Created NURBS,IGS File Format Based on IGES V5.2";
@@ -161,13 +208,9 @@ void Construit(TIges& f, const Document& doc, const TOptionsExport& opt, const T
         dates.Modele = (!doc.NomFichier.empty() && ::stat(doc.NomFichier.c_str(), &st) == 0) ? st.st_mtime : now;
     }
     Start(f, doc);
-    // About 70 characters a control point, each record of 64 taking 81.
-    std::size_t points = 0;
-    for (const auto& ps : doc.Surfaces)
-        if (const auto* s = dynamic_cast<const TSurface*>(ps.get()); s && s->Visible)
-            points += std::size_t(s->Net.NbL * s->Net.NbC) * (s->Sym ? 2 : 1);
-    f.P.Reserve(points * 90 + 4096);
-    auto r = std::make_unique<SNURBS>();
+
+    // The entities in file order, each with its directory entry's number.
+    std::vector<TEntite> entites;
     for (const auto& ps : doc.Surfaces) {
         const auto* s = dynamic_cast<const TSurface*>(ps.get());
         if (!s || !s->Visible) continue;
@@ -177,30 +220,56 @@ void Construit(TIges& f, const Document& doc, const TOptionsExport& opt, const T
         }
         int couleur = 1;
         if (opt.Couleur) {
-            const TColor c = ExportCommun::CouleurSurface(*s, couleurs);
-            const int R = ColorR(c), V = ColorG(c), B = ColorB(c);
-            char buf[160];
-            std::snprintf(buf, sizeof buf, "314,%.4f,%.4f,%.4f,", R / 255.0 * 100, V / 255.0 * 100, B / 255.0 * 100);
-            const int de = f.D.Count() + 1;
-            const int p = f.P.Count() + 1;
-            const int n = f.P.Ajoute(std::string(buf) + Hollerith("RGB(" + std::to_string(R) + "," +
-                                                                  std::to_string(V) + "," + std::to_string(B) + ")") +
-                                         ";",
-                                     de);
-            f.DE(kCouleur, p, n, 1, "00000200", "COLOR", s->Index);
-            couleur = -de;
+            TEntite& e = entites.emplace_back();
+            e.Surf = s;
+            e.Type = kCouleur;
+            e.Couleur = ExportCommun::CouleurSurface(*s, couleurs);
+            couleur = -(2 * int(entites.size()) - 1);
         }
         if (!opt.Nurbs) continue;
-        nurbs::NetToSNurbs(s->Net, *r);
         const int dir = (s->Net.NbL > 1 && s->Net.NbC > 1) ? -1 : (s->Net.NbL == 1 ? 0 : 1);
-        const int type = dir < 0 ? kSurfaceBSpline : kCourbeBSpline;
         for (const TPlanSym* miroir : {static_cast<const TPlanSym*>(nullptr), &s->PlanSym}) {
             if (miroir && !s->Sym) break;
-            const int de = f.D.Count() + 1;
-            const int p = f.P.Count() + 1;
-            const int n = f.PDBSpline(*r, miroir, dir, de);
-            f.DE(type, p, n, couleur, "00000000", Etiquette(s->Nom), s->Index);
+            TEntite& e = entites.emplace_back();
+            e.Surf = s;
+            e.Type = dir < 0 ? kSurfaceBSpline : kCourbeBSpline;
+            e.Dir = dir;
+            e.Miroir = miroir;
+            e.Couleur = couleur;
         }
+    }
+    // Their parameters are written side by side, each in records of its own...
+    PourChacune(entites.size(), [&](std::size_t k) {
+        TEntite& e = entites[k];
+        const int de = 2 * int(k) + 1;
+        if (e.Type == kCouleur) {
+            const int R = ColorR(TColor(e.Couleur)), V = ColorG(TColor(e.Couleur)), B = ColorB(TColor(e.Couleur));
+            char buf[160];
+            std::snprintf(buf, sizeof buf, "314,%.4f,%.4f,%.4f,", R / 255.0 * 100, V / 255.0 * 100, B / 255.0 * 100);
+            e.NbP = e.P.Ajoute(std::string(buf) +
+                                   Hollerith("RGB(" + std::to_string(R) + "," + std::to_string(V) + "," +
+                                             std::to_string(B) + ")") +
+                                   ";",
+                               de);
+            return;
+        }
+        auto r = std::make_unique<SNURBS>();
+        nurbs::NetToSNurbs(e.Surf->Net, *r);
+        e.P.Reserve(std::size_t(e.Surf->Net.NbL * e.Surf->Net.NbC) * 90 + 1024);
+        e.NbP = PDBSpline(e.P, *r, e.Miroir, e.Dir, de, e.MaxCoord);
+    });
+    // ... then numbered in file order.
+    std::size_t taille = 0;
+    for (const TEntite& e : entites) taille += e.P.Texte().size();
+    f.P.Reserve(taille);
+    for (TEntite& e : entites) {
+        const int p = f.P.Count() + 1;
+        f.P.AjouteSection(e.P);
+        f.MaxCoord = std::max(f.MaxCoord, e.MaxCoord);
+        if (e.Type == kCouleur)
+            f.DE(kCouleur, p, e.NbP, 1, "00000200", "COLOR", e.Surf->Index);
+        else
+            f.DE(e.Type, p, e.NbP, e.Couleur, "00000000", Etiquette(e.Surf->Nom), e.Surf->Index);
     }
     Global(f, doc, dates);
 }

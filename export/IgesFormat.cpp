@@ -124,6 +124,20 @@ int TSection::Fin() {
     return count_ - debutGroupe_;
 }
 
+void TSection::AjouteSection(const TSection& autre) {
+    const std::size_t base = texte_.size();
+    texte_ += autre.texte_;
+    // Every record is 80 columns and its line end; the number takes columns 74-80.
+    for (int k = 0; k < autre.count_; ++k) {
+        char* seq = texte_.data() + base + std::size_t(k) * (kLongRecord + 1) + 73;
+        std::string n;
+        AjouteNombre(n, count_ + k + 1, 7, ' ');
+        std::copy(n.begin(), n.end(), seq);
+    }
+    count_ += autre.count_;
+    debutRecord_ = texte_.size();
+}
+
 int TSection::Ajoute(std::string_view texte, int pointeurDE, bool texteLibre) {
     Debut(pointeurDE);
     for (std::size_t d = 0; d < texte.size();) {

@@ -64,6 +64,9 @@ public:
         ++count_;
     }
 
+    // Appends the records of another section of the same letter, numbered
+    // on from this one's.
+    void AjouteSection(const TSection& autre);
     void Reserve(std::size_t octets) { texte_.reserve(octets); }
     int Count() const { return count_; }
     char Lettre() const { return lettre_; }
