@@ -5,7 +5,8 @@
 // net's row and column counts, the two orders and the two knot vectors with
 // which the surface is evaluated, its control points "x;y;z;w;" and the four
 // borders of the evaluated grid; the cut lines of each family; "[MESH]" with
-// the evaluated grid. Then the pseudo-surfaces "GRID" and "AXIS". Every
+// the evaluated grid (a mesh surface has no net: no "[NURBS]", its borders
+// are written all the same). Then the pseudo-surfaces "GRID" and "AXIS". Every
 // polyline is a "[POLYLINE]" block, one point a line, "%.4f;" per
 // coordinate: three in 3-D, two when projected into a view. Lines end with
 // CR LF; the file is Windows-1252.

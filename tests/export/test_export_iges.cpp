@@ -168,22 +168,28 @@ TEST(ExportIGES, RecordsKeepTheirColumnsAndTheFlagsSayWhatTheNetIs) {
     fixtures::SurfaceNurbs(doc, "R", 3, 4, 3, 3, [](int i, int j) { return TVertex4f{1.0 * i, 1.0 * j, 0, 2.0}; })
         ->Sym = 0;
     TOptionsExport o;
-    o.Nurbs = true;
+    o.Nurbs = o.Couleur = true;
     ExportCommun::PrepareModele(doc, o);
     const std::string texte = ExportIGES::TexteIGES(doc, o, TCouleursDessin{});
     std::istringstream in(texte);
     std::string g;
-    std::vector<std::string> p;
+    std::vector<std::string> de, p;
     for (std::string l; std::getline(in, l);) {
         ASSERT_EQ(l.size(), 80u) << l;
         if (l[72] == 'G') g += l.substr(0, 72);
+        if (l[72] == 'D') de.push_back(l);
         if (l[72] == 'P') p.push_back(l);
     }
+    // Each colour before its surface, whose colour field points back to it.
+    ASSERT_EQ(de.size(), 8u);
+    EXPECT_EQ(de[0].substr(0, 8), "     314");
+    EXPECT_EQ(de[3].substr(16, 8), "      -1");
+    EXPECT_EQ(de[7].substr(16, 8), "      -5");
     // The polynomial flag is 1 only when every weight is 1; never periodic.
-    EXPECT_EQ(p[0].substr(0, 64).find("128,3,2,2,2,0,0,1,0,0,"), 0u);
-    const auto r2 = std::find_if(p.begin() + 1, p.end(), [](const std::string& l) { return l.rfind("128,", 0) == 0; });
-    ASSERT_NE(r2, p.end());
-    EXPECT_EQ(r2->find("128,3,2,2,2,0,0,0,0,0,"), 0u);
+    std::vector<std::string> entetes;
+    for (const std::string& l : p)
+        if (l.rfind("128,", 0) == 0) entetes.push_back(l.substr(0, 22));
+    EXPECT_EQ(entetes, (std::vector<std::string>{"128,3,2,2,2,0,0,1,0,0,", "128,3,2,2,2,0,0,0,0,0,"}));
     // Global parameter 20: the largest absolute coordinate.
     EXPECT_NE(g.find(",15.000D0,"), std::string::npos) << g;
     EXPECT_NE(g.find("14HDupont, Durand,"), std::string::npos) << g;
