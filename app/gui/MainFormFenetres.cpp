@@ -1,35 +1,54 @@
 // The commands of the main window that open the program's other windows:
 // each window's entry point, connected by the name of its menu item.
 #include "app/gui/MainForm.h"
-#include "calc/gui/HydrostatForm.h"
-#include "calc/gui/StabForm.h"
-#include "calc/gui/AireForm.h"
-#include "calc/gui/AiresVoilesForm.h"
-#include "calc/gui/DefPoidsForm.h"
-#include "calc/gui/DefReperesForm.h"
-#include "calc/gui/DevSurfForm.h"
-#include "calc/gui/ImportRepForm.h"
-#include "calc/gui/PoidsForm.h"
-#include "calc/gui/ReperesForm.h"
-#include "calc/gui/TabCotesForm.h"
-#include "views/gui/FormFille.h"
-#include "views/gui/MouseCommandes.h"
-#include "studio/gui/StudioMain.h"
 
+#include <QAction>
+
+#include "app/doc/GestFich.h"
 #include "app/gui/CalculatForm.h"
 #include "app/gui/OptionForm.h"
 #include "app/gui/PropFichForm.h"
 #include "app/gui/SplashForm.h"
 #include "app/gui/Traduction.h"
+#include "app/texts/Langue.h"
+#include "calc/gui/AireForm.h"
+#include "calc/gui/AiresVoilesForm.h"
+#include "calc/gui/DefPoidsForm.h"
+#include "calc/gui/DefReperesForm.h"
+#include "calc/gui/DevSurfForm.h"
+#include "calc/gui/HydrostatForm.h"
+#include "calc/gui/ImportRepForm.h"
+#include "calc/gui/PoidsForm.h"
+#include "calc/gui/ReperesForm.h"
+#include "calc/gui/StabForm.h"
+#include "calc/gui/TabCotesForm.h"
+#include "export/gui/ExportForm.h"
+#include "export/gui/ImprForm.h"
+#include "model/Update.h"
 #include "model/gui/DebugForm.h"
-#include "app/doc/GestFich.h"
+#include "studio/gui/StudioMain.h"
+#include "views/DeplSurf.h"
+#include "views/ListeSurf.h"
+#include "views/gui/Affiche.h"
 #include "views/gui/BitMFondForm.h"
 #include "views/gui/BoiteOutilsForm.h"
+#include "views/gui/CotesForm.h"
+#include "views/gui/DeplSurfForm.h"
+#include "views/gui/EditPCForm.h"
+#include "views/gui/EpaisseurForm.h"
 #include "views/gui/FenSelForm.h"
-#include "views/gui/VueCtrlForm.h"
-
-#include "views/gui/Affiche.h"
+#include "views/gui/FormFille.h"
 #include "views/gui/GrilleForm.h"
+#include "views/gui/ListeSurfForm.h"
+#include "views/gui/ListeSurfVisiblesForm.h"
+#include "views/gui/LstPcForm.h"
+#include "views/gui/MouseCommandes.h"
+#include "views/gui/PropSurfForm.h"
+#include "views/gui/SelSurfForm.h"
+#include "views/gui/SurfNewForm.h"
+#include "views/gui/TailleForm.h"
+#include "views/gui/TransfoForm.h"
+#include "views/gui/VueCtrlForm.h"
 #include "views/gui/Vues.h"
 
 namespace {
@@ -74,25 +93,6 @@ void TMainForm::MajControleVue(TFormFille* vue) {
     else
         c->MajTrackBars(vue->Kind());
 }
-
-#include <QAction>
-
-#include "app/texts/Langue.h"
-#include "model/Update.h"
-#include "views/DeplSurf.h"
-#include "views/ListeSurf.h"
-#include "views/gui/CotesForm.h"
-#include "views/gui/DeplSurfForm.h"
-#include "views/gui/EditPCForm.h"
-#include "views/gui/EpaisseurForm.h"
-#include "views/gui/ListeSurfVisiblesForm.h"
-#include "views/gui/LstPcForm.h"
-#include "views/gui/TailleForm.h"
-#include "views/gui/ListeSurfForm.h"
-#include "views/gui/PropSurfForm.h"
-#include "views/gui/SelSurfForm.h"
-#include "views/gui/SurfNewForm.h"
-#include "views/gui/TransfoForm.h"
 
 namespace {
 
@@ -381,6 +381,22 @@ void TMainForm::BrancheFenetres() {
     Branche("MeCopier", [this] { StudioMain::Copie(*this); });
 
     // ---- Export
+    // One export dialog for the three types, created on first use.
+    auto exporte = [this](const char* type) {
+        auto* f = findChild<TExportForm*>(QStringLiteral("ExportForm"));
+        if (!f) f = new TExportForm(this);
+        f->Execute(QLatin1String(type));
+    };
+    Branche("MeExportTXT", [exporte] { exporte("TXT"); });
+    Branche("MeExportDXF", [exporte] { exporte("DXF"); });
+    Branche("MeExportIGES", [exporte] { exporte("IGES"); });
 
     // ---- Printing
+    // One print set-up, created on first use; it keeps the printer chosen.
+    auto impression = [this] {
+        auto* f = findChild<TImprForm*>(QStringLiteral("ImprForm"));
+        return f ? f : new TImprForm(this);
+    };
+    Branche("MeImprimer", [impression] { impression()->exec(); });
+    Branche("MeConfigurationImpression", [impression] { impression()->BtnConfigClick(); });
 }
