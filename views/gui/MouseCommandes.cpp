@@ -189,11 +189,9 @@ void Branche(std::function<QAction*(const QString&)> action, std::function<TForm
         const char* n = nom;
         Connecte(n, [n](bool coche) { OutilMesure(n, coche); });
     }
-    // Tools whose dialogs come with other parts: only their ticks are read here.
-    for (const char* nom : {"MeAjoutPoids", "MeAjoutRepere"})
-        if (QAction* a = e.action(QLatin1String(nom))) e.items[QLatin1String(nom)] = a;
     // However a tool is ticked or released (its item, its button, the end of
-    // its gesture), the views' cursor follows.
+    // its gesture), the views' cursor follows. The weight and mark tools,
+    // whose dialogs come with other parts, are only read here.
     for (const auto& [nom, curseur] : kCurseurs) {
         QAction* a = e.action(QLatin1String(nom));
         if (!a) continue;
