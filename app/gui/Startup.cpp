@@ -1,5 +1,6 @@
 #include "app/gui/Startup.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QGuiApplication>
 #include <QLockFile>
@@ -12,6 +13,7 @@
 
 #include "app/DocIo.h"
 #include "app/gui/ExceptionHandler.h"
+#include "app/gui/Icones.h"
 #include "app/gui/MainForm.h"
 #include "app/gui/MsgDlg.h"
 #include "app/gui/QtUi.h"
@@ -167,6 +169,8 @@ int Execute(int argc, char** argv) {
     CorvaneApplication app(argc, argv);
     // The application object takes the user's locale; numbers always use ".".
     std::setlocale(LC_NUMERIC, "C");
+    // Every window, the views within the main window too, shows the program's icon.
+    QApplication::setWindowIcon(Icones::Programme());
 
     QLockFile verrou(CheminVerrou());
     if (!PremiereInstance(verrou)) {
