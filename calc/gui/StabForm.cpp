@@ -397,6 +397,10 @@ TStabForm::TStabForm(Document& doc, QWidget* parent)
 }
 
 TStabForm::~TStabForm() {
+    // A field losing the focus while the children go must not reach this
+    // window any more.
+    for (QLineEdit* e : {EditGiteMax, EditPas, EditToleranceEnf, EditToleranceAss, EditDensiteEau, EditPoids})
+        e->disconnect(this);
     fermeture_ = true;
     calc_->Arrete();
     AttendFin();
