@@ -566,7 +566,8 @@ bool TStabForm::BtnCalculerClick() {
     etapes_.Clear();
     Boutons(true);
     setCursor(Qt::WaitCursor);
-    thread_ = QThread::create([this, c] { resultatCalcul_ = calc_->Calcule(c, suivi_.get()); });
+    // A refused or failed run ends like any other: the end shows what was stored.
+    thread_ = QThread::create([this, c] { calc_->Calcule(c, suivi_.get()); });
     const int run = ++numeroCalcul_;
     connect(thread_, &QThread::finished, this, [this, run] {
         if (thread_ && run == numeroCalcul_) FinCalcul();
