@@ -237,6 +237,12 @@ THydrostatForm::THydrostatForm(Document& doc, QWidget* parent) : QDialog(parent)
     Langue::AppliqueLangue(this);
 }
 
+THydrostatForm::~THydrostatForm() {
+    // A field losing the focus while the children go must not reach this
+    // window any more.
+    for (QLineEdit* e : {EditPrecision, EditPPAv, EditPPAr, EditMC}) e->disconnect(this);
+}
+
 void THydrostatForm::showEvent(QShowEvent* e) {
     PageControl->setCurrentIndex(0);
     SBEnregistrer->setEnabled(false);

@@ -26,6 +26,7 @@ class THydrostatForm : public QDialog {
     Q_OBJECT
 public:
     explicit THydrostatForm(Document& doc, QWidget* parent = nullptr);
+    ~THydrostatForm() override;
 
     // Prepares the lists and the station count (Prepare), then shows the
     // window modally.

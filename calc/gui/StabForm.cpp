@@ -397,6 +397,10 @@ TStabForm::TStabForm(Document& doc, QWidget* parent)
 }
 
 TStabForm::~TStabForm() {
+    // A field losing the focus while the children go must not reach this
+    // window any more.
+    for (QLineEdit* e : {EditGiteMax, EditPas, EditToleranceEnf, EditToleranceAss, EditDensiteEau, EditPoids})
+        e->disconnect(this);
     fermeture_ = true;
     calc_->Arrete();
     AttendFin();
@@ -562,7 +566,8 @@ bool TStabForm::BtnCalculerClick() {
     etapes_.Clear();
     Boutons(true);
     setCursor(Qt::WaitCursor);
-    thread_ = QThread::create([this, c] { resultatCalcul_ = calc_->Calcule(c, suivi_.get()); });
+    // A refused or failed run ends like any other: the end shows what was stored.
+    thread_ = QThread::create([this, c] { calc_->Calcule(c, suivi_.get()); });
     const int run = ++numeroCalcul_;
     connect(thread_, &QThread::finished, this, [this, run] {
         if (thread_ && run == numeroCalcul_) FinCalcul();

@@ -12,7 +12,6 @@
 
 #include <QDialog>
 #include <QMetaType>
-#include <QPointer>
 #include <atomic>
 #include <memory>
 
@@ -142,7 +141,6 @@ private:
     std::unique_ptr<UiTravail> uiTravail_;
     QThread* thread_ = nullptr;
     std::atomic<bool> fermeture_ = false;
-    bool resultatCalcul_ = false;
     int numeroCalcul_ = 0;
     Stab::TConditionsStab cond_;
     TVertex3f g0_;

@@ -112,6 +112,14 @@ TEST(HydrostatForm, StationCountAndScope) {
     EXPECT_NEAR(w.Valeur("Carène immergée", "Volume immergé [m3]"), 0.0, 0.0);
     QTest::mouseClick(w.f.BtnTout, Qt::LeftButton);
     EXPECT_EQ(w.f.Portee().Count(), 1);
+    // "Portée des calculs...": the surface no longer counted leaves both lists.
+    w.f.PorteeCalculs = [](Document& d, QWidget*) {
+        d.Surface(0)->Calc = 0;
+        return true;
+    };
+    QTest::mouseClick(w.f.BtnPorteeCalculs, Qt::LeftButton);
+    EXPECT_EQ(w.f.LBSurf->count(), 0);
+    EXPECT_EQ(w.f.Portee().Count(), 0);
 }
 
 TEST(HydrostatForm, EveryWindowOfTheseCalculationsOpensFromItsCommand) {
