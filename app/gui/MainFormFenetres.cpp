@@ -7,6 +7,7 @@
 #include "app/gui/PropFichForm.h"
 #include "app/gui/SplashForm.h"
 #include "app/gui/Traduction.h"
+#include "app/gui/VellamorForm.h"
 #include "model/gui/DebugForm.h"
 #include "app/doc/GestFich.h"
 #include "views/gui/BitMFondForm.h"
@@ -201,4 +202,12 @@ void TMainForm::BrancheFenetres() {
     // ---- Export
 
     // ---- Printing
+
+    // ---- External hull analysis (the item shows only when "Vellamor"/"Enabled" is set)
+    Branche("MeVellamorExport", [this] {
+        auto* v = findChild<TVellamorForm*>(QStringLiteral("VellamorForm"), Qt::FindDirectChildrenOnly);
+        if (!v) v = new TVellamorForm(Doc(), this);
+        v->Charge();
+        v->exec();
+    });
 }
