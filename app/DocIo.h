@@ -21,9 +21,10 @@ struct Fonctions {
     std::function<void(Document& doc, const std::string& chemin, bool demarrage, std::vector<std::string>& recents)>
         ouvrir;
     // Writes the whole document: mode 0 under doc.NomFichier, mode 1 as
-    // "recovery.cse" (doc.NomFichier unchanged afterwards). Throws an
-    // exception naming the file and the reason when the file is not written.
-    std::function<void(Document& doc, int mode)> enregistrer;
+    // "recovery.cse" (doc.NomFichier unchanged afterwards), and returns the
+    // path written. Throws an exception naming the file and the reason when
+    // the file is not written.
+    std::function<std::string(Document& doc, int mode)> enregistrer;
     // Puts a name first in the recent-files list (no duplicate).
     std::function<void(std::vector<std::string>& recents, const std::string& nom)> ajouteFichierRecent;
 };

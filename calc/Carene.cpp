@@ -29,8 +29,10 @@ inline double PrismeSous(TVertex3f a, TVertex3f b, TVertex3f c, double z) {
 }
 
 // The two triangles of every cell: (G[i][j], G[i][j+1], G[i+1][j]) and
-// (G[i][j+1], G[i+1][j+1], G[i+1][j]).
-double Cellules(const TArrayVertex3f& g, double z) {
+// (G[i][j+1], G[i+1][j+1], G[i+1][j]); in a mirror grid (rows reversed) the
+// images of its twin's, (G[i][j], G[i+1][j+1], G[i+1][j]) and
+// (G[i][j], G[i][j+1], G[i+1][j+1]), as the facet routines cut them.
+double Cellules(const TArrayVertex3f& g, double z, bool miroir) {
     double s = 0.0;
     for (int i = 0; i + 1 < g.rows(); ++i) {
         const TVertex3f* r0 = g[i];
@@ -40,10 +42,12 @@ double Cellules(const TArrayVertex3f& g, double z) {
             const double lo = std::min(std::min(p00.Z, p01.Z), std::min(p10.Z, p11.Z));
             if (lo > z) continue;
             const double hi = std::max(std::max(p00.Z, p01.Z), std::max(p10.Z, p11.Z));
-            if (hi <= z) {
-                s += Prisme(p00, p01, p10, z) + Prisme(p01, p11, p10, z);
+            if (miroir) {
+                if (hi <= z) s += Prisme(p00, p11, p10, z) + Prisme(p00, p01, p11, z);
+                else s += PrismeSous(p00, p11, p10, z) + PrismeSous(p00, p01, p11, z);
             } else {
-                s += PrismeSous(p00, p01, p10, z) + PrismeSous(p01, p11, p10, z);
+                if (hi <= z) s += Prisme(p00, p01, p10, z) + Prisme(p01, p11, p10, z);
+                else s += PrismeSous(p00, p01, p10, z) + PrismeSous(p01, p11, p10, z);
             }
         }
     }
@@ -79,10 +83,10 @@ namespace Carene {
 double VolumeSousPlan(const TDoubleSurfList& copie, double z) {
     double total = 0.0;
     for (const TDoubleSurf& d : copie) {
-        double s = Cellules(d.Points, z);
+        double s = Cellules(d.Points, z, false);
         const TArrayVertex3f& m = d.PointsSym;
         if (!m.empty()) {
-            s += Cellules(m, z);
+            s += Cellules(m, z, true);
             if (d.Jonction != 0 && m.rows() >= 2 && m.rows() == d.Points.rows() && m.cols() == d.Points.cols())
                 s += Jonction(d.Points, m, z);
         }

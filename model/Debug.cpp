@@ -1,5 +1,6 @@
 #include "model/Debug.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -11,6 +12,8 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+
+#include "model/FichierAtomique.h"
 
 namespace Debug {
 
@@ -131,45 +134,47 @@ std::string UserDataDir() {
 
 std::string JournalPath() { return JournalPathIn(ProgramDir()); }
 
+namespace {
+
+// A journal the user made read-only (no write permission left on it, whoever
+// runs the program) or cannot write is left alone.
+bool JournalProtege(const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) return false;
+    return (st.st_mode & 0222) == 0 || access(path.c_str(), W_OK) != 0;
+}
+
+}  // namespace
+
 std::string JournalPathIn(const std::string& prog) {
-    if (!prog.empty() && access(prog.c_str(), W_OK) == 0) return (std::filesystem::path(prog) / "Error.log").string();
+    if (!prog.empty() && access(prog.c_str(), W_OK) == 0) {
+        const std::string beside = (std::filesystem::path(prog) / "Error.log").string();
+        if (!JournalProtege(beside)) return beside;
+    }
     return (std::filesystem::path(UserDataDir()) / "Error.log").string();
 }
 
 bool PrependJournal(const std::string& path, const std::string& line, std::string* error) {
-    std::string old;
-    {
+    if (JournalProtege(path)) {
+        if (error) *error = "Error.log en lecture seule";
+        return false;
+    }
+    // The old lines, all of them, or nothing is written.
+    std::string text = line + "\r\n";
+    std::error_code ec;
+    if (std::filesystem::exists(path, ec)) {
         std::ifstream in(path, std::ios::binary);
-        if (in) {
-            std::ostringstream ss;
-            ss << in.rdbuf();
-            old = ss.str();
+        std::ostringstream ss;
+        if (in) ss << in.rdbuf();
+        if (!in || in.bad()) {
+            if (error) *error = std::strerror(errno);
+            return false;
         }
+        text += ss.str();
     }
-    // Written beside the journal and renamed over it, so that a failed write
-    // (disk full) leaves the old journal whole. Where no file can be created
-    // beside it, the journal is rewritten in place.
-    const std::string tmp = path + ".tmp";
-    std::ofstream out(tmp, std::ios::binary | std::ios::trunc);
-    const bool inPlace = !out;
-    if (inPlace) out.open(path, std::ios::binary | std::ios::trunc);
-    if (!out) {
-        if (error) *error = std::strerror(errno);
-        return false;
-    }
-    out << line << "\r\n" << old;
-    out.close();
-    if (!out) {
-        if (error) *error = "write failed";
-        if (!inPlace) std::remove(tmp.c_str());
-        return false;
-    }
-    if (!inPlace && std::rename(tmp.c_str(), path.c_str()) != 0) {
-        if (error) *error = std::strerror(errno);
-        std::remove(tmp.c_str());
-        return false;
-    }
-    return true;
+    // Written whole beside the journal and renamed over it: a journal that
+    // cannot be rewritten so (disk full, no free inode) stays as it was.
+    return FichierAtomique::Remplace(path, text, error);
 }
 
 }  // namespace Debug

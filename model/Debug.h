@@ -75,7 +75,8 @@ std::string JournalLine(const std::string& message, const std::string& dateTime)
 std::string NowText();  // the current date and time, "dd/mm/yyyy hh:mm:ss"
 
 // Folder of the running program, and where "Error.log" and other program
-// files go: the program's folder when writable, else the user's data folder.
+// files go: the program's folder when writable (and its "Error.log" too, when
+// there is one), else the user's data folder.
 std::string ProgramDir();
 std::string UserDataDir();
 std::string JournalPath();
@@ -83,7 +84,8 @@ std::string JournalPath();
 std::string JournalPathIn(const std::string& programDir);
 
 // Inserts the line as the first line of the journal file (created when absent).
-// Returns false with a reason when the file could not be written.
+// Returns false with a reason when the file could not be written whole: the
+// old journal then stays as it was. A journal made read-only is not touched.
 bool PrependJournal(const std::string& path, const std::string& line, std::string* error = nullptr);
 
 class Scope {

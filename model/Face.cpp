@@ -44,14 +44,25 @@ inline void Emit(Out& out, TVertex3f a, const TVertex3f& b, TVertex3f c, int ori
     if (n == 2) out(d, e, f);
 }
 
+// A grid's cells, each cut along the diagonal from (i, j + 1) to (i + 1, j).
+// A mirror grid holds its rows in reverse order, so the image of that
+// diagonal runs from (i, j) to (i + 1, j + 1) in it: each mirror triangle is
+// the image of its twin, turned back so that it keeps the outward winding,
+// with the image of the twin's middle vertex in the middle. A symmetric
+// surface thus gives two halves that are exact images of each other.
 template <class Out>
-void Cells(const TArrayVertex3f& g, int orientation, bool clip, double z, Out& out) {
+void Cells(const TArrayVertex3f& g, bool miroir, int orientation, bool clip, double z, Out& out) {
     for (int i = 0; i + 1 < g.rows(); ++i) {
         const TVertex3f* r0 = g[i];
         const TVertex3f* r1 = g[i + 1];
         for (int j = 0; j + 1 < g.cols(); ++j) {
-            Emit(out, r0[j], r0[j + 1], r1[j], orientation, clip, z);
-            Emit(out, r0[j + 1], r1[j + 1], r1[j], orientation, clip, z);
+            if (miroir) {
+                Emit(out, r0[j], r1[j + 1], r1[j], orientation, clip, z);
+                Emit(out, r0[j], r0[j + 1], r1[j + 1], orientation, clip, z);
+            } else {
+                Emit(out, r0[j], r0[j + 1], r1[j], orientation, clip, z);
+                Emit(out, r0[j + 1], r1[j + 1], r1[j], orientation, clip, z);
+            }
         }
     }
 }
@@ -59,10 +70,10 @@ void Cells(const TArrayVertex3f& g, int orientation, bool clip, double z, Out& o
 template <class Out>
 void Build(const TArrayVertex3f& g, const TArrayVertex3f* mirror, int orientation, int junction, bool clip,
            double z, Out& out) {
-    Cells(g, orientation, clip, z, out);
+    Cells(g, false, orientation, clip, z, out);
     if (mirror == nullptr || mirror->empty()) return;
     const TArrayVertex3f& m = *mirror;
-    Cells(m, orientation, clip, z, out);
+    Cells(m, true, orientation, clip, z, out);
     // The junction pairs each border point with its mirror image, so both
     // grids must have the same size.
     if (junction == 0 || m.rows() < 2 || m.rows() != g.rows() || m.cols() != g.cols()) return;
@@ -189,13 +200,13 @@ void TSommeFaces::CentreAire(TVertex3f& centre, double& aire) const {
 void Face::MakeFaceList(const TArrayVertex3f& grid, int orientation, TListFace& list) {
     DBG_SCOPE("Face.MakeFaceList");
     ToList out{list};
-    Cells(grid, orientation, false, 0.0, out);
+    Cells(grid, false, orientation, false, 0.0, out);
 }
 
 void Face::MakeFaceList(const TArrayVertex3f& grid, int orientation, TListFace& list, double z) {
     DBG_SCOPE("Face.MakeFaceList");
     ToList out{list};
-    Cells(grid, orientation, true, z, out);
+    Cells(grid, false, orientation, true, z, out);
 }
 
 void Face::BuildFaceList(const TArrayVertex3f& grid, const TArrayVertex3f* mirror, int orientation, int junction,
@@ -230,15 +241,15 @@ void Face::BuildFaceListFull(const TEntity& s, TSommeFaces& sums, bool clip) {
 void Face::BuildSimpleFaceList(const TEntity& s, TListFace& list) {
     DBG_SCOPE("Face.BuildSimpleFaceList");
     ToList out{list};
-    Cells(s.Points, 1, false, 0.0, out);
-    if (s.Sym) Cells(s.PointsSym, 0, false, 0.0, out);
+    Cells(s.Points, false, 1, false, 0.0, out);
+    if (s.Sym) Cells(s.PointsSym, true, 0, false, 0.0, out);
 }
 
 void Face::BuildSimpleFaceList(const TEntity& s, TSommeFaces& sums) {
     DBG_SCOPE("Face.BuildSimpleFaceList");
     ToSums out{sums};
-    Cells(s.Points, 1, false, 0.0, out);
-    if (s.Sym) Cells(s.PointsSym, 0, false, 0.0, out);
+    Cells(s.Points, false, 1, false, 0.0, out);
+    if (s.Sym) Cells(s.PointsSym, true, 0, false, 0.0, out);
 }
 
 double Face::VolByFace(const TListFace& list, double f, double z) {

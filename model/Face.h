@@ -110,7 +110,9 @@ void MakeFaceList(const TArrayVertex3f& grid, int orientation, TListFace& list, 
 // empty), then, with the junction flag, the triangles that close the gap
 // between each border of the grid and the same border of the mirror (the
 // mirror holds its rows in reverse order and has the grid's size). All with
-// the same orientation flag; kept under z when clip is set.
+// the same orientation flag; kept under z when clip is set. Each mirror cell
+// is cut along the image of its twin's diagonal, so that the two halves of a
+// symmetric surface are faceted alike.
 void BuildFaceList(const TArrayVertex3f& grid, const TArrayVertex3f* mirror, int orientation, int junction,
                    int clip, TListFace& list, double z);
 // The same facets summed without being stored; clipped under sums.Z() when
@@ -124,7 +126,7 @@ void BuildFaceListFull(const TEntity& s, TListFace& list, double z);
 void BuildFaceListFull(const TEntity& s, TListFace& list);
 void BuildFaceListFull(const TEntity& s, TSommeFaces& sums, bool clip);
 // For areas: the grid's cells with flag 1 and, when symmetric, the mirror's
-// with flag 0; no junction, no clipping.
+// (cut as above) with flag 0; no junction, no clipping.
 void BuildSimpleFaceList(const TEntity& s, TListFace& list);
 void BuildSimpleFaceList(const TEntity& s, TSommeFaces& sums);
 

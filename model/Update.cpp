@@ -123,7 +123,9 @@ void MajCoupesSurface(Document& doc) {
     Sablier sablier(!doc.Options.SplineTR);
     MajSurface(doc, false, -1);
     if (!doc.Aff.MeCarene) return;
-    if (doc.Aff.MeSections) Calcs::CalcTabLignesSec(doc);
+    // The stations are kept whenever the hull is shown, drawn or not: the
+    // highlighted station and the net selection window read them.
+    Calcs::CalcTabLignesSec(doc);
     if (doc.Aff.MeLignesdEau) Calcs::CalcTabLignesLE(doc);
     if (doc.Aff.MeLongitudinales) Calcs::CalcTabLignesLgt(doc);
     if (doc.Aff.MeDiagonales) Calcs::CalcTabLignesDiag(doc);

@@ -4,10 +4,11 @@
 // The change chain: whoever changes the model clears the calculated flag of
 // each surface it touched (TEntity::Calculee); MajSurface then evaluates only
 // those, and the bounds, the total weight and the sail centre as the display
-// asks; MajCoupesSurface rebuilds the cut families that the display shows
-// and that are not done yet; then the document is marked modified and the
-// views redrawn. While the drawing switch (Document::FormeAffichee) is off,
-// neither MajSurface nor MajCoupesSurface does anything.
+// asks; MajCoupesSurface rebuilds the stations and the cut families that the
+// display shows, when they are not done yet; then the document is marked
+// modified and the views redrawn. While the drawing switch
+// (Document::FormeAffichee) is off, neither MajSurface nor MajCoupesSurface
+// does anything.
 #pragma once
 
 #include <string_view>
@@ -27,9 +28,10 @@ namespace ObjCom {
 // A surface that cannot be evaluated is reported to the trace and skipped.
 void MajSurface(Document& doc, bool force, int surf);
 
-// MajSurface(false, -1), then, while the hull is shown, the cut tables of
-// each family shown: stations, waterlines, longitudinals, diagonals. Each
-// surface recomputes only the families it has not done since it changed.
+// MajSurface(false, -1), then, while the hull is shown, the station tables
+// (drawn or not) and the tables of each other family shown: waterlines,
+// longitudinals, diagonals. Each surface recomputes only the families it has
+// not done since it changed.
 void MajCoupesSurface(Document& doc);
 
 // MinMaxSurf from every surface's extreme points (shown or not).

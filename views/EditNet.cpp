@@ -21,23 +21,21 @@ constexpr const char* kSansPredecesseur = "Insertion impossible : le vertex cour
 // The index of the reference in the direction that changed.
 inline int& Indice(TPC& pc, bool ligne) { return ligne ? pc.I : pc.J; }
 
-// Applies f to every reference of the surface in a list; f returns false to
-// drop the reference.
+// Applies f to every reference in a list; f returns false to drop the
+// reference.
 template <class F>
-void Filtre(TListPC& liste, int surf, F&& f) {
-    for (int k = liste.Count() - 1; k >= 0; --k) {
-        TPC& pc = liste[k];
-        if (pc.Surf == surf && !f(pc)) liste.Delete(k);
-    }
+void Filtre(TListPC& liste, F&& f) {
+    for (int k = liste.Count() - 1; k >= 0; --k)
+        if (!f(liste[k])) liste.Delete(k);
 }
 
-// Every list that refers to control points, renumbered by f; the views'
-// state bytes and ListPCSoudes are rebuilt from the lists afterwards.
+// Every list that refers to control points, renumbered by f (which sees
+// every reference); ListPCSoudes is rebuilt from the lists afterwards.
 template <class F>
-void Renumerote(Document& doc, std::span<const TVueSel> vues, int surf, F&& f) {
+void RenumeroteTout(Document& doc, std::span<const TVueSel> vues, F&& f) {
     for (const TVueSel& v : vues)
-        if (v.Selection) Filtre(*v.Selection, surf, f);
-    for (TListPC& g : doc.ListSoudures) Filtre(g, surf, f);
+        if (v.Selection) Filtre(*v.Selection, f);
+    for (TListPC& g : doc.ListSoudures) Filtre(g, f);
     // A group of one point welds it to nothing.
     std::erase_if(doc.ListSoudures, [](const TListPC& g) { return g.Count() < 2; });
 
@@ -45,7 +43,7 @@ void Renumerote(Document& doc, std::span<const TVueSel> vues, int surf, F&& f) {
     TListPC anciens = doc.ListPCSoudes.Liste();
     doc.ListPCSoudes.Clear();
     for (TPC pc : anciens) {
-        if (pc.Surf == surf && !f(pc)) continue;
+        if (!f(pc)) continue;
         const bool soude = std::any_of(doc.ListSoudures.begin(), doc.ListSoudures.end(),
                                        [&](const TListPC& g) { return g.Contains(pc); });
         if (soude) doc.ListPCSoudes.Add(pc);
@@ -53,6 +51,12 @@ void Renumerote(Document& doc, std::span<const TVueSel> vues, int surf, F&& f) {
     // Points of groups that were not listed (should not happen) join it too.
     for (auto g = doc.ListSoudures.rbegin(); g != doc.ListSoudures.rend(); ++g)
         for (const TPC& pc : *g) doc.ListPCSoudes.Add(pc);
+}
+
+// The same for the references of one surface only.
+template <class F>
+void Renumerote(Document& doc, std::span<const TVueSel> vues, int surf, F&& f) {
+    RenumeroteTout(doc, vues, [&](TPC& pc) { return pc.Surf != surf || f(pc); });
 }
 
 // The state bytes of the surface's cells move with their points: rows (or
@@ -115,6 +119,21 @@ void DecaleSuppression(Document& doc, std::span<const TVueSel> vues, int surf, b
     });
     for (const TVueSel& v : vues)
         if (v.Tab) DecaleEtats(*v.Tab, surf, ligne, k, -1);
+}
+
+void DecaleSuppressionSurface(Document& doc, std::span<const TVueSel> vues, int surf) {
+    DBG_SCOPE("EditNet.DecaleSuppressionSurface");
+    RenumeroteTout(doc, vues, [&](TPC& pc) {
+        if (pc.Surf == surf) return false;
+        if (pc.Surf > surf) --pc.Surf;
+        return true;
+    });
+    for (const TVueSel& v : vues) {
+        if (!v.Tab || surf < 0) continue;
+        for (int s = surf; s + 1 < TTabCoor::kSurf; ++s)
+            for (int i = 0; i < TTabCoor::kN; ++i)
+                for (int j = 0; j < TTabCoor::kN; ++j) v.Tab->At(s, i, j).Etat = v.Tab->At(s + 1, i, j).Etat;
+    }
 }
 
 bool AjoutPC(Document& doc, TVertex3f p, int viewKind, const TViewRecord& vueActive, std::span<const TVueSel> vues,

@@ -31,6 +31,10 @@ void DecaleInsertion(Document& doc, std::span<const TVueSel> vues, int surf, boo
 // on it leave every list (a welded group left with fewer than two points is
 // dropped), those after it move one place back.
 void DecaleSuppression(Document& doc, std::span<const TVueSel> vues, int surf, bool ligne, int k);
+// Renumbering after surface surf was removed: references to it leave every
+// list, those to later surfaces move one surface back, and so do the state
+// bytes of the views' tables.
+void DecaleSuppressionSurface(Document& doc, std::span<const TVueSel> vues, int surf);
 
 // A row (section view, kind 0) or a column (plan 1, profile 2) inserted in
 // the current surface's net through the clicked model point p, at the

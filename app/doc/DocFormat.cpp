@@ -86,11 +86,11 @@ std::string TexteVersChamp(std::string_view texte) {
 
 std::string ChampVersTexte(std::string_view champ) { return LigneVersTexte(champ); }
 
-bool ProchainChamp(std::string& reste, std::string& champ) {
+bool ProchainChamp(std::string_view& reste, std::string_view& champ) {
     const std::size_t p = reste.find(';');
-    if (p == std::string::npos) return false;
-    champ.assign(reste, 0, p);
-    reste.erase(0, p + 1);
+    if (p == std::string_view::npos) return false;
+    champ = reste.substr(0, p);
+    reste.remove_prefix(p + 1);
     return true;
 }
 

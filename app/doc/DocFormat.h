@@ -46,8 +46,9 @@ std::string ChampVersTexte(std::string_view champ);
 
 // Takes the next field of a list value: when a ";" occurs, champ := what
 // stands before it and reste := what follows; otherwise false and nothing
-// changes (a trailing part without ";" is not a field).
-bool ProchainChamp(std::string& reste, std::string& champ);
+// changes (a trailing part without ";" is not a field). Both are views into
+// the value, which must outlive them: a list is walked without copying it.
+bool ProchainChamp(std::string_view& reste, std::string_view& champ);
 inline bool AUnChamp(std::string_view reste) { return reste.find(';') != std::string_view::npos; }
 
 // Version strings compare character by character, letters A-Z ignoring case.

@@ -69,10 +69,9 @@ void EcritDocument(const Document& doc, const std::vector<int>& surfaces, const 
 void EcritDocument(const Document& doc, const std::vector<std::string>& surfaces, const std::string& fichier,
                    const TOptionsEcriture& options = {});
 
-// Replaces the file by these bytes, atomically (temporary file in the same
-// folder, flushed, renamed over the target; a symbolic link is followed and
-// its target replaced; an existing file keeps its permissions, and one the
-// user may not write is not replaced). Raises
+// Replaces the file by these bytes, atomically (model/FichierAtomique.h: a
+// symbolic link is followed and its target replaced; an existing file keeps
+// its permissions, and one the user may not write is not replaced). Raises
 // TErreurEcriture; the temporary file never stays behind.
 void EcritFichierAtomique(const std::string& fichier, std::string_view octets);
 

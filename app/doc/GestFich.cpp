@@ -5,7 +5,6 @@
 #include <memory>
 #include <string_view>
 #include <system_error>
-#include <unordered_set>
 
 #include "app/doc/DocFormat.h"
 #include "app/texts/Chaines.h"
@@ -53,8 +52,21 @@ public:
     Sablier& operator=(const Sablier&) = delete;
 };
 
-// Thrown to end the reading at once (the message is already shown).
+// Thrown to end the reading at once (the message is already given).
 struct Interruption {};
+
+// At most this many reading errors are listed in the message of a reading.
+constexpr std::size_t kMessagesMax = 10;
+
+// A text of the file as an error quotes it: its first 80 characters.
+std::string Cite(std::string_view texte) {
+    constexpr std::size_t kMax = 80;
+    std::size_t n = 0, i = 0;
+    for (; i < texte.size(); ++i)
+        if ((static_cast<unsigned char>(texte[i]) & 0xC0) != 0x80 && n++ == kMax) break;
+    if (i == texte.size()) return std::string(texte);
+    return std::string(texte.substr(0, i)) + "…";
+}
 
 // A section found in the file: its first line and its line count.
 struct Sect {
@@ -69,12 +81,27 @@ public:
 
 private:
     // ---- Reports -------------------------------------------------------------
-    void Erreur(const std::string& message, int code, const std::string& valeur) {
+    // The errors of one reading are shown together once it is over, the
+    // first kMessagesMax of them; each goes to the debug link at once.
+    void Erreur(const std::string& message, int code, std::string_view valeur) {
         ++erreurs_;
-        Debug::DbgMsgStr(Debug::erFichier, "OuvrirFichier", code, {valeur});
-        Ui::ui().showMessage(message);
+        Debug::DbgMsgStr(Debug::erFichier, "OuvrirFichier", code, {Cite(valeur)});
+        if (messages_.size() < kMessagesMax) messages_.push_back(message);
     }
-    [[noreturn]] void Interrompt(const std::string& message, int code, const std::string& valeur) {
+    void MontreErreurs() {
+        if (messages_.empty()) return;
+        std::string texte;
+        for (const std::string& m : messages_) {
+            if (!texte.empty()) texte += '\n';
+            texte += m;
+        }
+        if (erreurs_ > static_cast<int>(messages_.size()))
+            texte += "\n… et " + std::to_string(erreurs_ - static_cast<int>(messages_.size())) +
+                     " autre(s) erreur(s) de lecture";
+        messages_.clear();
+        Ui::ui().showMessage(texte);
+    }
+    [[noreturn]] void Interrompt(const std::string& message, int code, std::string_view valeur) {
         Erreur(message, code, valeur);
         throw Interruption{};
     }
@@ -101,8 +128,7 @@ private:
         if (op == ">=") return c >= 0;
         return c > 0;
     }
-    // The keys present in a section, lower case (keys compare ignoring case).
-    std::unordered_set<std::string> Cles(const Sect& s) const;
+    bool ACle(std::string_view cle, const Sect& s) const { return f_.ContientCle(cle, s.p, s.n); }
 
     // ---- Sections --------------------------------------------------------------
     void LitEntete();
@@ -132,19 +158,8 @@ private:
     bool coupe_ = false;  // surfaces of the file were left out
     bool grilleParDefaut_ = false;  // no grid in the file: the default one over its extent
     int erreurs_ = 0;
+    std::vector<std::string> messages_;  // the errors not shown yet
 };
-
-std::unordered_set<std::string> Lecteur::Cles(const Sect& s) const {
-    std::unordered_set<std::string> r;
-    const auto& l = f_.Lignes();
-    const int fin = std::min(s.p + s.n - 1, static_cast<int>(l.size()));
-    for (int i = std::max(s.p, 0); i < fin; ++i) {
-        const std::string& t = l[static_cast<std::size_t>(i)];
-        if (t.size() >= 2 && t.front() == '[' && t.back() == ']')
-            r.insert(Chaines::MinusculesAscii(std::string_view(t).substr(1, t.size() - 2)));
-    }
-    return r;
-}
 
 TResultatLecture Lecteur::Lit(const std::string& nom) {
     DBG_SCOPE("GestFich.OuvrirFichier");
@@ -201,6 +216,7 @@ TResultatLecture Lecteur::Lit(const std::string& nom) {
     }
     Statut("Fin Fichier");
     f_ = TfichierStr();
+    MontreErreurs();
 
     r.Complet = vide_ && !interrompu && !coupe_;
     r.Erreurs = erreurs_;
@@ -292,10 +308,11 @@ void Lecteur::LitMain() {
     p.Date = texte("Date", TPropFich::kLongDate);
     p.Comment.clear();
     const std::string_view sep = Version(">", "1.08") ? Chaines::kSeparateurCommentaire : std::string_view(";");
-    std::string c = DocFormat::LigneVersTexte(Val("Comment", s));
-    for (std::size_t k = c.find(sep); k != std::string::npos; k = c.find(sep)) {
-        p.Comment.push_back(c.substr(0, k));
-        c.erase(0, k + sep.size());
+    const std::string c = DocFormat::LigneVersTexte(Val("Comment", s));
+    std::size_t debut = 0;
+    for (std::size_t k = c.find(sep); k != std::string::npos; k = c.find(sep, debut)) {
+        p.Comment.push_back(c.substr(debut, k - debut));
+        debut = k + sep.size();
     }
 }
 
@@ -321,11 +338,11 @@ void Lecteur::LitSurfaces() {
 }
 
 void Lecteur::LitPoint(std::string_view cle, const Sect& s, int champs, double* v) {
-    std::string reste = Val(cle, s);
-    std::string champ;
+    const std::string valeur = Val(cle, s);
+    std::string_view reste = valeur, champ;
     for (int k = 0; k < champs; ++k)
         if (!DocFormat::ProchainChamp(reste, champ) || !DocFormat::LitReel(champ, v[k]))
-            Interrompt("Erreur de lecture du fichier; Vertex - Str = " + reste, 1, std::string(cle));
+            Interrompt("Erreur de lecture du fichier; Vertex - Str = " + Cite(reste), 1, std::string(cle));
 }
 
 bool Lecteur::LitSurface(int n, const Sect& s) {
@@ -360,7 +377,7 @@ bool Lecteur::LitSurface(int n, const Sect& s) {
         // does not back with points costs nothing.
         e = std::make_unique<TDXFSurface>(index, 1, 1, doc_.DefGrille);
     } else {
-        return refuse("Type de surface inconnu \"" + type + "\"");
+        return refuse("Type de surface inconnu \"" + Cite(type) + "\"");
     }
     e->SetNom(nom);
     e->Calculee = 0;
@@ -379,7 +396,7 @@ bool Lecteur::LitSurface(int n, const Sect& s) {
     Bool("CG", true, s);
     e->TypePoids = Ent("TypePoids", tpFixe, s);
     if (e->TypePoids < tpEpaisseur || e->TypePoids > tpVolume) {
-        Erreur("Erreur de lecture du fichier : SURF" + ns + "/TypePoids - Str = " + f_.DerniereValeur(), 3,
+        Erreur("Erreur de lecture du fichier : SURF" + ns + "/TypePoids - Str = " + Cite(f_.DerniereValeur()), 3,
                f_.DerniereValeur());
         e->TypePoids = tpFixe;
     }
@@ -438,7 +455,7 @@ bool Lecteur::LitSurface(int n, const Sect& s) {
     TPlanSym& f = e->PlanSym;
     f.RAZ();
     const std::string plan = Val("PlanS", s);
-    std::string reste = plan, champ;
+    std::string_view reste = plan, champ;
     double v[12];
     bool ok = true;
     for (double& x : v) ok = ok && DocFormat::ProchainChamp(reste, champ) && DocFormat::LitReel(champ, x);
@@ -448,7 +465,7 @@ bool Lecteur::LitSurface(int n, const Sect& s) {
         f.Axis2 = {v[6], v[7], v[8]};
         f.Axis3 = {v[9], v[10], v[11]};
     } else {
-        Erreur("Erreur de lecture du fichier SURF/PlanS - Str =" + plan, 2, plan);
+        Erreur("Erreur de lecture du fichier SURF/PlanS - Str =" + Cite(plan), 2, plan);
         f.RAZ();
     }
     f.MajEquation();
@@ -464,24 +481,22 @@ void Lecteur::LitSoudures() {
     Statut("Lecture des soudures");
     Sect s;
     if (!Section("SOUDES", s)) return;
-    const std::unordered_set<std::string> cles = Cles(s);
-    auto present = [&](const std::string& cle) { return cles.count(Chaines::MinusculesAscii(cle)) != 0; };
     // Each group and each point takes at least one line of the section.
     const int nbGp = std::clamp(Ent("NbGp", 0, s), 0, s.n);
     int ignores = 0;
     for (int k = 0; k < nbGp; ++k) {
         const std::string ks = std::to_string(k);
-        if (!present("GpS_" + ks)) continue;
+        if (!ACle("GpS_" + ks, s)) continue;
         const int nb = std::clamp(Ent("GpS_" + ks, 0, s), 0, s.n);
         TListPC groupe;
         for (int m = 0; m < nb; ++m) {
             const std::string v = Val("V_" + ks + "_" + std::to_string(m), s);
-            std::string reste = v, champ;
+            std::string_view reste = v, champ;
             int t[3];
             bool ok = true;
             for (int& x : t) ok = ok && DocFormat::ProchainChamp(reste, champ) && DocFormat::LitEntier(champ, x);
             if (!ok) {
-                Erreur("Erreur de lecture du fichier : SOUDES - Str =" + v, 4, v);
+                Erreur("Erreur de lecture du fichier : SOUDES - Str =" + Cite(v), 4, v);
                 break;
             }
             const int surf = t[0], i = std::max(t[1], 0), j = std::max(t[2], 0);
@@ -504,7 +519,7 @@ void Lecteur::LitSoudures() {
 
 void Lecteur::LitVue(std::string_view cle, int vue, int champs, const Sect& s, int code, bool message) {
     const std::string v = Val(cle, s);
-    std::string reste = v, champ;
+    std::string_view reste = v, champ;
     int ix[2] = {0, 0};
     float fx[4] = {0, 0, 0, 0};
     bool ok = true;
@@ -515,9 +530,9 @@ void Lecteur::LitVue(std::string_view cle, int vue, int champs, const Sect& s, i
     if (!ok) {
         // An absent key takes the reset values without a message.
         if (message && !v.empty())
-            Erreur("Erreur de lecture du fichier : VUES/" + std::string(cle) + " - Str = " + v, code, v);
+            Erreur("Erreur de lecture du fichier : VUES/" + std::string(cle) + " - Str = " + Cite(v), code, v);
         else
-            Debug::DbgMsgStr(Debug::erFichier, "OuvrirFichier", code, {v});
+            Debug::DbgMsgStr(Debug::erFichier, "OuvrirFichier", code, {Cite(v)});
         ix[0] = ix[1] = 0;
         fx[0] = vue == TStockFen::Studio ? 10.0f : 100.0f;
         fx[1] = fx[2] = fx[3] = 0.0f;
@@ -549,7 +564,7 @@ void Lecteur::LitVues() {
 
 int Lecteur::LitListe(std::string_view cle, std::string_view libelle, TListeGrille& l, const Sect& s, int code) {
     const std::string v = Val(cle, s);
-    std::string reste = v, champ;
+    std::string_view reste = v, champ;
     int n = 0;
     while (DocFormat::ProchainChamp(reste, champ) && !champ.empty()) {
         if (n == kMaxLignesGrille) {
@@ -560,7 +575,7 @@ int Lecteur::LitListe(std::string_view cle, std::string_view libelle, TListeGril
         }
         double x = 0.0;
         if (!DocFormat::LitReel(champ, x)) {
-            Erreur("Erreur de lecture du fichier : " + std::string(libelle) + " - Str = " + v, code, v);
+            Erreur("Erreur de lecture du fichier : " + std::string(libelle) + " - Str = " + Cite(v), code, v);
             break;
         }
         l.Val[static_cast<std::size_t>(++n)] = x;
@@ -619,7 +634,7 @@ void Lecteur::LitOptions() {
         } else if (version_ == "1.01") {
             f.Fichier = v;
         } else {
-            std::string reste = v, champ;
+            std::string_view reste = v, champ;
             int a = 0, x = 0, y = 0;
             bool ok = DocFormat::ProchainChamp(reste, champ);
             if (ok) f.Fichier = DocFormat::ChampVersTexte(champ);
@@ -629,7 +644,7 @@ void Lecteur::LitOptions() {
             if (ok) f.Largeur = x;
             ok = ok && DocFormat::ProchainChamp(reste, champ) && DocFormat::LitEntier(champ, y);
             if (ok) f.Hauteur = y;
-            if (!ok) Erreur(messages[k] + v, 26 + 2 * k, v);
+            if (!ok) Erreur(messages[k] + Cite(v), 26 + 2 * k, v);
         }
         image = image || !f.Fichier.empty();
     }
@@ -641,7 +656,7 @@ void Lecteur::LitOptions() {
         const std::string v = Val(cle, s);
         if (v.empty()) continue;
         TVueSauvee& vs = doc_.VuesSauvees[static_cast<std::size_t>(k)];
-        std::string reste = v, champ;
+        std::string_view reste = v, champ;
         bool ok = DocFormat::ProchainChamp(reste, champ) && DocFormat::LitEntier(champ, vs.OrigX);
         ok = ok && DocFormat::ProchainChamp(reste, champ) && DocFormat::LitEntier(champ, vs.OrigY);
         ok = ok && DocFormat::ProchainChamp(reste, champ) && DocFormat::LitSimple(champ, vs.Echelle);
@@ -650,7 +665,7 @@ void Lecteur::LitOptions() {
         if (ok)
             vs.Sauvee = true;
         else
-            Erreur("Erreur de lecture du fichier : OPTIONS/" + cle + " - Str = " + v, 34, v);
+            Erreur("Erreur de lecture du fichier : OPTIONS/" + cle + " - Str = " + Cite(v), 34, v);
     }
 }
 
@@ -664,9 +679,9 @@ void Lecteur::LitCotes() {
     for (int k = 1; k <= s.n; ++k) {
         const std::string v = Val("Ct_" + std::to_string(k), s);
         if (v.empty()) break;
-        std::string reste = v, champ;
+        std::string_view reste = v, champ;
         if (!DocFormat::ProchainChamp(reste, champ)) {
-            Erreur("Erreur de lecture du fichier : COTES - Str = " + v, 36, v);
+            Erreur("Erreur de lecture du fichier : COTES - Str = " + Cite(v), 36, v);
             continue;
         }
         TCote c;
@@ -689,7 +704,7 @@ void Lecteur::LitCotes() {
             for (double* x : {&p->X, &p->Y, &p->Z})
                 ok = ok && DocFormat::ProchainChamp(reste, champ) && DocFormat::LitReel(champ, *x);
         if (!ok) {
-            Erreur("Erreur de lecture du fichier : COTES - Str = " + v, 36, v);
+            Erreur("Erreur de lecture du fichier : COTES - Str = " + Cite(v), 36, v);
             continue;
         }
         doc_.ListCotes.push_back(std::move(c));
@@ -703,13 +718,12 @@ void Lecteur::LitCharges() {
     Statut("Lecture des charges");
     Sect s;
     if (!Section("BALLAST", s)) return;
-    const std::unordered_set<std::string> cles = Cles(s);
     int detaches = 0;
     for (int k = 1; k <= s.n / 2; ++k) {
         const std::string cle = "Bl_" + std::to_string(k);
-        if (!cles.count(Chaines::MinusculesAscii(cle))) continue;
+        if (!ACle(cle, s)) continue;
         const std::string v = Val(cle, s);
-        std::string reste = v, champ;
+        std::string_view reste = v, champ;
         while (DocFormat::AUnChamp(reste)) {
             TPoids p;
             bool ok = DocFormat::ProchainChamp(reste, champ);
@@ -717,7 +731,7 @@ void Lecteur::LitCharges() {
             for (double* x : {&p.Masse, &p.X, &p.Y, &p.Z})
                 ok = ok && DocFormat::ProchainChamp(reste, champ) && DocFormat::LitReel(champ, *x);
             ok = ok && DocFormat::ProchainChamp(reste, champ) && DocFormat::LitEntier(champ, p.Surf);
-            if (!ok) Interrompt("Erreur de lecture du fichier : BALLAST - Str = " + v, 38, v);
+            if (!ok) Interrompt("Erreur de lecture du fichier : BALLAST - Str = " + Cite(v), 38, v);
             if (p.Nom == "TOTAL") continue;
             if (p.Surf != -1) {
                 if (p.Surf >= 0 && p.Surf < lues_) {
@@ -742,19 +756,18 @@ void Lecteur::LitReperes(std::string_view section, std::string_view libelle, std
     Statut(section == "REPERES" ? "Lecture des repères" : "Lecture des points d'envahissement");
     Sect s;
     if (!Section(section, s)) return;
-    const std::unordered_set<std::string> cles = Cles(s);
     for (int k = 1; k <= s.n / 2; ++k) {
         const std::string cle = "Rep_" + std::to_string(k);
-        if (!cles.count(Chaines::MinusculesAscii(cle))) continue;
+        if (!ACle(cle, s)) continue;
         const std::string v = Val(cle, s);
-        std::string reste = v, champ;
+        std::string_view reste = v, champ;
         while (DocFormat::AUnChamp(reste)) {
             R r;
             bool ok = DocFormat::ProchainChamp(reste, champ);
             if (ok) r.Nom = DocFormat::ChampVersTexte(champ);
             for (double* x : {&r.X, &r.Y, &r.Z})
                 ok = ok && DocFormat::ProchainChamp(reste, champ) && DocFormat::LitReel(champ, *x);
-            if (!ok) Interrompt("Erreur de lecture du fichier : " + std::string(libelle) + " - Str = " + v, 40, v);
+            if (!ok) Interrompt("Erreur de lecture du fichier : " + std::string(libelle) + " - Str = " + Cite(v), 40, v);
             liste.push_back(std::move(r));
         }
     }
@@ -802,40 +815,6 @@ std::string EnregistrerFichierAll(Document& doc, int mode) {
     doc.MarquerEnregistre();
     doc.PeutFermer = true;
     return doc.NomFichier;
-}
-
-namespace {
-void MontreErreur(const std::exception& e) { Ui::ui().msgDlg(e.what(), Ui::MsgType::Error, Ui::mbOK); }
-}  // namespace
-
-bool Enregistrer(Document& doc) {
-    DBG_SCOPE("GestFich.Enregistrer");
-    if (doc.NomFichier.empty()) return false;
-    try {
-        EnregistrerFichierAll(doc, 0);
-        return true;
-    } catch (const std::exception& e) {
-        doc.PeutFermer = false;
-        MontreErreur(e);
-        return false;
-    }
-}
-
-bool EnregistrerSous(Document& doc, const std::string& nom) {
-    DBG_SCOPE("GestFich.EnregistrerSous");
-    try {
-        DocWriter::EcritDocument(doc, DocWriter::ToutesLesSurfaces(doc), nom);
-    } catch (const std::exception& e) {
-        doc.PeutFermer = false;
-        MontreErreur(e);
-        return false;
-    }
-    doc.NomFichier = CheminAbsolu(nom);
-    Caption(doc.NomFichier);
-    doc.MarquerEnregistre();
-    doc.PeutFermer = true;
-    AddRecentFile(doc);
-    return true;
 }
 
 // ---- Recent files --------------------------------------------------------------------------

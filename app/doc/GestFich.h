@@ -1,8 +1,10 @@
 // Opening and saving documents, the recent files and the recovery save.
 //
 // OuvrirFichier reads a "*.cse" file into the document section by section
-// (progress texts in status panel 3, reading errors in plain message boxes
-// that begin "Erreur de lecture", each also reported to the debug link), then
+// (progress texts in status panel 3; the reading errors, each beginning
+// "Erreur de lecture" and quoting at most 80 characters of the file, in one
+// plain message box once the reading is over, each also reported to the
+// debug link), then
 // evaluates every surface with its cut tables, sets the current control point
 // and puts the file first in the recent files. What it asks of the windows
 // (caption, stored views, background pictures, the recent-files menu ...)
@@ -92,15 +94,6 @@ TResultatLecture OuvrirFichier(Document& doc, const std::string& nom, bool auDem
 // be written; the document's name and saved flag stay as they were whatever
 // happens. Returns the path written. Raises DocWriter::TErreurEcriture.
 std::string EnregistrerFichierAll(Document& doc, int mode);
-
-// The save commands, for the main window: never throw. Enregistrer writes a
-// titled document under its name (false for an untitled one: the caller runs
-// Save As). EnregistrerSous writes under the new name and only then takes it
-// as the document's name (caption, recent files). Both mark the document
-// saved and PeutFermer when the file was written; on failure they show the
-// error (file name and reason) and leave the document modified.
-bool Enregistrer(Document& doc);
-bool EnregistrerSous(Document& doc, const std::string& nom);
 
 // ---- Recent files -------------------------------------------------------------
 

@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 
 #include <cstdio>
+#include <filesystem>
 #include <new>
 #include <stdexcept>
 
@@ -83,10 +84,15 @@ void Handle(const std::string& message) {
     }
     const std::string newest = Debug::NewestTag();
 
-    // 2. The recovery save.
+    // 2. The recovery save. Where it had to go elsewhere than the current
+    // folder, the user is told where it is.
     try {
         if (!g_hooks.recoverySave) throw std::runtime_error("no document writer");
-        g_hooks.recoverySave();
+        const std::filesystem::path ou = g_hooks.recoverySave();
+        std::error_code ec;
+        const std::filesystem::path dossier = std::filesystem::absolute(ou, ec).parent_path();
+        if (!ou.empty() && !std::filesystem::equivalent(dossier, std::filesystem::current_path(ec), ec))
+            Plain(message + "\nrecovery.cse enregistré dans " + dossier.string());
     } catch (...) {
         try {
             Debug::DbgMsgStr(Debug::erDivers, "TMainForm.ExceptionHandler", 0, {"Error writing recovery.cse"});

@@ -16,8 +16,10 @@ namespace ExceptionHandler {
 
 // What the handler needs of the rest of the program. Each hook may be empty.
 struct Hooks {
-    // Writes the whole document as "recovery.cse"; throws when it cannot.
-    std::function<void()> recoverySave;
+    // Writes the whole document as "recovery.cse" and returns the path
+    // written (the user's data folder when the current folder refuses it);
+    // throws when it cannot.
+    std::function<std::string()> recoverySave;
     // Reads and sets the drawing switch.
     std::function<bool()> drawingOn;
     std::function<void(bool)> setDrawing;

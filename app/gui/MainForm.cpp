@@ -43,6 +43,8 @@
 #include "model/Grille.h"
 #include "views/Selection.h"
 #include "model/Update.h"
+#include "studio/gui/StudioForm.h"
+#include "studio/gui/StudioMain.h"
 #include "views/gui/Affiche.h"
 #include "views/gui/FormFille.h"
 #include "views/gui/MouseCommandes.h"
@@ -1096,6 +1098,10 @@ QWidget* TMainForm::FenetreVueParIndex(int index) const {
     return it == vues_.end() ? nullptr : it->second.data();
 }
 
+void TMainForm::RafraichirStudio(bool init) {
+    if (TStudioForm* st = TStudioForm::Instance()) init ? st->InitDraw() : st->Invalidate();
+}
+
 void TMainForm::VueActivee(TFormFille* /*vue*/, const TActivationVue& a) {
     numVueActive_ = a.Kind;
     static const char* const items[] = {"MeSectionsFen", "MePlanFen", "MeProfileFen", "MePerspectiveFen"};
@@ -1113,6 +1119,7 @@ void TMainForm::VueActivee(TFormFille* /*vue*/, const TActivationVue& a) {
 }
 
 void TMainForm::StockeVues() {
+    if (TStudioForm* st = TStudioForm::Instance()) st->StockeVue(doc_.StockFen.Vues[TStockFen::Studio]);
     for (TFormFille* v : LesVues()) {
         if (!v || v->Kind() < vkSection || v->Kind() > vkPerspective) continue;
         TStockValues& s = doc_.StockFen.Vues[static_cast<std::size_t>(v->Kind())];
@@ -1130,6 +1137,7 @@ void TMainForm::StockeVues() {
 
 void TMainForm::AppliqueVuesStockees() {
     DBG_SCOPE("TMainForm.AppliqueVuesStockees");
+    if (TStudioForm* st = TStudioForm::Instance()) st->AppliqueVue(doc_.StockFen.Vues[TStockFen::Studio]);
     for (TFormFille* v : LesVues()) {
         if (!v || v->Kind() < vkSection || v->Kind() > vkPerspective) continue;
         const TStockValues& s = doc_.StockFen.Vues[static_cast<std::size_t>(v->Kind())];
@@ -1175,6 +1183,7 @@ bool TMainForm::ClavierPourAutreFenetre() const {
 
 bool TMainForm::ToucheVue(int touche, Qt::KeyboardModifiers m) {
     DBG_SCOPE("TMainForm.AppMessage");
+    if (StudioMain::Actif(*this)) return false;  // the studio takes its keys itself
     if (numVueActive_ < vkSection || numVueActive_ > vkPerspective) return false;
     TFormFille* v = LesVues()[static_cast<std::size_t>(numVueActive_)];
     if (!v) return false;
@@ -1260,7 +1269,7 @@ Settings::TConf TMainForm::ConfDesMenus() const {
     c.AffCotes = a.MeAfficheCotes;
     c.AffImages = a.MeAfficheBitmapFond;
     c.VoirFenSel = a.MeFenSel;
-    c.AffPlanEau = planEau_;
+    c.AffPlanEau = TStudioForm::Instance() ? TStudioForm::Instance()->PlanEau() : planEau_;
     c.Precision = MotPrecision();
     return c;
 }
@@ -1321,6 +1330,7 @@ void TMainForm::AppliqueConf(const Settings::TConf& c) {
     a.MeAfficheCotes = c.AffCotes;
     a.MeAfficheBitmapFond = c.AffImages;
     planEau_ = c.AffPlanEau;
+    if (TStudioForm* st = TStudioForm::Instance()) st->SetPlanEau(planEau_);
     MajCochesAffichage();
     // A personal precision is not kept: it starts as the "Moyenne" preset.
     // An unknown word leaves the precision as it is.
@@ -1358,7 +1368,10 @@ void TMainForm::FormShow() {
             Settings::LireConf(*s, c);
             AppliqueConf(c);
         }
-        if (options_.PosLight) Settings::LireLumieres(*s, lumieres_);
+        if (options_.PosLight) {
+            Settings::LireLumieres(*s, lumieres_);
+            if (TStudioForm* st = TStudioForm::Instance()) st->AppliqueLumieres(lumieres_);
+        }
     }
     Langue::AppliqueLangueTout();
     MajTitre();
@@ -1426,7 +1439,10 @@ void TMainForm::FormClose() {
     if (options_.PosFen) {
         EcrirePlacements(*s);
     }
-    if (options_.PosLight) Settings::EcrireLumieres(*s, lumieres_);
+    if (options_.PosLight) {
+        if (TStudioForm* st = TStudioForm::Instance()) lumieres_ = st->ReglagesLumieres();
+        Settings::EcrireLumieres(*s, lumieres_);
+    }
     s->sync();
 }
 

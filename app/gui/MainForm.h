@@ -132,6 +132,7 @@ public:
     QWidget* FenetreActive() const { return FenetreVueParIndex(numVueActive_); }
     int NumVueActive() const { return numVueActive_; }
     void VueActivee(TFormFille* vue, const TActivationVue& a) override;
+    void RafraichirStudio(bool init) override;
     bool CommandeDisponible(TCommandeVue c) const override;
     // The view-control window follows the view (MainFormFenetres.cpp).
     void MajControleVue(TFormFille* vue) override;

@@ -1,6 +1,7 @@
 // The commands of the main window that open the program's other windows:
 // each window's entry point, connected by the name of its menu item.
 #include "app/gui/MainForm.h"
+#include "studio/gui/StudioMain.h"
 
 #include "app/gui/CalculatForm.h"
 #include "app/gui/OptionForm.h"
@@ -46,6 +47,7 @@ TVueCtrlForm* TMainForm::FenetreControleVue() {
         c = new TVueCtrlForm(*this, this);
         c->Fermee = [this] { Action(QStringLiteral("MeControleVue"))->setChecked(false); };
         EnregistrePlacement(QStringLiteral("VueCtrlForm"), c, false);
+        StudioMain::BrancheControle(*c);
         c->ChangeVue(NumVueActive());
     }
     return c;
@@ -60,6 +62,37 @@ void TMainForm::MajControleVue(TFormFille* vue) {
     else
         c->MajTrackBars(vue->Kind());
 }
+
+#include <QAction>
+
+#include "app/texts/Langue.h"
+#include "model/Update.h"
+#include "views/DeplSurf.h"
+#include "views/ListeSurf.h"
+#include "views/gui/CotesForm.h"
+#include "views/gui/DeplSurfForm.h"
+#include "views/gui/EditPCForm.h"
+#include "views/gui/EpaisseurForm.h"
+#include "views/gui/ListeSurfVisiblesForm.h"
+#include "views/gui/LstPcForm.h"
+#include "views/gui/TailleForm.h"
+#include "views/gui/ListeSurfForm.h"
+#include "views/gui/PropSurfForm.h"
+#include "views/gui/SelSurfForm.h"
+#include "views/gui/SurfNewForm.h"
+#include "views/gui/TransfoForm.h"
+
+namespace {
+
+// The main window's one instance of a dialog, made at its first use.
+template <class T>
+T& Fenetre(TMainForm& m) {
+    T* f = m.findChild<T*>(QString(), Qt::FindDirectChildrenOnly);
+    if (!f) f = new T(m, &m);
+    return *f;
+}
+
+}  // namespace
 
 void TMainForm::BrancheFenetres() {
     // ---- Options, document properties, about box, calculator, colour picker, debug window
@@ -190,14 +223,110 @@ void TMainForm::BrancheFenetres() {
     });
 
     // ---- Surface transformations, properties, surface list, new surface
+    Branche("MeTransfo", [this] { Fenetre<TTransForm>(*this).Execute(); });
+    Branche("MeProprieteSurf", [this] {
+        if (!Fenetre<TPropSurfForm>(*this).Execute()) return;
+        MarquerModifie();
+        ObjCom::MajSurface(doc_, false, -1);
+        ObjCom::MajCoupesSurface(doc_);
+        Redessine(false);
+    });
+    auto liste = [this](int action) { return Fenetre<TListeSurfForm>(*this).Execute(action); };
+    Branche("MeVerrouillageSurf", [this, liste] {
+        if (liste(ListeSurf::laVerrou)) Redessine(false);
+    });
+    Branche("MePorteeCalculs", [liste] { liste(ListeSurf::laPortee); });
+    Branche("MeSupprimerSurf", [this, liste] {
+        if (liste(ListeSurf::laSuppr)) ObjCom::MajFenetresPC(doc_);
+        Redessine(false);
+    });
+    Branche("MeDupliquer", [this, liste] {
+        if (doc_.NbSurf() >= kMaxSurfaces) {
+            Ui::ui().msgDlg(Langue::Txt("rsErrMaxSurfOuv"), Ui::MsgType::Warning, Ui::mbOK);
+            return;
+        }
+        if (liste(ListeSurf::laDuplic)) ObjCom::MajFenetresPC(doc_);
+        Redessine(false);
+    });
+    for (auto [nom, action] : {std::pair{"MeRetournVert", ListeSurf::laMiroirVert},
+                               std::pair{"MeRetournHoriz", ListeSurf::laMiroirHoriz}})
+        Branche(nom, [this, liste, action] {
+            if (liste(action)) {
+                ObjCom::MajSurface(doc_, false, -1);
+                ObjCom::MajCoupesSurface(doc_);
+            }
+            Redessine(false);
+        });
+    Branche("MeExportSurfaces", [this] {
+        const QString f = Dlg().FichierEnregistrer(this, QString::fromStdString(doc_.NomFichier));
+        if (f.isEmpty()) return;
+        const std::string propre = doc_.NomFichier;
+        doc_.NomFichier = f.toStdString();
+        Fenetre<TListeSurfForm>(*this).Execute(ListeSurf::laExport, doc_.NomFichier);
+        doc_.NomFichier = propre;
+    });
+    Branche("MeAjouterSurf", [this] {
+        if (!Fenetre<TSurfNewForm>(*this).Execute()) return;
+        const int n = doc_.NbSurf() - 1;
+        doc_.Surface(n)->Calculee = 0;
+        ObjCom::MajSurface(doc_, false, n);
+        ObjCom::MajCoupesSurface(doc_);
+        MarquerModifie();
+        ObjCom::MajMinMaxAllNet(doc_, false);
+        ObjCom::MajFenetresPC(doc_);
+        Redessine(false);
+    });
+    Branche("MeRenomerSurf", [this] {
+        TSelSurfForm& f = Fenetre<TSelSurfForm>(*this);
+        if (!f.Execute(2) || !doc_.Surface(f.Choix())) return;
+        doc_.Surface(f.Choix())->SetNom(f.NouveauNom());
+        MarquerModifie();
+        ObjCom::MajFenetresPC(doc_);
+    });
 
     // ---- Control-point editor and list, move and rotate, thickness, dimensions, precision
+    Branche("MeEditeurPC", [this] {
+        QAction* a = Action(QStringLiteral("MeEditeurPC"));
+        TEditPCForm& f = Fenetre<TEditPCForm>(*this);
+        if (a && !a->isChecked()) {
+            f.close();
+            return;
+        }
+        f.show();
+        f.raise();
+    });
+    Branche("MeLstPC", [this] {
+        TLstPcForm& f = Fenetre<TLstPcForm>(*this);
+        f.show();
+        f.raise();
+        f.activateWindow();
+    });
+    for (auto [nom, mode] : {std::pair{"MeDeplacerPC", DeplSurf::dmDeplace}, std::pair{"MeRotationPC", DeplSurf::dmRotation},
+                             std::pair{"MeDeplacerSurf", DeplSurf::dmPlanSym}})
+        Branche(nom, [this, mode] {
+            if (Fenetre<TDeplSurfForm>(*this).Execute(mode)) {
+                MarquerModifie();
+                ObjCom::MajMinMaxAllNet(doc_, false);
+                if (mode != DeplSurf::dmDeplace) ObjCom::MajCoupesSurface(doc_);
+            }
+            Redessine(false);
+        });
+    Branche("MeEpaisseur", [this] { Fenetre<TEpaisseurForm>(*this).Execute(); });
+    Branche("MeTaille", [this] { Fenetre<TTailleForm>(*this).Execute(); });
+    Branche("MeLstCotations", [this] { Fenetre<TCotesForm>(*this).Execute(); });
+    Branche("MeVisibiliteSurf", [this] {
+        TListeSurfVisiblesForm& f = Fenetre<TListeSurfVisiblesForm>(*this);
+        f.show();
+        f.raise();
+    });
 
     // ---- Hydrostatics and stability
 
     // ---- Weights, marks and flooding points, tables, development, negative volumes
 
     // ---- Studio
+    Branche("MeStudioFen", [this] { StudioMain::Montre(*this); });
+    Branche("MeCopier", [this] { StudioMain::Copie(*this); });
 
     // ---- Export
 

@@ -25,6 +25,7 @@
 #include "app/texts/Langue.h"
 #include "app/doc/GestFich.h"
 #include "model/Document.h"
+#include "studio/gui/StudioMain.h"
 #include "views/gui/Vues.h"
 #include "model/Debug.h"
 
@@ -62,7 +63,7 @@ void InstalleDocIo() {
         GestFich::OuvrirFichier(doc, chemin, demarrage);
         recents = GestFich::RecentFiles().Liste();
     };
-    f.enregistrer = [](Document& doc, int mode) { GestFich::EnregistrerFichierAll(doc, mode); };
+    f.enregistrer = [](Document& doc, int mode) { return GestFich::EnregistrerFichierAll(doc, mode); };
     f.ajouteFichierRecent = [](std::vector<std::string>& recents, const std::string& nom) {
         TRecentFiles liste;
         liste.Remplace(recents);
@@ -92,7 +93,7 @@ void InstalleGestionnaireErreurs(TMainForm& principale) {
         const auto& io = DocIo::fonctions();
         if (!io.enregistrer) throw std::runtime_error("no document writer");
         principale.StockeVues();
-        io.enregistrer(principale.Doc(), 1);
+        return io.enregistrer(principale.Doc(), 1);
     };
     h.drawingOn = [&principale] { return principale.Doc().FormeAffichee; };
     h.setDrawing = [&principale](bool on) { principale.Doc().FormeAffichee = on; };
@@ -110,7 +111,7 @@ const std::vector<Fenetre>& OrdreCreation() {
         {"TPlanForm", [](TMainForm& m) { m.AjouteVue(Vues::CreeVue(1, &m)); }},
         {"TProfileForm", [](TMainForm& m) { m.AjouteVue(Vues::CreeVue(2, &m)); }},
         {"TPerspForm", [](TMainForm& m) { m.AjouteVue(Vues::CreeVue(3, &m)); }},
-        {"TStudioForm", {}},
+        {"TStudioForm", [](TMainForm& m) { StudioMain::Cree(m); }},
         {"TEditPCForm", {}},
         {"TTailleForm", {}},
         {"TImprForm", {}},
@@ -144,7 +145,7 @@ const std::vector<Fenetre>& OrdreCreation() {
         {"TStabForm", {}},
         {"TPrecisForm", {}},
         {"TStabDlgForm", {}},
-        {"TGaussForm", {}},
+        {"TGaussForm", {}},  // made by the studio
         {"TAiresVoilesForm", {}},
         {"TDevSurfForm", {}},
         {"TListeSurfVisiblesForm", {}},

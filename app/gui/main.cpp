@@ -3,8 +3,11 @@
 #include <exception>
 
 #include "app/gui/Startup.h"
+#include "studio/gui/scene/VisGL.h"
 
 int main(int argc, char** argv) {
+    VisGL::InitFPU();
+    VisGL::FormatParDefaut();
     try {
         return Startup::Execute(argc, argv);
     } catch (const std::exception& e) {

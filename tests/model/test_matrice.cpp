@@ -24,36 +24,6 @@ TVertex3f Apply(const TMatrice& m, TVertex3f p) {
 
 }  // namespace
 
-TEST(Records, WeightedPointConversions) {
-    EXPECT_EQ(ToVertex4f({1, 2, 3}), (TVertex4f{1, 2, 3, 1}));
-    // The weight is dropped, never divided by.
-    EXPECT_EQ(ToVertex3f({2, 4, 6, 2}), (TVertex3f{2, 4, 6}));
-    EXPECT_EQ(ToVertex3f({2, 4, 6, 0}), (TVertex3f{2, 4, 6}));
-}
-
-TEST(Records, GridResizeKeepsWhatFits) {
-    TArrayVertex3f g(3, 3);
-    for (int i = 0; i < 3; ++i)
-        for (int j = 0; j < 3; ++j) g[i][j] = {double(i), double(j), 1};
-    g.resize(2, 4);
-    ASSERT_EQ(g.rows(), 2);
-    ASSERT_EQ(g.cols(), 4);
-    EXPECT_EQ(g[1][2], (TVertex3f{1, 2, 1}));
-    EXPECT_EQ(g[0][3], (TVertex3f{}));
-    g.resize(-1, 5);
-    EXPECT_TRUE(g.empty());
-    EXPECT_EQ(g.rows(), 0);
-}
-
-TEST(Matrices, InitIsNotTheIdentity) {
-    TMatrice m;
-    for (auto& r : m) r.fill(7.0);
-    Matrice::InitMatrice(m);
-    for (int i = 0; i < 4; ++i)
-        for (int j = 0; j < 4; ++j) EXPECT_EQ(m[i][j], (i == 3 && j == 3) ? 1.0 : 0.0);
-    ExpectIdentity(Matrice::Identity(), 0.0);
-}
-
 TEST(Matrices, TransformationNeverDividesByTheFourthRow) {
     TMatrice m = Matrice::Identity();
     m[0][3] = 1;
@@ -78,33 +48,6 @@ TEST(Matrices, ProductOrderAndAliasing) {
     Matrice::ProduitMatrice4(acc, r, acc);   // result written over an input
     for (int i = 0; i < 4; ++i)
         for (int j = 0; j < 4; ++j) EXPECT_EQ(acc[i][j], tr[i][j]);
-    TMatrice copy;
-    Matrice::CopieMatrice(tr, copy);
-    EXPECT_EQ(copy, tr);
-}
-
-TEST(Matrices, SingleRotations) {
-    TMatrice m;
-    Matrice::MatRotationX(m, 90);
-    ExpectNear3(Apply(m, {0, 1, 0}), {0, 0, 1});
-    Matrice::MatRotationY(m, 90);   // +Z goes towards -X
-    ExpectNear3(Apply(m, {0, 0, 1}), {-1, 0, 0});
-    ExpectNear3(Apply(m, {1, 0, 0}), {0, 0, 1});
-    Matrice::MatRotationZ(m, 90);
-    ExpectNear3(Apply(m, {1, 0, 0}), {0, 1, 0});
-}
-
-TEST(Matrices, RotationAboutACentre) {
-    TMatrice m;
-    for (TVertex3f c : {TVertex3f{0, 0, 0}, TVertex3f{-3, 7.5, 1e3}}) {
-        Matrice::MatRotation3D(c, {0, 0, 0}, m);
-        ExpectIdentity(m, 1e-12);
-    }
-    Matrice::MatRotation3D({1, 0, 0}, {0, 0, 90}, m);
-    ExpectNear3(Apply(m, {2, 0, 0}), {1, 1, 0});
-    TVertex3f p{2, 0, 0};
-    Matrice::Rotation3D({1, 0, 0}, {0, 0, 90}, p);
-    ExpectNear3(p, {1, 1, 0});
 }
 
 TEST(Matrices, RotationOrders) {
@@ -124,16 +67,3 @@ TEST(Matrices, RotationOrders) {
     ExpectIdentity(prod, 1e-12);
 }
 
-TEST(Matrices, TranslationScaleAndHomothety) {
-    TVertex3f p{1, 2, 3};
-    Matrice::Translation3D({0.5, -2, 10}, p);
-    EXPECT_EQ(p, (TVertex3f{1.5, 0, 13}));
-    TMatrice m;
-    Matrice::MatEchelle3D({2, 3, 4}, m);
-    EXPECT_EQ(Apply(m, {1, 1, 1}), (TVertex3f{2, 3, 4}));
-    EXPECT_EQ(m[3][3], 1.0);
-    Matrice::MatHomothetie3D({2, 2, 2}, {1, 1, 1}, m);
-    ExpectNear3(Apply(m, {2, 1, 1}), {3, 1, 1});
-    ExpectNear3(Apply(m, {1, 1, 1}), {1, 1, 1});
-    ExpectNear3(Apply(m, {0, 0, 0}), {-1, -1, -1});
-}

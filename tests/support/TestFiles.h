@@ -5,6 +5,7 @@
 #include <stdlib.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -13,6 +14,14 @@
 #include <vector>
 
 namespace testfiles {
+
+// The key and value line pairs of [debut, fin) in reverse order (a last
+// line without its pair stays where it is).
+inline void InversePaires(std::vector<std::string>::iterator debut, std::vector<std::string>::iterator fin) {
+    fin = debut + (fin - debut) / 2 * 2;
+    std::reverse(debut, fin);
+    for (auto it = debut; it != fin; it += 2) std::iter_swap(it, it + 1);
+}
 
 inline std::string LitOctets(const std::string& chemin) {
     std::ifstream f(chemin, std::ios::binary);

@@ -59,8 +59,6 @@ struct Hote : IHoteGeste {
     std::vector<Vue*> vues;  // the view of the gesture first
     std::set<Gestes::TItem> coches;
     std::vector<Gestes::TItem> desarmes;
-    int redessins = 0, dessins = 0, curseurs = 0, controles = 0, editeur = 0, fenetres = 0;
-    std::vector<std::pair<TPoint, TVertex3f>> poids, reperes;
     TRecordingCanvas canvas{800, 600};
 
     bool Coche(Gestes::TItem i) const override { return coches.count(i) != 0; }
@@ -68,22 +66,20 @@ struct Hote : IHoteGeste {
         if (coches.erase(i)) desarmes.push_back(i);
     }
     void Redessine() override {
-        ++redessins;
         for (Vue* v : vues) v->Maj(*doc);
     }
     void Dessine(std::uint8_t penMode, const std::function<void(const TViewRecord&)>& f) override {
-        ++dessins;
         TViewRecord r = vues.front()->rec;
         r.Canvas = &canvas;
         r.PenMode = penMode;
         f(r);
     }
-    void EditeurSelPoint() override { ++editeur; }
-    void NouveauPoids(TPoint px, TVertex3f p) override { poids.emplace_back(px, p); }
-    void NouveauRepere(TPoint px, TVertex3f p) override { reperes.emplace_back(px, p); }
-    void CurseurDefaut() override { ++curseurs; }
-    void MajControleVue() override { ++controles; }
-    void MajFenetresPC() override { ++fenetres; }
+    void EditeurSelPoint() override {}
+    void NouveauPoids(TPoint, TVertex3f) override {}
+    void NouveauRepere(TPoint, TVertex3f) override {}
+    void CurseurDefaut() override {}
+    void MajControleVue() override {}
+    void MajFenetresPC() override {}
     std::vector<EditNet::TVueSel> Vues() override {
         std::vector<EditNet::TVueSel> r;
         for (Vue* v : vues) r.push_back(v->Sel());

@@ -1,0 +1,149 @@
+#include "model/FichierAtomique.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <random>
+#include <system_error>
+
+#include "model/Debug.h"
+
+namespace FichierAtomique {
+
+TAppels AppelsSysteme() {
+    return {[](const char* chemin, int drapeaux, mode_t mode) { return ::open(chemin, drapeaux, mode); },
+            [](int fd, const void* octets, std::size_t n) { return ::write(fd, octets, n); },
+            [](int fd, mode_t mode) { return ::fchmod(fd, mode); },
+            [](int fd) { return ::fsync(fd); },
+            [](int fd) { return ::close(fd); },
+            [](const char* de, const char* vers) { return ::rename(de, vers); }};
+}
+
+TAppels& Appels() {
+    static TAppels a = AppelsSysteme();
+    return a;
+}
+
+namespace {
+
+// Closes and removes the temporary file unless it was renamed.
+class FichierTemporaire {
+public:
+    // A new file of that mode, beside the target under a hidden name.
+    FichierTemporaire(const std::filesystem::path& dossier, const std::string& nom, mode_t mode) {
+        std::random_device alea;
+        for (int essai = 0; essai < 100 && fd_ < 0; ++essai) {
+            char suffixe[16];
+            std::snprintf(suffixe, sizeof suffixe, ".%08x", static_cast<unsigned>(alea()));
+            chemin_ = (dossier / ("." + nom + suffixe)).string();
+            fd_ = Appels().ouvre(chemin_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+            if (fd_ < 0 && errno != EEXIST) break;
+        }
+        if (fd_ < 0) chemin_.clear();
+    }
+    ~FichierTemporaire() {
+        if (fd_ >= 0) Appels().ferme(fd_);
+        if (!chemin_.empty()) ::unlink(chemin_.c_str());
+    }
+    FichierTemporaire(const FichierTemporaire&) = delete;
+    FichierTemporaire& operator=(const FichierTemporaire&) = delete;
+
+    int fd() const { return fd_; }
+    const std::string& chemin() const { return chemin_; }
+    // Closes the descriptor; false (errno set) when the close reports an error.
+    bool Ferme() {
+        const int fd = fd_;
+        fd_ = -1;
+        return Appels().ferme(fd) == 0;
+    }
+    void Garde() { chemin_.clear(); }
+
+private:
+    std::string chemin_;
+    int fd_ = -1;
+};
+
+bool Echec(std::string* raison, const std::string& texte) {
+    if (raison) *raison = texte;
+    return false;
+}
+
+}  // namespace
+
+bool Remplace(const std::string& fichier, std::string_view octets, std::string* raison) {
+    DBG_SCOPE("FichierAtomique.Remplace");
+    namespace fs = std::filesystem;
+    if (fichier.empty()) return Echec(raison, "pas de nom de fichier");
+
+    // Through a symbolic link, the file it names is the one replaced.
+    fs::path cible(fichier);
+    std::error_code ec;
+    for (int n = 0; n < 40 && fs::is_symlink(cible, ec); ++n) {
+        const fs::path lien = fs::read_symlink(cible, ec);
+        if (ec) break;
+        cible = lien.is_absolute() ? lien : cible.parent_path() / lien;
+    }
+    const fs::path dossier = cible.has_parent_path() ? cible.parent_path() : fs::path(".");
+
+    struct stat st {};
+    mode_t mode = 0;
+    if (::stat(cible.c_str(), &st) == 0) {
+        if (S_ISDIR(st.st_mode)) return Echec(raison, std::strerror(EISDIR));
+        // A file the user may not write stays as it is, though the folder
+        // would let a new file take its place.
+        if (::faccessat(AT_FDCWD, cible.c_str(), W_OK, AT_EACCESS) != 0) return Echec(raison, std::strerror(errno));
+        mode = st.st_mode & 07777;
+    } else {
+        const mode_t masque = ::umask(0);
+        ::umask(masque);
+        mode = 0666 & ~masque;
+    }
+
+    FichierTemporaire temp(dossier, cible.filename().string(), mode);
+    if (temp.fd() < 0) return Echec(raison, std::strerror(errno));
+    // The umask may have taken bits off at the creation: the old file's mode
+    // is given back whole, and a file that cannot have it is not put in its
+    // place.
+    if (Appels().change_mode(temp.fd(), mode) != 0) {
+        const int err = errno;
+        struct stat t {};
+        if (::fstat(temp.fd(), &t) != 0 || (t.st_mode & 07777) != mode) {
+            char texte[96];
+            std::snprintf(texte, sizeof texte, "les droits du fichier (%04o) ne peuvent pas être gardés : ",
+                          static_cast<unsigned>(mode));
+            return Echec(raison, texte + std::string(std::strerror(err)));
+        }
+    }
+
+    const char* p = octets.data();
+    std::size_t reste = octets.size();
+    while (reste > 0) {
+        const ssize_t n = Appels().ecrit(temp.fd(), p, reste);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return Echec(raison, std::strerror(errno));
+        }
+        if (n == 0) return Echec(raison, std::strerror(ENOSPC));
+        p += n;
+        reste -= static_cast<std::size_t>(n);
+    }
+    if (Appels().synchronise(temp.fd()) != 0) return Echec(raison, std::strerror(errno));
+    if (!temp.Ferme()) return Echec(raison, std::strerror(errno));
+    if (Appels().renomme(temp.chemin().c_str(), cible.c_str()) != 0) return Echec(raison, std::strerror(errno));
+    temp.Garde();
+
+    // The new directory entry reaches the disk too (best effort).
+    const int d = ::open(dossier.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (d >= 0) {
+        ::fsync(d);
+        ::close(d);
+    }
+    return true;
+}
+
+}  // namespace FichierAtomique

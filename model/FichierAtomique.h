@@ -1,0 +1,38 @@
+// Replacing a file in one step, for the documents and the error journal.
+//
+// The new bytes go to a temporary file beside the target, created with the
+// permissions of the file it replaces (the umask's for a new file), flushed
+// to disk and only then renamed over the target. A failure at any step (the
+// folder not writable, no free inode, the disk full, permissions that cannot
+// be given) leaves the old file exactly as it was and says why; the
+// temporary file never stays behind. A symbolic link is followed and the
+// file it names is replaced; a file the user may not write is not replaced.
+#pragma once
+
+#include <sys/types.h>
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace FichierAtomique {
+
+// The calls to the system on the way, in one place so that a test can make
+// any of them fail as a full disk or a refusing file system would.
+struct TAppels {
+    int (*ouvre)(const char* chemin, int drapeaux, mode_t mode);
+    ssize_t (*ecrit)(int fd, const void* octets, std::size_t n);
+    int (*change_mode)(int fd, mode_t mode);
+    int (*synchronise)(int fd);
+    int (*ferme)(int fd);
+    int (*renomme)(const char* de, const char* vers);
+};
+// The calls in use, and the system's own.
+TAppels& Appels();
+TAppels AppelsSysteme();
+
+// Replaces the file by these bytes. False with the reason (the system's
+// message) when it could not: the old file is then as it was.
+bool Remplace(const std::string& fichier, std::string_view octets, std::string* raison = nullptr);
+
+}  // namespace FichierAtomique

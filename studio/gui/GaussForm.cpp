@@ -1,0 +1,136 @@
+#include "studio/gui/GaussForm.h"
+
+#include <QDoubleValidator>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QSlider>
+
+#include <cmath>
+
+#include "app/gui/AppliqueLangue.h"
+#include "model/Debug.h"
+
+namespace {
+
+// A number with "." whatever the locale, strictly above a bound (or at least it).
+class ValideReel : public QDoubleValidator {
+public:
+    ValideReel(double bas, bool strict, QObject* parent) : QDoubleValidator(parent), bas_(bas), strict_(strict) {
+        setLocale(QLocale::c());
+        setNotation(QDoubleValidator::StandardNotation);
+    }
+    State validate(QString& s, int& pos) const override {
+        const State st = QDoubleValidator::validate(s, pos);
+        if (st != Acceptable) return st == Invalid && (s == "-" || s.isEmpty()) ? Intermediate : st;
+        bool ok = false;
+        const double v = QLocale::c().toDouble(s, &ok);
+        if (!ok || (strict_ ? v <= bas_ : v < bas_)) return Intermediate;
+        return Acceptable;
+    }
+
+private:
+    double bas_;
+    bool strict_;
+};
+
+// The colour strip: the scale from -440 at the top to 440 at the bottom.
+class Bande : public QWidget {
+public:
+    explicit Bande(QWidget* parent) : QWidget(parent) { setFixedSize(31, 191); }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        p.fillRect(rect(), palette().button());
+        const int H = height();
+        for (int i = -GaussCtrl::kDemiEchelle; i <= GaussCtrl::kDemiEchelle; ++i) {
+            const GaussCtrl::TCouleur c = GaussCtrl::CouleurEchelle(i);
+            p.setPen(QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF));
+            const int y = static_cast<int>(std::nearbyint(double(i) / GaussCtrl::kDemiEchelle * (H / 2))) + H / 2;
+            p.drawLine(0, y, 20, y);
+        }
+    }
+};
+
+}  // namespace
+
+TGaussForm::TGaussForm(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint) {
+    DBG_SCOPE("TGaussForm.FormCreate");
+    setObjectName(QStringLiteral("GaussForm"));
+    setWindowTitle(Langue::QTxt("rsGaussFormCaption"));
+    auto* g = new QGridLayout(this);
+    g->setContentsMargins(4, 4, 4, 4);
+    // The labels follow the strip: its negative end is at the top.
+    labelMin_ = new QLabel(this);
+    labelMin_->setObjectName(QStringLiteral("LabelMin"));
+    labelMax_ = new QLabel(this);
+    labelMax_->setObjectName(QStringLiteral("LabelMax"));
+    for (QLabel* l : {labelMin_, labelMax_}) Langue::DonneCle(l, "-");
+    pb_ = new Bande(this);
+    pb_->setObjectName(QStringLiteral("PBScale"));
+    tb_ = new QSlider(Qt::Vertical, this);
+    tb_->setObjectName(QStringLiteral("TBMaxGauss"));
+    tb_->setRange(0, 99);
+    tb_->setTickInterval(10);
+    tb_->setTickPosition(QSlider::TicksRight);
+    tb_->setInvertedAppearance(true);
+    editMax_ = new QLineEdit(QStringLiteral("0.5"), this);
+    editMax_->setObjectName(QStringLiteral("EditMaxGauss"));
+    editMax_->setValidator(new ValideReel(0.0, true, editMax_));
+    editMin_ = new QLineEdit(QStringLiteral("0.000"), this);
+    editMin_->setObjectName(QStringLiteral("EditMinGauss"));
+    editMin_->setValidator(new ValideReel(0.0, false, editMin_));
+    g->addWidget(labelMin_, 0, 0, 1, 2);
+    g->addWidget(pb_, 1, 0);
+    g->addWidget(tb_, 1, 1);
+    g->addWidget(labelMax_, 2, 0, 1, 2);
+    g->addWidget(editMax_, 3, 0, 1, 2);
+    g->addWidget(editMin_, 4, 0, 1, 2);
+
+    // Applied on Enter or on leaving the field, and only when valid.
+    connect(editMax_, &QLineEdit::editingFinished, this, [this] { EditFini(editMax_, echelle_.MaxGauss); });
+    connect(editMin_, &QLineEdit::editingFinished, this, [this] { EditFini(editMin_, echelle_.MinGauss); });
+    connect(tb_, &QSlider::valueChanged, this, [this](int pos) {
+        echelle_.Gain = GaussCtrl::GainDePosition(pos, tb_->maximum());
+        Applique();
+    });
+    for (QLineEdit* e : {editMax_, editMin_}) e->setProperty("valide", e->text());
+    echelle_.MaxGauss = 0.5;
+    echelle_.MinGauss = 0.0;
+    echelle_.Gain = 1.0;
+    DrawScale();
+}
+
+void TGaussForm::Place(const QWidget* principale) {
+    resize(105, height());
+    if (!principale) return;
+    const QRect f = principale->frameGeometry();
+    move(f.left() + f.width() - width(), f.top() + 22);
+}
+
+void TGaussForm::EditFini(QLineEdit* edit, double& champ) {
+    bool ok = false;
+    const double v = QLocale::c().toDouble(edit->text().trimmed(), &ok);
+    if (!ok || !edit->hasAcceptableInput()) {
+        // A half-typed or refused number gives way to the value in force.
+        edit->setText(edit->property("valide").toString());
+        return;
+    }
+    edit->setProperty("valide", edit->text());
+    if (v == champ) return;
+    champ = v;
+    Applique();
+}
+
+void TGaussForm::Applique() {
+    DrawScale();
+    emit changee();
+}
+
+void TGaussForm::DrawScale() {
+    labelMin_->setText(QString::fromStdString(echelle_.TexteMin()));
+    labelMax_->setText(QString::fromStdString(echelle_.TexteMax()));
+    pb_->update();
+}

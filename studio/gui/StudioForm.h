@@ -1,0 +1,157 @@
+// The studio window: the hull lit in three dimensions, turned with the
+// mouse, zoomed with the wheel, panned and turned by the view-control
+// window and the arrow keys, with its display buttons, its eight lights and
+// the curvature colours.
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+#include <memory>
+
+#include "app/gui/Settings.h"
+#include "model/Document.h"
+#include "model/Draw.h"
+#include "studio/Lumieres.h"
+#include "studio/Studio.h"
+#include "studio/gui/StudioRendu.h"
+#include "studio/scene/VisClasses.h"
+
+class QCheckBox;
+class QMenu;
+class QSpinBox;
+class QSplitter;
+class QTabWidget;
+class QTimer;
+class QToolButton;
+class TGaussForm;
+class TVisView;
+
+// What the studio asks of the window that holds it.
+class IStudioHote {
+public:
+    virtual ~IStudioHote() = default;
+    virtual Document& Doc() = 0;
+    virtual const TOptionsDessin& OptionsDessin() const = 0;
+    virtual Settings::TOptions OptionsStudio() const { return {}; }
+    // Runs a command of the main window by its item's name (the pop-up menu).
+    virtual void Commande(const char* /*item*/) {}
+    // The studio became the active window.
+    virtual void StudioActive() {}
+    // The window beside which the curvature tool window stands.
+    virtual QWidget* Principale() { return nullptr; }
+};
+
+class TStudioForm : public QWidget, public IStudioCourbure {
+    Q_OBJECT
+
+public:
+    // Creates the studio (and its curvature tool window) and installs it as
+    // the surfaces' curvature colourer.
+    explicit TStudioForm(IStudioHote* hote, QWidget* parent = nullptr);
+    // The same, the studio owning its host.
+    explicit TStudioForm(std::unique_ptr<IStudioHote> hote, QWidget* parent = nullptr);
+    ~TStudioForm() override;
+    // The studio of the running program (nullptr when none).
+    static TStudioForm* Instance();
+
+    // The scene view, made when the window first shows (none on a platform
+    // without OpenGL).
+    TVisView* GLC();
+    TGaussForm* Gauss() const { return gauss_.get(); }
+    TStudioRendu& Rendu() { return rendu_; }
+    const TglLightList& Lumieres() const { return lumieres_; }
+    TglLightList& Lumieres() { return lumieres_; }
+    TglAxes& Axes() { return axes_; }
+
+    // ---- View fields (the view-control window's five bars) --------------------
+    const Studio::TVueStudio& Vue() const { return vue_; }
+    // The zoom bar at `position` out of `maximum`: distance (maximum - position + 1) / 10.
+    void SetZoom(float position, int maximum);
+    void SetPanX(int v);
+    void SetPanY(int v);
+    void SetAngleZ(float degres);
+    void SetAngleX(float degres);
+    // One zoom step: 5 with Alt, 0.2 with Ctrl, else 1 (the bar's maximum given).
+    void ZoomPas(bool in, Qt::KeyboardModifiers m, int maximum = 350);
+    // The stored views of a document ("St": pan X, pan Y, distance, angle Z, angle X).
+    void StockeVue(TStockValues& s) const;
+    void AppliqueVue(const TStockValues& s);
+
+    // ---- Display ------------------------------------------------------------------
+    const Studio::TAffStudio& Aff() const { return aff_; }
+    void SetMode(Studio::TModeSurf m);
+    void SetPartiesCachees(bool invisibles);
+    bool PlanEau() const;
+    void SetPlanEau(bool on);
+    // The curvature button (a click): surfaces re-evaluated with their
+    // curvature, the tool window shown; up: the tool window hidden.
+    void SetCourbure(bool on);
+    // Background from the settings, then a repaint.
+    void InitDraw();
+    // Repaints at the next event loop turn.
+    void Invalidate();
+    // The picture at the window's size.
+    QImage Image();
+
+    // ---- Lights ------------------------------------------------------------------------
+    // The settings' lights: on/off (with their lamp as the "Spots visibles"
+    // button says), distance and angles.
+    void AppliqueLumieres(const Settings::TLumieres& l);
+    Settings::TLumieres ReglagesLumieres() const;
+    int LumiereCourante() const;
+    void SetLumiereCourante(int n);
+    // One tick of the held arrow buttons on the current light.
+    void TickFleches();
+
+    // ---- Curvature colours (surface evaluation asks) ------------------------------------
+    bool CourbureAffichee() const override { return aff_.Courbure; }
+    void InitCouleursCourbureSurf(TSurface& surf) override;
+    void InitCouleursCourbureAllSurf();
+
+signals:
+    // The view fields changed here (mouse, keys): the view control follows.
+    void vueModifiee();
+    // The studio became the active window: the view control takes it (view kind 6).
+    void activee();
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void changeEvent(QEvent* e) override;
+    void showEvent(QShowEvent* e) override;
+
+private:
+    QToolButton* Bouton(QWidget* page, const char* nom, const QString& sigle, bool cochable);
+    void CreePages();
+    void CreeMenu();
+    void Render();
+    void ActiveLumiere(bool on);
+
+    std::unique_ptr<IStudioHote> hotePossede_;
+    IStudioHote* hote_;
+    TVisView* glc_ = nullptr;
+    TVisCamera camera_;
+    TStudioRendu rendu_;
+    TglLightList lumieres_;
+    TglAxes axes_;
+    Studio::TVueStudio vue_;
+    Studio::TAffStudio aff_;
+    std::unique_ptr<TGaussForm> gauss_;
+    QTabWidget* pages_ = nullptr;
+    QSplitter* split_ = nullptr;
+    bool lissage_ = true;
+    QMenu* menu_ = nullptr;
+    QSpinBox* numLumiere_ = nullptr;
+    QCheckBox* cbLumiere_ = nullptr;
+    QToolButton* btnSpot_ = nullptr;
+    QToolButton* fleches_[4] = {};  // SB_Haut, SB_Bas, SB_Gauche, SB_Droit
+    QTimer* timerFl_ = nullptr;
+    QToolButton* sbPlanEau_ = nullptr;
+    QToolButton* sbCourbure_ = nullptr;
+    QToolButton* sbModes_[5] = {};
+    QToolButton* sbPCvis_ = nullptr;
+    QToolButton* sbPCinvis_ = nullptr;
+    QPoint dernier_;
+    float dx2_ = 0, dy2_ = 0, dyDroit2_ = 0;
+};

@@ -1,0 +1,21 @@
+// Runs the studio's picture tests under a QApplication on a real X server
+// (CTest: QT_QPA_PLATFORM=xcb, Mesa's software renderer, under xvfb-run).
+#include <QApplication>
+
+#include <clocale>
+#include <cstring>
+
+#include <gtest/gtest.h>
+
+#include "studio/gui/scene/VisGL.h"
+
+int main(int argc, char** argv) {
+    ::testing::InitGoogleTest(&argc, argv);
+    // Listing the tests needs no display.
+    if (::testing::GTEST_FLAG(list_tests)) return RUN_ALL_TESTS();
+    VisGL::InitFPU();
+    VisGL::FormatParDefaut();
+    QApplication app(argc, argv);
+    std::setlocale(LC_NUMERIC, "C");
+    return RUN_ALL_TESTS();
+}

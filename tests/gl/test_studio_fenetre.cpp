@@ -1,0 +1,54 @@
+// The studio as one of the main window's windows, on a real X server.
+#include <QClipboard>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+#include "studio/gui/StudioForm.h"
+#include "studio/gui/scene/VisView.h"
+#include "tests/gui/MainFormTestUtil.h"
+
+namespace {
+
+class StudioFenetre : public ProgrammeTest {};
+
+TEST_F(StudioFenetre, FenetresStudioShowsTheLitHullAndTheLightsOutliveTheProgram) {
+    QAction* item = A("MeStudioFen");
+    ASSERT_TRUE(item->isEnabled());
+    item->trigger();
+    QApplication::processEvents();
+    TStudioForm* st = TStudioForm::Instance();
+    ASSERT_NE(st, nullptr);
+    ASSERT_TRUE(st->isVisible());
+    EXPECT_TRUE(F().ZoneMdi()->activeSubWindow()->isMaximized());
+    EXPECT_EQ(F().ZoneMdi()->activeSubWindow()->widget(), st);
+    EXPECT_TRUE(item->isChecked());
+    EXPECT_EQ(F().TexteStatusBar(0), QStringLiteral("Studio"));
+
+    // "Copier" puts the studio's picture on the clipboard: the hull on the background.
+    QGuiApplication::clipboard()->clear();
+    A("MeCopier")->trigger();
+    const QImage copie = QGuiApplication::clipboard()->image();
+    ASSERT_EQ(copie.size(), st->GLC()->size());
+    int hull = 0;
+    for (int y = 0; y < copie.height(); y += 4)
+        for (int x = 0; x < copie.width(); x += 4) hull += qBlue(copie.pixel(x, y)) > qRed(copie.pixel(x, y)) + 40;
+    EXPECT_GT(hull, 50);
+
+    // The lights as the user left them come back at the next start.
+    st->Lumieres()[5].SetEnabled(true);
+    st->Lumieres()[5].SetRotY(123.5f);
+    st->Lumieres()[1].SetEnabled(false);
+    F().close();
+    QApplication::processEvents();
+    TearDown();
+    SetUp();
+    TStudioForm* relu = TStudioForm::Instance();
+    ASSERT_NE(relu, nullptr);
+    ASSERT_NE(relu, st);
+    EXPECT_TRUE(relu->Lumieres()[5].Enabled());
+    EXPECT_EQ(relu->Lumieres()[5].RotY(), 123.5f);
+    EXPECT_FALSE(relu->Lumieres()[1].Enabled());
+    EXPECT_TRUE(relu->Lumieres()[0].Enabled());
+}
+
+}  // namespace

@@ -1,0 +1,360 @@
+// The studio's pictures, rendered by Mesa under an X server and read back.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QImage>
+#include <QMenu>
+#include <QSettings>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+
+#include <GL/gl.h>
+
+#include <cmath>
+#include <memory>
+#include <numbers>
+
+#include "model/Draw.h"
+#include "views/DrawAffiche.h"
+#include "model/Update.h"
+#include "studio/gui/StudioForm.h"
+#include "studio/gui/scene/VisView.h"
+
+namespace {
+
+struct Hote : IStudioHote {
+    Document doc;
+    TOptionsDessin dessin;
+    Settings::TOptions options;
+    Document& Doc() override { return doc; }
+    const TOptionsDessin& OptionsDessin() const override { return dessin; }
+    Settings::TOptions OptionsStudio() const override { return options; }
+};
+
+int Gris(QRgb c) { return qRed(c) + qGreen(c) + qBlue(c); }
+
+class StudioGL : public ::testing::Test {
+protected:
+    static constexpr int W = 400, H = 300;
+
+    void SetUp() override {
+        hote_.doc = Document::Defaut();
+        Evalue();
+        studio_ = std::make_unique<TStudioForm>(&hote_);
+        studio_->resize(W + 120, H);
+        studio_->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(studio_.get()));
+        glc_ = studio_->GLC();
+        ASSERT_NE(glc_, nullptr);
+        studio_->SetPlanEau(false);
+    }
+    void TearDown() override { studio_.reset(); }
+
+    void Evalue() {
+        Document& d = hote_.doc;
+        d.Decalcule();
+        ObjCom::MajSurface(d, true, -1);
+        ObjCom::MajMinMaxAllNet(d, false);
+        d.ExtremitesAxes = Affiche::ExtremitesAxes(d.MinMaxNet.Min, d.MinMaxNet.Max);
+    }
+    QImage Image() { return glc_->RenderToBitmap(W, H); }
+
+    // The pixel of a model point, as the studio's frame places it.
+    QPoint Pixel(const TVertex3f& p) const {
+        const Studio::TVueStudio& v = studio_->Vue();
+        const double a = (v.AngleZ - 90.0) * std::numbers::pi / 180.0, b = (v.AngleX - 90.0) * std::numbers::pi / 180.0;
+        const double x1 = p.X * std::cos(a) - p.Y * std::sin(a), y1 = p.X * std::sin(a) + p.Y * std::cos(a), z1 = p.Z;
+        const double y2 = y1 * std::cos(b) - z1 * std::sin(b), z2 = y1 * std::sin(b) + z1 * std::cos(b);
+        const double ex = x1 + v.PanX / 10.0, ey = y2 + v.PanY / 10.0, ez = z2 - v.Distance;
+        const double f = 1.0 / std::tan(15.0 * std::numbers::pi / 180.0), aspect = double(W) / H;
+        const double nx = f / aspect * ex / -ez, ny = f * ey / -ez;
+        return {static_cast<int>((nx + 1) / 2 * W), static_cast<int>((1 - ny) / 2 * H)};
+    }
+
+    Hote hote_;
+    std::unique_ptr<TStudioForm> studio_;
+    TVisView* glc_ = nullptr;
+};
+
+TEST_F(StudioGL, TheHullIsLitOnItsBackgroundAndTheWaterCoversWhatLiesBelowIt) {
+    studio_->SetZoom(51, 350);  // distance 30: the whole hull in the picture
+    studio_->SetAngleX(20);     // from a little above the water
+    const TEntity& s = *hote_.doc.Surface(0);
+    const QImage sec = Image();
+    // The middle of the hull's grid, facing the camera: the surface colour
+    // (0x00FF9B00, blue above green, no red) shaded, not the black background.
+    const QRgb milieu = sec.pixel(Pixel(s.Points[s.DernLigne / 2][s.DernCol / 2]));
+    EXPECT_GT(qBlue(milieu), qRed(milieu) + 40);
+    EXPECT_GT(qGreen(milieu), qRed(milieu));
+    EXPECT_EQ(sec.pixel(3, 3), qRgb(0, 0, 0));
+    EXPECT_EQ(sec.pixel(W - 3, 3), qRgb(0, 0, 0));
+
+    // Water: a hull point under the waterline takes the water's colour over
+    // it; beside the hull the water lies on the black background.
+    int r = 0;
+    while (r < s.DernLigne && s.Points[r + 1][s.DernCol / 2].Z < -0.02) ++r;
+    ASSERT_LT(s.Points[r][s.DernCol / 2].Z, -0.02);
+    const QPoint sous = Pixel(s.Points[r][s.DernCol / 2]);
+    const QPoint cote = Pixel({hote_.doc.MinMaxSurf.Max.X + 2.0, hote_.doc.MinMaxSurf.Max.Y + 3.0, 0.0});
+    EXPECT_EQ(sec.pixel(cote), qRgb(0, 0, 0));
+    studio_->SetPlanEau(true);
+    const QImage eau = Image();
+    const QRgb c = eau.pixel(cote);
+    EXPECT_GT(qGreen(c), 40);
+    EXPECT_GT(qBlue(c), qGreen(c));
+    EXPECT_LT(qRed(c), qGreen(c));
+    EXPECT_GT(std::abs(Gris(eau.pixel(sous)) - Gris(sec.pixel(sous))), 30);
+    // Above the water nothing changes.
+    const QPoint haut = Pixel(s.Points[s.DernLigne - 2][s.DernCol / 2]);
+    EXPECT_EQ(eau.pixel(haut), sec.pixel(haut));
+}
+
+TEST_F(StudioGL, EachDisplayModeDrawsLessThanTheFillAndHiddenPartsHideTheLinesBehind) {
+    studio_->SetZoom(201, 350);  // distance 15
+    studio_->SetAngleX(25);
+    studio_->SetAngleZ(40);
+    hote_.doc.Aff.MeSections = true;
+    Affiche::GrilleParDefaut(hote_.doc);
+    ObjCom::MajCoupesSurface(hote_.doc);
+    hote_.doc.Surface(0)->Couleur = -1;
+    // Pixels of the surface (blue above red) and of the white station lines.
+    auto compte = [&](int& surface, int& blanc) {
+        const QImage im = Image();
+        surface = blanc = 0;
+        for (int y = 0; y < H; ++y)
+            for (int x = 0; x < W; ++x) {
+                const QRgb c = im.pixel(x, y);
+                surface += qBlue(c) > qRed(c) + 40 && qGreen(c) > 40;  // not the blue axis
+                blanc += c == qRgb(255, 255, 255);
+            }
+    };
+    int rempli, blancVisibles, n, blanc;
+    compte(rempli, blancVisibles);
+    EXPECT_EQ(hote_.doc.Surface(0)->Couleur, 0xFF9B00);  // the default colour, kept by the first frame
+    using M = Studio::TModeSurf;
+    for (M m : {M::Filaire, M::Contours, M::Points}) {
+        studio_->SetMode(m);
+        compte(n, blanc);
+        EXPECT_GT(n, 0) << int(m);
+        EXPECT_LT(n, rempli * 3 / 4) << int(m);
+    }
+    // Invisible surfaces that hide what lies behind them: no surface colour,
+    // and the far side's stations are gone.
+    studio_->SetMode(M::Invisible);
+    compte(n, blanc);
+    EXPECT_EQ(n, 0);
+    const int tousLesTraits = blanc;
+    studio_->SetPartiesCachees(true);
+    compte(n, blanc);
+    EXPECT_EQ(n, 0);
+    EXPECT_LT(blanc, tousLesTraits * 9 / 10);
+    EXPECT_GT(blanc, 0);
+}
+
+TEST_F(StudioGL, TurningALightOffDarkensTheSideItLit) {
+    studio_->SetZoom(51, 350);
+    const TEntity& s = *hote_.doc.Surface(0);
+    const QPoint p = Pixel(s.Points[s.DernLigne / 2][s.DernCol / 2]);
+    const int tous = Gris(Image().pixel(p));
+    int baisse = 0;
+    for (int n = 0; n < 3; ++n) {
+        studio_->SetLumiereCourante(n);
+        auto* cb = studio_->findChild<QCheckBox*>(QStringLiteral("CB_Light"));
+        ASSERT_TRUE(cb->isChecked());
+        cb->click();
+        EXPECT_FALSE(studio_->Lumieres()[n].Enabled());
+        const int sans = Gris(Image().pixel(p));
+        EXPECT_LE(sans, tous + 2) << n;
+        baisse = std::max(baisse, tous - sans);
+        cb->click();
+    }
+    EXPECT_GT(baisse, 30);
+}
+
+TEST_F(StudioGL, TheLightsSurviveARestartThroughTheSettingsFile) {
+    QTemporaryDir dir;
+    QSettings s(dir.filePath(QStringLiteral("c.ini")), QSettings::IniFormat);
+    TglLightList& l = studio_->Lumieres();
+    l[3].SetEnabled(true);
+    l[3].SetRotX(33.3f);
+    l[3].SetRotY(-0.1f);  // folds to 359.9
+    l[6].SetDistZ(5.123f);
+    l[0].SetEnabled(false);
+    Settings::EcrireLumieres(s, studio_->ReglagesLumieres());
+    s.sync();
+
+    Hote autre;
+    TStudioForm relu(&autre);
+    Settings::TLumieres r;
+    Settings::LireLumieres(s, r);
+    relu.AppliqueLumieres(r);
+    for (int i = 0; i < TglLightList::Count; ++i) {
+        EXPECT_EQ(relu.Lumieres()[i].Enabled(), l[i].Enabled()) << i;
+        EXPECT_EQ(relu.Lumieres()[i].RotX(), l[i].RotX()) << i;
+        EXPECT_EQ(relu.Lumieres()[i].RotY(), l[i].RotY()) << i;
+        EXPECT_EQ(relu.Lumieres()[i].DistZ(), l[i].DistZ()) << i;
+    }
+
+    // A value that is not a number gives the lights their defaults.
+    s.setValue(QStringLiteral("PosLight/L3RX"), QStringLiteral("nan"));
+    Settings::LireLumieres(s, r);
+    relu.AppliqueLumieres(r);
+    EXPECT_EQ(relu.Lumieres()[3].RotX(), 300.0f);  // -60 folded
+    r.RX[2] = std::numeric_limits<double>::infinity();
+    relu.AppliqueLumieres(r);
+    EXPECT_EQ(relu.Lumieres()[2].RotX(), 60.0f);
+}
+
+// A 4 x 4 net z = a (i - 1.5)^2 + b (j - 1.5)^2 over a unit grid.
+void Nappe(TSurface& s, double a, double b) {
+    s.Net.NbL = s.Net.NbC = 4;
+    for (int i = 0; i < 4; ++i)
+        for (int j = 0; j < 4; ++j)
+            s.Net.TabPC[i][j] = {j - 1.5, i - 1.5, a * (i - 1.5) * (i - 1.5) + b * (j - 1.5) * (j - 1.5), 1.0};
+    s.Sym = 0;
+}
+
+TEST_F(StudioGL, CurvatureColoursAreWhiteOnACylinderBlueOnADomeRedOnASaddle) {
+    studio_->SetAngleX(90);  // from above
+    studio_->SetAngleZ(90);
+    studio_->SetCourbure(true);
+    struct Cas {
+        double a, b;
+        const char* nom;
+    } cas[] = {{0.0, 0.4, "cylinder"}, {-0.4, -0.4, "dome"}, {0.4, -0.4, "saddle"}};
+    for (const Cas& c : cas) {
+        Nappe(*hote_.doc.SurfaceNurbs(0), c.a, c.b);
+        Evalue();
+        const QRgb p = Image().pixel(W / 2, H / 2);
+        if (c.a == 0.0) {
+            EXPECT_EQ(p, qRgb(255, 255, 255)) << c.nom;
+        } else if (c.a < 0) {
+            EXPECT_TRUE(qBlue(p) > 60 && qRed(p) < qBlue(p) - 40 && qRed(p) == qGreen(p)) << c.nom << std::hex << p;
+        } else {
+            EXPECT_TRUE(qRed(p) > 60 && qBlue(p) < qRed(p) - 40 && qBlue(p) == qGreen(p)) << c.nom << std::hex << p;
+        }
+    }
+}
+
+TEST_F(StudioGL, TheMirroredHalfTakesTheColoursOfThePointsItMirrors) {
+    studio_->SetAngleX(90);
+    studio_->SetAngleZ(90);  // from above, model X to the right
+    studio_->SetCourbure(true);
+    // The curvature changes sign along the rows: red at one end, blue at the other.
+    TSurface& s = *hote_.doc.SurfaceNurbs(0);
+    Nappe(s, 0.0, 0.4);
+    for (int i = 0; i < 4; ++i)
+        for (int j = 0; j < 4; ++j) {
+            s.Net.TabPC[i][j].X += 1.7;
+            s.Net.TabPC[i][j].Z += 0.2 * (i - 1.5) * (i - 1.5) * (i - 1.5);
+        }
+    s.Sym = 1;
+    Evalue();
+    const QImage im = Image();
+    int rouges = 0, bleus = 0;
+    for (double y : {-1.2, -0.8, 0.8, 1.2}) {
+        const QRgb a = im.pixel(Pixel({1.6, y, 0})), b = im.pixel(Pixel({-1.6, y, 0}));
+        EXPECT_EQ(a, b) << y;
+        rouges += qRed(a) > qBlue(a) + 40;
+        bleus += qBlue(a) > qRed(a) + 40;
+    }
+    EXPECT_EQ(rouges, 2);
+    EXPECT_EQ(bleus, 2);
+}
+
+TEST_F(StudioGL, VertexArraysDrawThePictureOfThePerVertexLoop) {
+    hote_.doc.Aff.MeSections = true;
+    Affiche::GrilleParDefaut(hote_.doc);
+    ObjCom::MajCoupesSurface(hote_.doc);
+    studio_->SetPlanEau(true);
+    studio_->SetAngleX(25);
+    studio_->SetAngleZ(40);
+    for (bool courbure : {false, true}) {
+        studio_->SetCourbure(courbure);
+        studio_->Rendu().TableauxSommets = true;
+        const QImage a = Image();
+        studio_->Rendu().TableauxSommets = false;
+        const QImage b = Image();
+        int differents = 0, hull = 0;
+        for (int y = 0; y < H; ++y)
+            for (int x = 0; x < W; ++x) {
+                differents += a.pixel(x, y) != b.pixel(x, y);
+                hull += a.pixel(x, y) != qRgb(0, 0, 0);
+            }
+        EXPECT_LE(differents, 20) << courbure;
+        EXPECT_GT(hull, W * H / 20) << courbure;  // there is a picture to compare
+    }
+}
+
+TEST_F(StudioGL, RenderToBitmapGivesTheWindowsPictureOrNothing) {
+    EXPECT_TRUE(glc_->RenderToBitmap(0, 100).isNull());
+    EXPECT_FALSE(glc_->RenduBitmap());
+    glc_->setFixedSize(800, 600);
+    studio_->resize(1000, 620);
+    QTest::qWait(50);
+    ASSERT_EQ(glc_->size(), QSize(800, 600));
+    const QImage fenetre = glc_->grabFramebuffer().convertToFormat(QImage::Format_RGB32);
+    const QImage bitmap = glc_->RenderToBitmap(800, 600).convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(bitmap.size(), QSize(800, 600));
+    EXPECT_EQ(bitmap, fenetre);
+}
+
+TEST_F(StudioGL, TheProjectionFollowsTheCameraAndAViewWithoutHeightGetsAnAspectOfOne) {
+    const double f = 1.0 / std::tan(15.0 * std::numbers::pi / 180.0);
+    struct Cas {
+        TVisProjectionType type;
+        int w, h;
+        double sx, sy;  // scales of x and y
+    } cas[] = {
+        {TVisProjectionType::Perspective, 400, 0, f, f},
+        {TVisProjectionType::Orthographic, 400, 200, 0.5, 1.0},  // -2..2 by -1..1
+        {TVisProjectionType::Orthographic, 400, 0, 1.0, 1.0},
+    };
+    glc_->makeCurrent();
+    for (const Cas& c : cas) {
+        glc_->SetProjectionType(c.type);
+        glc_->Projection(c.w, c.h);
+        double m[16];
+        glGetDoublev(GL_PROJECTION_MATRIX, m);
+        for (double v : m) EXPECT_TRUE(std::isfinite(v));
+        EXPECT_NEAR(m[0], c.sx, 1e-6) << c.w << "x" << c.h;
+        EXPECT_NEAR(m[5], c.sy, 1e-6) << c.w << "x" << c.h;
+    }
+    glc_->doneCurrent();
+}
+
+TEST_F(StudioGL, TheLeftButtonTurnsTheModelAndTheRightOneNever) {
+    QTest::mousePress(glc_, Qt::LeftButton, {}, QPoint(100, 100));
+    QTest::mouseMove(glc_, QPoint(110, 104));
+    QTest::mouseRelease(glc_, Qt::LeftButton, {}, QPoint(110, 104));
+    EXPECT_FLOAT_EQ(studio_->Vue().AngleZ, 5.0f);
+    EXPECT_FLOAT_EQ(studio_->Vue().AngleX, -2.0f);
+    auto* menu = studio_->findChild<QMenu*>(QStringLiteral("PM_Studio"));
+    QTest::mousePress(glc_, Qt::RightButton, {}, QPoint(100, 100));
+    EXPECT_TRUE(menu->isVisible());
+    menu->hide();
+    EXPECT_FLOAT_EQ(studio_->Vue().AngleZ, 5.0f);
+    // The wheel zooms by one unit a notch.
+    QWheelEvent w(QPointF(50, 50), glc_->mapToGlobal(QPointF(50, 50)), {}, {0, 120}, Qt::NoButton, {},
+                  Qt::NoScrollPhase, false);
+    QApplication::sendEvent(glc_, &w);
+    EXPECT_FLOAT_EQ(studio_->Vue().Distance, 9.0f);
+
+    // An arrow button held turns the current light by 10 degrees every 50 ms.
+    studio_->SetLumiereCourante(1);
+    const float avant = studio_->Lumieres()[1].RotX();
+    auto tourne = [&] { return std::fmod(avant - studio_->Lumieres()[1].RotX() + 360.0f, 360.0f); };
+    auto* haut = studio_->findChild<QToolButton*>(QStringLiteral("SB_Haut"));
+    QTest::mousePress(haut, Qt::LeftButton);
+    for (int k = 0; k < 100 && tourne() < 20.0f; ++k) QTest::qWait(20);
+    QTest::mouseRelease(haut, Qt::LeftButton);
+    const float tour = tourne();
+    EXPECT_GE(tour, 20.0f);
+    EXPECT_EQ(std::fmod(tour, 10.0f), 0.0f);
+    QTest::qWait(120);  // released: no more turns
+    EXPECT_EQ(tourne(), tour);
+}
+
+}  // namespace

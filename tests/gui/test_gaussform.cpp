@@ -1,0 +1,56 @@
+// The "Gaussienne" tool window: what its fields accept and when they apply.
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QSlider>
+#include <QTest>
+
+#include "studio/gui/GaussForm.h"
+
+namespace {
+
+TEST(GaussForm, TheLimitAppliesOnEnterOnlyWhenItIsAPositiveNumber) {
+    TGaussForm f;
+    f.show();
+    QSignalSpy changes(&f, &TGaussForm::changee);
+    QLineEdit* e = f.EditMaxGauss();
+    e->setFocus();
+    // A half-typed number is not applied while it is typed.
+    e->selectAll();
+    QTest::keyClicks(e, "0.");
+    EXPECT_EQ(changes.count(), 0);
+    QTest::keyClicks(e, "25");
+    EXPECT_EQ(changes.count(), 0);
+    QTest::keyClick(e, Qt::Key_Return);
+    EXPECT_EQ(changes.count(), 1);
+    EXPECT_DOUBLE_EQ(f.Echelle().MaxGauss, 0.25);
+    // Nothing, zero or a negative limit never reaches the scale.
+    for (const char* refuse : {"0", "-1", "", "abc"}) {
+        e->setText(QString::fromLatin1(refuse));
+        QMetaObject::invokeMethod(e, "editingFinished");
+        EXPECT_DOUBLE_EQ(f.Echelle().MaxGauss, 0.25) << refuse;
+        EXPECT_EQ(e->text(), QStringLiteral("0.25")) << refuse;  // the value in force comes back
+    }
+    EXPECT_EQ(changes.count(), 1);
+}
+
+TEST(GaussForm, TheLabelsFollowTheStripAndTheGain) {
+    TGaussForm f;
+    f.show();
+    // The strip runs from the negative end (red) at the top to the positive one (blue) at the bottom.
+    const QImage bande = f.PBScale()->grab().toImage();
+    const QRgb haut = bande.pixel(10, 1), bas = bande.pixel(10, bande.height() - 2);
+    EXPECT_GT(qRed(haut), qBlue(haut));
+    EXPECT_GT(qBlue(bas), qRed(bas));
+    EXPECT_LT(f.LabelMin()->y(), f.PBScale()->y());
+    EXPECT_GT(f.LabelMax()->y(), f.PBScale()->y());
+    EXPECT_EQ(f.LabelMin()->text(), QStringLiteral("< -0.5000"));
+    f.TBMaxGauss()->setValue(50);
+    EXPECT_DOUBLE_EQ(f.Echelle().Gain, 0.5);
+    EXPECT_EQ(f.LabelMax()->text(), QStringLiteral("> 0.2500"));
+    EXPECT_EQ(f.LabelMin()->text(), QStringLiteral("< -0.2500"));
+}
+
+}  // namespace

@@ -1,0 +1,184 @@
+// The typed-editing windows as a user drives them: the vertex editor and
+// list, thickness, visibility, dimensions and the custom precision.
+#include <QAction>
+#include <QPushButton>
+#include <QTimer>
+#include <QLineEdit>
+#include <QTableView>
+#include <QTableWidget>
+
+#include "app/texts/Chaines.h"
+#include "model/Update.h"
+#include "tests/gui/FenetresTestUtil.h"
+#include "tests/support/CareneFixtures.h"
+#include "tests/support/TestFiles.h"
+#include "model/Undo.h"
+#include "views/DeplSurf.h"
+#include "views/gui/CotesForm.h"
+#include "views/gui/DeplSurfForm.h"
+#include "views/gui/EditPCForm.h"
+#include "views/gui/EpaisseurForm.h"
+#include "views/gui/ListeSurfVisiblesForm.h"
+#include "views/gui/LstPcForm.h"
+#include "views/gui/PrecisForm.h"
+#include "views/gui/SelSurfaces.h"
+#include "views/gui/TailleForm.h"
+
+namespace {
+
+class TypedEditingTest : public FenetresTest {
+protected:
+    void SetUp() override {
+        FenetresTest::SetUp();
+        Doc().NouvelleSurface("Pont")->Net.Initialise(1);
+        ObjCom::MajSurface(Doc(), true, -1);
+    }
+};
+
+TEST_F(TypedEditingTest, EditorRefusesTextFollowsTheCurrentPointAndMovesIt) {
+    QAction* a = F().Action(QStringLiteral("MeEditeurPC"));
+    a->trigger();  // ticks it
+    TEditPCForm* e = Fenetre<TEditPCForm>();
+    ASSERT_TRUE(e && e->isVisible());
+    const TVertex4f avant = Doc().SurfaceNurbs(0)->Net.TabPC[0][0];
+    EXPECT_EQ(e->Champ(0)->text().toStdString(), Chaines::FormatFixe(avant.X, 4));
+
+    e->Champ(0)->setText(QStringLiteral("abc"));
+    emit e->Champ(0)->editingFinished();
+    EXPECT_EQ(ui_.rec.messages.back(), "Valeur numérique demandée : X");
+    EXPECT_EQ(e->Champ(0)->text().toStdString(), Chaines::FormatFixe(avant.X, 4));
+    e->Champ(0)->setText(QStringLiteral("abc"));
+    EXPECT_FALSE(e->Appliquer());
+    EXPECT_EQ(Doc().SurfaceNurbs(0)->Net.TabPC[0][0], avant);
+
+    // The current point changes elsewhere: the editor follows.
+    ObjCom::ChangeCurrentPC(Doc(), 1, 1, 1);
+    ObjCom::MajFenetresPC(Doc());
+    EXPECT_EQ(e->Champ(2)->text().toStdString(), Chaines::FormatFixe(Doc().SurfaceNurbs(1)->Net.TabPC[1][1].Z, 4));
+    e->Champ(2)->setText(QStringLiteral("-7.25"));
+    ASSERT_TRUE(e->Appliquer());
+    EXPECT_EQ(Doc().SurfaceNurbs(1)->Net.TabPC[1][1].Z, -7.25);
+    EXPECT_FALSE(F().Enregistre());
+    F().MeAnnulerClick();
+    EXPECT_NE(Doc().SurfaceNurbs(1)->Net.TabPC[1][1].Z, -7.25);
+}
+
+TEST_F(TypedEditingTest, ListShowsEveryPointAndRefusesText) {
+    F().Action(QStringLiteral("MeLstPC"))->trigger();
+    TLstPcForm* l = Fenetre<TLstPcForm>();
+    ASSERT_NE(l, nullptr);
+    l->Modele()->Recharge();
+    const int n0 = Doc().SurfaceNurbs(0)->Net.NbL * Doc().SurfaceNurbs(0)->Net.NbC;
+    ASSERT_EQ(l->Modele()->rowCount(), n0 + Doc().SurfaceNurbs(1)->Net.NbL * Doc().SurfaceNurbs(1)->Net.NbC);
+    const QModelIndex y = l->Modele()->index(n0, TModelePC::kColX + 1);
+    EXPECT_EQ(l->Modele()->data(l->Modele()->index(n0, 0), Qt::DisplayRole).toString(), QStringLiteral("Pont"));
+    EXPECT_FALSE(l->Modele()->setData(y, QStringLiteral("douze"), Qt::EditRole));
+    EXPECT_EQ(ui_.rec.messages.size(), 1u);
+    EXPECT_TRUE(l->Modele()->setData(y, QStringLiteral("12"), Qt::EditRole));
+    EXPECT_EQ(Doc().SurfaceNurbs(1)->Net.TabPC[0][0].Y, 12.0);
+    EXPECT_EQ(l->Modele()->data(y, Qt::DisplayRole).toString(), QStringLiteral("12.000"));
+    const QString fichier = Fichier(QStringLiteral("vertex.txt"));
+    ASSERT_TRUE(l->Exporter(fichier.toStdString()));
+    const std::string octets = testfiles::LitOctets(fichier.toStdString());
+    EXPECT_EQ(octets.substr(0, 16), "Surface;Num\xe9ro;L");  // Windows-1252
+    l->hide();  // leaving the window evaluates what was typed
+    EXPECT_EQ(Doc().Surface(1)->Calculee, 1);
+    EXPECT_FALSE(F().Enregistre());
+}
+
+TEST_F(TypedEditingTest, ThicknessThatIsNotANumberAddsNothing) {
+    Commande<TEpaisseurForm>("MeEpaisseur", [&](TEpaisseurForm& f) {
+        f.Surfaces()->Choisit({true, false});
+        f.Epaisseur()->setText(QStringLiteral("abc"));
+        f.Valider();
+        EXPECT_TRUE(f.isVisible());
+        f.Epaisseur()->setText(QStringLiteral("0.05"));
+        f.Valider();
+    });
+    ASSERT_EQ(Doc().NbSurf(), 3);
+    EXPECT_EQ(Doc().Surface(2)->Nom, "Surface1 3");
+    EXPECT_EQ(Doc().Surface(2)->Calculee, 1);
+}
+
+TEST_F(TypedEditingTest, HidingEverySurfaceKeepsTheCurrentPoint) {
+    Doc().CurrentPC = {1, 1, 0};
+    F().Action(QStringLiteral("MeVisibiliteSurf"))->trigger();
+    TListeSurfVisiblesForm* v = Fenetre<TListeSurfVisiblesForm>();
+    ASSERT_NE(v, nullptr);
+    v->Surfaces()->ToutChoisir(false);
+    v->Applique();
+    EXPECT_EQ(Doc().Surface(0)->Visible, 0);
+    EXPECT_EQ(Doc().Surface(1)->Visible, 0);
+    EXPECT_EQ(Doc().CurrentPC, (TPC{1, 1, 0}));
+}
+
+TEST_F(TypedEditingTest, CustomPrecisionClampsEveryWayOut) {
+    TPrecisForm p;
+    struct Cas {
+        const char* texte;
+        bool ok;
+        int attendu;
+    };
+    for (const Cas& c : {Cas{"250", true, 200}, Cas{"5", true, 10}, Cas{"120", false, 40}}) {
+        QTimer::singleShot(0, [&] {
+            p.Champ()->setText(QLatin1String(c.texte));
+            if (c.ok) QTest::keyClick(p.Champ(), Qt::Key_Return);
+            else p.reject();
+        });
+        EXPECT_EQ(p.Execute(40, false), c.attendu) << c.texte;
+    }
+}
+
+TEST_F(TypedEditingTest, DeletingADimensionMovesTheNextUp) {
+    for (const char* t : {"1.000 m", "2.000 m", "3.000 m"}) {
+        TCote c{"Mètre", t, TMesure{}};
+        c.Mesure.Text = t;
+        Doc().ListCotes.push_back(c);
+    }
+    Commande<TCotesForm>("MeLstCotations", [](TCotesForm& f) {
+        f.Grille()->setCurrentCell(1, 0);
+        f.Supprimer();
+        EXPECT_EQ(f.Grille()->rowCount(), 2);
+        EXPECT_EQ(f.Grille()->item(1, 2)->text(), QStringLiteral("3.000 m"));
+    });
+    EXPECT_EQ(Doc().ListCotes.size(), 2u);
+}
+
+TEST_F(TypedEditingTest, MoveOnlyWithASurfaceChosenAndEveryFieldANumber) {
+    TDeplSurfForm f(F());
+    const TNet avant = Doc().SurfaceNurbs(1)->Net;
+    QTimer::singleShot(0, [&] {
+        EXPECT_FALSE(f.BoutonOK()->isEnabled());
+        f.Surfaces()->Choisit({false, true});
+        EXPECT_TRUE(f.BoutonOK()->isEnabled());
+        f.Champ(2)->setText(QStringLiteral("1,5"));
+        f.Valider();
+        EXPECT_TRUE(f.isVisible());
+        EXPECT_EQ(Doc().SurfaceNurbs(1)->Net, avant);
+        f.Champ(2)->setText(QStringLiteral("1.5"));
+        f.Valider();
+    });
+    ASSERT_TRUE(f.Execute(DeplSurf::dmDeplace));
+    EXPECT_EQ(Doc().SurfaceNurbs(1)->Net.TabPC[0][0].Z, avant.TabPC[0][0].Z + 1.5);
+    EXPECT_EQ(Doc().SurfaceNurbs(1)->PlanSym, TPlanSym{});  // the frame stays
+    EXPECT_EQ(F().Undo().Kind(), TUndo::kGeometrie);
+}
+
+TEST_F(TypedEditingTest, HullDimensionsOfTheCountedSurfaces) {
+    Doc().Fermer();
+    Doc().AjouteSurface(fixtures::Caisson(Doc().DefGrille));
+    Doc().AjouteSurface(fixtures::Caisson(Doc().DefGrille, 4, 4, 4, 10, 20.0));
+    Doc().Surface(1)->Calc = 0;
+    Commande<TTailleForm>("MeTaille", [](TTailleForm& f) {
+        EXPECT_EQ(f.Texte("LabLongueur"), QStringLiteral("Longueur=10.0000"));
+        EXPECT_EQ(f.Texte("LabLargeur"), QStringLiteral("Largeur=4.0000"));
+        EXPECT_EQ(f.Texte("LabHauteur"), QStringLiteral("Hauteur=2.0000"));
+        EXPECT_EQ(f.Texte("LabProfondeurMax"), QStringLiteral("Profondeur max=-1.0000"));
+        f.Surfaces()->ToutChoisir(true);
+        f.Calcule();
+        EXPECT_EQ(f.Texte("LabLongueur"), QStringLiteral("Longueur=30.0000"));
+        EXPECT_TRUE(f.Lignes().contains(QStringLiteral("    Longueur=30.0000")));
+    });
+}
+
+}  // namespace

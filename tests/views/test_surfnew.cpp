@@ -1,0 +1,109 @@
+// New surfaces, names and the orders a net can take; the properties'
+// working copies.
+#include <gtest/gtest.h>
+
+#include "model/Document.h"
+#include "tests/support/RecordingUi.h"
+#include "views/PropSurf.h"
+#include "views/SurfNew.h"
+
+namespace {
+
+TEST(SurfNew, NamesAreCheckedAsTheyWouldBeStored) {
+    Document doc;
+    doc.NouvelleSurface("Coque");
+    EXPECT_EQ(SurfNew::RefusNom(doc, "Coque"), "Nom de surface déjà utilisé");
+    EXPECT_EQ(SurfNew::RefusNom(doc, ""), "Donnez un nom à la surface");
+    EXPECT_EQ(SurfNew::RefusNom(doc, "coque"), "");
+    doc.NouvelleSurface("12345678901234567890");
+    EXPECT_NE(SurfNew::RefusNom(doc, "12345678901234567890XYZ"), "");
+
+    const std::vector<std::string> noms{"Coque", "Pont"};
+    EXPECT_EQ(SurfNew::RefusRenommer(noms, 0, "Coque"), "Nom déjà utilisé");
+    EXPECT_EQ(SurfNew::RefusRenommer(noms, -1, "Quille"), "Mauvaise Sélection");
+    EXPECT_EQ(SurfNew::RefusRenommer(noms, 1, ""), "Le nom ne doit pas être vide");
+    EXPECT_EQ(SurfNew::RefusRenommer(noms, 1, "Quille"), "");
+}
+
+TEST(SurfNew, AddsTheShapeWithBoundedOrdersAndRefusesAtTheLimit) {
+    RecordingScope ui;
+    Document doc;
+    SurfNew::TNouvelle n;
+    n.Nom = "Cylindre horizontal de la coque";
+    n.Forme = 4;
+    n.FlexLong = SurfNew::OrdresForme(4).Long;
+    n.FlexTrans = SurfNew::OrdresForme(4).Trans;
+    n.Flotteur = false;
+    const int i = SurfNew::AjouteSurf(doc, n);
+    ASSERT_EQ(i, 0);
+    const TSurface& s = *doc.SurfaceNurbs(0);
+    EXPECT_EQ(s.Nom, "Cylindre horizontal ");  // 20 characters
+    EXPECT_EQ(s.Net.LFlex, std::min(4, s.Net.NbL));
+    EXPECT_EQ(s.Net.CFlex, 2);
+    EXPECT_EQ(s.Calc, 0);
+
+    // A plane of 2 x 2 points asked for order 6 gets what it can take.
+    n.Forme = 1;
+    n.FlexLong = n.FlexTrans = 6;
+    const TSurface& p = *doc.SurfaceNurbs(SurfNew::AjouteSurf(doc, n));
+    EXPECT_EQ(p.Net.LFlex, PropSurf::OrdreMaxi(p.Net.NbL));
+    EXPECT_LE(p.Net.LFlex, p.Net.NbL);
+
+    while (doc.NbSurf() < kMaxSurfaces) doc.NouvelleSurface("x");
+    EXPECT_EQ(SurfNew::AjouteSurf(doc, n), -1);
+    EXPECT_EQ(ui.rec.messages.back(), "Nombre maximum de Surfaces atteint");
+}
+
+TEST(PropSurf, OrdersAreBoundedByTheNet) {
+    EXPECT_EQ(PropSurf::BorneOrdre(6, 3), 3);
+    EXPECT_EQ(PropSurf::BorneOrdre(6, 31), 6);
+    EXPECT_EQ(PropSurf::BorneOrdre(1, 31), 2);
+    EXPECT_EQ(PropSurf::BorneOrdre(5, 1), 2);  // evaluation lowers it to 1
+}
+
+TEST(PropSurf, OnlyChangedCopiesAreWrittenBack) {
+    Document doc;
+    doc.NouvelleSurface("A")->Net.Initialise(0);
+    doc.NouvelleSurface("B")->Net.Initialise(0);
+    for (auto& s : doc.Surfaces) s->Calculee = 1;
+    auto copies = PropSurf::Remplit(doc);
+    copies[0].Couleur = 0x00FF00;  // not marked changed: ignored
+    copies[1].Modifie = true;
+    copies[1].Nom = "";
+    copies[1].Verrou = 1;
+    copies[1].LFlex = 6;
+    PropSurf::Ecrit(doc, copies);
+    EXPECT_EQ(doc.Surface(0)->Couleur, -1);
+    EXPECT_EQ(doc.Surface(0)->Calculee, 1);
+    EXPECT_EQ(doc.Surface(1)->Nom, "B");
+    EXPECT_EQ(doc.Surface(1)->Verrou, 1);
+    EXPECT_EQ(doc.SurfaceNurbs(1)->Net.LFlex, doc.SurfaceNurbs(1)->Net.NbL);
+    EXPECT_EQ(doc.Surface(1)->Calculee, 0);
+}
+
+TEST(PropSurf, FrameResetBringsTheSurfaceBackToTheWorld) {
+    Document doc;
+    TSurface* s = doc.NouvelleSurface("A");
+    s->Net.Initialise(0);
+    const TNet avant = s->Net;
+    // The surface and its frame turned 90 degrees about Z and moved.
+    s->PlanSym.Origin = {1, 2, 3};
+    s->PlanSym.Axis1 = {0, 1, 0};
+    s->PlanSym.Axis2 = {-1, 0, 0};
+    s->PlanSym.MajEquation();
+    for (int i = 0; i < s->Net.NbL; ++i)
+        for (int j = 0; j < s->Net.NbC; ++j) {
+            TVertex4f& p = s->Net.TabPC[i][j];
+            p = {-p.Y + 1, p.X + 2, p.Z + 3, p.W};
+        }
+    PropSurf::RAZPlanSym(doc, 0);
+    EXPECT_TRUE(s->PlanSym.EstDefaut());
+    for (int i = 0; i < s->Net.NbL; ++i)
+        for (int j = 0; j < s->Net.NbC; ++j) {
+            EXPECT_NEAR(s->Net.TabPC[i][j].X, avant.TabPC[i][j].X, 1e-12);
+            EXPECT_NEAR(s->Net.TabPC[i][j].Y, avant.TabPC[i][j].Y, 1e-12);
+            EXPECT_NEAR(s->Net.TabPC[i][j].Z, avant.TabPC[i][j].Z, 1e-12);
+        }
+}
+
+}  // namespace

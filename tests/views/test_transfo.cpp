@@ -1,0 +1,160 @@
+// Rigid moves of whole surfaces, checked on the box barge whose volume and
+// centre are known.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+#include "model/Document.h"
+#include "tests/support/CareneFixtures.h"
+#include "views/Transfo.h"
+
+namespace {
+
+constexpr double kTol = 1e-9;
+
+void ExpectNear(const TVertex3f& a, const TVertex3f& b, double tol = kTol) {
+    EXPECT_NEAR(a.X, b.X, tol);
+    EXPECT_NEAR(a.Y, b.Y, tol);
+    EXPECT_NEAR(a.Z, b.Z, tol);
+}
+
+// The box barge (L 10 from Y 0, B 4, keel -1, deck 1) with one weight on it
+// and one weight of its own.
+Document DocCaisson() {
+    Document doc;
+    doc.AjouteSurface(fixtures::Caisson(doc.DefGrille));
+    doc.ListPoids.push_back({"Moteur", 500.0, 1.0, 2.0, 0.0, 0});
+    doc.ListPoids.push_back({"Lest", 100.0, 0.0, 5.0, -1.0, -1});
+    return doc;
+}
+
+void Evalue(Document& doc) {
+    TEntity& s = *doc.Surface(0);
+    s.CalcSurface();
+    s.MajVolumes();
+}
+
+TEST(TransfoSurf, MoveCarriesCentreFrameAndAttachedWeightOnly) {
+    Document doc = DocCaisson();
+    Evalue(doc);
+    const double v0 = doc.Surface(0)->Volume;
+    const TVertex3f c0 = doc.Surface(0)->CentreVolume;
+    EXPECT_NEAR(v0, 80.0, 1e-9);
+
+    Transfo::TranslationSurf(doc, 0, {1, 2, 3}, true, true);
+    EXPECT_EQ(doc.Surface(0)->Calculee, 0);
+    Evalue(doc);
+    EXPECT_NEAR(doc.Surface(0)->Volume, v0, 1e-9);
+    ExpectNear(doc.Surface(0)->CentreVolume, {c0.X + 1, c0.Y + 2, c0.Z + 3});
+    const TPlanSym& f = doc.Surface(0)->PlanSym;
+    ExpectNear(f.Origin, {1, 2, 3});
+    ExpectNear(f.Axis1, {1, 0, 0});
+    EXPECT_DOUBLE_EQ(f.D, -1.0);  // the plane X = 1
+    EXPECT_EQ(doc.ListPoids[0], (TPoids{"Moteur", 500.0, 2.0, 4.0, 3.0, 0}));
+    EXPECT_EQ(doc.ListPoids[1], (TPoids{"Lest", 100.0, 0.0, 5.0, -1.0, -1}));
+    EXPECT_NEAR(doc.PoidsTotal.Masse, 600.0, 1e-9);
+
+    // Without frame and weights only the points move.
+    Transfo::TranslationSurf(doc, 0, {0, 0, -3}, false, false);
+    ExpectNear(doc.Surface(0)->PlanSym.Origin, {1, 2, 3});
+    EXPECT_DOUBLE_EQ(doc.ListPoids[0].Z, 3.0);
+}
+
+TEST(TransfoSurf, RotationAboutCentreMapsBoxBounds) {
+    Document doc = DocCaisson();
+    doc.Surface(0)->Sym = 0;  // one side only: bounds of the points themselves
+    Transfo::RotationSurf(doc, 0, {0, 0, 90}, {0, 5, 0}, true, false, true);
+    Evalue(doc);
+    const TEntity& s = *doc.Surface(0);
+    // Half breadth X 0..2, length Y 0..10 about (0, 5): X -5..5, Y 5..7.
+    EXPECT_NEAR(s.PtMinX.X, -5, kTol);
+    EXPECT_NEAR(s.PtMaxX.X, 5, kTol);
+    EXPECT_NEAR(s.PtMinY.Y, 5, kTol);
+    EXPECT_NEAR(s.PtMaxY.Y, 7, kTol);
+    EXPECT_NEAR(s.PtMinZ.Z, -1, kTol);
+    EXPECT_NEAR(s.PtMaxZ.Z, 1, kTol);
+    ExpectNear(s.PlanSym.Origin, {5, 5, 0});
+    ExpectNear(s.PlanSym.Axis1, {0, 1, 0});
+    ExpectNear(s.PlanSym.Axis2, {-1, 0, 0});
+    ExpectNear({doc.ListPoids[0].X, doc.ListPoids[0].Y, doc.ListPoids[0].Z}, {3, 6, 0});
+}
+
+TEST(TransfoSurf, FrameOnlyRotationLeavesPointsInPlace) {
+    Document doc = DocCaisson();
+    const TArrayVertex3f avant = doc.Surface(0)->Points;
+    Transfo::RotationSurf(doc, 0, {30, 0, 0}, {0, 0, 0}, true, true, false);
+    EXPECT_EQ(doc.Surface(0)->Points, avant);
+    ExpectNear(doc.Surface(0)->PlanSym.Axis3, {0, -0.5, std::sqrt(3.0) / 2});
+    EXPECT_DOUBLE_EQ(doc.ListPoids[0].X, 1.0);
+}
+
+TEST(TransfoSurf, ResizeDoublingYDoublesTheVolume) {
+    Document doc = DocCaisson();
+    Evalue(doc);
+    std::vector<TDim> dims{Transfo::DimSurf(*doc.Surface(0))};
+    const std::vector<bool> sel{true};
+    Transfo::TParams p;
+    p.Mesure = Transfo::DimSelection(dims, sel);
+    EXPECT_FLOAT_EQ(p.Mesure.X.Size, 4.0f);  // with its mirror
+    EXPECT_FLOAT_EQ(p.Mesure.Y.Size, 10.0f);
+    p.Taille = {p.Mesure.X.Size, 20.0, p.Mesure.Z.Size};
+    Transfo::Redimensionne(doc, sel, p);
+    Evalue(doc);
+    EXPECT_NEAR(doc.Surface(0)->Volume, 160.0, 1e-9);
+    EXPECT_NEAR(doc.Surface(0)->PtMaxY.Y, 20.0, 1e-9);
+}
+
+// Relative positions kept: a scaling about the world origin, the frame
+// origin scaled with it; left in place: about the surface's own origin.
+TEST(TransfoSurf, ResizeAboutTheWorldOrOwnOrigin) {
+    for (bool relatif : {true, false}) {
+        Document doc = DocCaisson();
+        doc.Surface(0)->PlanSym.Origin = {0, 4, 0};
+        Transfo::TailleSurf(doc, 0, {1, 2, 1}, relatif);
+        ExpectNear(doc.Surface(0)->PlanSym.Origin, {0, relatif ? 8.0 : 4.0, 0});
+        const TVertex3f& bout = doc.Surface(0)->Points[0][10];  // was at Y = 10
+        EXPECT_NEAR(bout.Y, relatif ? 20.0 : 16.0, 1e-12);
+    }
+}
+
+TEST(TransfoSurf, MirrorTwiceIsTheIdentityToTheBit) {
+    Document doc = DocCaisson();
+    doc.AjouteSurface(fixtures::Caisson(doc.DefGrille, 3, 3, 3, 7, 0.1));
+    doc.Surface(1)->PlanSym.Origin = {0.3, 0.7, 0.1};
+    doc.Surface(1)->PlanSym.MajEquation();
+    Transfo::TParams p;
+    p.MirVer = p.MirHor = true;
+    const std::vector<bool> sel{true, true};
+    const TArrayVertex3f a0 = doc.Surface(1)->Points;
+    const TPlanSym f0 = doc.Surface(1)->PlanSym;
+    const TListPoids w0 = doc.ListPoids;
+    Transfo::Miroirs(doc, sel, p);
+    EXPECT_NE(doc.Surface(1)->Points, a0);
+    EXPECT_DOUBLE_EQ(doc.ListPoids[0].X, -1.0);
+    Transfo::Miroirs(doc, sel, p);
+    EXPECT_EQ(doc.Surface(1)->Points, a0);
+    EXPECT_EQ(doc.Surface(1)->PlanSym, f0);
+    EXPECT_EQ(doc.ListPoids, w0);
+}
+
+// "Modifier uniquement le plan de symétrie" holds for a move as for a turn.
+TEST(TransfoSurf, FrameOnlyMoveLeavesPointsInPlace) {
+    Document doc = DocCaisson();
+    const TArrayVertex3f avant = doc.Surface(0)->Points;
+    Transfo::TParams p;
+    p.Depl = {1, 0, 0};
+    p.PlanSymSeul = true;
+    Transfo::Deplace(doc, {true}, p);
+    EXPECT_EQ(doc.Surface(0)->Points, avant);
+    ExpectNear(doc.Surface(0)->PlanSym.Origin, {1, 0, 0});
+    EXPECT_DOUBLE_EQ(doc.ListPoids[0].X, 2.0);
+}
+
+TEST(TransfoSurf, NoSelectionMeasuresZeroAndScalesFlatAxisByOne) {
+    EXPECT_EQ(Transfo::DimSelection({TDim{{1, 2, 3}, {1, 2, 3}, {1, 2, 3}}}, {false}).X.Size, 0.0f);
+    EXPECT_EQ(Transfo::Facteur(5.0, 0.0), 1.0);
+    EXPECT_EQ(Transfo::Facteur(5.0, 2.5), 2.0);
+}
+
+}  // namespace

@@ -1,0 +1,119 @@
+#include "views/PropSurf.h"
+
+#include <algorithm>
+
+#include "model/Debug.h"
+#include "model/Nurbs.h"
+
+namespace PropSurf {
+
+int OrdreMaxi(int points) {
+    // Evaluation takes at most kMaxKnots knots: order + points <= kMaxKnots.
+    return std::max(kOrdreMin, std::min({kOrdreMax, points, kMaxKnots - points}));
+}
+
+int BorneOrdre(int ordre, int points) { return std::clamp(ordre, kOrdreMin, OrdreMaxi(points)); }
+
+const char* NomOrdre(int ordre) {
+    switch (ordre) {
+        case 2: return "Rigide";
+        case 3: return "Peu flexible";
+        case 4: return "Flexible";
+        case 5: return "Souple";
+        case 6: return "Très souple";
+        default: return "";
+    }
+}
+
+std::vector<TPropSurf> Remplit(const Document& doc) {
+    DBG_SCOPE("TPropSurfForm.RemplieListe");
+    std::vector<TPropSurf> r;
+    r.reserve(static_cast<std::size_t>(doc.NbSurf()));
+    for (int i = 0; i < doc.NbSurf(); ++i) {
+        const TEntity& s = *doc.Surface(i);
+        TPropSurf c;
+        c.Nom = s.Nom;
+        if (const TSurface* n = doc.SurfaceNurbs(i)) {
+            c.Nurbs = true;
+            c.NbL = n->Net.NbL;
+            c.NbC = n->Net.NbC;
+            c.LFlex = n->Net.LFlex;
+            c.CFlex = n->Net.CFlex;
+        }
+        c.Visible = s.Visible;
+        c.Verrou = s.Verrou;
+        c.Sym = s.Sym;
+        c.Calc = s.Calc;
+        c.Voile = s.Voile;
+        c.Couleur = s.Couleur;
+        c.Alpha = s.Alpha;
+        c.Plan = s.PlanSym;
+        c.Ambient = s.Ambient;
+        c.Specular = s.Specular;
+        c.Shininess = s.Shininess;
+        c.Emission = s.Emission;
+        c.Orientation = s.Orientation;
+        c.Jonction = s.Jonction;
+        c.CG = s.CG;
+        c.TypePoids = s.TypePoids;
+        c.Epaisseur = s.Epaisseur;
+        c.Densite = s.Densite;
+        c.PoidsParM2 = s.PoidsParM2;
+        c.Masse = s.Poids.Masse;
+        r.push_back(std::move(c));
+    }
+    return r;
+}
+
+void Ecrit(Document& doc, const std::vector<TPropSurf>& copies) {
+    DBG_SCOPE("TPropSurfForm.BtnOKClick");
+    for (int i = 0; i < doc.NbSurf() && i < static_cast<int>(copies.size()); ++i) {
+        const TPropSurf& c = copies[static_cast<std::size_t>(i)];
+        TEntity& s = *doc.Surface(i);
+        if (c.Modifie) {
+            if (!c.Nom.empty()) s.SetNom(c.Nom);
+            s.Visible = c.Visible;
+            s.Verrou = c.Verrou;
+            s.Sym = c.Sym;
+            s.Calc = c.Calc;
+            s.Voile = c.Voile;
+            s.Couleur = c.Couleur;
+            s.Alpha = c.Alpha;
+            s.Ambient = c.Ambient;
+            s.Specular = c.Specular;
+            s.Shininess = c.Shininess;
+            s.Emission = c.Emission;
+            s.Orientation = c.Orientation;
+            s.Jonction = c.Jonction;
+            s.CG = c.CG;
+            s.TypePoids = std::clamp(c.TypePoids, static_cast<int>(tpEpaisseur), static_cast<int>(tpVolume));
+            s.Epaisseur = c.Epaisseur;
+            s.Densite = c.Densite;
+            s.PoidsParM2 = c.PoidsParM2;
+            s.Poids.Masse = c.Masse;
+            if (TSurface* n = doc.SurfaceNurbs(i)) {
+                n->Net.LFlex = BorneOrdre(c.LFlex, n->Net.NbL);
+                n->Net.CFlex = BorneOrdre(c.CFlex, n->Net.NbC);
+            }
+            s.Calculee = 0;
+        }
+        if (c.RAZPlan) RAZPlanSym(doc, i);
+    }
+}
+
+void RAZPlanSym(Document& doc, int surf) {
+    DBG_SCOPE("TPropSurfForm.RAZPlanSym");
+    TEntity* s = doc.Surface(surf);
+    if (!s) return;
+    TPlanSym& f = s->PlanSym;
+    TMatrice t, r, m;
+    Matrice::MatTranslation({-f.Origin.X, -f.Origin.Y, -f.Origin.Z}, t);
+    const TVertex3f a = f.CalcAnglesRotation();
+    Matrice::MatRotationInv3D({0, 0, 0}, {-a.X, -a.Y, -a.Z}, r);
+    Matrice::ProduitMatrice4(r, t, m);
+    s->Transformation(m);
+    f.RAZ();
+    s->Calculee = 0;
+}
+
+}  // namespace PropSurf

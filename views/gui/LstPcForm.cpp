@@ -1,0 +1,151 @@
+#include "views/gui/LstPcForm.h"
+
+#include <QEvent>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include "app/gui/AppliqueLangue.h"
+#include "app/gui/MainForm.h"
+#include "app/texts/Chaines.h"
+#include "app/texts/Encodage.h"
+#include "app/texts/Langue.h"
+#include "model/Update.h"
+#include "views/EditPC.h"
+#include "views/Selection.h"
+
+void TModelePC::Recharge() {
+    beginResetModel();
+    lignes_ = EditPC::Lignes(doc_);
+    endResetModel();
+}
+
+int TModelePC::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(lignes_.size());
+}
+
+int TModelePC::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : 8; }
+
+QVariant TModelePC::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole)) return {};
+    const TPC& pc = Point(index.row());
+    switch (index.column()) {
+        case 0: {
+            const TEntity* s = doc_.Surface(pc.Surf);
+            return s ? QString::fromStdString(s->Nom) : QString();
+        }
+        case 1: return pc.Surf;
+        case 2: return pc.I;
+        case 3: return pc.J;
+        default: {
+            const TVertex4f* p = Selection::Point(doc_, pc);
+            if (!p) return {};
+            const double v[4] = {p->X, p->Y, p->Z, p->W};
+            return QString::fromStdString(Chaines::FormatFixe(v[index.column() - kColX], 3));
+        }
+    }
+}
+
+QVariant TModelePC::headerData(int section, Qt::Orientation o, int role) const {
+    if (role != Qt::DisplayRole) return {};
+    if (o == Qt::Vertical) return section + 1;
+    static const char* const cles[4] = {"rsSurface", "rsNumero", "rsLigne", "rsColonne"};
+    static const char* const xyzw[4] = {"X", "Y", "Z", "W"};
+    return section < kColX ? Langue::QTxt(cles[section]) : QString::fromLatin1(xyzw[section - kColX]);
+}
+
+Qt::ItemFlags TModelePC::flags(const QModelIndex& index) const {
+    Qt::ItemFlags f = QAbstractTableModel::flags(index);
+    if (index.column() >= kColX) f |= Qt::ItemIsEditable;
+    return f;
+}
+
+bool TModelePC::setData(const QModelIndex& index, const QVariant& value, int role) {
+    if (role != Qt::EditRole || index.column() < kColX) return false;
+    bool refus = false;
+    if (!EditPC::EcritCellule(doc_, Point(index.row()), index.column() - kColX, value.toString().toStdString(),
+                              &refus)) {
+        if (refus)
+            Ui::ui().msgDlg("Valeur numérique demandée : " + value.toString().toStdString(), Ui::MsgType::Error,
+                            Ui::mbOK);
+        return false;
+    }
+    modifie_ = true;
+    emit dataChanged(index, index);
+    return true;
+}
+
+TLstPcForm::TLstPcForm(TMainForm& main, QWidget* parent) : QWidget(parent, Qt::Tool), main_(main) {
+    setObjectName(QStringLiteral("LstPcForm"));
+    setWindowTitle(Langue::QTxt("rsLstPcFormCaption"));
+    resize(560, 480);
+    modele_ = new TModelePC(main.Doc(), this);
+    grille_ = new QTableView(this);
+    grille_->setObjectName(QStringLiteral("SG_PC"));
+    grille_->setModel(modele_);
+    grille_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grille_->verticalHeader()->setDefaultSectionSize(20);
+    grille_->horizontalHeader()->setDefaultSectionSize(60);
+    grille_->setColumnWidth(0, 90);
+    for (int c = 1; c < 4; ++c) grille_->setColumnWidth(c, 50);
+    grille_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                             QAbstractItemView::AnyKeyPressed);
+    auto* exporter = new QPushButton(QStringLiteral("Export..."), this);
+    exporter->setObjectName(QStringLiteral("BtnExport"));
+    connect(exporter, &QPushButton::clicked, this, [this] {
+        const QString f = QFileDialog::getSaveFileName(this, QString(), QString(),
+                                                       QStringLiteral("Texte (*.txt *.csv);;Tous (*)"));
+        if (!f.isEmpty()) Exporter(f.toStdString());
+    });
+    auto* fermer = new QPushButton(Langue::QTxt("rsBtnFermer"), this);
+    fermer->setObjectName(QStringLiteral("BtnFermer"));
+    connect(fermer, &QPushButton::clicked, this, &QWidget::close);
+    connect(&main_, &TMainForm::fenetresPC, this, [this] {
+        if (isVisible()) modele_->Recharge();
+    });
+    auto* v = new QVBoxLayout(this);
+    v->addWidget(grille_);
+    auto* h = new QHBoxLayout;
+    h->addWidget(exporter);
+    h->addStretch();
+    h->addWidget(fermer);
+    v->addLayout(h);
+    Langue::AppliqueLangue(this);
+}
+
+bool TLstPcForm::Exporter(const std::string& fichier) {
+    std::string erreur;
+    if (Encodage::EcritFichierTexte(fichier, EditPC::TexteListe(main_.Doc()), &erreur)) return true;
+    Ui::ui().msgDlg("Enregistrement impossible : " + fichier + "\n" + erreur, Ui::MsgType::Error, Ui::mbOK);
+    return false;
+}
+
+bool TLstPcForm::event(QEvent* e) {
+    switch (e->type()) {
+        case QEvent::WindowActivate:
+            modele_->Recharge();
+            main_.RecordAction(0);
+            modele_->FixeModifie(false);
+            break;
+        case QEvent::WindowDeactivate:
+        case QEvent::Hide:
+            Termine();
+            break;
+        default:
+            break;
+    }
+    return QWidget::event(e);
+}
+
+void TLstPcForm::Termine() {
+    if (!modele_->Modifie()) return;
+    modele_->FixeModifie(false);
+    Document& doc = main_.Doc();
+    ObjCom::MajSurface(doc, false, -1);
+    ObjCom::MajCoupesSurface(doc);
+    main_.MarquerModifie();
+    main_.Redessine(false);
+}

@@ -1,0 +1,66 @@
+// "Liste des Vertex": every control point of every NURBS net in one grid,
+// coordinates edited in place. The grid reads the document as it scrolls:
+// nothing is copied per point.
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QWidget>
+#include <string>
+#include <vector>
+
+#include "model/ObjCom.h"
+
+class Document;
+class QTableView;
+class TMainForm;
+
+// The rows of the list over the document: one per control point.
+class TModelePC : public QAbstractTableModel {
+    Q_OBJECT
+
+public:
+    explicit TModelePC(Document& doc, QObject* parent = nullptr) : QAbstractTableModel(parent), doc_(doc) {}
+
+    // The rows again from the document's nets.
+    void Recharge();
+    const TPC& Point(int row) const { return lignes_[static_cast<std::size_t>(row)]; }
+    bool Modifie() const { return modifie_; }
+    void FixeModifie(bool m) { modifie_ = m; }
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation o, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+
+    static constexpr int kColX = 4;  // X, Y, Z, W from here
+
+private:
+    Document& doc_;
+    std::vector<TPC> lignes_;
+    bool modifie_ = false;
+};
+
+class TLstPcForm : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TLstPcForm(TMainForm& main, QWidget* parent = nullptr);
+
+    TModelePC* Modele() const { return modele_; }
+    QTableView* Grille() const { return grille_; }
+    // "Export": the list written to the file; false after the message.
+    bool Exporter(const std::string& fichier);
+
+protected:
+    bool event(QEvent* e) override;
+
+private:
+    // Leaving the window: what was typed is evaluated and drawn.
+    void Termine();
+
+    TMainForm& main_;
+    TModelePC* modele_;
+    QTableView* grille_;
+};
