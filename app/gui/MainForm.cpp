@@ -649,17 +649,7 @@ void TMainForm::BrancheCommandes() {
             if (auto* sw = qobject_cast<QMdiSubWindow*>(cadre)) mdi_->setActiveSubWindow(sw);
         });
     }
-    branche("MeGuide", [] {
-        const QDir dir(Q(Debug::ProgramDir()));
-        const QString index = dir.filePath(QStringLiteral("Doc/index.html"));
-        const QString autre = dir.filePath(QStringLiteral("Doc/CorvaneShaper.html"));
-        const QString fichier = QFileInfo::exists(index) ? index : (QFileInfo::exists(autre) ? autre : QString());
-        if (fichier.isEmpty()) {
-            Ui::ui().showMessage(Langue::QTxt("rsErFichCS_HTML").replace(QLatin1String("%s"), autre).toStdString());
-            return;
-        }
-        if (!QDesktopServices::openUrl(QUrl::fromLocalFile(fichier))) Ui::ui().showMessage(Langue::Txt("rsErLancementNavig"));
-    });
+    branche("MeGuide", [this] { OuvreGuide(Q(Debug::ProgramDir())); });
     Branche("MeImportDXF", [this] { Importe("rsDXFFilter", ImportDxf::Importe); });
     Branche("MeImportIGES", [this] { Importe("rsIGESFilter", ImportIges::Importe); });
     for (const Precision::TPreset& p : Precision::kPresets)
@@ -875,6 +865,19 @@ void TMainForm::Redessine(bool /*tout*/) {
     // A command is over: no visible view may show a hull that no longer
     // exists ("MultiFen" spares the other views only during a drag).
     emit redessiner(true);
+}
+
+void TMainForm::OuvreGuide(const QString& dossier) {
+    DBG_SCOPE("TMainForm.MeGuideClick");
+    const QDir dir(dossier);
+    const QString index = dir.filePath(QStringLiteral("Doc/index.html"));
+    const QString autre = dir.filePath(QStringLiteral("Doc/CorvaneShaper.html"));
+    const QString fichier = QFileInfo::exists(index) ? index : (QFileInfo::exists(autre) ? autre : QString());
+    if (fichier.isEmpty()) {
+        Ui::ui().showMessage(Langue::QTxt("rsErFichCS_HTML").replace(QLatin1String("%s"), autre).toStdString());
+        return;
+    }
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(fichier))) Ui::ui().showMessage(Langue::Txt("rsErLancementNavig"));
 }
 
 void TMainForm::Importe(const char* cleFiltre, int (*lire)(Document&, const std::string&)) {

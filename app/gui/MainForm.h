@@ -160,6 +160,10 @@ public:
     void MajCommandesFichier();
     // The child windows in cascade.
     void Cascade();
+    // "Guide de l'utilisateur": "Doc/index.html" in that folder (the
+    // program's), else "Doc/CorvaneShaper.html", opened by the desktop; a
+    // message when neither exists or the desktop cannot open it.
+    void OuvreGuide(const QString& dossier);
     // Asks the views to redraw (all: every view and the studio).
     void Redessine(bool tout);
 

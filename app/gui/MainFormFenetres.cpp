@@ -18,6 +18,7 @@
 
 #include "views/gui/Affiche.h"
 #include "views/gui/GrilleForm.h"
+#include "views/gui/PrecisForm.h"
 #include "views/gui/Vues.h"
 
 namespace {
@@ -313,6 +314,12 @@ void TMainForm::BrancheFenetres() {
         });
     Branche("MeEpaisseur", [this] { Fenetre<TEpaisseurForm>(*this).Execute(); });
     Branche("MeTaille", [this] { Fenetre<TTailleForm>(*this).Execute(); });
+    // The precision typed in applies as a preset does, whatever the way out of the dialog.
+    Branche("MePrecPerso", [this] {
+        auto* f = findChild<TPrecisForm*>(QString(), Qt::FindDirectChildrenOnly);
+        if (!f) f = new TPrecisForm(this);
+        AppliquePrecision("MePrecPerso", f->Execute(doc_.Precision, ligne_.ModeDebug));
+    });
     Branche("MeLstCotations", [this] { Fenetre<TCotesForm>(*this).Execute(); });
     Branche("MeVisibiliteSurf", [this] {
         TListeSurfVisiblesForm& f = Fenetre<TListeSurfVisiblesForm>(*this);
