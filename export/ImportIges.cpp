@@ -227,7 +227,8 @@ private:
         const std::size_t debuts[2] = {s0, t0}, nombres[2] = {nS, nT};
         const int ordres[2] = {m1 + 1, m2 + 1}, derniers[2] = {k1, k2};
         for (int d = 0; d < 2; ++d) {
-            double attendu[kMaxKnots] = {};
+            // A net that fits may still need more knots than the evaluation keeps (refused below).
+            double attendu[kMaxNetSize + kMaxOrder] = {};
             nurbs::KnotOpenUniform(ordres[d], derniers[d], attendu);
             const double a = Reel(p, debuts[d], ou), b = Reel(p, debuts[d] + nombres[d] - 1, ou);
             if (!(b > a)) Echec(ou + " : vecteur nodal vide ou décroissant");

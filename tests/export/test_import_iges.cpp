@@ -78,7 +78,7 @@ struct Surface128 {
     std::vector<double> S, T, W, X, domaine;
     Surface128(int c = 4, int l = 2, int oc = 3, int ol = 2) : nbC(c), nbL(l), ordC(oc), ordL(ol) {
         auto noeuds = [](int ordre, int n) {
-            double k[kMaxKnots] = {};
+            double k[kMaxNetSize + kMaxOrder] = {};
             nurbs::KnotOpenUniform(ordre, n - 1, k);
             std::vector<double> v(k, k + n + ordre);
             for (double& x : v) x *= 2;

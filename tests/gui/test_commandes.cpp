@@ -170,6 +170,17 @@ TEST_F(Commandes, ImportFromTheMenuAddsTheMeshAndMarksTheDocumentModified) {
     F().SetDialogues(&d_);
 }
 
+TEST_F(MainFormTest, DuplicateWithAHundredSurfacesSaysSoAndChangesNothing) {
+    TMainForm f;
+    while (f.Doc().NbSurf() < kMaxSurfaces) f.Doc().NouvelleSurface("S");
+    f.MarquerEnregistre();
+    f.Action(QStringLiteral("MeDupliquer"))->trigger();
+    EXPECT_EQ(f.Doc().NbSurf(), kMaxSurfaces);
+    EXPECT_TRUE(f.Doc().Enregistre());
+    ASSERT_EQ(ui_.rec.messages.size(), 1u);
+    EXPECT_EQ(ui_.rec.messages[0], "Nombre maximum de Surfaces atteint");
+}
+
 TEST_F(MainFormTest, TheGuideOpensTheFirstPageFoundOrNamesTheSecond) {
     TMainForm f;
     Navigateur navigateur;
