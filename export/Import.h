@@ -21,14 +21,14 @@ struct TLecture {
     std::map<std::string, int> Ignores;
 };
 
-// Runs a reader that throws std::runtime_error on a malformed file: lu takes
-// what it read only when it went through, else erreur the reason.
+// Runs a reader that throws on a malformed file: lu takes what it read only
+// when it went through, else erreur the reason.
 template <class F>
 bool Essaie(TLecture& lu, std::string& erreur, F&& lire) {
     TLecture r;
     try {
         lire(r);
-    } catch (const std::runtime_error& e) {
+    } catch (const std::exception& e) {
         erreur = e.what();
         return false;
     }

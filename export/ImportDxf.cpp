@@ -125,11 +125,15 @@ private:
             if (g_.valeur == "SEQEND") break;
             if (g_.valeur != "VERTEX") Echec(g_.ligne, g_.valeur + " dans une POLYLINE");
             TVertex3f p{};
+            int vflags = 0;
             for (const TGroupe& g : Corps()) {
                 if (g.code == 10) p.X = Reel(g);
                 if (g.code == 20) p.Y = Reel(g);
                 if (g.code == 30) p.Z = Reel(g);
+                if (g.code == 70) vflags = Entier(g);
             }
+            // The vertices a smoothed mesh adds by fitting are not its grid.
+            if (vflags & 8) continue;
             ++sommets;
             if (garde && sommets <= static_cast<std::int64_t>(m) * n) pts.push_back(p);
         }

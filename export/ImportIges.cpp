@@ -126,14 +126,15 @@ public:
 
 private:
     void Globale() {
-        char pd = ',', rd = ';';
-        if (g_.rfind("1H", 0) == 0 && g_.size() > 2) pd = g_[2];
-        const std::size_t second = g_.rfind("1H", 0) == 0 ? 4 : 1;
-        if (g_.compare(second, 2, "1H") == 0 && g_.size() > second + 2) rd = g_[second + 2];
-        pd_ = pd;
-        rd_ = rd;
+        // The two delimiters, when the file names its own ("1Hx"); the second
+        // field starts after the first and its delimiter.
+        auto hollerith1 = [this](std::size_t i) { return g_.size() >= i + 3 && g_.compare(i, 2, "1H") == 0; };
+        const bool propre = hollerith1(0);
+        if (propre) pd_ = g_[2];
+        const std::size_t second = propre ? 4 : 1;
+        if (hollerith1(second)) rd_ = g_[second + 2];
         if (g_.empty()) return;  // every default: inches
-        const std::vector<TParam> p = Parametres(g_, pd, rd);
+        const std::vector<TParam> p = Parametres(g_, pd_, rd_);
         const int flag = p.size() > 13 && !p[13].texte.empty() ? Entier(p, 13, "section G") : 1;
         unite_ = Unite(flag, p.size() > 14 ? p[14].texte : std::string());
     }

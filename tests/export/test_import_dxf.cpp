@@ -56,13 +56,17 @@ G operator+(G a, const G& b) {
 TEST(ImportDxf, MeshesBecomeGridsColumnByColumnAndOtherEntitiesAreCounted) {
     const G face = {{0, "3DFACE"}, {8, "0"}, {10, "0"}, {20, "0"}, {30, "0"}};
     const G ligne = {{0, "LINE"}, {8, "0"}, {10, "0"}, {20, "0"}, {11, "1"}, {21, "1"}};
+    // A smoothed mesh: the vertices added by fitting (flag 8) are not its grid.
+    G lisse = Maillage("Lisse", 2, 2);
+    lisse.insert(lisse.end() - 1, {{0, "VERTEX"}, {10, "9"}, {20, "9"}, {30, "9"}, {70, "8"}});
     Import::TLecture lu;
     std::string erreur;
     ASSERT_TRUE(ImportDxf::Lit(Dxf(Fichier(face + Maillage("Coque", 3, 2) + face + ligne + Maillage("P", 2, 2, 64) +
-                                           Maillage("L", 3, 1, 8) + Maillage("Tube", 2, 2, 16 | 1 | 32))),
+                                           Maillage("L", 3, 1, 8) + Maillage("Tube", 2, 2, 16 | 1 | 32) + lisse)),
                                lu, erreur))
         << erreur;
-    ASSERT_EQ(lu.Surfaces.size(), 2u);
+    ASSERT_EQ(lu.Surfaces.size(), 3u);
+    EXPECT_EQ(lu.Surfaces[2]->Points[1][1].X, 3.0);
     const TEntity& s = *lu.Surfaces[0];
     EXPECT_EQ(s.Nom, "Coque");
     EXPECT_EQ(s.Sym, 0);

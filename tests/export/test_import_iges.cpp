@@ -167,6 +167,8 @@ TEST(ImportIges, AMalformedFileNamesItsLineOrEntityAndGivesNothing) {
     binaire[0][72] = 'B';
     std::string tronque = Surface128().Params();
     tronque = tronque.substr(0, tronque.size() / 2) + ";";
+    std::vector<std::string> globale = Iges({});
+    globale[1] = Colonnes("1H,,1H;,199Hcourt", 72, 'G', 1);
     std::string illisible = Surface128().Params();
     illisible.replace(0, 5, "128,x");
     const struct {
@@ -181,6 +183,7 @@ TEST(ImportIges, AMalformedFileNamesItsLineOrEntityAndGivesNothing) {
         {Iges({{128, Surface128().Params(), -3}, {124, "124,1.;"}}), "entité 124 (DE 3) : couleur (314) attendue"},
         {Iges({{128, "126,0;"}}), "entité 128 (DE 1) : type 126 dans la section P"},
         {Iges({}, 12), "unité 12 inconnue"},
+        {globale, "texte Hollerith tronqué"},
     };
     for (const auto& c : cas) {
         Import::TLecture lu;
