@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything (Release, the core under ASan+UBSan, and the document
-# reader's fuzzer with clang) and runs every test, the fuzzer for a fixed time.
+# reader's and the import readers' fuzzers with clang) and runs every test, the fuzzers for a fixed time.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh test
@@ -12,7 +12,7 @@ cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCORVANE_SANITIZE=ON
 cmake --build build-asan -j"$jobs"
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
       -DCORVANE_SANITIZE=ON -DCORVANE_CORE_ONLY=ON
-cmake --build build-fuzz -j"$jobs" --target fuzz_gestfich
+cmake --build build-fuzz -j"$jobs" --target fuzz_gestfich fuzz_import
 status=0
 ( cd build && xvfb-run -a -s "-screen 0 1600x1200x24" ctest --output-on-failure -j"$jobs" ) || status=1
 ( cd build-asan && ctest --output-on-failure -j"$jobs" ) || status=1

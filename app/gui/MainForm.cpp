@@ -35,6 +35,9 @@
 #include "app/gui/ExceptionHandler.h"
 #include "app/gui/Icones.h"
 #include "app/gui/MsgDlg.h"
+#include "app/Precision.h"
+#include "export/ImportDxf.h"
+#include "export/ImportIges.h"
 #include "app/texts/Langue.h"
 #include "model/Debug.h"
 #include "views/DrawAffiche.h"
@@ -175,6 +178,10 @@ QString TMainForm::Dialogues::FichierEnregistrer(QWidget* parent, const QString&
     QString nom = QFileDialog::getSaveFileName(parent, QString(), depart, Langue::FiltreDialogue("rsSaveDialogFilter"));
     if (!nom.isEmpty() && QFileInfo(nom).suffix().isEmpty()) nom += QStringLiteral(".cse");
     return nom;
+}
+
+QString TMainForm::Dialogues::FichierImport(QWidget* parent, const char* cleFiltre) {
+    return QFileDialog::getOpenFileName(parent, QString(), QString(), Langue::FiltreDialogue(cleFiltre));
 }
 
 // ---- Creation --------------------------------------------------------------------------
@@ -615,18 +622,11 @@ void TMainForm::BrancheCommandes() {
             if (auto* sw = qobject_cast<QMdiSubWindow*>(cadre)) mdi_->setActiveSubWindow(sw);
         });
     }
-    branche("MeGuide", [this] {
-        const QDir dir(Q(Debug::ProgramDir()));
-        const QString index = dir.filePath(QStringLiteral("Doc/index.html"));
-        const QString autre = dir.filePath(QStringLiteral("Doc/CorvaneShaper.html"));
-        const QString fichier = QFileInfo::exists(index) ? index : (QFileInfo::exists(autre) ? autre : QString());
-        if (fichier.isEmpty()) {
-            csMessage::ShowMessage(Langue::QTxt("rsErFichCS_HTML").replace(QLatin1String("%s"), autre), this);
-            return;
-        }
-        if (!QDesktopServices::openUrl(QUrl::fromLocalFile(fichier)))
-            csMessage::ShowMessage(Langue::QTxt("rsErLancementNavig"), this);
-    });
+    branche("MeGuide", [this] { OuvreGuide(Q(Debug::ProgramDir())); });
+    Branche("MeImportDXF", [this] { Importe("rsDXFFilter", ImportDxf::Importe); });
+    Branche("MeImportIGES", [this] { Importe("rsIGESFilter", ImportIges::Importe); });
+    for (const Precision::TPreset& p : Precision::kPresets)
+        Branche(p.Item, [this, p] { AppliquePrecision(p.Item, p.Valeur); });
     // Display switches set the document's switch of the same name; a click
     // (menu or button) also does the switch's extra work and redraws.
     for (const Interrupteur& sw : kInterrupteurs) {
@@ -838,6 +838,36 @@ void TMainForm::Redessine(bool /*tout*/) {
     // A command is over: no visible view may show a hull that no longer
     // exists ("MultiFen" spares the other views only during a drag).
     emit redessiner(true);
+}
+
+void TMainForm::OuvreGuide(const QString& dossier) {
+    DBG_SCOPE("TMainForm.MeGuideClick");
+    const QDir dir(dossier);
+    const QString index = dir.filePath(QStringLiteral("Doc/index.html"));
+    const QString autre = dir.filePath(QStringLiteral("Doc/CorvaneShaper.html"));
+    const QString fichier = QFileInfo::exists(index) ? index : (QFileInfo::exists(autre) ? autre : QString());
+    if (fichier.isEmpty()) {
+        Ui::ui().showMessage(Langue::QTxt("rsErFichCS_HTML").replace(QLatin1String("%s"), autre).toStdString());
+        return;
+    }
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(fichier))) Ui::ui().showMessage(Langue::Txt("rsErLancementNavig"));
+}
+
+void TMainForm::Importe(const char* cleFiltre, int (*lire)(Document&, const std::string&)) {
+    DBG_SCOPE("TMainForm.Importe");
+    const QString chemin = Dlg().FichierImport(this, cleFiltre);
+    if (chemin.isEmpty()) return;
+    if (lire(doc_, chemin.toStdString()) > 0) {
+        if (doc_.Aff.MeCarene) {
+            ReinitialisePointsActifs();
+        } else {
+            for (TFormFille* v : LesVues())
+                if (v) Selection::PCActif(doc_, v->TabCoor());
+        }
+        MarquerModifie();
+    }
+    MajMenusAnnuler();
+    Redessine(true);
 }
 
 void TMainForm::Evalue() {
@@ -1220,24 +1250,17 @@ Settings::TConf TMainForm::ConfDesMenus() const {
     return c;
 }
 
-namespace {
-// The precision words and their menu items.
-constexpr std::pair<const char*, const char*> kPrecisions[] = {{"Faible", "MePrecFaible"},
-                                                               {"Moyenne", "MePrecMoyenne"},
-                                                               {"Bonne", "MePrecBonne"},
-                                                               {"TBonne", "MePrecTBonne"},
-                                                               {"Perso", "MePrecPerso"}};
-}  // namespace
-
 QString TMainForm::MotPrecision() const {
-    for (const auto& [mot, item] : kPrecisions)
-        if (const QAction* it = Action(QLatin1String(item)); it && it->isChecked()) return QLatin1String(mot);
+    for (const Precision::TPreset& p : Precision::kPresets)
+        if (const QAction* it = Action(QLatin1String(p.Item)); it && it->isChecked()) return QLatin1String(p.Mot);
+    if (const QAction* it = Action(QStringLiteral("MePrecPerso")); it && it->isChecked()) return QStringLiteral("Perso");
     return QStringLiteral("Moyenne");
 }
 
+// "Perso" is not a preset: it ticks nothing here (a stored "Perso" starts as "Moyenne").
 void TMainForm::FixeMotPrecision(const QString& mot) {
-    for (const auto& [m, item] : kPrecisions)
-        if (mot == QLatin1String(m)) Clique(item, true);
+    for (const Precision::TPreset& p : Precision::kPresets)
+        if (mot == QLatin1String(p.Mot)) Clique(p.Item, true);
 }
 
 void TMainForm::Clique(const char* nom, bool on) {
@@ -1248,6 +1271,17 @@ void TMainForm::Clique(const char* nom, bool on) {
         a->trigger();
     else
         a->setChecked(on);
+}
+
+void TMainForm::AppliquePrecision(const char* item, int p) {
+    DBG_SCOPE("TMainForm.AppliquePrecision");
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    struct Curseur {
+        ~Curseur() { QApplication::restoreOverrideCursor(); }
+    } curseur;
+    if (QAction* a = Action(QLatin1String(item))) a->setChecked(true);
+    Precision::Applique(doc_, p);
+    Redessine(false);
 }
 
 void TMainForm::AppliqueConf(const Settings::TConf& c) {

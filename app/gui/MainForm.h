@@ -57,6 +57,8 @@ public:
         // The open and save dialogs: the chosen file, empty when cancelled.
         virtual QString FichierOuvrir(QWidget* parent, const QString& dossier);
         virtual QString FichierEnregistrer(QWidget* parent, const QString& depart);
+        // The file to import, with the filter of that text key.
+        virtual QString FichierImport(QWidget* parent, const char* cleFiltre);
     };
 
     // Creation: the settings, the default document ("Surface1") or the
@@ -105,10 +107,14 @@ public:
     // The precision word kept in "Conf": that of the ticked precision item
     // ("Faible", "Moyenne", "Bonne", "TBonne" or "Perso").
     QString MotPrecision() const;
-    // Ticks the item of that word; any other word changes nothing.
+    // Runs the preset of that word; "Perso" or any other word changes nothing.
     void FixeMotPrecision(const QString& mot);
     // Puts a checkable item in a state as a click would (its command runs).
     void Clique(const char* nom, bool on);
+    // A precision preset: its item ticked, every NURBS surface evaluated at p
+    // intervals per direction, the active view redrawn; the document is not
+    // marked modified.
+    void AppliquePrecision(const char* item, int p);
 
     // Windows whose placement is kept in "PosFen" (kFenetresPlacees, in the
     // order they are restored and written): each window made calls this with
@@ -154,6 +160,10 @@ public:
     void MajCommandesFichier();
     // The child windows in cascade.
     void Cascade();
+    // "Guide de l'utilisateur": "Doc/index.html" in that folder (the
+    // program's), else "Doc/CorvaneShaper.html", opened by the desktop; a
+    // message when neither exists or the desktop cannot open it.
+    void OuvreGuide(const QString& dossier);
     // Asks the views to redraw (all: every view and the studio).
     void Redessine(bool tout);
 
@@ -240,6 +250,9 @@ private:
     bool PreparerOuverture();
     // Evaluates what is shown, with the cuts and the bounds.
     void Evalue();
+    // "Import" > "DXF" or "IGES": the file chosen is read by `lire`, whose
+    // surfaces join the document; the views take their control points.
+    void Importe(const char* cleFiltre, int (*lire)(Document&, const std::string&));
 
     Settings::TConf ConfDesMenus() const;
     void AppliqueConf(const Settings::TConf& c);

@@ -10,6 +10,7 @@
 #include "app/gui/PropFichForm.h"
 #include "app/gui/SplashForm.h"
 #include "app/gui/Traduction.h"
+#include "app/gui/VellamorForm.h"
 #include "app/texts/Langue.h"
 #include "calc/gui/AireForm.h"
 #include "calc/gui/AiresVoilesForm.h"
@@ -43,6 +44,7 @@
 #include "views/gui/ListeSurfVisiblesForm.h"
 #include "views/gui/LstPcForm.h"
 #include "views/gui/MouseCommandes.h"
+#include "views/gui/PrecisForm.h"
 #include "views/gui/PropSurfForm.h"
 #include "views/gui/SelSurfForm.h"
 #include "views/gui/SurfNewForm.h"
@@ -325,6 +327,12 @@ void TMainForm::BrancheFenetres() {
         });
     Branche("MeEpaisseur", [this] { Fenetre<TEpaisseurForm>(*this).Execute(); });
     Branche("MeTaille", [this] { Fenetre<TTailleForm>(*this).Execute(); });
+    // The precision typed in applies as a preset does, whatever the way out of the dialog.
+    Branche("MePrecPerso", [this] {
+        auto* f = findChild<TPrecisForm*>(QString(), Qt::FindDirectChildrenOnly);
+        if (!f) f = new TPrecisForm(this);
+        AppliquePrecision("MePrecPerso", f->Execute(doc_.Precision, ligne_.ModeDebug));
+    });
     Branche("MeLstCotations", [this] { Fenetre<TCotesForm>(*this).Execute(); });
     Branche("MeVisibiliteSurf", [this] {
         TListeSurfVisiblesForm& f = Fenetre<TListeSurfVisiblesForm>(*this);
@@ -399,4 +407,12 @@ void TMainForm::BrancheFenetres() {
     };
     Branche("MeImprimer", [impression] { impression()->exec(); });
     Branche("MeConfigurationImpression", [impression] { impression()->BtnConfigClick(); });
+
+    // ---- External hull analysis (the item shows only when "Vellamor"/"Enabled" is set)
+    Branche("MeVellamorExport", [this] {
+        auto* v = findChild<TVellamorForm*>(QStringLiteral("VellamorForm"), Qt::FindDirectChildrenOnly);
+        if (!v) v = new TVellamorForm(Doc(), this);
+        v->Charge();
+        v->exec();
+    });
 }

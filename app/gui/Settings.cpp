@@ -309,4 +309,6 @@ void EcrireLumieres(QSettings& s, const TLumieres& l) {
 
 bool LireVellamor(QSettings& s) { return LitBool(s, Cle("Vellamor", "Enabled"), false); }
 
+QString LireProgrammeVellamor(QSettings& s) { return s.value(Cle("Vellamor", "Programme")).toString().trimmed(); }
+
 }  // namespace Settings

@@ -145,6 +145,8 @@ void EcrireLumieres(QSettings& s, const TLumieres& l);
 
 // "Vellamor"/"Enabled".
 bool LireVellamor(QSettings& s);
+// "Vellamor"/"Programme": the hull-analysis program to run (empty when none).
+QString LireProgrammeVellamor(QSettings& s);
 
 // Number text with "." whatever the locale (shortest form that reads back
 // to the same double), and its strict reader.
