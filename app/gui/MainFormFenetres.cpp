@@ -262,6 +262,17 @@ void TMainForm::BrancheFenetres() {
         if (liste(ListeSurf::laDuplic)) ObjCom::MajFenetresPC(doc_);
         Redessine(false);
     });
+    // The surface moves have no menu item: their commands are reached from the tool palette.
+    for (const auto& [nom, texte] :
+         {std::pair{"MeDeplacerPC", "Déplacer des surfaces..."}, std::pair{"MeRotationPC", "Tourner des surfaces..."},
+          std::pair{"MeRetournVert", "Miroir vertical de surfaces..."},
+          std::pair{"MeRetournHoriz", "Miroir horizontal de surfaces..."},
+          std::pair{"MeDeplacerSurf", "Déplacer le repère de surfaces..."}})
+        if (!Action(QLatin1String(nom))) {
+            auto* a = new QAction(QString::fromUtf8(texte), this);
+            a->setObjectName(QLatin1String(nom));
+            actions_[QLatin1String(nom)] = a;
+        }
     for (auto [nom, action] : {std::pair{"MeRetournVert", ListeSurf::laMiroirVert},
                                std::pair{"MeRetournHoriz", ListeSurf::laMiroirHoriz}})
         Branche(nom, [this, liste, action] {

@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTimer>
+#include <QToolButton>
 #include <QSettings>
 #include <QTest>
 
@@ -164,4 +165,19 @@ TEST(Application, TheDesktopShowsTheProgramsNameAndIcon) {
     Startup::PrepareApplication();
     EXPECT_EQ(QGuiApplication::applicationDisplayName(), QStringLiteral("Corvane Shaper"));
     EXPECT_FALSE(QApplication::windowIcon().pixmap(32, 32).isNull());
+}
+
+TEST_F(ProgrammeTest, TheSurfaceMovesWithoutMenuItemsAreReachedFromThePalette) {
+    A("MeIcoBoiteOutils")->trigger();
+    QWidget* palette = F().findChild<QWidget*>(QStringLiteral("BoiteOutilsForm"));
+    ASSERT_NE(palette, nullptr);
+    for (const char* nom : {"DeplacerPC", "RotationPC", "RetournVert", "RetournHoriz", "DeplacerSurf"}) {
+        ASSERT_NE(A((std::string("Me") + nom).c_str()), nullptr) << nom;
+        EXPECT_TRUE(A((std::string("Me") + nom).c_str())->isEnabled()) << nom;
+        auto* b = palette->findChild<QToolButton*>(QStringLiteral("SB_") + QLatin1String(nom));
+        ASSERT_NE(b, nullptr) << nom;
+        EXPECT_TRUE(b->isEnabled()) << nom;
+        EXPECT_FALSE(b->toolTip().isEmpty()) << nom;
+        EXPECT_FALSE(b->icon().pixmap(24, 24).isNull()) << nom;
+    }
 }

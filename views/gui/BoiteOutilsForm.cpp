@@ -22,6 +22,10 @@ const std::vector<TBoiteOutilsForm::TBouton>& TBoiteOutilsForm::Boutons() {
         {"SB_MesureAngle", "MeMesureAngle", "mesure-angle"}, {"SB_CoteAngle", "MeCotAngle", "cote-angle"},
         {"SB_MesureRayon", "MeMesureCercle", "mesure-rayon"}, {"SB_CoteRayon", "MeCotRayon", "cote-rayon"},
         {"SB_ListeCotes", "MeLstCotations", "liste-cotes"},  {"SB_Calculat", "MeCalculatrice", "calculatrice"},
+        // The surface moves that have no menu item.
+        {"SB_DeplacerPC", "MeDeplacerPC", "deplacer-surfaces"}, {"SB_RotationPC", "MeRotationPC", "tourner-surfaces"},
+        {"SB_RetournVert", "MeRetournVert", "miroir-vertical"}, {"SB_RetournHoriz", "MeRetournHoriz", "miroir-horizontal"},
+        {"SB_DeplacerSurf", "MeDeplacerSurf", "repere-surfaces"},
     };
     return b;
 }
@@ -63,6 +67,10 @@ TBoiteOutilsForm::TBoiteOutilsForm(std::function<QAction*(const QString&)> actio
     // The net selection window's button takes the hint of its tool-bar button.
     Langue::DonneCle(findChild<QToolButton*>(QStringLiteral("SpeedButton1")), {}, "rsSBFenSelHint");
     Langue::AppliqueLangue(this);
+    // A button with no hint of its own shows its command's caption.
+    for (const TBouton& b : Boutons())
+        if (auto* t = findChild<QToolButton*>(QLatin1String(b.Nom)); t && t->toolTip().isEmpty())
+            if (QAction* item = action ? action(QLatin1String(b.Item)) : nullptr) t->setToolTip(item->text());
 }
 
 void TBoiteOutilsForm::Ancre(const QRect& principale, int largeurClient) {
