@@ -197,12 +197,37 @@ void CalcPositionsCouples(const Document& doc, const TListSurf& portee, int nbCo
 
 void CalcCouples(const Document& doc, const TListSurf& portee, TListAires& stations, double z) {
     DBG_SCOPE("Hydrostat.CalcCouples");
+    // A surface that the station plane misses, or that stands wholly above
+    // z, has an empty section there: it is not cut at all.
+    struct Etendue {
+        double yMin = 1e300, yMax = -1e300;
+        bool immergee = false;
+    };
+    std::vector<Etendue> etendues;
+    PourPortee(doc, portee, [&](const TEntity& s) {
+        Etendue e;
+        e.immergee = Immergee(s, z);
+        for (const TArrayVertex3f* g : {&s.Points, &s.PointsSym}) {
+            if (g == &s.PointsSym && !s.Sym) continue;
+            const TVertex3f* p = g->data();
+            for (const TVertex3f* end = p + static_cast<std::size_t>(g->rows()) * g->cols(); p != end; ++p) {
+                e.yMin = std::min(e.yMin, p->Y);
+                e.yMax = std::max(e.yMax, p->Y);
+            }
+        }
+        etendues.push_back(e);
+    });
     for (int k = 0; k < stations.Count(); ++k) {
         TAireObj total;
         total.Y = stations[k].Y;
         bool premier = true;
+        std::size_t n = 0;
         PourPortee(doc, portee, [&](const TEntity& s) {
-            const TAireObj a = CalcCoupleSurf(s, stations[k].Y, z);
+            const Etendue& e = etendues[n++];
+            const double y = stations[k].Y;
+            TAireObj a;
+            a.Y = stations[k].Y;
+            if (e.immergee && y >= e.yMin && y <= e.yMax) a = CalcCoupleSurf(s, y, z);
             if (premier) total = a;
             else AjouteCouple(total, a);
             premier = false;

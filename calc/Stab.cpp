@@ -35,8 +35,9 @@ constexpr const char* kErrAucuneCarene = "Aucune surface n'est comptée dans les
 
 // Keeps the hourglass for the life of the run, whatever way it ends.
 struct Sablier {
-    Sablier() { Ui::ui().setHourglass(true); }
-    ~Sablier() { Ui::ui().setHourglass(false); }
+    Ui::IUserInterface& ui;
+    explicit Sablier(Ui::IUserInterface& u) : ui(u) { ui.setHourglass(true); }
+    ~Sablier() { ui.setHourglass(false); }
 };
 
 }  // namespace
@@ -162,7 +163,7 @@ void TStabCalc::MajMinzMaxZ(double& minZ, double& maxZ) const {
 
 void TStabCalc::QuestionIterations() {
     DBG_SCOPE("Stab.QuestionIterations");
-    const int r = Ui::ui().msgDlg(Langue::Txt("rsErrIterationsMax"), Ui::MsgType::Warning, Ui::mbYes | Ui::mbNo);
+    const int r = ui().msgDlg(Langue::Txt("rsErrIterationsMax"), Ui::MsgType::Warning, Ui::mbYes | Ui::mbNo);
     if (r == Ui::mrYes) arret_ = true;
 }
 
@@ -175,7 +176,11 @@ TEquilibre TStabCalc::IsoCareneEnf(double poids, double tol, double densite, dou
     int n = 0;
     for (;;) {
         ++n;
-        Ui::ui().processEvents();
+        ui().processEvents();
+        if (arret_) {
+            e.Converge = false;
+            break;
+        }
         if (masse > poids) {
             hi = s;
             s = (lo + hi) / 2.0;
@@ -288,7 +293,7 @@ TEquilibre TStabCalc::IsoCarene(double gite, double poids, double tol, double to
         else if (levier < 0.0) haut = assiette;
         encadre = bas > -1e300 && haut < 1e300;
         if (residus) residus->push_back(levier);
-        Ui::ui().processEvents();
+        ui().processEvents();
         if (arret_) {
             converge = false;
             break;
@@ -324,7 +329,7 @@ bool TStabCalc::Calcule(const TConditionsStab& cond, ISuiviStab* suivi) {
     DBG_SCOPE("Stab.BtnCalculerClick");
     if (enCours_) return false;
     arret_ = false;
-    Ui::IUserInterface& ui = Ui::ui();
+    Ui::IUserInterface& ui = this->ui();
     // The checks keep the number of steps finite and the searches meaningful.
     if (!(cond.Pas > 0.0) || !std::isfinite(cond.GiteMax) || !(cond.GiteMax >= cond.Pas) ||
         !(cond.GiteMax / cond.Pas <= kEtapesMax)) {
@@ -349,11 +354,11 @@ bool TStabCalc::Calcule(const TConditionsStab& cond, ISuiviStab* suivi) {
     }
 
     struct EnCours {
-        bool& b;
-        explicit EnCours(bool& f) : b(f) { b = true; }
+        std::atomic<bool>& b;
+        explicit EnCours(std::atomic<bool>& f) : b(f) { b = true; }
         ~EnCours() { b = false; }
     } enCours(enCours_);
-    Sablier sablier;
+    Sablier sablier(ui);
 
     const int n = NombreEtapes(cond.GiteMax, cond.Pas);
     try {

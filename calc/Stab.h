@@ -21,12 +21,14 @@
 // hourglass and the event loop go through Ui::ui().
 #pragma once
 
+#include <atomic>
 #include <span>
 #include <string>
 #include <vector>
 
 #include "model/Geom.h"
 #include "model/ObjCom.h"
+#include "model/UiPort.h"
 
 class Document;
 class TEntity;
@@ -107,11 +109,17 @@ public:
     // every multiple of the step up to the maximum, and the maximum itself.
     static int NombreEtapes(double giteMax, double pas);
 
-    // The stop flag: asked by the window, read after every step and every
-    // trim iteration. Calcule clears it when it starts.
+    // The stop flag: asked by the window (from any thread), read after every
+    // step and every iteration of the searches. Calcule clears it when it
+    // starts.
     void Arrete() { arret_ = true; }
     bool Arret() const { return arret_; }
     bool EnCours() const { return enCours_; }
+
+    // The interface the run talks to (messages, the iteration question, the
+    // event loop, the hourglass); nullptr: the program's (Ui::ui()). A run on
+    // a worker thread is given one that is safe to call from there.
+    void SetUi(Ui::IUserInterface* ui) { ui_ = ui; }
 
     const TListGZ& Resultats() const { return resultats_; }
     // The flooding points (model frame) and, for each, one value per stored
@@ -164,6 +172,7 @@ private:
     // Asks the iteration-limit question; Yes sets the stop flag.
     void QuestionIterations();
     void EtatCopieChange();
+    Ui::IUserInterface& ui() const { return ui_ ? *ui_ : Ui::ui(); }
 
     TDoubleSurfList initiale_;   // the copy at its starting attitude
     TDoubleSurfList copie_;      // the copy as the searches see it
@@ -177,8 +186,9 @@ private:
     std::vector<TVertex3f> pointsEnv_;
     std::vector<TIntegerList> envahissement_;
     int iterations_ = 0;
-    bool arret_ = false;
-    bool enCours_ = false;
+    std::atomic<bool> arret_ = false;
+    std::atomic<bool> enCours_ = false;
+    Ui::IUserInterface* ui_ = nullptr;
 };
 
 }  // namespace Stab

@@ -18,7 +18,8 @@
 namespace Debug {
 
 namespace {
-State g_state;
+// One trace per thread: the stability run works on a thread of its own.
+thread_local State g_state;
 Sink g_sink = nullptr;
 
 std::string Cut(const char* tag) {

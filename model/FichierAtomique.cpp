@@ -146,4 +146,25 @@ bool Remplace(const std::string& fichier, std::string_view octets, std::string* 
     return true;
 }
 
+TErreurEcriture::TErreurEcriture(std::string fichier, std::string raison)
+    : std::runtime_error("Impossible d'enregistrer le fichier " + fichier + " : " + raison),
+      fichier_(std::move(fichier)),
+      raison_(std::move(raison)) {}
+
+void Ecrit(const std::string& fichier, std::string_view octets) {
+    if (fichier.empty()) throw TErreurEcriture(fichier, "aucun nom de fichier");
+    std::string raison;
+    if (!Remplace(fichier, octets, &raison)) throw TErreurEcriture(fichier, raison);
+}
+
+void Ecrit(const std::string& fichier, std::initializer_list<std::string_view> parties) {
+    if (parties.size() == 1) return Ecrit(fichier, *parties.begin());
+    std::size_t n = 0;
+    for (std::string_view p : parties) n += p.size();
+    std::string tout;
+    tout.reserve(n);
+    for (std::string_view p : parties) tout += p;
+    Ecrit(fichier, tout);
+}
+
 }  // namespace FichierAtomique

@@ -12,6 +12,8 @@
 #include <sys/types.h>
 
 #include <cstddef>
+#include <initializer_list>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -34,5 +36,22 @@ TAppels AppelsSysteme();
 // Replaces the file by these bytes. False with the reason (the system's
 // message) when it could not: the old file is then as it was.
 bool Remplace(const std::string& fichier, std::string_view octets, std::string* raison = nullptr);
+
+// A file that could not be written, with the reason.
+class TErreurEcriture : public std::runtime_error {
+public:
+    TErreurEcriture(std::string fichier, std::string raison);
+    const std::string& Fichier() const { return fichier_; }
+    const std::string& Raison() const { return raison_; }
+
+private:
+    std::string fichier_;
+    std::string raison_;
+};
+
+// Remplace, raising TErreurEcriture when the file could not be written.
+void Ecrit(const std::string& fichier, std::string_view octets);
+// The same for a file made of these parts, one after the other.
+void Ecrit(const std::string& fichier, std::initializer_list<std::string_view> parties);
 
 }  // namespace FichierAtomique

@@ -56,6 +56,8 @@ void TUndo::RecordAction(const Document& doc, int kind) {
                     }
                 }
                 poids_ = doc.ListPoids;
+                reperes_ = doc.ListReperes;
+                reperesEnv_ = doc.ListReperesEnv;
                 soudures_ = doc.ListSoudures;
                 pcSoudes_ = doc.ListPCSoudes;
                 break;
@@ -107,6 +109,8 @@ void TUndo::Echange(Document& doc) {
         s->Calculee = 0;
     }
     std::swap(doc.ListPoids, poids_);
+    std::swap(doc.ListReperes, reperes_);
+    std::swap(doc.ListReperesEnv, reperesEnv_);
     std::swap(doc.ListSoudures, soudures_);
     std::swap(doc.ListPCSoudes, pcSoudes_);
 }
@@ -143,6 +147,7 @@ bool TUndo::Annuler(Document& doc) {
             ObjCom::MajSurface(doc, false, -1);
             ObjCom::MajCoupesSurface(doc);
             ObjCom::MajMinMaxAllNet(doc, false);
+            ObjCom::MajTotalPoids(doc);
             // The model is no longer what was saved, whichever way it went.
             doc.MarquerModifie();
             Ui::ui().requestRedraw(doc.Options.MultiFen);

@@ -4,7 +4,8 @@
 //
 // A geometry record (kind 0) holds, for every surface, its control net (row
 // and column counts, orders and points) or its point grid, and its frame;
-// then the weights and the welded groups. It also remembers which surfaces
+// then the weights, the reference marks, the flooding points and the welded
+// groups. It also remembers which surfaces
 // there were (their number, kinds and identity): when the document's surfaces
 // changed since the record, the exchange is refused instead of pairing a
 // snapshot slot with another surface.
@@ -77,6 +78,8 @@ private:
     std::vector<SurfSnap> surfs_;
     int nbSurf_ = 0;
     TListPoids poids_;
+    std::vector<TRepere> reperes_;
+    std::vector<TRepereEnv> reperesEnv_;
     std::vector<TListPC> soudures_;
     TPCSoudes pcSoudes_;
 };

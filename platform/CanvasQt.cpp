@@ -33,7 +33,7 @@ QImage Vue(const TBitmapRef& b) {
 
 }  // namespace
 
-TQtCanvas::TQtCanvas(QImage& image) : image_(image), painter_(&image) {
+TQtCanvas::TQtCanvas(QPaintDevice& device) : device_(device), painter_(&device) {
     painter_.setRenderHint(QPainter::Antialiasing, false);
     painter_.setRenderHint(QPainter::TextAntialiasing, true);
     SetFont(font_);
@@ -58,7 +58,7 @@ void TQtCanvas::SetFont(const TFont& font) {
     QFont f = painter_.font();
     f.setPointSize(std::max(1, font.Size));
     painter_.setFont(f);
-    ascent_ = QFontMetrics(f, &image_).ascent();
+    ascent_ = QFontMetrics(f, &device_).ascent();
     sale_ = true;
 }
 

@@ -1,4 +1,6 @@
-// The drawing canvas on a picture in memory (QImage, 32 bits a pixel).
+// The drawing canvas on any paint device: a picture in memory (QImage, 32
+// bits a pixel) for the views, a printer for the prints, where the figures
+// stay vectors.
 //
 // Figures are drawn without smoothing. The exclusive-or and not modes use
 // the raster operations of the painter, so an exclusive-or figure drawn twice
@@ -14,14 +16,14 @@
 
 class TQtCanvas : public ICanvas {
 public:
-    // Paints on the picture for the life of the canvas.
-    explicit TQtCanvas(QImage& image);
+    // Paints on the device for the life of the canvas.
+    explicit TQtCanvas(QPaintDevice& device);
     ~TQtCanvas() override;
     TQtCanvas(const TQtCanvas&) = delete;
     TQtCanvas& operator=(const TQtCanvas&) = delete;
 
-    int Width() const override { return image_.width(); }
-    int Height() const override { return image_.height(); }
+    int Width() const override { return device_.width(); }
+    int Height() const override { return device_.height(); }
     void SetPen(const TPen& pen) override;
     void SetBrush(const TBrush& brush) override;
     void SetFont(const TFont& font) override;
@@ -39,6 +41,13 @@ public:
     void Draw(int x, int y, const TBitmapRef& bitmap) override;
     void StretchDraw(int x1, int y1, int x2, int y2, const TBitmapRef& bitmap) override;
 
+    // Whether the device could be painted on (a printer that cannot print
+    // cannot).
+    bool Actif() const { return painter_.isActive(); }
+    // Nothing is drawn outside this rectangle from now on (a printer's
+    // printable area).
+    void Decoupe(int x1, int y1, int x2, int y2) { painter_.setClipRect(x1, y1, x2 - x1, y2 - y1); }
+
     static QColor Couleur(TColor c) { return QColor(ColorR(c), ColorG(c), ColorB(c)); }
 
 private:
@@ -46,7 +55,7 @@ private:
     void Applique(bool brosse);
     void ModeCopie();
 
-    QImage& image_;
+    QPaintDevice& device_;
     QPainter painter_;
     TPen pen_;
     TBrush brush_;

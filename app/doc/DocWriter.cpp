@@ -1,9 +1,5 @@
 #include "app/doc/DocWriter.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -20,11 +16,6 @@
 #include "model/FichierAtomique.h"
 
 namespace DocWriter {
-
-TErreurEcriture::TErreurEcriture(std::string fichier, std::string raison)
-    : std::runtime_error("Impossible d'enregistrer le fichier " + fichier + " : " + raison),
-      fichier_(std::move(fichier)),
-      raison_(std::move(raison)) {}
 
 namespace {
 

@@ -15,10 +15,11 @@
 // TErreurEcriture naming the file and the reason.
 #pragma once
 
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "model/FichierAtomique.h"
 
 class Document;
 
@@ -26,16 +27,7 @@ namespace DocWriter {
 
 inline constexpr std::string_view kVersionFichier = "1.10";
 
-class TErreurEcriture : public std::runtime_error {
-public:
-    TErreurEcriture(std::string fichier, std::string raison);
-    const std::string& Fichier() const { return fichier_; }
-    const std::string& Raison() const { return raison_; }
-
-private:
-    std::string fichier_;
-    std::string raison_;
-};
+using TErreurEcriture = FichierAtomique::TErreurEcriture;
 
 struct TOptionsEcriture {
     // The dates of the section HEADER ("dd/mm/yyyy"); empty: today's date.

@@ -89,8 +89,8 @@ private:
         if (messages_.size() < kMessagesMax) messages_.push_back(message);
     }
     void MontreErreurs() {
-        if (messages_.empty()) return;
-        std::string texte;
+        if (messages_.empty() && bilan_.empty()) return;
+        std::string texte = bilan_;
         for (const std::string& m : messages_) {
             if (!texte.empty()) texte += '\n';
             texte += m;
@@ -155,6 +155,8 @@ private:
     bool vide_ = true;    // the document held no surface: it takes the file's name, properties, grid, views
     int base_ = 0;        // index of the first surface of the file in the document
     int lues_ = 0;        // surfaces of the file taken in
+    std::string surfaceEnCours_;  // the surface being read, named, until it is taken in
+    std::string bilan_;           // what a partial reading kept and refused, shown with the errors
     bool coupe_ = false;  // surfaces of the file were left out
     bool grilleParDefaut_ = false;  // no grid in the file: the default one over its extent
     int erreurs_ = 0;
@@ -216,7 +218,6 @@ TResultatLecture Lecteur::Lit(const std::string& nom) {
     }
     Statut("Fin Fichier");
     f_ = TfichierStr();
-    MontreErreurs();
 
     r.Complet = vide_ && !interrompu && !coupe_;
     r.Erreurs = erreurs_;
@@ -232,14 +233,20 @@ TResultatLecture Lecteur::Lit(const std::string& nom) {
         if (aucuneSection) {
             if (vide_) doc_.MarquerEnregistre();  // nothing was read: an empty, untitled document
         } else {
-            if (vide_)
-                Ui::ui().showMessage("La lecture du fichier " + nom +
-                                     " n'a pas pu reprendre tout le dessin. Ce qui a été lu est ouvert sans nom, "
-                                     "pour que l'enregistrement ne remplace pas le fichier : utilisez "
-                                     "« Enregistrer sous » pour le garder.");
+            if (vide_) {
+                // One message: what was kept, what was refused, then the errors.
+                std::string bilan = "La lecture du fichier " + nom + " n'a pas pu reprendre tout le dessin. " +
+                                    std::to_string(doc_.NbSurf()) + " surface(s) gardée(s)";
+                if (!surfaceEnCours_.empty()) bilan += " ; la surface " + surfaceEnCours_ + " n'a pas été reprise";
+                if (interrompu) bilan += " ; la suite du fichier n'a pas été lue";
+                bilan += ". Ce qui a été lu est ouvert sans nom, pour que l'enregistrement ne remplace pas le "
+                         "fichier : utilisez « Enregistrer sous » pour le garder.";
+                bilan_ = bilan;
+            }
             doc_.MarquerModifie();
         }
     }
+    MontreErreurs();
     try {
         Evalue();
         if (grilleParDefaut_) Affiche::GrilleParDefaut(doc_);
@@ -332,6 +339,7 @@ void Lecteur::LitSurfaces() {
             coupe_ = true;
             break;
         }
+        surfaceEnCours_.clear();
         ++lues_;
     }
     if (doc_.FormeAffichee && Fenetres().RafraichirListePC) Fenetres().RafraichirListePC();
@@ -339,10 +347,14 @@ void Lecteur::LitSurfaces() {
 
 void Lecteur::LitPoint(std::string_view cle, const Sect& s, int champs, double* v) {
     const std::string valeur = Val(cle, s);
+    const int ligne = f_.LigneDerniereValeur();
     std::string_view reste = valeur, champ;
     for (int k = 0; k < champs; ++k)
         if (!DocFormat::ProchainChamp(reste, champ) || !DocFormat::LitReel(champ, v[k]))
-            Interrompt("Erreur de lecture du fichier; Vertex - Str = " + Cite(reste), 1, std::string(cle));
+            Interrompt("Erreur de lecture du fichier : surface " + surfaceEnCours_ + ", vertex " + std::string(cle) +
+                           (ligne > 0 ? " (ligne " + std::to_string(ligne) + ") illisible : \"" + Cite(valeur) + "\""
+                                      : " absent"),
+                       1, std::string(cle));
 }
 
 bool Lecteur::LitSurface(int n, const Sect& s) {
@@ -354,6 +366,7 @@ bool Lecteur::LitSurface(int n, const Sect& s) {
 
     const std::string type = Version(">=", "1.07") ? Val("Type", s, "SNURBS") : std::string("SNURBS");
     const std::string nom = ObjCom::Tronque(DocFormat::LigneVersTexte(Val("Nom", s)), kLongNomSurface);
+    surfaceEnCours_ = "\"" + nom + "\" (SURF" + ns + ")";
     Val("Num", s);
     auto refuse = [&](const std::string& pourquoi) {
         Erreur("Erreur de lecture du fichier; " + pourquoi + " - Surf" + ns + " (" + nom + ")", 0, pourquoi);

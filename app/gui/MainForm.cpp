@@ -34,6 +34,7 @@
 #include "app/gui/AppliqueLangue.h"
 #include "app/DocIo.h"
 #include "app/gui/ExceptionHandler.h"
+#include "app/gui/Icones.h"
 #include "app/gui/MsgDlg.h"
 #include "app/Precision.h"
 #include "export/ImportDxf.h"
@@ -91,41 +92,41 @@ struct Bouton {
     const char* nom;
     const char* item;
     const char* cleHint;  // nullptr: "rs" + name + "Hint"
-    const char* sigle;
+    const char* icone;
 };
 constexpr Bouton kBoutons[] = {
-    {"SBNouveau", "MeNouveau", nullptr, "N"},
-    {"SBOuvrir", "MeOuvrir", nullptr, "O"},
-    {"SBEnregistre", "MeEnregistrer", nullptr, "E"},
-    {"SBImprime", "MeImprimer", nullptr, "Imp"},
-    {"SBAnnulerRefaire", "MeAnnuler", nullptr, "Ann"},
-    {"SBBteOutils", "MeIcoBoiteOutils", nullptr, "BO"},
-    {"SBZoom", "MeZoom", nullptr, "Z"},
-    {"SBZoomIn", "MeAgrandir", nullptr, "Z+"},
-    {"SBReduire", "MeReduire", nullptr, "Z-"},
-    {"SBZoomPrec", "MeVuePreced", nullptr, "Zp"},
-    {"SBDeplacer", "MeDeplacerVue", nullptr, "Dp"},
-    {"SBCentrer", "MeRecentrer", nullptr, "Ct"},
-    {"SBAjuster", "MeAjuster", nullptr, "Aj"},
-    {"SBVuePerso", "MeVuePersonnalisee", nullptr, "VP"},
-    {"SBVueCtrl", "MeControleVue", nullptr, "VC"},
-    {"SBCarene", "MeCarene", nullptr, "Ca"},
-    {"SBNet", "MeNet", nullptr, "R"},
-    {"SBSurfParam", "MeSurfaceParam", nullptr, "SP"},
-    {"SBCouples", "MeSections", nullptr, "Cp"},
-    {"SBLignesE", "MeLignesdEau", nullptr, "LE"},
-    {"SBGrille", "MeGrille", nullptr, "G"},
-    {"SBMoitie", "MeMoitie", nullptr, "½"},
-    {"SBBasePlanSym", "MeBasePlanSym", nullptr, "PS"},
-    {"SBFenSel", "MeFenSel", nullptr, "Sel"},
-    {"SBSection", "MeSectionsFen", "rsVueSection", "T"},
-    {"SBPlan", "MePlanFen", "rsVuePlan", "P"},
-    {"SBProfile", "MeProfileFen", "rsVueProfil", "Pf"},
-    {"SBPersp", "MePerspectiveFen", "rsVuePersp", "3D"},
-    {"SBStudio", "MeStudioFen", "rsStudio", "St"},
-    {"SBCalcHydro", "MeCalcHydroStat", nullptr, "H"},
-    {"SBCalcStab", "MeStabilite", nullptr, "GZ"},
-    {"SCCalcDevisPoids", "MeLstPoids", nullptr, "Kg"},
+    {"SBNouveau", "MeNouveau", nullptr, "nouveau"},
+    {"SBOuvrir", "MeOuvrir", nullptr, "ouvrir"},
+    {"SBEnregistre", "MeEnregistrer", nullptr, "enregistrer"},
+    {"SBImprime", "MeImprimer", nullptr, "imprimer"},
+    {"SBAnnulerRefaire", "MeAnnuler", nullptr, "annuler"},
+    {"SBBteOutils", "MeIcoBoiteOutils", nullptr, "boite-outils"},
+    {"SBZoom", "MeZoom", nullptr, "zoom-boite"},
+    {"SBZoomIn", "MeAgrandir", nullptr, "zoom-plus"},
+    {"SBReduire", "MeReduire", nullptr, "zoom-moins"},
+    {"SBZoomPrec", "MeVuePreced", nullptr, "vue-precedente"},
+    {"SBDeplacer", "MeDeplacerVue", nullptr, "deplacer"},
+    {"SBCentrer", "MeRecentrer", nullptr, "centrer"},
+    {"SBAjuster", "MeAjuster", nullptr, "ajuster"},
+    {"SBVuePerso", "MeVuePersonnalisee", nullptr, "vue-perso"},
+    {"SBVueCtrl", "MeControleVue", nullptr, "controle-vue"},
+    {"SBCarene", "MeCarene", nullptr, "carene"},
+    {"SBNet", "MeNet", nullptr, "reseau"},
+    {"SBSurfParam", "MeSurfaceParam", nullptr, "surface-param"},
+    {"SBCouples", "MeSections", nullptr, "couples"},
+    {"SBLignesE", "MeLignesdEau", nullptr, "lignes-eau"},
+    {"SBGrille", "MeGrille", nullptr, "grille"},
+    {"SBMoitie", "MeMoitie", nullptr, "moitie"},
+    {"SBBasePlanSym", "MeBasePlanSym", nullptr, "repere-plan"},
+    {"SBFenSel", "MeFenSel", nullptr, "fenetre-selection"},
+    {"SBSection", "MeSectionsFen", "rsVueSection", "vue-section"},
+    {"SBPlan", "MePlanFen", "rsVuePlan", "vue-plan"},
+    {"SBProfile", "MeProfileFen", "rsVueProfil", "vue-profil"},
+    {"SBPersp", "MePerspectiveFen", "rsVuePersp", "vue-perspective"},
+    {"SBStudio", "MeStudioFen", "rsStudio", "studio"},
+    {"SBCalcHydro", "MeCalcHydroStat", nullptr, "hydrostatique"},
+    {"SBCalcStab", "MeStabilite", nullptr, "stabilite"},
+    {"SCCalcDevisPoids", "MeLstPoids", nullptr, "poids"},
 };
 
 // The four drawing views, section, plan, profile, perspective (null where none).
@@ -148,22 +149,6 @@ void Relie(QAction* a, QAction* item, bool actif) {
     };
     QObject::connect(item, &QAction::changed, a, suit);
     suit();
-}
-
-QIcon IconeSigle(const QString& sigle) {
-    QPixmap pm(24, 24);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QColor(40, 60, 110));
-    p.setBrush(QColor(225, 232, 245));
-    p.drawRoundedRect(QRectF(1.5, 1.5, 21, 21), 4, 4);
-    QFont f = p.font();
-    f.setPixelSize(sigle.size() > 2 ? 8 : 11);
-    f.setBold(true);
-    p.setFont(f);
-    p.drawText(QRect(0, 0, 24, 24), Qt::AlignCenter, sigle);
-    return QIcon(pm);
 }
 
 }  // namespace
@@ -537,22 +522,10 @@ void TMainForm::CreeBarreOutils() {
     toolBar_->setObjectName(QStringLiteral("ToolBar1"));
     toolBar_->setIconSize(QSize(24, 24));
     toolBar_->setMovable(false);
-    QStyle* st = style();
     for (const Bouton& b : kBoutons) {
         QAction* item = Action(QLatin1String(b.item));
-        QIcon icone;
         const std::string_view nom(b.nom);
-        if (nom == "SBNouveau")
-            icone = st->standardIcon(QStyle::SP_FileIcon);
-        else if (nom == "SBOuvrir")
-            icone = st->standardIcon(QStyle::SP_DialogOpenButton);
-        else if (nom == "SBEnregistre")
-            icone = st->standardIcon(QStyle::SP_DialogSaveButton);
-        else if (nom == "SBAnnulerRefaire")
-            icone = st->standardIcon(QStyle::SP_ArrowBack);
-        else
-            icone = IconeSigle(QString::fromUtf8(b.sigle));
-        QAction* a = toolBar_->addAction(icone, item ? item->text() : QString());
+        QAction* a = toolBar_->addAction(Icones::Icone(QLatin1String(b.icone)), item ? item->text() : QString());
         a->setObjectName(QLatin1String(b.nom));
         a->setCheckable(item && item->isCheckable());
         const std::string cleHint = b.cleHint ? b.cleHint : std::string("rs") + b.nom + "Hint";

@@ -1,24 +1,56 @@
 // The commands of the main window that open the program's other windows:
 // each window's entry point, connected by the name of its menu item.
 #include "app/gui/MainForm.h"
-#include "studio/gui/StudioMain.h"
 
+#include <QAction>
+
+#include "app/doc/GestFich.h"
 #include "app/gui/CalculatForm.h"
 #include "app/gui/OptionForm.h"
 #include "app/gui/PropFichForm.h"
 #include "app/gui/SplashForm.h"
 #include "app/gui/Traduction.h"
 #include "app/gui/VellamorForm.h"
+#include "app/texts/Langue.h"
+#include "calc/gui/AireForm.h"
+#include "calc/gui/AiresVoilesForm.h"
+#include "calc/gui/DefPoidsForm.h"
+#include "calc/gui/DefReperesForm.h"
+#include "calc/gui/DevSurfForm.h"
+#include "calc/gui/HydrostatForm.h"
+#include "calc/gui/ImportRepForm.h"
+#include "calc/gui/PoidsForm.h"
+#include "calc/gui/ReperesForm.h"
+#include "calc/gui/StabForm.h"
+#include "calc/gui/TabCotesForm.h"
+#include "export/gui/ExportForm.h"
+#include "export/gui/ImprForm.h"
+#include "model/Update.h"
 #include "model/gui/DebugForm.h"
-#include "app/doc/GestFich.h"
+#include "studio/gui/StudioMain.h"
+#include "views/DeplSurf.h"
+#include "views/ListeSurf.h"
+#include "views/gui/Affiche.h"
 #include "views/gui/BitMFondForm.h"
 #include "views/gui/BoiteOutilsForm.h"
+#include "views/gui/CotesForm.h"
+#include "views/gui/DeplSurfForm.h"
+#include "views/gui/EditPCForm.h"
+#include "views/gui/EpaisseurForm.h"
 #include "views/gui/FenSelForm.h"
-#include "views/gui/VueCtrlForm.h"
-
-#include "views/gui/Affiche.h"
+#include "views/gui/FormFille.h"
 #include "views/gui/GrilleForm.h"
+#include "views/gui/ListeSurfForm.h"
+#include "views/gui/ListeSurfVisiblesForm.h"
+#include "views/gui/LstPcForm.h"
+#include "views/gui/MouseCommandes.h"
 #include "views/gui/PrecisForm.h"
+#include "views/gui/PropSurfForm.h"
+#include "views/gui/SelSurfForm.h"
+#include "views/gui/SurfNewForm.h"
+#include "views/gui/TailleForm.h"
+#include "views/gui/TransfoForm.h"
+#include "views/gui/VueCtrlForm.h"
 #include "views/gui/Vues.h"
 
 namespace {
@@ -63,25 +95,6 @@ void TMainForm::MajControleVue(TFormFille* vue) {
     else
         c->MajTrackBars(vue->Kind());
 }
-
-#include <QAction>
-
-#include "app/texts/Langue.h"
-#include "model/Update.h"
-#include "views/DeplSurf.h"
-#include "views/ListeSurf.h"
-#include "views/gui/CotesForm.h"
-#include "views/gui/DeplSurfForm.h"
-#include "views/gui/EditPCForm.h"
-#include "views/gui/EpaisseurForm.h"
-#include "views/gui/ListeSurfVisiblesForm.h"
-#include "views/gui/LstPcForm.h"
-#include "views/gui/TailleForm.h"
-#include "views/gui/ListeSurfForm.h"
-#include "views/gui/PropSurfForm.h"
-#include "views/gui/SelSurfForm.h"
-#include "views/gui/SurfNewForm.h"
-#include "views/gui/TransfoForm.h"
 
 namespace {
 
@@ -328,16 +341,72 @@ void TMainForm::BrancheFenetres() {
     });
 
     // ---- Hydrostatics and stability
+    Branche("MeCalcHydroStat", [this] {
+        // One window kept for the session: its results stay until the next run.
+        auto* f = findChild<THydrostatForm*>();
+        if (!f) f = new THydrostatForm(doc_, this);
+        f->Execute();
+    });
+    Branche("MeStabilite", [this] {
+        auto* f = findChild<TStabForm*>();
+        if (!f) f = new TStabForm(doc_, this);
+        f->exec();
+        Redessine(true);
+    });
 
     // ---- Weights, marks and flooding points, tables, development, negative volumes
+    // (the negative-volume dialog opens from the stability window)
+    auto modal = [this](auto fabrique) {
+        return [this, fabrique] {
+            auto d = fabrique();
+            d->exec();
+            Redessine(false);
+        };
+    };
+    Branche("MeLstPoids", modal([this] { return std::make_unique<TPoidsForm>(doc_, this); }));
+    Branche("MeLstReperes", modal([this] { return std::make_unique<TReperesForm>(doc_, this); }));
+    Branche("MeListeReperesEnv", modal([this] { return std::make_unique<TEnvahissementForm>(doc_, this); }));
+    Branche("MeImportReperes", modal([this] { return std::make_unique<TImportRepForm>(doc_, this); }));
+    Branche("MeCalculAires", modal([this] { return std::make_unique<TAireForm>(doc_, this); }));
+    Branche("MeSurfaceVoiles", modal([this] { return std::make_unique<TAiresVoilesForm>(doc_, this); }));
+    Branche("MeTabCotes", modal([this] { return std::make_unique<TTabCotesForm>(doc_, this); }));
+    Branche("MeDeveloppementSurf", modal([this] { return std::make_unique<TDevSurfForm>(doc_, this); }));
+    // The add-weight and add-mark tools: the views read their ticks and open
+    // the dialogs below at the point clicked.
+    Branche("MeAjoutPoids", [] {});
+    Branche("MeAjoutRepere", [] {});
+    MouseCommandes::Branchements().NouveauPoids = [this](TFormFille& vue, TPoint px, TVertex3f p) {
+        TDefPoidsForm d(doc_, this);
+        if (d.ShowAt(p, vue.mapToGlobal(QPoint(px.X, px.Y)))) Redessine(false);
+    };
+    MouseCommandes::Branchements().NouveauRepere = [this](TFormFille& vue, TPoint px, TVertex3f p) {
+        TDefReperesForm d(doc_, this);
+        if (d.ShowAt(p, vue.mapToGlobal(QPoint(px.X, px.Y)))) Redessine(false);
+    };
 
     // ---- Studio
     Branche("MeStudioFen", [this] { StudioMain::Montre(*this); });
     Branche("MeCopier", [this] { StudioMain::Copie(*this); });
 
     // ---- Export
+    // One export dialog for the three types, created on first use.
+    auto exporte = [this](const char* type) {
+        auto* f = findChild<TExportForm*>(QStringLiteral("ExportForm"));
+        if (!f) f = new TExportForm(this);
+        f->Execute(QLatin1String(type));
+    };
+    Branche("MeExportTXT", [exporte] { exporte("TXT"); });
+    Branche("MeExportDXF", [exporte] { exporte("DXF"); });
+    Branche("MeExportIGES", [exporte] { exporte("IGES"); });
 
     // ---- Printing
+    // One print set-up, created on first use; it keeps the printer chosen.
+    auto impression = [this] {
+        auto* f = findChild<TImprForm*>(QStringLiteral("ImprForm"));
+        return f ? f : new TImprForm(this);
+    };
+    Branche("MeImprimer", [impression] { impression()->exec(); });
+    Branche("MeConfigurationImpression", [impression] { impression()->BtnConfigClick(); });
 
     // ---- External hull analysis (the item shows only when "Vellamor"/"Enabled" is set)
     Branche("MeVellamorExport", [this] {

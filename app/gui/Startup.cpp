@@ -1,5 +1,6 @@
 #include "app/gui/Startup.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QGuiApplication>
 #include <QLockFile>
@@ -12,6 +13,7 @@
 
 #include "app/DocIo.h"
 #include "app/gui/ExceptionHandler.h"
+#include "app/gui/Icones.h"
 #include "app/gui/MainForm.h"
 #include "app/gui/MsgDlg.h"
 #include "app/gui/QtUi.h"
@@ -163,10 +165,19 @@ void CreeFenetres(TMainForm& principale) {
         if (f.creer) f.creer(principale);
 }
 
+void PrepareApplication() {
+    // Every window, the views within the main window too, shows the program's icon.
+    QApplication::setWindowIcon(Icones::Programme());
+    // The program's name for the window manager and the task list.
+    QGuiApplication::setApplicationDisplayName(QStringLiteral("Corvane Shaper"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("corvane-shaper"));
+}
+
 int Execute(int argc, char** argv) {
     CorvaneApplication app(argc, argv);
     // The application object takes the user's locale; numbers always use ".".
     std::setlocale(LC_NUMERIC, "C");
+    PrepareApplication();
 
     QLockFile verrou(CheminVerrou());
     if (!PremiereInstance(verrou)) {

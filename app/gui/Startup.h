@@ -15,6 +15,8 @@ namespace Startup {
 
 // Runs the program; returns its exit code.
 int Execute(int argc, char** argv);
+// The application's name and icon as the desktop shows them.
+void PrepareApplication();
 
 // The lock file that admits one instance: in the user's runtime folder.
 QString CheminVerrou();

@@ -253,9 +253,11 @@ const std::string& TfichierStr::LitValeur(std::string_view cle, std::string_view
         LigneEstValeur(curseur_ + 1)) {
         ++curseur_;
         derniereVal_.assign(Ligne(curseur_));
+        ligneVal_ = curseur_ + 1;
         return derniereVal_;
     }
     derniereVal_.assign(defaut);
+    ligneVal_ = 0;
     int valeur = -1;
     if (const Section* s = SectionExacte(premiere, nombre)) {
         TrouveCle(*s, cle, &valeur);
@@ -274,6 +276,7 @@ const std::string& TfichierStr::LitValeur(std::string_view cle, std::string_view
     if (valeur >= 0) {
         curseur_ = valeur;
         derniereVal_.assign(Ligne(valeur));
+        ligneVal_ = valeur + 1;
     }
     return derniereVal_;
 }

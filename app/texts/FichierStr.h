@@ -60,6 +60,8 @@ public:
     void VirguleEnPoint();
 
     const std::string& DerniereValeur() const { return derniereVal_; }
+    // The line (from 1) of the last value found, 0 when the last key was absent.
+    int LigneDerniereValeur() const { return ligneVal_; }
 
     int NbLignes() const { return static_cast<int>(debuts_.size()) - 1; }
     // Line i without its line end; empty for an index out of the lines.
@@ -108,6 +110,7 @@ private:
     std::string texte_;                  // the whole file, UTF-8
     std::vector<std::uint32_t> debuts_{0};  // start of each line, then the end of the text
     std::string derniereVal_;
+    int ligneVal_ = 0;
     int curseur_ = 0;
     std::vector<std::string> indexSections_;
     std::vector<Section> sections_;      // in the order of indexSections_

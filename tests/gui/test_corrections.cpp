@@ -159,3 +159,9 @@ TEST_F(MainFormTest, StandardDialogButtonsSpeakTheInterfaceLanguage) {
     QDialogButtonBox boutons(QDialogButtonBox::Cancel);
     EXPECT_EQ(boutons.button(QDialogButtonBox::Cancel)->text().remove(QLatin1Char('&')), QStringLiteral("Annuler"));
 }
+
+TEST(Application, TheDesktopShowsTheProgramsNameAndIcon) {
+    Startup::PrepareApplication();
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), QStringLiteral("Corvane Shaper"));
+    EXPECT_FALSE(QApplication::windowIcon().pixmap(32, 32).isNull());
+}

@@ -6,21 +6,22 @@
 #include <QToolButton>
 
 #include "app/gui/AppliqueLangue.h"
+#include "app/gui/Icones.h"
 
 const std::vector<TBoiteOutilsForm::TBouton>& TBoiteOutilsForm::Boutons() {
     static const std::vector<TBouton> b = {
-        {"SB_PCIns", "MeAjouterVx", "+"},           {"SB_PCSup", "MeSupprimerVx", "−"},
-        {"SB_Souder", "MeSouderPC", "S"},           {"SB_Dessouder", "MeDessouderPC", "DS"},
-        {"SB_GrouperPlan", "MeGrouperPCPlan", "G2"}, {"SB_GrouperEspace", "MeGrouperPCEspace", "G3"},
-        {"SB_AlignePlan", "MeAlignePCPlan", "A2"},  {"SB_AligneEsp", "MeAlignePCEspace", "A3"},
-        {"SB_DeplH", "MeDeplHori", "↔"},            {"SB_DeplV", "MeDeplVert", "↕"},
-        {"SB_SelAll", "MeSelectAllControles", "*"}, {"SpeedButton1", "MeFenSel", "Sel"},
-        {"SB_Visibilite", "MeVisibiliteSurf", "V"}, {"SB_Verrou", "MeVerrouillageSurf", "Vr"},
-        {"SB_Propr", "MeProprieteSurf", "P"},       {"SB_Transfo", "MeTransfo", "T"},
-        {"SB_MesureMetre", "MeMesureMetre", "Mm"},  {"SB_CoteMetre", "MeCotMetre", "Cm"},
-        {"SB_MesureAngle", "MeMesureAngle", "Ma"},  {"SB_CoteAngle", "MeCotAngle", "Ca"},
-        {"SB_MesureRayon", "MeMesureCercle", "Mr"}, {"SB_CoteRayon", "MeCotRayon", "Cr"},
-        {"SB_ListeCotes", "MeLstCotations", "LC"},  {"SB_Calculat", "MeCalculatrice", "="},
+        {"SB_PCIns", "MeAjouterVx", "ajout-ligne"},          {"SB_PCSup", "MeSupprimerVx", "suppr-ligne"},
+        {"SB_Souder", "MeSouderPC", "souder"},               {"SB_Dessouder", "MeDessouderPC", "dessouder"},
+        {"SB_GrouperPlan", "MeGrouperPCPlan", "grouper-plan"}, {"SB_GrouperEspace", "MeGrouperPCEspace", "grouper-espace"},
+        {"SB_AlignePlan", "MeAlignePCPlan", "aligner-plan"}, {"SB_AligneEsp", "MeAlignePCEspace", "aligner-espace"},
+        {"SB_DeplH", "MeDeplHori", "depl-horizontal"},       {"SB_DeplV", "MeDeplVert", "depl-vertical"},
+        {"SB_SelAll", "MeSelectAllControles", "tout-selectionner"}, {"SpeedButton1", "MeFenSel", "fenetre-selection"},
+        {"SB_Visibilite", "MeVisibiliteSurf", "visibilite"}, {"SB_Verrou", "MeVerrouillageSurf", "verrou"},
+        {"SB_Propr", "MeProprieteSurf", "proprietes"},       {"SB_Transfo", "MeTransfo", "transformation"},
+        {"SB_MesureMetre", "MeMesureMetre", "mesure-longueur"}, {"SB_CoteMetre", "MeCotMetre", "cote-longueur"},
+        {"SB_MesureAngle", "MeMesureAngle", "mesure-angle"}, {"SB_CoteAngle", "MeCotAngle", "cote-angle"},
+        {"SB_MesureRayon", "MeMesureCercle", "mesure-rayon"}, {"SB_CoteRayon", "MeCotRayon", "cote-rayon"},
+        {"SB_ListeCotes", "MeLstCotations", "liste-cotes"},  {"SB_Calculat", "MeCalculatrice", "calculatrice"},
     };
     return b;
 }
@@ -36,8 +37,9 @@ TBoiteOutilsForm::TBoiteOutilsForm(std::function<QAction*(const QString&)> actio
     for (const TBouton& b : Boutons()) {
         auto* t = new QToolButton(this);
         t->setObjectName(QLatin1String(b.Nom));
-        t->setText(QString::fromUtf8(b.Sigle));
-        t->setFixedSize(28, 26);
+        t->setIcon(Icones::Icone(QLatin1String(b.Icone)));
+        t->setIconSize(QSize(24, 24));
+        t->setFixedSize(30, 30);
         g->addWidget(t, k / 2, k % 2);
         ++k;
         QAction* item = action ? action(QLatin1String(b.Item)) : nullptr;

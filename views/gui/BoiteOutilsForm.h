@@ -17,11 +17,11 @@ public:
     // the button stays disabled).
     explicit TBoiteOutilsForm(std::function<QAction*(const QString&)> action, QWidget* parent = nullptr);
 
-    // The button's component name and the menu item it runs.
+    // The button's component name, the menu item it runs and its icon.
     struct TBouton {
         const char* Nom;
         const char* Item;
-        const char* Sigle;
+        const char* Icone;
     };
     static const std::vector<TBouton>& Boutons();
 

@@ -16,6 +16,7 @@
 #include "model/UiPort.h"
 #include "views/Zoom.h"
 #include "views/gui/Affiche.h"
+#include "views/gui/Curseurs.h"
 #include "views/gui/FormFille.h"
 #include "views/gui/MouseVue.h"
 #include "views/gui/Vues.h"
@@ -52,10 +53,26 @@ std::array<TFormFille*, 4> LesVues() {
     return {f.Section, f.Plan, f.Profile, f.Persp};
 }
 
-// The cursor of the four views while a tool is armed.
-void Curseur(Qt::CursorShape forme) {
-    for (TFormFille* v : LesVues())
-        if (v) v->setCursor(forme);
+// The tools that show their own cursor on the views while ticked.
+constexpr std::array<std::pair<const char*, std::string_view>, 6> kCurseurs{{
+    {"MeAjouterVx", "crAjout"},
+    {"MeSupprimerVx", "crSuppr"},
+    {"MeDeplacerVue", "crDepl"},
+    {"MeAjoutRepere", "crRep"},
+    {"MeSupprRepere", "crSuppr"},
+    {"MeAjoutPoids", "crPoids"},
+}};
+
+// The views take the cursor of the ticked tool, else their resting cross.
+void MajCurseur() {
+    for (const auto& [nom, curseur] : kCurseurs) {
+        const QAction* a = Item(nom);
+        if (a && a->isChecked()) {
+            Curseurs::PoseSurVues(curseur);
+            return;
+        }
+    }
+    Curseurs::PoseSurVues(Curseurs::kRepos);
 }
 
 void Redessine(TFormFille* v) {
@@ -155,11 +172,9 @@ void Branche(std::function<QAction*(const QString&)> action, std::function<TForm
     Connecte("MeVuePersonnalisee", [](bool) { MeVuePersonnaliseeClick(); });
     Connecte("MeAjouterVx", [](bool coche) {
         if (coche) Decoche("MeSupprimerVx");
-        Curseur(coche ? Qt::CrossCursor : Qt::ArrowCursor);
     });
     Connecte("MeSupprimerVx", [](bool coche) {
         if (coche) Decoche("MeAjouterVx");
-        Curseur(coche ? Qt::ForbiddenCursor : Qt::ArrowCursor);
     });
     Connecte("MeGrouperPCPlan", [](bool) { MeGrouperPCClick(false); });
     Connecte("MeGrouperPCEspace", [](bool) { MeGrouperPCClick(true); });
@@ -174,9 +189,15 @@ void Branche(std::function<QAction*(const QString&)> action, std::function<TForm
         const char* n = nom;
         Connecte(n, [n](bool coche) { OutilMesure(n, coche); });
     }
-    // Tools whose dialogs come with other parts: only their ticks are read here.
-    for (const char* nom : {"MeAjoutPoids", "MeAjoutRepere"})
-        if (QAction* a = e.action(QLatin1String(nom))) e.items[QLatin1String(nom)] = a;
+    // However a tool is ticked or released (its item, its button, the end of
+    // its gesture), the views' cursor follows. The weight and mark tools,
+    // whose dialogs come with other parts, are only read here.
+    for (const auto& [nom, curseur] : kCurseurs) {
+        QAction* a = e.action(QLatin1String(nom));
+        if (!a) continue;
+        e.items[QLatin1String(nom)] = a;
+        e.connexions.push_back(QObject::connect(a, &QAction::toggled, a, [] { MajCurseur(); }));
+    }
 }
 
 TFormFille* VueActive() {
@@ -283,9 +304,7 @@ void MeZoomClick() {
     if (Coche(TItem::MeZoom)) {
         Decoche("MeDeplacerVue");
         if (v) MouseVue::ArmeCroix(*v);  // the cross-hair starts at the next move
-        Curseur(Qt::CrossCursor);
     } else {
-        Curseur(Qt::ArrowCursor);
         Redessine(v);
     }
 }
@@ -308,12 +327,7 @@ void MeVuePrecedClick() {
 }
 
 void MeDeplacerVueClick() {
-    if (Coche(TItem::MeDeplacerVue)) {
-        Decoche("MeZoom");
-        Curseur(Qt::OpenHandCursor);
-    } else {
-        Curseur(Qt::ArrowCursor);
-    }
+    if (Coche(TItem::MeDeplacerVue)) Decoche("MeZoom");
 }
 
 void MeAjusterClick() { Ajuster(VueActive()); }

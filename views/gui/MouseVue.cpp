@@ -8,9 +8,9 @@
 #include "model/Update.h"
 #include "model/UiPort.h"
 #include "views/gui/Affiche.h"
+#include "views/gui/Curseurs.h"
 #include "views/gui/FormFille.h"
 #include "views/gui/MouseCommandes.h"
-#include "views/gui/Vues.h"
 #include "views/gui/Vues.h"
 
 namespace MouseVue {
@@ -49,9 +49,8 @@ public:
         if (auto& f = MouseCommandes::Branchements().NouveauRepere) f(v_, px, p);
     }
     void CurseurDefaut() override {
-        for (TFormFille* v : Vues::Fenetres().Toutes())
-            if (v) v->setCursor(Qt::ArrowCursor);
-        v_.setCursor(Qt::ArrowCursor);
+        Curseurs::PoseSurVues(Curseurs::kRepos);
+        v_.setCursor(Curseurs::Curseur(Curseurs::kRepos));
     }
     void MajControleVue() override {
         if (v_.Hote()) v_.Hote()->MajControleVue(&v_);

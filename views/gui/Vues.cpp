@@ -9,6 +9,7 @@
 #include "model/Debug.h"
 #include "model/UiPort.h"
 #include "views/gui/Affiche.h"
+#include "views/gui/Curseurs.h"
 
 namespace {
 
@@ -152,6 +153,7 @@ TFormFille* CreeVue(int kind, IVueHote* hote, QWidget* parent) {
         case vkPerspective: v = f.Persp = new TPerspForm(hote, parent); break;
         default: return nullptr;
     }
+    v->setCursor(Curseurs::Curseur(Curseurs::kRepos));
     // A view destroyed with its parent leaves the list.
     QObject::connect(v, &QObject::destroyed, [v, kind] {
         TFenetres& g = Fenetres();

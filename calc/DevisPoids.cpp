@@ -1,0 +1,127 @@
+#include "calc/DevisPoids.h"
+
+#include "app/texts/Chaines.h"
+#include "model/Document.h"
+#include "model/Entity.h"
+#include "model/Update.h"
+
+namespace DevisPoids {
+
+namespace {
+
+std::string F3(double v) { return Chaines::FormatFixe(v, 3); }
+
+TLigne Ligne(const TPoids& p, const std::string& surface) {
+    return {p.Nom, F3(p.Masse), F3(p.X), F3(p.Y), F3(p.Z), surface};
+}
+
+// Cuts the text at the next ";": the field before it, or the whole rest.
+std::string Champ(std::string& reste, bool dernier = false) {
+    std::string tete;
+    if (dernier && reste.find(';') == std::string::npos) {
+        tete = reste;
+        reste.clear();
+        return tete;
+    }
+    Chaines::ExtraitAvant(";", reste, tete);
+    return tete;
+}
+
+}  // namespace
+
+std::vector<TLigne> LignesPoids(const Document& doc) {
+    std::vector<TLigne> r;
+    for (const TPoids& p : doc.ListPoids) {
+        const TEntity* s = p.Surf >= 0 ? doc.Surface(p.Surf) : nullptr;
+        r.push_back(Ligne(p, s ? s->Nom : std::string()));
+    }
+    if (r.empty()) r.push_back({"", F3(0), F3(0), F3(0), F3(0), ""});
+    return r;
+}
+
+std::vector<TLigne> LignesSurfaces(const Document& doc) {
+    std::vector<TLigne> r;
+    for (const auto& s : doc.Surfaces) {
+        TLigne l = Ligne(s->Poids, s->Nom);
+        l.Nom = s->Nom;
+        r.push_back(l);
+    }
+    return r;
+}
+
+TLigne LigneTotal(const Document& doc) { return Ligne(doc.PoidsTotal, ""); }
+
+bool LitNombre(const std::string& texte, double& v) {
+    return Chaines::TexteVersReel(Chaines::RemplaceCar(texte, ',', '.'), v);
+}
+
+bool GrilleVide(const std::vector<TLigne>& lignes) {
+    if (lignes.size() != 1) return false;
+    const TLigne& l = lignes[0];
+    if (!l.Nom.empty()) return false;
+    for (const std::string* c : {&l.Masse, &l.X, &l.Y, &l.Z}) {
+        double v = 0.0;
+        if (!Chaines::SansBlancs(*c).empty() && !(LitNombre(*c, v) && v == 0.0)) return false;
+    }
+    return true;
+}
+
+bool LitLignes(const Document& doc, const std::vector<TLigne>& lignes, TListPoids& poids, int& ligneErr,
+               int& colonneErr) {
+    TListPoids r;
+    if (!GrilleVide(lignes)) {
+        for (std::size_t i = 0; i < lignes.size(); ++i) {
+            const TLigne& l = lignes[i];
+            TPoids p;
+            p.Nom = l.Nom;
+            double* dest[4] = {&p.Masse, &p.X, &p.Y, &p.Z};
+            const std::string* src[4] = {&l.Masse, &l.X, &l.Y, &l.Z};
+            for (int k = 0; k < 4; ++k)
+                if (!LitNombre(*src[k], *dest[k])) {
+                    ligneErr = static_cast<int>(i);
+                    colonneErr = 2 + k;
+                    return false;
+                }
+            p.Surf = l.Surface.empty() ? -1 : ObjCom::SurfNom2Num(doc, l.Surface);
+            r.push_back(p);
+        }
+    }
+    poids = std::move(r);
+    return true;
+}
+
+std::vector<std::string> TexteFichier(const std::vector<TLigne>& surfaces, const std::vector<TLigne>& poids) {
+    std::vector<std::string> r;
+    auto ajoute = [&r](const TLigne& l) {
+        r.push_back(l.Nom + ";" + l.Masse + ";" + l.X + ";" + l.Y + ";" + l.Z + ";" + l.Surface);
+    };
+    for (const TLigne& l : surfaces) ajoute(l);
+    r.emplace_back();
+    for (const TLigne& l : poids) ajoute(l);
+    return r;
+}
+
+std::vector<TLigne> Importe(const std::vector<std::string>& lignes) {
+    std::size_t debut = 0;
+    for (std::size_t i = 0; i < lignes.size(); ++i)
+        if (Chaines::SansBlancs(lignes[i]).empty()) {
+            debut = i + 1;
+            break;
+        }
+    std::vector<TLigne> r;
+    for (std::size_t i = debut; i < lignes.size(); ++i) {
+        std::string reste = Chaines::RemplaceCar(Chaines::SansBlancs(lignes[i]), ',', '.');
+        if (reste.empty()) continue;
+        TLigne l;
+        l.Nom = Champ(reste);
+        l.Masse = Champ(reste);
+        l.X = Champ(reste);
+        l.Y = Champ(reste);
+        l.Z = Champ(reste, true);
+        l.Surface = Champ(reste, true);
+        r.push_back(l);
+    }
+    return r;
+}
+
+}  // namespace DevisPoids

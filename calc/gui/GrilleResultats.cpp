@@ -1,0 +1,276 @@
+#include "calc/gui/GrilleResultats.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFileDialog>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QStyledItemDelegate>
+#include <QToolButton>
+#include <charconv>
+#include <functional>
+#include <set>
+
+#include "app/gui/AppliqueLangue.h"
+#include "app/texts/Encodage.h"
+#include "model/UiPort.h"
+
+namespace GrilleResultats {
+
+QString Nombre(double v, int decimales) {
+    char buf[64];
+    const auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, decimales);
+    QString t = QString::fromLatin1(buf, static_cast<int>(r.ptr - buf));
+    // A value that rounds to zero shows no sign.
+    if (t.startsWith(QLatin1Char('-')) && t.count(QLatin1Char('0')) == t.size() - 1 - (decimales > 0 ? 1 : 0)) t.remove(0, 1);
+    return t;
+}
+
+QString DemandeFichier(QWidget* parent, const char* cleFiltre, const char* extension, bool enregistrer) {
+    QFileDialog d(parent);
+    d.setAcceptMode(enregistrer ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    if (!enregistrer) d.setFileMode(QFileDialog::ExistingFile);
+    d.setNameFilter(Langue::FiltreDialogue(cleFiltre));
+    d.setDefaultSuffix(QString::fromLatin1(extension));
+    return d.exec() == QDialog::Accepted && !d.selectedFiles().isEmpty() ? d.selectedFiles().first() : QString();
+}
+
+void Imprime(QWidget* parent, const std::function<void(QPrinter&)>& print) {
+    QPrinter printer(QPrinter::HighResolution);
+    if (QPrinterInfo::availablePrinters().isEmpty()) {
+        const QString f = QFileDialog::getSaveFileName(parent, Langue::QTxt("rsImprimer"), QString(),
+                                                       QStringLiteral("PDF (*.pdf)"));
+        if (f.isEmpty()) return;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(f);
+    } else {
+        QPrintDialog d(&printer, parent);
+        if (d.exec() != QDialog::Accepted) return;
+    }
+    print(printer);
+}
+
+QToolButton* Outil(QWidget* parent, const char* nom, const char* hint, QStyle::StandardPixmap icone) {
+    auto* b = new QToolButton(parent);
+    b->setObjectName(QString::fromLatin1(nom));
+    b->setIcon(parent->style()->standardIcon(icone));
+    Langue::DonneCle(b, "-", hint);
+    return b;
+}
+
+std::vector<std::vector<std::string>> Cellules(const QTableWidget* g, int premiere, int derniere) {
+    std::vector<std::vector<std::string>> r;
+    for (int i = 0; i < g->rowCount(); ++i) {
+        std::vector<std::string> l;
+        for (int j = premiere; j <= derniere; ++j) {
+            const QTableWidgetItem* it = g->item(i, j);
+            l.push_back(it ? it->text().toStdString() : std::string());
+        }
+        r.push_back(std::move(l));
+    }
+    return r;
+}
+
+void EcritLigne(QTableWidget* g, int ligne, int premiere, const std::vector<std::string>& textes) {
+    if (g->rowCount() <= ligne) g->setRowCount(ligne + 1);
+    for (std::size_t k = 0; k < textes.size(); ++k)
+        g->setItem(ligne, premiere + static_cast<int>(k), new QTableWidgetItem(QString::fromStdString(textes[k])));
+}
+
+void Numerote(QTableWidget* g, int depuis) {
+    for (int i = 0; i < g->rowCount(); ++i) {
+        auto* it = new QTableWidgetItem(QString::number(depuis + i));
+        it->setFlags(it->flags() & ~Qt::ItemIsEditable);
+        g->setItem(i, 0, it);
+    }
+}
+
+void SignaleCellule(QTableWidget* g, int ligne, int colonne) {
+    g->setCurrentCell(ligne, colonne);
+    const QTableWidgetItem* it = g->item(ligne, colonne);
+    Ui::ui().showMessage(QStringLiteral("'%1' n'est pas une valeur numérique correcte")
+                             .arg(it ? it->text() : QString())
+                             .toStdString());
+}
+
+}  // namespace GrilleResultats
+
+namespace {
+
+// Title rows: silver background, bold, text 2 pixels from the cell's edges.
+class DelegueTitre : public QStyledItemDelegate {
+public:
+    explicit DelegueTitre(TGrilleResultats* g) : QStyledItemDelegate(g), grille_(g) {}
+    void paint(QPainter* p, const QStyleOptionViewItem& opt, const QModelIndex& idx) const override {
+        if (!grille_->EstTitre(idx.row())) {
+            QStyledItemDelegate::paint(p, opt, idx);
+            return;
+        }
+        p->save();
+        p->fillRect(opt.rect, QColor(192, 192, 192));
+        QFont f = opt.font;
+        f.setBold(true);
+        p->setFont(f);
+        p->setPen(Qt::black);
+        p->drawText(opt.rect.adjusted(2, 2, 0, 0), Qt::AlignLeft | Qt::AlignTop, idx.data().toString());
+        p->restore();
+    }
+
+private:
+    TGrilleResultats* grille_;
+};
+
+}  // namespace
+
+TGrilleResultats::TGrilleResultats(int colonnes, QWidget* parent) : QTableWidget(0, colonnes, parent) {
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    verticalHeader()->setVisible(false);
+    verticalHeader()->setDefaultSectionSize(17);
+    horizontalHeader()->setVisible(false);
+    setItemDelegate(new DelegueTitre(this));
+}
+
+void TGrilleResultats::Vide() { setRowCount(0); }
+
+QString TGrilleResultats::Texte(int ligne, int colonne) const {
+    const QTableWidgetItem* it = item(ligne, colonne);
+    return it ? it->text() : QString();
+}
+
+bool TGrilleResultats::EstTitre(int ligne) const { return Texte(ligne, 1).isEmpty(); }
+
+void TGrilleResultats::AjouteTitre(const QString& titre) {
+    setRowCount(rowCount() + 1);
+    setItem(rowCount() - 1, 0, new QTableWidgetItem(titre));
+}
+
+void TGrilleResultats::AjouteLigne(const QString& libelle, int decimales, double valeur) {
+    AjouteTitre(libelle);
+    auto* v = new QTableWidgetItem(GrilleResultats::Nombre(valeur, decimales));
+    v->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    setItem(rowCount() - 1, 1, v);
+}
+
+void TGrilleResultats::AjouteLignes(const std::vector<Hydrostat::TLigneResultat>& lignes) {
+    setUpdatesEnabled(false);
+    for (const auto& l : lignes) {
+        if (l.Titre) AjouteTitre(QString::fromStdString(l.Libelle));
+        else AjouteLigne(QString::fromStdString(l.Libelle), l.Decimales, l.Valeur);
+    }
+    setUpdatesEnabled(true);
+}
+
+QString TGrilleResultats::TexteCopie(bool toutesLignes) const {
+    QString t;
+    auto ligne = [&](auto cellule) {
+        QStringList c;
+        for (int j = 0; j < columnCount(); ++j) c << cellule(j);
+        t += c.join(QLatin1Char('\t')) + QLatin1Char('\r');
+    };
+    if (horizontalHeader()->isVisible())
+        ligne([&](int j) { return horizontalHeaderItem(j) ? horizontalHeaderItem(j)->text() : QString(); });
+    std::set<int> rangs;
+    if (toutesLignes) {
+        for (int i = 0; i < rowCount(); ++i) rangs.insert(i);
+    } else {
+        for (const QModelIndex& i : selectionModel()->selectedIndexes()) rangs.insert(i.row());
+    }
+    for (int i : rangs) ligne([&](int j) { return Texte(i, j); });
+    return t;
+}
+
+void TGrilleResultats::keyPressEvent(QKeyEvent* e) {
+    if (e->key() == Qt::Key_C && e->modifiers() == Qt::ControlModifier) {
+        QApplication::clipboard()->setText(TexteCopie());
+        return;
+    }
+    QTableWidget::keyPressEvent(e);
+}
+
+bool TGrilleResultats::Enregistre(const QString& fichier) const {
+    std::vector<std::string> lignes;
+    for (const QString& l : TexteCopie(true).split(QLatin1Char('\r'), Qt::SkipEmptyParts))
+        lignes.push_back(l.toStdString());
+    std::string erreur;
+    if (Encodage::EcritFichierTexte(fichier.toStdString(), lignes, &erreur)) return true;
+    Ui::ui().showMessage("Erreur d'écriture du fichier : " + fichier.toStdString() + " (" + erreur + ")");
+    return false;
+}
+
+void TGrilleResultats::Imprime(QPrinter& printer, const QString& titre) const {
+    QPainter p;
+    if (!p.begin(&printer)) return;
+    const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
+    const QRect zone(0, 0, page.width(), page.height());
+    QFont f = font();
+    f.setPointSizeF(9);
+    p.setFont(f);
+    const int h = p.fontMetrics().height() * 3 / 2;
+    // Column widths after their widest text, scaled down to the page.
+    std::vector<int> w(static_cast<std::size_t>(columnCount()), 0);
+    const QStringList lignes = TexteCopie(true).split(QLatin1Char('\r'), Qt::SkipEmptyParts);
+    for (const QString& l : lignes) {
+        const QStringList c = l.split(QLatin1Char('\t'));
+        for (int j = 0; j < c.size() && j < columnCount(); ++j)
+            w[static_cast<std::size_t>(j)] = std::max(w[static_cast<std::size_t>(j)], p.fontMetrics().horizontalAdvance(c[j]) + h);
+    }
+    int total = 0;
+    for (int x : w) total += x;
+    const double k = total > zone.width() ? static_cast<double>(zone.width()) / total : 1.0;
+    int y = 0;
+    auto entete = [&] {
+        QFont g = f;
+        g.setBold(true);
+        g.setPointSizeF(12);
+        p.setFont(g);
+        p.drawText(QRect(0, 0, zone.width(), 2 * h), Qt::AlignLeft | Qt::AlignVCenter, titre);
+        p.setFont(f);
+        y = 2 * h;
+    };
+    entete();
+    const int premier = horizontalHeader()->isVisible() ? 1 : 0;
+    for (int i = 0; i < lignes.size(); ++i) {
+        if (y + h > zone.height()) {
+            printer.newPage();
+            entete();
+        }
+        const QStringList c = lignes[i].split(QLatin1Char('\t'));
+        const bool titreLigne = i < premier || (c.size() > 1 && c[1].isEmpty());
+        QFont g = f;
+        g.setBold(titreLigne);
+        p.setFont(g);
+        int x = 0;
+        for (int j = 0; j < columnCount(); ++j) {
+            const int cw = static_cast<int>(w[static_cast<std::size_t>(j)] * k);
+            const QRect r(x, y, cw, h);
+            if (titreLigne && i >= premier) p.fillRect(r, QColor(192, 192, 192));
+            p.drawRect(r);
+            if (j < c.size())
+                p.drawText(r.adjusted(h / 4, 0, -h / 4, 0), (j == 0 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter, c[j]);
+            x += cw;
+        }
+        y += h;
+    }
+    p.end();
+}
+
+TGrapheResultats::TGrapheResultats(QWidget* parent) : QChartView(parent) {
+    setRubberBand(QChartView::RectangleRubberBand);
+    setRenderHint(QPainter::Antialiasing);
+    chart()->legend()->hide();
+}
+
+void TGrapheResultats::ZoomArriere() { chart()->zoomReset(); }
+
+void TGrapheResultats::Imprime(QPrinter& printer) {
+    QPainter p;
+    if (!p.begin(&printer)) return;
+    const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
+    render(&p, QRectF(0, 0, page.width(), page.height()), QRect(), Qt::KeepAspectRatio);
+    p.end();
+}

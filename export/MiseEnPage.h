@@ -1,0 +1,68 @@
+// The geometry of a print of the active view: the printable area of the
+// printer's page, the scale ("Ecran": as the view shows it, "Ajuster": the
+// model fitted to the area, or 1/N of the real size on the chosen paper),
+// the origin of the drawing on each page, and how many pages the model needs
+// across and down. The same computation serves the preview (a box of about
+// 297 pixels) and the print (the printer's own units).
+#pragma once
+
+#include "model/Calcs.h"
+#include "model/Geom.h"
+
+namespace MiseEnPage {
+
+// Paper sizes in millimetres (width x height before orientation).
+struct TPapier {
+    int Largeur, Hauteur;
+};
+inline constexpr TPapier kA3{297, 420}, kA4{210, 297}, kA5{148, 210}, kLetterUS{216, 279};
+
+// What the printer says of its page, in its own units: the printing offset
+// (margin to the printable area) and the physical page; the printable page.
+struct TImprimante {
+    int OffsetX = 0, OffsetY = 0;
+    int LargeurPhys = 0, HauteurPhys = 0;
+    int LargeurPage = 0, HauteurPage = 0;
+};
+
+// The printer's page, or, when it reports no size, the paper chosen in
+// millimetres as a page without margins: nothing ever divides by zero.
+TImprimante Effective(const TImprimante& imp, int papierHorz, int papierVert);
+
+// The paper's horizontal and vertical sizes from the two edits: in portrait
+// the smaller is horizontal, in landscape the larger.
+void TaillePapier(int edit1, int edit2, bool paysage, int& horz, int& vert);
+
+// The preview box: the physical page's proportions, its longer side 297.
+void TailleApercu(const TImprimante& imp, int& w, int& h);
+
+enum class TEchelle { Ecran, Ajuster, Fixe };
+
+struct TEntree {
+    TImprimante Imp;          // as Effective gives it
+    int PapierHorz = 210;     // the paper chosen, mm, after orientation
+    int W = 0, H = 0;         // the box drawn into: the preview, or the physical page
+    TEchelle Mode = TEchelle::Ecran;
+    int N = 10;               // 1/N for TEchelle::Fixe
+    int Page = 1;             // numbered across, then down
+    TViewRecord Vue;          // the active view: scale and origin for "Ecran", angles for the bounds
+    int ClientW = 1, ClientH = 1;  // its client size
+    TVertex2f Min{10000.0f, 10000.0f}, Max{-10000.0f, -10000.0f};  // the model projected in the view (metres)
+};
+
+struct TPage {
+    int L = 0, T = 0, R = 0, B = 0, U = 1, V = 1;  // printable area in the box
+    double S = 0.0;                                  // box units per model metre
+    int X0 = 0, Y0 = 0;                              // where the model origin falls on the page
+    int Across = 1, Down = 1, Total = 1;
+    int Page = 1;                                    // the page drawn, within 1..Total
+};
+
+// Scale, origin and page count (Echelle_Origine and ComptePages).
+TPage EchelleOrigine(const TEntree& e);
+
+// The view record that draws page p in the box: the active view's angles
+// with the page's scale and origin.
+TViewRecord VuePage(const TEntree& e, const TPage& p);
+
+}  // namespace MiseEnPage

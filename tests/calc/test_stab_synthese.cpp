@@ -1,0 +1,126 @@
+// The synthesis of a stability run, the attitude of a step and the flooding
+// points carried with it.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+
+#include "calc/Hydrostat.h"
+#include "calc/Stab.h"
+#include "calc/StabSynthese.h"
+#include "tests/support/CareneFixtures.h"
+#include "tests/support/RecordingUi.h"
+
+namespace {
+
+constexpr double kRad = std::numbers::pi / 180.0;
+
+// Steps whose arm (B.x - G.x with G.x = 0 at heel <= 0; G.x - B.x above) is gz.
+TListGZ Etapes(std::initializer_list<std::pair<double, double>> gz) {
+    TListGZ l;
+    for (auto [h, v] : gz) {
+        TGZ e;
+        e.Gite = h;
+        e.XB = h > 0.0 ? -v : v;
+        l.Add(e);
+    }
+    return l;
+}
+
+StabSynthese::TConditions Cond(double poids) {
+    StabSynthese::TConditions c;
+    c.Poids = poids;
+    c.Pas = 10.0;
+    return c;
+}
+
+}  // namespace
+
+TEST(StabSynthese, ExtremesAnglesAndEnergies) {
+    const double w = 1000.0, m = w * StabSynthese::kGravite;
+    struct Cas {
+        TListGZ etapes;
+        double gzMin, gzMax, angleMin, angleMax, chavirage, ePlus, eMoins;
+    } cas[] = {
+        // One step: no energy, Angle Min = Angle Max.
+        {Etapes({{0, 0.0}}), 0, 0, 0, 0, 0, 0, 0},
+        // Up then down across zero between 20 and 30 at 25.
+        {Etapes({{0, 0}, {10, 1}, {20, 1}, {30, -1}}), -1, 1, 30, 10, 25,
+         m * (0.5 * 10 + 1 * 10 + 0.5 * 5) * kRad, m * 0.5 * 5 * kRad},
+        // Exactly 0 at a step between positive and negative: no split, the
+        // vanishing angle is that step.
+        {Etapes({{0, 0}, {10, 1}, {20, 0}, {30, -1}}), -1, 1, 30, 10, 20,
+         m * (0.5 * 10 + 0.5 * 10) * kRad, m * 0.5 * 10 * kRad},
+        // Never negative: no capsize angle; ties keep the first step.
+        {Etapes({{0, 0}, {10, 2}, {20, 2}}), 0, 2, 0, 10, 0, m * (10 + 20) * kRad, 0},
+    };
+    for (const Cas& c : cas) {
+        const auto r = StabSynthese::MajResults(c.etapes, Cond(w));
+        EXPECT_DOUBLE_EQ(r.GZMin, c.gzMin);
+        EXPECT_DOUBLE_EQ(r.GZMax, c.gzMax);
+        EXPECT_DOUBLE_EQ(r.AngleGZMin, c.angleMin);
+        EXPECT_DOUBLE_EQ(r.AngleGZMax, c.angleMax);
+        EXPECT_DOUBLE_EQ(r.MomentMax, c.gzMax * m);
+        EXPECT_DOUBLE_EQ(r.AngleChavirage, c.chavirage);
+        EXPECT_NEAR(r.EnergieChavirage, c.ePlus, 1e-9 * m);
+        EXPECT_NEAR(r.EnergieRedressement, c.eMoins, 1e-9 * m);
+    }
+}
+
+TEST(StabSynthese, OneSignConventionAtZeroHeel) {
+    TGZ e;
+    e.XG = 0.3;
+    e.XB = 0.1;
+    e.Gite = 0.0;
+    EXPECT_DOUBLE_EQ(StabSynthese::GZ(e), -0.2);
+    e.Gite = 5.0;
+    EXPECT_DOUBLE_EQ(StabSynthese::GZ(e), 0.2);
+}
+
+TEST(StabSynthese, RowsShowTheUsersStep) {
+    auto c = Cond(2.0);
+    c.Pas = 7.5;
+    const auto r = StabSynthese::MajResults(Etapes({{0, 0}, {7.5, 0.1}, {10, 0.2}}), c);
+    ASSERT_EQ(r.Lignes.size(), 23u);
+    EXPECT_TRUE(r.Lignes[0].Titre);
+    EXPECT_EQ(r.Lignes[5].Libelle, "Pas de calcul [°]");
+    EXPECT_DOUBLE_EQ(r.Lignes[5].Valeur, 7.5);
+    EXPECT_DOUBLE_EQ(r.Lignes[7].Valeur, 10.0);   // Angle Max: the last step
+}
+
+TEST(StabSynthese, StepAttitudeFloatsTheHullOnItsBuoyancy) {
+    // A box barge heeled 30 degrees by the engine: the model moved by the
+    // step's matrix has its centre of buoyancy under Z = 0 at the step's B,
+    // and a flooding point on the deck edge of the low side goes under.
+    RecordingScope ui;
+    std::vector<std::unique_ptr<TDXFSurface>> v;
+    v.push_back(fixtures::Caisson(TDefGrille{}));
+    Document doc = fixtures::DocAvec(std::move(v));
+    doc.ListPoids.push_back({"charge", 40.0 * 1026.0, 0.0, 5.0, 0.0, -1});
+    Stab::TStabCalc calc;
+    calc.Init(doc, 1.026);
+    Stab::TConditionsStab cond;
+    cond.GiteMax = 30;
+    cond.Pas = 15;
+    cond.ToleranceEnfoncement = 1e-4;
+    ASSERT_TRUE(calc.Calcule(cond));
+    const TGZ& e = *calc.Resultats().GetGZ(2);
+    const TMatrice m = StabSynthese::MatriceEtape(e);
+    for (TArrayVertex3f* g : {&doc.Surface(0)->Points, &doc.Surface(0)->PointsSym})
+        for (int k = 0; k < g->rows() * g->cols(); ++k) g->data()[k] = Matrice::Transformed(m, g->data()[k]);
+    TVertex3f cc;
+    double vol = 0.0, aire = 0.0;
+    TListSurf portee;
+    portee.Add(0);
+    Hydrostat::CalcDeplacement(doc, portee, cc, vol, aire);
+    EXPECT_NEAR(vol, 40.0, 40.0 * 1e-5);
+    EXPECT_NEAR(cc.X, e.XB, 1e-6);
+    EXPECT_NEAR(cc.Z, e.ZB, 1e-6);
+
+    const std::vector<TRepereEnv> pts{{"bas", -2.0, 5.0, 1.0}, {"haut", 2.0, 5.0, 1.0}};
+    const auto marques = StabSynthese::MarquesEnvahissement(calc.Resultats(), pts);
+    ASSERT_EQ(marques.size(), 1u);   // deck edge at 2 x sin 30 - s below water at 30 only
+    EXPECT_EQ(marques[0].Nom, "bas");
+    EXPECT_TRUE(marques[0].Immerge);
+    EXPECT_DOUBLE_EQ(marques[0].Gite, 30.0);
+}

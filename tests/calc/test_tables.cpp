@@ -1,0 +1,129 @@
+// The offsets table, the development of ruled surfaces and the area table,
+// against shapes whose answers are known.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <map>
+
+#include "calc/Developpement.h"
+#include "calc/TabCotes.h"
+#include "calc/TableAires.h"
+#include "model/Update.h"
+#include "tests/support/CareneFixtures.h"
+
+namespace {
+
+void Lignes(Document& doc, std::vector<double> sec, std::vector<double> le) {
+    TDefGrille& g = doc.DefGrille;
+    g.NbSec = static_cast<int>(sec.size());
+    g.NbLE = static_cast<int>(le.size());
+    for (std::size_t k = 0; k < sec.size(); ++k) g.Sec.Val[k + 1] = sec[k];
+    for (std::size_t k = 0; k < le.size(); ++k) g.LE.Val[k + 1] = le[k];
+}
+
+TSurface* Nurbs(Document& doc, int forme) {
+    TSurface* s = doc.NouvelleSurface("s");
+    s->Net.Initialise(forme);
+    return s;
+}
+
+}  // namespace
+
+TEST(TabCotes, BoxCrossesEveryWaterlineAtItsHalfBreadth) {
+    std::vector<std::unique_ptr<TDXFSurface>> v;
+    v.push_back(fixtures::Caisson(TDefGrille{}));
+    Document doc = fixtures::DocAvec(std::move(v));
+    ObjCom::MajSurface(doc, true, -1);
+    Lignes(doc, {0.5, 2.5, 5.0, 9.5}, {-0.75, -0.5, 0.0, 0.3, 0.99});
+    TListSurf toutes;
+    toutes.Add(0);
+    const auto cotes = TabCotes::Calcule(doc, toutes, false);
+    ASSERT_EQ(cotes.size(), 4u * 5u * 2u);
+    std::map<std::pair<double, double>, int> parPlan;
+    for (const auto& c : cotes) {
+        EXPECT_EQ(std::fabs(c.P.X), 2.0);
+        ++parPlan[{c.P.Y, c.P.Z}];
+    }
+    for (const auto& [plan, n] : parPlan) EXPECT_EQ(n, 2) << plan.first << " " << plan.second;
+    EXPECT_EQ(TabCotes::Lignes(cotes)[1].substr(0, 2), "1;");
+}
+
+TEST(TabCotes, WigleyHullOffsetsFollowItsFormula) {
+    const double L = 10, B = 2, T = 1;
+    auto demi = [&](double y, double z) { return B / 2 * (1 - 4 * y * y / (L * L)) * (1 - z * z / (T * T)); };
+    const int n = 41;
+    auto s = fixtures::Maillage(n, n, [&](int i, int j) -> TVertex3f {
+        const double z = -T + T * i / (n - 1), y = -L / 2 + L * j / (n - 1);
+        return {demi(y, z), y, z};
+    });
+    std::vector<std::unique_ptr<TDXFSurface>> v;
+    v.push_back(std::move(s));
+    Document doc = fixtures::DocAvec(std::move(v));
+    ObjCom::MajSurface(doc, true, -1);
+    Lignes(doc, {-3.8, -1.1, 0.0, 2.6}, {-0.8, -0.45, -0.1});
+    TListSurf toutes;
+    toutes.Add(0);
+    const auto cotes = TabCotes::Calcule(doc, toutes, false);
+    ASSERT_EQ(cotes.size(), 4u * 3u * 2u);
+    for (const auto& c : cotes) EXPECT_NEAR(std::fabs(c.P.X), demi(c.P.Y, c.P.Z), 1e-3) << c.P.Y << " " << c.P.Z;
+}
+
+TEST(Developpement, CandidatesCylinderAndTwistedSurface) {
+    Document doc;
+    doc.FormeAffichee = true;
+    Nurbs(doc, 4);                       // half cylinder, order 4 both ways: not ruled by its net
+    TSurface* cyl = Nurbs(doc, 4);
+    cyl->Net.CFlex = 2;                  // 2 columns of order 2: straight along the axis
+    TSurface* tordue = Nurbs(doc, 4);
+    tordue->Net.NbL = 2;
+    tordue->Net.NbC = 2;
+    tordue->Net.LFlex = tordue->Net.CFlex = 2;
+    tordue->Net.TabPC[0][0] = {0, 0, 0, 1};
+    tordue->Net.TabPC[0][1] = {0, 3, 0, 1};
+    tordue->Net.TabPC[1][0] = {2, 0, 0, 1};
+    tordue->Net.TabPC[1][1] = {2, 3, 2, 1};   // a hyperbolic paraboloid
+    ObjCom::MajSurface(doc, true, -1);
+    EXPECT_EQ(Developpement::Candidats(doc), (std::vector<int>{1, 2}));
+
+    const auto d = Developpement::Developpe(*cyl);
+    EXPECT_FALSE(d.DirectricePremiere);
+    EXPECT_LT(d.Erreur, 1e-9);
+    // The arc unrolls straight: its ends as far apart as its length.
+    const TArrayVertex3f& g = cyl->Points;
+    double arc = 0;
+    for (int i = 0; i + 1 < g.rows(); ++i) {
+        const TVertex3f a = g[i][0], b = g[i + 1][0];
+        arc += std::sqrt((a.X - b.X) * (a.X - b.X) + (a.Y - b.Y) * (a.Y - b.Y) + (a.Z - b.Z) * (a.Z - b.Z));
+    }
+    EXPECT_NEAR(arc, M_PI, 1e-2);
+    Developpement::TPoint2 debut{}, fin{};
+    for (const auto& t : d.Triangles)
+        for (int k = 0; k < 3; ++k) {
+            if (t.Noeud[k] == std::array<int, 2>{0, 0}) debut = t.P[k];
+            if (t.Noeud[k] == std::array<int, 2>{0, g.rows() - 1}) fin = t.P[k];
+        }
+    EXPECT_NEAR(std::hypot(fin.X - debut.X, fin.Y - debut.Y), arc, 1e-6);
+    EXPECT_EQ(d.Triangles.size(), 2u * (g.rows() - 1) * (g.cols() - 1));
+
+    EXPECT_GT(Developpement::Developpe(*tordue).Erreur, 1e-5);
+}
+
+TEST(TableAires, ClosedBoxFloatingAtHalfDepth) {
+    // Box 4 x 10, depth 2 from Z = -1: bottom 40, sides 2 x (10 x 2), ends
+    // 2 x (4 x 2), deck 40; under Z = 0 the bottom, half the sides and ends.
+    std::vector<std::unique_ptr<TDXFSurface>> v;
+    v.push_back(fixtures::Caisson(TDefGrille{}));
+    Document doc = fixtures::DocAvec(std::move(v));
+    doc.Surface(0)->Jonction = 0;   // the ends are not facets of the grid: the skin alone
+    const auto a = TableAires::Aires(doc);
+    ASSERT_EQ(a.size(), 2u);
+    EXPECT_NEAR(a[0].Totale, 40 + 40 + 2 * 20, 1e-9);
+    EXPECT_NEAR(a[0].Immergee, 40 + 2 * 10, 1e-9);
+    EXPECT_NEAR(a[0].Emergee, 40 + 2 * 10, 1e-9);
+    EXPECT_NEAR(a[1].Totale, a[0].Totale, 0.0);
+
+    doc.Surface(0)->Voile = 1;
+    const auto voiles = TableAires::Voiles(doc);
+    ASSERT_EQ(voiles.size(), 2u);
+    EXPECT_NEAR(voiles[1].Aire, voiles[0].Aire, 0.0);
+}

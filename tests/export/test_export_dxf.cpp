@@ -1,0 +1,274 @@
+// The DXF export read back by ezdxf, an independent reader: every variant
+// opens, passes ezdxf's audit, and holds the entities and coordinates that
+// the model gives.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <map>
+#include <sstream>
+
+#include "export/DxfFormat.h"
+#include "export/ExportDXF.h"
+#include "tests/support/ExportFixtures.h"
+#include "tests/support/TestFiles.h"
+
+namespace {
+
+const std::string kLecteur = std::string(CORVANE_TEST_DATA) + "/../export/lecteurs/lit_dxf.py";
+
+struct TEntiteLue {
+    std::string Type, Calque, CalquesVertex;
+    int NbVertex = 0, Drapeaux = 0, M = 0, N = 0;
+    TVertex3f A, B;
+};
+struct TFichierLu {
+    std::string Version;
+    int Erreurs = -1;
+    std::vector<TEntiteLue> Entites;
+};
+
+// Every file read by ezdxf in one run.
+std::vector<TFichierLu> LitAvecEzdxf(const std::vector<std::string>& fichiers) {
+    std::string cmd = "/usr/bin/python3 " + kLecteur;
+    for (const auto& f : fichiers) cmd += " " + f;
+    int statut = -1;
+    std::istringstream in(fixtures::Sortie(cmd + " 2>&1", &statut));
+    EXPECT_EQ(statut, 0) << "ezdxf (Debian package python3-ezdxf) cannot read the files:\n" << in.str();
+    std::vector<TFichierLu> r;
+    for (std::string l; std::getline(in, l);) {
+        std::istringstream ls(l);
+        std::string tag, nom;
+        ls >> tag;
+        if (tag == "FICHIER") {
+            r.emplace_back();
+            ls >> nom >> r.back().Version >> r.back().Erreurs;
+        } else if (tag == "E" && !r.empty()) {
+            TEntiteLue e;
+            ls >> e.Type >> e.Calque >> e.NbVertex >> e.Drapeaux >> e.M >> e.N >> e.A.X >> e.A.Y >> e.A.Z >> e.B.X >>
+                e.B.Y >> e.B.Z >> e.CalquesVertex;
+            r.back().Entites.push_back(e);
+        }
+    }
+    EXPECT_EQ(r.size(), fichiers.size());
+    r.resize(fichiers.size());
+    return r;
+}
+
+TVertex3f Attendu(const TVertex3f& p, const TViewRecord& v) {
+    if (v.Kind == vk3D) return p;
+    TVertex2f q;
+    Calcs::ProjectionVue(p, q, v.Azimuth, v.Elevation);
+    double x, y;
+    ExportCommun::TProjection2D(v).Projette(p, x, y);
+    EXPECT_NEAR(x, q.X, 1e-5);
+    return {x, y, 0.0};
+}
+
+void ProcheDe(const TVertex3f& a, const TVertex3f& b, const std::string& quoi) {
+    EXPECT_NEAR(a.X, b.X, 6e-6) << quoi;
+    EXPECT_NEAR(a.Y, b.Y, 6e-6) << quoi;
+    EXPECT_NEAR(a.Z, b.Z, 6e-6) << quoi;
+}
+
+struct TVariante {
+    const char* Nom;
+    TViewRecord Vue;
+    TOptionsExport Options;
+    bool Moitie;
+};
+
+TOptionsExport Seul(bool TOptionsExport::*b, bool maille = true) {
+    TOptionsExport o;
+    o.*b = true;
+    o.SurfMaille3D = maille;
+    return o;
+}
+
+// What the model says a variant holds: entities per type and layer.
+std::map<std::string, int> Compte(const Document& doc, const TOptionsExport& o, bool en3D) {
+    std::map<std::string, int> n;
+    const std::vector<std::string> calques = ExportDXF::Calques(doc);
+    auto lignes = [&](const std::string& c, int nbPts, int fois) {
+        if (nbPts >= 2) n["POLYLINE " + c] += fois;
+    };
+    for (std::size_t k = 0; k < doc.Surfaces.size(); ++k) {
+        const TEntity& e = *doc.Surfaces[k];
+        const std::string& c = calques[k];
+        const int cotes = (e.Sym && !doc.Aff.MeMoitie) ? 2 : 1;
+        const int R = e.DernLigne + 1, C = e.DernCol + 1;
+        if (o.Aretes) lignes(c, C, 2 * cotes), lignes(c, R, 2 * cotes);
+        auto famille = [&](const TTabCoupes& t, const TTabCoupes& s) {
+            for (const TTabCoupes* tab : {&t, &s})
+                if (tab == &t || cotes == 2)
+                    for (const TCoupe& cp : *tab)
+                        for (const TListPt3D& l : cp)
+                            if (!l.empty()) ++n[(l.Count() >= 3 ? "POLYLINE " : l.Count() == 2 ? "LINE " : "POINT ") + c];
+        };
+        if (o.Couples) famille(e.Sec, e.SecSym);
+        if (o.LignesE) famille(e.LE, e.LESym);
+        if (o.Longits) famille(e.Long, e.LongSym);
+        if (o.Diags) famille(e.Diag, e.DiagSym);
+        if (o.SurfParam) {
+            if (o.SurfMaille3D && en3D) {
+                if (R >= 2 && C >= 2) n["MESH " + c] += cotes;
+            } else {
+                lignes(c, C, R * cotes), lignes(c, R, C * cotes);
+            }
+        }
+    }
+    const TDefGrille& g = doc.DefGrille;
+    if (o.Grille) n["LINE GRID"] = 2 * (g.NbSec + g.NbLE + g.NbLongit) + g.NbDiag;
+    if (o.Axes) n["LINE AXIS"] = 3;
+    return n;
+}
+
+TEST(ExportDXF, EveryVariantOpensCleanInEzdxfWithTheModelsEntities) {
+    testfiles::Dossier d;
+    Document doc = fixtures::CoqueAvecGrille();
+    const float a = 0.7f, b = 0.4f;
+    const std::vector<TVariante> variantes = {
+        {"tout3D", fixtures::Vue(vk3D), fixtures::ToutCoche(), false},
+        {"toutMoitie", fixtures::Vue(vk3D), fixtures::ToutCoche(), true},
+        {"section", fixtures::Vue(vkSection, 0.0f, 0.0f), fixtures::ToutCoche(), false},
+        {"plan", fixtures::Vue(vkPlan, float(M_PI / 2), float(M_PI / 2)), fixtures::ToutCoche(), false},
+        {"profil", fixtures::Vue(vkProfile, float(M_PI / 2), 0.0f), fixtures::ToutCoche(), true},
+        {"perspective", fixtures::Vue(vkPerspective, a, b), fixtures::ToutCoche(), false},
+        {"aretes", fixtures::Vue(vk3D), Seul(&TOptionsExport::Aretes), false},
+        {"couples", fixtures::Vue(vk3D), Seul(&TOptionsExport::Couples), false},
+        {"lignesE2D", fixtures::Vue(vkPlan, a, b), Seul(&TOptionsExport::LignesE), false},
+        {"longits", fixtures::Vue(vk3D), Seul(&TOptionsExport::Longits), false},
+        {"diags", fixtures::Vue(vk3D), Seul(&TOptionsExport::Diags), false},
+        {"maillage", fixtures::Vue(vk3D), Seul(&TOptionsExport::SurfParam), false},
+        {"maillage2D", fixtures::Vue(vkProfile, a, b), Seul(&TOptionsExport::SurfParam), false},
+        {"polylignes", fixtures::Vue(vk3D), Seul(&TOptionsExport::SurfParam, false), false},
+        {"grille", fixtures::Vue(vk3D), Seul(&TOptionsExport::Grille), false},
+        {"axes2D", fixtures::Vue(vkSection, a, b), Seul(&TOptionsExport::Axes), false},
+    };
+    std::vector<std::string> fichiers;
+    for (const TVariante& v : variantes) {
+        doc.Aff.MeMoitie = v.Moitie;
+        ExportCommun::PrepareModele(doc, v.Options);
+        fichiers.push_back(d / (std::string(v.Nom) + ".dxf"));
+        ExportDXF::EcrireFichierDXF(fichiers.back(), doc, v.Options, v.Vue);
+    }
+    const std::vector<TFichierLu> lus = LitAvecEzdxf(fichiers);
+    const TEntity& coque = *doc.Surface(0);
+    const int R = coque.DernLigne, C = coque.DernCol;
+    for (std::size_t k = 0; k < variantes.size(); ++k) {
+        const TVariante& v = variantes[k];
+        const bool en3D = v.Vue.Kind == vk3D;
+        SCOPED_TRACE(v.Nom);
+        doc.Aff.MeMoitie = v.Moitie;
+        EXPECT_EQ(lus[k].Version, "AC1009");
+        EXPECT_EQ(lus[k].Erreurs, 0);
+        std::map<std::string, int> vu;
+        for (const TEntiteLue& e : lus[k].Entites) {
+            const bool maillage = e.Type == "POLYLINE" && e.M > 0;
+            ++vu[(maillage ? std::string("MESH") : e.Type) + " " + e.Calque];
+            // In 2-D every vertex lies in the plane of the view; in 3-D the
+            // polylines are 3-D polylines and the meshes polygon meshes.
+            if (e.Type == "POLYLINE") {
+                EXPECT_EQ(e.Drapeaux, en3D ? (maillage ? 16 : 8) : 0);
+            }
+            if (!en3D) {
+                EXPECT_EQ(e.A.Z, 0.0);
+            }
+            if (maillage) {
+                EXPECT_EQ(e.M, C + 1);
+                EXPECT_EQ(e.N, R + 1);
+                EXPECT_EQ(e.NbVertex, (R + 1) * (C + 1));
+            }
+        }
+        EXPECT_EQ(vu, Compte(doc, v.Options, en3D));
+
+        // A sample of coordinates: the first entity of the hull, its first
+        // and last point; the axes between their ends.
+        const TEntiteLue *premier = nullptr, *maillage = nullptr;
+        for (const TEntiteLue& e : lus[k].Entites) {
+            if (e.Calque == "Surface1" && !premier) premier = &e;
+            if (e.Calque == "Surface1" && e.M > 0 && !maillage) maillage = &e;
+        }
+        const TArrayVertex3f& g = coque.Points;
+        if (v.Options.Aretes || (v.Options.SurfParam && !(v.Options.SurfMaille3D && en3D))) {
+            ASSERT_TRUE(premier);
+            ProcheDe(premier->A, Attendu(g[0][0], v.Vue), "first point of row 0");
+            ProcheDe(premier->B, Attendu(g[0][C], v.Vue), "last point of row 0");
+        }
+        if (v.Options.SurfParam && v.Options.SurfMaille3D && en3D) {
+            ASSERT_TRUE(maillage);
+            ProcheDe(maillage->A, g[0][0], "first vertex of the mesh");
+            ProcheDe(maillage->B, g[R][C], "last vertex of the mesh");
+        }
+        if (v.Options.Axes) {
+            int axe = 0;
+            for (const TEntiteLue& e : lus[k].Entites)
+                if (e.Calque == "AXIS") {
+                    ProcheDe(e.A, Attendu(doc.ExtremitesAxes[2 * axe], v.Vue), "axis start");
+                    ProcheDe(e.B, Attendu(doc.ExtremitesAxes[2 * axe + 1], v.Vue), "axis end");
+                    ++axe;
+                }
+        }
+    }
+}
+
+// Layer names keep only what DXF accepts, and two surfaces never share one.
+TEST(ExportDXF, LayerNamesAreValidAndDistinct) {
+    testfiles::Dossier d;
+    Document doc;
+    const char* noms[] = {"Bow 'A'", "Coque\xC3\xA9/1", "", "a b", "a_b", "X", "GRID", "XS"};
+    for (const char* nom : noms) {
+        TSurface* s = fixtures::SurfaceNurbs(doc, nom, 3, 3, 3, 3, [](int i, int j) {
+            return TVertex4f{0.5 * i, 1.0 * j, 0.2 * i * j, 1.0};
+        });
+        s->SetNom(nom);
+    }
+    const std::vector<std::string> attendus = {"Bow__A_", "Coque__1", "SURF2", "a_b", "a_b_4", "X", "GRID_6",
+                                               "XS_7"};
+    EXPECT_EQ(ExportDXF::Calques(doc), attendus);
+    TOptionsExport o;
+    o.Aretes = true;
+    ExportCommun::PrepareModele(doc, o);
+    ExportDXF::EcrireFichierDXF(d / "calques.dxf", doc, o, fixtures::Vue(vk3D));
+    const TFichierLu lu = LitAvecEzdxf({d / "calques.dxf"})[0];
+    EXPECT_EQ(lu.Erreurs, 0);
+    std::map<std::string, int> polylignes;
+    for (const TEntiteLue& e : lu.Entites) ++polylignes[e.Calque];
+    // ezdxf gives the vertices their polyline's layer: they are counted in the file itself.
+    std::vector<DxfFormat::TPaire> paires;
+    int ligne = 0;
+    ASSERT_TRUE(DxfFormat::LitPaires(testfiles::LitOctets(d / "calques.dxf"), paires, ligne));
+    std::map<std::string, int> vertex;
+    for (std::size_t k = 0; k + 2 < paires.size(); ++k)
+        if (paires[k].Code == 0 && paires[k].Valeur == "VERTEX") ++vertex[paires[k + 1].Valeur];
+    const int parCote = 4 * kPrecisionDefaut + 4;
+    for (const std::string& c : attendus) {
+        EXPECT_EQ(polylignes[c], 8) << c;
+        EXPECT_EQ(vertex[c], parCote) << c;
+        EXPECT_EQ(vertex[c + "S"], parCote) << c;
+    }
+}
+
+TEST(ExportDXF, AnEmptyDocumentGivesEmptyEntitiesAndZeroExtents) {
+    testfiles::Dossier d;
+    Document doc;
+    const TOptionsExport o = fixtures::ToutCoche();
+    ExportCommun::PrepareModele(doc, o);
+    TOptionsExport sansGrille = o;
+    sansGrille.Grille = sansGrille.Axes = false;
+    const std::string texte = ExportDXF::TexteDXF(doc, sansGrille, fixtures::Vue(vk3D));
+    std::vector<DxfFormat::TPaire> paires;
+    int ligne = 0;
+    ASSERT_TRUE(DxfFormat::LitPaires(texte, paires, ligne));
+    int zeros = 0;
+    for (std::size_t k = 0; k + 1 < paires.size(); ++k)
+        if (paires[k].Code == 9 && paires[k].Valeur.rfind("$EXT", 0) == 0)
+            for (int c = 1; c <= 3; ++c) zeros += paires[k + c].Valeur == "0.00000";
+    EXPECT_EQ(zeros, 6);
+    EXPECT_NE(texte.find("ENTITIES\r\n0\r\nENDSEC\r\n0\r\nEOF\r\n"), std::string::npos);
+    testfiles::EcritOctets(d / "vide.dxf", texte);
+    const TFichierLu lu = LitAvecEzdxf({d / "vide.dxf"})[0];
+    EXPECT_EQ(lu.Erreurs, 0);
+    EXPECT_TRUE(lu.Entites.empty());
+}
+
+}  // namespace

@@ -1,0 +1,203 @@
+// The loading and table dialogs: what they apply, what they refuse, what
+// they write.
+#include <gtest/gtest.h>
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QListWidget>
+#include <QPrinter>
+#include <QProcess>
+#include <QTableWidget>
+#include <QTemporaryDir>
+
+#include "app/texts/Encodage.h"
+#include "calc/gui/AireForm.h"
+#include "calc/gui/DevSurfForm.h"
+#include "calc/gui/GrilleResultats.h"
+#include "calc/gui/ImportRepForm.h"
+#include "calc/gui/PoidsForm.h"
+#include "calc/gui/ReperesForm.h"
+#include "calc/gui/StabDlgForm.h"
+#include "calc/gui/StabForm.h"
+#include "calc/gui/TabCotesForm.h"
+#include "tests/support/CareneFixtures.h"
+#include "tests/support/RecordingUi.h"
+
+namespace {
+
+struct Doc {
+    RecordingScope ui;
+    Document doc;
+    QTemporaryDir dir;
+    Doc() {
+        std::vector<std::unique_ptr<TDXFSurface>> v;
+        v.push_back(fixtures::Caisson(TDefGrille{}));
+        v.push_back(fixtures::Caisson(TDefGrille{}, 4, 4, 4, 10, 20.0));
+        doc = fixtures::DocAvec(std::move(v));
+        doc.Surface(0)->SetNom("coque");
+        doc.Surface(1)->SetNom("flotteur");
+        doc.MarquerEnregistre();
+    }
+    QString Fichier(const char* nom, const std::vector<std::string>& lignes = {}) {
+        const QString f = dir.filePath(nom);
+        if (!lignes.empty()) Encodage::EcritFichierTexte(f.toStdString(), lignes);
+        return f;
+    }
+};
+
+}  // namespace
+
+TEST(PoidsForm, BadCellRefusedSavedFileComesBackAndTotalRow) {
+    Doc d;
+    d.doc.ListPoids = {{"lest", 41040.0, 0.0, 5.0, -0.25, -1}, {"moteur", 350.0, 0.5, 2.0, -0.5, 1}};
+    TPoidsForm f(d.doc);
+    f.show();
+    ASSERT_EQ(f.SG_PoidsSurf->rowCount(), 2);
+    ASSERT_EQ(f.SG_PoidsBallast->rowCount(), 2);
+    EXPECT_EQ(f.SG_PoidsBallast->item(1, 6)->text(), "flotteur");
+    // No surface weighs anything: the total is the two weights.
+    EXPECT_EQ(f.SG_PoidsTotal->item(0, 2)->text(), "41390.000");
+
+    const TListPoids avant = d.doc.ListPoids;
+    f.SG_PoidsBallast->item(1, 4)->setText("5,0,1");
+    EXPECT_FALSE(f.BtnOKClick());
+    EXPECT_EQ(f.SG_PoidsBallast->currentRow(), 1);
+    EXPECT_EQ(f.SG_PoidsBallast->currentColumn(), 4);
+    EXPECT_EQ(d.ui.rec.messages.size(), 1u);
+    f.BtnAjouterClick();   // refused too
+    EXPECT_EQ(f.SG_PoidsBallast->rowCount(), 2);
+    EXPECT_EQ(d.doc.ListPoids, avant);
+    EXPECT_TRUE(d.doc.Enregistre());
+    f.SG_PoidsBallast->item(1, 4)->setText("2.000");
+
+    const QString fichier = d.Fichier("p.csv");
+    ASSERT_TRUE(f.Enregistre(fichier));
+    d.doc.ListPoids.clear();
+    TPoidsForm g(d.doc);
+    g.show();
+    ASSERT_TRUE(g.Importe(fichier));
+    EXPECT_EQ(g.SG_PoidsBallast->rowCount(), 2);   // the surface rows are not weights
+    ASSERT_TRUE(g.BtnOKClick());
+    EXPECT_EQ(d.doc.ListPoids, avant);
+    EXPECT_FALSE(d.doc.Enregistre());
+}
+
+TEST(PoidsForm, RowEditingKeepsOneRowAndItsNumbers) {
+    Doc d;
+    TPoidsForm f(d.doc);
+    f.show();
+    ASSERT_EQ(f.SG_PoidsBallast->rowCount(), 1);
+    f.BtnAjouterClick();
+    f.SG_PoidsBallast->item(1, 1)->setText("b");
+    f.SG_PoidsBallast->setCurrentCell(1, 1);
+    f.BtnInsertClick();   // before the selected row
+    ASSERT_EQ(f.SG_PoidsBallast->rowCount(), 3);
+    EXPECT_EQ(f.SG_PoidsBallast->item(1, 1)->text(), "");
+    EXPECT_EQ(f.SG_PoidsBallast->item(2, 1)->text(), "b");
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(f.SG_PoidsBallast->item(i, 0)->text(), QString::number(i));
+    for (int k = 0; k < 3; ++k) {
+        f.SG_PoidsBallast->setCurrentCell(0, 1);
+        f.BtnSupprimerClick();
+    }
+    ASSERT_EQ(f.SG_PoidsBallast->rowCount(), 1);   // the last row cleared, kept
+    ASSERT_TRUE(f.BtnOKClick());
+    EXPECT_TRUE(d.doc.ListPoids.empty());
+}
+
+TEST(ReperesForms, ImportIsAllOrNothingAndAGridIsCheckedFirst) {
+    Doc d;
+    TImportRepForm imp(d.doc);
+    imp.SetOrdre(3);   // "Y - Z - X"
+    EXPECT_FALSE(imp.Importe(d.Fichier("mauvais.csv", {"1;2;3", "", "4;cinq;6"})));
+    ASSERT_EQ(d.ui.rec.messages.size(), 1u);
+    EXPECT_NE(d.ui.rec.messages[0].find("3"), std::string::npos);
+    EXPECT_TRUE(d.doc.ListReperes.empty());
+    EXPECT_TRUE(d.doc.Enregistre());
+    ASSERT_TRUE(imp.Importe(d.Fichier("bon.csv", {"1;2;3", "", "4,5;5;6"})));
+    EXPECT_EQ(d.doc.ListReperes, (std::vector<TRepere>{{"", 3, 1, 2}, {"", 6, 4.5, 5}}));
+    EXPECT_FALSE(d.doc.Enregistre());
+
+    TEnvahissementForm env(d.doc);
+    env.show();
+    ASSERT_EQ(env.Grille->rowCount(), 1);
+    GrilleResultats::EcritLigne(env.Grille, 0, 1, {"écoutille", "1", "2", "z"});
+    EXPECT_FALSE(env.BtnOKClick());
+    EXPECT_EQ(env.Grille->currentColumn(), 4);
+    EXPECT_TRUE(d.doc.ListReperesEnv.empty());
+    env.Grille->item(0, 4)->setText("0.5");
+    ASSERT_TRUE(env.BtnOKClick());
+    EXPECT_EQ(d.doc.ListReperesEnv, (std::vector<TRepereEnv>{{"écoutille", 1, 2, 0.5}}));
+}
+
+TEST(StabDlgForm, NegativeVolumeReachesTheNextRuns) {
+    Doc d;
+    d.doc.ListPoids = {{"charge", 40.0 * 1026.0, 0.0, 5.0, 0.0, -1}};
+    TStabForm stab(d.doc);
+    stab.show();
+    const QString avant = stab.LabelDeplacementInit->text();
+    EXPECT_TRUE(avant.endsWith("82080.0000"));   // two boxes of 40 m3 at 1.026
+    TStabDlgForm f(d.doc);
+    f.show();
+    ASSERT_EQ(f.LBSurfaces->count(), 2);
+    f.LBSurfaces->item(1)->setSelected(true);
+    ASSERT_TRUE(f.BtnOKClick());
+    EXPECT_EQ(d.doc.Surface(1)->Orientation, 0);
+    EXPECT_EQ(d.doc.Surface(1)->Calculee, 0);
+    stab.VolumesChanges();
+    EXPECT_TRUE(stab.LabelDeplacementInit->text().endsWith(" 0.0000"));
+}
+
+TEST(Tables, OffsetsSaveAndPrintAreaRowsAndErrorColours) {
+    Doc d;
+    TTabCotesForm cotes(d.doc);
+    cotes.show();
+    const QString vide = d.Fichier("vide.txt");
+    ASSERT_TRUE(cotes.Enregistre(vide));
+    std::vector<std::string> lignes;
+    ASSERT_TRUE(Encodage::LitFichierTexte(vide.toStdString(), lignes));
+    EXPECT_EQ(lignes, (std::vector<std::string>{"Num;Nom;X;Y;Z", ";;;;"}));
+
+    d.doc.DefGrille.NbSec = 1;
+    d.doc.DefGrille.Sec.Val[1] = 5.0;
+    d.doc.DefGrille.NbLE = 1;
+    d.doc.DefGrille.LE.Val[1] = 0.0;
+    d.doc.PropFich.Titre = "Chaland";
+    cotes.BtnCalculerClick();
+    ASSERT_EQ(cotes.Grille->rowCount(), 2);   // the first box, both sides
+    EXPECT_EQ(cotes.Grille->item(0, 2)->text().toDouble() * cotes.Grille->item(1, 2)->text().toDouble(), -4.0);
+    QPrinter p(QPrinter::HighResolution);
+    p.setOutputFormat(QPrinter::PdfFormat);
+    p.setOutputFileName(d.Fichier("cotes.pdf"));
+    cotes.Imprime(p);
+    QProcess texte;
+    texte.start("pdftotext", {d.Fichier("cotes.pdf"), "-"});
+    texte.waitForFinished();
+    const QString t = QString::fromUtf8(texte.readAllStandardOutput());
+    EXPECT_TRUE(t.contains("Corvane Shaper - Tableau de cotes"));
+    EXPECT_TRUE(t.contains("Chaland"));
+    EXPECT_TRUE(t.contains("coque"));
+
+    TAireForm aires(d.doc);
+    aires.show();
+    ASSERT_EQ(aires.GrilleAires->rowCount(), 3);
+    EXPECT_EQ(aires.GrilleAires->Texte(2, 0), "Aire totale");
+
+    // "Lancer >>" on the ruled candidates: one row each, the error coloured.
+    TSurface* cyl = d.doc.NouvelleSurface("cylindre");
+    cyl->Net.Initialise(4);
+    cyl->Net.CFlex = 2;
+    TDevSurfForm dev(d.doc);
+    dev.show();
+    ASSERT_EQ(dev.Candidats(), std::vector<int>{2});
+    dev.LBSurf->selectAll();
+    dev.BtnLancerClick();
+    ASSERT_EQ(dev.SG_Erreur->rowCount(), 1);
+    EXPECT_EQ(dev.SG_Erreur->Texte(0, 0), "cylindre");
+    EXPECT_EQ(dev.SG_Erreur->item(0, 2)->foreground().color(), QColor(0, 128, 0));
+
+    struct Cas {
+        double e;
+        QColor c;
+    } cas[] = {{0.0009, QColor(0, 128, 0)}, {0.001, QColor(255, 160, 0)}, {0.01, QColor(255, 0, 0)}};
+    for (const Cas& c : cas) EXPECT_EQ(TDevSurfForm::Couleur(c.e), c.c) << c.e;
+}

@@ -1,0 +1,88 @@
+// The export dialog in the running program: set up from the display, and a
+// 2-D export projected by the chosen view's angles whatever its zoom.
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QRadioButton>
+#include <QTimer>
+
+#include <cmath>
+#include <sstream>
+
+#include "export/gui/ExportForm.h"
+#include "tests/gui/MainFormTestUtil.h"
+#include "tests/support/TestFiles.h"
+
+namespace {
+
+using ExportForm = ProgrammeTest;
+
+TEST_F(ExportForm, SetUpFromTheDisplayAndIgesStaysThreeDimensional) {
+    TExportForm f(&F());
+    F().Doc().Aff.MeCarene = false;
+    F().Doc().Aff.MeSections = true;
+    F().Doc().Aff.MeSurfaceParam = true;
+    f.Init(QStringLiteral("DXF"));
+    EXPECT_EQ(f.windowTitle(), QStringLiteral("Export DXF"));
+    for (QCheckBox* c : {f.CBAretes, f.CBCouples, f.CBLignesE, f.CBLongits, f.CBDiags}) EXPECT_FALSE(c->isChecked());
+    EXPECT_TRUE(f.CBSurfParam->isChecked());
+    EXPECT_TRUE(f.RBSurfPolyL->isEnabled());
+    EXPECT_FALSE(f.CBnurbs->isEnabled());
+    f.RB2D->setChecked(true);
+    EXPECT_TRUE(f.GB2D->isEnabled());
+    f.Init(QStringLiteral("IGES"));
+    EXPECT_TRUE(f.RB3D->isChecked());
+    EXPECT_FALSE(f.RB2D->isEnabled());
+    EXPECT_FALSE(f.GB2D->isEnabled());
+    EXPECT_TRUE(f.CBnurbs->isChecked());
+    EXPECT_FALSE(f.CBSurfParam->isEnabled());
+    // The three commands are connected, so enabled.
+    for (const char* m : {"MeExportTXT", "MeExportDXF", "MeExportIGES"}) EXPECT_TRUE(A(m)->isEnabled()) << m;
+}
+
+TEST_F(ExportForm, TwoDimensionalTextIsProjectedByThePlanViewsAnglesAtAnyZoom) {
+    TExportForm f(&F());
+    QString fichier;
+    f.ChoixFichier = [&](QWidget*, const QString&, const QString& filtre, const QString& ext) {
+        EXPECT_TRUE(filtre.contains(QStringLiteral("*.txt")));
+        EXPECT_EQ(ext, QStringLiteral("txt"));
+        return fichier;
+    };
+    f.Init(QStringLiteral("TXT"));
+    f.CBAretes->setChecked(true);
+    f.RB2D->setChecked(true);
+    f.RBPlan->setChecked(true);
+    auto exporte = [&](const QString& nom) {
+        fichier = Fichier(nom);
+        f.BtnOKClick();
+        return testfiles::LitOctets(fichier.toStdString());
+    };
+    const std::string avant = exporte(QStringLiteral("a.txt"));
+    Vue(1)->Vue().Scale *= 3.0f;
+    Vue(1)->Vue().OriginX += 55;
+    EXPECT_EQ(exporte(QStringLiteral("b.txt")), avant);
+    // The first border point, projected with the plan's two angles.
+    const TVertex3f p = F().Doc().Surface(0)->Points[0][0];
+    const TViewRecord& v = Vue(1)->Vue();
+    const double x = -std::sin(v.Azimuth) * p.X + std::cos(v.Azimuth) * p.Y;
+    const double y = -std::sin(v.Elevation) * std::cos(v.Azimuth) * p.X -
+                     std::sin(v.Elevation) * std::sin(v.Azimuth) * p.Y + std::cos(v.Elevation) * p.Z;
+    const std::size_t bord = avant.find("[POLYLINE]\r\n");
+    ASSERT_NE(bord, std::string::npos);
+    std::istringstream ligne(avant.substr(bord + 12));
+    double lx, ly;
+    char pv;
+    ligne >> lx >> pv >> ly;
+    EXPECT_NEAR(lx, x, 5e-5);
+    EXPECT_NEAR(ly, y, 5e-5);
+    EXPECT_EQ(f.result(), QDialog::Accepted);
+
+    // A file that cannot be written: the reason is shown, the dialog stays.
+    f.setResult(0);
+    fichier = Fichier(QStringLiteral("absent/c.txt"));
+    f.BtnOKClick();
+    ASSERT_FALSE(d_.questions.empty());
+    EXPECT_TRUE(d_.questions.back().contains(QStringLiteral("absent/c.txt"))) << d_.questions.back().toStdString();
+    EXPECT_EQ(f.result(), 0);
+}
+
+}  // namespace

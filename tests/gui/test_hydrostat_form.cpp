@@ -1,0 +1,131 @@
+// The hydrostatics window on the box barge: what its grid and curve show.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QLineSeries>
+#include <QListWidget>
+#include <QPushButton>
+#include <QToolButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "app/gui/MainForm.h"
+#include "app/texts/Encodage.h"
+#include "calc/gui/GrilleResultats.h"
+#include "calc/gui/HydrostatForm.h"
+#include "tests/support/CareneFixtures.h"
+#include "tests/support/RecordingUi.h"
+
+namespace {
+
+struct FenetreCaisson {
+    RecordingScope ui;
+    Document doc;
+    THydrostatForm f{doc};
+    FenetreCaisson() {
+        std::vector<std::unique_ptr<TDXFSurface>> v;
+        v.push_back(fixtures::Caisson(TDefGrille{}));
+        doc = fixtures::DocAvec(std::move(v));
+        f.Prepare();
+    }
+    // The value shown on the row of that label under that title.
+    double Valeur(const QString& titre, const QString& libelle) const {
+        bool dedans = false;
+        for (int i = 0; i < f.SGResult->rowCount(); ++i) {
+            if (f.SGResult->EstTitre(i)) dedans = f.SGResult->Texte(i, 0) == titre;
+            else if (dedans && f.SGResult->Texte(i, 0) == libelle) return f.SGResult->Texte(i, 1).toDouble();
+        }
+        ADD_FAILURE() << libelle.toStdString();
+        return NAN;
+    }
+};
+
+}  // namespace
+
+TEST(HydrostatForm, BoxBargeGridAndSectionalAreaCurve) {
+    FenetreCaisson w;
+    ASSERT_EQ(w.f.LBSurf->count(), 1);
+    EXPECT_EQ(w.f.Portee().Count(), 1);
+    EXPECT_EQ(w.f.EditPrecision->text(), "41");
+    w.f.show();
+    EXPECT_FALSE(w.f.SBEnregistrer->isEnabled());
+    QTest::mouseClick(w.f.BtnCalculer1, Qt::LeftButton);
+    EXPECT_TRUE(w.f.SBEnregistrer->isEnabled());
+    EXPECT_EQ(w.f.SGResult->Texte(1, 1), "40.0000");   // "%.4f"
+    EXPECT_NEAR(w.Valeur("Carène immergée", "Volume immergé [m3]"), 40.0, 1e-4);
+    EXPECT_NEAR(w.Valeur("Carène immergée", "CC x [m]"), 0.0, 1e-4);
+    EXPECT_NEAR(w.Valeur("Carène immergée", "CC y [m]"), 5.0, 1e-4);
+    EXPECT_NEAR(w.Valeur("Carène immergée", "CC z [m]"), -0.5, 1e-4);
+    EXPECT_NEAR(w.Valeur("Flottaison", "Aire [m²]"), 40.0, 1e-4);
+    EXPECT_NEAR(w.Valeur("Maître couple", "Aire [m²]"), 4.0, 1e-4);
+    // Every row of the run is shown, titles included.
+    EXPECT_EQ(w.f.SGResult->rowCount(), static_cast<int>(w.f.Resultats().Lignes.size()));
+
+    // A flat line at 4 over the 41 stations, closed to 0 at both ends.
+    const QList<QPointF> pts = w.f.SerieAires->points();
+    ASSERT_EQ(pts.size(), 41 + 2);
+    EXPECT_EQ(pts.front(), QPointF(0, 0));
+    EXPECT_EQ(pts.back(), QPointF(10, 0));
+    for (int k = 1; k <= 41; ++k) {
+        EXPECT_NEAR(pts[k].x(), 10.0 * (k - 1) / 40, 1e-5);
+        EXPECT_NEAR(pts[k].y(), 4.0, 1e-9);
+    }
+    EXPECT_FALSE(w.f.ChartCourbeAires->isHidden());
+
+    // Ctrl+C copies the selected rows, tab-separated, each ended by CR.
+    w.f.SGResult->selectRow(1);
+    QTest::keyClick(w.f.SGResult, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), "Volume immergé [m3]\t40.0000\r");
+
+    // Saved as text lines, in the program's code page.
+    QTemporaryDir dir;
+    const QString fichier = dir.filePath("h.txt");
+    ASSERT_TRUE(w.f.SGResult->Enregistre(fichier));
+    std::vector<std::string> lignes;
+    ASSERT_TRUE(Encodage::LitFichierTexte(fichier.toStdString(), lignes));
+    ASSERT_EQ(static_cast<int>(lignes.size()), w.f.SGResult->rowCount());
+    EXPECT_EQ(lignes[1], "Volume immergé [m3]\t40.0000");
+}
+
+TEST(HydrostatForm, StationCountAndScope) {
+    FenetreCaisson w;
+    struct Cas {
+        const char* tape;
+        const char* montre;
+        bool message;
+    } cas[] = {{"250", "201", false}, {"2", "3", false}, {"7", "7", false}, {"x1", "7", true}, {"", "7", true}};
+    for (const Cas& c : cas) {
+        w.ui.rec.messages.clear();
+        w.f.EditPrecision->setText(c.tape);
+        w.f.EditPrecisionExit();
+        EXPECT_EQ(w.f.EditPrecision->text(), c.montre) << c.tape;
+        EXPECT_EQ(w.f.NbCoupes(), QString(c.montre).toInt());
+        EXPECT_EQ(w.ui.rec.messages.size(), c.message ? 1u : 0u) << c.tape;
+    }
+    // "Aucune": an empty scope runs to zero results and an empty curve.
+    QTest::mouseClick(w.f.BtnAucune, Qt::LeftButton);
+    EXPECT_EQ(w.f.Portee().Count(), 0);
+    w.f.BtnCalculerClick();
+    EXPECT_EQ(w.f.SerieAires->count(), 0);
+    EXPECT_NEAR(w.Valeur("Carène immergée", "Volume immergé [m3]"), 0.0, 0.0);
+    QTest::mouseClick(w.f.BtnTout, Qt::LeftButton);
+    EXPECT_EQ(w.f.Portee().Count(), 1);
+    // "Portée des calculs...": the surface no longer counted leaves both lists.
+    w.f.PorteeCalculs = [](Document& d, QWidget*) {
+        d.Surface(0)->Calc = 0;
+        return true;
+    };
+    QTest::mouseClick(w.f.BtnPorteeCalculs, Qt::LeftButton);
+    EXPECT_EQ(w.f.LBSurf->count(), 0);
+    EXPECT_EQ(w.f.Portee().Count(), 0);
+}
+
+TEST(HydrostatForm, EveryWindowOfTheseCalculationsOpensFromItsCommand) {
+    TMainForm f;
+    for (const char* nom : {"MeCalcHydroStat", "MeStabilite", "MeLstPoids", "MeAjoutPoids", "MeLstReperes",
+                            "MeAjoutRepere", "MeImportReperes", "MeListeReperesEnv", "MeCalculAires",
+                            "MeSurfaceVoiles", "MeTabCotes", "MeDeveloppementSurf", "SBCalcHydro", "SBCalcStab"})
+        EXPECT_TRUE(f.Action(QLatin1String(nom))->isEnabled()) << nom;
+}

@@ -1,0 +1,128 @@
+// The program's own pictures: the icons of its buttons and windows, and the
+// cursors of its mouse tools.
+#include <QImage>
+#include <QToolBar>
+#include <QToolButton>
+
+#include <map>
+
+#include "app/gui/Icones.h"
+#include "tests/gui/MainFormTestUtil.h"
+#include "views/gui/BoiteOutilsForm.h"
+#include "views/gui/Curseurs.h"
+
+namespace {
+
+// True when the picture has at least one pixel that is not transparent.
+bool Dessine(const QImage& im) {
+    for (int y = 0; y < im.height(); ++y)
+        for (int x = 0; x < im.width(); ++x)
+            if (qAlpha(im.pixel(x, y)) > 0) return true;
+    return false;
+}
+
+QImage Image(const QIcon& i) { return i.pixmap(24, 24).toImage().convertToFormat(QImage::Format_ARGB32); }
+QImage Image(const QCursor& c) { return c.pixmap().toImage().convertToFormat(QImage::Format_ARGB32); }
+
+class Icones_ : public ProgrammeTest {};
+
+}  // namespace
+
+TEST(Icones, ProgramIconRendersAtEverySizeAndUnknownNamesGiveNone) {
+    const QIcon p = Icones::Programme();
+    ASSERT_FALSE(p.isNull());
+    for (const int t : {16, 24, 32, 48}) EXPECT_TRUE(Dessine(p.pixmap(t, t).toImage())) << t;
+    EXPECT_TRUE(Icones::Icone(QStringLiteral("absente")).isNull());
+}
+
+TEST_F(Icones_, EveryButtonHasItsOwnIconAndKeepsItsHint) {
+    A("MeIcoBoiteOutils")->trigger();
+    auto* palette = F().findChild<TBoiteOutilsForm*>(QStringLiteral("BoiteOutilsForm"));
+    ASSERT_NE(palette, nullptr);
+
+    // Every button has a picture of its own, but for the net selection's,
+    // the same in the tool bar and the palette.
+    std::map<QString, QImage> parBouton;
+    auto verifie = [&](const QString& bouton, const QIcon& icone, const QString& bulle) {
+        SCOPED_TRACE(bouton.toStdString());
+        ASSERT_FALSE(icone.isNull());
+        const QImage im = Image(icone);
+        EXPECT_TRUE(Dessine(im));
+        EXPECT_FALSE(bulle.isEmpty());
+        for (const auto& [autre, image] : parBouton) {
+            const bool meme = bouton == QLatin1String("SpeedButton1") && autre == QLatin1String("SBFenSel");
+            EXPECT_EQ(image == im, meme) << autre.toStdString();
+        }
+        parBouton.emplace(bouton, im);
+    };
+    for (QAction* a : F().BarreOutils()->actions())
+        if (!a->isSeparator()) verifie(a->objectName(), a->icon(), a->toolTip());
+    EXPECT_EQ(parBouton.size(), 32u);
+    for (const TBoiteOutilsForm::TBouton& b : TBoiteOutilsForm::Boutons()) {
+        const auto* t = palette->findChild<QToolButton*>(QLatin1String(b.Nom));
+        ASSERT_NE(t, nullptr);
+        verifie(t->objectName(), t->icon(), t->toolTip());
+    }
+    EXPECT_EQ(parBouton.size(), 32u + TBoiteOutilsForm::Boutons().size());
+}
+
+TEST(Curseurs, EachToolCursorIsDrawnWithItsHotSpotOnTheCrossHair) {
+    std::map<std::string, QImage> vus;
+    for (const char* nom : {"crCroixInv", "crAjout", "crSuppr", "crDepl", "crRep", "crPoids"}) {
+        SCOPED_TRACE(nom);
+        const QCursor c = Curseurs::Curseur(nom);
+        const QImage im = Image(c);
+        ASSERT_FALSE(im.isNull());
+        const QPoint h = c.hotSpot();
+        ASSERT_TRUE(im.rect().adjusted(5, 5, -5, -5).contains(h));
+        // The cross-hair's arms meet on the hot spot, black on their white halo.
+        for (const QPoint d : {QPoint(5, 0), QPoint(-5, 0), QPoint(0, 5), QPoint(0, -5)}) {
+            EXPECT_EQ(im.pixel(h + d), qRgba(0, 0, 0, 255)) << d.x() << "," << d.y();
+            EXPECT_EQ(im.pixel(h + d + QPoint(d.y() != 0, d.x() != 0)), qRgba(255, 255, 255, 255));
+        }
+        for (const auto& [autre, image] : vus) EXPECT_NE(image, im) << autre;
+        vus.emplace(nom, im);
+    }
+    EXPECT_EQ(Curseurs::Curseur("crInconnu").shape(), Qt::ArrowCursor);
+}
+
+TEST_F(Icones_, ArmingAToolGivesEveryViewItsCursorAndReleasingItTheCross) {
+    Active(vkPlan);
+    auto curseurDesVues = [&](const char* attendu) {
+        const QImage im = Image(Curseurs::Curseur(attendu));
+        for (int k = 0; k < 4; ++k) {
+            EXPECT_EQ(Image(Vue(k)->cursor()), im) << attendu << " view " << k;
+            EXPECT_EQ(Vue(k)->cursor().hotSpot(), Curseurs::Curseur(attendu).hotSpot());
+        }
+    };
+    curseurDesVues("crCroixInv");
+    const struct {
+        const char* item;
+        const char* curseur;
+    } pas[] = {
+        {"MeAjouterVx", "crAjout"},
+        {"MeSupprimerVx", "crSuppr"},  // unticks the insertion
+        {"MeSupprimerVx", "crCroixInv"},
+        {"MeDeplacerVue", "crDepl"},
+        {"MeZoom", "crCroixInv"},  // unticks the pan
+        {"MeZoom", "crCroixInv"},
+    };
+    for (const auto& p : pas) {
+        A(p.item)->trigger();
+        curseurDesVues(p.curseur);
+    }
+    // The weight and mark tools, ticked however their command comes to do it.
+    A("MeAjoutPoids")->setChecked(true);
+    curseurDesVues("crPoids");
+    A("MeAjoutPoids")->setChecked(false);
+    A("MeAjoutRepere")->setChecked(true);
+    curseurDesVues("crRep");
+    A("MeAjoutRepere")->setChecked(false);
+
+    // A pan ends with its drag: the views go back to the cross.
+    A("MeDeplacerVue")->trigger();
+    curseurDesVues("crDepl");
+    Glisse(Vue(vkPlan), QPoint(100, 100), {QPoint(120, 110), QPoint(140, 120)});
+    EXPECT_FALSE(A("MeDeplacerVue")->isChecked());
+    curseurDesVues("crCroixInv");
+}

@@ -1,0 +1,306 @@
+// The stability window: its run on the worker thread, what its curves,
+// grids and synthesis show, stopping and closing during a run, printing.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <QSlider>
+#include <QTimer>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QLineSeries>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QScatterSeries>
+#include <QTemporaryDir>
+#include <QTest>
+#include <numbers>
+
+#include "app/texts/Langue.h"
+#include "calc/gui/GrilleResultats.h"
+#include "calc/gui/StabForm.h"
+#include "model/Undo.h"
+#include "tests/support/CareneFixtures.h"
+#include "tests/support/RecordingUi.h"
+
+namespace {
+
+constexpr double kRho = 1.026;
+
+struct Fenetre {
+    RecordingScope ui;
+    Document doc;
+    std::unique_ptr<TStabForm> f;
+    explicit Fenetre(std::unique_ptr<TDXFSurface> s, double masse, double zG) {
+        std::vector<std::unique_ptr<TDXFSurface>> v;
+        v.push_back(std::move(s));
+        doc = fixtures::DocAvec(std::move(v));
+        doc.ListPoids.push_back({"charge", masse, 0.0, 5.0, zG, -1});
+        f = std::make_unique<TStabForm>(doc);
+        f->show();
+    }
+    void Lance(const char* max, const char* pas) {
+        f->EditGiteMax->setText(max);
+        f->EditPas->setText(pas);
+        ASSERT_TRUE(f->BtnCalculerClick());
+        f->AttendFin();
+    }
+};
+
+// The same run straight on an engine of its own.
+void Moteur(Document& doc, double max, double pas, Stab::TStabCalc& c) {
+    c.Init(doc, kRho);
+    Stab::TConditionsStab cond;
+    cond.GiteMax = max;
+    cond.Pas = pas;
+    EXPECT_TRUE(c.Calcule(cond));
+}
+
+double Cellule(TGrilleResultats* g, int i, int j) { return g->Texte(i, j).toDouble(); }
+
+bool PdfUnePageNonBlanche(const QString& pdf) {
+    QProcess info;
+    info.start("pdfinfo", {pdf});
+    info.waitForFinished();
+    if (!QString(info.readAllStandardOutput()).contains(QRegularExpression("Pages:\\s+1\\n"))) return false;
+    QProcess ppm;
+    ppm.start("pdftoppm", {"-r", "30", "-gray", pdf});
+    ppm.waitForFinished();
+    const QByteArray img = ppm.readAllStandardOutput();
+    // PGM: past the header, some pixel is not white.
+    const int debut = img.indexOf("255\n") + 4;
+    for (int i = debut; i < img.size(); ++i)
+        if (static_cast<unsigned char>(img[i]) < 128) return true;
+    return false;
+}
+
+}  // namespace
+
+TEST(StabForm, CurveMeasuresAndSynthesisAreTheEnginesSteps) {
+    struct Cas {
+        const char* nom;
+        std::unique_ptr<TDXFSurface> surface;
+        double masse, zG;
+    };
+    std::vector<Cas> cas;
+    cas.push_back({"caisson", fixtures::Caisson(TDefGrille{}), 40.0 * kRho * 1000.0, 0.0});
+    // Half-immersed cylinder of radius 1: any heel gives GZ = zG sin(heel) for G above the axis.
+    cas.push_back({"cylindre", fixtures::Cylindre(TDefGrille{}, 1.0, 10.0, 24, 10),
+                   std::numbers::pi / 2 * 10.0 * kRho * 1000.0, 0.3});
+    for (Cas& c : cas) {
+        SCOPED_TRACE(c.nom);
+        Fenetre w(std::move(c.surface), c.masse, c.zG);
+        w.Lance("180", "10");
+        Stab::TStabCalc ref;
+        Moteur(w.doc, 180, 10, ref);
+        const TListGZ& e = ref.Resultats();
+        ASSERT_EQ(e.Count(), 19);
+        const QList<QPointF> pts = w.f->SerieGZ->points();
+        ASSERT_EQ(pts.size(), e.Count());
+        for (int k = 0; k < e.Count(); ++k) {
+            EXPECT_EQ(pts[k].x(), e.GetGZ(k)->Gite);
+            EXPECT_EQ(pts[k].y(), StabSynthese::GZ(*e.GetGZ(k)));
+            EXPECT_EQ(w.f->GrilleMesures->Texte(k, 9), GrilleResultats::Nombre(StabSynthese::GZ(*e.GetGZ(k)), 4));
+        }
+        // Extremes and vanishing angle from the engine's steps.
+        double gzMax = -1e9, hMax = 0, chavirage = 0;
+        for (int k = 0; k < e.Count(); ++k) {
+            const double gz = StabSynthese::GZ(*e.GetGZ(k));
+            if (gz > gzMax) gzMax = gz, hMax = e.GetGZ(k)->Gite;
+            if (k > 0) {
+                const double g1 = StabSynthese::GZ(*e.GetGZ(k - 1));
+                if (g1 > 0 && gz < 0) chavirage = e.GetGZ(k - 1)->Gite + 10 * g1 / (g1 - gz);
+            }
+        }
+        const auto& s = w.f->Synthese();
+        EXPECT_DOUBLE_EQ(s.GZMax, gzMax);
+        EXPECT_DOUBLE_EQ(s.AngleGZMax, hMax);
+        EXPECT_NEAR(s.AngleChavirage, chavirage, 1e-9);
+        // Energies: trapezia of the moments of the measures grid, split at zero.
+        double plus = 0, moins = 0;
+        for (int k = 1; k < e.Count(); ++k) {
+            const double m1 = Cellule(w.f->GrilleMesures, k - 1, 10), m2 = Cellule(w.f->GrilleMesures, k, 10);
+            const double h = 10 * std::numbers::pi / 180;
+            if (m1 * m2 < 0) {
+                const double t = m1 / (m1 - m2);
+                (m1 > 0 ? plus : moins) += m1 / 2 * t * h;
+                (m2 > 0 ? plus : moins) += m2 / 2 * (1 - t) * h;
+            } else {
+                (m1 + m2 >= 0 ? plus : moins) += (m1 + m2) / 2 * h;
+            }
+        }
+        EXPECT_NEAR(s.EnergieChavirage, std::fabs(plus), 1e-3 * std::fabs(plus) + 1);
+        EXPECT_NEAR(s.EnergieRedressement, std::fabs(moins), 1e-3 * std::fabs(moins) + 1);
+        // The synthesis grid shows the user's step.
+        EXPECT_EQ(w.f->GrilleSynthese->Texte(5, 1), "10.000");
+        // "Moment d'inertie": the same points scaled by W x 9.806.
+        w.f->RB_CourbeMoment->setChecked(true);
+        const QList<QPointF> m = w.f->SerieGZ->points();
+        for (int k = 0; k < e.Count(); ++k) EXPECT_DOUBLE_EQ(m[k].y(), pts[k].y() * c.masse * 9.806);
+    }
+}
+
+TEST(StabForm, ReplayShowsEveryStepThenStops) {
+    Fenetre w(fixtures::Caisson(TDefGrille{}), 40.0 * kRho * 1000.0, 0.0);
+    w.Lance("30", "10");
+    ASSERT_EQ(w.f->TrackBarEtapes->maximum(), 3);
+    w.f->TrackBarEtapes->setValue(3);
+    w.f->SB_FilmClick();   // at the end: rewinds, then plays
+    EXPECT_TRUE(w.f->TimerFilm->isActive());
+    EXPECT_EQ(w.f->TrackBarEtapes->value(), 0);
+    QTRY_VERIFY_WITH_TIMEOUT(!w.f->TimerFilm->isActive(), 5000);
+    EXPECT_EQ(w.f->LabelGiteFilm->text(), "30.00°");
+    // The copy drawn is the step's: its lowest point on the heeled side.
+    const TGZ& e = *w.f->Etapes().GetGZ(3);
+    const auto m = StabSynthese::MatriceEtape(e);
+    EXPECT_EQ(w.f->CopieAffichee()[0].Points[0][0], Matrice::Transformed(m, w.doc.Surface(0)->Points[0][0]));
+}
+
+TEST(StabForm, TheRunsQuestionIsPutOnTheWindowsThread) {
+    // Heavier than the whole box can float: each sinkage search ends on its
+    // iteration limit and asks whether to stop; "Yes" stops after the first.
+    Fenetre w(fixtures::Caisson(TDefGrille{}), 200.0 * kRho * 1000.0, 0.0);
+    w.ui.rec.answers = {Ui::mrYes};
+    w.Lance("30", "10");
+    ASSERT_EQ(w.ui.rec.messages.size(), 1u);
+    EXPECT_EQ(w.ui.rec.messages[0], Langue::Txt("rsErrIterationsMax"));
+    EXPECT_EQ(w.f->Etapes().Count(), 1);
+    EXPECT_EQ(w.f->Etapes().GetGZ(0)->Converge, 0);
+    EXPECT_FALSE(w.f->EnCours());
+}
+
+TEST(StabForm, RefusedInputsChangeNothing) {
+    Fenetre w(fixtures::Caisson(TDefGrille{}), 40.0 * kRho * 1000.0, 0.0);
+    struct Cas {
+        QLineEdit* champ;
+        const char* texte;
+        std::string message;
+    } cas[] = {
+        {w.f->EditToleranceEnf, "abc", "'abc' n'est pas une valeur numérique correcte"},
+        {w.f->EditPas, "0", "Pas de calcul incorrect"},
+        {w.f->EditPas, "200", "Pas de calcul incorrect"},
+    };
+    for (const Cas& c : cas) {
+        const QString avant = c.champ->text();
+        w.ui.rec.messages.clear();
+        c.champ->setText(c.texte);
+        EXPECT_FALSE(w.f->BtnCalculerClick()) << c.texte;
+        EXPECT_FALSE(w.f->EnCours());
+        ASSERT_EQ(w.ui.rec.messages.size(), 1u);
+        EXPECT_EQ(w.ui.rec.messages[0], c.message);
+        c.champ->setText(avant);
+    }
+    EXPECT_EQ(w.f->Etapes().Count(), 0);
+    // A tolerance typed as a word on leaving the field: the message, the old value back.
+    w.ui.rec.messages.clear();
+    w.f->EditToleranceEnf->setText("x");
+    emit w.f->EditToleranceEnf->editingFinished();
+    EXPECT_EQ(w.f->EditToleranceEnf->text(), "1");
+    EXPECT_EQ(w.ui.rec.messages.size(), 1u);
+}
+
+TEST(StabForm, StopAndCloseDuringALongRun) {
+    const int avant = TStabForm::MoteursVivants();
+    for (const bool fermer : {false, true}) {
+        RecordingScope ui;
+        Document doc;
+        doc.FormeAffichee = true;
+        fixtures::CoqueQuatreSurfaces(doc, 50);
+        doc.ListPoids.push_back({"charge", 8000.0, 0.0, 6.0, 0.0, -1});
+        auto* f = new TStabForm(doc);
+        f->show();
+        f->EditGiteMax->setText("180");
+        f->EditPas->setText("1");
+        f->EditToleranceEnf->setText("0.0001");
+        f->CBAssiette->setChecked(true);   // several seconds of work
+        ASSERT_TRUE(f->BtnCalculerClick());
+        EXPECT_TRUE(f->BtnStop->isVisible());
+        QTest::qWait(100);
+        ASSERT_TRUE(f->EnCours());
+        QElapsedTimer t;
+        t.start();
+        if (fermer) {
+            f->BtnFermer->click();
+            EXPECT_FALSE(f->isVisible());
+        } else {
+            QTest::keyClick(f, Qt::Key_Delete);
+            while (f->EnCours() && t.elapsed() < 2000) QTest::qWait(1);
+        }
+        // Within one iteration of the searches (bench_stab_form measures it);
+        // the bound here leaves room for a loaded machine.
+        EXPECT_LT(t.elapsed(), 1000);
+        EXPECT_FALSE(f->EnCours());
+        EXPECT_LT(f->Etapes().Count(), 60);
+        EXPECT_FALSE(f->BtnCalculer->isHidden());
+        delete f;
+    }
+    EXPECT_EQ(TStabForm::MoteursVivants(), avant);
+}
+
+TEST(StabForm, PrintsTheChartAndTheMeasuresOnOnePageEach) {
+    Fenetre w(fixtures::Caisson(TDefGrille{}), 40.0 * kRho * 1000.0, 0.0);
+    w.Lance("90", "10");
+    QTemporaryDir dir;
+    auto pdf = [&](const QString& nom, auto&& print) {
+        QPrinter p(QPrinter::HighResolution);
+        p.setOutputFormat(QPrinter::PdfFormat);
+        p.setOutputFileName(dir.filePath(nom));
+        print(p);
+        return dir.filePath(nom);
+    };
+    EXPECT_TRUE(PdfUnePageNonBlanche(pdf("gz.pdf", [&](QPrinter& p) { w.f->ChartGZ->Imprime(p); })));
+    EXPECT_TRUE(PdfUnePageNonBlanche(pdf("m.pdf", [&](QPrinter& p) { w.f->GrilleMesures->Imprime(p, "Mesures"); })));
+}
+
+TEST(StabForm, ApplyingAStepFloatsTheModelThereAndOneUndoRestoresIt) {
+    Fenetre w(fixtures::Caisson(TDefGrille{}), 40.0 * kRho * 1000.0, 0.0);
+    TUndo undo;
+    w.doc.Hooks.RecordAction = [&](int kind) { undo.RecordAction(w.doc, kind); };
+    w.doc.ListPoids.push_back({"lest", 0.0, 1.0, 2.0, -0.5, -1});
+    w.doc.ListReperes.push_back({"repère", 2.0, 0.0, 1.0});
+    w.doc.ListReperesEnv.push_back({"écoutille", -2.0, 5.0, 1.0});
+    const Document avant = [&] {
+        Document d;
+        for (const auto& s : w.doc.Surfaces) d.Surfaces.push_back(std::make_unique<TDXFSurface>(*dynamic_cast<TDXFSurface*>(s.get())));
+        d.ListPoids = w.doc.ListPoids;
+        d.ListReperes = w.doc.ListReperes;
+        d.ListReperesEnv = w.doc.ListReperesEnv;
+        return d;
+    }();
+    w.f->EditToleranceEnf->setText("0.001");
+    w.Lance("30", "15");
+    // Nothing happens without a row or without a Yes.
+    w.f->GrilleMesures->setCurrentCell(-1, -1);
+    EXPECT_FALSE(w.f->SBTransformClick());
+    w.f->GrilleMesures->selectRow(2);
+    w.ui.rec.answers = {Ui::mrNo};
+    EXPECT_FALSE(w.f->SBTransformClick());
+    EXPECT_TRUE(w.doc.Surface(0)->Points == avant.Surface(0)->Points);
+    ASSERT_TRUE(w.f->SBTransformClick());
+
+    const TGZ e = *w.f->Etapes().GetGZ(2);
+    ASSERT_EQ(e.Gite, 30.0);
+    TListSurf portee;
+    portee.Add(0);
+    TVertex3f cc;
+    double vol = 0.0, aire = 0.0;
+    Hydrostat::CalcDeplacement(w.doc, portee, cc, vol, aire);
+    EXPECT_NEAR(vol, 40.0, 40.0 * 1e-5);
+    EXPECT_NEAR(cc.X, e.XB, 1e-6);
+    EXPECT_NEAR(cc.Y, e.YB, 1e-6);
+    EXPECT_NEAR(cc.Z, e.ZB, 1e-6);
+    // The whole loading moved with the hull.
+    const auto env = StabSynthese::TransformEnvahis(avant.ListReperesEnv, StabSynthese::MatriceEtape(e));
+    EXPECT_EQ(w.doc.ListReperesEnv, env);
+    EXPECT_NE(w.doc.ListReperes, avant.ListReperes);
+    EXPECT_NE(w.doc.ListPoids, avant.ListPoids);
+    EXPECT_FALSE(w.doc.Enregistre());
+
+    ASSERT_TRUE(undo.Annuler(w.doc));
+    EXPECT_TRUE(w.doc.Surface(0)->Points == avant.Surface(0)->Points);
+    EXPECT_EQ(w.doc.ListPoids, avant.ListPoids);
+    EXPECT_EQ(w.doc.ListReperes, avant.ListReperes);
+    EXPECT_EQ(w.doc.ListReperesEnv, avant.ListReperesEnv);
+}
