@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
 #include <QProgressBar>
@@ -135,6 +136,21 @@ std::array<TFormFille*, 4> LesVues() {
 }
 
 
+// A button or pop-up entry runs its menu item and follows its state (its
+// enabled state too, unless `actif` is false).
+void Relie(QAction* a, QAction* item, bool actif) {
+    QObject::connect(a, &QAction::triggered, item, [item, a] {
+        a->setChecked(item->isChecked());  // the item decides
+        item->trigger();
+    });
+    auto suit = [item, a, actif] {
+        if (actif) a->setEnabled(item->isEnabled());
+        if (a->isCheckable()) a->setChecked(item->isChecked());
+    };
+    QObject::connect(item, &QAction::changed, a, suit);
+    suit();
+}
+
 }  // namespace
 
 TMainForm* MainForm() { return g_mainForm; }
@@ -217,6 +233,7 @@ TMainForm::TMainForm(const QStringList& args, QWidget* parent) : QMainWindow(par
     CreeMenus();
     CreeBarreOutils();
     CreeStatusBar();
+    CreePopup();
     BrancheCommandes();
     resize(1024, 768);
 
@@ -519,19 +536,43 @@ void TMainForm::CreeBarreOutils() {
             nom == "SBVuePerso" || nom == "SBCarene" || nom == "SBFenSel" || nom == "SBSection" ||
             nom == "SBCalcHydro")
             toolBar_->insertSeparator(a);
-        if (!item) continue;
-        // The button runs its menu item and follows its state.
-        connect(a, &QAction::triggered, item, [item, a] {
-            a->setChecked(item->isChecked());  // the item decides
-            item->trigger();
-        });
-        auto suit = [item, a, nom] {
-            if (nom != "SBEnregistre") a->setEnabled(item->isEnabled());
-            if (a->isCheckable()) a->setChecked(item->isChecked());
-        };
-        connect(item, &QAction::changed, a, suit);
-        suit();
+        if (item) Relie(a, item, nom != "SBEnregistre");
     }
+}
+
+void TMainForm::CreePopup() {
+    DBG_SCOPE("TMainForm.CreePopup");
+    // The pop-up menu of the main window (right button on the free area):
+    // each entry runs its menu item and follows its state.
+    static const std::pair<const char*, const char*> entrees[] = {
+        {"PmAjuster", "MeAjuster"},         {"PmCentrer", "MeRecentrer"},  {nullptr, nullptr},
+        {"PmSection", "MeSectionsFen"},     {"PmPlan", "MePlanFen"},       {"PmProfile", "MeProfileFen"},
+        {"PmPersp", "MePerspectiveFen"},    {"PmStudio", "MeStudioFen"},   {nullptr, nullptr},
+        {"PmControleVues", "MeControleVue"}, {"PmVertex", "MeFenSel"},     {nullptr, nullptr},
+        {"PmMozaique", "MeMosaiqueHoriz"},  {"PmCascade", "MeCascade"}};
+    auto* menu = new QMenu(this);
+    menu->setObjectName(QStringLiteral("PopupMenu1"));
+    for (const auto& [nom, itemNom] : entrees) {
+        if (!nom) {
+            menu->addSeparator();
+            continue;
+        }
+        QAction* item = Action(QLatin1String(itemNom));
+        const std::string regle = std::string("rs") + nom + "Caption";
+        const std::string cle = Langue::Trouve(regle) ? regle : std::string("rs") + nom;
+        QAction* a = menu->addAction(Langue::QTxt(cle));
+        a->setObjectName(QLatin1String(nom));
+        if (cle != regle) Langue::DonneCle(a, cle);
+        a->setCheckable(item->isCheckable());
+        actions_[QLatin1String(nom)] = a;
+        Relie(a, item, true);
+    }
+    // The area reports the point in the coordinates of its viewport.
+    mdi_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(mdi_, &QWidget::customContextMenuRequested, this, [this, menu](const QPoint& p) {
+        QWidget* zone = mdi_->viewport();
+        if (!zone->childAt(p)) menu->popup(zone->mapToGlobal(p));
+    });
 }
 
 void TMainForm::CreeStatusBar() {
@@ -745,7 +786,10 @@ void TMainForm::DesactiveNonConstruits() {
         "MeAfficheReperesEnv", "MeFacettes", "MeCopier",
     };
     for (auto& [nom, a] : actions_) {
-        if (nom.startsWith(QLatin1String("SB")) || nom.startsWith(QLatin1String("SC")) || a->isSeparator()) continue;
+        // Buttons and pop-up entries follow their items.
+        if (nom.startsWith(QLatin1String("SB")) || nom.startsWith(QLatin1String("SC")) ||
+            nom.startsWith(QLatin1String("Pm")) || a->isSeparator())
+            continue;
         bool garde = false;
         for (const char* c : construits) garde = garde || nom == QLatin1String(c);
         garde = garde || branches_.count(nom) > 0;
@@ -1039,6 +1083,10 @@ bool TMainForm::CommandeDisponible(TCommandeVue c) const {
         case TCommandeVue::FenPersp: return vues_.count(3) != 0;
         case TCommandeVue::ControleVues: return true;
         case TCommandeVue::FenSel: return true;
+        case TCommandeVue::FenStudio: {
+            const QAction* a = Action(QStringLiteral("MeStudioFen"));
+            return a && a->isEnabled();
+        }
         default: return false;
     }
 }
@@ -1053,6 +1101,7 @@ void TMainForm::Commande(TCommandeVue c, TFormFille* vue) {
         case TCommandeVue::FenPersp: item = "MePerspectiveFen"; break;
         case TCommandeVue::ControleVues: item = "MeControleVue"; break;
         case TCommandeVue::FenSel: item = "MeFenSel"; break;
+        case TCommandeVue::FenStudio: item = "MeStudioFen"; break;
         default: return;
     }
     if (QAction* a = Action(QLatin1String(item)); a && a->isEnabled()) a->trigger();

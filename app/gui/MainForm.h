@@ -209,6 +209,7 @@ private:
     void CreeMenus();
     void CreeBarreOutils();
     void CreeStatusBar();
+    void CreePopup();
     QAction* NouvelleAction(QMenu* menu, const char* nom, const char* cleCaption, const char* defaut,
                             const QKeySequence& raccourci = {}, bool cochable = false, bool coche = false);
     QMenu* NouveauMenu(QMenu* parent, const char* nom, const char* cleCaption, const char* defaut);

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QImage>
 #include <QLineEdit>
+#include <QMdiArea>
 #include <QMenu>
 #include <QTextStream>
 #include <QTimer>
@@ -127,6 +128,40 @@ TEST_F(Commandes, APresetTicksOneItemResizesTheGridsAndLeavesTheDocumentSaved) {
     EXPECT_EQ(F().MotPrecision(), QStringLiteral("Perso"));
     EXPECT_FALSE(A("MePrecFaible")->isChecked());
     EXPECT_TRUE(F().Doc().Enregistre());
+}
+
+// The pop-up menu of the free area: shown there only, each entry runs its menu item and follows it.
+TEST_F(Commandes, ThePopUpMenuOfTheFreeAreaRunsTheMenuItems) {
+    QWidget* zone = F().ZoneMdi()->viewport();
+    QMenu* menu = F().findChild<QMenu*>(QStringLiteral("PopupMenu1"));
+    ASSERT_NE(menu, nullptr);
+    const QPoint libre(zone->width() - 5, zone->height() - 5);
+    ASSERT_EQ(zone->childAt(libre), nullptr);
+    // The area reports the point in its viewport's coordinates.
+    emit F().ZoneMdi()->customContextMenuRequested(zone->mapFromGlobal(Vue(vkPlan)->mapToGlobal(QPoint(5, 5))));
+    EXPECT_FALSE(menu->isVisible());
+    emit F().ZoneMdi()->customContextMenuRequested(libre);
+    EXPECT_TRUE(menu->isVisible());
+    menu->hide();
+
+    int ajuster = 0;
+    QObject::connect(A("MeAjuster"), &QAction::triggered, [&ajuster] { ++ajuster; });
+    A("PmAjuster")->trigger();
+    EXPECT_EQ(ajuster, 1);
+    A("PmVertex")->trigger();
+    EXPECT_TRUE(A("MeFenSel")->isChecked());
+    EXPECT_TRUE(A("PmVertex")->isChecked());
+    A("MeFenSel")->trigger();
+    EXPECT_FALSE(A("PmVertex")->isChecked());
+    A("MeSectionsFen")->setEnabled(false);
+    EXPECT_FALSE(A("PmSection")->isEnabled());
+    // The views' pop-up menus reach the studio through its menu item too.
+    int studio = 0;
+    QObject::connect(A("MeStudioFen"), &QAction::triggered, [&studio] { ++studio; });
+    A("MeStudioFen")->setEnabled(true);
+    EXPECT_TRUE(F().CommandeDisponible(TCommandeVue::FenStudio));
+    F().Commande(TCommandeVue::FenStudio, Vue(vkPlan));
+    EXPECT_EQ(studio, 1);
 }
 
 TEST_F(Commandes, CopyPutsTheActiveViewsPictureOnTheClipboard) {
