@@ -1,7 +1,6 @@
 #include "studio/gui/StudioForm.h"
 
 #include <QButtonGroup>
-#include <QGuiApplication>
 #include <QCheckBox>
 #include <QContextMenuEvent>
 #include <QGridLayout>
@@ -87,10 +86,7 @@ TStudioForm::~TStudioForm() {
 
 TVisView* TStudioForm::GLC() {
     if (glc_) return glc_;
-    // A window that holds an OpenGL view is composed through OpenGL: a
-    // platform without it (offscreen, minimal) gets none.
-    const QString plateforme = QGuiApplication::platformName();
-    if (plateforme == QLatin1String("offscreen") || plateforme == QLatin1String("minimal")) return nullptr;
+    if (!TVisView::Disponible()) return nullptr;
     glc_ = new TVisView;
     glc_->setObjectName(QStringLiteral("GLC"));
     glc_->setFocusPolicy(Qt::StrongFocus);

@@ -14,6 +14,10 @@
 #include <QSlider>
 #include <QSpinBox>
 #include <QVBoxLayout>
+
+#include <GL/gl.h>
+
+#include <algorithm>
 #include <cmath>
 
 #include "app/gui/AppliqueLangue.h"
@@ -22,6 +26,8 @@
 #include "app/texts/Chaines.h"
 #include "app/texts/Langue.h"
 #include "model/Update.h"
+#include "studio/gui/scene/VisGL.h"
+#include "studio/gui/scene/VisView.h"
 #include "views/gui/SelSurfaces.h"
 
 namespace {
@@ -110,8 +116,7 @@ TPropSurfForm::TPropSurfForm(TMainForm& main, QWidget* parent) : QDialog(parent)
     hCoul->addWidget(panneau_);
     connect(coulDef_, &QRadioButton::toggled, this, &TPropSurfForm::Change);
     connect(panneau_, &QPushButton::clicked, this, [this] {
-        std::uint32_t c = static_cast<std::uint32_t>(Cur().Couleur < 0 ? main_.OptionsDessin().Couleurs.BordSf
-                                                                        : Cur().Couleur);
+        std::uint32_t c = CouleurCourante();
         if (!Couleur::Choisir(this, c)) return;
         Cur().Couleur = static_cast<std::int32_t>(c & 0xFFFFFF);
         const QSignalBlocker b(coulPers_);
@@ -252,6 +257,7 @@ TPropSurfForm::TPropSurfForm(TMainForm& main, QWidget* parent) : QDialog(parent)
     auto* mil = new QVBoxLayout;
     mil->addWidget(gCoul);
     mil->addWidget(gMat);
+    if (QWidget* apercu = CreeApercu()) mil->addWidget(apercu, 0, Qt::AlignHCenter);
     mil->addWidget(gPlan);
     auto* dro = new QVBoxLayout;
     dro->addWidget(gPoids);
@@ -267,6 +273,41 @@ TPropSurfForm::TPropSurfForm(TMainForm& main, QWidget* parent) : QDialog(parent)
     h->addLayout(mil);
     h->addLayout(dro);
     Langue::AppliqueLangue(this);
+}
+
+TPropSurfForm::~TPropSurfForm() {
+    // The preview goes first: it holds the camera.
+    delete apercu_;
+}
+
+QWidget* TPropSurfForm::CreeApercu() {
+    if (!TVisView::Disponible()) return nullptr;
+    camera_.Position.Assign(TVisPosition(0, 0, 3));
+    camera_.SetViewNear(0.1f);
+    camera_.SetViewFar(10.0f);
+    camera_.SetViewAngle(35.0f);
+    camera_.SetViewOrtho(2.0f);
+    lumiere_.SetKind(TVisLightKind::Direction);
+    lumiere_.Direction.Assign(TVisVector(0.2f, 0.3f, 1.0f));
+    lumiere_.ColorAmbient.SetColor(0x000000);
+    lumiere_.ColorDiffuse.SetColor(0xFFFFFF);
+    lumiere_.ColorSpecular.SetColor(0xFFFFFF);
+    interieure_.Radius = 0.35f;
+    interieure_.SetSlices(40);
+    interieure_.SetStacks(40);
+    exterieure_.Radius = 0.65f;
+    exterieure_.SetSlices(100);
+    exterieure_.SetStacks(100);
+    apercu_ = new TVisView(this);
+    apercu_->setObjectName(QStringLiteral("glVisual"));
+    apercu_->setFixedSize(160, 160);
+    apercu_->SetBackgroundColor(0x000000);
+    apercu_->ColorAmbient.Assign(TVisColor(0x333333, 1.0f));
+    apercu_->SetLighting(true);
+    apercu_->SetTransparency(true);
+    apercu_->SetCamera(&camera_);
+    apercu_->OnRender = [this](TVisView&) { DessineApercu(); };
+    return apercu_;
 }
 
 int TPropSurfForm::Execute() {
@@ -328,13 +369,43 @@ void TPropSurfForm::Affiche() {
     charge_ = false;
 }
 
+std::uint32_t TPropSurfForm::CouleurCourante() const {
+    const PropSurf::TPropSurf& c = copies_[static_cast<std::size_t>(cur_)];
+    return c.Couleur < 0 ? main_.OptionsDessin().Couleurs.BordSf : static_cast<std::uint32_t>(c.Couleur);
+}
+
 void TPropSurfForm::AfficheCouleur() {
-    const std::uint32_t c = static_cast<std::uint32_t>(Cur().Couleur < 0 ? main_.OptionsDessin().Couleurs.BordSf
-                                                                          : Cur().Couleur);
+    const std::uint32_t c = CouleurCourante();
     panneau_->setStyleSheet(QStringLiteral("background-color: rgb(%1, %2, %3)")
                                 .arg(c & 0xFF)
                                 .arg((c >> 8) & 0xFF)
                                 .arg((c >> 16) & 0xFF));
+    // Each change of the copy and each newly shown copy come through here.
+    if (apercu_) apercu_->Invalidate();
+}
+
+void TPropSurfForm::DessineApercu() {
+    VisGL::Render(lumiere_);
+    if (copies_.empty()) return;
+    const PropSurf::TPropSurf& c = Cur();
+    const auto rvb = ColorToGL(CouleurCourante());
+    auto materiau = [](const float diffuse[4], float ambient, float specular, float shininess, float emission) {
+        const float a[4] = {ambient, ambient, ambient, 1.0f}, s[4] = {specular, specular, specular, 1.0f},
+                    e[4] = {emission, emission, emission, 1.0f};
+        glMaterialfv(GL_FRONT, GL_DIFFUSE, diffuse);
+        glMaterialfv(GL_FRONT, GL_AMBIENT, a);
+        glMaterialfv(GL_FRONT, GL_SPECULAR, s);
+        glMaterialf(GL_FRONT, GL_SHININESS, shininess);
+        glMaterialfv(GL_FRONT, GL_EMISSION, e);
+    };
+    // The opaque colour inside, seen through the material when it is transparent.
+    const float opaque[4] = {rvb[0], rvb[1], rvb[2], 1.0f};
+    materiau(opaque, 0.0f, 0.0f, 0.0f, 0.0f);
+    VisGL::Render(interieure_);
+    const float diffuse[4] = {rvb[0], rvb[1], rvb[2], static_cast<float>(c.Alpha)};
+    // GL refuses a shininess outside 0..128 (a value read from a file).
+    materiau(diffuse, c.Ambient, c.Specular, std::clamp(c.Shininess, 0.0f, 128.0f), c.Emission);
+    VisGL::Render(exterieure_);
 }
 
 void TPropSurfForm::Change() {

@@ -7,6 +7,7 @@
 #include <array>
 #include <vector>
 
+#include "studio/scene/VisClasses.h"
 #include "views/PropSurf.h"
 
 class QAbstractButton;
@@ -20,12 +21,14 @@ class QRadioButton;
 class QSlider;
 class QSpinBox;
 class TMainForm;
+class TVisView;
 
 class TPropSurfForm : public QDialog {
     Q_OBJECT
 
 public:
     explicit TPropSurfForm(TMainForm& main, QWidget* parent = nullptr);
+    ~TPropSurfForm() override;
 
     // 0 at once without surfaces; else modal, 1 after OK, 0 after "Annuler".
     int Execute();
@@ -34,6 +37,8 @@ public:
 
     std::vector<PropSurf::TPropSurf>& Copies() { return copies_; }
     QListWidget* Liste() const { return liste_; }
+    // The lit material preview; nullptr where the platform has no OpenGL.
+    TVisView* Apercu() const { return apercu_; }
 
 private:
     enum Valeur { vEpaisseur, vDensiteB, vFixeB, vParM2, vFixeV, vDensiteV, kNbValeurs };
@@ -48,6 +53,12 @@ private:
     // Every value field into the current copy; false after the message.
     bool LitValeurs();
     void AfficheCouleur();
+    // The current copy's colour, the drawing colour for "Défaut".
+    std::uint32_t CouleurCourante() const;
+    // The preview, on a platform with OpenGL.
+    QWidget* CreeApercu();
+    // The copy's colour and material on two spheres, inside a frame of the preview.
+    void DessineApercu();
 
     TMainForm& main_;
     std::vector<PropSurf::TPropSurf> copies_;
@@ -70,4 +81,9 @@ private:
     QGroupBox *gB_, *gV_;
     std::array<QRadioButton*, 5> types_{};
     std::array<QLineEdit*, kNbValeurs> valeurs_{};
+
+    TVisView* apercu_ = nullptr;
+    TVisCamera camera_;
+    TVisLight lumiere_;
+    TVisSphere interieure_, exterieure_;
 };

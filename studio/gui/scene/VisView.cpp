@@ -1,5 +1,6 @@
 #include "studio/gui/scene/VisView.h"
 
+#include <QGuiApplication>
 #include <QOffscreenSurface>
 #include <QOpenGLContext>
 #include <QOpenGLFramebufferObject>
@@ -41,6 +42,11 @@ TVisView::TVisView(QWidget* parent) : QOpenGLWidget(parent) {
 
 TVisView::~TVisView() {
     if (camera_) camera_->OnChange = nullptr;
+}
+
+bool TVisView::Disponible() {
+    const QString plateforme = QGuiApplication::platformName();
+    return plateforme != QLatin1String("offscreen") && plateforme != QLatin1String("minimal");
 }
 
 void TVisView::SetCamera(TVisCamera* c) {

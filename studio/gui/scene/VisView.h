@@ -24,6 +24,10 @@ public:
     explicit TVisView(QWidget* parent = nullptr);
     ~TVisView() override;
 
+    // False on a platform without OpenGL (offscreen, minimal): a window that
+    // holds a scene view is composed through OpenGL, so there it gets none.
+    static bool Disponible();
+
     TVisColor ColorAmbient{0x333333, 1.0f};
     TVisCoordinates Coordinates;
     TVisFog Fog;

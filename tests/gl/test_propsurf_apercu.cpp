@@ -1,0 +1,57 @@
+// The surface properties' material preview, lit, on a real X server.
+#include <QPushButton>
+#include <QSlider>
+
+#include <cmath>
+#include <utility>
+
+#include "app/gui/CouleurForm.h"
+#include "studio/gui/scene/VisView.h"
+#include "tests/gui/FenetresTestUtil.h"
+#include "views/gui/PropSurfForm.h"
+
+namespace {
+
+class PropSurfApercu : public FenetresTest {};
+
+// Lambert's law alone (no ambient, specular or emission in the material): the
+// light (0.2, 0.3, 1) on the sphere's nearest point, whose normal faces the camera.
+int Eclaire(int composante) { return static_cast<int>(std::lround(composante / std::sqrt(1.13))); }
+
+TEST_F(PropSurfApercu, ShowsTheChosenColourLitWithoutTouchingTheDocument) {
+    const std::int32_t avant = Doc().Surface(0)->Couleur;
+    Commande<TPropSurfForm>("MeProprieteSurf", [](TPropSurfForm& f) {
+        TVisView* v = f.Apercu();
+        ASSERT_NE(v, nullptr);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(v));
+        const int images = v->Images();
+        for (auto [nom, position] :
+             {std::pair{"TB_Ambient", 0}, {"TB_Specular", 0}, {"TB_Emission", 0}, {"TB_AlphaColor", 0}})
+            f.findChild<QSlider*>(QLatin1String(nom))->setValue(position);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return v->Images() > images; }));  // a change repaints it
+
+        auto choisit = [&f](std::uint32_t couleur) {
+            QTimer::singleShot(0, [couleur] {
+                auto* c = qobject_cast<TCouleurForm*>(QApplication::activeModalWidget());
+                ASSERT_NE(c, nullptr);
+                c->FixeCouleur(couleur);
+                QTest::mouseClick(c->findChild<QPushButton*>(QStringLiteral("BtnOK")), Qt::LeftButton);
+            });
+            QTest::mouseClick(f.findChild<QPushButton*>(QStringLiteral("ShapeCouleur")), Qt::LeftButton);
+        };
+        const int cote = v->width();
+        choisit(0x2080C0);
+        QRgb p = v->RenderToBitmap(cote, cote).pixel(cote / 2, cote / 2);
+        EXPECT_NEAR(qRed(p), Eclaire(0xC0), 3);
+        EXPECT_NEAR(qGreen(p), Eclaire(0x80), 3);
+        EXPECT_NEAR(qBlue(p), Eclaire(0x20), 3);
+        choisit(0xF00000);
+        p = v->RenderToBitmap(cote, cote).pixel(cote / 2, cote / 2);
+        EXPECT_EQ(qRed(p) + qGreen(p), 0);
+        EXPECT_NEAR(qBlue(p), Eclaire(0xF0), 3);
+        f.reject();
+    });
+    EXPECT_EQ(Doc().Surface(0)->Couleur, avant);
+}
+
+}  // namespace
