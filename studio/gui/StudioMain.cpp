@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QGuiApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
@@ -14,6 +15,7 @@
 #include "studio/gui/StudioForm.h"
 #include "studio/gui/scene/VisView.h"
 #include "views/VueCtrl.h"
+#include "views/gui/MouseCommandes.h"
 #include "views/gui/VueCtrlForm.h"
 
 namespace StudioMain {
@@ -97,6 +99,12 @@ TStudioForm* Cree(TMainForm& m) {
         }
     });
     QObject::connect(&m, &TMainForm::redessiner, st, [st] { st->Invalidate(); });
+    MouseCommandes::ZoomStudio([&m](bool agrandir) {
+        TStudioForm* studio = TStudioForm::Instance();
+        if (!studio || !Actif(m)) return false;
+        studio->ZoomPas(agrandir, QGuiApplication::queryKeyboardModifiers());
+        return true;
+    });
     // The close button hides the studio; its item and button bring it back.
     sw->setAttribute(Qt::WA_DeleteOnClose, false);
     if (auto* c = m.findChild<TVueCtrlForm*>(QStringLiteral("VueCtrlForm"), Qt::FindDirectChildrenOnly))

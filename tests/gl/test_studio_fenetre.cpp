@@ -2,9 +2,12 @@
 #include <QClipboard>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QSlider>
 
 #include "studio/gui/StudioForm.h"
 #include "studio/gui/scene/VisView.h"
+#include "views/VueCtrl.h"
+#include "views/gui/VueCtrlForm.h"
 #include "tests/gui/MainFormTestUtil.h"
 
 namespace {
@@ -49,6 +52,31 @@ TEST_F(StudioFenetre, FenetresStudioShowsTheLitHullAndTheLightsOutliveTheProgram
     EXPECT_EQ(relu->Lumieres()[5].RotY(), 123.5f);
     EXPECT_FALSE(relu->Lumieres()[1].Enabled());
     EXPECT_TRUE(relu->Lumieres()[0].Enabled());
+}
+
+TEST_F(StudioFenetre, ZoomCommandsAndTheViewControlSteerTheActiveStudio) {
+    A("MeStudioFen")->trigger();
+    QApplication::processEvents();
+    TStudioForm* st = TStudioForm::Instance();
+    ASSERT_NE(st, nullptr);
+    const float loin = st->Vue().Distance;
+    const int echellePlan = static_cast<int>(Vue(vkPlan)->Vue().Scale);
+    A("MeAgrandir")->trigger();
+    EXPECT_LT(st->Vue().Distance, loin);
+    EXPECT_EQ(static_cast<int>(Vue(vkPlan)->Vue().Scale), echellePlan);  // the 2-D views stay
+    A("MeReduire")->trigger();
+    EXPECT_FLOAT_EQ(st->Vue().Distance, loin);
+
+    // The view-control window takes the studio and turns it with its bars.
+    A("MeControleVue")->trigger();
+    QApplication::processEvents();
+    auto* c = F().findChild<TVueCtrlForm*>(QStringLiteral("VueCtrlForm"));
+    ASSERT_NE(c, nullptr);
+    A("MeStudioFen")->trigger();
+    QApplication::processEvents();
+    EXPECT_EQ(c->Index(), VueCtrl::kStudio);
+    c->TrackBar(TVueCtrlForm::bRHori)->setValue(40);
+    EXPECT_FLOAT_EQ(st->Vue().AngleZ, 40.0f);
 }
 
 }  // namespace

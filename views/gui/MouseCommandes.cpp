@@ -1,5 +1,7 @@
 #include "views/gui/MouseCommandes.h"
 
+#include <functional>
+
 #include <QAction>
 #include <QPointer>
 #include <array>
@@ -309,8 +311,19 @@ void MeZoomClick() {
     }
 }
 
-void MeAgrandirClick() { PasZoom(VueActive(), true); }
-void MeReduireClick() { PasZoom(VueActive(), false); }
+namespace {
+std::function<bool(bool)> zoomStudio;
+}  // namespace
+
+void ZoomStudio(std::function<bool(bool agrandir)> f) { zoomStudio = std::move(f); }
+
+// The zoom commands act on the studio while it is the active window.
+void MeAgrandirClick() {
+    if (!zoomStudio || !zoomStudio(true)) PasZoom(VueActive(), true);
+}
+void MeReduireClick() {
+    if (!zoomStudio || !zoomStudio(false)) PasZoom(VueActive(), false);
+}
 
 void MeVuePrecedClick() {
     DBG_SCOPE("TMainForm.MeVuePrecedClick");

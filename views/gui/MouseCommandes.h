@@ -47,6 +47,8 @@ void MeReduireClick();
 void MeVuePrecedClick();
 void MeDeplacerVueClick();
 void MeAjusterClick();
+// What zooms the studio when it is the active window (true when it did).
+void ZoomStudio(std::function<bool(bool agrandir)> f);
 void MeRecentrerClick();
 void MeSauverLaVueClick();
 void MeVuePersonnaliseeClick();
