@@ -4,7 +4,10 @@
 //
 // Commands of parts of the program that are not there yet stay in the menus,
 // disabled; each part finds its item by name (Action("MeTransfo")), enables
-// it and connects its handler.
+// it and connects its handler. Every item is a row of the menu table
+// (kMenus, MainFormMenus.cpp); each menu's commands are carried out in a
+// file of their own (MainFormFichier.cpp, MainFormEdition.cpp ...), the
+// windows they open are wired in MainFormFenetres.cpp.
 #pragma once
 
 #include <QMainWindow>
@@ -215,6 +218,13 @@ private:
     QMenu* NouveauMenu(QMenu* parent, const char* nom, const char* cleCaption, const char* defaut);
     void Separateur(QMenu* menu, const char* nom);
     void BrancheCommandes();
+    // The commands of each menu, connected in the file of that menu.
+    void BrancheFichier();
+    void BrancheEdition();
+    void BrancheAffichage();
+    void BrancheSurfaces();
+    void BrancheVues();
+    void BrancheAide();
     // The commands that open the program's other windows (MainFormFenetres.cpp).
     void BrancheFenetres();
     // The document's hooks to this window (undo record, auxiliary windows).

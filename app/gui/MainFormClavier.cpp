@@ -1,0 +1,91 @@
+// The keyboard filter of the whole application: the page keys zoom the
+// active view and the arrows move it, while the main window is active.
+#include "app/gui/MainForm.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMenu>
+
+#include <numbers>
+
+#include "app/gui/ExceptionHandler.h"
+#include "app/gui/MainFormInterne.h"
+#include "model/Debug.h"
+#include "studio/gui/StudioMain.h"
+#include "views/gui/Affiche.h"
+#include "views/gui/FormFille.h"
+#include "views/gui/MouseCommandes.h"
+
+using namespace MainFormInterne;
+
+bool TMainForm::ClavierPourAutreFenetre() const {
+    // The view keys belong to the main window with its views: an open menu, a
+    // modal dialog, or any other window that is active keeps its keys.
+    if (QApplication::activePopupWidget() || QApplication::activeModalWidget()) return true;
+    // A menu closed with Escape may still be named active for a moment; the
+    // menu bar may keep the focus: both leave the keys to the views.
+    const QWidget* w = QApplication::activeWindow();
+    return w && w != this && w->isVisible() && !qobject_cast<const QMenu*>(w);
+}
+
+bool TMainForm::ToucheVue(int touche, Qt::KeyboardModifiers m) {
+    DBG_SCOPE("TMainForm.AppMessage");
+    if (StudioMain::Actif(*this)) return false;  // the studio takes its keys itself
+    if (numVueActive_ < vkSection || numVueActive_ > vkPerspective) return false;
+    TFormFille* v = LesVues()[static_cast<std::size_t>(numVueActive_)];
+    if (!v) return false;
+    const bool shift = m.testFlag(Qt::ShiftModifier);
+    const int pas = m.testFlag(Qt::ControlModifier) ? 1 : (m.testFlag(Qt::AltModifier) ? 50 : 10);
+    int dx = 0, dy = 0;
+    switch (touche) {
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown:
+            if (shift)
+                MajControleVue(v);
+            else if (touche == Qt::Key_PageUp)
+                MouseCommandes::MeAgrandirClick();
+            else
+                MouseCommandes::MeReduireClick();
+            return true;
+        case Qt::Key_Left: dx = -pas; break;
+        case Qt::Key_Right: dx = pas; break;
+        case Qt::Key_Up: dy = -pas; break;
+        case Qt::Key_Down: dy = pas; break;
+        default: return false;
+    }
+    if (!shift) {
+        MouseCommandes::DeplaceVue(v, dx, dy);
+    } else if (v->Kind() == vkPerspective) {
+        // Shift turns the perspective by whole degrees.
+        constexpr double rad = std::numbers::pi / 180.0;
+        v->Angle1 += dx;
+        v->Angle2 += dy;
+        v->Vue().Azimuth = static_cast<float>(v->Vue().Azimuth + dx * rad);
+        v->Vue().Elevation = static_cast<float>(v->Vue().Elevation + dy * rad);
+        Affiche::AfficheNet(v);
+        MajControleVue(v);
+    }
+    return true;
+}
+
+bool TMainForm::eventFilter(QObject* objet, QEvent* e) {
+    if (e->type() == QEvent::KeyPress && objet->isWidgetType()) {
+        const auto* k = static_cast<QKeyEvent*>(e);
+        switch (k->key()) {
+            case Qt::Key_PageUp:
+            case Qt::Key_PageDown:
+            case Qt::Key_Left:
+            case Qt::Key_Right:
+            case Qt::Key_Up:
+            case Qt::Key_Down:
+                if (isVisible() && !ClavierPourAutreFenetre()) {
+                    const int touche = k->key();
+                    const Qt::KeyboardModifiers m = k->modifiers();
+                    if (ExceptionHandler::Guard([&] { return ToucheVue(touche, m); }, true)) return true;
+                }
+                break;
+            default: break;
+        }
+    }
+    return QMainWindow::eventFilter(objet, e);
+}
