@@ -9,6 +9,7 @@
 #include <cstring>
 #include <filesystem>
 #include <random>
+#include <span>
 #include <system_error>
 
 #include "model/Debug.h"
@@ -75,7 +76,10 @@ bool Echec(std::string* raison, const std::string& texte) {
 
 }  // namespace
 
-bool Remplace(const std::string& fichier, std::string_view octets, std::string* raison) {
+namespace {
+
+// The file made of these parts, one after the other, in place of the old one.
+bool RemplaceParParties(const std::string& fichier, std::span<const std::string_view> parties, std::string* raison) {
     DBG_SCOPE("FichierAtomique.Remplace");
     namespace fs = std::filesystem;
     if (fichier.empty()) return Echec(raison, "pas de nom de fichier");
@@ -120,17 +124,19 @@ bool Remplace(const std::string& fichier, std::string_view octets, std::string* 
         }
     }
 
-    const char* p = octets.data();
-    std::size_t reste = octets.size();
-    while (reste > 0) {
-        const ssize_t n = Appels().ecrit(temp.fd(), p, reste);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return Echec(raison, std::strerror(errno));
+    for (std::string_view octets : parties) {
+        const char* p = octets.data();
+        std::size_t reste = octets.size();
+        while (reste > 0) {
+            const ssize_t n = Appels().ecrit(temp.fd(), p, reste);
+            if (n < 0) {
+                if (errno == EINTR) continue;
+                return Echec(raison, std::strerror(errno));
+            }
+            if (n == 0) return Echec(raison, std::strerror(ENOSPC));
+            p += n;
+            reste -= static_cast<std::size_t>(n);
         }
-        if (n == 0) return Echec(raison, std::strerror(ENOSPC));
-        p += n;
-        reste -= static_cast<std::size_t>(n);
     }
     if (Appels().synchronise(temp.fd()) != 0) return Echec(raison, std::strerror(errno));
     if (!temp.Ferme()) return Echec(raison, std::strerror(errno));
@@ -146,25 +152,24 @@ bool Remplace(const std::string& fichier, std::string_view octets, std::string* 
     return true;
 }
 
+}  // namespace
+
+bool Remplace(const std::string& fichier, std::string_view octets, std::string* raison) {
+    return RemplaceParParties(fichier, std::span<const std::string_view>(&octets, 1), raison);
+}
+
 TErreurEcriture::TErreurEcriture(std::string fichier, std::string raison)
     : std::runtime_error("Impossible d'enregistrer le fichier " + fichier + " : " + raison),
       fichier_(std::move(fichier)),
       raison_(std::move(raison)) {}
 
-void Ecrit(const std::string& fichier, std::string_view octets) {
-    if (fichier.empty()) throw TErreurEcriture(fichier, "aucun nom de fichier");
-    std::string raison;
-    if (!Remplace(fichier, octets, &raison)) throw TErreurEcriture(fichier, raison);
-}
+void Ecrit(const std::string& fichier, std::string_view octets) { Ecrit(fichier, {octets}); }
 
 void Ecrit(const std::string& fichier, std::initializer_list<std::string_view> parties) {
-    if (parties.size() == 1) return Ecrit(fichier, *parties.begin());
-    std::size_t n = 0;
-    for (std::string_view p : parties) n += p.size();
-    std::string tout;
-    tout.reserve(n);
-    for (std::string_view p : parties) tout += p;
-    Ecrit(fichier, tout);
+    if (fichier.empty()) throw TErreurEcriture(fichier, "aucun nom de fichier");
+    std::string raison;
+    if (!RemplaceParParties(fichier, std::span<const std::string_view>(parties.begin(), parties.size()), &raison))
+        throw TErreurEcriture(fichier, raison);
 }
 
 }  // namespace FichierAtomique

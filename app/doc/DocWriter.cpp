@@ -371,8 +371,7 @@ void EcritDocument(const Document& doc, const std::vector<std::string>& surfaces
 void EcritFichierAtomique(const std::string& fichier, std::string_view octets) {
     DBG_SCOPE("DocWriter.EcritFichierAtomique");
     if (fichier.empty()) throw TErreurEcriture(fichier, "le document n'a pas de nom de fichier");
-    std::string raison;
-    if (!FichierAtomique::Remplace(fichier, octets, &raison)) throw TErreurEcriture(fichier, raison);
+    FichierAtomique::Ecrit(fichier, octets);
 }
 
 }  // namespace DocWriter

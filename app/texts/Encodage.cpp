@@ -8,6 +8,7 @@
 #include <system_error>
 
 #include "model/Debug.h"
+#include "model/FichierAtomique.h"
 
 namespace Encodage {
 namespace {
@@ -223,32 +224,7 @@ bool EcritFichierTexte(const std::string& chemin, const std::vector<std::string>
         octets += Utf8VersWindows1252(l);
         octets += finDeLigne;
     }
-    const std::string temp = chemin + ".tmp~";
-    {
-        std::ofstream f(temp, std::ios::binary | std::ios::trunc);
-        if (!f) {
-            if (erreur) *erreur = std::strerror(errno);
-            return false;
-        }
-        f.write(octets.data(), static_cast<std::streamsize>(octets.size()));
-        f.flush();
-        if (!f) {
-            if (erreur) *erreur = "erreur d'écriture";
-            f.close();
-            std::error_code ec;
-            std::filesystem::remove(temp, ec);
-            return false;
-        }
-    }
-    std::error_code ec;
-    std::filesystem::rename(temp, chemin, ec);
-    if (ec) {
-        if (erreur) *erreur = ec.message();
-        std::error_code ec2;
-        std::filesystem::remove(temp, ec2);
-        return false;
-    }
-    return true;
+    return FichierAtomique::Remplace(chemin, octets, erreur);
 }
 
 std::size_t LongueurCar(std::string_view utf8) {
