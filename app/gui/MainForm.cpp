@@ -166,6 +166,9 @@ TMainForm::~TMainForm() {
     doc_.FormeAffichee = false;
     if (qApp) qApp->removeEventFilter(this);
     if (sourisBranchee_) MouseCommandes::Debranche();
+    // The weight and mark tools open their dialogs through this window.
+    MouseCommandes::Branchements().NouveauPoids = nullptr;
+    MouseCommandes::Branchements().NouveauRepere = nullptr;
     if (mdi_) {
         mdi_->disconnect(this);
         delete mdi_;

@@ -207,6 +207,7 @@ void TStudioForm::CreePages() {
     const char* fl[] = {"\u25B2", "\u25BC", "\u25C0", "\u25B6"};
     const int places[4][2] = {{3, 1}, {5, 1}, {4, 0}, {4, 2}};
     timerFl_ = new QTimer(this);
+    timerFl_->setObjectName(QStringLiteral("TimerFleches"));
     timerFl_->setInterval(50);
     connect(timerFl_, &QTimer::timeout, this, &TStudioForm::TickFleches);
     for (int i = 0; i < 4; ++i) {

@@ -1,5 +1,5 @@
 // Runs the studio's picture tests under a QApplication on a real X server
-// (CTest: QT_QPA_PLATFORM=xcb, Mesa's software renderer, under xvfb-run).
+// (CTest: QT_QPA_PLATFORM=xcb, Mesa's software renderer, each on an X server of its own, see scripts/own_x_server.sh).
 #include <QApplication>
 
 #include <clocale>

@@ -7,6 +7,7 @@
 #include <QSettings>
 #include <QSpinBox>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QTest>
 #include <QToolButton>
 
@@ -293,8 +294,7 @@ TEST_F(StudioGL, RenderToBitmapGivesTheWindowsPictureOrNothing) {
     EXPECT_FALSE(glc_->RenduBitmap());
     glc_->setFixedSize(800, 600);
     studio_->resize(1000, 620);
-    QTest::qWait(50);
-    ASSERT_EQ(glc_->size(), QSize(800, 600));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return glc_->size() == QSize(800, 600); }, 30000));
     const QImage fenetre = glc_->grabFramebuffer().convertToFormat(QImage::Format_RGB32);
     const QImage bitmap = glc_->RenderToBitmap(800, 600).convertToFormat(QImage::Format_RGB32);
     ASSERT_EQ(bitmap.size(), QSize(800, 600));
@@ -347,14 +347,15 @@ TEST_F(StudioGL, TheLeftButtonTurnsTheModelAndTheRightOneNever) {
     const float avant = studio_->Lumieres()[1].RotX();
     auto tourne = [&] { return std::fmod(avant - studio_->Lumieres()[1].RotX() + 360.0f, 360.0f); };
     auto* haut = studio_->findChild<QToolButton*>(QStringLiteral("SB_Haut"));
+    auto* minuterie = studio_->findChild<QTimer*>(QStringLiteral("TimerFleches"));
+    ASSERT_NE(minuterie, nullptr);
     QTest::mousePress(haut, Qt::LeftButton);
-    for (int k = 0; k < 100 && tourne() < 20.0f; ++k) QTest::qWait(20);
+    EXPECT_EQ(minuterie->interval(), 50);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return tourne() >= 20.0f; }, 60000));
     QTest::mouseRelease(haut, Qt::LeftButton);
     const float tour = tourne();
-    EXPECT_GE(tour, 20.0f);
     EXPECT_EQ(std::fmod(tour, 10.0f), 0.0f);
-    QTest::qWait(120);  // released: no more turns
-    EXPECT_EQ(tourne(), tour);
+    EXPECT_FALSE(minuterie->isActive());  // released: no more turns
 }
 
 }  // namespace

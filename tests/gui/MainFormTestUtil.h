@@ -116,7 +116,7 @@ protected:
         QApplication::processEvents();
         for (int k = 0; k < 4; ++k) ASSERT_NE(Vue(k), nullptr);
         f_->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(f_.get(), 1000));
+        ASSERT_TRUE(QTest::qWaitForWindowActive(f_.get(), 30000));
     }
     void TearDown() override {
         f_.reset();

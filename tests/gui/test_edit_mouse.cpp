@@ -245,3 +245,15 @@ TEST_F(ProgrammeSouris, ZoomBoxAndPanFromTheirKeys) {
     EXPECT_EQ(v->Vue().OriginX, ox + 30);
     EXPECT_FALSE(A("MeDeplacerVue")->isChecked());
 }
+
+TEST_F(MainFormTest, AClosedMainWindowLeavesNoMouseCallbackBehind) {
+    {
+        TMainForm f;
+        Startup::CreeFenetres(f);
+        ASSERT_TRUE(MouseCommandes::Branchements().NouveauPoids);
+        ASSERT_TRUE(MouseCommandes::Branchements().NouveauRepere);
+    }
+    // A later window's weight or mark tool must not call into this one.
+    EXPECT_FALSE(MouseCommandes::Branchements().NouveauPoids);
+    EXPECT_FALSE(MouseCommandes::Branchements().NouveauRepere);
+}

@@ -83,7 +83,7 @@ TEST_F(Integration, KeysStayWithAnOpenDialogOrMenu) {
         QDialog options;
         options.show();
         options.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&options, 1000));
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&options, 30000));
         QTest::keyClick(&options, Qt::Key_Left);
         EXPECT_EQ(plan.OriginX, x);
     }
@@ -158,7 +158,7 @@ TEST_F(Integration, HullAndNetAreNeverBothOff) {
 TEST_F(Integration, DragInThePlanThenCtrlZ) {
     Active(vkPlan);
     F().activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&F(), 1000));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&F(), 30000));
     ASSERT_TRUE(F().Enregistre());
     const TVertex4f avant = Net().TabPC[1][1];
     const float echelle = Vue(vkPlan)->Vue().Scale;
@@ -265,7 +265,7 @@ TEST_F(Integration, AMenuCommandThatFailsIsAbsorbedAndTheProgramGoesOn) {
 
     Active(vkPlan);
     F().activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&F(), 1000));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&F(), 30000));
     // A change that can be undone, then a command that fails half-way.
     const TVertex4f avant = Net().TabPC[1][1];
     const QPoint pixel = Pixel(vkPlan, 1, 1);
