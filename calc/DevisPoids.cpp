@@ -102,16 +102,14 @@ std::vector<std::string> TexteFichier(const std::vector<TLigne>& surfaces, const
 }
 
 std::vector<TLigne> Importe(const std::vector<std::string>& lignes) {
-    std::size_t debut = 0;
-    for (std::size_t i = 0; i < lignes.size(); ++i)
-        if (Chaines::SansBlancs(lignes[i]).empty()) {
-            debut = i + 1;
-            break;
-        }
     std::vector<TLigne> r;
-    for (std::size_t i = debut; i < lignes.size(); ++i) {
-        std::string reste = Chaines::RemplaceCar(Chaines::SansBlancs(lignes[i]), ',', '.');
-        if (reste.empty()) continue;
+    bool avantVide = true;
+    for (const std::string& ligne : lignes) {
+        std::string reste = Chaines::RemplaceCar(Chaines::SansBlancs(ligne), ',', '.');
+        if (reste.empty()) {
+            avantVide = false;
+            continue;
+        }
         TLigne l;
         l.Nom = Champ(reste);
         l.Masse = Champ(reste);
@@ -119,6 +117,8 @@ std::vector<TLigne> Importe(const std::vector<std::string>& lignes) {
         l.Y = Champ(reste);
         l.Z = Champ(reste, true);
         l.Surface = Champ(reste, true);
+        // A saved file starts with one row per surface, named as its surface.
+        if (avantVide && !l.Surface.empty() && l.Surface == l.Nom) continue;
         r.push_back(l);
     }
     return r;

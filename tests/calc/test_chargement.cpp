@@ -38,14 +38,13 @@ TEST(DevisPoids, SavedFileImportsBackToTheSameWeights) {
     ASSERT_TRUE(DevisPoids::LitLignes(doc, DevisPoids::Importe(fichier), lus, l, c));
     EXPECT_EQ(lus, doc.ListPoids);
 
-    // Decimal commas, blanks at the ends, no empty line: every line a weight.
-    const std::vector<std::string> virgules{"  a;1,5;0,25;2;-0,75 ", "", "b;2;3;4;5;flotteur;x"};
-    const auto lv = DevisPoids::Importe({virgules[0]});
-    ASSERT_EQ(lv.size(), 1u);
+    // Decimal commas, blanks at the ends; every line a weight, before an
+    // empty line as after it, the file ending with one or not.
+    const std::vector<std::string> virgules{"  a;1,5;0,25;2;-0,75 ", "", "b;2;3;4;5;flotteur;x", ""};
+    const auto lv = DevisPoids::Importe(virgules);
+    ASSERT_EQ(lv.size(), 2u);
     EXPECT_EQ(lv[0], (DevisPoids::TLigne{"a", "1.5", "0.25", "2", "-0.75", ""}));
-    const auto apresVide = DevisPoids::Importe(virgules);
-    ASSERT_EQ(apresVide.size(), 1u);
-    EXPECT_EQ(apresVide[0].Surface, "flotteur");
+    EXPECT_EQ(lv[1].Surface, "flotteur");
 }
 
 TEST(DevisPoids, ABadCellIsFoundBeforeAnythingChanges) {
