@@ -246,6 +246,7 @@ void Construit(TIges& f, const Document& doc, const TOptionsExport& opt, const T
         }
     }
     if (nurbs == 0) f.Note += "Aucune surface NURBS écrite : le fichier IGES ne contient aucune surface\n";
+    if (!f.Note.empty()) f.Note.pop_back();  // the last line end
     // Their parameters are written side by side, each in records of its own...
     PourChacune(entites.size(), [&](std::size_t k) {
         TEntite& e = entites[k];

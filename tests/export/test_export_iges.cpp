@@ -209,16 +209,15 @@ TEST(ExportIGES, WhatIsNotWrittenIsSaid) {
     Document vide, maillages = fixtures::CoqueAvecGrille(), point = fixtures::CoqueAvecGrille();
     maillages.Surfaces.erase(maillages.Surfaces.begin());
     fixtures::SurfaceNurbs(point, "Ignorée", 1, 1, 2, 2, [](int, int) { return TVertex4f{1, 2, 3, 1}; });
-    const std::string aucune = "Aucune surface NURBS écrite : le fichier IGES ne contient aucune surface\n";
+    const std::string aucune = "Aucune surface NURBS écrite : le fichier IGES ne contient aucune surface";
     const struct {
         Document* doc;
-        const char* debutT;
         std::string note;
         int transferees;
     } cas[] = {
-        {&vide, "S0000002G0000003D0000000P0000000", aucune, 0},
-        {&maillages, "S0000002G0000003D0000000P0000000", aucune, 0},
-        {&point, "S0000002G0000003D0000006P", "Surface \"Ignorée\" non écrite : réseau d'un seul point\n", 2},
+        {&vide, aucune, 0},
+        {&maillages, aucune, 0},
+        {&point, "Surface \"Ignorée\" non écrite : réseau d'un seul point", 2},  // the hull and its mirror
     };
     testfiles::Dossier d;
     TOptionsExport o;
@@ -227,7 +226,6 @@ TEST(ExportIGES, WhatIsNotWrittenIsSaid) {
         ExportCommun::PrepareModele(*c.doc, o);
         std::string note;
         const std::string texte = ExportIGES::TexteIGES(*c.doc, o, {}, &note);
-        EXPECT_NE(texte.find(c.debutT), std::string::npos) << texte;
         EXPECT_EQ(note, c.note);
         testfiles::EcritOctets(d / "f.igs", texte);
         const TLectureOcc lu = LitAvecOcct(d / "f.igs");
