@@ -115,10 +115,11 @@ std::vector<TLigne> Importe(const std::vector<std::string>& lignes) {
         l.Masse = Champ(reste);
         l.X = Champ(reste);
         l.Y = Champ(reste);
+        const bool six = reste.find(';') != std::string::npos;
         l.Z = Champ(reste, true);
         l.Surface = Champ(reste, true);
-        // A saved file starts with one row per surface, named as its surface.
-        if (avantVide && !l.Surface.empty() && l.Surface == l.Nom) continue;
+        // A saved file starts with one row of six fields per surface, named as its surface.
+        if (avantVide && six && l.Surface == l.Nom) continue;
         r.push_back(l);
     }
     return r;

@@ -45,8 +45,8 @@ bool LitLignes(const Document& doc, const std::vector<TLigne>& lignes, TListPoid
 std::vector<std::string> TexteFichier(const std::vector<TLigne>& surfaces, const std::vector<TLigne>& poids);
 
 // The weight rows of an imported file: every line but the empty ones and
-// the surface rows a save writes first (before its first empty line, the
-// name and the attached surface the same). Each line is trimmed, its ","
+// the surface rows a save writes first (before its first empty line, six
+// fields, the name and the attached surface the same). Each line is trimmed, its ","
 // read as "."; name, mass, X, Y, Z and, when a sixth field follows, the
 // attached surface's name.
 std::vector<TLigne> Importe(const std::vector<std::string>& lignes);
