@@ -71,7 +71,7 @@ BENCHMARK(BM_ExportDXF)->Unit(benchmark::kMillisecond);
 static void BM_ExportIGES(benchmark::State& state) {
     const Document& doc = Modele();
     const std::string f = Fichier(".igs");
-    for (auto _ : state) ExportIGES::EcrireFichierIGES(f, doc, Options(), {});
+    for (auto _ : state) ExportIGES::EcrireFichierIGES(f, doc, Options());
     ::unlink(f.c_str());
 }
 BENCHMARK(BM_ExportIGES)->Unit(benchmark::kMillisecond);

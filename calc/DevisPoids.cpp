@@ -102,23 +102,24 @@ std::vector<std::string> TexteFichier(const std::vector<TLigne>& surfaces, const
 }
 
 std::vector<TLigne> Importe(const std::vector<std::string>& lignes) {
-    std::size_t debut = 0;
-    for (std::size_t i = 0; i < lignes.size(); ++i)
-        if (Chaines::SansBlancs(lignes[i]).empty()) {
-            debut = i + 1;
-            break;
-        }
     std::vector<TLigne> r;
-    for (std::size_t i = debut; i < lignes.size(); ++i) {
-        std::string reste = Chaines::RemplaceCar(Chaines::SansBlancs(lignes[i]), ',', '.');
-        if (reste.empty()) continue;
+    bool avantVide = true;
+    for (const std::string& ligne : lignes) {
+        std::string reste = Chaines::RemplaceCar(Chaines::SansBlancs(ligne), ',', '.');
+        if (reste.empty()) {
+            avantVide = false;
+            continue;
+        }
         TLigne l;
         l.Nom = Champ(reste);
         l.Masse = Champ(reste);
         l.X = Champ(reste);
         l.Y = Champ(reste);
+        const bool six = reste.find(';') != std::string::npos;
         l.Z = Champ(reste, true);
         l.Surface = Champ(reste, true);
+        // A saved file starts with one row of six fields per surface, named as its surface.
+        if (avantVide && six && l.Surface == l.Nom) continue;
         r.push_back(l);
     }
     return r;

@@ -1,7 +1,9 @@
 #include "export/ExportCommun.h"
 
 #include <charconv>
+#include <algorithm>
 #include <cmath>
+#include <initializer_list>
 
 #include "model/Bounds.h"
 #include "model/Debug.h"
@@ -21,8 +23,29 @@ void PrepareModele(Document& doc, const TOptionsExport& opt) {
     doc.ExtremitesAxes = Affiche::ExtremitesAxes(doc.MinMaxNet.Min, doc.MinMaxNet.Max);
 }
 
-TColor CouleurSurface(const TEntity& e, const TCouleursDessin& couleurs) {
-    return Affiche::CouleurSurface(e, couleurs);
+TErreurNonFinie::TErreurNonFinie(const std::string& nom)
+    : std::runtime_error("Export impossible : la surface \"" + nom +
+                         "\" contient des valeurs qui ne sont pas des nombres finis (points ou poids) ; aucun fichier "
+                         "n'est écrit") {}
+
+void VerifieFinie(const TEntity& e) {
+    auto finis = [](std::initializer_list<double> v) {
+        for (double x : v)
+            if (!std::isfinite(x)) return false;
+        return true;
+    };
+    if (const auto* s = dynamic_cast<const TSurface*>(&e))
+        for (int i = 0; i < std::min(s->Net.NbL, kMaxNetSize); ++i)
+            for (int j = 0; j < std::min(s->Net.NbC, kMaxNetSize); ++j) {
+                const TVertex4f& p = s->Net.TabPC[i][j];
+                if (!finis({p.X, p.Y, p.Z, p.W})) throw TErreurNonFinie(e.Nom);
+            }
+    for (const TArrayVertex3f* g : {&e.Points, &e.PointsSym}) {
+        if (g == &e.PointsSym && !e.Sym) break;
+        for (int i = 0; i < g->rows(); ++i)
+            for (int j = 0; j < g->cols(); ++j)
+                if (!finis({(*g)[i][j].X, (*g)[i][j].Y, (*g)[i][j].Z})) throw TErreurNonFinie(e.Nom);
+    }
 }
 
 bool AvecMiroir(const TEntity& e, const Document& doc) { return e.Sym != 0 && !doc.Aff.MeMoitie; }

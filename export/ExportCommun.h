@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -37,9 +38,16 @@ namespace ExportCommun {
 // axis ends recomputed.
 void PrepareModele(Document& doc, const TOptionsExport& opt);
 
-// The colour of a surface: its own, or the default surface colour of the
-// options for a surface without one (-1).
-TColor CouleurSurface(const TEntity& e, const TCouleursDessin& couleurs);
+// Raised when a value to write is not a finite number: the export stops and
+// names the surface (or pseudo-surface) that holds it; no file is written.
+class TErreurNonFinie : public std::runtime_error {
+public:
+    explicit TErreurNonFinie(const std::string& nom);
+};
+
+// Raises TErreurNonFinie unless every control point and weight of the
+// surface's net and every point of its evaluated grids is a finite number.
+void VerifieFinie(const TEntity& e);
 
 // Whether the mirror side of the surface is written: symmetric surface, half
 // hull display off.

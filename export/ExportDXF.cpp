@@ -1,5 +1,6 @@
 #include "export/ExportDXF.h"
 
+#include <cmath>
 #include <set>
 
 #include "model/FichierAtomique.h"
@@ -42,6 +43,8 @@ std::vector<std::string> Calques(const Document& doc) {
 
 namespace {
 
+const std::string kAucun;
+
 class TDxf {
 public:
     explicit TDxf(const TViewRecord& vue) : proj_(vue) {}
@@ -59,6 +62,7 @@ public:
         s_ += "\r\n";
     }
     void Reel(int code, double v) {
+        if (!std::isfinite(v)) throw ExportCommun::TErreurNonFinie(*objet_);
         AjouteEntier(s_, code);
         s_ += "\r\n";
         AjouteFixe(s_, v, kDecimales);
@@ -137,10 +141,13 @@ public:
     }
     bool En3D() const { return proj_.En3D(); }
     std::string& Texte() { return s_; }
+    // What is being written, named when a value is not a finite number.
+    void Objet(const std::string& nom) { objet_ = &nom; }
 
 private:
     ExportCommun::TProjection2D proj_;
     std::string s_;
+    const std::string* objet_ = &kAucun;
 };
 
 void Famille(TDxf& d, const TTabCoupes& tab, const TTabCoupes& sym, int n, bool miroir, const std::string& c) {
@@ -156,6 +163,7 @@ void Entete(TDxf& d, const Document& doc) {
     bool une = false;
     for (const auto& s : doc.Surfaces) {
         if (!s->Visible || !ExportCommun::GrilleEvaluee(*s)) continue;
+        d.Objet(s->Nom);
         une = true;
         mn.X = std::min(mn.X, s->PtMinX.X), mx.X = std::max(mx.X, s->PtMaxX.X);
         mn.Y = std::min(mn.Y, s->PtMinY.Y), mx.Y = std::max(mx.Y, s->PtMaxY.Y);
@@ -189,6 +197,8 @@ void Entete(TDxf& d, const Document& doc) {
 std::string TexteDXF(const Document& doc, const TOptionsExport& opt, const TViewRecord& vue) {
     DBG_SCOPE("ExportDXF.EcrireFichierDXF");
     TDxf d(vue);
+    for (const auto& s : doc.Surfaces)
+        if (s->Visible) ExportCommun::VerifieFinie(*s);
     Entete(d, doc);
     d.Paire(kCodeType, "SECTION");
     d.Paire(kCodeNom, "ENTITIES");
@@ -197,6 +207,7 @@ std::string TexteDXF(const Document& doc, const TOptionsExport& opt, const TView
     for (std::size_t k = 0; k < doc.Surfaces.size(); ++k) {
         const TEntity& e = *doc.Surfaces[k];
         if (!e.Visible) continue;
+        d.Objet(e.Nom);
         const std::string& c = calques[k];
         const std::string cs = CalqueMiroir(c);
         const bool miroir = ExportCommun::AvecMiroir(e, doc);
@@ -221,10 +232,13 @@ std::string TexteDXF(const Document& doc, const TOptionsExport& opt, const TView
             }
         }
     }
+    const std::string grid = "GRID", axis = "AXIS";
+    d.Objet(grid);
     if (opt.Grille)
-        for (const ExportCommun::TSegment& s : ExportCommun::LignesGrille(doc, true)) d.Ligne("GRID", s.A, s.B);
+        for (const ExportCommun::TSegment& s : ExportCommun::LignesGrille(doc, true)) d.Ligne(grid, s.A, s.B);
+    d.Objet(axis);
     if (opt.Axes)
-        for (const ExportCommun::TSegment& s : ExportCommun::LignesAxes(doc)) d.Ligne("AXIS", s.A, s.B);
+        for (const ExportCommun::TSegment& s : ExportCommun::LignesAxes(doc)) d.Ligne(axis, s.A, s.B);
     d.Paire(kCodeType, "ENDSEC");
     d.Paire(kCodeType, "EOF");
     return std::move(d.Texte());

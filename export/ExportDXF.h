@@ -22,7 +22,8 @@ namespace ExportDXF {
 std::vector<std::string> Calques(const Document& doc);
 
 // The bytes of the file (CR LF line ends). The model is read as it stands
-// (see ExportCommun::PrepareModele).
+// (see ExportCommun::PrepareModele). Raises ExportCommun::TErreurNonFinie for
+// a shown surface holding a value that is not a finite number.
 std::string TexteDXF(const Document& doc, const TOptionsExport& opt, const TViewRecord& vue);
 
 // Writes the file in one step; raises FichierAtomique::TErreurEcriture and

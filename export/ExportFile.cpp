@@ -8,22 +8,25 @@
 
 namespace ExportFile {
 
-std::string Exporte(Document& doc, const std::string& type, const std::string& fichier, const TOptionsExport& opt,
-                    const TViewRecord& vue, const TCouleursDessin& couleurs) {
+TResultat Exporte(Document& doc, const std::string& type, const std::string& fichier, const TOptionsExport& opt,
+                  const TViewRecord& vue, const TCouleursDessin& couleurs) {
     DBG_SCOPE("TExportForm.BtnOKClick");
-    if (type != kTXT && type != kDXF && type != kIGES) return "Type d'export inconnu";
+    if (type != kTXT && type != kDXF && type != kIGES) return {false, "Type d'export inconnu"};
     ExportCommun::PrepareModele(doc, opt);
+    TResultat r{true, {}};
     try {
         if (type == kTXT)
             ExportTXT::EcrireFichierTXT(fichier, doc, opt, vue, couleurs);
         else if (type == kDXF)
             ExportDXF::EcrireFichierDXF(fichier, doc, opt, vue);
         else
-            ExportIGES::EcrireFichierIGES(fichier, doc, opt, couleurs);
+            r.Message = ExportIGES::EcrireFichierIGES(fichier, doc, opt);
     } catch (const FichierAtomique::TErreurEcriture& e) {
-        return e.what();
+        return {false, e.what()};
+    } catch (const ExportCommun::TErreurNonFinie& e) {
+        return {false, e.what()};
     }
-    return {};
+    return r;
 }
 
 }  // namespace ExportFile

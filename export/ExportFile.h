@@ -13,12 +13,20 @@ inline constexpr const char* kTXT = "TXT";
 inline constexpr const char* kDXF = "DXF";
 inline constexpr const char* kIGES = "IGES";
 
+// What an export gives: whether the file was written, and the message for
+// the user: why nothing was written ("Type d'export inconnu", a surface
+// holding a value that is not a finite number, the reason the file could
+// not be written: an existing file is then left as it was), or what the
+// file written leaves out.
+struct TResultat {
+    bool Ecrit = false;
+    std::string Message;
+};
+
 // Prepares the model (ExportCommun::PrepareModele) and writes the file of
 // the type; the view record is used by the text and DXF exports (kind vk3D:
-// 3-D), IGES is always 3-D. Returns "" when the file is written, else the
-// message for the user: "Type d'export inconnu" (nothing done), or the
-// reason the file could not be written (an existing file is left as it was).
-std::string Exporte(Document& doc, const std::string& type, const std::string& fichier, const TOptionsExport& opt,
-                    const TViewRecord& vue, const TCouleursDessin& couleurs);
+// 3-D), IGES is always 3-D.
+TResultat Exporte(Document& doc, const std::string& type, const std::string& fichier, const TOptionsExport& opt,
+                  const TViewRecord& vue, const TCouleursDessin& couleurs);
 
 }  // namespace ExportFile

@@ -5,6 +5,7 @@
 #include <atomic>
 #include <cmath>
 #include <exception>
+#include <stdexcept>
 #include <mutex>
 #include <thread>
 #include <vector>
@@ -50,6 +51,7 @@ class TIges {
 public:
     TSection S{'S'}, G{'G'}, D{'D'}, P{'P'};
     double MaxCoord = 0.0;
+    std::string Note;  // the surfaces left out, or that no surface was written
 
     // The two D records of an entity whose P records start at pointeurP.
     void DE(int type, int pointeurP, int nbP, int couleur, const char* statut, const std::string& label,
@@ -197,8 +199,7 @@ void Global(TIges& f, const Document& doc, const TDates& dates) {
 }
 
 // The four sections of the file.
-void Construit(TIges& f, const Document& doc, const TOptionsExport& opt, const TCouleursDessin& couleurs,
-               const TDates& datesDonnees) {
+void Construit(TIges& f, const Document& doc, const TOptionsExport& opt, const TDates& datesDonnees) {
     DBG_SCOPE("ExportIGES.EcrireFichierIGES");
     TDates dates = datesDonnees;
     const std::time_t now = std::time(nullptr);
@@ -211,22 +212,28 @@ void Construit(TIges& f, const Document& doc, const TOptionsExport& opt, const T
 
     // The entities in file order, each with its directory entry's number.
     std::vector<TEntite> entites;
+    int nurbs = 0;
     for (const auto& ps : doc.Surfaces) {
         const auto* s = dynamic_cast<const TSurface*>(ps.get());
         if (!s || !s->Visible) continue;
-        if (!nurbs::CheckNet(s->Net, 1).empty()) {
-            Debug::DbgMsgI(Debug::erDivers, "ExportIGES.EcrireFichierIGES", s->Index, {});
+        // A net of one point would be a curve of degree 0, which readers drop.
+        std::string pourquoi = nurbs::CheckNet(s->Net, 1);
+        if (pourquoi.empty() && s->Net.NbL == 1 && s->Net.NbC == 1) pourquoi = "réseau d'un seul point";
+        if (!pourquoi.empty()) {
+            f.Note += "Surface \"" + s->Nom + "\" non écrite : " + pourquoi + "\n";
             continue;
         }
+        ExportCommun::VerifieFinie(*s);
         int couleur = 1;
         if (opt.Couleur) {
             TEntite& e = entites.emplace_back();
             e.Surf = s;
             e.Type = kCouleur;
-            e.Couleur = ExportCommun::CouleurSurface(*s, couleurs);
+            e.Couleur = static_cast<TColor>(s->Couleur);  // the bytes stored, -1 as white
             couleur = -(2 * int(entites.size()) - 1);
         }
         if (!opt.Nurbs) continue;
+        ++nurbs;
         const int dir = (s->Net.NbL > 1 && s->Net.NbC > 1) ? -1 : (s->Net.NbL == 1 ? 0 : 1);
         for (const TPlanSym* miroir : {static_cast<const TPlanSym*>(nullptr), &s->PlanSym}) {
             if (miroir && !s->Sym) break;
@@ -238,9 +245,12 @@ void Construit(TIges& f, const Document& doc, const TOptionsExport& opt, const T
             e.Couleur = couleur;
         }
     }
+    if (nurbs == 0) f.Note += "Aucune surface NURBS écrite : le fichier IGES ne contient aucune surface\n";
+    if (!f.Note.empty()) f.Note.pop_back();  // the last line end
     // Their parameters are written side by side, each in records of its own...
     PourChacune(entites.size(), [&](std::size_t k) {
         TEntite& e = entites[k];
+        try {
         const int de = 2 * int(k) + 1;
         if (e.Type == kCouleur) {
             const int R = ColorR(TColor(e.Couleur)), V = ColorG(TColor(e.Couleur)), B = ColorB(TColor(e.Couleur));
@@ -257,6 +267,9 @@ void Construit(TIges& f, const Document& doc, const TOptionsExport& opt, const T
         nurbs::NetToSNurbs(e.Surf->Net, *r);
         e.P.Reserve(std::size_t(e.Surf->Net.NbL * e.Surf->Net.NbC) * 90 + 1024);
         e.NbP = PDBSpline(e.P, *r, e.Miroir, e.Dir, de, e.MaxCoord);
+        } catch (const std::domain_error&) {
+            throw ExportCommun::TErreurNonFinie(e.Surf->Nom);  // a mirror plane that is not finite
+        }
     });
     // ... then numbered in file order.
     std::size_t taille = 0;
@@ -276,10 +289,10 @@ void Construit(TIges& f, const Document& doc, const TOptionsExport& opt, const T
 
 }  // namespace
 
-std::string TexteIGES(const Document& doc, const TOptionsExport& opt, const TCouleursDessin& couleurs,
-                      const TDates& dates) {
+std::string TexteIGES(const Document& doc, const TOptionsExport& opt, const TDates& dates, std::string* note) {
     TIges f;
-    Construit(f, doc, opt, couleurs, dates);
+    Construit(f, doc, opt, dates);
+    if (note) *note = f.Note;
     std::string octets;
     octets.reserve(f.S.Texte().size() + f.G.Texte().size() + f.D.Texte().size() + f.P.Texte().size() + 81);
     for (const TSection* sec : {&f.S, &f.G, &f.D, &f.P}) octets += sec->Texte();
@@ -288,12 +301,12 @@ std::string TexteIGES(const Document& doc, const TOptionsExport& opt, const TCou
     return octets;
 }
 
-void EcrireFichierIGES(const std::string& fichier, const Document& doc, const TOptionsExport& opt,
-                       const TCouleursDessin& couleurs) {
+std::string EcrireFichierIGES(const std::string& fichier, const Document& doc, const TOptionsExport& opt) {
     TIges f;
-    Construit(f, doc, opt, couleurs, {});
+    Construit(f, doc, opt, {});
     const std::string t = RecordT(f.S.Count(), f.G.Count(), f.D.Count(), f.P.Count()) + "\n";
     FichierAtomique::Ecrit(fichier, {f.S.Texte(), f.G.Texte(), f.D.Texte(), f.P.Texte(), t});
+    return f.Note;
 }
 
 }  // namespace ExportIGES

@@ -1,5 +1,6 @@
 #include "export/ExportTXT.h"
 
+#include <cmath>
 #include <memory>
 
 #include "model/FichierAtomique.h"
@@ -14,6 +15,8 @@ namespace {
 using ExportCommun::AjouteEntier;
 using ExportCommun::AjouteFixe;
 
+const std::string kGrid = "GRID", kAxis = "AXIS", kAucun;
+
 class TTexte {
 public:
     TTexte(const TViewRecord& vue) : proj_(vue) {}
@@ -26,13 +29,17 @@ public:
         AjouteEntier(s_, v);
         s_ += "\r\n";
     }
+    // At least six hexadecimal digits: the default colour -1 gives FFFFFFFF.
     void Couleur(TColor c) {
         static const char* hex = "0123456789ABCDEF";
-        char buf[6];
-        for (int i = 5; i >= 0; --i, c >>= 4) buf[i] = hex[c & 0xF];
-        s_.append(buf, 6);
+        char buf[8];
+        int n = 0;
+        for (; n < 6 || c != 0; ++n, c >>= 4) buf[7 - n] = hex[c & 0xF];
+        s_.append(buf + 8 - n, static_cast<std::size_t>(n));
         s_ += "\r\n";
     }
+    // What is being written, named when a value is not a finite number.
+    void Objet(const std::string& nom) { objet_ = &nom; }
     void Point(const TVertex3f& p) {
         if (proj_.En3D()) {
             Reel(p.X), Reel(p.Y), Reel(p.Z);
@@ -44,6 +51,7 @@ public:
         s_ += "\r\n";
     }
     void Reel(double v) {
+        if (!std::isfinite(v)) throw ExportCommun::TErreurNonFinie(*objet_);
         AjouteFixe(s_, v, 4);
         s_ += ';';
     }
@@ -77,6 +85,7 @@ public:
 private:
     ExportCommun::TProjection2D proj_;
     std::string s_;
+    const std::string* objet_ = &kAucun;
 };
 
 void Famille(TTexte& t, const TTabCoupes& tab, const TTabCoupes& sym, int n, bool miroir) {
@@ -120,10 +129,12 @@ std::string TexteTXT(const Document& doc, const TOptionsExport& opt, const TView
         if (!e.Visible) continue;
         const bool miroir = ExportCommun::AvecMiroir(e, doc);
         const bool grille = ExportCommun::GrilleEvaluee(e);
+        ExportCommun::VerifieFinie(e);
+        t.Objet(e.Nom);
         t.Ligne(kSurface);
         t.Ligne(Encodage::Utf8VersWindows1252(e.Nom));
         t.Ligne(kColor);
-        t.Couleur(ExportCommun::CouleurSurface(e, couleurs));
+        t.Couleur(static_cast<TColor>(e.Couleur));
         if (opt.Aretes) {
             if (const auto* s = dynamic_cast<const TSurface*>(&e)) Nurbs(t, *s, *record);
             if (grille) t.Bords(e.Points, e.DernLigne, e.DernCol);
@@ -137,7 +148,8 @@ std::string TexteTXT(const Document& doc, const TOptionsExport& opt, const TView
             if (miroir) t.Maillage(e.PointsSym, e.DernLigne, e.DernCol);
         }
     }
-    auto pseudo = [&](const char* nom, TColor c, auto&& segments) {
+    auto pseudo = [&](const std::string& nom, TColor c, auto&& segments) {
+        t.Objet(nom);
         t.Ligne(kSurface);
         t.Ligne(nom);
         t.Ligne(kColor);
@@ -148,8 +160,8 @@ std::string TexteTXT(const Document& doc, const TOptionsExport& opt, const TView
             t.Point(sg.B);
         }
     };
-    if (opt.Grille) pseudo("GRID", couleurs.Grille, ExportCommun::LignesGrille(doc, false));
-    if (opt.Axes) pseudo("AXIS", couleurs.Axes, ExportCommun::LignesAxes(doc));
+    if (opt.Grille) pseudo(kGrid, couleurs.Grille, ExportCommun::LignesGrille(doc, false));
+    if (opt.Axes) pseudo(kAxis, couleurs.Axes, ExportCommun::LignesAxes(doc));
     return std::move(t.Texte());
 }
 

@@ -1,7 +1,8 @@
 // The text export: the shown surfaces as tagged blocks of points.
 //
-// For each shown surface "[SURFACE]" and its name, "[COLOR]" and its colour
-// as six hexadecimal digits (0xBBGGRR), then as ticked: "[NURBS]" with the
+// For each shown surface "[SURFACE]" and its name, "[COLOR]" and its stored
+// colour in at least six hexadecimal digits (0xBBGGRR; the default -1 gives
+// FFFFFFFF), then as ticked: "[NURBS]" with the
 // net's row and column counts, the two orders and the two knot vectors with
 // which the surface is evaluated, its control points "x;y;z;w;" and the four
 // borders of the evaluated grid; the cut lines of each family; "[MESH]" with
@@ -25,7 +26,8 @@ inline constexpr const char* kPolyline = "[POLYLINE]";
 inline constexpr const char* kMesh = "[MESH]";
 
 // The bytes of the file. The model is read as it stands (see
-// ExportCommun::PrepareModele).
+// ExportCommun::PrepareModele). Raises ExportCommun::TErreurNonFinie for a
+// shown surface holding a value that is not a finite number.
 std::string TexteTXT(const Document& doc, const TOptionsExport& opt, const TViewRecord& vue,
                      const TCouleursDessin& couleurs);
 

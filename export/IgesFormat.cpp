@@ -5,6 +5,7 @@
 #include <cstring>
 #include <cmath>
 #include <cstdio>
+#include <stdexcept>
 
 namespace IgesFormat {
 
@@ -16,7 +17,7 @@ std::string Hollerith(std::string_view texte) {
 namespace {
 // Writes the real into buf (at least 40 characters) and gives the text.
 std::string_view EcritReel(char* buf, double v) {
-    if (!std::isfinite(v)) v = 0.0;
+    if (!std::isfinite(v)) throw std::domain_error("IGES : valeur non finie");
     char* fin = std::to_chars(buf, buf + 32, v).ptr;
     char* e = std::find(buf, fin, 'e');
     if (std::find(buf, e, '.') == e) {  // a decimal point before the exponent

@@ -25,6 +25,7 @@ std::string Hollerith(std::string_view texte);
 
 // The shortest text that reads back to the same double, in IGES real syntax
 // (always a decimal point, exponent "E"): 0.5, 1.0, 1.0E-05, -2.5E+20.
+// A value that is not a finite number has no such text: std::domain_error.
 std::string Reel(double v);
 // The same appended to s.
 void AjouteReel(std::string& s, double v);

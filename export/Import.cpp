@@ -1,5 +1,7 @@
 #include "export/Import.h"
 
+#include <cmath>
+
 #include "app/texts/Encodage.h"
 #include "app/texts/Langue.h"
 #include "model/Debug.h"
@@ -9,6 +11,13 @@
 
 namespace Import {
 
+void TLecture::Garde(std::unique_ptr<TEntity> s) {
+    if (Surfaces.size() < static_cast<std::size_t>(kMaxSurfaces))
+        Surfaces.push_back(std::move(s));
+    else
+        ++NonGardees;
+}
+
 namespace {
 
 bool NomPris(const Document& doc, const std::vector<std::unique_ptr<TEntity>>& nouvelles, const std::string& nom) {
@@ -16,6 +25,24 @@ bool NomPris(const Document& doc, const std::vector<std::unique_ptr<TEntity>>& n
     for (const auto& s : nouvelles)
         if (s && s->Nom == nom) return true;
     return false;
+}
+
+// Evaluates the surface alone on the grids it has: "" when every point is a
+// finite number, else why it cannot join the document.
+std::string Evalue(TEntity& s) {
+    s.Calculee = 0;
+    try {
+        s.CalcSurface();
+    } catch (const std::exception& e) {
+        return e.what();
+    }
+    for (int i = 0; i < s.Points.rows(); ++i)
+        for (int j = 0; j < s.Points.cols(); ++j) {
+            const TVertex3f& p = s.Points[i][j];
+            if (!std::isfinite(p.X) || !std::isfinite(p.Y) || !std::isfinite(p.Z))
+                return "ses points calculés ne sont pas des nombres finis (coordonnées ou poids trop grands)";
+        }
+    return {};
 }
 
 }  // namespace
@@ -34,19 +61,21 @@ int Ajoute(Document& doc, TLecture&& lu) {
         }
         message += std::to_string(n) + " entité(s) sans grille de surface ignorée(s) : " + detail + "\n";
     }
-    const int n = static_cast<int>(lu.Surfaces.size());
-    if (n > kMaxSurfaces - doc.NbSurf()) {
-        Ui::ui().showMessage(message + Langue::Txt("rsErrMaxSurfOuv") + " : " + std::to_string(n) +
+    if (lu.Lues() > kMaxSurfaces - doc.NbSurf()) {
+        Ui::ui().showMessage(message + Langue::Txt("rsErrMaxSurfOuv") + " : " + std::to_string(lu.Lues()) +
                              " surface(s) lue(s), place pour " + std::to_string(kMaxSurfaces - doc.NbSurf()));
         return 0;
     }
-    if (n == 0) {
-        Ui::ui().showMessage(message + "Aucune surface importée");
-        return 0;
-    }
-    doc.RecordAction(0);
+    // Each surface evaluated before anything of the document changes.
     std::vector<std::unique_ptr<TEntity>> prises;
     for (auto& s : lu.Surfaces) {
+        // NURBS grids at the document's precision; cut tables after its reference lines.
+        if (dynamic_cast<TSurface*>(s.get())) s->ResizeGrilles(doc.Precision + 1, doc.Precision + 1);
+        s->CreateTabCoupes(doc.DefGrille);
+        if (const std::string pourquoi = Evalue(*s); !pourquoi.empty()) {
+            message += "Surface \"" + s->Nom + "\" refusée : " + pourquoi + "\n";
+            continue;
+        }
         const std::string base = s->Nom.empty() ? std::string("Import") : s->Nom;
         std::string nom = base;
         for (int k = 2; NomPris(doc, prises, nom); ++k) {
@@ -56,28 +85,29 @@ int Ajoute(Document& doc, TLecture&& lu) {
             nom += suffixe;
         }
         s->SetNom(nom);
-        // NURBS grids at the document's precision; cut tables after its reference lines.
-        if (dynamic_cast<TSurface*>(s.get())) s->ResizeGrilles(doc.Precision + 1, doc.Precision + 1);
-        s->CreateTabCoupes(doc.DefGrille);
-        s->Calculee = 0;
         prises.push_back(std::move(s));
     }
+    const int n = static_cast<int>(prises.size());
+    if (n == 0) {
+        Ui::ui().showMessage(message + "Aucune surface importée");
+        return 0;
+    }
+    doc.RecordAction(0);
     for (auto& s : prises) doc.AjouteSurface(std::move(s));
     ObjCom::MajSurface(doc, false, -1);
     ObjCom::MajCoupesSurface(doc);
     ObjCom::MajMinMaxAllNet(doc, false);
     doc.MarquerModifie();
     ObjCom::MajFenetresPC(doc);
-    if (!message.empty()) Ui::ui().showMessage(message + std::to_string(n) + " surface(s) importée(s)");
+    Ui::ui().showMessage(message + std::to_string(n) + " surface(s) importée(s)");
     return n;
 }
 
 int Fichier(Document& doc, const std::string& chemin, TLit lit) {
     DBG_SCOPE("Import.Fichier");
-    std::vector<std::string> lignes;
-    std::string erreur;
+    std::string octets, erreur;
     TLecture lu;
-    if (!Encodage::LitFichierTexte(chemin, lignes, &erreur) || !lit(lignes, lu, erreur)) {
+    if (!Encodage::LitOctets(chemin, octets, &erreur) || !lit(octets, lu, erreur)) {
         Ui::ui().showMessage(Langue::Txt("rsErrLectFichImport") + " " + chemin + " : " + erreur);
         return 0;
     }

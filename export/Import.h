@@ -6,6 +6,7 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class Document;
@@ -14,11 +15,18 @@ class TEntity;
 namespace Import {
 
 // What a reading gives: the surfaces, the reasons some were refused, and the
-// kinds of entity skipped with their counts.
+// kinds of entity skipped with their counts. Beyond what a document can hold
+// the surfaces read are only counted (Garde), so that a file of many
+// thousands takes no more memory than a hundred.
 struct TLecture {
     std::vector<std::unique_ptr<TEntity>> Surfaces;
+    int NonGardees = 0;
     std::vector<std::string> Refus;
     std::map<std::string, int> Ignores;
+
+    void Garde(std::unique_ptr<TEntity> s);
+    // The number of surfaces read, kept or not.
+    int Lues() const { return static_cast<int>(Surfaces.size()) + NonGardees; }
 };
 
 // Runs a reader that throws on a malformed file: lu takes what it read only
@@ -37,17 +45,19 @@ bool Essaie(TLecture& lu, std::string& erreur, F&& lire) {
 }
 
 // Appends the surfaces read: none when the document cannot hold them all
-// (message "Nombre maximum de Surfaces atteint"). A name already taken gets
-// "_2", "_3" ... Before the change the undo record; then the new surfaces are
-// evaluated with their cuts, the net bounds follow, the document is marked
-// modified and the auxiliary windows refreshed. One message tells what was
-// refused or skipped. Returns the number of surfaces added.
+// (message "Nombre maximum de Surfaces atteint"). Each is evaluated at the
+// document's precision first: one whose evaluation fails or gives a point
+// that is not a finite number is refused by name. A name already taken gets
+// "_2", "_3" ... Before the change the undo record; then the new surfaces
+// get their cuts, the net bounds follow, the document is marked modified and
+// the auxiliary windows refreshed. One message tells what was added, refused
+// or skipped. Returns the number of surfaces added.
 int Ajoute(Document& doc, TLecture&& lu);
 
-// Reads the file's lines with `lit` and appends what it gives (Ajoute); a
+// Reads the file's bytes with `lit` and appends what it gives (Ajoute); a
 // file that cannot be read or is malformed gives one message naming the file
 // and the reason, and nothing changes. Returns the number of surfaces added.
-using TLit = bool (*)(const std::vector<std::string>& lignes, TLecture& lu, std::string& erreur);
+using TLit = bool (*)(std::string_view octets, TLecture& lu, std::string& erreur);
 int Fichier(Document& doc, const std::string& chemin, TLit lit);
 
 }  // namespace Import

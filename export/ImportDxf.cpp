@@ -5,6 +5,7 @@
 
 #include "app/doc/GestFich.h"
 #include "app/texts/Chaines.h"
+#include "app/texts/Encodage.h"
 #include "model/Debug.h"
 #include "model/Document.h"
 
@@ -113,8 +114,10 @@ private:
         const bool maillage = (flags & 16) != 0;
         if (maillage && (m < 1 || n < 1))
             Echec(ligne, "maillage \"" + calque + "\" de " + std::to_string(m) + " x " + std::to_string(n) + " sommets");
-        // Its size once closed; a mesh beyond the bound keeps no point.
-        const int colonnes = m + ((flags & 1) ? 1 : 0), lignes = n + ((flags & 32) ? 1 : 0);
+        // Its size once closed (a count may be the largest integer); a mesh
+        // beyond the bound keeps no point.
+        const std::int64_t colonnes = std::int64_t{m} + ((flags & 1) ? 1 : 0),
+                           lignes = std::int64_t{n} + ((flags & 32) ? 1 : 0);
         const bool garde = maillage && colonnes <= GestFich::kMaxCoteMaillage && lignes <= GestFich::kMaxCoteMaillage;
         std::vector<TVertex3f> pts;
         if (garde) pts.reserve(static_cast<std::size_t>(m) * static_cast<std::size_t>(n));
@@ -135,16 +138,13 @@ private:
             // The vertices a smoothed mesh adds by fitting are not its grid.
             if (vflags & 8) continue;
             ++sommets;
-            if (garde && sommets <= static_cast<std::int64_t>(m) * n) pts.push_back(p);
+            if (garde && sommets <= std::int64_t{m} * n) pts.push_back(p);
         }
         Corps();  // the SEQEND's own groups
         if (!maillage) {
             ++lu_.Ignores[(flags & 64) ? "POLYLINE (maillage polyface)" : "POLYLINE"];
             return;
         }
-        if (sommets != static_cast<std::int64_t>(m) * n)
-            Echec(ligne, "maillage \"" + calque + "\" de " + std::to_string(m) + " x " + std::to_string(n) + " avec " +
-                             std::to_string(sommets) + " sommets");
         if (!garde) {
             lu_.Refus.push_back("Maillage \"" + calque + "\" (ligne " + std::to_string(ligne) + ") : " +
                                 std::to_string(lignes) + " x " + std::to_string(colonnes) + " points, au plus " +
@@ -152,15 +152,18 @@ private:
                                 std::to_string(GestFich::kMaxCoteMaillage));
             return;
         }
-        auto s = std::make_unique<TDXFSurface>(0, lignes, colonnes, TDefGrille{});
+        if (sommets != std::int64_t{m} * n)
+            Echec(ligne, "maillage \"" + calque + "\" de " + std::to_string(m) + " x " + std::to_string(n) + " avec " +
+                             std::to_string(sommets) + " sommets");
+        auto s = std::make_unique<TDXFSurface>(0, static_cast<int>(lignes), static_cast<int>(colonnes), TDefGrille{});
         for (int k = 0; k < m * n; ++k) s->Points[k % n][k / n] = pts[static_cast<std::size_t>(k)];
         if (flags & 1)
             for (int i = 0; i < n; ++i) s->Points[i][m] = s->Points[i][0];
         if (flags & 32)
-            for (int j = 0; j < colonnes; ++j) s->Points[n][j] = s->Points[0][j];
+            for (int j = 0; j < s->Points.cols(); ++j) s->Points[n][j] = s->Points[0][j];
         s->SetNom(calque.empty() ? std::string("DXF") : calque);
         s->Sym = 0;  // the file holds the whole of the geometry
-        lu_.Surfaces.push_back(std::move(s));
+        lu_.Garde(std::move(s));
     }
 
     const std::vector<std::string>& l_;
@@ -171,8 +174,9 @@ private:
 
 }  // namespace
 
-bool Lit(const std::vector<std::string>& lignes, Import::TLecture& lu, std::string& erreur) {
+bool Lit(std::string_view octets, Import::TLecture& lu, std::string& erreur) {
     DBG_SCOPE("ImportDxf.Lit");
+    const std::vector<std::string> lignes = Encodage::DecoupeLignes(Encodage::DecodeTexte(octets));
     return Import::Essaie(lu, erreur, [&](Import::TLecture& r) { Lecteur(lignes, r).Lire(); });
 }
 

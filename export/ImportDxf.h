@@ -10,17 +10,17 @@
 #pragma once
 
 #include <string>
-#include <vector>
+#include <string_view>
 
 #include "export/Import.h"
 
 namespace ImportDxf {
 
-// The meshes of the file's lines; false with the line and the reason when the
+// The meshes of the file's bytes (UTF-8, else Windows-1252); false with the line and the reason when the
 // file is malformed (then nothing is to be imported). A mesh of more rows or
 // columns than a document accepts (GestFich::kMaxCoteMaillage) is refused by
 // name in lu.Refus.
-bool Lit(const std::vector<std::string>& lignes, Import::TLecture& lu, std::string& erreur);
+bool Lit(std::string_view octets, Import::TLecture& lu, std::string& erreur);
 
 // Reads the file and appends its meshes to the document (Import::Ajoute);
 // every failure is said in a message. Returns the number of surfaces added.

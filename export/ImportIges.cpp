@@ -7,6 +7,7 @@
 #include <stdexcept>
 
 #include "app/texts/Chaines.h"
+#include "app/texts/Encodage.h"
 #include "model/Debug.h"
 #include "model/Document.h"
 #include "model/Nurbs.h"
@@ -17,56 +18,73 @@ namespace {
 
 [[noreturn]] void Echec(const std::string& pourquoi) { throw std::runtime_error(pourquoi); }
 
-// A parameter: a number (as written) or a Hollerith text.
-struct TParam {
-    std::string texte;
-    bool hollerith = false;
+// Bytes of the file quoted in a message or kept as a name.
+std::string Texte(std::string_view octets) { return Encodage::DecodeTexte(octets); }
+
+// The free-format parameters of a text up to its record delimiter, each a
+// number as written or a Hollerith text ("nH" and n bytes), held as places
+// in the text so that a long list takes little more than the text itself.
+class TParams {
+public:
+    TParams(std::string texte, char pd, char rd) : t_(std::move(texte)) {
+        std::size_t i = 0;
+        for (;;) {
+            while (i < t_.size() && t_[i] == ' ') ++i;
+            std::size_t j = i;
+            while (j < t_.size() && t_[j] >= '0' && t_[j] <= '9') ++j;
+            TPlace p{};
+            if (j > i && j < t_.size() && (t_[j] == 'H' || t_[j] == 'h')) {
+                int n = 0;
+                if (!Chaines::TexteVersEntier(std::string_view(t_).substr(i, j - i), n) ||
+                    t_.size() - (j + 1) < static_cast<std::size_t>(n))
+                    Echec("texte Hollerith tronqué");
+                p = {static_cast<std::uint32_t>(j + 1), static_cast<std::uint32_t>(n), 1};
+                i = j + 1 + static_cast<std::size_t>(n);
+                while (i < t_.size() && t_[i] == ' ') ++i;
+            } else {
+                j = i;
+                while (j < t_.size() && t_[j] != pd && t_[j] != rd) ++j;
+                p = {static_cast<std::uint32_t>(i), static_cast<std::uint32_t>(j - i), 0};
+                i = j;
+            }
+            p_.push_back(p);
+            if (i >= t_.size() || t_[i] == rd) return;
+            if (t_[i] != pd) Echec("délimiteur attendu après \"" + Texte(Brut(p_.size() - 1)) + "\"");
+            ++i;
+        }
+    }
+    std::size_t size() const { return p_.size(); }
+    bool Hollerith(std::size_t k) const { return p_[k].hollerith; }
+    // The parameter as written; a number without its blanks.
+    std::string Brut(std::size_t k) const {
+        std::string r = t_.substr(p_[k].debut, p_[k].longueur);
+        if (!p_[k].hollerith) r.erase(std::remove(r.begin(), r.end(), ' '), r.end());
+        return r;
+    }
+
+private:
+    struct TPlace {
+        std::uint32_t debut;
+        std::uint32_t longueur : 31;
+        std::uint32_t hollerith : 1;
+    };
+    std::string t_;
+    std::vector<TPlace> p_;
 };
 
-// Free-format parameters up to the record delimiter; blanks outside texts are
-// ignored, "nH" opens a text of n characters.
-std::vector<TParam> Parametres(const std::string& t, char pd, char rd, std::size_t debut = 0) {
-    std::vector<TParam> p;
-    std::size_t i = debut;
-    for (;;) {
-        TParam champ;
-        while (i < t.size() && t[i] == ' ') ++i;
-        std::size_t j = i;
-        while (j < t.size() && std::isdigit(static_cast<unsigned char>(t[j]))) ++j;
-        if (j > i && j < t.size() && (t[j] == 'H' || t[j] == 'h')) {
-            int n = 0;
-            Chaines::TexteVersEntier(t.substr(i, j - i), n);
-            if (j + 1 + static_cast<std::size_t>(n) > t.size()) Echec("texte Hollerith tronqué");
-            champ.texte = t.substr(j + 1, static_cast<std::size_t>(n));
-            champ.hollerith = true;
-            i = j + 1 + static_cast<std::size_t>(n);
-            while (i < t.size() && t[i] == ' ') ++i;
-        } else {
-            while (i < t.size() && t[i] != pd && t[i] != rd) {
-                if (t[i] != ' ') champ.texte += t[i];
-                ++i;
-            }
-        }
-        p.push_back(champ);
-        if (i >= t.size() || t[i] == rd) return p;
-        if (t[i] != pd) Echec("délimiteur attendu après \"" + champ.texte + "\"");
-        ++i;
-    }
-}
-
-double Reel(const std::vector<TParam>& p, std::size_t k, const std::string& ou) {
+double Reel(const TParams& p, std::size_t k, const std::string& ou) {
     if (k >= p.size()) Echec(ou + " : paramètres incomplets");
-    std::string t = p[k].texte;
+    std::string t = p.Brut(k);
     std::replace(t.begin(), t.end(), 'D', 'E');
     std::replace(t.begin(), t.end(), 'd', 'e');
     double v = 0.0;
-    if (p[k].hollerith || !Chaines::TexteVersReel(t, v)) Echec(ou + " : nombre illisible \"" + p[k].texte + "\"");
+    if (p.Hollerith(k) || !Chaines::TexteVersReel(t, v)) Echec(ou + " : nombre illisible \"" + Texte(p.Brut(k)) + "\"");
     return v;
 }
 
-int Entier(const std::vector<TParam>& p, std::size_t k, const std::string& ou) {
+int Entier(const TParams& p, std::size_t k, const std::string& ou) {
     const double v = Reel(p, k, ou);
-    if (v != std::floor(v) || std::fabs(v) > 1e9) Echec(ou + " : entier attendu \"" + p[k].texte + "\"");
+    if (v != std::floor(v) || std::fabs(v) > 1e9) Echec(ou + " : entier attendu \"" + p.Brut(k) + "\"");
     return static_cast<int>(v);
 }
 
@@ -92,12 +110,17 @@ struct TEntree {
 
 class Lecteur {
 public:
-    Lecteur(const std::vector<std::string>& l, Import::TLecture& lu) : lu_(lu) {
-        for (std::size_t n = 0; n < l.size(); ++n) {
-            std::string r = l[n];
-            if (r.find_first_not_of(" \t") == std::string::npos) continue;
-            if (r.size() < 73) Echec("ligne " + std::to_string(n + 1) + " : enregistrement de moins de 73 colonnes");
-            r.resize(80, ' ');
+    // The records are cut on bytes: a character of two bytes in a text (a
+    // title, a name) would otherwise move the columns of its record.
+    Lecteur(std::string_view octets, Import::TLecture& lu) : lu_(lu) {
+        std::size_t n = 0;
+        for (std::size_t d = 0; d < octets.size();) {
+            const std::size_t f = std::min(octets.find_first_of("\r\n", d), octets.size());
+            const std::string_view r = octets.substr(d, f - d);
+            d = f + (octets.compare(f, 2, "\r\n") == 0 ? 2 : 1);
+            ++n;
+            if (r.find_first_not_of(" \t") == std::string_view::npos) continue;
+            if (r.size() < 73) Echec("ligne " + std::to_string(n) + " : enregistrement de moins de 73 colonnes");
             switch (r[72]) {
                 case 'S': break;
                 case 'G': g_ += r.substr(0, 72); break;
@@ -105,7 +128,7 @@ public:
                 case 'P': p_.push_back(r); break;
                 case 'T': break;
                 default:
-                    Echec("ligne " + std::to_string(n + 1) + " : section \"" + std::string(1, r[72]) +
+                    Echec("ligne " + std::to_string(n) + " : section \"" + Texte(r.substr(72, 1)) +
                           "\" (seul le format ASCII à 80 colonnes est lu)");
             }
         }
@@ -134,44 +157,46 @@ private:
         const std::size_t second = propre ? 4 : 1;
         if (hollerith1(second)) rd_ = g_[second + 2];
         if (g_.empty()) return;  // every default: inches
-        const std::vector<TParam> p = Parametres(g_, pd_, rd_);
-        const int flag = p.size() > 13 && !p[13].texte.empty() ? Entier(p, 13, "section G") : 1;
-        unite_ = Unite(flag, p.size() > 14 ? p[14].texte : std::string());
+        const TParams p(g_, pd_, rd_);
+        const int flag = p.size() > 13 && !p.Brut(13).empty() ? Entier(p, 13, "section G") : 1;
+        unite_ = Unite(flag, p.size() > 14 ? Texte(p.Brut(14)) : std::string());
     }
 
-    static int Champ(const std::string& r, int f) {
+    static int Champ(std::string_view r, int f) {
         int v = 0;
-        const std::string t = r.substr(static_cast<std::size_t>(8 * f), 8);
-        if (t.find_first_not_of(' ') != std::string::npos && !Chaines::TexteVersEntier(t, v))
-            Echec("section D : champ illisible \"" + t + "\"");
+        const std::string_view t = r.substr(static_cast<std::size_t>(8 * f), 8);
+        if (t.find_first_not_of(' ') != std::string_view::npos && !Chaines::TexteVersEntier(t, v))
+            Echec("section D : champ illisible \"" + Texte(t) + "\"");
         return v;
     }
 
     TEntree Entree(int de) const {
         if (de < 1 || static_cast<std::size_t>(de) > d_.size() || de % 2 == 0)
             Echec("pointeur d'entité " + std::to_string(de) + " hors de la section D");
-        const std::string& r1 = d_[static_cast<std::size_t>(de - 1)];
-        const std::string& r2 = d_[static_cast<std::size_t>(de)];
+        const std::string_view r1 = d_[static_cast<std::size_t>(de - 1)];
+        const std::string_view r2 = d_[static_cast<std::size_t>(de)];
         TEntree e;
         e.type = Champ(r1, 0);
         e.pointeurP = Champ(r1, 1);
         e.transfo = Champ(r1, 6);
         e.couleur = Champ(r2, 2);
         e.nbP = Champ(r2, 3);
-        e.etiquette = r2.substr(56, 8);
-        e.etiquette.erase(e.etiquette.find_last_not_of(' ') + 1);
-        e.etiquette.erase(0, e.etiquette.find_first_not_of(' '));
+        std::string_view l = r2.substr(56, 8);
+        while (!l.empty() && l.back() == ' ') l.remove_suffix(1);
+        while (!l.empty() && l.front() == ' ') l.remove_prefix(1);
+        e.etiquette = Texte(l);
         return e;
     }
 
-    std::vector<TParam> Donnees(int de, const TEntree& e) const {
+    TParams Donnees(int de, const TEntree& e) const {
         const std::string ou = Nom(de, e.type);
         if (e.pointeurP < 1 || e.nbP < 1 || static_cast<std::size_t>(e.pointeurP - 1 + e.nbP) > p_.size())
             Echec(ou + " : données hors de la section P");
         std::string t;
+        t.reserve(static_cast<std::size_t>(e.nbP) * 64);
         for (int k = 0; k < e.nbP; ++k) t += p_[static_cast<std::size_t>(e.pointeurP - 1 + k)].substr(0, 64);
-        std::vector<TParam> p = Parametres(t, pd_, rd_);
-        if (Entier(p, 0, ou) != e.type) Echec(ou + " : type " + p[0].texte + " dans la section P");
+        TParams p(std::move(t), pd_, rd_);
+        if (Entier(p, 0, ou) != e.type) Echec(ou + " : type " + p.Brut(0) + " dans la section P");
         return p;
     }
 
@@ -183,7 +208,7 @@ private:
         if (profondeur > 16) Echec("chaîne de transformations trop longue (DE " + std::to_string(de) + ")");
         const TEntree e = Entree(de);
         if (e.type != 124) Echec(Nom(de, e.type) + " : transformation (124) attendue");
-        const std::vector<TParam> p = Donnees(de, e);
+        const TParams p = Donnees(de, e);
         double m[12];
         for (int k = 0; k < 12; ++k) m[k] = Reel(p, static_cast<std::size_t>(k + 1), Nom(de, 124));
         q = {m[0] * q.X + m[1] * q.Y + m[2] * q.Z + m[3], m[4] * q.X + m[5] * q.Y + m[6] * q.Z + m[7],
@@ -196,7 +221,7 @@ private:
         const int de = -e.couleur;
         const TEntree c = Entree(de);
         if (c.type != 314) Echec(Nom(de, c.type) + " : couleur (314) attendue");
-        const std::vector<TParam> p = Donnees(de, c);
+        const TParams p = Donnees(de, c);
         std::int32_t rgb = 0;
         for (int k = 0; k < 3; ++k) {
             const double v = std::clamp(Reel(p, static_cast<std::size_t>(k + 1), Nom(de, 314)), 0.0, 100.0);
@@ -207,7 +232,7 @@ private:
 
     void Surface(int de, const TEntree& e) {
         const std::string ou = Nom(de, 128);
-        const std::vector<TParam> p = Donnees(de, e);
+        const TParams p = Donnees(de, e);
         const int k1 = Entier(p, 1, ou), k2 = Entier(p, 2, ou), m1 = Entier(p, 3, ou), m2 = Entier(p, 4, ou);
         if (k1 < 0 || k2 < 0 || m1 < 1 || m2 < 1 || m1 > k1 || m2 > k2)
             Echec(ou + " : indices " + std::to_string(k1) + ", " + std::to_string(k2) + " et degrés " +
@@ -250,30 +275,33 @@ private:
             for (int j = 0; j < nbC; ++j) {
                 const std::size_t k = static_cast<std::size_t>(i * nbC + j);
                 const double w = Reel(p, w0 + k, ou);
-                if (!(w > 0.0)) return refuse("poids " + p[w0 + k].texte + " (les poids doivent être positifs)");
+                if (!(w > 0.0)) return refuse("poids " + p.Brut(w0 + k) + " (les poids doivent être positifs)");
                 TVertex3f q{Reel(p, x0 + 3 * k, ou), Reel(p, x0 + 3 * k + 1, ou), Reel(p, x0 + 3 * k + 2, ou)};
                 Transforme(e.transfo, q);
-                net.TabPC[i][j] = {q.X * unite_, q.Y * unite_, q.Z * unite_, w};
+                q = {q.X * unite_, q.Y * unite_, q.Z * unite_};
+                if (!std::isfinite(q.X) || !std::isfinite(q.Y) || !std::isfinite(q.Z))
+                    return refuse("point " + std::to_string(k + 1) + " hors des nombres finis une fois en mètres");
+                net.TabPC[i][j] = {q.X, q.Y, q.Z, w};
             }
         if (const std::string pourquoi = nurbs::CheckNet(net, 1); !pourquoi.empty()) return refuse(pourquoi);
         s->SetNom(e.etiquette.empty() ? "IGES " + std::to_string(de) : e.etiquette);
         s->Couleur = Couleur(e);
         s->Sym = 0;  // the file holds the whole of the geometry
-        lu_.Surfaces.push_back(std::move(s));
+        lu_.Garde(std::move(s));
     }
 
     Import::TLecture& lu_;
     std::string g_;
-    std::vector<std::string> d_, p_;
+    std::vector<std::string_view> d_, p_;
     char pd_ = ',', rd_ = ';';
     double unite_ = 0.0254;
 };
 
 }  // namespace
 
-bool Lit(const std::vector<std::string>& lignes, Import::TLecture& lu, std::string& erreur) {
+bool Lit(std::string_view octets, Import::TLecture& lu, std::string& erreur) {
     DBG_SCOPE("ImportIges.Lit");
-    return Import::Essaie(lu, erreur, [&](Import::TLecture& r) { Lecteur(lignes, r).Lire(); });
+    return Import::Essaie(lu, erreur, [&](Import::TLecture& r) { Lecteur(octets, r).Lire(); });
 }
 
 int Importe(Document& doc, const std::string& chemin) { return Import::Fichier(doc, chemin, Lit); }

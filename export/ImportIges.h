@@ -12,15 +12,15 @@
 #pragma once
 
 #include <string>
-#include <vector>
+#include <string_view>
 
 #include "export/Import.h"
 
 namespace ImportIges {
 
-// The surfaces of the file's lines; false with the line or the entity and
+// The surfaces of the file's bytes; false with the line or the entity and
 // the reason when the file is malformed (nothing is to be imported then).
-bool Lit(const std::vector<std::string>& lignes, Import::TLecture& lu, std::string& erreur);
+bool Lit(std::string_view octets, Import::TLecture& lu, std::string& erreur);
 
 // Reads the file and appends its surfaces to the document (Import::Ajoute);
 // every failure is said in a message. Returns the number of surfaces added.

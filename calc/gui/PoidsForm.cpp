@@ -195,9 +195,7 @@ bool TPoidsForm::BtnOKClick() {
     }
     doc_.ListPoids = std::move(p);
     ObjCom::MajTotalPoids(doc_);
-    doc_.MarquerModifie();
-    Ui::ui().markModified();
-    Ui::ui().requestRedraw(false);
+    MarqueModifie();
     return true;
 }
 
@@ -222,7 +220,14 @@ bool TPoidsForm::Importe(const QString& fichier) {
     for (const DevisPoids::TLigne& l : DevisPoids::Importe(lignes)) EcritLigne(SG_PoidsBallast->rowCount(), l);
     if (SG_PoidsBallast->rowCount() == 0) EcritLigne(0, {"", "0.000", "0.000", "0.000", "0.000", ""});
     GrilleResultats::Numerote(SG_PoidsBallast, 0);
+    MarqueModifie();
     return true;
+}
+
+void TPoidsForm::MarqueModifie() {
+    doc_.MarquerModifie();
+    Ui::ui().markModified();
+    Ui::ui().requestRedraw(false);
 }
 
 void TPoidsForm::Imprime(QPrinter& printer) const {

@@ -41,6 +41,8 @@ private:
     // Whether the grid reads as numbers (the bad cell reported when not).
     bool GrilleValide();
     void EcritLigne(int ligne, const DevisPoids::TLigne& l);
+    // The document marked modified, the active view redrawn.
+    void MarqueModifie();
     void Imprime(class QPrinter& p) const;
 
     Document& doc_;

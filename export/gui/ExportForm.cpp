@@ -192,12 +192,11 @@ void TExportForm::BtnOKClick() {
         vue = f->Vue();
         vue.Canvas = nullptr;
     }
-    const std::string erreur = ExportFile::Exporte(main_->Doc(), type_.toStdString(), fichier.toStdString(),
-                                                   Options(), vue, main_->OptionsDessin().Couleurs);
+    const ExportFile::TResultat r = ExportFile::Exporte(main_->Doc(), type_.toStdString(), fichier.toStdString(),
+                                                        Options(), vue, main_->OptionsDessin().Couleurs);
     main_->Redessine(true);
-    if (!erreur.empty()) {
-        main_->Dlg().MsgDlg(QString::fromStdString(erreur), Ui::MsgType::Error, Ui::mbOK);
-        return;
-    }
-    accept();
+    if (!r.Message.empty())
+        main_->Dlg().MsgDlg(QString::fromStdString(r.Message), r.Ecrit ? Ui::MsgType::Information : Ui::MsgType::Error,
+                            Ui::mbOK);
+    if (r.Ecrit) accept();
 }

@@ -106,7 +106,7 @@ TEST(ExportIGES, OpenCascadeEvaluatesEverySurfaceAsTheProgramDoes) {
     o.Nurbs = o.Couleur = true;
     ExportCommun::PrepareModele(doc, o);
     const std::string f = d / "nets.igs";
-    ExportIGES::EcrireFichierIGES(f, doc, o, TCouleursDessin{});
+    EXPECT_EQ(ExportIGES::EcrireFichierIGES(f, doc, o), "");
     const TLectureOcc lu = LitAvecOcct(f);
 
     int nb = 0;
@@ -170,7 +170,7 @@ TEST(ExportIGES, RecordsKeepTheirColumnsAndTheFlagsSayWhatTheNetIs) {
     TOptionsExport o;
     o.Nurbs = o.Couleur = true;
     ExportCommun::PrepareModele(doc, o);
-    const std::string texte = ExportIGES::TexteIGES(doc, o, TCouleursDessin{});
+    const std::string texte = ExportIGES::TexteIGES(doc, o);
     std::istringstream in(texte);
     std::string g;
     std::vector<std::string> de, p;
@@ -180,8 +180,10 @@ TEST(ExportIGES, RecordsKeepTheirColumnsAndTheFlagsSayWhatTheNetIs) {
         if (l[72] == 'D') de.push_back(l);
         if (l[72] == 'P') p.push_back(l);
     }
-    // Each colour before its surface, whose colour field points back to it.
+    // Each colour before its surface, whose colour field points back to it;
+    // the default colour -1 gives the bytes FF FF FF.
     ASSERT_EQ(de.size(), 8u);
+    EXPECT_EQ(p[0].substr(0, 51), "314,100.0000,100.0000,100.0000,16HRGB(255,255,255);");
     EXPECT_EQ(de[0].substr(0, 8), "     314");
     EXPECT_EQ(de[3].substr(16, 8), "      -1");
     EXPECT_EQ(de[7].substr(16, 8), "      -5");
@@ -201,17 +203,35 @@ TEST(ExportIGES, RecordsKeepTheirColumnsAndTheFlagsSayWhatTheNetIs) {
     EXPECT_EQ(lu.Transferees, 2);
 }
 
-TEST(ExportIGES, AnEmptyDocumentHasStartGlobalAndTerminateOnly) {
+// An empty document, a document of meshes, or nets of one point: the file
+// has no surface, or leaves those nets out, and says so.
+TEST(ExportIGES, WhatIsNotWrittenIsSaid) {
+    Document vide, maillages = fixtures::CoqueAvecGrille(), point = fixtures::CoqueAvecGrille();
+    maillages.Surfaces.erase(maillages.Surfaces.begin());
+    fixtures::SurfaceNurbs(point, "Ignorée", 1, 1, 2, 2, [](int, int) { return TVertex4f{1, 2, 3, 1}; });
+    const std::string aucune = "Aucune surface NURBS écrite : le fichier IGES ne contient aucune surface";
+    const struct {
+        Document* doc;
+        std::string note;
+        int transferees;
+    } cas[] = {
+        {&vide, aucune, 0},
+        {&maillages, aucune, 0},
+        {&point, "Surface \"Ignorée\" non écrite : réseau d'un seul point", 2},  // the hull and its mirror
+    };
     testfiles::Dossier d;
-    Document doc;
     TOptionsExport o;
     o.Nurbs = o.Couleur = true;
-    const std::string texte = ExportIGES::TexteIGES(doc, o, TCouleursDessin{});
-    EXPECT_NE(texte.find("S0000002G0000003D0000000P0000000"), std::string::npos) << texte;
-    testfiles::EcritOctets(d / "vide.igs", texte);
-    const TLectureOcc lu = LitAvecOcct(d / "vide.igs");
-    EXPECT_EQ(lu.Entites, 0);
-    EXPECT_EQ(lu.Transferees, 0);
+    for (const auto& c : cas) {
+        ExportCommun::PrepareModele(*c.doc, o);
+        std::string note;
+        const std::string texte = ExportIGES::TexteIGES(*c.doc, o, {}, &note);
+        EXPECT_EQ(note, c.note);
+        testfiles::EcritOctets(d / "f.igs", texte);
+        const TLectureOcc lu = LitAvecOcct(d / "f.igs");
+        EXPECT_EQ(lu.Entites, c.transferees);
+        EXPECT_EQ(lu.Transferees, c.transferees);
+    }
 }
 
 TEST(IgesFormat, RealsReadBackToTheSameDouble) {

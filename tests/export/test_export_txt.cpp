@@ -90,7 +90,7 @@ TEST(ExportTXT, EveryBlockReadsBackAndTheNurbsBlockIsTheSurfaceEvaluated) {
     const std::vector<TSurfaceLue> lu =
         Lit(ExportTXT::TexteTXT(doc, fixtures::ToutCoche(), fixtures::Vue(vk3D), couleurs));
     ASSERT_EQ(lu.size(), 5u);  // hull, keel, stem, GRID, AXIS
-    EXPECT_EQ(lu[0].Couleur, "12AB34");
+    EXPECT_EQ(lu[0].Couleur, "FFFFFFFF");  // the default colour -1, not the option's
     EXPECT_EQ(lu[2].Couleur, "0000FF");
     EXPECT_EQ(lu[1].Nom, "Quille 'A'");
     EXPECT_EQ(lu[1].Compte("[NURBS]"), 0);  // a mesh has no net
@@ -181,10 +181,14 @@ TEST(ExportTXT, TwoDimensionsHalfHullEmptyFamiliesAndAnEmptyDocument) {
     EXPECT_EQ(ExportTXT::TexteTXT(vide, sansGrille, fixtures::Vue(vk3D), {}).size(), 0u);
 }
 
-// A failed write is reported, leaves no half file and keeps the old one.
+// A failed write, or a surface holding a value that is not a finite
+// number, is reported, leaves no half file and keeps the old one.
 TEST(ExportFile, AFailedWriteIsReportedAndKeepsTheOldFile) {
     testfiles::Dossier d;
     Document doc = Modele();
+    Document nan = Modele();
+    nan.SurfaceNurbs(2)->Net.TabPC[1][3].Y = std::nan("");
+    nan.SurfaceNurbs(2)->Calculee = 0;
     const TOptionsExport o = fixtures::ToutCoche();
     for (const char* type : {ExportFile::kTXT, ExportFile::kDXF, ExportFile::kIGES}) {
         SCOPED_TRACE(type);
@@ -199,17 +203,24 @@ TEST(ExportFile, AFailedWriteIsReportedAndKeepsTheOldFile) {
         limite = ancienne;
         limite.rlim_cur = 1000;
         ::setrlimit(RLIMIT_FSIZE, &limite);
-        const std::string plein = ExportFile::Exporte(doc, type, f, o, fixtures::Vue(vk3D), {});
+        const ExportFile::TResultat plein = ExportFile::Exporte(doc, type, f, o, fixtures::Vue(vk3D), {});
         ::setrlimit(RLIMIT_FSIZE, &ancienne);
         ::sigaction(SIGXFSZ, &avant, nullptr);
-        EXPECT_NE(plein.find(f), std::string::npos) << plein;
+        EXPECT_FALSE(plein.Ecrit);
+        EXPECT_NE(plein.Message.find(f), std::string::npos) << plein.Message;
+        const ExportFile::TResultat r = ExportFile::Exporte(nan, type, f, o, fixtures::Vue(vk3D), {});
+        EXPECT_FALSE(r.Ecrit);
+        EXPECT_EQ(r.Message, "Export impossible : la surface \"Etrave\" contient des valeurs qui ne sont pas des nombres "
+                             "finis (points ou poids) ; aucun fichier n'est écrit");
         EXPECT_EQ(testfiles::LitOctets(f), "ancien");
     }
     // A folder that does not exist; an unknown type writes nothing.
-    EXPECT_NE(ExportFile::Exporte(doc, "DXF", d / "absent/x.dxf", o, fixtures::Vue(vk3D), {}), "");
-    EXPECT_EQ(ExportFile::Exporte(doc, "WMF", d / "x.wmf", o, fixtures::Vue(vk3D), {}), "Type d'export inconnu");
+    EXPECT_FALSE(ExportFile::Exporte(doc, "DXF", d / "absent/x.dxf", o, fixtures::Vue(vk3D), {}).Ecrit);
+    EXPECT_EQ(ExportFile::Exporte(doc, "WMF", d / "x.wmf", o, fixtures::Vue(vk3D), {}).Message, "Type d'export inconnu");
     EXPECT_EQ(d.Entrees().size(), 3u);
-    EXPECT_EQ(ExportFile::Exporte(doc, "IGES", d / "x.igs", o, fixtures::Vue(vk3D), {}), "");
+    const ExportFile::TResultat iges = ExportFile::Exporte(doc, "IGES", d / "x.igs", o, fixtures::Vue(vk3D), {});
+    EXPECT_TRUE(iges.Ecrit);
+    EXPECT_EQ(iges.Message, "");
 }
 
 }  // namespace

@@ -2,27 +2,21 @@
 // mesh written by an independent writer (ezdxf).
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
-#include "app/texts/Encodage.h"
 #include "export/ImportDxf.h"
 #include "model/Document.h"
 #include "tests/support/RecordingUi.h"
+#include "tests/support/TestFiles.h"
 
 namespace {
 
 // Groups given as "code value" pairs, one line each.
-std::vector<std::string> Dxf(const std::vector<std::pair<int, std::string>>& groupes) {
-    std::vector<std::string> l;
-    for (const auto& [c, v] : groupes) {
-        l.push_back(std::to_string(c));
-        l.push_back(v);
-    }
+std::string Dxf(const std::vector<std::pair<int, std::string>>& groupes) {
+    std::string l;
+    for (const auto& [c, v] : groupes) l += std::to_string(c) + "\n" + v + "\n";
     return l;
 }
 
@@ -86,10 +80,15 @@ TEST(ImportDxf, MeshesBecomeGridsColumnByColumnAndOtherEntitiesAreCounted) {
     EXPECT_TRUE(lu.Refus.empty());
 }
 
-TEST(ImportDxf, AMalformedFileNamesItsLineAndGivesNothing) {
+// A malformed file names its line and gives nothing; a mesh beyond the
+// bound, its count as large as an integer goes and closed (one more), is
+// refused by name and the other meshes come.
+TEST(ImportDxf, AMalformedFileNamesItsLineAndAMeshBeyondTheBoundItsName) {
+    const G court = Maillage("Court", 2, 2);
     const struct {
-        std::vector<std::string> lignes;
+        std::string octets;
         const char* erreur;
+        const char* refus = nullptr;
     } cas[] = {
         {Dxf(Fichier(Maillage("A", 2, 2, 16, 3))), "ligne 15 : maillage \"A\" de 2 x 2 avec 3 sommets"},
         {Dxf(Fichier(Maillage("A", 0, 2, 16, 0))), "ligne 15 : maillage \"A\" de 0 x 2 sommets"},
@@ -98,37 +97,38 @@ TEST(ImportDxf, AMalformedFileNamesItsLineAndGivesNothing) {
          "ligne 26 : nombre illisible \"1,5\""},
         {Dxf({{0, "SECTION"}, {2, "ENTITIES"}, {0, "POLYLINE"}, {70, "16"}, {71, "1"}, {72, "1"}}),
          "ligne 5 : POLYLINE sans SEQEND"},
-        {{"0", "SECTION", "x", "ENTITIES"}, "ligne 3 : code de groupe illisible \"x\""},
-        {{"0", "SECTION", "2"}, "ligne 3 : code de groupe sans valeur"},
-        {{"AutoCAD Binary DXF", ""}, "ligne 1 : DXF binaire non pris en charge"},
+        {"0\nSECTION\nx\nENTITIES", "ligne 3 : code de groupe illisible \"x\""},
+        {"0\r\nSECTION\r\n2", "ligne 3 : code de groupe sans valeur"},
+        {"AutoCAD Binary DXF\r\n\x1a\x00", "ligne 1 : DXF binaire non pris en charge"},
+        {Dxf(Fichier(Maillage("Long", 1001, 1) + court)), "", "Maillage \"Long\" (ligne 15) : 1 x 1001 points, au plus 1000 x 1000"},
+        {Dxf(Fichier(Maillage("M", 2147483647, 1, 16 | 1, 1) + court)), "",
+         "Maillage \"M\" (ligne 15) : 1 x 2147483648 points, au plus 1000 x 1000"},
+        {Dxf(Fichier(Maillage("N", 1, 2147483647, 16 | 32, 1) + court)), "",
+         "Maillage \"N\" (ligne 15) : 2147483648 x 1 points, au plus 1000 x 1000"},
     };
     for (const auto& c : cas) {
         Import::TLecture lu;
         lu.Ignores["avant"] = 1;
         std::string erreur;
-        EXPECT_FALSE(ImportDxf::Lit(c.lignes, lu, erreur));
+        EXPECT_EQ(ImportDxf::Lit(c.octets, lu, erreur), c.refus != nullptr);
         EXPECT_EQ(erreur, c.erreur);
-        EXPECT_EQ(lu.Ignores.size(), 1u);  // untouched
+        if (!c.refus) {
+            EXPECT_EQ(lu.Ignores.size(), 1u);  // untouched
+            continue;
+        }
+        ASSERT_EQ(lu.Surfaces.size(), 1u);
+        EXPECT_EQ(lu.Surfaces[0]->Nom, "Court");
+        EXPECT_EQ(lu.Refus, std::vector<std::string>{c.refus});
     }
-}
-
-TEST(ImportDxf, AMeshBeyondTheBoundIsRefusedByNameAndTheOthersCome) {
-    Import::TLecture lu;
-    std::string erreur;
-    ASSERT_TRUE(ImportDxf::Lit(Dxf(Fichier(Maillage("Long", 1001, 1) + Maillage("Court", 2, 2))), lu, erreur));
-    ASSERT_EQ(lu.Surfaces.size(), 1u);
-    EXPECT_EQ(lu.Surfaces[0]->Nom, "Court");
-    ASSERT_EQ(lu.Refus.size(), 1u);
-    EXPECT_EQ(lu.Refus[0], "Maillage \"Long\" (ligne 15) : 1 x 1001 points, au plus 1000 x 1000");
 }
 
 // Into a document: one step with its undo record, names kept apart, nothing
 // when the document cannot hold them all.
 TEST(ImportDxf, TheMeshesJoinTheDocumentInOneStepOrNotAtAll) {
     RecordingScope ui;
-    const std::string chemin = (std::filesystem::temp_directory_path() / "corvane_import.dxf").string();
-    ASSERT_TRUE(Encodage::EcritFichierTexte(chemin, Dxf(Fichier(Maillage("Surface1", 3, 3) + Maillage("Surface1", 2, 2) +
-                                                              G{{0, "3DFACE"}, {8, "0"}}))));
+    testfiles::Dossier d;
+    const std::string chemin =
+        d.Ecrit("import.dxf", Dxf(Fichier(Maillage("Surface1", 3, 3) + Maillage("Surface1", 2, 2) + G{{0, "3DFACE"}, {8, "0"}})));
     Document doc = Document::Defaut();
     int records = 0;
     doc.Hooks.RecordAction = [&](int kind) { records += kind == 0; };
@@ -140,8 +140,8 @@ TEST(ImportDxf, TheMeshesJoinTheDocumentInOneStepOrNotAtAll) {
     EXPECT_EQ(doc.Surface(1)->Calculee, 1);
     EXPECT_EQ(records, 1);
     EXPECT_FALSE(doc.Enregistre());
-    ASSERT_EQ(ui.rec.messages.size(), 1u);
-    EXPECT_NE(ui.rec.messages[0].find("3DFACE (1)"), std::string::npos);
+    EXPECT_EQ(ui.rec.messages, std::vector<std::string>{"1 entité(s) sans grille de surface ignorée(s) : 3DFACE (1)\n"
+                                                        "2 surface(s) importée(s)"});
 
     while (doc.NbSurf() < kMaxSurfaces - 1) doc.NouvelleSurface("S");
     doc.MarquerEnregistre();
@@ -151,18 +151,16 @@ TEST(ImportDxf, TheMeshesJoinTheDocumentInOneStepOrNotAtAll) {
     EXPECT_TRUE(doc.Enregistre());
     EXPECT_NE(ui.rec.messages.back().find("Nombre maximum de Surfaces atteint"), std::string::npos);
 
-    const std::string casse = chemin + ".casse";
-    ASSERT_TRUE(Encodage::EcritFichierTexte(casse, {"0", "SECTION", "2"}));
+    const std::string casse = d.Ecrit("casse.dxf", "0\nSECTION\n2\n");
     EXPECT_EQ(ImportDxf::Importe(doc, casse), 0);
     EXPECT_EQ(ui.rec.messages.back(), "Erreur de lecture du fichier d'import " + casse + " : ligne 3 : code de groupe sans valeur");
-    std::filesystem::remove(chemin);
-    std::filesystem::remove(casse);
 }
 
 // A 4 x 5 mesh written by ezdxf (release 2013 with handles and subclass
 // markers) comes back point for point.
 TEST(ImportDxf, AMeshWrittenByEzdxfComesBackExactly) {
-    const std::string chemin = (std::filesystem::temp_directory_path() / "corvane_ezdxf.dxf").string();
+    testfiles::Dossier d;
+    const std::string chemin = d / "ezdxf.dxf";
     const std::string script =
         "import ezdxf, sys\n"
         "doc = ezdxf.new('R2013')\n"
@@ -171,14 +169,11 @@ TEST(ImportDxf, AMeshWrittenByEzdxfComesBackExactly) {
         "    for n in range(5):\n"
         "        mesh.set_mesh_vertex((m, n), (m * 0.1, n / 3, m * n * 0.01 - 1))\n"
         "doc.saveas(sys.argv[1])\n";
-    const std::string py = chemin + ".py";
-    std::ofstream(py) << script;
+    const std::string py = d.Ecrit("ecrit.py", script);
     ASSERT_EQ(std::system(("/usr/bin/python3 " + py + " " + chemin).c_str()), 0) << "python3-ezdxf is needed";
-    std::vector<std::string> lignes;
-    ASSERT_TRUE(Encodage::LitFichierTexte(chemin, lignes));
     Import::TLecture lu;
     std::string erreur;
-    ASSERT_TRUE(ImportDxf::Lit(lignes, lu, erreur)) << erreur;
+    ASSERT_TRUE(ImportDxf::Lit(testfiles::LitOctets(chemin), lu, erreur)) << erreur;
     ASSERT_EQ(lu.Surfaces.size(), 1u);
     const TEntity& s = *lu.Surfaces[0];
     EXPECT_EQ(s.Nom, "Bordé");
@@ -190,6 +185,4 @@ TEST(ImportDxf, AMeshWrittenByEzdxfComesBackExactly) {
             EXPECT_NEAR(s.Points[n][m].Y, n / 3.0, 1e-12);
             EXPECT_NEAR(s.Points[n][m].Z, m * n * 0.01 - 1, 1e-12);
         }
-    std::filesystem::remove(chemin);
-    std::filesystem::remove(py);
 }

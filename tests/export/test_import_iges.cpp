@@ -10,6 +10,7 @@
 #include "export/ImportIges.h"
 #include "model/Document.h"
 #include "model/Nurbs.h"
+#include "tests/support/RecordingUi.h"
 
 namespace {
 
@@ -58,6 +59,12 @@ std::vector<std::string> Iges(const std::vector<Entite>& es, int unites = 6) {
     l.insert(l.end(), p.begin(), p.end());
     l.push_back(Colonnes("S0000001G" + std::to_string(ng) + "D" + std::to_string(d.size()) + "P" + std::to_string(p.size()), 72, 'T', 1));
     return l;
+}
+
+std::string Octets(const std::vector<std::string>& lignes) {
+    std::string r;
+    for (const std::string& l : lignes) r += l + "\r\n";
+    return r;
 }
 
 std::string Liste(const std::vector<double>& v) {
@@ -109,7 +116,7 @@ TEST(ImportIges, ASurfaceComesWithItsNetOrdersColourTransformAndUnit) {
     const Entite surface{128, Surface128().Params(), -1, "Bordé", 3};
     Import::TLecture lu;
     std::string erreur;
-    ASSERT_TRUE(ImportIges::Lit(Iges({couleur, transfo, surface, courbe}, 2), lu, erreur)) << erreur;
+    ASSERT_TRUE(ImportIges::Lit(Octets(Iges({couleur, transfo, surface, courbe}, 2)), lu, erreur)) << erreur;
     ASSERT_EQ(lu.Surfaces.size(), 1u);
     EXPECT_TRUE(lu.Refus.empty());
     EXPECT_EQ(lu.Ignores, (std::map<std::string, int>{{"entité 126", 1}}));
@@ -138,6 +145,7 @@ TEST(ImportIges, ASurfaceTheProgramCannotEvaluateIsRefusedWithItsReason) {
         Surface128 s;
         std::function<void(Surface128&)> change;
         const char* raison;
+        int unites = 6;
     } cas[] = {
         {Surface128(32, 2), {}, "réseau de 2 x 32 points, au plus 31 x 31"},
         {Surface128(9, 2, 8), {}, "ordres 2 et 8, de 2 à 7"},
@@ -145,12 +153,15 @@ TEST(ImportIges, ASurfaceTheProgramCannotEvaluateIsRefusedWithItsReason) {
         {Surface128(), [](Surface128& s) { s.S[3] = 1.2; }, "nœuds non uniformes"},
         {Surface128(), [](Surface128& s) { s.domaine[1] = 1.5; }, "domaine paramétrique restreint"},
         {Surface128(), [](Surface128& s) { s.W[5] = 0; }, "poids 0 (les poids doivent être positifs)"},
+        // Kilometres: finite in the file, beyond the doubles in metres.
+        {Surface128(), [](Surface128& s) { s.X[4] = 1e306; }, "point 2 hors des nombres finis une fois en mètres", 7},
     };
     for (auto c : cas) {
         if (c.change) c.change(c.s);
         Import::TLecture lu;
         std::string erreur;
-        ASSERT_TRUE(ImportIges::Lit(Iges({{128, c.s.Params(), 0, "Quille"}, {128, Surface128().Params()}}), lu, erreur))
+        ASSERT_TRUE(ImportIges::Lit(Octets(Iges({{128, c.s.Params(), 0, "Quille"}, {128, Surface128().Params()}}, c.unites)),
+                                    lu, erreur))
             << erreur;
         ASSERT_EQ(lu.Surfaces.size(), 1u) << c.raison;
         EXPECT_EQ(lu.Surfaces[0]->Nom, "IGES 3");
@@ -188,7 +199,30 @@ TEST(ImportIges, AMalformedFileNamesItsLineOrEntityAndGivesNothing) {
     for (const auto& c : cas) {
         Import::TLecture lu;
         std::string erreur;
-        EXPECT_FALSE(ImportIges::Lit(c.lignes, lu, erreur)) << c.erreur;
+        EXPECT_FALSE(ImportIges::Lit(Octets(c.lignes), lu, erreur)) << c.erreur;
         EXPECT_EQ(erreur, c.erreur);
     }
+}
+
+// Beyond a hundred surfaces the reading only counts them, and the document
+// takes none; a surface whose evaluated points overflow is refused by name
+// as it joins, the summary naming what came.
+TEST(ImportIges, WhatADocumentCannotTakeIsCountedOrRefusedByName) {
+    RecordingScope ui;
+    std::vector<Entite> es(kMaxSurfaces + 50, Entite{128, Surface128().Params()});
+    Import::TLecture lu;
+    std::string erreur;
+    ASSERT_TRUE(ImportIges::Lit(Octets(Iges(es)), lu, erreur)) << erreur;
+    EXPECT_EQ(lu.Surfaces.size(), std::size_t(kMaxSurfaces));
+    EXPECT_EQ(lu.Lues(), kMaxSurfaces + 50);
+    Document doc;
+    EXPECT_EQ(Import::Ajoute(doc, std::move(lu)), 0);
+
+    Surface128 enorme;
+    for (double& x : enorme.X) x = 1.7e308;
+    ASSERT_TRUE(ImportIges::Lit(Octets(Iges({{128, enorme.Params(), 0, "Enorme"}, {128, Surface128().Params()}})), lu, erreur));
+    EXPECT_EQ(Import::Ajoute(doc, std::move(lu)), 1);
+    EXPECT_EQ(ui.rec.messages.back(),
+              "Surface \"Enorme\" refusée : ses points calculés ne sont pas des nombres finis (coordonnées ou poids trop "
+              "grands)\n1 surface(s) importée(s)");
 }
