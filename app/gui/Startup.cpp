@@ -168,8 +168,9 @@ void CreeFenetres(TMainForm& principale) {
 void PrepareApplication() {
     // Every window, the views within the main window too, shows the program's icon.
     QApplication::setWindowIcon(Icones::Programme());
-    // The program's name for the window manager and the task list.
-    QGuiApplication::setApplicationDisplayName(QStringLiteral("Corvane Shaper"));
+    // The desktop entry names the program in the task list. No display name:
+    // the platform would append it to every caption, the main window's own
+    // "Corvane Shaper - file" included.
     QGuiApplication::setDesktopFileName(QStringLiteral("corvane-shaper"));
 }
 

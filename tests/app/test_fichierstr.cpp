@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "app/texts/Chaines.h"
@@ -79,9 +80,10 @@ TEST(Chaines, ConversionsNumeriques) {
     EXPECT_FALSE(Chaines::TexteVersReel("1e999", d));
     EXPECT_FALSE(Chaines::TexteVersReel("abc", d));
 
-    EXPECT_EQ(Chaines::FormatFixe(0.333333, 4), "0.3333");
-    EXPECT_EQ(Chaines::FormatFixe(-2.5, 1), "-2.5");
-    EXPECT_EQ(Chaines::FormatFixe(1e6, 3), "1000000.000");
+    for (const auto& [v, d, texte] : {std::tuple{0.333333, 4, "0.3333"}, std::tuple{-2.5, 1, "-2.5"},
+                                      std::tuple{1e6, 3, "1000000.000"}, std::tuple{-0.00001, 4, "0.0000"},
+                                      std::tuple{-0.0, 0, "0"}, std::tuple{-0.0002, 4, "-0.0002"}})
+        EXPECT_EQ(Chaines::FormatFixe(v, d), texte) << v;
 }
 
 // ---- encoding at the file boundary -----------------------------------------

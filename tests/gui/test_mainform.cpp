@@ -5,6 +5,9 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMap>
+#include <QMenuBar>
+#include <QRegularExpression>
+#include <QSet>
 
 #include "tests/gui/MainFormTestUtil.h"
 
@@ -84,6 +87,32 @@ TEST_F(MainFormTest, MenusStartWithTheirStatesAndNoTwoItemsShareAKey) {
         EXPECT_FALSE(touches.contains(k)) << k.toStdString() << " " << a->objectName().toStdString() << " "
                                           << touches.value(k).toStdString();
         touches.insert(k, a->objectName());
+    }
+    // Within each menu (the menu bar too) no two shown items share a menu
+    // letter, but where both captions come with their letters as they are.
+    const QSet<QString> imposees{
+        QStringLiteral("&Contrôle des vues"), QStringLiteral("Re&centrer"), QStringLiteral("S&urface paramétrique"),
+        QStringLiteral("Co&uples"), QStringLiteral("C&otes"), QStringLiteral("L&ongitudinales"),
+        QStringLiteral("&Image de fond"), QStringLiteral("Sc&inder"), QStringLiteral("&Sélectionner tous"),
+        QStringLiteral("&Supprimer une ligne"), QStringLiteral("&Editeur de vertex"),
+        QStringLiteral("Grouper dans l'&espace"), QStringLiteral("Liste des Verte&x"),
+        QStringLiteral("Sélection des verte&x"), QStringLiteral("Ve&rrouillage..."), QStringLiteral("&Renommer"),
+        QStringLiteral("C&alculatrice"), QStringLiteral("&Ajout d'un repère"),
+        QStringLiteral("&Réorganiser les icones"), QStringLiteral("Vue en pe&rspective")};
+    std::vector<QWidget*> menus{f.menuBar()};
+    for (QMenu* m : f.findChildren<QMenu*>()) menus.push_back(m);
+    for (QWidget* m : menus) {
+        QMap<QChar, QString> lettres;
+        for (QAction* a : m->actions()) {
+            const QString t = a->text();
+            const qsizetype i = t.indexOf(QRegularExpression(QStringLiteral("&[^&]")));
+            if (a->isSeparator() || !a->isVisible() || i < 0) continue;
+            const QChar l = t[i + 1].toLower();
+            EXPECT_TRUE(!lettres.contains(l) || (imposees.contains(t) && imposees.contains(lettres.value(l))))
+                << m->objectName().toStdString() << ": " << t.toStdString() << " / "
+                                              << lettres.value(l).toStdString();
+            lettres.insert(l, t);
+        }
     }
 }
 

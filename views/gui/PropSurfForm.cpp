@@ -466,10 +466,13 @@ bool TPropSurfForm::LitValeurs() {
     static const char* const noms[kNbValeurs] = {"Epaisseur", "Densité", "Poids fixe", "Poids par m²", "Poids fixe",
                                                  "Densité"};
     std::array<double, kNbValeurs> v{};
-    for (int k = 0; k < kNbValeurs; ++k)
-        if (!Champs::LitReel(valeurs_[static_cast<std::size_t>(k)], QString::fromUtf8(noms[k]),
-                             v[static_cast<std::size_t>(k)]))
-            return false;
+    // A thickness is a size, the others weights or densities; a field not in use
+    // keeps what it holds.
+    for (int k = 0; k < kNbValeurs; ++k) {
+        QLineEdit* e = valeurs_[static_cast<std::size_t>(k)];
+        const Saisie::TDomaine d = !e->isEnabled() ? Saisie::dLibre : k == vEpaisseur ? Saisie::dTaille : Saisie::dMasse;
+        if (!Champs::LitReel(e, QString::fromUtf8(noms[k]), v[static_cast<std::size_t>(k)], d)) return false;
+    }
     PropSurf::TPropSurf& c = Cur();
     const PropSurf::TPropSurf avant = c;
     const int t = c.TypePoids;
