@@ -36,8 +36,13 @@ protected:
     }
 };
 
-TEST_F(SurfDialogsTest, PropertiesCancelChangesNothingOkWritesAndReevaluates) {
+TEST_F(SurfDialogsTest, PropertiesFitTheirWidthCancelChangesNothingOkWritesAndReevaluates) {
+    Doc().Surface(0)->Nom = "Coque principale bab";
     Commande<TPropSurfForm>("MeProprieteSurf", [](TPropSurfForm& f) {
+        // 822 pixels wide, the names whole.
+        EXPECT_LE(f.width(), 822);
+        const QListWidget* l = f.findChild<QListWidget*>(QStringLiteral("LBSurf"));
+        EXPECT_GE(l->viewport()->width(), l->fontMetrics().horizontalAdvance(QStringLiteral("Coque principale bab")));
         f.findChild<QCheckBox*>(QStringLiteral("CheckBoxVerrou"))->setChecked(true);
         f.reject();
     });

@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -146,6 +147,11 @@ void TLstPcForm::AjusteNoms() {
     for (const auto& s : main_.Doc().Surfaces)
         if (s) largeur = std::max(largeur, fm.horizontalAdvance(QString::fromStdString(s->Nom)) + 16);
     grille_->setColumnWidth(0, largeur);
+    // Every column shows: the grid is never narrower than they are.
+    int total = grille_->verticalHeader()->sizeHint().width() + 2 * grille_->frameWidth() +
+                grille_->verticalScrollBar()->sizeHint().width();
+    for (int c = 0; c < modele_->columnCount(); ++c) total += grille_->columnWidth(c);
+    grille_->setMinimumWidth(total);
 }
 
 bool TLstPcForm::Exporter(const std::string& fichier) {
