@@ -12,7 +12,6 @@
 #include <QMenuBar>
 #include <QTimer>
 #include <QToolButton>
-#include <QWindow>
 #include <QSettings>
 #include <QTest>
 
@@ -160,24 +159,6 @@ TEST_F(MainFormTest, StandardDialogButtonsSpeakTheInterfaceLanguage) {
     TMainForm f;
     QDialogButtonBox boutons(QDialogButtonBox::Cancel);
     EXPECT_EQ(boutons.button(QDialogButtonBox::Cancel)->text().remove(QLatin1Char('&')), QStringLiteral("Annuler"));
-}
-
-TEST_F(MainFormTest, TheCaptionNamesTheProgramOnceWithOneModifiedMarkAndTheIcon) {
-    Startup::PrepareApplication();
-    EXPECT_FALSE(QApplication::windowIcon().pixmap(32, 32).isNull());
-    TMainForm f;
-    f.show();
-    for (const char* fichier : {"", "/tmp/essai1.cse"}) {
-        f.Doc().NomFichier = fichier;
-        f.MarquerModifie();
-        QString titre = f.windowHandle()->title();
-        // The window manager is given the title followed by the application's
-        // display name, when one was set, unless the title ends with it.
-        const QString nom = QGuiApplication::applicationDisplayName();
-        if (nom != QCoreApplication::applicationName() && !titre.endsWith(nom)) titre += QStringLiteral(" — ") + nom;
-        EXPECT_EQ(titre.count(QStringLiteral("Corvane Shaper")), 1) << titre.toStdString();
-        EXPECT_EQ(titre.count(QLatin1Char('*')), 1) << titre.toStdString();
-    }
 }
 
 TEST_F(ProgrammeTest, TheSurfaceMovesWithoutMenuItemsAreReachedFromThePalette) {

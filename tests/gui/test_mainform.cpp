@@ -1,13 +1,14 @@
 // The main window: creation and first showing, menus, status bar, the file
 // commands and the close question.
 #include <QAction>
+#include <QApplication>
+#include <QWindow>
 #include <QFile>
 #include <QFileInfo>
 #include <QMenu>
 #include <QMap>
 #include <QMenuBar>
 #include <QRegularExpression>
-#include <QSet>
 
 #include "tests/gui/MainFormTestUtil.h"
 
@@ -90,15 +91,11 @@ TEST_F(MainFormTest, MenusStartWithTheirStatesAndNoTwoItemsShareAKey) {
     }
     // Within each menu (the menu bar too) no two shown items share a menu
     // letter, but where both captions come with their letters as they are.
-    const QSet<QString> imposees{
-        QStringLiteral("&Contrôle des vues"), QStringLiteral("Re&centrer"), QStringLiteral("S&urface paramétrique"),
-        QStringLiteral("Co&uples"), QStringLiteral("C&otes"), QStringLiteral("L&ongitudinales"),
-        QStringLiteral("&Image de fond"), QStringLiteral("Sc&inder"), QStringLiteral("&Sélectionner tous"),
-        QStringLiteral("&Supprimer une ligne"), QStringLiteral("&Editeur de vertex"),
-        QStringLiteral("Grouper dans l'&espace"), QStringLiteral("Liste des Verte&x"),
-        QStringLiteral("Sélection des verte&x"), QStringLiteral("Ve&rrouillage..."), QStringLiteral("&Renommer"),
-        QStringLiteral("C&alculatrice"), QStringLiteral("&Ajout d'un repère"),
-        QStringLiteral("&Réorganiser les icones"), QStringLiteral("Vue en pe&rspective")};
+    const QStringList imposees = QStringLiteral(
+        "&Contrôle des vues|Re&centrer|S&urface paramétrique|Co&uples|C&otes|L&ongitudinales|&Image de fond|Sc&inder|"
+        "&Sélectionner tous|&Supprimer une ligne|&Editeur de vertex|Grouper dans l'&espace|Liste des Verte&x|"
+        "Sélection des verte&x|Ve&rrouillage...|&Renommer|C&alculatrice|&Ajout d'un repère|&Réorganiser les icones|"
+        "Vue en pe&rspective").split(QLatin1Char('|'));
     std::vector<QWidget*> menus{f.menuBar()};
     for (QMenu* m : f.findChildren<QMenu*>()) menus.push_back(m);
     for (QWidget* m : menus) {
@@ -178,7 +175,9 @@ TEST_F(MainFormTest, FailedSaveKeepsTheDocumentOpenAndModified) {
     EXPECT_EQ(f.Doc().NomFichier, chemin);
 }
 
-TEST_F(MainFormTest, SaveAsWritesTakesTheNameAndListsTheFile) {
+TEST_F(MainFormTest, SaveAsWritesTakesTheNameAndListsTheFileAndTheCaptionNamesTheProgramOnce) {
+    Startup::PrepareApplication();  // as the program starts, its icon too
+    EXPECT_FALSE(QApplication::windowIcon().pixmap(32, 32).isNull());
     DialoguesTest d;
     TMainForm f;
     f.SetDialogues(&d);
@@ -203,6 +202,12 @@ TEST_F(MainFormTest, SaveAsWritesTakesTheNameAndListsTheFile) {
     EXPECT_FALSE(f.MeEnregistrerSousClick());
     EXPECT_EQ(f.Doc().NomFichier, Fichier(QStringLiteral("nouveau.cse")).toStdString());
     EXPECT_FALSE(f.Enregistre());
+    // The window manager is given the title, followed by the application's
+    // display name when one was set, unless the title ends with it.
+    QString titre = f.windowHandle()->title();
+    const QString nom = QGuiApplication::applicationDisplayName();
+    if (nom != QCoreApplication::applicationName() && !titre.endsWith(nom)) titre += QStringLiteral(" — ") + nom;
+    EXPECT_EQ(titre, QStringLiteral("Corvane Shaper - nouveau.cse*"));
 }
 
 TEST_F(MainFormTest, CloseCommandYesWithSaveAsCancelledKeepsTheDocument) {
