@@ -27,7 +27,8 @@ std::string Refus(double v, TDomaine d) {
 std::string Libelle(std::string label) {
     while (!label.empty() && (label.back() == ' ' || label.back() == '=' || label.back() == ':')) label.pop_back();
     // "Largeur  X =" reads "Largeur X".
-    label.erase(std::unique(label.begin(), label.end(), [](char a, char b) { return a == ' ' && b == ' '; }), label.end());
+    const auto doubles = [](char a, char b) { return a == ' ' && b == ' '; };
+    label.erase(std::unique(label.begin(), label.end(), doubles), label.end());
     return label;
 }
 

@@ -73,7 +73,8 @@ TEST_F(TypedEditingTest, ListShowsEveryPointWholeNamesAndEveryChangeAndRefusesTe
     TLstPcForm* l = Fenetre<TLstPcForm>();
     ASSERT_NE(l, nullptr);
     l->Modele()->Recharge();
-    EXPECT_GT(l->Grille()->columnWidth(0), l->Grille()->fontMetrics().horizontalAdvance(QStringLiteral("Pont principal avant")));
+    const QString nom = QStringLiteral("Pont principal avant");
+    EXPECT_GT(l->Grille()->columnWidth(0), l->Grille()->fontMetrics().horizontalAdvance(nom));
     // A change made in another window shows without a click in the list.
     Doc().SurfaceNurbs(0)->Net.TabPC[0][0].Z = -7.25;
     F().Redessine(false);
@@ -82,7 +83,7 @@ TEST_F(TypedEditingTest, ListShowsEveryPointWholeNamesAndEveryChangeAndRefusesTe
     const int n0 = Doc().SurfaceNurbs(0)->Net.NbL * Doc().SurfaceNurbs(0)->Net.NbC;
     ASSERT_EQ(l->Modele()->rowCount(), n0 + Doc().SurfaceNurbs(1)->Net.NbL * Doc().SurfaceNurbs(1)->Net.NbC);
     const QModelIndex y = l->Modele()->index(n0, TModelePC::kColX + 1);
-    EXPECT_EQ(l->Modele()->data(l->Modele()->index(n0, 0), Qt::DisplayRole).toString(), QStringLiteral("Pont principal avant"));
+    EXPECT_EQ(l->Modele()->data(l->Modele()->index(n0, 0), Qt::DisplayRole).toString(), nom);
     EXPECT_FALSE(l->Modele()->setData(y, QStringLiteral("douze"), Qt::EditRole));
     EXPECT_EQ(ui_.rec.messages.size(), 1u);
     EXPECT_TRUE(l->Modele()->setData(y, QStringLiteral("12"), Qt::EditRole));

@@ -138,7 +138,8 @@ bool TBitMFondForm::LitTaille(QLineEdit* e, int TFondFichier::*champ) {
         return false;
     }
     // A size in pixels, in use: neither negative nor beyond the working range.
-    if (const std::string refus = Saisie::Refus(lu, e->isEnabled() ? Saisie::dTaille : Saisie::dLibre); !refus.empty()) {
+    const std::string refus = Saisie::Refus(lu, e->isEnabled() ? Saisie::dTaille : Saisie::dLibre);
+    if (!refus.empty()) {
         Champs::Refuse(e, Langue::QTxt(e == largFixe_ ? "rsAjLargFix" : "rsAjHautFix"), refus);
         return false;
     }

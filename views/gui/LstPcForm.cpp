@@ -88,9 +88,8 @@ bool TModelePC::setData(const QModelIndex& index, const QVariant& value, int rol
         refus = !message.empty();
     }
     if (refus || !EditPC::EcritCellule(doc_, Point(index.row()), k, texte, &refus)) {
-        if (refus)
-            Ui::ui().msgDlg(message + " : " + headerData(index.column(), Qt::Horizontal, Qt::DisplayRole).toString().toStdString(),
-                            Ui::MsgType::Error, Ui::mbOK);
+        const QString label = headerData(index.column(), Qt::Horizontal, Qt::DisplayRole).toString();
+        if (refus) Ui::ui().msgDlg(message + " : " + label.toStdString(), Ui::MsgType::Error, Ui::mbOK);
         return false;
     }
     modifie_ = true;

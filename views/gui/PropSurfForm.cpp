@@ -478,7 +478,9 @@ bool TPropSurfForm::LitValeurs() {
     // keeps what it holds.
     for (int k = 0; k < kNbValeurs; ++k) {
         QLineEdit* e = valeurs_[static_cast<std::size_t>(k)];
-        const Saisie::TDomaine d = !e->isEnabled() ? Saisie::dLibre : k == vEpaisseur ? Saisie::dTaille : Saisie::dMasse;
+        const Saisie::TDomaine d = !e->isEnabled()  ? Saisie::dLibre
+                                   : k == vEpaisseur ? Saisie::dTaille
+                                                     : Saisie::dMasse;
         if (!Champs::LitReel(e, QString::fromUtf8(noms[k]), v[static_cast<std::size_t>(k)], d)) return false;
     }
     PropSurf::TPropSurf& c = Cur();
