@@ -168,9 +168,8 @@ void CreeFenetres(TMainForm& principale) {
 void PrepareApplication() {
     // Every window, the views within the main window too, shows the program's icon.
     QApplication::setWindowIcon(Icones::Programme());
-    // The desktop entry names the program in the task list. No display name:
-    // the platform would append it to every caption, the main window's own
-    // "Corvane Shaper - file" included.
+    // No display name: the desktop would append it to every window's title,
+    // which is the window's own (the main window's already names the program).
     QGuiApplication::setDesktopFileName(QStringLiteral("corvane-shaper"));
 }
 

@@ -11,18 +11,23 @@
 #include <QPrinterInfo>
 #include <QStyledItemDelegate>
 #include <QToolButton>
+#include <charconv>
 #include <functional>
 #include <set>
 
 #include "app/gui/AppliqueLangue.h"
 #include "app/texts/Encodage.h"
-#include "model/Format.h"
 #include "model/UiPort.h"
 
 namespace GrilleResultats {
 
 QString Nombre(double v, int decimales) {
-    return QString::fromStdString(Format::Fixe(v, decimales, ""));
+    char buf[64];
+    const auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, decimales);
+    QString t = QString::fromLatin1(buf, static_cast<int>(r.ptr - buf));
+    // A value that rounds to zero shows no sign.
+    if (t.startsWith(QLatin1Char('-')) && t.count(QLatin1Char('0')) == t.size() - 1 - (decimales > 0 ? 1 : 0)) t.remove(0, 1);
+    return t;
 }
 
 QString DemandeFichier(QWidget* parent, const char* cleFiltre, const char* extension, bool enregistrer) {
