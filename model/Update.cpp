@@ -233,6 +233,14 @@ bool AjusteRectangle(const Document& doc, int scope, int w, int h, TViewRecord& 
 
 // ---- Current point and moves -------------------------------------------------------------
 
+// Status panel 1 names the current control point; empty when its surface is gone.
+static void AfficheCurrentPC(const Document& doc) {
+    const TEntity* cur = doc.Surface(doc.CurrentPC.Surf);
+    Ui::ui().writeStatusBar(1, cur ? "Vx : [ " + cur->Nom + "; " + std::to_string(doc.CurrentPC.I) + "; " +
+                                         std::to_string(doc.CurrentPC.J) + " ]"
+                                   : std::string());
+}
+
 void ChangeCurrentPC(Document& doc, int surf, int i, int j) {
     DBG_SCOPE("ObjCom.ChangeCurrentPC");
     if (surf != -1) {
@@ -248,10 +256,7 @@ void ChangeCurrentPC(Document& doc, int surf, int i, int j) {
     if (i != -1) doc.CurrentPC.I = i;
     if (j != -1) doc.CurrentPC.J = j;
 
-    const TEntity* cur = doc.Surface(doc.CurrentPC.Surf);
-    const std::string nom = cur ? cur->Nom : std::string();
-    Ui::ui().writeStatusBar(1, "Vx : [ " + nom + "; " + std::to_string(doc.CurrentPC.I) + "; " +
-                                   std::to_string(doc.CurrentPC.J) + " ]");
+    AfficheCurrentPC(doc);
 
     if (doc.Aff.MeFenSel && doc.Hooks.MajFenSel) {
         if (const TSurface* n = doc.SurfaceNurbs(doc.CurrentPC.Surf)) {
@@ -549,6 +554,8 @@ bool AltDown() { return Ui::ui().keyState().alt; }
 
 void MajFenetresPC(Document& doc) {
     DBG_SCOPE("ObjCom.MajFenetresPC");
+    // A surface renamed, deleted or added: the status bar too.
+    AfficheCurrentPC(doc);
     if (doc.Hooks.MajFenetresPC) doc.Hooks.MajFenetresPC();
 }
 

@@ -5,6 +5,7 @@
 #include <QHeaderView>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QShowEvent>
 
 #include "app/gui/AppliqueLangue.h"
@@ -41,6 +42,10 @@ TDevSurfForm::TDevSurfForm(Document& doc, QWidget* parent) : QDialog(parent), do
     SG_Erreur->setColumnWidth(0, 130);
     SG_Erreur->setColumnWidth(1, 90);
     SG_Erreur->setColumnWidth(2, 135);
+    // Every column shows at the dialog's size: the grid is never narrower than they are.
+    int largeur = 2 * SG_Erreur->frameWidth() + SG_Erreur->verticalScrollBar()->sizeHint().width();
+    for (int c = 0; c < 3; ++c) largeur += SG_Erreur->columnWidth(c);
+    SG_Erreur->setMinimumWidth(largeur);
     lc->addWidget(SG_Erreur);
     droite->addWidget(gc, 1);
     BtnFermer = new QPushButton(Langue::QTxt("rsBtnFermer"), this);

@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QPrinter>
 #include <QProcess>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
 
@@ -194,6 +195,7 @@ TEST(Tables, OffsetsSaveAndPrintAreaRowsAndErrorColours) {
     ASSERT_EQ(dev.SG_Erreur->rowCount(), 1);
     EXPECT_EQ(dev.SG_Erreur->Texte(0, 0), "cylindre");
     EXPECT_EQ(dev.SG_Erreur->item(0, 2)->foreground().color(), QColor(0, 128, 0));
+    EXPECT_EQ(dev.SG_Erreur->horizontalScrollBar()->maximum(), 0);  // "Erreur" shows without scrolling
 
     struct Cas {
         double e;

@@ -161,6 +161,10 @@ TEST_F(Fond, DialogAppliesOnlyAtOkAndRefusesBadSizes) {
     emit f.EditLargFixe()->editingFinished();
     EXPECT_EQ(f.EditLargFixe()->text(), QStringLiteral("10"));
     EXPECT_EQ(ui_.rec.messages, std::vector<std::string>{"Erreur de conversion : 12.5"});
+    f.EditLargFixe()->setText(QStringLiteral("-50"));  // the picture would vanish
+    f.BtnOKClick();
+    EXPECT_EQ(ui_.rec.messages.back(), "Valeur numérique positive demandée : Largeur fixée");
+    EXPECT_EQ(appliques, 0);
     f.EditLargFixe()->setText(QStringLiteral("640"));
 
     // Another view shows its own record; Cancel hands nothing over.

@@ -36,8 +36,13 @@ protected:
     }
 };
 
-TEST_F(SurfDialogsTest, PropertiesCancelChangesNothingOkWritesAndReevaluates) {
+TEST_F(SurfDialogsTest, PropertiesFitTheirWidthCancelChangesNothingOkWritesAndReevaluates) {
+    Doc().Surface(0)->Nom = "Coque principale bab";
     Commande<TPropSurfForm>("MeProprieteSurf", [](TPropSurfForm& f) {
+        // 822 pixels wide, the names whole.
+        EXPECT_LE(f.width(), 822);
+        const QListWidget* l = f.findChild<QListWidget*>(QStringLiteral("LBSurf"));
+        EXPECT_GE(l->viewport()->width(), l->fontMetrics().horizontalAdvance(QStringLiteral("Coque principale bab")));
         f.findChild<QCheckBox*>(QStringLiteral("CheckBoxVerrou"))->setChecked(true);
         f.reject();
     });
@@ -55,15 +60,21 @@ TEST_F(SurfDialogsTest, PropertiesCancelChangesNothingOkWritesAndReevaluates) {
     EXPECT_EQ(Doc().Surface(0)->Calculee, 1);  // evaluated again
 }
 
-TEST_F(SurfDialogsTest, PropertiesRefuseAValueThatIsNotANumber) {
+TEST_F(SurfDialogsTest, PropertiesRefuseInPlaceAWeightTheModelCannotTake) {
     Doc().Surface(0)->TypePoids = tpFixe;
-    Commande<TPropSurfForm>("MeProprieteSurf", [&](TPropSurfForm& f) {
-        f.findChild<QCheckBox*>(QStringLiteral("CheckBoxVerrou"))->setChecked(true);
-        f.findChild<QLineEdit*>(QStringLiteral("EditPoidsFixeB"))->setText(QStringLiteral("12,5kg"));
-        f.Valider();
-        EXPECT_TRUE(f.isVisible());
-        EXPECT_EQ(ui_.rec.messages.back(), "Valeur numérique demandée : Poids fixe");
-    });
+    for (const auto& [texte, message] :
+         {std::pair{"12,5kg", "Valeur numérique demandée : Poids fixe"},
+          std::pair{"-5", "Valeur numérique positive demandée : Poids fixe"},
+          std::pair{"2e9", "Valeur comprise entre 0 et 1000000000 demandée : Poids fixe"}})
+        Commande<TPropSurfForm>("MeProprieteSurf", [&](TPropSurfForm& f) {
+            f.findChild<QCheckBox*>(QStringLiteral("CheckBoxVerrou"))->setChecked(true);
+            QLineEdit* e = f.findChild<QLineEdit*>(QStringLiteral("EditPoidsFixeB"));
+            e->setText(QLatin1String(texte));
+            f.Valider();
+            EXPECT_TRUE(f.isVisible());
+            EXPECT_EQ(ui_.rec.messages.back(), message);
+            EXPECT_EQ(e->selectedText(), e->text());  // back on the field
+        });
     EXPECT_EQ(Doc().Surface(0)->Verrou, 0);
     EXPECT_EQ(Doc().Surface(0)->Poids.Masse, 0.0);
 }
@@ -117,6 +128,7 @@ TEST_F(SurfDialogsTest, DuplicateThenUndoNeverPairsTheWrongSurfaces) {
     ASSERT_EQ(Doc().NbSurf(), 2);
     EXPECT_EQ(Doc().Surface(1)->Nom, "Surface1 2");
     EXPECT_EQ(F().Undo().Kind(), TUndo::kListeSurf);
+    EXPECT_FALSE(F().Action(QStringLiteral("MeAnnuler"))->isEnabled());  // nothing it could give back
     F().MeAnnulerClick();
     EXPECT_EQ(Doc().NbSurf(), 2);
     EXPECT_EQ(Doc().SurfaceNurbs(1)->Net.TabPC[0][0], Doc().SurfaceNurbs(0)->Net.TabPC[0][0]);
@@ -135,6 +147,7 @@ TEST_F(SurfDialogsTest, NewSurfaceKeepsTheDialogOpenOnAUsedNameAndRenameCuts) {
     EXPECT_EQ(Doc().Surface(1)->Nom, "Quille");
     EXPECT_EQ(Doc().Surface(1)->Calculee, 1);
 
+    ObjCom::ChangeCurrentPC(Doc(), 1, 0, 0);
     Commande<TSelSurfForm>("MeRenomerSurf", [](TSelSurfForm& f) {
         f.Liste()->setCurrentIndex(1);
         f.Renomer()->setMaxLength(100);  // pasted past the field's limit
@@ -142,6 +155,7 @@ TEST_F(SurfDialogsTest, NewSurfaceKeepsTheDialogOpenOnAUsedNameAndRenameCuts) {
         f.Valider();
     });
     EXPECT_EQ(Doc().Surface(1)->Nom, "Quille principale en");
+    EXPECT_EQ(ui_.rec.status.back(), (std::pair<int, std::string>{1, "Vx : [ Quille principale en; 0; 0 ]"}));
 }
 
 // The two dialogs name their mirrors the other way round.
@@ -169,6 +183,7 @@ TEST_F(SurfDialogsTest, DeleteAsksFirstAndClosesTheEditorWithTheLastSurface) {
         f.Valider();
     });
     EXPECT_EQ(Doc().NbSurf(), 0);
+    EXPECT_EQ(ui_.rec.status.back(), (std::pair<int, std::string>{1, ""}));  // no surface named any more
     EXPECT_FALSE(Fenetre<TEditPCForm>()->isVisible());
     EXPECT_FALSE(F().Action(QStringLiteral("MeEditeurPC"))->isChecked());
 }

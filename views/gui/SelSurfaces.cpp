@@ -75,16 +75,3 @@ int TSelSurfaces::Courante() const {
 }
 
 void TSelSurfaces::ToutChoisir(bool oui) { Choisit(std::vector<bool>(static_cast<std::size_t>(liste_->count()), oui)); }
-
-namespace Champs {
-
-bool LitReel(QLineEdit* champ, const QString& nom, double& v) {
-    if (Chaines::TexteVersReel(champ->text().toStdString(), v)) return true;
-    Ui::ui().msgDlg((QStringLiteral("Valeur numérique demandée : ") + nom).toStdString(), Ui::MsgType::Error,
-                    Ui::mbOK);
-    champ->setFocus();
-    champ->selectAll();
-    return false;
-}
-
-}  // namespace Champs

@@ -5,6 +5,8 @@
 #include <QGroupBox>
 #include <vector>
 
+#include "views/gui/Champs.h"
+
 class Document;
 class QListWidget;
 class QLineEdit;
@@ -37,11 +39,3 @@ signals:
 private:
     QListWidget* liste_;
 };
-
-namespace Champs {
-
-// The number in the field, or false after the message naming the field
-// (the field gets the focus, its text selected).
-bool LitReel(QLineEdit* champ, const QString& nom, double& v);
-
-}  // namespace Champs
