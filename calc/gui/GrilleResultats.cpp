@@ -11,12 +11,14 @@
 #include <QPrinterInfo>
 #include <QStyledItemDelegate>
 #include <QToolButton>
+#include <QValueAxis>
 #include <charconv>
 #include <functional>
 #include <set>
 
 #include "app/gui/AppliqueLangue.h"
 #include "app/texts/Encodage.h"
+#include "calc/Graduation.h"
 #include "model/UiPort.h"
 
 namespace GrilleResultats {
@@ -52,6 +54,18 @@ void Imprime(QWidget* parent, const std::function<void(QPrinter&)>& print) {
         if (d.exec() != QDialog::Accepted) return;
     }
     print(printer);
+}
+
+void Gradue(QValueAxis* axe, int decimales) {
+    auto maj = [axe, decimales] {
+        const double pas = Graduation::Pas(axe->min(), axe->max());
+        axe->setTickType(QValueAxis::TicksDynamic);
+        axe->setTickAnchor(0.0);
+        axe->setTickInterval(pas);
+        axe->setLabelFormat(QStringLiteral("%.%1f").arg(decimales >= 0 ? decimales : Graduation::Decimales(pas)));
+    };
+    QObject::connect(axe, &QValueAxis::rangeChanged, axe, maj);
+    maj();
 }
 
 QToolButton* Outil(QWidget* parent, const char* nom, const char* hint, QStyle::StandardPixmap icone) {
@@ -266,6 +280,28 @@ TGrapheResultats::TGrapheResultats(QWidget* parent) : QChartView(parent) {
 }
 
 void TGrapheResultats::ZoomArriere() { chart()->zoomReset(); }
+
+void TGrapheResultats::Graduations() {
+    for (QAbstractAxis* a : chart()->axes())
+        if (auto* v = qobject_cast<QValueAxis*>(a)) GrilleResultats::Gradue(v);
+}
+
+void TGrapheResultats::setLigneZero(bool oui) {
+    ligneZero_ = oui;
+    viewport()->update();
+}
+
+void TGrapheResultats::drawForeground(QPainter* p, const QRectF& zone) {
+    QChartView::drawForeground(p, zone);
+    if (!ligneZero_ || chart()->series().isEmpty()) return;
+    const QRectF trace = chart()->plotArea();
+    const double y = chart()->mapToPosition(QPointF(0.0, 0.0), chart()->series().first()).y();
+    if (y < trace.top() || y > trace.bottom()) return;
+    p->save();
+    p->setPen(QPen(Qt::black, 0));
+    p->drawLine(chart()->mapToScene(QPointF(trace.left(), y)), chart()->mapToScene(QPointF(trace.right(), y)));
+    p->restore();
+}
 
 void TGrapheResultats::Imprime(QPrinter& printer) {
     QPainter p;

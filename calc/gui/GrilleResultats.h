@@ -7,7 +7,8 @@
 // lines to a text file and prints itself as a ruled table under a title.
 //
 // A result chart is a chart view whose rubber band zooms into the area
-// drawn; ZoomArriere undoes the zoom. It prints itself on one page.
+// drawn; ZoomArriere undoes the zoom. It prints itself on one page. Its
+// value axes can be graduated on round values, and a line drawn at Y = 0.
 #pragma once
 
 #include <QChartView>
@@ -23,6 +24,7 @@
 
 class QPrinter;
 class QToolButton;
+class QValueAxis;
 
 class TGrilleResultats : public QTableWidget {
     Q_OBJECT
@@ -60,6 +62,17 @@ public:
     void ZoomArriere();
     // The chart on one page, in the printer's orientation.
     void Imprime(QPrinter& printer);
+    // Every value axis of the chart graduated as GrilleResultats::Gradue does.
+    void Graduations();
+    // A line across the plot area at Y = 0, whatever the zoom.
+    void setLigneZero(bool oui);
+    bool LigneZero() const { return ligneZero_; }
+
+protected:
+    void drawForeground(QPainter* p, const QRectF& zone) override;
+
+private:
+    bool ligneZero_ = false;
 };
 
 namespace GrilleResultats {
@@ -83,4 +96,8 @@ void EcritLigne(QTableWidget* g, int ligne, int premiere, const std::vector<std:
 void Numerote(QTableWidget* g, int depuis);
 // Selects the cell and says which one does not hold a number.
 void SignaleCellule(QTableWidget* g, int ligne, int colonne);
+// Ticks of the axis on the multiples of a round step (Graduation::Pas), kept
+// so when its range changes (a zoom); labels with the step's decimals, or
+// with `decimales` when it is given.
+void Gradue(QValueAxis* axe, int decimales = -1);
 }  // namespace GrilleResultats

@@ -161,11 +161,12 @@ THydrostatForm::THydrostatForm(Document& doc, QWidget* parent) : QDialog(parent)
     ax->setTitleText(Langue::QTxt("rsLongueur"));
     auto* ay = new QValueAxis;
     ay->setTitleText(Langue::QTxt("rsAire"));
-    ay->setLabelFormat(QStringLiteral("%.4g"));
     chart->addAxis(ax, Qt::AlignBottom);
     chart->addAxis(ay, Qt::AlignLeft);
     SerieAires->attachAxis(ax);
     SerieAires->attachAxis(ay);
+    GrilleResultats::Gradue(ax);
+    GrilleResultats::Gradue(ay, 4);
     ChartCourbeAires->setVisible(false);
     lk->addWidget(ChartCourbeAires, 1);
     PageControl->addTab(courbe, QString());

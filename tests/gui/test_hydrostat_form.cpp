@@ -10,11 +10,13 @@
 #include <QToolButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QValueAxis>
 
 #include "app/gui/MainForm.h"
 #include "app/texts/Encodage.h"
 #include "calc/gui/GrilleResultats.h"
 #include "calc/gui/HydrostatForm.h"
+#include "calc/gui/StabForm.h"
 #include "tests/support/CareneFixtures.h"
 #include "tests/support/RecordingUi.h"
 
@@ -73,6 +75,15 @@ TEST(HydrostatForm, BoxBargeGridAndSectionalAreaCurve) {
         EXPECT_NEAR(pts[k].y(), 4.0, 1e-9);
     }
     EXPECT_FALSE(w.f.ChartCourbeAires->isHidden());
+    // Ticks on round values: every metre along, every half square metre up,
+    // the areas with 4 decimals.
+    for (auto [axe, pas, format] : {std::tuple{Qt::Horizontal, 1.0, "%.0f"}, {Qt::Vertical, 0.5, "%.4f"}}) {
+        const auto* a = qobject_cast<QValueAxis*>(w.f.ChartCourbeAires->chart()->axes(axe).first());
+        EXPECT_EQ(a->tickType(), QValueAxis::TicksDynamic);
+        EXPECT_EQ(a->tickAnchor(), 0.0);
+        EXPECT_EQ(a->tickInterval(), pas);
+        EXPECT_EQ(a->labelFormat(), format);
+    }
 
     // Ctrl+C copies the selected rows, tab-separated, each ended by CR.
     w.f.SGResult->selectRow(1);
@@ -120,6 +131,36 @@ TEST(HydrostatForm, StationCountAndScope) {
     QTest::mouseClick(w.f.BtnPorteeCalculs, Qt::LeftButton);
     EXPECT_EQ(w.f.LBSurf->count(), 0);
     EXPECT_EQ(w.f.Portee().Count(), 0);
+}
+
+// The GZ and moment chart draws a line at Y = 0 (seen on its pixels, away
+// from the curve), and graduates its axes on round values, zoomed too.
+TEST(HydrostatForm, StabilityChartHasAZeroLineAndRoundTicks) {
+    Document doc;
+    TStabForm stab(doc);
+    TGrapheResultats* g = stab.ChartGZ;
+    ASSERT_TRUE(g->LigneZero());
+    g->chart()->axes(Qt::Horizontal).first()->setRange(0.0, 180.0);
+    g->chart()->axes(Qt::Vertical).first()->setRange(-0.21, 1.37);
+    EXPECT_EQ(qobject_cast<QValueAxis*>(g->chart()->axes(Qt::Horizontal).first())->tickInterval(), 20.0);
+    EXPECT_EQ(qobject_cast<QValueAxis*>(g->chart()->axes(Qt::Vertical).first())->tickInterval(), 0.2);
+
+    TGrapheResultats h;
+    auto* s = new QLineSeries;
+    s->append({QPointF(0, 1), QPointF(10, 1)});
+    h.chart()->addSeries(s);
+    h.chart()->createDefaultAxes();
+    h.chart()->axes(Qt::Vertical).first()->setRange(-2.0, 2.0);
+    h.resize(400, 300);
+    h.show();
+    for (bool ligne : {false, true}) {
+        h.setLigneZero(ligne);
+        const QImage im = h.grab().toImage();
+        const QPoint p = h.mapFromScene(h.chart()->mapToScene(h.chart()->mapToPosition(QPointF(2.5, 0.0), s)));
+        int gris = 255;
+        for (int dy : {-1, 0, 1}) gris = std::min(gris, qGray(im.pixel(p + QPoint(0, dy))));
+        EXPECT_EQ(gris < 100, ligne);
+    }
 }
 
 TEST(HydrostatForm, EveryWindowOfTheseCalculationsOpensFromItsCommand) {
