@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -17,6 +18,7 @@
 #include <set>
 
 #include "app/gui/AppliqueLangue.h"
+#include "app/texts/Chaines.h"
 #include "app/texts/Encodage.h"
 #include "calc/Graduation.h"
 #include "model/UiPort.h"
@@ -103,12 +105,25 @@ void Numerote(QTableWidget* g, int depuis) {
     }
 }
 
+namespace {
+
+void NonNumerique(const QString& texte) {
+    Ui::ui().showMessage(QStringLiteral("'%1' n'est pas une valeur numérique correcte").arg(texte).toStdString());
+}
+
+}  // namespace
+
 void SignaleCellule(QTableWidget* g, int ligne, int colonne) {
     g->setCurrentCell(ligne, colonne);
     const QTableWidgetItem* it = g->item(ligne, colonne);
-    Ui::ui().showMessage(QStringLiteral("'%1' n'est pas une valeur numérique correcte")
-                             .arg(it ? it->text() : QString())
-                             .toStdString());
+    NonNumerique(it ? it->text() : QString());
+}
+
+bool LitReel(QLineEdit* e, double& v) {
+    const std::string t = e->text().trimmed().toStdString();
+    if (Chaines::TexteVersReel(Chaines::RemplaceCar(t, ',', '.'), v)) return true;
+    if (!t.empty()) NonNumerique(e->text());
+    return false;
 }
 
 }  // namespace GrilleResultats

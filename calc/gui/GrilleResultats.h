@@ -22,6 +22,7 @@
 
 #include "calc/Hydrostat.h"
 
+class QLineEdit;
 class QPrinter;
 class QToolButton;
 class QValueAxis;
@@ -96,6 +97,9 @@ void EcritLigne(QTableWidget* g, int ligne, int premiere, const std::vector<std:
 void Numerote(QTableWidget* g, int depuis);
 // Selects the cell and says which one does not hold a number.
 void SignaleCellule(QTableWidget* g, int ligne, int colonne);
+// A finite number read from the field ("," read as "."); otherwise false, v
+// left, and unless the field is empty a message says it is not a number.
+bool LitReel(QLineEdit* e, double& v);
 // Ticks of the axis on the multiples of a round step (Graduation::Pas), kept
 // so when its range changes (a zoom); labels with the step's decimals, or
 // with `decimales` when it is given.

@@ -7,9 +7,11 @@
 #include <QLineSeries>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QToolButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QValueAxis>
 
 #include "app/gui/MainForm.h"
@@ -17,6 +19,11 @@
 #include "calc/gui/GrilleResultats.h"
 #include "calc/gui/HydrostatForm.h"
 #include "calc/gui/StabForm.h"
+#include "views/gui/ListeSurfForm.h"
+#include "views/gui/SelSurfaces.h"
+#include "model/Draw.h"
+#include "platform/CanvasQt.h"
+#include "tests/gui/MainFormTestUtil.h"
 #include "tests/support/CareneFixtures.h"
 #include "tests/support/RecordingUi.h"
 
@@ -123,14 +130,30 @@ TEST(HydrostatForm, StationCountAndScope) {
     EXPECT_NEAR(w.Valeur("Carène immergée", "Volume immergé [m3]"), 0.0, 0.0);
     QTest::mouseClick(w.f.BtnTout, Qt::LeftButton);
     EXPECT_EQ(w.f.Portee().Count(), 1);
-    // "Portée des calculs...": the surface no longer counted leaves both lists.
-    w.f.PorteeCalculs = [](Document& d, QWidget*) {
-        d.Surface(0)->Calc = 0;
-        return true;
-    };
+    // The Options page: perpendiculars typed as any finite values, "inf" and
+    // "nan" refused with a message; typed ones stay when the scope changes.
+    w.f.RBPPPosition->setChecked(true);
+    struct Pp {
+        const char *av, *ar;
+        double ppav, ppar;
+        bool message;
+    } pp[] = {{"10000", "20000", 10000, 20000, false}, {"nan", "3", 10000, 20000, true},
+              {"2", "inf", 10000, 20000, true}, {"4,5", "-1", -1, 4.5, false}};
+    for (const Pp& p : pp) {
+        w.ui.rec.messages.clear();
+        w.f.EditPPAv->setText(p.av);
+        w.f.EditPPAr->setText(p.ar);
+        emit w.f.EditPPAr->editingFinished();
+        EXPECT_EQ(w.f.PPAv, p.ppav) << p.av << " " << p.ar;
+        EXPECT_EQ(w.f.PPAr, p.ppar);
+        EXPECT_EQ(w.ui.rec.messages.size(), p.message ? 1u : 0u);
+    }
+    w.f.PorteeCalculs = [] { return true; };
     QTest::mouseClick(w.f.BtnPorteeCalculs, Qt::LeftButton);
-    EXPECT_EQ(w.f.LBSurf->count(), 0);
-    EXPECT_EQ(w.f.Portee().Count(), 0);
+    EXPECT_EQ(w.f.PPAv, -1.0);
+    // The page is drawn on the views' background.
+    w.f.PaintBoxPP->resize(200, 100);
+    EXPECT_EQ(w.f.PaintBoxPP->grab().toImage().pixelColor(1, 1), TQtCanvas::Couleur(TCouleursDessin{}.Arp));
 }
 
 // The GZ and moment chart draws a line at Y = 0 (seen on its pixels, away
@@ -161,6 +184,39 @@ TEST(HydrostatForm, StabilityChartHasAZeroLineAndRoundTicks) {
         for (int dy : {-1, 0, 1}) gris = std::min(gris, qGray(im.pixel(p + QPoint(0, dy))));
         EXPECT_EQ(gris < 100, ligne);
     }
+}
+
+using HydrostatProgramme = ProgrammeTest;
+
+// "Portée des calculs..." opens the surface list dialog in its scope mode;
+// the window then lists only the surfaces left counted.
+TEST_F(HydrostatProgramme, ScopeButtonOpensTheSurfaceListInItsScopeMode) {
+    ASSERT_GE(F().Doc().NbSurf(), 1);
+    QString titre;
+    int lignes = -1;
+    bool clique = false;
+    QTimer t;
+    QObject::connect(&t, &QTimer::timeout, [&] {
+        QWidget* m = QApplication::activeModalWidget();
+        if (auto* h = qobject_cast<THydrostatForm*>(m)) {
+            if (!clique) {
+                clique = true;
+                QTimer::singleShot(0, h->BtnPorteeCalculs, &QPushButton::click);
+            } else {
+                lignes = h->LBSurf->count();
+                h->close();
+            }
+        } else if (auto* l = qobject_cast<TListeSurfForm*>(m)) {
+            titre = l->windowTitle();
+            l->Surfaces()->ToutChoisir(false);
+            l->Valider();
+        }
+    });
+    t.start(20);
+    A("MeCalcHydroStat")->trigger();
+    EXPECT_EQ(titre, QStringLiteral("Portée des calculs"));
+    EXPECT_EQ(lignes, 0);
+    EXPECT_EQ(F().Doc().Surface(0)->Calc, 0);
 }
 
 TEST(HydrostatForm, EveryWindowOfTheseCalculationsOpensFromItsCommand) {
