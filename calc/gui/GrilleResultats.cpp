@@ -18,6 +18,7 @@
 #include <set>
 
 #include "app/gui/AppliqueLangue.h"
+#include "app/gui/ChoixFichier.h"
 #include "app/texts/Chaines.h"
 #include "app/texts/Encodage.h"
 #include "calc/Graduation.h"
@@ -46,8 +47,8 @@ QString DemandeFichier(QWidget* parent, const char* cleFiltre, const char* exten
 void Imprime(QWidget* parent, const std::function<void(QPrinter&)>& print) {
     QPrinter printer(QPrinter::HighResolution);
     if (QPrinterInfo::availablePrinters().isEmpty()) {
-        const QString f = QFileDialog::getSaveFileName(parent, Langue::QTxt("rsImprimer"), QString(),
-                                                       QStringLiteral("PDF (*.pdf)"));
+        const QString f = ChoixFichier::Enregistrer(parent, Langue::QTxt("rsImprimer"), QStringLiteral("PDF (*.pdf)"),
+                                                    QStringLiteral("pdf"));
         if (f.isEmpty()) return;
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(f);
