@@ -14,7 +14,9 @@
 #include <QToolButton>
 #include <QValueAxis>
 #include <charconv>
+#include <cmath>
 #include <functional>
+#include <memory>
 #include <set>
 
 #include "app/gui/AppliqueLangue.h"
@@ -60,12 +62,23 @@ void Imprime(QWidget* parent, const std::function<void(QPrinter&)>& print) {
 }
 
 void Gradue(QValueAxis* axe, int decimales) {
-    auto maj = [axe, decimales] {
+    // The range last set here: met again, it is already graduated.
+    auto pose = std::make_shared<std::pair<double, double>>(NAN, NAN);
+    auto maj = [axe, decimales, pose] {
+        if (axe->min() == pose->first && axe->max() == pose->second) return;
         const double pas = Graduation::Pas(axe->min(), axe->max());
-        axe->setTickType(QValueAxis::TicksDynamic);
-        axe->setTickAnchor(0.0);
-        axe->setTickInterval(pas);
+        // The range widened to the multiples of the step, a tick on each.
+        // The chart places tick i at min + i (max - min) / (n - 1), whose
+        // error could put the tick at 0 a hair below and read "-0.0": the
+        // range starts a hair above its multiple (far more than that error,
+        // far less than anything the labels or the drawing show).
+        const double n0 = std::floor(axe->min() / pas + 1e-6);
+        const double intervalles = std::max(std::ceil(axe->max() / pas - 1e-6) - n0, 1.0);
+        *pose = {n0 * pas + pas * 1e-12, (n0 + intervalles) * pas};
+        axe->setTickType(QValueAxis::TicksFixed);
+        axe->setTickCount(static_cast<int>(intervalles) + 1);
         axe->setLabelFormat(QStringLiteral("%.%1f").arg(decimales >= 0 ? decimales : Graduation::Decimales(pas)));
+        axe->setRange(pose->first, pose->second);
     };
     QObject::connect(axe, &QValueAxis::rangeChanged, axe, maj);
     maj();

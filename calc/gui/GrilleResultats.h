@@ -100,8 +100,8 @@ void SignaleCellule(QTableWidget* g, int ligne, int colonne);
 // A finite number read from the field ("," read as "."); otherwise false, v
 // left, and unless the field is empty a message says it is not a number.
 bool LitReel(QLineEdit* e, double& v);
-// Ticks of the axis on the multiples of a round step (Graduation::Pas), kept
-// so when its range changes (a zoom); labels with the step's decimals, or
-// with `decimales` when it is given.
+// The axis graduated on a round step (Graduation::Pas): its range widened to
+// the multiples of the step, one tick on each, kept so whenever the range
+// changes (a zoom); labels with the step's decimals, or with `decimales`.
 void Gradue(QValueAxis* axe, int decimales = -1);
 }  // namespace GrilleResultats

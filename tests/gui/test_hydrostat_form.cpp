@@ -82,16 +82,15 @@ TEST(HydrostatForm, BoxBargeGridAndSectionalAreaCurve) {
         EXPECT_NEAR(pts[k].y(), 4.0, 1e-9);
     }
     EXPECT_FALSE(w.f.ChartCourbeAires->isHidden());
-    // Ticks on round values: every metre along, every half square metre up,
-    // the areas with 4 decimals.
-    for (auto [axe, pas, format] : {std::tuple{Qt::Horizontal, 1.0, "%.0f"}, {Qt::Vertical, 0.5, "%.4f"}}) {
+    // Ticks on round values: every metre along, every half square metre up
+    // (the range widened to 4.5), the areas with 4 decimals.
+    for (auto [axe, haut, ticks, format] : {std::tuple{Qt::Horizontal, 10.0, 11, "%.0f"}, {Qt::Vertical, 4.5, 10, "%.4f"}}) {
         const auto* a = qobject_cast<QValueAxis*>(w.f.ChartCourbeAires->chart()->axes(axe).first());
-        EXPECT_EQ(a->tickType(), QValueAxis::TicksDynamic);
-        EXPECT_EQ(a->tickAnchor(), 0.0);
-        EXPECT_EQ(a->tickInterval(), pas);
+        EXPECT_NEAR(a->min(), 0.0, 1e-9);
+        EXPECT_EQ(a->max(), haut);
+        EXPECT_EQ(a->tickCount(), ticks);
         EXPECT_EQ(a->labelFormat(), format);
     }
-
     // Ctrl+C copies the selected rows, tab-separated, each ended by CR.
     w.f.SGResult->selectRow(1);
     QTest::keyClick(w.f.SGResult, Qt::Key_C, Qt::ControlModifier);
@@ -163,10 +162,19 @@ TEST(HydrostatForm, StabilityChartHasAZeroLineAndRoundTicks) {
     TStabForm stab(doc);
     TGrapheResultats* g = stab.ChartGZ;
     ASSERT_TRUE(g->LigneZero());
-    g->chart()->axes(Qt::Horizontal).first()->setRange(0.0, 180.0);
-    g->chart()->axes(Qt::Vertical).first()->setRange(-0.21, 1.37);
-    EXPECT_EQ(qobject_cast<QValueAxis*>(g->chart()->axes(Qt::Horizontal).first())->tickInterval(), 20.0);
-    EXPECT_EQ(qobject_cast<QValueAxis*>(g->chart()->axes(Qt::Vertical).first())->tickInterval(), 0.2);
+    // A range set by the window, and one that a zoom back brings about a
+    // million times wider (GZ to moments).
+    struct Cas {
+        double min, max, bas, haut;
+        int ticks;
+    } cas[] = {{0.0, 180.0, 0.0, 180.0, 10}, {-0.21, 1.37, -0.4, 1.4, 10}, {-351234.5, 98765.4, -400000, 100000, 11}};
+    for (const Cas& c : cas) {
+        auto* a = qobject_cast<QValueAxis*>(g->chart()->axes(c.min == 0.0 ? Qt::Horizontal : Qt::Vertical).first());
+        a->setRange(c.min, c.max);
+        EXPECT_NEAR(a->min(), c.bas, 1e-9 * c.haut) << c.min;
+        EXPECT_DOUBLE_EQ(a->max(), c.haut);
+        EXPECT_EQ(a->tickCount(), c.ticks);
+    }
 
     TGrapheResultats h;
     auto* s = new QLineSeries;
