@@ -203,12 +203,6 @@ TEST(HydrostatStations, SurfaceOutOfTheWaterAddsNoStation) {
     EXPECT_EQ(h.CoefFinesse, 0.0);
 }
 
-TEST(HydrostatStations, CountKeptWithinItsBounds) {
-    Document doc = DocCaisson();
-    EXPECT_EQ(Lance(doc, 1000).Stations.Count(), 201);
-    EXPECT_EQ(Lance(doc, 0).Stations.Count(), 3);
-}
-
 TEST(HydrostatStations, SameExtentGivesEachStationOnce) {
     std::vector<std::unique_ptr<TDXFSurface>> v;
     v.push_back(fixtures::Caisson(TDefGrille{}));
