@@ -65,7 +65,8 @@ void Gradue(QValueAxis* axe, int decimales) {
     // The range last set here: met again, it is already graduated.
     auto pose = std::make_shared<std::pair<double, double>>(NAN, NAN);
     auto maj = [axe, decimales, pose] {
-        if (axe->min() == pose->first && axe->max() == pose->second) return;
+        if ((axe->min() == pose->first && axe->max() == pose->second) || !std::isfinite(axe->max() - axe->min()))
+            return;
         const double pas = Graduation::Pas(axe->min(), axe->max());
         // The range widened to the multiples of the step, a tick on each.
         // The chart places tick i at min + i (max - min) / (n - 1), whose
