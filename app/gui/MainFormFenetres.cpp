@@ -355,7 +355,10 @@ void TMainForm::BrancheFenetres() {
     Branche("MeCalcHydroStat", [this] {
         // One window kept for the session: its results stay until the next run.
         auto* f = findChild<THydrostatForm*>();
-        if (!f) f = new THydrostatForm(doc_, this);
+        if (!f) {
+            f = new THydrostatForm(doc_, this);
+            f->PorteeCalculs = [this] { return Fenetre<TListeSurfForm>(*this).Execute(ListeSurf::laPortee) == 1; };
+        }
         f->Execute();
     });
     Branche("MeStabilite", [this] {

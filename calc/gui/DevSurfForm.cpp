@@ -40,7 +40,7 @@ TDevSurfForm::TDevSurfForm(Document& doc, QWidget* parent) : QDialog(parent), do
     SG_Erreur->horizontalHeader()->setVisible(true);
     SG_Erreur->setHorizontalHeaderLabels({Langue::QTxt("rsSurface"), Langue::QTxt("rsDirectrice"), Langue::QTxt("rsErreur")});
     SG_Erreur->setColumnWidth(0, 130);
-    SG_Erreur->setColumnWidth(1, 90);
+    SG_Erreur->setColumnWidth(1, 60);
     SG_Erreur->setColumnWidth(2, 135);
     // Every column shows at the dialog's size: the grid is never narrower than they are.
     int largeur = 2 * SG_Erreur->frameWidth() + SG_Erreur->verticalScrollBar()->sizeHint().width();

@@ -273,9 +273,11 @@ TStabForm::TStabForm(Document& doc, QWidget* parent)
         g->chart()->addAxis(ay, Qt::AlignLeft);
         serie->attachAxis(ax);
         serie->attachAxis(ay);
+        g->Graduations();
         return g;
     };
     ChartGZ = graphe(courbe, SerieGZ, Qt::red);
+    ChartGZ->setLigneZero(true);
     ChartGZ->setObjectName(QStringLiteral("ChartGZ"));
     lk->addWidget(ChartGZ, 1);
     PageControl->addTab(courbe, QString());
