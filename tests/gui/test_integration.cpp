@@ -132,10 +132,13 @@ TEST_F(Integration, DisplaySwitchesComputeTheirCutsAndRedraw) {
 
 TEST_F(Integration, HullAndNetAreNeverBothOff) {
     Active(vkPlan);
-    // The net off: the hull stays, every point of the four views is inactive.
+    // The net off: the hull stays, every point of the four views is inactive,
+    // and the net selection window opens (the hull off or the net on close it).
+    auto fenSel = [&] { return A("MeFenSel")->isChecked() && F().findChild<QWidget*>(QStringLiteral("FenSelForm"))->isVisible(); };
     A("MeNet")->trigger();
     EXPECT_FALSE(F().Doc().Aff.MeNet);
     EXPECT_TRUE(F().Doc().Aff.MeCarene);
+    EXPECT_TRUE(fenSel());
     for (int k = 0; k < 4; ++k) EXPECT_EQ(Vue(k)->TabCoor().At(0, 1, 1).Etat, epInactif) << k;
     // A press where a point was picks nothing: the net does not move.
     const TNet avant = Net();
@@ -148,11 +151,15 @@ TEST_F(Integration, HullAndNetAreNeverBothOff) {
     EXPECT_FALSE(F().Doc().Aff.MeCarene);
     EXPECT_TRUE(A("SBNet")->isChecked());
     for (int k = 0; k < 4; ++k) EXPECT_EQ(Vue(k)->TabCoor().At(0, 1, 1).Etat, epNormal) << k;
+    EXPECT_FALSE(fenSel());
 
     // And the net off once more forces the hull on.
     A("MeNet")->trigger();
     EXPECT_TRUE(F().Doc().Aff.MeCarene);
     EXPECT_TRUE(A("SBCarene")->isChecked());
+    EXPECT_TRUE(fenSel());
+    A("MeNet")->trigger();
+    EXPECT_FALSE(fenSel());
 }
 
 TEST_F(Integration, DragInThePlanThenCtrlZ) {

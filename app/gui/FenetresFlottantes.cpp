@@ -1,0 +1,120 @@
+#include "app/gui/FenetresFlottantes.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QEvent>
+#include <QFontMetrics>
+#include <QPointer>
+#include <QScreen>
+#include <QWidget>
+#include <QWindow>
+
+#include <algorithm>
+
+namespace FenetresFlottantes {
+
+namespace {
+
+// Where a window was when it was last closed: its frame's position and its inside size.
+constexpr const char* kOuverte = "corvaneFermeeA";
+// Room for the title bar's icon and buttons beside the title.
+constexpr int kBoutonsTitre = 120;
+
+QSize Plus(const QSize& s, const QMargins& m) { return {s.width() + m.left() + m.right(), s.height() + m.top() + m.bottom()}; }
+
+class Gardien : public QObject {
+public:
+    Gardien(QWidget& principale, QWidget& zoneLibre)
+        : QObject(&principale), principale_(&principale), zoneLibre_(&zoneLibre) {}
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if ((e->type() == QEvent::Show || e->type() == QEvent::Hide) && !e->spontaneous() && o->isWidgetType()) {
+            auto* w = static_cast<QWidget*>(o);
+            const Qt::WindowType type = w->windowType();
+            if (w->isWindow() && w != principale_ && (type == Qt::Dialog || type == Qt::Tool)) {
+                if (e->type() == QEvent::Hide)
+                    w->setProperty(kOuverte, QRect(w->pos(), w->size()));
+                else
+                    Ouvre(*w);
+            }
+        }
+        return QObject::eventFilter(o, e);
+    }
+
+private:
+    // The frame around a window: its own once shown, else the main window's.
+    QMargins Marges(const QWidget& w) const {
+        if (const QWindow* h = w.windowHandle(); h && h->isVisible()) return h->frameMargins();
+        const QWindow* p = principale_ ? principale_->windowHandle() : nullptr;
+        return p ? p->frameMargins() : QMargins();
+    }
+
+    bool OutilDeLaFenetrePrincipale(const QWidget& w) const {
+        return w.windowType() == Qt::Tool && !w.isModal() && w.parentWidget() && w.parentWidget()->window() == principale_;
+    }
+
+    void Ouvre(QWidget& w) {
+        const QMargins m = Marges(w);
+        if (const QVariant v = w.property(kOuverte); v.isValid()) {
+            // Back where it was closed.
+            const QRect r = v.toRect();
+            w.resize(r.size());
+            w.move(r.topLeft());
+        } else if (OutilDeLaFenetrePrincipale(w) && !w.testAttribute(Qt::WA_Moved) && zoneLibre_) {
+            std::vector<QRect> occupees;
+            for (QWidget* autre : QApplication::topLevelWidgets())
+                if (autre != &w && autre->isVisible() && OutilDeLaFenetrePrincipale(*autre))
+                    occupees.push_back(QRect(autre->pos(), Plus(autre->size(), m)));
+            const QRect zone(zoneLibre_->mapToGlobal(QPoint(0, 0)), zoneLibre_->size());
+            w.move(PlaceOutil(zone, Plus(w.size(), m), occupees));
+        }
+        if (qobject_cast<QDialog*>(&w)) {
+            const int titre = QFontMetrics(w.font()).horizontalAdvance(w.windowTitle()) + kBoutonsTitre;
+            if (w.width() < titre && w.maximumWidth() >= titre) w.resize(titre, w.height());
+        }
+        const QScreen* ecran = principale_ && principale_->screen() ? principale_->screen() : w.screen();
+        if (!ecran) return;
+        const QRect cadre(w.pos(), Plus(w.size(), m));
+        const QRect dedans = DansEcran(cadre, ecran->availableGeometry());
+        if (dedans == cadre) return;
+        if (dedans.size() != cadre.size())
+            w.resize(std::max(w.minimumWidth(), dedans.width() - m.left() - m.right()),
+                     std::max(w.minimumHeight(), dedans.height() - m.top() - m.bottom()));
+        w.move(dedans.topLeft());
+    }
+
+    QPointer<QWidget> principale_;
+    QPointer<QWidget> zoneLibre_;
+};
+
+}  // namespace
+
+QRect DansEcran(const QRect& cadre, const QRect& ecran) {
+    QRect r(cadre.topLeft(), cadre.size().boundedTo(ecran.size()));
+    if (r.right() > ecran.right()) r.moveRight(ecran.right());
+    if (r.bottom() > ecran.bottom()) r.moveBottom(ecran.bottom());
+    if (r.left() < ecran.left()) r.moveLeft(ecran.left());
+    if (r.top() < ecran.top()) r.moveTop(ecran.top());
+    return r;
+}
+
+QPoint PlaceOutil(const QRect& zone, const QSize& cadre, const std::vector<QRect>& occupees) {
+    constexpr int kMarge = 4;
+    constexpr int kPasBas = 30;
+    for (int rang = 0; rang < 10; ++rang) {
+        QRect r(QPoint(zone.right() + 1 - kMarge - cadre.width(), zone.top() + kMarge + rang * kPasBas), cadre);
+        while (r.left() >= zone.left()) {
+            const auto gene = std::find_if(occupees.begin(), occupees.end(), [&](const QRect& o) { return o.intersects(r); });
+            if (gene == occupees.end()) return r.topLeft();
+            r.moveRight(gene->left() - 1);
+        }
+    }
+    return {zone.right() + 1 - kMarge - cadre.width(), zone.top() + kMarge};
+}
+
+void Installe(QWidget& principale, QWidget& zoneLibre) {
+    qApp->installEventFilter(new Gardien(principale, zoneLibre));
+}
+
+}  // namespace FenetresFlottantes
