@@ -34,7 +34,7 @@ protected:
             const Qt::WindowType type = w->windowType();
             if (w->isWindow() && w != principale_ && (type == Qt::Dialog || type == Qt::Tool)) {
                 if (e->type() == QEvent::Hide)
-                    w->setProperty(kOuverte, QRect(w->pos(), w->size()));
+                    w->setProperty(kOuverte, QRect(CoinCadre(*w, Marges(*w)), w->size()));
                 else
                     Ouvre(*w);
             }
@@ -45,9 +45,20 @@ protected:
 private:
     // The frame around a window: its own once shown, else the main window's.
     QMargins Marges(const QWidget& w) const {
-        if (const QWindow* h = w.windowHandle(); h && h->isVisible()) return h->frameMargins();
-        const QWindow* p = principale_ ? principale_->windowHandle() : nullptr;
-        return p ? p->frameMargins() : QMargins();
+        QMargins m = w.windowHandle() ? w.windowHandle()->frameMargins() : QMargins();
+        if (m.isNull() && principale_ && principale_->windowHandle()) m = principale_->windowHandle()->frameMargins();
+        return m;
+    }
+
+    // Where the frame's top left corner is, and puts it there: Qt counts a
+    // window's position from its frame once it knows the frame, from its
+    // inside before (a window not shown yet).
+    static bool CadreConnu(const QWidget& w) { return w.geometry().topLeft() != w.pos(); }
+    static QPoint CoinCadre(const QWidget& w, const QMargins& m) {
+        return CadreConnu(w) ? w.pos() : w.pos() - QPoint(m.left(), m.top());
+    }
+    static void PlaceCadre(QWidget& w, const QPoint& coin, const QMargins& m) {
+        w.move(CadreConnu(w) ? coin : coin + QPoint(m.left(), m.top()));
     }
 
     bool OutilDeLaFenetrePrincipale(const QWidget& w) const {
@@ -60,28 +71,30 @@ private:
             // Back where it was closed.
             const QRect r = v.toRect();
             w.resize(r.size());
-            w.move(r.topLeft());
+            PlaceCadre(w, r.topLeft(), m);
         } else if (OutilDeLaFenetrePrincipale(w) && !w.testAttribute(Qt::WA_Moved) && zoneLibre_) {
             std::vector<QRect> occupees;
             for (QWidget* autre : QApplication::topLevelWidgets())
                 if (autre != &w && autre->isVisible() && OutilDeLaFenetrePrincipale(*autre))
-                    occupees.push_back(QRect(autre->pos(), Plus(autre->size(), m)));
+                    occupees.push_back(QRect(CoinCadre(*autre, m), Plus(autre->size(), m)));
             const QRect zone(zoneLibre_->mapToGlobal(QPoint(0, 0)), zoneLibre_->size());
-            w.move(PlaceOutil(zone, Plus(w.size(), m), occupees));
+            PlaceCadre(w, PlaceOutil(zone, Plus(w.size(), m), occupees), m);
         }
         if (qobject_cast<QDialog*>(&w)) {
             const int titre = QFontMetrics(w.font()).horizontalAdvance(w.windowTitle()) + kBoutonsTitre;
             if (w.width() < titre && w.maximumWidth() >= titre) w.resize(titre, w.height());
+            // Not placed: the dialog centres itself on its parent, on the screen.
+            if (!w.testAttribute(Qt::WA_Moved)) return;
         }
         const QScreen* ecran = principale_ && principale_->screen() ? principale_->screen() : w.screen();
         if (!ecran) return;
-        const QRect cadre(w.pos(), Plus(w.size(), m));
+        const QRect cadre(CoinCadre(w, m), Plus(w.size(), m));
         const QRect dedans = DansEcran(cadre, ecran->availableGeometry());
         if (dedans == cadre) return;
         if (dedans.size() != cadre.size())
             w.resize(std::max(w.minimumWidth(), dedans.width() - m.left() - m.right()),
                      std::max(w.minimumHeight(), dedans.height() - m.top() - m.bottom()));
-        w.move(dedans.topLeft());
+        PlaceCadre(w, dedans.topLeft(), m);
     }
 
     QPointer<QWidget> principale_;

@@ -74,29 +74,31 @@ TEST_F(Integration, PageKeysZoomTheActiveViewAndArrowsMoveIt) {
     EXPECT_EQ(persp.OriginX, px);
 }
 
-TEST_F(Integration, KeysStayWithAnOpenDialogOrMenu) {
+TEST_F(Integration, KeysStayWithTheWindowsThatUseThemAndAModalDialog) {
     Active(vkPlan);
     TViewRecord& plan = Vue(vkPlan)->Vue();
-    const int x = plan.OriginX;
-    {
-        // Any other window, whatever its name, keeps the arrows for its own fields.
-        QDialog options;
-        options.show();
-        options.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&options, 1000));
-        QTest::keyClick(&options, Qt::Key_Left);
-        EXPECT_EQ(plan.OriginX, x);
-    }
-    {
-        // A modal dialog.
-        QDialog modal;
-        modal.setModal(true);
-        modal.show();
-        QApplication::processEvents();
-        QTest::keyClick(&modal, Qt::Key_Left);
-        EXPECT_EQ(plan.OriginX, x);
+    struct Cas {
+        const char* nom;
+        bool modal;
+        int deplacement;  // of the active view by one Left
+    };
+    // The windows whose fields, lists and bars use the arrows keep them, and
+    // so does any modal dialog; over the tool palette they move the view.
+    for (const Cas& c : {Cas{"OptionForm", false, 0}, Cas{"VueCtrlForm", false, 0}, Cas{"LstPcForm", false, 0},
+                         Cas{"PrecisForm", true, 0}, Cas{"BoiteOutilsForm", false, -10},
+                         Cas{"ListeSurfVisiblesForm", false, -10}}) {
+        const int x = plan.OriginX;
+        QDialog w;
+        w.setObjectName(QLatin1String(c.nom));
+        w.setModal(c.modal);
+        w.show();
+        w.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&w, 1000)) << c.nom;
+        QTest::keyClick(&w, Qt::Key_Left);
+        EXPECT_EQ(plan.OriginX, x + c.deplacement) << c.nom;
     }
     // Other keys are never taken.
+    const int x = plan.OriginX;
     QTest::keyClick(Vue(vkPlan), Qt::Key_Home);
     EXPECT_EQ(plan.OriginX, x);
 }

@@ -10,6 +10,7 @@
 #include <QProcessEnvironment>
 #include <QThread>
 
+#include <map>
 #include <stdexcept>
 
 #include "app/gui/ExceptionHandler.h"
@@ -145,16 +146,32 @@ TEST_F(MainFormTest, DisplaySwitchesAndPlacementAreKeptWhenTheOptionsSaySo) {
         s->setValue(QStringLiteral("Environement/SavConfig"), true);
         s->setValue(QStringLiteral("Environement/PosFen"), true);
     }
+    // The floating windows kept with the main window, each with its command.
+    const std::pair<const char*, const char*> fenetres[] = {
+        {"VueCtrlForm", "MeControleVue"}, {"ListeSurfVisiblesForm", "MeVisibiliteSurf"}, {"EditPCForm", "MeEditeurPC"},
+        {"BoiteOutilsForm", "MeIcoBoiteOutils"}, {"CalculatForm", "MeCalculatrice"}, {"FenSelForm", "MeFenSel"}};
+    std::map<std::string, QRect> places;
     {
         TMainForm f;
+        Startup::CreeFenetres(f);
         f.show();
         f.Action(QStringLiteral("MeGrille"))->setChecked(true);
         f.Action(QStringLiteral("MeCarene"))->setChecked(false);
         f.FixeMotPrecision(QStringLiteral("Bonne"));
         f.setGeometry(40, 50, 800, 600);
+        int k = 0;
+        for (const auto& [nom, item] : fenetres) {
+            f.Clique(item, true);
+            QWidget* w = f.findChild<QWidget*>(QLatin1String(nom));
+            ASSERT_NE(w, nullptr) << nom;
+            w->move(20 + 60 * k, 30 + 40 * k);
+            places[nom] = w->geometry();
+            ++k;
+        }
         EXPECT_TRUE(f.close());
     }
     TMainForm f;
+    Startup::CreeFenetres(f);
     f.show();
     EXPECT_TRUE(f.Action(QStringLiteral("MeGrille"))->isChecked());
     EXPECT_TRUE(f.Doc().Aff.MeGrille);
@@ -162,6 +179,14 @@ TEST_F(MainFormTest, DisplaySwitchesAndPlacementAreKeptWhenTheOptionsSaySo) {
     EXPECT_TRUE(f.Doc().Aff.MeCarene);
     EXPECT_TRUE(f.Action(QStringLiteral("MePrecBonne"))->isChecked());
     EXPECT_EQ(f.width(), 800);
+    // Every window that was open opens again where it was, its item ticked.
+    for (const auto& [nom, item] : fenetres) {
+        QWidget* w = f.findChild<QWidget*>(QLatin1String(nom));
+        ASSERT_NE(w, nullptr) << nom;
+        EXPECT_TRUE(w->isVisible()) << nom;
+        EXPECT_EQ(w->geometry(), places[nom]) << nom;
+        EXPECT_TRUE(!f.Action(QLatin1String(item))->isCheckable() || f.Action(QLatin1String(item))->isChecked()) << nom;
+    }
 }
 
 TEST_F(MainFormTest, APersonalPrecisionStartsAsMoyenneAndAnUnknownWordIsNotKept) {

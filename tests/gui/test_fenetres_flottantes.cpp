@@ -1,0 +1,89 @@
+// Where the floating windows and the dialogs open, and the views beyond the free area.
+#include <QDialog>
+#include <QFontMetrics>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QScreen>
+#include <QScrollBar>
+#include <QToolBar>
+#include <QWindow>
+
+#include "app/gui/FenetresFlottantes.h"
+#include "tests/gui/MainFormTestUtil.h"
+
+TEST(FenetresFlottantes, OnScreenAndToolWindowsSideBySideInTheFreeArea) {
+    const QRect ecran(0, 0, 1600, 1200);
+    struct Cas {
+        QRect cadre, attendu;
+    };
+    for (const Cas& c : {Cas{{100, 100, 300, 200}, {100, 100, 300, 200}}, Cas{{100, 1100, 300, 200}, {100, 1000, 300, 200}},
+                         Cas{{-50, -20, 300, 200}, {0, 0, 300, 200}}, Cas{{1500, 10, 2000, 100}, {0, 10, 1600, 100}}})
+        EXPECT_EQ(FenetresFlottantes::DansEcran(c.cadre, ecran), c.attendu) << c.cadre.x() << "," << c.cadre.y();
+    const QRect zone(200, 100, 800, 600);
+    const QPoint seule = FenetresFlottantes::PlaceOutil(zone, {100, 300}, {});
+    EXPECT_EQ(seule, QPoint(896, 104));
+    const QPoint seconde = FenetresFlottantes::PlaceOutil(zone, {100, 300}, {QRect(seule, QSize(100, 300))});
+    EXPECT_EQ(seconde, QPoint(796, 104));
+}
+
+TEST_F(ProgrammeTest, ToolWindowsOpenInTheFreeAreaAndDialogsComeBackWhereTheyWereClosed) {
+    F().setGeometry(F().screen()->availableGeometry());
+    QApplication::processEvents();
+    const QRect zone(F().ZoneMdi()->viewport()->mapToGlobal(QPoint(0, 0)), F().ZoneMdi()->viewport()->size());
+    const QRect barres(F().menuBar()->mapToGlobal(QPoint(0, 0)),
+                       QSize(F().width(), F().BarreOutils()->geometry().bottom() - F().menuBar()->y()));
+    std::vector<QRect> outils;
+    for (const char* item : {"MeControleVue", "MeIcoBoiteOutils", "MeFenSel"}) {
+        A(item)->trigger();
+        QApplication::processEvents();
+    }
+    for (const char* nom : {"VueCtrlForm", "BoiteOutilsForm", "FenSelForm"}) {
+        const QWidget* w = F().findChild<QWidget*>(QLatin1String(nom));
+        ASSERT_TRUE(w && w->isVisible()) << nom;
+        EXPECT_TRUE(zone.contains(w->frameGeometry())) << nom;
+        EXPECT_FALSE(barres.intersects(w->frameGeometry())) << nom;
+        for (const QRect& autre : outils) EXPECT_FALSE(autre.intersects(w->frameGeometry())) << nom;
+        outils.push_back(w->frameGeometry());
+    }
+
+    // A dialog moved by the desktop, closed and opened again: where it was,
+    // wide enough for its title, and wholly on the screen.
+    QDialog d(&F());
+    d.setWindowTitle(QStringLiteral("Un dialogue au titre assez long pour sa largeur"));
+    d.resize(120, 80);
+    d.show();
+    QApplication::processEvents();
+    EXPECT_GE(d.width(), QFontMetrics(d.font()).horizontalAdvance(d.windowTitle()));
+    d.windowHandle()->setPosition(37, 41);
+    QApplication::processEvents();
+    const QRect avant = d.geometry();
+    d.hide();
+    d.show();
+    QApplication::processEvents();
+    EXPECT_EQ(d.geometry(), avant);
+    const QRect ecran = F().screen()->availableGeometry();
+    d.hide();
+    d.move(ecran.right() - 20, ecran.bottom() - 10);
+    d.show();
+    EXPECT_TRUE(ecran.contains(d.frameGeometry()));
+
+    // No window stays above the dialogs: the tool windows keep above the main window only.
+    std::vector<std::unique_ptr<QWidget>> temporaires;
+    for (const QWidget* w : F().FenetresDuProgramme(temporaires)) {
+        if (w) {
+            EXPECT_FALSE(w->windowFlags().testFlag(Qt::WindowStaysOnTopHint)) << w->objectName().toStdString();
+        }
+    }
+}
+
+TEST_F(ProgrammeTest, TheFreeAreaScrollsToAViewBeyondIt) {
+    QMdiArea* mdi = F().ZoneMdi();
+    QMdiSubWindow* cadre = qobject_cast<QMdiSubWindow*>(Vue(vkPlan)->parentWidget());
+    ASSERT_NE(cadre, nullptr);
+    cadre->showNormal();
+    cadre->move(mdi->viewport()->width() + 200, mdi->viewport()->height() + 100);
+    QApplication::processEvents();
+    EXPECT_GT(mdi->horizontalScrollBar()->maximum(), 0);
+    EXPECT_GT(mdi->verticalScrollBar()->maximum(), 0);
+}
