@@ -50,15 +50,10 @@ private:
         return m;
     }
 
-    // Where the frame's top left corner is, and puts it there: Qt counts a
-    // window's position from its frame once it knows the frame, from its
-    // inside before (a window not shown yet).
-    static bool CadreConnu(const QWidget& w) { return w.geometry().topLeft() != w.pos(); }
+    // Where the frame's top left corner is (see PlaceCadre).
     static QPoint CoinCadre(const QWidget& w, const QMargins& m) {
-        return CadreConnu(w) ? w.pos() : w.pos() - QPoint(m.left(), m.top());
-    }
-    static void PlaceCadre(QWidget& w, const QPoint& coin, const QMargins& m) {
-        w.move(CadreConnu(w) ? coin : coin + QPoint(m.left(), m.top()));
+        const bool compteCadre = !w.testAttribute(Qt::WA_WState_Created) || w.geometry().topLeft() != w.pos();
+        return compteCadre ? w.pos() : w.pos() - QPoint(m.left(), m.top());
     }
 
     bool OutilDeLaFenetrePrincipale(const QWidget& w) const {
@@ -102,6 +97,14 @@ private:
 };
 
 }  // namespace
+
+void PlaceCadre(QWidget& w, const QPoint& coin, const QMargins& estimation) {
+    // Qt counts a window's position from its frame when the window is not
+    // made yet or once it knows the frame; in between (made, not yet on the
+    // screen) from its inside, whose place is then estimated.
+    const bool compteCadre = !w.testAttribute(Qt::WA_WState_Created) || w.geometry().topLeft() != w.pos();
+    w.move(compteCadre ? coin : coin + QPoint(estimation.left(), estimation.top()));
+}
 
 QRect DansEcran(const QRect& cadre, const QRect& ecran) {
     QRect r(cadre.topLeft(), cadre.size().boundedTo(ecran.size()));

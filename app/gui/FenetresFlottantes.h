@@ -5,6 +5,7 @@
 // on its screen; a dialog is wide enough for its title.
 #pragma once
 
+#include <QMargins>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
@@ -14,6 +15,10 @@
 class QWidget;
 
 namespace FenetresFlottantes {
+
+// Puts the window's frame's top left corner there, shown or not; the frame
+// is taken as `estimation` while the window is being shown.
+void PlaceCadre(QWidget& w, const QPoint& coin, const QMargins& estimation = {});
 
 // The frame rectangle moved, and shrunk where it is larger, to lie wholly
 // within the screen's area.

@@ -159,6 +159,13 @@ TMainForm::TMainForm(const QStringList& args, QWidget* parent) : QMainWindow(par
     }
     AppliqueOptions(options_);
     EnregistrePlacement(QStringLiteral("MainForm"), this, false);
+    // The main window takes its placement before it is first shown, so that
+    // the desktop places its frame where it was.
+    if (options_.PosFen) {
+        auto s = Settings::Ouvrir();
+        Settings::TPlacement p = Settings::PlacementDe(*this);
+        if (Settings::LirePlacement(*s, QStringLiteral("MainForm"), p)) Settings::AppliquePlacement(*this, p, false);
+    }
     MajTitre();
     MajMenusAnnuler();
     MajCochesAffichage();

@@ -152,7 +152,7 @@ void TMainForm::LirePlacements(QSettings& s) {
         const QString n = QLatin1String(nom);
         const auto p = std::find_if(placements_.begin(), placements_.end(), [&](const Placement& x) { return x.nom == n; });
         if (p != placements_.end() && p->fenetre) {
-            AppliquePlacementLu(*p);
+            if (p->fenetre != this) AppliquePlacementLu(*p);  // this one took it when made
         } else if (const auto c = commandes.find(n); c != commandes.end()) {
             const auto lu = placementsStockes_.find(n);
             if (lu != placementsStockes_.end() && lu->second.Visible) Clique(c->second, true);

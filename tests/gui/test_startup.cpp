@@ -8,6 +8,7 @@
 #include <QLockFile>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QScreen>
 #include <QThread>
 
 #include <map>
@@ -158,7 +159,7 @@ TEST_F(MainFormTest, DisplaySwitchesAndPlacementAreKeptWhenTheOptionsSaySo) {
         f.Action(QStringLiteral("MeGrille"))->setChecked(true);
         f.Action(QStringLiteral("MeCarene"))->setChecked(false);
         f.FixeMotPrecision(QStringLiteral("Bonne"));
-        f.setGeometry(40, 50, 800, 600);
+        f.setGeometry(40, 50, 600, 400);
         int k = 0;
         for (const auto& [nom, item] : fenetres) {
             f.Clique(item, true);
@@ -178,7 +179,7 @@ TEST_F(MainFormTest, DisplaySwitchesAndPlacementAreKeptWhenTheOptionsSaySo) {
     // The hull always starts shown.
     EXPECT_TRUE(f.Doc().Aff.MeCarene);
     EXPECT_TRUE(f.Action(QStringLiteral("MePrecBonne"))->isChecked());
-    EXPECT_EQ(f.width(), 800);
+    EXPECT_EQ(f.geometry(), QRect(40, 50, 600, 400));
     // Every window that was open opens again where it was, its item ticked.
     for (const auto& [nom, item] : fenetres) {
         QWidget* w = f.findChild<QWidget*>(QLatin1String(nom));
@@ -230,6 +231,12 @@ TEST(Placement, AWindowComesBackWhereItWasSessionAfterSession) {
         EXPECT_EQ(suivante.size(), QSize(640, 480));
         w.setGeometry(suivante.geometry());
     }
+    // One kept beyond this screen's edge comes back wholly on it.
+    const QRect ecran = w.screen()->availableGeometry();
+    Settings::TPlacement loin = Settings::PlacementDe(w);
+    loin.Left = ecran.right() - 50, loin.Top = ecran.bottom() - 40;
+    Settings::AppliquePlacement(w, loin, false);
+    EXPECT_TRUE(ecran.contains(w.frameGeometry()));
 }
 
 // ---- Exception handler ----------------------------------------------------------------------
