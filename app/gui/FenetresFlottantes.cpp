@@ -75,12 +75,10 @@ private:
             const QRect zone(zoneLibre_->mapToGlobal(QPoint(0, 0)), zoneLibre_->size());
             PlaceCadre(w, PlaceOutil(zone, Plus(w.size(), m), occupees), m);
         }
-        if (qobject_cast<QDialog*>(&w)) {
-            const int titre = QFontMetrics(w.font()).horizontalAdvance(w.windowTitle()) + kBoutonsTitre;
-            if (w.width() < titre && w.maximumWidth() >= titre) w.resize(titre, w.height());
-            // Not placed: the dialog centres itself on its parent, on the screen.
-            if (!w.testAttribute(Qt::WA_Moved)) return;
-        }
+        const int titre = QFontMetrics(w.font()).horizontalAdvance(w.windowTitle()) + kBoutonsTitre;
+        if (w.width() < titre && w.maximumWidth() >= titre) w.resize(titre, w.height());
+        // Not placed: a dialog centres itself on its parent, on the screen.
+        if (qobject_cast<QDialog*>(&w) && !w.testAttribute(Qt::WA_Moved)) return;
         const QScreen* ecran = principale_ && principale_->screen() ? principale_->screen() : w.screen();
         if (!ecran) return;
         const QRect cadre(CoinCadre(w, m), Plus(w.size(), m));

@@ -2,7 +2,7 @@
 // opens in the main window's free area, never over its menus and tool bar; a
 // window closed and opened again comes back exactly where it was (its frame's
 // position and its inside size, as it was closed); every window opens wholly
-// on its screen; a dialog is wide enough for its title.
+// on its screen, wide enough for its title.
 #pragma once
 
 #include <QMargins>
