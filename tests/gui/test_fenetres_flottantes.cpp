@@ -9,25 +9,9 @@
 #include <QToolBar>
 #include <QWindow>
 
-#include "app/gui/FenetresFlottantes.h"
 #include "tests/gui/MainFormTestUtil.h"
 
-TEST(FenetresFlottantes, OnScreenAndToolWindowsSideBySideInTheFreeArea) {
-    const QRect ecran(0, 0, 1600, 1200);
-    struct Cas {
-        QRect cadre, attendu;
-    };
-    for (const Cas& c : {Cas{{100, 100, 300, 200}, {100, 100, 300, 200}}, Cas{{100, 1100, 300, 200}, {100, 1000, 300, 200}},
-                         Cas{{-50, -20, 300, 200}, {0, 0, 300, 200}}, Cas{{1500, 10, 2000, 100}, {0, 10, 1600, 100}}})
-        EXPECT_EQ(FenetresFlottantes::DansEcran(c.cadre, ecran), c.attendu) << c.cadre.x() << "," << c.cadre.y();
-    const QRect zone(200, 100, 800, 600);
-    const QPoint seule = FenetresFlottantes::PlaceOutil(zone, {100, 300}, {});
-    EXPECT_EQ(seule, QPoint(896, 104));
-    const QPoint seconde = FenetresFlottantes::PlaceOutil(zone, {100, 300}, {QRect(seule, QSize(100, 300))});
-    EXPECT_EQ(seconde, QPoint(796, 104));
-}
-
-TEST_F(ProgrammeTest, ToolWindowsOpenInTheFreeAreaAndDialogsComeBackWhereTheyWereClosed) {
+TEST_F(ProgrammeTest, FloatingWindowsOpenInTheFreeAreaComeBackWhereClosedAndViewsScrollIntoIt) {
     F().setGeometry(F().screen()->availableGeometry());
     QApplication::processEvents();
     const QRect zone(F().ZoneMdi()->viewport()->mapToGlobal(QPoint(0, 0)), F().ZoneMdi()->viewport()->size());
@@ -68,6 +52,14 @@ TEST_F(ProgrammeTest, ToolWindowsOpenInTheFreeAreaAndDialogsComeBackWhereTheyWer
     d.show();
     EXPECT_TRUE(ecran.contains(d.frameGeometry()));
 
+    // A view moved beyond the free area is reached through its scroll bars.
+    QMdiSubWindow* cadre = qobject_cast<QMdiSubWindow*>(Vue(vkPlan)->parentWidget());
+    cadre->showNormal();
+    cadre->move(F().ZoneMdi()->viewport()->width() + 200, F().ZoneMdi()->viewport()->height() + 100);
+    QApplication::processEvents();
+    EXPECT_GT(F().ZoneMdi()->horizontalScrollBar()->maximum(), 0);
+    EXPECT_GT(F().ZoneMdi()->verticalScrollBar()->maximum(), 0);
+
     // No window stays above the dialogs: the tool windows keep above the main window only.
     std::vector<std::unique_ptr<QWidget>> temporaires;
     for (const QWidget* w : F().FenetresDuProgramme(temporaires)) {
@@ -75,15 +67,4 @@ TEST_F(ProgrammeTest, ToolWindowsOpenInTheFreeAreaAndDialogsComeBackWhereTheyWer
             EXPECT_FALSE(w->windowFlags().testFlag(Qt::WindowStaysOnTopHint)) << w->objectName().toStdString();
         }
     }
-}
-
-TEST_F(ProgrammeTest, TheFreeAreaScrollsToAViewBeyondIt) {
-    QMdiArea* mdi = F().ZoneMdi();
-    QMdiSubWindow* cadre = qobject_cast<QMdiSubWindow*>(Vue(vkPlan)->parentWidget());
-    ASSERT_NE(cadre, nullptr);
-    cadre->showNormal();
-    cadre->move(mdi->viewport()->width() + 200, mdi->viewport()->height() + 100);
-    QApplication::processEvents();
-    EXPECT_GT(mdi->horizontalScrollBar()->maximum(), 0);
-    EXPECT_GT(mdi->verticalScrollBar()->maximum(), 0);
 }
