@@ -15,8 +15,10 @@ namespace FenetresFlottantes {
 
 namespace {
 
-// Where a window was when it was last closed: its frame's position and its inside size.
-constexpr const char* kOuverte = "corvaneFermeeA";
+// Where a window was when it was last closed: its frame's position and its
+// inside size, and its geometry as Qt gave it then.
+constexpr const char* kFermeeA = "corvaneFermeeA";
+constexpr const char* kGeometrie = "corvaneGeometrieFermee";
 // Room for the title bar's icon and buttons beside the title.
 constexpr int kBoutonsTitre = 120;
 
@@ -33,10 +35,12 @@ protected:
             auto* w = static_cast<QWidget*>(o);
             const Qt::WindowType type = w->windowType();
             if (w->isWindow() && w != principale_ && (type == Qt::Dialog || type == Qt::Tool)) {
-                if (e->type() == QEvent::Hide)
-                    w->setProperty(kOuverte, QRect(CoinCadre(*w, Marges(*w)), w->size()));
-                else
+                if (e->type() == QEvent::Hide) {
+                    w->setProperty(kFermeeA, QRect(CoinCadre(*w, Marges(*w)), w->size()));
+                    w->setProperty(kGeometrie, w->geometry());
+                } else {
                     Ouvre(*w);
+                }
             }
         }
         return QObject::eventFilter(o, e);
@@ -62,8 +66,8 @@ private:
 
     void Ouvre(QWidget& w) {
         const QMargins m = Marges(w);
-        if (const QVariant v = w.property(kOuverte); v.isValid()) {
-            // Back where it was closed.
+        if (const QVariant v = w.property(kFermeeA); v.isValid() && w.property(kGeometrie).toRect() == w.geometry()) {
+            // Back where it was closed (unless the program placed it since).
             const QRect r = v.toRect();
             w.resize(r.size());
             PlaceCadre(w, r.topLeft(), m);
