@@ -10,6 +10,7 @@
 #include <QWindow>
 
 #include <algorithm>
+#include <map>
 
 namespace FenetresFlottantes {
 
@@ -17,8 +18,10 @@ namespace {
 
 // Where a window was when it was last closed: its frame's position and its
 // inside size, and its geometry as Qt gave it then.
-constexpr const char* kFermeeA = "corvaneFermeeA";
-constexpr const char* kGeometrie = "corvaneGeometrieFermee";
+struct Fermee {
+    QRect cadre;
+    QRect geometrie;
+};
 // Room for the title bar's icon and buttons beside the title.
 constexpr int kBoutonsTitre = 120;
 
@@ -36,8 +39,7 @@ protected:
             const Qt::WindowType type = w->windowType();
             if (w->isWindow() && w != principale_ && (type == Qt::Dialog || type == Qt::Tool)) {
                 if (e->type() == QEvent::Hide) {
-                    w->setProperty(kFermeeA, QRect(CoinCadre(*w, Marges(*w)), w->size()));
-                    w->setProperty(kGeometrie, w->geometry());
+                    fermees_[Cle(*w)] = {QRect(CoinCadre(*w, Marges(*w)), w->size()), w->geometry()};
                 } else {
                     Ouvre(*w);
                 }
@@ -47,6 +49,12 @@ protected:
     }
 
 private:
+    // A window is known by its name: a dialog made anew for each use comes
+    // back where the one before was closed.
+    static QString Cle(const QWidget& w) {
+        return w.objectName().isEmpty() ? QString::number(reinterpret_cast<quintptr>(&w)) : w.objectName();
+    }
+
     // The frame around a window: its own once shown, else the main window's.
     QMargins Marges(const QWidget& w) const {
         QMargins m = w.windowHandle() ? w.windowHandle()->frameMargins() : QMargins();
@@ -66,11 +74,11 @@ private:
 
     void Ouvre(QWidget& w) {
         const QMargins m = Marges(w);
-        if (const QVariant v = w.property(kFermeeA); v.isValid() && w.property(kGeometrie).toRect() == w.geometry()) {
+        const auto f = fermees_.find(Cle(w));
+        if (f != fermees_.end() && (!w.testAttribute(Qt::WA_Moved) || f->second.geometrie == w.geometry())) {
             // Back where it was closed (unless the program placed it since).
-            const QRect r = v.toRect();
-            w.resize(r.size());
-            PlaceCadre(w, r.topLeft(), m);
+            w.resize(f->second.cadre.size());
+            PlaceCadre(w, f->second.cadre.topLeft(), m);
         } else if (OutilDeLaFenetrePrincipale(w) && !w.testAttribute(Qt::WA_Moved) && zoneLibre_) {
             std::vector<QRect> occupees;
             for (QWidget* autre : QApplication::topLevelWidgets())
@@ -96,6 +104,7 @@ private:
 
     QPointer<QWidget> principale_;
     QPointer<QWidget> zoneLibre_;
+    std::map<QString, Fermee> fermees_;
 };
 
 }  // namespace

@@ -46,6 +46,15 @@ TEST_F(ProgrammeTest, FloatingWindowsOpenInTheFreeAreaComeBackWhereClosedAndView
     d.show();
     QApplication::processEvents();
     EXPECT_EQ(d.geometry(), avant);
+    {
+        // One made anew for each use comes back where the one before was closed.
+        d.setObjectName(QStringLiteral("DialogueEssai"));
+        d.hide();
+        QDialog suivant(&F());
+        suivant.setObjectName(d.objectName());
+        suivant.show();
+        EXPECT_EQ(suivant.geometry(), avant);
+    }
     const QRect ecran = F().screen()->availableGeometry();
     d.hide();
     d.move(ecran.right() - 20, ecran.bottom() - 10);
