@@ -124,6 +124,11 @@ public:
     // its name; one made after the start takes its stored placement at once.
     static const char* const kFenetresPlacees[12];
     void EnregistrePlacement(const QString& nom, QWidget* fenetre, bool filleMdi);
+    // Every window of the program in the order it is made at start-up (this
+    // one first), each made now if it was not yet; the windows made for one
+    // use only are handed to `temporaires` (nullptr where the part of the
+    // program is missing).
+    std::vector<QWidget*> FenetresDuProgramme(std::vector<std::unique_ptr<QWidget>>& temporaires);
 
     // ---- Views ---------------------------------------------------------------------
     // A 2-D view joins the window: in a child window of its own, declared,

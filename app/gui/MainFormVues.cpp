@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <numbers>
 
 #include "app/gui/MainFormInterne.h"
@@ -141,9 +142,22 @@ void TMainForm::LirePlacements(QSettings& s) {
         }
     }
     placementsLus_ = true;
-    for (const char* nom : kFenetresPlacees)
-        for (const Placement& p : placements_)
-            if (p.nom == QLatin1String(nom)) AppliquePlacementLu(p);
+    // The windows made on demand that were open are opened by their commands,
+    // which keep their check marks; being made, they take their placement.
+    static const std::map<QString, const char*> commandes = {
+        {QStringLiteral("VueCtrlForm"), "MeControleVue"},   {QStringLiteral("ListeSurfVisiblesForm"), "MeVisibiliteSurf"},
+        {QStringLiteral("EditPCForm"), "MeEditeurPC"},      {QStringLiteral("BoiteOutilsForm"), "MeIcoBoiteOutils"},
+        {QStringLiteral("FenSelForm"), "MeFenSel"}};
+    for (const char* nom : kFenetresPlacees) {
+        const QString n = QLatin1String(nom);
+        const auto p = std::find_if(placements_.begin(), placements_.end(), [&](const Placement& x) { return x.nom == n; });
+        if (p != placements_.end() && p->fenetre) {
+            if (p->fenetre != this) AppliquePlacementLu(*p);  // this one took it when made
+        } else if (const auto c = commandes.find(n); c != commandes.end()) {
+            const auto lu = placementsStockes_.find(n);
+            if (lu != placementsStockes_.end() && lu->second.Visible) Clique(c->second, true);
+        }
+    }
 }
 
 void TMainForm::EcrirePlacements(QSettings& s) {

@@ -56,7 +56,7 @@ protected:
 
 }  // namespace
 
-TGaussForm::TGaussForm(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint) {
+TGaussForm::TGaussForm(QWidget* parent) : QWidget(parent, Qt::Tool) {
     DBG_SCOPE("TGaussForm.FormCreate");
     setObjectName(QStringLiteral("GaussForm"));
     setWindowTitle(Langue::QTxt("rsGaussFormCaption"));

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QTimer>
 
 extern "C" {
 #include <gif_lib.h>
@@ -215,6 +216,20 @@ TEST_F(FondProgramme, PicturesComeWithTheDocumentAndGoWithIt) {
     EXPECT_EQ(Vue(vkPlan)->Image().pixel(15, 15), qRgb(255, 0, 0));
     EXPECT_NE(Vue(vkPlan)->Image().pixel(45, 15), qRgb(0, 0, 255));
     EXPECT_FALSE(Vue(vkSection)->FondCharge);
+
+    // Cancelled, the dialog keeps the stretch mode chosen: the plan's picture,
+    // still the same file, takes the window's width.
+    QTimer::singleShot(0, [] {
+        auto* b = qobject_cast<TBitMFondForm*>(QApplication::activeModalWidget());
+        ASSERT_NE(b, nullptr);
+        b->ChoisitVue(vkPlan);
+        b->Ajustement()->button(1)->click();
+        b->reject();
+    });
+    A("MeImporterBitmap")->trigger();
+    EXPECT_EQ(F().Doc().StockFen.Vues[vkPlan].Fond.Ajuste, 1);
+    EXPECT_EQ(Vue(vkPlan)->Fond.Ajuste, 1);
+    EXPECT_EQ(Vue(vkPlan)->Image().pixel(Vue(vkPlan)->width() - 5, 15), qRgb(0, 0, 255));
 
     ASSERT_TRUE(F().MeFermerClick());
     EXPECT_FALSE(A("MeAfficheBitmapFond")->isEnabled());

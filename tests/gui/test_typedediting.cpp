@@ -131,7 +131,7 @@ TEST_F(TypedEditingTest, CustomPrecisionClampsEveryWayOut) {
         bool ok;
         int attendu;
     };
-    for (const Cas& c : {Cas{"250", true, 200}, Cas{"5", true, 10}, Cas{"120", false, 40}}) {
+    for (const Cas& c : {Cas{"250", true, 200}, Cas{"5", true, 10}, Cas{"120", false, 120}, Cas{"abc", false, 40}}) {
         QTimer::singleShot(0, [&] {
             p.Champ()->setText(QLatin1String(c.texte));
             if (c.ok) QTest::keyClick(p.Champ(), Qt::Key_Return);

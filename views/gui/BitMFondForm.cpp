@@ -87,7 +87,7 @@ TBitMFondForm::TBitMFondForm(QWidget* parent) : QDialog(parent) {
     connect(charger, &QPushButton::clicked, this, &TBitMFondForm::ButtonChargerClick);
     connect(effacer, &QPushButton::clicked, this, &TBitMFondForm::ButtonEffacerClick);
     connect(ok, &QPushButton::clicked, this, &TBitMFondForm::BtnOKClick);
-    connect(annul, &QPushButton::clicked, this, &QDialog::reject);
+    connect(annul, &QPushButton::clicked, this, &TBitMFondForm::reject);
 
     ChoisirFichier = [this] {
         static const std::string filtre = Langue::FiltreQt(
@@ -161,4 +161,9 @@ void TBitMFondForm::BtnOKClick() {
     for (int k = 0; k < 4; ++k) fonds_[static_cast<std::size_t>(k)].Fichier = LabelFichier(k)->text().toStdString();
     if (Applique) Applique(fonds_);
     accept();
+}
+
+void TBitMFondForm::reject() {
+    if (Annule) Annule(fonds_);
+    QDialog::reject();
 }

@@ -32,7 +32,6 @@ TTailleForm::TTailleForm(TMainForm& main, QWidget* parent) : QDialog(parent), ma
     setObjectName(QStringLiteral("TailleForm"));
     setWindowTitle(Langue::QTxt("rsTailleFormCaption"));
     setWindowFlag(Qt::Tool);
-    setWindowFlag(Qt::WindowStaysOnTopHint);
     sel_ = new TSelSurfaces(this);
     auto label = [this](QLayout* l, const QString& nom) {
         auto* lab = new QLabel(this);
