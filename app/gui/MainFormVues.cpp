@@ -4,6 +4,7 @@
 #include "app/gui/MainForm.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QSettings>
@@ -159,13 +160,54 @@ void TMainForm::EcrirePlacements(QSettings& s) {
 
 // ---- The views --------------------------------------------------------------------------
 
+namespace {
+
+// The frame's close button closes the window inside it first, which hides
+// it: the frame shown again shows it again. Once the frame is hidden, the
+// child window left on top is activated (it names itself in status panel
+// 0), after the close is over.
+class GardienCadre : public QObject {
+public:
+    GardienCadre(QMdiSubWindow* sw, TMainForm& m) : QObject(sw), m_(m) { sw->installEventFilter(this); }
+
+    bool eventFilter(QObject* o, QEvent* e) override {
+        auto* sw = static_cast<QMdiSubWindow*>(o);
+        if (e->type() == QEvent::Show) {
+            if (QWidget* w = sw->widget(); w && w->isHidden()) w->show();
+        } else if (e->type() == QEvent::Hide && sw->isHidden() && sw->mdiArea()) {
+            QMdiArea* zone = sw->mdiArea();
+            QMetaObject::invokeMethod(zone, [zone, &m = m_] {
+                if (QMdiSubWindow* a = zone->activeSubWindow(); a && !a->isHidden()) return;
+                const auto subs = zone->subWindowList(QMdiArea::StackingOrder);
+                for (auto it = subs.rbegin(); it != subs.rend(); ++it)
+                    if (!(*it)->isHidden()) {
+                        zone->setActiveSubWindow(*it);
+                        return;
+                    }
+                m.WriteStatusBar(0, QString());
+            }, Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+private:
+    TMainForm& m_;
+};
+
+}  // namespace
+
+void TMainForm::GardeCadre(QMdiSubWindow* sw) {
+    sw->setAttribute(Qt::WA_DeleteOnClose, false);
+    new GardienCadre(sw, *this);
+}
+
 void TMainForm::AjouteVue(TFormFille* vue) {
     DBG_SCOPE("TMainForm.AjouteVue");
     if (!vue) return;
     QMdiSubWindow* sw = mdi_->addSubWindow(vue);
     // The close button hides a view; its menu item, its button, the cascade
     // and the tiling bring it back.
-    sw->setAttribute(Qt::WA_DeleteOnClose, false);
+    GardeCadre(sw);
     static const char* const noms[] = {"SectionForm", "PlanForm", "ProfileForm", "PerspForm"};
     const int kind = vue->Kind();
     if (kind >= 0 && kind < 4) {

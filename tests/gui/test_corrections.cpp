@@ -13,6 +13,8 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QSettings>
+#include <QStyle>
+#include <QStyleOptionTitleBar>
 #include <QTest>
 
 #include "app/gui/AppliqueLangue.h"
@@ -59,15 +61,41 @@ TEST_F(MainFormTest, AWindowMadeLaterTakesItsPlacementAndOneNeverOpenedKeepsIt) 
     EXPECT_EQ(ini.value(QStringLiteral("PosFen/StudioFormWidth")).toInt(), 300);  // not opened: kept
 }
 
-TEST_F(ProgrammeTest, AViewClosedByItsButtonComesBackFromItsItemAndFromTheTiling) {
+// Closes a child window through the close button of its own title bar.
+static void CliqueFermer(QMdiSubWindow* sw) {
+    QStyleOptionTitleBar o;
+    o.initFrom(sw);
+    o.rect = QRect(0, 0, sw->width(), sw->style()->pixelMetric(QStyle::PM_TitleBarHeight, &o, sw));
+    o.titleBarFlags = sw->windowFlags();
+    o.subControls = QStyle::SC_All;
+    const QPoint p = sw->style()->subControlRect(QStyle::CC_TitleBar, &o, QStyle::SC_TitleBarCloseButton, sw).center();
+    QTest::mouseMove(sw, p);
+    QTest::mouseClick(sw, Qt::LeftButton, {}, p);
+    QApplication::processEvents();
+}
+
+TEST_F(ProgrammeTest, AViewClosedByItsButtonComesBackDrawnAndThePanelNamesTheViewThenActive) {
     auto cadre = [&](int k) { return qobject_cast<QMdiSubWindow*>(Vue(k)->parentWidget()); };
-    for (const char* retour : {"MePlanFen", "MeMosaiqueHoriz", "MeCascade"}) {
-        ASSERT_TRUE(cadre(vkPlan)->close());
-        QApplication::processEvents();
-        ASSERT_NE(Vue(vkPlan), nullptr);
-        EXPECT_FALSE(cadre(vkPlan)->isVisible());
+    // Closed by its own button, then brought back by its item, the tiling, the cascade.
+    for (const auto& [k, retour, reste] : {std::tuple{vkPerspective, "MePerspectiveFen", "rsVueProfil"},
+                                           std::tuple{vkPlan, "MeMosaiqueHoriz", "rsVuePersp"},
+                                           std::tuple{vkSection, "MeCascade", "rsVuePersp"}}) {
+        A("MeCascade")->trigger();
+        F().ZoneMdi()->setActiveSubWindow(cadre(k == vkPerspective ? vkProfile : vkPerspective));
+        F().ZoneMdi()->setActiveSubWindow(cadre(k));
+        ASSERT_FALSE(cadre(k)->isMaximized());
+        CliqueFermer(cadre(k));
+        ASSERT_NE(Vue(k), nullptr);
+        ASSERT_FALSE(cadre(k)->isVisible()) << retour;
+        EXPECT_EQ(F().TexteStatusBar(0).toStdString(), Langue::Txt(reste)) << retour;
         A(retour)->trigger();
-        EXPECT_TRUE(cadre(vkPlan)->isVisible()) << retour;
+        QApplication::processEvents();
+        EXPECT_TRUE(Vue(k)->isVisible()) << retour;
+        EXPECT_EQ(Vue(k)->Image().size(), Vue(k)->size()) << retour;
+        if (k == vkPerspective) {
+            EXPECT_TRUE(cadre(k)->isMaximized());
+            EXPECT_EQ(F().TexteStatusBar(0).toStdString(), Langue::Txt("rsVuePersp"));
+        }
     }
     int visibles = 0;
     for (QMdiSubWindow* sw : F().findChild<QMdiArea*>()->subWindowList()) visibles += sw->isVisible();
