@@ -109,6 +109,42 @@ TEST_F(SurfDialogsTest, TransformationsCheckEveryFieldAndCountATypedSize) {
     EXPECT_EQ(Doc().SurfaceNurbs(0)->Net, avant);
 }
 
+// A click picks one line, Ctrl+click toggles one, Shift+click extends; the
+// transformations open with every line selected and move only what is picked.
+TEST_F(SurfDialogsTest, TransformationsListSelectsLikeEveryListAndMovesWhatIsPicked) {
+    for (const char* nom : {"Cylindre", "Quille"}) Doc().NouvelleSurface(nom)->Net.Initialise(0);
+    ObjCom::MajSurface(Doc(), true, -1);
+    std::vector<TNet> avant;
+    for (int k = 0; k < 3; ++k) avant.push_back(Doc().SurfaceNurbs(k)->Net);
+    Commande<TTransForm>("MeTransfo", [](TTransForm& f) {
+        QListWidget* l = f.Surfaces()->Liste();
+        ASSERT_EQ(f.Surfaces()->Selection(), (std::vector<bool>{true, true, true}));
+        const struct {
+            int ligne;  // -1: "Toutes"
+            Qt::KeyboardModifiers touches;
+            std::vector<bool> attendu;
+        } cas[] = {{1, {}, {false, true, false}},
+                   {2, Qt::ControlModifier, {false, true, true}},
+                   {1, Qt::ControlModifier, {false, false, true}},
+                   {-1, {}, {true, true, true}},
+                   {0, {}, {true, false, false}},
+                   {2, Qt::ShiftModifier, {true, true, true}},
+                   {1, {}, {false, true, false}}};
+        for (const auto& c : cas) {
+            if (c.ligne < 0)
+                f.Surfaces()->findChild<QPushButton*>(QStringLiteral("BtnToutes"))->click();
+            else
+                QTest::mouseClick(l->viewport(), Qt::LeftButton, c.touches,
+                                  l->visualItemRect(l->item(c.ligne)).center());
+            EXPECT_EQ(f.Surfaces()->Selection(), c.attendu) << c.ligne << " " << c.touches;
+        }
+        f.Champ("EditDepZ")->setText(QStringLiteral("1"));
+        f.Appliquer();
+    });
+    for (int k = 0; k < 3; ++k)
+        EXPECT_EQ(Doc().SurfaceNurbs(k)->Net.TabPC[0][0].Z, avant[static_cast<std::size_t>(k)].TabPC[0][0].Z + (k == 1)) << k;
+}
+
 TEST_F(SurfDialogsTest, DuplicateThenUndoNeverPairsTheWrongSurfaces) {
     Commande<TListeSurfForm>("MeDupliquer", [](TListeSurfForm& f) {
         f.Surfaces()->ToutChoisir(true);
