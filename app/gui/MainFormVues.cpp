@@ -24,6 +24,15 @@
 
 using namespace MainFormInterne;
 
+namespace {
+
+// A view whose window the tiling or the cascade resized shows the whole hull again.
+void AjusteCadre(QMdiSubWindow* sw) {
+    if (auto* v = qobject_cast<TFormFille*>(sw->widget())) MouseCommandes::Ajuster(v);
+}
+
+}  // namespace
+
 // The "Fenêtres" menu: the view windows, the tiling, the cascade.
 void TMainForm::BrancheVues() {
     Connecte(this, "MeCascade", [this] { Cascade(); });
@@ -42,6 +51,7 @@ void TMainForm::BrancheVues() {
             if (sw->isVisible() && !sw->isMinimized()) {
                 sw->showNormal();
                 sw->setGeometry(horizontal ? QRect(0, k * pas, v.width(), pas) : QRect(k * pas, 0, pas, v.height()));
+                AjusteCadre(sw);
                 ++k;
             }
     };
@@ -89,6 +99,7 @@ void TMainForm::Cascade() {
         if (!sw->isVisible()) continue;
         sw->showNormal();
         sw->setGeometry(k * pas, k * pas, taille.width(), taille.height());
+        AjusteCadre(sw);
         ++k;
     }
 }

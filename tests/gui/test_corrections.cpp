@@ -102,6 +102,23 @@ TEST_F(ProgrammeTest, AViewClosedByItsButtonComesBackDrawnAndThePanelNamesTheVie
     EXPECT_EQ(visibles, 4);
 }
 
+// The tiling and the cascade fit every view they resize to the whole hull, mirror included.
+TEST_F(ProgrammeTest, TilingAndCascadeFitTheViewsTheyResize) {
+    for (const char* commande : {"MeMosaiqueHoriz", "MeMozaiqueVert", "MeCascade"}) {
+        for (int k = 0; k < 4; ++k) Vue(k)->Vue().OriginX = -5000;
+        A(commande)->trigger();
+        QApplication::processEvents();
+        const TNet& net = Net();
+        for (int k = 0; k < 4; ++k) {
+            const QRect client(0, 0, Vue(k)->width(), Vue(k)->height());
+            for (int i = 0; i < net.NbL; ++i)
+                for (int j = 0; j < net.NbC; ++j)
+                    for (const TCellPC& c : {Vue(k)->TabCoor().At(0, i, j), Vue(k)->TabCoor().Sym(0, i, j)})
+                        EXPECT_TRUE(client.contains(c.X, c.Y)) << commande << " " << k << " " << i << "," << j;
+        }
+    }
+}
+
 TEST_F(ProgrammeTest, ADocumentWithoutViewsOrGridIsFramedAndGetsTheDefaultLinesOverItsOwnExtent) {
     // The default hull 20 m higher, written without its "VUES" and "GRILLE" sections.
     const QString chemin = QString::fromStdString(EcritDocument(QStringLiteral("haut.cse"), 1, 20.0));
