@@ -28,7 +28,10 @@ namespace {
 
 // A view whose window the tiling or the cascade resized shows the whole hull again.
 void AjusteCadre(QMdiSubWindow* sw) {
-    if (auto* v = qobject_cast<TFormFille*>(sw->widget())) MouseCommandes::Ajuster(v);
+    if (auto* v = qobject_cast<TFormFille*>(sw->widget()))
+        MouseCommandes::Ajuster(v);
+    else if (auto* st = qobject_cast<TStudioForm*>(sw->widget()))
+        st->Cadrer();
 }
 
 }  // namespace
