@@ -85,7 +85,6 @@ TEST_F(ProgrammeTest, AViewClosedByItsButtonComesBackDrawnAndThePanelNamesTheVie
         F().ZoneMdi()->setActiveSubWindow(cadre(k));
         ASSERT_FALSE(cadre(k)->isMaximized());
         CliqueFermer(cadre(k));
-        ASSERT_NE(Vue(k), nullptr);
         ASSERT_FALSE(cadre(k)->isVisible()) << retour;
         EXPECT_EQ(F().TexteStatusBar(0).toStdString(), Langue::Txt(reste)) << retour;
         A(retour)->trigger();
@@ -102,20 +101,24 @@ TEST_F(ProgrammeTest, AViewClosedByItsButtonComesBackDrawnAndThePanelNamesTheVie
     EXPECT_EQ(visibles, 4);
 }
 
+// The control points of the first surface, and their mirror images, that lie outside the view.
+static int HorsDeLaVue(const TFormFille& v, const TNet& net) {
+    const QRect client(0, 0, v.width(), v.height());
+    int hors = 0;
+    for (int i = 0; i < net.NbL; ++i)
+        for (int j = 0; j < net.NbC; ++j)
+            for (const TCellPC& c : {v.TabCoor().At(0, i, j), v.TabCoor().Sym(0, i, j)})
+                hors += !client.contains(c.X, c.Y);
+    return hors;
+}
+
 // The tiling and the cascade fit every view they resize to the whole hull, mirror included.
 TEST_F(ProgrammeTest, TilingAndCascadeFitTheViewsTheyResize) {
     for (const char* commande : {"MeMosaiqueHoriz", "MeMozaiqueVert", "MeCascade"}) {
         for (int k = 0; k < 4; ++k) Vue(k)->Vue().OriginX = -5000;
         A(commande)->trigger();
         QApplication::processEvents();
-        const TNet& net = Net();
-        for (int k = 0; k < 4; ++k) {
-            const QRect client(0, 0, Vue(k)->width(), Vue(k)->height());
-            for (int i = 0; i < net.NbL; ++i)
-                for (int j = 0; j < net.NbC; ++j)
-                    for (const TCellPC& c : {Vue(k)->TabCoor().At(0, i, j), Vue(k)->TabCoor().Sym(0, i, j)})
-                        EXPECT_TRUE(client.contains(c.X, c.Y)) << commande << " " << k << " " << i << "," << j;
-        }
+        for (int k = 0; k < 4; ++k) EXPECT_EQ(HorsDeLaVue(*Vue(k), Net()), 0) << commande << " " << k;
     }
 }
 
@@ -140,15 +143,7 @@ TEST_F(ProgrammeTest, ADocumentWithoutViewsOrGridIsFramedAndGetsTheDefaultLinesO
     d_.reponses = {Ui::mrYes};
     A("MeOuvrir")->trigger();
     ASSERT_EQ(F().Doc().NbSurf(), 1);
-    const TNet& net = Net();
-    for (int k = 0; k < 4; ++k) {
-        const QRect client(0, 0, Vue(k)->width(), Vue(k)->height());
-        for (int i = 0; i < net.NbL; ++i)
-            for (int j = 0; j < net.NbC; ++j) {
-                const TCellPC& c = Vue(k)->TabCoor().At(0, i, j);
-                EXPECT_TRUE(client.contains(c.X, c.Y)) << k << " " << i << "," << j;
-            }
-    }
+    for (int k = 0; k < 4; ++k) EXPECT_EQ(HorsDeLaVue(*Vue(k), Net()), 0) << k;
     const TDefGrille& g = F().Doc().DefGrille;
     ASSERT_GT(g.NbLE, 0);
     for (int i = 1; i <= g.NbLE; ++i) EXPECT_GE(g.LE.Val[static_cast<std::size_t>(i)], 19.0) << i;

@@ -365,33 +365,6 @@ TEST(AjusteRectangle, NothingVisibleLeavesTheViewUnchanged) {
     EXPECT_TRUE(ObjCom::AjusteRectangle(doc, 0, 600, 400, v));
 }
 
-// The fit takes what is drawn: the mirrored half of a symmetric net unless
-// only one half is shown.
-TEST(AjusteRectangle, TheMirroredHalfIsFittedWhenItIsDrawn) {
-    for (const bool moitie : {false, true}) {
-        Document doc;
-        TSurface* s = doc.NouvelleSurface("Coque");
-        s->Net.Initialise(0);
-        ASSERT_NE(s->Sym, 0);
-        doc.Aff.MeMoitie = moitie;
-        TViewRecord v;
-        v.Azimuth = 4.712389f;  // the section view
-        ASSERT_TRUE(ObjCom::AjusteRectangle(doc, 1, 600, 400, v));
-        int gauche = 600, droite = 0;
-        for (int i = 0; i < s->Net.NbL; ++i)
-            for (int j = 0; j < s->Net.NbC; ++j) {
-                TVertex3f m;
-                Calcs::CalcSym(ToVertex3f(s->Net.TabPC[i][j]), s->PlanSym.Normal, s->PlanSym.D, m);
-                TPoint p;
-                ASSERT_TRUE(Calcs::VueVersPixel(m, p, v));
-                gauche = std::min(gauche, p.X);
-                droite = std::max(droite, p.X);
-            }
-        // 5 % of the tighter side is left as margin: the mirror fills the window or lies beyond it.
-        EXPECT_EQ(gauche >= 0 && droite <= 600, !moitie) << gauche << " " << droite;
-    }
-}
-
 // ---- Current point and moves ---------------------------------------------------------------------
 
 // ---- Weights and sails -------------------------------------------------------------------------
