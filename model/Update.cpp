@@ -167,16 +167,24 @@ void MajMinMaxAllNet(Document& doc, bool onlyShown) {
     doc.MinMaxNet = m;
 }
 
-void DimentionsProj2DNet(const TSurface& surf, const TViewRecord& vue, TVertex2f& min, TVertex2f& max) {
+void DimentionsProj2DNet(const TSurface& surf, const TViewRecord& vue, TVertex2f& min, TVertex2f& max, bool miroir) {
     DBG_SCOPE("TNet.DimentionsProj2D");
     if (surf.Visible == 0) return;
     const TNet& net = surf.Net;
     const int nl = std::clamp(net.NbL, 0, kMaxNetSize), nc = std::clamp(net.NbC, 0, kMaxNetSize);
+    auto elargit = [&](TVertex3f p) {
+        TVertex2f v;
+        Calcs::ProjectionVue(p, v, vue.Azimuth, vue.Elevation);
+        Elargit2D(v, min, max);
+    };
     for (int i = 0; i < nl; ++i)
         for (int j = 0; j < nc; ++j) {
-            TVertex2f v;
-            Calcs::ProjectionVue(ToVertex3f(net.TabPC[i][j]), v, vue.Azimuth, vue.Elevation);
-            Elargit2D(v, min, max);
+            const TVertex3f p = ToVertex3f(net.TabPC[i][j]);
+            elargit(p);
+            if (!miroir) continue;
+            TVertex3f q;
+            Calcs::CalcSym(p, surf.PlanSym.Normal, surf.PlanSym.D, q);
+            elargit(q);
         }
 }
 
@@ -199,7 +207,7 @@ void NetsDimentionsProj2D(const Document& doc, int scope, const TViewRecord& vue
         const bool prend = (scope == 1 && s->Visible != 0) || (scope == 0 && s->Calc != 0);
         if (!prend) continue;
         if (const auto* n = dynamic_cast<const TSurface*>(s.get()))
-            DimentionsProj2DNet(*n, vue, min, max);
+            DimentionsProj2DNet(*n, vue, min, max, n->Sym != 0 && !doc.Aff.MeMoitie);
         else
             DimentionsProj2D(*s, vue, min, max);
     }

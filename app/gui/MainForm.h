@@ -32,6 +32,7 @@
 class QAction;
 class QLabel;
 class QMdiArea;
+class QMdiSubWindow;
 class QMenu;
 class QProgressBar;
 class QToolBar;
@@ -134,6 +135,10 @@ public:
     // A 2-D view joins the window: in a child window of its own, declared,
     // its placement kept; activating the child window activates the view.
     void AjouteVue(TFormFille* vue);
+    // A child window that lives until exit: its close button hides it with
+    // the window inside, showing it again shows that window too, and the
+    // child window then on top becomes the active one.
+    void GardeCadre(QMdiSubWindow* sw);
     // The 2-D view of a kind (0 section, 1 plan, 2 profile, 3 perspective).
     void DeclareVue(int kind, QWidget* vue);
     QWidget* FenetreVueParIndex(int index) const;  // "Fenetre fille non declaree" when none

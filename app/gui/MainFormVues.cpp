@@ -4,6 +4,7 @@
 #include "app/gui/MainForm.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QSettings>
@@ -24,6 +25,18 @@
 
 using namespace MainFormInterne;
 
+namespace {
+
+// A view whose window the tiling or the cascade resized shows the whole hull again.
+void AjusteCadre(QMdiSubWindow* sw) {
+    if (auto* v = qobject_cast<TFormFille*>(sw->widget()))
+        MouseCommandes::Ajuster(v);
+    else if (auto* st = qobject_cast<TStudioForm*>(sw->widget()))
+        st->Cadrer();
+}
+
+}  // namespace
+
 // The "Fenêtres" menu: the view windows, the tiling, the cascade.
 void TMainForm::BrancheVues() {
     Connecte(this, "MeCascade", [this] { Cascade(); });
@@ -42,6 +55,7 @@ void TMainForm::BrancheVues() {
             if (sw->isVisible() && !sw->isMinimized()) {
                 sw->showNormal();
                 sw->setGeometry(horizontal ? QRect(0, k * pas, v.width(), pas) : QRect(k * pas, 0, pas, v.height()));
+                AjusteCadre(sw);
                 ++k;
             }
     };
@@ -89,6 +103,7 @@ void TMainForm::Cascade() {
         if (!sw->isVisible()) continue;
         sw->showNormal();
         sw->setGeometry(k * pas, k * pas, taille.width(), taille.height());
+        AjusteCadre(sw);
         ++k;
     }
 }
@@ -173,13 +188,54 @@ void TMainForm::EcrirePlacements(QSettings& s) {
 
 // ---- The views --------------------------------------------------------------------------
 
+namespace {
+
+// The frame's close button closes the window inside it first, which hides
+// it: the frame shown again shows it again. Once the frame is hidden, the
+// child window left on top is activated (it names itself in status panel
+// 0), after the close is over.
+class GardienCadre : public QObject {
+public:
+    GardienCadre(QMdiSubWindow* sw, TMainForm& m) : QObject(sw), m_(m) { sw->installEventFilter(this); }
+
+    bool eventFilter(QObject* o, QEvent* e) override {
+        auto* sw = static_cast<QMdiSubWindow*>(o);
+        if (e->type() == QEvent::Show) {
+            if (QWidget* w = sw->widget(); w && w->isHidden()) w->show();
+        } else if (e->type() == QEvent::Hide && sw->isHidden() && sw->mdiArea()) {
+            QMdiArea* zone = sw->mdiArea();
+            QMetaObject::invokeMethod(zone, [zone, &m = m_] {
+                if (QMdiSubWindow* a = zone->activeSubWindow(); a && !a->isHidden()) return;
+                const auto subs = zone->subWindowList(QMdiArea::StackingOrder);
+                for (auto it = subs.rbegin(); it != subs.rend(); ++it)
+                    if (!(*it)->isHidden()) {
+                        zone->setActiveSubWindow(*it);
+                        return;
+                    }
+                m.WriteStatusBar(0, QString());
+            }, Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+private:
+    TMainForm& m_;
+};
+
+}  // namespace
+
+void TMainForm::GardeCadre(QMdiSubWindow* sw) {
+    sw->setAttribute(Qt::WA_DeleteOnClose, false);
+    new GardienCadre(sw, *this);
+}
+
 void TMainForm::AjouteVue(TFormFille* vue) {
     DBG_SCOPE("TMainForm.AjouteVue");
     if (!vue) return;
     QMdiSubWindow* sw = mdi_->addSubWindow(vue);
     // The close button hides a view; its menu item, its button, the cascade
     // and the tiling bring it back.
-    sw->setAttribute(Qt::WA_DeleteOnClose, false);
+    GardeCadre(sw);
     static const char* const noms[] = {"SectionForm", "PlanForm", "ProfileForm", "PerspForm"};
     const int kind = vue->Kind();
     if (kind >= 0 && kind < 4) {

@@ -94,16 +94,40 @@ TEST_F(SurfDialogsTest, PropertiesWeightAtTheVolumeCentreOffersToCloseIt) {
     EXPECT_EQ(Doc().Surface(0)->Poids.Masse, 250.0);
 }
 
-TEST_F(SurfDialogsTest, TransformationsCheckEveryFieldAndCountATypedSize) {
-    const TNet avant = Doc().SurfaceNurbs(0)->Net;
+// A field that is not a number is refused; the list selects like every list
+// (a click picks one line, Ctrl+click toggles one, Shift+click extends) and
+// only what is picked moves; a size typed and confirmed at once counts.
+TEST_F(SurfDialogsTest, TransformationsCheckEveryFieldMoveWhatIsPickedAndCountATypedSize) {
+    for (const char* nom : {"Cylindre", "Quille"}) Doc().NouvelleSurface(nom)->Net.Initialise(0);
+    ObjCom::MajSurface(Doc(), true, -1);
+    const TNet avant = Doc().SurfaceNurbs(0)->Net;  // the three nets are the same
     Commande<TTransForm>("MeTransfo", [](TTransForm& f) {
-        f.Champ("EditDepX")->setText(QStringLiteral("1"));
+        f.Champ("EditDepZ")->setText(QStringLiteral("1"));
         f.Champ("EditDepY")->setText(QStringLiteral("x"));
         f.Appliquer();
         EXPECT_TRUE(f.isVisible());
+        QListWidget* l = f.Surfaces()->Liste();
+        const struct {
+            int ligne;  // -1: "Toutes", -2: none (as it opens)
+            Qt::KeyboardModifiers touches;
+            std::vector<bool> attendu;
+        } cas[] = {{-2, {}, {true, true, true}},          {1, {}, {false, true, false}},
+                   {2, Qt::ControlModifier, {false, true, true}}, {1, Qt::ControlModifier, {false, false, true}},
+                   {-1, {}, {true, true, true}},          {0, {}, {true, false, false}},
+                   {2, Qt::ShiftModifier, {true, true, true}},    {1, {}, {false, true, false}}};
+        for (const auto& c : cas) {
+            if (c.ligne == -1) f.Surfaces()->findChild<QPushButton*>(QStringLiteral("BtnToutes"))->click();
+            if (c.ligne >= 0)
+                QTest::mouseClick(l->viewport(), Qt::LeftButton, c.touches, l->visualItemRect(l->item(c.ligne)).center());
+            EXPECT_EQ(f.Surfaces()->Selection(), c.attendu) << c.ligne << " " << c.touches;
+        }
+        f.Champ("EditDepY")->setText(QStringLiteral("0"));
+        f.Appliquer();
     });
-    EXPECT_EQ(Doc().SurfaceNurbs(0)->Net, avant);
     EXPECT_EQ(ui_.rec.messages.back(), "Valeur numérique demandée : Longitudinal Y");
+    for (int k = 0; k < 3; ++k)
+        EXPECT_EQ(Doc().SurfaceNurbs(k)->Net.TabPC[0][0].Z, avant.TabPC[0][0].Z + (k == 1)) << k;
+    EXPECT_EQ(Doc().SurfaceNurbs(0)->Net, avant);
 
     // A length typed and confirmed at once doubles it.
     const double y0 = Doc().Surface(0)->PtMaxY.Y - Doc().Surface(0)->PtMinY.Y;

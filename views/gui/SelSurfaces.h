@@ -1,5 +1,6 @@
 // The group "Sélection" of the surface dialogs: one line per surface (line
-// i is surface i), several lines selectable, with "Toutes" and "Aucune".
+// i is surface i), several lines selectable as in every list (click, Ctrl,
+// Shift), with "Toutes" and "Aucune".
 #pragma once
 
 #include <QGroupBox>
@@ -31,7 +32,8 @@ public:
 signals:
     // The selection changed, by any means.
     void change();
-    // A mouse release on a line.
+    // The user chose in the list: a mouse release in it, or a key that
+    // changed the selection.
     void clic();
     // "Toutes" or "Aucune" was pressed (after the selection changed).
     void bouton();
