@@ -10,6 +10,7 @@
 
 #include "calc/Carene.h"
 #include "calc/Stab.h"
+#include "model/Debug.h"
 #include "model/Document.h"
 #include "model/Face.h"
 #include "model/Update.h"
@@ -95,6 +96,7 @@ double GZ(const TGZ& g) { return g.XG - g.XB; }
 struct Suivi : Stab::ISuiviStab {
     std::vector<std::pair<int, int>> progression;
     std::vector<TGZ> etapes;
+    std::vector<std::string> erreurs;
     int fins = 0;
     bool arrete = false;
     std::function<void(int)> surEtape;
@@ -107,6 +109,7 @@ struct Suivi : Stab::ISuiviStab {
         ++fins;
         arrete = a;
     }
+    void Erreur(const std::string& m) override { erreurs.push_back(m); }
 };
 
 }  // namespace
@@ -145,8 +148,10 @@ TEST(StabEtapes, RefusedConditionsShowTheirMessageAndChangeNothing) {
         EXPECT_EQ(b.calc.Resultats().Count(), avant);
     };
     refuse(Conditions(NAN, 5), "Pas de calcul incorrect");
-    // A step so small that the steps cannot be counted.
-    refuse(Conditions(1e300, 1e-300), "Pas de calcul incorrect");
+    // A step so small that the run would have millions of steps.
+    const std::string tropPetit = "Pas de calcul trop petit : un calcul compte au plus 100000 étapes";
+    refuse(Conditions(180, 1e-4), tropPetit);
+    refuse(Conditions(1e300, 1e-300), tropPetit);
     EXPECT_GT(Stab::TStabCalc::NombreEtapes(1e300, 1e-300), 0);
     auto c = Conditions(30, 5, 1.0, true);
     c.ToleranceAssiette = 0.0;
@@ -164,9 +169,13 @@ TEST(StabCarene, StreamedVolumeMatchesTheFacetSums) {
     for (double gite : {0.0, 17.0, 63.0, 135.0})
         for (double z : {-1.5, -0.7, 0.0, 0.33, 1.2}) {
             b.calc.Pose(gite, 3.0);
-            TSommeFaces sums(z);
+            TSommeFaces sums(z), stockees(z);
             Carene::SommeSousPlan(b.calc.Copie(), sums);
             EXPECT_NEAR(Carene::VolumeSousPlan(b.calc.Copie(), z), sums.Volume(), 1e-9) << gite << " " << z;
+            TListFace facettes;
+            Carene::FacettesSousPlan(b.calc.Copie(), z, facettes);
+            stockees.Add(facettes);
+            EXPECT_NEAR(stockees.Volume(), sums.Volume(), 1e-9);
         }
     // The whole box, and nothing under its keel.
     b.calc.Replace();
@@ -386,6 +395,18 @@ TEST(StabArret, StopDuringAStepKeepsTheStoredSteps) {
     ASSERT_TRUE(f.calc.Calcule(c));
     ASSERT_EQ(f.calc.Resultats().Count(), 1);
     EXPECT_EQ(f.calc.Resultats().GetGZ(0)->Converge, 0);
+
+    // A stop asked before the first step ends the run there: the engine
+    // never clears it, whoever asks for the next run does.
+    f.calc.AnnuleArret();
+    f.calc.Arrete();
+    Suivi avant;
+    ASSERT_TRUE(f.calc.Calcule(c, &avant));
+    EXPECT_EQ(f.calc.Resultats().Count(), 0);
+    EXPECT_TRUE(avant.arrete);
+    f.calc.AnnuleArret();
+    ASSERT_TRUE(f.calc.Calcule(Conditions(10, 5)));
+    EXPECT_EQ(f.calc.Resultats().Count(), 3);
 }
 
 TEST(StabEchec, FailureMidRunRebuildsTheCopy) {
@@ -395,7 +416,14 @@ TEST(StabEchec, FailureMidRunRebuildsTheCopy) {
     s.surEtape = [](int k) {
         if (k == 2) throw std::runtime_error("panne");
     };
+    // The failure goes to whoever follows the run (the window hands it to
+    // the debug sink on its own thread), never straight to the sink.
+    static int puits = 0;
+    Debug::SetSink([](int, const std::string&, int, const std::vector<std::string>&) { ++puits; });
     EXPECT_FALSE(b.calc.Calcule(Conditions(30, 5), &s));
+    Debug::SetSink(nullptr);
+    EXPECT_EQ(puits, 0);
+    EXPECT_EQ(s.erreurs, std::vector<std::string>{"panne"});
     EXPECT_EQ(b.calc.Resultats().Count(), 3);   // the steps stored stay
 
     // The next run gives what a fresh engine gives.
