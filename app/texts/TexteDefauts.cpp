@@ -789,7 +789,7 @@ const std::array<Entree, kNombreCles> kTable = {{
     {"rsLabelRHoriCaption", "Angle Horizontal"},
     {"rsLabelRVertCaption", "Angle Vertical"},
     // Messages of the stability run.
-    {"rsErrNombreEtapes", "Pas de calcul trop petit : un calcul compte au plus 100000 étapes"},
+    {"rsErrNombreEtapes", "Pas de calcul trop petit : le calcul compterait plus de 100000 étapes"},
     {"rsErrDensiteEau", "La densité de l'eau doit être supérieure à zéro"},
     {"rsErrAucuneCarene", "Aucune surface n'est comptée dans les calculs"},
 }};

@@ -145,7 +145,7 @@ TEST(StabEtapes, RefusedConditionsShowTheirMessageAndChangeNothing) {
     };
     refuse(Conditions(NAN, 5), "Pas de calcul incorrect");
     // A step so small that the run would have millions of steps.
-    const std::string tropPetit = "Pas de calcul trop petit : un calcul compte au plus 100000 étapes";
+    const std::string tropPetit = "Pas de calcul trop petit : le calcul compterait plus de 100000 étapes";
     refuse(Conditions(180, 1e-4), tropPetit);
     refuse(Conditions(1e300, 1e-300), tropPetit);
     EXPECT_GT(Stab::TStabCalc::NombreEtapes(1e300, 1e-300), 0);

@@ -183,7 +183,7 @@ TEST(StabForm, RefusedInputsChangeNothing) {
         {w.f->EditToleranceEnf, "abc", "'abc' n'est pas une valeur numérique correcte"},
         {w.f->EditPas, "0", "Pas de calcul incorrect"},
         {w.f->EditPas, "200", "Pas de calcul incorrect"},
-        {w.f->EditPas, "0.0001", "Pas de calcul trop petit : un calcul compte au plus 100000 étapes"},
+        {w.f->EditPas, "0.0001", "Pas de calcul trop petit : le calcul compterait plus de 100000 étapes"},
     };
     for (const Cas& c : cas) {
         const QString avant = c.champ->text();
