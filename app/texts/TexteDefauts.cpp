@@ -788,6 +788,10 @@ const std::array<Entree, kNombreCles> kTable = {{
     {"rsLabelDVertCaption", "Dépl.Vertical"},
     {"rsLabelRHoriCaption", "Angle Horizontal"},
     {"rsLabelRVertCaption", "Angle Vertical"},
+    // Messages of the stability run.
+    {"rsErrNombreEtapes", "Pas de calcul trop petit : le calcul compterait plus de 100000 étapes"},
+    {"rsErrDensiteEau", "La densité de l'eau doit être supérieure à zéro"},
+    {"rsErrAucuneCarene", "Aucune surface n'est comptée dans les calculs"},
 }};
 
 // Keys read a second time after the table; the later reading wins.
