@@ -160,6 +160,11 @@ void TMainForm::BrancheFenetres() {
                 MarquerModifie();
                 Redessine(false);
             };
+            b->Recharge = [this] {
+                for (TFormFille* v : Vues::Fenetres().Toutes())
+                    if (v) v->ChargeFond();
+                Redessine(false);
+            };
         }
         TBitMFondForm::TFonds fonds;
         for (int k = 0; k < 4; ++k) fonds[static_cast<std::size_t>(k)] = Doc().StockFen.Vues[static_cast<std::size_t>(k)].Fond;

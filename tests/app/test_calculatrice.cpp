@@ -62,16 +62,17 @@ TEST(Calculatrice, SequencesDeTouches) {
         {"3 +/-", "-3"},
         {"3 +/- = +/-", "3.00000000"},
         {"+/-", "0"},
-        // No answer: "Erreur", and the next key starts afresh.
-        {"1 / 0 =", "Erreur"},
-        {"4 +/- rc", "Erreur"},
-        {"0 1/x", "Erreur"},
+        // No answer: "E", and the next key starts afresh.
+        {"1 / 0 =", "E"},
+        {"4 +/- rc", "E"},
+        {"0 1/x", "E"},
         {"1 / 0 = + 2 =", "2.00000000"},
         {"1 / 0 = 7", "7"},
         {"1 / 0 = .", "0."},
-        {"9 x2 x2 x2 x2 x2 x2 x2 x2 x2", "Erreur"},  // beyond a double
-        // One memory, which adds.
-        {"2 M+ 3 M+ CE MR", "5.00000000"},
+        {"9 x2 x2 x2 x2 x2 x2 x2 x2 x2", "E"},  // beyond a double
+        // One memory, which M+ replaces; the entry goes on after it.
+        {"2 M+ CE 3 M+ CE MR", "3.00000000"},
+        {"1 2 M+ 3", "123"},
         {"2 M+ MC MR", "0.00000000"},
         {"2 M+ 1 / 0 = MR", "2.00000000"},
         {"8 + 2 CE =", "0.00000000"},

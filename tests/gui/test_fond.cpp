@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QTimer>
 
 extern "C" {
 #include <gif_lib.h>
@@ -211,6 +212,21 @@ TEST_F(FondProgramme, PicturesComeWithTheDocumentAndGoWithIt) {
     EXPECT_EQ(Vue(vkPlan)->Image().pixel(15, 15), qRgb(255, 0, 0));
     EXPECT_NE(Vue(vkPlan)->Image().pixel(45, 15), qRgb(0, 0, 255));
     EXPECT_FALSE(Vue(vkSection)->FondCharge);
+
+    // The picture changed on disk: "Effacer" on another view loads the four
+    // views' pictures again, and the plan shows the new one.
+    QImage blanche = Motif();
+    blanche.fill(Qt::white);
+    ASSERT_TRUE(blanche.save(image, "BMP"));
+    QTimer::singleShot(0, [this] {
+        auto* b = F().findChild<TBitMFondForm*>();
+        ASSERT_TRUE(b && b->isVisible());
+        b->ChoisitVue(vkSection);
+        b->ButtonEffacerClick();
+        b->reject();
+    });
+    A("MeImporterBitmap")->trigger();
+    EXPECT_EQ(Vue(vkPlan)->BitMFondEtiree.pixel(30, 15), qRgb(255, 255, 255));
 
     ASSERT_TRUE(F().MeFermerClick());
     EXPECT_FALSE(A("MeAfficheBitmapFond")->isEnabled());

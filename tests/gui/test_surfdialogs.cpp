@@ -51,6 +51,8 @@ TEST_F(SurfDialogsTest, PropertiesCancelChangesNothingOkWritesAndReevaluates) {
     });
     EXPECT_EQ(Doc().Surface(0)->Verrou, 1);
     EXPECT_EQ(Doc().Surface(0)->Sym, 0);
+    EXPECT_EQ(Doc().SurfaceNurbs(0)->Net.LFlex, 4);  // the 3 x 3 hull keeps its orders
+    EXPECT_EQ(Doc().SurfaceNurbs(0)->Net.CFlex, 4);
     EXPECT_FALSE(F().Enregistre());
     EXPECT_EQ(Doc().Surface(0)->Calculee, 1);  // evaluated again
 }
@@ -134,6 +136,7 @@ TEST_F(SurfDialogsTest, NewSurfaceKeepsTheDialogOpenOnAUsedNameAndRenameCuts) {
     ASSERT_EQ(Doc().NbSurf(), 2);
     EXPECT_EQ(Doc().Surface(1)->Nom, "Quille");
     EXPECT_EQ(Doc().Surface(1)->Calculee, 1);
+    EXPECT_EQ(Doc().SurfaceNurbs(1)->Net.LFlex * 10 + Doc().SurfaceNurbs(1)->Net.CFlex, 44);  // default hull
 
     Commande<TSelSurfForm>("MeRenomerSurf", [](TSelSurfForm& f) {
         f.Liste()->setCurrentIndex(1);

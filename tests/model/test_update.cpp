@@ -526,6 +526,50 @@ TEST(Alignement, APointOnTheFirstStaysWithAMessageTheOthersAreAligned) {
     EXPECT_FALSE(doc.Enregistre());
 }
 
+// The perspective aligns in the plane of its screen: seen from above it does
+// what the plan view does, from the side what the profile does, from behind
+// what the section does; seen askew the points move across the line of sight
+// only, onto the line the first two make on the screen.
+TEST(Alignement, ThePerspectiveAlignsInItsScreenPlane) {
+    const double pi = std::numbers::pi;
+    const struct {
+        double azimut, elevation;
+        int vue;  // the view that must agree, -1 none
+    } cas[] = {{0, pi / 2, vkPlan}, {0, 0, vkProfile}, {-pi / 2, 0, vkSection}, {pi / 4, pi / 6, -1}};
+    const TListPC sel = Selection({{0, 0, 0}, {0, 0, 1}, {0, 1, 0}, {0, 1, 1}});
+    for (const auto& c : cas) {
+        SCOPED_TRACE(c.azimut + c.elevation);
+        RecordingScope r;
+        Document doc = DeuxNets(), ref = DeuxNets();
+        ASSERT_TRUE(ObjCom::AligneDansLePlan(doc, sel, vkPerspective, c.azimut, c.elevation));
+        if (c.vue >= 0) {
+            ASSERT_TRUE(ObjCom::AligneDansLePlan(ref, sel, c.vue));
+        }
+        auto ecran = [&](const TVertex4f& p) {
+            TVertex2f v;
+            Calcs::ProjectionVue({p.X, p.Y, p.Z}, v, c.azimut, c.elevation);
+            return v;
+        };
+        const TNet& n = doc.SurfaceNurbs(0)->Net;
+        const TNet& avant = ref.SurfaceNurbs(0)->Net;  // aligned by the other view, or untouched
+        const TVertex2f e0 = ecran(n.pc(0, 0)), e1 = ecran(n.pc(0, 1));
+        for (int j : {0, 1}) {
+            const TVertex4f &p = n.pc(1, j), &q = avant.pc(1, j);
+            if (c.vue >= 0) {
+                EXPECT_NEAR(p.X, q.X, 1e-12);
+                EXPECT_NEAR(p.Y, q.Y, 1e-12);
+                EXPECT_NEAR(p.Z, q.Z, 1e-12);
+                continue;
+            }
+            const TVertex2f e = ecran(p), d = ecran({p.X - q.X, p.Y - q.Y, p.Z - q.Z, 0});
+            EXPECT_NEAR((e1.X - e0.X) * (e.Y - e0.Y) - (e1.Y - e0.Y) * (e.X - e0.X), 0.0, 1e-5);
+            EXPECT_NEAR(std::hypot(d.X, d.Y), std::hypot(p.X - q.X, p.Y - q.Y, p.Z - q.Z), 1e-5);
+            const TVertex2f e0q = ecran(avant.pc(0, 0)), eq = ecran(q);
+            EXPECT_NEAR(std::hypot(e.X - e0.X, e.Y - e0.Y), std::hypot(eq.X - e0q.X, eq.Y - e0q.Y), 1e-5);
+        }
+    }
+}
+
 TEST(Alignement, RefusedCasesChangeNothing) {
     RecordingScope r;
     Document doc = DeuxNets();
@@ -540,8 +584,6 @@ TEST(Alignement, RefusedCasesChangeNothing) {
     EXPECT_FALSE(ObjCom::AligneDansLePlan(doc, Selection({{0, 0, 0}, {0, 0, 1}, {0, 1, 0}}), vkSection));
     EXPECT_EQ(doc.SurfaceNurbs(0)->Net, coincide);
     EXPECT_TRUE(Message(r.rec, "Alignement impossible : deux vertex sont confondus"));
-    EXPECT_FALSE(ObjCom::AligneDansLePlan(doc, Selection({{0, 0, 0}, {0, 1, 0}, {0, 1, 1}}), vkPerspective));
-    EXPECT_TRUE(Message(r.rec, "Service non fourni pour PerspForm"));
     EXPECT_EQ(undo, 0);
     EXPECT_TRUE(doc.Enregistre());
 }

@@ -2,6 +2,9 @@
 // working copies.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <tuple>
+
 #include "model/Document.h"
 #include "tests/support/RecordingUi.h"
 #include "views/PropSurf.h"
@@ -25,43 +28,39 @@ TEST(SurfNew, NamesAreCheckedAsTheyWouldBeStored) {
     EXPECT_EQ(SurfNew::RefusRenommer(noms, 1, "Quille"), "");
 }
 
-TEST(SurfNew, AddsTheShapeWithBoundedOrdersAndRefusesAtTheLimit) {
+// The net keeps the orders it is given, whatever its size; only its
+// evaluation lowers them where a direction has fewer points.
+TEST(SurfNew, AddsTheShapeWithItsOrdersAndRefusesAtTheLimit) {
     RecordingScope ui;
     Document doc;
+    const struct {
+        int forme, flexLong, flexTrans, lFlex, cFlex;
+    } cas[] = {
+        {4, SurfNew::OrdresForme(4).Long, SurfNew::OrdresForme(4).Trans, 4, 2},  // horizontal cylinder
+        {0, SurfNew::OrdresForme(0).Long, SurfNew::OrdresForme(0).Trans, 4, 4},  // default hull, 3 x 3
+        {1, 6, 6, 6, 6},                                                          // a plane of 2 x 2
+    };
+    for (const auto& c : cas) {
+        SurfNew::TNouvelle n;
+        n.Nom = "Cylindre horizontal de la coque " + std::to_string(c.forme);
+        n.Forme = c.forme;
+        n.FlexLong = c.flexLong;
+        n.FlexTrans = c.flexTrans;
+        n.Flotteur = false;
+        TSurface& s = *doc.SurfaceNurbs(SurfNew::AjouteSurf(doc, n));
+        EXPECT_EQ(s.Nom, "Cylindre horizontal ");  // 20 characters
+        EXPECT_EQ(s.Calc, 0);
+        EXPECT_EQ(std::tie(s.Net.LFlex, s.Net.CFlex), std::tie(c.lFlex, c.cFlex)) << c.forme;
+        s.CalcSurface();  // evaluates, the orders lowered in its own record only
+    }
+
     SurfNew::TNouvelle n;
-    n.Nom = "Cylindre horizontal de la coque";
-    n.Forme = 4;
-    n.FlexLong = SurfNew::OrdresForme(4).Long;
-    n.FlexTrans = SurfNew::OrdresForme(4).Trans;
-    n.Flotteur = false;
-    const int i = SurfNew::AjouteSurf(doc, n);
-    ASSERT_EQ(i, 0);
-    const TSurface& s = *doc.SurfaceNurbs(0);
-    EXPECT_EQ(s.Nom, "Cylindre horizontal ");  // 20 characters
-    EXPECT_EQ(s.Net.LFlex, std::min(4, s.Net.NbL));
-    EXPECT_EQ(s.Net.CFlex, 2);
-    EXPECT_EQ(s.Calc, 0);
-
-    // A plane of 2 x 2 points asked for order 6 gets what it can take.
-    n.Forme = 1;
-    n.FlexLong = n.FlexTrans = 6;
-    const TSurface& p = *doc.SurfaceNurbs(SurfNew::AjouteSurf(doc, n));
-    EXPECT_EQ(p.Net.LFlex, PropSurf::OrdreMaxi(p.Net.NbL));
-    EXPECT_LE(p.Net.LFlex, p.Net.NbL);
-
     while (doc.NbSurf() < kMaxSurfaces) doc.NouvelleSurface("x");
     EXPECT_EQ(SurfNew::AjouteSurf(doc, n), -1);
     EXPECT_EQ(ui.rec.messages.back(), "Nombre maximum de Surfaces atteint");
 }
 
-TEST(PropSurf, OrdersAreBoundedByTheNet) {
-    EXPECT_EQ(PropSurf::BorneOrdre(6, 3), 3);
-    EXPECT_EQ(PropSurf::BorneOrdre(6, 31), 6);
-    EXPECT_EQ(PropSurf::BorneOrdre(1, 31), 2);
-    EXPECT_EQ(PropSurf::BorneOrdre(5, 1), 2);  // evaluation lowers it to 1
-}
-
-TEST(PropSurf, OnlyChangedCopiesAreWrittenBack) {
+TEST(PropSurf, OnlyChangedCopiesAreWrittenBackOrdersAsTheyStand) {
     Document doc;
     doc.NouvelleSurface("A")->Net.Initialise(0);
     doc.NouvelleSurface("B")->Net.Initialise(0);
@@ -70,14 +69,15 @@ TEST(PropSurf, OnlyChangedCopiesAreWrittenBack) {
     copies[0].Couleur = 0x00FF00;  // not marked changed: ignored
     copies[1].Modifie = true;
     copies[1].Nom = "";
-    copies[1].Verrou = 1;
-    copies[1].LFlex = 6;
+    copies[1].Voile = 1;
+    copies[1].LFlex = 6;  // on 3 rows: kept, the evaluation lowers it
     PropSurf::Ecrit(doc, copies);
     EXPECT_EQ(doc.Surface(0)->Couleur, -1);
     EXPECT_EQ(doc.Surface(0)->Calculee, 1);
     EXPECT_EQ(doc.Surface(1)->Nom, "B");
-    EXPECT_EQ(doc.Surface(1)->Verrou, 1);
-    EXPECT_EQ(doc.SurfaceNurbs(1)->Net.LFlex, doc.SurfaceNurbs(1)->Net.NbL);
+    EXPECT_EQ(doc.Surface(1)->Voile, 1);
+    EXPECT_EQ(doc.SurfaceNurbs(1)->Net.LFlex, 6);
+    EXPECT_EQ(doc.SurfaceNurbs(1)->Net.CFlex, 4);
     EXPECT_EQ(doc.Surface(1)->Calculee, 0);
 }
 

@@ -32,6 +32,8 @@ public:
     std::function<QString()> ChoisirFichier;
     // OK: the four records go to the views and the document.
     std::function<void(const TFonds&)> Applique;
+    // "Effacer": the four views load their pictures again from their own records.
+    std::function<void()> Recharge;
 
     QLabel* LabelFichier(int k) const { return labels_[static_cast<std::size_t>(k)]; }
     QButtonGroup* Ajustement() const { return ajustement_; }
