@@ -2,8 +2,8 @@
 // working copies.
 #include <gtest/gtest.h>
 
-#include <string>
 #include <tuple>
+#include <utility>
 
 #include "model/Document.h"
 #include "tests/support/RecordingUi.h"
@@ -28,33 +28,27 @@ TEST(SurfNew, NamesAreCheckedAsTheyWouldBeStored) {
     EXPECT_EQ(SurfNew::RefusRenommer(noms, 1, "Quille"), "");
 }
 
-// The net keeps the orders it is given, whatever its size; only its
-// evaluation lowers them where a direction has fewer points.
 TEST(SurfNew, AddsTheShapeWithItsOrdersAndRefusesAtTheLimit) {
     RecordingScope ui;
     Document doc;
-    const struct {
-        int forme, flexLong, flexTrans, lFlex, cFlex;
-    } cas[] = {
-        {4, SurfNew::OrdresForme(4).Long, SurfNew::OrdresForme(4).Trans, 4, 2},  // horizontal cylinder
-        {0, SurfNew::OrdresForme(0).Long, SurfNew::OrdresForme(0).Trans, 4, 4},  // default hull, 3 x 3
-        {1, 6, 6, 6, 6},                                                          // a plane of 2 x 2
-    };
-    for (const auto& c : cas) {
-        SurfNew::TNouvelle n;
-        n.Nom = "Cylindre horizontal de la coque " + std::to_string(c.forme);
-        n.Forme = c.forme;
-        n.FlexLong = c.flexLong;
-        n.FlexTrans = c.flexTrans;
-        n.Flotteur = false;
-        TSurface& s = *doc.SurfaceNurbs(SurfNew::AjouteSurf(doc, n));
-        EXPECT_EQ(s.Nom, "Cylindre horizontal ");  // 20 characters
-        EXPECT_EQ(s.Calc, 0);
-        EXPECT_EQ(std::tie(s.Net.LFlex, s.Net.CFlex), std::tie(c.lFlex, c.cFlex)) << c.forme;
-        s.CalcSurface();  // evaluates, the orders lowered in its own record only
-    }
-
     SurfNew::TNouvelle n;
+    n.Nom = "Cylindre horizontal de la coque";
+    n.Flotteur = false;
+    // The horizontal cylinder, the default hull of 3 x 3, a plane of 2 x 2 at
+    // order 6: the net keeps its orders whatever its size; only the
+    // evaluation lowers them, in its own record.
+    for (auto [forme, lFlex, cFlex] : {std::tuple{4, 4, 2}, {0, 4, 4}, {1, 6, 6}}) {
+        const SurfNew::TOrdres o = forme == 1 ? SurfNew::TOrdres{6, 6} : SurfNew::OrdresForme(forme);
+        n.Forme = forme;
+        n.FlexLong = o.Long;
+        n.FlexTrans = o.Trans;
+        TSurface& s = *doc.SurfaceNurbs(SurfNew::AjouteSurf(doc, n));
+        EXPECT_EQ(std::pair(s.Net.LFlex, s.Net.CFlex), std::pair(lFlex, cFlex)) << forme;
+        s.CalcSurface();
+    }
+    EXPECT_EQ(doc.Surface(0)->Nom, "Cylindre horizontal ");  // 20 characters
+    EXPECT_EQ(doc.Surface(0)->Calc, 0);
+
     while (doc.NbSurf() < kMaxSurfaces) doc.NouvelleSurface("x");
     EXPECT_EQ(SurfNew::AjouteSurf(doc, n), -1);
     EXPECT_EQ(ui.rec.messages.back(), "Nombre maximum de Surfaces atteint");
