@@ -436,10 +436,10 @@ bool Lecteur::LitSurface(int n, const Sect& s) {
                 LitPoint("V_" + std::to_string(i) + "_" + std::to_string(j), s, 4, v);
                 net.TabPC[i][j] = {v[0], v[1], v[2], v[3]};
             }
-        // Orders the evaluation accepts: 2 .. 7, and order + points + 1 knots at most.
+        // Orders the evaluation accepts: 2 .. 7, within the knots of the points.
         const int lf = Ent("LFlex", 3, s), cf = Ent("CFlex", 3, s);
-        const int lfc = std::clamp(lf, 2, std::min(kMaxOrder, kMaxKnots - 1 - l));
-        const int cfc = std::clamp(cf, 2, std::min(kMaxOrder, kMaxKnots - 1 - c));
+        const int lfc = std::clamp(lf, 2, nurbs::OrdreMaxi(l));
+        const int cfc = std::clamp(cf, 2, nurbs::OrdreMaxi(c));
         if (lfc != lf || cfc != cf)
             Erreur("Erreur de lecture du fichier; ordres LFlex = " + std::to_string(lf) + ", CFlex = " +
                        std::to_string(cf) + " ramenés à " + std::to_string(lfc) + ", " + std::to_string(cfc) +

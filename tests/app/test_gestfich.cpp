@@ -240,8 +240,8 @@ Document DocumentExtreme(std::uint64_t graine) {
         TSurface* s = doc.NouvelleSurface(k == 0 ? "" : k == 1 ? "[Coque]" : "Pont");
         s->Net.NbL = k == 0 ? 31 : 2 + k;
         s->Net.NbC = k == 0 ? 31 : 5;
-        s->Net.LFlex = 2 + k;
-        s->Net.CFlex = 5;
+        s->Net.LFlex = 2 + 2 * k;  // 4 on 3 rows: above the count, kept
+        s->Net.CFlex = k == 0 ? 6 : 5;  // 6 on 31 columns: the most the knots take
         for (int i = 0; i < s->Net.NbL; ++i)
             for (int j = 0; j < s->Net.NbC; ++j) s->Net.TabPC[i][j] = {reel(), reel(), reel(), reel()};
         s->Net.TabPC[0][0] = {-0.0, 5e-324, -2.2250738585072014e-308, 1.7976931348623157e308};
@@ -699,12 +699,12 @@ TEST(OuvrirFichier, OrdersAreBroughtWithinWhatTheEvaluationAccepts) {
     Lecture l(Doc(Nurbs(0, 31, 3, "", "[LFlex]\n9\n[CFlex]\n1\n") + Nurbs(1, 4, 4, "", "[LFlex]\n6\n[CFlex]\n4\n")));
     EXPECT_TRUE(l.res.Complet);
     const TSurface* s = l.doc.SurfaceNurbs(0);
-    EXPECT_EQ(s->Net.LFlex, 5);  // 5 + 31 + 1 = 37 knots
+    EXPECT_EQ(s->Net.LFlex, 6);  // 6 + 31 = 37 knots
     EXPECT_EQ(s->Net.CFlex, 2);
     EXPECT_EQ(s->Calculee, 1);
     EXPECT_EQ(l.doc.SurfaceNurbs(1)->Net.LFlex, 6);
     EXPECT_EQ(l.r.rec.messages.size(), 1u);
-    EXPECT_TRUE(UnMessageContient(l.r.rec, "ordres LFlex = 9, CFlex = 1 ramenés à 5, 2 - Surf0"));
+    EXPECT_TRUE(UnMessageContient(l.r.rec, "ordres LFlex = 9, CFlex = 1 ramenés à 6, 2 - Surf0"));
 }
 
 TEST(OuvrirFichier, GridListsStopAtOneHundredAndDiagonalsTakeTheShorterList) {
