@@ -124,6 +124,14 @@ bool UnMessageContient(const RecordingUi& ui, const std::string& texte) {
     return false;
 }
 
+// The errors of the one message of a reading, without the summary of a
+// partial reading that leads it.
+std::string Erreurs(const RecordingUi& ui) {
+    if (ui.messages.size() != 1) return "(" + std::to_string(ui.messages.size()) + " messages)";
+    const std::string& m = ui.messages[0];
+    return m.rfind("La lecture du fichier ", 0) == 0 ? m.substr(m.find('\n') + 1) : m;
+}
+
 // Reads a text written to a scratch file into a fresh document.
 struct Lecture {
     RecordingScope r;
@@ -230,6 +238,10 @@ Document DocumentExtreme(std::uint64_t graine) {
         }
     };
     auto point = [&] { return TVertex3f{reel(), reel(), reel()}; };
+    // Points within reach: coordinates below 2^120, weights within 2^±30.
+    int e = 0;
+    auto coord = [&] { return std::ldexp(std::frexp(reel(), &e), e % 120); };
+    auto poids = [&] { return std::ldexp(std::abs(std::frexp(reel(), &e)), e % 30); };
     Document doc;
     doc.PropFich.Type = "[type]";
     doc.PropFich.Archi = "  ";
@@ -243,7 +255,7 @@ Document DocumentExtreme(std::uint64_t graine) {
         s->Net.LFlex = 2 + k;
         s->Net.CFlex = 5;
         for (int i = 0; i < s->Net.NbL; ++i)
-            for (int j = 0; j < s->Net.NbC; ++j) s->Net.TabPC[i][j] = {reel(), reel(), reel(), reel()};
+            for (int j = 0; j < s->Net.NbC; ++j) s->Net.TabPC[i][j] = {coord(), coord(), coord(), poids()};
         s->Net.TabPC[0][0] = {-0.0, 5e-324, -2.2250738585072014e-308, 1.7976931348623157e308};
         s->Couleur = static_cast<std::int32_t>(alea());
         s->Alpha = reel();
@@ -268,7 +280,7 @@ Document DocumentExtreme(std::uint64_t graine) {
     auto mesh = std::make_unique<TDXFSurface>(0, 4, 6, doc.DefGrille);
     mesh->SetNom("Maille;1");
     for (int i = 0; i < 4; ++i)
-        for (int j = 0; j < 6; ++j) mesh->Points[i][j] = point();
+        for (int j = 0; j < 6; ++j) mesh->Points[i][j] = {coord(), coord(), coord()};
     doc.AjouteSurface(std::move(mesh));
     TListPC g1;
     g1.Add({0, 30, 30});
@@ -650,20 +662,25 @@ TEST(OuvrirFichier, AFileWithoutAnySectionIsNotTakenUnderItsName) {
     EXPECT_TRUE(Lecture("[HEADER]\n[Version]\n1.10\n[END]\n").res.Complet);  // a document with nothing in it
 }
 
-TEST(OuvrirFichier, NetSizesOutsideOneToThirtyOneAreRefusedAndTheDocumentIsUntitled) {
+// Net sizes outside 0 to 31, weights that are not positive, a net whose
+// evaluated points overflow: the surface is refused by name.
+TEST(OuvrirFichier, SurfacesThatCannotBeEvaluatedAreRefusedAndTheDocumentIsUntitled) {
     struct Cas {
         int nbl, nbc;
+        const char* point;
         const char* message;
-    } cas[] = {{32, 4, "NbL = 32, NbC = 4 hors limites (1 à 31) - Surf1 (S1)"},
-               {0, 5, "NbL = 0, NbC = 5 hors limites"},
-               {3, -2, "NbL = 3, NbC = -2 hors limites"},
-               {1000000000, 1000000000, "hors limites"},
-               {0, 0, "Erreur de lecture du fichier; NbVxi & NbVxj <=0 - Surf1"}};
+    } cas[] = {{32, 4, "1;2;3;1;", "NbL = 32, NbC = 4 hors limites (0 à 31) - Surf1 (S1)"},
+               {3, -2, "1;2;3;1;", "NbL = 3, NbC = -2 hors limites"},
+               {1000000000, 1000000000, "1;2;3;1;", "hors limites"},
+               {0, 0, "1;2;3;1;", "Erreur de lecture du fichier; NbVxi & NbVxj <=0 - Surf1"},
+               {1, 1, "1;2;3;0;", "poids de V_0_0 = 0 : les poids doivent être positifs - Surf1 (S1)"},
+               {1, 1, "1;2;3;-1.5;", "poids de V_0_0 = -1.5"},
+               {1, 1, "1e308;2;3;2.5;", "points calculés de la surface ne sont pas tous finis"}};
     for (const Cas& c : cas) {
         SCOPED_TRACE(c.message);
         std::string corps = Nurbs(0, 2, 2) + "[SURF1]\n[Type]\nSNURBS\n[Nom]\nS1\n[NbL]\n" + std::to_string(c.nbl) +
-                            "\n[NbC]\n" + std::to_string(c.nbc) + "\n[V_0_0]\n1;2;3;1;\n[END]\n" + Nurbs(2, 2, 2) +
-                            "[SOUDES]\n[NbGp]\n1\n[GpS_0]\n2\n[V_0_0]\n0;1;1;\n[V_0_1]\n2;0;0;\n[END]\n";
+                            "\n[NbC]\n" + std::to_string(c.nbc) + "\n[V_0_0]\n" + c.point + "\n[END]\n" +
+                            Nurbs(2, 2, 2) + "[SOUDES]\n[NbGp]\n1\n[GpS_0]\n2\n[V_0_0]\n0;1;1;\n[V_0_1]\n2;0;0;\n[END]\n";
         Lecture l(Doc(corps));
         EXPECT_FALSE(l.res.Complet);
         EXPECT_EQ(l.doc.NbSurf(), 1);  // the surfaces after the refused one are not read
@@ -697,7 +714,7 @@ TEST(OuvrirFichier, MeshSizesAndKindsOutsideTheBoundsAreRefused) {
 
 TEST(OuvrirFichier, OrdersAreBroughtWithinWhatTheEvaluationAccepts) {
     Lecture l(Doc(Nurbs(0, 31, 3, "", "[LFlex]\n9\n[CFlex]\n1\n") + Nurbs(1, 4, 4, "", "[LFlex]\n6\n[CFlex]\n4\n")));
-    EXPECT_TRUE(l.res.Complet);
+    EXPECT_FALSE(l.res.Complet);  // the file's orders are not kept
     const TSurface* s = l.doc.SurfaceNurbs(0);
     EXPECT_EQ(s->Net.LFlex, 5);  // 5 + 31 + 1 = 37 knots
     EXPECT_EQ(s->Net.CFlex, 2);
@@ -721,7 +738,7 @@ TEST(OuvrirFichier, GridListsStopAtOneHundredAndDiagonalsTakeTheShorterList) {
     EXPECT_TRUE(UnMessageContient(l.r.rec, "GRILLE/LSE - plus de 100 valeurs"));
     EXPECT_TRUE(UnMessageContient(l.r.rec, "Erreur de lecture du fichier : GRILLE/LLE - Str = 1;2;x;4;"));
     EXPECT_TRUE(UnMessageContient(l.r.rec, "3 positions de diagonales (LDg) et 2 angles (LDgA)"));
-    EXPECT_TRUE(l.res.Complet);  // corrected, nothing of the surfaces lost
+    EXPECT_FALSE(l.res.Complet);  // values of the file left out
     EXPECT_EQ(l.doc.SurfaceNurbs(0)->Sec.Count(), 100);
 }
 
@@ -737,7 +754,7 @@ TEST(OuvrirFichier, WeldsOnPointsThatDoNotExistAreDroppedAndReported) {
     EXPECT_EQ(l.doc.ListSoudures[0][1], (TPC{0, 0, 1}));  // a negative row reads as 0
     EXPECT_TRUE(UnMessageContient(l.r.rec, "Erreur de lecture du fichier : SOUDES - Str =0;0;x;"));
     EXPECT_TRUE(UnMessageContient(l.r.rec, "SOUDES - 5 point(s) soudé(s)"));
-    EXPECT_TRUE(l.res.Complet);
+    EXPECT_FALSE(l.res.Complet);
     // A count far beyond the section is not believed.
     Lecture m(Doc(Nurbs(0, 2, 2) + "[SOUDES]\n[NbGp]\n2000000000\n[GpS_0]\n2000000000\n[V_0_0]\n0;1;1;\n[END]\n"));
     ASSERT_EQ(m.doc.ListSoudures.size(), 1u);
@@ -802,10 +819,18 @@ TEST(OuvrirFichier, MoreThanOneHundredSurfacesLeavesTheRestOutUntitled) {
 }
 
 TEST(OuvrirFichier, EdgeCasesOfTheFormat) {
-    {  // sections 0, 1, 3: two surfaces
+    {  // sections 0, 1, 3: two surfaces, and the third is reported
         Lecture l(Doc(Nurbs(0, 2, 2) + Nurbs(1, 2, 2) + Nurbs(3, 2, 2)));
         EXPECT_EQ(l.doc.NbSurf(), 2);
+        EXPECT_FALSE(l.res.Complet);
+        EXPECT_EQ(Erreurs(l.r.rec), "Erreur de lecture du fichier : section(s) non lue(s) : [SURF3] ligne 45");
+    }
+    {  // no row but five columns: an empty net, and the reading goes on
+        Lecture l(Doc("[SURF0]\n[NbL]\n0\n[NbC]\n5\n[PlanS]\n0;0;0;1;0;0;0;1;0;0;0;1;\n[END]\n" + Nurbs(1, 2, 2)));
+        ASSERT_EQ(l.doc.NbSurf(), 2);
+        EXPECT_EQ(l.doc.SurfaceNurbs(0)->Net.NbC, 5);
         EXPECT_TRUE(l.res.Complet);
+        EXPECT_NE(DocWriter::OctetsDocument(l.doc, {0}).find("[NbL]\r\n0\r\n[NbC]\r\n5\r\n[LFlex]"), std::string::npos);
     }
     {  // PlanS absent: one message, the default frame
         Lecture l(Doc("[SURF0]\n[NbL]\n1\n[NbC]\n1\n[V_0_0]\n1;1;1;1;\n[END]\n"));
@@ -817,19 +842,17 @@ TEST(OuvrirFichier, EdgeCasesOfTheFormat) {
                                        "[Ct_2]\nRayon;1;Plan;0;0;0;0;0;0;0;0;\n[Ct_3]\nMetre;2;Coupe;1;2;3;4;5;6;7;8;9;\n[END]\n"));
         ASSERT_EQ(l.doc.ListCotes.size(), 1u);
         EXPECT_EQ(l.doc.ListCotes[0].Mesure.P2, (TVertex3f{7, 8, 9}));
-        EXPECT_EQ(l.r.rec.messages, std::vector<std::string>{"Erreur de lecture du fichier : COTES - Str = "
-                                                             "Rayon;1;Plan;0;0;0;0;0;0;0;0;"});
+        EXPECT_EQ(Erreurs(l.r.rec), "Erreur de lecture du fichier : COTES - Str = Rayon;1;Plan;0;0;0;0;0;0;0;0;");
     }
     {  // views: a bad key is reset, the studio without a message
         Lecture l(Doc(Nurbs(0, 2, 2) + "[VUES]\n[Se]\n1;2;x;\n[Pl]\n3;4;5;\n[Pf]\n1;2;3;\n[Pe]\n1;2;3;4;\n"
                                        "[St]\nz;\n[END]\n[OPTIONS]\n[ImSe]\nf.png;1;x;\n[VueP2]\n1;2;3;4;\n[END]\n"));
         EXPECT_EQ(l.doc.StockFen.Vues[0].Echelle, 100.0f);
         EXPECT_EQ(l.doc.StockFen.Vues[1].Echelle, 5.0f);
-        EXPECT_EQ(l.r.rec.messages,
-                  (std::vector<std::string>{"Erreur de lecture du fichier : VUES/Se - Str = 1;2;x;\n"
-                                            "Erreur de lecture du fichier : VUES/Pe - Str = 1;2;3;4;\n"
-                                            "Erreur de lecture ImSe - Str = f.png;1;x;\n"
-                                            "Erreur de lecture du fichier : OPTIONS/VueP2 - Str = 1;2;3;4;"}));
+        EXPECT_EQ(Erreurs(l.r.rec), "Erreur de lecture du fichier : VUES/Se - Str = 1;2;x;\n"
+                                    "Erreur de lecture du fichier : VUES/Pe - Str = 1;2;3;4;\n"
+                                    "Erreur de lecture ImSe - Str = f.png;1;x;\n"
+                                    "Erreur de lecture du fichier : OPTIONS/VueP2 - Str = 1;2;3;4;");
     }
 }
 
