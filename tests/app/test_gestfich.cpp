@@ -55,7 +55,7 @@ inline void ExpectMemeDocument(const Document& a, const Document& b) {
                   std::tie(t.Nom, t.Couleur, t.Alpha, t.Ambient, t.Specular, t.Shininess, t.Emission, t.Orientation,
                            t.Jonction, t.TypePoids, t.Epaisseur, t.Densite, t.PoidsParM2, t.Visible, t.Verrou, t.Sym,
                            t.Calc, t.Voile));
-        if (s.TypePoids == tpFixe || s.TypePoids == tpFixeVolume) {
+        if (s.TypePoids == tpFixe || s.TypePoids == tpFixeVolume || s.Visible == 0) {
             EXPECT_EQ(s.Poids.Masse, t.Poids.Masse);
         }
         EXPECT_EQ(std::tie(s.PlanSym.Origin, s.PlanSym.Axis1, s.PlanSym.Axis2, s.PlanSym.Axis3),
@@ -265,7 +265,8 @@ Document DocumentExtreme(std::uint64_t graine) {
         s->Emission = simple();
         s->Orientation = k % 2;
         s->Jonction = (k + 1) % 2;
-        s->TypePoids = k == 1 ? tpFixeVolume : tpFixe;  // given masses: evaluation keeps them
+        // Given masses, and one computed on a hidden surface: evaluation keeps them.
+        s->TypePoids = k == 1 ? tpFixeVolume : k == 2 ? tpEpaisseur : tpFixe;
         s->Epaisseur = reel();
         s->Densite = reel();
         s->PoidsParM2 = reel();
@@ -487,23 +488,25 @@ void SansDroitsRoot(F&& f) {
     }
 }
 
-// A folder or a file the user may not write: the save fails naming the file
-// and the reason, the old file stays whole, no temporary is left.
-TEST(DocWriter, AFolderOrFileTheUserMayNotWriteKeepsTheOldFile) {
-    for (bool dossierProtege : {true, false}) {
-        SCOPED_TRACE(dossierProtege);
+// A folder or a file the user may not write, a value the file cannot hold:
+// the save fails naming the file and the reason, the old file stays whole,
+// no temporary is left.
+TEST(DocWriter, AFolderOrFileTheUserMayNotWriteOrANonFiniteValueKeepsTheOldFile) {
+    for (int cas : {0, 1, 2}) {  // folder protected, file protected, a NaN
+        SCOPED_TRACE(cas);
+        const bool dossierProtege = cas == 0;
         RecordingScope r;
         Dossier d;
         ::chmod(d.chemin().c_str(), 0777);
         EcritOctets(d / "bateau.cse", LitOctets(Donnee("full.cse")));
         Document doc;
         ASSERT_TRUE(OuvrirFichier(doc, d / "bateau.cse").Complet);
-        doc.SurfaceNurbs(0)->Net.TabPC[0][0].X = 42.0;
+        doc.SurfaceNurbs(0)->Net.TabPC[1][2].W = cas == 2 ? std::nan("") : 42.0;
         doc.MarquerModifie();
         if (dossierProtege) {
             ::chmod((d / "bateau.cse").c_str(), 0666);
             ::chmod(d.chemin().c_str(), 0555);
-        } else {
+        } else if (cas == 1) {
             ::chmod((d / "bateau.cse").c_str(), 0444);
         }
         std::string raison;
@@ -515,6 +518,9 @@ TEST(DocWriter, AFolderOrFileTheUserMayNotWriteKeepsTheOldFile) {
             }
         });
         EXPECT_NE(raison.find(d / "bateau.cse"), std::string::npos) << raison;
+        if (cas == 2) {
+            EXPECT_NE(raison.find("surface « Coque » (SURF0), champ V_1_2"), std::string::npos) << raison;
+        }
         EXPECT_EQ(LitOctets(d / "bateau.cse"), LitOctets(Donnee("full.cse")));
         EXPECT_EQ(d.Entrees(), std::vector<std::string>{"bateau.cse"});
         ::chmod(d.chemin().c_str(), 0777);
@@ -662,29 +668,35 @@ TEST(OuvrirFichier, AFileWithoutAnySectionIsNotTakenUnderItsName) {
     EXPECT_TRUE(Lecture("[HEADER]\n[Version]\n1.10\n[END]\n").res.Complet);  // a document with nothing in it
 }
 
-// Net sizes outside 0 to 31, weights that are not positive, a net whose
-// evaluated points overflow: the surface is refused by name.
+// Net and grid sizes outside their bounds, an unknown kind, weights that are
+// not positive, points that overflow: the surface is refused by name.
 TEST(OuvrirFichier, SurfacesThatCannotBeEvaluatedAreRefusedAndTheDocumentIsUntitled) {
+    auto net = [](const std::string& nbl, const std::string& nbc, const std::string& point) {
+        return "[NbL]\n" + nbl + "\n[NbC]\n" + nbc + "\n[V_0_0]\n" + point + "\n";
+    };
+    const std::string mesh = "[Type]\nMESH\n";
     struct Cas {
-        int nbl, nbc;
-        const char* point;
+        std::string section;
         const char* message;
-    } cas[] = {{32, 4, "1;2;3;1;", "NbL = 32, NbC = 4 hors limites (0 à 31) - Surf1 (S1)"},
-               {3, -2, "1;2;3;1;", "NbL = 3, NbC = -2 hors limites"},
-               {1000000000, 1000000000, "1;2;3;1;", "hors limites"},
-               {0, 0, "1;2;3;1;", "Erreur de lecture du fichier; NbVxi & NbVxj <=0 - Surf1"},
-               {1, 1, "1;2;3;0;", "poids de V_0_0 = 0 : les poids doivent être positifs - Surf1 (S1)"},
-               {1, 1, "1;2;3;-1.5;", "poids de V_0_0 = -1.5"},
-               {1, 1, "1e308;2;3;2.5;", "points calculés de la surface ne sont pas tous finis"}};
+    } cas[] = {{net("32", "4", "1;2;3;1;"), "NbL = 32, NbC = 4 hors limites (0 à 31) - Surf1 (S1)"},
+               {net("3", "-2", "1;2;3;1;"), "NbL = 3, NbC = -2 hors limites"},
+               {net("1000000000", "1000000000", "1;2;3;1;"), "hors limites"},
+               {net("0", "0", "1;2;3;1;"), "Erreur de lecture du fichier; NbVxi & NbVxj <=0 - Surf1"},
+               {net("1", "1", "1;2;3;0;"), "poids de V_0_0 = 0 : les poids doivent être positifs - Surf1 (S1)"},
+               {net("1", "1", "1;2;3;-1.5;"), "poids de V_0_0 = -1.5"},
+               {net("1", "1", "1e308;2;3;2.5;"), "points calculés de la surface ne sont pas tous finis"},
+               {mesh + net("-1", "2", ""), "hors limites pour une surface MESH"},
+               {mesh + net("5000", "2", ""), "hors limites pour une surface MESH"},
+               {mesh + net("0", "0", "1e39;2;3;"), "le point V_0_0 dépasse ±3.4e38 - Surf1 (S1)"},
+               {"[Type]\nNURBS\n", "Type de surface inconnu \"NURBS\" - Surf1"}};
     for (const Cas& c : cas) {
         SCOPED_TRACE(c.message);
-        std::string corps = Nurbs(0, 2, 2) + "[SURF1]\n[Type]\nSNURBS\n[Nom]\nS1\n[NbL]\n" + std::to_string(c.nbl) +
-                            "\n[NbC]\n" + std::to_string(c.nbc) + "\n[V_0_0]\n" + c.point + "\n[END]\n" +
-                            Nurbs(2, 2, 2) + "[SOUDES]\n[NbGp]\n1\n[GpS_0]\n2\n[V_0_0]\n0;1;1;\n[V_0_1]\n2;0;0;\n[END]\n";
+        std::string corps = Nurbs(0, 2, 2) + "[SURF1]\n[Nom]\nS1\n" + c.section + "[END]\n" + Nurbs(2, 2, 2) +
+                            "[SOUDES]\n[NbGp]\n1\n[GpS_0]\n2\n[V_0_0]\n0;1;1;\n[V_0_1]\n2;0;0;\n[END]\n";
         Lecture l(Doc(corps));
         EXPECT_FALSE(l.res.Complet);
         EXPECT_EQ(l.doc.NbSurf(), 1);  // the surfaces after the refused one are not read
-        EXPECT_TRUE(UnMessageContient(l.r.rec, c.message));
+        EXPECT_TRUE(UnMessageContient(l.r.rec, c.message)) << Erreurs(l.r.rec);
         EXPECT_TRUE(UnMessageContient(l.r.rec, "sans nom"));
         EXPECT_TRUE(l.doc.NomFichier.empty());
         EXPECT_FALSE(l.doc.Enregistre());
@@ -692,24 +704,6 @@ TEST(OuvrirFichier, SurfacesThatCannotBeEvaluatedAreRefusedAndTheDocumentIsUntit
         ASSERT_EQ(l.doc.ListSoudures.size(), 1u);  // the point on surface 2 is dropped
         EXPECT_EQ(l.doc.ListSoudures[0].Count(), 1);
     }
-}
-
-TEST(OuvrirFichier, MeshSizesAndKindsOutsideTheBoundsAreRefused) {
-    for (const std::string& defaut :
-         {std::string("[Type]\nMESH\n[NbL]\n-1\n[NbC]\n2\n"), std::string("[Type]\nMESH\n[NbL]\n5000\n[NbC]\n2\n"),
-          std::string("[Type]\nNURBS\n")}) {
-        Lecture l(Doc(Nurbs(0, 2, 2) + "[SURF1]\n" + defaut + "[END]\n"));
-        EXPECT_FALSE(l.res.Complet);
-        EXPECT_EQ(l.doc.NbSurf(), 1);
-        EXPECT_TRUE(UnMessageContient(l.r.rec, "Erreur de lecture du fichier; ")) << defaut;
-        EXPECT_TRUE(UnMessageContient(l.r.rec, "- Surf1")) << defaut;
-    }
-    // A mesh of 0 by 0 has exactly one point.
-    Lecture l(Doc("[SURF0]\n[Type]\nMESH\n[NbL]\n0\n[NbC]\n0\n[V_0_0]\n1;2;3;\n[PlanS]\n0;0;0;1;0;0;0;1;0;0;0;1;\n[END]\n"));
-    EXPECT_TRUE(l.res.Complet);
-    ASSERT_EQ(l.doc.NbSurf(), 1);
-    EXPECT_EQ(l.doc.Surface(0)->Points.rows(), 1);
-    EXPECT_EQ(l.doc.Surface(0)->Points[0][0], (TVertex3f{1, 2, 3}));
 }
 
 TEST(OuvrirFichier, OrdersAreBroughtWithinWhatTheEvaluationAccepts) {
@@ -808,22 +802,50 @@ TEST(OuvrirFichier, ErrorsInWeightsMarksAndFloodingPointsAreShown) {
     EXPECT_TRUE(UnMessageContient(s.r.rec, "BALLAST - 1 charge(s) attachée(s) à une surface inexistante"));
 }
 
-TEST(OuvrirFichier, MoreThanOneHundredSurfacesLeavesTheRestOutUntitled) {
-    std::string corps;
-    for (int n = 0; n < 102; ++n) corps += Nurbs(n, 2, 2);
-    Lecture l(Doc(corps));
-    EXPECT_EQ(l.doc.NbSurf(), kMaxSurfaces);
-    EXPECT_TRUE(UnMessageContient(l.r.rec, "Nombre maximum de Surfaces ouvertes atteint"));
-    EXPECT_FALSE(l.res.Complet);
-    EXPECT_TRUE(l.doc.NomFichier.empty());
+// A section or a line of the file that the reading does not take in is
+// named with its line; blanks after a header or a key and any line ends are
+// read as meant.
+TEST(OuvrirFichier, WhatTheReadingLeavesOutIsNamedAndTheDocumentIsUntitled) {
+    const std::string s0 = Nurbs(0, 2, 2), s1 = Nurbs(1, 2, 2);
+    std::string cent;
+    for (int n = 0; n < 102; ++n) cent += Nurbs(n, 2, 2);
+    struct Cas {
+        std::string corps;
+        const char* message;  // empty: read whole, without a message
+    } cas[] = {
+        {s0 + s1 + Nurbs(3, 2, 2), "section(s) non lue(s) : [SURF3] ligne 45"},  // two surfaces read
+        {s0 + s0, "section(s) non lue(s) : [SURF0] ligne 25"},
+        {cent, "100 surface(s) gardée(s)"},
+        {cent, "le garder.\nNombre maximum de Surfaces ouvertes atteint"},
+        {s0 + "[XURF1]\n[Nom]\nS\n[END]\n" + s1, "section(s) non lue(s) : [XURF1] ligne 25"},
+        {s0 + "[surf1]\n[Nom]\nS\n[END]\n", "section(s) non lue(s) : [surf1] ligne 25"},
+        {s0 + std::string("[SU\0RF1]\n[Nom]\nS\n[END]\n", 23), "section(s) non lue(s) : [SU?RF1] ligne 25"},
+        {s0.substr(0, s0.size() - 6), "le fichier est incomplet : [SURF0] ligne 5 sans [END]"},
+        {Nurbs(0, 2, 2, "", "[V_2_0]\n1;2;3;1;\n"), "ligne(s) non lue(s) : [SURF0] lignes 22 à 23 « [V_2_0] »"},
+        {Nurbs(0, 2, 2, "[Coul]\n"), "ligne(s) non lue(s) : [SURF0] ligne 10 « [Coul] »"},
+        {Nurbs(0, 2, 2, "[Visible]\nx\n"), "Erreur de lecture du fichier : SURF0/Visible - Str = x"},
+        {"[SURF0] \t\r[NbL]\t\r1\r[NbC]  \r\n1\r[V_0_0]\n1;2;3;1;\r[PlanS] \n0;0;0;1;0;0;0;1;0;0;0;1;\n[END] \n", ""},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.corps);
+        Lecture l(Doc(c.corps));
+        ASSERT_GE(l.doc.NbSurf(), 1);
+        EXPECT_EQ(l.res.Complet, !*c.message);
+        EXPECT_EQ(l.doc.NomFichier.empty(), !!*c.message);
+        if (*c.message) {
+            EXPECT_TRUE(UnMessageContient(l.r.rec, c.message)) << Erreurs(l.r.rec);
+        } else {
+            EXPECT_TRUE(l.r.rec.messages.empty()) << Erreurs(l.r.rec);
+        }
+    }
 }
 
 TEST(OuvrirFichier, EdgeCasesOfTheFormat) {
-    {  // sections 0, 1, 3: two surfaces, and the third is reported
-        Lecture l(Doc(Nurbs(0, 2, 2) + Nurbs(1, 2, 2) + Nurbs(3, 2, 2)));
-        EXPECT_EQ(l.doc.NbSurf(), 2);
-        EXPECT_FALSE(l.res.Complet);
-        EXPECT_EQ(Erreurs(l.r.rec), "Erreur de lecture du fichier : section(s) non lue(s) : [SURF3] ligne 45");
+    {  // a mesh of 0 by 0 has exactly one point
+        Lecture l(Doc("[SURF0]\n[Type]\nMESH\n[NbL]\n0\n[NbC]\n0\n[V_0_0]\n1;2;3;\n[PlanS]\n0;0;0;1;0;0;0;1;0;0;0;1;\n[END]\n"));
+        EXPECT_TRUE(l.res.Complet);
+        EXPECT_EQ(l.doc.Surface(0)->Points.rows(), 1);
+        EXPECT_EQ(l.doc.Surface(0)->Points[0][0], (TVertex3f{1, 2, 3}));
     }
     {  // no row but five columns: an empty net, and the reading goes on
         Lecture l(Doc("[SURF0]\n[NbL]\n0\n[NbC]\n5\n[PlanS]\n0;0;0;1;0;0;0;1;0;0;0;1;\n[END]\n" + Nurbs(1, 2, 2)));
