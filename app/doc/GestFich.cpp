@@ -311,6 +311,9 @@ TResultatLecture Lecteur::Lit(const std::string& nom) {
 
 void Lecteur::Inventaire() {
     DBG_SCOPE("GestFich.Inventaire");
+    // What was not read comes first in the message, before the errors met.
+    std::vector<std::string> erreursLues = std::move(messages_);
+    messages_.clear();
     auto parmi = [](const std::vector<int>& l, int p) { return std::find(l.begin(), l.end(), p) != l.end(); };
     auto ligne = [](int i) { return "ligne " + std::to_string(i + 1); };
     std::vector<std::pair<int, std::string>> sections;  // by line
@@ -354,6 +357,8 @@ void Lecteur::Inventaire() {
                ouvertes.front());
     if (!lignes.empty())
         Erreur("Erreur de lecture du fichier : ligne(s) non lue(s) : " + ListePlaces(lignes), 96, lignes.front());
+    messages_.insert(messages_.end(), erreursLues.begin(), erreursLues.end());
+    if (messages_.size() > kMessagesMax) messages_.resize(kMessagesMax);
 }
 
 void Lecteur::Evalue() {

@@ -816,7 +816,7 @@ TEST(OuvrirFichier, WhatTheReadingLeavesOutIsNamedAndTheDocumentIsUntitled) {
         {s0 + s1 + Nurbs(3, 2, 2), "section(s) non lue(s) : [SURF3] ligne 45"},  // two surfaces read
         {s0 + s0, "section(s) non lue(s) : [SURF0] ligne 25"},
         {cent, "100 surface(s) gardée(s)"},
-        {cent, "le garder.\nNombre maximum de Surfaces ouvertes atteint"},
+        {cent, "[SURF100] ligne 2005, [SURF101] ligne 2025\nNombre maximum de Surfaces ouvertes atteint"},
         {s0 + "[XURF1]\n[Nom]\nS\n[END]\n" + s1, "section(s) non lue(s) : [XURF1] ligne 25"},
         {s0 + "[surf1]\n[Nom]\nS\n[END]\n", "section(s) non lue(s) : [surf1] ligne 25"},
         {s0 + std::string("[SU\0RF1]\n[Nom]\nS\n[END]\n", 23), "section(s) non lue(s) : [SU?RF1] ligne 25"},
