@@ -3,9 +3,7 @@
 // recovery save, the recent files, and every fault the reader mends.
 #include <algorithm>
 #include <gtest/gtest.h>
-#include <signal.h>
 #include <stdlib.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -525,32 +523,6 @@ TEST(DocWriter, AFolderOrFileTheUserMayNotWriteOrANonFiniteValueKeepsTheOldFile)
         EXPECT_EQ(d.Entrees(), std::vector<std::string>{"bateau.cse"});
         ::chmod(d.chemin().c_str(), 0777);
     }
-}
-
-TEST(DocWriter, AWriteCutShortLeavesTheOldFileAndNoTemporary) {
-    Dossier d;
-    Document doc = DocumentExtreme(5);
-    EcritOctets(d / "plein.cse", "ancien contenu");
-    // A file size limit makes the writes fail part-way, as a full disk does.
-    struct sigaction ignore {}, avant {};
-    ignore.sa_handler = SIG_IGN;
-    ::sigaction(SIGXFSZ, &ignore, &avant);
-    rlimit limite{}, ancienne{};
-    ::getrlimit(RLIMIT_FSIZE, &ancienne);
-    limite = ancienne;
-    limite.rlim_cur = 2000;
-    ::setrlimit(RLIMIT_FSIZE, &limite);
-    std::string raison;
-    try {
-        DocWriter::EcritDocument(doc, DocWriter::ToutesLesSurfaces(doc), d / "plein.cse");
-    } catch (const DocWriter::TErreurEcriture& e) {
-        raison = e.what();
-    }
-    ::setrlimit(RLIMIT_FSIZE, &ancienne);
-    ::sigaction(SIGXFSZ, &avant, nullptr);
-    EXPECT_NE(raison.find("plein.cse"), std::string::npos) << raison;
-    EXPECT_EQ(LitOctets(d / "plein.cse"), "ancien contenu");
-    EXPECT_EQ(d.Entrees(), std::vector<std::string>{"plein.cse"});
 }
 
 TEST(DocWriter, ReplacingKeepsPermissionsAndFollowsLinks) {
