@@ -93,36 +93,28 @@ TEST(CalcsView, InverseRefusesWhatItCannotInvert) {
 
 // ---- Angles ----------------------------------------------------------------
 
-TEST(CalcsAngles, SignedAngleInEveryQuadrantAndAtRightAngles) {
-    const TVertex2f o{0, 0};
-    EXPECT_DOUBLE_EQ(Calcs::AngleOriente2D({1, 1}, o, {-1, 1}), 90.0);
-    EXPECT_DOUBLE_EQ(Calcs::AngleOriente2D({-1, 1}, o, {1, 1}), -90.0);
-    // A right angle whose sine is not exactly 1 in floating point.
-    EXPECT_NEAR(Calcs::AngleOriente2D({0.1f, 0.3f}, o, {-0.3f, 0.1f}), 90.0, 1e-5);
-    EXPECT_NEAR(Calcs::AngleOriente2D({3, 1}, {2, 0}, {1, 1}), 90.0, kEps);   // vertex off the origin
-    const TVertex2f a{1, 0};
-    EXPECT_NEAR(Calcs::AngleOriente2D(a, o, {1, 1}), 45.0, kEps);
-    EXPECT_NEAR(Calcs::AngleOriente2D(a, o, {-1, 1}), 135.0, kEps);
-    EXPECT_NEAR(Calcs::AngleOriente2D(a, o, {-1, -1}), -135.0, kEps);
-    EXPECT_NEAR(Calcs::AngleOriente2D(a, o, {1, -1}), -45.0, kEps);
-    EXPECT_DOUBLE_EQ(Calcs::AngleOriente2D(a, o, {-1, 0}), 180.0);   // never -180
-    EXPECT_DOUBLE_EQ(Calcs::AngleOriente2D(a, o, {3, 0}), 0.0);
-    EXPECT_DOUBLE_EQ(Calcs::AngleOriente2D(o, o, {3, 0}), 0.0);       // A on O
-}
-
-TEST(CalcsAngles, UnsignedAnglesOfCollinearPointsAreNeverNaN) {
-    const TVertex2f o{0, 0};
+TEST(CalcsAngles, SignedAndUnsignedAngles) {
+    const TVertex2f o{0, 0}, a{1, 0};
+    const struct {
+        TVertex2f a, o, b;
+        double deg, tol;
+    } cas[] = {
+        {{1, 1}, o, {-1, 1}, 90.0, 0}, {{-1, 1}, o, {1, 1}, -90.0, 0},
+        {{0.1f, 0.3f}, o, {-0.3f, 0.1f}, 90.0, 1e-5},  // a right angle whose sine is not exactly 1
+        {{3, 1}, {2, 0}, {1, 1}, 90.0, kEps},          // vertex off the origin
+        {a, o, {1, 1}, 45.0, kEps},  {a, o, {-1, 1}, 135.0, kEps}, {a, o, {-1, -1}, -135.0, kEps},
+        {a, o, {1, -1}, -45.0, kEps}, {a, o, {-1, 0}, 180.0, 0},   // never -180
+        {a, o, {3, 0}, 0.0, 0},      {o, o, {3, 0}, 0.0, 0},       // A on O
+    };
+    for (const auto& c : cas) EXPECT_NEAR(Calcs::AngleOriente2D(c.a, c.o, c.b), c.deg, c.tol) << c.b.X << " " << c.b.Y;
     EXPECT_NEAR(Calcs::Angle2D(o, {1, 1}, {-1, 1}), 90.0, 1e-9);
     EXPECT_DOUBLE_EQ(Calcs::Angle2D(o, o, {1, 0}), 0.0);
     // Collinear triples whose cosine rounds past +-1 without the clamp.
     for (int i = 1; i < 200; ++i) {
         const float t = 0.1f * i;
-        const TVertex2f oo{0.3f * t, 0.7f * t};
-        const TVertex2f a{oo.X + 0.1f * i, oo.Y + 0.37f * i};
-        const TVertex2f same{oo.X + 0.3f * i, oo.Y + 1.11f * i};
-        const TVertex2f opposite{oo.X - 0.2f * i, oo.Y - 0.74f * i};
-        EXPECT_NEAR(Calcs::Angle2D(oo, a, same), 0.0, 0.1) << i;   // NaN fails too
-        EXPECT_NEAR(Calcs::Angle2D(oo, a, opposite), 180.0, 0.1) << i;
+        const TVertex2f oo{0.3f * t, 0.7f * t}, p{oo.X + 0.1f * i, oo.Y + 0.37f * i};
+        EXPECT_NEAR(Calcs::Angle2D(oo, p, {oo.X + 0.3f * i, oo.Y + 1.11f * i}), 0.0, 0.1) << i;  // NaN fails too
+        EXPECT_NEAR(Calcs::Angle2D(oo, p, {oo.X - 0.2f * i, oo.Y - 0.74f * i}), 180.0, 0.1) << i;
     }
 }
 
@@ -164,16 +156,16 @@ TEST(CalcsCircles, CentreOfATiltedCircle) {
 // ---- Hit test on a drawn segment ------------------------------------------
 
 TEST(CalcsSegment, VerticalSlopedAndDegenerateSegments) {
-    const TPoint a{10, 0}, b{10, 20};
-    EXPECT_TRUE(Calcs::SurSegment({10, 20}, a, b));
-    EXPECT_TRUE(Calcs::SurSegment({11, 5}, a, b));   // one column of slack
-    EXPECT_FALSE(Calcs::SurSegment({12, 5}, a, b));
-    EXPECT_FALSE(Calcs::SurSegment({10, 21}, a, b));
-    const TPoint c{0, 0}, d{10, 5};
-    EXPECT_TRUE(Calcs::SurSegment({4, 2}, c, d));
-    EXPECT_FALSE(Calcs::SurSegment({4, 5}, c, d));
-    EXPECT_FALSE(Calcs::SurSegment({12, 6}, c, d));   // on the line, past the end
-    EXPECT_FALSE(Calcs::SurSegment({3, 3}, {3, 3}, {3, 3}));
-    // Pixels far apart do not overflow.
-    EXPECT_TRUE(Calcs::SurSegment({0, 0}, {-2000000000, -2000000000}, {2000000000, 2000000000}));
+    const TPoint a{10, 0}, b{10, 20}, c{0, 0}, d{10, 5};
+    const struct {
+        TPoint p, a, b;
+        bool sur;
+    } cas[] = {
+        {{10, 20}, a, b, true}, {{11, 5}, a, b, true},  // one column of slack
+        {{12, 5}, a, b, false}, {{10, 21}, a, b, false}, {{4, 2}, c, d, true}, {{4, 5}, c, d, false},
+        {{12, 6}, c, d, false},  // on the line, past the end
+        {{3, 3}, {3, 3}, {3, 3}, false},
+        {{0, 0}, {-2000000000, -2000000000}, {2000000000, 2000000000}, true},  // far apart: no overflow
+    };
+    for (const auto& k : cas) EXPECT_EQ(Calcs::SurSegment(k.p, k.a, k.b), k.sur) << k.p.X << " " << k.p.Y;
 }

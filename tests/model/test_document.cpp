@@ -46,17 +46,6 @@ TEST(Document, SurfaceTableHoldsAtMostOneHundred) {
     EXPECT_EQ(d2.Surface(1)->Index, 1);
 }
 
-TEST(Document, SavedFlagFollowsChangesAndTellsTheWindow) {
-    RecordingScope r;
-    Document doc;
-    EXPECT_TRUE(doc.Enregistre());
-    doc.MarquerModifie();
-    EXPECT_FALSE(doc.Enregistre());
-    EXPECT_EQ(r.rec.modified, 1);
-    doc.MarquerEnregistre();
-    EXPECT_TRUE(doc.Enregistre());
-}
-
 TEST(Document, ClosingEmptiesTheModelButKeepsGridViewsAndSwitches) {
     RecordingScope r;
     Document doc = Document::Defaut();
@@ -92,17 +81,4 @@ TEST(Document, ClosingEmptiesTheModelButKeepsGridViewsAndSwitches) {
     EXPECT_EQ(doc.StockFen.Vues[1].Echelle, 80.0f);
     EXPECT_TRUE(doc.Aff.MeSections);
     EXPECT_TRUE(doc.Options.SplineTR);
-}
-
-TEST(Document, OptionsCompareEveryField) {
-    TOptionsDoc a, b;
-    EXPECT_TRUE(a == b);
-    b.Courbure.Cote = 1;
-    EXPECT_FALSE(a == b);
-    b = a;
-    b.Courbure.Facteur = 2.0;
-    EXPECT_FALSE(a == b);
-    b = a;
-    b.MultiFen = true;
-    EXPECT_FALSE(a == b);
 }
