@@ -7,17 +7,12 @@
 #include <vector>
 
 #include "model/Calcs.h"
+#include "tests/support/Proches.h"
 #include "tests/support/RecordingUi.h"
 
 namespace {
 
 constexpr double kEps = 1e-12;
-
-void ExpectNear3(TVertex3f a, TVertex3f b, double eps = 1e-9) {
-    EXPECT_NEAR(a.X, b.X, eps);
-    EXPECT_NEAR(a.Y, b.Y, eps);
-    EXPECT_NEAR(a.Z, b.Z, eps);
-}
 
 // The record of each drawing view as the views set it up at creation.
 TViewRecord View(std::uint8_t kind, int ox, int oy, float scale, float az, float el) {
@@ -55,7 +50,7 @@ TEST(CalcsView, EachViewProjectsAndInvertsItsPoints) {
         EXPECT_EQ(px, c.px) << int(c.v.Kind);
         TVertex3f back;
         ASSERT_TRUE(Calcs::PixelVersPoint(c.v, px, c.depth, back));
-        ExpectNear3(back, c.p);
+        ExpectNear(back, c.p, 1e-9);
     }
     // Halves go to the even pixel; screen Y grows downwards.
     const TViewRecord v = View(vkProfile, 0, 0, 1.0f, 0.0f, 0.0f);
@@ -125,12 +120,12 @@ TEST(CalcsPlanes, MirrorInAPlane) {
     const double d = -1;
     TVertex3f q;
     Calcs::CalcSym({2, 3, 4}, n, d, q);
-    ExpectNear3(q, {-2, -1, 4});
+    ExpectNear(q, {-2, -1, 4}, 1e-9);
     TVertex3f twice;
     Calcs::CalcSym(q, n, d, twice);
-    ExpectNear3(twice, {2, 3, 4});
+    ExpectNear(twice, {2, 3, 4}, 1e-9);
     Calcs::CalcSym({0.25, 0.75, 9}, n, d, q);   // on the plane
-    ExpectNear3(q, {0.25, 0.75, 9});
+    ExpectNear(q, {0.25, 0.75, 9}, 1e-9);
 }
 
 // ---- Triangles, vectors, circles ------------------------------------------
@@ -147,7 +142,7 @@ TEST(CalcsCircles, CentreOfATiltedCircle) {
     };
     TVertex3f centre;
     ASSERT_TRUE(Calcs::CerclePar3Pts(on(0.3), on(1.7), on(4.0), centre));
-    ExpectNear3(centre, c, 1e-12);
+    ExpectNear(centre, c, 1e-12);
     centre = {9, 9, 9};
     EXPECT_FALSE(Calcs::CerclePar3Pts({0, 0, 0}, {1, 2, 3}, {2, 4, 6}, centre));
     EXPECT_EQ(centre, (TVertex3f{9, 9, 9}));

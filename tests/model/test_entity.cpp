@@ -10,15 +10,10 @@
 #include "model/Calcs.h"
 #include "model/Entity.h"
 #include "tests/support/CareneFixtures.h"
+#include "tests/support/Proches.h"
 #include "tests/support/RecordingUi.h"
 
 namespace {
-
-void ExpectNear(const TVertex3f& a, const TVertex3f& b, double tol) {
-    EXPECT_NEAR(a.X, b.X, tol);
-    EXPECT_NEAR(a.Y, b.Y, tol);
-    EXPECT_NEAR(a.Z, b.Z, tol);
-}
 
 // A flat plate X in [x0, x0 + bx], Y in [0, ly] at height z, rows along X
 // and columns along Y, of rows x cols points.

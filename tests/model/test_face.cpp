@@ -10,6 +10,7 @@
 #include "model/Entity.h"
 #include "model/Face.h"
 #include "tests/support/CareneFixtures.h"
+#include "tests/support/Proches.h"
 
 namespace {
 
@@ -41,12 +42,6 @@ TListFace Cube(int orientation, Move move) {
     return l;
 }
 auto Same = [](V3 p) { return p; };
-
-void ExpectNear(const V3& a, const V3& b, double tol) {
-    EXPECT_NEAR(a.X, b.X, tol);
-    EXPECT_NEAR(a.Y, b.Y, tol);
-    EXPECT_NEAR(a.Z, b.Z, tol);
-}
 
 }  // namespace
 

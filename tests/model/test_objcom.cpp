@@ -8,16 +8,7 @@
 #include "model/Entity.h"
 #include "model/Grille.h"
 #include "model/ObjCom.h"
-
-namespace {
-
-void ExpectNear(const TVertex3f& a, const TVertex3f& b, double tol = 1e-12) {
-    EXPECT_NEAR(a.X, b.X, tol);
-    EXPECT_NEAR(a.Y, b.Y, tol);
-    EXPECT_NEAR(a.Z, b.Z, tol);
-}
-
-}  // namespace
+#include "tests/support/Proches.h"
 
 TEST(ObjComPlanSym, RotationAnglesUndoTheFrame) {
     // Frames turned as the move-and-rotate dialog turns them; the angles found
