@@ -1,7 +1,6 @@
 // Sectioned text reader, string helpers and the file-boundary encoding.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -12,31 +11,7 @@
 #include "tests/support/RecordingUi.h"
 #include "tests/support/TestFiles.h"
 
-namespace fs = std::filesystem;
-
-namespace {
-
-using DossierTemp = testfiles::Dossier;
 using testfiles::LitOctets;
-
-// A small document with two sections, written with CR LF and the given bytes
-// for "é" and "¤".
-std::string Document(const std::string& e, const std::string& sep) {
-    return "[HEADER]\r\n"
-           "[Version]\r\n"
-           "1.10\r\n"
-           "[END]\r\n"
-           "  [MAIN]\r\n"
-           "[Titre]\r\n"
-           "Go" + e + "lette " + e + "t" + e + "\r\n"
-           "[Comment]\r\n"
-           "ligne 1" + sep + "ligne 2" + sep + "\r\n"
-           "[Longueur]\r\n"
-           "12.5\r\n"
-           "[END]\r\n";
-}
-
-}  // namespace
 
 // ---- string helpers ---------------------------------------------------------
 
@@ -117,7 +92,7 @@ TEST(Encodage, FinsDeLigne) {
 }
 
 TEST(Encodage, EcritureEnWindows1252EtRelecture) {
-    DossierTemp d;
+    testfiles::Dossier d;
     const std::string chemin = d / "sortie.txt";
     std::string erreur;
     ASSERT_TRUE(Encodage::EcritFichierTexte(chemin, {"Goélette", "a\u00A4b"}, &erreur)) << erreur;
@@ -215,20 +190,6 @@ TEST(FichierStr, LectureDesCles) {
     EXPECT_EQ(g.LitValeur("Orphelin", "d", -5, 3), "d");
 }
 
-TEST(FichierStr, DocumentWindows1252EtUtf8SeLisentPareil) {
-    DossierTemp d;
-    const std::string cp = d.Ecrit("cp1252.cse", Document("\xE9", "\xA4"));
-    const std::string u8 = d.Ecrit("utf8.cse", Document("\xC3\xA9", "\xC2\xA4"));
-    TfichierStr a, b;
-    ASSERT_TRUE(a.ChargeFichier(cp));
-    ASSERT_TRUE(b.ChargeFichier(u8));
-    EXPECT_EQ(a.Lignes(), b.Lignes());
-    int p, n;
-    ASSERT_TRUE(a.ChercheSection("MAIN", p, n));
-    EXPECT_EQ(a.LitValeur("Titre", "", p, n), "Goélette été");
-    EXPECT_DOUBLE_EQ(a.LitReel("Longueur", 0, p, n), 12.5);
-}
-
 TEST(FichierStr, VirguleEnPointEtAjoutDeSection) {
     TfichierStr f;
     f.ChargeContenu("[VUES]\n[Se]\n1,5;2,25;\n[END]\n");
@@ -241,17 +202,11 @@ TEST(FichierStr, VirguleEnPointEtAjoutDeSection) {
     EXPECT_EQ(f.IndexSections().size(), 1u);
 }
 
-TEST(FichierStr, FichierAbsentOuIlisible) {
+// A folder is not a document: reported as a reading error.
+TEST(FichierStr, UnDossierEstUneErreurDeLecture) {
     RecordingScope r;
-    DossierTemp d;
+    testfiles::Dossier d;
     TfichierStr f;
-    const std::string absent = d / "absent.cse";
-    EXPECT_FALSE(f.ChargeFichier(absent));
-    ASSERT_EQ(r.rec.messages.size(), 1u);
-    EXPECT_EQ(r.rec.messages[0], "Fichier " + absent + " inexistant");
-    // A folder is not a document: reported as a reading error.
     EXPECT_FALSE(f.ChargeFichier(d.chemin()));
-    ASSERT_EQ(r.rec.messages.size(), 2u);
-    EXPECT_EQ(r.rec.messages[1], Langue::Txt("rsErrLectFich") + d.chemin());
+    EXPECT_EQ(r.rec.messages, std::vector<std::string>{Langue::Txt("rsErrLectFich") + d.chemin()});
 }
-
