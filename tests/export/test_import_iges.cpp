@@ -15,15 +15,12 @@
 namespace {
 
 struct Entite {
-    Entite(int t, std::string p, int c = 0, std::string e = {}, int tr = 0)
-        : type(t), params(std::move(p)), couleur(c), etiquette(std::move(e)), transfo(tr) {}
     int type;
     std::string params;
-    int couleur;
-    std::string etiquette;
-    int transfo;
+    int couleur = 0;
+    std::string etiquette = {};
+    int transfo = 0;
 };
-
 std::string Colonnes(const std::string& texte, int largeur, char section, int seq, const std::string& milieu = "") {
     char fin[16];
     std::snprintf(fin, sizeof fin, "%c%7d", section, seq);

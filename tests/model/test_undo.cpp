@@ -46,39 +46,6 @@ TEST(Undo, NothingRecordedOrForgottenDoesNothing) {
     EXPECT_TRUE(doc.Enregistre());
 }
 
-TEST(Undo, PointComesBackAndGoesAgainMarkingTheDocumentModified) {
-    RecordingScope r;
-    Document doc = DeuxCarenes();
-    TUndo undo;
-    const TVertex4f avant = Nurbs(doc, 1).Net.TabPC[2][3];
-    undo.RecordAction(doc, TUndo::kGeometrie);
-    EXPECT_TRUE(undo.PeutAnnuler(doc));
-    EXPECT_FALSE(undo.PeutRefaire(doc));
-
-    Nurbs(doc, 1).Net.TabPC[2][3] = {9.0, 8.0, 7.0, 1.0};
-    Nurbs(doc, 1).Calculee = 0;
-    // The user saves after the change: undo must make the document dirty again.
-    doc.MarquerEnregistre();
-
-    ASSERT_TRUE(undo.Annuler(doc));
-    EXPECT_EQ(Nurbs(doc, 1).Net.TabPC[2][3], avant);
-    EXPECT_FALSE(doc.Enregistre());
-    EXPECT_GE(r.rec.modified, 1);
-    EXPECT_FALSE(undo.PeutAnnuler(doc));
-    EXPECT_TRUE(undo.PeutRefaire(doc));
-
-    doc.MarquerEnregistre();
-    ASSERT_TRUE(undo.Refaire(doc));
-    EXPECT_EQ(Nurbs(doc, 1).Net.TabPC[2][3], (TVertex4f{9.0, 8.0, 7.0, 1.0}));
-    EXPECT_FALSE(doc.Enregistre());
-    EXPECT_TRUE(undo.PeutAnnuler(doc));
-    EXPECT_FALSE(undo.PeutRefaire(doc));
-
-    // And again: the two states alternate.
-    ASSERT_TRUE(undo.Annuler(doc));
-    EXPECT_EQ(Nurbs(doc, 1).Net.TabPC[2][3], avant);
-}
-
 // The surface shown after an undo is the restored one, not the edited one
 // that had been evaluated already.
 TEST(Undo, TheEvaluatedGridFollowsTheRestoredNet) {
