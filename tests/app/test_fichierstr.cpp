@@ -20,10 +20,6 @@ TEST(Chaines, ExtractionsAuSeparateur) {
     Chaines::ExtraitAvant(";", texte, tete);
     EXPECT_EQ(tete, "1.5");
     EXPECT_EQ(texte, "2;");
-    texte = "sans";
-    Chaines::ExtraitJusqua(",", texte, tete);
-    EXPECT_EQ(tete, "");
-    EXPECT_EQ(texte, "sans");
 
     // The comment separator is one character of two UTF-8 bytes.
     texte = "a\u00A4b\u00A4";
@@ -188,18 +184,6 @@ TEST(FichierStr, LectureDesCles) {
     EXPECT_EQ(g.LitValeur("Orphelin", "d", 1, 2), "d");
     EXPECT_EQ(g.LitValeur("Orphelin", "d", 1, 1000), "d");
     EXPECT_EQ(g.LitValeur("Orphelin", "d", -5, 3), "d");
-}
-
-TEST(FichierStr, VirguleEnPointEtAjoutDeSection) {
-    TfichierStr f;
-    f.ChargeContenu("[VUES]\n[Se]\n1,5;2,25;\n[END]\n");
-    f.VirguleEnPoint();
-    int p, n;
-    ASSERT_TRUE(f.ChercheSection("VUES", p, n));
-    EXPECT_EQ(f.LitValeur("Se", "", p, n), "1.5;2.25;");
-    f.AjouteSection("GRILLE");
-    EXPECT_EQ(f.Lignes().back(), "[GRILLE]");
-    EXPECT_EQ(f.IndexSections().size(), 1u);
 }
 
 // A folder is not a document: reported as a reading error.

@@ -44,10 +44,6 @@ TEST(ObjComTronque, CutsCharactersNotBytes) {
     EXPECT_EQ(ObjCom::Tronque(nom + "s", 20), nom);
     EXPECT_EQ(ObjCom::Tronque(nom, 1), "É");
     EXPECT_EQ(ObjCom::Tronque("", 5), "");
-
-    TEntityA e;
-    e.SetNom("Coque tribord arrière longue");
-    EXPECT_EQ(e.Nom, "Coque tribord arrièr");
 }
 
 TEST(ObjComMeshNormales, FlatAndCylindricalGrids) {
