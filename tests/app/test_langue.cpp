@@ -3,7 +3,6 @@
 
 #include <set>
 #include <string>
-#include <vector>
 
 #include "app/texts/Chaines.h"
 #include "app/texts/Encodage.h"

@@ -4,7 +4,6 @@
 #include <cmath>
 #include <limits>
 #include <numbers>
-#include <vector>
 
 #include "model/Calcs.h"
 #include "tests/support/Proches.h"
@@ -61,7 +60,7 @@ TEST(CalcsView, EachViewProjectsAndInvertsItsPoints) {
     }
 }
 
-TEST(CalcsView, UnrepresentablePixelsAreReportedNotConverted) {
+TEST(CalcsView, WhatCannotBeConvertedIsReportedNotConverted) {
     const TViewRecord v = View(vkSection, 400, 300, 100.0f, kSectionAz, 0.0f);
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();
@@ -77,9 +76,7 @@ TEST(CalcsView, UnrepresentablePixelsAreReportedNotConverted) {
     TViewRecord unit = View(vkProfile, 0, 0, 1.0f, 0.0f, 0.0f);
     ASSERT_TRUE(Calcs::VueVersPixel({0, 2147483647.0, -2147483647.0}, px, unit));
     EXPECT_EQ(px, (TPoint{2147483647, 2147483647}));
-}
-
-TEST(CalcsView, InverseRefusesWhatItCannotInvert) {
+    // No inverse without a scale, nor for the studio.
     TVertex3f p{1, 2, 3};
     EXPECT_FALSE(Calcs::PixelVersPoint(View(vkSection, 0, 0, 0.0f, 0, 0), {5, 5}, 0.0, p));
     EXPECT_FALSE(Calcs::PixelVersPoint(View(vkStudio, 0, 0, 50.0f, 0, 0), {5, 5}, 0.0, p));

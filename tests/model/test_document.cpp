@@ -1,6 +1,7 @@
 // The document: its fresh states, surfaces, welded points, saved flag and closing.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 
@@ -8,22 +9,13 @@
 #include "model/Update.h"
 #include "tests/support/RecordingUi.h"
 
-namespace {
-
-bool StatusContient(const RecordingUi& r, int panel, const std::string& texte) {
-    for (const auto& [p, t] : r.status)
-        if (p == panel && t == texte) return true;
-    return false;
-}
-
-}  // namespace
-
 TEST(Document, DefaultDocumentHoldsTheStartingHullUnmodified) {
     RecordingScope r;
     Document doc = Document::Defaut();
     ASSERT_EQ(doc.NbSurf(), 1);
     EXPECT_EQ(doc.SurfaceNurbs(0)->Net.NbL, 3);
-    EXPECT_TRUE(StatusContient(r.rec, 1, "Vx : [ Surface1; 0; 0 ]"));
+    const std::pair<int, std::string> vx{1, "Vx : [ Surface1; 0; 0 ]"};
+    EXPECT_NE(std::find(r.rec.status.begin(), r.rec.status.end(), vx), r.rec.status.end());
     EXPECT_TRUE(doc.Enregistre());
     // Net bounds: the default hull's points and their mirror in X = 0.
     EXPECT_DOUBLE_EQ(doc.MinMaxNet.Min.X, -1.4);

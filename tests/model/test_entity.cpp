@@ -2,7 +2,6 @@
 // volumes and weights.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <string>

@@ -7,7 +7,6 @@
 #include <functional>
 #include <memory>
 #include <string>
-#include <vector>
 
 #include "model/Bounds.h"
 #include "model/Document.h"
