@@ -103,29 +103,12 @@ TEST(Encodage, EcritureEnWindows1252EtRelecture) {
 
 TEST(FichierStr, IndexDesSections) {
     TfichierStr f;
-    f.ChargeContenu(
-        "[HEADER]\n"        // 0
-        "[Version]\n"       // 1
-        "1.10\n"            // 2
-        "[END]\n"           // 3
-        "[PAS_UNE]\n"       // 4: bracketed, not a header
-        "   [SURF3]\n"      // 5: indented header
-        "[Nom]\n"           // 6
-        "coque\n"           // 7
-        "[end]\n"           // 8
-        "[surf4]\n"         // 9: lower case, not a header
-        "[SURF5] suite\n"   // 10: indexed, but not found as SURF5
-        "[Nom]\n"           // 11
-        "x\n"               // 12
-        "[END]\n"           // 13
-        "[SURF6]\n"         // 14: empty section
-        "[END]\n"           // 15
-        "[BALLAST]\n"       // 16: no [END]: runs to the end...
-        "[Nb]\n"            // 17
-        "2\n"               // 18
-        "[REPERES]\n"       // 19: ...and swallows this header
-        "[Nb]\n"            // 20
-        "3\n");             // 21
+    // Line 4 is bracketed but not a header; 5 an indented header; 9 in lower
+    // case is not one; 10 is indexed but not found as SURF5; 14 opens an empty
+    // section; 16 has no [END]: it runs to the end and swallows the header 19.
+    f.ChargeContenu("[HEADER]\n[Version]\n1.10\n[END]\n[PAS_UNE]\n   [SURF3]\n[Nom]\ncoque\n[end]\n"  // 0-8
+                    "[surf4]\n[SURF5] suite\n[Nom]\nx\n[END]\n[SURF6]\n[END]\n"                  // 9-15
+                    "[BALLAST]\n[Nb]\n2\n[REPERES]\n[Nb]\n3\n");                                  // 16-21
     EXPECT_EQ(f.IndexSections(),
               (std::vector<std::string>{"[HEADER]=1;3", "[SURF3]=6;3", "[SURF5] suite=11;3", "[SURF6]=15;1",
                                         "[BALLAST]=17;6"}));
@@ -145,25 +128,10 @@ TEST(FichierStr, IndexDesSections) {
 
 TEST(FichierStr, LectureDesCles) {
     TfichierStr f;
-    f.ChargeContenu(
-        "[MAIN]\n"          // 0
-        "[A]\n"             // 1
-        "[B]\n"             // 2: A has no value line
-        "valeur B\n"        // 3
-        "[C]\n"             // 4
-        "\n"                // 5: an empty line is skipped
-        "   \n"             // 6: blanks are a value
-        "[Reel]\n"          // 7
-        "abc\n"             // 8
-        "[Bool]\n"          // 9
-        "true\n"            // 10
-        "[Dernier]\n"       // 11
-        "[END]\n"           // 12
-        "[SURF0]\n"         // 13
-        "[Nom]\n"           // 14
-        "[END]\n"           // 15
-        "[SURF1]\n"         // 16
-        "[Orphelin]\n");    // 17: last line
+    // A has no value line (2 is a key); line 5 is empty, skipped; 6 holds
+    // blanks, a value; "Dernier" (11) is the last key of its section.
+    f.ChargeContenu("[MAIN]\n[A]\n[B]\nvaleur B\n[C]\n\n   \n[Reel]\nabc\n[Bool]\ntrue\n[Dernier]\n[END]\n"  // 0-12
+                    "[SURF0]\n[Nom]\n[END]\n");                                                    // 13-15
     int p, n;
     ASSERT_TRUE(f.ChercheSection("MAIN", p, n));
     EXPECT_EQ(f.LitValeur("A", "def", p, n), "valeur B");  // takes the next key's value
