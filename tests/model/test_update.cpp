@@ -12,6 +12,7 @@
 #include "model/Document.h"
 #include "views/DrawAffiche.h"
 #include "model/Update.h"
+#include "tests/support/Coupes.h"
 #include "tests/support/RecordingUi.h"
 
 namespace {
@@ -363,12 +364,7 @@ TEST(MajTotalPoids, TwoPlatesAndABallastByHand) {
 
 TEST(AireSec, BoxAndTriangleSections) {
     // Half a box section at Y = 2: keel at Z = -1, side at X = 1 up to Z = 1.
-    TCoupe box;
-    TListPt3D l;
-    l.Add(TVertex3f{0, 2, -1});
-    l.Add(TVertex3f{1, 2, -1});
-    l.Add(TVertex3f{1, 2, 1});
-    box.Add(l);
+    TCoupe box = Coupe({{{0, 2, -1}, {1, 2, -1}, {1, 2, 1}}});
     const TCoupe copie = box;
     TAireObj r;
     ObjCom::AireSec(box, r, 0.0);
@@ -388,14 +384,7 @@ TEST(AireSec, BoxAndTriangleSections) {
 
     // A triangle from the keel to the waterline, in two polylines: area 1/2,
     // centre at a third of each leg.
-    TCoupe tri;
-    TListPt3D a, b;
-    a.Add(TVertex3f{0, 0, -1});
-    a.Add(TVertex3f{0.5, 0, -0.5});
-    b.Add(TVertex3f{0.5, 0, -0.5});
-    b.Add(TVertex3f{1, 0, 0});
-    tri.Add(a);
-    tri.Add(b);
+    const TCoupe tri = Coupe({{{0, 0, -1}, {0.5, 0, -0.5}}, {{0.5, 0, -0.5}, {1, 0, 0}}});
     ObjCom::AireSec(tri, r, 0.0);
     EXPECT_NEAR(r.Aire, 0.5, 1e-12);
     EXPECT_NEAR(r.X, 1.0 / 3.0, 1e-6);
@@ -406,12 +395,7 @@ TEST(AireSec, BoxAndTriangleSections) {
 TEST(AireSec, ClosedSectionAtAnyWaterline) {
     // A closed 1 x 2 rectangle from Z = -1 to 1, as the hydrostatics close
     // a station: the immersed part under z is 1 x (z + 1), centred half way.
-    TCoupe rect;
-    TListPt3D l;
-    for (const TVertex3f& p : {TVertex3f{0, 3, -1}, TVertex3f{1, 3, -1}, TVertex3f{1, 3, 1}, TVertex3f{0, 3, 1},
-                               TVertex3f{0, 3, -1}})
-        l.Add(p);
-    rect.Add(l);
+    const TCoupe rect = Coupe({{{0, 3, -1}, {1, 3, -1}, {1, 3, 1}, {0, 3, 1}, {0, 3, -1}}});
     TAireObj r;
     for (double z : {-0.5, 0.0, 0.25, 0.5, 2.0}) {
         ObjCom::AireSec(rect, r, z);
