@@ -96,6 +96,11 @@ TEST(Entity, TransformationMovesTheDefiningPoints) {
             EXPECT_EQ(s.Net.TabPC[i][j], (TVertex4f{a.X + 1, a.Y - 2, a.Z + 0.5, a.W}));
         }
     EXPECT_EQ(s.Net.TabPC[3][3], avant.TabPC[3][3]);  // outside the net: untouched
+    // A mesh must be evaluated again too (its moved points: the surface moves' tests).
+    TDXFSurface m = Plaque(0, 1, 1, 0, 2, 2);
+    m.Calculee = 1;
+    m.Transformation(t);
+    EXPECT_EQ(m.Calculee, 0);
 }
 
 TEST(Entity, BoundsIncludeTheMirrorOnlyWhenSymmetric) {
