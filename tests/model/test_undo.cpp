@@ -87,12 +87,19 @@ TEST(Undo, AddedRowGoesAndComesBackWithItsSizeFrameAndOrders) {
     Nurbs(doc, 0).PlanSym.Origin = {0.5, 0, 0};
     Nurbs(doc, 0).PlanSym.MajEquation();
     const TNet apres = net;
+    // Saved after the change: both ways the document is modified again.
+    doc.MarquerEnregistre();
 
     ASSERT_TRUE(undo.Annuler(doc));
     EXPECT_EQ(net, avant);
     EXPECT_EQ(Nurbs(doc, 0).PlanSym, cadreAvant);
+    EXPECT_FALSE(doc.Enregistre());
+    EXPECT_TRUE(undo.PeutRefaire(doc));
+    doc.MarquerEnregistre();
     ASSERT_TRUE(undo.Refaire(doc));
     EXPECT_EQ(net, apres);
+    EXPECT_FALSE(doc.Enregistre());
+    EXPECT_FALSE(undo.PeutRefaire(doc));
     EXPECT_DOUBLE_EQ(Nurbs(doc, 0).PlanSym.D, -0.5);
 }
 
