@@ -85,7 +85,7 @@ TEST(CalcsView, WhatCannotBeConvertedIsReportedNotConverted) {
 
 // ---- Angles ----------------------------------------------------------------
 
-TEST(CalcsAngles, SignedAndUnsignedAngles) {
+TEST(CalcsAngles, SignedAngleInEveryQuadrantAndAtRightAngles) {
     const TVertex2f o{0, 0}, a{1, 0};
     const struct {
         TVertex2f a, o, b;
@@ -99,15 +99,6 @@ TEST(CalcsAngles, SignedAndUnsignedAngles) {
         {a, o, {3, 0}, 0.0, 0},      {o, o, {3, 0}, 0.0, 0},       // A on O
     };
     for (const auto& c : cas) EXPECT_NEAR(Calcs::AngleOriente2D(c.a, c.o, c.b), c.deg, c.tol) << c.b.X << " " << c.b.Y;
-    EXPECT_NEAR(Calcs::Angle2D(o, {1, 1}, {-1, 1}), 90.0, 1e-9);
-    EXPECT_DOUBLE_EQ(Calcs::Angle2D(o, o, {1, 0}), 0.0);
-    // Collinear triples whose cosine rounds past +-1 without the clamp.
-    for (int i = 1; i < 200; ++i) {
-        const float t = 0.1f * i;
-        const TVertex2f oo{0.3f * t, 0.7f * t}, p{oo.X + 0.1f * i, oo.Y + 0.37f * i};
-        EXPECT_NEAR(Calcs::Angle2D(oo, p, {oo.X + 0.3f * i, oo.Y + 1.11f * i}), 0.0, 0.1) << i;  // NaN fails too
-        EXPECT_NEAR(Calcs::Angle2D(oo, p, {oo.X - 0.2f * i, oo.Y - 0.74f * i}), 180.0, 0.1) << i;
-    }
 }
 
 // ---- Planes, lines, rotations ---------------------------------------------
