@@ -1,10 +1,10 @@
 #include "app/Calculatrice.h"
 
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 
 #include "model/Debug.h"
+#include "model/Format.h"
 
 void Calculatrice::Reprise() {
     if (!erreur_) return;
@@ -20,9 +20,7 @@ bool Calculatrice::Valeur(double& v) const {
 }
 
 void Calculatrice::Affiche(double v) {
-    char buf[400];
-    std::snprintf(buf, sizeof buf, "%.8f", v);
-    ecran_ = buf;
+    ecran_ = Format::Fixe(v, 8);
 }
 
 void Calculatrice::Chiffre(int d) {

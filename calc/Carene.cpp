@@ -105,6 +105,14 @@ void SommeSousPlan(const TDoubleSurfList& copie, TSommeFaces& sums) {
                             sums);
 }
 
+void FacettesSousPlan(const TDoubleSurfList& copie, double z, TListFace& list) {
+    DBG_SCOPE("Carene.FacettesSousPlan");
+    list.Clear();
+    for (const TDoubleSurf& d : copie)
+        Face::BuildFaceList(d.Points, d.PointsSym.empty() ? nullptr : &d.PointsSym, d.Orientation, d.Jonction, 1,
+                            list, z);
+}
+
 bool MinMaxZ(const TDoubleSurfList& copie, double& minZ, double& maxZ) {
     double lo = 10000.0, hi = -10000.0;
     bool any = false;

@@ -23,6 +23,9 @@ double VolumeSousPlan(const TDoubleSurfList& copie, double z);
 // (volume centre measured from the plane, wetted area).
 void SommeSousPlan(const TDoubleSurfList& copie, TSommeFaces& sums);
 
+// The same facets stored (the debug drawing of the stability window).
+void FacettesSousPlan(const TDoubleSurfList& copie, double z, TListFace& list);
+
 // Lowest and highest Z of the points of the grids (mirror grids included).
 // False, with 0 and 0, for a copy without a point.
 bool MinMaxZ(const TDoubleSurfList& copie, double& minZ, double& maxZ);

@@ -50,22 +50,29 @@ bool Immergee(const TEntity& s, double z) {
     return sous(s.Points) || (s.Sym && sous(s.PointsSym));
 }
 
-void FermeCoupeSym(TCoupe& cut, const TPlanSym& plan) {
+namespace {
+
+// The point moved onto the symmetry plane within the plane of the cut: a
+// station keeps its Y, a waterline its Z. On a heeled or trimmed hull the
+// normal of the plane leaves the plane of the cut; moving along the part of
+// the normal that lies in it lands on the line where the two planes meet.
+TVertex3f SurPlan(const TVertex3f& p, const TPlanSym& plan, TPlanCoupe coupe) {
+    TVertex3f q;
+    if (coupe == TPlanCoupe::Couple) Calcs::CalcProjeteNY(p, plan.Normal, plan.D, q);
+    else Calcs::CalcProjeteNZ(p, plan.Normal, plan.D, q);
+    return q;
+}
+
+}  // namespace
+
+void FermeCoupeSym(TCoupe& cut, const TPlanSym& plan, TPlanCoupe coupe) {
     for (TListPt3D& line : cut) {
         if (line.empty()) continue;
-        TVertex3f debut, fin;
-        Calcs::CalcProjeteNY(line.front().P, plan.Normal, plan.D, debut);
-        Calcs::CalcProjeteNY(line.back().P, plan.Normal, plan.D, fin);
+        const TVertex3f debut = SurPlan(line.front().P, plan, coupe);
+        const TVertex3f fin = SurPlan(line.back().P, plan, coupe);
         line.Insert(0, debut);
         line.Add(fin);
         line.Add(debut);
-    }
-}
-
-void FermeCoupe(TCoupe& cut) {
-    for (TListPt3D& line : cut) {
-        if (line.Count() < 2) continue;
-        if (!(line.back().P == line.front().P)) line.Add(line.front().P);
     }
 }
 
@@ -96,24 +103,22 @@ void AjouteFlottaison(TFlottaison& total, const TFlottaison& a) {
 namespace {
 
 // Section of one grid, closed as the surface asks, immersed under z.
-TAireObj CoupleGrille(const TArrayVertex3f& grid, const TEntity& s, bool surPlan, double y, double z) {
+TAireObj CoupleGrille(const TArrayVertex3f& grid, const TEntity& s, double y, double z) {
     TAireObj r;
     TCoupe cut;
     ObjCom::CalcSecMesh(grid, grid.rows() - 1, grid.cols() - 1, cut, y);
-    if (surPlan) FermeCoupeSym(cut, s.PlanSym);
-    else FermeCoupe(cut);
+    FermeCoupeSym(cut, s.PlanSym, TPlanCoupe::Couple);
     ObjCom::AireSec(cut, r, z);
     r.Y = static_cast<float>(y);
     return r;
 }
 
-TFlottaison FlottaisonGrille(const TArrayVertex3f& grid, const TEntity& s, bool surPlan, double z) {
+TFlottaison FlottaisonGrille(const TArrayVertex3f& grid, const TEntity& s, double z) {
     TFlottaison f;
     TCoupe cut;
     ObjCom::CalcLEMesh(grid, grid.rows() - 1, grid.cols() - 1, cut, z);
     f.Perimetre = ObjCom::PerimetreCoupe(cut);
-    if (surPlan) FermeCoupeSym(cut, s.PlanSym);
-    else FermeCoupe(cut);
+    FermeCoupeSym(cut, s.PlanSym, TPlanCoupe::Flottaison);
     TAireObj a;
     ObjCom::AireLE(cut, a);
     f.X = a.X;
@@ -139,16 +144,16 @@ void PourPortee(const Document& doc, const TListSurf& portee, F&& f) {
 
 TAireObj CalcCoupleSurf(const TEntity& s, double y, double z) {
     DBG_SCOPE("Hydrostat.CalcCoupleSurf");
-    TAireObj r = CoupleGrille(s.Points, s, s.Sym != 0, y, z);
-    if (s.Sym) AjouteCouple(r, CoupleGrille(s.PointsSym, s, true, y, z));
+    TAireObj r = CoupleGrille(s.Points, s, y, z);
+    if (s.Sym) AjouteCouple(r, CoupleGrille(s.PointsSym, s, y, z));
     r.Y = static_cast<float>(y);
     return r;
 }
 
 TFlottaison CalcFlottaisonSurf(const TEntity& s, double z) {
     DBG_SCOPE("Hydrostat.CalcFlottaisonSurf");
-    TFlottaison f = FlottaisonGrille(s.Points, s, s.Sym != 0, z);
-    if (s.Sym) AjouteFlottaison(f, FlottaisonGrille(s.PointsSym, s, true, z));
+    TFlottaison f = FlottaisonGrille(s.Points, s, z);
+    if (s.Sym) AjouteFlottaison(f, FlottaisonGrille(s.PointsSym, s, z));
     f.Z = z;
     return f;
 }

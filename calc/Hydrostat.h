@@ -99,9 +99,11 @@ struct TResultatsHydro {
 bool Immergee(const TEntity& s, double z);
 
 // The section of one surface by the plane Y = y, immersed under z: area and
-// centre (X, Z), Y the station. The polylines are closed before their area is
-// taken: on the surface's symmetry plane for a symmetric surface (its mirror
-// is cut and added the same way), back to their first point otherwise.
+// centre (X, Z), Y the station. The polylines are closed on the surface's
+// symmetry plane before their area is taken (FermeCoupeSym); the mirror of a
+// symmetric surface is cut and added the same way. A one-sided surface is
+// closed the same way: a half hull modelled without its mirror gives its
+// half, a closed loop only gains a spike of no area.
 TAireObj CalcCoupleSurf(const TEntity& s, double y, double z);
 // The waterplane of one surface at height z (same closing); the perimeter is
 // the length of the polylines as cut.
@@ -109,9 +111,13 @@ TFlottaison CalcFlottaisonSurf(const TEntity& s, double z);
 // Lowest Z (0 or below) of the surface's section at y, mirror included.
 double CreuxSurf(const TEntity& s, double y);
 
-// Polylines closed as CalcCoupleSurf closes them.
-void FermeCoupeSym(TCoupe& cut, const TPlanSym& plan);
-void FermeCoupe(TCoupe& cut);
+// The plane of a cut: a station (Y constant) or a waterline (Z constant).
+enum class TPlanCoupe { Couple, Flottaison };
+// Polylines closed on the symmetry plane: the first point's image in front,
+// the last point's image and the first image again at the end. Each image is
+// taken within the plane of the cut, so that on a heeled or trimmed hull the
+// closing runs along the line where the symmetry plane meets the cut.
+void FermeCoupeSym(TCoupe& cut, const TPlanSym& plan, TPlanCoupe coupe);
 
 // Merges of two sections and of two waterplanes: areas (and perimeters) add,
 // centres are area-weighted (0 when the areas add up to 0).

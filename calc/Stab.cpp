@@ -29,10 +29,6 @@ double AngleOriente(double ux, double uy, double wx, double wy) {
     return std::atan2(ux * wy - uy * wx, ux * wx + uy * wy) * kRad2Deg;
 }
 
-// Texts the table has no key for.
-constexpr const char* kErrDensite = "La densité de l'eau doit être supérieure à zéro";
-constexpr const char* kErrAucuneCarene = "Aucune surface n'est comptée dans les calculs";
-
 // Keeps the hourglass for the life of the run, whatever way it ends.
 struct Sablier {
     Ui::IUserInterface& ui;
@@ -41,6 +37,10 @@ struct Sablier {
 };
 
 }  // namespace
+
+void ISuiviStab::Erreur(const std::string& message) {
+    Debug::DbgMsgStr(Debug::erDivers, "Stab.CalcStab", 1, {message});
+}
 
 // ---- The copy -------------------------------------------------------------------
 
@@ -315,6 +315,12 @@ TEquilibre TStabCalc::IsoCarene(double gite, double poids, double tol, double to
 
 // ---- The run -------------------------------------------------------------------------
 
+std::string TStabCalc::RefusPas(double giteMax, double pas) {
+    if (!(pas > 0.0) || !std::isfinite(giteMax) || !(giteMax >= pas)) return Langue::Txt("rsErrPasCalcul");
+    if (!(giteMax / pas <= kEtapesMax)) return Langue::Txt("rsErrNombreEtapes");
+    return {};
+}
+
 int TStabCalc::NombreEtapes(double giteMax, double pas) {
     // Kept within an int whatever the quotient (the run refuses such a step).
     double q = giteMax / pas;
@@ -328,12 +334,10 @@ int TStabCalc::NombreEtapes(double giteMax, double pas) {
 bool TStabCalc::Calcule(const TConditionsStab& cond, ISuiviStab* suivi) {
     DBG_SCOPE("Stab.BtnCalculerClick");
     if (enCours_) return false;
-    arret_ = false;
     Ui::IUserInterface& ui = this->ui();
     // The checks keep the number of steps finite and the searches meaningful.
-    if (!(cond.Pas > 0.0) || !std::isfinite(cond.GiteMax) || !(cond.GiteMax >= cond.Pas) ||
-        !(cond.GiteMax / cond.Pas <= kEtapesMax)) {
-        ui.showMessage(Langue::Txt("rsErrPasCalcul"));
+    if (const std::string refus = RefusPas(cond.GiteMax, cond.Pas); !refus.empty()) {
+        ui.showMessage(refus);
         return false;
     }
     if (!(poids_ > 0.0) || !std::isfinite(poids_)) {
@@ -345,11 +349,11 @@ bool TStabCalc::Calcule(const TConditionsStab& cond, ISuiviStab* suivi) {
         return false;
     }
     if (!(cond.Densite > 0.0) || !std::isfinite(cond.Densite)) {
-        ui.showMessage(kErrDensite);
+        ui.showMessage(Langue::Txt("rsErrDensiteEau"));
         return false;
     }
     if (double lo, hi; !Carene::MinMaxZ(initiale_, lo, hi)) {
-        ui.showMessage(kErrAucuneCarene);
+        ui.showMessage(Langue::Txt("rsErrAucuneCarene"));
         return false;
     }
 
@@ -361,17 +365,19 @@ bool TStabCalc::Calcule(const TConditionsStab& cond, ISuiviStab* suivi) {
     Sablier sablier(ui);
 
     const int n = NombreEtapes(cond.GiteMax, cond.Pas);
+    ISuiviStab muet;
+    ISuiviStab& s = suivi ? *suivi : muet;
     try {
         const double w = poids_ / 1000.0;
         const double tol = cond.ToleranceEnfoncement * w / 100.0;
-        if (suivi) suivi->Progression(100, 0);
+        s.Progression(100, 0);
         resultats_.Clear();
         for (TIntegerList& l : envahissement_) l.Clear();
         iterations_ = 0;
         Replace();
 
         double precedente = 0.0;
-        for (int k = 0; k < n; ++k) {
+        for (int k = 0; k < n && !arret_; ++k) {
             // Every multiple of the step up to the maximum, then the maximum.
             const double gite = std::min(k * cond.Pas, cond.GiteMax);
             if (k > 0 && gite - precedente <= 1e-9 * cond.Pas) break;
@@ -405,17 +411,17 @@ bool TStabCalc::Calcule(const TConditionsStab& cond, ISuiviStab* suivi) {
             const TMatrice m = MatricePose(gite, e.Assiette, e.Enfoncement);
             for (std::size_t p = 0; p < pointsEnv_.size(); ++p)
                 envahissement_[p].Add(Matrice::Transformed(m, pointsEnv_[p]).Z > 0.0 ? 1 : -1);
-            if (suivi) suivi->Etape(gz, iterations_, copie_);
+            s.Etape(gz, iterations_, copie_);
             if (arret_) break;
-            if (suivi) suivi->Progression(n, k + 1);
+            s.Progression(n, k + 1);
         }
         Replace();
-        if (suivi) suivi->Fin(arret_);
+        s.Fin(arret_);
         return true;
     } catch (const std::exception& ex) {
-        Debug::DbgMsgStr(Debug::erDivers, "Stab.CalcStab", 1, {ex.what()});
+        s.Erreur(ex.what());
     } catch (...) {
-        Debug::DbgMsgStr(Debug::erDivers, "Stab.CalcStab", 1, {"?"});
+        s.Erreur("?");
     }
     // Whatever failed, the next run starts from the starting attitude.
     Replace();

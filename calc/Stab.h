@@ -16,7 +16,10 @@
 //
 // The window drives the engine: it hands the loading and the conditions,
 // follows the run through ISuiviStab, and sets the stop flag (its "Abandon"
-// button, the Delete key, closing) while the run lets the event loop run.
+// button, the Delete key, closing) while the run goes. The flag belongs to
+// the run it was asked for: whoever starts a run clears it beforehand
+// (AnnuleArret), the engine never does, so a stop asked at any moment of the
+// run, even before its first step, ends it.
 // Messages (from the text table), the iteration-limit question, the
 // hourglass and the event loop go through Ui::ui().
 #pragma once
@@ -69,15 +72,18 @@ public:
     // The run is over and the copy is back at its starting attitude.
     // arrete: the stop flag ended it.
     virtual void Fin(bool /*arrete*/) {}
+    // A failure cut the run short; by default reported to the debug sink
+    // at once (a run on a worker hands it to the window's thread instead).
+    virtual void Erreur(const std::string& message);
 };
 
 class TStabCalc {
 public:
     static constexpr int kIterationsEnfoncement = 35;
     static constexpr int kIterationsAssiette = 60;
-    // The largest maximum / step quotient a run accepts: its step count must
-    // be an int.
-    static constexpr double kEtapesMax = 1.0e9;
+    // The largest maximum / step quotient a run accepts: beyond it the run
+    // (a row of the window's grid per step) would never end in practice.
+    static constexpr double kEtapesMax = 1.0e5;
 
     // The hull copy from the surfaces counted in calculations (evaluated),
     // the loading from the total weight (kg and centre), and the initial
@@ -105,14 +111,18 @@ public:
     // nothing changed) or when a failure cut it short (the copy is rebuilt
     // and the steps already stored stay).
     bool Calcule(const TConditionsStab& cond, ISuiviStab* suivi = nullptr);
+    // The message refusing a maximum heel and a step, or "" when the run
+    // may take them.
+    static std::string RefusPas(double giteMax, double pas);
     // Number of steps for a maximum and a step (both checked beforehand):
     // every multiple of the step up to the maximum, and the maximum itself.
     static int NombreEtapes(double giteMax, double pas);
 
-    // The stop flag: asked by the window (from any thread), read after every
-    // step and every iteration of the searches. Calcule clears it when it
-    // starts.
+    // The stop flag: asked by the window (from any thread), read before
+    // every step and at every iteration of the searches. Set, it stays set
+    // until AnnuleArret, which the caller uses before starting a run.
     void Arrete() { arret_ = true; }
+    void AnnuleArret() { arret_ = false; }
     bool Arret() const { return arret_; }
     bool EnCours() const { return enCours_; }
 

@@ -14,7 +14,10 @@ namespace {
 constexpr double kDeg2Rad = std::numbers::pi / 180.0;
 }
 
-double GZ(const TGZ& e) { return e.Gite > 0.0 ? e.XG - e.XB : e.XB - e.XG; }
+// At 0 the run's own side holds: a heel of 0 is the first point of a curve
+// of positive heels, and B.x - G.x there would put a jump (and a false
+// crossing of zero) at the start of every curve.
+double GZ(const TGZ& e) { return e.Gite >= 0.0 ? e.XG - e.XB : e.XB - e.XG; }
 
 TSynthese MajResults(const TListGZ& etapes, const TConditions& c) {
     TSynthese r;

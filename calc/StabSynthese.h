@@ -3,9 +3,9 @@
 // energies), the attitude of a step as one matrix, and the flooding points
 // carried with it.
 //
-// Sign: a positive heel lowers the -X side, so at a positive heel the arm
-// GZ = G.x - B.x rights the hull when positive; at a heel of 0 or below the
-// arm is B.x - G.x. The curve, the measures and the synthesis all use GZ().
+// Sign: a positive heel lowers the -X side, so at a heel of 0 or more the
+// arm GZ = G.x - B.x rights the hull when positive; below 0 the arm is
+// B.x - G.x. The curve, the measures and the synthesis all use GZ().
 #pragma once
 
 #include <string>

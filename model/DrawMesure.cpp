@@ -1,28 +1,19 @@
 #include "model/DrawMesure.h"
 
-#include <charconv>
 #include <cmath>
 #include <numbers>
 
 #include "app/texts/Langue.h"
 #include "model/Debug.h"
 #include "model/Draw.h"
+#include "model/Format.h"
 #include "model/ObjCom.h"
 #include "model/UiPort.h"
 
 namespace ObjCom {
 
-namespace {
-std::string Fixe(double v, int decimales) {
-    char buf[64];
-    auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, decimales);
-    if (r.ec != std::errc()) return "?";
-    return std::string(buf, r.ptr);
-}
-}  // namespace
-
-std::string TexteLongueur(double v) { return Fixe(v, 3) + " m"; }
-std::string TexteAngle(double v) { return Fixe(v, 2) + " \xC2\xB0"; }
+std::string TexteLongueur(double v) { return Format::Fixe(v, 3) + " m"; }
+std::string TexteAngle(double v) { return Format::Fixe(v, 2) + " \xC2\xB0"; }
 
 }  // namespace ObjCom
 
@@ -107,7 +98,9 @@ void TMesure::DrawAngle(int mode, const TViewRecord& vue, TColor couleur) {
     const TProjection pr(vue);
     TPoint o, a, b;
     const bool okO = pr.Pixel(P1, o), okA = pr.Pixel(P2, a), okB = NbPts >= 2 && pr.Pixel(P3, b);
-    if (NbPts >= 2 && okO && okA && okB) {
+    // The angle is the one seen in the view where it was taken: another view
+    // (the perspective draws every dimension) shows it without changing it.
+    if (NbPts >= 2 && okO && okA && okB && vue.Kind == View) {
         Value = static_cast<float>(Calcs::AngleOriente2D({static_cast<float>(a.X), static_cast<float>(a.Y)},
                                                          {static_cast<float>(o.X), static_cast<float>(o.Y)},
                                                          {static_cast<float>(b.X), static_cast<float>(b.Y)}));

@@ -23,7 +23,7 @@ bool TUndo::Correspond(const Document& doc) const {
     return true;
 }
 
-bool TUndo::Refuse(const Document& doc) const { return kind_ == kGeometrie && !Correspond(doc); }
+bool TUndo::Refuse(const Document& doc) const { return kind_ != kGeometrie || !Correspond(doc); }
 
 void TUndo::RecordAction(const Document& doc, int kind) {
     DBG_SCOPE("TMainForm.RecordAction");

@@ -45,14 +45,17 @@ public:
     void Oublie() { kind_ = kRien; }
 
     int Kind() const { return kind_; }
-    // Whether the menu items are to be offered for this document.
+    // Whether the menu items are to be offered for this document: only while
+    // the record can give something back (a record of the surface list, or
+    // none at all, leaves them off).
     bool PeutAnnuler(const Document& doc) const { return annulerActif_ && !Refuse(doc); }
     bool PeutRefaire(const Document& doc) const { return refaireActif_ && !Refuse(doc); }
     // The items' own state, as the record and the exchanges leave it.
     bool AnnulerActif() const { return annulerActif_; }
     bool RefaireActif() const { return refaireActif_; }
 
-    // A geometry record whose surfaces are no longer the document's.
+    // Nothing to exchange: no geometry record, or one whose surfaces are no
+    // longer the document's.
     bool Refuse(const Document& doc) const;
 
 private:

@@ -167,16 +167,24 @@ void MajMinMaxAllNet(Document& doc, bool onlyShown) {
     doc.MinMaxNet = m;
 }
 
-void DimentionsProj2DNet(const TSurface& surf, const TViewRecord& vue, TVertex2f& min, TVertex2f& max) {
+void DimentionsProj2DNet(const TSurface& surf, const TViewRecord& vue, TVertex2f& min, TVertex2f& max, bool miroir) {
     DBG_SCOPE("TNet.DimentionsProj2D");
     if (surf.Visible == 0) return;
     const TNet& net = surf.Net;
     const int nl = std::clamp(net.NbL, 0, kMaxNetSize), nc = std::clamp(net.NbC, 0, kMaxNetSize);
+    auto elargit = [&](TVertex3f p) {
+        TVertex2f v;
+        Calcs::ProjectionVue(p, v, vue.Azimuth, vue.Elevation);
+        Elargit2D(v, min, max);
+    };
     for (int i = 0; i < nl; ++i)
         for (int j = 0; j < nc; ++j) {
-            TVertex2f v;
-            Calcs::ProjectionVue(ToVertex3f(net.TabPC[i][j]), v, vue.Azimuth, vue.Elevation);
-            Elargit2D(v, min, max);
+            const TVertex3f p = ToVertex3f(net.TabPC[i][j]);
+            elargit(p);
+            if (!miroir) continue;
+            TVertex3f q;
+            Calcs::CalcSym(p, surf.PlanSym.Normal, surf.PlanSym.D, q);
+            elargit(q);
         }
 }
 
@@ -199,7 +207,7 @@ void NetsDimentionsProj2D(const Document& doc, int scope, const TViewRecord& vue
         const bool prend = (scope == 1 && s->Visible != 0) || (scope == 0 && s->Calc != 0);
         if (!prend) continue;
         if (const auto* n = dynamic_cast<const TSurface*>(s.get()))
-            DimentionsProj2DNet(*n, vue, min, max);
+            DimentionsProj2DNet(*n, vue, min, max, n->Sym != 0 && !doc.Aff.MeMoitie);
         else
             DimentionsProj2D(*s, vue, min, max);
     }
@@ -233,6 +241,14 @@ bool AjusteRectangle(const Document& doc, int scope, int w, int h, TViewRecord& 
 
 // ---- Current point and moves -------------------------------------------------------------
 
+// Status panel 1 names the current control point; empty when its surface is gone.
+static void AfficheCurrentPC(const Document& doc) {
+    const TEntity* cur = doc.Surface(doc.CurrentPC.Surf);
+    Ui::ui().writeStatusBar(1, cur ? "Vx : [ " + cur->Nom + "; " + std::to_string(doc.CurrentPC.I) + "; " +
+                                         std::to_string(doc.CurrentPC.J) + " ]"
+                                   : std::string());
+}
+
 void ChangeCurrentPC(Document& doc, int surf, int i, int j) {
     DBG_SCOPE("ObjCom.ChangeCurrentPC");
     if (surf != -1) {
@@ -248,10 +264,7 @@ void ChangeCurrentPC(Document& doc, int surf, int i, int j) {
     if (i != -1) doc.CurrentPC.I = i;
     if (j != -1) doc.CurrentPC.J = j;
 
-    const TEntity* cur = doc.Surface(doc.CurrentPC.Surf);
-    const std::string nom = cur ? cur->Nom : std::string();
-    Ui::ui().writeStatusBar(1, "Vx : [ " + nom + "; " + std::to_string(doc.CurrentPC.I) + "; " +
-                                   std::to_string(doc.CurrentPC.J) + " ]");
+    AfficheCurrentPC(doc);
 
     if (doc.Aff.MeFenSel && doc.Hooks.MajFenSel) {
         if (const TSurface* n = doc.SurfaceNurbs(doc.CurrentPC.Surf)) {
@@ -549,6 +562,8 @@ bool AltDown() { return Ui::ui().keyState().alt; }
 
 void MajFenetresPC(Document& doc) {
     DBG_SCOPE("ObjCom.MajFenetresPC");
+    // A surface renamed, deleted or added: the status bar too.
+    AfficheCurrentPC(doc);
     if (doc.Hooks.MajFenetresPC) doc.Hooks.MajFenetresPC();
 }
 

@@ -40,13 +40,15 @@ void MajMinMaxAllSurf(Document& doc);
 // the surface's symmetry plane (only the visible surfaces with onlyShown).
 void MajMinMaxAllNet(Document& doc, bool onlyShown);
 
-// 2-D extent of a net in a view (metres of the view plane), widening min and
-// max; they stay at (10000, 10000) / (-10000, -10000) for a hidden surface.
-void DimentionsProj2DNet(const TSurface& surf, const TViewRecord& vue, TVertex2f& min, TVertex2f& max);
+// 2-D extent of a net in a view (metres of the view plane), and of its
+// mirror in the surface's symmetry plane with miroir, widening min and max;
+// they stay at (10000, 10000) / (-10000, -10000) for a hidden surface.
+void DimentionsProj2DNet(const TSurface& surf, const TViewRecord& vue, TVertex2f& min, TVertex2f& max, bool miroir);
 // 2-D extent of an evaluated grid, and of its mirror when symmetric, widening min and max.
 void DimentionsProj2D(const TEntity& surf, const TViewRecord& vue, TVertex2f& min, TVertex2f& max);
 // 2-D extent of the surfaces in a view: scope 1 the visible surfaces, scope 0
-// those counted in calculations. Min and max start at 10000 / -10000.
+// those counted in calculations; a net's mirrored half counts while it is
+// drawn. Min and max start at 10000 / -10000.
 void NetsDimentionsProj2D(const Document& doc, int scope, const TViewRecord& vue, TVertex2f& min, TVertex2f& max);
 
 // Zoom to fit: the extent fills a w x h window with a 5 % margin on its

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 
 #include "model/Debug.h"
+#include "model/Format.h"
 #include "model/Entity.h"
 
 namespace GaussCtrl {
@@ -30,12 +30,6 @@ constexpr std::array<TCouleur, 2 * kDemiEchelle + 1> Construit() {
 
 constexpr auto kEchelle = Construit();
 
-std::string Format(const char* f, double v) {
-    char buf[64];
-    std::snprintf(buf, sizeof buf, f, v);
-    return buf;
-}
-
 }  // namespace
 
 TCouleur CouleurEchelle(int i) {
@@ -57,8 +51,8 @@ int TEchelleGauss::Index(double v) const {
 
 TCouleur TEchelleGauss::Couleur(double v) const { return CouleurEchelle(Index(v)); }
 
-std::string TEchelleGauss::TexteMax() const { return Format("> %.4f", MaxGauss * Gain); }
-std::string TEchelleGauss::TexteMin() const { return Format("< %.4f", -MaxGauss * Gain); }
+std::string TEchelleGauss::TexteMax() const { return "> " + Format::Fixe(MaxGauss * Gain, 4); }
+std::string TEchelleGauss::TexteMin() const { return "< " + Format::Fixe(-MaxGauss * Gain, 4); }
 
 void CouleursSurface(TSurface& s, const TEchelleGauss& e) {
     DBG_SCOPE("TStudioForm.InitCouleursCourbureSurf");

@@ -1,6 +1,9 @@
 #include "studio/Studio.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
+#include <numbers>
 
 namespace Studio {
 
@@ -12,6 +15,44 @@ void FixeZoom(TVueStudio& v, float position, int maximum) {
 void ZoomPas(TVueStudio& v, bool in, float pas, int maximum) {
     v.Distance += in ? -pas : pas;
     v.ZoomPos = static_cast<float>(maximum) - v.Distance * 10.0f + 1.0f;
+}
+
+bool Cadre(const Document& doc, double aspect, TVueStudio& v, int maximum) {
+    if (!(aspect > 0.0) || !std::isfinite(aspect)) return false;
+    // The frame's turns (about X by AngleX - 90, after Z by AngleZ - 90)
+    // give each point its place before the pan and the distance.
+    const double a = (v.AngleZ - 90.0) * std::numbers::pi / 180.0, b = (v.AngleX - 90.0) * std::numbers::pi / 180.0;
+    const double ca = std::cos(a), sa = std::sin(a), cb = std::cos(b), sb = std::sin(b);
+    std::vector<std::array<double, 3>> pts;
+    for (const auto& s : doc.Surfaces) {
+        if (!s->Visible) continue;
+        auto prend = [&](const TVertex3f& p) {
+            const double x = p.X * ca - p.Y * sa, y = p.X * sa + p.Y * ca;
+            pts.push_back({x, y * cb - p.Z * sb, y * sb + p.Z * cb});
+        };
+        PourChaquePoint(*s, s->Points, prend);
+        if (s->Sym && !doc.Aff.MeMoitie) PourChaquePoint(*s, s->PointsSym, prend);
+    }
+    if (pts.empty()) return false;
+    double xmin = pts[0][0], xmax = xmin, ymin = pts[0][1], ymax = ymin, zmax = pts[0][2];
+    for (const auto& q : pts) {
+        xmin = std::min(xmin, q[0]), xmax = std::max(xmax, q[0]);
+        ymin = std::min(ymin, q[1]), ymax = std::max(ymax, q[1]);
+        zmax = std::max(zmax, q[2]);
+    }
+    const double panX = std::nearbyint(-(xmin + xmax) / 2.0 * 10.0), panY = std::nearbyint(-(ymin + ymax) / 2.0 * 10.0);
+    if (!std::isfinite(panX) || !std::isfinite(panY) || std::abs(panX) > 2e9 || std::abs(panY) > 2e9) return false;
+    // Each point in the picture: |x + pan| <= t (distance - z) on both axes,
+    // and every point at least the camera's near distance (1) away.
+    const double ty = 0.95 * std::tan(15.0 * std::numbers::pi / 180.0), tx = ty * aspect;
+    double d = zmax + 1.5;
+    for (const auto& q : pts)
+        d = std::max({d, q[2] + std::abs(q[0] + panX / 10.0) / tx, q[2] + std::abs(q[1] + panY / 10.0) / ty});
+    v.PanX = static_cast<int>(panX);
+    v.PanY = static_cast<int>(panY);
+    v.Distance = static_cast<float>(d);
+    v.ZoomPos = static_cast<float>(maximum) - v.Distance * 10.0f + 1.0f;
+    return true;
 }
 
 float AngleAffiche(float a) {

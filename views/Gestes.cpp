@@ -1,13 +1,13 @@
 #include "views/Gestes.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <string>
 
 #include "app/texts/Langue.h"
 #include "model/Debug.h"
+#include "model/Format.h"
 #include "views/Selection.h"
 #include "model/Update.h"
 #include "views/Zoom.h"
@@ -28,11 +28,7 @@ inline bool DansMarqueur(TPoint m, TPoint c) {
 }
 inline bool Proche(TPoint m, TPoint c) { return std::abs(m.X - c.X) <= kTolerance && std::abs(m.Y - c.Y) <= kTolerance; }
 
-std::string Fixe2(double v) {
-    char buf[64];
-    auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, 2);
-    return r.ec == std::errc() ? std::string(buf, r.ptr) : std::string("?");
-}
+std::string Fixe2(double v) { return Format::Fixe(v, 2); }
 
 // The off-view coordinate of a model point in a view: Y in the section,
 // Z in the plan, X in the profile.

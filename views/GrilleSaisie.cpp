@@ -6,6 +6,7 @@
 
 #include "app/texts/Langue.h"
 #include "model/Debug.h"
+#include "model/Format.h"
 #include "model/Update.h"
 #include "views/DrawAffiche.h"
 
@@ -17,11 +18,7 @@ constexpr int kMin[4] = {1, 1, 1, 2};
 constexpr int kMax[4] = {100, 100, 50, 100};
 constexpr const char* kMessages[4] = {"rsErrConvSection", "rsErrConvLigneE", "rsErrConvLongit", "rsErrConvDiag"};
 
-std::string Fixe(double v, int decimales) {
-    char buf[64];
-    auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, decimales);
-    return r.ec == std::errc() ? std::string(buf, r.ptr) : std::string("0");
-}
+std::string Fixe(double v, int decimales) { return Format::Fixe(v, decimales, "0"); }
 
 template <class G>
 auto& Liste(G& g, int page) {

@@ -7,6 +7,7 @@
 #include <QDockWidget>
 #include <QEvent>
 #include <QFileDialog>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLibraryInfo>
@@ -147,6 +148,12 @@ void DonneCle(QObject* composant, std::string_view cleCaption, std::string_view 
     if (!composant) return;
     composant->setProperty(kProprieteCaption, QString::fromUtf8(cleCaption.data(), static_cast<qsizetype>(cleCaption.size())));
     composant->setProperty(kProprieteHint, QString::fromUtf8(cleHint.data(), static_cast<qsizetype>(cleHint.size())));
+}
+
+int LargeurTitre(const QWidget* fenetre) {
+    QFont f = fenetre->font();
+    f.setBold(true);
+    return QFontMetrics(f).horizontalAdvance(fenetre->windowTitle()) + 130;
 }
 
 QString QTxt(std::string_view cle) { return VersQ(Txt(cle)); }

@@ -47,6 +47,11 @@ void ChargeTraductionsQt(const QString& langue);
 // naming rule for that text).
 void DonneCle(QObject* composant, std::string_view cleCaption, std::string_view cleHint = {});
 
+// The width a window needs for its title to show whole in the title bar the
+// desktop draws round it: the title in bold, and room for the bar's icon
+// and buttons.
+int LargeurTitre(const QWidget* fenetre);
+
 // The current text of a key, for Qt.
 QString QTxt(std::string_view cle);
 // The file filter of a key in Qt's form ("desc (*.x);;...").

@@ -20,6 +20,7 @@
 
 #include "app/DocIo.h"
 #include "app/gui/AppliqueLangue.h"
+#include "app/gui/FenetresFlottantes.h"
 #include "app/gui/MainFormInterne.h"
 #include "app/texts/Langue.h"
 #include "model/Debug.h"
@@ -85,7 +86,11 @@ TMainForm::TMainForm(const QStringList& args, QWidget* parent) : QMainWindow(par
 
     mdi_ = new QMdiArea(this);
     mdi_->setObjectName(QStringLiteral("ZoneMdi"));
+    // A view moved beyond the area is reached through the scroll bars.
+    mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(mdi_);
+    FenetresFlottantes::Installe(*this, *mdi_->viewport());
     connect(mdi_, &QMdiArea::subWindowActivated, this, [](QMdiSubWindow* sw) {
         if (auto* vue = qobject_cast<TFormFille*>(sw ? sw->widget() : nullptr)) vue->Activer();
     });
@@ -154,6 +159,13 @@ TMainForm::TMainForm(const QStringList& args, QWidget* parent) : QMainWindow(par
     }
     AppliqueOptions(options_);
     EnregistrePlacement(QStringLiteral("MainForm"), this, false);
+    // The main window takes its placement before it is first shown, so that
+    // the desktop places its frame where it was.
+    if (options_.PosFen) {
+        auto s = Settings::Ouvrir();
+        Settings::TPlacement p = Settings::PlacementDe(*this);
+        if (Settings::LirePlacement(*s, QStringLiteral("MainForm"), p)) Settings::AppliquePlacement(*this, p, false);
+    }
     MajTitre();
     MajMenusAnnuler();
     MajCochesAffichage();

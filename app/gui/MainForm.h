@@ -32,6 +32,7 @@
 class QAction;
 class QLabel;
 class QMdiArea;
+class QMdiSubWindow;
 class QMenu;
 class QProgressBar;
 class QToolBar;
@@ -124,11 +125,20 @@ public:
     // its name; one made after the start takes its stored placement at once.
     static const char* const kFenetresPlacees[12];
     void EnregistrePlacement(const QString& nom, QWidget* fenetre, bool filleMdi);
+    // Every window of the program in the order it is made at start-up (this
+    // one first), each made now if it was not yet; the windows made for one
+    // use only are handed to `temporaires` (nullptr where the part of the
+    // program is missing).
+    std::vector<QWidget*> FenetresDuProgramme(std::vector<std::unique_ptr<QWidget>>& temporaires);
 
     // ---- Views ---------------------------------------------------------------------
     // A 2-D view joins the window: in a child window of its own, declared,
     // its placement kept; activating the child window activates the view.
     void AjouteVue(TFormFille* vue);
+    // A child window that lives until exit: its close button hides it with
+    // the window inside, showing it again shows that window too, and the
+    // child window then on top becomes the active one.
+    void GardeCadre(QMdiSubWindow* sw);
     // The 2-D view of a kind (0 section, 1 plan, 2 profile, 3 perspective).
     void DeclareVue(int kind, QWidget* vue);
     QWidget* FenetreVueParIndex(int index) const;  // "Fenetre fille non declaree" when none

@@ -56,6 +56,7 @@ void TMainForm::InterrupteurClick(bool TAffichage::*champ, bool on) {
                     Selection::Revalide(doc_, v->TabCoor(), v->Selection);
                 }
             if (!aff.MeNet) FixeCoche("MeNet", true);
+            FixeCoche("MeFenSel", false);
         } else if (!aff.MeNet) {
             for (TFormFille* v : vues)
                 if (v) Selection::UnSelectAllPoints(v->TabCoor(), v->Selection);
@@ -72,6 +73,8 @@ void TMainForm::InterrupteurClick(bool TAffichage::*champ, bool on) {
                     Selection::PCNonActif(doc_, v->TabCoor());
                 }
             ObjCom::MajCoupesSurface(doc_);
+            // Without the net the points are picked row by row in the selection window.
+            if (!aff.MeFenSel) FixeCoche("MeFenSel", true);
         } else {
             if (aff.MeCarene)
                 for (TFormFille* v : {vues[vkSection], vues[vkPlan], vues[vkProfile]})
@@ -81,6 +84,7 @@ void TMainForm::InterrupteurClick(bool TAffichage::*champ, bool on) {
                     Selection::PCActif(doc_, v->TabCoor());
                     Selection::Revalide(doc_, v->TabCoor(), v->Selection);
                 }
+            FixeCoche("MeFenSel", false);
         }
     } else if (champ == &TAffichage::MeSections || champ == &TAffichage::MeLignesdEau ||
                champ == &TAffichage::MeLongitudinales || champ == &TAffichage::MeDiagonales) {

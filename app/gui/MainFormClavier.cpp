@@ -4,7 +4,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
-#include <QMenu>
+#include <QSet>
 
 #include <numbers>
 
@@ -19,13 +19,23 @@
 using namespace MainFormInterne;
 
 bool TMainForm::ClavierPourAutreFenetre() const {
-    // The view keys belong to the main window with its views: an open menu, a
-    // modal dialog, or any other window that is active keeps its keys.
+    // An open menu or a modal dialog keeps its keys: the arrows typed in a
+    // dialog's field never move the view behind it.
     if (QApplication::activePopupWidget() || QApplication::activeModalWidget()) return true;
-    // A menu closed with Escape may still be named active for a moment; the
-    // menu bar may keep the focus: both leave the keys to the views.
+    // These windows use the arrows and page keys in their fields, lists and
+    // bars; over any other (the tool palette ...) the keys move the view.
+    static const QSet<QString> gardent = {
+        QStringLiteral("AireForm"),       QStringLiteral("BitMFondForm"),   QStringLiteral("CalculatForm"),
+        QStringLiteral("CotesForm"),      QStringLiteral("DefPoidsForm"),   QStringLiteral("DefReperesForm"),
+        QStringLiteral("DeplSurfForm"),   QStringLiteral("EditPCForm"),     QStringLiteral("ExportForm"),
+        QStringLiteral("FenSelForm"),     QStringLiteral("CouleurForm"),    QStringLiteral("GrilleForm"),
+        QStringLiteral("HydrostatForm"),  QStringLiteral("ListeSurfForm"),  QStringLiteral("LstPcForm"),
+        QStringLiteral("OptionForm"),     QStringLiteral("PoidsForm"),      QStringLiteral("PropSurfForm"),
+        QStringLiteral("PropFichForm"),   QStringLiteral("ReperesForm"),    QStringLiteral("StabForm"),
+        QStringLiteral("SelSurfForm"),    QStringLiteral("TabCotesForm"),   QStringLiteral("TransForm"),
+        QStringLiteral("VueCtrlForm")};
     const QWidget* w = QApplication::activeWindow();
-    return w && w != this && w->isVisible() && !qobject_cast<const QMenu*>(w);
+    return w && w != this && w->isVisible() && gardent.contains(w->objectName());
 }
 
 bool TMainForm::ToucheVue(int touche, Qt::KeyboardModifiers m) {

@@ -3,9 +3,16 @@
 #include "app/gui/MainForm.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QDir>
+
+#include <memory>
+#include <vector>
 
 #include "app/doc/GestFich.h"
 #include "app/gui/CalculatForm.h"
+#include "app/gui/CouleurForm.h"
+#include "app/gui/MsgDlg.h"
 #include "app/gui/OptionForm.h"
 #include "app/gui/PropFichForm.h"
 #include "app/gui/SplashForm.h"
@@ -21,12 +28,14 @@
 #include "calc/gui/ImportRepForm.h"
 #include "calc/gui/PoidsForm.h"
 #include "calc/gui/ReperesForm.h"
+#include "calc/gui/StabDlgForm.h"
 #include "calc/gui/StabForm.h"
 #include "calc/gui/TabCotesForm.h"
 #include "export/gui/ExportForm.h"
 #include "export/gui/ImprForm.h"
 #include "model/Update.h"
 #include "model/gui/DebugForm.h"
+#include "studio/gui/StudioForm.h"
 #include "studio/gui/StudioMain.h"
 #include "views/DeplSurf.h"
 #include "views/ListeSurf.h"
@@ -106,7 +115,151 @@ T& Fenetre(TMainForm& m) {
     return *f;
 }
 
+// The same for a floating window whose placement is kept: it takes it when made.
+template <class T>
+T& Flottante(TMainForm& m, const char* nom) {
+    T* f = m.findChild<T*>(QString(), Qt::FindDirectChildrenOnly);
+    if (!f) {
+        f = new T(m, &m);
+        m.EnregistrePlacement(QLatin1String(nom), f, false);
+    }
+    return *f;
+}
+
+TBoiteOutilsForm& BoiteOutils(TMainForm& m) {
+    auto* b = m.findChild<TBoiteOutilsForm*>(QStringLiteral("BoiteOutilsForm"), Qt::FindDirectChildrenOnly);
+    if (!b) {
+        b = new TBoiteOutilsForm([&m](const QString& nom) { return m.Action(nom); }, &m);
+        b->Fermee = [&m] { m.Action(QStringLiteral("MeIcoBoiteOutils"))->setChecked(false); };
+        m.EnregistrePlacement(QStringLiteral("BoiteOutilsForm"), b, false);
+    }
+    return *b;
+}
+
+TFenSelForm& FenetreSelection(TMainForm& m) {
+    auto* w = m.findChild<TFenSelForm*>(QStringLiteral("FenSelForm"), Qt::FindDirectChildrenOnly);
+    if (!w) {
+        w = new TFenSelForm(m, &m);
+        w->RedessineVue = [&m] { m.Redessine(false); };
+        w->Fermee = [&m] { m.Action(QStringLiteral("MeFenSel"))->setChecked(false); };
+        m.EnregistrePlacement(QStringLiteral("FenSelForm"), w, false);
+        QObject::connect(&m, &TMainForm::fenetresPC, w, [w] {
+            if (w->isVisible()) w->Rafraichit();
+        });
+    }
+    return *w;
+}
+
+TGrilleForm& DialogueGrille(TMainForm& m) {
+    auto* g = m.findChild<TGrilleForm*>(QStringLiteral("GrilleForm"), Qt::FindDirectChildrenOnly);
+    if (!g) {
+        g = new TGrilleForm(m.Doc(), &m);
+        g->Applique = [&m] {
+            if (TFormFille* v = Vues::FenetreActive(m.NumVueActive())) Affiche::AfficheNet(v);
+        };
+    }
+    return *g;
+}
+
+TBitMFondForm& Fonds(TMainForm& m) {
+    auto* b = m.findChild<TBitMFondForm*>(QStringLiteral("BitMFondForm"), Qt::FindDirectChildrenOnly);
+    if (!b) {
+        b = new TBitMFondForm(&m);
+        b->Applique = [&m](const TBitMFondForm::TFonds& fonds) {
+            for (int k = 0; k < 4; ++k) m.Doc().StockFen.Vues[static_cast<std::size_t>(k)].Fond = fonds[static_cast<std::size_t>(k)];
+            AppliqueFonds(m);
+            m.MarquerModifie();
+            m.Redessine(false);
+        };
+        // Cancelled: the stretch modes and fixed sizes chosen meanwhile stay.
+        b->Annule = [&m](const TBitMFondForm::TFonds& fonds) {
+            for (int k = 0; k < 4; ++k) {
+                const TFondFichier& f = fonds[static_cast<std::size_t>(k)];
+                TFondFichier& d = m.Doc().StockFen.Vues[static_cast<std::size_t>(k)].Fond;
+                d.Ajuste = f.Ajuste, d.Largeur = f.Largeur, d.Hauteur = f.Hauteur;
+                if (TFormFille* v = Vues::FenetreVueParIndex(k)) {
+                    v->Fond.Ajuste = f.Ajuste, v->Fond.Largeur = f.Largeur, v->Fond.Hauteur = f.Hauteur;
+                    v->StretchFondFichier();
+                }
+            }
+            m.Redessine(false);
+        };
+    }
+    return *b;
+}
+
 }  // namespace
+
+std::vector<QWidget*> TMainForm::FenetresDuProgramme(std::vector<std::unique_ptr<QWidget>>& temporaires) {
+    // Those the program makes for one use only are made for the caller.
+    auto temporaire = [&temporaires](QWidget* w) {
+        temporaires.emplace_back(w);
+        return w;
+    };
+    auto existante = [this](const char* nom) -> QWidget* {
+        if (auto* w = findChild<QWidget*>(QLatin1String(nom), Qt::FindDirectChildrenOnly)) return w;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->objectName() == QLatin1String(nom)) return w;
+        return nullptr;
+    };
+    auto* repNet = new QWidget(this, Qt::Window);  // an empty window with no behaviour
+    repNet->setObjectName(QStringLiteral("FormRepNet"));
+    auto* hydro = findChild<THydrostatForm*>();
+    auto* stab = findChild<TStabForm*>();
+    auto* precis = findChild<TPrecisForm*>(QString(), Qt::FindDirectChildrenOnly);
+    auto* impr = findChild<TImprForm*>(QStringLiteral("ImprForm"));
+    auto* exp = findChild<TExportForm*>(QStringLiteral("ExportForm"));
+    std::vector<QWidget*> f = {
+        this,
+        &BoiteOutils(*this),
+        FenetreControleVue(),
+        FenetreVueParIndex(0),
+        FenetreVueParIndex(1),
+        FenetreVueParIndex(2),
+        FenetreVueParIndex(3),
+        TStudioForm::Instance(),
+        &Flottante<TEditPCForm>(*this, "EditPCForm"),
+        &Fenetre<TTailleForm>(*this),
+        impr ? impr : new TImprForm(this),
+        &DialogueGrille(*this),
+        &Fenetre<TSelSurfForm>(*this),
+        &Fenetre<TListeSurfForm>(*this),
+        &Fenetre<TPropSurfForm>(*this),
+        &Fenetre<TSurfNewForm>(*this),
+        &FenetreSelection(*this),
+        temporaire(new TAireForm(doc_, this)),
+        &Fenetre<TLstPcForm>(*this),
+        CalculatForm(),
+        OptionForm(),
+        PropFichForm(),
+        temporaire(repNet),
+        &Fonds(*this),
+        &Fenetre<TCotesForm>(*this),
+        DebugForm(),
+        hydro ? hydro : new THydrostatForm(doc_, this),
+        &Fenetre<TTransForm>(*this),
+        temporaire(new TDefPoidsForm(doc_, this)),
+        exp ? exp : new TExportForm(this),
+        temporaire(new TPoidsForm(doc_, this)),
+        temporaire(new TReperesForm(doc_, this)),
+        temporaire(new TImportRepForm(doc_, this)),
+        temporaire(new TDefReperesForm(doc_, this)),
+        temporaire(new TTabCotesForm(doc_, this)),
+        stab ? stab : new TStabForm(doc_, this),
+        precis ? precis : new TPrecisForm(this),
+        temporaire(new TStabDlgForm(doc_, this)),
+        existante("GaussForm"),
+        temporaire(new TAiresVoilesForm(doc_, this)),
+        temporaire(new TDevSurfForm(doc_, this)),
+        &Flottante<TListeSurfVisiblesForm>(*this, "ListeSurfVisiblesForm"),
+        CouleurForm(),
+        temporaire(new TEnvahissementForm(doc_, this)),
+        &Fenetre<TEpaisseurForm>(*this),
+        temporaire(new TfmMessageDlg(this)),
+        &Fenetre<TDeplSurfForm>(*this),
+    };
+    return f;
+}
 
 void TMainForm::BrancheFenetres() {
     // ---- Options, document properties, about box, calculator, colour picker, debug window
@@ -125,7 +278,11 @@ void TMainForm::BrancheFenetres() {
     });
     // Writes the template and does nothing else; a failure goes to the
     // exception handler.
-    Branche("MeTraduction", [this] { Traduction::EnregistrerTextes(this); });
+    Branche("MeTraduction", [this] {
+        std::vector<std::unique_ptr<QWidget>> temporaires;
+        const QString chemin = Traduction::EnregistrerTextes(FenetresDuProgramme(temporaires));
+        WriteStatusBar(3, QString::fromUtf8("Modèle de traduction écrit : ") + QDir::toNativeSeparators(chemin));
+    });
     Branche("MeCalculatrice", [] {
         if (TCalculatForm* c = CalculatForm()) {
             c->show();
@@ -136,13 +293,7 @@ void TMainForm::BrancheFenetres() {
 
     // ---- Grid, view control and tool palette, net selection, background pictures
     Branche("MeEspacementGrille", [this] {
-        auto* g = findChild<TGrilleForm*>(QStringLiteral("GrilleForm"), Qt::FindDirectChildrenOnly);
-        if (!g) {
-            g = new TGrilleForm(Doc(), this);
-            g->Applique = [this] {
-                if (TFormFille* v = Vues::FenetreActive(NumVueActive())) Affiche::AfficheNet(v);
-            };
-        }
+        TGrilleForm* g = &DialogueGrille(*this);
         g->Portee = Action(QStringLiteral("MePorteeCalculs"))->isEnabled()
                         ? std::function<void()>([this] { Action(QStringLiteral("MePorteeCalculs"))->trigger(); })
                         : std::function<void()>();
@@ -151,16 +302,7 @@ void TMainForm::BrancheFenetres() {
     });
 
     Branche("MeImporterBitmap", [this] {
-        auto* b = findChild<TBitMFondForm*>(QStringLiteral("BitMFondForm"), Qt::FindDirectChildrenOnly);
-        if (!b) {
-            b = new TBitMFondForm(this);
-            b->Applique = [this](const TBitMFondForm::TFonds& fonds) {
-                for (int k = 0; k < 4; ++k) Doc().StockFen.Vues[static_cast<std::size_t>(k)].Fond = fonds[static_cast<std::size_t>(k)];
-                AppliqueFonds(*this);
-                MarquerModifie();
-                Redessine(false);
-            };
-        }
+        TBitMFondForm* b = &Fonds(*this);
         TBitMFondForm::TFonds fonds;
         for (int k = 0; k < 4; ++k) fonds[static_cast<std::size_t>(k)] = Doc().StockFen.Vues[static_cast<std::size_t>(k)].Fond;
         b->Charge(fonds);
@@ -202,38 +344,22 @@ void TMainForm::BrancheFenetres() {
     Branche("MeIcoBoiteOutils", [] {});
     connect(Action(QStringLiteral("MeIcoBoiteOutils")), &QAction::toggled, this, [this](bool on) {
         auto* b = findChild<TBoiteOutilsForm*>(QStringLiteral("BoiteOutilsForm"), Qt::FindDirectChildrenOnly);
-        if (!b) {
-            if (!on) return;
-            b = new TBoiteOutilsForm([this](const QString& nom) { return Action(nom); }, this);
-            b->Fermee = [this] { Action(QStringLiteral("MeIcoBoiteOutils"))->setChecked(false); };
-            EnregistrePlacement(QStringLiteral("BoiteOutilsForm"), b, false);
-        }
-        b->setVisible(on);
+        if (!b && !on) return;
+        BoiteOutils(*this).setVisible(on);
     });
 
     // The net selection window opens and closes with its check mark (menu,
     // tool-bar button, or the settings restored at start).
     Branche("MeFenSel", [] {});
-    auto fenSel = [this] {
+    connect(Action(QStringLiteral("MeFenSel")), &QAction::toggled, this, [this](bool on) {
         auto* w = findChild<TFenSelForm*>(QStringLiteral("FenSelForm"), Qt::FindDirectChildrenOnly);
-        if (!w) {
-            w = new TFenSelForm(*this, this);
-            w->RedessineVue = [this] { Redessine(false); };
-            w->Fermee = [this] { Action(QStringLiteral("MeFenSel"))->setChecked(false); };
-            EnregistrePlacement(QStringLiteral("FenSelForm"), w, false);
-            connect(this, &TMainForm::fenetresPC, w, [w] {
-                if (w->isVisible()) w->Rafraichit();
-            });
-        }
-        Doc().Hooks.MajFenSel = [w](const TEtatFenSel& e) { w->MajEtat(e); };
-        return w;
-    };
-    connect(Action(QStringLiteral("MeFenSel")), &QAction::toggled, this, [this, fenSel](bool on) {
-        auto* w = findChild<TFenSelForm*>(QStringLiteral("FenSelForm"), Qt::FindDirectChildrenOnly);
-        if (on)
-            fenSel()->Montre();
-        else if (w && w->isVisible())
+        if (on) {
+            w = &FenetreSelection(*this);
+            Doc().Hooks.MajFenSel = [w](const TEtatFenSel& e) { w->MajEtat(e); };
+            w->Montre();
+        } else if (w && w->isVisible()) {
             w->close();
+        }
     });
 
     // ---- Surface transformations, properties, surface list, new surface
@@ -312,7 +438,7 @@ void TMainForm::BrancheFenetres() {
     // ---- Control-point editor and list, move and rotate, thickness, dimensions, precision
     Branche("MeEditeurPC", [this] {
         QAction* a = Action(QStringLiteral("MeEditeurPC"));
-        TEditPCForm& f = Fenetre<TEditPCForm>(*this);
+        TEditPCForm& f = Flottante<TEditPCForm>(*this, "EditPCForm");
         if (a && !a->isChecked()) {
             f.close();
             return;
@@ -346,7 +472,7 @@ void TMainForm::BrancheFenetres() {
     });
     Branche("MeLstCotations", [this] { Fenetre<TCotesForm>(*this).Execute(); });
     Branche("MeVisibiliteSurf", [this] {
-        TListeSurfVisiblesForm& f = Fenetre<TListeSurfVisiblesForm>(*this);
+        TListeSurfVisiblesForm& f = Flottante<TListeSurfVisiblesForm>(*this, "ListeSurfVisiblesForm");
         f.show();
         f.raise();
     });
@@ -355,7 +481,10 @@ void TMainForm::BrancheFenetres() {
     Branche("MeCalcHydroStat", [this] {
         // One window kept for the session: its results stay until the next run.
         auto* f = findChild<THydrostatForm*>();
-        if (!f) f = new THydrostatForm(doc_, this);
+        if (!f) {
+            f = new THydrostatForm(doc_, this);
+            f->PorteeCalculs = [this] { return Fenetre<TListeSurfForm>(*this).Execute(ListeSurf::laPortee) == 1; };
+        }
         f->Execute();
     });
     Branche("MeStabilite", [this] {

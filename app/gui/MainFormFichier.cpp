@@ -18,6 +18,7 @@
 #include "export/ImportIges.h"
 #include "model/Debug.h"
 #include "model/Update.h"
+#include "studio/gui/StudioForm.h"
 #include "views/DrawAffiche.h"
 #include "views/Selection.h"
 #include "views/gui/Affiche.h"
@@ -225,6 +226,7 @@ void TMainForm::AjusteVuesSansReglages() {
     doc_.SansVues = false;
     for (TFormFille* v : LesVues())
         if (v) MouseCommandes::Ajuster(v);
+    if (TStudioForm* st = TStudioForm::Instance()) st->Cadrer();
 }
 
 void TMainForm::MeOuvrirClick() {

@@ -130,7 +130,7 @@ constexpr TEntreeMenu kMenus[] = {
     {"MeFichier", "MeImport", 0, kSousMenu},
     {"MeImport", "MeImportDXF"},
     {"MeImport", "MeImportIGES"},
-    {"MeImport", "MeImportProlines98", 0, 0, nullptr, "Proline98"},
+    {"MeImport", "MeImportProlines98", 0, 0, nullptr, "&Proline98"},
     {"MeFichier", "N2", 0, kSeparateur},
     {"MeFichier", "MeImprimer", Ctrl(Qt::Key_I)},
     {"MeFichier", "MeConfigurationImpression"},

@@ -4,6 +4,7 @@
 #include "app/gui/MainForm.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QSettings>
@@ -11,6 +12,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <numbers>
 
 #include "app/gui/MainFormInterne.h"
@@ -22,6 +24,18 @@
 #include "views/gui/MouseCommandes.h"
 
 using namespace MainFormInterne;
+
+namespace {
+
+// A view whose window the tiling or the cascade resized shows the whole hull again.
+void AjusteCadre(QMdiSubWindow* sw) {
+    if (auto* v = qobject_cast<TFormFille*>(sw->widget()))
+        MouseCommandes::Ajuster(v);
+    else if (auto* st = qobject_cast<TStudioForm*>(sw->widget()))
+        st->Cadrer();
+}
+
+}  // namespace
 
 // The "Fenêtres" menu: the view windows, the tiling, the cascade.
 void TMainForm::BrancheVues() {
@@ -41,6 +55,7 @@ void TMainForm::BrancheVues() {
             if (sw->isVisible() && !sw->isMinimized()) {
                 sw->showNormal();
                 sw->setGeometry(horizontal ? QRect(0, k * pas, v.width(), pas) : QRect(k * pas, 0, pas, v.height()));
+                AjusteCadre(sw);
                 ++k;
             }
     };
@@ -88,6 +103,7 @@ void TMainForm::Cascade() {
         if (!sw->isVisible()) continue;
         sw->showNormal();
         sw->setGeometry(k * pas, k * pas, taille.width(), taille.height());
+        AjusteCadre(sw);
         ++k;
     }
 }
@@ -141,9 +157,22 @@ void TMainForm::LirePlacements(QSettings& s) {
         }
     }
     placementsLus_ = true;
-    for (const char* nom : kFenetresPlacees)
-        for (const Placement& p : placements_)
-            if (p.nom == QLatin1String(nom)) AppliquePlacementLu(p);
+    // The windows made on demand that were open are opened by their commands,
+    // which keep their check marks; being made, they take their placement.
+    static const std::map<QString, const char*> commandes = {
+        {QStringLiteral("VueCtrlForm"), "MeControleVue"},   {QStringLiteral("ListeSurfVisiblesForm"), "MeVisibiliteSurf"},
+        {QStringLiteral("EditPCForm"), "MeEditeurPC"},      {QStringLiteral("BoiteOutilsForm"), "MeIcoBoiteOutils"},
+        {QStringLiteral("FenSelForm"), "MeFenSel"}};
+    for (const char* nom : kFenetresPlacees) {
+        const QString n = QLatin1String(nom);
+        const auto p = std::find_if(placements_.begin(), placements_.end(), [&](const Placement& x) { return x.nom == n; });
+        if (p != placements_.end() && p->fenetre) {
+            if (p->fenetre != this) AppliquePlacementLu(*p);  // this one took it when made
+        } else if (const auto c = commandes.find(n); c != commandes.end()) {
+            const auto lu = placementsStockes_.find(n);
+            if (lu != placementsStockes_.end() && lu->second.Visible) Clique(c->second, true);
+        }
+    }
 }
 
 void TMainForm::EcrirePlacements(QSettings& s) {
@@ -159,13 +188,54 @@ void TMainForm::EcrirePlacements(QSettings& s) {
 
 // ---- The views --------------------------------------------------------------------------
 
+namespace {
+
+// The frame's close button closes the window inside it first, which hides
+// it: the frame shown again shows it again. Once the frame is hidden, the
+// child window left on top is activated (it names itself in status panel
+// 0), after the close is over.
+class GardienCadre : public QObject {
+public:
+    GardienCadre(QMdiSubWindow* sw, TMainForm& m) : QObject(sw), m_(m) { sw->installEventFilter(this); }
+
+    bool eventFilter(QObject* o, QEvent* e) override {
+        auto* sw = static_cast<QMdiSubWindow*>(o);
+        if (e->type() == QEvent::Show) {
+            if (QWidget* w = sw->widget(); w && w->isHidden()) w->show();
+        } else if (e->type() == QEvent::Hide && sw->isHidden() && sw->mdiArea()) {
+            QMdiArea* zone = sw->mdiArea();
+            QMetaObject::invokeMethod(zone, [zone, &m = m_] {
+                if (QMdiSubWindow* a = zone->activeSubWindow(); a && !a->isHidden()) return;
+                const auto subs = zone->subWindowList(QMdiArea::StackingOrder);
+                for (auto it = subs.rbegin(); it != subs.rend(); ++it)
+                    if (!(*it)->isHidden()) {
+                        zone->setActiveSubWindow(*it);
+                        return;
+                    }
+                m.WriteStatusBar(0, QString());
+            }, Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+private:
+    TMainForm& m_;
+};
+
+}  // namespace
+
+void TMainForm::GardeCadre(QMdiSubWindow* sw) {
+    sw->setAttribute(Qt::WA_DeleteOnClose, false);
+    new GardienCadre(sw, *this);
+}
+
 void TMainForm::AjouteVue(TFormFille* vue) {
     DBG_SCOPE("TMainForm.AjouteVue");
     if (!vue) return;
     QMdiSubWindow* sw = mdi_->addSubWindow(vue);
     // The close button hides a view; its menu item, its button, the cascade
     // and the tiling bring it back.
-    sw->setAttribute(Qt::WA_DeleteOnClose, false);
+    GardeCadre(sw);
     static const char* const noms[] = {"SectionForm", "PlanForm", "ProfileForm", "PerspForm"};
     const int kind = vue->Kind();
     if (kind >= 0 && kind < 4) {

@@ -249,9 +249,8 @@ TOptionForm::TOptionForm(TMainForm* principale, QWidget* parent) : QDialog(paren
 
 void TOptionForm::FormShow() {
     DBG_SCOPE("TOptionForm.FormShow");
-    avant_ = principale_->Options();
-    courant_ = avant_;
-    const Settings::TOptions& o = avant_;
+    courant_ = principale_->Options();
+    const Settings::TOptions& o = courant_;
     Pages->setCurrentIndex(0);
     for (int i = 0; i < 15; ++i) Shapes[i]->FixeValeur(static_cast<std::uint32_t>(o.Couleurs.*(kPanneaux[i].champ)));
     CB_MultiF_Actif->setChecked(o.MultiFen);
@@ -333,14 +332,8 @@ bool TOptionForm::BtnOKClick() {
 
 void TOptionForm::reject() {
     DBG_SCOPE("TOptionForm.BtnAnnClick");
-    // What acted at once goes back as it was.
-    const bool courbure = courant_.LongRayon != avant_.LongRayon || courant_.TypeRayon != avant_.TypeRayon ||
-                          courant_.OrientationRayon != avant_.OrientationRayon;
-    const bool autre = !(courant_ == avant_);
-    courant_ = avant_;
-    if (autre) principale_->AppliqueOptions(avant_);
-    if (courbure) RecalculeCoupes();
-    else if (autre) principale_->Redessine(false);
+    // What acted at once stays until the program ends; only the settings
+    // file and the other fields wait for "OK".
     QDialog::reject();
 }
 
@@ -352,9 +345,8 @@ void TOptionForm::BtnCouleursDefClick() {
 
 void TOptionForm::ImmediatRatio(int position) {
     DBG_SCOPE("TOptionForm.TB_RatioVectPoidsChange");
+    // The scale itself is taken on "OK".
     LabelRatioValeur->setText(QString::fromStdString(Options::TexteRatio(position)));
-    courant_.RatioVect = position;
-    principale_->AppliqueOptions(courant_);
     principale_->Redessine(false);
 }
 

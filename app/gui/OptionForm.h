@@ -2,10 +2,10 @@
 // language, the curvature rays, the weight-vector scale and the studio's
 // display settings.
 //
-// The track bars and radio groups act at once while the dialog is open; "OK"
-// checks every field first (nothing is applied while one is wrong), then
-// applies and stores everything in the settings file; "Annuler" puts back the
-// options as they were when the dialog opened, what acted at once included.
+// The curvature and studio track bars and the radio groups act at once while
+// the dialog is open, and stay so when it is cancelled; "OK" checks every
+// field first (nothing is applied while one is wrong), then applies and
+// stores everything in the settings file.
 // Options are not part of the document: nothing here marks it modified.
 #pragma once
 
@@ -65,7 +65,6 @@ private:
     void RecalculeCoupes();
 
     TMainForm* principale_;
-    Settings::TOptions avant_;    // as the dialog opened
     Settings::TOptions courant_;  // with what acted at once
 };
 

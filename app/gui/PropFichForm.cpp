@@ -50,6 +50,9 @@ TPropFichForm::TPropFichForm(QWidget* parent) : QDialog(parent) {
     EditSociete = ligne("LabelSociete", "EditSociete", TPropFich::kLongTitre);
     EditVersion = ligne("LabelVersion", "EditVersion", TPropFich::kLongVersion);
     EditDate = ligne("LabelDate", "EditDate", TPropFich::kLongDate);
+    // Labels of their own, not the about box's "Compilé le" and "Version ".
+    Langue::DonneCle(findChild<QLabel*>(QStringLiteral("LabelDate")), "rsLabelDateCaption");
+    Langue::DonneCle(findChild<QLabel*>(QStringLiteral("LabelVersion")), "-");
     auto* nom = new QLabel(Langue::QTxt("rsLabelFileNameCaption"), this);
     nom->setObjectName(QStringLiteral("LabelFileName"));
     LabelCurrentFile = new QLabel(this);
@@ -87,6 +90,8 @@ void TPropFichForm::FormShow(const TPropFich& p, const std::string& nomFichier) 
     EditSociete->setText(Q(p.Societe));
     EditVersion->setText(Q(p.Version));
     EditDate->setText(Q(p.Date));
+    findChild<QLabel*>(QStringLiteral("LabelVersion"))->setText(Langue::QTxt("rsLabelVersionCaption").trimmed());
+    findChild<QLabel*>(QStringLiteral("LabelDate"))->setText(Langue::QTxt("rsLabelDateCaption"));
     QStringList lignes;
     for (const std::string& l : p.Comment) lignes << Q(l);
     MemoCom->setPlainText(lignes.join(QLatin1Char('\n')));

@@ -2,13 +2,16 @@
 
 #include <QSettings>
 #include <QStandardPaths>
+#include <QScreen>
 #include <QWidget>
+#include <QWindow>
 
 #include <charconv>
 #include <cmath>
 #include <cstring>
 
 #include "app/Options.h"
+#include "app/gui/FenetresFlottantes.h"
 #include "model/Debug.h"
 
 namespace Settings {
@@ -261,8 +264,12 @@ void AppliquePlacement(QWidget& w, const TPlacement& p, bool setVisible) {
         // A window never comes back smaller than usable. Top and Left are those
         // of the frame (what x() and y() give back), the sizes those inside it.
         if (p.Width > 0 && p.Height > 0) {
-            w.resize(p.Width, p.Height);
-            w.move(p.Left, p.Top);
+            // Wholly on the screen, whatever screen it was kept on.
+            const QMargins m = w.windowHandle() ? w.windowHandle()->frameMargins() : QMargins();
+            QRect cadre(p.Left, p.Top, p.Width + m.left() + m.right(), p.Height + m.top() + m.bottom());
+            if (w.isWindow() && w.screen()) cadre = FenetresFlottantes::DansEcran(cadre, w.screen()->availableGeometry());
+            w.resize(cadre.width() - m.left() - m.right(), cadre.height() - m.top() - m.bottom());
+            FenetresFlottantes::PlaceCadre(w, cadre.topLeft());
         }
     } else if (p.WinState == QLatin1String("Maximized")) {
         w.setWindowState((w.windowState() & ~Qt::WindowMinimized) | Qt::WindowMaximized);

@@ -97,7 +97,8 @@ TSplashForm::TSplashForm(QWidget* parent)
     LabelComment = Label(PanelCadre, "LabelComment", Langue::QTxt("rsLabelCommentCaption"));
     const QDateTime date = QFileInfo(QCoreApplication::applicationFilePath()).lastModified();
     LabelDate = Label(PanelCadre, "LabelDate",
-                      Langue::QTxt("rsLabelDate").trimmed() + QLatin1Char(' ') + QLocale().toString(date.date(), QLocale::ShortFormat));
+                      Langue::QTxt("rsLabelDate").trimmed() + QLatin1Char(' ') +
+                          QLocale(QLocale::French).toString(date.date(), QStringLiteral("d MMMM yyyy")));
     Langue::DonneCle(LabelDate, "-");
     BtnOK = new QPushButton(Langue::QTxt("rsBtnOK"), PanelCadre);
     BtnOK->setObjectName(QStringLiteral("BtnOK"));

@@ -168,8 +168,8 @@ void CreeFenetres(TMainForm& principale) {
 void PrepareApplication() {
     // Every window, the views within the main window too, shows the program's icon.
     QApplication::setWindowIcon(Icones::Programme());
-    // The program's name for the window manager and the task list.
-    QGuiApplication::setApplicationDisplayName(QStringLiteral("Corvane Shaper"));
+    // No display name: the desktop would append it to every window's title,
+    // which is the window's own (the main window's already names the program).
     QGuiApplication::setDesktopFileName(QStringLiteral("corvane-shaper"));
 }
 

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
@@ -14,6 +15,7 @@
 #include <QToolButton>
 
 #include <algorithm>
+#include <utility>
 
 #include "model/Debug.h"
 
@@ -107,33 +109,40 @@ void Parcourt(QObject* parent, TFenetre& f, std::vector<QWidget*>& dessous) {
     }
 }
 
-void Ajoute(QWidget* w, std::vector<TFenetre>& fenetres, std::vector<QWidget*>& vues) {
-    if (std::find(vues.begin(), vues.end(), w) != vues.end()) return;
+void Ajoute(QWidget* w, std::vector<TFenetre>& fenetres, std::vector<QWidget*>& vues, std::vector<QWidget*>& dessous) {
+    if (!w || std::find(vues.begin(), vues.end(), w) != vues.end()) return;
     vues.push_back(w);
-    std::vector<QWidget*> dessous;
     TFenetre f;
     f.Nom = S(w->objectName());
     f.Titre = Titre(w);
     Parcourt(w, f, dessous);
     if (!f.Nom.empty() && f.Nom.rfind("qt_", 0) != 0) fenetres.push_back(std::move(f));
-    for (QWidget* d : dessous) Ajoute(d, fenetres, vues);
 }
 
 }  // namespace
 
-std::vector<TFenetre> Fenetres(QWidget* principale) {
+std::vector<TFenetre> Fenetres(const std::vector<QWidget*>& ordre) {
     DBG_SCOPE("Traduction.Fenetres");
     std::vector<TFenetre> fenetres;
-    std::vector<QWidget*> vues;
-    if (principale) Ajoute(principale, fenetres, vues);
+    std::vector<QWidget*> vues, dessous;
+    for (QWidget* w : ordre) Ajoute(w, fenetres, vues, dessous);
     QList<QWidget*> autres;
     for (QWidget* w : QApplication::topLevelWidgets())
-        if (!w->parentWidget() && std::find(vues.begin(), vues.end(), w) == vues.end()) autres << w;
-    std::sort(autres.begin(), autres.end(), [](QWidget* a, QWidget* b) { return a->objectName() < b->objectName(); });
-    for (QWidget* w : autres) Ajoute(w, fenetres, vues);
+        if (!w->parentWidget()) autres << w;
+    while (!autres.isEmpty() || !dessous.empty()) {
+        for (QWidget* d : dessous) autres << d;
+        dessous.clear();
+        std::sort(autres.begin(), autres.end(), [](QWidget* a, QWidget* b) { return a->objectName() < b->objectName(); });
+        const QList<QWidget*> tour = std::exchange(autres, {});
+        for (QWidget* w : tour) Ajoute(w, fenetres, vues, dessous);
+    }
     return fenetres;
 }
 
-void EnregistrerTextes(QWidget* principale) { EnregistrerTextes(Fenetres(principale)); }
+QString EnregistrerTextes(const std::vector<QWidget*>& ordre) {
+    const QString chemin = QDir::current().absoluteFilePath(QStringLiteral("FormsText.tra"));
+    EnregistrerTextes(Fenetres(ordre));
+    return chemin;
+}
 
 }  // namespace Traduction

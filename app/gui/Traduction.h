@@ -6,15 +6,17 @@
 
 #include "app/texts/Traduction.h"
 
+class QString;
 class QWidget;
 
 namespace Traduction {
 
-// The windows in the order the program holds them: the main window and the
-// windows below it in their creation order, then any other top-level window.
-std::vector<TFenetre> Fenetres(QWidget* principale);
+// The windows in the order given (the program's creation order), then any
+// other window, below them or top-level, by name.
+std::vector<TFenetre> Fenetres(const std::vector<QWidget*>& ordre);
 
-// Writes "FormsText.tra" in the current folder; throws when it cannot.
-void EnregistrerTextes(QWidget* principale);
+// Writes "FormsText.tra" in the current folder and returns its full path;
+// throws when it cannot.
+QString EnregistrerTextes(const std::vector<QWidget*>& ordre);
 
 }  // namespace Traduction

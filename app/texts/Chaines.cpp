@@ -5,6 +5,7 @@
 
 #include "app/texts/Encodage.h"
 #include "model/Debug.h"
+#include "model/Format.h"
 
 namespace Chaines {
 namespace {
@@ -173,13 +174,6 @@ bool TexteVersReel(std::string_view texte, double& valeur) {
     return true;
 }
 
-std::string FormatFixe(double valeur, int decimales) {
-    char buf[400];
-    if (decimales < 0) decimales = 0;
-    if (decimales > 40) decimales = 40;
-    const auto [fin, ec] = std::to_chars(buf, buf + sizeof buf, valeur, std::chars_format::fixed, decimales);
-    if (ec != std::errc()) return "0";
-    return std::string(buf, fin);
-}
+std::string FormatFixe(double valeur, int decimales) { return Format::Fixe(valeur, decimales, "0"); }
 
 }  // namespace Chaines

@@ -62,7 +62,8 @@ std::string_view SansBlancs(std::string_view texte);
 bool TexteVersEntier(std::string_view texte, int& valeur);
 bool TexteVersReel(std::string_view texte, double& valeur);
 
-// "%.<decimales>f" with "." as the separator.
+// "%.<decimales>f" with "." as the separator; a value that rounds to zero
+// is written without a sign (never "-0.0000").
 std::string FormatFixe(double valeur, int decimales);
 
 }  // namespace Chaines

@@ -29,7 +29,13 @@ TAireForm::TAireForm(Document& doc, QWidget* parent) : TAireForm(doc, parent, 4)
 }
 
 void TAireForm::showEvent(QShowEvent* e) {
-    if (!e->spontaneous()) Remplit();
+    if (!e->spontaneous()) {
+        Remplit();
+        // Every header shown whole.
+        QHeaderView* h = GrilleAires->horizontalHeader();
+        for (int j = 0; j < GrilleAires->columnCount(); ++j)
+            GrilleAires->setColumnWidth(j, std::max(GrilleAires->columnWidth(j), h->sectionSizeHint(j)));
+    }
     QDialog::showEvent(e);
 }
 

@@ -5,6 +5,7 @@
 #include <QHeaderView>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QShowEvent>
 
 #include "app/gui/AppliqueLangue.h"
@@ -39,8 +40,12 @@ TDevSurfForm::TDevSurfForm(Document& doc, QWidget* parent) : QDialog(parent), do
     SG_Erreur->horizontalHeader()->setVisible(true);
     SG_Erreur->setHorizontalHeaderLabels({Langue::QTxt("rsSurface"), Langue::QTxt("rsDirectrice"), Langue::QTxt("rsErreur")});
     SG_Erreur->setColumnWidth(0, 130);
-    SG_Erreur->setColumnWidth(1, 90);
+    SG_Erreur->setColumnWidth(1, 60);
     SG_Erreur->setColumnWidth(2, 135);
+    // Every column shows at the dialog's size: the grid is never narrower than they are.
+    int largeur = 2 * SG_Erreur->frameWidth() + SG_Erreur->verticalScrollBar()->sizeHint().width();
+    for (int c = 0; c < 3; ++c) largeur += SG_Erreur->columnWidth(c);
+    SG_Erreur->setMinimumWidth(largeur);
     lc->addWidget(SG_Erreur);
     droite->addWidget(gc, 1);
     BtnFermer = new QPushButton(Langue::QTxt("rsBtnFermer"), this);

@@ -5,18 +5,25 @@
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QStyledItemDelegate>
 #include <QToolButton>
+#include <QValueAxis>
 #include <charconv>
+#include <cmath>
 #include <functional>
+#include <memory>
 #include <set>
 
 #include "app/gui/AppliqueLangue.h"
+#include "app/gui/ChoixFichier.h"
+#include "app/texts/Chaines.h"
 #include "app/texts/Encodage.h"
+#include "calc/Graduation.h"
 #include "model/UiPort.h"
 
 namespace GrilleResultats {
@@ -42,8 +49,8 @@ QString DemandeFichier(QWidget* parent, const char* cleFiltre, const char* exten
 void Imprime(QWidget* parent, const std::function<void(QPrinter&)>& print) {
     QPrinter printer(QPrinter::HighResolution);
     if (QPrinterInfo::availablePrinters().isEmpty()) {
-        const QString f = QFileDialog::getSaveFileName(parent, Langue::QTxt("rsImprimer"), QString(),
-                                                       QStringLiteral("PDF (*.pdf)"));
+        const QString f = ChoixFichier::Enregistrer(parent, Langue::QTxt("rsImprimer"), QStringLiteral("PDF (*.pdf)"),
+                                                    QStringLiteral("pdf"));
         if (f.isEmpty()) return;
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(f);
@@ -52,6 +59,30 @@ void Imprime(QWidget* parent, const std::function<void(QPrinter&)>& print) {
         if (d.exec() != QDialog::Accepted) return;
     }
     print(printer);
+}
+
+void Gradue(QValueAxis* axe, int decimales) {
+    // The range last set here: met again, it is already graduated.
+    auto pose = std::make_shared<std::pair<double, double>>(NAN, NAN);
+    auto maj = [axe, decimales, pose] {
+        if ((axe->min() == pose->first && axe->max() == pose->second) || !std::isfinite(axe->max() - axe->min()))
+            return;
+        const double pas = Graduation::Pas(axe->min(), axe->max());
+        // The range widened to the multiples of the step, a tick on each.
+        // The chart places tick i at min + i (max - min) / (n - 1), whose
+        // error could put the tick at 0 a hair below and read "-0.0": the
+        // range starts a hair above its multiple (far more than that error,
+        // far less than anything the labels or the drawing show).
+        const double n0 = std::floor(axe->min() / pas + 1e-6);
+        const double intervalles = std::max(std::ceil(axe->max() / pas - 1e-6) - n0, 1.0);
+        *pose = {n0 * pas + pas * 1e-12, (n0 + intervalles) * pas};
+        axe->setTickType(QValueAxis::TicksFixed);
+        axe->setTickCount(static_cast<int>(intervalles) + 1);
+        axe->setLabelFormat(QStringLiteral("%.%1f").arg(decimales >= 0 ? decimales : Graduation::Decimales(pas)));
+        axe->setRange(pose->first, pose->second);
+    };
+    QObject::connect(axe, &QValueAxis::rangeChanged, axe, maj);
+    maj();
 }
 
 QToolButton* Outil(QWidget* parent, const char* nom, const char* hint, QStyle::StandardPixmap icone) {
@@ -89,12 +120,25 @@ void Numerote(QTableWidget* g, int depuis) {
     }
 }
 
+namespace {
+
+void NonNumerique(const QString& texte) {
+    Ui::ui().showMessage(QStringLiteral("'%1' n'est pas une valeur numérique correcte").arg(texte).toStdString());
+}
+
+}  // namespace
+
 void SignaleCellule(QTableWidget* g, int ligne, int colonne) {
     g->setCurrentCell(ligne, colonne);
     const QTableWidgetItem* it = g->item(ligne, colonne);
-    Ui::ui().showMessage(QStringLiteral("'%1' n'est pas une valeur numérique correcte")
-                             .arg(it ? it->text() : QString())
-                             .toStdString());
+    NonNumerique(it ? it->text() : QString());
+}
+
+bool LitReel(QLineEdit* e, double& v) {
+    const std::string t = e->text().trimmed().toStdString();
+    if (Chaines::TexteVersReel(Chaines::RemplaceCar(t, ',', '.'), v)) return true;
+    if (!t.empty()) NonNumerique(e->text());
+    return false;
 }
 
 }  // namespace GrilleResultats
@@ -266,6 +310,28 @@ TGrapheResultats::TGrapheResultats(QWidget* parent) : QChartView(parent) {
 }
 
 void TGrapheResultats::ZoomArriere() { chart()->zoomReset(); }
+
+void TGrapheResultats::Graduations() {
+    for (QAbstractAxis* a : chart()->axes())
+        if (auto* v = qobject_cast<QValueAxis*>(a)) GrilleResultats::Gradue(v);
+}
+
+void TGrapheResultats::setLigneZero(bool oui) {
+    ligneZero_ = oui;
+    viewport()->update();
+}
+
+void TGrapheResultats::drawForeground(QPainter* p, const QRectF& zone) {
+    QChartView::drawForeground(p, zone);
+    if (!ligneZero_ || chart()->series().isEmpty()) return;
+    const QRectF trace = chart()->plotArea();
+    const double y = chart()->mapToPosition(QPointF(0.0, 0.0), chart()->series().first()).y();
+    if (y < trace.top() || y > trace.bottom()) return;
+    p->save();
+    p->setPen(QPen(Qt::black, 0));
+    p->drawLine(chart()->mapToScene(QPointF(trace.left(), y)), chart()->mapToScene(QPointF(trace.right(), y)));
+    p->restore();
+}
 
 void TGrapheResultats::Imprime(QPrinter& printer) {
     QPainter p;

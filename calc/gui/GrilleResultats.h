@@ -7,7 +7,8 @@
 // lines to a text file and prints itself as a ruled table under a title.
 //
 // A result chart is a chart view whose rubber band zooms into the area
-// drawn; ZoomArriere undoes the zoom. It prints itself on one page.
+// drawn; ZoomArriere undoes the zoom. It prints itself on one page. Its
+// value axes can be graduated on round values, and a line drawn at Y = 0.
 #pragma once
 
 #include <QChartView>
@@ -21,8 +22,10 @@
 
 #include "calc/Hydrostat.h"
 
+class QLineEdit;
 class QPrinter;
 class QToolButton;
+class QValueAxis;
 
 class TGrilleResultats : public QTableWidget {
     Q_OBJECT
@@ -60,6 +63,17 @@ public:
     void ZoomArriere();
     // The chart on one page, in the printer's orientation.
     void Imprime(QPrinter& printer);
+    // Every value axis of the chart graduated as GrilleResultats::Gradue does.
+    void Graduations();
+    // A line across the plot area at Y = 0, whatever the zoom.
+    void setLigneZero(bool oui);
+    bool LigneZero() const { return ligneZero_; }
+
+protected:
+    void drawForeground(QPainter* p, const QRectF& zone) override;
+
+private:
+    bool ligneZero_ = false;
 };
 
 namespace GrilleResultats {
@@ -83,4 +97,11 @@ void EcritLigne(QTableWidget* g, int ligne, int premiere, const std::vector<std:
 void Numerote(QTableWidget* g, int depuis);
 // Selects the cell and says which one does not hold a number.
 void SignaleCellule(QTableWidget* g, int ligne, int colonne);
+// A finite number read from the field ("," read as "."); otherwise false, v
+// left, and unless the field is empty a message says it is not a number.
+bool LitReel(QLineEdit* e, double& v);
+// The axis graduated on a round step (Graduation::Pas): its range widened to
+// the multiples of the step, one tick on each, kept so whenever the range
+// changes (a zoom); labels with the step's decimals, or with `decimales`.
+void Gradue(QValueAxis* axe, int decimales = -1);
 }  // namespace GrilleResultats

@@ -2,9 +2,7 @@
 
 #include <QBoxLayout>
 #include <QChart>
-#include <QCheckBox>
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
@@ -23,51 +21,22 @@
 #include <cmath>
 
 #include "app/gui/AppliqueLangue.h"
+#include "app/gui/MainForm.h"
 #include "app/gui/MsgDlg.h"
 #include "calc/gui/GrilleResultats.h"
 #include "model/Bounds.h"
 #include "model/Debug.h"
 #include "model/Document.h"
 #include "model/Entity.h"
+#include "model/Draw.h"
 #include "model/UiPort.h"
+#include "platform/CanvasQt.h"
 #include "model/Update.h"
-
-namespace {
-
-
-// The surfaces counted in calculations, chosen with check boxes.
-bool PorteeParDefaut(Document& doc, QWidget* parent) {
-    QDialog d(parent);
-    d.setWindowTitle(Langue::QTxt("rsListeSurfFormCapPorteeCalc"));
-    auto* l = new QVBoxLayout(&d);
-    auto* liste = new QListWidget(&d);
-    for (int i = 0; i < doc.NbSurf(); ++i) {
-        auto* it = new QListWidgetItem(QString::fromStdString(doc.Surface(i)->Nom), liste);
-        it->setCheckState(doc.Surface(i)->Calc ? Qt::Checked : Qt::Unchecked);
-    }
-    l->addWidget(liste);
-    auto* boutons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &d);
-    QObject::connect(boutons, &QDialogButtonBox::accepted, &d, &QDialog::accept);
-    QObject::connect(boutons, &QDialogButtonBox::rejected, &d, &QDialog::reject);
-    l->addWidget(boutons);
-    if (d.exec() != QDialog::Accepted) return false;
-    bool change = false;
-    for (int i = 0; i < doc.NbSurf(); ++i) {
-        const bool c = liste->item(i)->checkState() == Qt::Checked;
-        if ((doc.Surface(i)->Calc != 0) != c) change = true;
-        doc.Surface(i)->Calc = c ? 1 : 0;
-    }
-    if (change) doc.MarquerModifie();
-    return true;
-}
-
-}  // namespace
 
 THydrostatForm::THydrostatForm(Document& doc, QWidget* parent) : QDialog(parent), doc_(doc) {
     DBG_SCOPE("THydrostatForm.FormCreate");
     setObjectName(QStringLiteral("HydrostatForm"));
     resize(814, 628);
-    PorteeCalculs = PorteeParDefaut;
 
     auto* racine = new QHBoxLayout(this);
     auto* gauche = new QVBoxLayout;
@@ -161,11 +130,12 @@ THydrostatForm::THydrostatForm(Document& doc, QWidget* parent) : QDialog(parent)
     ax->setTitleText(Langue::QTxt("rsLongueur"));
     auto* ay = new QValueAxis;
     ay->setTitleText(Langue::QTxt("rsAire"));
-    ay->setLabelFormat(QStringLiteral("%.4g"));
     chart->addAxis(ax, Qt::AlignBottom);
     chart->addAxis(ay, Qt::AlignLeft);
     SerieAires->attachAxis(ax);
     SerieAires->attachAxis(ay);
+    GrilleResultats::Gradue(ax);
+    GrilleResultats::Gradue(ay, 4);
     ChartCourbeAires->setVisible(false);
     lk->addWidget(ChartCourbeAires, 1);
     PageControl->addTab(courbe, QString());
@@ -214,14 +184,13 @@ THydrostatForm::THydrostatForm(Document& doc, QWidget* parent) : QDialog(parent)
     connect(BtnAucune, &QPushButton::clicked, this, [this] { LBSurf->clearSelection(); MajPortee(); });
     connect(LBSurf, &QListWidget::itemSelectionChanged, this, &THydrostatForm::MajPortee);
     connect(BtnPorteeCalculs, &QPushButton::clicked, this, [this] {
-        if (!PorteeCalculs || !PorteeCalculs(doc_, this)) return;
+        if (!PorteeCalculs || !PorteeCalculs()) return;
         VideListes();
         calcul_ = Hydrostat::ListeCalcul(doc_);
         RemplieListes();
         ObjCom::MajSurface(doc_, true, -1);
-        PPAv = 10000.0;
-        Perpendiculaires();
-        DessinePP();
+        // Perpendiculars from the waterline follow the new scope; typed ones stay.
+        OptionChange();
     });
     connect(BtnOK, &QPushButton::clicked, this, &QDialog::accept);
     connect(BtnCalculer1, &QPushButton::clicked, this, &THydrostatForm::BtnCalculerClick);
@@ -260,8 +229,7 @@ void THydrostatForm::Prepare() {
     nbCoupes_ = Hydrostat::NbCoupesDefaut(doc_.Precision);
     UD_Precision->setValue(nbCoupes_);
     EditPrecision->setText(QString::number(nbCoupes_));
-    PPAv = 10000.0;
-    PPAr = -10000.0;
+    PPDefinies = false;
     PosMaitreCouple = 0.0;
     ObjCom::MajSurface(doc_, true, -1);
     Perpendiculaires();
@@ -378,32 +346,31 @@ void THydrostatForm::Imprimer() {
 // ---- Options page -----------------------------------------------------------------------
 
 void THydrostatForm::Perpendiculaires() {
-    if (PPAv != 10000.0) return;
+    if (PPDefinies) return;
     TEtendue e;
     Calcs::LongueurLE(doc_, -2, e, 0.0);
     if (e.Size == 0.0) Calcs::DimentionsSurf(doc_, -2, e);
     PPAv = e.Min;
     PPAr = e.Max;
+    PPDefinies = true;
 }
 
 void THydrostatForm::OptionChange() {
     if (RBPPIntersection->isChecked()) {
-        PPAv = 10000.0;
+        PPDefinies = false;
         Perpendiculaires();
     } else {
-        bool ok1 = false, ok2 = false;
-        const double a = EditPPAv->text().toDouble(&ok1), b = EditPPAr->text().toDouble(&ok2);
-        if (ok1 && ok2) {
+        double a = 0.0, b = 0.0;
+        if (GrilleResultats::LitReel(EditPPAv, a) && GrilleResultats::LitReel(EditPPAr, b)) {
             PPAv = std::min(a, b);
             PPAr = std::max(a, b);
+            PPDefinies = true;
         }
     }
     if (RBMCMilieu->isChecked()) {
         PosMaitreCouple = (PPAv + PPAr) / 2.0;
     } else if (RBMCPosition->isChecked()) {
-        bool ok = false;
-        const double y = EditMC->text().toDouble(&ok);
-        if (ok) PosMaitreCouple = y;
+        GrilleResultats::LitReel(EditMC, PosMaitreCouple);
     } else if (RBMCCreux->isChecked()) {
         // The Y of the lowest point of the chosen surface (of all: the lowest).
         const int choix = CBSurfMaitreCouple->currentIndex() - 1;
@@ -425,8 +392,11 @@ void THydrostatForm::DessinePP() { PaintBoxPP->update(); }
 
 bool THydrostatForm::eventFilter(QObject* o, QEvent* e) {
     if (o != PaintBoxPP || e->type() != QEvent::Paint) return QDialog::eventFilter(o, e);
+    // On the views' background, each surface in its own colour.
+    const TMainForm* m = MainForm();
+    const TCouleursDessin couleurs = m ? m->OptionsDessin().Couleurs : TCouleursDessin{};
     QPainter p(PaintBoxPP);
-    p.fillRect(PaintBoxPP->rect(), Qt::white);
+    p.fillRect(PaintBoxPP->rect(), TQtCanvas::Couleur(couleurs.Arp));
     // Profile: Y across, Z up, fitted to the surfaces counted.
     TEtendue ey, ez;
     Calcs::DimentionsSurf(doc_, -2, ey);
@@ -434,9 +404,10 @@ bool THydrostatForm::eventFilter(QObject* o, QEvent* e) {
     const double k = PaintBoxPP->width() * 0.9 / l;
     const QPointF o0(PaintBoxPP->width() * 0.05 - ey.Min * k, PaintBoxPP->height() / 2.0);
     auto pt = [&](double y, double z) { return QPointF(o0.x() + y * k, o0.y() - z * k); };
-    p.setPen(Qt::black);
     for (int num : calcul_) {
-        const TArrayVertex3f& g = doc_.Surface(num)->Points;
+        const TEntity& s = *doc_.Surface(num);
+        p.setPen(TQtCanvas::Couleur(Affiche::CouleurSurface(s, couleurs)));
+        const TArrayVertex3f& g = s.Points;
         for (int i = 0; i < g.rows(); ++i)
             for (int j = 0; j + 1 < g.cols(); ++j) p.drawLine(pt(g[i][j].Y, g[i][j].Z), pt(g[i][j + 1].Y, g[i][j + 1].Z));
     }

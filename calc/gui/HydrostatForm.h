@@ -42,10 +42,10 @@ public:
     bool EditPrecisionExit();
     void MajCourbesAires(const Hydrostat::TListAires& stations);
 
-    // The surface list dialog in its scope mode: the user changes which
-    // surfaces are counted in calculations; returns whether anything was
-    // confirmed. The default is a list of check boxes.
-    std::function<bool(Document&, QWidget*)> PorteeCalculs;
+    // "Portée des calculs...": the surface list dialog in its scope mode,
+    // where the user changes which surfaces are counted in calculations;
+    // true when confirmed. The main window gives it.
+    std::function<bool()> PorteeCalculs;
 
     const TListSurf& Portee() const { return portee_; }
     const Hydrostat::TResultatsHydro& Resultats() const { return resultats_; }
@@ -66,7 +66,11 @@ public:
     QRadioButton *RBPPIntersection, *RBPPPosition, *RBMCCreux, *RBMCMilieu, *RBMCPosition, *RBMCAire, *RBMCLargeur;
     QLineEdit *EditPPAv, *EditPPAr, *EditMC;
     QWidget* PaintBoxPP;
-    double PPAv = 10000.0, PPAr = -10000.0, PosMaitreCouple = 0.0;
+    // The perpendiculars and the midship position the page draws. The
+    // perpendiculars are not set on opening; they are then taken from the
+    // waterline, or typed ("Position Y", any finite values).
+    double PPAv = 0.0, PPAr = 0.0, PosMaitreCouple = 0.0;
+    bool PPDefinies = false;
 
 protected:
     void showEvent(QShowEvent* e) override;

@@ -22,7 +22,7 @@
 
 namespace {
 
-constexpr int kLargeurs[7] = {40, 180, 80, 70, 70, 70, 120};
+constexpr int kLargeurs[7] = {40, 180, 60, 60, 60, 60, 120};
 
 // The attached surface: a drop-down of every surface name, or none.
 class DelegueSurface : public QStyledItemDelegate {

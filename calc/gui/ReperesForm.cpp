@@ -112,6 +112,7 @@ bool TReperesForm::BtnOKClick() {
 TEnvahissementForm::TEnvahissementForm(Document& doc, QWidget* parent) : TReperesForm(doc, parent) {
     setObjectName(QStringLiteral("EnvahissementForm"));
     setWindowTitle(Langue::QTxt("rsEnvahissementFormCaption"));
+    resize(std::max(width(), Langue::LargeurTitre(this)), height());
 }
 
 std::vector<Reperes::TLigne> TEnvahissementForm::LignesListe() const { return Reperes::Lignes(doc_.ListReperesEnv); }

@@ -42,6 +42,8 @@
 namespace {
 
 constexpr double kDeg2Rad = std::numbers::pi / 180.0;
+// The facets of the debug drawing.
+const QColor kCouleurFacettes(0, 128, 128);
 // The windows' engines alive, so that a test can see none is left behind.
 std::atomic<int> g_moteurs = 0;
 
@@ -64,6 +66,11 @@ public:
     explicit Suivi(TStabForm* f) : f_(f) {}
     void Progression(int total, int fait) override { emit f_->progression(total, fait); }
     void Etape(const TGZ& gz, int iterations, const TDoubleSurfList&) override { emit f_->etape(gz, iterations); }
+    // The debug sink writes to the debug window and its link: reported from
+    // the window's thread.
+    void Erreur(const std::string& message) override {
+        QMetaObject::invokeMethod(f_, [message] { Stab::ISuiviStab().Erreur(message); }, Qt::QueuedConnection);
+    }
 
 private:
     TStabForm* f_;
@@ -246,6 +253,9 @@ TStabForm::TStabForm(Document& doc, QWidget* parent)
     PageControl->addTab(aff, QString());
     TimerFilm = new QTimer(this);
     TimerFilm->setInterval(150);
+    intervalle_ = new QTimer(this);
+    intervalle_->setSingleShot(true);
+    intervalle_->setInterval(kIntervalleAffichage);
 
     // "Courbe".
     auto* courbe = new QWidget;
@@ -273,9 +283,11 @@ TStabForm::TStabForm(Document& doc, QWidget* parent)
         g->chart()->addAxis(ay, Qt::AlignLeft);
         serie->attachAxis(ax);
         serie->attachAxis(ay);
+        g->Graduations();
         return g;
     };
     ChartGZ = graphe(courbe, SerieGZ, Qt::red);
+    ChartGZ->setLigneZero(true);
     ChartGZ->setObjectName(QStringLiteral("ChartGZ"));
     lk->addWidget(ChartGZ, 1);
     PageControl->addTab(courbe, QString());
@@ -331,6 +343,15 @@ TStabForm::TStabForm(Document& doc, QWidget* parent)
     // ---- Connections -----------------------------------------------------------
     connect(this, &TStabForm::progression, this, &TStabForm::Progression, Qt::QueuedConnection);
     connect(this, &TStabForm::etape, this, &TStabForm::EtapeRecue, Qt::QueuedConnection);
+    connect(PageControl, &QTabWidget::currentChanged, this, [this] {
+        if (EnCours()) AjouteEtapes();
+    });
+    connect(intervalle_, &QTimer::timeout, this, [this] {
+        if (!enRetard_) return;
+        enRetard_ = false;
+        MajProgression();
+        intervalle_->start();
+    });
     connect(BtnCalculer, &QPushButton::clicked, this, [this] { BtnCalculerClick(); });
     connect(BtnStop, &QPushButton::clicked, this, &TStabForm::BtnStopClick);
     connect(BtnFermer, &QPushButton::clicked, this, &QDialog::reject);
@@ -435,12 +456,9 @@ void TStabForm::InitStabForm() {
     synthese_ = {};
     AfficheEtatInitial();
     Progression(100, 0);
-    GrilleMesures->setRowCount(1);
     GrilleSynthese->Vide();
-    TrackBarEtapes->setMaximum(0);
     for (QLabel* l : {LabelGite, LabelVolume, LabelIterations, LabelAssiette}) l->clear();
     MajCourbeGZ();
-    GrilleMesures->setRowCount(1);
     unsetCursor();
     Boutons(false);
     PageControl->setCurrentIndex(0);
@@ -549,8 +567,8 @@ bool TStabForm::BtnCalculerClick() {
     SeriesEnvahis.clear();
     // The same checks as the engine's, here where the message can be shown
     // before anything starts.
-    if (!(c.Pas > 0.0) || !(c.GiteMax >= c.Pas) || !(c.GiteMax / c.Pas <= Stab::TStabCalc::kEtapesMax)) {
-        Ui::ui().showMessage(Langue::Txt("rsErrPasCalcul"));
+    if (const std::string refus = Stab::TStabCalc::RefusPas(c.GiteMax, c.Pas); !refus.empty()) {
+        Ui::ui().showMessage(refus);
         return false;
     }
     if (!(poids_ > 0.0)) {
@@ -563,7 +581,15 @@ bool TStabForm::BtnCalculerClick() {
     }
     cond_ = c;
     calc_->SetChargement(g0_, poids_);
+    // Whatever stop was asked before belongs to an earlier run.
+    calc_->AnnuleArret();
     etapes_.Clear();
+    MajCourbeGZ();
+    synthese_ = {};
+    GrilleSynthese->Vide();
+    LabelGite->setText(Langue::QTxt("rsGite2p") + QLatin1Char(' ') + Format(0.0, 2));
+    LabelAssiette->setText(Langue::QTxt("rsAssiette2p") + QLatin1Char(' ') + Format(0.0, 2) + QStringLiteral("°"));
+    LabelVolume->setText(Langue::QTxt("rsVolume2p") + QLatin1Char(' ') + Format(0.0, 4));
     Boutons(true);
     setCursor(Qt::WaitCursor);
     // A refused or failed run ends like any other: the end shows what was stored.
@@ -608,19 +634,41 @@ void TStabForm::done(int r) {
     QDialog::done(r);
 }
 
+// The steps and the progress come faster than anyone can read them: they
+// are stored as they come, and shown at most once an interval.
 void TStabForm::Progression(int total, int fait) {
-    ProgressBar->setValue(total > 0 ? static_cast<int>(std::lrint(100.0 * fait / total)) : 0);
-    ProgressBar->repaint();
-    if (fait > 0) MajCourbeGZ();
+    progres_ = total > 0 ? static_cast<int>(std::lrint(100.0 * fait / total)) : 0;
+    AfficheProgression();
 }
 
 void TStabForm::EtapeRecue(const TGZ& gz, int iterations) {
     etapes_.Add(gz);
+    iterations_ = iterations;
+    AfficheProgression();
+}
+
+void TStabForm::AfficheProgression() {
+    if (fermeture_) return;   // the window is going: nothing more is drawn
+    if (intervalle_->isActive()) {
+        enRetard_ = true;
+        return;
+    }
+    MajProgression();
+    intervalle_->start();
+}
+
+void TStabForm::MajProgression() {
+    ProgressBar->setValue(progres_);
+    const int n = etapes_.Count();
+    if (n == 0) return;
+    const TGZ& gz = *etapes_.GetGZ(n - 1);
     LabelGite->setText(Langue::QTxt("rsAngle2p") + QStringLiteral(" %1°").arg(Format(gz.Gite, 2)));
     LabelAssiette->setText(Langue::QTxt("rsAssiette2p") + QStringLiteral(" %1°").arg(Format(gz.Assiette, 2)));
-    LabelVolume->setText(Langue::QTxt("rsVolume2p") + QStringLiteral(" %1 m3").arg(Format(gz.Volume, 4)));
-    LabelIterations->setText(Langue::QTxt("rsIterations2p") + QStringLiteral(" %1").arg(iterations));
-    Pose(etapes_.Count() - 1);
+    // The step holds the displaced volume times the density.
+    LabelVolume->setText(Langue::QTxt("rsVolume2p") + QStringLiteral(" %1 m3").arg(Format(gz.Volume / cond_.Densite, 4)));
+    LabelIterations->setText(Langue::QTxt("rsIterations2p") + QStringLiteral(" %1").arg(iterations_));
+    AjouteEtapes();
+    Pose(n - 1);
 }
 
 void TStabForm::FinCalcul() {
@@ -630,10 +678,12 @@ void TStabForm::FinCalcul() {
     delete t;
     // Every queued step and progress report is in before the end is shown.
     QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
+    intervalle_->stop();
+    enRetard_ = false;
     unsetCursor();
     Boutons(false);
     if (fermeture_) return;
-    MajCourbeGZ();
+    MajProgression();
     MajResults();
     Pose(-1);
 }
@@ -641,25 +691,45 @@ void TStabForm::FinCalcul() {
 // ---- Results -------------------------------------------------------------------------------
 
 void TStabForm::MajCourbeGZ() {
-    const bool gz = RB_CourbeGZ->isChecked();
-    QList<QPointF> pts, trim;
+    lignesMontrees_ = pointsMontres_ = 0;
+    pointsGZ_.clear();
+    pointsAssiette_.clear();
+    GrilleMesures->setRowCount(0);
+    AjouteEtapes();
+}
+
+void TStabForm::AjouteEtapes() {
     const int n = etapes_.Count();
     GrilleMesures->setUpdatesEnabled(false);
     GrilleMesures->setRowCount(std::max(n, 1));
-    for (int k = 0; k < n; ++k) {
+    for (int k = lignesMontrees_; k < n; ++k) {
         const TGZ& e = *etapes_.GetGZ(k);
-        const double bras = StabSynthese::GZ(e), moment = StabSynthese::Moment(e, poids_);
-        pts.append({e.Gite, gz ? bras : moment});
-        if (cond_.CorrectionAssiette) trim.append({e.Gite, e.Assiette});
         const double valeurs[12] = {e.Gite, e.Assiette, -e.Enfoncement, e.XB, e.YB, e.ZB, e.XG, e.YG, e.ZG,
-                                    bras,   moment,     e.SurfMouillee};
+                                    StabSynthese::GZ(e), StabSynthese::Moment(e, poids_), e.SurfMouillee};
         for (int j = 0; j < 12; ++j) {
             auto* it = new QTableWidgetItem(Format(valeurs[j], j < 2 ? 2 : 4));
             it->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             GrilleMesures->setItem(k, j, it);
         }
     }
+    lignesMontrees_ = n;
     GrilleMesures->setUpdatesEnabled(true);
+    TrackBarEtapes->setMaximum(std::max(n - 1, 0));
+
+    // A chart works out all of its points again at every change (at every
+    // point appended): its points are handed over whole, and during a run
+    // the curves follow only while they show, catching up when their page
+    // is shown.
+    if (EnCours() && !ChartGZ->isVisible() && !ChartAssiette->isVisible()) return;
+    const bool gz = RB_CourbeGZ->isChecked();
+    QList<QPointF>& pts = pointsGZ_;
+    QList<QPointF>& trim = pointsAssiette_;
+    for (int k = pointsMontres_; k < n; ++k) {
+        const TGZ& e = *etapes_.GetGZ(k);
+        pts.append({e.Gite, gz ? StabSynthese::GZ(e) : StabSynthese::Moment(e, poids_)});
+        if (cond_.CorrectionAssiette) trim.append({e.Gite, e.Assiette});
+    }
+    pointsMontres_ = n;
     SerieGZ->replace(pts);
     SerieAssiette->replace(trim);
     auto ajuste = [](TGrapheResultats* g, const QList<QPointF>& p) {
@@ -681,7 +751,6 @@ void TStabForm::MajCourbeGZ() {
     };
     ajuste(ChartGZ, pts);
     ajuste(ChartAssiette, trim);
-    TrackBarEtapes->setMaximum(std::max(n - 1, 0));
 }
 
 void TStabForm::MajResults() {
@@ -752,12 +821,13 @@ bool TStabForm::eventFilter(QObject* o, QEvent* e) {
 
 void TStabForm::DrawStab(QPainter& p, int k) {
     p.fillRect(PaintBox->rect(), Qt::black);
-    // Fitted as a section view would be, then the zoom step.
+    // The copy as it is drawn (heeled at a step) fitted as a section view
+    // would be, then the zoom step.
     TViewRecord vue;
     vue.Kind = vkSection;
     vue.Azimuth = static_cast<float>(270.0 * kDeg2Rad);
     TVertex2f mini{1e30, 1e30}, maxi{-1e30, -1e30};
-    for (const TDoubleSurf& s : initiale_)
+    for (const TDoubleSurf& s : affichee_)
         for (const TArrayVertex3f* g : {&s.Points, &s.PointsSym})
             for (int i = 0; i < g->rows() * g->cols(); ++i) {
                 TVertex2f v;
@@ -788,6 +858,19 @@ void TStabForm::DrawStab(QPainter& p, int k) {
         const TVertex3f c[4] = {{-5, -5, 0}, {5, -5, 0}, {5, 10, 0}, {-5, 10, 0}};
         poly([&](int i) { return c[i % 4]; }, 5);
     }
+    // In debug mode (someone listens to the trace), the step being computed
+    // shows the facets under its flotation plane, its centre of buoyancy
+    // "CC" and its centre of gravity "CG".
+    const bool debug = Debug::Tracing() && EnCours() && k >= 0 && k < etapes_.Count();
+    if (debug) {
+        TListFace facettes;
+        Carene::FacettesSousPlan(affichee_, 0.0, facettes);
+        p.setPen(kCouleurFacettes);
+        for (const TFacette& f : facettes) {
+            const TVertex3f c[3] = {f.P1, f.P2, f.P3};
+            poly([&](int i) { return c[i % 3]; }, 4);
+        }
+    }
     p.setPen(QColor(192, 192, 192));
     for (const TDoubleSurf& s : affichee_)
         for (const TArrayVertex3f* g : {&s.Points, &s.PointsSym}) {
@@ -816,8 +899,8 @@ void TStabForm::DrawStab(QPainter& p, int k) {
         if (k >= 0 && i != k) continue;
         if (k < 0 && i != etapes_.Count() - 1 && EnCours()) continue;
         const TGZ& e = *etapes_.GetGZ(i);
-        marque({e.XG, e.YG, e.ZG}, Qt::green, QStringLiteral("G"));
-        marque({e.XB, e.YB, e.ZB}, Qt::blue, QStringLiteral("B"));
+        marque({e.XG, e.YG, e.ZG}, Qt::green, debug ? QStringLiteral("CG") : QStringLiteral("G"));
+        marque({e.XB, e.YB, e.ZB}, Qt::blue, debug ? QStringLiteral("CC") : QStringLiteral("B"));
     }
 }
 

@@ -5,13 +5,18 @@
 //
 // The run belongs to the window's own engine (its own copy of the hull);
 // while it runs nothing else touches that engine. Steps and progress come
-// back through queued signals; "Abandon", the Delete key and closing set the
-// engine's stop flag, which it reads at every iteration. Closing waits for
-// the run to end before the engine goes.
+// back through queued signals and are only stored as they come: the window
+// shows them at most 20 times a second, the curves and the measures growing
+// by the new steps alone. "Abandon", the Delete key and closing set the
+// engine's stop flag, which it reads at every iteration; the window clears
+// it before it starts a run. Closing waits for the run to end before the
+// engine goes, and draws nothing meanwhile.
 #pragma once
 
 #include <QDialog>
+#include <QList>
 #include <QMetaType>
+#include <QPointF>
 #include <atomic>
 #include <memory>
 
@@ -61,6 +66,8 @@ public:
     void VolumesChanges();
     // The curve, the trim curve and the measures grid from the steps.
     void MajCourbeGZ();
+    // The least time between two showings of a run's progress (ms).
+    static constexpr int kIntervalleAffichage = 50;
     // The synthesis grid and the flooding marks of the curve.
     void MajResults();
     // Shows step k of the replay (the heeled copy, its G and B).
@@ -123,6 +130,11 @@ private:
 
     void Progression(int total, int fait);
     void EtapeRecue(const TGZ& gz, int iterations);
+    // Shows the run's progress now, or at the end of the current interval.
+    void AfficheProgression();
+    void MajProgression();
+    // The steps not yet in the curves and the measures grid added there.
+    void AjouteEtapes();
     void FinCalcul();
     void Boutons(bool enCours);
     void AfficheEtatInitial();
@@ -140,6 +152,11 @@ private:
     std::unique_ptr<Suivi> suivi_;
     std::unique_ptr<UiTravail> uiTravail_;
     QThread* thread_ = nullptr;
+    QTimer* intervalle_ = nullptr;
+    bool enRetard_ = false;   // progress came during the interval
+    int progres_ = 0, iterations_ = 0;
+    int lignesMontrees_ = 0, pointsMontres_ = 0;   // steps in the measures grid, in the curves
+    QList<QPointF> pointsGZ_, pointsAssiette_;
     std::atomic<bool> fermeture_ = false;
     int numeroCalcul_ = 0;
     Stab::TConditionsStab cond_;

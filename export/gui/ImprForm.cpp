@@ -1,7 +1,6 @@
 #include "export/gui/ImprForm.h"
 
 #include <QComboBox>
-#include <QFileDialog>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QIntValidator>
@@ -19,6 +18,7 @@
 #include <memory>
 
 #include "app/gui/AppliqueLangue.h"
+#include "app/gui/ChoixFichier.h"
 #include "app/gui/MainForm.h"
 #include "app/gui/Settings.h"
 #include "app/texts/Langue.h"
@@ -83,9 +83,7 @@ private:
 TImprForm::TImprForm(TMainForm* main) : QDialog(main), main_(main) {
     setObjectName(QStringLiteral("ImprForm"));
     FichierPdf = [](QWidget* parent) {
-        QString nom = QFileDialog::getSaveFileName(parent, QString(), QString(), QStringLiteral("PDF (*.pdf)"));
-        if (!nom.isEmpty() && !nom.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) nom += QStringLiteral(".pdf");
-        return nom;
+        return ChoixFichier::Enregistrer(parent, QString(), QStringLiteral("PDF (*.pdf)"), QStringLiteral("pdf"));
     };
 
     auto* gImp = Nomme(new QGroupBox, "GroupBoxImp");
@@ -106,7 +104,16 @@ TImprForm::TImprForm(TMainForm* main) : QDialog(main), main_(main) {
     auto* lc = new QVBoxLayout(gCop);
     EditNbCopies = Nomme(new QLineEdit(QStringLiteral("1")), "EditNbCopies");
     EditNbCopies->setValidator(new QIntValidator(0, 99999, EditNbCopies));
-    lc->addWidget(EditNbCopies);
+    // Arrows only: the number stands in EditNbCopies.
+    UpDownCopies = Nomme(new QSpinBox, "UpDownCopies");
+    UpDownCopies->setRange(1, 100);
+    UpDownCopies->findChild<QLineEdit*>()->setVisible(false);
+    UpDownCopies->setFixedWidth(20);
+    auto* lcs = new QHBoxLayout;
+    lcs->setSpacing(0);
+    lcs->addWidget(EditNbCopies);
+    lcs->addWidget(UpDownCopies);
+    lc->addLayout(lcs);
 
     auto* gPages = Nomme(new QGroupBox, "GBPages");
     auto* lp = new QGridLayout(gPages);
@@ -142,6 +149,9 @@ TImprForm::TImprForm(TMainForm* main) : QDialog(main), main_(main) {
     EditEchelle->setValue(10);
     EditEchelle->setPrefix(QStringLiteral("1 / "));
     EditEchelle->setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
+    // Entering the custom scale chooses it.
+    EditEchelle->installEventFilter(this);
+    EditEchelle->findChild<QLineEdit*>()->installEventFilter(this);
     le->addWidget(RB_EchPers, 4, 0);
     le->addWidget(EditEchelle, 4, 1);
 
@@ -191,7 +201,10 @@ TImprForm::TImprForm(TMainForm* main) : QDialog(main), main_(main) {
         if (t.isEmpty() || t == QLatin1String("-")) return;
         const int n = t.toInt();
         if (n < 1 || n > 100) EditNbCopies->setText(QString::number(std::clamp(n, 1, 100)));
+        const QSignalBlocker b(UpDownCopies);
+        UpDownCopies->setValue(n);
     });
+    connect(UpDownCopies, &QSpinBox::valueChanged, this, [this](int n) { EditNbCopies->setText(QString::number(n)); });
     connect(EditNbCopies, &QLineEdit::editingFinished, this, [this] {
         if (EditNbCopies->text().toInt() < 1) EditNbCopies->setText(QStringLiteral("1"));
     });
@@ -344,6 +357,14 @@ void TImprForm::BtnConfigClick() {
         QShowEvent e;
         showEvent(&e);
     }
+}
+
+bool TImprForm::eventFilter(QObject* o, QEvent* e) {
+    if (e->type() == QEvent::FocusIn && (o == EditEchelle || o->parent() == EditEchelle) && !RB_EchPers->isChecked()) {
+        RB_EchPers->setChecked(true);
+        Apercu();
+    }
+    return QDialog::eventFilter(o, e);
 }
 
 void TImprForm::Apercu() {

@@ -46,6 +46,7 @@ public:
     QComboBox* ComboBoxImpr;
     QRadioButton *RadioButtonPort, *RadioButtonPays, *RB_PageCourante, *RB_ToutesPages;
     QLineEdit* EditNbCopies;
+    QSpinBox* UpDownCopies;
     QSpinBox *EditNumPage, *EditEchelle;
     QLabel* NbPages;
     QRadioButton *RB_EchEcran, *RB_EchAjuster, *RB_EchPers;
@@ -56,6 +57,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* e) override;
+    bool eventFilter(QObject* o, QEvent* e) override;
 
 private:
     friend class TApercu;

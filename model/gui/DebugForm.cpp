@@ -40,7 +40,7 @@ TDebugForm* CreeDebugForm(bool modeDebug, int port, QWidget* principale) {
 }
 
 TDebugForm::TDebugForm(bool modeDebug, int port, QWidget* parent)
-    : QDialog(parent, Qt::Tool | Qt::WindowStaysOnTopHint), modeDebug_(modeDebug), port_(port) {
+    : QDialog(parent, Qt::Tool), modeDebug_(modeDebug), port_(port) {
     DBG_SCOPE("TDebugForm.FormCreate");
     setObjectName(QStringLiteral("DebugForm"));
     setWindowTitle(Langue::QTxt("rsDebugFormCaption"));

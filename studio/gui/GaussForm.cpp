@@ -56,7 +56,7 @@ protected:
 
 }  // namespace
 
-TGaussForm::TGaussForm(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint) {
+TGaussForm::TGaussForm(QWidget* parent) : QWidget(parent, Qt::Tool) {
     DBG_SCOPE("TGaussForm.FormCreate");
     setObjectName(QStringLiteral("GaussForm"));
     setWindowTitle(Langue::QTxt("rsGaussFormCaption"));
@@ -104,7 +104,8 @@ TGaussForm::TGaussForm(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::WindowS
 }
 
 void TGaussForm::Place(const QWidget* principale) {
-    resize(105, height());
+    // Narrow, yet wide enough for the title bar to show the title.
+    resize(std::max(105, Langue::LargeurTitre(this)), height());
     if (!principale) return;
     const QRect f = principale->frameGeometry();
     move(f.left() + f.width() - width(), f.top() + 22);

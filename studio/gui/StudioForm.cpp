@@ -22,6 +22,7 @@
 #include <exception>
 
 #include "app/gui/AppliqueLangue.h"
+#include "app/gui/Icones.h"
 #include "model/Debug.h"
 #include "model/Update.h"
 #include "studio/gui/GaussForm.h"
@@ -121,6 +122,15 @@ QToolButton* TStudioForm::Bouton(QWidget* page, const char* nom, const QString& 
     return b;
 }
 
+QToolButton* TStudioForm::BoutonIcone(QWidget* page, const char* nom, const char* icone, const QString& bulle) {
+    QToolButton* b = Bouton(page, nom, bulle, true);
+    b->setIcon(Icones::Icone(QLatin1String(icone)));
+    b->setIconSize(QSize(24, 24));
+    b->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    b->setToolTip(bulle);
+    return b;
+}
+
 void TStudioForm::CreePages() {
     pages_ = new QTabWidget(this);
     pages_->setObjectName(QStringLiteral("PageControl"));
@@ -132,11 +142,15 @@ void TStudioForm::CreePages() {
     auto* v = new QVBoxLayout(pos);
     v->setContentsMargins(2, 2, 2, 2);
     v->setSpacing(2);
+    // The display buttons: the picture of their mode, its name as tool tip.
+    auto bouton = [&](const char* nom, const char* icone) {
+        return BoutonIcone(pos, nom, icone, Langue::QTxt(std::string("rs") + nom + "Hint"));
+    };
     const char* modes[] = {"SB_Invisible", "SB_Points", "SB_Contours", "SB_Filaire", "SB_Rempli"};
-    const char* sigles[] = {"Inv", "Pts", "Ctr", "Fil", "Rem"};
+    const char* icones[] = {"studio-invisible", "studio-points", "studio-contour", "studio-filaire", "studio-rempli"};
     auto* gModes = new QButtonGroup(pos);
     for (int i = 0; i < 5; ++i) {
-        sbModes_[i] = Bouton(pos, modes[i], QString::fromLatin1(sigles[i]), true);
+        sbModes_[i] = bouton(modes[i], icones[i]);
         gModes->addButton(sbModes_[i], i);
         v->addWidget(sbModes_[i]);
     }
@@ -147,8 +161,8 @@ void TStudioForm::CreePages() {
     });
     v->addSpacing(6);
     auto* gPC = new QButtonGroup(pos);
-    sbPCvis_ = Bouton(pos, "SB_PCvis", QStringLiteral("PCv"), true);
-    sbPCinvis_ = Bouton(pos, "SB_PCinvis", QStringLiteral("PCi"), true);
+    sbPCvis_ = bouton("SB_PCvis", "studio-pc-visibles");
+    sbPCinvis_ = bouton("SB_PCinvis", "studio-pc-invisibles");
     gPC->addButton(sbPCvis_, 0);
     gPC->addButton(sbPCinvis_, 1);
     sbPCvis_->setChecked(true);
@@ -159,17 +173,16 @@ void TStudioForm::CreePages() {
         Invalidate();
     });
     v->addSpacing(6);
-    sbPlanEau_ = Bouton(pos, "SBtn_PlanEau", QStringLiteral("Eau"), true);
+    sbPlanEau_ = BoutonIcone(pos, "SBtn_PlanEau", "studio-plan-eau", QStringLiteral("Plan d'eau"));
     sbPlanEau_->setChecked(true);
     connect(sbPlanEau_, &QToolButton::toggled, this, [this](bool on) {
         aff_.PlanEau = on;
         Invalidate();
     });
-    sbCourbure_ = Bouton(pos, "SBCourbure", QStringLiteral("K"), true);
-    sbCourbure_->setToolTip(Langue::QTxt("rsMeCourbureGaussienneCaption"));
+    sbCourbure_ = BoutonIcone(pos, "SBCourbure", "studio-courbure", Langue::QTxt("rsMeCourbureGaussienneCaption"));
     Langue::DonneCle(sbCourbure_, {}, "rsMeCourbureGaussienneCaption");
     connect(sbCourbure_, &QToolButton::clicked, this, [this](bool on) { SetCourbure(on); });
-    auto* lissage = Bouton(pos, "BtnSmooth", QStringLiteral("Lis"), true);
+    auto* lissage = bouton("BtnSmooth", "studio-lissage");
     lissage->setChecked(true);
     connect(lissage, &QToolButton::clicked, this, [this] {
         lissage_ = !lissage_;
@@ -271,6 +284,7 @@ void TStudioForm::Render() {
         s.Lumieres = &lumieres_;
         s.Axes = &axes_;
         rendu_.Frame(s);
+        aCadrer_ = false;
     } catch (const std::exception& e) {
         Debug::DbgMsgStr(Debug::erDivers, "TStudioForm.GLCRender", 0, {e.what()});
     }
@@ -290,30 +304,37 @@ QImage TStudioForm::Image() { return glc_ ? glc_->RenderToBitmap(glc_->width(), 
 
 // ---- View fields -------------------------------------------------------------------------
 
+// A view set by hand is kept: the studio is no longer to be framed.
 void TStudioForm::SetZoom(float position, int maximum) {
     Studio::FixeZoom(vue_, position, maximum);
+    aCadrer_ = false;
     Invalidate();
 }
 void TStudioForm::SetPanX(int v) {
     vue_.PanX = v;
+    aCadrer_ = false;
     Invalidate();
 }
 void TStudioForm::SetPanY(int v) {
     vue_.PanY = v;
+    aCadrer_ = false;
     Invalidate();
 }
 void TStudioForm::SetAngleZ(float d) {
     vue_.AngleZ = d;
+    aCadrer_ = false;
     Invalidate();
 }
 void TStudioForm::SetAngleX(float d) {
     vue_.AngleX = d;
+    aCadrer_ = false;
     Invalidate();
 }
 
 void TStudioForm::ZoomPas(bool in, Qt::KeyboardModifiers m, int maximum) {
     const float pas = m.testFlag(Qt::AltModifier) ? 5.0f : (m.testFlag(Qt::ControlModifier) ? 0.2f : 1.0f);
     Studio::ZoomPas(vue_, in, pas, maximum);
+    aCadrer_ = false;
     Invalidate();
     emit vueModifiee();
 }
@@ -335,7 +356,17 @@ void TStudioForm::AppliqueVue(const TStockValues& s) {
     vue_.Distance = s.Echelle;
     vue_.AngleZ = s.Angle1;
     vue_.AngleX = s.Angle2;
+    aCadrer_ = false;
     Invalidate();
+}
+
+void TStudioForm::Cadrer() {
+    aCadrer_ = true;
+    if (!hote_ || !glc_ || glc_->width() < 1 || glc_->height() < 1) return;
+    if (Studio::Cadre(hote_->Doc(), static_cast<double>(glc_->width()) / glc_->height(), vue_, 350)) {
+        Invalidate();
+        emit vueModifiee();
+    }
 }
 
 // ---- Display ---------------------------------------------------------------------------
@@ -443,6 +474,10 @@ Settings::TLumieres TStudioForm::ReglagesLumieres() const {
 bool TStudioForm::eventFilter(QObject* o, QEvent* e) {
     if (!glc_ || o != glc_) return QWidget::eventFilter(o, e);
     switch (e->type()) {
+        // Until its first picture the studio takes the model whole, at whatever size it opens.
+        case QEvent::Resize:
+            if (aCadrer_) Cadrer();
+            return false;
         case QEvent::MouseButtonPress: {
             auto* m = static_cast<QMouseEvent*>(e);
             if (m->button() == Qt::RightButton)
@@ -460,6 +495,7 @@ bool TStudioForm::eventFilter(QObject* o, QEvent* e) {
                 dernier_ = p;
                 vue_.AngleZ += dx2_;
                 vue_.AngleX -= dy2_;
+                aCadrer_ = false;
                 Invalidate();
                 emit vueModifiee();
             } else if (m->buttons() & Qt::RightButton) {
@@ -503,6 +539,7 @@ void TStudioForm::keyPressEvent(QKeyEvent* e) {
         vue_.PanX += dx;
         vue_.PanY -= dy;
     }
+    aCadrer_ = false;
     Invalidate();
     emit vueModifiee();
 }

@@ -76,7 +76,12 @@ public:
     void ZoomPas(bool in, Qt::KeyboardModifiers m, int maximum = 350);
     // The stored views of a document ("St": pan X, pan Y, distance, angle Z, angle X).
     void StockeVue(TStockValues& s) const;
+    // A stored view with a distance that is a positive number replaces the
+    // view (and the studio is no longer to be framed when it first shows).
     void AppliqueVue(const TStockValues& s);
+    // Pan and distance that show the whole model at the present angles and
+    // the scene view's size; a studio not yet shown does it when it is.
+    void Cadrer();
 
     // ---- Display ------------------------------------------------------------------
     const Studio::TAffStudio& Aff() const { return aff_; }
@@ -123,6 +128,8 @@ protected:
 
 private:
     QToolButton* Bouton(QWidget* page, const char* nom, const QString& sigle, bool cochable);
+    // A display button (checkable) showing the program's picture `icone`.
+    QToolButton* BoutonIcone(QWidget* page, const char* nom, const char* icone, const QString& bulle);
     void CreePages();
     void CreeMenu();
     void Render();
@@ -152,6 +159,7 @@ private:
     QToolButton* sbModes_[5] = {};
     QToolButton* sbPCvis_ = nullptr;
     QToolButton* sbPCinvis_ = nullptr;
+    bool aCadrer_ = true;  // framed on the model before its first picture
     QPoint dernier_;
     float dx2_ = 0, dy2_ = 0, dyDroit2_ = 0;
 };

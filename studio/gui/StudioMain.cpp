@@ -106,7 +106,7 @@ TStudioForm* Cree(TMainForm& m) {
         return true;
     });
     // The close button hides the studio; its item and button bring it back.
-    sw->setAttribute(Qt::WA_DeleteOnClose, false);
+    m.GardeCadre(sw);
     if (auto* c = m.findChild<TVueCtrlForm*>(QStringLiteral("VueCtrlForm"), Qt::FindDirectChildrenOnly))
         BrancheControle(*c);
     return st;

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "app/texts/Chaines.h"
@@ -29,30 +30,22 @@ TEST(Chaines, ExtractionsAuSeparateur) {
 }
 
 TEST(Chaines, ConversionsNumeriques) {
-    int n = 0;
-    EXPECT_TRUE(Chaines::TexteVersEntier(" -12 ", n));
-    EXPECT_EQ(n, -12);
-    EXPECT_TRUE(Chaines::TexteVersEntier("+7", n));
-    EXPECT_EQ(n, 7);
-    EXPECT_FALSE(Chaines::TexteVersEntier("1.5", n));
-    EXPECT_FALSE(Chaines::TexteVersEntier("99999999999", n));
-    EXPECT_FALSE(Chaines::TexteVersEntier("", n));
-    EXPECT_FALSE(Chaines::TexteVersEntier("+-3", n));
-
-    double d = 0;
-    EXPECT_TRUE(Chaines::TexteVersReel("1.5e2", d));
-    EXPECT_DOUBLE_EQ(d, 150.0);
-    EXPECT_TRUE(Chaines::TexteVersReel("-.25", d));
-    EXPECT_DOUBLE_EQ(d, -0.25);
-    EXPECT_FALSE(Chaines::TexteVersReel("1,5", d));
-    EXPECT_FALSE(Chaines::TexteVersReel("nan", d));
-    EXPECT_FALSE(Chaines::TexteVersReel("inf", d));
-    EXPECT_FALSE(Chaines::TexteVersReel("1e999", d));
-    EXPECT_FALSE(Chaines::TexteVersReel("abc", d));
-
-    EXPECT_EQ(Chaines::FormatFixe(0.333333, 4), "0.3333");
-    EXPECT_EQ(Chaines::FormatFixe(-2.5, 1), "-2.5");
-    EXPECT_EQ(Chaines::FormatFixe(1e6, 3), "1000000.000");
+    // Refused texts read as 0 here.
+    for (const auto& [texte, attendu] : {std::pair{" -12 ", -12}, std::pair{"+7", 7}, std::pair{"1.5", 0},
+                                         std::pair{"99999999999", 0}, std::pair{"", 0}, std::pair{"+-3", 0}}) {
+        int n = 0;
+        EXPECT_EQ(Chaines::TexteVersEntier(texte, n) ? n : 0, attendu) << texte;
+    }
+    for (const auto& [texte, attendu] : {std::pair{"1.5e2", 150.0}, std::pair{"-.25", -0.25}, std::pair{"1,5", 0.0},
+                                         std::pair{"nan", 0.0}, std::pair{"inf", 0.0}, std::pair{"1e999", 0.0},
+                                         std::pair{"abc", 0.0}}) {
+        double v = 0;
+        EXPECT_EQ(Chaines::TexteVersReel(texte, v) ? v : 0.0, attendu) << texte;
+    }
+    for (const auto& [v, d, texte] : {std::tuple{0.333333, 4, "0.3333"}, std::tuple{-2.5, 1, "-2.5"},
+                                      std::tuple{1e6, 3, "1000000.000"}, std::tuple{-0.00001, 4, "0.0000"},
+                                      std::tuple{-0.0, 0, "0"}, std::tuple{-0.0002, 4, "-0.0002"}})
+        EXPECT_EQ(Chaines::FormatFixe(v, d), texte) << v;
 }
 
 // ---- encoding at the file boundary -----------------------------------------

@@ -33,6 +33,7 @@ TEST_F(LangueTest, TableComplete) {
         EXPECT_TRUE(vues.insert(Chaines::MinusculesAscii(cle)).second) << "key twice";
         EXPECT_FALSE(Langue::Defaut(cle).empty()) << "no default";
         EXPECT_TRUE(Encodage::EstUtf8Valide(Langue::Defaut(cle)));
+        EXPECT_EQ(Langue::Defaut(cle).find("''"), std::string_view::npos) << "apostrophe shown doubled";
         EXPECT_EQ(Langue::Txt(cle), Langue::Defaut(cle));
     }
     EXPECT_EQ(Langue::Txt("rsInconnu"), "");

@@ -15,13 +15,13 @@ namespace {
 
 constexpr double kRad = std::numbers::pi / 180.0;
 
-// Steps whose arm (B.x - G.x with G.x = 0 at heel <= 0; G.x - B.x above) is gz.
+// Steps whose arm G.x - B.x (G.x = 0) is gz.
 TListGZ Etapes(std::initializer_list<std::pair<double, double>> gz) {
     TListGZ l;
     for (auto [h, v] : gz) {
         TGZ e;
         e.Gite = h;
-        e.XB = h > 0.0 ? -v : v;
+        e.XB = -v;
         l.Add(e);
     }
     return l;
@@ -68,13 +68,11 @@ TEST(StabSynthese, ExtremesAnglesAndEnergies) {
 }
 
 TEST(StabSynthese, OneSignConventionAtZeroHeel) {
-    TGZ e;
-    e.XG = 0.3;
-    e.XB = 0.1;
-    e.Gite = 0.0;
-    EXPECT_DOUBLE_EQ(StabSynthese::GZ(e), -0.2);
-    e.Gite = 5.0;
-    EXPECT_DOUBLE_EQ(StabSynthese::GZ(e), 0.2);
+    // G off the centre line: the arm keeps its sign from 0 to the next step,
+    // and no false vanishing angle shows between them.
+    const TListGZ l = Etapes({{0, -0.3}, {5, -0.4}});
+    EXPECT_DOUBLE_EQ(StabSynthese::GZ(*l.GetGZ(0)), -0.3);
+    EXPECT_EQ(StabSynthese::MajResults(l, Cond(1000.0)).AngleChavirage, 0.0);
 }
 
 TEST(StabSynthese, RowsShowTheUsersStep) {

@@ -1,6 +1,7 @@
 // The studio's pictures, rendered by Mesa under an X server and read back.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QImage>
 #include <QMenu>
@@ -50,6 +51,10 @@ protected:
         glc_ = studio_->GLC();
         ASSERT_NE(glc_, nullptr);
         studio_->SetPlanEau(false);
+        // The view the tests place their points in: no pan, distance 10.
+        TStockValues vue;
+        vue.Echelle = 10.0f;
+        studio_->AppliqueVue(vue);
     }
     void TearDown() override { studio_.reset(); }
 
@@ -110,6 +115,29 @@ TEST_F(StudioGL, TheHullIsLitOnItsBackgroundAndTheWaterCoversWhatLiesBelowIt) {
     // Above the water nothing changes.
     const QPoint haut = Pixel(s.Points[s.DernLigne - 2][s.DernCol / 2]);
     EXPECT_EQ(eau.pixel(haut), sec.pixel(haut));
+}
+
+// Whatever its size, the studio opens on the whole hull, both halves, with
+// the background all round it.
+TEST_F(StudioGL, TheStudioOpensFramedOnTheWholeHullWhateverItsSize) {
+    hote_.doc.Aff.MeAfficheAxes = false;
+    for (const QSize taille : {QSize(400, 300), QSize(900, 160), QSize(160, 600)}) {
+        studio_ = std::make_unique<TStudioForm>(&hote_);
+        studio_->resize(taille.width() + 120, taille.height());
+        studio_->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(studio_.get()));
+        QApplication::processEvents();
+        studio_->SetPlanEau(false);
+        TVisView* glc = studio_->GLC();
+        const QImage im = glc->RenderToBitmap(glc->width(), glc->height());
+        int bord = 0, coque = 0;
+        for (int y = 0; y < im.height(); ++y)
+            for (int x = 0; x < im.width(); ++x)
+                if (im.pixel(x, y) != qRgb(0, 0, 0))
+                    ++coque, bord += x < 2 || y < 2 || x >= im.width() - 2 || y >= im.height() - 2;
+        EXPECT_EQ(bord, 0) << taille.width() << "x" << taille.height();
+        EXPECT_GT(coque, im.width() * im.height() / 50) << taille.width() << "x" << taille.height();
+    }
 }
 
 TEST_F(StudioGL, EachDisplayModeDrawsLessThanTheFillAndHiddenPartsHideTheLinesBehind) {

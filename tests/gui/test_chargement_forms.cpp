@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QPrinter>
 #include <QProcess>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
 
@@ -20,6 +21,7 @@
 #include "calc/gui/StabDlgForm.h"
 #include "calc/gui/StabForm.h"
 #include "calc/gui/TabCotesForm.h"
+#include "studio/gui/GaussForm.h"
 #include "tests/support/CareneFixtures.h"
 #include "tests/support/RecordingUi.h"
 
@@ -194,10 +196,36 @@ TEST(Tables, OffsetsSaveAndPrintAreaRowsAndErrorColours) {
     ASSERT_EQ(dev.SG_Erreur->rowCount(), 1);
     EXPECT_EQ(dev.SG_Erreur->Texte(0, 0), "cylindre");
     EXPECT_EQ(dev.SG_Erreur->item(0, 2)->foreground().color(), QColor(0, 128, 0));
+    EXPECT_EQ(dev.SG_Erreur->horizontalScrollBar()->maximum(), 0);  // "Erreur" shows without scrolling
 
     struct Cas {
         double e;
         QColor c;
     } cas[] = {{0.0009, QColor(0, 128, 0)}, {0.001, QColor(255, 160, 0)}, {0.01, QColor(255, 0, 0)}};
     for (const Cas& c : cas) EXPECT_EQ(TDevSurfForm::Couleur(c.e), c.c) << c.e;
+}
+
+// Grid columns as wide as the windows give them, headers and titles shown
+// whole (a title bar also holds an icon and three buttons).
+TEST(Tables, ColumnWidthsHeadersAndTitlesShowWhole) {
+    Doc d;
+    TPoidsForm poids(d.doc);
+    for (const QTableWidget* g : {poids.SG_PoidsSurf, poids.SG_PoidsBallast, poids.SG_PoidsTotal})
+        for (int j = 0; int l : {40, 180, 60, 60, 60, 60, 120}) EXPECT_EQ(g->columnWidth(j++), l);
+    TDevSurfForm dev(d.doc);
+    for (int j = 0; int l : {130, 60, 135}) EXPECT_EQ(dev.SG_Erreur->columnWidth(j++), l);
+
+    TAireForm aires(d.doc);
+    aires.show();
+    for (int j = 0; j < 4; ++j)
+        EXPECT_GE(aires.GrilleAires->columnWidth(j), aires.GrilleAires->horizontalHeader()->sectionSizeHint(j)) << j;
+
+    TEnvahissementForm env(d.doc);
+    TGaussForm gauss;
+    gauss.Place(nullptr);
+    for (const QWidget* w : std::initializer_list<const QWidget*>{&env, &gauss}) {
+        QFont f = w->font();
+        f.setBold(true);
+        EXPECT_GE(w->width(), QFontMetrics(f).horizontalAdvance(w->windowTitle()) + 4 * 24) << w->windowTitle().toStdString();
+    }
 }

@@ -13,6 +13,8 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QSettings>
+#include <QStyle>
+#include <QStyleOptionTitleBar>
 #include <QTest>
 
 #include "app/gui/AppliqueLangue.h"
@@ -33,45 +35,82 @@ TEST_F(ProgrammeTest, RowAndColumnItemsFollowTheActiveViewAfterTheTextsAreApplie
     }
 }
 
-TEST_F(MainFormTest, AWindowMadeLaterTakesItsPlacementAndOneNeverOpenedKeepsIt) {
+// (Windows made after the start take their placement: test_startup.cpp.)
+TEST_F(MainFormTest, ThePlacementOfAWindowNeverMadeIsKept) {
     {
         auto s = Settings::Ouvrir();
         s->setValue(QStringLiteral("Environement/PosFen"), true);
-        for (const char* nom : {"CalculatForm", "StudioForm"}) {
-            Settings::TPlacement p;
-            p.Left = 70, p.Top = 80, p.Width = 300, p.Height = 200, p.Visible = true;
-            Settings::EcrirePlacement(*s, QLatin1String(nom), p);
-        }
+        Settings::TPlacement p;
+        p.Width = 300, p.Height = 200;
+        Settings::EcrirePlacement(*s, QStringLiteral("StudioForm"), p);
     }
     {
         TMainForm f;
         f.show();
-        QWidget calculatrice(&f, Qt::Tool);
-        f.EnregistrePlacement(QStringLiteral("CalculatForm"), &calculatrice, false);
-        const Settings::TPlacement lu = Settings::PlacementDe(calculatrice);
-        EXPECT_EQ(QRect(lu.Left, lu.Top, lu.Width, lu.Height), QRect(70, 80, 300, 200));
-        EXPECT_TRUE(calculatrice.isVisible());
-        calculatrice.setGeometry(10, 20, 330, 220);
         EXPECT_TRUE(f.close());
     }
-    QSettings ini(Ini(), QSettings::IniFormat);
-    EXPECT_EQ(ini.value(QStringLiteral("PosFen/CalculatFormWidth")).toInt(), 330);
-    EXPECT_EQ(ini.value(QStringLiteral("PosFen/StudioFormWidth")).toInt(), 300);  // not opened: kept
+    EXPECT_EQ(QSettings(Ini(), QSettings::IniFormat).value(QStringLiteral("PosFen/StudioFormWidth")).toInt(), 300);
 }
 
-TEST_F(ProgrammeTest, AViewClosedByItsButtonComesBackFromItsItemAndFromTheTiling) {
+// Closes a child window through the close button of its own title bar.
+static void CliqueFermer(QMdiSubWindow* sw) {
+    QStyleOptionTitleBar o;
+    o.initFrom(sw);
+    o.rect = QRect(0, 0, sw->width(), sw->style()->pixelMetric(QStyle::PM_TitleBarHeight, &o, sw));
+    o.titleBarFlags = sw->windowFlags();
+    o.subControls = QStyle::SC_All;
+    const QPoint p = sw->style()->subControlRect(QStyle::CC_TitleBar, &o, QStyle::SC_TitleBarCloseButton, sw).center();
+    QTest::mouseMove(sw, p);
+    QTest::mouseClick(sw, Qt::LeftButton, {}, p);
+    QApplication::processEvents();
+}
+
+TEST_F(ProgrammeTest, AViewClosedByItsButtonComesBackDrawnAndThePanelNamesTheViewThenActive) {
     auto cadre = [&](int k) { return qobject_cast<QMdiSubWindow*>(Vue(k)->parentWidget()); };
-    for (const char* retour : {"MePlanFen", "MeMosaiqueHoriz", "MeCascade"}) {
-        ASSERT_TRUE(cadre(vkPlan)->close());
-        QApplication::processEvents();
-        ASSERT_NE(Vue(vkPlan), nullptr);
-        EXPECT_FALSE(cadre(vkPlan)->isVisible());
+    // Closed by its own button, then brought back by its item, the tiling, the cascade.
+    for (const auto& [k, retour, reste] : {std::tuple{vkPerspective, "MePerspectiveFen", "rsVueProfil"},
+                                           std::tuple{vkPlan, "MeMosaiqueHoriz", "rsVuePersp"},
+                                           std::tuple{vkSection, "MeCascade", "rsVuePersp"}}) {
+        A("MeCascade")->trigger();
+        F().ZoneMdi()->setActiveSubWindow(cadre(k == vkPerspective ? vkProfile : vkPerspective));
+        F().ZoneMdi()->setActiveSubWindow(cadre(k));
+        ASSERT_FALSE(cadre(k)->isMaximized());
+        CliqueFermer(cadre(k));
+        ASSERT_FALSE(cadre(k)->isVisible()) << retour;
+        EXPECT_EQ(F().TexteStatusBar(0).toStdString(), Langue::Txt(reste)) << retour;
         A(retour)->trigger();
-        EXPECT_TRUE(cadre(vkPlan)->isVisible()) << retour;
+        QApplication::processEvents();
+        EXPECT_TRUE(Vue(k)->isVisible()) << retour;
+        EXPECT_EQ(Vue(k)->Image().size(), Vue(k)->size()) << retour;
+        if (k == vkPerspective) {
+            EXPECT_TRUE(cadre(k)->isMaximized());
+            EXPECT_EQ(F().TexteStatusBar(0).toStdString(), Langue::Txt("rsVuePersp"));
+        }
     }
     int visibles = 0;
     for (QMdiSubWindow* sw : F().findChild<QMdiArea*>()->subWindowList()) visibles += sw->isVisible();
     EXPECT_EQ(visibles, 4);
+}
+
+// The control points of the first surface, and their mirror images, that lie outside the view.
+static int HorsDeLaVue(const TFormFille& v, const TNet& net) {
+    const QRect client(0, 0, v.width(), v.height());
+    int hors = 0;
+    for (int i = 0; i < net.NbL; ++i)
+        for (int j = 0; j < net.NbC; ++j)
+            for (const TCellPC& c : {v.TabCoor().At(0, i, j), v.TabCoor().Sym(0, i, j)})
+                hors += !client.contains(c.X, c.Y);
+    return hors;
+}
+
+// The tiling and the cascade fit every view they resize to the whole hull, mirror included.
+TEST_F(ProgrammeTest, TilingAndCascadeFitTheViewsTheyResize) {
+    for (const char* commande : {"MeMosaiqueHoriz", "MeMozaiqueVert", "MeCascade"}) {
+        for (int k = 0; k < 4; ++k) Vue(k)->Vue().OriginX = -5000;
+        A(commande)->trigger();
+        QApplication::processEvents();
+        for (int k = 0; k < 4; ++k) EXPECT_EQ(HorsDeLaVue(*Vue(k), Net()), 0) << commande << " " << k;
+    }
 }
 
 TEST_F(ProgrammeTest, ADocumentWithoutViewsOrGridIsFramedAndGetsTheDefaultLinesOverItsOwnExtent) {
@@ -95,15 +134,7 @@ TEST_F(ProgrammeTest, ADocumentWithoutViewsOrGridIsFramedAndGetsTheDefaultLinesO
     d_.reponses = {Ui::mrYes};
     A("MeOuvrir")->trigger();
     ASSERT_EQ(F().Doc().NbSurf(), 1);
-    const TNet& net = Net();
-    for (int k = 0; k < 4; ++k) {
-        const QRect client(0, 0, Vue(k)->width(), Vue(k)->height());
-        for (int i = 0; i < net.NbL; ++i)
-            for (int j = 0; j < net.NbC; ++j) {
-                const TCellPC& c = Vue(k)->TabCoor().At(0, i, j);
-                EXPECT_TRUE(client.contains(c.X, c.Y)) << k << " " << i << "," << j;
-            }
-    }
+    for (int k = 0; k < 4; ++k) EXPECT_EQ(HorsDeLaVue(*Vue(k), Net()), 0) << k;
     const TDefGrille& g = F().Doc().DefGrille;
     ASSERT_GT(g.NbLE, 0);
     for (int i = 1; i <= g.NbLE; ++i) EXPECT_GE(g.LE.Val[static_cast<std::size_t>(i)], 19.0) << i;
@@ -161,9 +192,10 @@ TEST_F(MainFormTest, StandardDialogButtonsSpeakTheInterfaceLanguage) {
     EXPECT_EQ(boutons.button(QDialogButtonBox::Cancel)->text().remove(QLatin1Char('&')), QStringLiteral("Annuler"));
 }
 
-TEST(Application, TheDesktopShowsTheProgramsNameAndIcon) {
+TEST(Application, TheDesktopShowsTheProgramsIconAndEachWindowsOwnTitle) {
     Startup::PrepareApplication();
-    EXPECT_EQ(QGuiApplication::applicationDisplayName(), QStringLiteral("Corvane Shaper"));
+    // No display name, which the desktop would append to every title.
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), QCoreApplication::applicationName());
     EXPECT_FALSE(QApplication::windowIcon().pixmap(32, 32).isNull());
 }
 

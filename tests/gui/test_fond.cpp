@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QTimer>
 
 extern "C" {
 #include <gif_lib.h>
@@ -161,6 +162,10 @@ TEST_F(Fond, DialogAppliesOnlyAtOkAndRefusesBadSizes) {
     emit f.EditLargFixe()->editingFinished();
     EXPECT_EQ(f.EditLargFixe()->text(), QStringLiteral("10"));
     EXPECT_EQ(ui_.rec.messages, std::vector<std::string>{"Erreur de conversion : 12.5"});
+    f.EditLargFixe()->setText(QStringLiteral("-50"));  // the picture would vanish
+    f.BtnOKClick();
+    EXPECT_EQ(ui_.rec.messages.back(), "Valeur numérique positive demandée : Largeur fixée");
+    EXPECT_EQ(appliques, 0);
     f.EditLargFixe()->setText(QStringLiteral("640"));
 
     // Another view shows its own record; Cancel hands nothing over.
@@ -211,6 +216,20 @@ TEST_F(FondProgramme, PicturesComeWithTheDocumentAndGoWithIt) {
     EXPECT_EQ(Vue(vkPlan)->Image().pixel(15, 15), qRgb(255, 0, 0));
     EXPECT_NE(Vue(vkPlan)->Image().pixel(45, 15), qRgb(0, 0, 255));
     EXPECT_FALSE(Vue(vkSection)->FondCharge);
+
+    // Cancelled, the dialog keeps the stretch mode chosen: the plan's picture,
+    // still the same file, takes the window's width.
+    QTimer::singleShot(0, [] {
+        auto* b = qobject_cast<TBitMFondForm*>(QApplication::activeModalWidget());
+        ASSERT_NE(b, nullptr);
+        b->ChoisitVue(vkPlan);
+        b->Ajustement()->button(1)->click();
+        b->reject();
+    });
+    A("MeImporterBitmap")->trigger();
+    EXPECT_EQ(F().Doc().StockFen.Vues[vkPlan].Fond.Ajuste, 1);
+    EXPECT_EQ(Vue(vkPlan)->Fond.Ajuste, 1);
+    EXPECT_EQ(Vue(vkPlan)->Image().pixel(Vue(vkPlan)->width() - 5, 15), qRgb(0, 0, 255));
 
     ASSERT_TRUE(F().MeFermerClick());
     EXPECT_FALSE(A("MeAfficheBitmapFond")->isEnabled());

@@ -7,14 +7,23 @@
 #include <QLineSeries>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QToolButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <QValueAxis>
 
 #include "app/gui/MainForm.h"
 #include "app/texts/Encodage.h"
 #include "calc/gui/GrilleResultats.h"
 #include "calc/gui/HydrostatForm.h"
+#include "calc/gui/StabForm.h"
+#include "views/gui/ListeSurfForm.h"
+#include "views/gui/SelSurfaces.h"
+#include "model/Draw.h"
+#include "platform/CanvasQt.h"
+#include "tests/gui/MainFormTestUtil.h"
 #include "tests/support/CareneFixtures.h"
 #include "tests/support/RecordingUi.h"
 
@@ -73,7 +82,15 @@ TEST(HydrostatForm, BoxBargeGridAndSectionalAreaCurve) {
         EXPECT_NEAR(pts[k].y(), 4.0, 1e-9);
     }
     EXPECT_FALSE(w.f.ChartCourbeAires->isHidden());
-
+    // Ticks on round values: every metre along, every half square metre up
+    // (the range widened to 4.5), the areas with 4 decimals.
+    for (auto [axe, haut, ticks, format] : {std::tuple{Qt::Horizontal, 10.0, 11, "%.0f"}, {Qt::Vertical, 4.5, 10, "%.4f"}}) {
+        const auto* a = qobject_cast<QValueAxis*>(w.f.ChartCourbeAires->chart()->axes(axe).first());
+        EXPECT_NEAR(a->min(), 0.0, 1e-9);
+        EXPECT_EQ(a->max(), haut);
+        EXPECT_EQ(a->tickCount(), ticks);
+        EXPECT_EQ(a->labelFormat(), format);
+    }
     // Ctrl+C copies the selected rows, tab-separated, each ended by CR.
     w.f.SGResult->selectRow(1);
     QTest::keyClick(w.f.SGResult, Qt::Key_C, Qt::ControlModifier);
@@ -112,14 +129,103 @@ TEST(HydrostatForm, StationCountAndScope) {
     EXPECT_NEAR(w.Valeur("Carène immergée", "Volume immergé [m3]"), 0.0, 0.0);
     QTest::mouseClick(w.f.BtnTout, Qt::LeftButton);
     EXPECT_EQ(w.f.Portee().Count(), 1);
-    // "Portée des calculs...": the surface no longer counted leaves both lists.
-    w.f.PorteeCalculs = [](Document& d, QWidget*) {
-        d.Surface(0)->Calc = 0;
-        return true;
-    };
+    // The Options page: perpendiculars typed as any finite values, "inf" and
+    // "nan" refused with a message; typed ones stay when the scope changes.
+    w.f.RBPPPosition->setChecked(true);
+    struct Pp {
+        const char *av, *ar;
+        double ppav, ppar;
+        bool message;
+    } pp[] = {{"10000", "20000", 10000, 20000, false}, {"nan", "3", 10000, 20000, true},
+              {"2", "inf", 10000, 20000, true}, {"4,5", "-1", -1, 4.5, false}};
+    for (const Pp& p : pp) {
+        w.ui.rec.messages.clear();
+        w.f.EditPPAv->setText(p.av);
+        w.f.EditPPAr->setText(p.ar);
+        emit w.f.EditPPAr->editingFinished();
+        EXPECT_EQ(w.f.PPAv, p.ppav) << p.av << " " << p.ar;
+        EXPECT_EQ(w.f.PPAr, p.ppar);
+        EXPECT_EQ(w.ui.rec.messages.size(), p.message ? 1u : 0u);
+    }
+    w.f.PorteeCalculs = [] { return true; };
     QTest::mouseClick(w.f.BtnPorteeCalculs, Qt::LeftButton);
-    EXPECT_EQ(w.f.LBSurf->count(), 0);
-    EXPECT_EQ(w.f.Portee().Count(), 0);
+    EXPECT_EQ(w.f.PPAv, -1.0);
+    // The page is drawn on the views' background.
+    w.f.PaintBoxPP->resize(200, 100);
+    EXPECT_EQ(w.f.PaintBoxPP->grab().toImage().pixelColor(1, 1), TQtCanvas::Couleur(TCouleursDessin{}.Arp));
+}
+
+// The GZ and moment chart draws a line at Y = 0 (seen on its pixels, away
+// from the curve), and graduates its axes on round values, zoomed too.
+TEST(HydrostatForm, StabilityChartHasAZeroLineAndRoundTicks) {
+    Document doc;
+    TStabForm stab(doc);
+    TGrapheResultats* g = stab.ChartGZ;
+    ASSERT_TRUE(g->LigneZero());
+    // A range set by the window, and one that a zoom back brings about a
+    // million times wider (GZ to moments).
+    struct Cas {
+        double min, max, bas, haut;
+        int ticks;
+    } cas[] = {{0.0, 180.0, 0.0, 180.0, 10}, {-0.21, 1.37, -0.4, 1.4, 10}, {-351234.5, 98765.4, -400000, 100000, 11}};
+    for (const Cas& c : cas) {
+        auto* a = qobject_cast<QValueAxis*>(g->chart()->axes(c.min == 0.0 ? Qt::Horizontal : Qt::Vertical).first());
+        a->setRange(c.min, c.max);
+        EXPECT_NEAR(a->min(), c.bas, 1e-9 * c.haut) << c.min;
+        EXPECT_DOUBLE_EQ(a->max(), c.haut);
+        EXPECT_EQ(a->tickCount(), c.ticks);
+    }
+
+    TGrapheResultats h;
+    auto* s = new QLineSeries;
+    h.chart()->addSeries(s);
+    h.chart()->createDefaultAxes();
+    h.chart()->axes(Qt::Vertical).first()->setRange(-2.0, 2.0);
+    h.resize(400, 300);
+    h.show();
+    for (bool ligne : {false, true}) {
+        h.setLigneZero(ligne);
+        const QImage im = h.grab().toImage();
+        const QPoint p = h.mapFromScene(h.chart()->mapToScene(h.chart()->mapToPosition(QPointF(0.3, 0.0), s)));
+        int gris = 255;
+        for (int dy : {-1, 0, 1}) gris = std::min(gris, qGray(im.pixel(p + QPoint(0, dy))));
+        EXPECT_EQ(gris < 100, ligne);
+    }
+}
+
+using HydrostatProgramme = ProgrammeTest;
+
+// "Portée des calculs..." opens the surface list dialog in its scope mode;
+// the window then lists only the surfaces left counted.
+TEST_F(HydrostatProgramme, ScopeButtonOpensTheSurfaceListInItsScopeMode) {
+    ASSERT_GE(F().Doc().NbSurf(), 1);
+    QString titre;
+    int lignes = -1;
+    bool clique = false;
+    QTimer t;
+    QObject::connect(&t, &QTimer::timeout, [&] {
+        QWidget* m = QApplication::activeModalWidget();
+        if (auto* h = qobject_cast<THydrostatForm*>(m)) {
+            if (!clique) {
+                clique = true;
+                QTimer::singleShot(0, h->BtnPorteeCalculs, &QPushButton::click);
+            } else {
+                lignes = h->LBSurf->count();
+                h->close();
+            }
+        } else if (auto* l = qobject_cast<TListeSurfForm*>(m)) {
+            titre = l->windowTitle();
+            l->Surfaces()->ToutChoisir(false);
+            l->Valider();
+        } else if (m) {
+            m->close();   // any other dialog: not the one asked for
+        }
+    });
+    t.start(20);
+    A("MeCalcHydroStat")->trigger();
+    EXPECT_EQ(titre, QStringLiteral("Portée des calculs"));
+    EXPECT_EQ(lignes, 0);
+    EXPECT_EQ(F().Doc().Surface(0)->Calc, 0);
 }
 
 TEST(HydrostatForm, EveryWindowOfTheseCalculationsOpensFromItsCommand) {

@@ -7,6 +7,7 @@
 #include <map>
 
 #include "app/gui/Icones.h"
+#include "studio/gui/StudioForm.h"
 #include "tests/gui/MainFormTestUtil.h"
 #include "views/gui/BoiteOutilsForm.h"
 #include "views/gui/Curseurs.h"
@@ -64,6 +65,21 @@ TEST_F(Icones_, EveryButtonHasItsOwnIconAndKeepsItsHint) {
         verifie(t->objectName(), t->icon(), t->toolTip());
     }
     EXPECT_EQ(parBouton.size(), 32u + TBoiteOutilsForm::Boutons().size());
+
+    // The studio's display buttons: a picture each, the name of their mode as tool tip.
+    ASSERT_NE(TStudioForm::Instance(), nullptr);
+    for (const auto& [nom, bulle] :
+         {std::pair{"SB_Invisible", "Surface invisible"}, std::pair{"SB_Points", "Points"},
+          std::pair{"SB_Contours", "Contour"}, std::pair{"SB_Filaire", "Filaire"}, std::pair{"SB_Rempli", "Rempli"},
+          std::pair{"SB_PCvis", "Parties cachées visibles"}, std::pair{"SB_PCinvis", "Parties cachées invisibles"},
+          std::pair{"SBtn_PlanEau", "Plan d'eau"}, std::pair{"SBCourbure", "Courbure gaussienne"},
+          std::pair{"BtnSmooth", "Lissage"}}) {
+        const auto* t = TStudioForm::Instance()->findChild<QToolButton*>(QLatin1String(nom));
+        ASSERT_NE(t, nullptr) << nom;
+        EXPECT_EQ(t->toolButtonStyle(), Qt::ToolButtonIconOnly) << nom;
+        EXPECT_EQ(t->toolTip(), QString::fromUtf8(bulle));
+        verifie(QLatin1String(nom), t->icon(), t->toolTip());
+    }
 }
 
 TEST(Curseurs, EachToolCursorIsDrawnWithItsHotSpotOnTheCrossHair) {

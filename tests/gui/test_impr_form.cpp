@@ -12,6 +12,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "app/gui/ChoixFichier.h"
 #include "export/gui/ImprForm.h"
 #include "model/Bounds.h"
 #include "tests/gui/MainFormTestUtil.h"
@@ -99,8 +100,13 @@ TEST_F(ImprForm, FieldsKeepTheirBoundsAndThePaperIsKept) {
     f.EditNbCopies->selectAll();
     QTest::keyClicks(f.EditNbCopies, QStringLiteral("250"));
     EXPECT_EQ(f.EditNbCopies->text(), QStringLiteral("100"));
-    // A custom scale of 0 becomes 1 when the field is left.
+    EXPECT_EQ(f.UpDownCopies->value(), 100);
+    f.UpDownCopies->stepDown();
+    EXPECT_EQ(f.EditNbCopies->text(), QStringLiteral("99"));
+    // Entering the custom scale chooses it; 0 there becomes 1 when the field is left.
+    EXPECT_TRUE(f.RB_EchEcran->isChecked());
     f.EditEchelle->setFocus();
+    EXPECT_TRUE(f.RB_EchPers->isChecked());
     f.EditEchelle->selectAll();
     QTest::keyClicks(f.EditEchelle, QStringLiteral("0"));
     f.EditNbCopies->setFocus();
@@ -116,6 +122,13 @@ TEST_F(ImprForm, FieldsKeepTheirBoundsAndThePaperIsKept) {
     EXPECT_EQ(s.value(QStringLiteral("Printer/ImpPhyHorzSize")).toInt(), 420);
     EXPECT_TRUE(s.value(QStringLiteral("Printer/TPA3")).toBool());
     EXPECT_TRUE(A("MeImprimer")->isEnabled());
+}
+
+// A print to a PDF file named without an extension gets ".pdf".
+TEST(ImprFormPdf, NameWithoutExtensionGetsPdf) {
+    for (auto [nom, attendu] : {std::pair{"plan", "plan.pdf"}, {"plan.pdf", "plan.pdf"}, {"plan.PDF", "plan.PDF"},
+                                {"v1.2/plan", "v1.2/plan.pdf"}, {"plan.v2", "plan.v2"}, {"", ""}})
+        EXPECT_EQ(ChoixFichier::AvecExtension(QString::fromUtf8(nom), QStringLiteral("pdf")), QString::fromUtf8(attendu));
 }
 
 }  // namespace

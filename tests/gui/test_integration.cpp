@@ -74,29 +74,31 @@ TEST_F(Integration, PageKeysZoomTheActiveViewAndArrowsMoveIt) {
     EXPECT_EQ(persp.OriginX, px);
 }
 
-TEST_F(Integration, KeysStayWithAnOpenDialogOrMenu) {
+TEST_F(Integration, KeysStayWithTheWindowsThatUseThemAndAModalDialog) {
     Active(vkPlan);
     TViewRecord& plan = Vue(vkPlan)->Vue();
-    const int x = plan.OriginX;
-    {
-        // Any other window, whatever its name, keeps the arrows for its own fields.
-        QDialog options;
-        options.show();
-        options.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&options, 30000));
-        QTest::keyClick(&options, Qt::Key_Left);
-        EXPECT_EQ(plan.OriginX, x);
-    }
-    {
-        // A modal dialog.
-        QDialog modal;
-        modal.setModal(true);
-        modal.show();
-        QApplication::processEvents();
-        QTest::keyClick(&modal, Qt::Key_Left);
-        EXPECT_EQ(plan.OriginX, x);
+    struct Cas {
+        const char* nom;
+        bool modal;
+        int deplacement;  // of the active view by one Left
+    };
+    // The windows whose fields, lists and bars use the arrows keep them, and
+    // so does any modal dialog; over the tool palette they move the view.
+    for (const Cas& c : {Cas{"OptionForm", false, 0}, Cas{"VueCtrlForm", false, 0}, Cas{"LstPcForm", false, 0},
+                         Cas{"PrecisForm", true, 0}, Cas{"BoiteOutilsForm", false, -10},
+                         Cas{"ListeSurfVisiblesForm", false, -10}}) {
+        const int x = plan.OriginX;
+        QDialog w;
+        w.setObjectName(QLatin1String(c.nom));
+        w.setModal(c.modal);
+        w.show();
+        w.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&w, 30000)) << c.nom;
+        QTest::keyClick(&w, Qt::Key_Left);
+        EXPECT_EQ(plan.OriginX, x + c.deplacement) << c.nom;
     }
     // Other keys are never taken.
+    const int x = plan.OriginX;
     QTest::keyClick(Vue(vkPlan), Qt::Key_Home);
     EXPECT_EQ(plan.OriginX, x);
 }
@@ -132,10 +134,13 @@ TEST_F(Integration, DisplaySwitchesComputeTheirCutsAndRedraw) {
 
 TEST_F(Integration, HullAndNetAreNeverBothOff) {
     Active(vkPlan);
-    // The net off: the hull stays, every point of the four views is inactive.
+    // The net off: the hull stays, every point of the four views is inactive,
+    // and the net selection window opens (the hull off or the net on close it).
+    auto fenSel = [&] { return A("MeFenSel")->isChecked() && F().findChild<QWidget*>(QStringLiteral("FenSelForm"))->isVisible(); };
     A("MeNet")->trigger();
     EXPECT_FALSE(F().Doc().Aff.MeNet);
     EXPECT_TRUE(F().Doc().Aff.MeCarene);
+    EXPECT_TRUE(fenSel());
     for (int k = 0; k < 4; ++k) EXPECT_EQ(Vue(k)->TabCoor().At(0, 1, 1).Etat, epInactif) << k;
     // A press where a point was picks nothing: the net does not move.
     const TNet avant = Net();
@@ -148,11 +153,15 @@ TEST_F(Integration, HullAndNetAreNeverBothOff) {
     EXPECT_FALSE(F().Doc().Aff.MeCarene);
     EXPECT_TRUE(A("SBNet")->isChecked());
     for (int k = 0; k < 4; ++k) EXPECT_EQ(Vue(k)->TabCoor().At(0, 1, 1).Etat, epNormal) << k;
+    EXPECT_FALSE(fenSel());
 
     // And the net off once more forces the hull on.
     A("MeNet")->trigger();
     EXPECT_TRUE(F().Doc().Aff.MeCarene);
     EXPECT_TRUE(A("SBCarene")->isChecked());
+    EXPECT_TRUE(fenSel());
+    A("MeNet")->trigger();
+    EXPECT_FALSE(fenSel());
 }
 
 TEST_F(Integration, DragInThePlanThenCtrlZ) {

@@ -5,6 +5,9 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMap>
+#include <QMenuBar>
+#include <QRegularExpression>
+#include <QWindow>
 
 #include "tests/gui/MainFormTestUtil.h"
 
@@ -85,6 +88,28 @@ TEST_F(MainFormTest, MenusStartWithTheirStatesAndNoTwoItemsShareAKey) {
                                           << touches.value(k).toStdString();
         touches.insert(k, a->objectName());
     }
+    // Within each menu (the menu bar too) no two shown items share a menu
+    // letter, but where both captions come with their letters as they are.
+    const QStringList imposees = QStringLiteral(
+        "&Contrôle des vues|Re&centrer|S&urface paramétrique|Co&uples|C&otes|L&ongitudinales|&Image de fond|Sc&inder|"
+        "&Sélectionner tous|&Supprimer une ligne|&Editeur de vertex|Grouper dans l'&espace|Liste des Verte&x|"
+        "Sélection des verte&x|Ve&rrouillage...|&Renommer|C&alculatrice|&Ajout d'un repère|&Réorganiser les icones|"
+        "Vue en pe&rspective").split(QLatin1Char('|'));
+    std::vector<QWidget*> menus{f.menuBar()};
+    for (QMenu* m : f.findChildren<QMenu*>()) menus.push_back(m);
+    for (QWidget* m : menus) {
+        QMap<QChar, QString> lettres;
+        for (QAction* a : m->actions()) {
+            const QString t = a->text();
+            const qsizetype i = t.indexOf(QRegularExpression(QStringLiteral("&[^&]")));
+            if (a->isSeparator() || !a->isVisible() || i < 0) continue;
+            const QChar l = t[i + 1].toLower();
+            EXPECT_TRUE(!lettres.contains(l) || (imposees.contains(t) && imposees.contains(lettres.value(l))))
+                << m->objectName().toStdString() << ": " << t.toStdString() << " / "
+                                              << lettres.value(l).toStdString();
+            lettres.insert(l, t);
+        }
+    }
 }
 
 TEST_F(MainFormTest, CloseQuestionCancelKeepsRunningAndNothingIsLost) {
@@ -149,7 +174,8 @@ TEST_F(MainFormTest, FailedSaveKeepsTheDocumentOpenAndModified) {
     EXPECT_EQ(f.Doc().NomFichier, chemin);
 }
 
-TEST_F(MainFormTest, SaveAsWritesTakesTheNameAndListsTheFile) {
+TEST_F(MainFormTest, SaveAsWritesTakesTheNameAndListsTheFileAndTheCaptionNamesTheProgramOnce) {
+    Startup::PrepareApplication();  // as the program starts
     DialoguesTest d;
     TMainForm f;
     f.SetDialogues(&d);
@@ -174,6 +200,12 @@ TEST_F(MainFormTest, SaveAsWritesTakesTheNameAndListsTheFile) {
     EXPECT_FALSE(f.MeEnregistrerSousClick());
     EXPECT_EQ(f.Doc().NomFichier, Fichier(QStringLiteral("nouveau.cse")).toStdString());
     EXPECT_FALSE(f.Enregistre());
+    // The window manager is given the title, followed by the application's
+    // display name when one was set, unless the title ends with it.
+    QString titre = f.windowHandle()->title();
+    const QString nom = QGuiApplication::applicationDisplayName();
+    if (nom != QCoreApplication::applicationName() && !titre.endsWith(nom)) titre += QStringLiteral(" — ") + nom;
+    EXPECT_EQ(titre, QStringLiteral("Corvane Shaper - nouveau.cse*"));
 }
 
 TEST_F(MainFormTest, CloseCommandYesWithSaveAsCancelledKeepsTheDocument) {

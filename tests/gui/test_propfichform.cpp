@@ -30,6 +30,8 @@ TEST_F(ProgrammeTest, ProprietesDuDocumentEcritesEtRelues) {
     const QString titre = QString(60, QLatin1Char('T'));
     AuDialogue([&](TPropFichForm& d) {
         EXPECT_TRUE(d.LabelCurrentFile->text().isEmpty());  // untitled
+        EXPECT_EQ(d.findChild<QLabel*>(QStringLiteral("LabelDate"))->text(), QStringLiteral("Date"));
+        EXPECT_EQ(d.findChild<QLabel*>(QStringLiteral("LabelVersion"))->text(), QStringLiteral("Version"));
         d.EditTitre->setText(titre);
         d.EditTypeBateau->setText(QStringLiteral("Sloop"));
         d.EditArchi->setText(QStringLiteral("Éloïse Marin"));

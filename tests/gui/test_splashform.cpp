@@ -32,7 +32,12 @@ TEST(SplashForm, SplashPuisAPropos) {
         EXPECT_TRUE(splash.windowFlags() & Qt::FramelessWindowHint);
         EXPECT_FALSE(splash.BtnOK->isVisible());
         EXPECT_EQ(splash.LabelVersion->text(), QStringLiteral("Version ") + TSplashForm::VersionCourte(TSplashForm::Version()));
-        EXPECT_TRUE(splash.LabelDate->text().startsWith(QStringLiteral("Compilé le ")));
+        // The program file's date with its month in French.
+        EXPECT_TRUE(QRegularExpression(QStringLiteral("^Compilé le \\d{1,2} (janvier|février|mars|avril|mai|juin|juillet|"
+                                                      "août|septembre|octobre|novembre|décembre) \\d{4}$"))
+                        .match(splash.LabelDate->text())
+                        .hasMatch())
+            << splash.LabelDate->text().toStdString();
         EXPECT_EQ(splash.LabelComment->text(), QStringLiteral("Architecture navale"));
     }
     QSettings(config.filePath(QStringLiteral("Corvane Shaper/Corvane Shaper.ini")), QSettings::IniFormat)

@@ -8,8 +8,10 @@
 #include <QLockFile>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QScreen>
 #include <QThread>
 
+#include <map>
 #include <stdexcept>
 
 #include "app/gui/ExceptionHandler.h"
@@ -145,23 +147,47 @@ TEST_F(MainFormTest, DisplaySwitchesAndPlacementAreKeptWhenTheOptionsSaySo) {
         s->setValue(QStringLiteral("Environement/SavConfig"), true);
         s->setValue(QStringLiteral("Environement/PosFen"), true);
     }
+    // The floating windows kept with the main window, each with its command.
+    const std::pair<const char*, const char*> fenetres[] = {
+        {"VueCtrlForm", "MeControleVue"}, {"ListeSurfVisiblesForm", "MeVisibiliteSurf"}, {"EditPCForm", "MeEditeurPC"},
+        {"BoiteOutilsForm", "MeIcoBoiteOutils"}, {"CalculatForm", "MeCalculatrice"}, {"FenSelForm", "MeFenSel"}};
+    std::map<std::string, QRect> places;
     {
         TMainForm f;
+        Startup::CreeFenetres(f);
         f.show();
         f.Action(QStringLiteral("MeGrille"))->setChecked(true);
         f.Action(QStringLiteral("MeCarene"))->setChecked(false);
         f.FixeMotPrecision(QStringLiteral("Bonne"));
-        f.setGeometry(40, 50, 800, 600);
+        f.setGeometry(40, 50, 600, 400);
+        int k = 0;
+        for (const auto& [nom, item] : fenetres) {
+            f.Clique(item, true);
+            QWidget* w = f.findChild<QWidget*>(QLatin1String(nom));
+            ASSERT_NE(w, nullptr) << nom;
+            w->move(20 + 60 * k, 30 + 40 * k);
+            places[nom] = w->geometry();
+            ++k;
+        }
         EXPECT_TRUE(f.close());
     }
     TMainForm f;
+    Startup::CreeFenetres(f);
     f.show();
     EXPECT_TRUE(f.Action(QStringLiteral("MeGrille"))->isChecked());
     EXPECT_TRUE(f.Doc().Aff.MeGrille);
     // The hull always starts shown.
     EXPECT_TRUE(f.Doc().Aff.MeCarene);
     EXPECT_TRUE(f.Action(QStringLiteral("MePrecBonne"))->isChecked());
-    EXPECT_EQ(f.width(), 800);
+    EXPECT_EQ(f.geometry(), QRect(40, 50, 600, 400));
+    // Every window that was open opens again where it was, its item ticked.
+    for (const auto& [nom, item] : fenetres) {
+        QWidget* w = f.findChild<QWidget*>(QLatin1String(nom));
+        ASSERT_NE(w, nullptr) << nom;
+        EXPECT_TRUE(w->isVisible()) << nom;
+        EXPECT_EQ(w->geometry(), places[nom]) << nom;
+        EXPECT_TRUE(!f.Action(QLatin1String(item))->isCheckable() || f.Action(QLatin1String(item))->isChecked()) << nom;
+    }
 }
 
 TEST_F(MainFormTest, APersonalPrecisionStartsAsMoyenneAndAnUnknownWordIsNotKept) {
@@ -205,6 +231,12 @@ TEST(Placement, AWindowComesBackWhereItWasSessionAfterSession) {
         EXPECT_EQ(suivante.size(), QSize(640, 480));
         w.setGeometry(suivante.geometry());
     }
+    // One kept beyond this screen's edge comes back wholly on it.
+    const QRect ecran = w.screen()->availableGeometry();
+    Settings::TPlacement loin = Settings::PlacementDe(w);
+    loin.Left = ecran.right() - 50, loin.Top = ecran.bottom() - 40;
+    Settings::AppliquePlacement(w, loin, false);
+    EXPECT_TRUE(ecran.contains(w.frameGeometry()));
 }
 
 // ---- Exception handler ----------------------------------------------------------------------

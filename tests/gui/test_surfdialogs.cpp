@@ -36,8 +36,13 @@ protected:
     }
 };
 
-TEST_F(SurfDialogsTest, PropertiesCancelChangesNothingOkWritesAndReevaluates) {
+TEST_F(SurfDialogsTest, PropertiesFitTheirWidthCancelChangesNothingOkWritesAndReevaluates) {
+    Doc().Surface(0)->Nom = "Coque principale bab";
     Commande<TPropSurfForm>("MeProprieteSurf", [](TPropSurfForm& f) {
+        // 822 pixels wide, the names whole.
+        EXPECT_LE(f.width(), 822);
+        const QListWidget* l = f.findChild<QListWidget*>(QStringLiteral("LBSurf"));
+        EXPECT_GE(l->viewport()->width(), l->fontMetrics().horizontalAdvance(QStringLiteral("Coque principale bab")));
         f.findChild<QCheckBox*>(QStringLiteral("CheckBoxVerrou"))->setChecked(true);
         f.reject();
     });
@@ -55,15 +60,21 @@ TEST_F(SurfDialogsTest, PropertiesCancelChangesNothingOkWritesAndReevaluates) {
     EXPECT_EQ(Doc().Surface(0)->Calculee, 1);  // evaluated again
 }
 
-TEST_F(SurfDialogsTest, PropertiesRefuseAValueThatIsNotANumber) {
+TEST_F(SurfDialogsTest, PropertiesRefuseInPlaceAWeightTheModelCannotTake) {
     Doc().Surface(0)->TypePoids = tpFixe;
-    Commande<TPropSurfForm>("MeProprieteSurf", [&](TPropSurfForm& f) {
-        f.findChild<QCheckBox*>(QStringLiteral("CheckBoxVerrou"))->setChecked(true);
-        f.findChild<QLineEdit*>(QStringLiteral("EditPoidsFixeB"))->setText(QStringLiteral("12,5kg"));
-        f.Valider();
-        EXPECT_TRUE(f.isVisible());
-        EXPECT_EQ(ui_.rec.messages.back(), "Valeur numérique demandée : Poids fixe");
-    });
+    for (const auto& [texte, message] :
+         {std::pair{"12,5kg", "Valeur numérique demandée : Poids fixe"},
+          std::pair{"-5", "Valeur numérique positive demandée : Poids fixe"},
+          std::pair{"2e9", "Valeur comprise entre 0 et 1000000000 demandée : Poids fixe"}})
+        Commande<TPropSurfForm>("MeProprieteSurf", [&](TPropSurfForm& f) {
+            f.findChild<QCheckBox*>(QStringLiteral("CheckBoxVerrou"))->setChecked(true);
+            QLineEdit* e = f.findChild<QLineEdit*>(QStringLiteral("EditPoidsFixeB"));
+            e->setText(QLatin1String(texte));
+            f.Valider();
+            EXPECT_TRUE(f.isVisible());
+            EXPECT_EQ(ui_.rec.messages.back(), message);
+            EXPECT_EQ(e->selectedText(), e->text());  // back on the field
+        });
     EXPECT_EQ(Doc().Surface(0)->Verrou, 0);
     EXPECT_EQ(Doc().Surface(0)->Poids.Masse, 0.0);
 }
@@ -83,16 +94,40 @@ TEST_F(SurfDialogsTest, PropertiesWeightAtTheVolumeCentreOffersToCloseIt) {
     EXPECT_EQ(Doc().Surface(0)->Poids.Masse, 250.0);
 }
 
-TEST_F(SurfDialogsTest, TransformationsCheckEveryFieldAndCountATypedSize) {
-    const TNet avant = Doc().SurfaceNurbs(0)->Net;
+// A field that is not a number is refused; the list selects like every list
+// (a click picks one line, Ctrl+click toggles one, Shift+click extends) and
+// only what is picked moves; a size typed and confirmed at once counts.
+TEST_F(SurfDialogsTest, TransformationsCheckEveryFieldMoveWhatIsPickedAndCountATypedSize) {
+    for (const char* nom : {"Cylindre", "Quille"}) Doc().NouvelleSurface(nom)->Net.Initialise(0);
+    ObjCom::MajSurface(Doc(), true, -1);
+    const TNet avant = Doc().SurfaceNurbs(0)->Net;  // the three nets are the same
     Commande<TTransForm>("MeTransfo", [](TTransForm& f) {
-        f.Champ("EditDepX")->setText(QStringLiteral("1"));
+        f.Champ("EditDepZ")->setText(QStringLiteral("1"));
         f.Champ("EditDepY")->setText(QStringLiteral("x"));
         f.Appliquer();
         EXPECT_TRUE(f.isVisible());
+        QListWidget* l = f.Surfaces()->Liste();
+        const struct {
+            int ligne;  // -1: "Toutes", -2: none (as it opens)
+            Qt::KeyboardModifiers touches;
+            std::vector<bool> attendu;
+        } cas[] = {{-2, {}, {true, true, true}},          {1, {}, {false, true, false}},
+                   {2, Qt::ControlModifier, {false, true, true}}, {1, Qt::ControlModifier, {false, false, true}},
+                   {-1, {}, {true, true, true}},          {0, {}, {true, false, false}},
+                   {2, Qt::ShiftModifier, {true, true, true}},    {1, {}, {false, true, false}}};
+        for (const auto& c : cas) {
+            if (c.ligne == -1) f.Surfaces()->findChild<QPushButton*>(QStringLiteral("BtnToutes"))->click();
+            if (c.ligne >= 0)
+                QTest::mouseClick(l->viewport(), Qt::LeftButton, c.touches, l->visualItemRect(l->item(c.ligne)).center());
+            EXPECT_EQ(f.Surfaces()->Selection(), c.attendu) << c.ligne << " " << c.touches;
+        }
+        f.Champ("EditDepY")->setText(QStringLiteral("0"));
+        f.Appliquer();
     });
-    EXPECT_EQ(Doc().SurfaceNurbs(0)->Net, avant);
     EXPECT_EQ(ui_.rec.messages.back(), "Valeur numérique demandée : Longitudinal Y");
+    for (int k = 0; k < 3; ++k)
+        EXPECT_EQ(Doc().SurfaceNurbs(k)->Net.TabPC[0][0].Z, avant.TabPC[0][0].Z + (k == 1)) << k;
+    EXPECT_EQ(Doc().SurfaceNurbs(0)->Net, avant);
 
     // A length typed and confirmed at once doubles it.
     const double y0 = Doc().Surface(0)->PtMaxY.Y - Doc().Surface(0)->PtMinY.Y;
@@ -117,6 +152,7 @@ TEST_F(SurfDialogsTest, DuplicateThenUndoNeverPairsTheWrongSurfaces) {
     ASSERT_EQ(Doc().NbSurf(), 2);
     EXPECT_EQ(Doc().Surface(1)->Nom, "Surface1 2");
     EXPECT_EQ(F().Undo().Kind(), TUndo::kListeSurf);
+    EXPECT_FALSE(F().Action(QStringLiteral("MeAnnuler"))->isEnabled());  // nothing it could give back
     F().MeAnnulerClick();
     EXPECT_EQ(Doc().NbSurf(), 2);
     EXPECT_EQ(Doc().SurfaceNurbs(1)->Net.TabPC[0][0], Doc().SurfaceNurbs(0)->Net.TabPC[0][0]);
@@ -135,6 +171,7 @@ TEST_F(SurfDialogsTest, NewSurfaceKeepsTheDialogOpenOnAUsedNameAndRenameCuts) {
     EXPECT_EQ(Doc().Surface(1)->Nom, "Quille");
     EXPECT_EQ(Doc().Surface(1)->Calculee, 1);
 
+    ObjCom::ChangeCurrentPC(Doc(), 1, 0, 0);
     Commande<TSelSurfForm>("MeRenomerSurf", [](TSelSurfForm& f) {
         f.Liste()->setCurrentIndex(1);
         f.Renomer()->setMaxLength(100);  // pasted past the field's limit
@@ -142,6 +179,7 @@ TEST_F(SurfDialogsTest, NewSurfaceKeepsTheDialogOpenOnAUsedNameAndRenameCuts) {
         f.Valider();
     });
     EXPECT_EQ(Doc().Surface(1)->Nom, "Quille principale en");
+    EXPECT_EQ(ui_.rec.status.back(), (std::pair<int, std::string>{1, "Vx : [ Quille principale en; 0; 0 ]"}));
 }
 
 // The two dialogs name their mirrors the other way round.
@@ -169,6 +207,7 @@ TEST_F(SurfDialogsTest, DeleteAsksFirstAndClosesTheEditorWithTheLastSurface) {
         f.Valider();
     });
     EXPECT_EQ(Doc().NbSurf(), 0);
+    EXPECT_EQ(ui_.rec.status.back(), (std::pair<int, std::string>{1, ""}));  // no surface named any more
     EXPECT_FALSE(Fenetre<TEditPCForm>()->isVisible());
     EXPECT_FALSE(F().Action(QStringLiteral("MeEditeurPC"))->isChecked());
 }

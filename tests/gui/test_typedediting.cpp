@@ -49,6 +49,10 @@ TEST_F(TypedEditingTest, EditorRefusesTextFollowsTheCurrentPointAndMovesIt) {
     EXPECT_EQ(e->Champ(0)->text().toStdString(), Chaines::FormatFixe(avant.X, 4));
     e->Champ(0)->setText(QStringLiteral("abc"));
     EXPECT_FALSE(e->Appliquer());
+    e->Champ(0)->setText(QStringLiteral("1"));
+    e->Champ(3)->setText(QStringLiteral("0"));  // no point of the surface there
+    EXPECT_FALSE(e->Appliquer());
+    EXPECT_EQ(ui_.rec.messages.back(), "Valeur strictement positive, au plus 100000, demandée : W");
     EXPECT_EQ(Doc().SurfaceNurbs(0)->Net.TabPC[0][0], avant);
 
     // The current point changes elsewhere: the editor follows.
@@ -63,15 +67,23 @@ TEST_F(TypedEditingTest, EditorRefusesTextFollowsTheCurrentPointAndMovesIt) {
     EXPECT_NE(Doc().SurfaceNurbs(1)->Net.TabPC[1][1].Z, -7.25);
 }
 
-TEST_F(TypedEditingTest, ListShowsEveryPointAndRefusesText) {
+TEST_F(TypedEditingTest, ListShowsEveryPointWholeNamesAndEveryChangeAndRefusesText) {
+    Doc().Surface(1)->Nom = "Pont principal avant";
     F().Action(QStringLiteral("MeLstPC"))->trigger();
     TLstPcForm* l = Fenetre<TLstPcForm>();
     ASSERT_NE(l, nullptr);
     l->Modele()->Recharge();
+    const QString nom = QStringLiteral("Pont principal avant");
+    EXPECT_GT(l->Grille()->columnWidth(0), l->Grille()->fontMetrics().horizontalAdvance(nom));
+    // A change made in another window shows without a click in the list.
+    Doc().SurfaceNurbs(0)->Net.TabPC[0][0].Z = -7.25;
+    F().Redessine(false);
+    EXPECT_EQ(l->Modele()->data(l->Modele()->index(0, TModelePC::kColX + 2), Qt::DisplayRole).toString(),
+              QStringLiteral("-7.250"));
     const int n0 = Doc().SurfaceNurbs(0)->Net.NbL * Doc().SurfaceNurbs(0)->Net.NbC;
     ASSERT_EQ(l->Modele()->rowCount(), n0 + Doc().SurfaceNurbs(1)->Net.NbL * Doc().SurfaceNurbs(1)->Net.NbC);
     const QModelIndex y = l->Modele()->index(n0, TModelePC::kColX + 1);
-    EXPECT_EQ(l->Modele()->data(l->Modele()->index(n0, 0), Qt::DisplayRole).toString(), QStringLiteral("Pont"));
+    EXPECT_EQ(l->Modele()->data(l->Modele()->index(n0, 0), Qt::DisplayRole).toString(), nom);
     EXPECT_FALSE(l->Modele()->setData(y, QStringLiteral("douze"), Qt::EditRole));
     EXPECT_EQ(ui_.rec.messages.size(), 1u);
     EXPECT_TRUE(l->Modele()->setData(y, QStringLiteral("12"), Qt::EditRole));
@@ -119,7 +131,7 @@ TEST_F(TypedEditingTest, CustomPrecisionClampsEveryWayOut) {
         bool ok;
         int attendu;
     };
-    for (const Cas& c : {Cas{"250", true, 200}, Cas{"5", true, 10}, Cas{"120", false, 40}}) {
+    for (const Cas& c : {Cas{"250", true, 200}, Cas{"5", true, 10}, Cas{"120", false, 120}, Cas{"abc", false, 40}}) {
         QTimer::singleShot(0, [&] {
             p.Champ()->setText(QLatin1String(c.texte));
             if (c.ok) QTest::keyClick(p.Champ(), Qt::Key_Return);
@@ -151,10 +163,13 @@ TEST_F(TypedEditingTest, MoveOnlyWithASurfaceChosenAndEveryFieldANumber) {
         EXPECT_FALSE(f.BoutonOK()->isEnabled());
         f.Surfaces()->Choisit({false, true});
         EXPECT_TRUE(f.BoutonOK()->isEnabled());
-        f.Champ(2)->setText(QStringLiteral("1,5"));
-        f.Valider();
-        EXPECT_TRUE(f.isVisible());
-        EXPECT_EQ(Doc().SurfaceNurbs(1)->Net, avant);
+        for (const char* texte : {"1,5", "1e300"}) {
+            f.Champ(2)->setText(QLatin1String(texte));
+            f.Valider();
+            EXPECT_TRUE(f.isVisible());
+            EXPECT_EQ(Doc().SurfaceNurbs(1)->Net, avant);
+        }
+        EXPECT_EQ(ui_.rec.messages.back(), "Valeur comprise entre -100000 et 100000 demandée : Hauteur Z");
         f.Champ(2)->setText(QStringLiteral("1.5"));
         f.Valider();
     });

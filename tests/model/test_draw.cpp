@@ -414,4 +414,12 @@ TEST(DrawMeasures, RubberBandsFinalTextsAndStatus) {
     const auto* cercle = &cv.entries[3];
     ASSERT_EQ(cercle->Points.size(), 101u);
     EXPECT_EQ(cercle->Points[25], Px(v, {0, 1, 0.5}));
+
+    // An angle taken in the plan view keeps its value there when the
+    // perspective, which draws every dimension, draws it too.
+    TMetreAngle an;
+    an.View = vkPlan, an.NbPts = 2, an.P2 = {1, 0, 0}, an.P3 = {0, 1, 0};
+    for (int k : {vkPlan, vkPerspective}) an.Draw(TMesure::mFinal, Vue(k, &cv, 200, 150, 50.0f), 0x00FFFF);
+    EXPECT_EQ(std::abs(an.Value), 90.0f);
+    EXPECT_EQ(ui.rec.status.back(), (std::pair<int, std::string>{3, "Mesure :" + an.Text}));
 }

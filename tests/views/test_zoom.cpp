@@ -119,22 +119,31 @@ TEST(Zoom, BoxOfNoPositiveWidthDoesNothing) {
     EXPECT_EQ(v.Scale, avant.Scale);
 }
 
-TEST(Zoom, FitShowsTheHullAndKeepsThePreviousView) {
+TEST(Zoom, FitShowsTheWholeHullAndKeepsThePreviousView) {
     RecordingScope ui;
     Document doc = Document::Defaut();
-    TViewRecord v = Record(vkProfile);
+    TViewRecord v = Record(vkSection);
     v.Scale = 7.0f;
     Zoom::TVuePrec prec;
     ASSERT_TRUE(Zoom::AjusteFenetre(doc, v, prec, 800, 600));
     EXPECT_FLOAT_EQ(static_cast<float>(prec.Echelle), 7.0f);
-    // Every control point of the hull is inside the window.
+    // Every control point of the hull, and its mirror image drawn beside it, is inside the window.
     const TSurface* s = doc.SurfaceNurbs(0);
     for (int i = 0; i < s->Net.NbL; ++i)
         for (int j = 0; j < s->Net.NbC; ++j) {
-            TPoint px;
-            ASSERT_TRUE(Calcs::VueVersPixel(testvue::Xyz(s->Net.TabPC[i][j]), px, v));
-            EXPECT_TRUE(px.X >= 0 && px.X <= 800 && px.Y >= 0 && px.Y <= 600) << i << " " << j;
+            TVertex3f m;
+            Calcs::CalcSym(testvue::Xyz(s->Net.TabPC[i][j]), s->PlanSym.Normal, s->PlanSym.D, m);
+            for (const TVertex3f& p : {testvue::Xyz(s->Net.TabPC[i][j]), m}) {
+                TPoint px;
+                ASSERT_TRUE(Calcs::VueVersPixel(p, px, v));
+                EXPECT_TRUE(px.X >= 0 && px.X <= 800 && px.Y >= 0 && px.Y <= 600) << i << " " << j;
+            }
         }
+    // With one half shown the fit takes that half only, closer.
+    const float entiere = v.Scale;
+    doc.Aff.MeMoitie = true;
+    ASSERT_TRUE(Zoom::AjusteFenetre(doc, v, prec, 800, 600));
+    EXPECT_GT(v.Scale, entiere);
     // Nothing visible: nothing changes, the previous view neither.
     doc.Surfaces[0]->Visible = 0;
     const TViewRecord avant = v;

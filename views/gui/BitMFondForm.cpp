@@ -15,6 +15,7 @@
 #include "app/texts/Langue.h"
 #include "model/UiPort.h"
 #include "views/BitMFond.h"
+#include "views/gui/Champs.h"
 
 TBitMFondForm::TBitMFondForm(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("BitMFondForm"));
@@ -86,7 +87,7 @@ TBitMFondForm::TBitMFondForm(QWidget* parent) : QDialog(parent) {
     connect(charger, &QPushButton::clicked, this, &TBitMFondForm::ButtonChargerClick);
     connect(effacer, &QPushButton::clicked, this, &TBitMFondForm::ButtonEffacerClick);
     connect(ok, &QPushButton::clicked, this, &TBitMFondForm::BtnOKClick);
-    connect(annul, &QPushButton::clicked, this, &QDialog::reject);
+    connect(annul, &QPushButton::clicked, this, &TBitMFondForm::reject);
 
     ChoisirFichier = [this] {
         static const std::string filtre = Langue::FiltreQt(
@@ -130,14 +131,20 @@ void TBitMFondForm::AjustementClick(int mode) {
 bool TBitMFondForm::LitTaille(QLineEdit* e, int TFondFichier::*champ) {
     int& v = fonds_[static_cast<std::size_t>(vue_)].*champ;
     int lu = 0;
-    if (BitMFond::LitEntier(e->text().toStdString(), lu)) {
-        v = lu;
-        return true;
+    if (!BitMFond::LitEntier(e->text().toStdString(), lu)) {
+        const QString texte = e->text();
+        e->setText(QString::number(v));
+        Ui::ui().showMessage(Langue::Txt("rsExceptConv") + texte.toStdString());
+        return false;
     }
-    const QString texte = e->text();
-    e->setText(QString::number(v));
-    Ui::ui().showMessage(Langue::Txt("rsExceptConv") + texte.toStdString());
-    return false;
+    // A size in pixels, in use: neither negative nor beyond the working range.
+    const std::string refus = Saisie::Refus(lu, e->isEnabled() ? Saisie::dTaille : Saisie::dLibre);
+    if (!refus.empty()) {
+        Champs::Refuse(e, Langue::QTxt(e == largFixe_ ? "rsAjLargFix" : "rsAjHautFix"), refus);
+        return false;
+    }
+    v = lu;
+    return true;
 }
 
 void TBitMFondForm::ButtonChargerClick() {
@@ -154,4 +161,9 @@ void TBitMFondForm::BtnOKClick() {
     for (int k = 0; k < 4; ++k) fonds_[static_cast<std::size_t>(k)].Fichier = LabelFichier(k)->text().toStdString();
     if (Applique) Applique(fonds_);
     accept();
+}
+
+void TBitMFondForm::reject() {
+    if (Annule) Annule(fonds_);
+    QDialog::reject();
 }

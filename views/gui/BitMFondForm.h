@@ -1,6 +1,7 @@
 // The dialog "Charger une image de fond": a picture file and a stretch mode
 // for each of the four 2-D views. It works on a copy of the four records:
-// OK hands them over whole, Cancel leaves the views as they were.
+// OK hands them over whole; Cancel keeps the files the views had, with the
+// stretch modes and fixed sizes chosen meanwhile.
 #pragma once
 
 #include <QDialog>
@@ -32,6 +33,8 @@ public:
     std::function<QString()> ChoisirFichier;
     // OK: the four records go to the views and the document.
     std::function<void(const TFonds&)> Applique;
+    // Cancel: the records as they are; their stretch modes and fixed sizes stay.
+    std::function<void(const TFonds&)> Annule;
 
     QLabel* LabelFichier(int k) const { return labels_[static_cast<std::size_t>(k)]; }
     QButtonGroup* Ajustement() const { return ajustement_; }
@@ -42,6 +45,7 @@ public slots:
     void ButtonChargerClick();
     void ButtonEffacerClick();
     void BtnOKClick();
+    void reject() override;
 
 private:
     void AjustementClick(int mode);

@@ -31,7 +31,7 @@ const std::vector<TBoiteOutilsForm::TBouton>& TBoiteOutilsForm::Boutons() {
 }
 
 TBoiteOutilsForm::TBoiteOutilsForm(std::function<QAction*(const QString&)> action, QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint) {
+    : QWidget(parent, Qt::Tool) {
     setObjectName(QStringLiteral("BoiteOutilsForm"));
     setWindowTitle(QStringLiteral("Outils"));
     auto* g = new QGridLayout(this);

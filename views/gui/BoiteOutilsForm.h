@@ -1,4 +1,4 @@
-// The tool palette "Outils": a stay-on-top tool window of buttons, two by
+// The tool palette "Outils": a tool window, kept above the main window, of buttons, two by
 // two, each running a command of the main window's menus and following its
 // enabled and checked state (so the toggle groups of the menus hold here
 // too). A double click docks it beside the main window.

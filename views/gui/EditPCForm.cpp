@@ -23,6 +23,8 @@ namespace {
 
 const char* const kNoms[4] = {"X", "Y", "Z", "W"};
 
+Saisie::TDomaine Domaine(int k) { return k == 3 ? Saisie::dPoidsPC : Saisie::dCoordonnee; }
+
 }  // namespace
 
 TEditPCForm::TEditPCForm(TMainForm& main, QWidget* parent) : QWidget(parent, Qt::Tool), main_(main) {
@@ -160,7 +162,7 @@ void TEditPCForm::EcritChamps() {
 void TEditPCForm::Sortie(int k) {
     if (!nurbs_) return;
     double v = 0;
-    if (!Champs::LitReel(champs_[k], QLatin1String(kNoms[k]), v)) {
+    if (!Champs::LitReel(champs_[k], QLatin1String(kNoms[k]), v, Domaine(k))) {
         EcritChamps();  // the text is refused; the point stays where it is
         return;
     }
@@ -176,7 +178,7 @@ bool TEditPCForm::Appliquer() {
     if (nurbs_) {
         double* c[4] = {&p.X, &p.Y, &p.Z, &p.W};
         for (int k = 0; k < 4; ++k)
-            if (!Champs::LitReel(champs_[k], QLatin1String(kNoms[k]), *c[k])) return false;
+            if (!Champs::LitReel(champs_[k], QLatin1String(kNoms[k]), *c[k], Domaine(k))) return false;
     }
     main_.RecordAction(0);
     const TSurface* n = doc.SurfaceNurbs(pc_.Surf);

@@ -26,8 +26,9 @@ void Triangle(QPainter& p, QPoint a, QPoint b, QPoint c, const QColor& fond) {
 }  // namespace
 
 TFenSelForm::TFenSelForm(IVueHote& hote, QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint), hote_(hote) {
+    : QWidget(parent, Qt::Tool), hote_(hote) {
     setObjectName(QStringLiteral("FenSelForm"));
+    setWindowTitle(QString::fromStdString(Langue::Txt("rsFenSelFormCaption")));  // the surface's name comes first once shown
     setAttribute(Qt::WA_OpaquePaintEvent);
     resize(306, 262);
     setMinimumSize(60, 50);

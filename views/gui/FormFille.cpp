@@ -7,13 +7,13 @@
 #include <QPainter>
 #include <QResizeEvent>
 #include <QWheelEvent>
-#include <charconv>
 #include <cmath>
 #include <limits>
 #include <numbers>
 
 #include "app/texts/Langue.h"
 #include "model/Debug.h"
+#include "model/Format.h"
 #include "views/DrawAffiche.h"
 #include "model/UiPort.h"
 #include "platform/CanvasQt.h"
@@ -52,11 +52,7 @@ inline int Arrondi(double v) {
     return static_cast<int>(r);
 }
 
-std::string Fixe4(double v) {
-    char buf[64];
-    auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, 4);
-    return r.ec == std::errc() ? std::string(buf, r.ptr) : std::string("?");
-}
+std::string Fixe4(double v) { return Format::Fixe(v, 4); }
 
 }  // namespace
 

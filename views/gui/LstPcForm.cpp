@@ -2,11 +2,15 @@
 
 #include <QEvent>
 #include <QFileDialog>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableView>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 #include "app/gui/AppliqueLangue.h"
 #include "app/gui/MainForm.h"
@@ -15,12 +19,21 @@
 #include "app/texts/Langue.h"
 #include "model/Update.h"
 #include "views/EditPC.h"
+#include "views/Saisie.h"
 #include "views/Selection.h"
 
 void TModelePC::Recharge() {
     beginResetModel();
     lignes_ = EditPC::Lignes(doc_);
     endResetModel();
+}
+
+void TModelePC::Actualise() {
+    if (EditPC::Lignes(doc_) != lignes_) {
+        Recharge();
+        return;
+    }
+    if (!lignes_.empty()) emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
 }
 
 int TModelePC::rowCount(const QModelIndex& parent) const {
@@ -65,12 +78,18 @@ Qt::ItemFlags TModelePC::flags(const QModelIndex& index) const {
 
 bool TModelePC::setData(const QModelIndex& index, const QVariant& value, int role) {
     if (role != Qt::EditRole || index.column() < kColX) return false;
+    const int k = index.column() - kColX;
+    const std::string texte = value.toString().toStdString();
     bool refus = false;
-    if (!EditPC::EcritCellule(doc_, Point(index.row()), index.column() - kColX, value.toString().toStdString(),
-                              &refus)) {
-        if (refus)
-            Ui::ui().msgDlg("Valeur numérique demandée : " + value.toString().toStdString(), Ui::MsgType::Error,
-                            Ui::mbOK);
+    double v = 0;
+    std::string message = "Valeur numérique demandée";
+    if (Chaines::TexteVersReel(texte, v)) {
+        message = Saisie::Refus(v, k == 3 ? Saisie::dPoidsPC : Saisie::dCoordonnee);
+        refus = !message.empty();
+    }
+    if (refus || !EditPC::EcritCellule(doc_, Point(index.row()), k, texte, &refus)) {
+        const QString label = headerData(index.column(), Qt::Horizontal, Qt::DisplayRole).toString();
+        if (refus) Ui::ui().msgDlg(message + " : " + label.toStdString(), Ui::MsgType::Error, Ui::mbOK);
         return false;
     }
     modifie_ = true;
@@ -106,6 +125,11 @@ TLstPcForm::TLstPcForm(TMainForm& main, QWidget* parent) : QWidget(parent, Qt::T
     connect(&main_, &TMainForm::fenetresPC, this, [this] {
         if (isVisible()) modele_->Recharge();
     });
+    // Every change of the model ends with a redraw: the list follows it.
+    connect(&main_, &TMainForm::redessiner, this, [this] {
+        if (isVisible()) modele_->Actualise();
+    });
+    connect(modele_, &QAbstractItemModel::modelReset, this, &TLstPcForm::AjusteNoms);
     auto* v = new QVBoxLayout(this);
     v->addWidget(grille_);
     auto* h = new QHBoxLayout;
@@ -114,6 +138,19 @@ TLstPcForm::TLstPcForm(TMainForm& main, QWidget* parent) : QWidget(parent, Qt::T
     h->addWidget(fermer);
     v->addLayout(h);
     Langue::AppliqueLangue(this);
+}
+
+void TLstPcForm::AjusteNoms() {
+    int largeur = 90;
+    const QFontMetrics fm = grille_->fontMetrics();
+    for (const auto& s : main_.Doc().Surfaces)
+        if (s) largeur = std::max(largeur, fm.horizontalAdvance(QString::fromStdString(s->Nom)) + 16);
+    grille_->setColumnWidth(0, largeur);
+    // Every column shows: the grid is never narrower than they are.
+    int total = grille_->verticalHeader()->sizeHint().width() + 2 * grille_->frameWidth() +
+                grille_->verticalScrollBar()->sizeHint().width();
+    for (int c = 0; c < modele_->columnCount(); ++c) total += grille_->columnWidth(c);
+    grille_->setMinimumWidth(total);
 }
 
 bool TLstPcForm::Exporter(const std::string& fichier) {

@@ -23,6 +23,9 @@ public:
 
     // The rows again from the document's nets.
     void Recharge();
+    // After a change of the model: the same rows show their new values, other
+    // rows are read again.
+    void Actualise();
     const TPC& Point(int row) const { return lignes_[static_cast<std::size_t>(row)]; }
     bool Modifie() const { return modifie_; }
     void FixeModifie(bool m) { modifie_ = m; }
@@ -59,6 +62,8 @@ protected:
 private:
     // Leaving the window: what was typed is evaluated and drawn.
     void Termine();
+    // The surface column as wide as the longest name.
+    void AjusteNoms();
 
     TMainForm& main_;
     TModelePC* modele_;

@@ -59,8 +59,7 @@ int TPrecisForm::Execute(int courante, bool debug) {
     edit_->setText(QString::number(courante));
     edit_->selectAll();
     edit_->setFocus();
-    // Every way out gives a precision in range: OK (or Enter) what was typed,
-    // "Annuler" (or Escape) the one in force.
-    if (exec() != QDialog::Accepted) return courante;
+    // Whichever way out, the number in the field, brought within its range.
+    exec();
     return Taille::BornePrecision(edit_->text().toStdString(), courante, debug);
 }

@@ -10,8 +10,8 @@ class TPrecisForm : public QDialog {
 
 public:
     explicit TPrecisForm(QWidget* parent = nullptr);
-    // The precision chosen, always within its range; "Annuler" gives back
-    // the precision in force.
+    // The number in the field, always within its range, whichever button
+    // closes the dialog.
     int Execute(int courante, bool debug);
     QLineEdit* Champ() const { return edit_; }
 

@@ -11,6 +11,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QSlider>
 #include <QSpinBox>
 #include <QVBoxLayout>
@@ -247,19 +248,22 @@ TPropSurfForm::TPropSurfForm(TMainForm& main, QWidget* parent) : QDialog(parent)
         reject();
     });
 
+    // Three columns within the dialog's 822 pixels: the surfaces; the name,
+    // flags, orders and frame; the colour, material with its preview, and weight.
     auto* gen = new QVBoxLayout;
     gen->addWidget(nom_);
     for (QWidget* w : {static_cast<QWidget*>(visible_), static_cast<QWidget*>(verrou_), static_cast<QWidget*>(sym_),
                        static_cast<QWidget*>(jonction_), static_cast<QWidget*>(orientD_),
-                       static_cast<QWidget*>(orientI_), static_cast<QWidget*>(gCalc), static_cast<QWidget*>(flex_)})
+                       static_cast<QWidget*>(orientI_), static_cast<QWidget*>(gCalc), static_cast<QWidget*>(flex_),
+                       static_cast<QWidget*>(gPlan)})
         gen->addWidget(w);
     gen->addStretch();
-    auto* mil = new QVBoxLayout;
-    mil->addWidget(gCoul);
-    mil->addWidget(gMat);
-    if (QWidget* apercu = CreeApercu()) mil->addWidget(apercu, 0, Qt::AlignHCenter);
-    mil->addWidget(gPlan);
+    auto* mat = new QHBoxLayout;
+    mat->addWidget(gMat, 1);
+    if (QWidget* apercu = CreeApercu()) mat->addWidget(apercu, 0, Qt::AlignCenter);
     auto* dro = new QVBoxLayout;
+    dro->addWidget(gCoul);
+    dro->addLayout(mat);
     dro->addWidget(gPoids);
     dro->addStretch();
     auto* hb = new QHBoxLayout;
@@ -270,8 +274,7 @@ TPropSurfForm::TPropSurfForm(TMainForm& main, QWidget* parent) : QDialog(parent)
     auto* h = new QHBoxLayout(this);
     h->addWidget(gSel);
     h->addLayout(gen);
-    h->addLayout(mil);
-    h->addLayout(dro);
+    h->addLayout(dro, 1);
     Langue::AppliqueLangue(this);
 }
 
@@ -317,7 +320,12 @@ int TPropSurfForm::Execute() {
     copies_ = PropSurf::Remplit(doc);
     charge_ = true;
     liste_->clear();
-    for (const auto& c : copies_) liste_->addItem(QString::fromStdString(c.Nom));
+    int largeur = 100;  // the names show whole
+    for (const auto& c : copies_) {
+        liste_->addItem(QString::fromStdString(c.Nom));
+        largeur = std::max(largeur, liste_->fontMetrics().horizontalAdvance(QString::fromStdString(c.Nom)));
+    }
+    liste_->setFixedWidth(largeur + 2 * liste_->frameWidth() + liste_->verticalScrollBar()->sizeHint().width() + 4);
     cur_ = 0;
     liste_->setCurrentRow(0);
     charge_ = false;
@@ -466,10 +474,15 @@ bool TPropSurfForm::LitValeurs() {
     static const char* const noms[kNbValeurs] = {"Epaisseur", "Densité", "Poids fixe", "Poids par m²", "Poids fixe",
                                                  "Densité"};
     std::array<double, kNbValeurs> v{};
-    for (int k = 0; k < kNbValeurs; ++k)
-        if (!Champs::LitReel(valeurs_[static_cast<std::size_t>(k)], QString::fromUtf8(noms[k]),
-                             v[static_cast<std::size_t>(k)]))
-            return false;
+    // A thickness is a size, the others weights or densities; a field not in use
+    // keeps what it holds.
+    for (int k = 0; k < kNbValeurs; ++k) {
+        QLineEdit* e = valeurs_[static_cast<std::size_t>(k)];
+        const Saisie::TDomaine d = !e->isEnabled()  ? Saisie::dLibre
+                                   : k == vEpaisseur ? Saisie::dTaille
+                                                     : Saisie::dMasse;
+        if (!Champs::LitReel(e, QString::fromUtf8(noms[k]), v[static_cast<std::size_t>(k)], d)) return false;
+    }
     PropSurf::TPropSurf& c = Cur();
     const PropSurf::TPropSurf avant = c;
     const int t = c.TypePoids;

@@ -14,6 +14,7 @@
 
 TSelSurfForm::TSelSurfForm(TMainForm& main, QWidget* parent) : QDialog(parent), main_(main) {
     setObjectName(QStringLiteral("SelSurfForm"));
+    setWindowTitle(Langue::QTxt("rsSelSurfFormCaption"));  // each use names its own
     resize(256, 95);
     cb_ = new QComboBox(this);
     cb_->setObjectName(QStringLiteral("CBSurf"));

@@ -1,8 +1,10 @@
 #include "views/gui/SelSurfaces.h"
 
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -11,11 +13,38 @@
 #include "model/Document.h"
 #include "model/UiPort.h"
 
+namespace {
+
+// The list tells when the user has chosen: at every mouse release in it
+// (a click on no line clears the selection) and after a key that changed
+// the selection.
+class ListeSurfaces : public QListWidget {
+public:
+    explicit ListeSurfaces(TSelSurfaces* groupe) : QListWidget(groupe), groupe_(groupe) {}
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* e) override {
+        QListWidget::mouseReleaseEvent(e);
+        emit groupe_->clic();
+    }
+    void keyPressEvent(QKeyEvent* e) override {
+        const std::vector<bool> avant = groupe_->Selection();
+        QListWidget::keyPressEvent(e);
+        if (groupe_->Selection() != avant) emit groupe_->clic();
+    }
+
+private:
+    TSelSurfaces* groupe_;
+};
+
+}  // namespace
+
 TSelSurfaces::TSelSurfaces(QWidget* parent, bool multiple, bool boutons)
-    : QGroupBox(Langue::QTxt("rsSelection"), parent), liste_(new QListWidget(this)) {
+    : QGroupBox(Langue::QTxt("rsSelection"), parent), liste_(new ListeSurfaces(this)) {
     setObjectName(QStringLiteral("GBSelection"));
     liste_->setObjectName(QStringLiteral("LBSurf"));
-    liste_->setSelectionMode(multiple ? QAbstractItemView::MultiSelection : QAbstractItemView::SingleSelection);
+    // A click picks one line, Ctrl+click adds or removes one, Shift+click a run.
+    liste_->setSelectionMode(multiple ? QAbstractItemView::ExtendedSelection : QAbstractItemView::SingleSelection);
     auto* v = new QVBoxLayout(this);
     v->addWidget(liste_);
     if (boutons) {
@@ -39,7 +68,6 @@ TSelSurfaces::TSelSurfaces(QWidget* parent, bool multiple, bool boutons)
         });
     }
     connect(liste_, &QListWidget::itemSelectionChanged, this, &TSelSurfaces::change);
-    connect(liste_, &QListWidget::clicked, this, &TSelSurfaces::clic);
 }
 
 void TSelSurfaces::Remplit(const Document& doc) {
@@ -75,16 +103,3 @@ int TSelSurfaces::Courante() const {
 }
 
 void TSelSurfaces::ToutChoisir(bool oui) { Choisit(std::vector<bool>(static_cast<std::size_t>(liste_->count()), oui)); }
-
-namespace Champs {
-
-bool LitReel(QLineEdit* champ, const QString& nom, double& v) {
-    if (Chaines::TexteVersReel(champ->text().toStdString(), v)) return true;
-    Ui::ui().msgDlg((QStringLiteral("Valeur numérique demandée : ") + nom).toStdString(), Ui::MsgType::Error,
-                    Ui::mbOK);
-    champ->setFocus();
-    champ->selectAll();
-    return false;
-}
-
-}  // namespace Champs

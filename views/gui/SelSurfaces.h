@@ -1,9 +1,12 @@
 // The group "Sélection" of the surface dialogs: one line per surface (line
-// i is surface i), several lines selectable, with "Toutes" and "Aucune".
+// i is surface i), several lines selectable as in every list (click, Ctrl,
+// Shift), with "Toutes" and "Aucune".
 #pragma once
 
 #include <QGroupBox>
 #include <vector>
+
+#include "views/gui/Champs.h"
 
 class Document;
 class QListWidget;
@@ -29,7 +32,8 @@ public:
 signals:
     // The selection changed, by any means.
     void change();
-    // A mouse release on a line.
+    // The user chose in the list: a mouse release in it, or a key that
+    // changed the selection.
     void clic();
     // "Toutes" or "Aucune" was pressed (after the selection changed).
     void bouton();
@@ -37,11 +41,3 @@ signals:
 private:
     QListWidget* liste_;
 };
-
-namespace Champs {
-
-// The number in the field, or false after the message naming the field
-// (the field gets the focus, its text selected).
-bool LitReel(QLineEdit* champ, const QString& nom, double& v);
-
-}  // namespace Champs

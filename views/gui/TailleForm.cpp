@@ -21,7 +21,7 @@
 namespace {
 
 QString F4(const char* avant, double v) {
-    return QString::fromUtf8(avant) + QString::fromStdString(Chaines::FormatFixe(v + 0.0, 4));  // no "-0.0000"
+    return QString::fromUtf8(avant) + QString::fromStdString(Chaines::FormatFixe(v, 4));
 }
 
 const char* const kExtremes[6] = {"Min X", "Max X", "Min Y", "Max Y", "Min Z", "Max Z"};
@@ -32,7 +32,6 @@ TTailleForm::TTailleForm(TMainForm& main, QWidget* parent) : QDialog(parent), ma
     setObjectName(QStringLiteral("TailleForm"));
     setWindowTitle(Langue::QTxt("rsTailleFormCaption"));
     setWindowFlag(Qt::Tool);
-    setWindowFlag(Qt::WindowStaysOnTopHint);
     sel_ = new TSelSurfaces(this);
     auto label = [this](QLayout* l, const QString& nom) {
         auto* lab = new QLabel(this);

@@ -25,6 +25,7 @@ QString F3(double v) { return QString::fromStdString(Chaines::FormatFixe(v, 3));
 QString F2(double v) { return QString::fromStdString(Chaines::FormatFixe(v, 2)); }
 
 constexpr const char* kPositive = "Valeur numérique positive demandée";
+const char* const kTailles[3] = {"Largeur X", "Longueur Y", "Hauteur Z"};
 
 TDimAxe TDim::*const kAxes[3] = {&TDim::X, &TDim::Y, &TDim::Z};
 
@@ -247,7 +248,7 @@ void TTransForm::Accepte() {
 void TTransForm::SortieTaille(int axe) {
     double v = 0;
     if (!Chaines::TexteVersReel(taille_[axe]->text().toStdString(), v)) {
-        Ui::ui().msgDlg(kPositive, Ui::MsgType::Error, Ui::mbOK);
+        Champs::Refuse(taille_[axe], QString::fromUtf8(kTailles[axe]), kPositive);
         return;
     }
     v = std::max(v, 0.0);
@@ -276,7 +277,7 @@ void TTransForm::SortieTaille(int axe) {
 void TTransForm::SortiePourcent(int axe) {
     double p = 0;
     if (!Chaines::TexteVersReel(pourcent_[axe]->text().toStdString(), p)) {
-        Ui::ui().msgDlg(kPositive, Ui::MsgType::Error, Ui::mbOK);
+        Champs::Refuse(pourcent_[axe], QString::fromUtf8(kTailles[axe]) + QStringLiteral(" %"), kPositive);
         return;
     }
     if (p < 0) {
@@ -304,7 +305,6 @@ bool TTransForm::LitParams(const std::array<bool, 4>& pages) {
     static const char* const nDepl[] = {"Transversal X", "Longitudinal Y", "Vertical Z"};
     static const char* const nC[] = {"Centre X", "Centre Y", "Centre Z"};
     static const char* const nA[] = {"Tangage", "Gite", "Latéral"};
-    static const char* const nT[] = {"Largeur X", "Longueur Y", "Hauteur Z"};
     Transfo::TParams p;
     if (pages[pDepl] && !lit3(depl_, nDepl, p.Depl)) return false;
     if (pages[pRot] && (!lit3(centre_, nC, p.Centre) || !lit3(angles_, nA, p.Angles))) return false;
@@ -312,7 +312,7 @@ bool TTransForm::LitParams(const std::array<bool, 4>& pages) {
         // A percentage typed and not yet left still counts.
         for (int k = 0; k < 3; ++k)
             if (pourcent_[k]->text() != acceptes_[static_cast<std::size_t>(k + 3)]) SortiePourcent(k);
-        if (!lit3(taille_, nT, p.Taille)) return false;
+        if (!lit3(taille_, kTailles, p.Taille)) return false;
         p.Taille = {std::max(p.Taille.X, 0.0), std::max(p.Taille.Y, 0.0), std::max(p.Taille.Z, 0.0)};
     }
     p.Mesure = mesure_;

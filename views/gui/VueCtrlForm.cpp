@@ -13,7 +13,7 @@
 #include "views/gui/Vues.h"
 
 TVueCtrlForm::TVueCtrlForm(IVueHote& hote, QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint), hote_(hote) {
+    : QWidget(parent, Qt::Tool), hote_(hote) {
     setObjectName(QStringLiteral("VueCtrlForm"));
     setWindowTitle(QString::fromUtf8("Contrôle"));
     auto* g = new QGridLayout(this);
