@@ -13,6 +13,7 @@
 #include "views/DrawAffiche.h"
 #include "model/Update.h"
 #include "tests/support/Coupes.h"
+#include "tests/support/Proches.h"
 #include "tests/support/RecordingUi.h"
 
 namespace {
@@ -352,9 +353,8 @@ TEST(MajTotalPoids, TwoPlatesAndABallastByHand) {
     ObjCom::MajTotalPoids(doc);
     const TPoids& t = doc.PoidsTotal;
     EXPECT_NEAR(t.Masse, 276.0, 1e-9);
-    EXPECT_NEAR(t.X, (156.0 * 1.0 + 20.0 * 0.5) / 276.0, 1e-12);
-    EXPECT_NEAR(t.Y, (156.0 * 0.5 + 20.0 * 2.5 + 100.0 * 1.0) / 276.0, 1e-12);
-    EXPECT_NEAR(t.Z, (20.0 * 1.0 - 100.0) / 276.0, 1e-12);
+    ExpectNear({t.X, t.Y, t.Z}, {(156.0 * 1.0 + 20.0 * 0.5) / 276.0, (156.0 * 0.5 + 20.0 * 2.5 + 100.0 * 1.0) / 276.0,
+                                 (20.0 * 1.0 - 100.0) / 276.0});
     EXPECT_NEAR(p1->Poids.Masse, 156.0, 1e-9);
 }
 
