@@ -79,7 +79,7 @@ void Calculatrice::Calcul() {
     if (ok) {
         Affiche(accu_);
     } else {
-        ecran_ = kErreur;
+        ecran_.assign(1, kErreur);
         accu_ = 0.0;
         erreur_ = true;
     }
@@ -123,10 +123,8 @@ void Calculatrice::MemoirePlus() {
     Reprise();
     double v = 0.0;
     if (!Valeur(v)) return;
-    memoire_ += v;
+    memoire_ = v;
     memoireVue_ = true;
-    // The number is entered: the next digit starts a new one.
-    nouvelleSaisie_ = true;
 }
 
 void Calculatrice::MemoireRappel() {

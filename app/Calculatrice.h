@@ -5,7 +5,7 @@
 // The display holds the number being typed or the last result, written with
 // eight decimals. A calculation that has no answer (division by zero, the
 // reciprocal of zero, the square root of a negative number, a result too big
-// for a double) shows "Erreur"; the next key then starts from a cleared
+// for a double) shows "E"; the next key then starts from a cleared
 // calculator (the memory is kept).
 #pragma once
 
@@ -16,7 +16,7 @@ public:
     enum Operation { Addition = 0, Soustraction = 1, Multiplication = 2, Division = 3,
                      Racine = 4, Carre = 5, Inverse = 6, Aucune = 8 };
 
-    static constexpr const char* kErreur = "Erreur";
+    static constexpr char kErreur = 'E';  // the display after an error
 
     const std::string& Ecran() const { return ecran_; }
     bool MemoireUtilisee() const { return memoireVue_; }
@@ -29,7 +29,7 @@ public:
     void Unaire(Operation op);         // "rc", "x2", "1/x"
     void Egal();                       // "="
     void Efface();                     // "CE": the memory stays
-    void MemoirePlus();                // "M+": adds the display to the memory, ends the entry
+    void MemoirePlus();                // "M+": the display's value replaces the memory
     void MemoireRappel();              // "MR"
     void MemoireEfface();              // "MC"
 

@@ -15,6 +15,7 @@ namespace Options {
 // Track bar ranges.
 constexpr int kLongRayonMin = 10;  // "Courbure"/"LongRayon": factor x 5000
 constexpr int kLongRayonMax = 25000;
+constexpr int kLongRayonDefaut = 5000;  // a factor of 1: the combs show the true curvature
 constexpr int kRatioVectMin = 1;  // "Poids"/"RatioVect"
 constexpr int kRatioVectMax = 10000;
 constexpr int kPolyMin = -100;  // "Studio"/"PolyFactor", "PolyUnits"

@@ -5,32 +5,20 @@
 
 namespace DebugLink {
 
-namespace {
-
-std::string UneLigne(std::string v) {
-    for (char& c : v)
-        if (c == '\r' || c == '\n') c = ' ';
-    return v;
-}
-
-}  // namespace
-
 std::string Ligne(int type, const std::string& tag, int index, const std::vector<std::string>& values) {
     std::string t;
     if (!tag.empty()) {
-        t = "TMsgLong|" + Debug::TypeName(type) + "|" + UneLigne(tag) + "|" + std::to_string(index) + "|";
+        t = "TMsgLong|" + Debug::TypeName(type) + "|" + tag + "|" + std::to_string(index) + "|";
     } else {
         t = "TMsgCourt|";
     }
     t += std::to_string(values.size());
     t += '|';
     for (const std::string& v : values) {
-        t += UneLigne(v);
+        t += v;
         t += '|';
     }
-    t = Encodage::Utf8VersWindows1252(t);
-    t += "\r\n";
-    return t;
+    return Encodage::Utf8VersWindows1252(t);
 }
 
 std::vector<std::string> SousItems(const std::string& tag, int index, const std::vector<std::string>& values) {

@@ -1,12 +1,11 @@
 // The reports of the trace as the debug window lists them and as the debug
 // link sends them to a debugger listening on the local machine.
 //
-// A report goes out as one line of Windows-1252 text ended by CR LF:
+// A report goes out as Windows-1252 text, with no line end added:
 //   with a routine tag: TMsgLong|type|tag|index|n|v1|...|vn|
 //   without:            TMsgCourt|n|v1|...|vn|
-// A line end inside a value becomes a blank, so that a report stays one line.
 //
-// The link never waits for the debugger: the lines wait in a queue of
+// The link never waits for the debugger: the reports wait in a queue of
 // bounded size, and a report that does not fit is dropped and counted.
 #pragma once
 
@@ -17,7 +16,7 @@
 
 namespace DebugLink {
 
-// The text of a report on the link, its line end included.
+// The text of a report on the link.
 std::string Ligne(int type, const std::string& tag, int index, const std::vector<std::string>& values);
 
 // The columns of a report's row in the debug window after its type name:
@@ -30,14 +29,14 @@ std::vector<std::string> SousItems(const std::string& tag, int index, const std:
 // name (tag, index, three values) joined by " | ", missing ones empty.
 std::string LigneExport(const std::vector<std::string>& sousItems);
 
-// The lines waiting to be sent.
+// The reports waiting to be sent.
 class TFile {
 public:
     explicit TFile(std::size_t capaciteOctets = 256 * 1024) : capacite_(capaciteOctets) {}
-    // Queues a line; false (and one more dropped) when it does not fit.
+    // Queues a report; false (and one more dropped) when it does not fit.
     bool Ajoute(std::string ligne);
-    // Takes whole lines from the head, at most `max` bytes (at least one
-    // line when the queue is not empty).
+    // Takes whole reports from the head, at most `max` bytes (at least one
+    // report when the queue is not empty).
     std::string Prend(std::size_t max);
     void Vide();
     bool EstVide() const { return lignes_.empty(); }

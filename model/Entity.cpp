@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 
 #include "model/Debug.h"
 #include "model/Face.h"
@@ -291,11 +292,18 @@ void TEntity::MajBarycentre() {
         Poids.Y = CentreVolume.Y;
         Poids.Z = CentreVolume.Z;
     };
+    // A mass computed from the surface needs its points (a hidden NURBS
+    // surface is not evaluated) and a finite result; otherwise the mass it
+    // has is kept.
+    const bool points = Calculee != 0 || dynamic_cast<const TSurface*>(this) == nullptr;
+    auto masse = [this, points](double m) {
+        if (points && std::isfinite(m)) Poids.Masse = m;
+    };
     switch (TypePoids) {
         case tpEpaisseur:
             MajCentreBorde();
             placeBorde();
-            Poids.Masse = Aire * Epaisseur * Densite * 1000.0;
+            masse(Aire * Epaisseur * Densite * 1000.0);
             break;
         case tpFixe:
             if (Poids.Masse != 0.0) MajCentreBorde();
@@ -304,7 +312,7 @@ void TEntity::MajBarycentre() {
         case tpParM2:
             MajCentreBorde();
             placeBorde();
-            Poids.Masse = Aire * PoidsParM2;
+            masse(Aire * PoidsParM2);
             break;
         case tpFixeVolume:
             MajVolumes();
@@ -313,7 +321,7 @@ void TEntity::MajBarycentre() {
         case tpVolume:
             MajVolumes();
             placeVolume();
-            Poids.Masse = Volume * Densite * 1000.0;
+            masse(Volume * Densite * 1000.0);
             break;
         default:
             break;

@@ -27,8 +27,8 @@ void KnotSetSNURBS(SNURBS& r) {
     DBG_SCOPE("nurbs.KnotSetSNURBS");
     if (r.lastU + 1 < r.orderU) r.orderU = r.lastU + 1;
     if (r.lastV + 1 < r.orderV) r.orderV = r.lastV + 1;
-    if (r.orderU + r.lastU + 1 <= kMaxKnots && r.orderU >= 1 && r.lastU >= 0) KnotBuild(r.orderU, r.lastU, r.knotsU);
-    if (r.orderV + r.lastV + 1 <= kMaxKnots && r.orderV >= 1 && r.lastV >= 0) KnotBuild(r.orderV, r.lastV, r.knotsV);
+    if (r.orderU <= OrdreMaxi(r.lastU + 1) && r.orderU >= 1 && r.lastU >= 0) KnotBuild(r.orderU, r.lastU, r.knotsU);
+    if (r.orderV <= OrdreMaxi(r.lastV + 1) && r.orderV >= 1 && r.lastV >= 0) KnotBuild(r.orderV, r.lastV, r.knotsV);
 }
 
 std::string CheckNet(const TNet& net, int precision) {
@@ -37,8 +37,8 @@ std::string CheckNet(const TNet& net, int precision) {
     if (net.NbL > kMaxNetSize || net.NbC > kMaxNetSize) return "Réseau de points trop grand (31 x 31 au plus)";
     if (net.LFlex < 2 || net.LFlex > kMaxOrder || net.CFlex < 2 || net.CFlex > kMaxOrder)
         return "Ordre de la surface hors limites (2 à 7)";
-    if (net.LFlex + net.NbL + 1 > kMaxKnots || net.CFlex + net.NbC + 1 > kMaxKnots)
-        return "Ordre trop grand pour le nombre de points (ordre + points + 1 doit rester inférieur ou égal à 37)";
+    if (net.LFlex > OrdreMaxi(net.NbL) || net.CFlex > OrdreMaxi(net.NbC))
+        return "Ordre trop grand pour le nombre de points (ordre + points doit rester inférieur ou égal à 37)";
     if (precision < 1 || precision > kMaxPrecision) return "Précision hors limites (1 à 200)";
     return {};
 }
@@ -50,7 +50,7 @@ static void CheckRecordShape(const SNURBS& r) {
     if (r.orderU < 1 || r.orderV < 1 || r.orderU > kMaxOrder || r.orderV > kMaxOrder ||
         r.orderU > r.lastU + 1 || r.orderV > r.lastV + 1)
         throw NurbsError("Ordre de la surface hors limites (2 à 7)");
-    if (r.orderU + r.lastU + 1 > kMaxKnots || r.orderV + r.lastV + 1 > kMaxKnots)
+    if (r.orderU > OrdreMaxi(r.lastU + 1) || r.orderV > OrdreMaxi(r.lastV + 1))
         throw NurbsError("Ordre trop grand pour le nombre de points");
 }
 

@@ -6,6 +6,7 @@
 // so no per-point copy or allocation is made.
 #pragma once
 
+#include <algorithm>
 #include <stdexcept>
 #include <string>
 
@@ -38,6 +39,12 @@ struct TPlane {
 };
 
 namespace nurbs {
+
+// The highest order a direction of `points` control points is evaluated
+// with: its knot vector, order + points values, must fit in kMaxKnots. An
+// order above the point count is lowered to it before evaluation, so it
+// always fits.
+constexpr int OrdreMaxi(int points) { return std::min(kMaxOrder, kMaxKnots - points); }
 
 // Open uniform knots: k + n + 1 values in [0, 1].
 void KnotOpenUniform(int k, int n, double* knots);

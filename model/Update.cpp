@@ -461,9 +461,12 @@ double ProfondeurSec(const TCoupe& cut) {
 
 namespace {
 
-// Axis masks: which coordinates the alignment works in.
+// The directions the alignment works in: two of a view's plane, or three for
+// space; unit vectors at right angles. The coordinate along any other
+// direction is left as it is.
 struct Axes {
-    bool x, y, z;
+    double e[3][3];
+    int n;
 };
 
 TVertex4f* PointNet(Document& doc, const TPC& pc) {
@@ -474,7 +477,13 @@ TVertex4f* PointNet(Document& doc, const TPC& pc) {
     return &s->Net.TabPC[pc.I][pc.J];
 }
 
-bool Aligne(Document& doc, const TListPC& selection, Axes ax) {
+// The components of q - p along the axes.
+void Composantes(const Axes& ax, const TVertex4f& p, const TVertex4f& q, double c[3]) {
+    for (int k = 0; k < ax.n; ++k)
+        c[k] = (q.X - p.X) * ax.e[k][0] + (q.Y - p.Y) * ax.e[k][1] + (q.Z - p.Z) * ax.e[k][2];
+}
+
+bool Aligne(Document& doc, const TListPC& selection, const Axes& ax) {
     if (selection.Count() < 3) {
         Ui::ui().showMessage(Langue::Txt("rsSelMore2Vx"));
         return false;
@@ -485,11 +494,9 @@ bool Aligne(Document& doc, const TListPC& selection, Axes ax) {
         Debug::DbgMsgI(Debug::erDivers, "TNet.Aligne", selection[0].Surf, {selection[1].Surf});
         return false;
     }
-    // Components in the axes used; the others are left as they are.
-    const double ux = ax.x ? p2->X - p1->X : 0.0;
-    const double uy = ax.y ? p2->Y - p1->Y : 0.0;
-    const double uz = ax.z ? p2->Z - p1->Z : 0.0;
-    const double d = std::sqrt(ux * ux + uy * uy + uz * uz);
+    double u[3] = {};
+    Composantes(ax, *p1, *p2, u);
+    const double d = std::sqrt(u[0] * u[0] + u[1] * u[1] + u[2] * u[2]);
     if (d == 0.0) {
         Ui::ui().showMessage(Langue::Txt("rsAlignImpossible"));
         return false;
@@ -500,21 +507,23 @@ bool Aligne(Document& doc, const TListPC& selection, Axes ax) {
     for (int k = 2; k < selection.Count(); ++k) {
         TVertex4f* pk = PointNet(doc, selection[k]);
         if (!pk) continue;
-        const double vx = ax.x ? pk->X - a.X : 0.0;
-        const double vy = ax.y ? pk->Y - a.Y : 0.0;
-        const double vz = ax.z ? pk->Z - a.Z : 0.0;
-        const double r = std::sqrt(vx * vx + vy * vy + vz * vz);
+        double v[3] = {};
+        Composantes(ax, a, *pk, v);
+        const double r = std::sqrt(v[0] * v[0] + v[1] * v[1] + v[2] * v[2]);
         if (r == 0.0) {
             // On the first point: it has no side; it stays.
             Ui::ui().showMessage(Langue::Txt("rsAlignImpossible"));
             continue;
         }
         // On the side of the first point where the point lies (angle below 90 degrees).
-        const double sens = (ux * vx + uy * vy + uz * vz) > 0.0 ? 1.0 : -1.0;
+        const double sens = (u[0] * v[0] + u[1] * v[1] + u[2] * v[2]) > 0.0 ? 1.0 : -1.0;
         const double f = sens * r / d;
-        if (ax.x) pk->X = a.X + ux * f;
-        if (ax.y) pk->Y = a.Y + uy * f;
-        if (ax.z) pk->Z = a.Z + uz * f;
+        for (int i = 0; i < ax.n; ++i) {
+            const double m = u[i] * f - v[i];  // the move along axis i
+            pk->X += m * ax.e[i][0];
+            pk->Y += m * ax.e[i][1];
+            pk->Z += m * ax.e[i][2];
+        }
         // Its surface is evaluated and cut again.
         doc.Surface(selection[k].Surf)->Calculee = 0;
     }
@@ -524,18 +533,21 @@ bool Aligne(Document& doc, const TListPC& selection, Axes ax) {
 
 }  // namespace
 
-bool AligneDansLePlan(Document& doc, const TListPC& selection, int viewKind) {
+bool AligneDansLePlan(Document& doc, const TListPC& selection, int viewKind, double azimuth, double elevation) {
     DBG_SCOPE("TNet.AligneDansLePlan");
     switch (viewKind) {
         case vkSection:
-            return Aligne(doc, selection, {true, false, true});
+            return Aligne(doc, selection, {{{1, 0, 0}, {0, 0, 1}}, 2});
         case vkPlan:
-            return Aligne(doc, selection, {true, true, false});
+            return Aligne(doc, selection, {{{1, 0, 0}, {0, 1, 0}}, 2});
         case vkProfile:
-            return Aligne(doc, selection, {false, true, true});
-        case vkPerspective:
-            Ui::ui().showMessage("Service non fourni pour PerspForm");
-            return false;
+            return Aligne(doc, selection, {{{0, 1, 0}, {0, 0, 1}}, 2});
+        case vkPerspective: {
+            // The screen's two directions; the depth along the line of sight stays.
+            const double sa = std::sin(azimuth), ca = std::cos(azimuth);
+            const double sb = std::sin(elevation), cb = std::cos(elevation);
+            return Aligne(doc, selection, {{{-sa, ca, 0}, {-sb * ca, -sb * sa, cb}}, 2});
+        }
         default:
             Ui::ui().showMessage("Fenetre fille non declaree");
             return false;
@@ -544,7 +556,7 @@ bool AligneDansLePlan(Document& doc, const TListPC& selection, int viewKind) {
 
 bool AligneDanslEspace(Document& doc, const TListPC& selection) {
     DBG_SCOPE("TNet.AligneDanslEspace");
-    return Aligne(doc, selection, {true, true, true});
+    return Aligne(doc, selection, {{{1, 0, 0}, {0, 1, 0}, {0, 0, 1}}, 3});
 }
 
 // ---- Small services ------------------------------------------------------------------------------------

@@ -90,11 +90,13 @@ double ProfondeurSec(const TCoupe& cut);
 
 // Moves the third and later selected control points onto the line through
 // the first two, in the two axes of a view (kind 0 section: X and Z, 1 plan:
-// X and Y, 2 profile: Y and Z) or in space, each at its former distance from
-// the first point and on its own side of it. Records the undo snapshot, clears
-// the calculated flag of every surface touched and marks the document
-// modified. Returns false when nothing could be done (message shown).
-bool AligneDansLePlan(Document& doc, const TListPC& selection, int viewKind);
+// X and Y, 2 profile: Y and Z, 3 perspective: the screen's directions for
+// its azimuth and elevation, in radians) or in space, each at its former
+// distance from the first point and on its own side of it. Records the undo
+// snapshot, clears the calculated flag of every surface touched and marks the
+// document modified. Returns false when nothing could be done (message shown).
+bool AligneDansLePlan(Document& doc, const TListPC& selection, int viewKind, double azimuth = 0.0,
+                      double elevation = 0.0);
 bool AligneDanslEspace(Document& doc, const TListPC& selection);
 
 // Index of the surface with exactly this name, -1 when none.

@@ -143,8 +143,13 @@ TReponse Presse(TEtat& e, const TGeometrie& geo, int x, int y, const TNet* net, 
         }
     }
     if (x > xs && y < ys) {
-        // The thumbnail: the station under the pixel.
-        ChoisitStation(g, e, Touche(geo.Stations, x, Tolerance(geo.Stations, geo.W)));
+        // The thumbnail: the station under the pixel; a press beside every
+        // tick only clears the stations' chosen flags.
+        const int k = Touche(geo.Stations, x, Tolerance(geo.Stations, geo.W));
+        if (k >= 0)
+            ChoisitStation(g, e, k);
+        else
+            for (auto& f : g.Sec.Flag) f = 0;
     }
     return r;
 }

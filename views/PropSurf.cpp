@@ -3,16 +3,8 @@
 #include <algorithm>
 
 #include "model/Debug.h"
-#include "model/Nurbs.h"
 
 namespace PropSurf {
-
-int OrdreMaxi(int points) {
-    // Evaluation takes at most kMaxKnots knots: order + points <= kMaxKnots.
-    return std::max(kOrdreMin, std::min({kOrdreMax, points, kMaxKnots - points}));
-}
-
-int BorneOrdre(int ordre, int points) { return std::clamp(ordre, kOrdreMin, OrdreMaxi(points)); }
 
 const char* NomOrdre(int ordre) {
     switch (ordre) {
@@ -35,8 +27,6 @@ std::vector<TPropSurf> Remplit(const Document& doc) {
         c.Nom = s.Nom;
         if (const TSurface* n = doc.SurfaceNurbs(i)) {
             c.Nurbs = true;
-            c.NbL = n->Net.NbL;
-            c.NbC = n->Net.NbC;
             c.LFlex = n->Net.LFlex;
             c.CFlex = n->Net.CFlex;
         }
@@ -92,8 +82,8 @@ void Ecrit(Document& doc, const std::vector<TPropSurf>& copies) {
             s.PoidsParM2 = c.PoidsParM2;
             s.Poids.Masse = c.Masse;
             if (TSurface* n = doc.SurfaceNurbs(i)) {
-                n->Net.LFlex = BorneOrdre(c.LFlex, n->Net.NbL);
-                n->Net.CFlex = BorneOrdre(c.CFlex, n->Net.NbC);
+                n->Net.LFlex = c.LFlex;
+                n->Net.CFlex = c.CFlex;
             }
             s.Calculee = 0;
         }

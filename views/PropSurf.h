@@ -14,11 +14,6 @@ namespace PropSurf {
 constexpr int kOrdreMin = 2;
 constexpr int kOrdreMax = 6;
 
-// The highest order a direction of `points` control points can be evaluated
-// with (never below kOrdreMin, which evaluation lowers on a net of one line).
-int OrdreMaxi(int points);
-// The order kept within kOrdreMin..OrdreMaxi(points).
-int BorneOrdre(int ordre, int points);
 // The name shown beside an order: 2 "Rigide" ... 6 "Très souple"; empty for
 // any other value.
 const char* NomOrdre(int ordre);
@@ -26,7 +21,6 @@ const char* NomOrdre(int ordre);
 struct TPropSurf {
     std::string Nom;
     bool Nurbs = false;
-    int NbL = 0, NbC = 0;       // net size, to bound the orders
     int LFlex = 0, CFlex = 0;   // 0 for a mesh
     std::uint8_t Visible = 1, Verrou = 0, Sym = 1, Calc = 1, Voile = 0;
     std::int32_t Couleur = -1;
@@ -46,8 +40,8 @@ struct TPropSurf {
 // One copy per surface, in document order.
 std::vector<TPropSurf> Remplit(const Document& doc);
 
-// Writes back every changed copy (orders bounded by the net; an empty name
-// keeps the stored one) and resets the frames asked for; each surface
+// Writes back every changed copy (the orders as they stand: the evaluation
+// lowers them where the net has fewer points; an empty name keeps the stored one) and resets the frames asked for; each surface
 // touched loses its calculated flag. Copies and surfaces pair by index.
 void Ecrit(Document& doc, const std::vector<TPropSurf>& copies);
 

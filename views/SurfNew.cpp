@@ -4,7 +4,6 @@
 #include "model/Debug.h"
 #include "model/ObjCom.h"
 #include "model/UiPort.h"
-#include "views/PropSurf.h"
 
 namespace SurfNew {
 
@@ -30,8 +29,8 @@ int AjouteSurf(Document& doc, const TNouvelle& n) {
         return -1;
     }
     s->Net.Initialise(n.Forme);
-    s->Net.LFlex = PropSurf::BorneOrdre(n.FlexTrans, s->Net.NbL);
-    s->Net.CFlex = PropSurf::BorneOrdre(n.FlexLong, s->Net.NbC);
+    s->Net.LFlex = n.FlexTrans;
+    s->Net.CFlex = n.FlexLong;
     s->Visible = n.Visible;
     s->Verrou = n.Verrou;
     s->Sym = n.Sym;

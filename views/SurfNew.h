@@ -30,7 +30,7 @@ struct TNouvelle {
 std::string RefusNom(const Document& doc, const std::string& nom);
 
 // Appends the surface: its net laid in the shape, LFlex from "Transversale"
-// and CFlex from "Longitudinale", each bounded by what the net allows; name
+// and CFlex from "Longitudinale" (the net keeps them whatever its size); name
 // cut to 20 characters; not evaluated. Its index, or -1 (with "Nombre
 // maximum de Surfaces atteint") when the document is full.
 int AjouteSurf(Document& doc, const TNouvelle& n);

@@ -159,20 +159,8 @@ void PourChaqueChoisie(const Document& doc, const std::vector<bool>& sel, F&& f)
 
 void Deplace(Document& doc, const std::vector<bool>& sel, const TParams& p) {
     DBG_SCOPE("TTransForm.Deplace");
-    PourChaqueChoisie(doc, sel, [&](int i) {
-        TEntity* s = doc.Surface(i);
-        if (p.PlanSym && p.PlanSymSeul) {
-            // The frame (and the ticked weights) only, as the rotation does.
-            Matrice::Translation3D(p.Depl, s->PlanSym.Origin);
-            s->PlanSym.MajEquation();
-            TMatrice m;
-            Matrice::MatTranslation(p.Depl, m);
-            if (p.Poids && TransformePoids(doc, i, m)) ObjCom::MajTotalPoids(doc);
-            s->Calculee = 0;
-            return;
-        }
-        TranslationSurf(doc, i, p.Depl, p.PlanSym, p.Poids);
-    });
+    // "Only the frame" plays no part in a move: the nets move with it.
+    PourChaqueChoisie(doc, sel, [&](int i) { TranslationSurf(doc, i, p.Depl, p.PlanSym, p.Poids); });
 }
 
 void Tourne(Document& doc, const std::vector<bool>& sel, const TParams& p) {

@@ -65,8 +65,8 @@ struct TParams {
     bool Poids = true;             // the attached weights follow
 };
 
-// Each applies its transformation to every chosen surface. A move with
-// PlanSymSeul moves the frames only.
+// Each applies its transformation to every chosen surface. PlanSymSeul
+// leaves the points in place in a rotation and a mirror, never in a move.
 void Deplace(Document& doc, const std::vector<bool>& sel, const TParams& p);
 void Tourne(Document& doc, const std::vector<bool>& sel, const TParams& p);
 void Miroirs(Document& doc, const std::vector<bool>& sel, const TParams& p);

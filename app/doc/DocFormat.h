@@ -4,7 +4,8 @@
 // ("0.1", "1e-07", "0.30000000000000004"), so that a document read and saved
 // again keeps every bit of its coordinates. Singles (view scales, material
 // factors) are written in the shortest form of the single and read back as a
-// single. Infinities and NaN cannot be read back; they are written as 0.
+// single. Infinities and NaN cannot be read back: these forms give "0" for
+// them, and the document writer refuses to write one (DocWriter.h).
 //
 // A free text (a name, a title, a comment) stands alone on its value line.
 // The reader takes as a value the next line that is neither empty nor begins

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cmath>
 #include <cstring>
 #include <ctime>
 #include <filesystem>
@@ -21,8 +22,6 @@ namespace {
 
 using DocFormat::Booleen;
 using DocFormat::Entier;
-using DocFormat::Reel;
-using DocFormat::Simple;
 
 std::string DateDuJour() {
     std::time_t t = std::time(nullptr);
@@ -33,10 +32,31 @@ std::string DateDuJour() {
     return buf;
 }
 
-// Lines of one document, with the key/value helpers of the format.
+// Lines of one document, with the key/value helpers of the format. A real
+// that is not finite cannot be read back: the key that would hold it stops
+// the writing, naming where it stands.
 class Texte {
 public:
-    void Section(std::string_view nom) {
+    // A section: its header, and what a message calls it.
+    void Ouvre(std::string_view nom, std::string ou = {}) {
+        Crochets(nom);
+        ou_ = ou.empty() ? "section " + std::string(nom) : std::move(ou);
+    }
+    void Fin() { lignes_.emplace_back("[END]"); }
+    void Cle(std::string_view cle, std::string valeur) {
+        if (nonFini_)
+            throw TValeurNonFinie("valeur non finie (infinie ou NaN) : " + ou_ + ", champ " + std::string(cle) +
+                                  " ; rien n'a été écrit");
+        Crochets(cle);
+        lignes_.push_back(std::move(valeur));
+    }
+    std::string R(double v) { return Verifie(std::isfinite(v), DocFormat::Reel(v)); }
+    std::string F(float v) { return Verifie(std::isfinite(v), DocFormat::Simple(v)); }
+    void Ligne(std::string l) { lignes_.push_back(std::move(l)); }
+    std::vector<std::string> Prend() { return std::move(lignes_); }
+
+private:
+    void Crochets(std::string_view nom) {
         std::string l;
         l.reserve(nom.size() + 2);
         l += '[';
@@ -44,28 +64,26 @@ public:
         l += ']';
         lignes_.push_back(std::move(l));
     }
-    void Fin() { lignes_.emplace_back("[END]"); }
-    void Cle(std::string_view cle, std::string valeur) {
-        Section(cle);
-        lignes_.push_back(std::move(valeur));
+    std::string Verifie(bool fini, std::string texte) {
+        nonFini_ = nonFini_ || !fini;
+        return texte;
     }
-    void Ligne(std::string l) { lignes_.push_back(std::move(l)); }
-    std::vector<std::string> Prend() { return std::move(lignes_); }
-
-private:
     std::vector<std::string> lignes_;
+    std::string ou_;
+    bool nonFini_ = false;
 };
 
 // A list value: every field followed by ";".
 class Liste {
 public:
+    explicit Liste(Texte& t) : t_(t) {}
     Liste& operator<<(const std::string& champ) {
         s_ += champ;
         s_ += ';';
         return *this;
     }
-    Liste& R(double v) { return *this << Reel(v); }
-    Liste& F(float v) { return *this << Simple(v); }
+    Liste& R(double v) { return *this << t_.R(v); }
+    Liste& F(float v) { return *this << t_.F(v); }
     Liste& I(long long v) { return *this << Entier(v); }
     Liste& T(std::string_view t) { return *this << DocFormat::TexteVersChamp(t); }
     std::string Prend() {
@@ -74,11 +92,12 @@ public:
     }
 
 private:
+    Texte& t_;
     std::string s_;
 };
 
 void EcritMain(Texte& t, const TPropFich& p) {
-    t.Section("MAIN");
+    t.Ouvre("MAIN");
     t.Cle("Titre", DocFormat::TexteVersLigne(p.Titre));
     t.Cle("Type", DocFormat::TexteVersLigne(p.Type));
     t.Cle("Archi", DocFormat::TexteVersLigne(p.Archi));
@@ -98,38 +117,39 @@ void EcritMain(Texte& t, const TPropFich& p) {
 
 void EcritSurface(Texte& t, const TEntity& s, int n) {
     const auto* nurbs = dynamic_cast<const TSurface*>(&s);
-    t.Section("SURF" + std::to_string(n));
+    t.Ouvre("SURF" + std::to_string(n), "surface « " + s.Nom + " » (SURF" + std::to_string(n) + ")");
     t.Cle("Type", nurbs ? "SNURBS" : "MESH");
     t.Cle("Nom", DocFormat::TexteVersLigne(s.Nom));
     t.Cle("Num", Entier(n));
     t.Cle("Coul", Entier(s.Couleur));
-    t.Cle("Alpha", Reel(s.Alpha));
-    t.Cle("Ambient", Simple(s.Ambient));
-    t.Cle("Specular", Simple(s.Specular));
-    t.Cle("Shininess", Simple(s.Shininess));
-    t.Cle("Emission", Simple(s.Emission));
+    t.Cle("Alpha", t.R(s.Alpha));
+    t.Cle("Ambient", t.F(s.Ambient));
+    t.Cle("Specular", t.F(s.Specular));
+    t.Cle("Shininess", t.F(s.Shininess));
+    t.Cle("Emission", t.F(s.Emission));
     t.Cle("Orientation", Booleen(s.Orientation != 0));
     t.Cle("JonctionSym", Booleen(s.Jonction != 0));
     t.Cle("CG", Booleen(s.CG != 0));
     t.Cle("TypePoids", Entier(s.TypePoids));
-    t.Cle("Epaisseur", Reel(s.Epaisseur));
-    t.Cle("Densite", Reel(s.Densite));
-    t.Cle("PoidsParM2", Reel(s.PoidsParM2));
-    t.Cle("Poids", Reel(s.Poids.Masse));
+    t.Cle("Epaisseur", t.R(s.Epaisseur));
+    t.Cle("Densite", t.R(s.Densite));
+    t.Cle("PoidsParM2", t.R(s.PoidsParM2));
+    t.Cle("Poids", t.R(s.Poids.Masse));
     if (nurbs) {
-        // A net the reader would refuse (no row or no column) is kept as its
-        // first point, so that the surfaces after it still read.
+        // An empty net (no row or no column) is written as it is; one the
+        // reader would refuse (neither rows nor columns) is kept as its first
+        // point, so that the surfaces after it still read.
         const TNet& net = nurbs->Net;
-        const bool vide = net.NbL < 1 || net.NbC < 1;
-        const int nbl = vide ? 1 : std::min(net.NbL, kMaxNetSize);
-        const int nbc = vide ? 1 : std::min(net.NbC, kMaxNetSize);
+        const bool illisible = (net.NbL < 1 && net.NbC < 1) || net.NbL < 0 || net.NbC < 0;
+        const int nbl = illisible ? 1 : std::min(net.NbL, kMaxNetSize);
+        const int nbc = illisible ? 1 : std::min(net.NbC, kMaxNetSize);
         t.Cle("NbL", Entier(nbl));
         t.Cle("NbC", Entier(nbc));
         for (int i = 0; i < nbl; ++i)
             for (int j = 0; j < nbc; ++j) {
                 const TVertex4f& p = net.TabPC[i][j];
                 t.Cle("V_" + std::to_string(i) + "_" + std::to_string(j),
-                      Liste().R(p.X).R(p.Y).R(p.Z).R(p.W).Prend());
+                      Liste(t).R(p.X).R(p.Y).R(p.Z).R(p.W).Prend());
             }
         t.Cle("LFlex", Entier(net.LFlex));
         t.Cle("CFlex", Entier(net.CFlex));
@@ -142,7 +162,7 @@ void EcritSurface(Texte& t, const TEntity& s, int n) {
         for (int i = 0; i < nr; ++i)
             for (int j = 0; j < nc; ++j) {
                 const TVertex3f p = i < g.rows() && j < g.cols() ? g[i][j] : TVertex3f{};
-                t.Cle("V_" + std::to_string(i) + "_" + std::to_string(j), Liste().R(p.X).R(p.Y).R(p.Z).Prend());
+                t.Cle("V_" + std::to_string(i) + "_" + std::to_string(j), Liste(t).R(p.X).R(p.Y).R(p.Z).Prend());
             }
     }
     t.Cle("Visible", Booleen(s.Visible != 0));
@@ -151,7 +171,7 @@ void EcritSurface(Texte& t, const TEntity& s, int n) {
     t.Cle("Calc", Booleen(s.Calc != 0));
     t.Cle("Voile", Booleen(s.Voile != 0));
     const TPlanSym& f = s.PlanSym;
-    Liste l;
+    Liste l(t);
     for (const TVertex3f* v : {&f.Origin, &f.Axis1, &f.Axis2, &f.Axis3}) l.R(v->X).R(v->Y).R(v->Z);
     t.Cle("PlanS", l.Prend());
     t.Fin();
@@ -174,14 +194,14 @@ void EcritSoudures(Texte& t, const Document& doc, const std::unordered_map<int, 
         }
         if (r.Count() == g.Count() ? r.Count() > 0 : r.Count() > 1) groupes.push_back(std::move(r));
     }
-    t.Section("SOUDES");
+    t.Ouvre("SOUDES");
     t.Cle("NbGp", Entier(static_cast<long long>(groupes.size())));
     for (std::size_t k = 0; k < groupes.size(); ++k) {
         const std::string ks = std::to_string(k);
         t.Cle("GpS_" + ks, Entier(groupes[k].Count()));
         for (int m = 0; m < groupes[k].Count(); ++m) {
             const TPC& pc = groupes[k][m];
-            t.Cle("V_" + ks + "_" + std::to_string(m), Liste().I(pc.Surf).I(pc.I).I(pc.J).Prend());
+            t.Cle("V_" + ks + "_" + std::to_string(m), Liste(t).I(pc.Surf).I(pc.I).I(pc.J).Prend());
         }
     }
     t.Fin();
@@ -189,11 +209,11 @@ void EcritSoudures(Texte& t, const Document& doc, const std::unordered_map<int, 
 
 void EcritVues(Texte& t, const TStockFen& f) {
     const auto& v = f.Vues;
-    t.Section("VUES");
+    t.Ouvre("VUES");
     const char* cles[] = {"Se", "Pl", "Pf"};
-    for (int k = 0; k < 3; ++k) t.Cle(cles[k], Liste().I(v[k].OrigX).I(v[k].OrigY).F(v[k].Echelle).Prend());
+    for (int k = 0; k < 3; ++k) t.Cle(cles[k], Liste(t).I(v[k].OrigX).I(v[k].OrigY).F(v[k].Echelle).Prend());
     for (int k : {TStockFen::Perspective, TStockFen::Studio})
-        t.Cle(k == TStockFen::Perspective ? "Pe" : "St", Liste()
+        t.Cle(k == TStockFen::Perspective ? "Pe" : "St", Liste(t)
                                                             .I(v[k].OrigX)
                                                             .I(v[k].OrigY)
                                                             .F(v[k].Echelle)
@@ -204,34 +224,34 @@ void EcritVues(Texte& t, const TStockFen& f) {
     t.Fin();
 }
 
-std::string ListeGrille(const TListeGrille& l, int n) {
-    Liste s;
+std::string ListeGrille(Texte& t, const TListeGrille& l, int n) {
+    Liste s(t);
     for (int i = 1; i <= n; ++i) s.R(l.Val[static_cast<std::size_t>(i)]);
     return s.Prend();
 }
 
 void EcritGrille(Texte& t, const TDefGrille& g) {
-    t.Section("GRILLE");
+    t.Ouvre("GRILLE");
     t.Cle("NumSc", Entier(g.SecScind));
-    t.Cle("LSe", ListeGrille(g.Sec, g.NbSecUtil()));
-    t.Cle("LLe", ListeGrille(g.LE, g.NbLEUtil()));
-    t.Cle("LLg", ListeGrille(g.Longit, g.NbLongitUtil()));
-    t.Cle("LDg", ListeGrille(g.DiagPos, g.NbDiagUtil()));
-    t.Cle("LDgA", ListeGrille(g.DiagAngle, g.NbDiagUtil()));
+    t.Cle("LSe", ListeGrille(t, g.Sec, g.NbSecUtil()));
+    t.Cle("LLe", ListeGrille(t, g.LE, g.NbLEUtil()));
+    t.Cle("LLg", ListeGrille(t, g.Longit, g.NbLongitUtil()));
+    t.Cle("LDg", ListeGrille(t, g.DiagPos, g.NbDiagUtil()));
+    t.Cle("LDgA", ListeGrille(t, g.DiagAngle, g.NbDiagUtil()));
     t.Fin();
 }
 
 void EcritOptions(Texte& t, const Document& doc) {
-    t.Section("OPTIONS");
+    t.Ouvre("OPTIONS");
     const char* images[] = {"ImSe", "ImPl", "ImPf", "ImPe"};
     for (int k = 0; k < 4; ++k) {
         const TFondFichier& f = doc.StockFen.Vues[static_cast<std::size_t>(k)].Fond;
-        t.Cle(images[k], Liste().T(f.Fichier).I(f.Ajuste).I(f.Largeur).I(f.Hauteur).Prend());
+        t.Cle(images[k], Liste(t).T(f.Fichier).I(f.Ajuste).I(f.Largeur).I(f.Hauteur).Prend());
     }
     for (int k = 0; k < 4; ++k) {
         const TVueSauvee& v = doc.VuesSauvees[static_cast<std::size_t>(k)];
         if (!v.Sauvee) continue;
-        t.Cle("VueP" + std::to_string(k), Liste().I(v.OrigX).I(v.OrigY).F(v.Echelle).F(v.Angle1).F(v.Angle2).Prend());
+        t.Cle("VueP" + std::to_string(k), Liste(t).I(v.OrigX).I(v.OrigY).F(v.Echelle).F(v.Angle1).F(v.Angle2).Prend());
     }
     t.Fin();
 }
@@ -248,11 +268,11 @@ const char* NomVue(int v) {
 }
 
 void EcritCotes(Texte& t, const Document& doc) {
-    t.Section("COTES");
+    t.Ouvre("COTES");
     int k = 0;
     for (const TCote& c : doc.ListCotes) {
         const TMesure& m = c.Mesure;
-        Liste l;
+        Liste l(t);
         l.T(c.Kind).T(c.Text) << NomVue(m.View);
         for (const TVertex3f* p : {&m.P1, &m.P3, &m.P2}) l.R(p->X).R(p->Y).R(p->Z);
         t.Cle("Ct_" + std::to_string(++k), l.Prend());
@@ -265,23 +285,23 @@ void EcritCotes(Texte& t, const Document& doc) {
 std::string NomPoids(const std::string& nom) { return nom == "TOTAL" ? nom + " " : nom; }
 
 void EcritPoids(Texte& t, const Document& doc, const std::unordered_map<int, int>& nouvel) {
-    t.Section("BALLAST");
+    t.Ouvre("BALLAST");
     int k = 0;
     for (const TPoids& p : doc.ListPoids) {
         int surf = -1;
         if (const auto it = nouvel.find(p.Surf); it != nouvel.end()) surf = it->second;
         t.Cle("Bl_" + std::to_string(++k),
-              Liste().T(NomPoids(p.Nom)).R(p.Masse).R(p.X).R(p.Y).R(p.Z).I(surf).Prend());
+              Liste(t).T(NomPoids(p.Nom)).R(p.Masse).R(p.X).R(p.Y).R(p.Z).I(surf).Prend());
     }
     t.Fin();
 }
 
 template <class R>
 void EcritReperes(Texte& t, const char* section, const std::vector<R>& liste) {
-    t.Section(section);
+    t.Ouvre(section);
     int k = 0;
     for (const R& r : liste)
-        t.Cle("Rep_" + std::to_string(++k), Liste().T(r.Nom).R(r.X).R(r.Y).R(r.Z).Prend());
+        t.Cle("Rep_" + std::to_string(++k), Liste(t).T(r.Nom).R(r.X).R(r.Y).R(r.Z).Prend());
     t.Fin();
 }
 
@@ -322,7 +342,7 @@ std::vector<std::string> LignesDocument(const Document& doc, const std::vector<i
 
     Texte t;
     const std::string date = options.Date.empty() ? DateDuJour() : options.Date;
-    t.Section("HEADER");
+    t.Ouvre("HEADER");
     t.Cle("Version", std::string(kVersionFichier));
     t.Cle("DateC", DocFormat::TexteVersLigne(date));
     t.Cle("DateMod", DocFormat::TexteVersLigne(date));
@@ -360,7 +380,13 @@ std::string OctetsDocument(const Document& doc, const std::vector<int>& surfaces
 void EcritDocument(const Document& doc, const std::vector<int>& surfaces, const std::string& fichier,
                    const TOptionsEcriture& options) {
     DBG_SCOPE("DocWriter.EcritDocument");
-    EcritFichierAtomique(fichier, OctetsDocument(doc, surfaces, options));
+    std::string octets;
+    try {
+        octets = OctetsDocument(doc, surfaces, options);
+    } catch (const TValeurNonFinie& e) {
+        throw TErreurEcriture(fichier, e.what());
+    }
+    EcritFichierAtomique(fichier, octets);
 }
 
 void EcritDocument(const Document& doc, const std::vector<std::string>& surfaces, const std::string& fichier,

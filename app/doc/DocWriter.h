@@ -15,6 +15,7 @@
 // TErreurEcriture naming the file and the reason.
 #pragma once
 
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,6 +29,14 @@ namespace DocWriter {
 inline constexpr std::string_view kVersionFichier = "1.10";
 
 using TErreurEcriture = FichierAtomique::TErreurEcriture;
+
+// A value that the file cannot hold (an infinity or a NaN): the message names
+// the surface or section and the key. Nothing upstream lets one into the
+// document; should one be there, the document is not written.
+class TValeurNonFinie : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
 
 struct TOptionsEcriture {
     // The dates of the section HEADER ("dd/mm/yyyy"); empty: today's date.
@@ -47,7 +56,8 @@ std::vector<int> IndicesDepuisTextes(const Document& doc, const std::vector<std:
 // renumbered with them and those on surfaces left out are dropped (a group
 // left with fewer than two points goes too); a weight attached to a surface
 // left out is written as attached to none. Raises std::invalid_argument for
-// an index that names no surface or is given twice.
+// an index that names no surface or is given twice, TValeurNonFinie for a
+// value that is not finite.
 std::vector<std::string> LignesDocument(const Document& doc, const std::vector<int>& surfaces,
                                         const TOptionsEcriture& options = {});
 
@@ -55,7 +65,8 @@ std::vector<std::string> LignesDocument(const Document& doc, const std::vector<i
 std::string OctetsDocument(const Document& doc, const std::vector<int>& surfaces,
                            const TOptionsEcriture& options = {});
 
-// Writes the document to the file, atomically. Raises TErreurEcriture.
+// Writes the document to the file, atomically. Raises TErreurEcriture (a
+// value that is not finite among them: the old file stays as it was).
 void EcritDocument(const Document& doc, const std::vector<int>& surfaces, const std::string& fichier,
                    const TOptionsEcriture& options = {});
 void EcritDocument(const Document& doc, const std::vector<std::string>& surfaces, const std::string& fichier,

@@ -1,7 +1,9 @@
 #include "app/doc/GestFich.h"
 
 #include <algorithm>
+#include <cmath>
 #include <filesystem>
+#include <limits>
 #include <memory>
 #include <string_view>
 #include <system_error>
@@ -58,18 +60,31 @@ struct Interruption {};
 // At most this many reading errors are listed in the message of a reading.
 constexpr std::size_t kMessagesMax = 10;
 
-// A text of the file as an error quotes it: its first 80 characters.
+// A text of the file as an error quotes it: its first 80 characters, a
+// control character shown as "?".
 std::string Cite(std::string_view texte) {
     constexpr std::size_t kMax = 80;
     std::size_t n = 0, i = 0;
     for (; i < texte.size(); ++i)
         if ((static_cast<unsigned char>(texte[i]) & 0xC0) != 0x80 && n++ == kMax) break;
-    if (i == texte.size()) return std::string(texte);
-    return std::string(texte.substr(0, i)) + "…";
+    std::string r(texte.substr(0, i));
+    for (char& c : r)
+        if (static_cast<unsigned char>(c) < ' ' && c != '\t') c = '?';
+    return i == texte.size() ? r : r + "…";
 }
 
-// A section found in the file: its first line and its line count.
+// At most this many places are quoted in a list of what a reading left out.
+constexpr std::size_t kPlacesMax = 10;
+
+std::string ListePlaces(const std::vector<std::string>& places) {
+    std::string r;
+    for (std::size_t k = 0; k < places.size() && k < kPlacesMax; ++k) r += (k ? ", " : "") + places[k];
+    return places.size() > kPlacesMax ? r + ", …" : r;
+}
+
+// A section found in the file: its name, first line and line count.
 struct Sect {
+    std::string nom;
     int p = 0;
     int n = 0;
 };
@@ -83,8 +98,11 @@ private:
     // ---- Reports -------------------------------------------------------------
     // The errors of one reading are shown together once it is over, the
     // first kMessagesMax of them; each goes to the debug link at once.
-    void Erreur(const std::string& message, int code, std::string_view valeur) {
+    // perte: something the file holds was not taken in as it stands (a
+    // message about what the file lacks loses nothing).
+    void Erreur(const std::string& message, int code, std::string_view valeur, bool perte = true) {
         ++erreurs_;
+        if (perte) ++pertes_;
         Debug::DbgMsgStr(Debug::erFichier, "OuvrirFichier", code, {Cite(valeur)});
         if (messages_.size() < kMessagesMax) messages_.push_back(message);
     }
@@ -107,20 +125,43 @@ private:
     }
 
     // ---- Typed reads of one key ------------------------------------------------
-    bool Section(std::string_view nom, Sect& s) const { return f_.ChercheSection(nom, s.p, s.n); }
+    bool Section(std::string_view nom, Sect& s) const {
+        s.nom = nom;
+        return f_.ChercheSection(nom, s.p, s.n);
+    }
+    // The section was read to its end: its lines are accounted for at the end.
+    void Lue(const Sect& s) { sectionsLues_.push_back(s.p); }
+    // A section of the format that this reading leaves aside on purpose.
+    void Passe(std::string_view nom) {
+        Sect s;
+        if (Section(nom, s)) sectionsPassees_.push_back(s.p);
+    }
     std::string Val(std::string_view cle, const Sect& s, std::string_view defaut = {}) {
         return f_.LitValeur(cle, defaut, s.p, s.n);
     }
-    int Ent(std::string_view cle, int defaut, const Sect& s) { return f_.LitEntier(cle, defaut, s.p, s.n); }
-    bool Bool(std::string_view cle, bool defaut, const Sect& s) { return f_.LitBooleen(cle, defaut, s.p, s.n); }
-    double Re(std::string_view cle, double defaut, const Sect& s) {
-        double v = defaut;
-        return DocFormat::LitReel(f_.LitValeur(cle, {}, s.p, s.n), v) ? v : defaut;
+    // A typed value: the default when the key is absent; a value that does not
+    // convert is reported and the default stands.
+    template <class T, class Conversion>
+    T Lit(std::string_view cle, T defaut, const Sect& s, Conversion conversion) {
+        const std::string v = Val(cle, s);
+        T r = defaut;
+        if (f_.LigneDerniereValeur() == 0 || conversion(std::string_view(v), r)) return r;
+        Erreur("Erreur de lecture du fichier : " + s.nom + "/" + std::string(cle) + " - Str = " + Cite(v), 42, v);
+        return defaut;
     }
-    float Si(std::string_view cle, float defaut, const Sect& s) {
-        float v = defaut;
-        return DocFormat::LitSimple(f_.LitValeur(cle, {}, s.p, s.n), v) ? v : defaut;
+    int Ent(std::string_view cle, int defaut, const Sect& s) { return Lit(cle, defaut, s, DocFormat::LitEntier); }
+    double Re(std::string_view cle, double defaut, const Sect& s) { return Lit(cle, defaut, s, DocFormat::LitReel); }
+    float Si(std::string_view cle, float defaut, const Sect& s) { return Lit(cle, defaut, s, DocFormat::LitSimple); }
+    bool Bool(std::string_view cle, bool defaut, const Sect& s) {
+        return Lit(cle, defaut, s, [](std::string_view v, bool& b) {
+            v = Chaines::SansBlancs(v);
+            b = v == "1";
+            return v == "1" || v == "0";
+        });
     }
+    // Files of the format written today are held to every line; older ones
+    // are read as they always were.
+    bool FormatActuel() const { return Version(">", "1.08"); }
     bool Version(std::string_view op, std::string_view v) const {
         const int c = DocFormat::CompareVersion(version_, v);
         if (op == "<") return c < 0;
@@ -136,6 +177,7 @@ private:
     void LitSurfaces();
     bool LitSurface(int n, const Sect& s);
     void LitPoint(std::string_view cle, const Sect& s, int champs, double* v);
+    bool PointsFinis(const TSurface& s);
     void LitSoudures();
     void LitVues();
     void LitVue(std::string_view cle, int vue, int champs, const Sect& s, int code, bool message);
@@ -146,12 +188,14 @@ private:
     void LitCharges();
     template <class R>
     void LitReperes(std::string_view section, std::string_view libelle, std::vector<R>& liste);
+    void Inventaire();
     void Evalue();
 
     Document& doc_;
     bool auDemarrage_;
     TfichierStr f_;
     std::string version_;
+    bool enteteFermee_ = false;  // the section HEADER was read whole
     bool vide_ = true;    // the document held no surface: it takes the file's name, properties, grid, views
     int base_ = 0;        // index of the first surface of the file in the document
     int lues_ = 0;        // surfaces of the file taken in
@@ -160,7 +204,12 @@ private:
     bool coupe_ = false;  // surfaces of the file were left out
     bool grilleParDefaut_ = false;  // no grid in the file: the default one over its extent
     int erreurs_ = 0;
+    int pertes_ = 0;
     std::vector<std::string> messages_;  // the errors not shown yet
+    std::vector<int> sectionsLues_;      // first lines of the sections read to their end
+    std::vector<int> sectionsPassees_;   // first lines of the sections left aside on purpose
+    SNURBS eval_;                        // scratch evaluation of the nets read
+    TArrayVertex3f points_, normales_;
 };
 
 TResultatLecture Lecteur::Lit(const std::string& nom) {
@@ -215,11 +264,13 @@ TResultatLecture Lecteur::Lit(const std::string& nom) {
             interrompu = true;
             Erreur(std::string("Erreur de lecture du fichier : ") + e.what(), 99, nom);
         }
+        Inventaire();
     }
     Statut("Fin Fichier");
     f_ = TfichierStr();
 
-    r.Complet = vide_ && !interrompu && !coupe_;
+    // Whatever was reported was not taken in as the file holds it.
+    r.Complet = vide_ && !interrompu && !coupe_ && pertes_ == 0;
     r.Erreurs = erreurs_;
     if (r.Complet) {
         doc_.MarquerEnregistre();
@@ -258,6 +309,58 @@ TResultatLecture Lecteur::Lit(const std::string& nom) {
     return r;
 }
 
+void Lecteur::Inventaire() {
+    DBG_SCOPE("GestFich.Inventaire");
+    // What was not read comes first in the message, before the errors met.
+    std::vector<std::string> erreursLues = std::move(messages_);
+    messages_.clear();
+    auto parmi = [](const std::vector<int>& l, int p) { return std::find(l.begin(), l.end(), p) != l.end(); };
+    auto ligne = [](int i) { return "ligne " + std::to_string(i + 1); };
+    std::vector<std::pair<int, std::string>> sections;  // by line
+    std::vector<std::string> lignes, ouvertes;
+    const bool actuel = FormatActuel();
+    for (const TfichierStr::TEntree& e : f_.Sections()) {
+        const std::string nom = Cite(e.entete);
+        const bool lue = parmi(sectionsLues_, e.premiere);
+        // A section that runs to the end of the file: the file was cut. Older
+        // versions are read as they always were, once their header is whole.
+        if ((lue || e.nombre < 2) && !f_.Fermee(e.premiere, e.nombre) && (actuel || !enteteFermee_))
+            ouvertes.push_back(nom + " " + ligne(e.premiere - 1) + " sans [END]");
+
+        // A section with no line holds nothing to read.
+        if (e.nombre < 2 || parmi(sectionsPassees_, e.premiere)) continue;
+        if (!lue) {
+            sections.emplace_back(e.premiere - 1, nom + " " + ligne(e.premiere - 1));
+            continue;
+        }
+        if (!actuel) continue;
+        // Runs of lines not read, each quoted by its first line.
+        const std::vector<int> l = f_.LignesNonLues(e.premiere, e.nombre);
+        for (std::size_t k = 0; k < l.size();) {
+            std::size_t m = k + 1;
+            while (m < l.size() && l[m] == l[m - 1] + 1) ++m;
+            lignes.push_back(nom + " " + (m - k > 1 ? "lignes " + std::to_string(l[k] + 1) + " à " +
+                                                          std::to_string(l[m - 1] + 1)
+                                                    : ligne(l[k])) +
+                             " « " + Cite(f_.Ligne(l[k])) + " »");
+            k = m;
+        }
+    }
+    for (int i : f_.CrochetsHorsSections()) sections.emplace_back(i, Cite(f_.Ligne(i)) + " " + ligne(i));
+    std::sort(sections.begin(), sections.end());
+    std::vector<std::string> noms;
+    for (auto& [i, texte] : sections) noms.push_back(std::move(texte));
+    if (!noms.empty())
+        Erreur("Erreur de lecture du fichier : section(s) non lue(s) : " + ListePlaces(noms), 95, noms.front());
+    if (!ouvertes.empty())
+        Erreur("Erreur de lecture du fichier : le fichier est incomplet : " + ListePlaces(ouvertes), 94,
+               ouvertes.front());
+    if (!lignes.empty())
+        Erreur("Erreur de lecture du fichier : ligne(s) non lue(s) : " + ListePlaces(lignes), 96, lignes.front());
+    messages_.insert(messages_.end(), erreursLues.begin(), erreursLues.end());
+    if (messages_.size() > kMessagesMax) messages_.resize(kMessagesMax);
+}
+
 void Lecteur::Evalue() {
     DBG_SCOPE("GestFich.Evalue");
     ObjCom::MajSurface(doc_, false, -1);
@@ -290,16 +393,19 @@ void Lecteur::LitEntete() {
     Statut("Lecture du header");
     Sect s;
     if (!Section("HEADER", s)) return;
+    enteteFermee_ = f_.Fermee(s.p, s.n);
     version_ = Val("Version", s);
     Val("DateC", s);
     Val("DateMod", s);
     if (version_ == "1.01" || version_ == "1.02") f_.VirguleEnPoint();
+    Lue(s);
 }
 
 void Lecteur::LitMain() {
     DBG_SCOPE("GestFich.LitMain");
     Sect s;
-    if (!vide_ || !Section("MAIN", s)) return;
+    if (!vide_) return Passe("MAIN");
+    if (!Section("MAIN", s)) return;
     TPropFich& p = doc_.PropFich;
     auto texte = [&](std::string_view cle, std::size_t n) {
         return ObjCom::Tronque(DocFormat::LigneVersTexte(Val(cle, s)), n);
@@ -321,6 +427,7 @@ void Lecteur::LitMain() {
         p.Comment.push_back(c.substr(debut, k - debut));
         debut = k + sep.size();
     }
+    Lue(s);
 }
 
 // ---- Surfaces ----------------------------------------------------------------------
@@ -339,6 +446,7 @@ void Lecteur::LitSurfaces() {
             coupe_ = true;
             break;
         }
+        Lue(s);
         surfaceEnCours_.clear();
         ++lues_;
     }
@@ -355,6 +463,27 @@ void Lecteur::LitPoint(std::string_view cle, const Sect& s, int champs, double* 
                            (ligne > 0 ? " (ligne " + std::to_string(ligne) + ") illisible : \"" + Cite(valeur) + "\""
                                       : " absent"),
                        1, std::string(cle));
+}
+
+// Whether a point lies within what the program measures: the bounds of
+// surfaces, views and grids are singles.
+bool DansLaPortee(const TVertex3f& p) {
+    constexpr double kMax = std::numeric_limits<float>::max();
+    return std::abs(p.X) <= kMax && std::abs(p.Y) <= kMax && std::abs(p.Z) <= kMax;  // false for NaN
+}
+
+// Whether the net evaluates to points within reach at the surface's own
+// precision (coordinates near the largest reals overflow on the way).
+bool Lecteur::PointsFinis(const TSurface& s) {
+    if (s.Net.NbL < 1 || s.Net.NbC < 1) return true;
+    nurbs::NetToSNurbs(s.Net, eval_);
+    const int nU = std::clamp(s.Points.rows() - 1, 1, kMaxPrecision);
+    const int nV = std::clamp(s.Points.cols() - 1, 1, kMaxPrecision);
+    nurbs::EvalWholeSurface(eval_, nU, nV, normales_, points_, 1.0, false);
+    for (int i = 0; i <= nU; ++i)
+        for (int j = 0; j <= nV; ++j)
+            if (!DansLaPortee(points_[i][j])) return false;
+    return true;
 }
 
 bool Lecteur::LitSurface(int n, const Sect& s) {
@@ -425,21 +554,27 @@ bool Lecteur::LitSurface(int n, const Sect& s) {
             Erreur("Erreur de lecture du fichier; NbVxi & NbVxj <=0 - Surf" + ns, 0, ns);
             return false;
         }
-        if (l < 1 || c < 1 || l > kMaxNetSize || c > kMaxNetSize)
-            return refuse("NbL = " + std::to_string(l) + ", NbC = " + std::to_string(c) + " hors limites (1 à " +
+        // No row or no column (but not both): an empty net, read as such.
+        if (l < 0 || c < 0 || l > kMaxNetSize || c > kMaxNetSize)
+            return refuse("NbL = " + std::to_string(l) + ", NbC = " + std::to_string(c) + " hors limites (0 à " +
                           std::to_string(kMaxNetSize) + ")");
         net.NbL = l;
         net.NbC = c;
         for (int i = 0; i < l; ++i)
             for (int j = 0; j < c; ++j) {
+                const std::string cle = "V_" + std::to_string(i) + "_" + std::to_string(j);
                 double v[4];
-                LitPoint("V_" + std::to_string(i) + "_" + std::to_string(j), s, 4, v);
+                LitPoint(cle, s, 4, v);
+                // A weight of 0 or below makes every evaluated point infinite or meaningless.
+                if (!(v[3] > 0.0))
+                    return refuse("poids de " + cle + " = " + Cite(DocFormat::Reel(v[3])) +
+                                  " : les poids doivent être positifs");
                 net.TabPC[i][j] = {v[0], v[1], v[2], v[3]};
             }
-        // Orders the evaluation accepts: 2 .. 7, and order + points + 1 knots at most.
+        // Orders the evaluation accepts: 2 .. 7, within the knots of the points.
         const int lf = Ent("LFlex", 3, s), cf = Ent("CFlex", 3, s);
-        const int lfc = std::clamp(lf, 2, std::min(kMaxOrder, kMaxKnots - 1 - l));
-        const int cfc = std::clamp(cf, 2, std::min(kMaxOrder, kMaxKnots - 1 - c));
+        const int lfc = std::clamp(lf, 2, nurbs::OrdreMaxi(l));
+        const int cfc = std::clamp(cf, 2, nurbs::OrdreMaxi(c));
         if (lfc != lf || cfc != cf)
             Erreur("Erreur de lecture du fichier; ordres LFlex = " + std::to_string(lf) + ", CFlex = " +
                        std::to_string(cf) + " ramenés à " + std::to_string(lfc) + ", " + std::to_string(cfc) +
@@ -447,13 +582,18 @@ bool Lecteur::LitSurface(int n, const Sect& s) {
                    3, ns);
         net.LFlex = lfc;
         net.CFlex = cfc;
+        if (!PointsFinis(*nurbs))
+            return refuse("les points calculés de la surface ne sont pas tous finis ou dépassent ±3.4e38 "
+                          "(coordonnées ou poids trop grands)");
     } else {
         std::vector<TVertex3f> points;
         for (int i = 0; i <= nbl; ++i)
             for (int j = 0; j <= nbc; ++j) {
+                const std::string cle = "V_" + std::to_string(i) + "_" + std::to_string(j);
                 double v[3];
-                LitPoint("V_" + std::to_string(i) + "_" + std::to_string(j), s, 3, v);
+                LitPoint(cle, s, 3, v);
                 points.push_back({v[0], v[1], v[2]});
+                if (!DansLaPortee(points.back())) return refuse("le point " + cle + " dépasse ±3.4e38");
             }
         e->ResizeGrilles(nbl + 1, nbc + 1);
         std::copy(points.begin(), points.end(), e->Points.data());
@@ -478,7 +618,7 @@ bool Lecteur::LitSurface(int n, const Sect& s) {
         f.Axis2 = {v[6], v[7], v[8]};
         f.Axis3 = {v[9], v[10], v[11]};
     } else {
-        Erreur("Erreur de lecture du fichier SURF/PlanS - Str =" + Cite(plan), 2, plan);
+        Erreur("Erreur de lecture du fichier SURF/PlanS - Str =" + Cite(plan), 2, plan, f_.LigneDerniereValeur() > 0);
         f.RAZ();
     }
     f.MajEquation();
@@ -526,6 +666,7 @@ void Lecteur::LitSoudures() {
         Erreur("Erreur de lecture du fichier : SOUDES - " + std::to_string(ignores) +
                    " point(s) soudé(s) sur une surface, une ligne ou une colonne inexistante, ignoré(s)",
                5, std::to_string(ignores));
+    Lue(s);
 }
 
 // ---- Views, grid, options --------------------------------------------------------------
@@ -564,7 +705,7 @@ void Lecteur::LitVues() {
     DBG_SCOPE("GestFich.LitVues");
     Statut("Lecture des vues");
     Sect s;
-    if (!vide_) return;
+    if (!vide_) return Passe("VUES");
     doc_.SansVues = !Section("VUES", s);
     if (doc_.SansVues) return;
     LitVue("Se", TStockFen::Section, 3, s, 6, true);
@@ -572,6 +713,7 @@ void Lecteur::LitVues() {
     LitVue("Pf", TStockFen::Profil, 3, s, 10, true);
     LitVue("Pe", TStockFen::Perspective, 6, s, 12, true);
     LitVue("St", TStockFen::Studio, 6, s, 14, false);
+    Lue(s);
     if (!auDemarrage_ && Fenetres().AppliqueVues) Fenetres().AppliqueVues();
 }
 
@@ -600,7 +742,7 @@ void Lecteur::LitGrille() {
     DBG_SCOPE("GestFich.LitGrille");
     Statut("Lecture de la grille");
     Sect s;
-    if (!vide_) return;
+    if (!vide_) return Passe("GRILLE");
     if (!Section("GRILLE", s)) {
         // The default lines over this document's own extent, once it is evaluated.
         doc_.DefGrille = TDefGrille{};
@@ -627,13 +769,15 @@ void Lecteur::LitGrille() {
         e->CreateTabCoupes(g);
         e->SecFait = e->LEFait = e->LongFait = e->DiagFait = 0;
     }
+    Lue(s);
 }
 
 void Lecteur::LitOptions() {
     DBG_SCOPE("GestFich.LitOptions");
     Statut("Lecture des options");
     Sect s;
-    if (!vide_ || !Section("OPTIONS", s)) return;
+    if (!vide_) return Passe("OPTIONS");
+    if (!Section("OPTIONS", s)) return;
     static constexpr const char* cles[] = {"ImSe", "ImPl", "ImPf", "ImPe"};
     static constexpr const char* messages[] = {"Erreur de lecture ImSe - Str = ", "Erreur de lecture ImPl - Str = ",
                                                "Erreur de lecture ImpPf - Str = ", "Erreur de lecture ImpPe - Str = "};
@@ -680,6 +824,7 @@ void Lecteur::LitOptions() {
         else
             Erreur("Erreur de lecture du fichier : OPTIONS/" + cle + " - Str = " + Cite(v), 34, v);
     }
+    Lue(s);
 }
 
 // ---- Dimensions ---------------------------------------------------------------------------
@@ -707,6 +852,8 @@ void Lecteur::LitCotes() {
             c.Mesure = TMetreAngle();
             c.Mesure.NbPts = 2;
         } else {
+            // "Mesure" is a kind the program does not keep; any other word is a damaged one.
+            if (c.Kind != "Mesure") Erreur("Erreur de lecture du fichier : COTES - Str = " + Cite(v), 36, v);
             continue;
         }
         bool ok = DocFormat::ProchainChamp(reste, champ);
@@ -722,6 +869,7 @@ void Lecteur::LitCotes() {
         }
         doc_.ListCotes.push_back(std::move(c));
     }
+    Lue(s);
 }
 
 // ---- Weights, marks, flooding points -------------------------------------------------------
@@ -761,6 +909,7 @@ void Lecteur::LitCharges() {
         Erreur("Erreur de lecture du fichier : BALLAST - " + std::to_string(detaches) +
                    " charge(s) attachée(s) à une surface inexistante, gardée(s) sans surface",
                38, std::to_string(detaches));
+    Lue(s);
 }
 
 template <class R>
@@ -784,6 +933,7 @@ void Lecteur::LitReperes(std::string_view section, std::string_view libelle, std
             liste.push_back(std::move(r));
         }
     }
+    Lue(s);
 }
 
 }  // namespace

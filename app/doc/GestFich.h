@@ -10,15 +10,25 @@
 // (caption, stored views, background pictures, the recent-files menu ...)
 // goes through the hooks installed with InstalleFenetres; none is needed.
 //
-// Reading never trusts a size or a count of the file: a NURBS net has 1 to 31
-// rows and columns, a point grid 1 to kMaxCoteMaillage, orders are brought
-// within what the evaluation accepts, a grid family holds at most 100 values,
-// welded points and weights name surfaces and points that exist. A reading
-// that cannot take in all the surfaces of the file (a point that does not
-// convert, a surface refused, more than 100 surfaces, a bad weight, mark or
-// flooding point) leaves the document untitled, so that Save cannot replace
-// the file with the part that was read; the user is told, and what was read
-// is evaluated and shown.
+// Reading never trusts a size or a count of the file: a NURBS net has 0 to 31
+// rows and columns (no row or no column: an empty net), a point grid 1 to
+// kMaxCoteMaillage, orders are brought within what the evaluation accepts, a
+// grid family holds at most 100 values, welded points and weights name
+// surfaces and points that exist. Nothing infinite enters the document: a
+// net whose weights are not all above 0, or whose evaluated points (or grid
+// points) are not finite singles, is refused by name.
+//
+// Every section and key line of the file is either read or reported: a
+// section that is not one of the format's, a surface out of sequence or
+// repeated, a section without its "[END]" (a cut file), a key line that no
+// read takes or that has no value, a value that does not convert. Files of
+// today's format (above "1.08") are held to every line; older ones are read
+// as they always were, their sections aside. A reading that did not take in
+// the whole file leaves the document untitled, so that Save cannot replace
+// the file with the part that was read; the one message says what was kept
+// and what was not read (places quoted with their line, ten at most), and
+// what was read is evaluated and shown. Blanks or tabs after a header or a
+// key, and CR LF, LF or CR line ends, are read as meant.
 //
 // Saving goes through the document writer (app/doc/DocWriter.h): atomic, an
 // error names the file and the reason and leaves the old file as it was.

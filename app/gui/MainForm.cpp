@@ -293,7 +293,8 @@ void TMainForm::AppliqueOptions(const Settings::TOptions& o) {
     doc_.Options.MultiFen = o.MultiFen;
     doc_.Options.ZoomMax = o.ZoomMax;
     // The curvature combs: the radius itself (kind 1) or the curvature, on
-    // the inside (0) or the outside (1) of the curve.
+    // the inside (0) or the outside (1) of the curve, scaled by 1 / LongRayon.
+    doc_.Options.Courbure.Facteur = o.LongRayon;
     doc_.Options.Courbure.LongueurBrute = o.TypeRayon == 1;
     doc_.Options.Courbure.Cote = o.OrientationRayon;
     MajOptionsDessin();

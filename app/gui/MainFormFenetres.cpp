@@ -184,6 +184,12 @@ TBitMFondForm& Fonds(TMainForm& m) {
             }
             m.Redessine(false);
         };
+        // "Effacer": the four views load their pictures again from their own records.
+        b->Recharge = [&m] {
+            for (TFormFille* v : Vues::Fenetres().Toutes())
+                if (v) v->ChargeFond();
+            m.Redessine(false);
+        };
     }
     return *b;
 }

@@ -264,7 +264,8 @@ bool TMainForm::CommandeDisponible(TCommandeVue c) const {
         case TCommandeVue::FenProfil: return vues_.count(2) != 0;
         case TCommandeVue::FenPersp: return vues_.count(3) != 0;
         case TCommandeVue::ControleVues: return true;
-        case TCommandeVue::FenSel: return true;
+        case TCommandeVue::FenSel:
+        case TCommandeVue::EditeurPC: return true;
         case TCommandeVue::FenStudio: {
             const QAction* a = Action(QStringLiteral("MeStudioFen"));
             return a && a->isEnabled();
@@ -284,9 +285,14 @@ void TMainForm::Commande(TCommandeVue c, TFormFille* vue) {
         case TCommandeVue::ControleVues: item = "MeControleVue"; break;
         case TCommandeVue::FenSel: item = "MeFenSel"; break;
         case TCommandeVue::FenStudio: item = "MeStudioFen"; break;
+        case TCommandeVue::EditeurPC: item = "MeEditeurPC"; break;
         default: return;
     }
-    if (QAction* a = Action(QLatin1String(item)); a && a->isEnabled()) a->trigger();
+    if (QAction* a = Action(QLatin1String(item)); a && a->isEnabled()) {
+        // A double click ticks the editor's item and shows it, never closes it.
+        if (c == TCommandeVue::EditeurPC) a->setChecked(false);
+        a->trigger();
+    }
 }
 
 void TMainForm::DeclareVue(int kind, QWidget* vue) {

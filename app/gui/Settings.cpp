@@ -162,7 +162,7 @@ void LireOptions(QSettings& s, TOptions& o) {
     Entier(s, "Studio", "PolyUnits", o.PolyUnits);
     o.PolyUnits = Options::Borne(o.PolyUnits, Options::kPolyMin, Options::kPolyMax);
     o.LongRayon = Options::LongRayonDe(Options::PositionLongRayon(
-        Options::LongRayonDe(LitEntier(s, Cle("Courbure", "LongRayon"), Options::kLongRayonMin))));
+        Options::LongRayonDe(LitEntier(s, Cle("Courbure", "LongRayon"), Options::kLongRayonDefaut))));
     Entier(s, "Courbure", "TypeRayon", o.TypeRayon);
     o.TypeRayon = Options::Borne(o.TypeRayon, 0, 1);
     Entier(s, "Courbure", "OrientationRayon", o.OrientationRayon);

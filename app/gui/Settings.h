@@ -61,7 +61,7 @@ struct TOptions {
     int RatioVect = 1000;
     int PolyFactor = 0;
     int PolyUnits = 0;
-    double LongRayon = 10.0 / 5000.0;  // stored x5000 as an integer, 10 .. 25000
+    double LongRayon = 1.0;  // stored x5000 as an integer, 10 .. 25000; 1 draws the true curvature
     int TypeRayon = 0;
     int OrientationRayon = 0;
     friend bool operator==(const TOptions&, const TOptions&) = default;

@@ -28,14 +28,22 @@ bool EstEntete(std::string_view ligne) {
     return false;
 }
 
+// Blanks and tabs after a header or a key line say nothing: they are dropped.
+std::string_view SansBlancsFin(std::string_view ligne) {
+    while (!ligne.empty() && (ligne.back() == ' ' || ligne.back() == '\t')) ligne.remove_suffix(1);
+    return ligne;
+}
+
 // Whether the line is "[" + nom + "]", case-insensitively, without building it.
 bool EgalCrochets(std::string_view ligne, std::string_view nom) {
+    ligne = SansBlancsFin(ligne);
     return ligne.size() == nom.size() + 2 && ligne.front() == '[' && ligne.back() == ']' &&
            Chaines::EgalSansCasse(ligne.substr(1, nom.size()), nom);
 }
 
 // The name inside a bracketed line, or false.
 bool NomEntreCrochets(std::string_view ligne, std::string_view& nom) {
+    ligne = SansBlancsFin(ligne);
     if (ligne.size() < 2 || ligne.front() != '[' || ligne.back() != ']') return false;
     nom = ligne.substr(1, ligne.size() - 2);
     return true;
@@ -106,6 +114,8 @@ void TfichierStr::Charge(std::string texte) {
     sections_.clear();
     parNom_.clear();
     derniereVal_.clear();
+    lignesFichier_ = NbLignes();
+    lues_.assign(static_cast<std::size_t>(lignesFichier_), 0);
     Indexe();
 }
 
@@ -133,9 +143,9 @@ void TfichierStr::Indexe() {
             const std::string_view l = Ligne(k);
             if (!NomEntreCrochets(l, nom)) continue;
             ++nbCles;
-            if (Chaines::EgalSansCasse(l, "[END]")) break;
+            if (Chaines::EgalSansCasse(nom, "END")) break;
         }
-        const std::string_view tete = Chaines::SansBlancsGauche(Ligne(h));
+        const std::string_view tete = SansBlancsFin(Chaines::SansBlancsGauche(Ligne(h)));
         std::string entree(tete);
         entree += '=';
         entree += std::to_string(h + 1);
@@ -251,6 +261,7 @@ const std::string& TfichierStr::LitValeur(std::string_view cle, std::string_view
     ++curseur_;
     if (curseur_ >= premiere && curseur_ <= premiere + nombre - 1 && LigneEstCle(curseur_, cle) &&
         LigneEstValeur(curseur_ + 1)) {
+        MarqueLue(curseur_, curseur_ + 1);
         ++curseur_;
         derniereVal_.assign(Ligne(curseur_));
         ligneVal_ = curseur_ + 1;
@@ -258,13 +269,13 @@ const std::string& TfichierStr::LitValeur(std::string_view cle, std::string_view
     }
     derniereVal_.assign(defaut);
     ligneVal_ = 0;
-    int valeur = -1;
+    int i = -1, valeur = -1;
     if (const Section* s = SectionExacte(premiere, nombre)) {
-        TrouveCle(*s, cle, &valeur);
+        i = TrouveCle(*s, cle, &valeur);
     } else {
         // Lines that are no section of the index: the key, then the next line
         // that is neither empty nor bracketed, at most one line past the range.
-        const int i = CleLineaire(cle, premiere, nombre);
+        i = CleLineaire(cle, premiere, nombre);
         const int borne = std::min(premiere + nombre, NbLignes() - 1);
         if (i >= 0)
             for (int j = i + 1; j <= borne; ++j)
@@ -278,7 +289,63 @@ const std::string& TfichierStr::LitValeur(std::string_view cle, std::string_view
         derniereVal_.assign(Ligne(valeur));
         ligneVal_ = valeur + 1;
     }
+    if (i >= 0) MarqueLue(i, valeur);
     return derniereVal_;
+}
+
+void TfichierStr::MarqueLue(int cle, int valeur) {
+    // A key without a value, or whose value stands after another bracketed
+    // line (it takes the next key's), has none of its own: it stays unread.
+    if (valeur < 0) return;
+    for (int j = cle + 1; j < valeur; ++j)
+        if (!Ligne(j).empty()) return;
+    lues_[static_cast<std::size_t>(cle)] = 1;
+    lues_[static_cast<std::size_t>(valeur)] = 1;
+}
+
+std::vector<int> TfichierStr::LignesNonLues(int premiere, int nombre) const {
+    std::vector<int> r;
+    const int fin = std::min(premiere + nombre - 2, NbLignes() - 1);
+    for (int i = std::max(premiere, 0); i <= fin; ++i)
+        if (!lues_[static_cast<std::size_t>(i)] && !SansBlancsFin(Ligne(i)).empty()) r.push_back(i);
+    return r;
+}
+
+bool TfichierStr::Fermee(int premiere, int nombre) const {
+    std::string_view nom;
+    return NomEntreCrochets(Ligne(premiere + nombre - 1), nom) && Chaines::EgalSansCasse(nom, "END");
+}
+
+std::vector<TfichierStr::TEntree> TfichierStr::Sections() const {
+    std::vector<TEntree> r;
+    for (std::size_t k = 0; k < sections_.size(); ++k) {
+        const std::string& e = indexSections_[k];
+        r.push_back({std::string_view(e).substr(0, e.rfind('=', e.rfind(';'))), sections_[k].premiere,
+                     sections_[k].nombre});
+    }
+    return r;
+}
+
+std::vector<int> TfichierStr::CrochetsHorsSections() const {
+    // Lines outside every section: a bracketed line after a section's end or
+    // after an "[END]" opens a block that no known header opened.
+    std::vector<int> r;
+    std::size_t k = 0;
+    bool ouvre = true;
+    for (int i = 0; i < lignesFichier_; ++i) {
+        if (k < sections_.size() && i == sections_[k].premiere - 1) {
+            i = sections_[k].premiere + sections_[k].nombre - 1;  // its "[END]"
+            ++k;
+            ouvre = true;
+            continue;
+        }
+        const std::string_view l = Chaines::SansBlancsGauche(Ligne(i));
+        if (l.empty() || l[0] != '[') continue;
+        std::string_view nom;
+        if (ouvre) r.push_back(i);
+        ouvre = NomEntreCrochets(l, nom) && Chaines::EgalSansCasse(nom, "END");
+    }
+    return r;
 }
 
 int TfichierStr::LitEntier(std::string_view cle, int defaut, int premiere, int nombre) {
@@ -314,6 +381,7 @@ void TfichierStr::AjouteSection(std::string_view nom) {
     texte_ += nom;
     texte_ += "]\n";
     debuts_.push_back(static_cast<std::uint32_t>(texte_.size()));
+    lues_.push_back(0);
 }
 
 void TfichierStr::VirguleEnPoint() {

@@ -6,8 +6,11 @@
 // at a header line "[HEAD...", "[MAIN...", "[SURF..." (eleven known
 // prefixes, after leading blanks) and runs to the first line "[END]". Inside
 // a section a key is a line "[key]" and its value is the next line that is
-// neither empty nor bracketed. Reading is forgiving: a missing key or a value
-// that does not convert gives the caller's default.
+// neither empty nor bracketed. Blanks and tabs after a header or a key line
+// are dropped; CR LF, LF and CR all end a line. Reading is forgiving: a
+// missing key or a value that does not convert gives the caller's default;
+// every line a key read takes is marked, so that the caller can learn once it
+// is done what the file held that it did not read.
 //
 // Reading keys in file order is one line comparison per key: the cursor
 // remembers the last value line, and the next key is looked for on the line
@@ -59,6 +62,25 @@ public:
     // Every "," of every held line becomes ".".
     void VirguleEnPoint();
 
+    // ---- What a reading left out (asked once the reading is over) ----
+    // A section of the index: its header (trimmed), first line and count.
+    struct TEntree {
+        std::string_view entete;
+        int premiere = 0;
+        int nombre = 0;
+    };
+    std::vector<TEntree> Sections() const;
+    // Whether the section is closed by its "[END]" (else it runs to the end of the file).
+    bool Fermee(int premiere, int nombre) const;
+    // The lines of the section ("[END]" left out) that no key read took: key
+    // lines not asked for, keys without a value of their own, and lines that
+    // are neither a key nor a value read. Lines of blanks are passed over.
+    std::vector<int> LignesNonLues(int premiere, int nombre) const;
+    // The bracketed lines outside every section that open a block: the first
+    // one after a section's end or after an "[END]" (a section whose header
+    // is not one of the file's).
+    std::vector<int> CrochetsHorsSections() const;
+
     const std::string& DerniereValeur() const { return derniereVal_; }
     // The line (from 1) of the last value found, 0 when the last key was absent.
     int LigneDerniereValeur() const { return ligneVal_; }
@@ -106,9 +128,12 @@ private:
     int CleLineaire(std::string_view cle, int premiere, int nombre) const;
     bool LigneEstCle(int i, std::string_view cle) const;
     bool LigneEstValeur(int i) const;
+    void MarqueLue(int cle, int valeur);
 
     std::string texte_;                  // the whole file, UTF-8
     std::vector<std::uint32_t> debuts_{0};  // start of each line, then the end of the text
+    int lignesFichier_ = 0;              // the lines of the file, before any appended
+    std::vector<std::uint8_t> lues_;     // per line: taken by a key read
     std::string derniereVal_;
     int ligneVal_ = 0;
     int curseur_ = 0;

@@ -106,12 +106,12 @@ TEST(LecteurIndexe, ReadingErrorsComeTogetherWithShortQuotes) {
     EXPECT_EQ(res.Erreurs, 25);
     ASSERT_EQ(r.rec.messages.size(), 1u);
     const std::vector<std::string> l = Encodage::DecoupeLignes(r.rec.messages[0]);
-    ASSERT_EQ(l.size(), 11u);
+    ASSERT_EQ(l.size(), 12u);  // what was kept, then the errors
     const std::string prefixe = "Erreur de lecture du fichier : COTES - Str = ";
     std::string e74;
     for (int k = 0; k < 74; ++k) e74 += "\u00E9";
-    EXPECT_EQ(l[0], prefixe + "Metre;" + e74 + "…");
-    EXPECT_EQ(l[1], prefixe + std::string(80, 'x') + "…");
-    EXPECT_EQ(l[10], "… et 15 autre(s) erreur(s) de lecture");
+    EXPECT_EQ(l[1], prefixe + "Metre;" + e74 + "…");
+    EXPECT_EQ(l[2], prefixe + std::string(80, 'x') + "…");
+    EXPECT_EQ(l[11], "… et 15 autre(s) erreur(s) de lecture");
     EXPECT_TRUE(Encodage::EstUtf8Valide(r.rec.messages[0]));
 }

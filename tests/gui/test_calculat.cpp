@@ -11,7 +11,7 @@
 TEST(CalculatForm, TouchesEtClavier) {
     TCalculatForm f;
     f.show();
-    for (const char* k : {"2", "M+", ".", "5", "*", "4", "="}) {
+    for (const char* k : {"2", "M+", "CE", ".", "5", "*", "4", "="}) {
         QPushButton* b = f.Bouton(QString::fromLatin1(k));
         ASSERT_NE(b, nullptr) << k;
         QTest::mouseClick(b, Qt::LeftButton);
@@ -20,7 +20,7 @@ TEST(CalculatForm, TouchesEtClavier) {
     EXPECT_TRUE(f.LabelMem->isVisible());
     QTest::keyClicks(&f, QStringLiteral("1/0"));
     QTest::keyClick(&f, Qt::Key_Return);
-    EXPECT_EQ(f.Ecran->text(), QStringLiteral("Erreur"));
+    EXPECT_EQ(f.Ecran->text(), QStringLiteral("E"));
     QTest::keyClick(&f, Qt::Key_Escape);
     EXPECT_TRUE(f.isVisible());  // Escape clears, it does not close
     EXPECT_EQ(f.Ecran->text(), QStringLiteral("0"));

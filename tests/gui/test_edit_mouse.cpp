@@ -15,6 +15,7 @@
 #include "model/Update.h"
 #include "tests/gui/MainFormTestUtil.h"
 #include "views/gui/Affiche.h"
+#include "views/gui/EditPCForm.h"
 #include "views/gui/FormFille.h"
 #include "views/gui/MouseCommandes.h"
 #include "views/gui/Vues.h"
@@ -221,6 +222,16 @@ TEST_F(ProgrammeSouris, FunctionKeysConstrainTheDragAndGoOffAtTheRelease) {
         EXPECT_NEAR(apres.Z - avant.Z, c.horizontal ? 0.0 : -20 / echelle, 1e-6) << c.item;
         EXPECT_EQ(apres.Y, avant.Y) << c.item;
         EXPECT_FALSE(A(c.item)->isChecked()) << c.item;
+    }
+}
+
+// A double click in a view opens the vertex editor; a second one leaves it open.
+TEST_F(ProgrammeSouris, DoubleClickOpensTheVertexEditor) {
+    for (int k = 0; k < 2; ++k) {
+        QTest::mouseDClick(Vue(vkPlan), Qt::LeftButton, {}, {3, 3});
+        EXPECT_TRUE(A("MeEditeurPC")->isChecked());
+        const TEditPCForm* e = F().findChild<TEditPCForm*>();
+        ASSERT_TRUE(e && e->isVisible());
     }
 }
 

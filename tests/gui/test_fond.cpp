@@ -231,6 +231,19 @@ TEST_F(FondProgramme, PicturesComeWithTheDocumentAndGoWithIt) {
     EXPECT_EQ(Vue(vkPlan)->Fond.Ajuste, 1);
     EXPECT_EQ(Vue(vkPlan)->Image().pixel(Vue(vkPlan)->width() - 5, 15), qRgb(0, 0, 255));
 
+    // The picture changed on disk: "Effacer" on another view loads the four
+    // views' pictures again, and the plan shows the new one.
+    QImage blanche = Motif();
+    blanche.fill(Qt::white);
+    ASSERT_TRUE(blanche.save(image, "BMP"));
+    QTimer::singleShot(0, [this] {
+        auto* b = F().findChild<TBitMFondForm*>();
+        b->ButtonEffacerClick();  // the section view's, pressed at first
+        b->reject();
+    });
+    A("MeImporterBitmap")->trigger();
+    EXPECT_EQ(Vue(vkPlan)->BitMFondEtiree.pixel(30, 15), qRgb(255, 255, 255));
+
     ASSERT_TRUE(F().MeFermerClick());
     EXPECT_FALSE(A("MeAfficheBitmapFond")->isEnabled());
     EXPECT_FALSE(Vue(vkPlan)->FondCharge);

@@ -3,6 +3,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QTabWidget>
 #include <QTableWidget>
 
@@ -49,7 +50,9 @@ TEST(GrilleForm, CountsClampAndOkChecksEveryCellFirst) {
     f.Pages()->setCurrentIndex(GrilleSaisie::pgDiagonales);
     f.BtnCalculClick();
     EXPECT_EQ(f.Table(GrilleSaisie::pgDiagonales)->item(4, 2)->text(), QStringLiteral("80.0"));
-    EXPECT_TRUE(f.LabelEsp(GrilleSaisie::pgDiagonales)->text().startsWith(QStringLiteral("Espacement : ")));
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^Espacement : : -?\\d+\\.\\d{6}$"))
+                    .match(f.LabelEsp(GrilleSaisie::pgDiagonales)->text())
+                    .hasMatch());
 
     f.BtnOKClick();
     EXPECT_EQ(appliques, 1);

@@ -51,6 +51,7 @@ TEST_F(OptionFormTest, OKSansChangementRecritLesMemesOctets) {
     EXPECT_EQ(F().Options().Couleurs.Grille, 0x123456);
     EXPECT_DOUBLE_EQ(F().Options().OptTailleReperesStudio, 0.125);
     EXPECT_EQ(F().Doc().Options.Courbure.Cote, 1);
+    EXPECT_DOUBLE_EQ(F().Doc().Options.Courbure.Facteur, 1234 / 5000.0);  // the combs follow the bar
     EXPECT_TRUE(F().Enregistre());  // options are not part of the document
     const QByteArray avant = Octets();
     ASSERT_FALSE(avant.isEmpty());
@@ -61,15 +62,19 @@ TEST_F(OptionFormTest, OKSansChangementRecritLesMemesOctets) {
         EXPECT_EQ(Octets(), avant);
     }
     // What was stored comes back after a restart; a ray length stored out of
-    // its track bar's range comes back in it.
+    // its track bar's range comes back in it; none stored gives the true
+    // curvature (a factor of 1).
     {
         TMainForm autre;
         EXPECT_EQ(autre.Options(), F().Options());
     }
-    for (int stocke : {1, 99999}) {
-        Settings::Ouvrir()->setValue(QStringLiteral("Courbure/LongRayon"), stocke);
+    for (int stocke : {0, 1, 99999}) {
+        if (stocke == 0)
+            Settings::Ouvrir()->remove(QStringLiteral("Courbure/LongRayon"));
+        else
+            Settings::Ouvrir()->setValue(QStringLiteral("Courbure/LongRayon"), stocke);
         TMainForm autre;
-        EXPECT_DOUBLE_EQ(autre.Options().LongRayon, (stocke == 1 ? 10 : 25000) / 5000.0);
+        EXPECT_DOUBLE_EQ(autre.Doc().Options.Courbure.Facteur, (stocke == 0 ? 5000 : stocke == 1 ? 10 : 25000) / 5000.0);
     }
 }
 

@@ -56,6 +56,8 @@ TEST_F(SurfDialogsTest, PropertiesFitTheirWidthCancelChangesNothingOkWritesAndRe
     });
     EXPECT_EQ(Doc().Surface(0)->Verrou, 1);
     EXPECT_EQ(Doc().Surface(0)->Sym, 0);
+    EXPECT_EQ(Doc().SurfaceNurbs(0)->Net.LFlex, 4);  // the 3 x 3 hull keeps its orders
+    EXPECT_EQ(Doc().SurfaceNurbs(0)->Net.CFlex, 4);
     EXPECT_FALSE(F().Enregistre());
     EXPECT_EQ(Doc().Surface(0)->Calculee, 1);  // evaluated again
 }
@@ -170,6 +172,7 @@ TEST_F(SurfDialogsTest, NewSurfaceKeepsTheDialogOpenOnAUsedNameAndRenameCuts) {
     ASSERT_EQ(Doc().NbSurf(), 2);
     EXPECT_EQ(Doc().Surface(1)->Nom, "Quille");
     EXPECT_EQ(Doc().Surface(1)->Calculee, 1);
+    EXPECT_EQ(Doc().SurfaceNurbs(1)->Net.LFlex * 10 + Doc().SurfaceNurbs(1)->Net.CFlex, 44);  // default hull
 
     ObjCom::ChangeCurrentPC(Doc(), 1, 0, 0);
     Commande<TSelSurfForm>("MeRenomerSurf", [](TSelSurfForm& f) {

@@ -14,13 +14,13 @@ TEST(DebugLink, LignesEnvoyees) {
         std::vector<std::string> valeurs;
         const char* ligne;
     } cas[] = {
-        {2, "TMainForm.ExceptionHandler", 2, {"A", "B"}, "TMsgLong|erDivers|TMainForm.ExceptionHandler|2|2|A|B|\r\n"},
-        {5, "GestFich.LitSurf", -1, {}, "TMsgLong|waTrace|GestFich.LitSurf|-1|0|\r\n"},
-        {1, "X.Y", 0, {"1", "2", "3", "4", "5", "6"}, "TMsgLong|erInconnue|X.Y|0|6|1|2|3|4|5|6|\r\n"},
-        {0, "", 3, {"a", "b"}, "TMsgCourt|2|a|b|\r\n"},
-        {0, "", 0, {}, "TMsgCourt|0|\r\n"},
-        // One line whatever the message holds; the program's code page on the wire.
-        {4, "Langue.ChargeListe", 0, {"ligne 1\r\nligne 2", "é"}, "TMsgLong|erFichier|Langue.ChargeListe|0|2|ligne 1  ligne 2|\xe9|\r\n"},
+        {2, "TMainForm.ExceptionHandler", 2, {"A", "B"}, "TMsgLong|erDivers|TMainForm.ExceptionHandler|2|2|A|B|"},
+        {5, "GestFich.LitSurf", -1, {}, "TMsgLong|waTrace|GestFich.LitSurf|-1|0|"},
+        {1, "X.Y", 0, {"1", "2", "3", "4", "5", "6"}, "TMsgLong|erInconnue|X.Y|0|6|1|2|3|4|5|6|"},
+        {0, "", 3, {"a", "b"}, "TMsgCourt|2|a|b|"},
+        {0, "", 0, {}, "TMsgCourt|0|"},
+        // The values as they stand, in the program's code page.
+        {4, "Langue.ChargeListe", 0, {"ligne 1\r\nligne 2", "é"}, "TMsgLong|erFichier|Langue.ChargeListe|0|2|ligne 1\r\nligne 2|\xe9|"},
     };
     for (const auto& c : cas) {
         SCOPED_TRACE(c.ligne);

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <complex>
 #include <functional>
 #include <memory>
 #include <string>
@@ -431,22 +432,28 @@ TListPC Selection(std::initializer_list<TPC> pcs) {
 
 }  // namespace
 
+// A point on the first one in the view's axes has no side: it stays, with
+// a message, and its surface is not touched.
 TEST(Alignement, InTheSectionPlaneEachPointKeepsItsDistanceAndSide) {
     RecordingScope r;
     Document doc = DeuxNets();
     int undo = -1;
     doc.Hooks.RecordAction = [&](int k) { undo = k; };
-    const TListPC sel = Selection({{0, 0, 0}, {0, 0, 1}, {0, 1, 0}, {0, 1, 1}});
+    doc.SurfaceNurbs(1)->Net.pc(0, 0) = {0, 7, 0, 1};
+    const TListPC sel = Selection({{0, 0, 0}, {0, 0, 1}, {0, 1, 0}, {0, 1, 1}, {1, 0, 0}});
     ASSERT_TRUE(ObjCom::AligneDansLePlan(doc, sel, vkSection));
     const TNet& n = doc.SurfaceNurbs(0)->Net;
     const double h = 1.0 / std::sqrt(2.0);
     // (2, 5, 0): 2 from the first point on its side of it; Y kept.
     EXPECT_NEAR(n.pc(1, 0).X, 2 * h, 1e-12);
     EXPECT_NEAR(n.pc(1, 0).Z, 2 * h, 1e-12);
+    EXPECT_EQ(n.pc(1, 0).Y, 5.0);
     // (-1, 3, 0): behind the first point, so on the other side; weight kept.
     EXPECT_NEAR(n.pc(1, 1).X, -h, 1e-12);
     EXPECT_NEAR(n.pc(1, 1).Z, -h, 1e-12);
     EXPECT_EQ(n.pc(1, 1).W, 0.5);
+    EXPECT_EQ(doc.SurfaceNurbs(1)->Net.pc(0, 0), (TVertex4f{0, 7, 0, 1}));
+    EXPECT_TRUE(Message(r.rec, "Alignement impossible : deux vertex sont confondus"));
     EXPECT_EQ(undo, 0);
     EXPECT_FALSE(doc.Enregistre());
     // The moved surface must be evaluated again; the other was not touched.
@@ -454,17 +461,40 @@ TEST(Alignement, InTheSectionPlaneEachPointKeepsItsDistanceAndSide) {
     EXPECT_EQ(doc.Surface(1)->Calculee, 1);
 }
 
-TEST(Alignement, APointOnTheFirstStaysWithAMessageTheOthersAreAligned) {
-    RecordingScope r;
-    Document doc = DeuxNets();
-    TNet& n = doc.SurfaceNurbs(0)->Net;
-    n.pc(1, 0) = {0, 5, 0, 1};  // on the first point in the section's X and Z
-    ASSERT_TRUE(ObjCom::AligneDansLePlan(doc, Selection({{0, 0, 0}, {0, 0, 1}, {0, 1, 0}, {0, 1, 1}}), vkSection));
-    EXPECT_EQ(n.pc(1, 0), (TVertex4f{0, 5, 0, 1}));
-    EXPECT_TRUE(Message(r.rec, "Alignement impossible : deux vertex sont confondus"));
-    EXPECT_NEAR(n.pc(1, 1).X, -1.0 / std::sqrt(2.0), 1e-12);
-    EXPECT_EQ(doc.Surface(0)->Calculee, 0);
-    EXPECT_FALSE(doc.Enregistre());
+// The perspective aligns in its screen's plane: seen from above, from the
+// side and from behind it does what the plan, profile and section views do;
+// seen askew each point keeps its depth and its distance from the first on
+// the screen, and lands on the line the first two make there.
+TEST(Alignement, ThePerspectiveAlignsInItsScreenPlane) {
+    const double pi = std::numbers::pi;
+    const struct {
+        double a, b;
+        int vue;  // the view that must agree, -1 none
+    } cas[] = {{0, pi / 2, vkPlan}, {0, 0, vkProfile}, {-pi / 2, 0, vkSection}, {pi / 4, pi / 6, -1}};
+    const TListPC sel = Selection({{0, 0, 0}, {0, 0, 1}, {0, 1, 0}, {0, 1, 1}});
+    for (const auto& c : cas) {
+        RecordingScope r;
+        Document doc = DeuxNets(), ref = DeuxNets();
+        ASSERT_TRUE(ObjCom::AligneDansLePlan(doc, sel, vkPerspective, c.a, c.b));
+        if (c.vue >= 0) ObjCom::AligneDansLePlan(ref, sel, c.vue);
+        auto ecran = [&](const TVertex4f& p) {
+            TVertex2f v;
+            Calcs::ProjectionVue({p.X, p.Y, p.Z}, v, c.a, c.b);
+            return std::complex<double>(v.X, v.Y);
+        };
+        const TNet &n = doc.SurfaceNurbs(0)->Net, &m = ref.SurfaceNurbs(0)->Net;
+        const std::complex<double> o = ecran(n.pc(0, 0)), u = ecran(n.pc(0, 1)) - o;
+        for (int j : {0, 1}) {
+            const TVertex4f &p = n.pc(1, j), &q = m.pc(1, j), d{p.X - q.X, p.Y - q.Y, p.Z - q.Z, 0};
+            if (c.vue >= 0) {
+                EXPECT_NEAR(std::hypot(d.X, d.Y, d.Z), 0.0, 1e-12) << c.vue;
+            } else {
+                EXPECT_NEAR(std::imag(std::conj(u) * (ecran(p) - o)), 0.0, 1e-5);
+                EXPECT_NEAR(std::abs(ecran(p) - o), std::abs(ecran(q) - o), 1e-5);
+                EXPECT_NEAR(std::abs(ecran(d)), std::hypot(d.X, d.Y, d.Z), 1e-5);
+            }
+        }
+    }
 }
 
 TEST(Alignement, RefusedCasesChangeNothing) {
@@ -481,8 +511,6 @@ TEST(Alignement, RefusedCasesChangeNothing) {
     EXPECT_FALSE(ObjCom::AligneDansLePlan(doc, Selection({{0, 0, 0}, {0, 0, 1}, {0, 1, 0}}), vkSection));
     EXPECT_EQ(doc.SurfaceNurbs(0)->Net, coincide);
     EXPECT_TRUE(Message(r.rec, "Alignement impossible : deux vertex sont confondus"));
-    EXPECT_FALSE(ObjCom::AligneDansLePlan(doc, Selection({{0, 0, 0}, {0, 1, 0}, {0, 1, 1}}), vkPerspective));
-    EXPECT_TRUE(Message(r.rec, "Service non fourni pour PerspForm"));
     EXPECT_EQ(undo, 0);
     EXPECT_TRUE(doc.Enregistre());
 }

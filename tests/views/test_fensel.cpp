@@ -91,6 +91,16 @@ TEST(FenSel, PressesFollowTheMarkers) {
     EXPECT_EQ(r.Actifs, TActifs::Inchange);
     EXPECT_EQ(e.Station, 1);
     EXPECT_EQ(g.SecEnValeur, 2);
+    // 83 ticks lie 3 or 4 pixels apart, the first two 3 (tolerance 1): a press
+    // between two ticks 4 apart only clears the chosen flags.
+    g.NbSec = 83;
+    const TGeometrie serree = Geometrie(306, 262, 3, 4, 83);
+    ASSERT_EQ(serree.Stations[2] - serree.Stations[1], 4);
+    Presse(e, serree, serree.Stations[1] + 2, 100, &net, g);
+    EXPECT_EQ(g.Sec.Flag[2], 0);
+    EXPECT_EQ(e.Station, 1);
+    EXPECT_EQ(g.MiseEnValeur, 1);
+    EXPECT_EQ(g.SecEnValeur, 2);
 }
 
 TEST(FenSel, OneRowNetAndMeshSurface) {

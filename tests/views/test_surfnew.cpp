@@ -2,6 +2,9 @@
 // working copies.
 #include <gtest/gtest.h>
 
+#include <tuple>
+#include <utility>
+
 #include "model/Document.h"
 #include "tests/support/RecordingUi.h"
 #include "views/PropSurf.h"
@@ -25,43 +28,33 @@ TEST(SurfNew, NamesAreCheckedAsTheyWouldBeStored) {
     EXPECT_EQ(SurfNew::RefusRenommer(noms, 1, "Quille"), "");
 }
 
-TEST(SurfNew, AddsTheShapeWithBoundedOrdersAndRefusesAtTheLimit) {
+TEST(SurfNew, AddsTheShapeWithItsOrdersAndRefusesAtTheLimit) {
     RecordingScope ui;
     Document doc;
     SurfNew::TNouvelle n;
     n.Nom = "Cylindre horizontal de la coque";
-    n.Forme = 4;
-    n.FlexLong = SurfNew::OrdresForme(4).Long;
-    n.FlexTrans = SurfNew::OrdresForme(4).Trans;
     n.Flotteur = false;
-    const int i = SurfNew::AjouteSurf(doc, n);
-    ASSERT_EQ(i, 0);
-    const TSurface& s = *doc.SurfaceNurbs(0);
-    EXPECT_EQ(s.Nom, "Cylindre horizontal ");  // 20 characters
-    EXPECT_EQ(s.Net.LFlex, std::min(4, s.Net.NbL));
-    EXPECT_EQ(s.Net.CFlex, 2);
-    EXPECT_EQ(s.Calc, 0);
-
-    // A plane of 2 x 2 points asked for order 6 gets what it can take.
-    n.Forme = 1;
-    n.FlexLong = n.FlexTrans = 6;
-    const TSurface& p = *doc.SurfaceNurbs(SurfNew::AjouteSurf(doc, n));
-    EXPECT_EQ(p.Net.LFlex, PropSurf::OrdreMaxi(p.Net.NbL));
-    EXPECT_LE(p.Net.LFlex, p.Net.NbL);
+    // The horizontal cylinder, the default hull of 3 x 3, a plane of 2 x 2 at
+    // order 6: the net keeps its orders whatever its size; only the
+    // evaluation lowers them, in its own record.
+    for (auto [forme, lFlex, cFlex] : {std::tuple{4, 4, 2}, {0, 4, 4}, {1, 6, 6}}) {
+        const SurfNew::TOrdres o = forme == 1 ? SurfNew::TOrdres{6, 6} : SurfNew::OrdresForme(forme);
+        n.Forme = forme;
+        n.FlexLong = o.Long;
+        n.FlexTrans = o.Trans;
+        TSurface& s = *doc.SurfaceNurbs(SurfNew::AjouteSurf(doc, n));
+        EXPECT_EQ(std::pair(s.Net.LFlex, s.Net.CFlex), std::pair(lFlex, cFlex)) << forme;
+        s.CalcSurface();
+    }
+    EXPECT_EQ(doc.Surface(0)->Nom, "Cylindre horizontal ");  // 20 characters
+    EXPECT_EQ(doc.Surface(0)->Calc, 0);
 
     while (doc.NbSurf() < kMaxSurfaces) doc.NouvelleSurface("x");
     EXPECT_EQ(SurfNew::AjouteSurf(doc, n), -1);
     EXPECT_EQ(ui.rec.messages.back(), "Nombre maximum de Surfaces atteint");
 }
 
-TEST(PropSurf, OrdersAreBoundedByTheNet) {
-    EXPECT_EQ(PropSurf::BorneOrdre(6, 3), 3);
-    EXPECT_EQ(PropSurf::BorneOrdre(6, 31), 6);
-    EXPECT_EQ(PropSurf::BorneOrdre(1, 31), 2);
-    EXPECT_EQ(PropSurf::BorneOrdre(5, 1), 2);  // evaluation lowers it to 1
-}
-
-TEST(PropSurf, OnlyChangedCopiesAreWrittenBack) {
+TEST(PropSurf, OnlyChangedCopiesAreWrittenBackOrdersAsTheyStand) {
     Document doc;
     doc.NouvelleSurface("A")->Net.Initialise(0);
     doc.NouvelleSurface("B")->Net.Initialise(0);
@@ -70,14 +63,15 @@ TEST(PropSurf, OnlyChangedCopiesAreWrittenBack) {
     copies[0].Couleur = 0x00FF00;  // not marked changed: ignored
     copies[1].Modifie = true;
     copies[1].Nom = "";
-    copies[1].Verrou = 1;
-    copies[1].LFlex = 6;
+    copies[1].Voile = 1;
+    copies[1].LFlex = 6;  // on 3 rows: kept, the evaluation lowers it
     PropSurf::Ecrit(doc, copies);
     EXPECT_EQ(doc.Surface(0)->Couleur, -1);
     EXPECT_EQ(doc.Surface(0)->Calculee, 1);
     EXPECT_EQ(doc.Surface(1)->Nom, "B");
-    EXPECT_EQ(doc.Surface(1)->Verrou, 1);
-    EXPECT_EQ(doc.SurfaceNurbs(1)->Net.LFlex, doc.SurfaceNurbs(1)->Net.NbL);
+    EXPECT_EQ(doc.Surface(1)->Voile, 1);
+    EXPECT_EQ(doc.SurfaceNurbs(1)->Net.LFlex, 6);
+    EXPECT_EQ(doc.SurfaceNurbs(1)->Net.CFlex, 4);
     EXPECT_EQ(doc.Surface(1)->Calculee, 0);
 }
 

@@ -80,13 +80,22 @@ TEST(TransfoSurf, RotationAboutCentreMapsBoxBounds) {
     ExpectNear({doc.ListPoids[0].X, doc.ListPoids[0].Y, doc.ListPoids[0].Z}, {3, 6, 0});
 }
 
-TEST(TransfoSurf, FrameOnlyRotationLeavesPointsInPlace) {
+// "Modifier uniquement le plan de symétrie": a rotation turns the frame
+// alone; a move carries the points with the frame.
+TEST(TransfoSurf, FrameOnlyTurnsTheFrameAloneAndMovesEverything) {
     Document doc = DocCaisson();
     const TArrayVertex3f avant = doc.Surface(0)->Points;
-    Transfo::RotationSurf(doc, 0, {30, 0, 0}, {0, 0, 0}, true, true, false);
+    Transfo::TParams p;
+    p.PlanSymSeul = true;
+    p.Angles = {30, 0, 0};
+    Transfo::Tourne(doc, {true}, p);
     EXPECT_EQ(doc.Surface(0)->Points, avant);
     ExpectNear(doc.Surface(0)->PlanSym.Axis3, {0, -0.5, std::sqrt(3.0) / 2});
-    EXPECT_DOUBLE_EQ(doc.ListPoids[0].X, 1.0);
+
+    p.Depl = {1, 0, 0};
+    Transfo::Deplace(doc, {true}, p);
+    ExpectNear(doc.Surface(0)->Points[1][2], {avant[1][2].X + 1, avant[1][2].Y, avant[1][2].Z});
+    ExpectNear(doc.Surface(0)->PlanSym.Origin, {1, 0, 0});
 }
 
 TEST(TransfoSurf, ResizeDoublingYDoublesTheVolume) {
@@ -136,19 +145,6 @@ TEST(TransfoSurf, MirrorTwiceIsTheIdentityToTheBit) {
     EXPECT_EQ(doc.Surface(1)->Points, a0);
     EXPECT_EQ(doc.Surface(1)->PlanSym, f0);
     EXPECT_EQ(doc.ListPoids, w0);
-}
-
-// "Modifier uniquement le plan de symétrie" holds for a move as for a turn.
-TEST(TransfoSurf, FrameOnlyMoveLeavesPointsInPlace) {
-    Document doc = DocCaisson();
-    const TArrayVertex3f avant = doc.Surface(0)->Points;
-    Transfo::TParams p;
-    p.Depl = {1, 0, 0};
-    p.PlanSymSeul = true;
-    Transfo::Deplace(doc, {true}, p);
-    EXPECT_EQ(doc.Surface(0)->Points, avant);
-    ExpectNear(doc.Surface(0)->PlanSym.Origin, {1, 0, 0});
-    EXPECT_DOUBLE_EQ(doc.ListPoids[0].X, 2.0);
 }
 
 TEST(TransfoSurf, NoSelectionMeasuresZeroAndScalesFlatAxisByOne) {

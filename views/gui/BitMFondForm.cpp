@@ -153,7 +153,10 @@ void TBitMFondForm::ButtonChargerClick() {
     LabelFichier(vue_)->setText(f);
 }
 
-void TBitMFondForm::ButtonEffacerClick() { LabelFichier(vue_)->clear(); }
+void TBitMFondForm::ButtonEffacerClick() {
+    LabelFichier(vue_)->clear();
+    if (Recharge) Recharge();
+}
 
 void TBitMFondForm::BtnOKClick() {
     // Fixed sizes still being typed are read first; a bad one stops here.

@@ -35,6 +35,8 @@ public:
     std::function<void(const TFonds&)> Applique;
     // Cancel: the records as they are; their stretch modes and fixed sizes stay.
     std::function<void(const TFonds&)> Annule;
+    // "Effacer": the four views load their pictures again from their own records.
+    std::function<void()> Recharge;
 
     QLabel* LabelFichier(int k) const { return labels_[static_cast<std::size_t>(k)]; }
     QButtonGroup* Ajustement() const { return ajustement_; }

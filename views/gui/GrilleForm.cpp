@@ -262,7 +262,7 @@ void TGrilleForm::BtnCalculClick() {
         t->item(i, 1)->setText(Q(f.Valeurs[static_cast<std::size_t>(i)]));
         if (page == GrilleSaisie::pgDiagonales) t->item(i, 2)->setText(Q(f.Angles[static_cast<std::size_t>(i)]));
     }
-    LabelEsp(page)->setText(Langue::QTxt("rsLabelEsp") + QLatin1Char(' ') + Q(GrilleSaisie::Format6(pas)));
+    LabelEsp(page)->setText(Langue::QTxt("rsLabelEsp") + QString::asprintf(" : %.6f", pas));
 }
 
 void TGrilleForm::BtnOKClick() {

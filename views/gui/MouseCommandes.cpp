@@ -182,8 +182,14 @@ void Branche(std::function<QAction*(const QString&)> action, std::function<TForm
     Connecte("MeGrouperPCEspace", [](bool) { MeGrouperPCClick(true); });
     Connecte("MeAlignePCPlan", [](bool) { MeAlignePCClick(false); });
     Connecte("MeAlignePCEspace", [](bool) { MeAlignePCClick(true); });
-    for (const char* nom : {"MeDeplHori", "MeDeplVert", "MeDeplHoriProp", "MeDeplVertProp"})
-        Connecte(nom, [](bool) {});  // the drag reads the tick
+    // The drag reads the ticks; F5 and F6 are one group: ticking one unticks the other.
+    Connecte("MeDeplHori", [](bool coche) {
+        if (coche) Decoche("MeDeplVert");
+    });
+    Connecte("MeDeplVert", [](bool coche) {
+        if (coche) Decoche("MeDeplHori");
+    });
+    for (const char* nom : {"MeDeplHoriProp", "MeDeplVertProp"}) Connecte(nom, [](bool) {});
     Connecte("MeSouderPC", [](bool) { MeSouderPCClick(); });
     Connecte("MeDessouderPC", [](bool) { MeDessouderPCClick(); });
     Connecte("MeSelectAllControles", [](bool) { MeSelectAllControlesClick(); });
@@ -411,7 +417,8 @@ void MeAlignePCClick(bool enEspace) {
         return;
     }
     const bool fait = enEspace ? ObjCom::AligneDanslEspace(*doc, v->Selection)
-                               : ObjCom::AligneDansLePlan(*doc, v->Selection, v->Kind());
+                               : ObjCom::AligneDansLePlan(*doc, v->Selection, v->Kind(), v->Vue().Azimuth,
+                                                          v->Vue().Elevation);
     if (fait) {
         ObjCom::MajSurface(*doc, false, -1);
         ObjCom::MajCoupesSurface(*doc);

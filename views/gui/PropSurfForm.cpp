@@ -94,6 +94,7 @@ TPropSurfForm::TPropSurfForm(TMainForm& main, QWidget* parent) : QDialog(parent)
     fFlex->addWidget(new QLabel(QStringLiteral("Transversale"), flex_), 1, 0);
     fFlex->addWidget(flexTrans_, 1, 1);
     fFlex->addWidget(labFlexTrans_, 1, 2);
+    for (QSpinBox* s : {flexLong_, flexTrans_}) s->setRange(PropSurf::kOrdreMin, PropSurf::kOrdreMax);
     for (QSpinBox* s : {flexLong_, flexTrans_})
         connect(s, &QSpinBox::valueChanged, this, [this] {
             labFlexLong_->setText(QString::fromUtf8(PropSurf::NomOrdre(flexLong_->value())));
@@ -348,9 +349,6 @@ void TPropSurfForm::Affiche() {
     jonction_->setChecked(c.Jonction);
     (c.Orientation == 1 ? orientD_ : orientI_)->setChecked(true);
     flex_->setEnabled(c.Nurbs);
-    // Each order within what its direction of the net can take.
-    flexLong_->setRange(PropSurf::kOrdreMin, c.Nurbs ? PropSurf::OrdreMaxi(c.NbL) : PropSurf::kOrdreMax);
-    flexTrans_->setRange(PropSurf::kOrdreMin, c.Nurbs ? PropSurf::OrdreMaxi(c.NbC) : PropSurf::kOrdreMax);
     flexLong_->setValue(c.Nurbs ? c.LFlex : 3);
     flexTrans_->setValue(c.Nurbs ? c.CFlex : 3);
     labFlexLong_->setText(QString::fromUtf8(PropSurf::NomOrdre(flexLong_->value())));

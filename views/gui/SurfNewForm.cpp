@@ -15,7 +15,6 @@
 #include "app/gui/AppliqueLangue.h"
 #include "app/gui/MainForm.h"
 #include "app/texts/Langue.h"
-#include "model/Net.h"
 #include "model/Undo.h"
 #include "views/PropSurf.h"
 #include "views/SurfNew.h"
@@ -67,12 +66,8 @@ TSurfNewForm::TSurfNewForm(TMainForm& main, QWidget* parent) : QDialog(parent), 
     voile_ = coche("CBVoile", "rsCBVoileCaption", false);
     flotteur_ = coche("cbFlotteur", "rsCheckBoxACalcCaption", true);
 
-    // A shape suggests its orders, bounded by what its net can take.
+    // A shape suggests its orders.
     connect(formes_, &QButtonGroup::idClicked, this, [this](int forme) {
-        TNet net;
-        net.Initialise(forme);
-        flexTrans_->setMaximum(PropSurf::OrdreMaxi(net.NbL));
-        flexLong_->setMaximum(PropSurf::OrdreMaxi(net.NbC));
         const SurfNew::TOrdres o = SurfNew::OrdresForme(forme);
         flexLong_->setValue(o.Long);
         flexTrans_->setValue(o.Trans);
