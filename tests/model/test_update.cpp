@@ -7,6 +7,7 @@
 #include <complex>
 #include <functional>
 #include <memory>
+#include <numbers>
 #include <string>
 
 #include "model/Bounds.h"
