@@ -27,8 +27,8 @@ bool NomPris(const Document& doc, const std::vector<std::unique_ptr<TEntity>>& n
     return false;
 }
 
-// Evaluates the surface alone on the grids it has: "" when every point is a
-// finite number, else why it cannot join the document.
+// Evaluates the surface alone on the grids it has: "" when every point lies
+// within the model's reach, else why it cannot join the document.
 std::string Evalue(TEntity& s) {
     s.Calculee = 0;
     try {
@@ -39,8 +39,9 @@ std::string Evalue(TEntity& s) {
     for (int i = 0; i < s.Points.rows(); ++i)
         for (int j = 0; j < s.Points.cols(); ++j) {
             const TVertex3f& p = s.Points[i][j];
-            if (!std::isfinite(p.X) || !std::isfinite(p.Y) || !std::isfinite(p.Z))
-                return "ses points calculés ne sont pas des nombres finis (coordonnées ou poids trop grands)";
+            if (!DansLaPortee(p))
+                return "ses points calculés ne sont pas des nombres finis ou dépassent ±1e37 (coordonnées ou poids "
+                       "trop grands)";
         }
     return {};
 }

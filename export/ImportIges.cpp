@@ -279,8 +279,8 @@ private:
                 TVertex3f q{Reel(p, x0 + 3 * k, ou), Reel(p, x0 + 3 * k + 1, ou), Reel(p, x0 + 3 * k + 2, ou)};
                 Transforme(e.transfo, q);
                 q = {q.X * unite_, q.Y * unite_, q.Z * unite_};
-                if (!std::isfinite(q.X) || !std::isfinite(q.Y) || !std::isfinite(q.Z))
-                    return refuse("point " + std::to_string(k + 1) + " hors des nombres finis une fois en mètres");
+                if (!DansLaPortee(q))
+                    return refuse("point " + std::to_string(k + 1) + " hors des nombres finis ou de ±1e37 une fois en mètres");
                 net.TabPC[i][j] = {q.X, q.Y, q.Z, w};
             }
         if (const std::string pourquoi = nurbs::CheckNet(net, 1); !pourquoi.empty()) return refuse(pourquoi);

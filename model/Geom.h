@@ -10,6 +10,16 @@ struct TVertex3f {
     friend bool operator==(const TVertex3f&, const TVertex3f&) = default;
 };
 
+// The largest coordinate the model takes in, in metres. The bounds of
+// surfaces, views and grids are singles: the spread of two such coordinates,
+// or a point and its mirror, must still be one.
+inline constexpr double kPorteeMax = 1e37;
+// Whether every coordinate is a number within ±kPorteeMax (false for NaN).
+inline bool DansLaPortee(const TVertex3f& p) {
+    return p.X >= -kPorteeMax && p.X <= kPorteeMax && p.Y >= -kPorteeMax && p.Y <= kPorteeMax &&
+           p.Z >= -kPorteeMax && p.Z <= kPorteeMax;
+}
+
 struct TVertex4f {
     double X = 0, Y = 0, Z = 0, W = 0;
     friend bool operator==(const TVertex4f&, const TVertex4f&) = default;

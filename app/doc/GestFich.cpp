@@ -465,13 +465,6 @@ void Lecteur::LitPoint(std::string_view cle, const Sect& s, int champs, double* 
                        1, std::string(cle));
 }
 
-// Whether a point lies within what the program measures: the bounds of
-// surfaces, views and grids are singles.
-bool DansLaPortee(const TVertex3f& p) {
-    constexpr double kMax = std::numeric_limits<float>::max();
-    return std::abs(p.X) <= kMax && std::abs(p.Y) <= kMax && std::abs(p.Z) <= kMax;  // false for NaN
-}
-
 // Whether the net evaluates to points within reach at the surface's own
 // precision (coordinates near the largest reals overflow on the way).
 bool Lecteur::PointsFinis(const TSurface& s) {
@@ -583,7 +576,7 @@ bool Lecteur::LitSurface(int n, const Sect& s) {
         net.LFlex = lfc;
         net.CFlex = cfc;
         if (!PointsFinis(*nurbs))
-            return refuse("les points calculés de la surface ne sont pas tous finis ou dépassent ±3.4e38 "
+            return refuse("les points calculés de la surface ne sont pas tous finis ou dépassent ±1e37 "
                           "(coordonnées ou poids trop grands)");
     } else {
         std::vector<TVertex3f> points;
@@ -593,7 +586,7 @@ bool Lecteur::LitSurface(int n, const Sect& s) {
                 double v[3];
                 LitPoint(cle, s, 3, v);
                 points.push_back({v[0], v[1], v[2]});
-                if (!DansLaPortee(points.back())) return refuse("le point " + cle + " dépasse ±3.4e38");
+                if (!DansLaPortee(points.back())) return refuse("le point " + cle + " dépasse ±1e37");
             }
         e->ResizeGrilles(nbl + 1, nbc + 1);
         std::copy(points.begin(), points.end(), e->Points.data());

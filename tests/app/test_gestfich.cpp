@@ -659,7 +659,7 @@ TEST(OuvrirFichier, SurfacesThatCannotBeEvaluatedAreRefusedAndTheDocumentIsUntit
                {net("1", "1", "1e308;2;3;2.5;"), "points calculés de la surface ne sont pas tous finis"},
                {mesh + net("-1", "2", ""), "hors limites pour une surface MESH"},
                {mesh + net("5000", "2", ""), "hors limites pour une surface MESH"},
-               {mesh + net("0", "0", "1e39;2;3;"), "le point V_0_0 dépasse ±3.4e38 - Surf1 (S1)"},
+               {mesh + net("0", "0", "5e37;2;3;"), "le point V_0_0 dépasse ±1e37 - Surf1 (S1)"},
                {"[Type]\nNURBS\n", "Type de surface inconnu \"NURBS\" - Surf1"}};
     for (const Cas& c : cas) {
         SCOPED_TRACE(c.message);

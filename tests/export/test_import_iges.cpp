@@ -151,7 +151,7 @@ TEST(ImportIges, ASurfaceTheProgramCannotEvaluateIsRefusedWithItsReason) {
         {Surface128(), [](Surface128& s) { s.domaine[1] = 1.5; }, "domaine paramétrique restreint"},
         {Surface128(), [](Surface128& s) { s.W[5] = 0; }, "poids 0 (les poids doivent être positifs)"},
         // Kilometres: finite in the file, beyond the doubles in metres.
-        {Surface128(), [](Surface128& s) { s.X[4] = 1e306; }, "point 2 hors des nombres finis une fois en mètres", 7},
+        {Surface128(), [](Surface128& s) { s.X[4] = 1e306; }, "point 2 hors des nombres finis ou de ±1e37 une fois en mètres", 7},
     };
     for (auto c : cas) {
         if (c.change) c.change(c.s);
@@ -216,10 +216,12 @@ TEST(ImportIges, WhatADocumentCannotTakeIsCountedOrRefusedByName) {
     EXPECT_EQ(Import::Ajoute(doc, std::move(lu)), 0);
 
     Surface128 enorme;
-    for (double& x : enorme.X) x = 1.7e308;
+    // Points within reach, weights whose products with them overflow.
+    for (double& x : enorme.X) x = 1e36;
+    for (double& w : enorme.W) w = 1e300;
     ASSERT_TRUE(ImportIges::Lit(Octets(Iges({{128, enorme.Params(), 0, "Enorme"}, {128, Surface128().Params()}})), lu, erreur));
     EXPECT_EQ(Import::Ajoute(doc, std::move(lu)), 1);
     EXPECT_EQ(ui.rec.messages.back(),
-              "Surface \"Enorme\" refusée : ses points calculés ne sont pas des nombres finis (coordonnées ou poids trop "
-              "grands)\n1 surface(s) importée(s)");
+              "Surface \"Enorme\" refusée : ses points calculés ne sont pas des nombres finis ou dépassent ±1e37 "
+              "(coordonnées ou poids trop grands)\n1 surface(s) importée(s)");
 }
