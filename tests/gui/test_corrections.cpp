@@ -165,27 +165,6 @@ TEST_F(ProgrammeTest, ViewKeysWorkAgainOnceAMenuIsClosedWithEscape) {
     EXPECT_EQ(Vue(vkPlan)->Vue().OriginX, x + 10);
 }
 
-TEST_F(MainFormTest, RestoredNetSelectionAndPrecisionRunTheirCommands) {
-    {
-        auto s = Settings::Ouvrir();
-        s->setValue(QStringLiteral("Environement/SavConfig"), true);
-        s->setValue(QStringLiteral("Conf/VoirFenSel"), true);
-        s->setValue(QStringLiteral("Conf/Precision"), QStringLiteral("Bonne"));
-    }
-    TMainForm f;
-    int fenSel = 0, bonne = 0;
-    for (const auto& [nom, compte] : {std::pair{"MeFenSel", &fenSel}, std::pair{"MePrecBonne", &bonne}}) {
-        QAction* a = f.Action(QLatin1String(nom));
-        a->setEnabled(true);
-        QObject::connect(a, &QAction::triggered, [compte = compte] { ++*compte; });
-    }
-    f.show();
-    EXPECT_EQ(fenSel, 1);
-    EXPECT_EQ(bonne, 1);
-    EXPECT_TRUE(f.Action(QStringLiteral("MeFenSel"))->isChecked());
-    EXPECT_TRUE(f.Doc().Aff.MeFenSel);
-}
-
 TEST_F(MainFormTest, StandardDialogButtonsSpeakTheInterfaceLanguage) {
     TMainForm f;
     QDialogButtonBox boutons(QDialogButtonBox::Cancel);
@@ -203,13 +182,10 @@ TEST_F(ProgrammeTest, TheSurfaceMovesWithoutMenuItemsAreReachedFromThePalette) {
     A("MeIcoBoiteOutils")->trigger();
     QWidget* palette = F().findChild<QWidget*>(QStringLiteral("BoiteOutilsForm"));
     ASSERT_NE(palette, nullptr);
+    // (Their icons and hints: test_icones.cpp.)
     for (const char* nom : {"DeplacerPC", "RotationPC", "RetournVert", "RetournHoriz", "DeplacerSurf"}) {
-        ASSERT_NE(A((std::string("Me") + nom).c_str()), nullptr) << nom;
-        EXPECT_TRUE(A((std::string("Me") + nom).c_str())->isEnabled()) << nom;
-        auto* b = palette->findChild<QToolButton*>(QStringLiteral("SB_") + QLatin1String(nom));
-        ASSERT_NE(b, nullptr) << nom;
-        EXPECT_TRUE(b->isEnabled()) << nom;
-        EXPECT_FALSE(b->toolTip().isEmpty()) << nom;
-        EXPECT_FALSE(b->icon().pixmap(24, 24).isNull()) << nom;
+        const QAction* a = A((std::string("Me") + nom).c_str());
+        const auto* b = palette->findChild<QToolButton*>(QStringLiteral("SB_") + QLatin1String(nom));
+        EXPECT_TRUE(a && a->isEnabled() && b && b->isEnabled()) << nom;
     }
 }

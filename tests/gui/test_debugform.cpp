@@ -44,8 +44,15 @@ struct Debugger {
 
 }  // namespace
 
-TEST(DebugForm, RapportsListesEtEnvoyes) {
+TEST(DebugForm, RapportsListesEtEnvoyesEtRienSansModeDebug) {
     Debugger dbg;
+    // Without the debug mode: no trace, nothing listed, no link (had it
+    // linked, its link would be the first the debugger takes).
+    TDebugForm sans(false, dbg.Port());
+    EXPECT_FALSE(Debug::Tracing());
+    sans.DbgSend(Debug::erDivers, "X.Y", 0, {"v"});
+    EXPECT_EQ(sans.ListView->topLevelItemCount(), 0);
+
     TDebugForm f(true, dbg.Port());
     ASSERT_TRUE(dbg.Attend());
     ASSERT_TRUE(QTest::qWaitFor([&] { return f.Connecte(); }, 30000));
@@ -58,6 +65,7 @@ TEST(DebugForm, RapportsListesEtEnvoyes) {
                              "TMsgCourt|1|court|"
                              "TMsgLong|waTrace|GestFich.LitSurf|-1|0|");
     EXPECT_EQ(dbg.Recoit(attendu), attendu);
+    EXPECT_FALSE(dbg.serveur.hasPendingConnections());
     ASSERT_EQ(f.ListView->topLevelItemCount(), 3);
     const QTreeWidgetItem* r = f.ListView->topLevelItem(2);  // newest first
     EXPECT_EQ(r->text(0), QStringLiteral("erDivers"));
@@ -106,15 +114,4 @@ TEST(DebugForm, UnDebuggerLentOuQuiPartNeBloqueRien) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return !f.Connecte(); }, 30000));
     EXPECT_EQ(f.Etat().left(12), QStringLiteral("Non connecté"));
     for (int i = 0; i < 1000; ++i) Debug::DbgMsgStr(Debug::erDivers, "Parti.Rapport", i, gros);
-}
-
-TEST(DebugForm, SansModeDebugRienNiListeNiEnvoye) {
-    Debugger dbg;
-    TDebugForm f(false, dbg.Port());
-    QTest::qWait(200);
-    EXPECT_FALSE(dbg.serveur.hasPendingConnections());
-    EXPECT_FALSE(Debug::Tracing());
-    Debug::DbgMsgStr(Debug::erDivers, "X.Y", 0, {"v"});
-    f.DbgSend(Debug::erDivers, "X.Y", 0, {"v"});
-    EXPECT_EQ(f.ListView->topLevelItemCount(), 0);
 }

@@ -73,32 +73,27 @@ protected:
 
 }  // namespace
 
-TEST(MsgDlg, OuiNonAnnulerSousConfirmation) {
+// Each button gives its answer, Escape Cancel even where no button says it;
+// the core's UTF-8 text arrives whole.
+TEST(MsgDlg, ChaqueBoutonOuEchapDonneSaReponse) {
     Langue::Reinitialise();
-    const QList<QPair<QString, int>> cas = {{"&Oui", 6}, {"&Non", 7}, {"&Annuler", 2}};
-    for (const auto& [legende, attendu] : cas) {
-        QuandModal([&, legende = legende](QWidget* w) {
-            if (QPushButton* b = Bouton(w, legende)) QTest::mouseClick(b, Qt::LeftButton);
+    const unsigned tous = Ui::mbYes | Ui::mbNo | Ui::mbCancel;
+    const struct {
+        QString legende;  // empty: Escape
+        unsigned boutons;
+        int attendu;
+    } cas[] = {{"&Oui", tous, 6}, {"&Non", tous, 7}, {"&Annuler", tous, 2}, {"", Ui::mbYes | Ui::mbNo, Ui::mrCancel}};
+    for (const auto& c : cas) {
+        QString lu;
+        QuandModal([&](QWidget* w) {
+            lu = w->findChild<QLabel*>("lbMsg")->text();
+            if (c.legende.isEmpty()) QTest::keyClick(w, Qt::Key_Escape);
+            else if (QPushButton* b = Bouton(w, c.legende)) QTest::mouseClick(b, Qt::LeftButton);
         });
-        const int r = csMessage::MsgDlg(QStringLiteral("Voulez-vous fermer le dessin courant ?"),
-                                        Ui::MsgType::Confirmation, Ui::mbYes | Ui::mbNo | Ui::mbCancel);
-        EXPECT_EQ(r, attendu) << legende.toStdString();
+        EXPECT_EQ(csMessage::MsgDlg(std::string_view("Tolérance ¤ ?"), Ui::MsgType::Confirmation, c.boutons), c.attendu)
+            << c.legende.toStdString();
+        EXPECT_EQ(lu, QStringLiteral("Tolérance ¤ ?"));
     }
-}
-
-TEST(MsgDlg, EchapEtUtf8) {
-    QuandModal([](QWidget* w) { QTest::keyClick(w, Qt::Key_Escape); });
-    EXPECT_EQ(csMessage::MsgDlg(QStringLiteral("Question"), Ui::MsgType::Confirmation, Ui::mbYes | Ui::mbNo),
-              Ui::mrCancel);
-
-    // The core's UTF-8 text arrives whole.
-    QString lu;
-    QuandModal([&](QWidget* w) {
-        lu = w->findChild<QLabel*>("lbMsg")->text();
-        QTest::mouseClick(Bouton(w, "&OK"), Qt::LeftButton);
-    });
-    csMessage::MsgDlg(std::string_view("Tolérance ¤"), Ui::MsgType::Warning, Ui::mbOK);
-    EXPECT_EQ(lu, QStringLiteral("Tolérance ¤"));
 }
 
 TEST(MsgDlg, ButtonsOfASecondCallAreThoseAskedInTheStandardOrder) {

@@ -150,7 +150,9 @@ TEST_F(MainFormTest, DisplaySwitchesAndPlacementAreKeptWhenTheOptionsSaySo) {
     EXPECT_TRUE(f.Doc().Aff.MeGrille);
     // The hull always starts shown.
     EXPECT_TRUE(f.Doc().Aff.MeCarene);
+    // The precision restored runs its command, as a click would: the grids follow.
     EXPECT_TRUE(f.Action(QStringLiteral("MePrecBonne"))->isChecked());
+    EXPECT_EQ(f.Doc().Surface(0)->Points.rows(), 51);
     EXPECT_EQ(f.geometry(), QRect(40, 50, 600, 400));
     // Every window that was open opens again where it was, its item ticked.
     for (const auto& [nom, item] : fenetres) {
