@@ -112,29 +112,23 @@ TEST_F(Icones_, ArmingAToolGivesEveryViewItsCursorAndReleasingItTheCross) {
         }
     };
     curseurDesVues("crCroixInv");
+    // The weight and mark tools are ticked however their command comes to do it.
     const struct {
         const char* item;
+        bool coche;  // ticked directly rather than triggered
         const char* curseur;
     } pas[] = {
-        {"MeAjouterVx", "crAjout"},
-        {"MeSupprimerVx", "crSuppr"},  // unticks the insertion
-        {"MeSupprimerVx", "crCroixInv"},
-        {"MeDeplacerVue", "crDepl"},
-        {"MeZoom", "crCroixInv"},  // unticks the pan
-        {"MeZoom", "crCroixInv"},
+        {"MeAjouterVx", false, "crAjout"}, {"MeSupprimerVx", false, "crSuppr"},  // unticks the insertion
+        {"MeSupprimerVx", false, "crCroixInv"}, {"MeDeplacerVue", false, "crDepl"},
+        {"MeZoom", false, "crCroixInv"},  // unticks the pan
+        {"MeZoom", false, "crCroixInv"}, {"MeAjoutPoids", true, "crPoids"}, {"MeAjoutRepere", true, "crRep"},
     };
     for (const auto& p : pas) {
-        A(p.item)->trigger();
+        if (p.coche) A(p.item)->setChecked(true);
+        else A(p.item)->trigger();
         curseurDesVues(p.curseur);
+        if (p.coche) A(p.item)->setChecked(false);
     }
-    // The weight and mark tools, ticked however their command comes to do it.
-    A("MeAjoutPoids")->setChecked(true);
-    curseurDesVues("crPoids");
-    A("MeAjoutPoids")->setChecked(false);
-    A("MeAjoutRepere")->setChecked(true);
-    curseurDesVues("crRep");
-    A("MeAjoutRepere")->setChecked(false);
-
     // A pan ends with its drag: the views go back to the cross.
     A("MeDeplacerVue")->trigger();
     curseurDesVues("crDepl");
