@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QFile>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -118,16 +119,13 @@ TEST_F(ProgrammeTest, ADocumentWithoutViewsOrGridIsFramedAndGetsTheDefaultLinesO
     const QString chemin = QString::fromStdString(EcritDocument(QStringLiteral("haut.cse"), 1, 20.0));
     QFile f(chemin);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    QStringList gardees;
-    bool saute = false;
-    for (const QByteArray& l : f.readAll().split('\n')) {
-        if (l.startsWith("[VUES]") || l.startsWith("[GRILLE]")) saute = true;
-        if (!saute) gardees << QString::fromLatin1(l);
-        if (saute && l.startsWith("[END]")) saute = false;
-    }
+    QString texte = QString::fromLatin1(f.readAll());
     f.close();
+    texte.remove(QRegularExpression(QStringLiteral("^\\[(VUES|GRILLE)\\].*?^\\[END\\][^\\n]*\\n"),
+                                    QRegularExpression::DotMatchesEverythingOption | QRegularExpression::MultilineOption));
+    ASSERT_FALSE(texte.contains(QStringLiteral("[VUES]")) || texte.contains(QStringLiteral("[GRILLE]")));
     ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(gardees.join(QLatin1Char('\n')).toLatin1());
+    f.write(texte.toLatin1());
     f.close();
 
     d_.fichierOuvrir = chemin;

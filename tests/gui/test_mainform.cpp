@@ -58,40 +58,32 @@ TEST(LigneCommande, SwitchesAndDocumentPath) {
     EXPECT_EQ(l.Document, "-p 5000 x.cse");
 }
 
-TEST_F(MainFormTest, DefaultSurfaceIsEvaluatedWithItsCutsAtFirstShow) {
-    // The stations shown, kept from an earlier session.
+// The default hull, or the document named on the command line, is evaluated
+// at the first showing, with the stations kept shown from an earlier session.
+TEST_F(MainFormTest, TheStartingDocumentIsEvaluatedWithItsCutsAtFirstShow) {
     {
         auto s = Settings::Ouvrir();
         s->setValue(QStringLiteral("Environement/SavConfig"), true);
         s->setValue(QStringLiteral("Conf/AffSections"), true);
     }
-    TMainForm f;
-    ASSERT_EQ(f.Doc().NbSurf(), 1);
-    EXPECT_FALSE(Evaluee(f.Doc(), 0));
-
-    f.show();
-    EXPECT_TRUE(f.FormeAffichee());
-    EXPECT_TRUE(Evaluee(f.Doc(), 0));
-    // The stations of the default grid are cut through the hull.
-    EXPECT_TRUE(f.Doc().Surface(0)->SecFait);
-    EXPECT_FALSE(f.Doc().Surface(0)->Sec[1].empty());
-    EXPECT_TRUE(f.Enregistre());
-}
-
-TEST_F(MainFormTest, CommandLineDocumentIsReadBeforeTheOptionsAndEvaluatedAtShow) {
     const std::string chemin = EcritDocument(QStringLiteral("deux coques.cse"), 2);
     // A name with a blank arrives as two arguments.
     const QString q = QString::fromStdString(chemin);
-    const int blanc = q.lastIndexOf(QLatin1Char(' '));
-    TMainForm f({q.left(blanc), q.mid(blanc + 1)});
-    ASSERT_EQ(f.Doc().NbSurf(), 2);
-    EXPECT_EQ(f.Doc().NomFichier, chemin);
-    EXPECT_TRUE(f.VuesDepuisFichier());
-    EXPECT_FALSE(Evaluee(f.Doc(), 1));
-    f.show();
-    EXPECT_TRUE(Evaluee(f.Doc(), 1));
-    EXPECT_TRUE(f.Enregistre());
-
+    const qsizetype blanc = q.lastIndexOf(QLatin1Char(' '));
+    for (const QStringList& args : {QStringList{}, QStringList{q.left(blanc), q.mid(blanc + 1)}}) {
+        TMainForm f(args);
+        const int n = args.empty() ? 1 : 2;
+        ASSERT_EQ(f.Doc().NbSurf(), n);
+        EXPECT_EQ(f.Doc().NomFichier, args.empty() ? "" : chemin);
+        EXPECT_EQ(f.VuesDepuisFichier(), !args.empty());
+        EXPECT_FALSE(Evaluee(f.Doc(), n - 1));
+        f.show();
+        EXPECT_TRUE(f.FormeAffichee());
+        EXPECT_TRUE(Evaluee(f.Doc(), n - 1));
+        EXPECT_TRUE(f.Doc().Surface(n - 1)->SecFait);
+        EXPECT_FALSE(f.Doc().Surface(n - 1)->Sec[1].empty());
+        EXPECT_TRUE(f.Enregistre());
+    }
     // A name that cannot be read leaves the default document.
     TMainForm g({Fichier(QStringLiteral("absent.cse"))});
     ASSERT_EQ(g.Doc().NbSurf(), 1);

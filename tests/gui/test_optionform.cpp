@@ -31,6 +31,15 @@ protected:
         QFile f(Ini());
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
+    // OK once with nothing changed: the settings file and the options as they stand.
+    void Reference() {
+        O().FormShow();
+        ASSERT_TRUE(O().BtnOKClick());
+        fichier_ = Octets();
+        options_ = F().Options();
+    }
+    QByteArray fichier_;
+    Settings::TOptions options_;
 };
 
 }  // namespace
@@ -81,11 +90,8 @@ TEST_F(OptionFormTest, AnnulerGardeCeQuiAgitToutDeSuiteEtRienDAutre) {
     Active(0);
     A("MeSections")->trigger();
     A("MeHerisson")->trigger();
-    O().FormShow();
-    ASSERT_TRUE(O().BtnOKClick());
+    Reference();
     const QImage vue = Vue(0)->Image().copy();
-    const QByteArray fichier = Octets();
-    const Settings::TOptions options = F().Options();
 
     O().FormShow();
     O().Shapes[0]->FixeValeur(0xFFFFFF);
@@ -98,22 +104,19 @@ TEST_F(OptionFormTest, AnnulerGardeCeQuiAgitToutDeSuiteEtRienDAutre) {
     O().TB_RatioVectPoids->setValue(5);  // ... this one waits for OK
     O().reject();
     // ... and stay when the dialog is cancelled; the file waits for OK.
-    Settings::TOptions attendu = options;
+    Settings::TOptions attendu = options_;
     attendu.LongRayon = 4.0, attendu.OrientationRayon = 1, attendu.TypeRayon = 1, attendu.PolyFactor = 90;
     EXPECT_EQ(F().Options(), attendu);
     EXPECT_EQ(F().Doc().Options.Courbure.Cote, 1);
-    EXPECT_EQ(F().OptionsDessin().RatioVect, options.RatioVect);
+    EXPECT_EQ(F().OptionsDessin().RatioVect, options_.RatioVect);
     EXPECT_NE(Vue(0)->Image(), vue);
     EXPECT_EQ(F().Langage(), QString());
-    EXPECT_EQ(Octets(), fichier);
+    EXPECT_EQ(Octets(), fichier_);
     EXPECT_TRUE(F().Enregistre());
 }
 
 TEST_F(OptionFormTest, UnChampFauxNApplitRien) {
-    O().FormShow();
-    ASSERT_TRUE(O().BtnOKClick());
-    const QByteArray fichier = Octets();
-    const Settings::TOptions options = F().Options();
+    Reference();
 
     O().FormShow();
     O().Shapes[2]->FixeValeur(0x00FF00);
@@ -123,34 +126,31 @@ TEST_F(OptionFormTest, UnChampFauxNApplitRien) {
         O().edTailleReperesStudio->setText(QLatin1String(faux));
         EXPECT_FALSE(O().BtnOKClick()) << faux;
         EXPECT_EQ(O().Pages->currentIndex(), 4);  // the Studio page, where the field is
-        EXPECT_EQ(F().Options().Couleurs.Axes, options.Couleurs.Axes);
+        EXPECT_EQ(F().Options(), options_);
         EXPECT_FALSE(F().Doc().Options.MultiFen);
-        EXPECT_EQ(Octets(), fichier);
+        EXPECT_EQ(Octets(), fichier_);
     }
-    O().reject();
-    EXPECT_EQ(F().Options(), options);
 }
 
 TEST_F(OptionFormTest, LaLangueChoisieRevientDansChaqueFenetre) {
-    const QString fichier = QCoreApplication::applicationDirPath() + QStringLiteral("/lang_Essai.dat");
-    {
-        QFile f(fichier);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("rsMeOptionsCaption=R\xe9glages...\r\nrsOptionFormCaption=R\xe9glages\r\nrsBtnOK=D'accord\r\n");
-    }
+    // Languages are looked for beside the program: a name of this process's own.
+    const QString langue = QStringLiteral("Essai%1").arg(QCoreApplication::applicationPid());
+    QFile f(QCoreApplication::applicationDirPath() + QStringLiteral("/lang_") + langue + QStringLiteral(".dat"));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("rsMeOptionsCaption=R\xe9glages...\r\nrsOptionFormCaption=R\xe9glages\r\nrsBtnOK=D'accord\r\n");
+    f.close();
     O().FormShow();
-    EXPECT_GE(O().CB_Langue->findText(QStringLiteral("Essai")), 0);
     EXPECT_EQ(O().CB_Langue->currentText(), QStringLiteral("Français"));
-    O().CB_Langue->setCurrentText(QStringLiteral("Essai"));
+    O().CB_Langue->setCurrentText(langue);
     const bool ok = O().BtnOKClick();
-    QFile::remove(fichier);
+    f.remove();
     ASSERT_TRUE(ok);
     EXPECT_EQ(A("MeOptions")->text(), QStringLiteral("Réglages..."));
     EXPECT_EQ(O().windowTitle(), QStringLiteral("Réglages"));
     EXPECT_EQ(O().findChild<QPushButton*>(QStringLiteral("BtnOK"))->text(), QStringLiteral("D'accord"));
     EXPECT_EQ(CouleurForm()->findChild<QPushButton*>(QStringLiteral("BtnOK"))->text(), QStringLiteral("D'accord"));
     QSettings ini(Ini(), QSettings::IniFormat);
-    EXPECT_EQ(ini.value(QStringLiteral("Environement/Language")).toString(), QStringLiteral("Essai"));
+    EXPECT_EQ(ini.value(QStringLiteral("Environement/Language")).toString(), langue);
     F().ChangeLangue(QString());
     EXPECT_EQ(A("MeOptions")->text(), QStringLiteral("&Options..."));
 }
