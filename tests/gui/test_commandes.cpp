@@ -1,10 +1,7 @@
 // Every command of the main window's menus, the precision presets, the
 // picture copied to the clipboard and the user guide.
-#include <QAction>
-#include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
-#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QLineEdit>
@@ -15,7 +12,6 @@
 #include <QUrl>
 
 #include <set>
-#include <string>
 
 #include "model/Debug.h"
 #include "views/gui/PrecisForm.h"
@@ -24,17 +20,6 @@
 namespace {
 
 using Commandes = ProgrammeTest;
-
-// Closes whatever modal window a command opens, as Escape would.
-struct FermeModales {
-    QTimer t;
-    FermeModales() {
-        QObject::connect(&t, &QTimer::timeout, [] {
-            if (QWidget* w = QApplication::activeModalWidget()) w->close();
-        });
-        t.start(20);
-    }
-};
 
 // Takes the URLs the program asks the desktop to open.
 class Navigateur : public QObject {
@@ -54,7 +39,12 @@ public slots:
 // Close, the hull or the net stays shown, every NURBS grid follows the
 // precision, and only the commands that change the document mark it modified.
 TEST_F(Commandes, EveryItemRunsAndLeavesTheDocumentSound) {
-    FermeModales fermeModales;
+    // Whatever modal window a command opens is closed, as Escape would.
+    QTimer fermeModales;
+    QObject::connect(&fermeModales, &QTimer::timeout, [] {
+        if (QWidget* w = QApplication::activeModalWidget()) w->close();
+    });
+    fermeModales.start(20);
     Navigateur navigateur;
     const std::set<QString> modifient = {"MeSauverLaVue", "MeVuePersonnalisee", "MeSouderPC",     "MeDessouderPC",
                                          "MeGrouperPCPlan", "MeGrouperPCEspace", "MeAlignePCPlan", "MeAlignePCEspace"};

@@ -1,8 +1,6 @@
 // The main window and its views as a new user meets them: what follows a
 // language change, which views a command reaches, what is shown after a
 // document changes.
-#include <QAction>
-#include <QApplication>
 #include <QDialogButtonBox>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -13,18 +11,14 @@
 #include <QMenuBar>
 #include <QTimer>
 #include <QToolButton>
-#include <QSettings>
 #include <QStyle>
 #include <QStyleOptionTitleBar>
-#include <QTest>
 
 #include "app/gui/AppliqueLangue.h"
 #include "app/gui/Settings.h"
 #include "app/texts/Langue.h"
 #include "model/Update.h"
 #include "tests/gui/MainFormTestUtil.h"
-#include "views/gui/FormFille.h"
-#include "views/gui/Vues.h"
 
 TEST_F(ProgrammeTest, RowAndColumnItemsFollowTheActiveViewAfterTheTextsAreAppliedAgain) {
     for (const auto& [kind, ajout, suppr] : {std::tuple{vkPlan, "rsMeAjouterColonneVx", "rsMeSupprimerColonneVx"},

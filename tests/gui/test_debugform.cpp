@@ -2,9 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
-#include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
@@ -31,13 +29,7 @@ struct Debugger {
     // What arrives, as long as `attendu` (the reports carry no line end).
     QByteArray Recoit(const QByteArray& attendu) {
         QByteArray recu;
-        QElapsedTimer t;
-        t.start();
-        while (recu.size() < attendu.size() && t.elapsed() < 30000) {
-            QCoreApplication::processEvents();
-            recu += client->read(attendu.size() - recu.size());
-            if (recu.size() < attendu.size()) client->waitForReadyRead(50);
-        }
+        (void)QTest::qWaitFor([&] { return (recu += client->readAll()).size() >= attendu.size(); }, 30000);
         return recu;
     }
 };

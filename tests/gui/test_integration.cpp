@@ -1,28 +1,19 @@
 // The real main window with its four views and the mouse tools: the keyboard
 // filter, the display switches, a drag with undo, a row inserted from the
 // menu, and the views' settings going out with the document and back.
-#include <QAction>
-#include <QApplication>
 #include <QDialog>
-#include <QDir>
 #include <QFile>
-#include <QTest>
 #include <QToolBar>
 #include <QWheelEvent>
 
-#include <cmath>
-#include <memory>
 #include <numbers>
 #include <stdexcept>
 
 #include "app/gui/ExceptionHandler.h"
-#include "app/gui/QtUi.h"
 #include "model/Debug.h"
 #include "model/Update.h"
 #include "tests/gui/MainFormTestUtil.h"
 #include "views/gui/Affiche.h"
-#include "views/gui/FormFille.h"
-#include "views/gui/Vues.h"
 
 namespace {
 

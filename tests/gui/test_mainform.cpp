@@ -1,6 +1,5 @@
 // The main window: creation and first showing, menus, status bar, the file
 // commands and the close question.
-#include <QAction>
 #include <QFile>
 #include <QFileInfo>
 #include <QMenu>

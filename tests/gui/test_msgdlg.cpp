@@ -16,28 +16,12 @@
 #include <QToolButton>
 #include <algorithm>
 #include <cmath>
-#include <functional>
 
 #include "app/gui/AppliqueLangue.h"
 #include "app/gui/MsgDlg.h"
 #include "app/texts/Langue.h"
 
 namespace {
-
-// Runs f on the modal window once the event loop has shown it.
-void QuandModal(std::function<void(QWidget*)> f) {
-    auto* minuterie = new QTimer;
-    auto essais = std::make_shared<int>(0);
-    minuterie->setInterval(10);
-    QObject::connect(minuterie, &QTimer::timeout, [minuterie, essais, f] {
-        QWidget* w = QApplication::activeModalWidget();
-        if (!w && ++*essais < 300) return;
-        minuterie->stop();
-        minuterie->deleteLater();
-        if (w) f(w);
-    });
-    minuterie->start();
-}
 
 // Captions of the buttons shown, left to right.
 QStringList BoutonsVisibles(QWidget* boite) {
@@ -85,7 +69,9 @@ TEST(MsgDlg, ChaqueBoutonOuEchapDonneSaReponse) {
     } cas[] = {{"&Oui", tous, 6}, {"&Non", tous, 7}, {"&Annuler", tous, 2}, {"", Ui::mbYes | Ui::mbNo, Ui::mrCancel}};
     for (const auto& c : cas) {
         QString lu;
-        QuandModal([&](QWidget* w) {
+        QTimer::singleShot(0, [&] {
+            QWidget* w = QApplication::activeModalWidget();
+            ASSERT_NE(w, nullptr);
             lu = w->findChild<QLabel*>("lbMsg")->text();
             if (c.legende.isEmpty()) QTest::keyClick(w, Qt::Key_Escape);
             else if (QPushButton* b = Bouton(w, c.legende)) QTest::mouseClick(b, Qt::LeftButton);

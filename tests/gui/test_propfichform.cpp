@@ -1,8 +1,6 @@
 // The document properties dialog from its menu command, and the properties
 // through the document writer and reader.
-#include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>

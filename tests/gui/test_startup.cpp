@@ -1,14 +1,11 @@
 // Start-up: one instance, the settings file, and the exception handler that
 // keeps errors from crossing the event loop.
-#include <QAction>
-#include <QApplication>
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QScreen>
-#include <QThread>
 
 #include <filesystem>
 #include <map>
@@ -26,16 +23,6 @@ QString LitTout(const QString& chemin) {
     QFile f(chemin);
     if (!f.open(QIODevice::ReadOnly)) return {};
     return QString::fromUtf8(f.readAll());
-}
-
-// Waits until the condition holds (at most `ms`).
-template <class F>
-bool Attend(F condition, int ms) {
-    for (int t = 0; t < ms; t += 50) {
-        if (condition()) return true;
-        QThread::msleep(50);
-    }
-    return condition();
 }
 
 }  // namespace
@@ -59,7 +46,7 @@ TEST(Instance, SecondStartEndsWithTheMessageAndAStartAfterAKillWorks) {
     premier.setProcessEnvironment(env);
     premier.start(Programme(), {});
     ASSERT_TRUE(premier.waitForStarted(10000));
-    ASSERT_TRUE(Attend([&] { return QFileInfo::exists(verrou) && QFileInfo::exists(ini); }, 10000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QFileInfo::exists(verrou) && QFileInfo::exists(ini); }, 10000));
     // The first start leaves the zoom ceiling in the settings.
     EXPECT_TRUE(LitTout(ini).contains(QStringLiteral("ZOOMMAX=2500")));
 
@@ -78,7 +65,7 @@ TEST(Instance, SecondStartEndsWithTheMessageAndAStartAfterAKillWorks) {
     troisieme.setProcessEnvironment(env);
     troisieme.start(Programme(), {});
     ASSERT_TRUE(troisieme.waitForStarted(10000));
-    EXPECT_TRUE(Attend([&] { return LitTout(verrou).startsWith(QString::number(troisieme.processId())); }, 10000))
+    EXPECT_TRUE(QTest::qWaitFor([&] { return LitTout(verrou).startsWith(QString::number(troisieme.processId())); }, 10000))
         << QString::fromLocal8Bit(troisieme.readAllStandardError()).toStdString();
     EXPECT_EQ(troisieme.state(), QProcess::Running);
     troisieme.kill();
