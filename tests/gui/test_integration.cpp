@@ -68,25 +68,22 @@ TEST_F(Integration, PageKeysZoomTheActiveViewAndArrowsMoveIt) {
 TEST_F(Integration, KeysStayWithTheWindowsThatUseThemAndAModalDialog) {
     Active(vkPlan);
     TViewRecord& plan = Vue(vkPlan)->Vue();
-    struct Cas {
-        const char* nom;
-        bool modal;
-        int deplacement;  // of the active view by one Left
-    };
     // The windows whose fields, lists and bars use the arrows keep them, and
-    // so does any modal dialog; over the tool palette they move the view.
-    for (const Cas& c : {Cas{"OptionForm", false, 0}, Cas{"VueCtrlForm", false, 0}, Cas{"LstPcForm", false, 0},
-                         Cas{"PrecisForm", true, 0}, Cas{"BoiteOutilsForm", false, -10},
-                         Cas{"ListeSurfVisiblesForm", false, -10}}) {
+    // so does any modal dialog; over the tool palette they move the view (by
+    // the last number, for one Left).
+    for (const auto& [nom, modal, deplacement] :
+         {std::tuple{"OptionForm", false, 0}, std::tuple{"VueCtrlForm", false, 0}, std::tuple{"LstPcForm", false, 0},
+          std::tuple{"PrecisForm", true, 0}, std::tuple{"BoiteOutilsForm", false, -10},
+          std::tuple{"ListeSurfVisiblesForm", false, -10}}) {
         const int x = plan.OriginX;
         QDialog w;
-        w.setObjectName(QLatin1String(c.nom));
-        w.setModal(c.modal);
+        w.setObjectName(QLatin1String(nom));
+        w.setModal(modal);
         w.show();
         w.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&w, 30000)) << c.nom;
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&w, 30000)) << nom;
         QTest::keyClick(&w, Qt::Key_Left);
-        EXPECT_EQ(plan.OriginX, x + c.deplacement) << c.nom;
+        EXPECT_EQ(plan.OriginX, x + deplacement) << nom;
     }
     // Other keys are never taken.
     const int x = plan.OriginX;

@@ -49,12 +49,6 @@ QString PhraseLongue(const TfmMessageDlg& d) {
     return t.trimmed();
 }
 
-class Langue_ : public ::testing::Test {
-protected:
-    void SetUp() override { Langue::Reinitialise(); }
-    void TearDown() override { Langue::Reinitialise(); }
-};
-
 }  // namespace
 
 // Each button gives its answer, Escape Cancel even where no button says it;
@@ -120,7 +114,8 @@ TEST(MsgDlg, UnTexteLongSeCoupeUneFois) {
     EXPECT_EQ(d.width(), 730);
 }
 
-TEST_F(Langue_, AppliqueLangueParNomsDeComposants) {
+TEST(Langue, AppliqueLangueParNomsDeComposants) {
+    Langue::Reinitialise();
     QDialog fenetre;
     fenetre.setObjectName("OptionForm");
     auto* onglets = new QTabWidget(&fenetre);
@@ -168,4 +163,5 @@ TEST_F(Langue_, AppliqueLangueParNomsDeComposants) {
     EXPECT_EQ(fenetre.windowTitle(), "Settings");
     EXPECT_EQ(ouvrir->text(), "&Open...");
     EXPECT_EQ(vue->toolTip(), "Section view");
+    Langue::Reinitialise();
 }

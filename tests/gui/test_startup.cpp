@@ -42,17 +42,18 @@ TEST(Instance, SecondStartEndsWithTheMessageAndAStartAfterAKillWorks) {
     const QString verrou = runtime.filePath(QStringLiteral("MutexCorvaneShaper.lock"));
     const QString ini = config.filePath(QStringLiteral("Corvane Shaper/Corvane Shaper.ini"));
 
-    QProcess premier;
-    premier.setProcessEnvironment(env);
-    premier.start(Programme(), {});
+    auto lance = [&env](QProcess& p) {
+        p.setProcessEnvironment(env);
+        p.start(Programme(), {});
+    };
+    QProcess premier, second, troisieme;
+    lance(premier);
     ASSERT_TRUE(premier.waitForStarted(10000));
     ASSERT_TRUE(QTest::qWaitFor([&] { return QFileInfo::exists(verrou) && QFileInfo::exists(ini); }, 10000));
     // The first start leaves the zoom ceiling in the settings.
     EXPECT_TRUE(LitTout(ini).contains(QStringLiteral("ZOOMMAX=2500")));
 
-    QProcess second;
-    second.setProcessEnvironment(env);
-    second.start(Programme(), {});
+    lance(second);
     ASSERT_TRUE(second.waitForFinished(15000)) << "the second instance kept running";
     EXPECT_TRUE(QString::fromLocal8Bit(second.readAllStandardError()).contains(QStringLiteral("Corvane Shaper already launched")));
     EXPECT_EQ(premier.state(), QProcess::Running);
@@ -61,9 +62,7 @@ TEST(Instance, SecondStartEndsWithTheMessageAndAStartAfterAKillWorks) {
     premier.kill();
     ASSERT_TRUE(premier.waitForFinished(5000));
     EXPECT_TRUE(QFileInfo::exists(verrou));
-    QProcess troisieme;
-    troisieme.setProcessEnvironment(env);
-    troisieme.start(Programme(), {});
+    lance(troisieme);
     ASSERT_TRUE(troisieme.waitForStarted(10000));
     EXPECT_TRUE(QTest::qWaitFor([&] { return LitTout(verrou).startsWith(QString::number(troisieme.processId())); }, 10000))
         << QString::fromLocal8Bit(troisieme.readAllStandardError()).toStdString();
@@ -151,26 +150,22 @@ TEST_F(MainFormTest, DisplaySwitchesAndPlacementAreKeptWhenTheOptionsSaySo) {
     }
 }
 
+// "Perso", or a word no item carries: "Moyenne" is ticked, and is what is written.
 TEST_F(MainFormTest, APersonalPrecisionStartsAsMoyenneAndAnUnknownWordIsNotKept) {
-    auto demarre = [this](const QString& mot) {
+    for (const char* mot : {"Perso", "Extrême"}) {
         {
             auto s = Settings::Ouvrir();
             s->setValue(QStringLiteral("Environement/SavConfig"), true);
-            s->setValue(QStringLiteral("Conf/Precision"), mot);
+            s->setValue(QStringLiteral("Conf/Precision"), QString::fromUtf8(mot));
         }
         TMainForm f;
         f.show();
-        QStringList coches;
         for (const char* nom : {"MePrecFaible", "MePrecMoyenne", "MePrecBonne", "MePrecTBonne", "MePrecPerso"})
-            if (f.Action(QLatin1String(nom))->isChecked()) coches << QLatin1String(nom);
+            EXPECT_EQ(f.Action(QLatin1String(nom))->isChecked(), nom == std::string("MePrecMoyenne")) << mot << nom;
         EXPECT_TRUE(f.close());
-        QSettings ini(Ini(), QSettings::IniFormat);
-        return std::make_pair(coches, ini.value(QStringLiteral("Conf/Precision")).toString());
-    };
-    using Attendu = std::pair<QStringList, QString>;
-    EXPECT_EQ(demarre(QStringLiteral("Perso")), Attendu({QStringLiteral("MePrecMoyenne")}, QStringLiteral("Moyenne")));
-    // A word no item carries: the item that was ticked stays, and is what is written.
-    EXPECT_EQ(demarre(QStringLiteral("Extrême")), Attendu({QStringLiteral("MePrecMoyenne")}, QStringLiteral("Moyenne")));
+        EXPECT_EQ(QSettings(Ini(), QSettings::IniFormat).value(QStringLiteral("Conf/Precision")).toString(),
+                  QStringLiteral("Moyenne")) << mot;
+    }
 }
 
 TEST(Placement, AWindowComesBackWhereItWasSessionAfterSession) {
