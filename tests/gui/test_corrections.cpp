@@ -163,13 +163,6 @@ TEST_F(MainFormTest, StandardDialogButtonsSpeakTheInterfaceLanguage) {
     EXPECT_EQ(boutons.button(QDialogButtonBox::Cancel)->text().remove(QLatin1Char('&')), QStringLiteral("Annuler"));
 }
 
-TEST(Application, TheDesktopShowsTheProgramsIconAndEachWindowsOwnTitle) {
-    Startup::PrepareApplication();
-    // No display name, which the desktop would append to every title.
-    EXPECT_EQ(QGuiApplication::applicationDisplayName(), QCoreApplication::applicationName());
-    EXPECT_FALSE(QApplication::windowIcon().pixmap(32, 32).isNull());
-}
-
 TEST_F(ProgrammeTest, TheSurfaceMovesWithoutMenuItemsAreReachedFromThePalette) {
     A("MeIcoBoiteOutils")->trigger();
     QWidget* palette = F().findChild<QWidget*>(QStringLiteral("BoiteOutilsForm"));

@@ -29,10 +29,12 @@ class Icones_ : public ProgrammeTest {};
 
 }  // namespace
 
-TEST(Icones, ProgramIconRendersAtEverySizeAndUnknownNamesGiveNone) {
-    const QIcon p = Icones::Programme();
-    ASSERT_FALSE(p.isNull());
-    for (const int t : {16, 24, 32, 48}) EXPECT_TRUE(Dessine(p.pixmap(t, t).toImage())) << t;
+// The desktop shows the program's icon, drawn at every size, and each window's
+// own title: no display name, which it would append to every title.
+TEST(Icones, TheProgramsIconAndNoDisplayNameOnTheDesktopAndUnknownNamesGiveNone) {
+    Startup::PrepareApplication();
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), QCoreApplication::applicationName());
+    for (const int t : {16, 24, 32, 48}) EXPECT_TRUE(Dessine(QApplication::windowIcon().pixmap(t, t).toImage())) << t;
     EXPECT_TRUE(Icones::Icone(QStringLiteral("absente")).isNull());
 }
 
