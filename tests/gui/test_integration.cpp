@@ -1,6 +1,6 @@
 // The real main window with its four views and the mouse tools: the keyboard
-// filter, the display switches, a drag with undo, a row inserted from the
-// menu, and the views' settings going out with the document and back.
+// filter, the display switches, a drag then a failing command and the undo,
+// and the views' settings going out with the document and back.
 #include <QDialog>
 #include <QFile>
 #include <QToolBar>

@@ -1,6 +1,5 @@
 // The options dialog over the running program: what "OK" stores, what
 // "Annuler" puts back, a wrong field, the language.
-
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,6 +1,5 @@
 // The document properties dialog from its menu command, and the properties
 // through the document writer and reader.
-
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>

@@ -1,5 +1,4 @@
 // The translators' template of the running program, fed back as a language file.
-
 #include <QAbstractButton>
 #include <QGroupBox>
 #include <QLabel>
