@@ -70,8 +70,7 @@ struct DialoguesTest : TMainForm::Dialogues {
 class MainFormTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(config_.isValid());
-        ASSERT_TRUE(travail_.isValid());
+        ASSERT_TRUE(config_.isValid() && travail_.isValid());
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, config_.path());
         Startup::InstalleDocIo();
         GestFich::RecentFiles().Clear();

@@ -1,10 +1,7 @@
 // Every command of the main window's menus, the precision presets, the
 // picture copied to the clipboard and the user guide.
-#include <QAction>
-#include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
-#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QLineEdit>
@@ -15,7 +12,6 @@
 #include <QUrl>
 
 #include <set>
-#include <string>
 
 #include "model/Debug.h"
 #include "views/gui/PrecisForm.h"
@@ -24,17 +20,6 @@
 namespace {
 
 using Commandes = ProgrammeTest;
-
-// Closes whatever modal window a command opens, as Escape would.
-struct FermeModales {
-    QTimer t;
-    FermeModales() {
-        QObject::connect(&t, &QTimer::timeout, [] {
-            if (QWidget* w = QApplication::activeModalWidget()) w->close();
-        });
-        t.start(20);
-    }
-};
 
 // Takes the URLs the program asks the desktop to open.
 class Navigateur : public QObject {
@@ -54,7 +39,12 @@ public slots:
 // Close, the hull or the net stays shown, every NURBS grid follows the
 // precision, and only the commands that change the document mark it modified.
 TEST_F(Commandes, EveryItemRunsAndLeavesTheDocumentSound) {
-    FermeModales fermeModales;
+    // Whatever modal window a command opens is closed, as Escape would.
+    QTimer fermeModales;
+    QObject::connect(&fermeModales, &QTimer::timeout, [] {
+        if (QWidget* w = QApplication::activeModalWidget()) w->close();
+    });
+    fermeModales.start(20);
     Navigateur navigateur;
     const std::set<QString> modifient = {"MeSauverLaVue", "MeVuePersonnalisee", "MeSouderPC",     "MeDessouderPC",
                                          "MeGrouperPCPlan", "MeGrouperPCEspace", "MeAlignePCPlan", "MeAlignePCEspace"};
@@ -102,19 +92,9 @@ TEST_F(Commandes, EveryItemRunsAndLeavesTheDocumentSound) {
     EXPECT_LE(navigateur.urls.size(), 2);
 }
 
+// A preset, or a precision typed in the dialog: one item ticked, the grids
+// resized, the document still saved.
 TEST_F(Commandes, APresetTicksOneItemResizesTheGridsAndLeavesTheDocumentSaved) {
-    A("MePrecBonne")->trigger();
-    int coches = 0;
-    for (const char* nom : {"MePrecFaible", "MePrecMoyenne", "MePrecBonne", "MePrecTBonne", "MePrecPerso"})
-        coches += A(nom)->isChecked();
-    EXPECT_EQ(coches, 1);
-    EXPECT_EQ(F().MotPrecision(), QStringLiteral("Bonne"));
-    EXPECT_EQ(F().Doc().Surface(0)->Points.rows(), 51);
-    EXPECT_TRUE(F().Doc().Enregistre());
-    A("MePrecFaible")->trigger();
-    EXPECT_EQ(F().Doc().Surface(0)->Points.cols(), 11);
-    EXPECT_EQ(F().MotPrecision(), QStringLiteral("Faible"));
-    // A precision typed in the dialog.
     QTimer saisie;
     QObject::connect(&saisie, &QTimer::timeout, [] {
         if (auto* d = qobject_cast<TPrecisForm*>(QApplication::activeModalWidget())) {
@@ -123,11 +103,18 @@ TEST_F(Commandes, APresetTicksOneItemResizesTheGridsAndLeavesTheDocumentSaved) {
         }
     });
     saisie.start(10);
-    A("MePrecPerso")->trigger();
-    EXPECT_EQ(F().Doc().Surface(0)->Points.rows(), 36);
-    EXPECT_EQ(F().MotPrecision(), QStringLiteral("Perso"));
-    EXPECT_FALSE(A("MePrecFaible")->isChecked());
-    EXPECT_TRUE(F().Doc().Enregistre());
+    for (const auto& [item, mot, lignes] : {std::tuple{"MePrecBonne", "Bonne", 51}, std::tuple{"MePrecFaible", "Faible", 11},
+                                            std::tuple{"MePrecPerso", "Perso", 36}}) {
+        A(item)->trigger();
+        QStringList coches;
+        for (const char* nom : {"MePrecFaible", "MePrecMoyenne", "MePrecBonne", "MePrecTBonne", "MePrecPerso"})
+            if (A(nom)->isChecked()) coches << QLatin1String(nom);
+        EXPECT_EQ(coches, QStringList{QLatin1String(item)});
+        EXPECT_EQ(F().MotPrecision(), QLatin1String(mot));
+        const TEntity& s = *F().Doc().Surface(0);
+        EXPECT_EQ(std::pair(s.Points.rows(), s.Points.cols()), std::pair(lignes, lignes)) << item;
+        EXPECT_TRUE(F().Doc().Enregistre());
+    }
 }
 
 // The pop-up menu of the free area: shown there only, each entry runs its menu item and follows it.

@@ -14,6 +14,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <array>
 #include <memory>
 
 #include "app/gui/CouleurForm.h"
@@ -51,9 +52,8 @@ protected:
 TEST_F(CouleurFormTest, CouleurCouranteEtChoix) {
     TCouleurForm f;
     f.Prepare(0x0080FF);
-    EXPECT_EQ(f.TrackBars[0]->value(), 255);
-    EXPECT_EQ(f.TrackBars[1]->value(), 128);
-    EXPECT_EQ(f.TrackBars[2]->value(), 0);
+    EXPECT_EQ((std::array{f.TrackBars[0]->value(), f.TrackBars[1]->value(), f.TrackBars[2]->value()}),
+              (std::array{255, 128, 0}));
     EXPECT_EQ(f.Comps[1]->text(), QStringLiteral("128"));
     EXPECT_EQ(f.EditCouleur->text(), QStringLiteral("33023"));
     for (int i = 16; i < 32; ++i) EXPECT_EQ(f.Panels[i]->Valeur(), 0xFFFFFFu);  // nothing stored: white

@@ -29,10 +29,12 @@ class Icones_ : public ProgrammeTest {};
 
 }  // namespace
 
-TEST(Icones, ProgramIconRendersAtEverySizeAndUnknownNamesGiveNone) {
-    const QIcon p = Icones::Programme();
-    ASSERT_FALSE(p.isNull());
-    for (const int t : {16, 24, 32, 48}) EXPECT_TRUE(Dessine(p.pixmap(t, t).toImage())) << t;
+// The desktop shows the program's icon, drawn at every size, and each window's
+// own title: no display name, which it would append to every title.
+TEST(Icones, TheProgramsIconAndNoDisplayNameOnTheDesktopAndUnknownNamesGiveNone) {
+    Startup::PrepareApplication();
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), QCoreApplication::applicationName());
+    for (const int t : {16, 24, 32, 48}) EXPECT_TRUE(Dessine(QApplication::windowIcon().pixmap(t, t).toImage())) << t;
     EXPECT_TRUE(Icones::Icone(QStringLiteral("absente")).isNull());
 }
 
@@ -112,29 +114,23 @@ TEST_F(Icones_, ArmingAToolGivesEveryViewItsCursorAndReleasingItTheCross) {
         }
     };
     curseurDesVues("crCroixInv");
+    // The weight and mark tools are ticked however their command comes to do it.
     const struct {
         const char* item;
+        bool coche;  // ticked directly rather than triggered
         const char* curseur;
     } pas[] = {
-        {"MeAjouterVx", "crAjout"},
-        {"MeSupprimerVx", "crSuppr"},  // unticks the insertion
-        {"MeSupprimerVx", "crCroixInv"},
-        {"MeDeplacerVue", "crDepl"},
-        {"MeZoom", "crCroixInv"},  // unticks the pan
-        {"MeZoom", "crCroixInv"},
+        {"MeAjouterVx", false, "crAjout"}, {"MeSupprimerVx", false, "crSuppr"},  // unticks the insertion
+        {"MeSupprimerVx", false, "crCroixInv"}, {"MeDeplacerVue", false, "crDepl"},
+        {"MeZoom", false, "crCroixInv"},  // unticks the pan
+        {"MeZoom", false, "crCroixInv"}, {"MeAjoutPoids", true, "crPoids"}, {"MeAjoutRepere", true, "crRep"},
     };
     for (const auto& p : pas) {
-        A(p.item)->trigger();
+        if (p.coche) A(p.item)->setChecked(true);
+        else A(p.item)->trigger();
         curseurDesVues(p.curseur);
+        if (p.coche) A(p.item)->setChecked(false);
     }
-    // The weight and mark tools, ticked however their command comes to do it.
-    A("MeAjoutPoids")->setChecked(true);
-    curseurDesVues("crPoids");
-    A("MeAjoutPoids")->setChecked(false);
-    A("MeAjoutRepere")->setChecked(true);
-    curseurDesVues("crRep");
-    A("MeAjoutRepere")->setChecked(false);
-
     // A pan ends with its drag: the views go back to the cross.
     A("MeDeplacerVue")->trigger();
     curseurDesVues("crDepl");

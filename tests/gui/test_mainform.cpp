@@ -1,6 +1,5 @@
 // The main window: creation and first showing, menus, status bar, the file
 // commands and the close question.
-#include <QAction>
 #include <QFile>
 #include <QFileInfo>
 #include <QMenu>
@@ -9,11 +8,39 @@
 #include <QRegularExpression>
 #include <QWindow>
 
+#include <functional>
+
 #include "tests/gui/MainFormTestUtil.h"
 
 namespace {
 
 bool Evaluee(const Document& doc, int i) { return doc.Surface(i) && doc.Surface(i)->Calculee; }
+
+// The main window shown, its questions and file dialogs answered by `d_`.
+class Fichiers : public MainFormTest {
+protected:
+    void TearDown() override {
+        f_.reset();
+        MainFormTest::TearDown();
+    }
+    TMainForm& Montre(const QStringList& args = {}) {
+        f_.reset();
+        d_ = DialoguesTest{};
+        f_ = std::make_unique<TMainForm>(args);
+        f_->SetDialogues(&d_);
+        f_->show();
+        return *f_;
+    }
+    // The recent files the menu shows.
+    QList<QAction*> Recents() {
+        QList<QAction*> items;
+        for (QAction* a : f_->Action(QStringLiteral("MeRecentFiles"))->menu()->actions())
+            if (a->isVisible()) items << a;
+        return items;
+    }
+    DialoguesTest d_;
+    std::unique_ptr<TMainForm> f_;
+};
 
 }  // namespace
 
@@ -28,43 +55,34 @@ TEST(LigneCommande, SwitchesAndDocumentPath) {
     EXPECT_FALSE(l.ModeDebug);
     EXPECT_EQ(l.PortDebug, 4444);
     EXPECT_EQ(l.Document, "-p 5000 x.cse");
-
 }
 
-TEST_F(MainFormTest, DefaultSurfaceIsEvaluatedWithItsCutsAtFirstShow) {
-    // The stations shown, kept from an earlier session.
+// The default hull, or the document named on the command line, is evaluated
+// at the first showing, with the stations kept shown from an earlier session.
+TEST_F(MainFormTest, TheStartingDocumentIsEvaluatedWithItsCutsAtFirstShow) {
     {
         auto s = Settings::Ouvrir();
         s->setValue(QStringLiteral("Environement/SavConfig"), true);
         s->setValue(QStringLiteral("Conf/AffSections"), true);
     }
-    TMainForm f;
-    ASSERT_EQ(f.Doc().NbSurf(), 1);
-    EXPECT_FALSE(Evaluee(f.Doc(), 0));
-
-    f.show();
-    EXPECT_TRUE(f.FormeAffichee());
-    EXPECT_TRUE(Evaluee(f.Doc(), 0));
-    // The stations of the default grid are cut through the hull.
-    EXPECT_TRUE(f.Doc().Surface(0)->SecFait);
-    EXPECT_FALSE(f.Doc().Surface(0)->Sec[1].empty());
-    EXPECT_TRUE(f.Enregistre());
-}
-
-TEST_F(MainFormTest, CommandLineDocumentIsReadBeforeTheOptionsAndEvaluatedAtShow) {
     const std::string chemin = EcritDocument(QStringLiteral("deux coques.cse"), 2);
     // A name with a blank arrives as two arguments.
     const QString q = QString::fromStdString(chemin);
-    const int blanc = q.lastIndexOf(QLatin1Char(' '));
-    TMainForm f({q.left(blanc), q.mid(blanc + 1)});
-    ASSERT_EQ(f.Doc().NbSurf(), 2);
-    EXPECT_EQ(f.Doc().NomFichier, chemin);
-    EXPECT_TRUE(f.VuesDepuisFichier());
-    EXPECT_FALSE(Evaluee(f.Doc(), 1));
-    f.show();
-    EXPECT_TRUE(Evaluee(f.Doc(), 1));
-    EXPECT_TRUE(f.Enregistre());
-
+    const qsizetype blanc = q.lastIndexOf(QLatin1Char(' '));
+    for (const QStringList& args : {QStringList{}, QStringList{q.left(blanc), q.mid(blanc + 1)}}) {
+        TMainForm f(args);
+        const int n = args.empty() ? 1 : 2;
+        ASSERT_EQ(f.Doc().NbSurf(), n);
+        EXPECT_EQ(f.Doc().NomFichier, args.empty() ? "" : chemin);
+        EXPECT_EQ(f.VuesDepuisFichier(), !args.empty());
+        EXPECT_FALSE(Evaluee(f.Doc(), n - 1));
+        f.show();
+        EXPECT_TRUE(f.FormeAffichee());
+        EXPECT_TRUE(Evaluee(f.Doc(), n - 1));
+        EXPECT_TRUE(f.Doc().Surface(n - 1)->SecFait);
+        EXPECT_FALSE(f.Doc().Surface(n - 1)->Sec[1].empty());
+        EXPECT_TRUE(f.Enregistre());
+    }
     // A name that cannot be read leaves the default document.
     TMainForm g({Fichier(QStringLiteral("absent.cse"))});
     ASSERT_EQ(g.Doc().NbSurf(), 1);
@@ -112,90 +130,89 @@ TEST_F(MainFormTest, MenusStartWithTheirStatesAndNoTwoItemsShareAKey) {
     }
 }
 
-TEST_F(MainFormTest, CloseQuestionCancelKeepsRunningAndNothingIsLost) {
-    DialoguesTest d;
-    TMainForm f;
-    f.SetDialogues(&d);
-    f.show();
-    f.Doc().SurfaceNurbs(0)->Net.TabPC[1][1].X = 3.25;
-    f.MarquerModifie();
+// Closing the window, the Close command and New ask the same question: Cancel,
+// or Yes with the save dialog cancelled, keep everything; No goes on unsaved.
+TEST_F(Fichiers, CancelOrACancelledSaveKeepsTheDocumentAndNoGoesOn) {
+    const std::function<bool(TMainForm&)> commandes[] = {
+        [](TMainForm& f) { return f.close(); }, [](TMainForm& f) { return f.MeFermerClick(); },
+        [](TMainForm& f) { f.MeNouveauClick(); return f.Doc().NbSurf() != 2; }};
+    for (int c = 0; c < 3; ++c) {
+        SCOPED_TRACE(c);
+        TMainForm& f = Montre();
+        f.Doc().NouvelleSurface("Pont")->Net.Initialise(1);
+        f.Doc().SurfaceNurbs(0)->Net.TabPC[1][1].X = 3.25;
+        f.MarquerModifie();
+        d_.reponses = {Ui::mrCancel};
+        EXPECT_FALSE(commandes[c](f));
+        d_.reponses = {Ui::mrYes};
+        EXPECT_FALSE(commandes[c](f));
+        EXPECT_EQ(d_.dialoguesEnregistrer, 1);
+        EXPECT_EQ(d_.questions, std::vector<QString>(2, QStringLiteral("Voulez-vous sauvegarder les modifications ?")));
+        ASSERT_EQ(f.Doc().NbSurf(), 2);
+        EXPECT_EQ(f.Doc().Surface(1)->Nom, "Pont");
+        EXPECT_DOUBLE_EQ(f.Doc().SurfaceNurbs(0)->Net.TabPC[1][1].X, 3.25);
+        EXPECT_FALSE(f.Enregistre());
 
-    d.reponses = {Ui::mrCancel};
-    EXPECT_FALSE(f.close());
-    ASSERT_EQ(d.questions.size(), 1u);
-    EXPECT_EQ(d.questions[0], QStringLiteral("Voulez-vous sauvegarder les modifications ?"));
-    EXPECT_DOUBLE_EQ(f.Doc().SurfaceNurbs(0)->Net.TabPC[1][1].X, 3.25);
-
-    // Yes, then the save dialog cancelled: still running.
-    d.reponses = {Ui::mrYes};
-    EXPECT_FALSE(f.close());
-    EXPECT_EQ(d.dialoguesEnregistrer, 1);
-
-    // No: closes without writing.
-    d.reponses = {Ui::mrNo};
-    EXPECT_TRUE(f.close());
-    EXPECT_TRUE(f.FermetureEnCours());
-    EXPECT_FALSE(f.FormeAffichee());
+        d_.reponses = {Ui::mrNo};
+        EXPECT_TRUE(commandes[c](f));
+        EXPECT_EQ(d_.dialoguesEnregistrer, 1);
+        if (c == 0) {
+            EXPECT_TRUE(f.FermetureEnCours());
+            EXPECT_FALSE(f.FormeAffichee());
+            continue;
+        }
+        ASSERT_EQ(f.Doc().NbSurf(), c == 1 ? 0 : 1);
+        EXPECT_TRUE(f.Enregistre());
+        if (c == 2) {
+            EXPECT_EQ(f.Doc().Surface(0)->Nom, "Surface 1");
+            EXPECT_TRUE(Evaluee(f.Doc(), 0));
+            EXPECT_EQ(f.Doc().CurrentPC, (TPC{0, 0, 0}));
+        }
+    }
 }
 
-TEST_F(MainFormTest, CloseQuestionYesSavesATitledDocumentAndCloses) {
+TEST_F(Fichiers, CloseQuestionYesSavesATitledDocumentAndCloses) {
     const std::string chemin = EcritDocument(QStringLiteral("titre.cse"), 1);
-    DialoguesTest d;
-    TMainForm f({QString::fromStdString(chemin)});
-    f.SetDialogues(&d);
-    f.show();
+    TMainForm& f = Montre({QString::fromStdString(chemin)});
     f.Doc().SurfaceNurbs(0)->Net.TabPC[0][0].Y = -7.5;
     f.MarquerModifie();
-    d.reponses = {Ui::mrYes};
+    d_.reponses = {Ui::mrYes};
     EXPECT_TRUE(f.close());
-    ASSERT_EQ(d.questions.size(), 1u);
-    EXPECT_EQ(d.questions[0], QStringLiteral("Voulez-vous sauvegarder les modifications dans titre.cse ?"));
-
+    EXPECT_EQ(d_.questions, std::vector<QString>{QStringLiteral("Voulez-vous sauvegarder les modifications dans titre.cse ?")});
     Document relu;
     GestFich::OuvrirFichier(relu, chemin);
     ASSERT_EQ(relu.NbSurf(), 1);
     EXPECT_DOUBLE_EQ(relu.SurfaceNurbs(0)->Net.TabPC[0][0].Y, -7.5);
 }
 
-TEST_F(MainFormTest, FailedSaveKeepsTheDocumentOpenAndModified) {
+TEST_F(Fichiers, FailedSaveKeepsTheDocumentOpenAndModified) {
     const std::string chemin = EcritDocument(QStringLiteral("bloque.cse"), 1);
-    DialoguesTest d;
-    TMainForm f({QString::fromStdString(chemin)});
-    f.SetDialogues(&d);
-    f.show();
+    TMainForm& f = Montre({QString::fromStdString(chemin)});
     // The file's place becomes a folder: it cannot be written any more.
     ASSERT_TRUE(QFile::remove(QString::fromStdString(chemin)));
     ASSERT_TRUE(QDir().mkpath(QString::fromStdString(chemin)));
     f.MarquerModifie();
     EXPECT_FALSE(f.MeEnregistrerClick());
     EXPECT_FALSE(f.Enregistre());
-    d.reponses = {Ui::mrYes};
+    d_.reponses = {Ui::mrYes};
     EXPECT_FALSE(f.close());
     EXPECT_EQ(f.Doc().NomFichier, chemin);
 }
 
-TEST_F(MainFormTest, SaveAsWritesTakesTheNameAndListsTheFileAndTheCaptionNamesTheProgramOnce) {
+TEST_F(Fichiers, SaveAsWritesTakesTheNameAndListsTheFileAndTheCaptionNamesTheProgramOnce) {
     Startup::PrepareApplication();  // as the program starts
-    DialoguesTest d;
-    TMainForm f;
-    f.SetDialogues(&d);
-    f.show();
+    TMainForm& f = Montre();
     f.MarquerModifie();
-    d.fichierEnregistrer = Fichier(QStringLiteral("nouveau.cse"));
+    d_.fichierEnregistrer = Fichier(QStringLiteral("nouveau.cse"));
     ASSERT_TRUE(f.MeEnregistrerSousClick());
-    EXPECT_TRUE(QFileInfo::exists(d.fichierEnregistrer));
+    EXPECT_TRUE(QFileInfo::exists(d_.fichierEnregistrer));
     EXPECT_TRUE(f.Enregistre());
     EXPECT_EQ(f.windowTitle(), QStringLiteral("Corvane Shaper - nouveau.cse[*]"));
-    ASSERT_FALSE(f.FichiersRecents().empty());
-    EXPECT_EQ(f.FichiersRecents()[0], d.fichierEnregistrer.toStdString());
-    const QAction* premier = nullptr;
-    for (QAction* a : f.Action(QStringLiteral("MeRecentFiles"))->menu()->actions())
-        if (a->isVisible() && !premier) premier = a;
-    ASSERT_NE(premier, nullptr);
-    EXPECT_EQ(premier->data().toString(), d.fichierEnregistrer);
+    ASSERT_FALSE(Recents().empty());
+    EXPECT_EQ(Recents()[0]->data().toString(), d_.fichierEnregistrer);
 
     // Save As into a place that cannot be written: the old name stays.
-    d.fichierEnregistrer = Fichier(QStringLiteral("absent/dossier/x.cse"));
+    d_.fichierEnregistrer = Fichier(QStringLiteral("absent/dossier/x.cse"));
     f.MarquerModifie();
     EXPECT_FALSE(f.MeEnregistrerSousClick());
     EXPECT_EQ(f.Doc().NomFichier, Fichier(QStringLiteral("nouveau.cse")).toStdString());
@@ -208,69 +225,22 @@ TEST_F(MainFormTest, SaveAsWritesTakesTheNameAndListsTheFileAndTheCaptionNamesTh
     EXPECT_EQ(titre, QStringLiteral("Corvane Shaper - nouveau.cse*"));
 }
 
-TEST_F(MainFormTest, CloseCommandYesWithSaveAsCancelledKeepsTheDocument) {
-    DialoguesTest d;
-    TMainForm f;
-    f.SetDialogues(&d);
-    f.show();
-    f.MarquerModifie();
-    d.reponses = {Ui::mrYes};
-    EXPECT_FALSE(f.MeFermerClick());
-    EXPECT_EQ(f.Doc().NbSurf(), 1);
-
-    d.reponses = {Ui::mrNo};
-    EXPECT_TRUE(f.MeFermerClick());
-    EXPECT_EQ(f.Doc().NbSurf(), 0);
-    EXPECT_TRUE(f.Enregistre());
-}
-
-TEST_F(MainFormTest, NewAfterCancelChangesNothing) {
-    DialoguesTest d;
-    TMainForm f;
-    f.SetDialogues(&d);
-    f.show();
-    f.Doc().NouvelleSurface("Pont")->Net.Initialise(1);
-    f.MarquerModifie();
-
-    d.reponses = {Ui::mrCancel};
-    f.MeNouveauClick();
-    ASSERT_EQ(f.Doc().NbSurf(), 2);
-    EXPECT_EQ(f.Doc().Surface(1)->Nom, "Pont");
-    EXPECT_FALSE(f.Enregistre());
-
-    d.reponses = {Ui::mrNo};
-    f.MeNouveauClick();
-    ASSERT_EQ(f.Doc().NbSurf(), 1);
-    EXPECT_EQ(f.Doc().Surface(0)->Nom, "Surface 1");
-    EXPECT_TRUE(Evaluee(f.Doc(), 0));
-    EXPECT_TRUE(f.Enregistre());
-    EXPECT_EQ(f.Doc().CurrentPC, (TPC{0, 0, 0}));
-}
-
-TEST_F(MainFormTest, OpenNeverMergesIntoTheKeptDocument) {
+TEST_F(Fichiers, OpenNeverMergesIntoTheKeptDocument) {
     const std::string autre = EcritDocument(QStringLiteral("autre.cse"), 3, 1.0);
-    DialoguesTest d;
-    d.fichierOuvrir = QString::fromStdString(autre);
-    TMainForm f;
-    f.SetDialogues(&d);
-    f.show();
+    TMainForm& f = Montre();
+    d_.fichierOuvrir = QString::fromStdString(autre);
     f.MarquerModifie();
-
-    // "Close the current drawing?" No: nothing is read.
-    d.reponses = {Ui::mrNo};
-    f.MeOuvrirClick();
-    EXPECT_EQ(d.dialoguesOuvrir, 0);
-
-    // Yes, then Cancel at the save question: nothing is read either.
-    d.reponses = {Ui::mrYes, Ui::mrCancel};
-    f.MeOuvrirClick();
-    EXPECT_EQ(d.dialoguesOuvrir, 0);
-    EXPECT_FALSE(f.Enregistre());
-
+    // "Close the current drawing?" No; or Yes, then Cancel at the save question: nothing is read.
+    for (const std::deque<int>& r : {std::deque<int>{Ui::mrNo}, std::deque<int>{Ui::mrYes, Ui::mrCancel}}) {
+        d_.reponses = r;
+        f.MeOuvrirClick();
+        EXPECT_EQ(d_.dialoguesOuvrir, 0);
+        EXPECT_FALSE(f.Enregistre());
+    }
     // Yes, No: the drawing goes and the file is read alone.
-    d.reponses = {Ui::mrYes, Ui::mrNo};
+    d_.reponses = {Ui::mrYes, Ui::mrNo};
     f.MeOuvrirClick();
-    EXPECT_EQ(d.dialoguesOuvrir, 1);
+    EXPECT_EQ(d_.dialoguesOuvrir, 1);
     ASSERT_EQ(f.Doc().NbSurf(), 3);
     EXPECT_EQ(f.Doc().Surface(0)->Nom, "Coque0");
     EXPECT_EQ(f.Doc().NomFichier, autre);
@@ -278,101 +248,65 @@ TEST_F(MainFormTest, OpenNeverMergesIntoTheKeptDocument) {
     EXPECT_TRUE(Evaluee(f.Doc(), 2));
 }
 
-TEST_F(MainFormTest, RecentFilesMenuShowsTenAndOpensTheClickedOne) {
+// The menu shows ten of the recent files; one that has gone is said before
+// anything is closed, the current drawing staying as it is.
+TEST_F(Fichiers, RecentFilesMenuShowsTenOpensTheClickedOneAndSaysAMissingOne) {
     const std::string chemin = EcritDocument(QStringLiteral("recent.cse"), 2);
-    {
-        auto s = Settings::Ouvrir();
-        QStringList noms;
-        noms << QString::fromStdString(chemin);
-        for (int i = 0; i < 11; ++i) noms << Fichier(QStringLiteral("vieux%1.cse").arg(i));
-        Settings::EcrireFichiersRecents(*s, noms);
-    }
-    DialoguesTest d;
-    TMainForm f;
-    f.SetDialogues(&d);
-    f.show();
+    const QString parti = Fichier(QStringLiteral("parti.cse"));
+    QStringList noms{QString::fromStdString(chemin), parti};
+    for (int i = 0; i < 10; ++i) noms << Fichier(QStringLiteral("vieux%1.cse").arg(i));
+    Settings::EcrireFichiersRecents(*Settings::Ouvrir(), noms);
+    TMainForm& f = Montre();
     EXPECT_EQ(f.FichiersRecents().size(), 12u);
-    QList<QAction*> items;
-    for (QAction* a : f.Action(QStringLiteral("MeRecentFiles"))->menu()->actions())
-        if (a->isVisible()) items << a;
+    const QList<QAction*> items = Recents();
     ASSERT_EQ(items.size(), 10);
-    d.reponses = {Ui::mrYes};  // close the current drawing
+    f.Doc().MarquerModifie();
+    items[1]->trigger();
+    EXPECT_EQ(d_.questions, std::vector<QString>{QStringLiteral("Fichier ") + parti + QStringLiteral(" inexistant")});
+    EXPECT_EQ(f.Doc().NbSurf(), 1);
+    EXPECT_FALSE(f.Doc().Enregistre());
+
+    d_.reponses = {Ui::mrYes, Ui::mrNo};  // close the current drawing, unsaved
     items[0]->trigger();
     EXPECT_EQ(f.Doc().NbSurf(), 2);
     EXPECT_EQ(f.Doc().NomFichier, chemin);
-
     // All twelve are written back at closing.
     EXPECT_TRUE(f.close());
-    auto s = Settings::Ouvrir();
-    EXPECT_EQ(Settings::LireFichiersRecents(*s).size(), 12);
-}
-
-// A recent file that has gone is said before anything is closed: the current
-// drawing stays as it is.
-TEST_F(MainFormTest, AMissingRecentFileLeavesTheDrawingAlone) {
-    const QString parti = Fichier(QStringLiteral("parti.cse"));
-    {
-        auto s = Settings::Ouvrir();
-        Settings::EcrireFichiersRecents(*s, QStringList{parti});
-    }
-    DialoguesTest d;
-    TMainForm f;
-    f.SetDialogues(&d);
-    f.show();
-    f.Doc().MarquerModifie();
-    QAction* item = nullptr;
-    for (QAction* a : f.Action(QStringLiteral("MeRecentFiles"))->menu()->actions())
-        if (a->isVisible()) item = a;
-    ASSERT_NE(item, nullptr);
-    item->trigger();
-    ASSERT_EQ(d.questions.size(), 1u);
-    EXPECT_EQ(d.questions[0], QStringLiteral("Fichier ") + parti + QStringLiteral(" inexistant"));
-    EXPECT_EQ(f.Doc().NbSurf(), 1);
-    EXPECT_FALSE(f.Doc().Enregistre());
+    EXPECT_EQ(Settings::LireFichiersRecents(*Settings::Ouvrir()).size(), 12);
 }
 
 // A damaged file, whether named on the command line or opened from the menu,
 // comes in untitled and modified: Save cannot aim at the original, and leaving
 // asks the question.
-TEST_F(MainFormTest, DamagedDocumentComesInUntitledAndModifiedFromEitherRoad) {
+TEST_F(Fichiers, DamagedDocumentComesInUntitledAndModifiedFromEitherRoad) {
     const std::string chemin = EcritDocument(QStringLiteral("abîmé coque.cse"), 2);
     QFile fichier(QString::fromStdString(chemin));
     ASSERT_TRUE(fichier.open(QIODevice::ReadOnly));
     const QByteArray entier = fichier.readAll();
-    fichier.close();
     // Cut in the middle of the second surface's net: the first one is read.
     const int coupe = entier.indexOf("[V_1_1]", entier.indexOf("[SURF1]")) + 9;
     ASSERT_GT(coupe, entier.indexOf("[SURF1]"));
     const QString tronque = Fichier(QStringLiteral("tronqué coque.cse"));
-    {
-        QFile t(tronque);
-        ASSERT_TRUE(t.open(QIODevice::WriteOnly));
-        t.write(entier.left(coupe));
-    }
+    QFile t(tronque);
+    ASSERT_TRUE(t.open(QIODevice::WriteOnly));
+    t.write(entier.left(coupe));
+    t.close();
 
-    {
-        TMainForm f({tronque});
-        f.show();
-        ASSERT_EQ(f.Doc().NbSurf(), 1);
+    for (const bool parMenu : {false, true}) {
+        TMainForm& f = Montre(parMenu ? QStringList{} : QStringList{tronque});
+        if (parMenu) {
+            d_.fichierOuvrir = tronque;
+            d_.reponses = {Ui::mrYes};  // close the default drawing
+            f.MeOuvrirClick();
+        }
+        ASSERT_EQ(f.Doc().NbSurf(), 1) << parMenu;
         EXPECT_TRUE(f.Doc().NomFichier.empty());
-        EXPECT_TRUE(f.isWindowModified());
-    }
-    {
-        DialoguesTest d;
-        d.fichierOuvrir = tronque;
-        d.reponses = {Ui::mrYes};  // close the default drawing
-        TMainForm f;
-        f.SetDialogues(&d);
-        f.show();
-        f.MeOuvrirClick();
-        ASSERT_EQ(f.Doc().NbSurf(), 1);
         EXPECT_TRUE(f.isWindowModified());
         // Save asks for a name; cancelled, nothing is written.
         EXPECT_FALSE(f.MeEnregistrerClick());
-        EXPECT_EQ(d.dialoguesEnregistrer, 1);
+        EXPECT_EQ(d_.dialoguesEnregistrer, 1);
         EXPECT_FALSE(f.Enregistre());
     }
-    QFile t(tronque);
     ASSERT_TRUE(t.open(QIODevice::ReadOnly));
     EXPECT_EQ(t.readAll(), entier.left(coupe));
 }

@@ -16,28 +16,12 @@
 #include <QToolButton>
 #include <algorithm>
 #include <cmath>
-#include <functional>
 
 #include "app/gui/AppliqueLangue.h"
 #include "app/gui/MsgDlg.h"
 #include "app/texts/Langue.h"
 
 namespace {
-
-// Runs f on the modal window once the event loop has shown it.
-void QuandModal(std::function<void(QWidget*)> f) {
-    auto* minuterie = new QTimer;
-    auto essais = std::make_shared<int>(0);
-    minuterie->setInterval(10);
-    QObject::connect(minuterie, &QTimer::timeout, [minuterie, essais, f] {
-        QWidget* w = QApplication::activeModalWidget();
-        if (!w && ++*essais < 300) return;
-        minuterie->stop();
-        minuterie->deleteLater();
-        if (w) f(w);
-    });
-    minuterie->start();
-}
 
 // Captions of the buttons shown, left to right.
 QStringList BoutonsVisibles(QWidget* boite) {
@@ -65,40 +49,31 @@ QString PhraseLongue(const TfmMessageDlg& d) {
     return t.trimmed();
 }
 
-class Langue_ : public ::testing::Test {
-protected:
-    void SetUp() override { Langue::Reinitialise(); }
-    void TearDown() override { Langue::Reinitialise(); }
-};
-
 }  // namespace
 
-TEST(MsgDlg, OuiNonAnnulerSousConfirmation) {
+// Each button gives its answer, Escape Cancel even where no button says it;
+// the core's UTF-8 text arrives whole.
+TEST(MsgDlg, ChaqueBoutonOuEchapDonneSaReponse) {
     Langue::Reinitialise();
-    const QList<QPair<QString, int>> cas = {{"&Oui", 6}, {"&Non", 7}, {"&Annuler", 2}};
-    for (const auto& [legende, attendu] : cas) {
-        QuandModal([&, legende = legende](QWidget* w) {
-            if (QPushButton* b = Bouton(w, legende)) QTest::mouseClick(b, Qt::LeftButton);
+    const unsigned tous = Ui::mbYes | Ui::mbNo | Ui::mbCancel;
+    const struct {
+        QString legende;  // empty: Escape
+        unsigned boutons;
+        int attendu;
+    } cas[] = {{"&Oui", tous, 6}, {"&Non", tous, 7}, {"&Annuler", tous, 2}, {"", Ui::mbYes | Ui::mbNo, Ui::mrCancel}};
+    for (const auto& c : cas) {
+        QString lu;
+        QTimer::singleShot(0, [&] {
+            QWidget* w = QApplication::activeModalWidget();
+            ASSERT_NE(w, nullptr);
+            lu = w->findChild<QLabel*>("lbMsg")->text();
+            if (c.legende.isEmpty()) QTest::keyClick(w, Qt::Key_Escape);
+            else if (QPushButton* b = Bouton(w, c.legende)) QTest::mouseClick(b, Qt::LeftButton);
         });
-        const int r = csMessage::MsgDlg(QStringLiteral("Voulez-vous fermer le dessin courant ?"),
-                                        Ui::MsgType::Confirmation, Ui::mbYes | Ui::mbNo | Ui::mbCancel);
-        EXPECT_EQ(r, attendu) << legende.toStdString();
+        EXPECT_EQ(csMessage::MsgDlg(std::string_view("Tolérance ¤ ?"), Ui::MsgType::Confirmation, c.boutons), c.attendu)
+            << c.legende.toStdString();
+        EXPECT_EQ(lu, QStringLiteral("Tolérance ¤ ?"));
     }
-}
-
-TEST(MsgDlg, EchapEtUtf8) {
-    QuandModal([](QWidget* w) { QTest::keyClick(w, Qt::Key_Escape); });
-    EXPECT_EQ(csMessage::MsgDlg(QStringLiteral("Question"), Ui::MsgType::Confirmation, Ui::mbYes | Ui::mbNo),
-              Ui::mrCancel);
-
-    // The core's UTF-8 text arrives whole.
-    QString lu;
-    QuandModal([&](QWidget* w) {
-        lu = w->findChild<QLabel*>("lbMsg")->text();
-        QTest::mouseClick(Bouton(w, "&OK"), Qt::LeftButton);
-    });
-    csMessage::MsgDlg(std::string_view("Tolérance ¤"), Ui::MsgType::Warning, Ui::mbOK);
-    EXPECT_EQ(lu, QStringLiteral("Tolérance ¤"));
 }
 
 TEST(MsgDlg, ButtonsOfASecondCallAreThoseAskedInTheStandardOrder) {
@@ -139,7 +114,8 @@ TEST(MsgDlg, UnTexteLongSeCoupeUneFois) {
     EXPECT_EQ(d.width(), 730);
 }
 
-TEST_F(Langue_, AppliqueLangueParNomsDeComposants) {
+TEST(Langue, AppliqueLangueParNomsDeComposants) {
+    Langue::Reinitialise();
     QDialog fenetre;
     fenetre.setObjectName("OptionForm");
     auto* onglets = new QTabWidget(&fenetre);
@@ -187,4 +163,5 @@ TEST_F(Langue_, AppliqueLangueParNomsDeComposants) {
     EXPECT_EQ(fenetre.windowTitle(), "Settings");
     EXPECT_EQ(ouvrir->text(), "&Open...");
     EXPECT_EQ(vue->toolTip(), "Section view");
+    Langue::Reinitialise();
 }

@@ -1,16 +1,13 @@
 // Start-up: one instance, the settings file, and the exception handler that
 // keeps errors from crossing the event loop.
-#include <QAction>
-#include <QApplication>
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QScreen>
-#include <QThread>
 
+#include <filesystem>
 #include <map>
 #include <stdexcept>
 
@@ -28,48 +25,9 @@ QString LitTout(const QString& chemin) {
     return QString::fromUtf8(f.readAll());
 }
 
-// Waits until the condition holds (at most `ms`).
-template <class F>
-bool Attend(F condition, int ms) {
-    for (int t = 0; t < ms; t += 50) {
-        if (condition()) return true;
-        QThread::msleep(50);
-    }
-    return condition();
-}
-
 }  // namespace
 
 // ---- One instance -------------------------------------------------------------------
-
-TEST(Instance, LockHeldByThisProcessRefusesAndAStaleLockIsTakenOver) {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const QString chemin = dir.filePath(QStringLiteral("MutexCorvaneShaper.lock"));
-    QByteArray contenu;
-    {
-        QLockFile premier(chemin);
-        ASSERT_TRUE(Startup::PremiereInstance(premier));
-        QLockFile second(chemin);
-        EXPECT_FALSE(Startup::PremiereInstance(second));
-        QFile f(chemin);
-        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-        contenu = f.readAll();
-    }
-    // The same lock left by a process that has ended (a crash): the start goes on.
-    QProcess fini;
-    fini.start(QStringLiteral("sleep"), {QStringLiteral("0.2")});
-    ASSERT_TRUE(fini.waitForStarted(5000));
-    const qint64 mort = fini.processId();
-    ASSERT_TRUE(fini.waitForFinished(5000));
-    {
-        QFile f(chemin);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(QByteArray::number(mort) + contenu.mid(contenu.indexOf('\n')));
-    }
-    QLockFile apres(chemin);
-    EXPECT_TRUE(Startup::PremiereInstance(apres));
-}
 
 TEST(Instance, SecondStartEndsWithTheMessageAndAStartAfterAKillWorks) {
     if (!QFileInfo::exists(Programme())) GTEST_SKIP() << "corvane-shaper not built";
@@ -84,17 +42,18 @@ TEST(Instance, SecondStartEndsWithTheMessageAndAStartAfterAKillWorks) {
     const QString verrou = runtime.filePath(QStringLiteral("MutexCorvaneShaper.lock"));
     const QString ini = config.filePath(QStringLiteral("Corvane Shaper/Corvane Shaper.ini"));
 
-    QProcess premier;
-    premier.setProcessEnvironment(env);
-    premier.start(Programme(), {});
+    auto lance = [&env](QProcess& p) {
+        p.setProcessEnvironment(env);
+        p.start(Programme(), {});
+    };
+    QProcess premier, second, troisieme;
+    lance(premier);
     ASSERT_TRUE(premier.waitForStarted(10000));
-    ASSERT_TRUE(Attend([&] { return QFileInfo::exists(verrou) && QFileInfo::exists(ini); }, 10000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QFileInfo::exists(verrou) && QFileInfo::exists(ini); }, 10000));
     // The first start leaves the zoom ceiling in the settings.
     EXPECT_TRUE(LitTout(ini).contains(QStringLiteral("ZOOMMAX=2500")));
 
-    QProcess second;
-    second.setProcessEnvironment(env);
-    second.start(Programme(), {});
+    lance(second);
     ASSERT_TRUE(second.waitForFinished(15000)) << "the second instance kept running";
     EXPECT_TRUE(QString::fromLocal8Bit(second.readAllStandardError()).contains(QStringLiteral("Corvane Shaper already launched")));
     EXPECT_EQ(premier.state(), QProcess::Running);
@@ -103,12 +62,11 @@ TEST(Instance, SecondStartEndsWithTheMessageAndAStartAfterAKillWorks) {
     premier.kill();
     ASSERT_TRUE(premier.waitForFinished(5000));
     EXPECT_TRUE(QFileInfo::exists(verrou));
-    QProcess troisieme;
-    troisieme.setProcessEnvironment(env);
-    troisieme.start(Programme(), {});
+    lance(troisieme);
     ASSERT_TRUE(troisieme.waitForStarted(10000));
-    EXPECT_FALSE(troisieme.waitForFinished(2500)) << QString::fromLocal8Bit(troisieme.readAllStandardError()).toStdString();
-    EXPECT_TRUE(Attend([&] { return LitTout(verrou).startsWith(QString::number(troisieme.processId())); }, 5000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return LitTout(verrou).startsWith(QString::number(troisieme.processId())); }, 10000))
+        << QString::fromLocal8Bit(troisieme.readAllStandardError()).toStdString();
+    EXPECT_EQ(troisieme.state(), QProcess::Running);
     troisieme.kill();
     troisieme.waitForFinished(5000);
 }
@@ -178,7 +136,9 @@ TEST_F(MainFormTest, DisplaySwitchesAndPlacementAreKeptWhenTheOptionsSaySo) {
     EXPECT_TRUE(f.Doc().Aff.MeGrille);
     // The hull always starts shown.
     EXPECT_TRUE(f.Doc().Aff.MeCarene);
+    // The precision restored runs its command, as a click would: the grids follow.
     EXPECT_TRUE(f.Action(QStringLiteral("MePrecBonne"))->isChecked());
+    EXPECT_EQ(f.Doc().Surface(0)->Points.rows(), 51);
     EXPECT_EQ(f.geometry(), QRect(40, 50, 600, 400));
     // Every window that was open opens again where it was, its item ticked.
     for (const auto& [nom, item] : fenetres) {
@@ -190,26 +150,22 @@ TEST_F(MainFormTest, DisplaySwitchesAndPlacementAreKeptWhenTheOptionsSaySo) {
     }
 }
 
+// "Perso", or a word no item carries: "Moyenne" is ticked, and is what is written.
 TEST_F(MainFormTest, APersonalPrecisionStartsAsMoyenneAndAnUnknownWordIsNotKept) {
-    auto demarre = [this](const QString& mot) {
+    for (const char* mot : {"Perso", "Extrême"}) {
         {
             auto s = Settings::Ouvrir();
             s->setValue(QStringLiteral("Environement/SavConfig"), true);
-            s->setValue(QStringLiteral("Conf/Precision"), mot);
+            s->setValue(QStringLiteral("Conf/Precision"), QString::fromUtf8(mot));
         }
         TMainForm f;
         f.show();
-        QStringList coches;
         for (const char* nom : {"MePrecFaible", "MePrecMoyenne", "MePrecBonne", "MePrecTBonne", "MePrecPerso"})
-            if (f.Action(QLatin1String(nom))->isChecked()) coches << QLatin1String(nom);
+            EXPECT_EQ(f.Action(QLatin1String(nom))->isChecked(), nom == std::string("MePrecMoyenne")) << mot << nom;
         EXPECT_TRUE(f.close());
-        QSettings ini(Ini(), QSettings::IniFormat);
-        return std::make_pair(coches, ini.value(QStringLiteral("Conf/Precision")).toString());
-    };
-    using Attendu = std::pair<QStringList, QString>;
-    EXPECT_EQ(demarre(QStringLiteral("Perso")), Attendu({QStringLiteral("MePrecMoyenne")}, QStringLiteral("Moyenne")));
-    // A word no item carries: the item that was ticked stays, and is what is written.
-    EXPECT_EQ(demarre(QStringLiteral("Extrême")), Attendu({QStringLiteral("MePrecMoyenne")}, QStringLiteral("Moyenne")));
+        EXPECT_EQ(QSettings(Ini(), QSettings::IniFormat).value(QStringLiteral("Conf/Precision")).toString(),
+                  QStringLiteral("Moyenne")) << mot;
+    }
 }
 
 TEST(Placement, AWindowComesBackWhereItWasSessionAfterSession) {
@@ -242,19 +198,18 @@ TEST(Placement, AWindowComesBackWhereItWasSessionAfterSession) {
 // ---- Exception handler ----------------------------------------------------------------------
 
 // The whole scenario through the main window is in the integration tests;
-// here, a handler with nothing to save and a journal that cannot be written.
-TEST(ExceptionHandler, WithoutAWriterTheErrorIsJournaledAndAnUnwritableJournalIsShown) {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    std::vector<std::pair<std::string, std::vector<std::string>>> rapports;
-    static std::vector<std::pair<std::string, std::vector<std::string>>>* g = nullptr;
-    g = &rapports;
-    Debug::SetSink([](int, const std::string& tag, int, const std::vector<std::string>& v) { g->emplace_back(tag, v); });
+// here, the handler alone: what it journals and what it must tell the user.
+TEST(ExceptionHandler, TheErrorIsJournaledAndTheUserToldOnlyOfAnOddRecoveryPlaceOrJournal) {
+    QTemporaryDir dir, ailleurs;
+    ASSERT_TRUE(dir.isValid() && ailleurs.isValid());
+    static std::vector<std::pair<std::string, std::vector<std::string>>> rapports;
+    Debug::SetSink([](int, const std::string& tag, int, const std::vector<std::string>& v) { rapports.emplace_back(tag, v); });
     ExceptionHandler::Hooks h;
     h.journalPath = dir.filePath(QStringLiteral("Error.log")).toStdString();
     std::vector<std::string> messages;
     h.plainMessage = [&messages](const std::string& m) { messages.push_back(m); };
     ExceptionHandler::SetHooks(h);
+    // Without a document writer: reported, journaled, nothing said.
     ExceptionHandler::Guard([]() -> int { throw 42; }, 0);
     Debug::SetSink(nullptr);
     ASSERT_EQ(rapports.size(), 2u);
@@ -263,9 +218,22 @@ TEST(ExceptionHandler, WithoutAWriterTheErrorIsJournaledAndAnUnwritableJournalIs
     EXPECT_TRUE(LitTout(dir.filePath(QStringLiteral("Error.log"))).contains(QStringLiteral("Exception inconnue")));
     EXPECT_TRUE(messages.empty());
 
-    ExceptionHandler::hooks().journalPath = dir.filePath(QStringLiteral("absent/Error.log")).toStdString();
-    ExceptionHandler::Guard([]() -> int { throw std::runtime_error("Division par zéro"); }, 0);
-    EXPECT_EQ(messages, std::vector<std::string>{"Division par zéro"});
+    // The recovery file outside the current folder is named; in it, where the
+    // user expects it, nothing is said; an unwritable journal shows the message.
+    const std::string ici = (std::filesystem::current_path() / "recovery.cse").string();
+    const struct {
+        std::string recovery, journal, message;
+    } cas[] = {{ailleurs.filePath(QStringLiteral("recovery.cse")).toStdString(), h.journalPath,
+                "Panne\nrecovery.cse enregistré dans " + ailleurs.path().toStdString()},
+               {ici, h.journalPath, ""},
+               {ici, dir.filePath(QStringLiteral("absent/Error.log")).toStdString(), "Panne"}};
+    for (const auto& c : cas) {
+        messages.clear();
+        ExceptionHandler::hooks().recoverySave = [c] { return c.recovery; };
+        ExceptionHandler::hooks().journalPath = c.journal;
+        ExceptionHandler::Guard([]() -> int { throw std::runtime_error("Panne"); }, 0);
+        EXPECT_EQ(messages, c.message.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.message});
+    }
     EXPECT_EQ(Debug::state().depth, 0);
     EXPECT_FALSE(Debug::state().inHandler);
     ExceptionHandler::SetHooks({});

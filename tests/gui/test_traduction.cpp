@@ -1,10 +1,5 @@
 // The translators' template of the running program, fed back as a language file.
-#include <gtest/gtest.h>
-
 #include <QAbstractButton>
-#include <QAction>
-#include <QApplication>
-#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>

@@ -4,7 +4,6 @@
 #include <QLineSeries>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTest>
 
 #include "app/gui/Settings.h"
 #include "app/gui/VellamorForm.h"
