@@ -117,16 +117,13 @@ struct Suivi : Stab::ISuiviStab {
 TEST(StabEtapes, StepCountsAndHeels) {
     Barge b;
     RecordingScope r;
-    ASSERT_TRUE(b.calc.Calcule(Conditions(30, 5, 1.0)));
-    ASSERT_EQ(b.calc.Resultats().Count(), 7);
-    for (int k = 0; k < 7; ++k) EXPECT_DOUBLE_EQ(b.calc.Resultats().GetGZ(k)->Gite, 5.0 * k);
-
     ASSERT_TRUE(b.calc.Calcule(Conditions(32, 5, 1.0)));
     ASSERT_EQ(b.calc.Resultats().Count(), 8);
-    EXPECT_DOUBLE_EQ(b.calc.Resultats().GetGZ(6)->Gite, 30.0);
-    EXPECT_DOUBLE_EQ(b.calc.Resultats().GetGZ(7)->Gite, 32.0);
-    // Without trim correction no step has a trim.
-    for (int k = 0; k < 8; ++k) EXPECT_EQ(b.calc.Resultats().GetGZ(k)->Assiette, 0.0);
+    // Every step of the user's, then the last heel; without trim correction no step has a trim.
+    for (int k = 0; k < 8; ++k) {
+        EXPECT_DOUBLE_EQ(b.calc.Resultats().GetGZ(k)->Gite, k < 7 ? 5.0 * k : 32.0);
+        EXPECT_EQ(b.calc.Resultats().GetGZ(k)->Assiette, 0.0);
+    }
     EXPECT_TRUE(r.rec.messages.empty());
 }
 
@@ -258,11 +255,8 @@ TEST(StabAssiette, GForwardPutsTheForwardEndDown) {
     // The trimming lever falls from each iteration to the next.
     for (std::size_t k = 1; k < residus.size(); ++k)
         EXPECT_LT(std::fabs(residus[k]), std::fabs(residus[k - 1])) << k;
-    // B under G in the final attitude, and the +Y end lower than the -Y end.
+    // B under G in the final attitude (the ends' heights are checked on a shaped hull below).
     EXPECT_NEAR(e.B.Y, 5.6, 1e-3);
-    b.calc.Pose(0.0, e.Assiette, e.Enfoncement);
-    const TArrayVertex3f& p = b.calc.Copie()[0].Points;
-    EXPECT_LT(p[0][p.cols() - 1].Z, p[0][0].Z);
     // Wall-sided box in trim: tan(t) (GML + BML/2 tan^2(t)) = yG - yB0, with
     // BML = L^2 / 12T.
     const double BML = 100.0 / 12.0, GML = 0.5 + BML - 1.0;

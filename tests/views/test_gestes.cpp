@@ -35,6 +35,18 @@ struct Banc {
     int records = 0;
     Souris souris{doc, vue, hote};
     TNet& Net(int s = 0) { return doc.SurfaceNurbs(s)->Net; }
+    // A flat grid laid in the document, one-sided unless `sym`, and shown.
+    template <class... A>
+    TSurface* Grille(bool sym, A... a) {
+        TSurface* s = Plaque(doc, a...);
+        if (!sym) s->Sym = 0;
+        vue.Maj(doc);
+        return s;
+    }
+    void Clic(TPoint p) {
+        souris.Down(p);
+        souris.Up(p);
+    }
 };
 
 Document Vide() { return Document{}; }
@@ -72,9 +84,7 @@ TEST(Glisser, PlanDragChangesOnlyXAndYAndUndoPutsItBack) {
 
 TEST(Glisser, FirstMoveSnapsThePickedPointUnderTheCursor) {
     Banc b(vkSection, Vide());
-    TSurface* s = Plaque(b.doc, 2, 2);
-    s->Sym = 0;
-    b.vue.Maj(b.doc);
+    TSurface* s = b.Grille(false, 2, 2);
     const TPoint p0 = b.vue.Pixel({0, 1, 0});  // (1.0, 0, 0): (500, 300)
     b.souris.Down(Plus(p0, 3, -3));
     ASSERT_EQ(b.doc.CurrentPC, (TPC{0, 1, 0}));
@@ -96,27 +106,21 @@ TEST(Glisser, ClickWithoutMovingAndShift) {
     EXPECT_TRUE(b.doc.Enregistre());
 
     b.souris.touches.shift = true;
-    b.souris.Down(p0);
-    b.souris.Up(p0);
+    b.Clic(p0);
     EXPECT_TRUE(b.vue.sel.Contains({0, 2, 1}));
     // Shift on a selected point unselects it.
-    b.souris.Down(p0);
-    b.souris.Up(p0);
+    b.Clic(p0);
     EXPECT_TRUE(b.vue.sel.empty());
 }
 
 TEST(Glisser, SymmetricPointStopsOnItsPlaneAndTheOthersByTheSameAmount) {
     Banc b(vkSection, Vide());
-    TSurface* s = Plaque(b.doc, 3, 1);  // X = 0.5, 1.0, 1.5 on Y = 0, Z = 0
-    ASSERT_EQ(s->Sym, 1);               // symmetric in the plane X = 0
-    b.vue.Maj(b.doc);
+    TSurface* s = b.Grille(true, 3, 1);  // X = 0.5, 1.0, 1.5 on Y = 0, Z = 0, mirrored in X = 0
     // Select [1][0] then [0][0] (Shift adds), then drag [0][0].
     const TPoint p0 = b.vue.Pixel({0, 0, 0});  // (450, 300)
     b.souris.touches.shift = true;
-    b.souris.Down(b.vue.Pixel({0, 1, 0}));
-    b.souris.Up(b.vue.Pixel({0, 1, 0}));
-    b.souris.Down(p0);
-    b.souris.Up(p0);
+    b.Clic(b.vue.Pixel({0, 1, 0}));
+    b.Clic(p0);
     b.souris.touches.shift = false;
     b.souris.Down(p0);
     ASSERT_EQ(b.vue.sel.Count(), 2);
@@ -137,44 +141,34 @@ TEST(Glisser, SymmetricPointStopsOnItsPlaneAndTheOthersByTheSameAmount) {
     EXPECT_FALSE(b.hote.Coche(TItem::MeDeplHori));  // the release turns it off
 }
 
-TEST(Glisser, WeldsOfWeldsFollow) {
+TEST(Glisser, WeldsOfWeldsFollowConstraintsAndCtrl) {
     Banc b(vkPlan, Vide());
-    TSurface* s = Plaque(b.doc, 3, 3);
-    s->Sym = 0;
-    b.vue.Maj(b.doc);
+    TSurface* s = b.Grille(false, 3, 3);
+    TNet& n = s->Net;
     const TPC A{0, 0, 0}, B{0, 1, 1}, C{0, 2, 2};
     b.doc.AjouteSoudure([&] { TListPC l; l.Add(A); l.Add(B); return l; }());
     b.doc.AjouteSoudure([&] { TListPC l; l.Add(B); l.Add(C); return l; }());
-    const TVertex4f a0 = s->Net.TabPC[0][0], b0 = s->Net.TabPC[1][1], c0 = s->Net.TabPC[2][2], d0 = s->Net.TabPC[2][0];
+    const TNet n0 = n;
     const TPoint p = b.vue.Pixel(A);
     b.souris.Drag(p, {Plus(p, 10, 0), Plus(p, 25, 0)});
-    EXPECT_NEAR(s->Net.TabPC[0][0].Y, a0.Y + 0.5, 1e-12);
-    EXPECT_NEAR(s->Net.TabPC[1][1].Y, b0.Y + 0.5, 1e-12);
-    EXPECT_NEAR(s->Net.TabPC[2][2].Y, c0.Y + 0.5, 1e-12);
-    EXPECT_EQ(s->Net.TabPC[2][0], d0);
-}
+    for (const TPC& w : {A, B, C}) EXPECT_NEAR(n.TabPC[w.I][w.J].Y, n0.TabPC[w.I][w.J].Y + 0.5, 1e-12) << w.I;
+    EXPECT_EQ(n.TabPC[2][0], n0.TabPC[2][0]);
 
-TEST(Glisser, ConstraintsAndCtrl) {
-    Banc b(vkPlan, Vide());
-    TSurface* s = Plaque(b.doc, 3, 3);
-    s->Sym = 0;
-    b.vue.Maj(b.doc);
     b.hote.coches.insert(TItem::MeDeplVert);
-    const TVertex4f avant = s->Net.TabPC[1][2];
-    const TPoint p = b.vue.Pixel({0, 1, 2});
-    b.souris.Drag(p, {Plus(p, 30, 10), Plus(p, 40, 20)});
-    EXPECT_EQ(s->Net.TabPC[1][2].Y, avant.Y);  // screen horizontal is Y in the plan
-    EXPECT_NEAR(s->Net.TabPC[1][2].X, avant.X + 0.4, 1e-12);
+    const TPoint q = b.vue.Pixel({0, 1, 2});
+    b.souris.Drag(q, {Plus(q, 30, 10), Plus(q, 40, 20)});
+    EXPECT_EQ(n.TabPC[1][2].Y, n0.TabPC[1][2].Y);  // screen horizontal is Y in the plan
+    EXPECT_NEAR(n.TabPC[1][2].X, n0.TabPC[1][2].X + 0.4, 1e-12);
     EXPECT_EQ(b.hote.desarmes, std::vector<TItem>{TItem::MeDeplVert});
 
     // Ctrl selects the whole net and drags nothing.
-    const TNet net = s->Net;
+    const TNet net = n;
     b.souris.touches.ctrl = true;
     b.souris.Down(b.vue.Pixel({0, 0, 0}));
     EXPECT_EQ(b.vue.geste.Outil, Gestes::otSelectNet);
     b.souris.Move({10, 10});
     b.souris.Up({10, 10});
-    EXPECT_EQ(s->Net, net);
+    EXPECT_EQ(n, net);
     EXPECT_EQ(b.vue.sel.Count(), 9);
 }
 
@@ -243,29 +237,21 @@ TEST(Bande, ZoomBoxOnlyToTheRightWithTheToolTicked) {
 
 // ---- Rows and columns ---------------------------------------------------------------------------------
 
-TEST(Reseau, OneRowIsCopied) {
+TEST(Reseau, OneRowIsCopiedAMeshOrCoincidentPointsRefused) {
     Banc b(vkSection, Vide());
-    Plaque(b.doc, 1, 3);
-    b.vue.Maj(b.doc);
+    b.Grille(true, 1, 3);
     b.doc.CurrentPC = {0, 0, 1};
     b.hote.coches.insert(TItem::MeAjouterVx);
-    b.souris.Down({300, 300});
-    b.souris.Up({300, 300});
+    b.Clic({300, 300});
     ASSERT_EQ(b.Net().NbL, 2);
-    for (int j = 0; j < 3; ++j) {
-        EXPECT_EQ(Xyz(b.Net().TabPC[1][j]), Xyz(b.Net().TabPC[0][j]));
-        EXPECT_EQ(b.Net().TabPC[1][j].W, 1.0);
-    }
-}
+    for (int j = 0; j < 3; ++j) EXPECT_EQ(b.Net().TabPC[1][j], b.Net().TabPC[0][j]);
 
-TEST(Reseau, InsertionRefusedForAMeshOrCoincidentPoints) {
     // A mesh is current.
     Banc m(vkPlan, Vide());
     m.doc.AjouteSurface(std::make_unique<TDXFSurface>(0, 3, 3, m.doc.DefGrille));
     m.doc.CurrentPC = {0, 1, 1};
     m.hote.coches.insert(TItem::MeAjouterVx);
-    m.souris.Down({300, 300});
-    m.souris.Up({300, 300});
+    m.Clic({300, 300});
     EXPECT_EQ(m.records, 0);
     EXPECT_EQ(m.ui.rec.messages.size(), 1u);
 
@@ -277,22 +263,19 @@ TEST(Reseau, InsertionRefusedForAMeshOrCoincidentPoints) {
     c.doc.CurrentPC = {0, 1, 0};
     c.hote.coches.insert(TItem::MeAjouterVx);
     const TNet avant = c.Net();
-    c.souris.Down({470, 280});
-    c.souris.Up({470, 280});
+    c.Clic({470, 280});
     EXPECT_EQ(c.Net(), avant);
     EXPECT_EQ(c.ui.rec.messages.size(), 1u);
 }
 
 TEST(Reseau, RemovalInTheProfileRemovesTheColumnAndRenumbersTheSelection) {
     Banc b(vkProfile, Vide());
-    Plaque(b.doc, 2, 4);
-    b.vue.Maj(b.doc);
+    b.Grille(true, 2, 4);
     b.vue.sel.Add({0, 0, 3});
     b.vue.tab->At(0, 0, 3).Etat = epSelect;
     b.hote.coches.insert(TItem::MeSupprimerVx);
     const TVertex4f dernier = b.Net().TabPC[1][3];
-    b.souris.Down(b.vue.Pixel({0, 1, 1}));
-    b.souris.Up(b.vue.Pixel({0, 1, 1}));
+    b.Clic(b.vue.Pixel({0, 1, 1}));
     ASSERT_EQ(b.Net().NbC, 3);
     EXPECT_EQ(b.Net().TabPC[1][2], dernier);
     EXPECT_EQ(b.doc.CurrentPC, (TPC{0, 0, 0}));
@@ -321,8 +304,7 @@ TEST(Reseau, InsertedPointLandsUnderTheClickInEveryView) {
             const TPoint q{(pa.X + pc.X) / 2 + static_cast<int>(std::lround(-dy / l * 20 * cote)),
                            (pa.Y + pc.Y) / 2 + static_cast<int>(std::lround(dx / l * 20 * cote))};
             b.hote.coches.insert(TItem::MeAjouterVx);
-            b.souris.Down(q);
-            b.souris.Up(q);
+            b.Clic(q);
             ASSERT_EQ(ligne ? b.Net().NbL : b.Net().NbC, 4) << kind;
             // The new point of the current line is under the click.
             const TPoint n = b.vue.Pixel(c);
@@ -338,16 +320,14 @@ TEST(Reseau, InsertedPointLandsUnderTheClickInEveryView) {
 TEST(Reseau, RefusedInsertionOrRemovalKeepsThePreviousChangeUndoable) {
     // A drag, then a removal the 2 x 1 net refuses: undo still gives the drag back.
     Banc b(vkSection, Vide());
-    Plaque(b.doc, 2, 1);
-    b.vue.Maj(b.doc);
+    b.Grille(true, 2, 1);
     const TNet avant = b.Net();
     const TPoint p = b.vue.Pixel({0, 1, 0});
     b.souris.Drag(p, {Plus(p, 10, 0), Plus(p, 30, -20)});
     ASSERT_NE(b.Net(), avant);
     ASSERT_EQ(b.records, 1);
     b.hote.coches.insert(TItem::MeSupprimerVx);
-    b.souris.Down(b.vue.Pixel({0, 1, 0}));
-    b.souris.Up(b.vue.Pixel({0, 1, 0}));
+    b.Clic(b.vue.Pixel({0, 1, 0}));
     EXPECT_EQ(b.records, 1);
     EXPECT_EQ(b.ui.rec.messages.back(), Langue::Txt("rsSupprLnImpossible"));
     ASSERT_TRUE(b.undo.Annuler(b.doc));
@@ -355,22 +335,20 @@ TEST(Reseau, RefusedInsertionOrRemovalKeepsThePreviousChangeUndoable) {
 
     // The same with an insertion into a full net, and into a locked surface.
     Banc f(vkSection, Vide());
-    TSurface* s = Plaque(f.doc, 31, 2, 0.0, 0.1);
-    f.vue.Maj(f.doc);
+    TSurface* s = f.Grille(true, 31, 2, 0.0, 0.1);
     const TNet plein = f.Net();
     const TPoint q = f.vue.Pixel({0, 5, 1});
     f.souris.Drag(q, {Plus(q, 0, -15)});
     ASSERT_EQ(f.records, 1);
-    f.doc.CurrentPC = {0, 5, 1};
-    f.hote.coches.insert(TItem::MeAjouterVx);
-    f.souris.Down(Plus(q, 40, 0));
-    f.souris.Up(Plus(q, 40, 0));
+    auto ajoute = [&] {
+        f.doc.CurrentPC = {0, 5, 1};
+        f.hote.coches.insert(TItem::MeAjouterVx);
+        f.Clic(Plus(q, 40, 0));
+    };
+    ajoute();
     EXPECT_EQ(f.ui.rec.messages.back(), Langue::Txt("rsMaxLignes"));
     s->Verrou = 1;
-    f.doc.CurrentPC = {0, 5, 1};
-    f.hote.coches.insert(TItem::MeAjouterVx);
-    f.souris.Down(Plus(q, 40, 0));
-    f.souris.Up(Plus(q, 40, 0));
+    ajoute();
     EXPECT_EQ(f.Net().NbL, 31);
     EXPECT_EQ(f.doc.CurrentPC, (TPC{0, 5, 1}));  // the locked surface's current point stays
     EXPECT_EQ(f.records, 1);
@@ -408,8 +386,7 @@ TEST(Mesure, AngleLegsFollowTheDragsAndTheSignRunsFromTheFirstLegToTheSecond) {
         b.hote.canvas.Clear();
         return ends;
     };
-    b.souris.Down({400, 300});
-    b.souris.Up({400, 300});
+    b.Clic({400, 300});
     EXPECT_EQ(b.vue.geste.MesureAngle.NbPts, 1);  // a first leg of no length does not arm the second
     legs();
     b.souris.Down({400, 300});
@@ -437,7 +414,7 @@ TEST(Mesure, AngleLegsFollowTheDragsAndTheSignRunsFromTheFirstLegToTheSecond) {
 
 TEST(Repere, OriginMovesTheSurfaceItsFrameAndItsWeights) {
     Banc b(vkSection, Vide());
-    TSurface* s = Plaque(b.doc, 2, 2);
+    TSurface* s = b.Grille(true, 2, 2);
     b.doc.ListPoids.push_back(TPoids{"Lest", 10.0, 0.2, 0.0, 0.0, 0});
     b.doc.Aff.MeBasePlanSym = true;
     b.vue.Maj(b.doc);
