@@ -40,23 +40,17 @@ struct Doc4x3 : ::testing::Test {
 
 TEST_F(Doc4x3, RubberBandEitherWaySelectsTheSamePoints) {
     // Box around rows 1..2 and columns 0..1: plan pixels x = 400 + 50 Y, y = 300 + 50 X
-    // (rows at y = 325, 350, 375, 400; columns at x = 400, 450, 500).
+    // (rows at y = 325, 350, 375, 400; columns at x = 400, 450, 500). Bounds
+    // included: a box whose edge runs through a point takes it.
     const TPoint hautGauche{395, 345}, basDroite{455, 380};
-    Selection::SelPCinZone(doc, *plan.tab, plan.sel, hautGauche, basDroite);
-    const auto a = Ensemble(plan.sel);
-    EXPECT_EQ(a, (std::set<std::tuple<int, int, int>>{{0, 1, 0}, {0, 1, 1}, {0, 2, 0}, {0, 2, 1}}));
-
-    Vue autre{vkPlan};
-    autre.Maj(doc);
-    Selection::SelPCinZone(doc, *autre.tab, autre.sel, basDroite, hautGauche);
-    EXPECT_EQ(Ensemble(autre.sel), a);
-    for (const TPC& pc : autre.sel) EXPECT_EQ(autre.tab->At(pc.Surf, pc.I, pc.J).Etat, epSelect);
-
-    // Bounds included: a box whose edge runs through a point takes it.
-    Vue bord{vkPlan};
-    bord.Maj(doc);
-    Selection::SelPCinZone(doc, *bord.tab, bord.sel, {400, 350}, {400, 350});  // point [1][0] exactly
-    EXPECT_EQ(Ensemble(bord.sel), (std::set<std::tuple<int, int, int>>{{0, 1, 0}}));
+    const std::set<std::tuple<int, int, int>> quatre{{0, 1, 0}, {0, 1, 1}, {0, 2, 0}, {0, 2, 1}}, un{{0, 1, 0}};
+    for (auto [a, b, attendu] : {std::tuple{hautGauche, basDroite, quatre}, {basDroite, hautGauche, quatre},
+                                 {TPoint{400, 350}, TPoint{400, 350}, un}}) {
+        Selection::UnSelectAllPoints(*plan.tab, plan.sel);
+        Selection::SelPCinZone(doc, *plan.tab, plan.sel, a, b);
+        EXPECT_EQ(Ensemble(plan.sel), attendu);
+        for (const TPC& pc : plan.sel) EXPECT_EQ(plan.tab->At(pc.Surf, pc.I, pc.J).Etat, epSelect);
+    }
 }
 
 TEST_F(Doc4x3, RubberBandSkipsInactivePointsAndLockedOrHiddenNets) {
