@@ -198,7 +198,6 @@ TEST(Bande, ZoomBoxOnlyToTheRightWithTheToolTicked) {
     b.souris.Drag({200, 100}, {{600, 300}, {150, 300}});
     b.souris.Up({150, 300});
     EXPECT_EQ(b.vue.rec.Scale, avant.Scale);
-    EXPECT_TRUE(std::isfinite(b.vue.rec.Scale));
     // To the right: a box half the width doubles the scale; the tool goes off.
     b.souris.Drag({200, 100}, {{400, 200}, {600, 400}});
     EXPECT_FLOAT_EQ(b.vue.rec.Scale, 2 * avant.Scale);
@@ -384,7 +383,7 @@ TEST(Mesure, AngleLegsFollowTheDragsAndTheSignRunsFromTheFirstLegToTheSecond) {
 
 // ---- Frame handle and orientation ------------------------------------------------------------------
 
-TEST(Repere, OriginMovesTheSurfaceItsFrameAndItsWeights) {
+TEST(Repere, OriginMovesTheSurfaceItsFrameAndWeightsAxisEndTurnsThem) {
     Banc b(vkSection, Vide());
     TSurface* s = b.Grille(true, 2, 2);
     b.doc.ListPoids.push_back(TPoids{"Lest", 10.0, 0.2, 0.0, 0.0, 0});
@@ -401,22 +400,16 @@ TEST(Repere, OriginMovesTheSurfaceItsFrameAndItsWeights) {
     EXPECT_NEAR(s->PlanSym.D, -0.5, 1e-12);
     EXPECT_NEAR(b.doc.ListPoids[0].X, 0.7, 1e-12);
     EXPECT_EQ(b.records, 1);
-}
 
-TEST(Repere, AxisEndTurnsTheSurfaceTowardsTheMouse) {
-    Banc b(vkSection, Vide());
-    TSurface* s = Plaque(b.doc, 2, 2);
-    b.doc.Aff.MeBasePlanSym = true;
-    b.vue.Maj(b.doc);
-    b.souris.Down({400, 200});  // end of Axis3 (0, 0, 1)
+    b.souris.Down({450, 190});  // end of Axis3 (0, 0, 1) from the origin, now (0.5, 0, 0.1)
     ASSERT_EQ(b.vue.geste.Outil, Gestes::otRotBase);
-    b.souris.Move({500, 300});  // a quarter turn clockwise on the screen
-    b.souris.Up({500, 300});
+    b.souris.Move({550, 290});  // a quarter turn clockwise on the screen
+    b.souris.Up({550, 290});
     EXPECT_NEAR(s->PlanSym.Axis3.X, 1.0, 1e-9);
     EXPECT_NEAR(s->PlanSym.Axis3.Z, 0.0, 1e-9);
-    // Point [0][0] (0.5, 0, 0) turned about the origin.
-    EXPECT_NEAR(s->Net.TabPC[0][0].X, 0.0, 1e-9);
-    EXPECT_NEAR(s->Net.TabPC[0][0].Z, -0.5, 1e-9);
+    // Point [0][0], (1.0, 0, 0.1) after the move, turned about the origin.
+    EXPECT_NEAR(s->Net.TabPC[0][0].X, 0.5, 1e-9);
+    EXPECT_NEAR(s->Net.TabPC[0][0].Z, -0.4, 1e-9);
 }
 
 // Nothing moves in the perspective, neither a control point nor a frame

@@ -32,14 +32,13 @@ TEST(ListeSurf, DeleteKeepsWeightsWeldsSelectionAndCurrentPointSound) {
     Document doc = TroisSurfaces();
     doc.ListPoids.push_back({"Sur B", 10.0, 0, 0, 0, 1});
     doc.ListPoids.push_back({"Sur C", 20.0, 0, 0, 0, 2});
-    TListPC groupe;
-    groupe.Add({0, 0, 0});
-    groupe.Add({2, 1, 1});
-    doc.AjouteSoudure(groupe);
-    TListPC groupeB;  // welds B to A: loses B, left with one point, dropped
-    groupeB.Add({1, 0, 0});
-    groupeB.Add({0, 2, 2});
-    doc.AjouteSoudure(groupeB);
+    // The second group welds B to A: it loses B, is left with one point, and goes.
+    for (auto [a, b] : {std::pair{TPC{0, 0, 0}, TPC{2, 1, 1}}, {TPC{1, 0, 0}, TPC{0, 2, 2}}}) {
+        TListPC groupe;
+        groupe.Add(a);
+        groupe.Add(b);
+        doc.AjouteSoudure(groupe);
+    }
     doc.CurrentPC = {1, 2, 1};
     TListPC sel;
     sel.Add({1, 0, 0});
@@ -77,12 +76,10 @@ TEST(ListeSurf, DeleteKeepsWeightsWeldsSelectionAndCurrentPointSound) {
     EXPECT_EQ(r.Erreurs, 0);
     EXPECT_EQ(relu.ListSoudures, doc.ListSoudures);
     EXPECT_EQ(relu.ListPoids[1].Surf, 1);
-}
 
-TEST(ListeSurf, DeleteEverySurfaceLeavesAnEmptySoundDocument) {
-    Document doc = TroisSurfaces();
-    doc.CurrentPC = {2, 1, 1};
-    ListeSurf::Supprime(doc, {}, {true, true, true});
+    // Every surface deleted: an empty document whose current point is sound.
+    doc.CurrentPC = {1, 1, 1};
+    ListeSurf::Supprime(doc, {}, {true, true});
     EXPECT_EQ(doc.NbSurf(), 0);
     EXPECT_EQ(doc.CurrentPC, (TPC{0, 0, 0}));
 }

@@ -68,12 +68,8 @@ TEST(TransfoSurf, RotationAboutCentreMapsBoxBounds) {
     Evalue(doc);
     const TEntity& s = *doc.Surface(0);
     // Half breadth X 0..2, length Y 0..10 about (0, 5): X -5..5, Y 5..7.
-    EXPECT_NEAR(s.PtMinX.X, -5, kTol);
-    EXPECT_NEAR(s.PtMaxX.X, 5, kTol);
-    EXPECT_NEAR(s.PtMinY.Y, 5, kTol);
-    EXPECT_NEAR(s.PtMaxY.Y, 7, kTol);
-    EXPECT_NEAR(s.PtMinZ.Z, -1, kTol);
-    EXPECT_NEAR(s.PtMaxZ.Z, 1, kTol);
+    ExpectNear({s.PtMinX.X, s.PtMinY.Y, s.PtMinZ.Z}, {-5, 5, -1});
+    ExpectNear({s.PtMaxX.X, s.PtMaxY.Y, s.PtMaxZ.Z}, {5, 7, 1});
     ExpectNear(s.PlanSym.Origin, {5, 5, 0});
     ExpectNear(s.PlanSym.Axis1, {0, 1, 0});
     ExpectNear(s.PlanSym.Axis2, {-1, 0, 0});
