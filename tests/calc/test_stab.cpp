@@ -95,20 +95,16 @@ double GZ(const TGZ& g) { return g.XG - g.XB; }
 // Follows a run: progress, steps, end.
 struct Suivi : Stab::ISuiviStab {
     std::vector<std::pair<int, int>> progression;
-    std::vector<TGZ> etapes;
+    int etapes = 0;
     std::vector<std::string> erreurs;
-    int fins = 0;
     bool arrete = false;
     std::function<void(int)> surEtape;
     void Progression(int total, int fait) override { progression.emplace_back(total, fait); }
-    void Etape(const TGZ& gz, int, const TDoubleSurfList&) override {
-        etapes.push_back(gz);
-        if (surEtape) surEtape(static_cast<int>(etapes.size()) - 1);
+    void Etape(const TGZ&, int, const TDoubleSurfList&) override {
+        if (surEtape) surEtape(etapes);
+        ++etapes;
     }
-    void Fin(bool a) override {
-        ++fins;
-        arrete = a;
-    }
+    void Fin(bool a) override { arrete = a; }
     void Erreur(const std::string& m) override { erreurs.push_back(m); }
 };
 
@@ -204,8 +200,6 @@ TEST(StabCaisson, LargeAnglesMatchTheClippedRectangle) {
         const TGZ& g = *b.calc.Resultats().GetGZ(k);
         EXPECT_NEAR(GZ(g), -XCentreRectangleGite(g.Gite, zG, 4.0), 2e-5) << g.Gite;
     }
-    EXPECT_GT(GZ(*b.calc.Resultats().GetGZ(2)), 0.0);
-    EXPECT_NEAR(GZ(*b.calc.Resultats().GetGZ(12)), 0.0, 2e-5);   // upside down
 }
 
 // A half-immersed circular cylinder: the metacentre stays on the axis, so
@@ -315,8 +309,7 @@ TEST(StabQuestion, YesBeforeTheTrimSearchStopsAtOnce) {
     ASSERT_TRUE(b.calc.Calcule(Conditions(10, 5, 1.0, true), &s));
     EXPECT_EQ(r.rec.messages.size(), 1u);
     ASSERT_EQ(b.calc.Resultats().Count(), 1);
-    EXPECT_EQ(b.calc.Resultats().GetGZ(0)->Converge, 0);
-    EXPECT_EQ(b.calc.Resultats().GetGZ(0)->Assiette, 0.0);
+    EXPECT_TRUE(b.calc.Resultats().GetGZ(0)->Converge == 0 && b.calc.Resultats().GetGZ(0)->Assiette == 0.0);
     EXPECT_TRUE(s.arrete);
 }
 
@@ -330,8 +323,7 @@ TEST(StabQuestion, TrimIterationLimitAsksAndMarksTheSearch) {
     const Stab::TEquilibre e = b.calc.IsoCarene(0.0, w, w * 1e-6, 0.0, kRho, &leviers);
     EXPECT_FALSE(e.Converge);
     EXPECT_EQ(leviers.size(), 1u + 61u);   // the question on the 61st trim iteration
-    ASSERT_EQ(r.rec.messages.size(), 1u);
-    EXPECT_EQ(r.rec.messages[0], kQuestion);
+    EXPECT_EQ(r.rec.messages, std::vector<std::string>{kQuestion});
     EXPECT_FALSE(b.calc.Arret());   // No: the run would go on
 }
 

@@ -55,20 +55,32 @@ Document Vide() { return Document{}; }
 
 // ---- Dragging control points ---------------------------------------------------------------------
 
-TEST(Glisser, PlanDragChangesOnlyXAndYAndUndoPutsItBack) {
+TEST(Glisser, ClickSelectsForItsPressPlanDragChangesOnlyXAndYAndUndoPutsItBack) {
     Banc b(vkPlan);
+    const TPoint c = b.vue.Pixel({0, 2, 1});
+    b.souris.Down(c);
+    EXPECT_TRUE(b.vue.sel.Contains({0, 2, 1}));
+    b.souris.Up(c);
+    EXPECT_TRUE(b.vue.sel.empty());
+    EXPECT_TRUE(b.doc.Enregistre());
+    b.souris.touches.shift = true;
+    b.Clic(c);
+    EXPECT_TRUE(b.vue.sel.Contains({0, 2, 1}));
+    b.Clic(c);  // Shift on a selected point unselects it
+    EXPECT_TRUE(b.vue.sel.empty());
+    b.souris.touches.shift = false;
+
     const TPC pc{0, 1, 1};
     const TVertex4f avant = b.Net().TabPC[1][1];
     const TPoint p0 = b.vue.Pixel(pc);
     ASSERT_EQ(p0, (TPoint{550, 355}));  // Y = 3 right of 400, X = 1.1 below 300
-
     b.souris.Down(Plus(p0, 2, -1));
     EXPECT_EQ(b.vue.geste.Outil, Gestes::otDeplacePC);
     EXPECT_EQ(b.doc.CurrentPC, pc);
     b.souris.Move(Plus(p0, 10, 5));
     b.souris.Move(Plus(p0, 20, 10));
     b.souris.Up(Plus(p0, 20, 10));
-
+    // The point follows the cursor, not the press 2 pixels off it.
     const TVertex4f apres = b.Net().TabPC[1][1];
     EXPECT_NEAR(apres.Y, avant.Y + 20 / 50.0, 1e-12);
     EXPECT_NEAR(apres.X, avant.X + 10 / 50.0, 1e-12);
@@ -77,26 +89,8 @@ TEST(Glisser, PlanDragChangesOnlyXAndYAndUndoPutsItBack) {
     EXPECT_EQ(b.records, 1);  // one snapshot for the whole drag
     EXPECT_FALSE(b.doc.Enregistre());
     EXPECT_TRUE(b.vue.sel.empty());  // a single point without Shift is let go
-
     ASSERT_TRUE(b.undo.Annuler(b.doc));
     EXPECT_EQ(b.doc.SurfaceNurbs(0)->Net.TabPC[1][1], avant);
-}
-
-TEST(Glisser, ClickWithoutMovingAndShift) {
-    Banc b(vkPlan);
-    const TPoint p0 = b.vue.Pixel({0, 2, 1});
-    b.souris.Down(p0);
-    EXPECT_TRUE(b.vue.sel.Contains({0, 2, 1}));
-    b.souris.Up(p0);
-    EXPECT_TRUE(b.vue.sel.empty());
-    EXPECT_TRUE(b.doc.Enregistre());
-
-    b.souris.touches.shift = true;
-    b.Clic(p0);
-    EXPECT_TRUE(b.vue.sel.Contains({0, 2, 1}));
-    // Shift on a selected point unselects it.
-    b.Clic(p0);
-    EXPECT_TRUE(b.vue.sel.empty());
 }
 
 TEST(Glisser, SymmetricPointStopsOnItsPlaneAndTheOthersByTheSameAmount) {
