@@ -119,9 +119,7 @@ TEST(Epaisseur, ZeroIsACopyInwardNeverCrossesThePlaneAndTheLimitHolds) {
     ASSERT_EQ(n, 1);
     const TEntity& copie = *doc.Surface(1);
     EXPECT_EQ(copie.Points, src.Points);
-    EXPECT_EQ(copie.Calc, 0);
-    EXPECT_EQ(copie.Nom, src.Nom + " 2");
-    EXPECT_STREQ(copie.TypeFichier(), "MESH");
+    EXPECT_TRUE(copie.Calc == 0 && copie.Nom == src.Nom + " 2" && copie.TypeFichier() == std::string("MESH"));
 
     // 3 m inside a box 4 wide: the deck and bottom stay on the side of X >= 0.
     const int m = Epaisseur::CreerEpaisseur(doc, 0, 3.0, true);
@@ -143,16 +141,11 @@ TEST(Taille, BoxDimensionsAndNothingChosen) {
     doc.AjouteSurface(fixtures::Caisson(doc.DefGrille));
     ObjCom::MajSurface(doc, true, -1);
     const Taille::TDimensions d = Taille::Dimensions(doc, {true});
-    EXPECT_DOUBLE_EQ(d.Longueur, 10);
-    EXPECT_DOUBLE_EQ(d.Largeur, 4);
-    EXPECT_DOUBLE_EQ(d.Hauteur, 2);
-    EXPECT_DOUBLE_EQ(d.HauteurMax, 1);
-    EXPECT_DOUBLE_EQ(d.ProfondeurMax, -1);
+    EXPECT_TRUE(d.Longueur == 10 && d.Largeur == 4 && d.Hauteur == 2 && d.HauteurMax == 1 && d.ProfondeurMax == -1);
     EXPECT_NEAR(d.LongueurFlottaison, 10, 1e-6);
     EXPECT_NEAR(d.LargeurFlottaison, 4, 1e-6);
     const Taille::TDimensions z = Taille::Dimensions(doc, {false});
-    EXPECT_EQ(z.Largeur, 0);
-    EXPECT_EQ(z.MinX, (TVertex3f{}));
+    EXPECT_TRUE(z.Largeur == 0 && z.MinX == TVertex3f{});
 }
 
 TEST(Taille, PrecisionAlwaysWithinItsRange) {

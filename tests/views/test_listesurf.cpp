@@ -91,11 +91,9 @@ TEST(ListeSurf, DuplicateNamesFromTheLastLineAndRefusesPastTheLimit) {
     ASSERT_EQ(doc.NbSurf(), 5);
     EXPECT_EQ(doc.Surface(3)->Nom, "C 4");
     EXPECT_EQ(doc.Surface(4)->Nom, "A 5");
-    EXPECT_EQ(doc.SurfaceNurbs(4)->Net, [&] {
-        TNet n = doc.SurfaceNurbs(0)->Net;
-        n.owner = 4;
-        return n;
-    }());
+    TNet a = doc.SurfaceNurbs(0)->Net;
+    a.owner = 4;
+    EXPECT_EQ(doc.SurfaceNurbs(4)->Net, a);
 
     while (doc.NbSurf() < 99) ListeSurf::DupliqueSurface(doc, 0);
     EXPECT_FALSE(ListeSurf::Duplique(doc, {true, true}));
