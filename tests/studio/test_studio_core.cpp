@@ -182,8 +182,7 @@ TEST(Lumieres, AnglesFoldOnceAndTheListNotifies) {
     l[2].SetDistZ(7.0f);
     EXPECT_EQ(l[2].Position(), (std::array<float, 4>{0, 0, 7, 1}));
     l.DefautsStudio();
-    EXPECT_TRUE(l[0].Enabled() && l[1].Enabled() && l[2].Enabled() && !l[3].Enabled());
-    EXPECT_EQ(l[0].RotY(), 130.0f);
+    EXPECT_TRUE(l[0].Enabled() && l[1].Enabled() && l[2].Enabled() && !l[3].Enabled() && l[0].RotY() == 130.0f);
 }
 
 TEST(Studio, ViewFieldsAndFrameOrder) {

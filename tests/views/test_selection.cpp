@@ -101,16 +101,14 @@ TEST(Souder, WeldNeedsTwoPointsAndUnweldFreesTheLastGroup) {
     // Nothing selected: the current point is freed from the LAST group holding it.
     doc.CurrentPC = B;
     EXPECT_EQ(Selection::DessouderPC(doc, {}), 1);
-    ASSERT_EQ(doc.ListSoudures.size(), 1u);
-    EXPECT_EQ(doc.ListSoudures[0], Liste({A, B}));
+    EXPECT_EQ(doc.ListSoudures, std::vector<TListPC>{Liste({A, B})});
     EXPECT_FALSE(doc.EstSoude(C));
 
     // The same points welded twice make two groups; an unweld removes one.
     ASSERT_TRUE(Selection::SouderPC(doc, Liste({B, A})));
     EXPECT_EQ(doc.ListSoudures.size(), 2u);
     EXPECT_EQ(Selection::DessouderPC(doc, Liste({A})), 1);
-    ASSERT_EQ(doc.ListSoudures.size(), 1u);
-    EXPECT_EQ(doc.ListSoudures[0], Liste({A, B}));  // the first group stays
+    EXPECT_EQ(doc.ListSoudures, std::vector<TListPC>{Liste({A, B})});  // the first group stays
 }
 
 TEST(Grouper, SpacePlaneAndRefusal) {
@@ -128,8 +126,7 @@ TEST(Grouper, SpacePlaneAndRefusal) {
 
     // Refused: no record, nothing changes; the caller does not mark the document modified.
     EXPECT_FALSE(Selection::GrouperPC(doc, Liste({{0, 1, 1}}), vkPlan, false));
-    EXPECT_EQ(records, 0);
-    EXPECT_TRUE(doc.Enregistre());
+    EXPECT_TRUE(records == 0 && doc.Enregistre());
 
     // In the plan: X and Y of the first point, Z and the weight kept.
     ASSERT_TRUE(Selection::GrouperPC(doc, Liste({{0, 0, 0}, {0, 1, 1}}), vkPlan, false));
@@ -198,15 +195,12 @@ TEST_F(Renumerotation, RemovalDropsReferencesOnTheLineAndShiftsTheRest) {
     EditNet::DecaleSuppression(doc, sels, 0, false, 1);  // column 1 of surface 0
 
     EXPECT_EQ(vues[1].sel, Liste({{0, 1, 1}}));  // [1][2] became [1][1]; column 1 gone
-    ASSERT_EQ(doc.ListSoudures.size(), 2u);
-    EXPECT_EQ(doc.ListSoudures[0], Liste({{0, 0, 1}, {1, 0, 0}}));
-    EXPECT_EQ(doc.ListSoudures[1], Liste({{0, 0, 1}, {0, 2, 1}, {1, 1, 1}}));
+    EXPECT_EQ(doc.ListSoudures, (std::vector<TListPC>{Liste({{0, 0, 1}, {1, 0, 0}}), Liste({{0, 0, 1}, {0, 2, 1}, {1, 1, 1}})}));
     EXPECT_FALSE(doc.EstSoude({0, 0, 2}));
 
     // A group left with one point welds nothing: it goes.
     EditNet::DecaleSuppression(doc, sels, 1, true, 0);  // row 0 of surface 1
-    ASSERT_EQ(doc.ListSoudures.size(), 1u);
-    EXPECT_EQ(doc.ListSoudures[0], Liste({{0, 0, 1}, {0, 2, 1}, {1, 0, 1}}));
+    EXPECT_EQ(doc.ListSoudures, std::vector<TListPC>{Liste({{0, 0, 1}, {0, 2, 1}, {1, 0, 1}})});
     EXPECT_EQ(doc.ListPCSoudes.Count(), 3);
 }
 
