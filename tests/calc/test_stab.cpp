@@ -285,25 +285,22 @@ TEST(StabAssiette, RunWithTrimStoresTrimAndFinalWettedArea) {
     }
 }
 
-TEST(StabQuestion, TooHeavyEndsAtTheTopAfterTheQuestion) {
-    Barge b(0.0, 5.0, 100.0 * kRho * 1000.0);   // the whole box displaces 80
+// Too heavy for the box (the whole box displaces 80): each step ends at the
+// deck after the question. With trim correction, a Yes in the first sinkage
+// search of a step stops there: the question is not asked again by the trim
+// iterations.
+TEST(StabQuestion, TooHeavyEndsAtTheTopAfterTheQuestionAndYesStopsAtOnce) {
+    Barge b(0.0, 5.6, 100.0 * kRho * 1000.0);
     RecordingScope r;
     r.rec.answers = {Ui::mrNo, Ui::mrNo, Ui::mrNo};
     ASSERT_TRUE(b.calc.Calcule(Conditions(10, 5, 1.0)));
     ASSERT_EQ(b.calc.Resultats().Count(), 3);
     EXPECT_EQ(r.rec.messages, std::vector<std::string>(3, kQuestion));
-    const TGZ& g = *b.calc.Resultats().GetGZ(0);
-    EXPECT_EQ(g.Converge, 0);
-    EXPECT_NEAR(g.Enfoncement, 1.0, 1e-6);   // the deck
-    // The question comes on the 36th iteration of each search.
-    EXPECT_EQ(b.calc.Iterations(), 3 * 36);
-}
+    EXPECT_EQ(b.calc.Resultats().GetGZ(0)->Converge, 0);
+    EXPECT_NEAR(b.calc.Resultats().GetGZ(0)->Enfoncement, 1.0, 1e-6);   // the deck
+    EXPECT_EQ(b.calc.Iterations(), 3 * 36);   // the question on the 36th iteration of each search
 
-// With trim correction, a Yes in the first sinkage search of a step stops
-// there: the question is not asked again by the trim iterations.
-TEST(StabQuestion, YesBeforeTheTrimSearchStopsAtOnce) {
-    Barge b(0.0, 5.6, 100.0 * kRho * 1000.0);
-    RecordingScope r;
+    r.rec.messages.clear();
     r.rec.answers = {Ui::mrYes, Ui::mrYes, Ui::mrYes};
     Suivi s;
     ASSERT_TRUE(b.calc.Calcule(Conditions(10, 5, 1.0, true), &s));

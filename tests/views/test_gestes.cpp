@@ -323,7 +323,7 @@ TEST(Reseau, RefusedInsertionOrRemovalKeepsThePreviousChangeUndoable) {
 
 // ---- Measures ---------------------------------------------------------------------------------------
 
-TEST(Mesure, DistanceDimensionIsKeptAndItsToolTurnsOff) {
+TEST(Mesure, DistanceDimensionIsKeptAngleLegsFollowTheDragsToolsTurnOff) {
     Banc b(vkSection, Vide());
     b.hote.coches.insert(TItem::MeCotMetre);
     b.souris.Drag({400, 300}, {{450, 300}, {500, 300}});
@@ -337,10 +337,9 @@ TEST(Mesure, DistanceDimensionIsKeptAndItsToolTurnsOff) {
     b.hote.coches.insert(TItem::MeMesureCercle);
     b.souris.Drag({400, 300}, {{400, 250}});
     EXPECT_EQ(b.doc.ListCotes.size(), 1u);
-}
+    b.doc.ListCotes.clear();
 
-TEST(Mesure, AngleLegsFollowTheDragsAndTheSignRunsFromTheFirstLegToTheSecond) {
-    Banc b(vkSection, Vide());
+    // The angle: its legs follow the drags, and its sign runs from the first leg to the second.
     b.hote.coches.insert(TItem::MeCotAngle);
     // The lines drawn last from the vertex (400, 300).
     auto legs = [&] {
