@@ -53,7 +53,18 @@ TEST_F(Doc4x3, RubberBandEitherWaySelectsTheSamePoints) {
     }
 }
 
-TEST_F(Doc4x3, RubberBandSkipsInactivePointsAndLockedOrHiddenNets) {
+TEST_F(Doc4x3, SelectAllTakesInactivePointsTheRubberBandSkipsThemAndLockedOrHiddenNets) {
+    Selection::PCNonActif(doc, *plan.tab);
+    Selection::SelectAllPoints(doc, *plan.tab, plan.sel);
+    EXPECT_EQ(plan.sel.Count(), 12);
+    // Inactive then active again: every state normal, the list unchanged.
+    Selection::PCNonActif(doc, *plan.tab);
+    Selection::PCActif(doc, *plan.tab);
+    for (int i = 0; i < 4; ++i)
+        for (int j = 0; j < 3; ++j) EXPECT_EQ(plan.tab->At(0, i, j).Etat, epNormal);
+    EXPECT_EQ(plan.sel.Count(), 12);
+
+    Selection::UnSelectAllPoints(*plan.tab, plan.sel);
     Selection::OneNetPCNonActif(doc, *plan.tab, 0);
     Selection::PCColActif(doc, *plan.tab, 0, 1);  // only column 1 active
     Selection::SelPCinZone(doc, *plan.tab, plan.sel, {0, 0}, {800, 600});
@@ -68,22 +79,6 @@ TEST_F(Doc4x3, RubberBandSkipsInactivePointsAndLockedOrHiddenNets) {
     doc.Surfaces[0]->Visible = 0;
     Selection::SelectAllPoints(doc, *v.tab, v.sel);
     EXPECT_TRUE(v.sel.empty());
-}
-
-TEST_F(Doc4x3, SelectAllTakesInactivePointsAndActivationKeepsTheList) {
-    Selection::PCNonActif(doc, *plan.tab);
-    Selection::SelectAllPoints(doc, *plan.tab, plan.sel);
-    EXPECT_EQ(plan.sel.Count(), 12);
-
-    // Inactive then active again: every state normal, the list unchanged.
-    Selection::PCNonActif(doc, *plan.tab);
-    Selection::PCActif(doc, *plan.tab);
-    for (int i = 0; i < 4; ++i)
-        for (int j = 0; j < 3; ++j) EXPECT_EQ(plan.tab->At(0, i, j).Etat, epNormal);
-    EXPECT_EQ(plan.sel.Count(), 12);
-
-    Selection::UnSelectAllPoints(*plan.tab, plan.sel);
-    EXPECT_TRUE(plan.sel.empty());
 }
 
 TEST(Souder, WeldNeedsTwoPointsAndUnweldFreesTheLastGroup) {
