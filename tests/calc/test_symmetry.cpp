@@ -141,5 +141,4 @@ TEST(Symetrie, ImmersedVolumeConvergesAsTheSquareOfThePrecision) {
     const int precisions[4] = {25, 50, 100, 200};
     for (int k = 0; k < 4; ++k) v[k] = VolumeImmerge(CoqueDefaut(precisions[k], false));
     for (int k = 0; k + 2 < 4; ++k) EXPECT_NEAR((v[k + 1] - v[k]) / (v[k + 2] - v[k + 1]), 4.0, 0.1) << k;
-    RecordProperty("limit", testing::PrintToString(v[3] + (v[3] - v[2]) / 3.0));
 }
