@@ -96,12 +96,10 @@ TEST(Glisser, ClickSelectsForItsPressPlanDragChangesOnlyXAndYAndUndoPutsItBack) 
 TEST(Glisser, SymmetricPointStopsOnItsPlaneAndTheOthersByTheSameAmount) {
     Banc b(vkSection, Vide());
     TSurface* s = b.Grille(true, 3, 1);  // X = 0.5, 1.0, 1.5 on Y = 0, Z = 0, mirrored in X = 0
-    // Select [1][0] then [0][0] (Shift adds), then drag [0][0].
+    // [1][0] and [0][0] selected, [0][0] dragged.
     const TPoint p0 = b.vue.Pixel({0, 0, 0});  // (450, 300)
-    b.souris.touches.shift = true;
-    b.Clic(b.vue.Pixel({0, 1, 0}));
-    b.Clic(p0);
-    b.souris.touches.shift = false;
+    Selection::SelectPoint(*b.vue.tab, b.vue.sel, {0, 1, 0});
+    Selection::SelectPoint(*b.vue.tab, b.vue.sel, {0, 0, 0});
     b.souris.Down(p0);
     ASSERT_EQ(b.vue.sel.Count(), 2);
     b.souris.Move(Plus(p0, -80, 0));  // would take [0][0] to X = -0.3

@@ -15,6 +15,12 @@
 
 namespace {
 
+TListPC Liste(std::initializer_list<TPC> pcs) {
+    TListPC l;
+    for (const TPC& pc : pcs) l.Add(pc);
+    return l;
+}
+
 // Three NURBS surfaces "A", "B", "C" laid as the default hull, shifted in Y.
 Document TroisSurfaces() {
     Document doc;
@@ -33,16 +39,10 @@ TEST(ListeSurf, DeleteKeepsWeightsWeldsSelectionAndCurrentPointSound) {
     doc.ListPoids.push_back({"Sur B", 10.0, 0, 0, 0, 1});
     doc.ListPoids.push_back({"Sur C", 20.0, 0, 0, 0, 2});
     // The second group welds B to A: it loses B, is left with one point, and goes.
-    for (auto [a, b] : {std::pair{TPC{0, 0, 0}, TPC{2, 1, 1}}, {TPC{1, 0, 0}, TPC{0, 2, 2}}}) {
-        TListPC groupe;
-        groupe.Add(a);
-        groupe.Add(b);
-        doc.AjouteSoudure(groupe);
-    }
+    doc.AjouteSoudure(Liste({{0, 0, 0}, {2, 1, 1}}));
+    doc.AjouteSoudure(Liste({{1, 0, 0}, {0, 2, 2}}));
     doc.CurrentPC = {1, 2, 1};
-    TListPC sel;
-    sel.Add({1, 0, 0});
-    sel.Add({2, 2, 2});
+    TListPC sel = Liste({{1, 0, 0}, {2, 2, 2}});
     auto tab = std::make_unique<TTabCoor>();
     tab->At(2, 2, 2).Etat = epSelect;
     tab->At(2, 0, 1).Etat = epInactif;
@@ -51,20 +51,13 @@ TEST(ListeSurf, DeleteKeepsWeightsWeldsSelectionAndCurrentPointSound) {
     ListeSurf::Supprime(doc, {&vue, 1}, {false, true, false});
 
     ASSERT_EQ(doc.NbSurf(), 2);
-    EXPECT_EQ(doc.Surface(1)->Nom, "C");
-    EXPECT_EQ(doc.Surface(1)->Index, 1);
-    EXPECT_EQ(doc.SurfaceNurbs(1)->Net.owner, 1);
-    EXPECT_EQ(doc.ListPoids[0].Surf, -1);  // detached, kept
-    EXPECT_EQ(doc.ListPoids[1].Surf, 1);
-    ASSERT_EQ(doc.ListSoudures.size(), 1u);
-    EXPECT_EQ(doc.ListSoudures[0][1], (TPC{1, 1, 1}));
-    EXPECT_EQ(doc.ListPCSoudes.Count(), 2);
-    EXPECT_TRUE(doc.EstSoude({1, 1, 1}));
-    ASSERT_EQ(sel.Count(), 1);
-    EXPECT_EQ(sel[0], (TPC{1, 2, 2}));
-    EXPECT_EQ(tab->At(1, 2, 2).Etat, epSelect);  // the view's marks follow
-    EXPECT_EQ(tab->At(1, 0, 1).Etat, epInactif);
-    EXPECT_EQ(tab->At(2, 2, 2).Etat, epNormal);
+    EXPECT_TRUE(doc.Surface(1)->Nom == "C" && doc.Surface(1)->Index == 1 && doc.SurfaceNurbs(1)->Net.owner == 1);
+    EXPECT_TRUE(doc.ListPoids[0].Surf == -1 && doc.ListPoids[1].Surf == 1);  // the weight on B detached, kept
+    EXPECT_EQ(doc.ListSoudures, std::vector<TListPC>{Liste({{0, 0, 0}, {1, 1, 1}})});
+    EXPECT_TRUE(doc.ListPCSoudes.Count() == 2 && doc.EstSoude({1, 1, 1}));
+    EXPECT_EQ(sel, Liste({{1, 2, 2}}));
+    // The view's marks follow.
+    EXPECT_TRUE(tab->At(1, 2, 2).Etat == epSelect && tab->At(1, 0, 1).Etat == epInactif && tab->At(2, 2, 2).Etat == epNormal);
     EXPECT_EQ(doc.CurrentPC, (TPC{0, 0, 0}));
 
     // The reader's own checks accept it, and what it reads is what was there.
