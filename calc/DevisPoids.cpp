@@ -51,8 +51,12 @@ std::vector<TLigne> LignesSurfaces(const Document& doc) {
 
 TLigne LigneTotal(const Document& doc) { return Ligne(doc.PoidsTotal, ""); }
 
-bool LitNombre(const std::string& texte, double& v) {
-    return Chaines::TexteVersReel(Chaines::RemplaceCar(texte, ',', '.'), v);
+bool LitNombre(const std::string& texte, double& v, Saisie::TDomaine d) {
+    double lu = 0.0;
+    if (!Chaines::TexteVersReel(Chaines::RemplaceCar(texte, ',', '.'), lu) || !Saisie::Refus(lu, d).empty())
+        return false;
+    v = lu;
+    return true;
 }
 
 bool GrilleVide(const std::vector<TLigne>& lignes) {
@@ -77,7 +81,7 @@ bool LitLignes(const Document& doc, const std::vector<TLigne>& lignes, TListPoid
             double* dest[4] = {&p.Masse, &p.X, &p.Y, &p.Z};
             const std::string* src[4] = {&l.Masse, &l.X, &l.Y, &l.Z};
             for (int k = 0; k < 4; ++k)
-                if (!LitNombre(*src[k], *dest[k])) {
+                if (!LitNombre(*src[k], *dest[k], k == 0 ? Saisie::dMasseSignee : Saisie::dCoordonnee)) {
                     ligneErr = static_cast<int>(i);
                     colonneErr = 2 + k;
                     return false;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "model/ObjCom.h"
+#include "views/Saisie.h"
 
 class Document;
 
@@ -27,8 +28,9 @@ std::vector<TLigne> LignesSurfaces(const Document& doc);
 // The total ("TOTAL", mass and centre as ObjCom::MajTotalPoids leaves them).
 TLigne LigneTotal(const Document& doc);
 
-// A number as the grids take it: blanks around, "," or "." as decimal mark.
-bool LitNombre(const std::string& texte, double& v);
+// A number as the grids take it: blanks around, "," or "." as decimal mark;
+// false when it is not one or lies outside the domain.
+bool LitNombre(const std::string& texte, double& v, Saisie::TDomaine d = Saisie::dLibre);
 
 // Whether the rows are the grid's single row standing for no weight: its
 // name empty and its four numbers empty or zero.

@@ -27,7 +27,7 @@ bool LitLignes(const std::vector<TLigne>& lignes, std::vector<P>& points, int& l
             const std::string* src[3] = {&lignes[i].X, &lignes[i].Y, &lignes[i].Z};
             double* dest[3] = {&p.X, &p.Y, &p.Z};
             for (int k = 0; k < 3; ++k)
-                if (!DevisPoids::LitNombre(*src[k], *dest[k])) {
+                if (!DevisPoids::LitNombre(*src[k], *dest[k], Saisie::dCoordonnee)) {
                     ligneErr = static_cast<int>(i);
                     colonneErr = 2 + k;
                     return false;
@@ -85,7 +85,7 @@ std::vector<TRepere> Importe(const std::vector<std::string>& lignes, bool avecNo
                 champ = reste;
                 reste.clear();
             }
-            ok = DevisPoids::LitNombre(champ, v[k]);
+            ok = DevisPoids::LitNombre(champ, v[k], Saisie::dCoordonnee);
         }
         if (!ok) {
             ligneErr = static_cast<int>(i) + 1;

@@ -9,6 +9,7 @@
 #include "model/Format.h"
 #include "model/Update.h"
 #include "views/DrawAffiche.h"
+#include "views/Saisie.h"
 
 namespace GrilleSaisie {
 
@@ -95,6 +96,7 @@ std::optional<TErreur> Verifie(const TSaisie& s) {
             for (int c = 1; c <= (p == pgDiagonales ? 2 : 1); ++c) {
                 const std::string& t = c == 1 ? f.Valeurs[static_cast<std::size_t>(i)] : f.Angles[static_cast<std::size_t>(i)];
                 if (!LitNombre(t, v)) return TErreur{p, i, c, t + " " + Langue::Txt(kMessages[p])};
+                if (std::string r = Saisie::Refus(v, Saisie::dCoordonnee); !r.empty()) return TErreur{p, i, c, r + " : " + t};
             }
         }
     }

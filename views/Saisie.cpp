@@ -18,6 +18,9 @@ std::string Refus(double v, TDomaine d) {
         case dMasse:
             if (v < 0) return "Valeur numérique positive demandée";
             return v <= kLimiteMasse ? std::string() : "Valeur comprise entre 0 et 1000000000 demandée";
+        case dMasseSignee:
+            return std::abs(v) <= kLimiteMasse ? std::string()
+                                               : "Valeur comprise entre -1000000000 et 1000000000 demandée";
         case dPoidsPC:
             return v > 0 && v <= kLimite ? std::string() : "Valeur strictement positive, au plus 100000, demandée";
     }

@@ -13,6 +13,7 @@
 #include "model/Document.h"
 #include "model/Entity.h"
 #include "model/UiPort.h"
+#include "views/gui/Champs.h"
 #include "model/Update.h"
 
 TDefPoidsForm::TDefPoidsForm(Document& doc, QWidget* parent) : QDialog(parent), doc_(doc) {
@@ -70,12 +71,18 @@ bool TDefPoidsForm::BtnOKClick() {
             return false;
         }
     double v[4];
-    for (int k = 0; k < 4; ++k)
+    const char* const libelles[4] = {"rsValeur", "rsX", "rsY", "rsZ"};
+    for (int k = 0; k < 4; ++k) {
         if (!DevisPoids::LitNombre(champs[k]->text().toStdString(), v[k])) {
             champs[k]->setFocus();
             Ui::ui().showMessage(Langue::Txt("rsMsgChampsErrone"));
             return false;
         }
+        if (const std::string r = Saisie::Refus(v[k], k == 0 ? Saisie::dMasseSignee : Saisie::dCoordonnee); !r.empty()) {
+            Champs::Refuse(champs[k], Langue::QTxt(libelles[k]), r);
+            return false;
+        }
+    }
     doc_.ListPoids.push_back({EditNom->text().toStdString(), v[0], v[1], v[2], v[3], CBSurf->currentIndex()});
     ObjCom::MajTotalPoids(doc_);
     doc_.MarquerModifie();

@@ -11,6 +11,7 @@
 #include "calc/DevisPoids.h"
 #include "model/Document.h"
 #include "model/UiPort.h"
+#include "views/gui/Champs.h"
 
 TDefReperesForm::TDefReperesForm(Document& doc, QWidget* parent) : QDialog(parent), doc_(doc) {
     setObjectName(QStringLiteral("DefReperesForm"));
@@ -57,6 +58,11 @@ bool TDefReperesForm::BtnOKClick() {
         }
         if (!DevisPoids::LitNombre(champs[k]->text().toStdString(), v[k])) {
             Ui::ui().showMessage(Langue::Txt("rsMsgChampsErrone"));
+            return false;
+        }
+        static const char* const libelles[3] = {"rsX", "rsY", "rsZ"};
+        if (const std::string r = Saisie::Refus(v[k], Saisie::dCoordonnee); !r.empty()) {
+            Champs::Refuse(champs[k], Langue::QTxt(libelles[k]), r);
             return false;
         }
     }

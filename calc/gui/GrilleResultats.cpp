@@ -128,10 +128,18 @@ void NonNumerique(const QString& texte) {
 
 }  // namespace
 
-void SignaleCellule(QTableWidget* g, int ligne, int colonne) {
+void SignaleCellule(QTableWidget* g, int ligne, int colonne, Saisie::TDomaine d) {
     g->setCurrentCell(ligne, colonne);
     const QTableWidgetItem* it = g->item(ligne, colonne);
-    NonNumerique(it ? it->text() : QString());
+    const QString texte = it ? it->text() : QString();
+    double v = 0.0;
+    if (!Chaines::TexteVersReel(Chaines::RemplaceCar(texte.trimmed().toStdString(), ',', '.'), v)) {
+        NonNumerique(texte);
+        return;
+    }
+    // The column by its header where the grid has one, else the value itself.
+    const QTableWidgetItem* entete = g->horizontalHeaderItem(colonne);
+    Ui::ui().showMessage(Saisie::Refus(v, d) + " : " + (entete ? entete->text() : texte.trimmed()).toStdString());
 }
 
 bool LitReel(QLineEdit* e, double& v) {

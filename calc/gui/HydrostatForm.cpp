@@ -42,7 +42,7 @@ THydrostatForm::THydrostatForm(Document& doc, QWidget* parent) : QDialog(parent)
     auto* gauche = new QVBoxLayout;
     LBSurf = new QListWidget(this);
     LBSurf->setObjectName(QStringLiteral("LBSurf"));
-    LBSurf->setSelectionMode(QAbstractItemView::MultiSelection);
+    LBSurf->setSelectionMode(QAbstractItemView::ExtendedSelection);
     LBSurf->setMaximumWidth(180);
     BtnTout = new QPushButton(this);
     BtnTout->setObjectName(QStringLiteral("BtnTout"));

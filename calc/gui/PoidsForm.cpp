@@ -160,7 +160,7 @@ bool TPoidsForm::GrilleValide() {
     TListPoids p;
     int l = -1, c = -1;
     if (DevisPoids::LitLignes(doc_, LignesGrille(), p, l, c)) return true;
-    GrilleResultats::SignaleCellule(SG_PoidsBallast, l, c);
+    GrilleResultats::SignaleCellule(SG_PoidsBallast, l, c, c == 2 ? Saisie::dMasseSignee : Saisie::dCoordonnee);
     return false;
 }
 
@@ -190,7 +190,7 @@ bool TPoidsForm::BtnOKClick() {
     TListPoids p;
     int l = -1, c = -1;
     if (!DevisPoids::LitLignes(doc_, LignesGrille(), p, l, c)) {
-        GrilleResultats::SignaleCellule(SG_PoidsBallast, l, c);
+        GrilleResultats::SignaleCellule(SG_PoidsBallast, l, c, c == 2 ? Saisie::dMasseSignee : Saisie::dCoordonnee);
         return false;
     }
     doc_.ListPoids = std::move(p);

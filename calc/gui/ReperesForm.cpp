@@ -82,7 +82,7 @@ void TReperesForm::BtnAjouterClick() {
     std::vector<TRepere> p;
     int l = -1, c = -1;
     if (!Reperes::LitLignes(LignesGrille(), p, l, c)) {
-        GrilleResultats::SignaleCellule(Grille, l, c);
+        GrilleResultats::SignaleCellule(Grille, l, c, Saisie::dCoordonnee);
         return;
     }
     GrilleResultats::EcritLigne(Grille, Grille->rowCount(), 1, {"", "", "", ""});
@@ -100,7 +100,7 @@ void TReperesForm::BtnSupprimerClick() {
 bool TReperesForm::BtnOKClick() {
     int l = -1, c = -1;
     if (!AppliqueLignes(LignesGrille(), l, c)) {
-        GrilleResultats::SignaleCellule(Grille, l, c);
+        GrilleResultats::SignaleCellule(Grille, l, c, Saisie::dCoordonnee);
         return false;
     }
     doc_.MarquerModifie();

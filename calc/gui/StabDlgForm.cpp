@@ -19,7 +19,7 @@ TStabDlgForm::TStabDlgForm(Document& doc, QWidget* parent) : QDialog(parent), do
     auto* l = new QVBoxLayout(this);
     l->addWidget(new QLabel(QStringLiteral("Les surfaces cochées représentent\ndes volumes comptés négativement"), this));
     LBSurfaces = new QListWidget(this);
-    LBSurfaces->setSelectionMode(QAbstractItemView::MultiSelection);
+    LBSurfaces->setSelectionMode(QAbstractItemView::ExtendedSelection);
     l->addWidget(LBSurfaces);
     auto* b = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     l->addWidget(b);

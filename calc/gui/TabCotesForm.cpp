@@ -38,7 +38,7 @@ TTabCotesForm::TTabCotesForm(Document& doc, QWidget* parent) : QDialog(parent), 
     auto* gs = new QGroupBox(Langue::QTxt("rsSelection"), this);
     auto* ls = new QVBoxLayout(gs);
     LBSurf = new QListWidget(gs);
-    LBSurf->setSelectionMode(QAbstractItemView::MultiSelection);
+    LBSurf->setSelectionMode(QAbstractItemView::ExtendedSelection);
     ls->addWidget(LBSurf);
     BtnTout = new QPushButton(Langue::QTxt("rsBtnToutes"), gs);
     BtnAucune = new QPushButton(Langue::QTxt("rsBtnAucune"), gs);

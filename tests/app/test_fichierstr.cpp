@@ -1,7 +1,6 @@
 // Sectioned text reader, string helpers and the file-boundary encoding.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -13,31 +12,7 @@
 #include "tests/support/RecordingUi.h"
 #include "tests/support/TestFiles.h"
 
-namespace fs = std::filesystem;
-
-namespace {
-
-using DossierTemp = testfiles::Dossier;
 using testfiles::LitOctets;
-
-// A small document with two sections, written with CR LF and the given bytes
-// for "é" and "¤".
-std::string Document(const std::string& e, const std::string& sep) {
-    return "[HEADER]\r\n"
-           "[Version]\r\n"
-           "1.10\r\n"
-           "[END]\r\n"
-           "  [MAIN]\r\n"
-           "[Titre]\r\n"
-           "Go" + e + "lette " + e + "t" + e + "\r\n"
-           "[Comment]\r\n"
-           "ligne 1" + sep + "ligne 2" + sep + "\r\n"
-           "[Longueur]\r\n"
-           "12.5\r\n"
-           "[END]\r\n";
-}
-
-}  // namespace
 
 // ---- string helpers ---------------------------------------------------------
 
@@ -46,10 +21,6 @@ TEST(Chaines, ExtractionsAuSeparateur) {
     Chaines::ExtraitAvant(";", texte, tete);
     EXPECT_EQ(tete, "1.5");
     EXPECT_EQ(texte, "2;");
-    texte = "sans";
-    Chaines::ExtraitJusqua(",", texte, tete);
-    EXPECT_EQ(tete, "");
-    EXPECT_EQ(texte, "sans");
 
     // The comment separator is one character of two UTF-8 bytes.
     texte = "a\u00A4b\u00A4";
@@ -110,7 +81,7 @@ TEST(Encodage, FinsDeLigne) {
 }
 
 TEST(Encodage, EcritureEnWindows1252EtRelecture) {
-    DossierTemp d;
+    testfiles::Dossier d;
     const std::string chemin = d / "sortie.txt";
     std::string erreur;
     ASSERT_TRUE(Encodage::EcritFichierTexte(chemin, {"Goélette", "a\u00A4b"}, &erreur)) << erreur;
@@ -125,29 +96,12 @@ TEST(Encodage, EcritureEnWindows1252EtRelecture) {
 
 TEST(FichierStr, IndexDesSections) {
     TfichierStr f;
-    f.ChargeContenu(
-        "[HEADER]\n"        // 0
-        "[Version]\n"       // 1
-        "1.10\n"            // 2
-        "[END]\n"           // 3
-        "[PAS_UNE]\n"       // 4: bracketed, not a header
-        "   [SURF3]\n"      // 5: indented header
-        "[Nom]\n"           // 6
-        "coque\n"           // 7
-        "[end]\n"           // 8
-        "[surf4]\n"         // 9: lower case, not a header
-        "[SURF5] suite\n"   // 10: indexed, but not found as SURF5
-        "[Nom]\n"           // 11
-        "x\n"               // 12
-        "[END]\n"           // 13
-        "[SURF6]\n"         // 14: empty section
-        "[END]\n"           // 15
-        "[BALLAST]\n"       // 16: no [END]: runs to the end...
-        "[Nb]\n"            // 17
-        "2\n"               // 18
-        "[REPERES]\n"       // 19: ...and swallows this header
-        "[Nb]\n"            // 20
-        "3\n");             // 21
+    // Line 4 is bracketed but not a header; 5 an indented header; 9 in lower
+    // case is not one; 10 is indexed but not found as SURF5; 14 opens an empty
+    // section; 16 has no [END]: it runs to the end and swallows the header 19.
+    f.ChargeContenu("[HEADER]\n[Version]\n1.10\n[END]\n[PAS_UNE]\n   [SURF3]\n[Nom]\ncoque\n[end]\n"  // 0-8
+                    "[surf4]\n[SURF5] suite\n[Nom]\nx\n[END]\n[SURF6]\n[END]\n"                  // 9-15
+                    "[BALLAST]\n[Nb]\n2\n[REPERES]\n[Nb]\n3\n");                                  // 16-21
     EXPECT_EQ(f.IndexSections(),
               (std::vector<std::string>{"[HEADER]=1;3", "[SURF3]=6;3", "[SURF5] suite=11;3", "[SURF6]=15;1",
                                         "[BALLAST]=17;6"}));
@@ -167,25 +121,10 @@ TEST(FichierStr, IndexDesSections) {
 
 TEST(FichierStr, LectureDesCles) {
     TfichierStr f;
-    f.ChargeContenu(
-        "[MAIN]\n"          // 0
-        "[A]\n"             // 1
-        "[B]\n"             // 2: A has no value line
-        "valeur B\n"        // 3
-        "[C]\n"             // 4
-        "\n"                // 5: an empty line is skipped
-        "   \n"             // 6: blanks are a value
-        "[Reel]\n"          // 7
-        "abc\n"             // 8
-        "[Bool]\n"          // 9
-        "true\n"            // 10
-        "[Dernier]\n"       // 11
-        "[END]\n"           // 12
-        "[SURF0]\n"         // 13
-        "[Nom]\n"           // 14
-        "[END]\n"           // 15
-        "[SURF1]\n"         // 16
-        "[Orphelin]\n");    // 17: last line
+    // A has no value line (2 is a key); line 5 is empty, skipped; 6 holds
+    // blanks, a value; "Dernier" (11) is the last key of its section.
+    f.ChargeContenu("[MAIN]\n[A]\n[B]\nvaleur B\n[C]\n\n   \n[Reel]\nabc\n[Bool]\ntrue\n[Dernier]\n[END]\n"  // 0-12
+                    "[SURF0]\n[Nom]\n[END]\n");                                                    // 13-15
     int p, n;
     ASSERT_TRUE(f.ChercheSection("MAIN", p, n));
     EXPECT_EQ(f.LitValeur("A", "def", p, n), "valeur B");  // takes the next key's value
@@ -208,43 +147,11 @@ TEST(FichierStr, LectureDesCles) {
     EXPECT_EQ(g.LitValeur("Orphelin", "d", -5, 3), "d");
 }
 
-TEST(FichierStr, DocumentWindows1252EtUtf8SeLisentPareil) {
-    DossierTemp d;
-    const std::string cp = d.Ecrit("cp1252.cse", Document("\xE9", "\xA4"));
-    const std::string u8 = d.Ecrit("utf8.cse", Document("\xC3\xA9", "\xC2\xA4"));
-    TfichierStr a, b;
-    ASSERT_TRUE(a.ChargeFichier(cp));
-    ASSERT_TRUE(b.ChargeFichier(u8));
-    EXPECT_EQ(a.Lignes(), b.Lignes());
-    int p, n;
-    ASSERT_TRUE(a.ChercheSection("MAIN", p, n));
-    EXPECT_EQ(a.LitValeur("Titre", "", p, n), "Goélette été");
-    EXPECT_DOUBLE_EQ(a.LitReel("Longueur", 0, p, n), 12.5);
-}
-
-TEST(FichierStr, VirguleEnPointEtAjoutDeSection) {
-    TfichierStr f;
-    f.ChargeContenu("[VUES]\n[Se]\n1,5;2,25;\n[END]\n");
-    f.VirguleEnPoint();
-    int p, n;
-    ASSERT_TRUE(f.ChercheSection("VUES", p, n));
-    EXPECT_EQ(f.LitValeur("Se", "", p, n), "1.5;2.25;");
-    f.AjouteSection("GRILLE");
-    EXPECT_EQ(f.Lignes().back(), "[GRILLE]");
-    EXPECT_EQ(f.IndexSections().size(), 1u);
-}
-
-TEST(FichierStr, FichierAbsentOuIlisible) {
+// A folder is not a document: reported as a reading error.
+TEST(FichierStr, UnDossierEstUneErreurDeLecture) {
     RecordingScope r;
-    DossierTemp d;
+    testfiles::Dossier d;
     TfichierStr f;
-    const std::string absent = d / "absent.cse";
-    EXPECT_FALSE(f.ChargeFichier(absent));
-    ASSERT_EQ(r.rec.messages.size(), 1u);
-    EXPECT_EQ(r.rec.messages[0], "Fichier " + absent + " inexistant");
-    // A folder is not a document: reported as a reading error.
     EXPECT_FALSE(f.ChargeFichier(d.chemin()));
-    ASSERT_EQ(r.rec.messages.size(), 2u);
-    EXPECT_EQ(r.rec.messages[1], Langue::Txt("rsErrLectFich") + d.chemin());
+    EXPECT_EQ(r.rec.messages, std::vector<std::string>{Langue::Txt("rsErrLectFich") + d.chemin()});
 }
-

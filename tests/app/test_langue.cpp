@@ -1,18 +1,14 @@
 // The user-interface text table and the language files.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <set>
 #include <string>
-#include <vector>
 
 #include "app/texts/Chaines.h"
 #include "app/texts/Encodage.h"
 #include "app/texts/Langue.h"
 #include "tests/support/RecordingUi.h"
 #include "tests/support/TestFiles.h"
-
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -67,24 +63,20 @@ TEST_F(LangueTest, FichierDeLangue) {
     EXPECT_EQ(Langue::Txt("rsBtnNo"), "No");
 }
 
-TEST_F(LangueTest, LangueVideEtFichierAbsent) {
-    {
-        RecordingScope r;
-        Langue::ChargeLangue(dossier.chemin(), "Absent");
-        EXPECT_TRUE(r.rec.messages.empty());
-        EXPECT_EQ(Langue::Txt("rsBtnOK"), "&OK");
-    }
-    Ecrit("lang_.dat", "rsBtnOK=Vide\n");
-    Langue::ChargeLangue(dossier.chemin(), "");
-    EXPECT_EQ(Langue::Txt("rsBtnOK"), "Vide");
-}
-
-TEST_F(LangueTest, FichierEnWindows1252) {
-    Langue::ChargeLangue(dossier.chemin(), "Fr2");  // absent: French
+// An absent file leaves French, silently; an empty language name reads
+// "lang_.dat"; a file in Windows-1252 reads as such.
+TEST_F(LangueTest, FichierAbsentLangueVideEtWindows1252) {
+    RecordingScope r;
+    Langue::ChargeLangue(dossier.chemin(), "Fr2");
+    EXPECT_TRUE(r.rec.messages.empty());
+    EXPECT_EQ(Langue::Txt("rsBtnOK"), "&OK");
     Ecrit("lang_Fr2.dat", "rsBtnOK=D'accord \xE9t\xE9\r\nrsBtnNo=\x80uro\r\n");
     Langue::ChargeLangue(dossier.chemin(), "Fr2");
     EXPECT_EQ(Langue::Txt("rsBtnOK"), "D'accord été");
     EXPECT_EQ(Langue::Txt("rsBtnNo"), "\u20ACuro");
+    Ecrit("lang_.dat", "rsBtnOK=Vide\n");
+    Langue::ChargeLangue(dossier.chemin(), "");
+    EXPECT_EQ(Langue::Txt("rsBtnOK"), "Vide");
 }
 
 TEST(LangueFiltres, VersLaFormeDeQt) {

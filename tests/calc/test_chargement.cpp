@@ -61,6 +61,9 @@ TEST(DevisPoids, ABadCellIsFoundBeforeAnythingChanges) {
         {{{"", "0.000", "0.000", "0.000", "0.000", ""}}, true, -1, -1, 0},   // the row standing for none
         {{{"", "", "", "", "", ""}}, true, -1, -1, 0},
         {{{"c", "2,5", "0", "0", "0", "inconnue"}}, true, -1, -1, 1},
+        // Beyond the working range: a mass past 1e9 kg, a coordinate past 1e5 m.
+        {{{"d", "-5", "0", "0", "0", ""}, {"e", "2e9", "0", "0", "0", ""}}, false, 1, 2, 0},
+        {{{"f", "1", "0", "0", "-1e6", ""}}, false, 0, 5, 0},
     };
     for (const Cas& k : cas) {
         TListPoids p{{"avant", 1, 0, 0, 0, -1}};
@@ -84,6 +87,7 @@ TEST(Reperes, ImportOrdersBlankLinesAndBadLines) {
         {{"p1;1,5;2;3;", "", "  ", "p2;4;5;6"}, true, 0, 0, {{"p1", 1.5, 2, 3}, {"p2", 4, 5, 6}}},
         {{"1;2;3", "", "1;deux;3", "4;5;6"}, false, 0, 3, {}},          // all or nothing
         {{"1;2;3", "4;5"}, false, 5, 2, {}},
+        {{"1;2;3e6"}, false, 0, 1, {}},                                 // beyond the working range
     };
     for (const Cas& c : cas) {
         int err = -1;

@@ -9,6 +9,7 @@
 #include "export/ExportIGES.h"
 #include "export/IgesFormat.h"
 #include "tests/support/ExportFixtures.h"
+#include "tests/support/Proches.h"
 #include "tests/support/TestFiles.h"
 
 namespace {
@@ -145,9 +146,7 @@ TEST(ExportIGES, OpenCascadeEvaluatesEverySurfaceAsTheProgramDoes) {
                 const double u = courbe ? (s.Net.NbL == 1 ? 0.0 : p[0]) : p[1];
                 const double v = courbe ? (s.Net.NbL == 1 ? p[0] : 0.0) : p[0];
                 const TVertex3f q = Evalue(*r, u, v, miroir);
-                EXPECT_NEAR(p[2], q.X, 1e-9);
-                EXPECT_NEAR(p[3], q.Y, 1e-9);
-                EXPECT_NEAR(p[4], q.Z, 1e-9);
+                ExpectNear({p[2], p[3], p[4]}, q, 1e-9);
                 if (s.Nom == "Cercle") {
                     EXPECT_NEAR(std::hypot(p[2], p[3]), 2.0, 1e-12);
                 }

@@ -11,6 +11,7 @@
 #include "export/ExportFile.h"
 #include "export/ExportTXT.h"
 #include "tests/support/ExportFixtures.h"
+#include "tests/support/Proches.h"
 #include "tests/support/TestFiles.h"
 
 namespace {
@@ -125,9 +126,7 @@ TEST(ExportTXT, EveryBlockReadsBackAndTheNurbsBlockIsTheSurfaceEvaluated) {
             for (int j = 0; j <= s.DernCol; j += 4) {
                 TVertex3f p, nrm;
                 nurbs::EvalPoint(r, double(i) / s.DernLigne, double(j) / s.DernCol, 1.0, false, p, nrm);
-                EXPECT_NEAR(p.X, s.Points[i][j].X, 2e-4);
-                EXPECT_NEAR(p.Y, s.Points[i][j].Y, 2e-4);
-                EXPECT_NEAR(p.Z, s.Points[i][j].Z, 2e-4);
+                ExpectNear(p, s.Points[i][j], 2e-4);
             }
         // Borders and mesh as evaluated, the mirror mesh for a symmetric surface.
         const int sym = s.Sym ? 2 : 1;

@@ -8,6 +8,7 @@
 
 #include "export/ImportDxf.h"
 #include "model/Document.h"
+#include "tests/support/Proches.h"
 #include "tests/support/RecordingUi.h"
 #include "tests/support/TestFiles.h"
 
@@ -181,8 +182,6 @@ TEST(ImportDxf, AMeshWrittenByEzdxfComesBackExactly) {
     ASSERT_EQ(s.Points.cols(), 4);
     for (int m = 0; m < 4; ++m)
         for (int n = 0; n < 5; ++n) {
-            EXPECT_NEAR(s.Points[n][m].X, m * 0.1, 1e-12);
-            EXPECT_NEAR(s.Points[n][m].Y, n / 3.0, 1e-12);
-            EXPECT_NEAR(s.Points[n][m].Z, m * n * 0.01 - 1, 1e-12);
+            ExpectNear(s.Points[n][m], {m * 0.1, n / 3.0, m * n * 0.01 - 1}, 1e-12);
         }
 }

@@ -10,20 +10,18 @@
 #include "export/ImportIges.h"
 #include "model/Document.h"
 #include "model/Nurbs.h"
+#include "tests/support/Proches.h"
 #include "tests/support/RecordingUi.h"
 
 namespace {
 
 struct Entite {
-    Entite(int t, std::string p, int c = 0, std::string e = {}, int tr = 0)
-        : type(t), params(std::move(p)), couleur(c), etiquette(std::move(e)), transfo(tr) {}
     int type;
     std::string params;
-    int couleur;
-    std::string etiquette;
-    int transfo;
+    int couleur = 0;
+    std::string etiquette = {};
+    int transfo = 0;
 };
-
 std::string Colonnes(const std::string& texte, int largeur, char section, int seq, const std::string& milieu = "") {
     char fin[16];
     std::snprintf(fin, sizeof fin, "%c%7d", section, seq);
@@ -133,9 +131,8 @@ TEST(ImportIges, ASurfaceComesWithItsNetOrdersColourTransformAndUnit) {
     for (int i = 0; i < 2; ++i)
         for (int j = 0; j < 4; ++j) {
             // Millimetres moved by (1000, 2000, 3000) mm, in metres.
-            EXPECT_NEAR(n.TabPC[i][j].X, (j / 4.0 + 1000) * 0.001, 1e-12);
-            EXPECT_NEAR(n.TabPC[i][j].Y, (1.5 * i + 2000) * 0.001, 1e-12);
-            EXPECT_NEAR(n.TabPC[i][j].Z, (j * i / 8.0 + 3000) * 0.001, 1e-12);
+            ExpectNear(ToVertex3f(n.TabPC[i][j]),
+                       {(j / 4.0 + 1000) * 0.001, (1.5 * i + 2000) * 0.001, (j * i / 8.0 + 3000) * 0.001});
             EXPECT_EQ(n.TabPC[i][j].W, 1 + j / 2.0);
         }
 }

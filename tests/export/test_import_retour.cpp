@@ -14,6 +14,7 @@
 #include "export/ImportDxf.h"
 #include "export/ImportIges.h"
 #include "model/Document.h"
+#include "tests/support/Proches.h"
 #include "tests/support/RecordingUi.h"
 
 namespace {
@@ -77,9 +78,7 @@ TEST(ImportRetour, IgesGivesBackTheSameNets) {
                 for (int j = 0; j < a.NbC; ++j) {
                     TVertex3f p = ToVertex3f(a.TabPC[i][j]);
                     if (miroir) Calcs::CalcSym(ToVertex3f(a.TabPC[i][j]), source->PlanSym.Normal, source->PlanSym.D, p);
-                    EXPECT_NEAR(b.TabPC[i][j].X, p.X, 1e-12);
-                    EXPECT_NEAR(b.TabPC[i][j].Y, p.Y, 1e-12);
-                    EXPECT_NEAR(b.TabPC[i][j].Z, p.Z, 1e-12);
+                    ExpectNear(ToVertex3f(b.TabPC[i][j]), p, 1e-12);
                     EXPECT_NEAR(b.TabPC[i][j].W, a.TabPC[i][j].W, 1e-12);
                 }
         }

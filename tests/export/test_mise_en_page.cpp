@@ -1,6 +1,7 @@
 // The geometry of a print: printable area, scale, origin and page tiling.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 
 #include "export/MiseEnPage.h"
@@ -37,16 +38,6 @@ TEST(MiseEnPage, PaperOrientationAndPreviewBox) {
     EXPECT_EQ(w * 1000 + hb, 297210);
 }
 
-TEST(MiseEnPage, PrintableAreaEndsAtTheOffsetPlusThePrintableSize) {
-    const TPage p = EchelleOrigine(Entree(TEchelle::Fixe));
-    EXPECT_EQ(p.L, 50);
-    EXPECT_EQ(p.T, 50);
-    EXPECT_EQ(p.R, 2060);
-    EXPECT_EQ(p.B, 2930);
-    EXPECT_EQ(p.U, 2010);
-    EXPECT_EQ(p.V, 2880);
-}
-
 TEST(MiseEnPage, AFixedScaleTilesTheModelCentredOverThePages) {
     TEntree e = Entree(TEchelle::Fixe, 10);
     // At 1/10 the scale is 1000 units a metre: a model twice the usable
@@ -54,6 +45,8 @@ TEST(MiseEnPage, AFixedScaleTilesTheModelCentredOverThePages) {
     e.Min = {-1.0f, 0.0f};
     e.Max = {3.03f, 1.44f};
     TPage p = EchelleOrigine(e);
+    // The printable area ends at the offset plus the printable size.
+    EXPECT_EQ((std::array{p.L, p.T, p.R, p.B, p.U, p.V}), (std::array{50, 50, 2060, 2930, 2010, 2880}));
     EXPECT_DOUBLE_EQ(p.S, 1000.0);
     EXPECT_EQ(p.Across, 3);
     EXPECT_EQ(p.Down, 1);

@@ -18,7 +18,10 @@
 #include "app/texts/Encodage.h"
 #include "calc/gui/GrilleResultats.h"
 #include "calc/gui/HydrostatForm.h"
+#include "calc/gui/DevSurfForm.h"
+#include "calc/gui/StabDlgForm.h"
 #include "calc/gui/StabForm.h"
+#include "calc/gui/TabCotesForm.h"
 #include "views/gui/ListeSurfForm.h"
 #include "views/gui/SelSurfaces.h"
 #include "model/Draw.h"
@@ -234,4 +237,41 @@ TEST(HydrostatForm, EveryWindowOfTheseCalculationsOpensFromItsCommand) {
                             "MeAjoutRepere", "MeImportReperes", "MeListeReperesEnv", "MeCalculAires",
                             "MeSurfaceVoiles", "MeTabCotes", "MeDeveloppementSurf", "SBCalcHydro", "SBCalcStab"})
         EXPECT_TRUE(f.Action(QLatin1String(nom))->isEnabled()) << nom;
+}
+
+// The calculation windows' surface lists select as every list does: a click
+// picks that line alone, Ctrl+click toggles, Shift+click extends.
+TEST(HydrostatForm, SurfaceListsOfTheCalculationWindowsSelectLikeEveryList) {
+    Document doc;
+    std::vector<std::unique_ptr<QWidget>> fenetres;
+    fenetres.push_back(std::make_unique<THydrostatForm>(doc));
+    fenetres.push_back(std::make_unique<TStabDlgForm>(doc));
+    fenetres.push_back(std::make_unique<TTabCotesForm>(doc));
+    fenetres.push_back(std::make_unique<TDevSurfForm>(doc));
+    for (auto& w : fenetres) {
+        auto* l = w->findChild<QListWidget*>();
+        ASSERT_NE(l, nullptr) << w->metaObject()->className();
+        w->show();
+        QApplication::processEvents();
+        ASSERT_TRUE(l->isVisible()) << w->metaObject()->className();
+        l->clear();
+        l->addItems({"A", "B", "C", "D"});
+        l->selectAll();
+        auto clic = [&](int i, Qt::KeyboardModifiers m = {}) {
+            QTest::mouseClick(l->viewport(), Qt::LeftButton, m, l->visualItemRect(l->item(i)).center());
+        };
+        auto choisis = [&] {
+            QString s;
+            for (int i = 0; i < l->count(); ++i) s += l->item(i)->isSelected() ? l->item(i)->text() : "";
+            return s;
+        };
+        clic(1);
+        EXPECT_EQ(choisis(), "B") << w->metaObject()->className();
+        clic(3, Qt::ShiftModifier);
+        EXPECT_EQ(choisis(), "BCD");
+        clic(0, Qt::ControlModifier);
+        clic(2, Qt::ControlModifier);
+        EXPECT_EQ(choisis(), "ABD");
+        w->hide();
+    }
 }

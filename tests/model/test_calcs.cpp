@@ -4,20 +4,14 @@
 #include <cmath>
 #include <limits>
 #include <numbers>
-#include <vector>
 
 #include "model/Calcs.h"
+#include "tests/support/Proches.h"
 #include "tests/support/RecordingUi.h"
 
 namespace {
 
 constexpr double kEps = 1e-12;
-
-void ExpectNear3(TVertex3f a, TVertex3f b, double eps = 1e-9) {
-    EXPECT_NEAR(a.X, b.X, eps);
-    EXPECT_NEAR(a.Y, b.Y, eps);
-    EXPECT_NEAR(a.Z, b.Z, eps);
-}
 
 // The record of each drawing view as the views set it up at creation.
 TViewRecord View(std::uint8_t kind, int ox, int oy, float scale, float az, float el) {
@@ -55,7 +49,7 @@ TEST(CalcsView, EachViewProjectsAndInvertsItsPoints) {
         EXPECT_EQ(px, c.px) << int(c.v.Kind);
         TVertex3f back;
         ASSERT_TRUE(Calcs::PixelVersPoint(c.v, px, c.depth, back));
-        ExpectNear3(back, c.p);
+        ExpectNear(back, c.p, 1e-9);
     }
     // Halves go to the even pixel; screen Y grows downwards.
     const TViewRecord v = View(vkProfile, 0, 0, 1.0f, 0.0f, 0.0f);
@@ -66,7 +60,7 @@ TEST(CalcsView, EachViewProjectsAndInvertsItsPoints) {
     }
 }
 
-TEST(CalcsView, UnrepresentablePixelsAreReportedNotConverted) {
+TEST(CalcsView, WhatCannotBeConvertedIsReportedNotConverted) {
     const TViewRecord v = View(vkSection, 400, 300, 100.0f, kSectionAz, 0.0f);
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();
@@ -82,9 +76,7 @@ TEST(CalcsView, UnrepresentablePixelsAreReportedNotConverted) {
     TViewRecord unit = View(vkProfile, 0, 0, 1.0f, 0.0f, 0.0f);
     ASSERT_TRUE(Calcs::VueVersPixel({0, 2147483647.0, -2147483647.0}, px, unit));
     EXPECT_EQ(px, (TPoint{2147483647, 2147483647}));
-}
-
-TEST(CalcsView, InverseRefusesWhatItCannotInvert) {
+    // No inverse without a scale, nor for the studio.
     TVertex3f p{1, 2, 3};
     EXPECT_FALSE(Calcs::PixelVersPoint(View(vkSection, 0, 0, 0.0f, 0, 0), {5, 5}, 0.0, p));
     EXPECT_FALSE(Calcs::PixelVersPoint(View(vkStudio, 0, 0, 50.0f, 0, 0), {5, 5}, 0.0, p));
@@ -94,36 +86,19 @@ TEST(CalcsView, InverseRefusesWhatItCannotInvert) {
 // ---- Angles ----------------------------------------------------------------
 
 TEST(CalcsAngles, SignedAngleInEveryQuadrantAndAtRightAngles) {
-    const TVertex2f o{0, 0};
-    EXPECT_DOUBLE_EQ(Calcs::AngleOriente2D({1, 1}, o, {-1, 1}), 90.0);
-    EXPECT_DOUBLE_EQ(Calcs::AngleOriente2D({-1, 1}, o, {1, 1}), -90.0);
-    // A right angle whose sine is not exactly 1 in floating point.
-    EXPECT_NEAR(Calcs::AngleOriente2D({0.1f, 0.3f}, o, {-0.3f, 0.1f}), 90.0, 1e-5);
-    EXPECT_NEAR(Calcs::AngleOriente2D({3, 1}, {2, 0}, {1, 1}), 90.0, kEps);   // vertex off the origin
-    const TVertex2f a{1, 0};
-    EXPECT_NEAR(Calcs::AngleOriente2D(a, o, {1, 1}), 45.0, kEps);
-    EXPECT_NEAR(Calcs::AngleOriente2D(a, o, {-1, 1}), 135.0, kEps);
-    EXPECT_NEAR(Calcs::AngleOriente2D(a, o, {-1, -1}), -135.0, kEps);
-    EXPECT_NEAR(Calcs::AngleOriente2D(a, o, {1, -1}), -45.0, kEps);
-    EXPECT_DOUBLE_EQ(Calcs::AngleOriente2D(a, o, {-1, 0}), 180.0);   // never -180
-    EXPECT_DOUBLE_EQ(Calcs::AngleOriente2D(a, o, {3, 0}), 0.0);
-    EXPECT_DOUBLE_EQ(Calcs::AngleOriente2D(o, o, {3, 0}), 0.0);       // A on O
-}
-
-TEST(CalcsAngles, UnsignedAnglesOfCollinearPointsAreNeverNaN) {
-    const TVertex2f o{0, 0};
-    EXPECT_NEAR(Calcs::Angle2D(o, {1, 1}, {-1, 1}), 90.0, 1e-9);
-    EXPECT_DOUBLE_EQ(Calcs::Angle2D(o, o, {1, 0}), 0.0);
-    // Collinear triples whose cosine rounds past +-1 without the clamp.
-    for (int i = 1; i < 200; ++i) {
-        const float t = 0.1f * i;
-        const TVertex2f oo{0.3f * t, 0.7f * t};
-        const TVertex2f a{oo.X + 0.1f * i, oo.Y + 0.37f * i};
-        const TVertex2f same{oo.X + 0.3f * i, oo.Y + 1.11f * i};
-        const TVertex2f opposite{oo.X - 0.2f * i, oo.Y - 0.74f * i};
-        EXPECT_NEAR(Calcs::Angle2D(oo, a, same), 0.0, 0.1) << i;   // NaN fails too
-        EXPECT_NEAR(Calcs::Angle2D(oo, a, opposite), 180.0, 0.1) << i;
-    }
+    const TVertex2f o{0, 0}, a{1, 0};
+    const struct {
+        TVertex2f a, o, b;
+        double deg, tol;
+    } cas[] = {
+        {{1, 1}, o, {-1, 1}, 90.0, 0}, {{-1, 1}, o, {1, 1}, -90.0, 0},
+        {{0.1f, 0.3f}, o, {-0.3f, 0.1f}, 90.0, 1e-5},  // a right angle whose sine is not exactly 1
+        {{3, 1}, {2, 0}, {1, 1}, 90.0, kEps},          // vertex off the origin
+        {a, o, {1, 1}, 45.0, kEps},  {a, o, {-1, 1}, 135.0, kEps}, {a, o, {-1, -1}, -135.0, kEps},
+        {a, o, {1, -1}, -45.0, kEps}, {a, o, {-1, 0}, 180.0, 0},   // never -180
+        {a, o, {3, 0}, 0.0, 0},      {o, o, {3, 0}, 0.0, 0},       // A on O
+    };
+    for (const auto& c : cas) EXPECT_NEAR(Calcs::AngleOriente2D(c.a, c.o, c.b), c.deg, c.tol) << c.b.X << " " << c.b.Y;
 }
 
 // ---- Planes, lines, rotations ---------------------------------------------
@@ -133,12 +108,12 @@ TEST(CalcsPlanes, MirrorInAPlane) {
     const double d = -1;
     TVertex3f q;
     Calcs::CalcSym({2, 3, 4}, n, d, q);
-    ExpectNear3(q, {-2, -1, 4});
+    ExpectNear(q, {-2, -1, 4}, 1e-9);
     TVertex3f twice;
     Calcs::CalcSym(q, n, d, twice);
-    ExpectNear3(twice, {2, 3, 4});
+    ExpectNear(twice, {2, 3, 4}, 1e-9);
     Calcs::CalcSym({0.25, 0.75, 9}, n, d, q);   // on the plane
-    ExpectNear3(q, {0.25, 0.75, 9});
+    ExpectNear(q, {0.25, 0.75, 9}, 1e-9);
 }
 
 // ---- Triangles, vectors, circles ------------------------------------------
@@ -155,7 +130,7 @@ TEST(CalcsCircles, CentreOfATiltedCircle) {
     };
     TVertex3f centre;
     ASSERT_TRUE(Calcs::CerclePar3Pts(on(0.3), on(1.7), on(4.0), centre));
-    ExpectNear3(centre, c, 1e-12);
+    ExpectNear(centre, c, 1e-12);
     centre = {9, 9, 9};
     EXPECT_FALSE(Calcs::CerclePar3Pts({0, 0, 0}, {1, 2, 3}, {2, 4, 6}, centre));
     EXPECT_EQ(centre, (TVertex3f{9, 9, 9}));
@@ -164,16 +139,16 @@ TEST(CalcsCircles, CentreOfATiltedCircle) {
 // ---- Hit test on a drawn segment ------------------------------------------
 
 TEST(CalcsSegment, VerticalSlopedAndDegenerateSegments) {
-    const TPoint a{10, 0}, b{10, 20};
-    EXPECT_TRUE(Calcs::SurSegment({10, 20}, a, b));
-    EXPECT_TRUE(Calcs::SurSegment({11, 5}, a, b));   // one column of slack
-    EXPECT_FALSE(Calcs::SurSegment({12, 5}, a, b));
-    EXPECT_FALSE(Calcs::SurSegment({10, 21}, a, b));
-    const TPoint c{0, 0}, d{10, 5};
-    EXPECT_TRUE(Calcs::SurSegment({4, 2}, c, d));
-    EXPECT_FALSE(Calcs::SurSegment({4, 5}, c, d));
-    EXPECT_FALSE(Calcs::SurSegment({12, 6}, c, d));   // on the line, past the end
-    EXPECT_FALSE(Calcs::SurSegment({3, 3}, {3, 3}, {3, 3}));
-    // Pixels far apart do not overflow.
-    EXPECT_TRUE(Calcs::SurSegment({0, 0}, {-2000000000, -2000000000}, {2000000000, 2000000000}));
+    const TPoint a{10, 0}, b{10, 20}, c{0, 0}, d{10, 5};
+    const struct {
+        TPoint p, a, b;
+        bool sur;
+    } cas[] = {
+        {{10, 20}, a, b, true}, {{11, 5}, a, b, true},  // one column of slack
+        {{12, 5}, a, b, false}, {{10, 21}, a, b, false}, {{4, 2}, c, d, true}, {{4, 5}, c, d, false},
+        {{12, 6}, c, d, false},  // on the line, past the end
+        {{3, 3}, {3, 3}, {3, 3}, false},
+        {{0, 0}, {-2000000000, -2000000000}, {2000000000, 2000000000}, true},  // far apart: no overflow
+    };
+    for (const auto& k : cas) EXPECT_EQ(Calcs::SurSegment(k.p, k.a, k.b), k.sur) << k.p.X << " " << k.p.Y;
 }

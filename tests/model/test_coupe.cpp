@@ -5,6 +5,7 @@
 #include <numbers>
 
 #include "model/Coupe.h"
+#include "tests/support/Coupes.h"
 
 namespace {
 
@@ -37,10 +38,7 @@ bool Closed(const TListPt3D& l) { return l.Count() > 1 && l.front().P == l.back(
 
 TEST(Coupe, GridWhollyOnOneSideLeavesTheCutUnchanged) {
     const TArrayVertex3f g = Barge();
-    TCoupe cut;
-    TListPt3D old;
-    old.Add(V3{-5, -5, -5});
-    cut.Add(old);
+    TCoupe cut = Coupe({{{-5, -5, -5}}});
     const TCoupe before = cut;
     ObjCom::CalcSecMesh(g, 4, 4, cut, 10.5);
     ObjCom::CalcLEMesh(g, 4, 4, cut, 1.5);
@@ -143,16 +141,7 @@ TEST(Coupe, DiagonalCrossingXZeroEndsOnIt) {
 }
 
 TEST(Coupe, TrimAtXZero) {
-    TCoupe cut;
-    TListPt3D a;
-    a.Add(V3{-1, 0, 0});
-    a.Add(V3{1, 2, 2});
-    a.Add(V3{-3, 0, 0});
-    a.Add(V3{-1, 0, 0});
-    cut.Add(std::move(a));
-    TListPt3D b;
-    b.Add(V3{-1, 0, 0});
-    cut.Add(std::move(b));
+    TCoupe cut = Coupe({{{-1, 0, 0}, {1, 2, 2}, {-3, 0, 0}, {-1, 0, 0}}, {{-1, 0, 0}}});
     TMesh::EliminePtInfZero(cut);
     ASSERT_EQ(cut.Count(), 1);
     ASSERT_EQ(cut[0].Count(), 3);

@@ -1,6 +1,7 @@
 // The document: its fresh states, surfaces, welded points, saved flag and closing.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 
@@ -8,22 +9,13 @@
 #include "model/Update.h"
 #include "tests/support/RecordingUi.h"
 
-namespace {
-
-bool StatusContient(const RecordingUi& r, int panel, const std::string& texte) {
-    for (const auto& [p, t] : r.status)
-        if (p == panel && t == texte) return true;
-    return false;
-}
-
-}  // namespace
-
 TEST(Document, DefaultDocumentHoldsTheStartingHullUnmodified) {
     RecordingScope r;
     Document doc = Document::Defaut();
     ASSERT_EQ(doc.NbSurf(), 1);
     EXPECT_EQ(doc.SurfaceNurbs(0)->Net.NbL, 3);
-    EXPECT_TRUE(StatusContient(r.rec, 1, "Vx : [ Surface1; 0; 0 ]"));
+    const std::pair<int, std::string> vx{1, "Vx : [ Surface1; 0; 0 ]"};
+    EXPECT_NE(std::find(r.rec.status.begin(), r.rec.status.end(), vx), r.rec.status.end());
     EXPECT_TRUE(doc.Enregistre());
     // Net bounds: the default hull's points and their mirror in X = 0.
     EXPECT_DOUBLE_EQ(doc.MinMaxNet.Min.X, -1.4);
@@ -44,17 +36,6 @@ TEST(Document, SurfaceTableHoldsAtMostOneHundred) {
     // A mesh appended takes the next index whatever it was given.
     EXPECT_EQ(d2.AjouteSurface(std::make_unique<TDXFSurface>(57, 2, 2, d2.DefGrille)), 1);
     EXPECT_EQ(d2.Surface(1)->Index, 1);
-}
-
-TEST(Document, SavedFlagFollowsChangesAndTellsTheWindow) {
-    RecordingScope r;
-    Document doc;
-    EXPECT_TRUE(doc.Enregistre());
-    doc.MarquerModifie();
-    EXPECT_FALSE(doc.Enregistre());
-    EXPECT_EQ(r.rec.modified, 1);
-    doc.MarquerEnregistre();
-    EXPECT_TRUE(doc.Enregistre());
 }
 
 TEST(Document, ClosingEmptiesTheModelButKeepsGridViewsAndSwitches) {
@@ -92,17 +73,4 @@ TEST(Document, ClosingEmptiesTheModelButKeepsGridViewsAndSwitches) {
     EXPECT_EQ(doc.StockFen.Vues[1].Echelle, 80.0f);
     EXPECT_TRUE(doc.Aff.MeSections);
     EXPECT_TRUE(doc.Options.SplineTR);
-}
-
-TEST(Document, OptionsCompareEveryField) {
-    TOptionsDoc a, b;
-    EXPECT_TRUE(a == b);
-    b.Courbure.Cote = 1;
-    EXPECT_FALSE(a == b);
-    b = a;
-    b.Courbure.Facteur = 2.0;
-    EXPECT_FALSE(a == b);
-    b = a;
-    b.MultiFen = true;
-    EXPECT_FALSE(a == b);
 }

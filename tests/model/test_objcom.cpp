@@ -8,16 +8,7 @@
 #include "model/Entity.h"
 #include "model/Grille.h"
 #include "model/ObjCom.h"
-
-namespace {
-
-void ExpectNear(const TVertex3f& a, const TVertex3f& b, double tol = 1e-12) {
-    EXPECT_NEAR(a.X, b.X, tol);
-    EXPECT_NEAR(a.Y, b.Y, tol);
-    EXPECT_NEAR(a.Z, b.Z, tol);
-}
-
-}  // namespace
+#include "tests/support/Proches.h"
 
 TEST(ObjComPlanSym, RotationAnglesUndoTheFrame) {
     // Frames turned as the move-and-rotate dialog turns them; the angles found
@@ -53,10 +44,6 @@ TEST(ObjComTronque, CutsCharactersNotBytes) {
     EXPECT_EQ(ObjCom::Tronque(nom + "s", 20), nom);
     EXPECT_EQ(ObjCom::Tronque(nom, 1), "É");
     EXPECT_EQ(ObjCom::Tronque("", 5), "");
-
-    TEntityA e;
-    e.SetNom("Coque tribord arrière longue");
-    EXPECT_EQ(e.Nom, "Coque tribord arrièr");
 }
 
 TEST(ObjComMeshNormales, FlatAndCylindricalGrids) {

@@ -1,10 +1,8 @@
 // Routine trace and error journal.
 #include <gtest/gtest.h>
 
-
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -14,11 +12,7 @@
 
 namespace {
 
-constexpr const char* kTags[31] = {
-    "T00", "T01", "T02", "T03", "T04", "T05", "T06", "T07", "T08", "T09", "T10",
-    "T11", "T12", "T13", "T14", "T15", "T16", "T17", "T18", "T19", "T20", "T21",
-    "T22", "T23", "T24", "T25", "T26", "T27", "T28", "T29", "T30",
-};
+std::string Tag(int i) { return (i < 10 ? "T0" : "T") + std::to_string(i); }
 
 class Trace : public ::testing::Test {
 protected:
@@ -29,26 +23,12 @@ protected:
     }
 };
 
-std::vector<std::string> ReadLines(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::vector<std::string> lines;
-    for (std::string l; std::getline(in, l);) {
-        if (!l.empty() && l.back() == '\r') l.pop_back();
-        lines.push_back(l);
-    }
-    return lines;
-}
-
-// A folder of its own, removed at the end of the test.
-struct TempDir {
-    testfiles::Dossier dossier;
-    std::filesystem::path path{dossier.chemin()};
-};
-
 }  // namespace
 
 TEST_F(Trace, ThirtyOneNestedEntriesStayInsideTheStack) {
-    for (const char* t : kTags) Debug::DbgEnter(t);
+    std::vector<std::string> tags;
+    for (int i = 0; i < 31; ++i) tags.push_back(Tag(i));
+    for (const std::string& t : tags) Debug::DbgEnter(t.c_str());
     EXPECT_EQ(Debug::state().depth, 30);
     EXPECT_EQ(Debug::StackEntry(29), "T30");   // the thirtieth entry overwritten
     for (int i = 0; i < 31; ++i) Debug::DbgLeave();
@@ -58,8 +38,10 @@ TEST_F(Trace, ThirtyOneNestedEntriesStayInsideTheStack) {
 }
 
 TEST_F(Trace, JournalLineListsTheTenNewestTagsNewestFirst) {
-    for (int i = 0; i < 11; ++i) {
-        Debug::DbgEnter(kTags[i]);
+    std::vector<std::string> tags;
+    for (int i = 0; i < 11; ++i) tags.push_back(Tag(i));
+    for (const std::string& t : tags) {
+        Debug::DbgEnter(t.c_str());
         Debug::DbgLeave();
     }
     EXPECT_EQ(Debug::RingEntry(0), "T10");   // the first entry overwritten
@@ -88,40 +70,31 @@ TEST_F(Trace, ScopeLeavesOnEveryPath) {
     EXPECT_EQ(Debug::NewestTag(), "Throwing.Routine");
 }
 
-TEST_F(Trace, JournalIsCreatedThenGrowsNewestFirst) {
-    TempDir dir;
-    const auto log = dir.path / "Error.log";
+// Created, then grown newest first; a folder that does not exist is reported
+// and nothing is made; a program folder that cannot be written sends the
+// journal to the user's data folder.
+TEST_F(Trace, JournalGrowsNewestFirstOrGoesToTheUserDataFolder) {
+    testfiles::Dossier d;
+    const std::string log = d / "Error.log";
     std::string err;
-    ASSERT_TRUE(Debug::PrependJournal(log.string(), "premiere erreur", &err)) << err;
-    ASSERT_TRUE(Debug::PrependJournal(log.string(), "deuxieme erreur", &err)) << err;
-    EXPECT_EQ(ReadLines(log), (std::vector<std::string>{"deuxieme erreur", "premiere erreur"}));
-    // Only the journal itself is left in the folder.
-    int files = 0;
-    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir.path)) ++files;
-    EXPECT_EQ(files, 1);
-}
-
-TEST_F(Trace, UnwritableJournalIsReported) {
-    TempDir dir;
-    const auto log = dir.path / "absent" / "Error.log";
-    std::string err;
-    EXPECT_FALSE(Debug::PrependJournal(log.string(), "x", &err));
+    ASSERT_TRUE(Debug::PrependJournal(log, "premiere erreur", &err)) << err;
+    ASSERT_TRUE(Debug::PrependJournal(log, "deuxieme erreur", &err)) << err;
+    EXPECT_EQ(testfiles::LitOctets(log), "deuxieme erreur\r\npremiere erreur\r\n");
+    EXPECT_EQ(d.Entrees().size(), 1u);
+    EXPECT_FALSE(Debug::PrependJournal(d / "absent/Error.log", "x", &err));
     EXPECT_FALSE(err.empty());
-    EXPECT_FALSE(std::filesystem::exists(log));
-}
+    EXPECT_FALSE(std::filesystem::exists(d / "absent"));
 
-TEST_F(Trace, JournalGoesToTheUserDataFolderWhenTheProgramFolderIsNotWritable) {
-    TempDir dir;
     const char* old = std::getenv("XDG_DATA_HOME");
     const std::string saved = old ? old : "";
-    ::setenv("XDG_DATA_HOME", dir.path.c_str(), 1);
-    const std::string fallback = Debug::JournalPathIn((dir.path / "absent").string());
-    const std::string beside = Debug::JournalPathIn(dir.path.string());
+    ::setenv("XDG_DATA_HOME", d.chemin().c_str(), 1);
+    const std::string fallback = Debug::JournalPathIn(d / "absent");
+    const std::string beside = Debug::JournalPathIn(d.chemin());
     if (old)
         ::setenv("XDG_DATA_HOME", saved.c_str(), 1);
     else
         ::unsetenv("XDG_DATA_HOME");
-    EXPECT_EQ(beside, (dir.path / "Error.log").string());
-    EXPECT_EQ(fallback, (dir.path / "Corvane Shaper" / "Error.log").string());
-    EXPECT_TRUE(Debug::PrependJournal(fallback, "x"));   // its folder made ready for the journal
+    EXPECT_EQ(beside, log);
+    EXPECT_EQ(fallback, d / "Corvane Shaper/Error.log");
+    EXPECT_TRUE(Debug::PrependJournal(fallback, "x"));  // its folder made ready for the journal
 }
