@@ -7,17 +7,11 @@
 
 #include "model/Document.h"
 #include "tests/support/CareneFixtures.h"
+#include "tests/support/Proches.h"
 #include "views/Transfo.h"
 
 namespace {
 
-constexpr double kTol = 1e-9;
-
-void ExpectNear(const TVertex3f& a, const TVertex3f& b, double tol = kTol) {
-    EXPECT_NEAR(a.X, b.X, tol);
-    EXPECT_NEAR(a.Y, b.Y, tol);
-    EXPECT_NEAR(a.Z, b.Z, tol);
-}
 
 // The box barge (L 10 from Y 0, B 4, keel -1, deck 1) with one weight on it
 // and one weight of its own.
