@@ -12,7 +12,6 @@
 
 namespace {
 
-
 // The box barge (L 10 from Y 0, B 4, keel -1, deck 1) with one weight on it
 // and one weight of its own.
 Document DocCaisson() {
