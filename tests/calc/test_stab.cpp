@@ -48,34 +48,25 @@ double XCentreRectangleGite(double phiDeg, double zG, double aire) {
     std::vector<std::pair<double, double>> rect;
     for (auto [x, z] : {std::pair{-2.0, -1.0}, {2.0, -1.0}, {2.0, 1.0}, {-2.0, 1.0}})
         rect.push_back({c * x - s * (z - zG), s * x + c * (z - zG) + zG});
-    auto sous = [&](double h, double& a, double& cx) {
-        std::vector<std::pair<double, double>> p;
+    double lo = -3.0, hi = 3.0, cx = 0.0;
+    for (int n = 0; n < 200; ++n) {
+        const double h = (lo + hi) / 2.0;
+        std::vector<std::pair<double, double>> p;  // the part under h
         for (std::size_t k = 0; k < rect.size(); ++k) {
             auto [x1, z1] = rect[k];
             auto [x2, z2] = rect[(k + 1) % rect.size()];
             if (z1 <= h) p.push_back({x1, z1});
-            if ((z1 < h && z2 > h) || (z1 > h && z2 < h)) {
-                const double t = (h - z1) / (z2 - z1);
-                p.push_back({x1 + t * (x2 - x1), h});
-            }
+            if ((z1 < h && z2 > h) || (z1 > h && z2 < h)) p.push_back({x1 + (h - z1) / (z2 - z1) * (x2 - x1), h});
         }
-        a = 0.0;
-        double mx = 0.0;
+        double a = 0.0, mx = 0.0;
         for (std::size_t k = 0; k < p.size(); ++k) {
             auto [x1, z1] = p[k];
             auto [x2, z2] = p[(k + 1) % p.size()];
-            const double cr = x1 * z2 - x2 * z1;
-            a += cr;
-            mx += (x1 + x2) * cr;
+            a += x1 * z2 - x2 * z1;
+            mx += (x1 + x2) * (x1 * z2 - x2 * z1);
         }
         cx = a != 0.0 ? mx / (3.0 * a) : 0.0;
-        a = std::fabs(a) / 2.0;
-    };
-    double lo = -3.0, hi = 3.0, a = 0.0, cx = 0.0;
-    for (int k = 0; k < 200; ++k) {
-        const double h = (lo + hi) / 2.0;
-        sous(h, a, cx);
-        (a < aire ? lo : hi) = h;
+        (std::fabs(a) / 2.0 < aire ? lo : hi) = h;
     }
     return cx;
 }
