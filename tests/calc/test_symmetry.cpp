@@ -47,8 +47,7 @@ Document CoqueDeuxSurfaces(int precision) {
     doc.Precision = precision;
     auto surface = [&](const char* nom, std::array<Rang, 3> rangs, int orientation) {
         TSurface* s = doc.NouvelleSurface(nom);
-        s->Net.NbL = 3;
-        s->Net.NbC = 4;
+        s->Net.NbL = 3, s->Net.NbC = 4;
         for (int i = 0; i < 3; ++i)
             for (int j = 0; j < 4; ++j) s->Net.TabPC[i][j] = rangs[i][j];
         s->Orientation = static_cast<std::uint8_t>(orientation);

@@ -76,13 +76,9 @@ TEST(Developpement, CandidatesCylinderAndTwistedSurface) {
     TSurface* cyl = Nurbs(doc, 4);
     cyl->Net.CFlex = 2;                  // 2 columns of order 2: straight along the axis
     TSurface* tordue = Nurbs(doc, 4);
-    tordue->Net.NbL = 2;
-    tordue->Net.NbC = 2;
-    tordue->Net.LFlex = tordue->Net.CFlex = 2;
-    tordue->Net.TabPC[0][0] = {0, 0, 0, 1};
-    tordue->Net.TabPC[0][1] = {0, 3, 0, 1};
-    tordue->Net.TabPC[1][0] = {2, 0, 0, 1};
-    tordue->Net.TabPC[1][1] = {2, 3, 2, 1};   // a hyperbolic paraboloid
+    tordue->Net.NbL = tordue->Net.NbC = tordue->Net.LFlex = tordue->Net.CFlex = 2;
+    const TVertex4f coins[] = {{0, 0, 0, 1}, {0, 3, 0, 1}, {2, 0, 0, 1}, {2, 3, 2, 1}};   // a hyperbolic paraboloid
+    for (int k = 0; k < 4; ++k) tordue->Net.TabPC[k / 2][k % 2] = coins[k];
     ObjCom::MajSurface(doc, true, -1);
     EXPECT_EQ(Developpement::Candidats(doc), (std::vector<int>{1, 2}));
 
@@ -92,10 +88,7 @@ TEST(Developpement, CandidatesCylinderAndTwistedSurface) {
     // The arc unrolls straight: its ends as far apart as its length.
     const TArrayVertex3f& g = cyl->Points;
     double arc = 0;
-    for (int i = 0; i + 1 < g.rows(); ++i) {
-        const TVertex3f a = g[i][0], b = g[i + 1][0];
-        arc += std::sqrt((a.X - b.X) * (a.X - b.X) + (a.Y - b.Y) * (a.Y - b.Y) + (a.Z - b.Z) * (a.Z - b.Z));
-    }
+    for (int i = 0; i + 1 < g.rows(); ++i) arc += std::hypot(g[i][0].X - g[i + 1][0].X, g[i][0].Y - g[i + 1][0].Y, g[i][0].Z - g[i + 1][0].Z);
     EXPECT_NEAR(arc, M_PI, 1e-2);
     Developpement::TPoint2 debut{}, fin{};
     for (const auto& t : d.Triangles)

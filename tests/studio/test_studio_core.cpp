@@ -35,13 +35,11 @@ TEST(Courbure, ValuesToColours) {
     }
     // Halves go to even: t = 254.5 -> 254, t = 255.5 -> 256.
     GaussCtrl::TEchelleGauss e{440.0, 0.0, 1.0};
-    EXPECT_EQ(e.Index(254.5), 254);
-    EXPECT_EQ(e.Index(255.5), 256);
+    EXPECT_EQ(std::pair(e.Index(254.5), e.Index(255.5)), std::pair(254, 256));
     EXPECT_EQ(GaussCtrl::CouleurEchelle(256), Rgb(0, 0, 254));
     EXPECT_EQ(GaussCtrl::CouleurEchelle(-254), Rgb(255, 1, 1));
     e = {0.5, 0.0, GaussCtrl::GainDePosition(50)};
-    EXPECT_EQ(e.TexteMax(), "> 0.2500");
-    EXPECT_EQ(e.TexteMin(), "< -0.2500");
+    EXPECT_EQ(e.TexteMax() + " " + e.TexteMin(), "> 0.2500 < -0.2500");
     EXPECT_DOUBLE_EQ(GaussCtrl::GainDePosition(99), 0.01);
 }
 
