@@ -208,10 +208,6 @@ TEST(Studio, ViewFieldsAndFrameOrder) {
     s.PCInvis = true;
     p = Studio::Passes(s, a);
     EXPECT_TRUE(p.Masque && !p.MasqueCouleur && !p.Points && !p.Contours && !p.Filaire && !p.Rempli);
-
-    std::vector<std::uint32_t> idx;
-    Studio::IndicesBandes(2, 1, 3, idx);
-    EXPECT_EQ(idx, (std::vector<std::uint32_t>{0, 3, 1, 4, 3, 6, 4, 7}));
 }
 
 }  // namespace
