@@ -69,12 +69,9 @@ TEST(DevisPoids, ABadCellIsFoundBeforeAnythingChanges) {
         TListPoids p{{"avant", 1, 0, 0, 0, -1}};
         int l = -1, c = -1;
         EXPECT_EQ(DevisPoids::LitLignes(doc, k.lignes, p, l, c), k.ok);
-        EXPECT_EQ(l, k.ligne);
-        EXPECT_EQ(c, k.colonne);
+        EXPECT_EQ(std::pair(l, c), std::pair(k.ligne, k.colonne));
         EXPECT_EQ(p.size(), k.ok ? k.n : 1u);
-        if (k.n == 1) {
-            EXPECT_EQ(p[0].Surf, -1);
-        }
+        EXPECT_TRUE(k.n != 1 || p[0].Surf == -1);  // an unknown surface: the weight stands alone
     }
 }
 
@@ -111,7 +108,7 @@ TEST(VolumesNegatifs, AChangeIsSeenByTheNextRun) {
     EXPECT_NEAR(v, 80.0, 1e-9);
     doc.MarquerEnregistre();
     EXPECT_FALSE(VolumesNegatifs::Applique(doc, toutes, {false, false}));
-    EXPECT_TRUE(doc.Enregistre());
+    EXPECT_TRUE(doc.Enregistre());  // no change, nothing to save
     ASSERT_TRUE(VolumesNegatifs::Applique(doc, toutes, {false, true}));
     EXPECT_EQ(VolumesNegatifs::Lit(doc, toutes), (std::vector<bool>{false, true}));
     EXPECT_EQ(doc.Surface(1)->Calculee, 0);

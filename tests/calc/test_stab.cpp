@@ -48,34 +48,25 @@ double XCentreRectangleGite(double phiDeg, double zG, double aire) {
     std::vector<std::pair<double, double>> rect;
     for (auto [x, z] : {std::pair{-2.0, -1.0}, {2.0, -1.0}, {2.0, 1.0}, {-2.0, 1.0}})
         rect.push_back({c * x - s * (z - zG), s * x + c * (z - zG) + zG});
-    auto sous = [&](double h, double& a, double& cx) {
-        std::vector<std::pair<double, double>> p;
+    double lo = -3.0, hi = 3.0, cx = 0.0;
+    for (int n = 0; n < 200; ++n) {
+        const double h = (lo + hi) / 2.0;
+        std::vector<std::pair<double, double>> p;  // the part under h
         for (std::size_t k = 0; k < rect.size(); ++k) {
             auto [x1, z1] = rect[k];
             auto [x2, z2] = rect[(k + 1) % rect.size()];
             if (z1 <= h) p.push_back({x1, z1});
-            if ((z1 < h && z2 > h) || (z1 > h && z2 < h)) {
-                const double t = (h - z1) / (z2 - z1);
-                p.push_back({x1 + t * (x2 - x1), h});
-            }
+            if ((z1 < h && z2 > h) || (z1 > h && z2 < h)) p.push_back({x1 + (h - z1) / (z2 - z1) * (x2 - x1), h});
         }
-        a = 0.0;
-        double mx = 0.0;
+        double a = 0.0, mx = 0.0;
         for (std::size_t k = 0; k < p.size(); ++k) {
             auto [x1, z1] = p[k];
             auto [x2, z2] = p[(k + 1) % p.size()];
-            const double cr = x1 * z2 - x2 * z1;
-            a += cr;
-            mx += (x1 + x2) * cr;
+            a += x1 * z2 - x2 * z1;
+            mx += (x1 + x2) * (x1 * z2 - x2 * z1);
         }
         cx = a != 0.0 ? mx / (3.0 * a) : 0.0;
-        a = std::fabs(a) / 2.0;
-    };
-    double lo = -3.0, hi = 3.0, a = 0.0, cx = 0.0;
-    for (int k = 0; k < 200; ++k) {
-        const double h = (lo + hi) / 2.0;
-        sous(h, a, cx);
-        (a < aire ? lo : hi) = h;
+        (std::fabs(a) / 2.0 < aire ? lo : hi) = h;
     }
     return cx;
 }
@@ -95,20 +86,16 @@ double GZ(const TGZ& g) { return g.XG - g.XB; }
 // Follows a run: progress, steps, end.
 struct Suivi : Stab::ISuiviStab {
     std::vector<std::pair<int, int>> progression;
-    std::vector<TGZ> etapes;
+    int etapes = 0;
     std::vector<std::string> erreurs;
-    int fins = 0;
     bool arrete = false;
     std::function<void(int)> surEtape;
     void Progression(int total, int fait) override { progression.emplace_back(total, fait); }
-    void Etape(const TGZ& gz, int, const TDoubleSurfList&) override {
-        etapes.push_back(gz);
-        if (surEtape) surEtape(static_cast<int>(etapes.size()) - 1);
+    void Etape(const TGZ&, int, const TDoubleSurfList&) override {
+        if (surEtape) surEtape(etapes);
+        ++etapes;
     }
-    void Fin(bool a) override {
-        ++fins;
-        arrete = a;
-    }
+    void Fin(bool a) override { arrete = a; }
     void Erreur(const std::string& m) override { erreurs.push_back(m); }
 };
 
@@ -117,16 +104,13 @@ struct Suivi : Stab::ISuiviStab {
 TEST(StabEtapes, StepCountsAndHeels) {
     Barge b;
     RecordingScope r;
-    ASSERT_TRUE(b.calc.Calcule(Conditions(30, 5, 1.0)));
-    ASSERT_EQ(b.calc.Resultats().Count(), 7);
-    for (int k = 0; k < 7; ++k) EXPECT_DOUBLE_EQ(b.calc.Resultats().GetGZ(k)->Gite, 5.0 * k);
-
     ASSERT_TRUE(b.calc.Calcule(Conditions(32, 5, 1.0)));
     ASSERT_EQ(b.calc.Resultats().Count(), 8);
-    EXPECT_DOUBLE_EQ(b.calc.Resultats().GetGZ(6)->Gite, 30.0);
-    EXPECT_DOUBLE_EQ(b.calc.Resultats().GetGZ(7)->Gite, 32.0);
-    // Without trim correction no step has a trim.
-    for (int k = 0; k < 8; ++k) EXPECT_EQ(b.calc.Resultats().GetGZ(k)->Assiette, 0.0);
+    // Every step of the user's, then the last heel; without trim correction no step has a trim.
+    for (int k = 0; k < 8; ++k) {
+        EXPECT_DOUBLE_EQ(b.calc.Resultats().GetGZ(k)->Gite, k < 7 ? 5.0 * k : 32.0);
+        EXPECT_EQ(b.calc.Resultats().GetGZ(k)->Assiette, 0.0);
+    }
     EXPECT_TRUE(r.rec.messages.empty());
 }
 
@@ -207,8 +191,6 @@ TEST(StabCaisson, LargeAnglesMatchTheClippedRectangle) {
         const TGZ& g = *b.calc.Resultats().GetGZ(k);
         EXPECT_NEAR(GZ(g), -XCentreRectangleGite(g.Gite, zG, 4.0), 2e-5) << g.Gite;
     }
-    EXPECT_GT(GZ(*b.calc.Resultats().GetGZ(2)), 0.0);
-    EXPECT_NEAR(GZ(*b.calc.Resultats().GetGZ(12)), 0.0, 2e-5);   // upside down
 }
 
 // A half-immersed circular cylinder: the metacentre stays on the axis, so
@@ -258,11 +240,8 @@ TEST(StabAssiette, GForwardPutsTheForwardEndDown) {
     // The trimming lever falls from each iteration to the next.
     for (std::size_t k = 1; k < residus.size(); ++k)
         EXPECT_LT(std::fabs(residus[k]), std::fabs(residus[k - 1])) << k;
-    // B under G in the final attitude, and the +Y end lower than the -Y end.
+    // B under G in the final attitude (the ends' heights are checked on a shaped hull below).
     EXPECT_NEAR(e.B.Y, 5.6, 1e-3);
-    b.calc.Pose(0.0, e.Assiette, e.Enfoncement);
-    const TArrayVertex3f& p = b.calc.Copie()[0].Points;
-    EXPECT_LT(p[0][p.cols() - 1].Z, p[0][0].Z);
     // Wall-sided box in trim: tan(t) (GML + BML/2 tan^2(t)) = yG - yB0, with
     // BML = L^2 / 12T.
     const double BML = 100.0 / 12.0, GML = 0.5 + BML - 1.0;
@@ -297,32 +276,28 @@ TEST(StabAssiette, RunWithTrimStoresTrimAndFinalWettedArea) {
     }
 }
 
-TEST(StabQuestion, TooHeavyEndsAtTheTopAfterTheQuestion) {
-    Barge b(0.0, 5.0, 100.0 * kRho * 1000.0);   // the whole box displaces 80
+// Too heavy for the box (the whole box displaces 80): each step ends at the
+// deck after the question. With trim correction, a Yes in the first sinkage
+// search of a step stops there: the question is not asked again by the trim
+// iterations.
+TEST(StabQuestion, TooHeavyEndsAtTheTopAfterTheQuestionAndYesStopsAtOnce) {
+    Barge b(0.0, 5.6, 100.0 * kRho * 1000.0);
     RecordingScope r;
     r.rec.answers = {Ui::mrNo, Ui::mrNo, Ui::mrNo};
     ASSERT_TRUE(b.calc.Calcule(Conditions(10, 5, 1.0)));
     ASSERT_EQ(b.calc.Resultats().Count(), 3);
     EXPECT_EQ(r.rec.messages, std::vector<std::string>(3, kQuestion));
-    const TGZ& g = *b.calc.Resultats().GetGZ(0);
-    EXPECT_EQ(g.Converge, 0);
-    EXPECT_NEAR(g.Enfoncement, 1.0, 1e-6);   // the deck
-    // The question comes on the 36th iteration of each search.
-    EXPECT_EQ(b.calc.Iterations(), 3 * 36);
-}
+    EXPECT_EQ(b.calc.Resultats().GetGZ(0)->Converge, 0);
+    EXPECT_NEAR(b.calc.Resultats().GetGZ(0)->Enfoncement, 1.0, 1e-6);   // the deck
+    EXPECT_EQ(b.calc.Iterations(), 3 * 36);   // the question on the 36th iteration of each search
 
-// With trim correction, a Yes in the first sinkage search of a step stops
-// there: the question is not asked again by the trim iterations.
-TEST(StabQuestion, YesBeforeTheTrimSearchStopsAtOnce) {
-    Barge b(0.0, 5.6, 100.0 * kRho * 1000.0);
-    RecordingScope r;
+    r.rec.messages.clear();
     r.rec.answers = {Ui::mrYes, Ui::mrYes, Ui::mrYes};
     Suivi s;
     ASSERT_TRUE(b.calc.Calcule(Conditions(10, 5, 1.0, true), &s));
     EXPECT_EQ(r.rec.messages.size(), 1u);
     ASSERT_EQ(b.calc.Resultats().Count(), 1);
-    EXPECT_EQ(b.calc.Resultats().GetGZ(0)->Converge, 0);
-    EXPECT_EQ(b.calc.Resultats().GetGZ(0)->Assiette, 0.0);
+    EXPECT_TRUE(b.calc.Resultats().GetGZ(0)->Converge == 0 && b.calc.Resultats().GetGZ(0)->Assiette == 0.0);
     EXPECT_TRUE(s.arrete);
 }
 
@@ -336,8 +311,7 @@ TEST(StabQuestion, TrimIterationLimitAsksAndMarksTheSearch) {
     const Stab::TEquilibre e = b.calc.IsoCarene(0.0, w, w * 1e-6, 0.0, kRho, &leviers);
     EXPECT_FALSE(e.Converge);
     EXPECT_EQ(leviers.size(), 1u + 61u);   // the question on the 61st trim iteration
-    ASSERT_EQ(r.rec.messages.size(), 1u);
-    EXPECT_EQ(r.rec.messages[0], kQuestion);
+    EXPECT_EQ(r.rec.messages, std::vector<std::string>{kQuestion});
     EXPECT_FALSE(b.calc.Arret());   // No: the run would go on
 }
 

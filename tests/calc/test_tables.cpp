@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <map>
 
 #include "calc/Developpement.h"
@@ -29,43 +30,43 @@ TSurface* Nurbs(Document& doc, int forme) {
 
 }  // namespace
 
-TEST(TabCotes, BoxCrossesEveryWaterlineAtItsHalfBreadth) {
-    std::vector<std::unique_ptr<TDXFSurface>> v;
-    v.push_back(fixtures::Caisson(TDefGrille{}));
-    Document doc = fixtures::DocAvec(std::move(v));
-    ObjCom::MajSurface(doc, true, -1);
-    Lignes(doc, {0.5, 2.5, 5.0, 9.5}, {-0.75, -0.5, 0.0, 0.3, 0.99});
-    TListSurf toutes;
-    toutes.Add(0);
-    const auto cotes = TabCotes::Calcule(doc, toutes, false);
-    ASSERT_EQ(cotes.size(), 4u * 5u * 2u);
-    std::map<std::pair<double, double>, int> parPlan;
-    for (const auto& c : cotes) {
-        EXPECT_EQ(std::fabs(c.P.X), 2.0);
-        ++parPlan[{c.P.Y, c.P.Z}];
-    }
-    for (const auto& [plan, n] : parPlan) EXPECT_EQ(n, 2) << plan.first << " " << plan.second;
-    EXPECT_EQ(TabCotes::Lignes(cotes)[1].substr(0, 2), "1;");
-}
-
-TEST(TabCotes, WigleyHullOffsetsFollowItsFormula) {
+// A box and a Wigley hull, whose half-breadths are known, crossed by every
+// station and waterline once on each side.
+TEST(TabCotes, OffsetsAreTheHalfBreadthsOnBothSides) {
     const double L = 10, B = 2, T = 1;
-    auto demi = [&](double y, double z) { return B / 2 * (1 - 4 * y * y / (L * L)) * (1 - z * z / (T * T)); };
     const int n = 41;
-    auto s = fixtures::Maillage(n, n, [&](int i, int j) -> TVertex3f {
-        const double z = -T + T * i / (n - 1), y = -L / 2 + L * j / (n - 1);
-        return {demi(y, z), y, z};
-    });
-    std::vector<std::unique_ptr<TDXFSurface>> v;
-    v.push_back(std::move(s));
-    Document doc = fixtures::DocAvec(std::move(v));
-    ObjCom::MajSurface(doc, true, -1);
-    Lignes(doc, {-3.8, -1.1, 0.0, 2.6}, {-0.8, -0.45, -0.1});
-    TListSurf toutes;
-    toutes.Add(0);
-    const auto cotes = TabCotes::Calcule(doc, toutes, false);
-    ASSERT_EQ(cotes.size(), 4u * 3u * 2u);
-    for (const auto& c : cotes) EXPECT_NEAR(std::fabs(c.P.X), demi(c.P.Y, c.P.Z), 1e-3) << c.P.Y << " " << c.P.Z;
+    auto wigley = [&](double y, double z) { return B / 2 * (1 - 4 * y * y / (L * L)) * (1 - z * z / (T * T)); };
+    struct Cas {
+        std::unique_ptr<TDXFSurface> s;
+        std::vector<double> sec, le;
+        std::function<double(double, double)> demi;
+        double tol;
+    } cas[] = {
+        {fixtures::Caisson(TDefGrille{}), {0.5, 2.5, 5.0, 9.5}, {-0.75, -0.5, 0.0, 0.3, 0.99}, [](double, double) { return 2.0; }, 1e-12},
+        {fixtures::Maillage(n, n, [&](int i, int j) -> TVertex3f {
+             const double z = -T + T * i / (n - 1), y = -L / 2 + L * j / (n - 1);
+             return {wigley(y, z), y, z};
+         }),
+         {-3.8, -1.1, 0.0, 2.6}, {-0.8, -0.45, -0.1}, wigley, 1e-3},
+    };
+    for (Cas& c : cas) {
+        std::vector<std::unique_ptr<TDXFSurface>> v;
+        v.push_back(std::move(c.s));
+        Document doc = fixtures::DocAvec(std::move(v));
+        ObjCom::MajSurface(doc, true, -1);
+        Lignes(doc, c.sec, c.le);
+        TListSurf toutes;
+        toutes.Add(0);
+        const auto cotes = TabCotes::Calcule(doc, toutes, false);
+        ASSERT_EQ(cotes.size(), c.sec.size() * c.le.size() * 2);
+        std::map<std::pair<double, double>, int> parPlan;
+        for (const auto& k : cotes) {
+            EXPECT_NEAR(std::fabs(k.P.X), c.demi(k.P.Y, k.P.Z), c.tol) << k.P.Y << " " << k.P.Z;
+            ++parPlan[{k.P.Y, k.P.Z}];
+        }
+        for (const auto& [plan, m] : parPlan) EXPECT_EQ(m, 2) << plan.first << " " << plan.second;
+        EXPECT_EQ(TabCotes::Lignes(cotes)[1].substr(0, 2), "1;");
+    }
 }
 
 TEST(Developpement, CandidatesCylinderAndTwistedSurface) {
@@ -75,13 +76,9 @@ TEST(Developpement, CandidatesCylinderAndTwistedSurface) {
     TSurface* cyl = Nurbs(doc, 4);
     cyl->Net.CFlex = 2;                  // 2 columns of order 2: straight along the axis
     TSurface* tordue = Nurbs(doc, 4);
-    tordue->Net.NbL = 2;
-    tordue->Net.NbC = 2;
-    tordue->Net.LFlex = tordue->Net.CFlex = 2;
-    tordue->Net.TabPC[0][0] = {0, 0, 0, 1};
-    tordue->Net.TabPC[0][1] = {0, 3, 0, 1};
-    tordue->Net.TabPC[1][0] = {2, 0, 0, 1};
-    tordue->Net.TabPC[1][1] = {2, 3, 2, 1};   // a hyperbolic paraboloid
+    tordue->Net.NbL = tordue->Net.NbC = tordue->Net.LFlex = tordue->Net.CFlex = 2;
+    const TVertex4f coins[] = {{0, 0, 0, 1}, {0, 3, 0, 1}, {2, 0, 0, 1}, {2, 3, 2, 1}};   // a hyperbolic paraboloid
+    for (int k = 0; k < 4; ++k) tordue->Net.TabPC[k / 2][k % 2] = coins[k];
     ObjCom::MajSurface(doc, true, -1);
     EXPECT_EQ(Developpement::Candidats(doc), (std::vector<int>{1, 2}));
 
@@ -91,10 +88,7 @@ TEST(Developpement, CandidatesCylinderAndTwistedSurface) {
     // The arc unrolls straight: its ends as far apart as its length.
     const TArrayVertex3f& g = cyl->Points;
     double arc = 0;
-    for (int i = 0; i + 1 < g.rows(); ++i) {
-        const TVertex3f a = g[i][0], b = g[i + 1][0];
-        arc += std::sqrt((a.X - b.X) * (a.X - b.X) + (a.Y - b.Y) * (a.Y - b.Y) + (a.Z - b.Z) * (a.Z - b.Z));
-    }
+    for (int i = 0; i + 1 < g.rows(); ++i) arc += std::hypot(g[i][0].X - g[i + 1][0].X, g[i][0].Y - g[i + 1][0].Y, g[i][0].Z - g[i + 1][0].Z);
     EXPECT_NEAR(arc, M_PI, 1e-2);
     Developpement::TPoint2 debut{}, fin{};
     for (const auto& t : d.Triangles)

@@ -3,6 +3,7 @@
 // dimensions.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 
 #include "model/Undo.h"
@@ -21,26 +22,21 @@ namespace {
 // bottom: their lower edges are welded to its corners.
 Document DocBoite() {
     Document doc;
-    auto plan = [&](const char* nom, TVertex3f a, TVertex3f b, TVertex3f c, TVertex3f d) {
+    auto plan = [&](const char* nom, std::array<TVertex3f, 4> p) {
         TSurface* s = doc.NouvelleSurface(nom);
         s->Net.NbL = s->Net.NbC = 2;
         s->Net.LFlex = s->Net.CFlex = 2;
-        s->Net.TabPC[0][0] = {a.X, a.Y, a.Z, 1};
-        s->Net.TabPC[0][1] = {b.X, b.Y, b.Z, 1};
-        s->Net.TabPC[1][0] = {c.X, c.Y, c.Z, 1};
-        s->Net.TabPC[1][1] = {d.X, d.Y, d.Z, 1};
+        for (int k = 0; k < 4; ++k) s->Net.TabPC[k / 2][k % 2] = {p[k].X, p[k].Y, p[k].Z, 1};
         s->Sym = 0;
-        return s;
     };
-    plan("Bord", {2, 0, -1}, {2, 10, -1}, {2, 0, 1}, {2, 10, 1});
-    plan("Fond", {-2, 0, -1}, {-2, 10, -1}, {2, 0, -1}, {2, 10, -1});
-    TListPC g1, g2;
-    g1.Add({0, 0, 0});
-    g1.Add({1, 1, 0});
-    g2.Add({0, 0, 1});
-    g2.Add({1, 1, 1});
-    doc.AjouteSoudure(g1);
-    doc.AjouteSoudure(g2);
+    plan("Bord", {{{2, 0, -1}, {2, 10, -1}, {2, 0, 1}, {2, 10, 1}}});
+    plan("Fond", {{{-2, 0, -1}, {-2, 10, -1}, {2, 0, -1}, {2, 10, -1}}});
+    for (int j : {0, 1}) {
+        TListPC g;
+        g.Add({0, 0, j});
+        g.Add({1, 1, j});
+        doc.AjouteSoudure(g);
+    }
     ObjCom::MajSurface(doc, true, -1);
     return doc;
 }
@@ -49,7 +45,6 @@ TEST(EditPC, TypedPointMovesItsWeldedPartnerAndOneUndoRestoresBoth) {
     Document doc = DocBoite();
     TUndo undo;
     undo.RecordAction(doc, TUndo::kGeometrie);
-    const double aire0 = doc.Surface(1)->Aire;
     ASSERT_TRUE(EditPC::Applique(doc, {0, 0, 0}, {3, 0, -1, 0.5}));
     EXPECT_EQ(doc.SurfaceNurbs(0)->Net.TabPC[0][0], (TVertex4f{3, 0, -1, 0.5}));
     EXPECT_EQ(doc.SurfaceNurbs(1)->Net.TabPC[1][0], (TVertex4f{3, 0, -1, 1}));  // W only on the edited point
@@ -57,8 +52,7 @@ TEST(EditPC, TypedPointMovesItsWeldedPartnerAndOneUndoRestoresBoth) {
     ObjCom::MajSurface(doc, true, -1);
     doc.Surface(1)->MajCentreBorde();
     // The bottom widened at one end: a trapezium 4..5 wide, 10 long.
-    EXPECT_NEAR(doc.Surface(1)->Aire, 45.0, 1e-3);
-    EXPECT_NE(doc.Surface(1)->Aire, aire0);
+    EXPECT_NEAR(doc.Surface(1)->Aire, 45.0, 1e-3);  // 40 before
     ASSERT_TRUE(undo.Annuler(doc));
     EXPECT_EQ(doc.SurfaceNurbs(0)->Net.TabPC[0][0], (TVertex4f{2, 0, -1, 1}));
     EXPECT_EQ(doc.SurfaceNurbs(1)->Net.TabPC[1][0], (TVertex4f{2, 0, -1, 1}));
@@ -88,6 +82,8 @@ TEST(EditPC, ListCellsWriteNumbersOnlyAndArrowsStayInTheNet) {
     EXPECT_EQ(doc.CurrentPC, (TPC{0, 1, 1}));
 }
 
+double Ecart(const TVertex4f& p, TVertex3f q) { return std::fabs(p.X - q.X) + std::fabs(p.Y - q.Y) + std::fabs(p.Z - q.Z); }
+
 TEST(DeplSurf, FrameModeTurnsAboutTheFrameOriginAndCarriesTheSurface) {
     Document doc = DocBoite();
     TSurface& s = *doc.SurfaceNurbs(0);
@@ -97,9 +93,7 @@ TEST(DeplSurf, FrameModeTurnsAboutTheFrameOriginAndCarriesTheSurface) {
     p.A = {0, 0, 90};
     DeplSurf::Applique(doc, DeplSurf::dmPlanSym, {true, false}, p);
     // (2, 0, -1) - O = (1, -2, -1), turned: (2, 1, -1), + O.
-    EXPECT_NEAR(s.Net.TabPC[0][0].X, 3, 1e-12);
-    EXPECT_NEAR(s.Net.TabPC[0][0].Y, 3, 1e-12);
-    EXPECT_NEAR(s.Net.TabPC[0][0].Z, -1, 1e-12);
+    EXPECT_LT(Ecart(s.Net.TabPC[0][0], {3, 3, -1}), 1e-12);
     EXPECT_EQ(s.PlanSym.Origin, (TVertex3f{1, 2, 0}));
     EXPECT_NEAR(s.PlanSym.Axis1.Y, 1, 1e-12);
 
@@ -107,8 +101,7 @@ TEST(DeplSurf, FrameModeTurnsAboutTheFrameOriginAndCarriesTheSurface) {
     p.E = {1, 0, 0};
     p.A = {0, 0, 90};
     DeplSurf::Applique(doc, DeplSurf::dmRotation, {false, true}, p);  // (2, 0, -1) about (1, 0, 0)
-    EXPECT_NEAR(doc.SurfaceNurbs(1)->Net.TabPC[1][0].X, 1, 1e-12);
-    EXPECT_NEAR(doc.SurfaceNurbs(1)->Net.TabPC[1][0].Y, 1, 1e-12);
+    EXPECT_LT(Ecart(doc.SurfaceNurbs(1)->Net.TabPC[1][0], {1, 1, -1}), 1e-12);
     p.E = {0, 0, 5};
     p.Conjoint = false;
     DeplSurf::Applique(doc, DeplSurf::dmPlanSym, {true, false}, p);
@@ -126,9 +119,7 @@ TEST(Epaisseur, ZeroIsACopyInwardNeverCrossesThePlaneAndTheLimitHolds) {
     ASSERT_EQ(n, 1);
     const TEntity& copie = *doc.Surface(1);
     EXPECT_EQ(copie.Points, src.Points);
-    EXPECT_EQ(copie.Calc, 0);
-    EXPECT_EQ(copie.Nom, src.Nom + " 2");
-    EXPECT_STREQ(copie.TypeFichier(), "MESH");
+    EXPECT_TRUE(copie.Calc == 0 && copie.Nom == src.Nom + " 2" && copie.TypeFichier() == std::string("MESH"));
 
     // 3 m inside a box 4 wide: the deck and bottom stay on the side of X >= 0.
     const int m = Epaisseur::CreerEpaisseur(doc, 0, 3.0, true);
@@ -150,16 +141,11 @@ TEST(Taille, BoxDimensionsAndNothingChosen) {
     doc.AjouteSurface(fixtures::Caisson(doc.DefGrille));
     ObjCom::MajSurface(doc, true, -1);
     const Taille::TDimensions d = Taille::Dimensions(doc, {true});
-    EXPECT_DOUBLE_EQ(d.Longueur, 10);
-    EXPECT_DOUBLE_EQ(d.Largeur, 4);
-    EXPECT_DOUBLE_EQ(d.Hauteur, 2);
-    EXPECT_DOUBLE_EQ(d.HauteurMax, 1);
-    EXPECT_DOUBLE_EQ(d.ProfondeurMax, -1);
+    EXPECT_TRUE(d.Longueur == 10 && d.Largeur == 4 && d.Hauteur == 2 && d.HauteurMax == 1 && d.ProfondeurMax == -1);
     EXPECT_NEAR(d.LongueurFlottaison, 10, 1e-6);
     EXPECT_NEAR(d.LargeurFlottaison, 4, 1e-6);
     const Taille::TDimensions z = Taille::Dimensions(doc, {false});
-    EXPECT_EQ(z.Largeur, 0);
-    EXPECT_EQ(z.MinX, (TVertex3f{}));
+    EXPECT_TRUE(z.Largeur == 0 && z.MinX == TVertex3f{});
 }
 
 TEST(Taille, PrecisionAlwaysWithinItsRange) {

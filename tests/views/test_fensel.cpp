@@ -43,16 +43,13 @@ TEST(FenSel, NearestStationIsTheNearestOneAndNoneWithoutStations) {
     TEtat e;
     ChoisitStation(g, e, StationProche(g, 5.8));
     EXPECT_EQ(e.Station, 3);
-    EXPECT_EQ(g.SecEnValeur, 4);  // the highlighted station counts from 1
-    EXPECT_EQ(g.MiseEnValeur, 1);
-    EXPECT_EQ(g.Sec.Flag[4], 1);
-    EXPECT_EQ(g.Sec.Flag[3], 0);
+    EXPECT_TRUE(g.SecEnValeur == 4 && g.MiseEnValeur == 1);  // the highlighted station counts from 1
+    EXPECT_TRUE(g.Sec.Flag[4] == 1 && g.Sec.Flag[3] == 0);
 
     TDefGrille vide;
     vide.MiseEnValeur = 1;
     ChoisitStation(vide, e, StationProche(vide, 1.0));
-    EXPECT_EQ(e.Station, -1);
-    EXPECT_EQ(vide.MiseEnValeur, 0);
+    EXPECT_TRUE(e.Station == -1 && vide.MiseEnValeur == 0);
 }
 
 TEST(FenSel, PressesFollowTheMarkers) {
@@ -62,45 +59,33 @@ TEST(FenSel, PressesFollowTheMarkers) {
     TEtat e;
     // Left strip near row 2 (the top one): row 2 alone.
     TReponse r = Presse(e, geo, 5, 20, &net, g);
-    EXPECT_EQ(r.Actifs, TActifs::Ligne);
-    EXPECT_EQ(r.Index, 2);
-    EXPECT_TRUE(e.AffLignes);
-    EXPECT_FALSE(e.AffColonnes);
+    EXPECT_TRUE(r.Actifs == TActifs::Ligne && r.Index == 2);
+    EXPECT_TRUE(e.AffLignes && !e.AffColonnes);
     // The blue half of the corner: every row, then row 0 again.
     r = Presse(e, geo, 2, 255, &net, g);
     EXPECT_EQ(r.Actifs, TActifs::Net);
     EXPECT_TRUE(ToutesLignes(e));
     r = Presse(e, geo, 2, 255, &net, g);
-    EXPECT_EQ(r.Actifs, TActifs::Ligne);
-    EXPECT_EQ(e.Ligne, 0);
+    EXPECT_TRUE(r.Actifs == TActifs::Ligne && e.Ligne == 0);
     // Bottom strip on column 3 (Y = 3): that column and the station there.
     r = Presse(e, geo, 290, 258, &net, g);
-    EXPECT_EQ(r.Actifs, TActifs::Colonne);
-    EXPECT_EQ(r.Index, 3);
-    EXPECT_EQ(e.Station, 3);
-    EXPECT_EQ(g.SecEnValeur, 4);
+    EXPECT_TRUE(r.Actifs == TActifs::Colonne && r.Index == 3);
+    EXPECT_TRUE(e.Station == 3 && g.SecEnValeur == 4);
     // The red half: every column, then column 0 with its station.
     r = Presse(e, geo, 8, 259, &net, g);
     EXPECT_TRUE(ToutesColonnes(e));
     r = Presse(e, geo, 8, 259, &net, g);
-    EXPECT_EQ(r.Actifs, TActifs::Colonne);
-    EXPECT_EQ(e.Colonne, 0);
-    EXPECT_EQ(g.SecEnValeur, 1);
+    EXPECT_TRUE(r.Actifs == TActifs::Colonne && e.Colonne == 0 && g.SecEnValeur == 1);
     // The thumbnail chooses a station by its tick.
     r = Presse(e, geo, 110, 100, &net, g);
-    EXPECT_EQ(r.Actifs, TActifs::Inchange);
-    EXPECT_EQ(e.Station, 1);
-    EXPECT_EQ(g.SecEnValeur, 2);
+    EXPECT_TRUE(r.Actifs == TActifs::Inchange && e.Station == 1 && g.SecEnValeur == 2);
     // 83 ticks lie 3 or 4 pixels apart, the first two 3 (tolerance 1): a press
     // between two ticks 4 apart only clears the chosen flags.
     g.NbSec = 83;
     const TGeometrie serree = Geometrie(306, 262, 3, 4, 83);
     ASSERT_EQ(serree.Stations[2] - serree.Stations[1], 4);
     Presse(e, serree, serree.Stations[1] + 2, 100, &net, g);
-    EXPECT_EQ(g.Sec.Flag[2], 0);
-    EXPECT_EQ(e.Station, 1);
-    EXPECT_EQ(g.MiseEnValeur, 1);
-    EXPECT_EQ(g.SecEnValeur, 2);
+    EXPECT_TRUE(g.Sec.Flag[2] == 0 && e.Station == 1 && g.MiseEnValeur == 1 && g.SecEnValeur == 2);
 }
 
 TEST(FenSel, OneRowNetAndMeshSurface) {
@@ -117,8 +102,7 @@ TEST(FenSel, OneRowNetAndMeshSurface) {
     const TEtat avant = e;
     for (auto [x, y] : {std::pair{5, 20}, {100, 258}, {2, 255}, {8, 259}}) {
         EXPECT_EQ(Presse(e, geo, x, y, nullptr, g).Actifs, TActifs::Inchange);
-        EXPECT_EQ(e.Ligne, avant.Ligne);
-        EXPECT_EQ(e.Colonne, avant.Colonne);
+        EXPECT_TRUE(e.Ligne == avant.Ligne && e.Colonne == avant.Colonne);
     }
     Presse(e, geo, 295, 50, nullptr, g);
     EXPECT_EQ(g.SecEnValeur, 2);

@@ -74,9 +74,7 @@ TEST(GrilleSaisie, ABadCellChangesNothing) {
     s.Pages[pgDiagonales].Angles[3] = "4-5";
     auto e = Applique(doc, s);
     ASSERT_TRUE(e);
-    EXPECT_EQ(e->Page, pgDiagonales);
-    EXPECT_EQ(e->Ligne, 3);
-    EXPECT_EQ(e->Colonne, 2);
+    EXPECT_TRUE(e->Page == pgDiagonales && e->Ligne == 3 && e->Colonne == 2);
     EXPECT_EQ(e->Message, "4-5 n'est pas une valeur de diagonale correcte");
 
     s = Depuis(doc.DefGrille);
@@ -107,11 +105,8 @@ TEST(GrilleSaisie, OkCutsTheHullAtTheNewLines) {
     ASSERT_FALSE(Applique(doc, s));
 
     const TDefGrille& g = doc.DefGrille;
-    EXPECT_EQ(g.NbSec, 3);
-    EXPECT_EQ(g.SecScind, 3);  // within the stations
-    EXPECT_EQ(g.LongitNeg.Val[2], -1.5);
-    EXPECT_EQ(g.Min.Y, 4.0);
-    EXPECT_EQ(g.Max.Y, 10.0);
+    EXPECT_TRUE(g.NbSec == 3 && g.SecScind == 3);  // the split within the stations
+    EXPECT_TRUE(g.LongitNeg.Val[2] == -1.5 && g.Min.Y == 4.0 && g.Max.Y == 10.0);
     const TEntity& e = *doc.Surface(0);
     ASSERT_EQ(e.Sec.Count(), 3);
     int points = 0;

@@ -15,6 +15,12 @@
 
 namespace {
 
+TListPC Liste(std::initializer_list<TPC> pcs) {
+    TListPC l;
+    for (const TPC& pc : pcs) l.Add(pc);
+    return l;
+}
+
 // Three NURBS surfaces "A", "B", "C" laid as the default hull, shifted in Y.
 Document TroisSurfaces() {
     Document doc;
@@ -32,18 +38,11 @@ TEST(ListeSurf, DeleteKeepsWeightsWeldsSelectionAndCurrentPointSound) {
     Document doc = TroisSurfaces();
     doc.ListPoids.push_back({"Sur B", 10.0, 0, 0, 0, 1});
     doc.ListPoids.push_back({"Sur C", 20.0, 0, 0, 0, 2});
-    TListPC groupe;
-    groupe.Add({0, 0, 0});
-    groupe.Add({2, 1, 1});
-    doc.AjouteSoudure(groupe);
-    TListPC groupeB;  // welds B to A: loses B, left with one point, dropped
-    groupeB.Add({1, 0, 0});
-    groupeB.Add({0, 2, 2});
-    doc.AjouteSoudure(groupeB);
+    // The second group welds B to A: it loses B, is left with one point, and goes.
+    doc.AjouteSoudure(Liste({{0, 0, 0}, {2, 1, 1}}));
+    doc.AjouteSoudure(Liste({{1, 0, 0}, {0, 2, 2}}));
     doc.CurrentPC = {1, 2, 1};
-    TListPC sel;
-    sel.Add({1, 0, 0});
-    sel.Add({2, 2, 2});
+    TListPC sel = Liste({{1, 0, 0}, {2, 2, 2}});
     auto tab = std::make_unique<TTabCoor>();
     tab->At(2, 2, 2).Etat = epSelect;
     tab->At(2, 0, 1).Etat = epInactif;
@@ -52,20 +51,13 @@ TEST(ListeSurf, DeleteKeepsWeightsWeldsSelectionAndCurrentPointSound) {
     ListeSurf::Supprime(doc, {&vue, 1}, {false, true, false});
 
     ASSERT_EQ(doc.NbSurf(), 2);
-    EXPECT_EQ(doc.Surface(1)->Nom, "C");
-    EXPECT_EQ(doc.Surface(1)->Index, 1);
-    EXPECT_EQ(doc.SurfaceNurbs(1)->Net.owner, 1);
-    EXPECT_EQ(doc.ListPoids[0].Surf, -1);  // detached, kept
-    EXPECT_EQ(doc.ListPoids[1].Surf, 1);
-    ASSERT_EQ(doc.ListSoudures.size(), 1u);
-    EXPECT_EQ(doc.ListSoudures[0][1], (TPC{1, 1, 1}));
-    EXPECT_EQ(doc.ListPCSoudes.Count(), 2);
-    EXPECT_TRUE(doc.EstSoude({1, 1, 1}));
-    ASSERT_EQ(sel.Count(), 1);
-    EXPECT_EQ(sel[0], (TPC{1, 2, 2}));
-    EXPECT_EQ(tab->At(1, 2, 2).Etat, epSelect);  // the view's marks follow
-    EXPECT_EQ(tab->At(1, 0, 1).Etat, epInactif);
-    EXPECT_EQ(tab->At(2, 2, 2).Etat, epNormal);
+    EXPECT_TRUE(doc.Surface(1)->Nom == "C" && doc.Surface(1)->Index == 1 && doc.SurfaceNurbs(1)->Net.owner == 1);
+    EXPECT_TRUE(doc.ListPoids[0].Surf == -1 && doc.ListPoids[1].Surf == 1);  // the weight on B detached, kept
+    EXPECT_EQ(doc.ListSoudures, std::vector<TListPC>{Liste({{0, 0, 0}, {1, 1, 1}})});
+    EXPECT_TRUE(doc.ListPCSoudes.Count() == 2 && doc.EstSoude({1, 1, 1}));
+    EXPECT_EQ(sel, Liste({{1, 2, 2}}));
+    // The view's marks follow.
+    EXPECT_TRUE(tab->At(1, 2, 2).Etat == epSelect && tab->At(1, 0, 1).Etat == epInactif && tab->At(2, 2, 2).Etat == epNormal);
     EXPECT_EQ(doc.CurrentPC, (TPC{0, 0, 0}));
 
     // The reader's own checks accept it, and what it reads is what was there.
@@ -77,12 +69,10 @@ TEST(ListeSurf, DeleteKeepsWeightsWeldsSelectionAndCurrentPointSound) {
     EXPECT_EQ(r.Erreurs, 0);
     EXPECT_EQ(relu.ListSoudures, doc.ListSoudures);
     EXPECT_EQ(relu.ListPoids[1].Surf, 1);
-}
 
-TEST(ListeSurf, DeleteEverySurfaceLeavesAnEmptySoundDocument) {
-    Document doc = TroisSurfaces();
-    doc.CurrentPC = {2, 1, 1};
-    ListeSurf::Supprime(doc, {}, {true, true, true});
+    // Every surface deleted: an empty document whose current point is sound.
+    doc.CurrentPC = {1, 1, 1};
+    ListeSurf::Supprime(doc, {}, {true, true});
     EXPECT_EQ(doc.NbSurf(), 0);
     EXPECT_EQ(doc.CurrentPC, (TPC{0, 0, 0}));
 }
@@ -94,11 +84,9 @@ TEST(ListeSurf, DuplicateNamesFromTheLastLineAndRefusesPastTheLimit) {
     ASSERT_EQ(doc.NbSurf(), 5);
     EXPECT_EQ(doc.Surface(3)->Nom, "C 4");
     EXPECT_EQ(doc.Surface(4)->Nom, "A 5");
-    EXPECT_EQ(doc.SurfaceNurbs(4)->Net, [&] {
-        TNet n = doc.SurfaceNurbs(0)->Net;
-        n.owner = 4;
-        return n;
-    }());
+    TNet a = doc.SurfaceNurbs(0)->Net;
+    a.owner = 4;
+    EXPECT_EQ(doc.SurfaceNurbs(4)->Net, a);
 
     while (doc.NbSurf() < 99) ListeSurf::DupliqueSurface(doc, 0);
     EXPECT_FALSE(ListeSurf::Duplique(doc, {true, true}));

@@ -7,17 +7,10 @@
 
 #include "model/Document.h"
 #include "tests/support/CareneFixtures.h"
+#include "tests/support/Proches.h"
 #include "views/Transfo.h"
 
 namespace {
-
-constexpr double kTol = 1e-9;
-
-void ExpectNear(const TVertex3f& a, const TVertex3f& b, double tol = kTol) {
-    EXPECT_NEAR(a.X, b.X, tol);
-    EXPECT_NEAR(a.Y, b.Y, tol);
-    EXPECT_NEAR(a.Z, b.Z, tol);
-}
 
 // The box barge (L 10 from Y 0, B 4, keel -1, deck 1) with one weight on it
 // and one weight of its own.
@@ -68,12 +61,8 @@ TEST(TransfoSurf, RotationAboutCentreMapsBoxBounds) {
     Evalue(doc);
     const TEntity& s = *doc.Surface(0);
     // Half breadth X 0..2, length Y 0..10 about (0, 5): X -5..5, Y 5..7.
-    EXPECT_NEAR(s.PtMinX.X, -5, kTol);
-    EXPECT_NEAR(s.PtMaxX.X, 5, kTol);
-    EXPECT_NEAR(s.PtMinY.Y, 5, kTol);
-    EXPECT_NEAR(s.PtMaxY.Y, 7, kTol);
-    EXPECT_NEAR(s.PtMinZ.Z, -1, kTol);
-    EXPECT_NEAR(s.PtMaxZ.Z, 1, kTol);
+    ExpectNear({s.PtMinX.X, s.PtMinY.Y, s.PtMinZ.Z}, {-5, 5, -1});
+    ExpectNear({s.PtMaxX.X, s.PtMaxY.Y, s.PtMaxZ.Z}, {5, 7, 1});
     ExpectNear(s.PlanSym.Origin, {5, 5, 0});
     ExpectNear(s.PlanSym.Axis1, {0, 1, 0});
     ExpectNear(s.PlanSym.Axis2, {-1, 0, 0});

@@ -24,8 +24,7 @@ TEST(VueCtrl, ShiftsOfZeroPutTheOriginAtTheCentre) {
 
     AppliqueDHori(v, 0, 401);
     AppliqueDVert(v, 0, 300);
-    EXPECT_EQ(v.OriginX, 200);
-    EXPECT_EQ(v.OriginY, 150);
+    EXPECT_TRUE(v.OriginX == 200 && v.OriginY == 150);
     // Moving a bar and reading it back gives the same position.
     AppliqueDHori(v, -345, 401);
     AppliqueDVert(v, 77, 300);
@@ -34,34 +33,22 @@ TEST(VueCtrl, ShiftsOfZeroPutTheOriginAtTheCentre) {
     AppliqueAzimut(v, a1, 90);
     AppliqueElevation(v, a2, -20);
     const TPositions q = Positions(v, 401, 300);
-    EXPECT_EQ(q.DHori, -345);
-    EXPECT_EQ(q.DVert, 77);
-    EXPECT_EQ(q.Zoom, 120);
-    EXPECT_EQ(q.RHori, 90);
-    EXPECT_EQ(q.RVert, -20);
-    EXPECT_EQ(a1, 90);
-    EXPECT_EQ(a2, -20);
+    EXPECT_TRUE(q.DHori == -345 && q.DVert == 77 && q.Zoom == 120 && q.RHori == 90 && q.RVert == -20);
+    EXPECT_TRUE(a1 == 90 && a2 == -20);
 }
 
 TEST(VueCtrl, RangesAndStudio) {
     const TPlages plan = Plages(vkPlan, 2500), persp = Plages(vkPerspective, 2500), studio = Plages(kStudio, 2500);
-    EXPECT_EQ(plan.ZoomMin, 1);
-    EXPECT_EQ(plan.ZoomMax, 2500);
-    EXPECT_FALSE(plan.Angles);
-    EXPECT_TRUE(persp.Angles);
-    EXPECT_EQ(studio.ZoomMax, 350);
-    EXPECT_EQ(studio.HoriMin, -100);
+    EXPECT_TRUE(plan.ZoomMin == 1 && plan.ZoomMax == 2500 && !plan.Angles && persp.Angles);
+    EXPECT_TRUE(studio.ZoomMax == 350 && studio.HoriMin == -100);
 
     TStudio s;
     s.Zoom = 12.5;
     s.AngleH = 725.0;
     s.AngleV = -370.4;
     const TPositions p = Positions(s);
-    EXPECT_EQ(p.RHori, 5);
-    EXPECT_EQ(s.AngleH, 5.0);  // stored back
-    EXPECT_EQ(p.RVert, -10);
-    EXPECT_EQ(s.AngleV, -10.0);
-    EXPECT_EQ(p.Zoom, 12);
+    EXPECT_TRUE(p.RHori == 5 && p.RVert == -10 && p.Zoom == 12);
+    EXPECT_TRUE(s.AngleH == 5.0 && s.AngleV == -10.0);  // stored back
     double a = 359.6;
     EXPECT_EQ(AngleStudio(a), 360);
     EXPECT_EQ(a, 359.6);  // within the range: kept as it is
