@@ -212,18 +212,15 @@ TEST_F(StudioGL, TheLightsSurviveARestartThroughTheSettingsFile) {
     l[6].SetDistZ(5.123f);
     l[0].SetEnabled(false);
     Settings::EcrireLumieres(s, studio_->ReglagesLumieres());
-    s.sync();
-
     Hote autre;
     TStudioForm relu(&autre);
     Settings::TLumieres r;
     Settings::LireLumieres(s, r);
     relu.AppliqueLumieres(r);
     for (int i = 0; i < TglLightList::Count; ++i) {
-        EXPECT_EQ(relu.Lumieres()[i].Enabled(), l[i].Enabled()) << i;
-        EXPECT_EQ(relu.Lumieres()[i].RotX(), l[i].RotX()) << i;
-        EXPECT_EQ(relu.Lumieres()[i].RotY(), l[i].RotY()) << i;
-        EXPECT_EQ(relu.Lumieres()[i].DistZ(), l[i].DistZ()) << i;
+        auto &a = relu.Lumieres()[i], &b = l[i];
+        EXPECT_TRUE(a.Enabled() == b.Enabled() && a.RotX() == b.RotX() && a.RotY() == b.RotY() && a.DistZ() == b.DistZ())
+            << i;
     }
 
     // A value that is not a number gives the lights their defaults.
@@ -245,34 +242,25 @@ void Nappe(TSurface& s, double a, double b) {
     s.Sym = 0;
 }
 
-TEST_F(StudioGL, CurvatureColoursAreWhiteOnACylinderBlueOnADomeRedOnASaddle) {
-    studio_->SetAngleX(90);  // from above
-    studio_->SetAngleZ(90);
+// Seen from above with the curvature colours: white on a cylinder, blue on a
+// dome, red on a saddle; the mirrored half takes the colours of the points it mirrors.
+TEST_F(StudioGL, CurvatureColoursAndTheMirroredHalf) {
+    studio_->SetAngleX(90);
+    studio_->SetAngleZ(90);  // model X to the right
     studio_->SetCourbure(true);
-    struct Cas {
-        double a, b;
-        const char* nom;
-    } cas[] = {{0.0, 0.4, "cylinder"}, {-0.4, -0.4, "dome"}, {0.4, -0.4, "saddle"}};
-    for (const Cas& c : cas) {
-        Nappe(*hote_.doc.SurfaceNurbs(0), c.a, c.b);
+    TSurface& s = *hote_.doc.SurfaceNurbs(0);
+    for (auto [a, b] : {std::pair{0.0, 0.4}, {-0.4, -0.4}, {0.4, -0.4}}) {
+        Nappe(s, a, b);
         Evalue();
         const QRgb p = Image().pixel(W / 2, H / 2);
-        if (c.a == 0.0) {
-            EXPECT_EQ(p, qRgb(255, 255, 255)) << c.nom;
-        } else if (c.a < 0) {
-            EXPECT_TRUE(qBlue(p) > 60 && qRed(p) < qBlue(p) - 40 && qRed(p) == qGreen(p)) << c.nom << std::hex << p;
-        } else {
-            EXPECT_TRUE(qRed(p) > 60 && qBlue(p) < qRed(p) - 40 && qBlue(p) == qGreen(p)) << c.nom << std::hex << p;
-        }
+        if (a == 0.0)
+            EXPECT_EQ(p, qRgb(255, 255, 255));
+        else if (a < 0)
+            EXPECT_TRUE(qBlue(p) > 60 && qRed(p) < qBlue(p) - 40 && qRed(p) == qGreen(p)) << std::hex << p;
+        else
+            EXPECT_TRUE(qRed(p) > 60 && qBlue(p) < qRed(p) - 40 && qBlue(p) == qGreen(p)) << std::hex << p;
     }
-}
-
-TEST_F(StudioGL, TheMirroredHalfTakesTheColoursOfThePointsItMirrors) {
-    studio_->SetAngleX(90);
-    studio_->SetAngleZ(90);  // from above, model X to the right
-    studio_->SetCourbure(true);
     // The curvature changes sign along the rows: red at one end, blue at the other.
-    TSurface& s = *hote_.doc.SurfaceNurbs(0);
     Nappe(s, 0.0, 0.4);
     for (int i = 0; i < 4; ++i)
         for (int j = 0; j < 4; ++j) {
