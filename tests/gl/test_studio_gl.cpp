@@ -92,10 +92,8 @@ TEST_F(StudioGL, TheHullIsLitOnItsBackgroundAndTheWaterCoversWhatLiesBelowIt) {
     // The middle of the hull's grid, facing the camera: the surface colour
     // (0x00FF9B00, blue above green, no red) shaded, not the black background.
     const QRgb milieu = sec.pixel(Pixel(s.Points[s.DernLigne / 2][s.DernCol / 2]));
-    EXPECT_GT(qBlue(milieu), qRed(milieu) + 40);
-    EXPECT_GT(qGreen(milieu), qRed(milieu));
+    EXPECT_TRUE(qBlue(milieu) > qRed(milieu) + 40 && qGreen(milieu) > qRed(milieu)) << std::hex << milieu;
     EXPECT_EQ(sec.pixel(3, 3), qRgb(0, 0, 0));
-    EXPECT_EQ(sec.pixel(W - 3, 3), qRgb(0, 0, 0));
 
     // Water: a hull point under the waterline takes the water's colour over
     // it; beside the hull the water lies on the black background.
@@ -108,9 +106,7 @@ TEST_F(StudioGL, TheHullIsLitOnItsBackgroundAndTheWaterCoversWhatLiesBelowIt) {
     studio_->SetPlanEau(true);
     const QImage eau = Image();
     const QRgb c = eau.pixel(cote);
-    EXPECT_GT(qGreen(c), 40);
-    EXPECT_GT(qBlue(c), qGreen(c));
-    EXPECT_LT(qRed(c), qGreen(c));
+    EXPECT_TRUE(qBlue(c) > qGreen(c) && qGreen(c) > 40 && qRed(c) < qGreen(c)) << std::hex << c;
     EXPECT_GT(std::abs(Gris(eau.pixel(sous)) - Gris(sec.pixel(sous))), 30);
     // Above the water nothing changes.
     const QPoint haut = Pixel(s.Points[s.DernLigne - 2][s.DernCol / 2]);
@@ -319,24 +315,18 @@ TEST_F(StudioGL, RenderToBitmapGivesTheWindowsPictureOrNothing) {
 
 TEST_F(StudioGL, TheProjectionFollowsTheCameraAndAViewWithoutHeightGetsAnAspectOfOne) {
     const double f = 1.0 / std::tan(15.0 * std::numbers::pi / 180.0);
-    struct Cas {
-        TVisProjectionType type;
-        int w, h;
-        double sx, sy;  // scales of x and y
-    } cas[] = {
-        {TVisProjectionType::Perspective, 400, 0, f, f},
-        {TVisProjectionType::Orthographic, 400, 200, 0.5, 1.0},  // -2..2 by -1..1
-        {TVisProjectionType::Orthographic, 400, 0, 1.0, 1.0},
-    };
+    using T = TVisProjectionType;
     glc_->makeCurrent();
-    for (const Cas& c : cas) {
-        glc_->SetProjectionType(c.type);
-        glc_->Projection(c.w, c.h);
+    // Type, width, height, the scales of x and y (orthographic 400 x 200: -2..2 by -1..1).
+    for (auto [type, w, h, sx, sy] : {std::tuple{T::Perspective, 400, 0, f, f}, {T::Orthographic, 400, 200, 0.5, 1.0},
+                                      {T::Orthographic, 400, 0, 1.0, 1.0}}) {
+        glc_->SetProjectionType(type);
+        glc_->Projection(w, h);
         double m[16];
         glGetDoublev(GL_PROJECTION_MATRIX, m);
         for (double v : m) EXPECT_TRUE(std::isfinite(v));
-        EXPECT_NEAR(m[0], c.sx, 1e-6) << c.w << "x" << c.h;
-        EXPECT_NEAR(m[5], c.sy, 1e-6) << c.w << "x" << c.h;
+        EXPECT_NEAR(m[0], sx, 1e-6) << w << "x" << h;
+        EXPECT_NEAR(m[5], sy, 1e-6) << w << "x" << h;
     }
     glc_->doneCurrent();
 }

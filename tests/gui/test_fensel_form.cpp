@@ -18,8 +18,7 @@ protected:
 
 TEST_F(FenSelForm, MarkersRestrictEditingToOneRowOrColumn) {
     A("MeFenSel")->trigger();
-    ASSERT_NE(W(), nullptr);
-    ASSERT_TRUE(W()->isVisible());
+    ASSERT_TRUE(W() && W()->isVisible());
     EXPECT_TRUE(F().Doc().Aff.MeFenSel);
     EXPECT_EQ(W()->windowTitle(), QString::fromUtf8("Surface1 Sélection"));
     const int nbL = Net().NbL, nbC = Net().NbC;

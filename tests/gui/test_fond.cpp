@@ -74,6 +74,11 @@ protected:
         ASSERT_TRUE(Motif().save(P("motif.bmp"), "BMP"));
         ASSERT_TRUE(Motif().save(P("motif.jpg"), "JPG", 100));
         ASSERT_TRUE(EcritGif(P("gif.jpg")));  // a GIF named .jpg
+        // A header that claims 100000 x 100000 pixels, and nothing after it.
+        QByteArray geant(54, '\0');
+        geant[0] = 'B', geant[1] = 'M', geant[14] = 40;
+        for (int k : {18, 22}) geant[k] = '\xA0', geant[k + 1] = '\x86', geant[k + 2] = '\x01';
+        ASSERT_TRUE(Ecrit(P("geant.bmp"), geant));
     }
     QString P(const char* nom) const { return dir_.filePath(QLatin1String(nom)); }
     std::string S(const char* nom) const { return P(nom).toStdString(); }
@@ -88,11 +93,6 @@ TEST_F(Fond, EachFormatReadsAndBrokenFilesGiveNothing) {
     const QByteArray jpeg = Lit(P("motif.jpg"));
     ASSERT_TRUE(Ecrit(P("coupe.jpg"), jpeg.left(jpeg.size() - 40)));
     ASSERT_TRUE(Ecrit(P("vide.bmp"), {}));
-    // A header that claims 100000 x 100000 pixels, and nothing after it.
-    QByteArray geant(54, '\0');
-    geant[0] = 'B', geant[1] = 'M', geant[14] = 40;
-    for (int k : {18, 22}) geant[k] = '\xA0', geant[k + 1] = '\x86', geant[k + 2] = '\x01';
-    ASSERT_TRUE(Ecrit(P("geant.bmp"), geant));
 
     const struct {
         const char* nom;
@@ -130,13 +130,9 @@ TEST_F(Fond, TheViewStretchesAndDrawsThePicture) {
     EXPECT_EQ(v->Image().pixel(390, 100), qRgb(0, 0, 255));
 
     // Too large: no picture, one line in the status bar.
-    QByteArray geant(54, '\0');
-    geant[0] = 'B', geant[1] = 'M', geant[14] = 40, geant[19] = '\x7F', geant[23] = '\x7F';
-    ASSERT_TRUE(Ecrit(P("geant.bmp"), geant));
     v->Fond.Fichier = S("geant.bmp");
     v->ChargeFond();
-    EXPECT_FALSE(v->FondCharge);
-    EXPECT_TRUE(v->BitMFondEtiree.isNull());
+    EXPECT_TRUE(!v->FondCharge && v->BitMFondEtiree.isNull());
     ASSERT_FALSE(ui_.rec.status.empty());
     EXPECT_EQ(ui_.rec.status.back(), (std::pair<int, std::string>(3, "Image trop grande : " + S("geant.bmp"))));
 }
@@ -152,12 +148,10 @@ TEST_F(Fond, DialogAppliesOnlyAtOkAndRefusesBadSizes) {
     f.ChoisirFichier = [this] { return P("motif.bmp"); };
     const TBitMFondForm::TFonds avant = {TFondFichier{"a.bmp", 0, 10, 20}, {}, {"c.gif", 2, 0, 0}, {}};
     f.Charge(avant);
-    EXPECT_EQ(f.LabelFichier(2)->text(), QStringLiteral("c.gif"));
 
     // Fixed width: the edit works for mode 3 only; a text that is not an integer is refused.
     f.Ajustement()->button(3)->click();
-    EXPECT_TRUE(f.EditLargFixe()->isEnabled());
-    EXPECT_FALSE(f.EditHautFixe()->isEnabled());
+    EXPECT_TRUE(f.EditLargFixe()->isEnabled() && !f.EditHautFixe()->isEnabled());
     f.EditLargFixe()->setText(QStringLiteral("12.5"));
     emit f.EditLargFixe()->editingFinished();
     EXPECT_EQ(f.EditLargFixe()->text(), QStringLiteral("10"));

@@ -27,12 +27,9 @@ TEST_F(MainFormTest, UndoRestoresThePointMarksModifiedAndRedoChangesItAgain) {
     ASSERT_EQ(f.Doc().NbSurf(), 2);
     QAction* annuler = f.Action(QStringLiteral("MeAnnuler"));
     QAction* refaire = f.Action(QStringLiteral("MeRefaireCommande"));
-    EXPECT_FALSE(annuler->isEnabled());
 
     const double avant = f.Doc().SurfaceNurbs(1)->Net.TabPC[2][1].X;
     DeplacePoint(f, 1, 2, 1, avant + 0.75);
-    EXPECT_TRUE(annuler->isEnabled());
-    EXPECT_FALSE(refaire->isEnabled());
 
     // Saved after the change: undo must bring the question back.
     ASSERT_TRUE(f.MeEnregistrerClick());
