@@ -49,13 +49,22 @@ struct Fenetre {
     }
 };
 
-// pdfinfo and pdftoppm (poppler-utils) read one page with some dark pixel on it.
-bool PdfUnePageNonBlanche(const QString& pdf) {
-    const std::string p = pdf.toStdString();
-    if (!QString::fromStdString(fixtures::Sortie("pdfinfo " + p)).contains(QRegularExpression("Pages:\\s+1\\n")))
+// What `imprime` prints to a PDF file: pdfinfo and pdftoppm (poppler-utils)
+// read one page with some dark pixel on it.
+template <class F>
+bool UnePageNonBlanche(F&& imprime) {
+    QTemporaryDir dir;
+    const std::string pdf = dir.filePath(QStringLiteral("p.pdf")).toStdString();
+    {
+        QPrinter p(QPrinter::HighResolution);
+        p.setOutputFormat(QPrinter::PdfFormat);
+        p.setOutputFileName(QString::fromStdString(pdf));
+        imprime(p);
+    }
+    if (!QString::fromStdString(fixtures::Sortie("pdfinfo " + pdf)).contains(QRegularExpression("Pages:\\s+1\\n")))
         return false;
-    fixtures::Sortie("pdftoppm -r 30 -gray -singlefile " + p + " " + p);
-    const QImage im(pdf + QStringLiteral(".pgm"));
+    fixtures::Sortie("pdftoppm -r 30 -gray -singlefile " + pdf + " " + pdf);
+    const QImage im(QString::fromStdString(pdf + ".pgm"));
     for (int y = 0; y < im.height(); ++y)
         for (int x = 0; x < im.width(); ++x)
             if (qGray(im.pixel(x, y)) < 128) return true;
@@ -64,7 +73,7 @@ bool PdfUnePageNonBlanche(const QString& pdf) {
 
 }  // namespace
 
-TEST(StabForm, CurveMeasuresAndSynthesisAreTheEnginesSteps) {
+TEST(StabForm, CurveMeasuresAndSynthesisAreTheEnginesStepsAndPrintOnOnePageEach) {
     const double masse = 40.0 * kRho * 1000.0;
     Fenetre w(fixtures::Caisson(TDefGrille{}), masse, 0.0);
     w.Lance("180", "10");
@@ -102,6 +111,9 @@ TEST(StabForm, CurveMeasuresAndSynthesisAreTheEnginesSteps) {
     w.f->RB_CourbeMoment->setChecked(true);
     const QList<QPointF> m = w.f->SerieGZ->points();
     for (int k = 0; k < e.Count(); ++k) EXPECT_DOUBLE_EQ(m[k].y(), pts[k].y() * masse * 9.806);
+    // The chart and the measures print on one page each.
+    EXPECT_TRUE(UnePageNonBlanche([&](QPrinter& p) { w.f->ChartGZ->Imprime(p); }));
+    EXPECT_TRUE(UnePageNonBlanche([&](QPrinter& p) { w.f->GrilleMesures->Imprime(p, "Mesures"); }));
 }
 
 TEST(StabForm, ReplayShowsEveryStepThenStops) {
@@ -231,21 +243,6 @@ TEST(StabForm, StopAndCloseDuringALongRun) {
             delete f;
         }
     EXPECT_EQ(TStabForm::MoteursVivants(), avant);
-}
-
-TEST(StabForm, PrintsTheChartAndTheMeasuresOnOnePageEach) {
-    Fenetre w(fixtures::Caisson(TDefGrille{}), 40.0 * kRho * 1000.0, 0.0);
-    w.Lance("90", "10");
-    QTemporaryDir dir;
-    auto pdf = [&](const QString& nom, auto&& print) {
-        QPrinter p(QPrinter::HighResolution);
-        p.setOutputFormat(QPrinter::PdfFormat);
-        p.setOutputFileName(dir.filePath(nom));
-        print(p);
-        return dir.filePath(nom);
-    };
-    EXPECT_TRUE(PdfUnePageNonBlanche(pdf("gz.pdf", [&](QPrinter& p) { w.f->ChartGZ->Imprime(p); })));
-    EXPECT_TRUE(PdfUnePageNonBlanche(pdf("m.pdf", [&](QPrinter& p) { w.f->GrilleMesures->Imprime(p, "Mesures"); })));
 }
 
 TEST(StabForm, ApplyingAStepFloatsTheModelThereAndOneUndoRestoresIt) {
