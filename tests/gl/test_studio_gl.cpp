@@ -136,7 +136,7 @@ TEST_F(StudioGL, TheStudioOpensFramedOnTheWholeHullWhateverItsSize) {
     }
 }
 
-TEST_F(StudioGL, EachDisplayModeDrawsLessThanTheFillAndHiddenPartsHideTheLinesBehind) {
+TEST_F(StudioGL, VertexArraysAndEachDisplayModeAndHiddenPartsThatHideTheLinesBehind) {
     studio_->SetZoom(201, 350);  // distance 15
     studio_->SetAngleX(25);
     studio_->SetAngleZ(40);
@@ -144,6 +144,26 @@ TEST_F(StudioGL, EachDisplayModeDrawsLessThanTheFillAndHiddenPartsHideTheLinesBe
     Affiche::GrilleParDefaut(hote_.doc);
     ObjCom::MajCoupesSurface(hote_.doc);
     hote_.doc.Surface(0)->Couleur = -1;
+    // Vertex arrays draw the picture of the per-vertex loop, water and curvature colours included.
+    studio_->SetPlanEau(true);
+    for (bool courbure : {false, true}) {
+        studio_->SetCourbure(courbure);
+        studio_->Rendu().TableauxSommets = false;
+        const QImage b = Image();
+        studio_->Rendu().TableauxSommets = true;
+        const QImage a = Image();
+        int differents = 0, hull = 0;
+        for (int y = 0; y < H; ++y)
+            for (int x = 0; x < W; ++x) {
+                differents += a.pixel(x, y) != b.pixel(x, y);
+                hull += a.pixel(x, y) != qRgb(0, 0, 0);
+            }
+        EXPECT_LE(differents, 20) << courbure;
+        EXPECT_GT(hull, W * H / 20) << courbure;  // there is a picture to compare
+    }
+    studio_->SetCourbure(false);
+    studio_->SetPlanEau(false);
+    studio_->SetPartiesCachees(false);  // which the curvature colours turned on
     // Pixels of the surface (blue above red) and of the white station lines.
     auto compte = [&](int& surface, int& blanc) {
         const QImage im = Image();
@@ -260,30 +280,6 @@ TEST_F(StudioGL, CurvatureColoursAndTheMirroredHalf) {
     }
     EXPECT_EQ(rouges, 2);
     EXPECT_EQ(bleus, 2);
-}
-
-TEST_F(StudioGL, VertexArraysDrawThePictureOfThePerVertexLoop) {
-    hote_.doc.Aff.MeSections = true;
-    Affiche::GrilleParDefaut(hote_.doc);
-    ObjCom::MajCoupesSurface(hote_.doc);
-    studio_->SetPlanEau(true);
-    studio_->SetAngleX(25);
-    studio_->SetAngleZ(40);
-    for (bool courbure : {false, true}) {
-        studio_->SetCourbure(courbure);
-        studio_->Rendu().TableauxSommets = true;
-        const QImage a = Image();
-        studio_->Rendu().TableauxSommets = false;
-        const QImage b = Image();
-        int differents = 0, hull = 0;
-        for (int y = 0; y < H; ++y)
-            for (int x = 0; x < W; ++x) {
-                differents += a.pixel(x, y) != b.pixel(x, y);
-                hull += a.pixel(x, y) != qRgb(0, 0, 0);
-            }
-        EXPECT_LE(differents, 20) << courbure;
-        EXPECT_GT(hull, W * H / 20) << courbure;  // there is a picture to compare
-    }
 }
 
 TEST_F(StudioGL, RenderToBitmapGivesTheWindowsPictureOrNothing) {
