@@ -20,8 +20,7 @@ TEST_F(StudioFenetre, FenetresStudioShowsTheLitHullAndTheLightsOutliveTheProgram
     item->trigger();
     QApplication::processEvents();
     TStudioForm* st = TStudioForm::Instance();
-    ASSERT_NE(st, nullptr);
-    ASSERT_TRUE(st->isVisible());
+    ASSERT_TRUE(st && st->isVisible());
     EXPECT_TRUE(F().ZoneMdi()->activeSubWindow()->isMaximized());
     EXPECT_EQ(F().ZoneMdi()->activeSubWindow()->widget(), st);
     EXPECT_TRUE(item->isChecked());
@@ -51,8 +50,7 @@ TEST_F(StudioFenetre, FenetresStudioShowsTheLitHullAndTheLightsOutliveTheProgram
     TearDown();
     SetUp();
     TStudioForm* relu = TStudioForm::Instance();
-    ASSERT_NE(relu, nullptr);
-    ASSERT_NE(relu, st);
+    ASSERT_TRUE(relu && relu != st);
     EXPECT_EQ(relu->ReglagesLumieres(), reglages);
     const TglLightList& r = relu->Lumieres();
     EXPECT_TRUE(r[5].Enabled() && r[5].RotY() == rotY && r[6].DistZ() == 5.123f && !r[1].Enabled());

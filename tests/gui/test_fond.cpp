@@ -15,6 +15,7 @@ extern "C" {
 }
 
 #include "tests/support/RecordingUi.h"
+#include "tests/support/TestFiles.h"
 #include "views/gui/BitMFondForm.h"
 #include "views/gui/ImageFond.h"
 #include "views/gui/Vues.h"
@@ -55,11 +56,6 @@ bool Ecrit(const QString& chemin, const QByteArray& octets) {
     return f.open(QIODevice::WriteOnly) && f.write(octets) == octets.size();
 }
 
-QByteArray Lit(const QString& chemin) {
-    QFile f(chemin);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 struct Hote : IVueHote {
     Document doc = Document::Defaut();
     TOptionsDessin options;
@@ -90,8 +86,8 @@ protected:
 }  // namespace
 
 TEST_F(Fond, EachFormatReadsAndBrokenFilesGiveNothing) {
-    const QByteArray jpeg = Lit(P("motif.jpg"));
-    ASSERT_TRUE(Ecrit(P("coupe.jpg"), jpeg.left(jpeg.size() - 40)));
+    const std::string jpeg = testfiles::LitOctets(S("motif.jpg"));
+    ASSERT_TRUE(Ecrit(P("coupe.jpg"), QByteArray::fromStdString(jpeg.substr(0, jpeg.size() - 40))));
     ASSERT_TRUE(Ecrit(P("vide.bmp"), {}));
 
     const struct {
