@@ -24,17 +24,31 @@ namespace {
 
 using SurfDialogsTest = FenetresTest;
 
-TEST_F(SurfDialogsTest, PropertiesFitTheirWidthCancelChangesNothingOkWritesAndReevaluates) {
+TEST_F(SurfDialogsTest, PropertiesFitTheirWidthRefuseBadWeightsInPlaceCancelChangesNothingOkWritesAndReevaluates) {
     Doc().Surface(0)->Nom = "Coque principale bab";
-    Commande<TPropSurfForm>("MeProprieteSurf", [](TPropSurfForm& f) {
+    Doc().Surface(0)->TypePoids = tpFixe;
+    Commande<TPropSurfForm>("MeProprieteSurf", [this](TPropSurfForm& f) {
         // 822 pixels wide, the names whole.
         EXPECT_LE(f.width(), 822);
         const QListWidget* l = f.findChild<QListWidget*>(QStringLiteral("LBSurf"));
         EXPECT_GE(l->viewport()->width(), l->fontMetrics().horizontalAdvance(QStringLiteral("Coque principale bab")));
         f.findChild<QCheckBox*>(QStringLiteral("CheckBoxVerrou"))->setChecked(true);
+        // A weight the model cannot take is refused in place.
+        QLineEdit* e = f.findChild<QLineEdit*>(QStringLiteral("EditPoidsFixeB"));
+        for (const auto& [texte, message] :
+             {std::pair{"12,5kg", "Valeur numérique demandée : Poids fixe"},
+              std::pair{"-5", "Valeur numérique positive demandée : Poids fixe"},
+              std::pair{"2e9", "Valeur comprise entre 0 et 1000000000 demandée : Poids fixe"}}) {
+            e->setText(QLatin1String(texte));
+            f.Valider();
+            EXPECT_TRUE(f.isVisible());
+            EXPECT_EQ(ui_.rec.messages.back(), message);
+            EXPECT_EQ(e->selectedText(), e->text());  // back on the field
+        }
         f.reject();
     });
     EXPECT_EQ(Doc().Surface(0)->Verrou, 0);
+    EXPECT_EQ(Doc().Surface(0)->Poids.Masse, 0.0);
     EXPECT_TRUE(F().Enregistre());
 
     Commande<TPropSurfForm>("MeProprieteSurf", [](TPropSurfForm& f) {
@@ -47,25 +61,6 @@ TEST_F(SurfDialogsTest, PropertiesFitTheirWidthCancelChangesNothingOkWritesAndRe
     EXPECT_EQ(Doc().SurfaceNurbs(0)->Net.LFlex * 10 + Doc().SurfaceNurbs(0)->Net.CFlex, 44);  // the 3 x 3 hull keeps its orders
     EXPECT_FALSE(F().Enregistre());
     EXPECT_EQ(Doc().Surface(0)->Calculee, 1);  // evaluated again
-}
-
-TEST_F(SurfDialogsTest, PropertiesRefuseInPlaceAWeightTheModelCannotTake) {
-    Doc().Surface(0)->TypePoids = tpFixe;
-    for (const auto& [texte, message] :
-         {std::pair{"12,5kg", "Valeur numérique demandée : Poids fixe"},
-          std::pair{"-5", "Valeur numérique positive demandée : Poids fixe"},
-          std::pair{"2e9", "Valeur comprise entre 0 et 1000000000 demandée : Poids fixe"}})
-        Commande<TPropSurfForm>("MeProprieteSurf", [&](TPropSurfForm& f) {
-            f.findChild<QCheckBox*>(QStringLiteral("CheckBoxVerrou"))->setChecked(true);
-            QLineEdit* e = f.findChild<QLineEdit*>(QStringLiteral("EditPoidsFixeB"));
-            e->setText(QLatin1String(texte));
-            f.Valider();
-            EXPECT_TRUE(f.isVisible());
-            EXPECT_EQ(ui_.rec.messages.back(), message);
-            EXPECT_EQ(e->selectedText(), e->text());  // back on the field
-        });
-    EXPECT_EQ(Doc().Surface(0)->Verrou, 0);
-    EXPECT_EQ(Doc().Surface(0)->Poids.Masse, 0.0);
 }
 
 TEST_F(SurfDialogsTest, PropertiesWeightAtTheVolumeCentreOffersToCloseIt) {
