@@ -30,7 +30,6 @@ TEST_F(ImprForm, ProfileAtOneTenthOnA4MeasuresATenthOfTheHullAcrossItsPages) {
     f.show();
     QApplication::processEvents();
     f.Imprimante().setOutputFormat(QPrinter::PdfFormat);  // never a real printer from a test
-    EXPECT_TRUE(f.RBTaillePA4->isChecked());
     EXPECT_EQ(f.PapierHorz() * 1000 + f.PapierVert(), 210297);
     f.RB_EchFixes[3]->click();  // 1 / 10
     f.RB_ToutesPages->setChecked(true);
@@ -41,9 +40,8 @@ TEST_F(ImprForm, ProfileAtOneTenthOnA4MeasuresATenthOfTheHullAcrossItsPages) {
 
     int statut = -1;
     const std::string info = fixtures::Sortie("pdfinfo " + pdf.toStdString() + " 2>&1", &statut);
-    ASSERT_EQ(statut, 0) << "pdfinfo (Debian package poppler-utils) cannot read the print:\n" << info;
     const std::size_t k = info.find("Pages:");
-    ASSERT_NE(k, std::string::npos) << info;
+    ASSERT_TRUE(statut == 0 && k != std::string::npos) << "pdfinfo (poppler-utils) cannot read the print:\n" << info;
     EXPECT_EQ(std::stoi(info.substr(k + 6)), pages) << info;
     const std::string base = Fichier(QStringLiteral("page")).toStdString();
     fixtures::Sortie("pdftoppm -r 100 -gray " + pdf.toStdString() + " " + base, &statut);
