@@ -22,14 +22,6 @@ QImage Noire(int w, int h) {
     return im;
 }
 
-// A picture where every pixel differs from its neighbours.
-QImage Bariolee(int w, int h) {
-    QImage im(w, h, QImage::Format_RGB32);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) im.setPixel(x, y, qRgb((x * 37) & 255, (y * 59) & 255, (x * y * 13) & 255));
-    return im;
-}
-
 constexpr QRgb kRouge = 0xFFFF0000;   // 0x0000FF as 0x00BBGGRR
 constexpr QRgb kVert = 0xFF00FF00;
 constexpr QRgb kNoir = 0xFF000000;
@@ -41,7 +33,6 @@ struct HoteTest : IVueHote {
     std::vector<TActivationVue> activations;
     std::set<TCommandeVue> offertes;
     std::vector<TCommandeVue> appels;
-    int controles = 0;
 
     Document& Doc() override { return doc; }
     const TOptionsDessin& OptionsDessin() const override { return options; }
@@ -49,7 +40,6 @@ struct HoteTest : IVueHote {
     void VueActivee(TFormFille*, const TActivationVue& a) override { activations.push_back(a); }
     bool CommandeDisponible(TCommandeVue c) const override { return offertes.count(c) != 0; }
     void Commande(TCommandeVue c, TFormFille*) override { appels.push_back(c); }
-    void MajControleVue(TFormFille*) override { ++controles; }
 };
 
 // The four views of one host, destroyed with the test.
@@ -91,7 +81,9 @@ TEST(CanvasQt, RectanglesEllipsesAndLinesLeaveOutTheirFarEdges) {
 }
 
 TEST(CanvasQt, ExclusiveOrTwiceGivesThePictureBack) {
-    const QImage avant = Bariolee(120, 90);
+    QImage avant(120, 90, QImage::Format_RGB32);  // every pixel differs from its neighbours
+    for (int y = 0; y < 90; ++y)
+        for (int x = 0; x < 120; ++x) avant.setPixel(x, y, qRgb((x * 37) & 255, (y * 59) & 255, (x * y * 13) & 255));
     QImage im = avant;
     auto figures = [&](TPenMode mode) {
         TQtCanvas cv(im);

@@ -56,7 +56,6 @@ TEST_F(VueCtrlForm, PaletteButtonsRunAndMirrorTheMenuItems) {
     A("MeIcoBoiteOutils")->trigger();
     auto* b = F().findChild<TBoiteOutilsForm*>(QStringLiteral("BoiteOutilsForm"));
     ASSERT_TRUE(b && b->isVisible());
-    EXPECT_EQ(b->width(), 65);
     auto* h = b->findChild<QToolButton*>(QStringLiteral("SB_DeplH"));
     auto* v = b->findChild<QToolButton*>(QStringLiteral("SB_DeplV"));
     ASSERT_TRUE(h && v && h->isEnabled());
