@@ -49,9 +49,7 @@ TEST_F(ProgrammeSouris, MultiFenDecidesWhichViewsFollowTheDragAndAllCatchUpAtThe
 TEST_F(ProgrammeSouris, ALostReleaseEndsTheDragInsteadOfDraggingOnTheHover) {
     TFormFille* v = Vue(vkPlan);
     const QPoint p = Pixel(vkPlan, 1, 1);
-    QMouseEvent presse(QEvent::MouseButtonPress, QPointF(p), v->mapToGlobal(QPointF(p)), Qt::LeftButton,
-                       Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(v, &presse);
+    QTest::mousePress(v, Qt::LeftButton, {}, p);
     Mouvement(v, p + QPoint(10, 0), Qt::LeftButton);
     const TVertex4f lache = Net().TabPC[1][1];
     // The release went elsewhere (a message box, say): the next plain move ends the drag.

@@ -11,7 +11,7 @@
 
 namespace {
 
-TEST(GaussForm, TheLimitAppliesOnEnterOnlyWhenItIsAPositiveNumber) {
+TEST(GaussForm, TheLimitAppliesOnEnterOnlyWhenItIsAPositiveNumberAndTheLabelsFollowTheStripAndTheGain) {
     TGaussForm f;
     f.show();
     QSignalSpy changes(&f, &TGaussForm::changee);
@@ -32,11 +32,7 @@ TEST(GaussForm, TheLimitAppliesOnEnterOnlyWhenItIsAPositiveNumber) {
         EXPECT_EQ(e->text(), QStringLiteral("0.25")) << refuse;  // the value in force comes back
     }
     EXPECT_EQ(changes.count(), 1);
-}
 
-TEST(GaussForm, TheLabelsFollowTheStripAndTheGain) {
-    TGaussForm f;
-    f.show();
     // The strip runs from the negative end (red) at the top to the positive one (blue) at the bottom.
     const QImage bande = f.PBScale()->grab().toImage();
     const QRgb haut = bande.pixel(10, 1), bas = bande.pixel(10, bande.height() - 2);
@@ -44,11 +40,11 @@ TEST(GaussForm, TheLabelsFollowTheStripAndTheGain) {
     EXPECT_GT(qBlue(bas), qRed(bas));
     EXPECT_LT(f.LabelMin()->y(), f.PBScale()->y());
     EXPECT_GT(f.LabelMax()->y(), f.PBScale()->y());
-    EXPECT_EQ(f.LabelMin()->text(), QStringLiteral("< -0.5000"));
+    EXPECT_EQ(f.LabelMin()->text(), QStringLiteral("< -0.2500"));
     f.TBMaxGauss()->setValue(50);
     EXPECT_DOUBLE_EQ(f.Echelle().Gain, 0.5);
-    EXPECT_EQ(f.LabelMax()->text(), QStringLiteral("> 0.2500"));
-    EXPECT_EQ(f.LabelMin()->text(), QStringLiteral("< -0.2500"));
+    EXPECT_EQ(f.LabelMax()->text(), QStringLiteral("> 0.1250"));
+    EXPECT_EQ(f.LabelMin()->text(), QStringLiteral("< -0.1250"));
 }
 
 }  // namespace
