@@ -132,25 +132,18 @@ TEST_F(ProgrammeSouris, FunctionKeysConstrainTheDragAndGoOffAtTheRelease) {
     const double echelle = s->Vue().Scale;
     // F5 and F7 keep the screen's horizontal (X), F6 and F8 its vertical (Z);
     // F7 and F8 sit in a hidden submenu and must still answer.
-    const struct {
-        Qt::Key touche;
-        const char* item;
-        bool horizontal;
-    } cas[] = {{Qt::Key_F5, "MeDeplHori", true},
-               {Qt::Key_F6, "MeDeplVert", false},
-               {Qt::Key_F7, "MeDeplHoriProp", true},
-               {Qt::Key_F8, "MeDeplVertProp", false}};
-    for (const auto& c : cas) {
-        QTest::keyClick(s, c.touche);
-        ASSERT_TRUE(A(c.item)->isChecked()) << c.item;
+    for (auto [touche, item, horizontal] : {std::tuple{Qt::Key_F5, "MeDeplHori", true}, {Qt::Key_F6, "MeDeplVert", false},
+                                            {Qt::Key_F7, "MeDeplHoriProp", true}, {Qt::Key_F8, "MeDeplVertProp", false}}) {
+        QTest::keyClick(s, touche);
+        ASSERT_TRUE(A(item)->isChecked()) << item;
         const TVertex4f avant = Net().TabPC[1][1];
         const QPoint p = Pixel(vkSection, 1, 1);
         Glisse(s, p, {p + QPoint(10, 10), p + QPoint(20, 20)});
         const TVertex4f apres = Net().TabPC[1][1];
-        EXPECT_NEAR(apres.X - avant.X, c.horizontal ? 20 / echelle : 0.0, 1e-6) << c.item;
-        EXPECT_NEAR(apres.Z - avant.Z, c.horizontal ? 0.0 : -20 / echelle, 1e-6) << c.item;
-        EXPECT_EQ(apres.Y, avant.Y) << c.item;
-        EXPECT_FALSE(A(c.item)->isChecked()) << c.item;
+        EXPECT_NEAR(apres.X - avant.X, horizontal ? 20 / echelle : 0.0, 1e-6) << item;
+        EXPECT_NEAR(apres.Z - avant.Z, horizontal ? 0.0 : -20 / echelle, 1e-6) << item;
+        EXPECT_EQ(apres.Y, avant.Y) << item;
+        EXPECT_FALSE(A(item)->isChecked()) << item;
     }
 }
 

@@ -93,23 +93,18 @@ TEST_F(Fond, EachFormatReadsAndBrokenFilesGiveNothing) {
     ASSERT_TRUE(Ecrit(P("coupe.jpg"), QByteArray::fromStdString(jpeg.substr(0, jpeg.size() - 40))));
     ASSERT_TRUE(Ecrit(P("vide.bmp"), {}));
 
-    const struct {
-        const char* nom;
-        ImageFond::Resultat r;
-    } cas[] = {{"motif.bmp", ImageFond::Resultat::Ok},        {"motif.jpg", ImageFond::Resultat::Ok},
-               {"gif.jpg", ImageFond::Resultat::Ok},          {"coupe.jpg", ImageFond::Resultat::Illisible},
-               {"vide.bmp", ImageFond::Resultat::Illisible},  {"absent.gif", ImageFond::Resultat::Absent},
-               {"geant.bmp", ImageFond::Resultat::TropGrand}};
-    for (const auto& c : cas) {
+    using R = ImageFond::Resultat;
+    for (auto [nom, r] : {std::pair{"motif.bmp", R::Ok}, {"motif.jpg", R::Ok}, {"gif.jpg", R::Ok}, {"coupe.jpg", R::Illisible},
+                          {"vide.bmp", R::Illisible}, {"absent.gif", R::Absent}, {"geant.bmp", R::TropGrand}}) {
         QImage im;
-        EXPECT_EQ(ImageFond::Charge(S(c.nom), im), c.r) << c.nom;
-        EXPECT_EQ(im.isNull(), c.r != ImageFond::Resultat::Ok) << c.nom;
+        EXPECT_EQ(ImageFond::Charge(S(nom), im), r) << nom;
+        EXPECT_EQ(im.isNull(), r != R::Ok) << nom;
         if (im.isNull()) continue;
-        EXPECT_EQ(im.size(), QSize(40, 20)) << c.nom;
+        EXPECT_EQ(im.size(), QSize(40, 20)) << nom;
         const QColor a = im.pixelColor(0, 0), b = im.pixelColor(30, 10);
-        EXPECT_GT(a.green(), 200) << c.nom;
-        EXPECT_LT(a.red(), 60) << c.nom;
-        EXPECT_GT(b.blue(), 200) << c.nom;
+        EXPECT_GT(a.green(), 200) << nom;
+        EXPECT_LT(a.red(), 60) << nom;
+        EXPECT_GT(b.blue(), 200) << nom;
     }
 }
 

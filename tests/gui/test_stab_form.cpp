@@ -181,24 +181,17 @@ TEST(StabForm, TheRunsQuestionIsPutOnTheWindowsThreadWhichDrawsTheStepMeanwhile)
 
 TEST(StabForm, RefusedInputsChangeNothing) {
     Fenetre w(fixtures::Caisson(TDefGrille{}), 40.0 * kRho * 1000.0, 0.0);
-    struct Cas {
-        QLineEdit* champ;
-        const char* texte;
-        std::string message;
-    } cas[] = {
-        {w.f->EditToleranceEnf, "abc", "'abc' n'est pas une valeur numérique correcte"},
-        {w.f->EditPas, "0", "Pas de calcul incorrect"},
-        {w.f->EditPas, "200", "Pas de calcul incorrect"},
-        {w.f->EditPas, "0.0001", "Pas de calcul trop petit : le calcul compterait plus de 100000 étapes"},
-    };
-    for (const Cas& c : cas) {
-        const QString avant = c.champ->text();
+    for (auto [champ, texte, message] :
+         {std::tuple{w.f->EditToleranceEnf, "abc", "'abc' n'est pas une valeur numérique correcte"},
+          {w.f->EditPas, "0", "Pas de calcul incorrect"}, {w.f->EditPas, "200", "Pas de calcul incorrect"},
+          {w.f->EditPas, "0.0001", "Pas de calcul trop petit : le calcul compterait plus de 100000 étapes"}}) {
+        const QString avant = champ->text();
         w.ui.rec.messages.clear();
-        c.champ->setText(c.texte);
-        EXPECT_FALSE(w.f->BtnCalculerClick()) << c.texte;
+        champ->setText(texte);
+        EXPECT_FALSE(w.f->BtnCalculerClick()) << texte;
         EXPECT_FALSE(w.f->EnCours());
-        EXPECT_EQ(w.ui.rec.messages, std::vector<std::string>{c.message});
-        c.champ->setText(avant);
+        EXPECT_EQ(w.ui.rec.messages, std::vector<std::string>{message});
+        champ->setText(avant);
     }
     EXPECT_EQ(w.f->Etapes().Count(), 0);
     // A tolerance typed as a word on leaving the field: the message, the old value back.

@@ -90,19 +90,16 @@ TEST_F(SurfDialogsTest, TransformationsCheckEveryFieldMoveWhatIsPickedAndCountAT
         f.Appliquer();
         EXPECT_TRUE(f.isVisible());
         QListWidget* l = f.Surfaces()->Liste();
-        const struct {
-            int ligne;  // -1: "Toutes", -2: none (as it opens)
-            Qt::KeyboardModifiers touches;
-            std::vector<bool> attendu;
-        } cas[] = {{-2, {}, {true, true, true}},          {1, {}, {false, true, false}},
-                   {2, Qt::ControlModifier, {false, true, true}}, {1, Qt::ControlModifier, {false, false, true}},
-                   {-1, {}, {true, true, true}},          {0, {}, {true, false, false}},
-                   {2, Qt::ShiftModifier, {true, true, true}},    {1, {}, {false, true, false}}};
-        for (const auto& c : cas) {
-            if (c.ligne == -1) f.Surfaces()->findChild<QPushButton*>(QStringLiteral("BtnToutes"))->click();
-            if (c.ligne >= 0)
-                QTest::mouseClick(l->viewport(), Qt::LeftButton, c.touches, l->visualItemRect(l->item(c.ligne)).center());
-            EXPECT_EQ(f.Surfaces()->Selection(), c.attendu) << c.ligne << " " << c.touches;
+        // The line clicked (-1: "Toutes", -2: none, as it opens), the keys held, the selection.
+        for (auto [ligne, touches, attendu] :
+             {std::tuple{-2, Qt::KeyboardModifiers{}, std::vector<bool>{true, true, true}}, {1, {}, {false, true, false}},
+              {2, Qt::ControlModifier, {false, true, true}}, {1, Qt::ControlModifier, {false, false, true}},
+              {-1, {}, {true, true, true}}, {0, {}, {true, false, false}},
+              {2, Qt::ShiftModifier, {true, true, true}}, {1, {}, {false, true, false}}}) {
+            if (ligne == -1) f.Surfaces()->findChild<QPushButton*>(QStringLiteral("BtnToutes"))->click();
+            if (ligne >= 0)
+                QTest::mouseClick(l->viewport(), Qt::LeftButton, touches, l->visualItemRect(l->item(ligne)).center());
+            EXPECT_EQ(f.Surfaces()->Selection(), attendu) << ligne << " " << touches;
         }
         f.Champ("EditDepY")->setText(QStringLiteral("0"));
         f.Appliquer();
