@@ -142,6 +142,7 @@ TEST_F(Fond, DialogAppliesOnlyAtOkAndRefusesBadSizes) {
     f.ChoisirFichier = [this] { return P("motif.bmp"); };
     const TBitMFondForm::TFonds avant = {TFondFichier{"a.bmp", 0, 10, 20}, {}, {"c.gif", 2, 0, 0}, {}};
     f.Charge(avant);
+    EXPECT_EQ(f.LabelFichier(2)->text(), QStringLiteral("c.gif"));
 
     // Fixed width: the edit works for mode 3 only; a text that is not an integer is refused.
     f.Ajustement()->button(3)->click();

@@ -105,7 +105,8 @@ TEST(StabForm, CurveMeasuresAndSynthesisAreTheEnginesStepsAndPrintOnOnePageEach)
     // A new run starts from an empty synthesis and labels at zero.
     ASSERT_TRUE(w.f->BtnCalculerClick());
     EXPECT_EQ(w.f->GrilleSynthese->Texte(0, 0), "");
-    EXPECT_EQ(w.f->LabelGite->text() + w.f->LabelVolume->text(), "Gite : 0.00Volume : 0.0000");
+    EXPECT_EQ(w.f->LabelGite->text() + "|" + w.f->LabelAssiette->text() + "|" + w.f->LabelVolume->text(),
+              "Gite : 0.00|Assiette : 0.00°|Volume : 0.0000");
     w.f->AttendFin();
     // "Moment d'inertie": the same points scaled by W x 9.806.
     w.f->RB_CourbeMoment->setChecked(true);

@@ -210,6 +210,22 @@ TEST(Views, MarkersOnThePicture) {
     EXPECT_NE(im.pixel(b + QPoint(-2, -2)), rgb(c.SelVertex));
     EXPECT_EQ(im.pixel(cell(1, 2) + QPoint(3, 3)), rgb(c.SoudeVertex));
     EXPECT_EQ(im.pixel(790, 10), kNoir);
+
+    // A rubber band drawn twice on the picture, in the mode it is handed, leaves it as it was.
+    const QImage avant = im;
+    auto rubber = [](const TViewRecord& r) {
+        r.Canvas->SetPen(TPen{0xFFFFFF, 1, TPenStyle::Dot, PenModeOf(r.PenMode)});
+        r.Canvas->SetBrush(TBrush{0, TBrushStyle::Clear});
+        r.Canvas->Rectangle(60, 50, 400, 300);
+        TMetre m;
+        m.P1 = {0, 0, 0};
+        m.P2 = {0, 2, 1};
+        m.Draw(TMesure::mElastique, r, 0x00FFFF);
+    };
+    pf.Elastique(kPenXor, rubber);
+    EXPECT_NE(pf.Image(), avant);
+    pf.Elastique(kPenXor, rubber);
+    EXPECT_EQ(pf.Image(), avant);
 }
 
 TEST(Views, TopPresetOfThePerspectiveIsThePlanView) {
