@@ -23,7 +23,7 @@ TEST_F(ExportForm, SetUpFromTheDisplayAndIgesStaysThreeDimensional) {
     F().Doc().Aff.MeSurfaceParam = true;
     f.Init(QStringLiteral("DXF"));
     for (QCheckBox* c : {f.CBAretes, f.CBCouples, f.CBLignesE, f.CBLongits, f.CBDiags}) EXPECT_FALSE(c->isChecked());
-    EXPECT_TRUE(f.CBSurfParam->isChecked() && !f.CBnurbs->isEnabled());
+    EXPECT_TRUE(f.CBSurfParam->isChecked() && f.RBSurfPolyL->isEnabled() && !f.CBnurbs->isEnabled());
     f.RB2D->setChecked(true);
     EXPECT_TRUE(f.GB2D->isEnabled());
     f.Init(QStringLiteral("IGES"));

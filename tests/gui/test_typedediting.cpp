@@ -175,7 +175,8 @@ TEST_F(TypedEditingTest, HullDimensionsOfTheCountedSurfaces) {
     Doc().AjouteSurface(fixtures::Caisson(Doc().DefGrille, 4, 4, 4, 10, 20.0));
     Doc().Surface(1)->Calc = 0;
     Commande<TTailleForm>("MeTaille", [](TTailleForm& f) {
-        EXPECT_EQ(f.Texte("LabLongueur") + f.Texte("LabProfondeurMax"), "Longueur=10.0000Profondeur max=-1.0000");
+        EXPECT_EQ(f.Texte("LabLongueur") + f.Texte("LabLargeur") + f.Texte("LabHauteur") + f.Texte("LabProfondeurMax"),
+                  "Longueur=10.0000Largeur=4.0000Hauteur=2.0000Profondeur max=-1.0000");
         f.Surfaces()->ToutChoisir(true);
         f.Calcule();
         EXPECT_EQ(f.Texte("LabLongueur"), QStringLiteral("Longueur=30.0000"));
