@@ -105,7 +105,6 @@ TEST_F(ProgrammeSouris, RefusedWeldOrGroupLeavesTheDocumentSaved) {
 
 TEST_F(ProgrammeSouris, PopupFitAndCentreActOnTheirViewOnlyAndPreviousViewSwapsBack) {
     for (int k = 0; k < 4; ++k) Vue(k)->Vue().Scale = 5.0f;
-    ASSERT_TRUE(MouseCommandes::CommandeDisponible(TCommandeVue::Ajuster));
     MouseCommandes::Commande(TCommandeVue::Ajuster, Vue(vkProfile));
     for (int k = 0; k < 4; ++k)
         if (k == vkProfile)
