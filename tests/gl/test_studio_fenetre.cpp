@@ -20,8 +20,7 @@ TEST_F(StudioFenetre, FenetresStudioShowsTheLitHullAndTheLightsOutliveTheProgram
     item->trigger();
     QApplication::processEvents();
     TStudioForm* st = TStudioForm::Instance();
-    ASSERT_NE(st, nullptr);
-    ASSERT_TRUE(st->isVisible());
+    ASSERT_TRUE(st && st->isVisible());
     EXPECT_TRUE(F().ZoneMdi()->activeSubWindow()->isMaximized());
     EXPECT_EQ(F().ZoneMdi()->activeSubWindow()->widget(), st);
     EXPECT_TRUE(item->isChecked());
@@ -38,20 +37,23 @@ TEST_F(StudioFenetre, FenetresStudioShowsTheLitHullAndTheLightsOutliveTheProgram
     EXPECT_GT(hull, 50);
 
     // The lights as the user left them come back at the next start.
-    st->Lumieres()[5].SetEnabled(true);
-    st->Lumieres()[5].SetRotY(123.5f);
-    st->Lumieres()[1].SetEnabled(false);
+    TglLightList& l = st->Lumieres();
+    l[5].SetEnabled(true);
+    l[5].SetRotX(33.3f);
+    l[5].SetRotY(-0.1f);  // folds to 359.9
+    l[6].SetDistZ(5.123f);
+    l[1].SetEnabled(false);
+    const Settings::TLumieres reglages = st->ReglagesLumieres();
+    const float rotY = l[5].RotY();
     F().close();
     QApplication::processEvents();
     TearDown();
     SetUp();
     TStudioForm* relu = TStudioForm::Instance();
-    ASSERT_NE(relu, nullptr);
-    ASSERT_NE(relu, st);
-    EXPECT_TRUE(relu->Lumieres()[5].Enabled());
-    EXPECT_EQ(relu->Lumieres()[5].RotY(), 123.5f);
-    EXPECT_FALSE(relu->Lumieres()[1].Enabled());
-    EXPECT_TRUE(relu->Lumieres()[0].Enabled());
+    ASSERT_TRUE(relu && relu != st);
+    EXPECT_EQ(relu->ReglagesLumieres(), reglages);
+    const TglLightList& r = relu->Lumieres();
+    EXPECT_TRUE(r[5].Enabled() && r[5].RotY() == rotY && r[6].DistZ() == 5.123f && !r[1].Enabled());
 }
 
 TEST_F(StudioFenetre, ZoomCommandsAndTheViewControlSteerTheActiveStudio) {

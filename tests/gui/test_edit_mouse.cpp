@@ -7,14 +7,8 @@
 #include <QTest>
 #include <QMouseEvent>
 #include <QWheelEvent>
-#include <map>
-#include <memory>
 
-#include "app/gui/QtUi.h"
-#include "model/Undo.h"
-#include "model/Update.h"
 #include "tests/gui/MainFormTestUtil.h"
-#include "views/gui/Affiche.h"
 #include "views/gui/EditPCForm.h"
 #include "views/gui/FormFille.h"
 #include "views/gui/MouseCommandes.h"
@@ -22,180 +16,114 @@
 
 namespace {
 
-struct HoteSouris : IVueHote {
-    Document doc = Document::Defaut();
-    TOptionsDessin options;
-    TUndo undo;
-    int records = 0;
-    HoteSouris() {
-        doc.Hooks.RecordAction = [this](int k) {
-            ++records;
-            undo.RecordAction(doc, k);
-        };
-    }
-    Document& Doc() override { return doc; }
-    const TOptionsDessin& OptionsDessin() const override { return options; }
-    bool CommandeDisponible(TCommandeVue c) const override { return MouseCommandes::CommandeDisponible(c); }
-    void Commande(TCommandeVue c, TFormFille* v) override { MouseCommandes::Commande(c, v); }
-};
+using ProgrammeSouris = ProgrammeTest;
 
-// The four views of a host at 800 x 600, the menu items the tools read, and
-// the commands connected to them.
-struct Banc : ::testing::Test {
-    HoteSouris hote;
-    std::unique_ptr<TFormFille> vues[4];
-    QObject proprietaire;
-    std::map<QString, QAction*> items;
-    int active = vkPlan;
-
-    void SetUp() override {
-        auto v = Vues::CreeVues(&hote);
-        for (int k = 0; k < 4; ++k) {
-            vues[k].reset(v[static_cast<std::size_t>(k)]);
-            vues[k]->resize(800, 600);
-            vues[k]->show();
-        }
-        for (const char* nom : {"MeZoom", "MeVuePreced", "MeAjuster", "MeSouderPC", "MeGrouperPCPlan", "MeGrouperPCEspace"}) {
-            auto* a = new QAction(QString::fromLatin1(nom), &proprietaire);
-            a->setCheckable(std::string_view(nom) == "MeZoom");
-            items[QString::fromLatin1(nom)] = a;
-        }
-        MouseCommandes::Branche(
-            [this](const QString& n) {
-                auto it = items.find(n);
-                return it == items.end() ? nullptr : it->second;
-            },
-            [this] { return vues[active].get(); });
-        Affiche::AfficheNetTout();
-    }
-    void TearDown() override { MouseCommandes::Debranche(); }
-
-    TFormFille& Vue(int k) { return *vues[k]; }
-    QPoint Pixel(int k, const TPC& pc) {
-        const TCellPC& c = Vue(k).TabCoor().At(pc.Surf, pc.I, pc.J);
-        return {c.X, c.Y};
-    }
-    TNet& Net() { return hote.doc.SurfaceNurbs(0)->Net; }
-};
+// A mouse move with the given buttons held, as Qt delivers it.
+void Mouvement(QWidget* v, QPoint q, Qt::MouseButtons boutons) {
+    QMouseEvent e(QEvent::MouseMove, QPointF(q), v->mapToGlobal(QPointF(q)), Qt::NoButton, boutons, Qt::NoModifier);
+    QApplication::sendEvent(v, &e);
+}
 
 }  // namespace
 
-TEST_F(Banc, MultiFenDecidesWhichViewsFollowTheDragAndAllCatchUpAtTheRelease) {
+TEST_F(ProgrammeSouris, MultiFenDecidesWhichViewsFollowTheDragAndAllCatchUpAtTheRelease) {
     // The section view shows X, which a drag in the plan changes.
-    const QImage sectionAvant = Vue(vkSection).Image().copy();
-    const QPoint p = Pixel(vkPlan, {0, 1, 1});
-    QTest::mousePress(&Vue(vkPlan), Qt::LeftButton, {}, p);
-    QTest::mouseMove(&Vue(vkPlan), p + QPoint(0, 30));
-    EXPECT_EQ(Vue(vkSection).Image(), sectionAvant);  // spared during the drag
-    EXPECT_EQ(Pixel(vkPlan, {0, 1, 1}), p + QPoint(0, 30));  // the plan's table follows the model
-    QTest::mouseRelease(&Vue(vkPlan), Qt::LeftButton, {}, p + QPoint(0, 30));
-    const QImage sectionApres = Vue(vkSection).Image().copy();
+    TFormFille* plan = Vue(vkPlan);
+    const QImage sectionAvant = Vue(vkSection)->Image().copy();
+    const QPoint p = Pixel(vkPlan, 1, 1);
+    QTest::mousePress(plan, Qt::LeftButton, {}, p);
+    QTest::mouseMove(plan, p + QPoint(0, 30));
+    EXPECT_EQ(Vue(vkSection)->Image(), sectionAvant);  // spared during the drag
+    EXPECT_EQ(Pixel(vkPlan, 1, 1), p + QPoint(0, 30));  // the plan's table follows the model
+    QTest::mouseRelease(plan, Qt::LeftButton, {}, p + QPoint(0, 30));
+    const QImage sectionApres = Vue(vkSection)->Image().copy();
     EXPECT_NE(sectionApres, sectionAvant);  // and redrawn once the gesture is over
 
-    hote.doc.Options.MultiFen = true;
-    QTest::mousePress(&Vue(vkPlan), Qt::LeftButton, {}, p + QPoint(0, 30));
-    QTest::mouseMove(&Vue(vkPlan), p + QPoint(0, 60));
-    EXPECT_NE(Vue(vkSection).Image(), sectionApres);
-    QTest::mouseRelease(&Vue(vkPlan), Qt::LeftButton, {}, p + QPoint(0, 60));
+    F().Doc().Options.MultiFen = true;
+    QTest::mousePress(plan, Qt::LeftButton, {}, p + QPoint(0, 30));
+    QTest::mouseMove(plan, p + QPoint(0, 60));
+    EXPECT_NE(Vue(vkSection)->Image(), sectionApres);
+    QTest::mouseRelease(plan, Qt::LeftButton, {}, p + QPoint(0, 60));
 }
 
-TEST_F(Banc, ALostReleaseEndsTheDragInsteadOfDraggingOnTheHover) {
-    TFormFille& v = Vue(vkPlan);
-    const QPoint p = Pixel(vkPlan, {0, 1, 1});
-    auto mouvement = [&](QPoint q, Qt::MouseButtons boutons) {
-        QMouseEvent e(QEvent::MouseMove, QPointF(q), v.mapToGlobal(QPointF(q)), Qt::NoButton, boutons, Qt::NoModifier);
-        QApplication::sendEvent(&v, &e);
-    };
-    QMouseEvent presse(QEvent::MouseButtonPress, QPointF(p), v.mapToGlobal(QPointF(p)), Qt::LeftButton,
-                       Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(&v, &presse);
-    mouvement(p + QPoint(10, 0), Qt::LeftButton);
+TEST_F(ProgrammeSouris, ALostReleaseEndsTheDragInsteadOfDraggingOnTheHover) {
+    TFormFille* v = Vue(vkPlan);
+    const QPoint p = Pixel(vkPlan, 1, 1);
+    QTest::mousePress(v, Qt::LeftButton, {}, p);
+    Mouvement(v, p + QPoint(10, 0), Qt::LeftButton);
     const TVertex4f lache = Net().TabPC[1][1];
     // The release went elsewhere (a message box, say): the next plain move ends the drag.
-    mouvement(p + QPoint(60, 40), Qt::NoButton);
-    mouvement(p + QPoint(90, 70), Qt::NoButton);
+    Mouvement(v, p + QPoint(60, 40), Qt::NoButton);
+    Mouvement(v, p + QPoint(90, 70), Qt::NoButton);
     EXPECT_EQ(Net().TabPC[1][1], lache);
-    EXPECT_FALSE(v.Geste.BoutonBas);
-    EXPECT_FALSE(hote.doc.Enregistre());  // the release's work was done
-    EXPECT_TRUE(hote.doc.Surfaces[0]->Calculee);
+    EXPECT_FALSE(v->Geste.BoutonBas);
+    EXPECT_FALSE(F().Enregistre());  // the release's work was done
+    EXPECT_TRUE(F().Doc().Surfaces[0]->Calculee);
 }
 
-TEST_F(Banc, ZoomCrossHairAndWheel) {
-    TFormFille& v = Vue(vkSection);
-    active = vkSection;
-    items["MeZoom"]->trigger();
-    ASSERT_TRUE(items["MeZoom"]->isChecked());
+TEST_F(ProgrammeSouris, ZoomCrossHairAndWheel) {
+    Active(vkSection);
+    TFormFille* v = Vue(vkSection);
+    A("MeZoom")->trigger();
+    ASSERT_TRUE(A("MeZoom")->isChecked());
     // The cross-hair follows the mouse and leaves the picture as it was behind it.
-    const QRgb fond = v.Image().pixel(100, 50);
-    auto survol = [&](QPoint p) {
-        QMouseEvent e(QEvent::MouseMove, QPointF(p), v.mapToGlobal(QPointF(p)), Qt::NoButton, Qt::NoButton,
-                      Qt::NoModifier);
-        QApplication::sendEvent(&v, &e);
-    };
-    survol({100, 100});
-    EXPECT_NE(v.Image().pixel(100, 50), fond);
-    survol({300, 300});
-    EXPECT_EQ(v.Image().pixel(100, 50), fond);
-    items["MeZoom"]->trigger();
+    const QRgb fond = v->Image().pixel(100, 50);
+    Mouvement(v, {100, 100}, Qt::NoButton);
+    EXPECT_NE(v->Image().pixel(100, 50), fond);
+    Mouvement(v, {300, 300}, Qt::NoButton);
+    EXPECT_EQ(v->Image().pixel(100, 50), fond);
+    A("MeZoom")->trigger();
 
     // Two half notches make one step; one alone does nothing.
     auto molette = [&](int delta) {
-        QWheelEvent e(QPointF(400, 300), v.mapToGlobal(QPointF(400, 300)), QPoint(), QPoint(0, delta), Qt::NoButton,
+        QWheelEvent e(QPointF(200, 150), v->mapToGlobal(QPointF(200, 150)), QPoint(), QPoint(0, delta), Qt::NoButton,
                       Qt::NoModifier, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(&v, &e);
+        QApplication::sendEvent(v, &e);
     };
-    const float s1 = v.Vue().Scale;
+    const float s1 = v->Vue().Scale;
     molette(60);
-    EXPECT_FLOAT_EQ(v.Vue().Scale, s1);
+    EXPECT_FLOAT_EQ(v->Vue().Scale, s1);
     molette(60);
-    EXPECT_FLOAT_EQ(v.Vue().Scale, s1 * 1.3f);
+    EXPECT_FLOAT_EQ(v->Vue().Scale, s1 * 1.3f);
 }
 
-TEST_F(Banc, RefusedWeldOrGroupLeavesTheDocumentSaved) {
-    active = vkPlan;
-    hote.doc.MarquerEnregistre();
-    Vue(vkPlan).Selection.Add({0, 1, 1});
-    items["MeSouderPC"]->trigger();
-    items["MeGrouperPCPlan"]->trigger();
-    items["MeGrouperPCEspace"]->trigger();
-    EXPECT_TRUE(hote.doc.Enregistre());
-    EXPECT_EQ(hote.records, 0);
-    Vue(vkPlan).Selection.Add({0, 2, 2});
-    items["MeSouderPC"]->trigger();
-    EXPECT_EQ(hote.doc.ListSoudures.size(), 1u);
-    EXPECT_FALSE(hote.doc.Enregistre());
+TEST_F(ProgrammeSouris, RefusedWeldOrGroupLeavesTheDocumentSaved) {
+    Active(vkPlan);
+    F().MarquerEnregistre();
+    Vue(vkPlan)->Selection.Add({0, 1, 1});
+    for (const char* item : {"MeSouderPC", "MeGrouperPCPlan", "MeGrouperPCEspace"}) {
+        ASSERT_TRUE(A(item)->isEnabled()) << item;
+        A(item)->trigger();
+    }
+    EXPECT_TRUE(F().Enregistre());
+    EXPECT_FALSE(A("MeAnnuler")->isEnabled());  // nothing recorded
+    Vue(vkPlan)->Selection.Add({0, 2, 2});
+    A("MeSouderPC")->trigger();
+    EXPECT_EQ(F().Doc().ListSoudures.size(), 1u);
+    EXPECT_FALSE(F().Enregistre());
 }
 
-TEST_F(Banc, PopupFitAndCentreActOnTheirViewOnlyAndPreviousViewSwapsBack) {
-    for (int k = 0; k < 4; ++k) Vue(k).Vue().Scale = 5.0f;
-    ASSERT_TRUE(hote.CommandeDisponible(TCommandeVue::Ajuster));
-    hote.Commande(TCommandeVue::Ajuster, &Vue(vkProfile));
+TEST_F(ProgrammeSouris, PopupFitAndCentreActOnTheirViewOnlyAndPreviousViewSwapsBack) {
+    for (int k = 0; k < 4; ++k) Vue(k)->Vue().Scale = 5.0f;
+    MouseCommandes::Commande(TCommandeVue::Ajuster, Vue(vkProfile));
     for (int k = 0; k < 4; ++k)
         if (k == vkProfile)
-            EXPECT_GT(Vue(k).Vue().Scale, 5.0f);
+            EXPECT_GT(Vue(k)->Vue().Scale, 5.0f);
         else
-            EXPECT_EQ(Vue(k).Vue().Scale, 5.0f) << k;
-    active = vkProfile;
-    const float ajustee = Vue(vkProfile).Vue().Scale;
-    items["MeVuePreced"]->trigger();
-    EXPECT_FLOAT_EQ(Vue(vkProfile).Vue().Scale, 5.0f);
-    items["MeVuePreced"]->trigger();
-    EXPECT_FLOAT_EQ(Vue(vkProfile).Vue().Scale, ajustee);
+            EXPECT_EQ(Vue(k)->Vue().Scale, 5.0f) << k;
+    Active(vkProfile);
+    const float ajustee = Vue(vkProfile)->Vue().Scale;
+    A("MeVuePreced")->trigger();
+    EXPECT_FLOAT_EQ(Vue(vkProfile)->Vue().Scale, 5.0f);
+    A("MeVuePreced")->trigger();
+    EXPECT_FLOAT_EQ(Vue(vkProfile)->Vue().Scale, ajustee);
 
-    Vue(vkPlan).Vue().OriginX = 13;
-    Vue(vkPlan).PrecEchelle = 7.0;
-    hote.Commande(TCommandeVue::Centrer, &Vue(vkProfile));
-    EXPECT_EQ(Vue(vkPlan).Vue().OriginX, 13);
-    EXPECT_EQ(Vue(vkPlan).PrecEchelle, 7.0);  // another view's previous view is kept
+    Vue(vkPlan)->Vue().OriginX = 13;
+    Vue(vkPlan)->PrecEchelle = 7.0;
+    MouseCommandes::Commande(TCommandeVue::Centrer, Vue(vkProfile));
+    EXPECT_EQ(Vue(vkPlan)->Vue().OriginX, 13);
+    EXPECT_EQ(Vue(vkPlan)->PrecEchelle, 7.0);  // another view's previous view is kept
 }
-
-// ---- The real main window: the tools from its keys and menus ------------------------------------
-
-namespace {
-
-using ProgrammeSouris = ProgrammeTest;
-
-}  // namespace
 
 TEST_F(ProgrammeSouris, FunctionKeysConstrainTheDragAndGoOffAtTheRelease) {
     Active(vkSection);
@@ -203,25 +131,18 @@ TEST_F(ProgrammeSouris, FunctionKeysConstrainTheDragAndGoOffAtTheRelease) {
     const double echelle = s->Vue().Scale;
     // F5 and F7 keep the screen's horizontal (X), F6 and F8 its vertical (Z);
     // F7 and F8 sit in a hidden submenu and must still answer.
-    const struct {
-        Qt::Key touche;
-        const char* item;
-        bool horizontal;
-    } cas[] = {{Qt::Key_F5, "MeDeplHori", true},
-               {Qt::Key_F6, "MeDeplVert", false},
-               {Qt::Key_F7, "MeDeplHoriProp", true},
-               {Qt::Key_F8, "MeDeplVertProp", false}};
-    for (const auto& c : cas) {
-        QTest::keyClick(s, c.touche);
-        ASSERT_TRUE(A(c.item)->isChecked()) << c.item;
+    for (auto [touche, item, horizontal] : {std::tuple{Qt::Key_F5, "MeDeplHori", true}, {Qt::Key_F6, "MeDeplVert", false},
+                                            {Qt::Key_F7, "MeDeplHoriProp", true}, {Qt::Key_F8, "MeDeplVertProp", false}}) {
+        QTest::keyClick(s, touche);
+        ASSERT_TRUE(A(item)->isChecked()) << item;
         const TVertex4f avant = Net().TabPC[1][1];
         const QPoint p = Pixel(vkSection, 1, 1);
         Glisse(s, p, {p + QPoint(10, 10), p + QPoint(20, 20)});
         const TVertex4f apres = Net().TabPC[1][1];
-        EXPECT_NEAR(apres.X - avant.X, c.horizontal ? 20 / echelle : 0.0, 1e-6) << c.item;
-        EXPECT_NEAR(apres.Z - avant.Z, c.horizontal ? 0.0 : -20 / echelle, 1e-6) << c.item;
-        EXPECT_EQ(apres.Y, avant.Y) << c.item;
-        EXPECT_FALSE(A(c.item)->isChecked()) << c.item;
+        EXPECT_NEAR(apres.X - avant.X, horizontal ? 20 / echelle : 0.0, 1e-6) << item;
+        EXPECT_NEAR(apres.Z - avant.Z, horizontal ? 0.0 : -20 / echelle, 1e-6) << item;
+        EXPECT_EQ(apres.Y, avant.Y) << item;
+        EXPECT_FALSE(A(item)->isChecked()) << item;
     }
 }
 

@@ -22,19 +22,13 @@ TEST_F(ExportForm, SetUpFromTheDisplayAndIgesStaysThreeDimensional) {
     F().Doc().Aff.MeSections = true;
     F().Doc().Aff.MeSurfaceParam = true;
     f.Init(QStringLiteral("DXF"));
-    EXPECT_EQ(f.windowTitle(), QStringLiteral("Export DXF"));
     for (QCheckBox* c : {f.CBAretes, f.CBCouples, f.CBLignesE, f.CBLongits, f.CBDiags}) EXPECT_FALSE(c->isChecked());
-    EXPECT_TRUE(f.CBSurfParam->isChecked());
-    EXPECT_TRUE(f.RBSurfPolyL->isEnabled());
-    EXPECT_FALSE(f.CBnurbs->isEnabled());
+    EXPECT_TRUE(f.CBSurfParam->isChecked() && f.RBSurfPolyL->isEnabled() && !f.CBnurbs->isEnabled());
     f.RB2D->setChecked(true);
     EXPECT_TRUE(f.GB2D->isEnabled());
     f.Init(QStringLiteral("IGES"));
-    EXPECT_TRUE(f.RB3D->isChecked());
-    EXPECT_FALSE(f.RB2D->isEnabled());
-    EXPECT_FALSE(f.GB2D->isEnabled());
-    EXPECT_TRUE(f.CBnurbs->isChecked());
-    EXPECT_FALSE(f.CBSurfParam->isEnabled());
+    EXPECT_TRUE(f.RB3D->isChecked() && !f.RB2D->isEnabled() && !f.GB2D->isEnabled());
+    EXPECT_TRUE(f.CBnurbs->isChecked() && !f.CBSurfParam->isEnabled());
     // The three commands are connected, so enabled.
     for (const char* m : {"MeExportTXT", "MeExportDXF", "MeExportIGES"}) EXPECT_TRUE(A(m)->isEnabled()) << m;
 }

@@ -12,7 +12,6 @@
 #include "model/Undo.h"
 #include "model/Update.h"
 #include "tests/gui/FenetresTestUtil.h"
-#include "views/ListeSurf.h"
 #include "views/gui/EditPCForm.h"
 #include "views/gui/ListeSurfForm.h"
 #include "views/gui/PropSurfForm.h"
@@ -23,30 +22,33 @@
 
 namespace {
 
-class SurfDialogsTest : public FenetresTest {
-protected:
-    // The list dialog's "Mirroir vertical" on every surface.
-    void ListeSurfVertical() {
-        TListeSurfForm f(F());
-        QTimer::singleShot(0, [&f] {
-            f.Surfaces()->ToutChoisir(true);
-            f.Valider();
-        });
-        EXPECT_EQ(f.Execute(ListeSurf::laMiroirVert), 1);
-    }
-};
+using SurfDialogsTest = FenetresTest;
 
-TEST_F(SurfDialogsTest, PropertiesFitTheirWidthCancelChangesNothingOkWritesAndReevaluates) {
+TEST_F(SurfDialogsTest, PropertiesFitTheirWidthRefuseBadWeightsInPlaceCancelChangesNothingOkWritesAndReevaluates) {
     Doc().Surface(0)->Nom = "Coque principale bab";
-    Commande<TPropSurfForm>("MeProprieteSurf", [](TPropSurfForm& f) {
+    Doc().Surface(0)->TypePoids = tpFixe;
+    Commande<TPropSurfForm>("MeProprieteSurf", [this](TPropSurfForm& f) {
         // 822 pixels wide, the names whole.
         EXPECT_LE(f.width(), 822);
         const QListWidget* l = f.findChild<QListWidget*>(QStringLiteral("LBSurf"));
         EXPECT_GE(l->viewport()->width(), l->fontMetrics().horizontalAdvance(QStringLiteral("Coque principale bab")));
         f.findChild<QCheckBox*>(QStringLiteral("CheckBoxVerrou"))->setChecked(true);
+        // A weight the model cannot take is refused in place.
+        QLineEdit* e = f.findChild<QLineEdit*>(QStringLiteral("EditPoidsFixeB"));
+        for (const auto& [texte, message] :
+             {std::pair{"12,5kg", "Valeur numérique demandée : Poids fixe"},
+              std::pair{"-5", "Valeur numérique positive demandée : Poids fixe"},
+              std::pair{"2e9", "Valeur comprise entre 0 et 1000000000 demandée : Poids fixe"}}) {
+            e->setText(QLatin1String(texte));
+            f.Valider();
+            EXPECT_TRUE(f.isVisible());
+            EXPECT_EQ(ui_.rec.messages.back(), message);
+            EXPECT_EQ(e->selectedText(), e->text());  // back on the field
+        }
         f.reject();
     });
     EXPECT_EQ(Doc().Surface(0)->Verrou, 0);
+    EXPECT_EQ(Doc().Surface(0)->Poids.Masse, 0.0);
     EXPECT_TRUE(F().Enregistre());
 
     Commande<TPropSurfForm>("MeProprieteSurf", [](TPropSurfForm& f) {
@@ -56,29 +58,9 @@ TEST_F(SurfDialogsTest, PropertiesFitTheirWidthCancelChangesNothingOkWritesAndRe
     });
     EXPECT_EQ(Doc().Surface(0)->Verrou, 1);
     EXPECT_EQ(Doc().Surface(0)->Sym, 0);
-    EXPECT_EQ(Doc().SurfaceNurbs(0)->Net.LFlex, 4);  // the 3 x 3 hull keeps its orders
-    EXPECT_EQ(Doc().SurfaceNurbs(0)->Net.CFlex, 4);
+    EXPECT_EQ(Doc().SurfaceNurbs(0)->Net.LFlex * 10 + Doc().SurfaceNurbs(0)->Net.CFlex, 44);  // the 3 x 3 hull keeps its orders
     EXPECT_FALSE(F().Enregistre());
     EXPECT_EQ(Doc().Surface(0)->Calculee, 1);  // evaluated again
-}
-
-TEST_F(SurfDialogsTest, PropertiesRefuseInPlaceAWeightTheModelCannotTake) {
-    Doc().Surface(0)->TypePoids = tpFixe;
-    for (const auto& [texte, message] :
-         {std::pair{"12,5kg", "Valeur numérique demandée : Poids fixe"},
-          std::pair{"-5", "Valeur numérique positive demandée : Poids fixe"},
-          std::pair{"2e9", "Valeur comprise entre 0 et 1000000000 demandée : Poids fixe"}})
-        Commande<TPropSurfForm>("MeProprieteSurf", [&](TPropSurfForm& f) {
-            f.findChild<QCheckBox*>(QStringLiteral("CheckBoxVerrou"))->setChecked(true);
-            QLineEdit* e = f.findChild<QLineEdit*>(QStringLiteral("EditPoidsFixeB"));
-            e->setText(QLatin1String(texte));
-            f.Valider();
-            EXPECT_TRUE(f.isVisible());
-            EXPECT_EQ(ui_.rec.messages.back(), message);
-            EXPECT_EQ(e->selectedText(), e->text());  // back on the field
-        });
-    EXPECT_EQ(Doc().Surface(0)->Verrou, 0);
-    EXPECT_EQ(Doc().Surface(0)->Poids.Masse, 0.0);
 }
 
 TEST_F(SurfDialogsTest, PropertiesWeightAtTheVolumeCentreOffersToCloseIt) {
@@ -109,19 +91,16 @@ TEST_F(SurfDialogsTest, TransformationsCheckEveryFieldMoveWhatIsPickedAndCountAT
         f.Appliquer();
         EXPECT_TRUE(f.isVisible());
         QListWidget* l = f.Surfaces()->Liste();
-        const struct {
-            int ligne;  // -1: "Toutes", -2: none (as it opens)
-            Qt::KeyboardModifiers touches;
-            std::vector<bool> attendu;
-        } cas[] = {{-2, {}, {true, true, true}},          {1, {}, {false, true, false}},
-                   {2, Qt::ControlModifier, {false, true, true}}, {1, Qt::ControlModifier, {false, false, true}},
-                   {-1, {}, {true, true, true}},          {0, {}, {true, false, false}},
-                   {2, Qt::ShiftModifier, {true, true, true}},    {1, {}, {false, true, false}}};
-        for (const auto& c : cas) {
-            if (c.ligne == -1) f.Surfaces()->findChild<QPushButton*>(QStringLiteral("BtnToutes"))->click();
-            if (c.ligne >= 0)
-                QTest::mouseClick(l->viewport(), Qt::LeftButton, c.touches, l->visualItemRect(l->item(c.ligne)).center());
-            EXPECT_EQ(f.Surfaces()->Selection(), c.attendu) << c.ligne << " " << c.touches;
+        // The line clicked (-1: "Toutes", -2: none, as it opens), the keys held, the selection.
+        for (auto [ligne, touches, attendu] :
+             {std::tuple{-2, Qt::KeyboardModifiers{}, std::vector<bool>{true, true, true}}, {1, {}, {false, true, false}},
+              {2, Qt::ControlModifier, {false, true, true}}, {1, Qt::ControlModifier, {false, false, true}},
+              {-1, {}, {true, true, true}}, {0, {}, {true, false, false}},
+              {2, Qt::ShiftModifier, {true, true, true}}, {1, {}, {false, true, false}}}) {
+            if (ligne == -1) f.Surfaces()->findChild<QPushButton*>(QStringLiteral("BtnToutes"))->click();
+            if (ligne >= 0)
+                QTest::mouseClick(l->viewport(), Qt::LeftButton, touches, l->visualItemRect(l->item(ligne)).center());
+            EXPECT_EQ(f.Surfaces()->Selection(), attendu) << ligne << " " << touches;
         }
         f.Champ("EditDepY")->setText(QStringLiteral("0"));
         f.Appliquer();
@@ -195,7 +174,10 @@ TEST_F(SurfDialogsTest, TransformationsVerticalMirrorNegatesXListVerticalNegates
     });
     EXPECT_EQ(Doc().SurfaceNurbs(0)->Net.TabPC[2][1], (TVertex4f{-p.X, p.Y, p.Z, p.W}));
     Doc().SurfaceNurbs(0)->Net.TabPC[2][1] = p;
-    ListeSurfVertical();
+    Commande<TListeSurfForm>("MeRetournVert", [](TListeSurfForm& f) {
+        f.Surfaces()->ToutChoisir(true);
+        f.Valider();
+    });
     EXPECT_EQ(Doc().SurfaceNurbs(0)->Net.TabPC[2][1], (TVertex4f{p.X, p.Y, -p.Z, p.W}));
 }
 

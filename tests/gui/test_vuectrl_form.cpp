@@ -18,11 +18,10 @@ protected:
 TEST_F(VueCtrlForm, BarsFollowTheActiveViewAndMoveItOnlyWhenDragged) {
     Active(vkPlan);
     A("MeControleVue")->trigger();
-    ASSERT_NE(C(), nullptr);
-    ASSERT_TRUE(C()->isVisible());
+    ASSERT_TRUE(C() && C()->isVisible());
     EXPECT_EQ(C()->Index(), vkPlan);
-    EXPECT_EQ(B(TVueCtrlForm::bZoom)->minimum(), 1);
-    EXPECT_EQ(B(TVueCtrlForm::bZoom)->maximum(), F().Doc().Options.ZoomMax);
+    EXPECT_EQ((std::pair{B(TVueCtrlForm::bZoom)->minimum(), B(TVueCtrlForm::bZoom)->maximum()}),
+              (std::pair{1, F().Doc().Options.ZoomMax}));
     EXPECT_FALSE(B(TVueCtrlForm::bRHori)->isEnabled());
 
     // A zoom from the keyboard: the bar follows, the view is not moved by it.
@@ -30,8 +29,7 @@ TEST_F(VueCtrlForm, BarsFollowTheActiveViewAndMoveItOnlyWhenDragged) {
     const TViewRecord r = Vue(vkPlan)->Vue();
     EXPECT_EQ(B(TVueCtrlForm::bZoom)->value(), static_cast<int>(std::nearbyint(r.Scale)));
     EXPECT_EQ(C()->Valeur(TVueCtrlForm::bZoom)->text(), QString::number(B(TVueCtrlForm::bZoom)->value()));
-    EXPECT_EQ(Vue(vkPlan)->Vue().OriginX, r.OriginX);
-    EXPECT_EQ(Vue(vkPlan)->Vue().Scale, r.Scale);
+    EXPECT_TRUE(Vue(vkPlan)->Vue().OriginX == r.OriginX && Vue(vkPlan)->Vue().Scale == r.Scale);
 
     // Dragged: both shifts at 0 put the origin at the centre; the scale stops at ZoomMax.
     B(TVueCtrlForm::bDHori)->setValue(0);
@@ -57,9 +55,7 @@ TEST_F(VueCtrlForm, BarsFollowTheActiveViewAndMoveItOnlyWhenDragged) {
 TEST_F(VueCtrlForm, PaletteButtonsRunAndMirrorTheMenuItems) {
     A("MeIcoBoiteOutils")->trigger();
     auto* b = F().findChild<TBoiteOutilsForm*>(QStringLiteral("BoiteOutilsForm"));
-    ASSERT_NE(b, nullptr);
-    ASSERT_TRUE(b->isVisible());
-    EXPECT_EQ(b->width(), 65);
+    ASSERT_TRUE(b && b->isVisible());
     auto* h = b->findChild<QToolButton*>(QStringLiteral("SB_DeplH"));
     auto* v = b->findChild<QToolButton*>(QStringLiteral("SB_DeplV"));
     ASSERT_TRUE(h && v && h->isEnabled());
