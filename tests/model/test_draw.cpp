@@ -71,16 +71,31 @@ TEST(DrawProjection, SameAsTheViewProjection) {
     }
 }
 
-TEST(DrawProjection, PointsWithoutAFinitePixelAreLeftOut) {
-    const double nan = std::numeric_limits<double>::quiet_NaN();
-    const double inf = std::numeric_limits<double>::infinity();
+// Points without a finite pixel are left out, and so are points a billion
+// pixels away: figures are drawn a few pixels about their point (markers,
+// circles, arrows, texts), and next to the limit of an int those sums would
+// go past it.
+TEST(DrawProjection, PointsWithoutAFinitePixelOrAtTheEdgeOfTheIntRangeAreLeftOut) {
+    RecordingScope ui;
+    const double nan = std::numeric_limits<double>::quiet_NaN(), loin = 2147483646.0;
     TRecordingCanvas cv;
-    const TViewRecord v = Vue(vkProfile, &cv, 100, 100, 10.0f);
+    const TViewRecord v = Vue(vkProfile, &cv, 0, 0, 1.0f);
     TPoint p{7, 7};
-    EXPECT_FALSE(TProjection(v).Pixel({0, nan, 0}, p));
-    EXPECT_FALSE(TProjection(v).Pixel({inf, 0, 0}, p));   // 0 x inf: NaN in every view
-    EXPECT_FALSE(TProjection(v).Pixel({0, 1e300, 0}, p));  // beyond an int
+    // 0 x inf is NaN in every view.
+    for (TVertex3f q : {TVertex3f{0, nan, 0}, {std::numeric_limits<double>::infinity(), 0, 0}, {0, 1e300, 0},
+                        {0, loin, 0}, {0, -2147483647.0, 0}})
+        EXPECT_FALSE(TProjection(v).Pixel(q, p)) << q.X << " " << q.Y;
     EXPECT_EQ(p, (TPoint{7, 7}));
+    EXPECT_TRUE(TProjection(v).Pixel({0, 9.0e8, -9.0e8}, p));
+    EXPECT_EQ(p, (TPoint{900000000, 900000000}));
+
+    ObjCom::AffichePoids({"Loin", 100.0, 0.0, loin, 0.0, -1}, 1000, 0x00FFFF, v);
+    ObjCom::AfficheRepereEnv({"E", 0, 0, -loin}, 0x00FFFF, v);
+    TMetre m;
+    m.P1 = {0, loin, 0};
+    m.P2 = {0, -loin, 0};
+    m.Draw(TMesure::mFinal, v, 0x00FFFF);
+    EXPECT_TRUE(cv.entries.empty());
 
     // A net with one broken point: the polylines skip it, its marker is not drawn.
     TNet net;
@@ -90,44 +105,19 @@ TEST(DrawProjection, PointsWithoutAFinitePixelAreLeftOut) {
     ASSERT_EQ(cv.entries.size(), 6u);  // three rows, three columns
     EXPECT_EQ(cv.entries[1].Points.size(), 2u);  // row 1 without its middle point
     EXPECT_EQ(cv.entries[0].Points.size(), 3u);
-
     TTabCoor tab;
     TPlanSym plan;
     Affiche::MajTabCoorNet(tab, 0, net, plan, v);
     EXPECT_FALSE(tab.At(0, 1, 1).Valide);
     EXPECT_TRUE(tab.At(0, 1, 0).Valide);
     EXPECT_FALSE(tab.Sym(0, 1, 1).Valide);
-}
-
-TEST(DrawProjection, PointsAtTheEdgeOfTheIntRangeAreLeftOut) {
-    // Figures are drawn a few pixels about their point (markers, circles,
-    // arrows, texts); a point projected next to the limit of an int would
-    // take those sums past it. Such points, a billion pixels away, are left
-    // out like the ones that have no pixel at all.
-    RecordingScope ui;
-    TRecordingCanvas cv;
-    const TViewRecord v = Vue(vkProfile, &cv, 0, 0, 1.0f);
-    TPoint p{7, 7};
-    EXPECT_FALSE(TProjection(v).Pixel({0, 2147483646.0, 0}, p));
-    EXPECT_FALSE(TProjection(v).Pixel({0, -2147483647.0, 0}, p));
-    EXPECT_TRUE(TProjection(v).Pixel({0, 9.0e8, -9.0e8}, p));
-    EXPECT_EQ(p, (TPoint{900000000, 900000000}));
-
-    const double loin = 2147483646.0;
-    ObjCom::AffichePoids({"Loin", 100.0, 0.0, loin, 0.0, -1}, 1000, 0x00FFFF, v);
-    ObjCom::AfficheRepereEnv({"E", 0, 0, -loin}, 0x00FFFF, v);
-    TMetre m;
-    m.P1 = {0, loin, 0};
-    m.P2 = {0, -loin, 0};
-    m.Draw(TMesure::mFinal, v, 0x00FFFF);
-    EXPECT_TRUE(cv.entries.empty());
 
     // A control point out there has no marker and cannot be picked.
     Document doc = Document::Defaut();
     doc.SurfaceNurbs(0)->Net.TabPC[2][2].Y = loin;
-    TTabCoor tab;
     Affiche::MajTabCoor(doc, tab, v);
     EXPECT_FALSE(tab.At(0, 2, 2).Valide);
+    cv.Clear();
     Affiche::AffichePC(doc, tab, TOptionsDessin{}, v);
     EXPECT_EQ(cv.entries.size(), 8u * 1 + 1u);   // eight squares and the current point's
 }
@@ -331,10 +321,6 @@ TEST(DrawMarkers, SquaresCornersColoursAndCurrentPoint) {
     Affiche::AffichePC(doc, tab, o, v);
     EXPECT_TRUE(cv.entries.empty());
 }
-
-// ---- Axes -----------------------------------------------------------------------------
-
-// ---- Grid --------------------------------------------------------------------------
 
 // ---- Nets, surfaces, cuts ----------------------------------------------------------
 
