@@ -224,16 +224,22 @@ TEST(DrawRedraw, HighlightedAndSplitStationsStayWithinTheStations) {
     ObjCom::MajCoupesSurface(doc);
     ASSERT_EQ(doc.DefGrille.NbSec, 11);
     ASSERT_EQ(doc.Surface(0)->Sec.Count(), 11);
+    // The calls of one layer of the section view.
+    auto couche = [&](const char* nom) {
+        TRecordingCanvas cv;
+        TTabCoor tab;
+        Affiche::AfficheNetOne(doc, tab, TOptionsDessin{}, Vue(vkSection, &cv, 400, 300, 100.0f));
+        std::vector<TRecordingCanvas::Entry> r;
+        for (const auto* e : cv.InLayer(nom)) r.push_back(*e);
+        return r;
+    };
 
     TDefGrille& g = doc.DefGrille;
     g.MiseEnValeur = 1;
     for (int sv : {0, -3, 12, 101, 100000}) {
         g.SecEnValeur = sv;
         EXPECT_EQ(Affiche::SecEnValeurUtil(g), -1) << sv;
-        TRecordingCanvas cv;
-        TTabCoor tab;
-        Affiche::AfficheNetOne(doc, tab, TOptionsDessin{}, Vue(vkSection, &cv, 400, 300, 100.0f));
-        EXPECT_TRUE(cv.InLayer(Affiche::kCoucheCoupleEnValeur).empty()) << sv;
+        EXPECT_TRUE(couche(Affiche::kCoucheCoupleEnValeur).empty()) << sv;
     }
     g.SecEnValeur = 11;
     EXPECT_EQ(Affiche::SecEnValeurUtil(g), 11);
@@ -243,37 +249,29 @@ TEST(DrawRedraw, HighlightedAndSplitStationsStayWithinTheStations) {
     doc.Aff.MeScinder = true;
     for (int scind : {-5, 0, 5, 11, 50, 1000}) {
         g.SecScind = scind;
-        TRecordingCanvas cv;
-        TTabCoor tab;
-        Affiche::AfficheNetOne(doc, tab, TOptionsDessin{}, Vue(vkSection, &cv, 400, 300, 100.0f));
         EXPECT_EQ(Affiche::SecScindUtil(g), std::clamp(scind, 0, 11));
-        EXPECT_FALSE(cv.InLayer(Affiche::kCoucheCouples).empty()) << scind;
+        EXPECT_FALSE(couche(Affiche::kCoucheCouples).empty()) << scind;
     }
     double pos[101] = {};
     Grille::PositionsStandard(500, 1.0, 0.0, std::span<double>(pos, 101));  // never past the list
     g.NbSec = 250;   // a document read without a check
     g.SecEnValeur = 150;
     g.SecScind = 120;
-    TRecordingCanvas cv;
-    TTabCoor tab;
-    Affiche::AfficheNetOne(doc, tab, TOptionsDessin{}, Vue(vkSection, &cv, 400, 300, 100.0f));
-    EXPECT_TRUE(cv.InLayer(Affiche::kCoucheCoupleEnValeur).empty());
+    EXPECT_TRUE(couche(Affiche::kCoucheCoupleEnValeur).empty());
     EXPECT_EQ(Affiche::SecScindUtil(g), 100);
 
     // Split body plan: stations 1..split mirrored only, the rest on the hull's side.
     g.NbSec = 11;
     g.SecScind = 5;
     g.MiseEnValeur = 0;
-    TRecordingCanvas a, b;
-    Affiche::AfficheNetOne(doc, tab, TOptionsDessin{}, Vue(vkSection, &a, 400, 300, 100.0f));
+    const auto scinde = couche(Affiche::kCoucheCouples);
     doc.Aff.MeScinder = false;
-    Affiche::AfficheNetOne(doc, tab, TOptionsDessin{}, Vue(vkSection, &b, 400, 300, 100.0f));
     int gauche = 0, droite = 0;
-    for (const auto* e : a.InLayer(Affiche::kCoucheCouples))
-        for (TPoint p : e->Points) (p.X < 400 ? gauche : droite) += 1;
+    for (const auto& e : scinde)
+        for (TPoint p : e.Points) (p.X < 400 ? gauche : droite) += 1;
     EXPECT_GT(gauche, 0);
     EXPECT_GT(droite, 0);
-    EXPECT_LT(a.InLayer(Affiche::kCoucheCouples).size(), b.InLayer(Affiche::kCoucheCouples).size());
+    EXPECT_LT(scinde.size(), couche(Affiche::kCoucheCouples).size());
 }
 
 // ---- Markers ------------------------------------------------------------------------
