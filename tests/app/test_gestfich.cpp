@@ -460,10 +460,7 @@ TEST(Recuperation, RecoveryFileGoesToTheCurrentFolderOrTheUserDataFolder) {
     SansDroitsRoot([&] { EXPECT_THROW(GestFich::EnregistrerFichierAll(doc, 1), DocWriter::TErreurEcriture); });
     EXPECT_EQ(doc.NomFichier, "/nulle/part/bateau.cse");
     ASSERT_EQ(::chdir(cwd.c_str()), 0);
-    if (xdg)
-        ::setenv("XDG_DATA_HOME", ancienXdg.c_str(), 1);
-    else
-        ::unsetenv("XDG_DATA_HOME");
+    xdg ? ::setenv("XDG_DATA_HOME", ancienXdg.c_str(), 1) : ::unsetenv("XDG_DATA_HOME");
 }
 
 // ---- Recent files ------------------------------------------------------------------------
