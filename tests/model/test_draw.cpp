@@ -141,8 +141,7 @@ TEST(DrawRedraw, LayersInTheirOrderAndCutsOnlyWithTheHull) {
     cote.Mesure.View = vkProfile;
     cote.Mesure.P2 = {0, 1, 0};
     doc.ListCotes.push_back(cote);
-    doc.ListPoids.push_back({"Moteur", 100.0, 0.0, 2.0, 0.2, -1});
-    doc.ListPoids.push_back({"Lest", 50.0, 0.0, 3.0, -0.2, -1});
+    doc.ListPoids = {{"Moteur", 100.0, 0.0, 2.0, 0.2, -1}, {"Lest", 50.0, 0.0, 3.0, -0.2, -1}};
     ObjCom::MajTotalPoids(doc);
     TSurface* s = doc.SurfaceNurbs(0);
     s->Voile = 1;
@@ -291,27 +290,20 @@ TEST(DrawMarkers, SquaresCornersColoursAndCurrentPoint) {
     tab.At(0, 1, 1).Etat = epInactif;
     Affiche::AffichePC(doc, tab, o, v);
 
-    int carres = 0;
-    for (const auto& e : cv.entries) {
-        const TPoint a = e.Points[0], b = e.Points[1];
-        if (b.X - a.X == 5) continue;  // the current point's inner square
-        ++carres;
-        const int i = [&] {
-            for (int ii = 0; ii < 3; ++ii)
-                for (int jj = 0; jj < 3; ++jj)
-                    if (tab.At(0, ii, jj).X == a.X + 3 && tab.At(0, ii, jj).Y == a.Y + 3) return ii * 3 + jj;
-            return -1;
-        }();
-        ASSERT_GE(i, 0);
-        const int ii = i / 3, jj = i % 3;
-        const bool coin = (ii == 0 || ii == 2) && (jj == 0 || jj == 2);
-        EXPECT_EQ(e.Brush.Style, coin ? TBrushStyle::Solid : TBrushStyle::Clear) << ii << jj;
-        const TColor attendu = (ii == 0 && jj == 1) ? o.Couleurs.SelVertex
-                               : (ii == 1 && jj == 2) ? o.Couleurs.SoudeVertex
-                                                      : o.Couleurs.Vertex;
-        EXPECT_EQ(e.Pen.Color, attendu) << ii << jj;
-    }
-    EXPECT_EQ(carres, 8);  // the inactive point has none
+    ASSERT_EQ(cv.entries.size(), 9u);  // the inactive point has none; the current point has two
+    for (int ii = 0; ii < 3; ++ii)
+        for (int jj = 0; jj < 3; ++jj) {
+            const TPoint coin{tab.At(0, ii, jj).X - 3, tab.At(0, ii, jj).Y - 3};
+            const auto e = std::find_if(cv.entries.begin(), cv.entries.end(), [&](const TRecordingCanvas::Entry& e) {
+                return e.Points[0] == coin && e.Points[1].X - coin.X != 5;  // not the current point's inner square
+            });
+            ASSERT_EQ(e == cv.entries.end(), ii == 1 && jj == 1) << ii << jj;
+            if (e == cv.entries.end()) continue;
+            EXPECT_EQ(e->Brush.Style, ii != 1 && jj != 1 ? TBrushStyle::Solid : TBrushStyle::Clear) << ii << jj;
+            EXPECT_EQ(e->Pen.Color, ii == 0 && jj == 1   ? o.Couleurs.SelVertex
+                                    : ii == 1 && jj == 2 ? o.Couleurs.SoudeVertex
+                                                         : o.Couleurs.Vertex) << ii << jj;
+        }
 
     // Locked surfaces have no markers.
     doc.Surface(0)->Verrou = 1;
