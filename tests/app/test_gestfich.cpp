@@ -39,25 +39,22 @@ inline std::uint64_t Bits(double v) { return std::bit_cast<std::uint64_t>(v); }
 // Every value the file holds. (A lost sign of zero shows in the byte
 // comparisons of the writes that follow each reading.)
 inline void ExpectMemeDocument(const Document& a, const Document& b) {
-    const TPropFich &p = a.PropFich, &q = b.PropFich;
-    EXPECT_EQ(std::tie(p.Titre, p.Type, p.Archi, p.Societe, p.Version, p.Date, p.Comment),
-              std::tie(q.Titre, q.Type, q.Archi, q.Societe, q.Version, q.Date, q.Comment));
+    auto prop = [](const TPropFich& p) { return std::tie(p.Titre, p.Type, p.Archi, p.Societe, p.Version, p.Date, p.Comment); };
+    EXPECT_EQ(prop(a.PropFich), prop(b.PropFich));
     ASSERT_EQ(a.NbSurf(), b.NbSurf());
+    auto champs = [](const TEntity& s) {
+        return std::tie(s.Nom, s.Couleur, s.Alpha, s.Ambient, s.Specular, s.Shininess, s.Emission, s.Orientation,
+                        s.Jonction, s.TypePoids, s.Epaisseur, s.Densite, s.PoidsParM2, s.Visible, s.Verrou, s.Sym,
+                        s.Calc, s.Voile, s.PlanSym.Origin, s.PlanSym.Axis1, s.PlanSym.Axis2, s.PlanSym.Axis3);
+    };
     for (int k = 0; k < a.NbSurf(); ++k) {
         SCOPED_TRACE("surface " + std::to_string(k));
         const TEntity &s = *a.Surface(k), &t = *b.Surface(k);
         EXPECT_STREQ(s.TypeFichier(), t.TypeFichier());
-        EXPECT_EQ(std::tie(s.Nom, s.Couleur, s.Alpha, s.Ambient, s.Specular, s.Shininess, s.Emission, s.Orientation,
-                           s.Jonction, s.TypePoids, s.Epaisseur, s.Densite, s.PoidsParM2, s.Visible, s.Verrou, s.Sym,
-                           s.Calc, s.Voile),
-                  std::tie(t.Nom, t.Couleur, t.Alpha, t.Ambient, t.Specular, t.Shininess, t.Emission, t.Orientation,
-                           t.Jonction, t.TypePoids, t.Epaisseur, t.Densite, t.PoidsParM2, t.Visible, t.Verrou, t.Sym,
-                           t.Calc, t.Voile));
+        EXPECT_EQ(champs(s), champs(t));
         if (s.TypePoids == tpFixe || s.TypePoids == tpFixeVolume || s.Visible == 0) {
             EXPECT_EQ(s.Poids.Masse, t.Poids.Masse);
         }
-        EXPECT_EQ(std::tie(s.PlanSym.Origin, s.PlanSym.Axis1, s.PlanSym.Axis2, s.PlanSym.Axis3),
-                  std::tie(t.PlanSym.Origin, t.PlanSym.Axis1, t.PlanSym.Axis2, t.PlanSym.Axis3));
         const auto *n = dynamic_cast<const TSurface*>(&s), *m = dynamic_cast<const TSurface*>(&t);
         ASSERT_EQ(n != nullptr, m != nullptr);
         if (!n) {
@@ -69,9 +66,8 @@ inline void ExpectMemeDocument(const Document& a, const Document& b) {
         for (int i = 0; i < n->Net.NbL; ++i)
             EXPECT_TRUE(std::equal(n->Net.TabPC[i], n->Net.TabPC[i] + n->Net.NbC, m->Net.TabPC[i])) << "row " << i;
     }
-    EXPECT_EQ(a.ListSoudures, b.ListSoudures);
-    EXPECT_EQ(a.StockFen, b.StockFen);
-    EXPECT_EQ(a.VuesSauvees, b.VuesSauvees);
+    EXPECT_EQ(std::tie(a.ListSoudures, a.StockFen, a.VuesSauvees, a.ListPoids, a.ListReperes, a.ListReperesEnv),
+              std::tie(b.ListSoudures, b.StockFen, b.VuesSauvees, b.ListPoids, b.ListReperes, b.ListReperesEnv));
     const TDefGrille &g = a.DefGrille, &h = b.DefGrille;
     ASSERT_EQ(std::tie(g.SecScind, g.NbSec, g.NbLE, g.NbLongit, g.NbDiag),
               std::tie(h.SecScind, h.NbSec, h.NbLE, h.NbLongit, h.NbDiag));
@@ -79,16 +75,11 @@ inline void ExpectMemeDocument(const Document& a, const Document& b) {
     EXPECT_TRUE(memes(g.Sec, h.Sec, g.NbSecUtil()) && memes(g.LE, h.LE, g.NbLEUtil()) &&
                 memes(g.Longit, h.Longit, g.NbLongitUtil()) && memes(g.DiagPos, h.DiagPos, g.NbDiagUtil()) &&
                 memes(g.DiagAngle, h.DiagAngle, g.NbDiagUtil()));
+    auto cote = [](const TCote& c) {
+        return std::tuple(c.Kind, c.Text, c.Mesure.View, c.Mesure.P1, c.Mesure.P2, c.Mesure.P3, c.Mesure.Kind());
+    };
     ASSERT_EQ(a.ListCotes.size(), b.ListCotes.size());
-    for (std::size_t k = 0; k < a.ListCotes.size(); ++k) {
-        const TCote &c = a.ListCotes[k], &d = b.ListCotes[k];
-        EXPECT_EQ(std::tie(c.Kind, c.Text, c.Mesure.View, c.Mesure.P1, c.Mesure.P2, c.Mesure.P3),
-                  std::tie(d.Kind, d.Text, d.Mesure.View, d.Mesure.P1, d.Mesure.P2, d.Mesure.P3));
-        EXPECT_EQ(c.Mesure.Kind(), d.Mesure.Kind());
-    }
-    EXPECT_EQ(a.ListPoids, b.ListPoids);
-    EXPECT_EQ(a.ListReperes, b.ListReperes);
-    EXPECT_EQ(a.ListReperesEnv, b.ListReperesEnv);
+    for (std::size_t k = 0; k < a.ListCotes.size(); ++k) EXPECT_EQ(cote(a.ListCotes[k]), cote(b.ListCotes[k])) << k;
 }
 
 }  // namespace
