@@ -41,6 +41,11 @@ TPoint Px(const TViewRecord& v, TVertex3f p) {
     return r;
 }
 
+// The calls of the given kinds in one layer.
+long Appels(const TRecordingCanvas& cv, const char* couche, std::initializer_list<Op> genres) {
+    return std::ranges::count_if(cv.InLayer(couche), [&](const auto* e) { return std::ranges::find(genres, e->Kind) != genres.end(); });
+}
+
 // The default hull, evaluated, with the default reference lines.
 Document CoqueEvaluee() {
     Document doc = Document::Defaut();
@@ -124,7 +129,7 @@ TEST(DrawProjection, PointsWithoutAFinitePixelOrAtTheEdgeOfTheIntRangeAreLeftOut
 
 // ---- Layer order ---------------------------------------------------------------------
 
-TEST(DrawRedraw, LayersInTheirOrderAndCutsOnlyWithTheHull) {
+TEST(DrawRedraw, LayersInTheirOrderCutsOnlyWithTheHullAndATotalOnlyForSeveralWeights) {
     RecordingScope ui;
     Document doc = CoqueEvaluee();
     TAffichage& a = doc.Aff;
@@ -167,10 +172,7 @@ TEST(DrawRedraw, LayersInTheirOrderAndCutsOnlyWithTheHull) {
     // Stations and waterlines are really there: one polyline per line at least.
     EXPECT_GE(cv.InLayer(kCoucheCouples).size(), 11u);
     EXPECT_GE(cv.InLayer(kCoucheLignesEau).size(), 3u);
-    // Two weights and their total: three dots and three names.
-    int noms = 0;
-    for (const auto* e : cv.InLayer(kCouchePoids)) noms += e->Kind == Op::Text;
-    EXPECT_EQ(noms, 3);
+    EXPECT_EQ(Appels(cv, kCouchePoids, {Op::Text}), 3);  // two weights and their total
 
     // Without the hull, no cut line at all (and no borders).
     a.MeCarene = false;
@@ -188,28 +190,17 @@ TEST(DrawRedraw, LayersInTheirOrderAndCutsOnlyWithTheHull) {
     Affiche::AfficheVue(doc, tab, TOptionsDessin{}, v, &image);
     ASSERT_GE(cv.Layers().size(), 3u);
     EXPECT_EQ(cv.Layers()[1], kCoucheImage);
-}
 
-TEST(DrawRedraw, SingleWeightHasNoTotalAndPlanViewHasNoArrow) {
-    RecordingScope ui;
-    Document doc = Document::Defaut();
-    doc.Aff.MeCarene = doc.Aff.MeNet = doc.Aff.MeAfficheAxes = false;
-    doc.ListPoids.push_back({"Seul", 100.0, 0.0, 2.0, 0.0, -1});
+    // A single weight has no total; its arrow (shaft and head) is not drawn in the plan view.
+    doc.ListPoids.resize(1);
     ObjCom::MajTotalPoids(doc);
     ASSERT_EQ(doc.PoidsTotal.Masse, 100.0);
-    TTabCoor tab;
     for (int kind : {vkProfile, vkPlan}) {
-        TRecordingCanvas cv;
-        const TViewRecord v = Vue(kind, &cv, 100, 300, 100.0f);
-        Affiche::AfficheNetOne(doc, tab, TOptionsDessin{}, v);
-        const auto poids = cv.InLayer(Affiche::kCouchePoids);
-        int textes = 0, lignes = 0;
-        for (const auto* e : poids) {
-            textes += e->Kind == Op::Text;
-            lignes += e->Kind == Op::Line || e->Kind == Op::Polyline;
-        }
-        EXPECT_EQ(textes, 1) << kind;                    // no second, total marker
-        EXPECT_EQ(lignes, kind == vkPlan ? 0 : 2) << kind;  // shaft and head
+        TRecordingCanvas c;
+        TTabCoor t;
+        Affiche::AfficheNetOne(doc, t, TOptionsDessin{}, Vue(kind, &c, 100, 300, 100.0f));
+        EXPECT_EQ(Appels(c, kCouchePoids, {Op::Text}), 1) << kind;
+        EXPECT_EQ(Appels(c, kCouchePoids, {Op::Line, Op::Polyline}), kind == vkPlan ? 0 : 2) << kind;
     }
 }
 
