@@ -679,11 +679,7 @@ TEST(OuvrirFichier, WhatTheReadingLeavesOutIsNamedAndTheDocumentIsUntitled) {
         ASSERT_GE(l.doc.NbSurf(), 1);
         EXPECT_EQ(l.res.Complet, !*c.message);
         EXPECT_EQ(l.doc.NomFichier.empty(), !!*c.message);
-        if (*c.message) {
-            EXPECT_TRUE(UnMessageContient(l.r.rec, c.message)) << Erreurs(l.r.rec);
-        } else {
-            EXPECT_TRUE(l.r.rec.messages.empty()) << Erreurs(l.r.rec);
-        }
+        EXPECT_TRUE(*c.message ? UnMessageContient(l.r.rec, c.message) : l.r.rec.messages.empty()) << Erreurs(l.r.rec);
     }
 }
 
