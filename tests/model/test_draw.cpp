@@ -320,14 +320,12 @@ TEST(DrawModel, NetsMeshesBordersCutsAndFrames) {
     EXPECT_EQ(cv.entries[8].Points[1], Px(v, {-1.4, 3.0, 0.8}));
 
     // The mesh: rows then columns, mirrored unless half the hull is shown.
-    const int n = doc.Precision + 1;
-    cv.Clear();
-    Affiche::AfficheSurface(s, a, o, v);
-    EXPECT_EQ(cv.entries.size(), 4u * n);
-    a.MeMoitie = true;
-    cv.Clear();
-    Affiche::AfficheSurface(s, a, o, v);
-    EXPECT_EQ(cv.entries.size(), 2u * n);
+    for (bool moitie : {false, true}) {
+        a.MeMoitie = moitie;
+        cv.Clear();
+        Affiche::AfficheSurface(s, a, o, v);
+        EXPECT_EQ(cv.entries.size(), (moitie ? 2u : 4u) * (doc.Precision + 1)) << moitie;
+    }
 
     // Cuts: a polyline of one point draws nothing; combs on the inner points.
     TCoupe c;
@@ -349,7 +347,6 @@ TEST(DrawModel, NetsMeshesBordersCutsAndFrames) {
     Affiche::DrawAllSec(s, 1000, a, o, v);
     Affiche::DrawAllLgE(s, -4, a, o, v);
     for (const auto& e : cv.entries) EXPECT_EQ(e.Pen.Color, o.Couleurs.Sec);
-
 }
 
 // ---- Measures and marks --------------------------------------------------------------
@@ -378,7 +375,7 @@ TEST(DrawMeasures, RubberBandsFinalTextsAndStatus) {
     c.P2 = {0, 1, 0.5};
     cv.Clear();
     c.Draw(TMesure::mFinal, v, 0x00FFFF);
-    const auto* cercle = &cv.entries[3];
+    const auto* cercle = &cv.entries.at(3);
     ASSERT_EQ(cercle->Points.size(), 101u);
     EXPECT_EQ(cercle->Points[25], Px(v, {0, 1, 0.5}));
 
