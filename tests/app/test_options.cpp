@@ -15,12 +15,7 @@ TEST(Options, LongueurDesRayonsDansLaPlageDeLaBarre) {
         int position;
     } cas[] = {
         {1.0 / 5000.0, 10},  // the old default lay below the track bar
-        {0.0, 10},
-        {-3.0, 10},
-        {std::numeric_limits<double>::quiet_NaN(), 10},
-        {0.002, 10},
-        {0.2, 1000},
-        {5.0, 25000},
+        {0.0, 10}, {-3.0, 10}, {std::numeric_limits<double>::quiet_NaN(), 10}, {0.002, 10}, {0.2, 1000}, {5.0, 25000},
         {1e9, 25000},
     };
     for (const auto& c : cas) {

@@ -8,41 +8,22 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <string>
 
 #include "app/doc/DocWriter.h"
 #include "app/doc/GestFich.h"
 #include "model/Document.h"
 #include "model/Nurbs.h"
+#include "tests/support/TestFiles.h"
 
 namespace {
 
-// A scratch folder for the whole run, removed at exit.
-struct Scratch {
-    std::string chemin;
-    Scratch() {
-        // In memory when the system offers it: the files are rewritten at every run.
-        const std::filesystem::path racine = ::access("/dev/shm", W_OK) == 0 ? std::filesystem::path("/dev/shm")
-                                                                              : std::filesystem::temp_directory_path();
-        std::string modele = (racine / "corvane-fuzz-XXXXXX").string();
-        const char* r = ::mkdtemp(modele.data());
-        chemin = r ? r : "/tmp";
-    }
-    ~Scratch() {
-        std::error_code ec;
-        if (chemin != "/tmp") std::filesystem::remove_all(chemin, ec);
-    }
-};
-
+// A scratch folder for the whole run, removed at exit; in memory when the
+// system offers it: the files are rewritten at every run.
 const std::string& Dossier() {
-    static const Scratch s;
-    return s.chemin;
-}
-
-void Ecrit(const std::string& chemin, const char* data, std::size_t n) {
-    std::ofstream f(chemin, std::ios::binary | std::ios::trunc);
-    f.write(data, static_cast<std::streamsize>(n));
+    static const testfiles::Dossier d(::access("/dev/shm", W_OK) == 0 ? std::filesystem::path("/dev/shm")
+                                                                      : std::filesystem::temp_directory_path());
+    return d.chemin();
 }
 
 [[noreturn]] void Echec(const char* quoi) {
@@ -76,7 +57,7 @@ void VerifieSain(const Document& doc) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string entree = Dossier() + "/entree.cse", copie = Dossier() + "/copie.cse";
-    Ecrit(entree, reinterpret_cast<const char*>(data), size);
+    testfiles::EcritOctets(entree, std::string(reinterpret_cast<const char*>(data), size));
     Document doc;
     const GestFich::TResultatLecture r = GestFich::OuvrirFichier(doc, entree);
     if (!r.Charge) Echec("an existing file was not loaded");
@@ -90,7 +71,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::fprintf(stderr, "%s\n", e.what());
         Echec("a document read holds a value the writer refuses");
     }
-    Ecrit(copie, octets.data(), octets.size());
+    testfiles::EcritOctets(copie, octets);
     Document relu;
     const GestFich::TResultatLecture r2 = GestFich::OuvrirFichier(relu, copie);
     if (!r2.Complet || r2.Erreurs != 0) Echec("a saved document does not read back whole");

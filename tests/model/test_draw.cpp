@@ -41,6 +41,11 @@ TPoint Px(const TViewRecord& v, TVertex3f p) {
     return r;
 }
 
+// The calls of the given kinds in one layer.
+long Appels(const TRecordingCanvas& cv, const char* couche, std::initializer_list<Op> genres) {
+    return std::ranges::count_if(cv.InLayer(couche), [&](const auto* e) { return std::ranges::find(genres, e->Kind) != genres.end(); });
+}
+
 // The default hull, evaluated, with the default reference lines.
 Document CoqueEvaluee() {
     Document doc = Document::Defaut();
@@ -71,16 +76,31 @@ TEST(DrawProjection, SameAsTheViewProjection) {
     }
 }
 
-TEST(DrawProjection, PointsWithoutAFinitePixelAreLeftOut) {
-    const double nan = std::numeric_limits<double>::quiet_NaN();
-    const double inf = std::numeric_limits<double>::infinity();
+// Points without a finite pixel are left out, and so are points a billion
+// pixels away: figures are drawn a few pixels about their point (markers,
+// circles, arrows, texts), and next to the limit of an int those sums would
+// go past it.
+TEST(DrawProjection, PointsWithoutAFinitePixelOrAtTheEdgeOfTheIntRangeAreLeftOut) {
+    RecordingScope ui;
+    const double nan = std::numeric_limits<double>::quiet_NaN(), loin = 2147483646.0;
     TRecordingCanvas cv;
-    const TViewRecord v = Vue(vkProfile, &cv, 100, 100, 10.0f);
+    const TViewRecord v = Vue(vkProfile, &cv, 0, 0, 1.0f);
     TPoint p{7, 7};
-    EXPECT_FALSE(TProjection(v).Pixel({0, nan, 0}, p));
-    EXPECT_FALSE(TProjection(v).Pixel({inf, 0, 0}, p));   // 0 x inf: NaN in every view
-    EXPECT_FALSE(TProjection(v).Pixel({0, 1e300, 0}, p));  // beyond an int
+    // 0 x inf is NaN in every view.
+    for (TVertex3f q : {TVertex3f{0, nan, 0}, {std::numeric_limits<double>::infinity(), 0, 0}, {0, 1e300, 0},
+                        {0, loin, 0}, {0, -2147483647.0, 0}})
+        EXPECT_FALSE(TProjection(v).Pixel(q, p)) << q.X << " " << q.Y;
     EXPECT_EQ(p, (TPoint{7, 7}));
+    EXPECT_TRUE(TProjection(v).Pixel({0, 9.0e8, -9.0e8}, p));
+    EXPECT_EQ(p, (TPoint{900000000, 900000000}));
+
+    ObjCom::AffichePoids({"Loin", 100.0, 0.0, loin, 0.0, -1}, 1000, 0x00FFFF, v);
+    ObjCom::AfficheRepereEnv({"E", 0, 0, -loin}, 0x00FFFF, v);
+    TMetre m;
+    m.P1 = {0, loin, 0};
+    m.P2 = {0, -loin, 0};
+    m.Draw(TMesure::mFinal, v, 0x00FFFF);
+    EXPECT_TRUE(cv.entries.empty());
 
     // A net with one broken point: the polylines skip it, its marker is not drawn.
     TNet net;
@@ -90,51 +110,26 @@ TEST(DrawProjection, PointsWithoutAFinitePixelAreLeftOut) {
     ASSERT_EQ(cv.entries.size(), 6u);  // three rows, three columns
     EXPECT_EQ(cv.entries[1].Points.size(), 2u);  // row 1 without its middle point
     EXPECT_EQ(cv.entries[0].Points.size(), 3u);
-
     TTabCoor tab;
     TPlanSym plan;
     Affiche::MajTabCoorNet(tab, 0, net, plan, v);
     EXPECT_FALSE(tab.At(0, 1, 1).Valide);
     EXPECT_TRUE(tab.At(0, 1, 0).Valide);
     EXPECT_FALSE(tab.Sym(0, 1, 1).Valide);
-}
-
-TEST(DrawProjection, PointsAtTheEdgeOfTheIntRangeAreLeftOut) {
-    // Figures are drawn a few pixels about their point (markers, circles,
-    // arrows, texts); a point projected next to the limit of an int would
-    // take those sums past it. Such points, a billion pixels away, are left
-    // out like the ones that have no pixel at all.
-    RecordingScope ui;
-    TRecordingCanvas cv;
-    const TViewRecord v = Vue(vkProfile, &cv, 0, 0, 1.0f);
-    TPoint p{7, 7};
-    EXPECT_FALSE(TProjection(v).Pixel({0, 2147483646.0, 0}, p));
-    EXPECT_FALSE(TProjection(v).Pixel({0, -2147483647.0, 0}, p));
-    EXPECT_TRUE(TProjection(v).Pixel({0, 9.0e8, -9.0e8}, p));
-    EXPECT_EQ(p, (TPoint{900000000, 900000000}));
-
-    const double loin = 2147483646.0;
-    ObjCom::AffichePoids({"Loin", 100.0, 0.0, loin, 0.0, -1}, 1000, 0x00FFFF, v);
-    ObjCom::AfficheRepereEnv({"E", 0, 0, -loin}, 0x00FFFF, v);
-    TMetre m;
-    m.P1 = {0, loin, 0};
-    m.P2 = {0, -loin, 0};
-    m.Draw(TMesure::mFinal, v, 0x00FFFF);
-    EXPECT_TRUE(cv.entries.empty());
 
     // A control point out there has no marker and cannot be picked.
     Document doc = Document::Defaut();
     doc.SurfaceNurbs(0)->Net.TabPC[2][2].Y = loin;
-    TTabCoor tab;
     Affiche::MajTabCoor(doc, tab, v);
     EXPECT_FALSE(tab.At(0, 2, 2).Valide);
+    cv.Clear();
     Affiche::AffichePC(doc, tab, TOptionsDessin{}, v);
     EXPECT_EQ(cv.entries.size(), 8u * 1 + 1u);   // eight squares and the current point's
 }
 
 // ---- Layer order ---------------------------------------------------------------------
 
-TEST(DrawRedraw, LayersInTheirOrderAndCutsOnlyWithTheHull) {
+TEST(DrawRedraw, LayersInTheirOrderCutsOnlyWithTheHullAndATotalOnlyForSeveralWeights) {
     RecordingScope ui;
     Document doc = CoqueEvaluee();
     TAffichage& a = doc.Aff;
@@ -151,8 +146,7 @@ TEST(DrawRedraw, LayersInTheirOrderAndCutsOnlyWithTheHull) {
     cote.Mesure.View = vkProfile;
     cote.Mesure.P2 = {0, 1, 0};
     doc.ListCotes.push_back(cote);
-    doc.ListPoids.push_back({"Moteur", 100.0, 0.0, 2.0, 0.2, -1});
-    doc.ListPoids.push_back({"Lest", 50.0, 0.0, 3.0, -0.2, -1});
+    doc.ListPoids = {{"Moteur", 100.0, 0.0, 2.0, 0.2, -1}, {"Lest", 50.0, 0.0, 3.0, -0.2, -1}};
     ObjCom::MajTotalPoids(doc);
     TSurface* s = doc.SurfaceNurbs(0);
     s->Voile = 1;
@@ -178,10 +172,7 @@ TEST(DrawRedraw, LayersInTheirOrderAndCutsOnlyWithTheHull) {
     // Stations and waterlines are really there: one polyline per line at least.
     EXPECT_GE(cv.InLayer(kCoucheCouples).size(), 11u);
     EXPECT_GE(cv.InLayer(kCoucheLignesEau).size(), 3u);
-    // Two weights and their total: three dots and three names.
-    int noms = 0;
-    for (const auto* e : cv.InLayer(kCouchePoids)) noms += e->Kind == Op::Text;
-    EXPECT_EQ(noms, 3);
+    EXPECT_EQ(Appels(cv, kCouchePoids, {Op::Text}), 3);  // two weights and their total
 
     // Without the hull, no cut line at all (and no borders).
     a.MeCarene = false;
@@ -199,28 +190,17 @@ TEST(DrawRedraw, LayersInTheirOrderAndCutsOnlyWithTheHull) {
     Affiche::AfficheVue(doc, tab, TOptionsDessin{}, v, &image);
     ASSERT_GE(cv.Layers().size(), 3u);
     EXPECT_EQ(cv.Layers()[1], kCoucheImage);
-}
 
-TEST(DrawRedraw, SingleWeightHasNoTotalAndPlanViewHasNoArrow) {
-    RecordingScope ui;
-    Document doc = Document::Defaut();
-    doc.Aff.MeCarene = doc.Aff.MeNet = doc.Aff.MeAfficheAxes = false;
-    doc.ListPoids.push_back({"Seul", 100.0, 0.0, 2.0, 0.0, -1});
+    // A single weight has no total; its arrow (shaft and head) is not drawn in the plan view.
+    doc.ListPoids.resize(1);
     ObjCom::MajTotalPoids(doc);
     ASSERT_EQ(doc.PoidsTotal.Masse, 100.0);
-    TTabCoor tab;
     for (int kind : {vkProfile, vkPlan}) {
-        TRecordingCanvas cv;
-        const TViewRecord v = Vue(kind, &cv, 100, 300, 100.0f);
-        Affiche::AfficheNetOne(doc, tab, TOptionsDessin{}, v);
-        const auto poids = cv.InLayer(Affiche::kCouchePoids);
-        int textes = 0, lignes = 0;
-        for (const auto* e : poids) {
-            textes += e->Kind == Op::Text;
-            lignes += e->Kind == Op::Line || e->Kind == Op::Polyline;
-        }
-        EXPECT_EQ(textes, 1) << kind;                    // no second, total marker
-        EXPECT_EQ(lignes, kind == vkPlan ? 0 : 2) << kind;  // shaft and head
+        TRecordingCanvas c;
+        TTabCoor t;
+        Affiche::AfficheNetOne(doc, t, TOptionsDessin{}, Vue(kind, &c, 100, 300, 100.0f));
+        EXPECT_EQ(Appels(c, kCouchePoids, {Op::Text}), 1) << kind;
+        EXPECT_EQ(Appels(c, kCouchePoids, {Op::Line, Op::Polyline}), kind == vkPlan ? 0 : 2) << kind;
     }
 }
 
@@ -234,16 +214,22 @@ TEST(DrawRedraw, HighlightedAndSplitStationsStayWithinTheStations) {
     ObjCom::MajCoupesSurface(doc);
     ASSERT_EQ(doc.DefGrille.NbSec, 11);
     ASSERT_EQ(doc.Surface(0)->Sec.Count(), 11);
+    // The calls of one layer of the section view.
+    auto couche = [&](const char* nom) {
+        TRecordingCanvas cv;
+        TTabCoor tab;
+        Affiche::AfficheNetOne(doc, tab, TOptionsDessin{}, Vue(vkSection, &cv, 400, 300, 100.0f));
+        std::vector<TRecordingCanvas::Entry> r;
+        for (const auto* e : cv.InLayer(nom)) r.push_back(*e);
+        return r;
+    };
 
     TDefGrille& g = doc.DefGrille;
     g.MiseEnValeur = 1;
     for (int sv : {0, -3, 12, 101, 100000}) {
         g.SecEnValeur = sv;
         EXPECT_EQ(Affiche::SecEnValeurUtil(g), -1) << sv;
-        TRecordingCanvas cv;
-        TTabCoor tab;
-        Affiche::AfficheNetOne(doc, tab, TOptionsDessin{}, Vue(vkSection, &cv, 400, 300, 100.0f));
-        EXPECT_TRUE(cv.InLayer(Affiche::kCoucheCoupleEnValeur).empty()) << sv;
+        EXPECT_TRUE(couche(Affiche::kCoucheCoupleEnValeur).empty()) << sv;
     }
     g.SecEnValeur = 11;
     EXPECT_EQ(Affiche::SecEnValeurUtil(g), 11);
@@ -253,37 +239,29 @@ TEST(DrawRedraw, HighlightedAndSplitStationsStayWithinTheStations) {
     doc.Aff.MeScinder = true;
     for (int scind : {-5, 0, 5, 11, 50, 1000}) {
         g.SecScind = scind;
-        TRecordingCanvas cv;
-        TTabCoor tab;
-        Affiche::AfficheNetOne(doc, tab, TOptionsDessin{}, Vue(vkSection, &cv, 400, 300, 100.0f));
         EXPECT_EQ(Affiche::SecScindUtil(g), std::clamp(scind, 0, 11));
-        EXPECT_FALSE(cv.InLayer(Affiche::kCoucheCouples).empty()) << scind;
+        EXPECT_FALSE(couche(Affiche::kCoucheCouples).empty()) << scind;
     }
     double pos[101] = {};
     Grille::PositionsStandard(500, 1.0, 0.0, std::span<double>(pos, 101));  // never past the list
     g.NbSec = 250;   // a document read without a check
     g.SecEnValeur = 150;
     g.SecScind = 120;
-    TRecordingCanvas cv;
-    TTabCoor tab;
-    Affiche::AfficheNetOne(doc, tab, TOptionsDessin{}, Vue(vkSection, &cv, 400, 300, 100.0f));
-    EXPECT_TRUE(cv.InLayer(Affiche::kCoucheCoupleEnValeur).empty());
+    EXPECT_TRUE(couche(Affiche::kCoucheCoupleEnValeur).empty());
     EXPECT_EQ(Affiche::SecScindUtil(g), 100);
 
     // Split body plan: stations 1..split mirrored only, the rest on the hull's side.
     g.NbSec = 11;
     g.SecScind = 5;
     g.MiseEnValeur = 0;
-    TRecordingCanvas a, b;
-    Affiche::AfficheNetOne(doc, tab, TOptionsDessin{}, Vue(vkSection, &a, 400, 300, 100.0f));
+    const auto scinde = couche(Affiche::kCoucheCouples);
     doc.Aff.MeScinder = false;
-    Affiche::AfficheNetOne(doc, tab, TOptionsDessin{}, Vue(vkSection, &b, 400, 300, 100.0f));
     int gauche = 0, droite = 0;
-    for (const auto* e : a.InLayer(Affiche::kCoucheCouples))
-        for (TPoint p : e->Points) (p.X < 400 ? gauche : droite) += 1;
+    for (const auto& e : scinde)
+        for (TPoint p : e.Points) (p.X < 400 ? gauche : droite) += 1;
     EXPECT_GT(gauche, 0);
     EXPECT_GT(droite, 0);
-    EXPECT_LT(a.InLayer(Affiche::kCoucheCouples).size(), b.InLayer(Affiche::kCoucheCouples).size());
+    EXPECT_LT(scinde.size(), couche(Affiche::kCoucheCouples).size());
 }
 
 // ---- Markers ------------------------------------------------------------------------
@@ -303,27 +281,20 @@ TEST(DrawMarkers, SquaresCornersColoursAndCurrentPoint) {
     tab.At(0, 1, 1).Etat = epInactif;
     Affiche::AffichePC(doc, tab, o, v);
 
-    int carres = 0;
-    for (const auto& e : cv.entries) {
-        const TPoint a = e.Points[0], b = e.Points[1];
-        if (b.X - a.X == 5) continue;  // the current point's inner square
-        ++carres;
-        const int i = [&] {
-            for (int ii = 0; ii < 3; ++ii)
-                for (int jj = 0; jj < 3; ++jj)
-                    if (tab.At(0, ii, jj).X == a.X + 3 && tab.At(0, ii, jj).Y == a.Y + 3) return ii * 3 + jj;
-            return -1;
-        }();
-        ASSERT_GE(i, 0);
-        const int ii = i / 3, jj = i % 3;
-        const bool coin = (ii == 0 || ii == 2) && (jj == 0 || jj == 2);
-        EXPECT_EQ(e.Brush.Style, coin ? TBrushStyle::Solid : TBrushStyle::Clear) << ii << jj;
-        const TColor attendu = (ii == 0 && jj == 1) ? o.Couleurs.SelVertex
-                               : (ii == 1 && jj == 2) ? o.Couleurs.SoudeVertex
-                                                      : o.Couleurs.Vertex;
-        EXPECT_EQ(e.Pen.Color, attendu) << ii << jj;
-    }
-    EXPECT_EQ(carres, 8);  // the inactive point has none
+    ASSERT_EQ(cv.entries.size(), 9u);  // the inactive point has none; the current point has two
+    for (int ii = 0; ii < 3; ++ii)
+        for (int jj = 0; jj < 3; ++jj) {
+            const TPoint coin{tab.At(0, ii, jj).X - 3, tab.At(0, ii, jj).Y - 3};
+            const auto e = std::find_if(cv.entries.begin(), cv.entries.end(), [&](const TRecordingCanvas::Entry& e) {
+                return e.Points[0] == coin && e.Points[1].X - coin.X != 5;  // not the current point's inner square
+            });
+            ASSERT_EQ(e == cv.entries.end(), ii == 1 && jj == 1) << ii << jj;
+            if (e == cv.entries.end()) continue;
+            EXPECT_EQ(e->Brush.Style, ii != 1 && jj != 1 ? TBrushStyle::Solid : TBrushStyle::Clear) << ii << jj;
+            EXPECT_EQ(e->Pen.Color, ii == 0 && jj == 1   ? o.Couleurs.SelVertex
+                                    : ii == 1 && jj == 2 ? o.Couleurs.SoudeVertex
+                                                         : o.Couleurs.Vertex) << ii << jj;
+        }
 
     // Locked surfaces have no markers.
     doc.Surface(0)->Verrou = 1;
@@ -331,10 +302,6 @@ TEST(DrawMarkers, SquaresCornersColoursAndCurrentPoint) {
     Affiche::AffichePC(doc, tab, o, v);
     EXPECT_TRUE(cv.entries.empty());
 }
-
-// ---- Axes -----------------------------------------------------------------------------
-
-// ---- Grid --------------------------------------------------------------------------
 
 // ---- Nets, surfaces, cuts ----------------------------------------------------------
 
@@ -353,14 +320,12 @@ TEST(DrawModel, NetsMeshesBordersCutsAndFrames) {
     EXPECT_EQ(cv.entries[8].Points[1], Px(v, {-1.4, 3.0, 0.8}));
 
     // The mesh: rows then columns, mirrored unless half the hull is shown.
-    const int n = doc.Precision + 1;
-    cv.Clear();
-    Affiche::AfficheSurface(s, a, o, v);
-    EXPECT_EQ(cv.entries.size(), 4u * n);
-    a.MeMoitie = true;
-    cv.Clear();
-    Affiche::AfficheSurface(s, a, o, v);
-    EXPECT_EQ(cv.entries.size(), 2u * n);
+    for (bool moitie : {false, true}) {
+        a.MeMoitie = moitie;
+        cv.Clear();
+        Affiche::AfficheSurface(s, a, o, v);
+        EXPECT_EQ(cv.entries.size(), (moitie ? 2u : 4u) * (doc.Precision + 1)) << moitie;
+    }
 
     // Cuts: a polyline of one point draws nothing; combs on the inner points.
     TCoupe c;
@@ -382,7 +347,6 @@ TEST(DrawModel, NetsMeshesBordersCutsAndFrames) {
     Affiche::DrawAllSec(s, 1000, a, o, v);
     Affiche::DrawAllLgE(s, -4, a, o, v);
     for (const auto& e : cv.entries) EXPECT_EQ(e.Pen.Color, o.Couleurs.Sec);
-
 }
 
 // ---- Measures and marks --------------------------------------------------------------
@@ -411,7 +375,7 @@ TEST(DrawMeasures, RubberBandsFinalTextsAndStatus) {
     c.P2 = {0, 1, 0.5};
     cv.Clear();
     c.Draw(TMesure::mFinal, v, 0x00FFFF);
-    const auto* cercle = &cv.entries[3];
+    const auto* cercle = &cv.entries.at(3);
     ASSERT_EQ(cercle->Points.size(), 101u);
     EXPECT_EQ(cercle->Points[25], Px(v, {0, 1, 0.5}));
 
