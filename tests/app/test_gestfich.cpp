@@ -277,8 +277,9 @@ TEST(DocWriter, EveryValueSurvivesOpenSaveOpenBitForBit) {
     }
 }
 
-// A title whose Windows-1252 bytes happen to be valid UTF-8, and a weight of
-// the user's named "TOTAL" (the reader skips the computed total of that name).
+// A title whose Windows-1252 bytes happen to be valid UTF-8, a weight of the
+// user's named "TOTAL" (the reader skips the computed total of that name), an
+// old comment line holding the separator.
 TEST(DocWriter, TextsTheReaderCouldMistakeReadBackAsThemselves) {
     Document doc = Document::Defaut();
     doc.PropFich.Titre = "Ã©tude";
@@ -292,6 +293,14 @@ TEST(DocWriter, TextsTheReaderCouldMistakeReadBackAsThemselves) {
     EXPECT_EQ(DocFormat::TexteVersLigne("a\r\nb"), "a  b");  // a line break would split the line
     doc.PropFich.Titre = "etude";  // a plain ASCII document gets nothing more
     EXPECT_EQ(DocWriter::OctetsDocument(doc, {0}, {kDate}).find("Windows-1252"), std::string::npos);
+    // Before 1.09 comment lines end at ";", so a line may hold "¤"; saved in
+    // the newer form, where "¤" ends a line, it must not split in two.
+    Lecture c(Doc("[MAIN]\n[Comment]\nprix 10 \xA4;fin;\n[END]\n", "1.08"));
+    const std::string octets = DocWriter::OctetsDocument(c.doc, DocWriter::ToutesLesSurfaces(c.doc), {kDate});
+    Lecture relu(octets);
+    EXPECT_TRUE(relu.res.Complet);
+    EXPECT_EQ(relu.doc.PropFich.Comment, (std::vector<std::string>{"prix 10 ?", "fin"}));
+    EXPECT_EQ(DocWriter::OctetsDocument(relu.doc, DocWriter::ToutesLesSurfaces(relu.doc), {kDate}), octets);
 }
 
 TEST(DocWriter, ChosenSurfacesAreRenumberedWithTheirWelds) {
@@ -325,20 +334,12 @@ TEST(OuvrirFichier, Version102WithDecimalCommas) {
     ASSERT_EQ(doc.NbSurf(), 2);
     const TSurface *s = doc.SurfaceNurbs(0), *t = doc.SurfaceNurbs(1);
     ASSERT_TRUE(s && t);  // before 1.07 there is no type: the "MESH" section is a NURBS surface
-    EXPECT_EQ(s->Orientation, 0);  // StabNeg 1
-    EXPECT_EQ(s->Poids.Masse, 250.75);
+    // StabNeg 1 is orientation 0; absent, the new surface's stays.
+    EXPECT_EQ(std::tuple(s->Orientation, t->Orientation, s->Poids.Masse), std::tuple(0, 1, 250.75));
     EXPECT_EQ(s->Net.TabPC[1][1], (TVertex4f{0.5, 6.5, 0.75, 0.5}));
-    EXPECT_EQ(t->Orientation, 1);  // StabNeg absent keeps the new surface's
     EXPECT_EQ(doc.DefGrille.Sec.Val[2], 2.5);
     EXPECT_EQ(doc.StockFen.Vues[0].Fond, (TFondFichier{"plan.bmp", 0, 10, 20}));
     EXPECT_EQ(doc.ListPoids, (TListPoids{{"Lest", 800.5, 0, 3.25, -0.5, -1}}));  // "TOTAL" skipped
-}
-
-TEST(OuvrirFichier, Version101PicturesAreBareFileNames) {
-    Lecture l(Doc(Nurbs(0, 2, 2) + "[OPTIONS]\n[ImSe]\nc:\\fonds\\coupe;1,bmp\n[ImPl]\n;0;0;0;\n[END]\n", "1.01"));
-    EXPECT_TRUE(l.res.Complet);
-    EXPECT_EQ(l.doc.StockFen.Vues[0].Fond, (TFondFichier{"c:\\fonds\\coupe;1.bmp", 0, 0, 0}));
-    EXPECT_EQ(l.doc.StockFen.Vues[1].Fond.Fichier, ";0;0;0;");
 }
 
 TEST(OuvrirFichier, FileWithoutHeaderReadsAsTheOldestKind) {
@@ -679,6 +680,11 @@ TEST(OuvrirFichier, EdgeCasesOfTheFormat) {
                                 "Erreur de lecture du fichier : VUES/Pe - Str = 1;2;3;4;\n"
                                 "Erreur de lecture ImSe - Str = f.png;1;x;\n"
                                 "Erreur de lecture du fichier : OPTIONS/VueP2 - Str = 1;2;3;4;");
+    // Before 1.02 a picture is a bare file name, commas and all.
+    Lecture i(Doc(Nurbs(0, 2, 2) + "[OPTIONS]\n[ImSe]\nc:\\fonds\\coupe;1,bmp\n[ImPl]\n;0;0;0;\n[END]\n", "1.01"));
+    EXPECT_TRUE(i.res.Complet);
+    EXPECT_EQ(i.doc.StockFen.Vues[0].Fond, (TFondFichier{"c:\\fonds\\coupe;1.bmp", 0, 0, 0}));
+    EXPECT_EQ(i.doc.StockFen.Vues[1].Fond.Fichier, ";0;0;0;");
 }
 
 TEST(OuvrirFichier, VersionBoundariesOfTypeOrientationAndCompany) {
@@ -724,17 +730,6 @@ TEST(OuvrirFichier, AtStartUpTheWindowsAreLeftAlone) {
         EXPECT_EQ(std::tuple(vues, fenetresPC, doc.StockFen.Vues[0].OrigX), std::tuple(int{!demarrage}, int{!demarrage}, 320)) << demarrage;
     }
     GestFich::InstalleFenetres({});
-}
-
-TEST(DocWriter, ACommentLineHoldingTheSeparatorKeepsItsPlace) {
-    // Before 1.09 comment lines end at ";", so a line may hold "¤"; saved in
-    // the newer form, where "¤" ends a line, it must not split in two.
-    Lecture l(Doc("[MAIN]\n[Comment]\nprix 10 \xA4;fin;\n[END]\n", "1.08"));
-    const std::string octets = DocWriter::OctetsDocument(l.doc, DocWriter::ToutesLesSurfaces(l.doc), {kDate});
-    Lecture relu(octets);
-    EXPECT_TRUE(relu.res.Complet);
-    EXPECT_EQ(relu.doc.PropFich.Comment, (std::vector<std::string>{"prix 10 ?", "fin"}));
-    EXPECT_EQ(DocWriter::OctetsDocument(relu.doc, DocWriter::ToutesLesSurfaces(relu.doc), {kDate}), octets);
 }
 
 TEST(OuvrirFichier, IntoADocumentThatHoldsSurfacesTheFileIsAddedAfterThem) {
