@@ -53,8 +53,7 @@ TEST(Options, Langues) {
         testfiles::EcritOctets(d.chemin() + "/" + n, "");
     EXPECT_EQ(Options::Langues(d.chemin()), (std::vector<std::string>{"Deutsch", "English", "Français"}));
 
-    EXPECT_FALSE(Options::LangueChangee("English", "English"));
-    EXPECT_FALSE(Options::LangueChangee("Français", ""));
-    EXPECT_TRUE(Options::LangueChangee("Français", "English"));
-    EXPECT_TRUE(Options::LangueChangee("English", ""));
+    for (auto [choisie, actuelle, changee] : {std::tuple{"English", "English", false}, {"Français", "", false},
+                                              {"Français", "English", true}, {"English", "", true}})
+        EXPECT_EQ(Options::LangueChangee(choisie, actuelle), changee) << choisie << " " << actuelle;
 }

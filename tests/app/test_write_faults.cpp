@@ -78,8 +78,7 @@ TEST(PannesEcriture, AFailingStepLeavesTheOldFileWholeAndSaysWhy) {
             Panne p;
             c.installe(FichierAtomique::Appels());
             std::string raison;
-            EXPECT_FALSE(ecrit(f, raison));
-            EXPECT_FALSE(raison.empty());
+            EXPECT_TRUE(!ecrit(f, raison) && !raison.empty());
             EXPECT_EQ(LitOctets(f), ancien);
             EXPECT_EQ(Mode(f), 0640u);
             EXPECT_EQ(d.Entrees().size(), 1u);  // no temporary file left behind

@@ -97,8 +97,7 @@ TEST(DrawProjection, PointsWithoutAFinitePixelOrAtTheEdgeOfTheIntRangeAreLeftOut
     ObjCom::AffichePoids({"Loin", 100.0, 0.0, loin, 0.0, -1}, 1000, 0x00FFFF, v);
     ObjCom::AfficheRepereEnv({"E", 0, 0, -loin}, 0x00FFFF, v);
     TMetre m;
-    m.P1 = {0, loin, 0};
-    m.P2 = {0, -loin, 0};
+    m.P1 = {0, loin, 0}, m.P2 = {0, -loin, 0};
     m.Draw(TMesure::mFinal, v, 0x00FFFF);
     EXPECT_TRUE(cv.entries.empty());
 
@@ -148,9 +147,7 @@ TEST(DrawRedraw, LayersInTheirOrderCutsOnlyWithTheHullAndATotalOnlyForSeveralWei
     doc.ListCotes.push_back(cote);
     doc.ListPoids = {{"Moteur", 100.0, 0.0, 2.0, 0.2, -1}, {"Lest", 50.0, 0.0, 3.0, -0.2, -1}};
     ObjCom::MajTotalPoids(doc);
-    TSurface* s = doc.SurfaceNurbs(0);
-    s->Voile = 1;
-    s->Aire = 2.0;
+    doc.SurfaceNurbs(0)->Voile = 1, doc.SurfaceNurbs(0)->Aire = 2.0;
     doc.CentreVoilure = {0.5, 3, 0.2, 2.0};
     doc.ListReperes.push_back({"R", 0, 1, 0});
     doc.ListReperesEnv.push_back({"E", 0, 2, 0.5});

@@ -49,8 +49,7 @@ TEST(NetEdit, ColumnInsertedInThePlanReinterpolatesZ) {
 
 TEST(NetEdit, RemovalKeepsTheMinimum) {
     TNet a = Plate(2, 1);
-    EXPECT_FALSE(a.RemoveRow(0));
-    EXPECT_FALSE(a.RemoveColumn(0));
+    EXPECT_FALSE(a.RemoveRow(0) || a.RemoveColumn(0));
     TNet c = Plate(2, 2);
     ASSERT_TRUE(c.RemoveRow(0));
     EXPECT_EQ(c.NbL, 1);
