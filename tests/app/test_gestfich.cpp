@@ -66,13 +66,10 @@ inline void ExpectMemeDocument(const Document& a, const Document& b) {
     }
     EXPECT_EQ(std::tie(a.ListSoudures, a.StockFen, a.VuesSauvees, a.ListPoids, a.ListReperes, a.ListReperesEnv),
               std::tie(b.ListSoudures, b.StockFen, b.VuesSauvees, b.ListPoids, b.ListReperes, b.ListReperesEnv));
-    const TDefGrille &g = a.DefGrille, &h = b.DefGrille;
-    ASSERT_EQ(std::tie(g.SecScind, g.NbSec, g.NbLE, g.NbLongit, g.NbDiag),
-              std::tie(h.SecScind, h.NbSec, h.NbLE, h.NbLongit, h.NbDiag));
-    auto memes = [](const auto& x, const auto& y, int n) { return std::equal(x.Val.begin() + 1, x.Val.begin() + 1 + n, y.Val.begin() + 1); };
-    EXPECT_TRUE(memes(g.Sec, h.Sec, g.NbSecUtil()) && memes(g.LE, h.LE, g.NbLEUtil()) &&
-                memes(g.Longit, h.Longit, g.NbLongitUtil()) && memes(g.DiagPos, h.DiagPos, g.NbDiagUtil()) &&
-                memes(g.DiagAngle, h.DiagAngle, g.NbDiagUtil()));
+    auto grille = [](const TDefGrille& g) {
+        return std::tie(g.SecScind, g.NbSec, g.NbLE, g.NbLongit, g.NbDiag, g.Sec.Val, g.LE.Val, g.Longit.Val, g.DiagPos.Val, g.DiagAngle.Val);
+    };
+    EXPECT_TRUE(grille(a.DefGrille) == grille(b.DefGrille));
     auto cote = [](const TCote& c) {
         return std::tuple(c.Kind, c.Text, c.Mesure.View, c.Mesure.P1, c.Mesure.P2, c.Mesure.P3, c.Mesure.Kind());
     };

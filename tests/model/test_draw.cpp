@@ -60,12 +60,10 @@ Document CoqueEvaluee() {
 
 TEST(DrawProjection, SameAsTheViewProjection) {
     // The known pixels of each view and their inverse: tests/gui/test_views.cpp.
-    const TViewRecord sec = Vue(vkSection, nullptr, 400, 300, 100.0f);
-    const TViewRecord pl = Vue(vkPlan, nullptr, 200, 150, 50.0f);
-    const TViewRecord pe = Vue(vkPerspective, nullptr, 640, 512, 73.5f);
     // The fast projection gives exactly the pixels of the view projection,
     // halves to even included.
-    for (const TViewRecord& v : {sec, pl, pe, Vue(vkProfile, nullptr, 10, 20, 2.0f)}) {
+    for (const TViewRecord& v : {Vue(vkSection, nullptr, 400, 300, 100.0f), Vue(vkPlan, nullptr, 200, 150, 50.0f),
+                                 Vue(vkPerspective, nullptr, 640, 512, 73.5f), Vue(vkProfile, nullptr, 10, 20, 2.0f)}) {
         const TProjection pr(v);
         for (int k = 0; k < 2000; ++k) {
             const TVertex3f q{std::sin(k * 0.37) * 7.25, std::cos(k * 0.11) * 5.5 + 0.25, (k % 17) * 0.125 - 1.0};
