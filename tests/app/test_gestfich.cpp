@@ -15,6 +15,7 @@
 #include <random>
 #include <string>
 #include <tuple>
+#include <type_traits>
 
 #include "tests/support/RecordingUi.h"
 #include "tests/support/TestFiles.h"
@@ -176,16 +177,13 @@ TEST(DocWriter, FullDocumentSavedIsTheHandWrittenFile) {
 // they stand.
 Document DocumentExtreme(std::uint64_t graine) {
     std::mt19937_64 alea(graine);
-    auto reel = [&] {
-        double d;
-        do d = std::bit_cast<double>(alea()); while (!std::isfinite(d));
-        return d;
+    auto fini = [&](auto v) {  // random bits of v's size, drawn again until finite
+        do v = std::bit_cast<decltype(v)>(static_cast<std::conditional_t<sizeof v == 8, std::uint64_t, std::uint32_t>>(alea()));
+        while (!std::isfinite(v));
+        return v;
     };
-    auto simple = [&] {
-        float f;
-        do f = std::bit_cast<float>(static_cast<std::uint32_t>(alea())); while (!std::isfinite(f));
-        return f;
-    };
+    auto reel = [&] { return fini(0.0); };
+    auto simple = [&] { return fini(0.0f); };
     auto point = [&] { return TVertex3f{reel(), reel(), reel()}; };
     // Points within reach: coordinates below 2^120, weights within 2^±30.
     int e = 0;
