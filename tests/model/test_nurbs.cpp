@@ -158,7 +158,6 @@ TEST(Nurbs, StartingShapesEvaluateToTheirPlanesAndCylinders) {
         EXPECT_LT(worst, e.tolerance) << "kind " << e.kind;
         EXPECT_LT(worstK, 1e-12) << "kind " << e.kind;   // planes and cylinders are developable
     }
-
 }
 
 TEST(Nurbs, EvaluationRefusesRecordsOutsideItsArrays) {
