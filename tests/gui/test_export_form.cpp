@@ -3,11 +3,9 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QRadioButton>
-#include <QTimer>
-
-#include <cmath>
 #include <sstream>
 
+#include "export/ExportCommun.h"
 #include "export/gui/ExportForm.h"
 #include "tests/gui/MainFormTestUtil.h"
 #include "tests/support/TestFiles.h"
@@ -55,11 +53,8 @@ TEST_F(ExportForm, TwoDimensionalTextIsProjectedByThePlanViewsAnglesAtAnyZoom) {
     Vue(1)->Vue().OriginX += 55;
     EXPECT_EQ(exporte(QStringLiteral("b.txt")), avant);
     // The first border point, projected with the plan's two angles.
-    const TVertex3f p = F().Doc().Surface(0)->Points[0][0];
-    const TViewRecord& v = Vue(1)->Vue();
-    const double x = -std::sin(v.Azimuth) * p.X + std::cos(v.Azimuth) * p.Y;
-    const double y = -std::sin(v.Elevation) * std::cos(v.Azimuth) * p.X -
-                     std::sin(v.Elevation) * std::sin(v.Azimuth) * p.Y + std::cos(v.Elevation) * p.Z;
+    double x, y;
+    ExportCommun::TProjection2D(Vue(1)->Vue()).Projette(F().Doc().Surface(0)->Points[0][0], x, y);
     const std::size_t bord = avant.find("[POLYLINE]\r\n");
     ASSERT_NE(bord, std::string::npos);
     std::istringstream ligne(avant.substr(bord + 12));

@@ -1,5 +1,5 @@
 // The typed-editing windows as a user drives them: the vertex editor and
-// list, thickness, visibility, dimensions and the custom precision.
+// list, thickness, visibility, dimensions and moves.
 #include <QAction>
 #include <QPushButton>
 #include <QTimer>
@@ -20,7 +20,6 @@
 #include "views/gui/EpaisseurForm.h"
 #include "views/gui/ListeSurfVisiblesForm.h"
 #include "views/gui/LstPcForm.h"
-#include "views/gui/PrecisForm.h"
 #include "views/gui/SelSurfaces.h"
 #include "views/gui/TailleForm.h"
 
@@ -116,19 +115,6 @@ TEST_F(TypedEditingTest, HidingEverySurfaceKeepsTheCurrentPoint) {
     v->Applique();
     EXPECT_EQ(Doc().Surface(0)->Visible + Doc().Surface(1)->Visible, 0);
     EXPECT_EQ(Doc().CurrentPC, (TPC{1, 1, 0}));
-}
-
-TEST_F(TypedEditingTest, CustomPrecisionClampsEveryWayOut) {
-    TPrecisForm p;
-    for (auto [texte, ok, attendu] :
-         {std::tuple{"250", true, 200}, {"5", true, 10}, {"120", false, 120}, {"abc", false, 40}}) {
-        QTimer::singleShot(0, [&] {
-            p.Champ()->setText(QLatin1String(texte));
-            if (ok) QTest::keyClick(p.Champ(), Qt::Key_Return);
-            else p.reject();
-        });
-        EXPECT_EQ(p.Execute(40, false), attendu) << texte;
-    }
 }
 
 TEST_F(TypedEditingTest, DeletingADimensionMovesTheNextUp) {
