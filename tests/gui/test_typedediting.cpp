@@ -56,8 +56,7 @@ TEST_F(TypedEditingTest, EditorRefusesTextFollowsTheCurrentPointAndMovesIt) {
     EXPECT_EQ(e->Champ(2)->text().toStdString(), Chaines::FormatFixe(Doc().SurfaceNurbs(1)->Net.TabPC[1][1].Z, 4));
     e->Champ(2)->setText(QStringLiteral("-7.25"));
     ASSERT_TRUE(e->Appliquer());
-    EXPECT_EQ(Doc().SurfaceNurbs(1)->Net.TabPC[1][1].Z, -7.25);
-    EXPECT_FALSE(F().Enregistre());
+    EXPECT_EQ(std::pair(Doc().SurfaceNurbs(1)->Net.TabPC[1][1].Z, F().Enregistre()), std::pair(-7.25, false));
     F().MeAnnulerClick();
     EXPECT_NE(Doc().SurfaceNurbs(1)->Net.TabPC[1][1].Z, -7.25);
 }
@@ -88,8 +87,7 @@ TEST_F(TypedEditingTest, ListShowsEveryPointWholeNamesAndEveryChangeAndRefusesTe
     const std::string octets = testfiles::LitOctets(fichier.toStdString());
     EXPECT_EQ(octets.substr(0, 16), "Surface;Num\xe9ro;L");  // Windows-1252
     l->hide();  // leaving the window evaluates what was typed
-    EXPECT_EQ(Doc().Surface(1)->Calculee, 1);
-    EXPECT_FALSE(F().Enregistre());
+    EXPECT_TRUE(Doc().Surface(1)->Calculee == 1 && !F().Enregistre());
 }
 
 TEST_F(TypedEditingTest, ThicknessThatIsNotANumberAddsNothing) {
@@ -102,8 +100,7 @@ TEST_F(TypedEditingTest, ThicknessThatIsNotANumberAddsNothing) {
         f.Valider();
     });
     ASSERT_EQ(Doc().NbSurf(), 3);
-    EXPECT_EQ(Doc().Surface(2)->Nom, "Surface1 3");
-    EXPECT_EQ(Doc().Surface(2)->Calculee, 1);
+    EXPECT_EQ(std::tuple(Doc().Surface(2)->Nom, Doc().Surface(2)->Calculee), std::tuple("Surface1 3", 1));
 }
 
 TEST_F(TypedEditingTest, HidingEverySurfaceKeepsTheCurrentPoint) {
@@ -126,7 +123,7 @@ TEST_F(TypedEditingTest, DeletingADimensionMovesTheNextUp) {
     Commande<TCotesForm>("MeLstCotations", [](TCotesForm& f) {
         f.Grille()->setCurrentCell(1, 0);
         f.Supprimer();
-        EXPECT_EQ(f.Grille()->rowCount(), 2);
+        ASSERT_EQ(f.Grille()->rowCount(), 2);
         EXPECT_EQ(f.Grille()->item(1, 2)->text(), QStringLiteral("3.000 m"));
     });
     EXPECT_EQ(Doc().ListCotes.size(), 2u);
@@ -151,8 +148,7 @@ TEST_F(TypedEditingTest, MoveOnlyWithASurfaceChosenAndEveryFieldANumber) {
     });
     ASSERT_TRUE(f.Execute(DeplSurf::dmDeplace));
     EXPECT_EQ(Doc().SurfaceNurbs(1)->Net.TabPC[0][0].Z, avant.TabPC[0][0].Z + 1.5);
-    EXPECT_EQ(Doc().SurfaceNurbs(1)->PlanSym, TPlanSym{});  // the frame stays
-    EXPECT_EQ(F().Undo().Kind(), TUndo::kGeometrie);
+    EXPECT_TRUE(Doc().SurfaceNurbs(1)->PlanSym == TPlanSym{} && F().Undo().Kind() == TUndo::kGeometrie);  // the frame stays
 }
 
 TEST_F(TypedEditingTest, HullDimensionsOfTheCountedSurfaces) {
@@ -165,7 +161,6 @@ TEST_F(TypedEditingTest, HullDimensionsOfTheCountedSurfaces) {
                   "Longueur=10.0000Largeur=4.0000Hauteur=2.0000Profondeur max=-1.0000");
         f.Surfaces()->ToutChoisir(true);
         f.Calcule();
-        EXPECT_EQ(f.Texte("LabLongueur"), QStringLiteral("Longueur=30.0000"));
         EXPECT_TRUE(f.Lignes().contains(QStringLiteral("    Longueur=30.0000")));
     });
 }
