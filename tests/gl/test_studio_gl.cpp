@@ -37,6 +37,15 @@ struct Hote : IStudioHote {
 
 int Gris(QRgb c) { return qRed(c) + qGreen(c) + qBlue(c); }
 
+// The pixels of a picture for which f(x, y, colour) holds.
+template <class F>
+int Compte(const QImage& im, F&& f) {
+    int n = 0;
+    for (int y = 0; y < im.height(); ++y)
+        for (int x = 0; x < im.width(); ++x) n += f(x, y, im.pixel(x, y));
+    return n;
+}
+
 class StudioGL : public ::testing::Test {
 protected:
     static constexpr int W = 400, H = 300;
@@ -125,11 +134,10 @@ TEST_F(StudioGL, TheStudioOpensFramedOnTheWholeHullWhateverItsSize) {
         studio_->SetPlanEau(false);
         TVisView* glc = studio_->GLC();
         const QImage im = glc->RenderToBitmap(glc->width(), glc->height());
-        int bord = 0, coque = 0;
-        for (int y = 0; y < im.height(); ++y)
-            for (int x = 0; x < im.width(); ++x)
-                if (im.pixel(x, y) != qRgb(0, 0, 0))
-                    ++coque, bord += x < 2 || y < 2 || x >= im.width() - 2 || y >= im.height() - 2;
+        const int coque = Compte(im, [](int, int, QRgb c) { return c != qRgb(0, 0, 0); });
+        const int bord = Compte(im, [&](int x, int y, QRgb c) {
+            return c != qRgb(0, 0, 0) && (x < 2 || y < 2 || x >= im.width() - 2 || y >= im.height() - 2);
+        });
         EXPECT_TRUE(bord == 0 && coque > im.width() * im.height() / 50) << taille.width() << "x" << taille.height();
     }
 }
@@ -150,12 +158,8 @@ TEST_F(StudioGL, VertexArraysAndEachDisplayModeAndHiddenPartsThatHideTheLinesBeh
         const QImage b = Image();
         studio_->Rendu().TableauxSommets = true;
         const QImage a = Image();
-        int differents = 0, hull = 0;
-        for (int y = 0; y < H; ++y)
-            for (int x = 0; x < W; ++x) {
-                differents += a.pixel(x, y) != b.pixel(x, y);
-                hull += a.pixel(x, y) != qRgb(0, 0, 0);
-            }
+        const int differents = Compte(a, [&](int x, int y, QRgb c) { return c != b.pixel(x, y); });
+        const int hull = Compte(a, [](int, int, QRgb c) { return c != qRgb(0, 0, 0); });
         // Alike, and there is a picture to compare.
         EXPECT_TRUE(differents <= 20 && hull > W * H / 20) << courbure << ": " << differents << " " << hull;
     }
@@ -165,13 +169,9 @@ TEST_F(StudioGL, VertexArraysAndEachDisplayModeAndHiddenPartsThatHideTheLinesBeh
     // Pixels of the surface (blue above red) and of the white station lines.
     auto compte = [&](int& surface, int& blanc) {
         const QImage im = Image();
-        surface = blanc = 0;
-        for (int y = 0; y < H; ++y)
-            for (int x = 0; x < W; ++x) {
-                const QRgb c = im.pixel(x, y);
-                surface += qBlue(c) > qRed(c) + 40 && qGreen(c) > 40;  // not the blue axis
-                blanc += c == qRgb(255, 255, 255);
-            }
+        // Not the blue axis.
+        surface = Compte(im, [](int, int, QRgb c) { return qBlue(c) > qRed(c) + 40 && qGreen(c) > 40; });
+        blanc = Compte(im, [](int, int, QRgb c) { return c == qRgb(255, 255, 255); });
     };
     int rempli, blancVisibles, n, blanc;
     compte(rempli, blancVisibles);

@@ -65,6 +65,7 @@ TEST_F(SurfDialogsTest, PropertiesWeightAtTheVolumeCentreOffersToCloseIt) {
     Commande<TPropSurfForm>("MeProprieteSurf", [](TPropSurfForm& f) {
         f.findChild<QRadioButton*>(QStringLiteral("RBPoidsCentreV"))->click();
         EXPECT_TRUE(f.findChild<QCheckBox*>(QStringLiteral("CB_JonctionSym"))->isChecked());
+        EXPECT_TRUE(f.findChild<QLineEdit*>(QStringLiteral("EditPoidsFixeV"))->isEnabled());
         f.findChild<QLineEdit*>(QStringLiteral("EditPoidsFixeV"))->setText(QStringLiteral("250"));
         f.Valider();
     });
