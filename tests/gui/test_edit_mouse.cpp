@@ -150,7 +150,7 @@ TEST_F(ProgrammeSouris, DoubleClickOpensTheVertexEditor) {
 }
 
 // Ctrl+D: the pan follows the mouse one event behind, then turns itself off.
-TEST_F(ProgrammeSouris, PanFromItsKey) {
+TEST_F(ProgrammeSouris, PanPreviousViewAndZoomBoxFromTheirKeys) {
     Active(vkPlan);
     TFormFille* v = Vue(vkPlan);
     QTest::keyClick(v, Qt::Key_D, Qt::ControlModifier);
@@ -158,6 +158,10 @@ TEST_F(ProgrammeSouris, PanFromItsKey) {
     Glisse(v, {100, 100}, {{110, 100}, {130, 100}, {131, 100}});
     EXPECT_EQ(v->Vue().OriginX, ox + 30);
     EXPECT_FALSE(A("MeDeplacerVue")->isChecked());
+    // Ctrl+P goes back to the view before the pan; Ctrl+E arms the zoom box.
+    QTest::keyClick(v, Qt::Key_P, Qt::ControlModifier);
+    QTest::keyClick(v, Qt::Key_E, Qt::ControlModifier);
+    EXPECT_TRUE(v->Vue().OriginX == ox && A("MeZoom")->isChecked());
 }
 
 TEST_F(MainFormTest, AClosedMainWindowLeavesNoMouseCallbackBehind) {
