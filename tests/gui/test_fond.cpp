@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QButtonGroup>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -52,11 +51,6 @@ bool EcritGif(const QString& chemin) {
     return EGifCloseFile(g, &err) == GIF_OK && ok;
 }
 
-bool Ecrit(const QString& chemin, const QByteArray& octets) {
-    QFile f(chemin);
-    return f.open(QIODevice::WriteOnly) && f.write(octets) == octets.size();
-}
-
 struct Hote : IVueHote {
     Document doc = Document::Defaut();
     TOptionsDessin options;
@@ -74,10 +68,10 @@ protected:
         ASSERT_TRUE(Motif().save(P("motif.jpg"), "JPG", 100));
         ASSERT_TRUE(EcritGif(P("gif.jpg")));  // a GIF named .jpg
         // A header that claims 100000 x 100000 pixels, and nothing after it.
-        QByteArray geant(54, '\0');
+        std::string geant(54, '\0');
         geant[0] = 'B', geant[1] = 'M', geant[14] = 40;
         for (int k : {18, 22}) geant[k] = '\xA0', geant[k + 1] = '\x86', geant[k + 2] = '\x01';
-        ASSERT_TRUE(Ecrit(P("geant.bmp"), geant));
+        testfiles::EcritOctets(S("geant.bmp"), geant);
     }
     QString P(const char* nom) const { return dir_.filePath(QLatin1String(nom)); }
     std::string S(const char* nom) const { return P(nom).toStdString(); }
@@ -90,8 +84,8 @@ protected:
 
 TEST_F(Fond, EachFormatReadsAndBrokenFilesGiveNothing) {
     const std::string jpeg = testfiles::LitOctets(S("motif.jpg"));
-    ASSERT_TRUE(Ecrit(P("coupe.jpg"), QByteArray::fromStdString(jpeg.substr(0, jpeg.size() - 40))));
-    ASSERT_TRUE(Ecrit(P("vide.bmp"), {}));
+    testfiles::EcritOctets(S("coupe.jpg"), jpeg.substr(0, jpeg.size() - 40));
+    testfiles::EcritOctets(S("vide.bmp"), {});
 
     using R = ImageFond::Resultat;
     for (auto [nom, r] : {std::pair{"motif.bmp", R::Ok}, {"motif.jpg", R::Ok}, {"gif.jpg", R::Ok}, {"coupe.jpg", R::Illisible},
