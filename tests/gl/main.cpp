@@ -3,7 +3,6 @@
 #include <QApplication>
 
 #include <clocale>
-#include <cstring>
 
 #include <gtest/gtest.h>
 

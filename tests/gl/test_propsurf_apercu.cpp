@@ -42,9 +42,8 @@ TEST_F(PropSurfApercu, ShowsTheChosenColourLitWithoutTouchingTheDocument) {
         const int cote = v->width();
         choisit(0x2080C0);
         const QRgb p = v->RenderToBitmap(cote, cote).pixel(cote / 2, cote / 2);
-        EXPECT_NEAR(qRed(p), Eclaire(0xC0), 3);
-        EXPECT_NEAR(qGreen(p), Eclaire(0x80), 3);
-        EXPECT_NEAR(qBlue(p), Eclaire(0x20), 3);
+        for (auto [vu, couleur] : {std::pair{qRed(p), 0xC0}, {qGreen(p), 0x80}, {qBlue(p), 0x20}})
+            EXPECT_NEAR(vu, Eclaire(couleur), 3);
         f.reject();
     });
     EXPECT_EQ(Doc().Surface(0)->Couleur, avant);

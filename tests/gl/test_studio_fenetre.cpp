@@ -21,8 +21,7 @@ TEST_F(StudioFenetre, FenetresStudioShowsTheLitHullAndTheLightsOutliveTheProgram
     QApplication::processEvents();
     TStudioForm* st = TStudioForm::Instance();
     ASSERT_TRUE(st && st->isVisible());
-    EXPECT_TRUE(F().ZoneMdi()->activeSubWindow()->isMaximized());
-    EXPECT_EQ(F().ZoneMdi()->activeSubWindow()->widget(), st);
+    EXPECT_TRUE(F().ZoneMdi()->activeSubWindow()->isMaximized() && F().ZoneMdi()->activeSubWindow()->widget() == st);
     EXPECT_TRUE(item->isChecked());
     EXPECT_EQ(F().TexteStatusBar(0), QStringLiteral("Studio"));
 
