@@ -7,6 +7,7 @@
 #include "model/Document.h"
 #include "model/Undo.h"
 #include "model/Update.h"
+#include "tests/support/CareneFixtures.h"
 #include "tests/support/RecordingUi.h"
 
 namespace {
@@ -21,12 +22,8 @@ Document DeuxCarenes() {
 TSurface& Nurbs(Document& doc, int i) { return *doc.SurfaceNurbs(i); }
 
 // A flat 3 x 4 grid of points given directly.
-std::unique_ptr<TDXFSurface> Maillage(const Document& doc, double z) {
-    auto m = std::make_unique<TDXFSurface>(0, 3, 4, doc.DefGrille);
-    for (int i = 0; i < 3; ++i)
-        for (int j = 0; j < 4; ++j) m->Points[i][j] = {double(j), double(i), z};
-    m->SetNom("Maille");
-    return m;
+std::unique_ptr<TDXFSurface> Maillage() {
+    return fixtures::Maillage(3, 4, [](int i, int j) { return TVertex3f{double(j), double(i), 0.0}; });
 }
 
 }  // namespace
@@ -136,7 +133,7 @@ TEST(Undo, RefusedWhenTheSurfacesChangedInNumberOrKind) {
     const std::function<void(Document&)> changes[] = {
         [](Document& doc) { doc.Surfaces.pop_back(); },  // a surface deleted without a record
         [](Document& doc) {                              // surface 1 replaced by a mesh: another kind
-            doc.Surfaces[1] = Maillage(doc, 0.0);
+            doc.Surfaces[1] = Maillage();
             doc.Surfaces[1]->Index = 1;
         },
         [](Document& doc) {  // same count and kinds, but another surface in the slot
@@ -159,7 +156,7 @@ TEST(Undo, RefusedWhenTheSurfacesChangedInNumberOrKind) {
 TEST(Undo, MeshSurfaceExchangesItsGrid) {
     RecordingScope r;
     Document doc = Document::Defaut();
-    doc.AjouteSurface(Maillage(doc, 0.0));
+    doc.AjouteSurface(Maillage());
     TUndo undo;
     undo.RecordAction(doc, TUndo::kGeometrie);
 
