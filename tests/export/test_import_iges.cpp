@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <functional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "export/ImportIges.h"
@@ -118,16 +119,10 @@ TEST(ImportIges, ASurfaceComesWithItsNetOrdersColourTransformAndUnit) {
     ASSERT_EQ(lu.Surfaces.size(), 1u);
     EXPECT_TRUE(lu.Refus.empty());
     EXPECT_EQ(lu.Ignores, (std::map<std::string, int>{{"entité 126", 1}}));
-    const auto* s = dynamic_cast<const TSurface*>(lu.Surfaces[0].get());
-    ASSERT_NE(s, nullptr);
-    EXPECT_EQ(s->Nom, "Bordé");
-    EXPECT_EQ(s->Sym, 0);
-    EXPECT_EQ(s->Couleur, 0x0080FF);
-    const TNet& n = s->Net;
-    EXPECT_EQ(n.NbC, 4);
-    EXPECT_EQ(n.NbL, 2);
-    EXPECT_EQ(n.CFlex, 3);
-    EXPECT_EQ(n.LFlex, 2);
+    const auto& s = dynamic_cast<const TSurface&>(*lu.Surfaces[0]);
+    EXPECT_EQ(std::tuple(s.Nom, s.Sym, s.Couleur), std::tuple("Bordé", 0, 0x0080FF));
+    const TNet& n = s.Net;
+    EXPECT_EQ(std::tuple(n.NbC, n.NbL, n.CFlex, n.LFlex), std::tuple(4, 2, 3, 2));
     for (int i = 0; i < 2; ++i)
         for (int j = 0; j < 4; ++j) {
             // Millimetres moved by (1000, 2000, 3000) mm, in metres.
