@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <tuple>
 #include <memory>
 
 #include "model/Document.h"
@@ -64,9 +65,7 @@ TEST(Undo, TheEvaluatedGridFollowsTheRestoredNet) {
     ASSERT_FALSE(s.Points == frais.Points);
 
     ASSERT_TRUE(undo.Annuler(doc));
-    EXPECT_EQ(s.Calculee, 1);
-    EXPECT_EQ(s.Points, frais.Points);
-    EXPECT_EQ(s.Normales, frais.Normales);
+    EXPECT_EQ(std::tie(s.Calculee, s.Points, s.Normales), std::tie(frais.Calculee, frais.Points, frais.Normales));
 }
 
 TEST(Undo, AddedRowGoesAndComesBackWithItsSizeFrameAndOrders) {
@@ -88,16 +87,12 @@ TEST(Undo, AddedRowGoesAndComesBackWithItsSizeFrameAndOrders) {
     doc.MarquerEnregistre();
 
     ASSERT_TRUE(undo.Annuler(doc));
-    EXPECT_EQ(net, avant);
-    EXPECT_EQ(Nurbs(doc, 0).PlanSym, cadreAvant);
-    EXPECT_FALSE(doc.Enregistre());
-    EXPECT_TRUE(undo.PeutRefaire(doc));
+    EXPECT_EQ(std::tuple(net, Nurbs(doc, 0).PlanSym, doc.Enregistre(), undo.PeutRefaire(doc)),
+              std::tuple(avant, cadreAvant, false, true));
     doc.MarquerEnregistre();
     ASSERT_TRUE(undo.Refaire(doc));
-    EXPECT_EQ(net, apres);
-    EXPECT_FALSE(doc.Enregistre());
-    EXPECT_FALSE(undo.PeutRefaire(doc));
-    EXPECT_DOUBLE_EQ(Nurbs(doc, 0).PlanSym.D, -0.5);
+    EXPECT_EQ(std::tuple(net, doc.Enregistre(), undo.PeutRefaire(doc), Nurbs(doc, 0).PlanSym.D),
+              std::tuple(apres, false, false, -0.5));
 }
 
 TEST(Undo, WeightsAndWeldsFollowTheGeometry) {
@@ -119,13 +114,10 @@ TEST(Undo, WeightsAndWeldsFollowTheGeometry) {
     ASSERT_TRUE(undo.Annuler(doc));
     EXPECT_EQ(doc.ListPoids.size(), 1u);
     ASSERT_EQ(doc.ListSoudures.size(), 1u);
-    EXPECT_EQ(doc.ListSoudures[0], groupe);
-    EXPECT_TRUE(doc.EstSoude({0, 2, 0}));
-    EXPECT_FALSE(doc.EstSoude({0, 3, 0}));
+    EXPECT_EQ(std::tuple(doc.ListSoudures[0], doc.EstSoude({0, 2, 0}), doc.EstSoude({0, 3, 0})), std::tuple(groupe, true, false));
 
     ASSERT_TRUE(undo.Refaire(doc));
-    EXPECT_EQ(doc.ListPoids.size(), 2u);
-    EXPECT_TRUE(doc.EstSoude({0, 3, 0}));
+    EXPECT_EQ(std::tuple(doc.ListPoids.size(), doc.EstSoude({0, 3, 0})), std::tuple(2u, true));
 }
 
 TEST(Undo, RefusedWhenTheSurfacesChangedInNumberOrKind) {
@@ -147,9 +139,7 @@ TEST(Undo, RefusedWhenTheSurfacesChangedInNumberOrKind) {
         TUndo undo;
         undo.RecordAction(doc, TUndo::kGeometrie);
         change(doc);
-        EXPECT_FALSE(undo.PeutAnnuler(doc));
-        EXPECT_FALSE(undo.Annuler(doc));
-        EXPECT_TRUE(doc.Enregistre());
+        EXPECT_EQ(std::tuple(undo.PeutAnnuler(doc), undo.Annuler(doc), doc.Enregistre()), std::tuple(false, false, true));
     }
 }
 
@@ -166,12 +156,9 @@ TEST(Undo, MeshSurfaceExchangesItsGrid) {
     m.Points[0][0].Z = -2.0;
 
     ASSERT_TRUE(undo.Annuler(doc));
-    EXPECT_EQ(m.DernLigne, 2);
-    EXPECT_EQ(m.Normales.rows(), 3);
-    EXPECT_EQ(m.Points[0][0], (TVertex3f{0, 0, 0}));
+    EXPECT_EQ(std::tuple(m.DernLigne, m.Normales.rows(), m.Points[0][0]), std::tuple(2, 3, TVertex3f{0, 0, 0}));
     ASSERT_TRUE(undo.Refaire(doc));
-    EXPECT_EQ(m.DernLigne, 3);
-    EXPECT_EQ(m.Points[3][2], (TVertex3f{2, 3, 1}));
+    EXPECT_EQ(std::tuple(m.DernLigne, m.Points[3][2]), std::tuple(3, TVertex3f{2, 3, 1}));
 }
 
 TEST(Undo, CurrentPointLeavesARowThatNoLongerExists) {

@@ -91,8 +91,7 @@ TEST(MajSurface, AnUnchangedSurfaceIsNeverEvaluatedTwice) {
     b->Calculee = 0;
     ObjCom::MajCoupesSurface(doc);
     ObjCom::MajCoupesSurface(doc);
-    EXPECT_EQ(a->n, 1);
-    EXPECT_EQ(b->n, 2);
+    EXPECT_EQ(std::tuple(a->n, b->n), std::tuple(1, 2));
     EXPECT_FALSE(Message(r.rec, "Surface deja calculee... Correction !"));
 }
 
@@ -117,8 +116,7 @@ TEST(MajSurface, FollowsTheDrawingSwitchTheDisplayForceAndIndex) {
     // Parametric surfaces shown: the visible surface only.
     doc.Aff.MeSurfaceParam = true;
     ObjCom::MajSurface(doc, false, -1);
-    EXPECT_EQ(a->n, 1);
-    EXPECT_EQ(cachee->n, 0);
+    EXPECT_EQ(std::tuple(a->n, cachee->n), std::tuple(1, 0));
     // One index: evaluated though hidden.
     ObjCom::MajSurface(doc, false, 1);
     EXPECT_EQ(cachee->n, 1);
@@ -127,8 +125,7 @@ TEST(MajSurface, FollowsTheDrawingSwitchTheDisplayForceAndIndex) {
     doc.Aff.MeSurfaceParam = false;
     a->Calculee = cachee->Calculee = 0;
     ObjCom::MajSurface(doc, true, -1);
-    EXPECT_EQ(a->n, 2);
-    EXPECT_EQ(cachee->n, 2);
+    EXPECT_EQ(std::tuple(a->n, cachee->n), std::tuple(2, 2));
 }
 
 TEST(MajSurface, ASurfaceThatCannotBeEvaluatedIsReportedAndSkipped) {
@@ -138,8 +135,7 @@ TEST(MajSurface, ASurfaceThatCannotBeEvaluatedIsReportedAndSkipped) {
     vide->Net.Initialise(7);  // no point: nothing to evaluate
     NurbsCompte* a = CoqueCompte(doc, "A");
     ObjCom::MajSurface(doc, false, -1);
-    EXPECT_EQ(vide->Calculee, 0);
-    EXPECT_EQ(a->Calculee, 1);
+    EXPECT_EQ(std::tuple(vide->Calculee, a->Calculee), std::tuple(0, 1));
     // The user is told once, by name, not at every later update.
     ASSERT_EQ(r.rec.messages.size(), 1u);
     EXPECT_EQ(r.rec.messages[0].rfind("Surface Vide : ", 0), 0u) << r.rec.messages[0];
@@ -157,23 +153,19 @@ TEST(MajCoupesSurface, RebuildsOnlyTheFamiliesShownAndNotDone) {
 
     // Hull shown, no family ticked: the stations all the same.
     ObjCom::MajCoupesSurface(doc);
-    EXPECT_EQ(s->Calculee, 1);
-    EXPECT_EQ(CompteStatus(r.rec, "Couple "), 2);
-    EXPECT_EQ(s->SecFait, 1);
-    EXPECT_EQ(s->LEFait + s->LongFait + s->DiagFait, 0);
+    EXPECT_EQ(std::tuple(s->Calculee, CompteStatus(r.rec, "Couple "), s->SecFait, s->LEFait + s->LongFait + s->DiagFait),
+              std::tuple(1, 2, 1, 0));
 
     doc.Aff.MeSections = true;
     ObjCom::MajCoupesSurface(doc);  // done already
-    EXPECT_EQ(CompteStatus(r.rec, "Couple "), 2);
-    EXPECT_EQ(s->LEFait, 0);
+    EXPECT_EQ(std::tuple(CompteStatus(r.rec, "Couple "), s->LEFait), std::tuple(2, 0));
 
     // A hidden surface keeps its old tables.
     const TCoupe avant = s->Sec[1];
     s->Visible = s->SecFait = 0;
     doc.DefGrille.Sec.Val[1] = 1.5;
     ObjCom::MajCoupesSurface(doc);
-    EXPECT_EQ(s->Sec[1], avant);
-    EXPECT_EQ(s->SecFait, 0);
+    EXPECT_EQ(std::tuple(s->Sec[1], s->SecFait), std::tuple(avant, 0));
 
     // The hull hidden: no cut is rebuilt.
     s->Visible = 1;
@@ -181,8 +173,7 @@ TEST(MajCoupesSurface, RebuildsOnlyTheFamiliesShownAndNotDone) {
     doc.Aff.MeCarene = false;
     doc.Aff.MeSurfaceParam = true;
     ObjCom::MajCoupesSurface(doc);
-    EXPECT_EQ(s->Calculee, 1);
-    EXPECT_EQ(s->SecFait, 0);
+    EXPECT_EQ(std::tuple(s->Calculee, s->SecFait), std::tuple(1, 0));
 }
 
 // The default hull cut at the default reference lines, as a new document gets them.
@@ -284,10 +275,9 @@ TEST(Etendues, WaterlineAndImmersedLengths) {
 
     // Wholly above the water: empty, not -20000.
     Calcs::LongueurImmergee(doc, 0, e, -5.0);
-    EXPECT_EQ(e, TEtendue{});
-    // Wholly under it: no waterline.
-    Calcs::LongueurLE(doc, 0, e, 5.0);
-    EXPECT_EQ(e, TEtendue{});
+    TEtendue f{1.0, 1.0f, 2.0f};
+    Calcs::LongueurLE(doc, 0, f, 5.0);  // wholly under it: no waterline
+    EXPECT_EQ(std::tuple(e, f), std::tuple(TEtendue{}, TEtendue{}));
 
     // The waterline routines take only surfaces counted in calculations.
     s->Calc = 0;
@@ -302,9 +292,7 @@ TEST(Etendues, WaterlineAndImmersedLengths) {
 TEST(AjusteRectangle, ScaleAndOriginCentreTheExtentWithAMargin) {
     TViewRecord v;
     ASSERT_TRUE(ObjCom::AjusteRectangleEtendue({0, 0}, {6, 1}, 600, 402, 2500, v));
-    EXPECT_EQ(v.Scale, 95.0f);
-    EXPECT_EQ(v.OriginX, 15);
-    EXPECT_EQ(v.OriginY, 248);  // 248.5 rounds to even
+    EXPECT_EQ(std::tuple(v.Scale, v.OriginX, v.OriginY), std::tuple(95.0f, 15, 248));  // 248.5 rounds to even
 
     // A single point: the zero extent's factor, under the ceiling.
     ASSERT_TRUE(ObjCom::AjusteRectangleEtendue({2, 3}, {2, 3}, 600, 402, 2500, v));
