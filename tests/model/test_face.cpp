@@ -4,6 +4,7 @@
 #include <cmath>
 #include <numbers>
 #include <random>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -179,9 +180,7 @@ TEST(FaceVolume, BoxBargeWithJunction) {
         TVertex3f cs;
         double vs = 0;
         sums.CentreVolume(cs, vs);
-        EXPECT_EQ(vs, v);
-        EXPECT_EQ(cs, c);
-        EXPECT_EQ(sums.Aire(), Face::AireByFace(l));
+        EXPECT_EQ(std::tuple(vs, cs, sums.Aire()), std::tuple(v, c, Face::AireByFace(l)));
 
         // Areas: bottom and side of both halves, no junction, and the same sums.
         l.Clear();
@@ -192,8 +191,7 @@ TEST(FaceVolume, BoxBargeWithJunction) {
         TSommeFaces aires;
         Face::BuildSimpleFaceList(*s, aires);
         aires.CentreAire(cs, vs);
-        EXPECT_EQ(vs, v);
-        EXPECT_EQ(cs, c);
+        EXPECT_EQ(std::tuple(vs, cs), std::tuple(v, c));
     }
 }
 

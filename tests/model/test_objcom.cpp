@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <numbers>
+#include <tuple>
 
 #include "model/Calcs.h"
 #include "model/Entity.h"
@@ -84,16 +85,13 @@ TEST(Grille, MinMaxGrilleBounds) {
     g.NbDiag = 1;  // diagonals take no part
     g.DiagPos.Val[1] = -50;
     Grille::MinMaxGrille(g);
-    EXPECT_EQ(g.Min.Y, 3);
-    EXPECT_EQ(g.Min.Z, -0.25);
-    EXPECT_EQ(g.Max.Z, 0.5);
+    EXPECT_EQ(std::tuple(g.Min.Y, g.Min.Z, g.Max.Z), std::tuple(3, -0.25, 0.5));
 
     // A count beyond the capacity reads only the 100 lines there are.
     g.NbLongit = 250;
     for (int i = 1; i <= kMaxLignesGrille; ++i) g.Longit.Val[i] = i * 0.1;
     Grille::MinMaxGrille(g);
-    EXPECT_DOUBLE_EQ(g.Max.X, 10.0);
-    EXPECT_EQ(g.NbLongitUtil(), 100);
+    EXPECT_EQ(std::tuple(g.Max.X, g.NbLongitUtil()), std::tuple(10.0, 100));
     g.NbLongit = -3;
     EXPECT_EQ(g.NbLongitUtil(), 0);
 }
