@@ -91,8 +91,7 @@ TEST(ImportRetour, DxfGivesBackTheEvaluatedGridsAsWritten) {
     opt.SurfParam = true;
     opt.SurfMaille3D = true;
     ExportCommun::PrepareModele(doc, opt);
-    TViewRecord vue;
-    vue.Kind = vk3D;
+    const TViewRecord vue{.Kind = vk3D};
     Import::TLecture lu;
     std::string erreur;
     ASSERT_TRUE(ImportDxf::Lit(ExportDXF::TexteDXF(doc, opt, vue), lu, erreur)) << erreur;

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cmath>
+#include <tuple>
 
 #include "export/MiseEnPage.h"
 
@@ -16,12 +17,7 @@ TImprimante A4() { return {50, 50, 2100, 2970, 2010, 2880}; }
 
 TEntree Entree(TEchelle mode, int n = 10) {
     TEntree e;
-    e.Imp = A4();
-    e.PapierHorz = 210;
-    e.W = 2100;
-    e.H = 2970;
-    e.Mode = mode;
-    e.N = n;
+    std::tie(e.Imp, e.PapierHorz, e.W, e.H, e.Mode, e.N) = std::tuple(A4(), 210, 2100, 2970, mode, n);
     return e;
 }
 

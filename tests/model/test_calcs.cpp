@@ -15,14 +15,7 @@ constexpr double kEps = 1e-12;
 
 // The record of each drawing view as the views set it up at creation.
 TViewRecord View(std::uint8_t kind, int ox, int oy, float scale, float az, float el) {
-    TViewRecord v;
-    v.Kind = kind;
-    v.OriginX = ox;
-    v.OriginY = oy;
-    v.Scale = scale;
-    v.Azimuth = az;
-    v.Elevation = el;
-    return v;
+    return {.Kind = kind, .OriginX = ox, .OriginY = oy, .Scale = scale, .Azimuth = az, .Elevation = el};
 }
 constexpr float kSectionAz = 4.712389f;   // 3 pi / 2
 constexpr float kPlanEl = 1.5707964f;     // pi / 2
