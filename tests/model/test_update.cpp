@@ -184,8 +184,7 @@ TEST(Coupes, DefaultHullCutAtTheDefaultReferenceLines) {
     Affiche::GrilleParDefaut(doc);
     const TEntity& s = *doc.Surface(0);
     const TDefGrille& g = doc.DefGrille;
-    ASSERT_EQ(g.NbSec, 11);
-    ASSERT_EQ(s.Calculee, 1);
+    ASSERT_EQ(std::tuple(g.NbSec, s.Calculee), std::tuple(11, 1));
 
     // The stations span the waterline at Z = 0.
     TEtendue lwl;
