@@ -116,8 +116,7 @@ TEST(ImportDxf, AMalformedFileNamesItsLineAndAMeshBeyondTheBoundItsName) {
             continue;
         }
         ASSERT_EQ(lu.Surfaces.size(), 1u);
-        EXPECT_EQ(lu.Surfaces[0]->Nom, "Court");
-        EXPECT_EQ(lu.Refus, std::vector<std::string>{c.refus});
+        EXPECT_EQ(std::tuple(lu.Surfaces[0]->Nom, lu.Refus), std::tuple("Court", std::vector<std::string>{c.refus}));
     }
 }
 
@@ -142,9 +141,7 @@ TEST(ImportDxf, TheMeshesJoinTheDocumentInOneStepOrNotAtAll) {
     while (doc.NbSurf() < kMaxSurfaces - 1) doc.NouvelleSurface("S");
     doc.MarquerEnregistre();
     EXPECT_EQ(ImportDxf::Importe(doc, chemin), 0);
-    EXPECT_EQ(doc.NbSurf(), kMaxSurfaces - 1);
-    EXPECT_EQ(records, 1);
-    EXPECT_TRUE(doc.Enregistre());
+    EXPECT_EQ(std::tuple(doc.NbSurf(), records, doc.Enregistre()), std::tuple(kMaxSurfaces - 1, 1, true));
     EXPECT_NE(ui.rec.messages.back().find("Nombre maximum de Surfaces atteint"), std::string::npos);
 
     const std::string casse = d.Ecrit("casse.dxf", "0\nSECTION\n2\n");

@@ -225,8 +225,7 @@ TEST(Bornes, SurfacesAndNets) {
     s->Sym = 1;                                                // its mirror reaches X = -1.5
     s->Visible = 0;                                            // hidden counts too
     ObjCom::MajSurface(doc, true, -1);
-    EXPECT_EQ(doc.MinMaxSurf.Min, (TVertex3f{-1.5, -1.0, -1.0}));
-    EXPECT_EQ(doc.MinMaxSurf.Max, (TVertex3f{4.0, 6.0, 2.0}));
+    EXPECT_EQ(std::tuple(doc.MinMaxSurf.Min, doc.MinMaxSurf.Max), std::tuple(TVertex3f{-1.5, -1.0, -1.0}, TVertex3f{4.0, 6.0, 2.0}));
 
     // Net bounds: NURBS only, with mirrors in the surface's own plane.
     TSurface* n = doc.NouvelleSurface("N");
