@@ -34,14 +34,12 @@ TEST(Undo, NothingRecordedOrForgottenDoesNothing) {
     RecordingScope r;
     Document doc = DeuxCarenes();
     TUndo undo;
-    EXPECT_FALSE(undo.PeutAnnuler(doc));
-    EXPECT_FALSE(undo.Annuler(doc));
+    EXPECT_EQ(std::tuple(undo.PeutAnnuler(doc), undo.Annuler(doc)), std::tuple(false, false));
     undo.RecordAction(doc, TUndo::kGeometrie);
     undo.Oublie();
     Nurbs(doc, 0).Net.TabPC[0][0].X = 42.0;
     EXPECT_FALSE(undo.Annuler(doc));
-    EXPECT_DOUBLE_EQ(Nurbs(doc, 0).Net.TabPC[0][0].X, 42.0);
-    EXPECT_TRUE(doc.Enregistre());
+    EXPECT_EQ(std::tuple(Nurbs(doc, 0).Net.TabPC[0][0].X, doc.Enregistre()), std::tuple(42.0, true));
 }
 
 // The surface shown after an undo is the restored one, not the edited one
