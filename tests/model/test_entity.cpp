@@ -186,6 +186,11 @@ TEST(Entity, WeightsOfAFlatPlate) {
     m.Densite = 7.8;
     m.MajBarycentre();
     EXPECT_NEAR(m.Poids.Masse, 312.0, 1e-9);
+    // One side only, its stale mirror grid left out: area 2 centred at X = 1.
+    m.Sym = 0;
+    m.MajBarycentre();
+    EXPECT_NEAR(m.Poids.X, 1.0, 1e-12);
+    m.Sym = 1;
 
     // Kind 2: area x mass per square metre.
     m.TypePoids = tpParM2;
@@ -211,6 +216,7 @@ TEST(Entity, WeightsOfAFlatPlate) {
     m.TypePoids = tpVolume;
     m.MajBarycentre();
     EXPECT_NEAR(m.Poids.Masse, 1.2 * 7.8 * 1000, 1e-9);
+    EXPECT_NEAR(m.Poids.Z, -0.15, 1e-12);
     EXPECT_NEAR(m.VolumeImmerge, 1.2, 1e-12);  // wholly under Z = 0
 }
 
