@@ -49,8 +49,7 @@ TEST(ImportRetour, IgesGivesBackTheSameNets) {
     for (const char* nom : {"full.cse", "old102.cse", "utf8.cse"})
         ASSERT_TRUE(GestFich::OuvrirFichier(docs.emplace_back(), std::string(CORVANE_TEST_DATA) + "/" + nom).Charge);
     TOptionsExport opt;
-    opt.Nurbs = true;
-    opt.Couleur = true;
+    opt.Nurbs = opt.Couleur = true;
     for (Document& doc : docs) {
         SCOPED_TRACE(doc.NomFichier);
         ExportCommun::PrepareModele(doc, opt);
@@ -88,8 +87,7 @@ TEST(ImportRetour, DxfGivesBackTheEvaluatedGridsAsWritten) {
     RecordingScope ui;
     Document doc = Modele();
     TOptionsExport opt;
-    opt.SurfParam = true;
-    opt.SurfMaille3D = true;
+    opt.SurfParam = opt.SurfMaille3D = true;
     ExportCommun::PrepareModele(doc, opt);
     const TViewRecord vue{.Kind = vk3D};
     Import::TLecture lu;
