@@ -181,9 +181,7 @@ TEST(Entity, WeightsOfAFlatPlate) {
     ExpectNear(c, {0, 1, -0.3}, 1e-12);
 
     // Kind 0: area x thickness x density x 1000.
-    m.TypePoids = tpEpaisseur;
-    m.Epaisseur = 0.01;
-    m.Densite = 7.8;
+    std::tie(m.TypePoids, m.Epaisseur, m.Densite) = std::tuple(tpEpaisseur, 0.01, 7.8);
     m.MajBarycentre();
     EXPECT_NEAR(m.Poids.Masse, 312.0, 1e-9);
     // One side only, its stale mirror grid left out: area 2 centred at X = 1.
@@ -193,22 +191,19 @@ TEST(Entity, WeightsOfAFlatPlate) {
     m.Sym = 1;
 
     // Kind 2: area x mass per square metre.
-    m.TypePoids = tpParM2;
-    m.PoidsParM2 = 3.5;
+    std::tie(m.TypePoids, m.PoidsParM2) = std::tuple(tpParM2, 3.5);
     m.MajBarycentre();
     EXPECT_NEAR(m.Poids.Masse, 14.0, 1e-12);
 
     // Kind 1 with a mass: at the area centre, mass kept.
-    m.TypePoids = tpFixe;
-    m.Poids.Masse = 50;
+    std::tie(m.TypePoids, m.Poids.Masse) = std::tuple(tpFixe, 50);
     m.Poids.X = m.Poids.Y = m.Poids.Z = 9;
     m.MajBarycentre();
     ExpectNear({m.Poids.X, m.Poids.Y, m.Poids.Z}, {0, 1, -0.3}, 1e-12);
 
     // Kinds 3 and 4 take the volume between the plate and the plane Z = 0: a
     // slab of 4 m2 by 0.3 m, whose centre lies halfway down.
-    m.TypePoids = tpFixeVolume;
-    m.Poids.Masse = 80;
+    std::tie(m.TypePoids, m.Poids.Masse) = std::tuple(tpFixeVolume, 80);
     m.MajBarycentre();
     EXPECT_NEAR(m.Volume, 1.2, 1e-12);
     ExpectNear({m.Poids.X, m.Poids.Y, m.Poids.Z}, {0, 1, -0.15}, 1e-12);

@@ -319,15 +319,10 @@ TEST(MajTotalPoids, TwoPlatesAndABallastByHand) {
     Document doc;
     // 2 m2 of 10 mm steel (7.8 t/m3) at (1, 0.5, 0): 156 kg.
     TDXFSurface* p1 = Rectangle(doc, 0, 0, 2, 1, 0);
-    p1->TypePoids = tpEpaisseur;
-    p1->Epaisseur = 0.01;
-    p1->Densite = 7.8;
+    std::tie(p1->TypePoids, p1->Epaisseur, p1->Densite) = std::tuple(tpEpaisseur, 0.01, 7.8);
     // 1 m2 of 20 mm at density 1 at (0.5, 2.5, 1): 20 kg; hidden, still weighed.
     TDXFSurface* p2 = Rectangle(doc, 0, 2, 1, 1, 1);
-    p2->TypePoids = tpEpaisseur;
-    p2->Epaisseur = 0.02;
-    p2->Densite = 1.0;
-    p2->Visible = 0;
+    std::tie(p2->TypePoids, p2->Epaisseur, p2->Densite, p2->Visible) = std::tuple(tpEpaisseur, 0.02, 1.0, 0);
     doc.ListPoids.push_back({"Lest", 100.0, 0.0, 1.0, -1.0, -1});
 
     ObjCom::MajTotalPoids(doc);
