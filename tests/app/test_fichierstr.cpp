@@ -19,14 +19,12 @@ using testfiles::LitOctets;
 TEST(Chaines, ExtractionsAuSeparateur) {
     std::string texte = "1.5;2;", tete;
     Chaines::ExtraitAvant(";", texte, tete);
-    EXPECT_EQ(tete, "1.5");
-    EXPECT_EQ(texte, "2;");
+    EXPECT_EQ(std::tuple(tete, texte), std::tuple("1.5", "2;"));
 
     // The comment separator is one character of two UTF-8 bytes.
     texte = "a\u00A4b\u00A4";
     Chaines::ExtraitAvant(Chaines::kSeparateurCommentaire, texte, tete);
-    EXPECT_EQ(tete, "a");
-    EXPECT_EQ(texte, "b\u00A4");
+    EXPECT_EQ(std::tuple(tete, texte), std::tuple("a", "b\u00A4"));
 }
 
 TEST(Chaines, ConversionsNumeriques) {
@@ -64,8 +62,8 @@ TEST(Encodage, Windows1252EtUtf8) {
     for (int b = 0; b < 256; ++b) tous.push_back(static_cast<char>(b));
     EXPECT_EQ(Encodage::Utf8VersWindows1252(Encodage::Windows1252VersUtf8(tous)), tous);
     // Outside the code page, and broken UTF-8, become "?".
-    EXPECT_EQ(Encodage::Utf8VersWindows1252("\u4E2D\u00E9"), "?\xE9");
-    EXPECT_EQ(Encodage::Utf8VersWindows1252("a\xC3"), "a?");
+    EXPECT_EQ(std::tuple(Encodage::Utf8VersWindows1252("\u4E2D\u00E9"), Encodage::Utf8VersWindows1252("a\xC3")),
+              std::tuple("?\xE9", "a?"));
     // A byte-order mark is dropped.
     EXPECT_EQ(Encodage::DecodeTexte("\xEF\xBB\xBF" "abc"), "abc");
     // Overlong forms and surrogates are not UTF-8.
@@ -107,12 +105,8 @@ TEST(FichierStr, IndexDesSections) {
                                         "[BALLAST]=17;6"}));
     int p = -1, n = -1;
     EXPECT_TRUE(f.ChercheSection("SURF3", p, n));
-    EXPECT_EQ(p, 6);
-    EXPECT_EQ(n, 3);
-    EXPECT_FALSE(f.ChercheSection("SURF4", p, n));
-    EXPECT_FALSE(f.ChercheSection("SURF5", p, n));
-    EXPECT_FALSE(f.ChercheSection("SURF6", p, n));
-    EXPECT_FALSE(f.ChercheSection("REPERES", p, n));
+    EXPECT_EQ(std::tuple(p, n), std::tuple(6, 3));
+    for (const char* absente : {"SURF4", "SURF5", "SURF6", "REPERES"}) EXPECT_FALSE(f.ChercheSection(absente, p, n)) << absente;
     EXPECT_TRUE(f.ChercheSection("BALLAST", p, n));
     EXPECT_EQ(f.LitEntier("Nb", 0, p, n), 2);
     // Read again, the first "[Nb]" of the section still answers.
@@ -142,9 +136,7 @@ TEST(FichierStr, LectureDesCles) {
     TfichierStr g;
     g.ChargeContenu("[SURF1]\n[Orphelin]");
     ASSERT_TRUE(g.ChercheSection("SURF1", p, n));
-    EXPECT_EQ(g.LitValeur("Orphelin", "d", 1, 2), "d");
-    EXPECT_EQ(g.LitValeur("Orphelin", "d", 1, 1000), "d");
-    EXPECT_EQ(g.LitValeur("Orphelin", "d", -5, 3), "d");
+    for (auto [debut, nb] : {std::pair{1, 2}, {1, 1000}, {-5, 3}}) EXPECT_EQ(g.LitValeur("Orphelin", "d", debut, nb), "d");
 }
 
 // A folder is not a document: reported as a reading error.

@@ -3,6 +3,7 @@
 
 #include <set>
 #include <string>
+#include <tuple>
 
 #include "app/texts/Chaines.h"
 #include "app/texts/Encodage.h"
@@ -50,17 +51,13 @@ TEST_F(LangueTest, FichierDeLangue) {
                                 "rsBtnNo\n"                // no "=": ignored
                                 "rsInformation=\n");       // an empty text is a text
     Langue::ChargeLangue(f);
-    EXPECT_EQ(Langue::Txt("rsBtnOK"), "Okay");
-    EXPECT_EQ(Langue::Txt("rsBtnAnnuler"), "&Annuler");
-    EXPECT_EQ(Langue::Txt("rsX"), "a=b");
-    EXPECT_EQ(Langue::Txt("rsBtnYes"), "Yes");
-    EXPECT_EQ(Langue::Txt("rsBtnNo"), "&Non");
-    EXPECT_EQ(Langue::Txt("rsInformation"), "");
+    for (auto [cle, texte] : {std::pair{"rsBtnOK", "Okay"}, {"rsBtnAnnuler", "&Annuler"}, {"rsX", "a=b"}, {"rsBtnYes", "Yes"},
+                              {"rsBtnNo", "&Non"}, {"rsInformation", ""}})
+        EXPECT_EQ(Langue::Txt(cle), texte) << cle;
 
     // Another file: what it does not name is French again.
     Langue::ChargeLangue(Ecrit("lang_Autre.dat", "rsBtnNo=No\r\n"));
-    EXPECT_EQ(Langue::Txt("rsBtnOK"), "&OK");
-    EXPECT_EQ(Langue::Txt("rsBtnNo"), "No");
+    EXPECT_EQ(std::tuple(Langue::Txt("rsBtnOK"), Langue::Txt("rsBtnNo")), std::tuple("&OK", "No"));
 }
 
 // An absent file leaves French, silently; an empty language name reads
@@ -68,12 +65,10 @@ TEST_F(LangueTest, FichierDeLangue) {
 TEST_F(LangueTest, FichierAbsentLangueVideEtWindows1252) {
     RecordingScope r;
     Langue::ChargeLangue(dossier.chemin(), "Fr2");
-    EXPECT_TRUE(r.rec.messages.empty());
-    EXPECT_EQ(Langue::Txt("rsBtnOK"), "&OK");
+    EXPECT_EQ(std::tuple(r.rec.messages.size(), Langue::Txt("rsBtnOK")), std::tuple(0u, "&OK"));
     Ecrit("lang_Fr2.dat", "rsBtnOK=D'accord \xE9t\xE9\r\nrsBtnNo=\x80uro\r\n");
     Langue::ChargeLangue(dossier.chemin(), "Fr2");
-    EXPECT_EQ(Langue::Txt("rsBtnOK"), "D'accord été");
-    EXPECT_EQ(Langue::Txt("rsBtnNo"), "\u20ACuro");
+    EXPECT_EQ(std::tuple(Langue::Txt("rsBtnOK"), Langue::Txt("rsBtnNo")), std::tuple("D'accord été", "\u20ACuro"));
     Ecrit("lang_.dat", "rsBtnOK=Vide\n");
     Langue::ChargeLangue(dossier.chemin(), "");
     EXPECT_EQ(Langue::Txt("rsBtnOK"), "Vide");

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <tuple>
 
 #include "app/Precision.h"
 #include "model/Document.h"
@@ -38,27 +39,16 @@ TEST(Precision, OnlyNurbsGridsFollowAndOnlyStationsAndShownFamiliesAreCut) {
     EXPECT_EQ(doc.Precision, 50);
     EXPECT_TRUE(doc.Enregistre());
     const TEntity& n = *doc.Surface(0);
-    for (const TArrayVertex3f* g : {&n.Points, &n.PointsSym, &n.Normales, &n.NormalesSym}) {
-        EXPECT_EQ(g->rows(), 51);
-        EXPECT_EQ(g->cols(), 51);
-    }
-    EXPECT_EQ(n.Grille5.rows(), 102);
-    EXPECT_EQ(n.Grille5.cols(), 53);
-    EXPECT_EQ(n.DernLigne, 50);
-    EXPECT_EQ(n.Calculee, 1);
+    for (const TArrayVertex3f* g : {&n.Points, &n.PointsSym, &n.Normales, &n.NormalesSym})
+        EXPECT_EQ(std::tuple(g->rows(), g->cols()), std::tuple(51, 51));
+    EXPECT_EQ(std::tuple(n.Grille5.rows(), n.Grille5.cols(), n.DernLigne, n.Calculee), std::tuple(102, 53, 50, 1));
     // Evaluated again: the last point is the net's last corner.
     const TNet& net = doc.SurfaceNurbs(0)->Net;
     EXPECT_NEAR(n.Points[50][50].Y, net.TabPC[net.NbL - 1][net.NbC - 1].Y, 1e-4);
     // Stations recomputed though hidden, waterlines because shown, the others not.
-    EXPECT_EQ(n.SecFait, 1);
-    EXPECT_EQ(n.LEFait, 1);
-    EXPECT_EQ(n.LongFait, 0);
-    EXPECT_EQ(n.DiagFait, 0);
+    EXPECT_EQ(std::tuple(n.SecFait, n.LEFait, n.LongFait, n.DiagFait), std::tuple(1, 1, 0, 0));
 
     const TEntity& m = *doc.Surface(1);
-    EXPECT_EQ(m.Points.rows(), 4);
-    EXPECT_EQ(m.Points.cols(), 3);
-    EXPECT_EQ(m.Calculee, 1);
-    EXPECT_EQ(m.LongFait, 1);  // untouched
+    EXPECT_EQ(std::tuple(m.Points.rows(), m.Points.cols(), m.Calculee, m.LongFait), std::tuple(4, 3, 1, 1));  // untouched
     EXPECT_DOUBLE_EQ(m.Points[3][2].Y, 1.5);
 }

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "app/Vellamor.h"
@@ -10,7 +11,6 @@
 #include "tests/support/RecordingUi.h"
 
 using Vellamor::TConfig;
-
 
 TEST(Vellamor, ParametersAreCheckedFieldByField) {
     const struct {
@@ -46,20 +46,17 @@ TEST(Vellamor, ARunsFileCarriesTheGridsAndReadsBackAsTheSavedOne) {
     const TEntity& s = *doc.Surface(0);
     const std::size_t entete = 7;
     ASSERT_EQ(run.size(), entete + 4 + 21u * 21u);
-    EXPECT_EQ(run[entete], "[SURFACE]");
-    EXPECT_EQ(run[entete + 2], "Lignes=21");
+    EXPECT_EQ(std::tuple(run[entete], run[entete + 2]), std::tuple("[SURFACE]", "Lignes=21"));
     double x, y, z;
     ASSERT_EQ(std::sscanf(run.back().c_str(), "%lf %lf %lf", &x, &y, &z), 3);
-    EXPECT_EQ(x, s.Points[20][20].X);
-    EXPECT_EQ(z, s.Points[20][20].Z);
+    EXPECT_EQ(std::tuple(x, z), std::tuple(s.Points[20][20].X, s.Points[20][20].Z));
 
     TConfig lu;
     std::string erreur;
     ASSERT_TRUE(Vellamor::Lit(run, lu, erreur));
     EXPECT_EQ(lu, c);
     EXPECT_FALSE(Vellamor::Lit({"Carene=Symetrique", "Vitesse=3"}, lu, erreur));
-    EXPECT_EQ(erreur, "Ligne 2 illisible : \"Vitesse=3\"");
-    EXPECT_EQ(lu, c);  // unchanged
+    EXPECT_EQ(std::tuple(erreur, lu), std::tuple("Ligne 2 illisible : \"Vitesse=3\"", c));  // unchanged
 }
 
 TEST(Vellamor, ResultsAreTheLinesOfThreeNumbers) {

@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <sstream>
+#include <tuple>
 
 #include "export/ExportIGES.h"
 #include "export/IgesFormat.h"
@@ -113,9 +114,7 @@ TEST(ExportIGES, OpenCascadeEvaluatesEverySurfaceAsTheProgramDoes) {
     int nb = 0;
     for (const TCasNet& c : cas) nb += c.Sym ? 2 : 1;
     ++nb;
-    EXPECT_EQ(lu.Entites, nb);
-    EXPECT_EQ(lu.Transferees, nb);
-    ASSERT_EQ(int(lu.Liste.size()), nb);
+    ASSERT_EQ(std::tuple(lu.Entites, lu.Transferees, int(lu.Liste.size())), std::tuple(nb, nb, nb));
     std::size_t k = 0;
     auto r = std::make_unique<SNURBS>();
     for (const auto& ps : doc.Surfaces) {
@@ -129,17 +128,13 @@ TEST(ExportIGES, OpenCascadeEvaluatesEverySurfaceAsTheProgramDoes) {
             const TEntiteOcc& e = lu.Liste[k++];
             SCOPED_TRACE(testing::Message() << "net " << s.Net.NbL << " x " << s.Net.NbC << (miroir ? " mirrored" : ""));
             const bool courbe = s.Net.NbL == 1 || s.Net.NbC == 1;
-            EXPECT_EQ(e.Surface, !courbe);
-            EXPECT_EQ(e.Rationnel, poids1 ? 0 : 1);
+            EXPECT_EQ(std::tuple(e.Surface, e.Rationnel), std::tuple(!courbe, poids1 ? 0 : 1));
+            // OpenCASCADE's u runs along a row of the net (our v).
             if (courbe) {
-                EXPECT_EQ(e.PolesU, std::max(s.Net.NbL, s.Net.NbC));
-                EXPECT_EQ(e.DegU, (s.Net.NbL == 1 ? r->orderV : r->orderU) - 1);
+                EXPECT_EQ(std::tuple(e.PolesU, e.DegU),
+                          std::tuple(std::max(s.Net.NbL, s.Net.NbC), (s.Net.NbL == 1 ? r->orderV : r->orderU) - 1));
             } else {
-                // OpenCASCADE's u runs along a row of the net (our v).
-                EXPECT_EQ(e.PolesU, s.Net.NbC);
-                EXPECT_EQ(e.PolesV, s.Net.NbL);
-                EXPECT_EQ(e.DegU, r->orderV - 1);
-                EXPECT_EQ(e.DegV, r->orderU - 1);
+                EXPECT_EQ(std::tuple(e.PolesU, e.PolesV, e.DegU, e.DegV), std::tuple(s.Net.NbC, s.Net.NbL, r->orderV - 1, r->orderU - 1));
             }
             ASSERT_FALSE(e.Points.empty());
             for (const auto& p : e.Points) {
@@ -183,9 +178,8 @@ TEST(ExportIGES, RecordsKeepTheirColumnsAndTheFlagsSayWhatTheNetIs) {
     // the default colour -1 gives the bytes FF FF FF.
     ASSERT_EQ(de.size(), 8u);
     EXPECT_EQ(p[0].substr(0, 51), "314,100.0000,100.0000,100.0000,16HRGB(255,255,255);");
-    EXPECT_EQ(de[0].substr(0, 8), "     314");
-    EXPECT_EQ(de[3].substr(16, 8), "      -1");
-    EXPECT_EQ(de[7].substr(16, 8), "      -5");
+    EXPECT_EQ(std::tuple(de[0].substr(0, 8), de[3].substr(16, 8), de[7].substr(16, 8)),
+              std::tuple("     314", "      -1", "      -5"));
     // The polynomial flag is 1 only when every weight is 1; never periodic.
     std::vector<std::string> entetes;
     for (const std::string& l : p)
@@ -228,8 +222,7 @@ TEST(ExportIGES, WhatIsNotWrittenIsSaid) {
         EXPECT_EQ(note, c.note);
         testfiles::EcritOctets(d / "f.igs", texte);
         const TLectureOcc lu = LitAvecOcct(d / "f.igs");
-        EXPECT_EQ(lu.Entites, c.transferees);
-        EXPECT_EQ(lu.Transferees, c.transferees);
+        EXPECT_EQ(std::tuple(lu.Entites, lu.Transferees), std::tuple(c.transferees, c.transferees));
     }
 }
 

@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <sstream>
+#include <tuple>
 
 #include "export/ExportFile.h"
 #include "export/ExportTXT.h"
@@ -91,10 +92,9 @@ TEST(ExportTXT, EveryBlockReadsBackAndTheNurbsBlockIsTheSurfaceEvaluated) {
     const std::vector<TSurfaceLue> lu =
         Lit(ExportTXT::TexteTXT(doc, fixtures::ToutCoche(), fixtures::Vue(vk3D), couleurs));
     ASSERT_EQ(lu.size(), 5u);  // hull, keel, stem, GRID, AXIS
-    EXPECT_EQ(lu[0].Couleur, "FFFFFFFF");  // the default colour -1, not the option's
-    EXPECT_EQ(lu[2].Couleur, "0000FF");
-    EXPECT_EQ(lu[1].Nom, "Quille 'A'");
-    EXPECT_EQ(lu[1].Compte("[NURBS]"), 0);  // a mesh has no net
+    // The default colour -1, not the option's; a mesh has no net.
+    EXPECT_EQ(std::tuple(lu[0].Couleur, lu[2].Couleur, lu[1].Nom, lu[1].Compte("[NURBS]")),
+              std::tuple("FFFFFFFF", "0000FF", "Quille 'A'", 0));
 
     for (int k : {0, 2}) {
         const auto& s = static_cast<const TSurface&>(*doc.Surface(k));
@@ -105,14 +105,10 @@ TEST(ExportTXT, EveryBlockReadsBackAndTheNurbsBlockIsTheSurfaceEvaluated) {
         ASSERT_EQ(n->Textes.size(), 4u);
         SNURBS r{};
         const int nl = std::stoi(n->Textes[0]), nc = std::stoi(n->Textes[1]);
-        r.orderU = std::stoi(n->Textes[2]);
-        r.orderV = std::stoi(n->Textes[3]);
+        std::tie(r.orderU, r.orderV, r.lastU, r.lastV) = std::tuple(std::stoi(n->Textes[2]), std::stoi(n->Textes[3]), nl - 1, nc - 1);
         EXPECT_EQ(r.orderU, std::min(s.Net.LFlex, s.Net.NbL));
-        r.lastU = nl - 1;
-        r.lastV = nc - 1;
         ASSERT_EQ(int(n->Lignes.size()), 2 + nl * nc);
-        ASSERT_EQ(int(n->Lignes[0].size()), r.orderU + nl);
-        ASSERT_EQ(int(n->Lignes[1].size()), r.orderV + nc);
+        ASSERT_EQ(std::tuple(int(n->Lignes[0].size()), int(n->Lignes[1].size())), std::tuple(r.orderU + nl, r.orderV + nc));
         std::copy(n->Lignes[0].begin(), n->Lignes[0].end(), r.knotsU);
         std::copy(n->Lignes[1].begin(), n->Lignes[1].end(), r.knotsV);
         for (int i = 0; i < nl; ++i)
@@ -142,10 +138,8 @@ TEST(ExportTXT, EveryBlockReadsBackAndTheNurbsBlockIsTheSurfaceEvaluated) {
     }
     // The grid's lines and the axes computed at export time.
     const TDefGrille& g = doc.DefGrille;
-    EXPECT_EQ(lu[3].Nom, "GRID");
-    EXPECT_EQ(lu[3].Compte("[POLYLINE]"), g.NbSec + g.NbLE + g.NbLongit + g.NbDiag);
-    EXPECT_EQ(lu[4].Nom, "AXIS");
-    ASSERT_EQ(lu[4].Compte("[POLYLINE]"), 3);
+    EXPECT_EQ(std::tuple(lu[3].Nom, lu[3].Compte("[POLYLINE]")), std::tuple("GRID", g.NbSec + g.NbLE + g.NbLongit + g.NbDiag));
+    ASSERT_EQ(std::tuple(lu[4].Nom, lu[4].Compte("[POLYLINE]")), std::tuple("AXIS", 3));
     EXPECT_EQ(lu[4].Blocs[1].Lignes[1][1], doc.MinMaxNet.Max.Y + 1.0);
 }
 
@@ -208,9 +202,9 @@ TEST(ExportFile, AFailedWriteIsReportedAndKeepsTheOldFile) {
         EXPECT_FALSE(plein.Ecrit);
         EXPECT_NE(plein.Message.find(f), std::string::npos) << plein.Message;
         const ExportFile::TResultat r = ExportFile::Exporte(nan, type, f, o, fixtures::Vue(vk3D), {});
-        EXPECT_FALSE(r.Ecrit);
-        EXPECT_EQ(r.Message, "Export impossible : la surface \"Etrave\" contient des valeurs qui ne sont pas des nombres "
-                             "finis (points ou poids) ; aucun fichier n'est écrit");
+        EXPECT_EQ(std::tuple(r.Ecrit, r.Message),
+                  std::tuple(false, "Export impossible : la surface \"Etrave\" contient des valeurs qui ne sont pas des "
+                                    "nombres finis (points ou poids) ; aucun fichier n'est écrit"));
         EXPECT_EQ(testfiles::LitOctets(f), "ancien");
     }
     // A folder that does not exist; an unknown type writes nothing.
@@ -218,8 +212,7 @@ TEST(ExportFile, AFailedWriteIsReportedAndKeepsTheOldFile) {
     EXPECT_EQ(ExportFile::Exporte(doc, "WMF", d / "x.wmf", o, fixtures::Vue(vk3D), {}).Message, "Type d'export inconnu");
     EXPECT_EQ(d.Entrees().size(), 3u);
     const ExportFile::TResultat iges = ExportFile::Exporte(doc, "IGES", d / "x.igs", o, fixtures::Vue(vk3D), {});
-    EXPECT_TRUE(iges.Ecrit);
-    EXPECT_EQ(iges.Message, "");
+    EXPECT_EQ(std::tuple(iges.Ecrit, iges.Message), std::tuple(true, ""));
 }
 
 }  // namespace

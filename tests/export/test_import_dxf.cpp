@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "export/ImportDxf.h"
@@ -63,16 +64,13 @@ TEST(ImportDxf, MeshesBecomeGridsColumnByColumnAndOtherEntitiesAreCounted) {
     ASSERT_EQ(lu.Surfaces.size(), 3u);
     EXPECT_EQ(lu.Surfaces[2]->Points[1][1].X, 3.0);
     const TEntity& s = *lu.Surfaces[0];
-    EXPECT_EQ(s.Nom, "Coque");
-    EXPECT_EQ(s.Sym, 0);
-    ASSERT_EQ(s.Points.rows(), 2);  // N
-    ASSERT_EQ(s.Points.cols(), 3);  // M
+    EXPECT_EQ(std::tuple(s.Nom, s.Sym), std::tuple("Coque", 0));
+    ASSERT_EQ(std::tuple(s.Points.rows(), s.Points.cols()), std::tuple(2, 3));  // N x M
     // Vertex k is at column k / N, row k % N.
     for (int k = 0; k < 6; ++k) EXPECT_EQ(s.Points[k % 2][k / 2].Y, 10.0 * k);
     // Closed both ways: the first column and row come again at the end.
     const TEntity& t = *lu.Surfaces[1];
-    ASSERT_EQ(t.Points.rows(), 3);
-    ASSERT_EQ(t.Points.cols(), 3);
+    ASSERT_EQ(std::tuple(t.Points.rows(), t.Points.cols()), std::tuple(3, 3));
     EXPECT_EQ(t.Points[2][2].X, t.Points[0][0].X);
     EXPECT_EQ(t.Points[1][2].X, t.Points[1][0].X);
     const std::map<std::string, int> ignores = {
@@ -118,8 +116,7 @@ TEST(ImportDxf, AMalformedFileNamesItsLineAndAMeshBeyondTheBoundItsName) {
             continue;
         }
         ASSERT_EQ(lu.Surfaces.size(), 1u);
-        EXPECT_EQ(lu.Surfaces[0]->Nom, "Court");
-        EXPECT_EQ(lu.Refus, std::vector<std::string>{c.refus});
+        EXPECT_EQ(std::tuple(lu.Surfaces[0]->Nom, lu.Refus), std::tuple("Court", std::vector<std::string>{c.refus}));
     }
 }
 
@@ -135,11 +132,8 @@ TEST(ImportDxf, TheMeshesJoinTheDocumentInOneStepOrNotAtAll) {
     doc.Hooks.RecordAction = [&](int kind) { records += kind == 0; };
     EXPECT_EQ(ImportDxf::Importe(doc, chemin), 2);
     ASSERT_EQ(doc.NbSurf(), 3);
-    EXPECT_EQ(doc.Surface(1)->Nom, "Surface1_2");
-    EXPECT_EQ(doc.Surface(2)->Nom, "Surface1_3");
-    EXPECT_EQ(doc.Surface(2)->Index, 2);
-    EXPECT_EQ(doc.Surface(1)->Calculee, 1);
-    EXPECT_EQ(records, 1);
+    EXPECT_EQ(std::tuple(doc.Surface(1)->Nom, doc.Surface(2)->Nom, doc.Surface(2)->Index, doc.Surface(1)->Calculee, records),
+              std::tuple("Surface1_2", "Surface1_3", 2, 1, 1));
     EXPECT_FALSE(doc.Enregistre());
     EXPECT_EQ(ui.rec.messages, std::vector<std::string>{"1 entité(s) sans grille de surface ignorée(s) : 3DFACE (1)\n"
                                                         "2 surface(s) importée(s)"});
@@ -147,9 +141,7 @@ TEST(ImportDxf, TheMeshesJoinTheDocumentInOneStepOrNotAtAll) {
     while (doc.NbSurf() < kMaxSurfaces - 1) doc.NouvelleSurface("S");
     doc.MarquerEnregistre();
     EXPECT_EQ(ImportDxf::Importe(doc, chemin), 0);
-    EXPECT_EQ(doc.NbSurf(), kMaxSurfaces - 1);
-    EXPECT_EQ(records, 1);
-    EXPECT_TRUE(doc.Enregistre());
+    EXPECT_EQ(std::tuple(doc.NbSurf(), records, doc.Enregistre()), std::tuple(kMaxSurfaces - 1, 1, true));
     EXPECT_NE(ui.rec.messages.back().find("Nombre maximum de Surfaces atteint"), std::string::npos);
 
     const std::string casse = d.Ecrit("casse.dxf", "0\nSECTION\n2\n");
@@ -177,11 +169,7 @@ TEST(ImportDxf, AMeshWrittenByEzdxfComesBackExactly) {
     ASSERT_TRUE(ImportDxf::Lit(testfiles::LitOctets(chemin), lu, erreur)) << erreur;
     ASSERT_EQ(lu.Surfaces.size(), 1u);
     const TEntity& s = *lu.Surfaces[0];
-    EXPECT_EQ(s.Nom, "Bordé");
-    ASSERT_EQ(s.Points.rows(), 5);
-    ASSERT_EQ(s.Points.cols(), 4);
+    ASSERT_EQ(std::tuple(s.Nom, s.Points.rows(), s.Points.cols()), std::tuple("Bordé", 5, 4));
     for (int m = 0; m < 4; ++m)
-        for (int n = 0; n < 5; ++n) {
-            ExpectNear(s.Points[n][m], {m * 0.1, n / 3.0, m * n * 0.01 - 1}, 1e-12);
-        }
+        for (int n = 0; n < 5; ++n) ExpectNear(s.Points[n][m], {m * 0.1, n / 3.0, m * n * 0.01 - 1}, 1e-12);
 }

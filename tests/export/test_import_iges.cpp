@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <functional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "export/ImportIges.h"
@@ -116,18 +117,11 @@ TEST(ImportIges, ASurfaceComesWithItsNetOrdersColourTransformAndUnit) {
     std::string erreur;
     ASSERT_TRUE(ImportIges::Lit(Octets(Iges({couleur, transfo, surface, courbe}, 2)), lu, erreur)) << erreur;
     ASSERT_EQ(lu.Surfaces.size(), 1u);
-    EXPECT_TRUE(lu.Refus.empty());
-    EXPECT_EQ(lu.Ignores, (std::map<std::string, int>{{"entité 126", 1}}));
-    const auto* s = dynamic_cast<const TSurface*>(lu.Surfaces[0].get());
-    ASSERT_NE(s, nullptr);
-    EXPECT_EQ(s->Nom, "Bordé");
-    EXPECT_EQ(s->Sym, 0);
-    EXPECT_EQ(s->Couleur, 0x0080FF);
-    const TNet& n = s->Net;
-    EXPECT_EQ(n.NbC, 4);
-    EXPECT_EQ(n.NbL, 2);
-    EXPECT_EQ(n.CFlex, 3);
-    EXPECT_EQ(n.LFlex, 2);
+    EXPECT_EQ(std::tuple(lu.Refus.size(), lu.Ignores), std::tuple(0u, std::map<std::string, int>{{"entité 126", 1}}));
+    const auto& s = dynamic_cast<const TSurface&>(*lu.Surfaces[0]);
+    EXPECT_EQ(std::tuple(s.Nom, s.Sym, s.Couleur), std::tuple("Bordé", 0, 0x0080FF));
+    const TNet& n = s.Net;
+    EXPECT_EQ(std::tuple(n.NbC, n.NbL, n.CFlex, n.LFlex), std::tuple(4, 2, 3, 2));
     for (int i = 0; i < 2; ++i)
         for (int j = 0; j < 4; ++j) {
             // Millimetres moved by (1000, 2000, 3000) mm, in metres.
@@ -160,9 +154,8 @@ TEST(ImportIges, ASurfaceTheProgramCannotEvaluateIsRefusedWithItsReason) {
         ASSERT_TRUE(ImportIges::Lit(Octets(Iges({{128, c.s.Params(), 0, "Quille"}, {128, Surface128().Params()}}, c.unites)),
                                     lu, erreur))
             << erreur;
-        ASSERT_EQ(lu.Surfaces.size(), 1u) << c.raison;
+        ASSERT_EQ(std::tuple(lu.Surfaces.size(), lu.Refus.size()), std::tuple(1u, 1u)) << c.raison;
         EXPECT_EQ(lu.Surfaces[0]->Nom, "IGES 3");
-        ASSERT_EQ(lu.Refus.size(), 1u);
         EXPECT_EQ(lu.Refus[0].rfind(std::string("Surface \"Quille\", entité 128 (DE 1) : ") + c.raison, 0), 0u)
             << lu.Refus[0];
     }
@@ -210,8 +203,7 @@ TEST(ImportIges, WhatADocumentCannotTakeIsCountedOrRefusedByName) {
     Import::TLecture lu;
     std::string erreur;
     ASSERT_TRUE(ImportIges::Lit(Octets(Iges(es)), lu, erreur)) << erreur;
-    EXPECT_EQ(lu.Surfaces.size(), std::size_t(kMaxSurfaces));
-    EXPECT_EQ(lu.Lues(), kMaxSurfaces + 50);
+    EXPECT_EQ(std::tuple(lu.Surfaces.size(), lu.Lues()), std::tuple(std::size_t(kMaxSurfaces), kMaxSurfaces + 50));
     Document doc;
     EXPECT_EQ(Import::Ajoute(doc, std::move(lu)), 0);
 

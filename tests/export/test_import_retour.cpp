@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "app/doc/GestFich.h"
@@ -48,8 +49,7 @@ TEST(ImportRetour, IgesGivesBackTheSameNets) {
     for (const char* nom : {"full.cse", "old102.cse", "utf8.cse"})
         ASSERT_TRUE(GestFich::OuvrirFichier(docs.emplace_back(), std::string(CORVANE_TEST_DATA) + "/" + nom).Charge);
     TOptionsExport opt;
-    opt.Nurbs = true;
-    opt.Couleur = true;
+    opt.Nurbs = opt.Couleur = true;
     for (Document& doc : docs) {
         SCOPED_TRACE(doc.NomFichier);
         ExportCommun::PrepareModele(doc, opt);
@@ -64,16 +64,13 @@ TEST(ImportRetour, IgesGivesBackTheSameNets) {
                 for (bool miroir : {false, true})
                     if (!miroir || s->Sym) sources.emplace_back(s, miroir);
         ASSERT_EQ(lu.Surfaces.size(), sources.size());
-        ASSERT_FALSE(sources.empty());
         for (std::size_t k = 0; k < sources.size(); ++k) {
             const auto [source, miroir] = sources[k];
             const TNet& a = source->Net;
             const TNet& b = dynamic_cast<const TSurface&>(*lu.Surfaces[k]).Net;
             EXPECT_EQ(lu.Surfaces[k]->Couleur, source->Couleur & 0xFFFFFF);  // the default -1 as white
-            ASSERT_EQ(b.NbL, a.NbL);
-            ASSERT_EQ(b.NbC, a.NbC);
-            EXPECT_EQ(b.LFlex, std::min(a.LFlex, a.NbL));
-            EXPECT_EQ(b.CFlex, std::min(a.CFlex, a.NbC));
+            ASSERT_EQ(std::tuple(b.NbL, b.NbC, b.LFlex, b.CFlex),
+                      std::tuple(a.NbL, a.NbC, std::min(a.LFlex, a.NbL), std::min(a.CFlex, a.NbC)));
             for (int i = 0; i < a.NbL; ++i)
                 for (int j = 0; j < a.NbC; ++j) {
                     TVertex3f p = ToVertex3f(a.TabPC[i][j]);
@@ -82,9 +79,7 @@ TEST(ImportRetour, IgesGivesBackTheSameNets) {
                     EXPECT_NEAR(b.TabPC[i][j].W, a.TabPC[i][j].W, 1e-12);
                 }
         }
-        if (&doc == &docs[0]) {
-            EXPECT_EQ(lu.Surfaces[1]->Nom, "Pont_ava");  // the label: 8 characters, blanks replaced
-        }
+        if (&doc == &docs[0]) { EXPECT_EQ(lu.Surfaces[1]->Nom, "Pont_ava"); }  // the label: 8 characters, blanks replaced
     }
 }
 
@@ -92,11 +87,9 @@ TEST(ImportRetour, DxfGivesBackTheEvaluatedGridsAsWritten) {
     RecordingScope ui;
     Document doc = Modele();
     TOptionsExport opt;
-    opt.SurfParam = true;
-    opt.SurfMaille3D = true;
+    opt.SurfParam = opt.SurfMaille3D = true;
     ExportCommun::PrepareModele(doc, opt);
-    TViewRecord vue;
-    vue.Kind = vk3D;
+    const TViewRecord vue{.Kind = vk3D};
     Import::TLecture lu;
     std::string erreur;
     ASSERT_TRUE(ImportDxf::Lit(ExportDXF::TexteDXF(doc, opt, vue), lu, erreur)) << erreur;
@@ -104,8 +97,7 @@ TEST(ImportRetour, DxfGivesBackTheEvaluatedGridsAsWritten) {
     for (int k = 0; k < 2; ++k) {
         const TEntity& a = *doc.Surface(k);
         const TEntity& b = *lu.Surfaces[static_cast<std::size_t>(k)];
-        ASSERT_EQ(b.Points.rows(), a.DernLigne + 1);
-        ASSERT_EQ(b.Points.cols(), a.DernCol + 1);
+        ASSERT_EQ(std::tuple(b.Points.rows(), b.Points.cols()), std::tuple(a.DernLigne + 1, a.DernCol + 1));
         for (int i = 0; i <= a.DernLigne; ++i)
             for (int j = 0; j <= a.DernCol; ++j)
                 for (const auto c : {&TVertex3f::X, &TVertex3f::Y, &TVertex3f::Z}) {

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 #include <numbers>
+#include <utility>
 
 #include "model/Calcs.h"
 #include "tests/support/Proches.h"
@@ -15,14 +16,7 @@ constexpr double kEps = 1e-12;
 
 // The record of each drawing view as the views set it up at creation.
 TViewRecord View(std::uint8_t kind, int ox, int oy, float scale, float az, float el) {
-    TViewRecord v;
-    v.Kind = kind;
-    v.OriginX = ox;
-    v.OriginY = oy;
-    v.Scale = scale;
-    v.Azimuth = az;
-    v.Elevation = el;
-    return v;
+    return {.Kind = kind, .OriginX = ox, .OriginY = oy, .Scale = scale, .Azimuth = az, .Elevation = el};
 }
 constexpr float kSectionAz = 4.712389f;   // 3 pi / 2
 constexpr float kPlanEl = 1.5707964f;     // pi / 2
@@ -62,13 +56,11 @@ TEST(CalcsView, EachViewProjectsAndInvertsItsPoints) {
 
 TEST(CalcsView, WhatCannotBeConvertedIsReportedNotConverted) {
     const TViewRecord v = View(vkSection, 400, 300, 100.0f, kSectionAz, 0.0f);
-    const double nan = std::numeric_limits<double>::quiet_NaN();
-    const double inf = std::numeric_limits<double>::infinity();
     TPoint px{7, 8};
-    EXPECT_FALSE(Calcs::VueVersPixel({nan, 0, 0}, px, v));
-    EXPECT_FALSE(Calcs::VueVersPixel({0, 0, inf}, px, v));
-    EXPECT_FALSE(Calcs::VueVersPixel({3e7, 0, 0}, px, v));   // 3e9 pixels: past an int
-    EXPECT_EQ(px, (TPoint{7, 8}));                           // left as it was
+    // 3e7 m at 100 pixels a metre: past an int.
+    for (const TVertex3f& p : {TVertex3f{std::nan(""), 0, 0}, {0, 0, INFINITY}, {3e7, 0, 0}})
+        EXPECT_FALSE(Calcs::VueVersPixel(p, px, v)) << p.X << " " << p.Z;
+    EXPECT_EQ(px, (TPoint{7, 8}));  // left as it was
     TViewRecord nanScale = v;
     nanScale.Scale = std::numeric_limits<float>::quiet_NaN();
     EXPECT_FALSE(Calcs::VueVersPixel({1, 1, 1}, px, nanScale));
@@ -109,9 +101,6 @@ TEST(CalcsPlanes, MirrorInAPlane) {
     TVertex3f q;
     Calcs::CalcSym({2, 3, 4}, n, d, q);
     ExpectNear(q, {-2, -1, 4}, 1e-9);
-    TVertex3f twice;
-    Calcs::CalcSym(q, n, d, twice);
-    ExpectNear(twice, {2, 3, 4}, 1e-9);
     Calcs::CalcSym({0.25, 0.75, 9}, n, d, q);   // on the plane
     ExpectNear(q, {0.25, 0.75, 9}, 1e-9);
 }
@@ -130,8 +119,7 @@ TEST(CalcsCircles, CentreOfATiltedCircle) {
     };
     TVertex3f centre;
     ASSERT_TRUE(Calcs::CerclePar3Pts(on(0.3), on(1.7), on(4.0), centre));
-    ExpectNear(centre, c, 1e-12);
-    centre = {9, 9, 9};
+    ExpectNear(std::exchange(centre, {9, 9, 9}), c, 1e-12);
     EXPECT_FALSE(Calcs::CerclePar3Pts({0, 0, 0}, {1, 2, 3}, {2, 4, 6}, centre));
     EXPECT_EQ(centre, (TVertex3f{9, 9, 9}));
 }

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <functional>
 #include <numbers>
+#include <tuple>
 
 #include "model/Coupe.h"
 #include "tests/support/Coupes.h"
@@ -55,13 +56,10 @@ TEST(Coupe, GridWhollyOnOneSideLeavesTheCutUnchanged) {
 
 TEST(Coupe, StationOfTheBargeFollowsItsSection) {
     const TArrayVertex3f g = Barge();
-    const V3 expect[] = {{0, 3, -1}, {1, 3, -1}, {2, 3, -1}, {2, 3, 0}, {2, 3, 1}};
     for (double y : {3.0, 5.0}) {  // between two columns, then through a column of nodes
         TCoupe cut;
         ObjCom::CalcSecMesh(g, 4, 4, cut, y);
-        ASSERT_EQ(cut.Count(), 1);
-        ASSERT_EQ(cut[0].Count(), 5);
-        for (int k = 0; k < 5; ++k) EXPECT_EQ(cut[0][k].P, (V3{expect[k].X, y, expect[k].Z})) << k;
+        EXPECT_EQ(cut, Coupe({{{0, y, -1}, {1, y, -1}, {2, y, -1}, {2, y, 0}, {2, y, 1}}})) << y;
     }
     // A buttock through the bottom and the deck-less side.
     TCoupe lg;
@@ -82,8 +80,7 @@ TEST(Coupe, GridsLargerThanAnyPrecisionAreCutWhole) {
         TCoupe sec;
         ObjCom::CalcSecMesh(g, rows - 1, seg, sec, 2.555);
         ASSERT_EQ(sec.Count(), 1);
-        EXPECT_EQ(sec[0].Count(), seg + 1);
-        EXPECT_TRUE(Closed(sec[0]));
+        EXPECT_EQ(std::tuple(sec[0].Count(), Closed(sec[0])), std::tuple(seg + 1, true));
 
         // Two lines along the tube, one on each side, from end to end.
         TCoupe le;
@@ -106,8 +103,7 @@ TEST(Coupe, TwoIslandsGiveTwoLoops) {
     const V3 peaks[] = {{2, 2, 0}, {5, 6, 0}};
     for (int k = 0; k < 2; ++k) {
         const TListPt3D& l = cut[k];
-        ASSERT_EQ(l.Count(), 5);  // four edge hits around the peak, closed
-        EXPECT_TRUE(Closed(l));
+        ASSERT_EQ(std::tuple(l.Count(), Closed(l)), std::tuple(5, true));  // four edge hits around the peak, closed
         for (const TPt3D& p : l) {
             EXPECT_EQ(p.P.Z, 0.5);
             EXPECT_DOUBLE_EQ(std::fabs(p.P.X - peaks[k].X) + std::fabs(p.P.Y - peaks[k].Y), 0.5);
@@ -143,9 +139,5 @@ TEST(Coupe, DiagonalCrossingXZeroEndsOnIt) {
 TEST(Coupe, TrimAtXZero) {
     TCoupe cut = Coupe({{{-1, 0, 0}, {1, 2, 2}, {-3, 0, 0}, {-1, 0, 0}}, {{-1, 0, 0}}});
     TMesh::EliminePtInfZero(cut);
-    ASSERT_EQ(cut.Count(), 1);
-    ASSERT_EQ(cut[0].Count(), 3);
-    EXPECT_EQ(cut[0][0].P, (V3{0, 1, 1}));
-    EXPECT_EQ(cut[0][1].P, (V3{1, 2, 2}));
-    EXPECT_EQ(cut[0][2].P, (V3{0, 1.5, 1.5}));
+    EXPECT_EQ(cut, Coupe({{{0, 1, 1}, {1, 2, 2}, {0, 1.5, 1.5}}}));
 }

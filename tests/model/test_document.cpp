@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <memory>
 #include <string>
+#include <tuple>
 
 #include "model/Document.h"
 #include "model/Update.h"
@@ -18,9 +19,7 @@ TEST(Document, DefaultDocumentHoldsTheStartingHullUnmodified) {
     EXPECT_NE(std::find(r.rec.status.begin(), r.rec.status.end(), vx), r.rec.status.end());
     EXPECT_TRUE(doc.Enregistre());
     // Net bounds: the default hull's points and their mirror in X = 0.
-    EXPECT_DOUBLE_EQ(doc.MinMaxNet.Min.X, -1.4);
-    EXPECT_DOUBLE_EQ(doc.MinMaxNet.Max.Y, 6.0);
-    EXPECT_DOUBLE_EQ(doc.MinMaxNet.Min.Z, -0.3);
+    EXPECT_EQ(std::tuple(doc.MinMaxNet.Min.X, doc.MinMaxNet.Max.Y, doc.MinMaxNet.Min.Z), std::tuple(-1.4, 6.0, -0.3));
 }
 
 TEST(Document, SurfaceTableHoldsAtMostOneHundred) {
@@ -59,18 +58,11 @@ TEST(Document, ClosingEmptiesTheModelButKeepsGridViewsAndSwitches) {
     doc.MarquerModifie();
 
     doc.Fermer();
-    EXPECT_EQ(doc.NbSurf(), 0);
-    EXPECT_FALSE(doc.EstSoude({0, 0, 0}));
-    EXPECT_EQ(doc.PoidsTotal.Masse, 0.0);
-    EXPECT_TRUE(doc.ListReperesEnv.empty());
-    EXPECT_TRUE(doc.ListCotes.empty());
-    EXPECT_TRUE(doc.PropFich.Titre.empty());
-    EXPECT_TRUE(doc.NomFichier.empty());
-    EXPECT_TRUE(doc.StockFen.Vues[1].Fond.Fichier.empty());
+    EXPECT_EQ(std::tuple(doc.NbSurf(), doc.EstSoude({0, 0, 0}), doc.PoidsTotal.Masse, doc.ListReperesEnv.size(),
+                         doc.ListCotes.size(), doc.PropFich.Titre + doc.NomFichier + doc.StockFen.Vues[1].Fond.Fichier),
+              std::tuple(0, false, 0.0, 0u, 0u, ""));
     EXPECT_TRUE(doc.Enregistre());
     // Kept: the grid, the stored view scale, the switches and options.
-    EXPECT_EQ(doc.DefGrille.NbSec, 3);
-    EXPECT_EQ(doc.StockFen.Vues[1].Echelle, 80.0f);
-    EXPECT_TRUE(doc.Aff.MeSections);
-    EXPECT_TRUE(doc.Options.SplineTR);
+    EXPECT_EQ(std::tuple(doc.DefGrille.NbSec, doc.StockFen.Vues[1].Echelle, doc.Aff.MeSections, doc.Options.SplineTR),
+              std::tuple(3, 80.0f, true, true));
 }

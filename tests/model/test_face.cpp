@@ -4,6 +4,7 @@
 #include <cmath>
 #include <numbers>
 #include <random>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -179,9 +180,7 @@ TEST(FaceVolume, BoxBargeWithJunction) {
         TVertex3f cs;
         double vs = 0;
         sums.CentreVolume(cs, vs);
-        EXPECT_EQ(vs, v);
-        EXPECT_EQ(cs, c);
-        EXPECT_EQ(sums.Aire(), Face::AireByFace(l));
+        EXPECT_EQ(std::tuple(vs, cs, sums.Aire()), std::tuple(v, c, Face::AireByFace(l)));
 
         // Areas: bottom and side of both halves, no junction, and the same sums.
         l.Clear();
@@ -192,28 +191,23 @@ TEST(FaceVolume, BoxBargeWithJunction) {
         TSommeFaces aires;
         Face::BuildSimpleFaceList(*s, aires);
         aires.CentreAire(cs, vs);
-        EXPECT_EQ(vs, v);
-        EXPECT_EQ(cs, c);
+        EXPECT_EQ(std::tuple(vs, cs), std::tuple(v, c));
     }
 }
 
 TEST(FaceList, MirrorAndJunctionNeedMatchingGrids) {
     auto s = fixtures::Caisson(TDefGrille{}, 2, 2, 0, 3);
     s->CalcSurface();
-    const TArrayVertex3f& g = s->Points;
-    TListFace l;
-    Face::BuildFaceList(g, nullptr, 1, 1, 0, l, 0.0);
-    const int half = l.Count();
-    EXPECT_EQ(half, 2 * 4 * 3);
-    l.Clear();
-    Face::BuildFaceList(g, &s->PointsSym, 1, 0, 0, l, 0.0);
-    EXPECT_EQ(l.Count(), 2 * half);
-    l.Clear();
-    Face::BuildFaceList(g, &s->PointsSym, 1, 1, 0, l, 0.0);
-    EXPECT_EQ(l.Count(), 2 * half + 4 * (4 + 3));
+    auto faces = [&](const TArrayVertex3f* miroir, int jonction) {
+        TListFace l;
+        Face::BuildFaceList(s->Points, miroir, 1, jonction, 0, l, 0.0);
+        return l.Count();
+    };
+    const int half = 2 * 4 * 3;
+    EXPECT_EQ(faces(nullptr, 1), half);
+    EXPECT_EQ(faces(&s->PointsSym, 0), 2 * half);
+    EXPECT_EQ(faces(&s->PointsSym, 1), 2 * half + 4 * (4 + 3));
     // A mirror of another size cannot be joined: its cells only.
-    TArrayVertex3f other(3, 4);
-    l.Clear();
-    Face::BuildFaceList(g, &other, 1, 1, 0, l, 0.0);
-    EXPECT_EQ(l.Count(), half + 2 * 2 * 3);
+    const TArrayVertex3f other(3, 4);
+    EXPECT_EQ(faces(&other, 1), half + 2 * 2 * 3);
 }

@@ -36,8 +36,7 @@ TEST(Matrices, ProductOrderAndAliasing) {
     ExpectNear(Apply(rt, {1, 0, 0}), {0, 2, 0});
     TMatrice acc = t;
     Matrice::ProduitMatrice4(acc, r, acc);   // result written over an input
-    for (int i = 0; i < 4; ++i)
-        for (int j = 0; j < 4; ++j) EXPECT_EQ(acc[i][j], tr[i][j]);
+    EXPECT_EQ(acc, tr);
 }
 
 TEST(Matrices, RotationOrders) {

@@ -3,6 +3,8 @@
 
 #include <cmath>
 #include <numbers>
+#include <tuple>
+#include <utility>
 
 #include "model/Calcs.h"
 #include "model/Entity.h"
@@ -18,9 +20,7 @@ TEST(ObjComPlanSym, RotationAnglesUndoTheFrame) {
         TPlanSym p;
         TMatrice m;
         Matrice::MatRotation3D({0, 0, 0}, a, m);
-        Matrice::Transformation3D(m, p.Axis1);
-        Matrice::Transformation3D(m, p.Axis2);
-        Matrice::Transformation3D(m, p.Axis3);
+        for (TVertex3f* axe : {&p.Axis1, &p.Axis2, &p.Axis3}) Matrice::Transformation3D(m, *axe);
         p.MajEquation();
 
         const TVertex3f found = p.CalcAnglesRotation();
@@ -28,9 +28,8 @@ TEST(ObjComPlanSym, RotationAnglesUndoTheFrame) {
 
         TMatrice back;
         Matrice::MatRotationInv3D({0, 0, 0}, {-found.X, -found.Y, -found.Z}, back);
-        ExpectNear(Matrice::Transformed(back, p.Axis1), {1, 0, 0}, 1e-12);
-        ExpectNear(Matrice::Transformed(back, p.Axis2), {0, 1, 0}, 1e-12);
-        ExpectNear(Matrice::Transformed(back, p.Axis3), {0, 0, 1}, 1e-12);
+        for (auto [axe, monde] : {std::pair{p.Axis1, TVertex3f{1, 0, 0}}, {p.Axis2, {0, 1, 0}}, {p.Axis3, {0, 0, 1}}})
+            ExpectNear(Matrice::Transformed(back, axe), monde, 1e-12);
     }
 }
 
@@ -65,12 +64,8 @@ TEST(ObjComMeshNormales, FlatAndCylindricalGrids) {
         for (int j = 0; j < cols; ++j) c[i][j] = {2 * std::cos(t), 1.5 * j, 2 * std::sin(t)};
     }
     ObjCom::MeshNormales(c, n);
-    for (int i = 1; i < rows - 1; ++i) {  // inner rows: symmetric neighbourhoods
-        for (int j = 0; j < cols; ++j) {
-            const TVertex3f p = c[i][j];
-            ExpectNear(n[i][j], {-p.X / 2, 0, -p.Z / 2}, 1e-12);
-        }
-    }
+    for (int i = 1; i < rows - 1; ++i)  // inner rows: symmetric neighbourhoods
+        for (int j = 0; j < cols; ++j) ExpectNear(n[i][j], {-c[i][j].X / 2, 0, -c[i][j].Z / 2}, 1e-12);
     EXPECT_NEAR(Calcs::NormeVecteur(n[0][0]), 1.0, 1e-12);
 }
 
@@ -84,16 +79,13 @@ TEST(Grille, MinMaxGrilleBounds) {
     g.NbDiag = 1;  // diagonals take no part
     g.DiagPos.Val[1] = -50;
     Grille::MinMaxGrille(g);
-    EXPECT_EQ(g.Min.Y, 3);
-    EXPECT_EQ(g.Min.Z, -0.25);
-    EXPECT_EQ(g.Max.Z, 0.5);
+    EXPECT_EQ(std::tuple(g.Min.Y, g.Min.Z, g.Max.Z), std::tuple(3, -0.25, 0.5));
 
     // A count beyond the capacity reads only the 100 lines there are.
     g.NbLongit = 250;
     for (int i = 1; i <= kMaxLignesGrille; ++i) g.Longit.Val[i] = i * 0.1;
     Grille::MinMaxGrille(g);
-    EXPECT_DOUBLE_EQ(g.Max.X, 10.0);
-    EXPECT_EQ(g.NbLongitUtil(), 100);
+    EXPECT_EQ(std::tuple(g.Max.X, g.NbLongitUtil()), std::tuple(10.0, 100));
     g.NbLongit = -3;
     EXPECT_EQ(g.NbLongitUtil(), 0);
 }

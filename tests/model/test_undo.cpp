@@ -2,11 +2,13 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <tuple>
 #include <memory>
 
 #include "model/Document.h"
 #include "model/Undo.h"
 #include "model/Update.h"
+#include "tests/support/CareneFixtures.h"
 #include "tests/support/RecordingUi.h"
 
 namespace {
@@ -21,12 +23,8 @@ Document DeuxCarenes() {
 TSurface& Nurbs(Document& doc, int i) { return *doc.SurfaceNurbs(i); }
 
 // A flat 3 x 4 grid of points given directly.
-std::unique_ptr<TDXFSurface> Maillage(const Document& doc, double z) {
-    auto m = std::make_unique<TDXFSurface>(0, 3, 4, doc.DefGrille);
-    for (int i = 0; i < 3; ++i)
-        for (int j = 0; j < 4; ++j) m->Points[i][j] = {double(j), double(i), z};
-    m->SetNom("Maille");
-    return m;
+std::unique_ptr<TDXFSurface> Maillage() {
+    return fixtures::Maillage(3, 4, [](int i, int j) { return TVertex3f{double(j), double(i), 0.0}; });
 }
 
 }  // namespace
@@ -36,14 +34,12 @@ TEST(Undo, NothingRecordedOrForgottenDoesNothing) {
     RecordingScope r;
     Document doc = DeuxCarenes();
     TUndo undo;
-    EXPECT_FALSE(undo.PeutAnnuler(doc));
-    EXPECT_FALSE(undo.Annuler(doc));
+    EXPECT_EQ(std::tuple(undo.PeutAnnuler(doc), undo.Annuler(doc)), std::tuple(false, false));
     undo.RecordAction(doc, TUndo::kGeometrie);
     undo.Oublie();
     Nurbs(doc, 0).Net.TabPC[0][0].X = 42.0;
     EXPECT_FALSE(undo.Annuler(doc));
-    EXPECT_DOUBLE_EQ(Nurbs(doc, 0).Net.TabPC[0][0].X, 42.0);
-    EXPECT_TRUE(doc.Enregistre());
+    EXPECT_EQ(std::tuple(Nurbs(doc, 0).Net.TabPC[0][0].X, doc.Enregistre()), std::tuple(42.0, true));
 }
 
 // The surface shown after an undo is the restored one, not the edited one
@@ -67,9 +63,7 @@ TEST(Undo, TheEvaluatedGridFollowsTheRestoredNet) {
     ASSERT_FALSE(s.Points == frais.Points);
 
     ASSERT_TRUE(undo.Annuler(doc));
-    EXPECT_EQ(s.Calculee, 1);
-    EXPECT_EQ(s.Points, frais.Points);
-    EXPECT_EQ(s.Normales, frais.Normales);
+    EXPECT_EQ(std::tie(s.Calculee, s.Points, s.Normales), std::tie(frais.Calculee, frais.Points, frais.Normales));
 }
 
 TEST(Undo, AddedRowGoesAndComesBackWithItsSizeFrameAndOrders) {
@@ -91,16 +85,12 @@ TEST(Undo, AddedRowGoesAndComesBackWithItsSizeFrameAndOrders) {
     doc.MarquerEnregistre();
 
     ASSERT_TRUE(undo.Annuler(doc));
-    EXPECT_EQ(net, avant);
-    EXPECT_EQ(Nurbs(doc, 0).PlanSym, cadreAvant);
-    EXPECT_FALSE(doc.Enregistre());
-    EXPECT_TRUE(undo.PeutRefaire(doc));
+    EXPECT_EQ(std::tuple(net, Nurbs(doc, 0).PlanSym, doc.Enregistre(), undo.PeutRefaire(doc)),
+              std::tuple(avant, cadreAvant, false, true));
     doc.MarquerEnregistre();
     ASSERT_TRUE(undo.Refaire(doc));
-    EXPECT_EQ(net, apres);
-    EXPECT_FALSE(doc.Enregistre());
-    EXPECT_FALSE(undo.PeutRefaire(doc));
-    EXPECT_DOUBLE_EQ(Nurbs(doc, 0).PlanSym.D, -0.5);
+    EXPECT_EQ(std::tuple(net, doc.Enregistre(), undo.PeutRefaire(doc), Nurbs(doc, 0).PlanSym.D),
+              std::tuple(apres, false, false, -0.5));
 }
 
 TEST(Undo, WeightsAndWeldsFollowTheGeometry) {
@@ -122,13 +112,10 @@ TEST(Undo, WeightsAndWeldsFollowTheGeometry) {
     ASSERT_TRUE(undo.Annuler(doc));
     EXPECT_EQ(doc.ListPoids.size(), 1u);
     ASSERT_EQ(doc.ListSoudures.size(), 1u);
-    EXPECT_EQ(doc.ListSoudures[0], groupe);
-    EXPECT_TRUE(doc.EstSoude({0, 2, 0}));
-    EXPECT_FALSE(doc.EstSoude({0, 3, 0}));
+    EXPECT_EQ(std::tuple(doc.ListSoudures[0], doc.EstSoude({0, 2, 0}), doc.EstSoude({0, 3, 0})), std::tuple(groupe, true, false));
 
     ASSERT_TRUE(undo.Refaire(doc));
-    EXPECT_EQ(doc.ListPoids.size(), 2u);
-    EXPECT_TRUE(doc.EstSoude({0, 3, 0}));
+    EXPECT_EQ(std::tuple(doc.ListPoids.size(), doc.EstSoude({0, 3, 0})), std::tuple(2u, true));
 }
 
 TEST(Undo, RefusedWhenTheSurfacesChangedInNumberOrKind) {
@@ -136,7 +123,7 @@ TEST(Undo, RefusedWhenTheSurfacesChangedInNumberOrKind) {
     const std::function<void(Document&)> changes[] = {
         [](Document& doc) { doc.Surfaces.pop_back(); },  // a surface deleted without a record
         [](Document& doc) {                              // surface 1 replaced by a mesh: another kind
-            doc.Surfaces[1] = Maillage(doc, 0.0);
+            doc.Surfaces[1] = Maillage();
             doc.Surfaces[1]->Index = 1;
         },
         [](Document& doc) {  // same count and kinds, but another surface in the slot
@@ -150,16 +137,14 @@ TEST(Undo, RefusedWhenTheSurfacesChangedInNumberOrKind) {
         TUndo undo;
         undo.RecordAction(doc, TUndo::kGeometrie);
         change(doc);
-        EXPECT_FALSE(undo.PeutAnnuler(doc));
-        EXPECT_FALSE(undo.Annuler(doc));
-        EXPECT_TRUE(doc.Enregistre());
+        EXPECT_EQ(std::tuple(undo.PeutAnnuler(doc), undo.Annuler(doc), doc.Enregistre()), std::tuple(false, false, true));
     }
 }
 
 TEST(Undo, MeshSurfaceExchangesItsGrid) {
     RecordingScope r;
     Document doc = Document::Defaut();
-    doc.AjouteSurface(Maillage(doc, 0.0));
+    doc.AjouteSurface(Maillage());
     TUndo undo;
     undo.RecordAction(doc, TUndo::kGeometrie);
 
@@ -169,12 +154,9 @@ TEST(Undo, MeshSurfaceExchangesItsGrid) {
     m.Points[0][0].Z = -2.0;
 
     ASSERT_TRUE(undo.Annuler(doc));
-    EXPECT_EQ(m.DernLigne, 2);
-    EXPECT_EQ(m.Normales.rows(), 3);
-    EXPECT_EQ(m.Points[0][0], (TVertex3f{0, 0, 0}));
+    EXPECT_EQ(std::tuple(m.DernLigne, m.Normales.rows(), m.Points[0][0]), std::tuple(2, 3, TVertex3f{0, 0, 0}));
     ASSERT_TRUE(undo.Refaire(doc));
-    EXPECT_EQ(m.DernLigne, 3);
-    EXPECT_EQ(m.Points[3][2], (TVertex3f{2, 3, 1}));
+    EXPECT_EQ(std::tuple(m.DernLigne, m.Points[3][2]), std::tuple(3, TVertex3f{2, 3, 1}));
 }
 
 TEST(Undo, CurrentPointLeavesARowThatNoLongerExists) {

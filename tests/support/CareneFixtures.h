@@ -13,23 +13,6 @@
 
 namespace fixtures {
 
-// A half section (X >= 0) as a polyline from the keel outward, extruded
-// along Y from y0 to y0 + len in `cols` pieces: one symmetric mesh surface
-// with its junction, rows along the section, columns along Y. The mirror
-// closes the other side, the junction closes both ends.
-inline std::unique_ptr<TDXFSurface> Extrusion(const std::vector<TVertex3f>& sec, double y0, double len, int cols,
-                                              const TDefGrille& grille, bool sym = true) {
-    const int rows = static_cast<int>(sec.size());
-    auto s = std::make_unique<TDXFSurface>(0, rows, cols + 1, grille);
-    for (int i = 0; i < rows; ++i)
-        for (int j = 0; j <= cols; ++j) s->Points[i][j] = {sec[i].X, y0 + len * j / cols, sec[i].Z};
-    s->Sym = sym ? 1 : 0;
-    s->Jonction = sym ? 1 : 0;
-    s->Orientation = 1;
-    s->Calculee = 0;
-    return s;
-}
-
 // One symmetric mesh surface with its junction, point (i, j) given by
 // f(i, j): rows along the half section, columns along Y.
 template <class F>
@@ -37,10 +20,20 @@ inline std::unique_ptr<TDXFSurface> Maillage(int rows, int cols, F&& f, const TD
     auto s = std::make_unique<TDXFSurface>(0, rows, cols, grille);
     for (int i = 0; i < rows; ++i)
         for (int j = 0; j < cols; ++j) s->Points[i][j] = f(i, j);
-    s->Sym = 1;
-    s->Jonction = 1;
-    s->Orientation = 1;
+    s->Sym = s->Jonction = s->Orientation = 1;
     s->Calculee = 0;
+    return s;
+}
+
+// A half section (X >= 0) as a polyline from the keel outward, extruded
+// along Y from y0 to y0 + len in `cols` pieces: one symmetric mesh surface
+// with its junction, rows along the section, columns along Y. The mirror
+// closes the other side, the junction closes both ends.
+inline std::unique_ptr<TDXFSurface> Extrusion(const std::vector<TVertex3f>& sec, double y0, double len, int cols,
+                                              const TDefGrille& grille, bool sym = true) {
+    auto s = Maillage(static_cast<int>(sec.size()), cols + 1,
+                      [&](int i, int j) { return TVertex3f{sec[i].X, y0 + len * j / cols, sec[i].Z}; }, grille);
+    s->Sym = s->Jonction = sym ? 1 : 0;
     return s;
 }
 
@@ -120,19 +113,10 @@ inline void CoqueQuatreSurfaces(Document& doc, int precision) {
     };
     const double us[3] = {0.0, 0.5, 1.0}, ts[3] = {0.0, 0.5, 1.0};
     for (int a = 0; a < 2; ++a)
-        for (int c = 0; c < 2; ++c) {
-            auto s = std::make_unique<TDXFSurface>(0, n + 1, n + 1, doc.DefGrille);
-            for (int i = 0; i <= n; ++i)
-                for (int j = 0; j <= n; ++j) {
-                    const double u = us[a] + (us[a + 1] - us[a]) * i / n;
-                    const double t = ts[c] + (ts[c + 1] - ts[c]) * j / n;
-                    s->Points[i][j] = point(u, t);
-                }
-            s->Sym = 1;
-            s->Jonction = 1;
-            s->Orientation = 1;
-            doc.AjouteSurface(std::move(s));
-        }
+        for (int c = 0; c < 2; ++c)
+            doc.AjouteSurface(Maillage(n + 1, n + 1, [&](int i, int j) {
+                return point(us[a] + (us[a + 1] - us[a]) * i / n, ts[c] + (ts[c + 1] - ts[c]) * j / n);
+            }, doc.DefGrille));
 }
 
 }  // namespace fixtures

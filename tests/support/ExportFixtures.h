@@ -62,14 +62,9 @@ inline TOptionsExport ToutCoche() {
     return o;
 }
 
+// Neither origin nor scale applies to an export.
 inline TViewRecord Vue(std::uint8_t kind, float azimut = 0.0f, float elevation = 0.0f) {
-    TViewRecord v;
-    v.Kind = kind;
-    v.Azimuth = azimut;
-    v.Elevation = elevation;
-    v.OriginX = 321;  // neither origin nor scale applies to an export
-    v.Scale = 77.0f;
-    return v;
+    return {.Kind = kind, .OriginX = 321, .Scale = 77.0f, .Azimuth = azimut, .Elevation = elevation};
 }
 
 }  // namespace fixtures

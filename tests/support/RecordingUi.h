@@ -10,15 +10,12 @@
 
 struct RecordingUi : Ui::IUserInterface {
     std::vector<std::pair<int, std::string>> status;
-    std::vector<std::pair<int, int>> progress;
     std::vector<std::string> messages;   // plain boxes and msgDlg texts
     std::deque<int> answers;             // answers given to msgDlg in order; default otherwise
-    int progressShown = 0, progressHidden = 0, modified = 0, redraws = 0, events = 0;
-    Ui::KeyState keys;
+    int progressShown = 0, progressHidden = 0, events = 0;
 
     void writeStatusBar(int panel, std::string_view text) override { status.emplace_back(panel, std::string(text)); }
     void progressShow() override { ++progressShown; }
-    void progressSet(int done, int total) override { progress.emplace_back(done, total); }
     void progressHide() override { ++progressHidden; }
     void showMessage(std::string_view text) override { messages.emplace_back(text); }
     int msgDlg(std::string_view text, Ui::MsgType type, unsigned buttons) override {
@@ -30,9 +27,6 @@ struct RecordingUi : Ui::IUserInterface {
         }
         return IUserInterface::msgDlg(text, type, buttons);
     }
-    void markModified() override { ++modified; }
-    void requestRedraw(bool) override { ++redraws; }
-    Ui::KeyState keyState() override { return keys; }
     void processEvents() override { ++events; }
 };
 
