@@ -101,19 +101,6 @@ struct Suivi : Stab::ISuiviStab {
 
 }  // namespace
 
-TEST(StabEtapes, StepCountsAndHeels) {
-    Barge b;
-    RecordingScope r;
-    ASSERT_TRUE(b.calc.Calcule(Conditions(32, 5, 1.0)));
-    ASSERT_EQ(b.calc.Resultats().Count(), 8);
-    // Every step of the user's, then the last heel; without trim correction no step has a trim.
-    for (int k = 0; k < 8; ++k) {
-        EXPECT_DOUBLE_EQ(b.calc.Resultats().GetGZ(k)->Gite, k < 7 ? 5.0 * k : 32.0);
-        EXPECT_EQ(b.calc.Resultats().GetGZ(k)->Assiette, 0.0);
-    }
-    EXPECT_TRUE(r.rec.messages.empty());
-}
-
 TEST(StabEtapes, RefusedConditionsShowTheirMessageAndChangeNothing) {
     Barge b;
     RecordingScope r;
@@ -143,40 +130,26 @@ TEST(StabEtapes, RefusedConditionsShowTheirMessageAndChangeNothing) {
     refuse(Conditions(30, 5), "Poids manquant. Vous devez définir au moins un poids (surface ou ballast)");
 }
 
-// The streamed volume of the searches is the facet routines' volume.
-TEST(StabCarene, StreamedVolumeMatchesTheFacetSums) {
-    Barge b(0.0);
-    for (double gite : {0.0, 17.0, 63.0, 135.0})
-        for (double z : {-1.5, -0.7, 0.0, 0.33, 1.2}) {
-            b.calc.Pose(gite, 3.0);
-            TSommeFaces sums(z);
-            Carene::SommeSousPlan(b.calc.Copie(), sums);
-            EXPECT_NEAR(Carene::VolumeSousPlan(b.calc.Copie(), z), sums.Volume(), 1e-9) << gite << " " << z;
-        }
-    // The whole box, and nothing under its keel.
-    b.calc.Replace();
-    EXPECT_NEAR(Carene::VolumeSousPlan(b.calc.Copie(), 5.0), 80.0, 1e-9);
-    EXPECT_EQ(Carene::VolumeSousPlan(b.calc.Copie(), -1.0), 0.0);
-}
-
 // Wall-sided box: GZ = sin(phi) (GM + BM/2 tan^2(phi)) while the deck edge
-// and the bilge stay out of and in the water (tan(phi) < 1/2 here).
+// and the bilge stay out of and in the water (tan(phi) < 1/2 here). Every
+// step of the user's, then the last heel; without trim correction no trim.
 TEST(StabCaisson, SmallAnglesFollowTheWallSidedFormula) {
     const double zG = 0.0;               // KG = 1
     const double KB = 0.5, BM = 16.0 / 12.0, GM = KB + BM - (zG + 1.0);
     for (auto [nb, ns] : {std::pair{1, 2}, {4, 4}, {7, 5}}) {
         Barge b(zG, 5.0, 40.0 * kRho * 1000.0, nb, ns);
         RecordingScope r;
-        ASSERT_TRUE(b.calc.Calcule(Conditions(25, 5)));
+        ASSERT_TRUE(b.calc.Calcule(Conditions(23, 5)));
         ASSERT_EQ(b.calc.Resultats().Count(), 6);
         for (int k = 0; k < 6; ++k) {
             const TGZ& g = *b.calc.Resultats().GetGZ(k);
+            EXPECT_TRUE(g.Gite == (k < 5 ? 5.0 * k : 23.0) && g.Assiette == 0.0 && g.Converge == 1) << k;
             const double phi = g.Gite * kDeg;
             const double attendu = std::sin(phi) * (GM + BM / 2.0 * std::tan(phi) * std::tan(phi));
             EXPECT_NEAR(GZ(g), attendu, 1e-5) << g.Gite;
             EXPECT_NEAR(g.Volume, 40.0 * kRho, 40.0 * kRho * 1e-6);
-            EXPECT_EQ(g.Converge, 1);
         }
+        EXPECT_TRUE(r.rec.messages.empty());
     }
 }
 
@@ -231,15 +204,9 @@ TEST(StabCaisson, CentreOfBuoyancyShiftedOnceBySinkage) {
 TEST(StabAssiette, GForwardPutsTheForwardEndDown) {
     Barge b(0.0, 5.6);
     RecordingScope r;
-    std::vector<double> residus;
     const double w = b.calc.Poids() / 1000.0;
-    const Stab::TEquilibre e = b.calc.IsoCarene(0.0, w, w * 1e-6, 0.001, kRho, &residus);
+    const Stab::TEquilibre e = b.calc.IsoCarene(0.0, w, w * 1e-6, 0.001, kRho);
     EXPECT_TRUE(e.Converge);
-    ASSERT_GE(residus.size(), 2u);
-    EXPECT_NEAR(residus.front(), 0.6, 1e-9);   // G forward of B at zero trim
-    // The trimming lever falls from each iteration to the next.
-    for (std::size_t k = 1; k < residus.size(); ++k)
-        EXPECT_LT(std::fabs(residus[k]), std::fabs(residus[k - 1])) << k;
     // B under G in the final attitude (the ends' heights are checked on a shaped hull below).
     EXPECT_NEAR(e.B.Y, 5.6, 1e-3);
     // Wall-sided box in trim: tan(t) (GML + BML/2 tan^2(t)) = yG - yB0, with
@@ -324,29 +291,21 @@ TEST(StabArret, StopDuringAStepKeepsTheStoredSteps) {
             if (++events == apres) calc->Arrete();
         }
     } ui;
-    Barge b;
     Ui::ScopedUi guard(&ui);
-    // Count the events of a whole run, then stop about the middle.
+    Barge b;
     ui.calc = &b.calc;
-    ui.apres = -1;
-    ASSERT_TRUE(b.calc.Calcule(Conditions(60, 5, 1e-3)));
-    const int total = ui.events;
-    ASSERT_EQ(b.calc.Resultats().Count(), 13);
-    ui.events = 0;
-    ui.apres = total / 2;
+    ui.apres = 60;   // about the middle of the run's events
     Suivi s;
     ASSERT_TRUE(b.calc.Calcule(Conditions(60, 5, 1e-3), &s));
     const int n = b.calc.Resultats().Count();
-    EXPECT_GT(n, 1);
-    EXPECT_LT(n, 13);
-    EXPECT_TRUE(s.arrete);
+    EXPECT_TRUE(n > 1 && n < 13 && s.arrete) << n;
     EXPECT_EQ(s.progression.back(), (std::pair{13, n - 1}));
     EXPECT_TRUE(b.calc.Copie()[0].Points == b.calc.CopieInitiale()[0].Points);
 
     // With trim correction the step being searched is stored, marked.
     ui.events = 0;
     ui.apres = 3;
-    auto c = Conditions(60, 5, 1e-3, true);
+    const auto c = Conditions(60, 5, 1e-3, true);
     Barge f(0.0, 5.6);
     ui.calc = &f.calc;
     ASSERT_TRUE(f.calc.Calcule(c));
@@ -355,12 +314,10 @@ TEST(StabArret, StopDuringAStepKeepsTheStoredSteps) {
 
     // A stop asked before the first step ends the run there: the engine
     // never clears it, whoever asks for the next run does.
-    f.calc.AnnuleArret();
     f.calc.Arrete();
     Suivi avant;
     ASSERT_TRUE(f.calc.Calcule(c, &avant));
-    EXPECT_EQ(f.calc.Resultats().Count(), 0);
-    EXPECT_TRUE(avant.arrete);
+    EXPECT_TRUE(f.calc.Resultats().Count() == 0 && avant.arrete);
     f.calc.AnnuleArret();
     ASSERT_TRUE(f.calc.Calcule(Conditions(10, 5)));
     EXPECT_EQ(f.calc.Resultats().Count(), 3);
