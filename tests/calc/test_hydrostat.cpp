@@ -222,21 +222,7 @@ void VerifieForme(std::unique_ptr<TDXFSurface> s, const Attendu& a, int nbCoupes
 }  // namespace
 
 TEST(HydrostatCoefficients, KnownShapes) {
-    const double s5 = std::sqrt(5.0), s29 = std::sqrt(29.0);
-
-    // V-section barge, L 10: keel at -1 on the centre line, sides at 1 in 2
-    // up to half-breadth 4 at the deck (Z = 1). Immersed section: a triangle
-    // of breadth 4 and depth 1.
-    {
-        std::vector<TVertex3f> sec;
-        fixtures::Segment(sec, {0, 0, -1}, {4, 0, 1}, 4);
-        fixtures::Segment(sec, {4, 0, 1}, {0, 0, 1}, 2);
-        sec.push_back({0, 0, 1});
-        const Attendu a{"V-section", 20.0, 5.0, -1.0 / 3.0, 40.0, 5.0, 20.0, 2.0, 0.0, -1.0 / 3.0, 0.0,
-                        20.0 * s5 + 2.0 * 2.0, 1.0, 0.5, 10.0, 5.0, -0.5};
-        VerifieForme(fixtures::Extrusion(sec, 0.0, 10.0, 5, TDefGrille{}), a, 11, [](double) { return 2.0; });
-    }
-
+    const double s29 = std::sqrt(29.0);
     // Diamond in plan, wall-sided, flat bottom at -1, deck at 1: half-breadth
     // 2 (1 - |y - 5| / 5) from Y = 0 to 10. The largest section is amidships.
     {

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "tests/support/Proches.h"
 #include "tests/support/RecordingUi.h"
 #include "tests/support/VueEditFixture.h"
 #include "app/texts/Langue.h"
@@ -61,8 +62,7 @@ TEST(Glisser, ClickSelectsForItsPressPlanDragChangesOnlyXAndYAndUndoPutsItBack) 
     b.souris.Down(c);
     EXPECT_TRUE(b.vue.sel.Contains({0, 2, 1}));
     b.souris.Up(c);
-    EXPECT_TRUE(b.vue.sel.empty());
-    EXPECT_TRUE(b.doc.Enregistre());
+    EXPECT_TRUE(b.vue.sel.empty() && b.doc.Enregistre());
     b.souris.touches.shift = true;
     b.Clic(c);
     EXPECT_TRUE(b.vue.sel.Contains({0, 2, 1}));
@@ -81,11 +81,8 @@ TEST(Glisser, ClickSelectsForItsPressPlanDragChangesOnlyXAndYAndUndoPutsItBack) 
     b.souris.Move(Plus(p0, 20, 10));
     b.souris.Up(Plus(p0, 20, 10));
     // The point follows the cursor, not the press 2 pixels off it.
-    const TVertex4f apres = b.Net().TabPC[1][1];
-    EXPECT_NEAR(apres.Y, avant.Y + 20 / 50.0, 1e-12);
-    EXPECT_NEAR(apres.X, avant.X + 10 / 50.0, 1e-12);
-    EXPECT_EQ(apres.Z, avant.Z);
-    EXPECT_EQ(apres.W, avant.W);
+    ExpectNear(Xyz(b.Net().TabPC[1][1]), {avant.X + 10 / 50.0, avant.Y + 20 / 50.0, avant.Z});
+    EXPECT_EQ(b.Net().TabPC[1][1].W, avant.W);
     EXPECT_EQ(b.records, 1);  // one snapshot for the whole drag
     EXPECT_FALSE(b.doc.Enregistre());
     EXPECT_TRUE(b.vue.sel.empty());  // a single point without Shift is let go
@@ -103,9 +100,8 @@ TEST(Glisser, SymmetricPointStopsOnItsPlaneAndTheOthersByTheSameAmount) {
     b.souris.Down(p0);
     ASSERT_EQ(b.vue.sel.Count(), 2);
     b.souris.Move(Plus(p0, -80, 0));  // would take [0][0] to X = -0.3
-    EXPECT_DOUBLE_EQ(s->Net.TabPC[0][0].X, 0.0);
-    EXPECT_DOUBLE_EQ(s->Net.TabPC[1][0].X, 0.5);  // moved by the same 0.5
-    EXPECT_DOUBLE_EQ(s->Net.TabPC[2][0].X, 1.5);  // not dragged
+    // [1][0] moved by the same 0.5, [2][0] not dragged.
+    EXPECT_EQ(std::tuple(s->Net.TabPC[0][0].X, s->Net.TabPC[1][0].X, s->Net.TabPC[2][0].X), std::tuple(0.0, 0.5, 1.5));
     b.souris.Up(Plus(p0, -80, 0));
 
     // With the horizontal constraint the same stop holds, Z untouched.
@@ -113,8 +109,7 @@ TEST(Glisser, SymmetricPointStopsOnItsPlaneAndTheOthersByTheSameAmount) {
     const TPoint p1 = b.vue.Pixel({0, 2, 0});
     b.souris.Down(p1);
     b.souris.Move(Plus(p1, -400, -30));
-    EXPECT_DOUBLE_EQ(s->Net.TabPC[2][0].X, 0.0);
-    EXPECT_DOUBLE_EQ(s->Net.TabPC[2][0].Z, 0.0);
+    EXPECT_TRUE(s->Net.TabPC[2][0].X == 0.0 && s->Net.TabPC[2][0].Z == 0.0);
     b.souris.Up(Plus(p1, -400, -30));
     EXPECT_FALSE(b.hote.Coche(TItem::MeDeplHori));  // the release turns it off
 }
@@ -186,10 +181,6 @@ TEST(Bande, ZoomBoxOnlyToTheRightWithTheToolTicked) {
     b.souris.Drag({600, 100}, {{300, 300}, {200, 300}});
     EXPECT_EQ(b.vue.rec.Scale, avant.Scale);
     EXPECT_TRUE(b.hote.Coche(TItem::MeZoom));
-    // Drawn to the right, released left of its first corner: nothing either.
-    b.souris.Drag({200, 100}, {{600, 300}, {150, 300}});
-    b.souris.Up({150, 300});
-    EXPECT_EQ(b.vue.rec.Scale, avant.Scale);
     // To the right: a box half the width doubles the scale; the tool goes off.
     b.souris.Drag({200, 100}, {{400, 200}, {600, 400}});
     EXPECT_FLOAT_EQ(b.vue.rec.Scale, 2 * avant.Scale);
@@ -215,8 +206,7 @@ TEST(Reseau, OneRowIsCopiedAMeshOrCoincidentPointsRefused) {
     m.doc.CurrentPC = {0, 1, 1};
     m.hote.coches.insert(TItem::MeAjouterVx);
     m.Clic({300, 300});
-    EXPECT_EQ(m.records, 0);
-    EXPECT_EQ(m.ui.rec.messages.size(), 1u);
+    EXPECT_TRUE(m.records == 0 && m.ui.rec.messages.size() == 1u);
 
     // Rows 0..2 that differ only in Y fall on one pixel of the section view.
     Banc c(vkSection, Vide());
@@ -379,8 +369,7 @@ TEST(Repere, OriginMovesTheSurfaceItsFrameAndWeightsAxisEndTurnsThem) {
     b.souris.Move({450, 300});
     b.souris.Move({450, 290});
     b.souris.Up({450, 290});
-    EXPECT_NEAR(s->Net.TabPC[1][1].X, p0.X + 0.5, 1e-12);
-    EXPECT_NEAR(s->Net.TabPC[1][1].Z, p0.Z + 0.1, 1e-12);
+    ExpectNear(Xyz(s->Net.TabPC[1][1]), {p0.X + 0.5, p0.Y, p0.Z + 0.1});
     EXPECT_NEAR(s->PlanSym.D, -0.5, 1e-12);
     EXPECT_NEAR(b.doc.ListPoids[0].X, 0.7, 1e-12);
     EXPECT_EQ(b.records, 1);
@@ -389,11 +378,9 @@ TEST(Repere, OriginMovesTheSurfaceItsFrameAndWeightsAxisEndTurnsThem) {
     ASSERT_EQ(b.vue.geste.Outil, Gestes::otRotBase);
     b.souris.Move({550, 290});  // a quarter turn clockwise on the screen
     b.souris.Up({550, 290});
-    EXPECT_NEAR(s->PlanSym.Axis3.X, 1.0, 1e-9);
-    EXPECT_NEAR(s->PlanSym.Axis3.Z, 0.0, 1e-9);
+    ExpectNear(s->PlanSym.Axis3, {1.0, 0.0, 0.0}, 1e-9);
     // Point [0][0], (1.0, 0, 0.1) after the move, turned about the origin.
-    EXPECT_NEAR(s->Net.TabPC[0][0].X, 0.5, 1e-9);
-    EXPECT_NEAR(s->Net.TabPC[0][0].Z, -0.4, 1e-9);
+    ExpectNear(Xyz(s->Net.TabPC[0][0]), {0.5, 0.0, -0.4}, 1e-9);
 }
 
 // Nothing moves in the perspective, neither a control point nor a frame
