@@ -130,39 +130,23 @@ TEST(StabEtapes, RefusedConditionsShowTheirMessageAndChangeNothing) {
     refuse(Conditions(30, 5), "Poids manquant. Vous devez définir au moins un poids (surface ou ballast)");
 }
 
-// Wall-sided box: GZ = sin(phi) (GM + BM/2 tan^2(phi)) while the deck edge
-// and the bilge stay out of and in the water (tan(phi) < 1/2 here). Every
-// step of the user's, then the last heel; without trim correction no trim.
-TEST(StabCaisson, SmallAnglesFollowTheWallSidedFormula) {
-    const double zG = 0.0;               // KG = 1
-    const double KB = 0.5, BM = 16.0 / 12.0, GM = KB + BM - (zG + 1.0);
+// The box's righting arm is the heeled rectangle's, clipped by hand, at
+// every heel and on a grid of any density. Every step of the user's, then
+// the last heel; without trim correction no step has a trim.
+TEST(StabCaisson, RightingArmsMatchTheClippedRectangle) {
+    const double zG = 0.3;
     for (auto [nb, ns] : {std::pair{1, 2}, {4, 4}, {7, 5}}) {
         Barge b(zG, 5.0, 40.0 * kRho * 1000.0, nb, ns);
         RecordingScope r;
-        ASSERT_TRUE(b.calc.Calcule(Conditions(23, 5)));
-        ASSERT_EQ(b.calc.Resultats().Count(), 6);
-        for (int k = 0; k < 6; ++k) {
+        ASSERT_TRUE(b.calc.Calcule(Conditions(170, 15)));
+        ASSERT_EQ(b.calc.Resultats().Count(), 13);
+        for (int k = 0; k < 13; ++k) {
             const TGZ& g = *b.calc.Resultats().GetGZ(k);
-            EXPECT_TRUE(g.Gite == (k < 5 ? 5.0 * k : 23.0) && g.Assiette == 0.0 && g.Converge == 1) << k;
-            const double phi = g.Gite * kDeg;
-            const double attendu = std::sin(phi) * (GM + BM / 2.0 * std::tan(phi) * std::tan(phi));
-            EXPECT_NEAR(GZ(g), attendu, 1e-5) << g.Gite;
+            EXPECT_TRUE(g.Gite == std::min(15.0 * k, 170.0) && g.Assiette == 0.0 && g.Converge == 1) << k;
+            EXPECT_NEAR(GZ(g), -XCentreRectangleGite(g.Gite, zG, 4.0), 2e-5) << g.Gite;
             EXPECT_NEAR(g.Volume, 40.0 * kRho, 40.0 * kRho * 1e-6);
         }
         EXPECT_TRUE(r.rec.messages.empty());
-    }
-}
-
-// Beyond the wall-sided range: the heeled rectangle clipped by hand.
-TEST(StabCaisson, LargeAnglesMatchTheClippedRectangle) {
-    const double zG = 0.3;
-    Barge b(zG);
-    RecordingScope r;
-    ASSERT_TRUE(b.calc.Calcule(Conditions(180, 15)));
-    ASSERT_EQ(b.calc.Resultats().Count(), 13);
-    for (int k = 0; k < 13; ++k) {
-        const TGZ& g = *b.calc.Resultats().GetGZ(k);
-        EXPECT_NEAR(GZ(g), -XCentreRectangleGite(g.Gite, zG, 4.0), 2e-5) << g.Gite;
     }
 }
 

@@ -137,12 +137,8 @@ TEST(Glisser, WeldsOfWeldsFollowConstraintsAndCtrl) {
     // Ctrl selects the whole net and drags nothing.
     const TNet net = n;
     b.souris.touches.ctrl = true;
-    b.souris.Down(b.vue.Pixel({0, 0, 0}));
-    EXPECT_EQ(b.vue.geste.Outil, Gestes::otSelectNet);
-    b.souris.Move({10, 10});
-    b.souris.Up({10, 10});
-    EXPECT_EQ(n, net);
-    EXPECT_EQ(b.vue.sel.Count(), 9);
+    b.souris.Drag(b.vue.Pixel({0, 0, 0}), {{10, 10}});
+    EXPECT_TRUE(n == net && b.vue.sel.Count() == 9);
 }
 
 // ---- Choice of the tool ---------------------------------------------------------------------------
@@ -309,10 +305,8 @@ TEST(Mesure, DistanceDimensionIsKeptAngleLegsFollowTheDragsToolsTurnOff) {
     b.hote.coches.insert(TItem::MeCotMetre);
     b.souris.Drag({400, 300}, {{450, 300}, {500, 300}});
     ASSERT_EQ(b.doc.ListCotes.size(), 1u);
-    EXPECT_FLOAT_EQ(b.doc.ListCotes[0].Mesure.Value, 1.0f);
     EXPECT_EQ(b.doc.ListCotes[0].Text, "1.000 m");
-    EXPECT_FALSE(b.hote.Coche(TItem::MeCotMetre));
-    EXPECT_FALSE(b.doc.Enregistre());
+    EXPECT_FALSE(b.hote.Coche(TItem::MeCotMetre) || b.doc.Enregistre());
 
     // A measure is not kept.
     b.hote.coches.insert(TItem::MeMesureCercle);
@@ -338,21 +332,18 @@ TEST(Mesure, DistanceDimensionIsKeptAngleLegsFollowTheDragsToolsTurnOff) {
     b.souris.Move({450, 300});
     EXPECT_EQ(legs().back(), (TPoint{450, 300}));  // the first leg follows the first drag
     b.souris.Up({500, 300});
-    EXPECT_EQ(b.vue.geste.MesureAngle.NbPts, 2);
-    EXPECT_TRUE(b.doc.ListCotes.empty());
+    EXPECT_TRUE(b.vue.geste.MesureAngle.NbPts == 2 && b.doc.ListCotes.empty());
     legs();
     b.souris.Drag({500, 300}, {{450, 250}});
     const std::vector<TPoint> fin = legs();
     ASSERT_GE(fin.size(), 2u);  // both legs: the first still to (500, 300), the second following the drag
-    EXPECT_EQ(fin[fin.size() - 2], (TPoint{500, 300}));
-    EXPECT_EQ(fin.back(), (TPoint{450, 250}));
+    EXPECT_EQ(std::vector(fin.end() - 2, fin.end()), (std::vector<TPoint>{{500, 300}, {450, 250}}));
     ASSERT_EQ(b.doc.ListCotes.size(), 1u);
     EXPECT_EQ(b.doc.ListCotes[0].Kind, "Angle");
     // From the first leg (right) to the second (up and right): 45 degrees
     // counter-clockwise on the screen, negative on pixels whose Y runs down.
     EXPECT_NEAR(b.doc.ListCotes[0].Mesure.Value, -45.0f, 1e-4);
-    EXPECT_FALSE(b.vue.geste.MesureAngleEnCours);
-    EXPECT_FALSE(b.hote.Coche(TItem::MeCotAngle));
+    EXPECT_FALSE(b.vue.geste.MesureAngleEnCours || b.hote.Coche(TItem::MeCotAngle));
 }
 
 // ---- Frame handle and orientation ------------------------------------------------------------------
