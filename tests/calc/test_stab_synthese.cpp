@@ -28,10 +28,7 @@ TListGZ Etapes(std::initializer_list<std::pair<double, double>> gz) {
 }
 
 StabSynthese::TConditions Cond(double poids) {
-    StabSynthese::TConditions c;
-    c.Poids = poids;
-    c.Pas = 10.0;
-    return c;
+    return {.G = {}, .Poids = poids, .Pas = 10.0};
 }
 
 }  // namespace
@@ -92,11 +89,7 @@ TEST(StabSynthese, StepAttitudeFloatsTheHullOnItsBuoyancy) {
     doc.ListPoids.push_back({"charge", 40.0 * 1026.0, 0.0, 5.0, 0.0, -1});
     Stab::TStabCalc calc;
     calc.Init(doc, 1.026);
-    Stab::TConditionsStab cond;
-    cond.GiteMax = 30;
-    cond.Pas = 15;
-    cond.ToleranceEnfoncement = 1e-4;
-    ASSERT_TRUE(calc.Calcule(cond));
+    ASSERT_TRUE(calc.Calcule({.GiteMax = 30, .Pas = 15, .ToleranceEnfoncement = 1e-4}));
     const TGZ& e = *calc.Resultats().GetGZ(2);
     const TMatrice m = StabSynthese::MatriceEtape(e);
     for (TArrayVertex3f* g : {&doc.Surface(0)->Points, &doc.Surface(0)->PointsSym})

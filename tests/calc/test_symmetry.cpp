@@ -97,8 +97,7 @@ TEST(Symetrie, SymmetricHullsFloatUprightAtEveryPrecision) {
             EXPECT_NEAR(calc.Deplacement(1.0, 0.0), calc.Deplacement(1.0, 0.0, b), 1e-12 * v);
             const double masse = 0.8 * v * kRho * 1000.0;
             calc.SetChargement({0.0, cc.Y, 0.2}, masse);
-            Stab::TConditionsStab cond;
-            cond.GiteMax = cond.Pas = 30.0;
+            const Stab::TConditionsStab cond{.GiteMax = 30.0, .Pas = 30.0};
             ASSERT_TRUE(calc.Calcule(cond));
             ASSERT_EQ(calc.Resultats().Count(), 2);
             const TGZ& droit = *calc.Resultats().GetGZ(0);
