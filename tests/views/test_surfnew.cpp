@@ -67,13 +67,9 @@ TEST(PropSurf, OnlyChangedCopiesAreWrittenBackOrdersAsTheyStand) {
     copies[1].Voile = 1;
     copies[1].LFlex = 6;  // on 3 rows: kept, the evaluation lowers it
     PropSurf::Ecrit(doc, copies);
-    EXPECT_EQ(doc.Surface(0)->Couleur, -1);
-    EXPECT_EQ(doc.Surface(0)->Calculee, 1);
-    EXPECT_EQ(doc.Surface(1)->Nom, "B");
-    EXPECT_EQ(doc.Surface(1)->Voile, 1);
-    EXPECT_EQ(doc.SurfaceNurbs(1)->Net.LFlex, 6);
-    EXPECT_EQ(doc.SurfaceNurbs(1)->Net.CFlex, 4);
-    EXPECT_EQ(doc.Surface(1)->Calculee, 0);
+    EXPECT_TRUE(doc.Surface(0)->Couleur == -1 && doc.Surface(0)->Calculee == 1);
+    EXPECT_TRUE(doc.Surface(1)->Nom == "B" && doc.Surface(1)->Voile == 1 && doc.Surface(1)->Calculee == 0);
+    EXPECT_EQ(std::pair(doc.SurfaceNurbs(1)->Net.LFlex, doc.SurfaceNurbs(1)->Net.CFlex), std::pair(6, 4));
 }
 
 TEST(PropSurf, FrameResetBringsTheSurfaceBackToTheWorld) {
