@@ -51,12 +51,9 @@ std::unique_ptr<TDXFSurface> TubeAsymetrique(int cols = 6) {
 // across the bow and back aft to port, open at the stern.
 std::unique_ptr<TDXFSurface> ParoiAsymetrique() {
     const std::vector<TVertex3f> contour = {{2, 2, 0}, {2, 7, 0}, {2, 12, 0}, {0, 12, 0}, {-2, 12, 0}, {-2, 7, 0}, {-2, 2, 0}};
-    const int rows = 5, cols = static_cast<int>(contour.size());
-    auto s = std::make_unique<TDXFSurface>(0, rows, cols, TDefGrille{});
-    for (int i = 0; i < rows; ++i)
-        for (int j = 0; j < cols; ++j) s->Points[i][j] = {contour[j].X, contour[j].Y, -1.0 + 2.0 * i / (rows - 1)};
-    s->Sym = 0;
-    s->Jonction = 0;
+    auto s = fixtures::Maillage(5, static_cast<int>(contour.size()),
+                                [&](int i, int j) { return TVertex3f{contour[j].X, contour[j].Y, -1.0 + 0.5 * i}; });
+    s->Sym = s->Jonction = 0;
     return s;
 }
 

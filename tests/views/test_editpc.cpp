@@ -113,8 +113,7 @@ TEST(Epaisseur, ZeroIsACopyInwardNeverCrossesThePlaneAndTheLimitHolds) {
     doc.AjouteSurface(fixtures::Caisson(doc.DefGrille));
     ObjCom::MajSurface(doc, true, -1);
     const TEntity& src = *doc.Surface(0);
-    const int n = Epaisseur::CreerEpaisseur(doc, 0, 0.0, true);
-    ASSERT_EQ(n, 1);
+    ASSERT_EQ(Epaisseur::CreerEpaisseur(doc, 0, 0.0, true), 1);
     const TEntity& copie = *doc.Surface(1);
     EXPECT_EQ(copie.Points, src.Points);
     EXPECT_TRUE(copie.Calc == 0 && copie.Nom == src.Nom + " 2" && copie.TypeFichier() == std::string("MESH"));

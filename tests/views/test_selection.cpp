@@ -106,7 +106,7 @@ TEST(Souder, WeldNeedsTwoPointsAndUnweldFreesTheLastGroup) {
     EXPECT_EQ(doc.ListSoudures, std::vector<TListPC>{Liste({A, B})});  // the first group stays
 }
 
-TEST(Grouper, SpacePlaneAndRefusal) {
+TEST(Grouper, PlaneKeepsZAndWeightSpaceTakesAllAndUndoGivesBack) {
     RecordingScope ui;
     Document doc;
     TUndo undo;
@@ -118,10 +118,6 @@ TEST(Grouper, SpacePlaneAndRefusal) {
     TSurface* s = Plaque(doc, 2, 2);
     s->Net.TabPC[0][0] = {1, 2, 3, 0.5};
     const TVertex4f b0 = s->Net.TabPC[1][1], c0 = s->Net.TabPC[0][1];
-
-    // Refused: no record, nothing changes; the caller does not mark the document modified.
-    EXPECT_FALSE(Selection::GrouperPC(doc, Liste({{0, 1, 1}}), vkPlan, false));
-    EXPECT_TRUE(records == 0 && doc.Enregistre());
 
     // In the plan: X and Y of the first point, Z and the weight kept.
     ASSERT_TRUE(Selection::GrouperPC(doc, Liste({{0, 0, 0}, {0, 1, 1}}), vkPlan, false));
