@@ -96,9 +96,7 @@ TEST(StabSynthese, StepAttitudeFloatsTheHullOnItsBuoyancy) {
         for (int k = 0; k < g->rows() * g->cols(); ++k) g->data()[k] = Matrice::Transformed(m, g->data()[k]);
     TVertex3f cc;
     double vol = 0.0, aire = 0.0;
-    TListSurf portee;
-    portee.Add(0);
-    Hydrostat::CalcDeplacement(doc, portee, cc, vol, aire);
+    Hydrostat::CalcDeplacement(doc, Hydrostat::ListeCalcul(doc), cc, vol, aire);
     EXPECT_NEAR(vol, 40.0, 40.0 * 1e-5);
     EXPECT_TRUE(std::fabs(cc.X - e.XB) < 1e-6 && std::fabs(cc.Z - e.ZB) < 1e-6) << cc.X << " " << cc.Z;
 

@@ -81,14 +81,6 @@ TEST(Symetrie, SymmetricHullsFloatUprightAtEveryPrecision) {
             ASSERT_GT(v, 0.1);
             EXPECT_NEAR(cc.X, 0.0, 1e-12);
 
-            // The area centres of the surfaces lie on the centreline too.
-            for (int k = 0; k < doc.NbSurf(); ++k) {
-                TVertex3f ca;
-                double a = 0.0;
-                doc.Surface(k)->CentreBorde(ca, a);
-                EXPECT_NEAR(ca.X, 0.0, 1e-12);
-            }
-
             // The stability copy: its fast volume agrees with its facets, and
             // loaded on the centreline it floats with no righting arm.
             Stab::TStabCalc calc;
