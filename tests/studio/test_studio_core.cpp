@@ -65,9 +65,7 @@ TEST(VisKey, WrittenAsTheLibraryWritesThem) {
     EXPECT_EQ(out, "<COL=#00FF8000>\r\n<L=[1,\"ab\"]>\r\n");
     const auto lu = VisReadKeys(out);
     ASSERT_EQ(lu.size(), 2u);
-    EXPECT_EQ(lu[0].Key.AsColor(), 0x00FF8000u);
-    EXPECT_EQ(lu[1].Key.Sub.size(), 2u);
-    EXPECT_EQ(lu[1].Key.Sub[1].Value, "ab");
+    EXPECT_TRUE(lu[0].Key.AsColor() == 0x00FF8000u && lu[1].Key.Sub.size() == 2u && lu[1].Key.Sub[1].Value == "ab");
 
     // What cannot be written back is refused.
     TVisKey vides[4];
