@@ -231,10 +231,9 @@ TEST(StabQuestion, TooHeavyEndsAtTheTopAfterTheQuestionAndYesStopsAtOnce) {
     r.rec.answers = {Ui::mrYes, Ui::mrYes, Ui::mrYes};
     Suivi s;
     ASSERT_TRUE(b.calc.Calcule(Conditions(10, 5, 1.0, true), &s));
-    EXPECT_EQ(r.rec.messages.size(), 1u);
+    EXPECT_TRUE(r.rec.messages.size() == 1u && s.arrete);
     ASSERT_EQ(b.calc.Resultats().Count(), 1);
     EXPECT_TRUE(b.calc.Resultats().GetGZ(0)->Converge == 0 && b.calc.Resultats().GetGZ(0)->Assiette == 0.0);
-    EXPECT_TRUE(s.arrete);
 }
 
 TEST(StabQuestion, TrimIterationLimitAsksAndMarksTheSearch) {
@@ -245,10 +244,9 @@ TEST(StabQuestion, TrimIterationLimitAsksAndMarksTheSearch) {
     // A tolerance of zero cannot be met: the search runs to its limit.
     std::vector<double> leviers;
     const Stab::TEquilibre e = b.calc.IsoCarene(0.0, w, w * 1e-6, 0.0, kRho, &leviers);
-    EXPECT_FALSE(e.Converge);
     EXPECT_EQ(leviers.size(), 1u + 61u);   // the question on the 61st trim iteration
     EXPECT_EQ(r.rec.messages, std::vector<std::string>{kQuestion});
-    EXPECT_FALSE(b.calc.Arret());   // No: the run would go on
+    EXPECT_FALSE(e.Converge || b.calc.Arret());   // No: the run would go on
 }
 
 TEST(StabArret, StopDuringAStepKeepsTheStoredSteps) {

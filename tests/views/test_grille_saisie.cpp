@@ -84,9 +84,7 @@ TEST(GrilleSaisie, ABadCellChangesNothing) {
     EXPECT_TRUE(Applique(doc, s));
 
     EXPECT_EQ(doc.DefGrille, avant);
-    EXPECT_EQ(doc.Surface(0)->Sec.Count(), 2);
-    EXPECT_TRUE(doc.Surface(0)->Sec[2] == coupe);
-    EXPECT_TRUE(doc.Enregistre());
+    EXPECT_TRUE(doc.Surface(0)->Sec.Count() == 2 && doc.Surface(0)->Sec[2] == coupe && doc.Enregistre());
 }
 
 TEST(GrilleSaisie, OkCutsTheHullAtTheNewLines) {
