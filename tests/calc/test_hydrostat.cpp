@@ -1,6 +1,7 @@
 // The hydrostatic run against solids whose answers are known.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <numbers>
 #include <string>
@@ -62,14 +63,11 @@ std::unique_ptr<TDXFSurface> ParoiAsymetrique() {
 // Box barge L 10, B 4, depth 2, draft 1: every value is exact whatever the
 // density of the grid.
 TEST(HydrostatCaisson, ExactAtAnyPrecision) {
-    struct Grille {
-        int nb, ns, nd, cols;
-    };
-    for (const Grille g : {Grille{1, 2, 1, 1}, {4, 4, 4, 10}, {7, 5, 3, 13}}) {
-        Document doc = Doc(fixtures::Caisson(TDefGrille{}, g.nb, g.ns, g.nd, g.cols));
+    for (const auto [nb, ns, nd, cols] : {std::array{1, 2, 1, 1}, {4, 4, 4, 10}, {7, 5, 3, 13}}) {
+        Document doc = Doc(fixtures::Caisson(TDefGrille{}, nb, ns, nd, cols));
         RecordingScope rs;
         const TResultatsHydro r = Lance(doc, 21);
-        SCOPED_TRACE(g.nb * 1000 + g.ns * 100 + g.cols);
+        SCOPED_TRACE(nb * 1000 + ns * 100 + cols);
         // The waterline's perimeter: the two sides as cut.
         Proches({{"V", r.Volume, 40.0, 1e-9}, {"displacement", r.DeplacementEauMer, 41040.0, 1e-6}, {"CC.Y", r.CC.Y, 5.0, 1e-9},
                  {"CC.Z", r.CC.Z, -0.5, 1e-9}, {"wetted", r.SurfImmergee, 40.0 + 2 * 10.0 + 2 * 4.0, 1e-9}, {"Awp", r.Flottaison.Aire, 40.0, 1e-9},

@@ -316,8 +316,7 @@ TEST(StabEchec, FailureMidRunRebuildsTheCopy) {
 // stays out.
 TEST(StabEnvahissement, FloodingPointsFollowTheFlotationPlane) {
     Barge b;
-    b.doc.ListReperesEnv.push_back({"babord", -2.0, 5.0, 1.0});
-    b.doc.ListReperesEnv.push_back({"tribord", 2.0, 5.0, 1.0});
+    b.doc.ListReperesEnv = {{"babord", -2.0, 5.0, 1.0}, {"tribord", 2.0, 5.0, 1.0}};
     b.calc.Init(b.doc, kRho);
     RecordingScope r;
     ASSERT_TRUE(b.calc.Calcule(Conditions(60, 5)));

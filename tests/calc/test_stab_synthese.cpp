@@ -69,12 +69,9 @@ TEST(StabSynthese, OneSignConventionAtZeroHeel) {
 }
 
 TEST(StabSynthese, RowsShowTheUsersStep) {
-    auto c = Cond(2.0);
-    c.Pas = 7.5;
-    const auto r = StabSynthese::MajResults(Etapes({{0, 0}, {7.5, 0.1}, {10, 0.2}}), c);
+    const auto r = StabSynthese::MajResults(Etapes({{0, 0}, {7.5, 0.1}, {10, 0.2}}), {.G = {}, .Poids = 2.0, .Pas = 7.5});
     ASSERT_EQ(r.Lignes.size(), 23u);
-    EXPECT_EQ(r.Lignes[5].Libelle, "Pas de calcul [°]");
-    EXPECT_DOUBLE_EQ(r.Lignes[5].Valeur, 7.5);
+    EXPECT_TRUE(r.Lignes[5].Libelle == "Pas de calcul [°]" && r.Lignes[5].Valeur == 7.5);
     EXPECT_DOUBLE_EQ(r.Lignes[7].Valeur, 10.0);   // Angle Max: the last step
 }
 
