@@ -218,9 +218,7 @@ TEST(Reseau, RemovalInTheProfileRemovesTheColumnAndRenumbersTheSelection) {
     b.Clic(b.vue.Pixel({0, 1, 1}));
     ASSERT_EQ(b.Net().NbC, 3);
     EXPECT_EQ(b.Net().TabPC[1][2], dernier);
-    EXPECT_EQ(b.doc.CurrentPC, (TPC{0, 0, 0}));
-    EXPECT_TRUE(b.vue.sel.Contains({0, 0, 2}));
-    EXPECT_EQ(b.vue.tab->At(0, 0, 2).Etat, epSelect);
+    EXPECT_TRUE(b.doc.CurrentPC == (TPC{0, 0, 0}) && b.vue.sel.Contains({0, 0, 2}) && b.vue.tab->At(0, 0, 2).Etat == epSelect);
 }
 
 // Inserted between the current point and its predecessor, 20 pixels to one
