@@ -58,8 +58,7 @@ TEST(FenSel, PressesFollowTheMarkers) {
     TEtat e;
     // Left strip near row 2 (the top one): row 2 alone.
     TReponse r = Presse(e, geo, 5, 20, &net, g);
-    EXPECT_TRUE(r.Actifs == TActifs::Ligne && r.Index == 2);
-    EXPECT_TRUE(e.AffLignes && !e.AffColonnes);
+    EXPECT_TRUE(r.Actifs == TActifs::Ligne && r.Index == 2 && e.AffLignes && !e.AffColonnes);
     // The blue half of the corner: every row, then row 0 again.
     r = Presse(e, geo, 2, 255, &net, g);
     EXPECT_TRUE(r.Actifs == TActifs::Net && ToutesLignes(e));
@@ -67,8 +66,7 @@ TEST(FenSel, PressesFollowTheMarkers) {
     EXPECT_TRUE(r.Actifs == TActifs::Ligne && e.Ligne == 0);
     // Bottom strip on column 3 (Y = 3): that column and the station there.
     r = Presse(e, geo, 290, 258, &net, g);
-    EXPECT_TRUE(r.Actifs == TActifs::Colonne && r.Index == 3);
-    EXPECT_TRUE(e.Station == 3 && g.SecEnValeur == 4);
+    EXPECT_TRUE(r.Actifs == TActifs::Colonne && r.Index == 3 && e.Station == 3 && g.SecEnValeur == 4);
     // The red half: every column, then column 0 with its station.
     EXPECT_TRUE(Presse(e, geo, 8, 259, &net, g).Actifs == TActifs::Net && ToutesColonnes(e));
     r = Presse(e, geo, 8, 259, &net, g);
