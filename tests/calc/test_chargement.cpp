@@ -111,8 +111,7 @@ TEST(VolumesNegatifs, AChangeIsSeenByTheNextRun) {
     EXPECT_TRUE(doc.Enregistre());  // no change, nothing to save
     ASSERT_TRUE(VolumesNegatifs::Applique(doc, toutes, {false, true}));
     EXPECT_EQ(VolumesNegatifs::Lit(doc, toutes), (std::vector<bool>{false, true}));
-    EXPECT_EQ(doc.Surface(1)->Calculee, 0);
-    EXPECT_FALSE(doc.Enregistre());
+    EXPECT_FALSE(doc.Surface(1)->Calculee || doc.Enregistre());
     Hydrostat::CalcDeplacement(doc, toutes, cc, v, a);
     EXPECT_NEAR(v, 0.0, 1e-9);
 }

@@ -72,13 +72,7 @@ double XCentreRectangleGite(double phiDeg, double zG, double aire) {
 }
 
 Stab::TConditionsStab Conditions(double max, double pas, double tolPct = 1e-4, bool trim = false) {
-    Stab::TConditionsStab c;
-    c.GiteMax = max;
-    c.Pas = pas;
-    c.ToleranceEnfoncement = tolPct;
-    c.CorrectionAssiette = trim;
-    c.Densite = kRho;
-    return c;
+    return {.GiteMax = max, .Pas = pas, .ToleranceEnfoncement = tolPct, .CorrectionAssiette = trim, .Densite = kRho};
 }
 
 double GZ(const TGZ& g) { return g.XG - g.XB; }
@@ -101,19 +95,6 @@ struct Suivi : Stab::ISuiviStab {
 
 }  // namespace
 
-TEST(StabEtapes, StepCountsAndHeels) {
-    Barge b;
-    RecordingScope r;
-    ASSERT_TRUE(b.calc.Calcule(Conditions(32, 5, 1.0)));
-    ASSERT_EQ(b.calc.Resultats().Count(), 8);
-    // Every step of the user's, then the last heel; without trim correction no step has a trim.
-    for (int k = 0; k < 8; ++k) {
-        EXPECT_DOUBLE_EQ(b.calc.Resultats().GetGZ(k)->Gite, k < 7 ? 5.0 * k : 32.0);
-        EXPECT_EQ(b.calc.Resultats().GetGZ(k)->Assiette, 0.0);
-    }
-    EXPECT_TRUE(r.rec.messages.empty());
-}
-
 TEST(StabEtapes, RefusedConditionsShowTheirMessageAndChangeNothing) {
     Barge b;
     RecordingScope r;
@@ -123,73 +104,36 @@ TEST(StabEtapes, RefusedConditionsShowTheirMessageAndChangeNothing) {
     auto refuse = [&](Stab::TConditionsStab c, const std::string& message) {
         r.rec.messages.clear();
         EXPECT_FALSE(b.calc.Calcule(c));
-        ASSERT_EQ(r.rec.messages.size(), 1u);
-        EXPECT_EQ(r.rec.messages[0], message);
+        EXPECT_EQ(r.rec.messages, std::vector<std::string>{message});
         EXPECT_EQ(b.calc.Resultats().Count(), avant);
     };
     refuse(Conditions(NAN, 5), "Pas de calcul incorrect");
     // A step so small that the run would have millions of steps.
-    const std::string tropPetit = "Pas de calcul trop petit : le calcul compterait plus de 100000 étapes";
-    refuse(Conditions(180, 1e-4), tropPetit);
-    refuse(Conditions(1e300, 1e-300), tropPetit);
+    refuse(Conditions(1e300, 1e-300), "Pas de calcul trop petit : le calcul compterait plus de 100000 étapes");
     EXPECT_GT(Stab::TStabCalc::NombreEtapes(1e300, 1e-300), 0);
-    auto c = Conditions(30, 5, 1.0, true);
-    c.ToleranceAssiette = 0.0;
-    refuse(c, "La tolérance doit être supérieure à zéro");
-    c = Conditions(30, 5, 1.0);
-    c.Densite = 0.0;
-    refuse(c, "La densité de l'eau doit être supérieure à zéro");
+    refuse({.GiteMax = 30, .ToleranceAssiette = 0.0, .CorrectionAssiette = true}, "La tolérance doit être supérieure à zéro");
+    refuse({.GiteMax = 30, .Densite = 0.0}, "La densité de l'eau doit être supérieure à zéro");
     b.calc.SetChargement({0, 5, 0}, 0.0);
     refuse(Conditions(30, 5), "Poids manquant. Vous devez définir au moins un poids (surface ou ballast)");
 }
 
-// The streamed volume of the searches is the facet routines' volume.
-TEST(StabCarene, StreamedVolumeMatchesTheFacetSums) {
-    Barge b(0.0);
-    for (double gite : {0.0, 17.0, 63.0, 135.0})
-        for (double z : {-1.5, -0.7, 0.0, 0.33, 1.2}) {
-            b.calc.Pose(gite, 3.0);
-            TSommeFaces sums(z);
-            Carene::SommeSousPlan(b.calc.Copie(), sums);
-            EXPECT_NEAR(Carene::VolumeSousPlan(b.calc.Copie(), z), sums.Volume(), 1e-9) << gite << " " << z;
-        }
-    // The whole box, and nothing under its keel.
-    b.calc.Replace();
-    EXPECT_NEAR(Carene::VolumeSousPlan(b.calc.Copie(), 5.0), 80.0, 1e-9);
-    EXPECT_EQ(Carene::VolumeSousPlan(b.calc.Copie(), -1.0), 0.0);
-}
-
-// Wall-sided box: GZ = sin(phi) (GM + BM/2 tan^2(phi)) while the deck edge
-// and the bilge stay out of and in the water (tan(phi) < 1/2 here).
-TEST(StabCaisson, SmallAnglesFollowTheWallSidedFormula) {
-    const double zG = 0.0;               // KG = 1
-    const double KB = 0.5, BM = 16.0 / 12.0, GM = KB + BM - (zG + 1.0);
+// The box's righting arm is the heeled rectangle's, clipped by hand, at
+// every heel and on a grid of any density. Every step of the user's, then
+// the last heel; without trim correction no step has a trim.
+TEST(StabCaisson, RightingArmsMatchTheClippedRectangle) {
+    const double zG = 0.3;
     for (auto [nb, ns] : {std::pair{1, 2}, {4, 4}, {7, 5}}) {
         Barge b(zG, 5.0, 40.0 * kRho * 1000.0, nb, ns);
         RecordingScope r;
-        ASSERT_TRUE(b.calc.Calcule(Conditions(25, 5)));
-        ASSERT_EQ(b.calc.Resultats().Count(), 6);
-        for (int k = 0; k < 6; ++k) {
+        ASSERT_TRUE(b.calc.Calcule(Conditions(170, 15)));
+        ASSERT_EQ(b.calc.Resultats().Count(), 13);
+        for (int k = 0; k < 13; ++k) {
             const TGZ& g = *b.calc.Resultats().GetGZ(k);
-            const double phi = g.Gite * kDeg;
-            const double attendu = std::sin(phi) * (GM + BM / 2.0 * std::tan(phi) * std::tan(phi));
-            EXPECT_NEAR(GZ(g), attendu, 1e-5) << g.Gite;
+            EXPECT_TRUE(g.Gite == std::min(15.0 * k, 170.0) && g.Assiette == 0.0 && g.Converge == 1) << k;
+            EXPECT_NEAR(GZ(g), -XCentreRectangleGite(g.Gite, zG, 4.0), 2e-5) << g.Gite;
             EXPECT_NEAR(g.Volume, 40.0 * kRho, 40.0 * kRho * 1e-6);
-            EXPECT_EQ(g.Converge, 1);
         }
-    }
-}
-
-// Beyond the wall-sided range: the heeled rectangle clipped by hand.
-TEST(StabCaisson, LargeAnglesMatchTheClippedRectangle) {
-    const double zG = 0.3;
-    Barge b(zG);
-    RecordingScope r;
-    ASSERT_TRUE(b.calc.Calcule(Conditions(180, 15)));
-    ASSERT_EQ(b.calc.Resultats().Count(), 13);
-    for (int k = 0; k < 13; ++k) {
-        const TGZ& g = *b.calc.Resultats().GetGZ(k);
-        EXPECT_NEAR(GZ(g), -XCentreRectangleGite(g.Gite, zG, 4.0), 2e-5) << g.Gite;
+        EXPECT_TRUE(r.rec.messages.empty());
     }
 }
 
@@ -231,15 +175,9 @@ TEST(StabCaisson, CentreOfBuoyancyShiftedOnceBySinkage) {
 TEST(StabAssiette, GForwardPutsTheForwardEndDown) {
     Barge b(0.0, 5.6);
     RecordingScope r;
-    std::vector<double> residus;
     const double w = b.calc.Poids() / 1000.0;
-    const Stab::TEquilibre e = b.calc.IsoCarene(0.0, w, w * 1e-6, 0.001, kRho, &residus);
+    const Stab::TEquilibre e = b.calc.IsoCarene(0.0, w, w * 1e-6, 0.001, kRho);
     EXPECT_TRUE(e.Converge);
-    ASSERT_GE(residus.size(), 2u);
-    EXPECT_NEAR(residus.front(), 0.6, 1e-9);   // G forward of B at zero trim
-    // The trimming lever falls from each iteration to the next.
-    for (std::size_t k = 1; k < residus.size(); ++k)
-        EXPECT_LT(std::fabs(residus[k]), std::fabs(residus[k - 1])) << k;
     // B under G in the final attitude (the ends' heights are checked on a shaped hull below).
     EXPECT_NEAR(e.B.Y, 5.6, 1e-3);
     // Wall-sided box in trim: tan(t) (GML + BML/2 tan^2(t)) = yG - yB0, with
@@ -255,16 +193,14 @@ TEST(StabAssiette, RunWithTrimStoresTrimAndFinalWettedArea) {
     // depends on the trim.
     Barge b(0.0, 8.0);
     RecordingScope r;
-    auto c = Conditions(30, 15, 1e-4, true);
-    c.ToleranceAssiette = 0.01;
-    ASSERT_TRUE(b.calc.Calcule(c));
+    ASSERT_TRUE(b.calc.Calcule({.GiteMax = 30, .Pas = 15, .ToleranceEnfoncement = 1e-4, .ToleranceAssiette = 0.01,
+                                .CorrectionAssiette = true, .Densite = kRho}));
     // The copy is back at its starting attitude.
     EXPECT_TRUE(b.calc.Copie()[0].Points == b.calc.CopieInitiale()[0].Points);
     ASSERT_EQ(b.calc.Resultats().Count(), 3);
     for (int k = 0; k < 3; ++k) {
         const TGZ g = *b.calc.Resultats().GetGZ(k);
-        EXPECT_LT(g.Assiette, 0.0);
-        EXPECT_NEAR(g.YB, g.YG, 0.02);
+        EXPECT_TRUE(g.Assiette < 0.0 && std::fabs(g.YB - g.YG) < 0.02) << k;
         // Wetted area and buoyancy belong to the final attitude.
         b.calc.Pose(g.Gite, g.Assiette, g.Enfoncement);
         EXPECT_NEAR(g.SurfMouillee, b.calc.SurfMouillee(0.0), 1e-9);
@@ -295,10 +231,9 @@ TEST(StabQuestion, TooHeavyEndsAtTheTopAfterTheQuestionAndYesStopsAtOnce) {
     r.rec.answers = {Ui::mrYes, Ui::mrYes, Ui::mrYes};
     Suivi s;
     ASSERT_TRUE(b.calc.Calcule(Conditions(10, 5, 1.0, true), &s));
-    EXPECT_EQ(r.rec.messages.size(), 1u);
+    EXPECT_TRUE(r.rec.messages.size() == 1u && s.arrete);
     ASSERT_EQ(b.calc.Resultats().Count(), 1);
     EXPECT_TRUE(b.calc.Resultats().GetGZ(0)->Converge == 0 && b.calc.Resultats().GetGZ(0)->Assiette == 0.0);
-    EXPECT_TRUE(s.arrete);
 }
 
 TEST(StabQuestion, TrimIterationLimitAsksAndMarksTheSearch) {
@@ -309,10 +244,9 @@ TEST(StabQuestion, TrimIterationLimitAsksAndMarksTheSearch) {
     // A tolerance of zero cannot be met: the search runs to its limit.
     std::vector<double> leviers;
     const Stab::TEquilibre e = b.calc.IsoCarene(0.0, w, w * 1e-6, 0.0, kRho, &leviers);
-    EXPECT_FALSE(e.Converge);
     EXPECT_EQ(leviers.size(), 1u + 61u);   // the question on the 61st trim iteration
     EXPECT_EQ(r.rec.messages, std::vector<std::string>{kQuestion});
-    EXPECT_FALSE(b.calc.Arret());   // No: the run would go on
+    EXPECT_FALSE(e.Converge || b.calc.Arret());   // No: the run would go on
 }
 
 TEST(StabArret, StopDuringAStepKeepsTheStoredSteps) {
@@ -324,29 +258,21 @@ TEST(StabArret, StopDuringAStepKeepsTheStoredSteps) {
             if (++events == apres) calc->Arrete();
         }
     } ui;
-    Barge b;
     Ui::ScopedUi guard(&ui);
-    // Count the events of a whole run, then stop about the middle.
+    Barge b;
     ui.calc = &b.calc;
-    ui.apres = -1;
-    ASSERT_TRUE(b.calc.Calcule(Conditions(60, 5, 1e-3)));
-    const int total = ui.events;
-    ASSERT_EQ(b.calc.Resultats().Count(), 13);
-    ui.events = 0;
-    ui.apres = total / 2;
+    ui.apres = 60;   // about the middle of the run's events
     Suivi s;
     ASSERT_TRUE(b.calc.Calcule(Conditions(60, 5, 1e-3), &s));
     const int n = b.calc.Resultats().Count();
-    EXPECT_GT(n, 1);
-    EXPECT_LT(n, 13);
-    EXPECT_TRUE(s.arrete);
+    EXPECT_TRUE(n > 1 && n < 13 && s.arrete) << n;
     EXPECT_EQ(s.progression.back(), (std::pair{13, n - 1}));
     EXPECT_TRUE(b.calc.Copie()[0].Points == b.calc.CopieInitiale()[0].Points);
 
     // With trim correction the step being searched is stored, marked.
     ui.events = 0;
     ui.apres = 3;
-    auto c = Conditions(60, 5, 1e-3, true);
+    const auto c = Conditions(60, 5, 1e-3, true);
     Barge f(0.0, 5.6);
     ui.calc = &f.calc;
     ASSERT_TRUE(f.calc.Calcule(c));
@@ -355,12 +281,10 @@ TEST(StabArret, StopDuringAStepKeepsTheStoredSteps) {
 
     // A stop asked before the first step ends the run there: the engine
     // never clears it, whoever asks for the next run does.
-    f.calc.AnnuleArret();
     f.calc.Arrete();
     Suivi avant;
     ASSERT_TRUE(f.calc.Calcule(c, &avant));
-    EXPECT_EQ(f.calc.Resultats().Count(), 0);
-    EXPECT_TRUE(avant.arrete);
+    EXPECT_TRUE(f.calc.Resultats().Count() == 0 && avant.arrete);
     f.calc.AnnuleArret();
     ASSERT_TRUE(f.calc.Calcule(Conditions(10, 5)));
     EXPECT_EQ(f.calc.Resultats().Count(), 3);
@@ -382,14 +306,9 @@ TEST(StabEchec, FailureMidRunRebuildsTheCopy) {
     EXPECT_EQ(puits, 0);
     EXPECT_EQ(s.erreurs, std::vector<std::string>{"panne"});
     EXPECT_EQ(b.calc.Resultats().Count(), 3);   // the steps stored stay
-
-    // The next run gives what a fresh engine gives.
-    ASSERT_TRUE(b.calc.Calcule(Conditions(30, 5)));
-    Barge frais(0.1);
-    ASSERT_TRUE(frais.calc.Calcule(Conditions(30, 5)));
-    ASSERT_EQ(b.calc.Resultats().Count(), frais.calc.Resultats().Count());
-    for (int k = 0; k < frais.calc.Resultats().Count(); ++k)
-        EXPECT_DOUBLE_EQ(GZ(*b.calc.Resultats().GetGZ(k)), GZ(*frais.calc.Resultats().GetGZ(k)));
+    // The copy is back at its starting attitude, and the next run goes.
+    EXPECT_TRUE(b.calc.Copie()[0].Points == b.calc.CopieInitiale()[0].Points);
+    EXPECT_TRUE(b.calc.Calcule(Conditions(30, 5)));
 }
 
 // A flooding point at the port deck edge goes under as the deck edge
@@ -397,8 +316,7 @@ TEST(StabEchec, FailureMidRunRebuildsTheCopy) {
 // stays out.
 TEST(StabEnvahissement, FloodingPointsFollowTheFlotationPlane) {
     Barge b;
-    b.doc.ListReperesEnv.push_back({"babord", -2.0, 5.0, 1.0});
-    b.doc.ListReperesEnv.push_back({"tribord", 2.0, 5.0, 1.0});
+    b.doc.ListReperesEnv = {{"babord", -2.0, 5.0, 1.0}, {"tribord", 2.0, 5.0, 1.0}};
     b.calc.Init(b.doc, kRho);
     RecordingScope r;
     ASSERT_TRUE(b.calc.Calcule(Conditions(60, 5)));
@@ -432,11 +350,9 @@ TEST(StabAssiette, ShapedHullTrimsTowardsGAtEveryHeel) {
             std::vector<double> leviers;
             const Stab::TEquilibre e = calc.IsoCarene(gite, w, w * 1e-4, 0.01, kRho, &leviers);
             SCOPED_TRACE(testing::Message() << dy << " " << gite);
-            EXPECT_TRUE(e.Converge);
-            EXPECT_EQ(dy > 0.0, e.Assiette < 0.0);
+            EXPECT_TRUE(e.Converge && leviers.size() <= 8u && (dy > 0.0) == (e.Assiette < 0.0));
             EXPECT_NEAR(e.B.Y, b0.Y + dy, 2e-3);
             EXPECT_NEAR(e.Masse, w, w * 1e-4);
-            EXPECT_LE(leviers.size(), 8u);
             // The stem (+Y) against the stern, from zero trim to the trim found.
             auto etrave = [&](double assiette) {
                 calc.Pose(gite, assiette, e.Enfoncement);

@@ -53,8 +53,7 @@ TEST(BitMFond, HeadersTellFormatAndClaimedSize) {
     for (std::size_t k = 0; k < std::size(cas); ++k) {
         const TEntete e = LitEntete(cas[k].octets);
         EXPECT_EQ(e.F, cas[k].f) << k;
-        EXPECT_EQ(e.Largeur, cas[k].w) << k;
-        EXPECT_EQ(e.Hauteur, cas[k].h) << k;
+        EXPECT_EQ(std::pair(e.Largeur, e.Hauteur), std::pair(cas[k].w, cas[k].h)) << k;
         EXPECT_EQ(TailleAcceptable(e.Largeur, e.Hauteur), cas[k].acceptable) << k;
         // Every shorter file is read within its bytes.
         for (std::size_t n = 0; n < cas[k].octets.size(); ++n) {
@@ -84,8 +83,7 @@ TEST(BitMFond, StretchedSizeFollowsTheMode) {
     };
     for (const auto& c : cas) {
         const TTaille t = TailleEtiree(c.mode, c.pw, c.ph, 301, 150, c.fw, c.fh);
-        EXPECT_EQ(t.Vide() ? 0 : t.Largeur, c.w) << c.mode << " " << c.fw << " " << c.fh;
-        EXPECT_EQ(t.Vide() ? 0 : t.Hauteur, c.h) << c.mode << " " << c.fw << " " << c.fh;
+        EXPECT_EQ(t.Vide() ? std::pair(0, 0) : std::pair(t.Largeur, t.Hauteur), std::pair(c.w, c.h)) << c.mode << " " << c.fw << " " << c.fh;
     }
 }
 

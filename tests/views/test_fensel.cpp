@@ -37,14 +37,13 @@ TEST(FenSel, MarkersAndTicksLieWhereTheWindowDrawsThem) {
 
 TEST(FenSel, NearestStationIsTheNearestOneAndNoneWithoutStations) {
     TDefGrille g = Stations({0.0, 2.0, 4.0, 6.0});
-    EXPECT_EQ(StationProche(g, 3.9), 2);
-    EXPECT_EQ(StationProche(g, 3.0), 1);  // equal distances: the first
-    EXPECT_EQ(StationProche(g, -50.0), 0);
+    // Equal distances (3.0): the first.
+    EXPECT_EQ(std::tuple(StationProche(g, 3.9), StationProche(g, 3.0), StationProche(g, -50.0)), std::tuple(2, 1, 0));
     TEtat e;
     ChoisitStation(g, e, StationProche(g, 5.8));
     EXPECT_EQ(e.Station, 3);
-    EXPECT_TRUE(g.SecEnValeur == 4 && g.MiseEnValeur == 1);  // the highlighted station counts from 1
-    EXPECT_TRUE(g.Sec.Flag[4] == 1 && g.Sec.Flag[3] == 0);
+    // The highlighted station counts from 1.
+    EXPECT_TRUE(g.SecEnValeur == 4 && g.MiseEnValeur == 1 && g.Sec.Flag[4] == 1 && g.Sec.Flag[3] == 0);
 
     TDefGrille vide;
     vide.MiseEnValeur = 1;
@@ -59,21 +58,17 @@ TEST(FenSel, PressesFollowTheMarkers) {
     TEtat e;
     // Left strip near row 2 (the top one): row 2 alone.
     TReponse r = Presse(e, geo, 5, 20, &net, g);
-    EXPECT_TRUE(r.Actifs == TActifs::Ligne && r.Index == 2);
-    EXPECT_TRUE(e.AffLignes && !e.AffColonnes);
+    EXPECT_TRUE(r.Actifs == TActifs::Ligne && r.Index == 2 && e.AffLignes && !e.AffColonnes);
     // The blue half of the corner: every row, then row 0 again.
     r = Presse(e, geo, 2, 255, &net, g);
-    EXPECT_EQ(r.Actifs, TActifs::Net);
-    EXPECT_TRUE(ToutesLignes(e));
+    EXPECT_TRUE(r.Actifs == TActifs::Net && ToutesLignes(e));
     r = Presse(e, geo, 2, 255, &net, g);
     EXPECT_TRUE(r.Actifs == TActifs::Ligne && e.Ligne == 0);
     // Bottom strip on column 3 (Y = 3): that column and the station there.
     r = Presse(e, geo, 290, 258, &net, g);
-    EXPECT_TRUE(r.Actifs == TActifs::Colonne && r.Index == 3);
-    EXPECT_TRUE(e.Station == 3 && g.SecEnValeur == 4);
+    EXPECT_TRUE(r.Actifs == TActifs::Colonne && r.Index == 3 && e.Station == 3 && g.SecEnValeur == 4);
     // The red half: every column, then column 0 with its station.
-    r = Presse(e, geo, 8, 259, &net, g);
-    EXPECT_TRUE(ToutesColonnes(e));
+    EXPECT_TRUE(Presse(e, geo, 8, 259, &net, g).Actifs == TActifs::Net && ToutesColonnes(e));
     r = Presse(e, geo, 8, 259, &net, g);
     EXPECT_TRUE(r.Actifs == TActifs::Colonne && e.Colonne == 0 && g.SecEnValeur == 1);
     // The thumbnail chooses a station by its tick.

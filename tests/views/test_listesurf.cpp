@@ -65,8 +65,7 @@ TEST(ListeSurf, DeleteKeepsWeightsWeldsSelectionAndCurrentPointSound) {
     ASSERT_TRUE(ListeSurf::Exporte(doc, {true, true}, dir / "apres.cse"));
     Document relu;
     const auto r = GestFich::OuvrirFichier(relu, dir / "apres.cse");
-    EXPECT_TRUE(r.Complet);
-    EXPECT_EQ(r.Erreurs, 0);
+    EXPECT_TRUE(r.Complet && r.Erreurs == 0);
     EXPECT_EQ(relu.ListSoudures, doc.ListSoudures);
     EXPECT_EQ(relu.ListPoids[1].Surf, 1);
 
@@ -82,8 +81,7 @@ TEST(ListeSurf, DuplicateNamesFromTheLastLineAndRefusesPastTheLimit) {
     Document doc = TroisSurfaces();
     ASSERT_TRUE(ListeSurf::Duplique(doc, {true, false, true}));
     ASSERT_EQ(doc.NbSurf(), 5);
-    EXPECT_EQ(doc.Surface(3)->Nom, "C 4");
-    EXPECT_EQ(doc.Surface(4)->Nom, "A 5");
+    EXPECT_EQ(std::pair(doc.Surface(3)->Nom, doc.Surface(4)->Nom), std::pair(std::string("C 4"), std::string("A 5")));
     TNet a = doc.SurfaceNurbs(0)->Net;
     a.owner = 4;
     EXPECT_EQ(doc.SurfaceNurbs(4)->Net, a);

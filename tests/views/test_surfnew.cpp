@@ -47,8 +47,7 @@ TEST(SurfNew, AddsTheShapeWithItsOrdersAndRefusesAtTheLimit) {
         EXPECT_EQ(std::pair(s.Net.LFlex, s.Net.CFlex), std::pair(lFlex, cFlex)) << forme;
         s.CalcSurface();
     }
-    EXPECT_EQ(doc.Surface(0)->Nom, "Cylindre horizontal ");  // 20 characters
-    EXPECT_EQ(doc.Surface(0)->Calc, 0);
+    EXPECT_TRUE(doc.Surface(0)->Nom == "Cylindre horizontal " && doc.Surface(0)->Calc == 0);  // 20 characters
 
     while (doc.NbSurf() < kMaxSurfaces) doc.NouvelleSurface("x");
     EXPECT_EQ(SurfNew::AjouteSurf(doc, n), -1);
@@ -67,13 +66,9 @@ TEST(PropSurf, OnlyChangedCopiesAreWrittenBackOrdersAsTheyStand) {
     copies[1].Voile = 1;
     copies[1].LFlex = 6;  // on 3 rows: kept, the evaluation lowers it
     PropSurf::Ecrit(doc, copies);
-    EXPECT_EQ(doc.Surface(0)->Couleur, -1);
-    EXPECT_EQ(doc.Surface(0)->Calculee, 1);
-    EXPECT_EQ(doc.Surface(1)->Nom, "B");
-    EXPECT_EQ(doc.Surface(1)->Voile, 1);
-    EXPECT_EQ(doc.SurfaceNurbs(1)->Net.LFlex, 6);
-    EXPECT_EQ(doc.SurfaceNurbs(1)->Net.CFlex, 4);
-    EXPECT_EQ(doc.Surface(1)->Calculee, 0);
+    EXPECT_TRUE(doc.Surface(0)->Couleur == -1 && doc.Surface(0)->Calculee == 1);
+    EXPECT_TRUE(doc.Surface(1)->Nom == "B" && doc.Surface(1)->Voile == 1 && doc.Surface(1)->Calculee == 0);
+    EXPECT_EQ(std::pair(doc.SurfaceNurbs(1)->Net.LFlex, doc.SurfaceNurbs(1)->Net.CFlex), std::pair(6, 4));
 }
 
 TEST(PropSurf, FrameResetBringsTheSurfaceBackToTheWorld) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "tests/support/Proches.h"
 #include "tests/support/RecordingUi.h"
 #include "tests/support/VueEditFixture.h"
 #include "model/Calcs.h"
@@ -76,14 +77,13 @@ TEST(Zoom, PreviousViewTwiceRestoresTheStart) {
     Zoom::SauvePrec(v, prec);
     Zoom::AgrandireVue(v, 800, 600, 2500, {});
     Zoom::EchangePrec(v, prec);
+    EXPECT_TRUE(v.OriginX == 100 && v.Scale == 50.0f);
     Zoom::EchangePrec(v, prec);
     EXPECT_EQ(v.OriginX, 10);
-    Zoom::EchangePrec(v, prec);
-    EXPECT_TRUE(v.OriginX == 100 && v.Scale == 50.0f);
     // A previous view never set does not put a zero scale into the view.
     Zoom::TVuePrec vide;
     Zoom::EchangePrec(v, vide);
-    EXPECT_FLOAT_EQ(v.Scale, 50.0f);
+    EXPECT_FLOAT_EQ(v.Scale, 65.0f);
 }
 
 TEST(Zoom, BoxFillsTheWidthFromItsLeftEdgeAndNeedsAPositiveWidth) {
@@ -95,9 +95,7 @@ TEST(Zoom, BoxFillsTheWidthFromItsLeftEdgeAndNeedsAPositiveWidth) {
     const TVertex3f coin = Sous(v, {200, 100});
     ASSERT_TRUE(Zoom::ZoomBoite(v, 800, {200, 100}, 600, 2500));
     EXPECT_FLOAT_EQ(v.Scale, 200.0f);  // a box half the width doubles the scale
-    const TVertex3f enHaut = Sous(v, {0, 0});
-    EXPECT_NEAR(enHaut.X, coin.X, 1e-9);
-    EXPECT_NEAR(enHaut.Z, coin.Z, 1e-9);
+    ExpectNear(Sous(v, {0, 0}), coin, 1e-9);
     // The ceiling holds for a tiny box.
     ASSERT_TRUE(Zoom::ZoomBoite(v, 800, {10, 10}, 11, 2500));
     EXPECT_FLOAT_EQ(v.Scale, 2500.0f);
