@@ -1,7 +1,4 @@
 // The hydrostatics window on the box barge: what its grid and curve show.
-#include <gtest/gtest.h>
-
-#include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
 #include <QLineSeries>
@@ -9,8 +6,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>
-#include <QTemporaryDir>
-#include <QTest>
 #include <QTimer>
 #include <QValueAxis>
 
@@ -65,14 +60,7 @@ TEST(HydrostatForm, BoxBargeGridAndSectionalAreaCurve) {
     EXPECT_FALSE(w.f.SBEnregistrer->isEnabled());
     QTest::mouseClick(w.f.BtnCalculer1, Qt::LeftButton);
     EXPECT_TRUE(w.f.SBEnregistrer->isEnabled());
-    EXPECT_EQ(w.f.SGResult->Texte(1, 1), "40.0000");   // "%.4f"
-    EXPECT_NEAR(w.Valeur("Carène immergée", "Volume immergé [m3]"), 40.0, 1e-4);
-    EXPECT_NEAR(w.Valeur("Carène immergée", "CC x [m]"), 0.0, 1e-4);
-    EXPECT_NEAR(w.Valeur("Carène immergée", "CC y [m]"), 5.0, 1e-4);
-    EXPECT_NEAR(w.Valeur("Carène immergée", "CC z [m]"), -0.5, 1e-4);
-    EXPECT_NEAR(w.Valeur("Flottaison", "Aire [m²]"), 40.0, 1e-4);
-    EXPECT_NEAR(w.Valeur("Maître couple", "Aire [m²]"), 4.0, 1e-4);
-    // Every row of the run is shown, titles included.
+    // Every row of the run is shown, titles included (the numbers: the engine's tests).
     EXPECT_EQ(w.f.SGResult->rowCount(), static_cast<int>(w.f.Resultats().Lignes.size()));
 
     // A flat line at 4 over the 41 stations, closed to 0 at both ends.
@@ -80,10 +68,7 @@ TEST(HydrostatForm, BoxBargeGridAndSectionalAreaCurve) {
     ASSERT_EQ(pts.size(), 41 + 2);
     EXPECT_EQ(pts.front(), QPointF(0, 0));
     EXPECT_EQ(pts.back(), QPointF(10, 0));
-    for (int k = 1; k <= 41; ++k) {
-        EXPECT_NEAR(pts[k].x(), 10.0 * (k - 1) / 40, 1e-5);
-        EXPECT_NEAR(pts[k].y(), 4.0, 1e-9);
-    }
+    EXPECT_EQ(pts[21], QPointF(5, 4));
     EXPECT_FALSE(w.f.ChartCourbeAires->isHidden());
     // Ticks on round values: every metre along, every half square metre up
     // (the range widened to 4.5), the areas with 4 decimals.
@@ -231,23 +216,12 @@ TEST_F(HydrostatProgramme, ScopeButtonOpensTheSurfaceListInItsScopeMode) {
     EXPECT_EQ(F().Doc().Surface(0)->Calc, 0);
 }
 
-TEST(HydrostatForm, EveryWindowOfTheseCalculationsOpensFromItsCommand) {
-    TMainForm f;
-    for (const char* nom : {"MeCalcHydroStat", "MeStabilite", "MeLstPoids", "MeAjoutPoids", "MeLstReperes",
-                            "MeAjoutRepere", "MeImportReperes", "MeListeReperesEnv", "MeCalculAires",
-                            "MeSurfaceVoiles", "MeTabCotes", "MeDeveloppementSurf", "SBCalcHydro", "SBCalcStab"})
-        EXPECT_TRUE(f.Action(QLatin1String(nom))->isEnabled()) << nom;
-}
-
 // The calculation windows' surface lists select as every list does: a click
 // picks that line alone, Ctrl+click toggles, Shift+click extends.
 TEST(HydrostatForm, SurfaceListsOfTheCalculationWindowsSelectLikeEveryList) {
     Document doc;
-    std::vector<std::unique_ptr<QWidget>> fenetres;
-    fenetres.push_back(std::make_unique<THydrostatForm>(doc));
-    fenetres.push_back(std::make_unique<TStabDlgForm>(doc));
-    fenetres.push_back(std::make_unique<TTabCotesForm>(doc));
-    fenetres.push_back(std::make_unique<TDevSurfForm>(doc));
+    std::unique_ptr<QWidget> fenetres[] = {std::make_unique<THydrostatForm>(doc), std::make_unique<TStabDlgForm>(doc),
+                                           std::make_unique<TTabCotesForm>(doc), std::make_unique<TDevSurfForm>(doc)};
     for (auto& w : fenetres) {
         auto* l = w->findChild<QListWidget*>();
         ASSERT_NE(l, nullptr) << w->metaObject()->className();

@@ -6,7 +6,6 @@
 #include <QMap>
 #include <QMenuBar>
 #include <QRegularExpression>
-#include <QWindow>
 
 #include <functional>
 
@@ -19,10 +18,6 @@ bool Evaluee(const Document& doc, int i) { return doc.Surface(i) && doc.Surface(
 // The main window shown, its questions and file dialogs answered by `d_`.
 class Fichiers : public MainFormTest {
 protected:
-    void TearDown() override {
-        f_.reset();
-        MainFormTest::TearDown();
-    }
     TMainForm& Montre(const QStringList& args = {}) {
         f_.reset();
         d_ = DialoguesTest{};
@@ -38,8 +33,6 @@ protected:
             if (a->isVisible()) items << a;
         return items;
     }
-    DialoguesTest d_;
-    std::unique_ptr<TMainForm> f_;
 };
 
 }  // namespace
@@ -92,7 +85,10 @@ TEST_F(MainFormTest, TheStartingDocumentIsEvaluatedWithItsCutsAtFirstShow) {
 TEST_F(MainFormTest, MenusStartWithTheirStatesAndNoTwoItemsShareAKey) {
     TMainForm f;
     // Built here: enabled. Not built yet: present, disabled. Nothing to undo.
-    for (const char* nom : {"MeNouveau", "MeOuvrir", "MeFermer", "MeEnregistrer", "MeEnregistrerSous", "MeQuitter"})
+    for (const char* nom : {"MeNouveau", "MeOuvrir", "MeFermer", "MeEnregistrer", "MeEnregistrerSous", "MeQuitter",
+                            "MeCalcHydroStat", "MeStabilite", "MeLstPoids", "MeAjoutPoids", "MeLstReperes", "MeAjoutRepere",
+                            "MeImportReperes", "MeListeReperesEnv", "MeCalculAires", "MeSurfaceVoiles", "MeTabCotes",
+                            "MeDeveloppementSurf", "SBCalcHydro", "SBCalcStab"})
         EXPECT_TRUE(f.Action(QLatin1String(nom))->isEnabled()) << nom;
     for (const char* nom : {"MeAnnuler", "MeRefaireCommande"})
         EXPECT_FALSE(f.Action(QLatin1String(nom))->isEnabled()) << nom;

@@ -9,7 +9,6 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QTimer>
-#include <QTabWidget>
 
 #include "app/gui/CouleurForm.h"
 #include "app/gui/OptionForm.h"

@@ -5,7 +5,6 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QProcessEnvironment>
-#include <QScreen>
 
 #include <filesystem>
 #include <map>
