@@ -115,28 +115,24 @@ TEST(MsgDlg, UnTexteLongSeCoupeUneFois) {
 
 TEST(Langue, AppliqueLangueParNomsDeComposants) {
     Langue::Reinitialise();
+    const auto nomme = [](auto* o, const char* nom) {
+        o->setObjectName(QLatin1String(nom));
+        return o;
+    };
     QDialog fenetre;
     fenetre.setObjectName("OptionForm");
     auto* onglets = new QTabWidget(&fenetre);
-    auto* page = new QWidget;
-    page->setObjectName("TS_General");
+    auto* page = nomme(new QWidget, "TS_General");
     onglets->addTab(page, "x");
-    auto* coche = new QCheckBox(page);
-    coche->setObjectName("CB_PosLight");
-    auto* ok = new QPushButton(&fenetre);
-    ok->setObjectName("BtnOK");
-    auto* lancer = new QPushButton(&fenetre);
-    lancer->setObjectName("BtnOK2");
+    auto* coche = nomme(new QCheckBox(page), "CB_PosLight");
+    auto* ok = nomme(new QPushButton(&fenetre), "BtnOK");
+    auto* lancer = nomme(new QPushButton(&fenetre), "BtnOK2");
     Langue::DonneCle(lancer, "rsBtnOKCaption");
-    auto* vue = new QToolButton(&fenetre);
-    vue->setObjectName("SBSection");
+    auto* vue = nomme(new QToolButton(&fenetre), "SBSection");
     Langue::DonneCle(vue, {}, "rsVueSection");
-    auto* menu = new QMenu(&fenetre);
-    menu->setObjectName("MeFichier");
-    QAction* ouvrir = menu->addAction("x");
-    ouvrir->setObjectName("MeOuvrir");
-    auto* date = new QLabel("Compilé le 01/02/2026", &fenetre);
-    date->setObjectName("LabelDate");
+    auto* menu = nomme(new QMenu(&fenetre), "MeFichier");
+    QAction* ouvrir = nomme(menu->addAction("x"), "MeOuvrir");
+    auto* date = nomme(new QLabel("Compilé le 01/02/2026", &fenetre), "LabelDate");
     Langue::DonneCle(date, "-");
 
     Langue::AppliqueLangue(&fenetre);
