@@ -67,6 +67,12 @@ TEST_F(Icones_, EveryButtonHasItsOwnIconAndKeepsItsHint) {
         verifie(t->objectName(), t->icon(), t->toolTip());
     }
     EXPECT_EQ(parBouton.size(), 32u + TBoiteOutilsForm::Boutons().size());
+    // The surface moves have no menu item: their commands are reached here.
+    for (const char* nom : {"DeplacerPC", "RotationPC", "RetournVert", "RetournHoriz", "DeplacerSurf"}) {
+        const QAction* a = A((std::string("Me") + nom).c_str());
+        const auto* b = palette->findChild<QToolButton*>(QStringLiteral("SB_") + QLatin1String(nom));
+        EXPECT_TRUE(a && a->isEnabled() && b && b->isEnabled()) << nom;
+    }
 
     // The studio's display buttons: a picture each, the name of their mode as tool tip.
     ASSERT_NE(TStudioForm::Instance(), nullptr);

@@ -3,6 +3,9 @@
 // and the views' settings going out with the document and back.
 #include <QDialog>
 #include <QFile>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTimer>
 #include <QToolBar>
 
 #include <numbers>
@@ -76,6 +79,17 @@ TEST_F(Integration, KeysStayWithTheWindowsThatUseThemAndAModalDialog) {
     const int x = plan.OriginX;
     QTest::keyClick(Vue(vkPlan), Qt::Key_Home);
     EXPECT_EQ(plan.OriginX, x);
+
+    // A menu closed with Escape gives them back, though the menu bar keeps the
+    // keyboard focus as it does on a desktop.
+    QMenu* menu = F().findChild<QMenu*>(QStringLiteral("MeAffichage"));
+    ASSERT_NE(menu, nullptr);
+    QTimer::singleShot(0, menu, [menu] { QTest::keyClick(menu, Qt::Key_Escape); });
+    F().menuBar()->setActiveAction(menu->menuAction());
+    QTRY_VERIFY(!menu->isVisible());
+    F().menuBar()->setFocus();
+    QTest::keyClick(F().menuBar(), Qt::Key_Right);
+    EXPECT_EQ(plan.OriginX, x + 10);
 }
 
 TEST_F(Integration, DisplaySwitchesComputeTheirCutsAndRedraw) {

@@ -117,8 +117,7 @@ TEST_F(MainFormTest, DisplaySwitchesAndPlacementAreKeptWhenTheOptionsSaySo) {
         f.Action(QStringLiteral("MeCarene"))->setChecked(false);
         f.FixeMotPrecision(QStringLiteral("Bonne"));
         f.setGeometry(40, 50, 600, 400);
-        int k = 0;
-        for (const auto& [nom, item] : fenetres) {
+        for (int k = 0; const auto& [nom, item] : fenetres) {
             f.Clique(item, true);
             QWidget* w = f.findChild<QWidget*>(QLatin1String(nom));
             ASSERT_NE(w, nullptr) << nom;
