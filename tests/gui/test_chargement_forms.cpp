@@ -201,11 +201,8 @@ TEST(Tables, OffsetsSaveAndPrintAreaRowsAndErrorColours) {
     EXPECT_EQ(dev.SG_Erreur->item(0, 2)->foreground().color(), QColor(0, 128, 0));
     EXPECT_EQ(dev.SG_Erreur->horizontalScrollBar()->maximum(), 0);  // "Erreur" shows without scrolling
 
-    struct Cas {
-        double e;
-        QColor c;
-    } cas[] = {{0.0009, QColor(0, 128, 0)}, {0.001, QColor(255, 160, 0)}, {0.01, QColor(255, 0, 0)}};
-    for (const Cas& c : cas) EXPECT_EQ(TDevSurfForm::Couleur(c.e), c.c) << c.e;
+    for (const auto& [e, c] : {std::pair{0.0009, QColor(0, 128, 0)}, {0.001, QColor(255, 160, 0)}, {0.01, QColor(255, 0, 0)}})
+        EXPECT_EQ(TDevSurfForm::Couleur(e), c) << e;
 }
 
 // Grid columns as wide as the windows give them, headers and titles shown

@@ -84,18 +84,14 @@ TEST(HydrostatForm, BoxBargeGridAndSectionalAreaCurve) {
 
 TEST(HydrostatForm, StationCountAndScope) {
     FenetreCaisson w;
-    struct Cas {
-        const char* tape;
-        const char* montre;
-        bool message;
-    } cas[] = {{"250", "201", false}, {"2", "3", false}, {"7", "7", false}, {"x1", "7", true}, {"", "7", true}};
-    for (const Cas& c : cas) {
+    for (const auto& [tape, montre, message] : {std::tuple{"250", "201", false}, {"2", "3", false}, {"7", "7", false},
+                                                {"x1", "7", true}, {"", "7", true}}) {
         w.ui.rec.messages.clear();
-        w.f.EditPrecision->setText(c.tape);
+        w.f.EditPrecision->setText(tape);
         w.f.EditPrecisionExit();
-        EXPECT_EQ(w.f.EditPrecision->text(), c.montre) << c.tape;
-        EXPECT_EQ(w.f.NbCoupes(), QString(c.montre).toInt());
-        EXPECT_EQ(w.ui.rec.messages.size(), c.message ? 1u : 0u) << c.tape;
+        EXPECT_EQ(w.f.EditPrecision->text(), montre) << tape;
+        EXPECT_EQ(w.f.NbCoupes(), QString(montre).toInt());
+        EXPECT_EQ(w.ui.rec.messages.size(), message ? 1u : 0u) << tape;
     }
     // "Aucune": an empty scope runs to zero results and an empty curve.
     QTest::mouseClick(w.f.BtnAucune, Qt::LeftButton);
@@ -108,20 +104,16 @@ TEST(HydrostatForm, StationCountAndScope) {
     // The Options page: perpendiculars typed as any finite values, "inf" and
     // "nan" refused with a message; typed ones stay when the scope changes.
     w.f.RBPPPosition->setChecked(true);
-    struct Pp {
-        const char *av, *ar;
-        double ppav, ppar;
-        bool message;
-    } pp[] = {{"10000", "20000", 10000, 20000, false}, {"nan", "3", 10000, 20000, true},
-              {"2", "inf", 10000, 20000, true}, {"4,5", "-1", -1, 4.5, false}};
-    for (const Pp& p : pp) {
+    for (const auto& [av, ar, ppav, ppar, message] :
+         {std::tuple{"10000", "20000", 10000.0, 20000.0, false}, {"nan", "3", 10000.0, 20000.0, true},
+          {"2", "inf", 10000.0, 20000.0, true}, {"4,5", "-1", -1.0, 4.5, false}}) {
         w.ui.rec.messages.clear();
-        w.f.EditPPAv->setText(p.av);
-        w.f.EditPPAr->setText(p.ar);
+        w.f.EditPPAv->setText(av);
+        w.f.EditPPAr->setText(ar);
         emit w.f.EditPPAr->editingFinished();
-        EXPECT_EQ(w.f.PPAv, p.ppav) << p.av << " " << p.ar;
-        EXPECT_EQ(w.f.PPAr, p.ppar);
-        EXPECT_EQ(w.ui.rec.messages.size(), p.message ? 1u : 0u);
+        EXPECT_EQ(w.f.PPAv, ppav) << av << " " << ar;
+        EXPECT_EQ(w.f.PPAr, ppar);
+        EXPECT_EQ(w.ui.rec.messages.size(), message ? 1u : 0u);
     }
     w.f.PorteeCalculs = [] { return true; };
     QTest::mouseClick(w.f.BtnPorteeCalculs, Qt::LeftButton);
@@ -140,16 +132,13 @@ TEST(HydrostatForm, StabilityChartHasAZeroLineAndRoundTicks) {
     ASSERT_TRUE(g->LigneZero());
     // A range set by the window, and one that a zoom back brings about a
     // million times wider (GZ to moments).
-    struct Cas {
-        double min, max, bas, haut;
-        int ticks;
-    } cas[] = {{0.0, 180.0, 0.0, 180.0, 10}, {-0.21, 1.37, -0.4, 1.4, 10}, {-351234.5, 98765.4, -400000, 100000, 11}};
-    for (const Cas& c : cas) {
-        auto* a = qobject_cast<QValueAxis*>(g->chart()->axes(c.min == 0.0 ? Qt::Horizontal : Qt::Vertical).first());
-        a->setRange(c.min, c.max);
-        EXPECT_NEAR(a->min(), c.bas, 1e-9 * c.haut) << c.min;
-        EXPECT_DOUBLE_EQ(a->max(), c.haut);
-        EXPECT_EQ(a->tickCount(), c.ticks);
+    for (const auto& [min, max, bas, haut, ticks] : {std::tuple{0.0, 180.0, 0.0, 180.0, 10}, {-0.21, 1.37, -0.4, 1.4, 10},
+                                                     {-351234.5, 98765.4, -400000.0, 100000.0, 11}}) {
+        auto* a = qobject_cast<QValueAxis*>(g->chart()->axes(min == 0.0 ? Qt::Horizontal : Qt::Vertical).first());
+        a->setRange(min, max);
+        EXPECT_NEAR(a->min(), bas, 1e-9 * haut) << min;
+        EXPECT_DOUBLE_EQ(a->max(), haut);
+        EXPECT_EQ(a->tickCount(), ticks);
     }
 
     TGrapheResultats h;

@@ -38,16 +38,13 @@ protected:
 }  // namespace
 
 TEST(LigneCommande, SwitchesAndDocumentPath) {
-    TLigneCommande l = AnalyseLigneCommande({"-d", "-p", "5000", "file", "name.cse"});
-    EXPECT_TRUE(l.ModeDebug);
-    EXPECT_EQ(l.PortDebug, 5000);
-    EXPECT_EQ(l.Document, "file name.cse");
-
     // Without "-d", "-p" is part of the name.
-    l = AnalyseLigneCommande({"-p", "5000", "x.cse"});
-    EXPECT_FALSE(l.ModeDebug);
-    EXPECT_EQ(l.PortDebug, 4444);
-    EXPECT_EQ(l.Document, "-p 5000 x.cse");
+    for (const auto& [args, debug, port, document] :
+         {std::tuple{QStringList{"-d", "-p", "5000", "file", "name.cse"}, true, 5000, "file name.cse"},
+          std::tuple{QStringList{"-p", "5000", "x.cse"}, false, 4444, "-p 5000 x.cse"}}) {
+        const TLigneCommande l = AnalyseLigneCommande(args);
+        EXPECT_EQ(std::tuple(l.ModeDebug, l.PortDebug, l.Document), std::tuple(debug, port, std::string(document)));
+    }
 }
 
 // The default hull, or the document named on the command line, is evaluated
