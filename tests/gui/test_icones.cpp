@@ -120,22 +120,17 @@ TEST_F(Icones_, ArmingAToolGivesEveryViewItsCursorAndReleasingItTheCross) {
         }
     };
     curseurDesVues("crCroixInv");
-    // The weight and mark tools are ticked however their command comes to do it.
-    const struct {
-        const char* item;
-        bool coche;  // ticked directly rather than triggered
-        const char* curseur;
-    } pas[] = {
-        {"MeAjouterVx", false, "crAjout"}, {"MeSupprimerVx", false, "crSuppr"},  // unticks the insertion
-        {"MeSupprimerVx", false, "crCroixInv"}, {"MeDeplacerVue", false, "crDepl"},
-        {"MeZoom", false, "crCroixInv"},  // unticks the pan
-        {"MeZoom", false, "crCroixInv"}, {"MeAjoutPoids", true, "crPoids"}, {"MeAjoutRepere", true, "crRep"},
-    };
-    for (const auto& p : pas) {
-        if (p.coche) A(p.item)->setChecked(true);
-        else A(p.item)->trigger();
-        curseurDesVues(p.curseur);
-        if (p.coche) A(p.item)->setChecked(false);
+    // Each item, whether it is ticked directly rather than triggered, the cursor
+    // then; the weight and mark tools are ticked however their command comes to do it.
+    for (const auto& [item, coche, curseur] : {
+             std::tuple{"MeAjouterVx", false, "crAjout"}, {"MeSupprimerVx", false, "crSuppr"},  // unticks the insertion
+             {"MeSupprimerVx", false, "crCroixInv"}, {"MeDeplacerVue", false, "crDepl"},
+             {"MeZoom", false, "crCroixInv"},  // unticks the pan
+             {"MeZoom", false, "crCroixInv"}, {"MeAjoutPoids", true, "crPoids"}, {"MeAjoutRepere", true, "crRep"}}) {
+        if (coche) A(item)->setChecked(true);
+        else A(item)->trigger();
+        curseurDesVues(curseur);
+        if (coche) A(item)->setChecked(false);
     }
     // A pan ends with its drag: the views go back to the cross.
     A("MeDeplacerVue")->trigger();

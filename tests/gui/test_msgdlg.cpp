@@ -55,22 +55,19 @@ QString PhraseLongue(const TfmMessageDlg& d) {
 TEST(MsgDlg, ChaqueBoutonOuEchapDonneSaReponse) {
     Langue::Reinitialise();
     const unsigned tous = Ui::mbYes | Ui::mbNo | Ui::mbCancel;
-    const struct {
-        QString legende;  // empty: Escape
-        unsigned boutons;
-        int attendu;
-    } cas[] = {{"&Oui", tous, 6}, {"&Non", tous, 7}, {"&Annuler", tous, 2}, {"", Ui::mbYes | Ui::mbNo, Ui::mrCancel}};
-    for (const auto& c : cas) {
+    // The caption clicked (none: Escape), the buttons shown, the answer.
+    for (const auto& [legende, boutons, attendu] : {std::tuple{QString("&Oui"), tous, 6}, {"&Non", tous, 7},
+                                                   {"&Annuler", tous, 2}, {"", Ui::mbYes | Ui::mbNo, Ui::mrCancel}}) {
         QString lu;
         QTimer::singleShot(0, [&] {
             QWidget* w = QApplication::activeModalWidget();
             ASSERT_NE(w, nullptr);
             lu = w->findChild<QLabel*>("lbMsg")->text();
-            if (c.legende.isEmpty()) QTest::keyClick(w, Qt::Key_Escape);
-            else if (QPushButton* b = Bouton(w, c.legende)) QTest::mouseClick(b, Qt::LeftButton);
+            if (legende.isEmpty()) QTest::keyClick(w, Qt::Key_Escape);
+            else if (QPushButton* b = Bouton(w, legende)) QTest::mouseClick(b, Qt::LeftButton);
         });
-        EXPECT_EQ(csMessage::MsgDlg(std::string_view("Tolérance ¤ ?"), Ui::MsgType::Confirmation, c.boutons), c.attendu)
-            << c.legende.toStdString();
+        EXPECT_EQ(csMessage::MsgDlg(std::string_view("Tolérance ¤ ?"), Ui::MsgType::Confirmation, boutons), attendu)
+            << legende.toStdString();
         EXPECT_EQ(lu, QStringLiteral("Tolérance ¤ ?"));
     }
 }
