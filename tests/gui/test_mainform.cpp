@@ -69,7 +69,6 @@ TEST_F(MainFormTest, TheStartingDocumentIsEvaluatedWithItsCutsAtFirstShow) {
         f.show();
         EXPECT_TRUE(f.FormeAffichee());
         EXPECT_TRUE(Evaluee(f.Doc(), n - 1));
-        EXPECT_TRUE(f.Doc().Surface(n - 1)->SecFait);
         EXPECT_FALSE(f.Doc().Surface(n - 1)->Sec[1].empty());
         EXPECT_TRUE(f.Enregistre());
     }
@@ -142,7 +141,6 @@ TEST_F(Fichiers, CancelOrACancelledSaveKeepsTheDocumentAndNoGoesOn) {
         EXPECT_EQ(d_.dialoguesEnregistrer, 1);
         EXPECT_EQ(d_.questions, std::vector<QString>(2, QStringLiteral("Voulez-vous sauvegarder les modifications ?")));
         ASSERT_EQ(f.Doc().NbSurf(), 2);
-        EXPECT_EQ(f.Doc().Surface(1)->Nom, "Pont");
         EXPECT_DOUBLE_EQ(f.Doc().SurfaceNurbs(0)->Net.TabPC[1][1].X, 3.25);
         EXPECT_FALSE(f.Enregistre());
 
@@ -235,7 +233,6 @@ TEST_F(Fichiers, OpenNeverMergesIntoTheKeptDocument) {
     f.MeOuvrirClick();
     EXPECT_EQ(d_.dialoguesOuvrir, 1);
     ASSERT_EQ(f.Doc().NbSurf(), 3);
-    EXPECT_EQ(f.Doc().Surface(0)->Nom, "Coque0");
     EXPECT_EQ(f.Doc().NomFichier, autre);
     EXPECT_TRUE(f.Enregistre());
     EXPECT_TRUE(Evaluee(f.Doc(), 2));

@@ -13,7 +13,8 @@ TEST_F(MainFormTest, LaunchRunsTheConfiguredProgramAndReadsItsResults) {
     const QString script = Fichier(QStringLiteral("analyse.sh"));
     // The program's body (none: no program configured; "": one that does not exist),
     // the message, the points of the curve, the output shown.
-    for (const auto& [corps, message, points, sortie] : std::initializer_list<std::tuple<const char*, const char*, int, const char*>>{
+    for (const auto& [corps, message, points, sortie] :
+         std::initializer_list<std::tuple<const char*, const char*, int, const char*>>{
              {nullptr, "Aucun programme d'analyse n'est configuré", 0, ""},
              {"", "Le programme d'analyse \"", 0, ""},
              {"echo calcul; exit 3", "Le programme d'analyse s'est terminé en erreur (code 3)", 0, "calcul\n"},
