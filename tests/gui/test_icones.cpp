@@ -48,9 +48,8 @@ TEST_F(Icones_, EveryButtonHasItsOwnIconAndKeepsItsHint) {
     std::map<QString, QImage> parBouton;
     auto verifie = [&](const QString& bouton, const QIcon& icone, const QString& bulle) {
         SCOPED_TRACE(bouton.toStdString());
-        ASSERT_FALSE(icone.isNull());
         const QImage im = Image(icone);
-        EXPECT_TRUE(Dessine(im));
+        EXPECT_TRUE(Dessine(im));  // a null icon draws nothing
         EXPECT_FALSE(bulle.isEmpty());
         for (const auto& [autre, image] : parBouton) {
             const bool meme = bouton == QLatin1String("SpeedButton1") && autre == QLatin1String("SBFenSel");
@@ -96,7 +95,6 @@ TEST(Curseurs, EachToolCursorIsDrawnWithItsHotSpotOnTheCrossHair) {
         SCOPED_TRACE(nom);
         const QCursor c = Curseurs::Curseur(nom);
         const QImage im = Image(c);
-        ASSERT_FALSE(im.isNull());
         const QPoint h = c.hotSpot();
         ASSERT_TRUE(im.rect().adjusted(5, 5, -5, -5).contains(h));
         // The cross-hair's arms meet on the hot spot, black on their white halo.
