@@ -1,7 +1,6 @@
 // The main window, not shown, with drawing on and its default hull
 // evaluated, for the tests of the windows its commands open.
 #pragma once
-
 #include <QTimer>
 
 #include <functional>
@@ -21,11 +20,6 @@ protected:
         ObjCom::MajSurface(Doc(), true, -1);
         F().MarquerEnregistre();
     }
-    void TearDown() override {
-        f_.reset();
-        MainFormTest::TearDown();
-    }
-    TMainForm& F() { return *f_; }
     Document& Doc() { return F().Doc(); }
     template <class T>
     T* Fenetre() { return F().findChild<T*>(); }
@@ -43,7 +37,4 @@ protected:
         });
         F().Action(QLatin1String(nom))->trigger();
     }
-
-    DialoguesTest d_;
-    std::unique_ptr<TMainForm> f_;
 };

@@ -2,7 +2,6 @@
 // document reader and writer connected, a recording user interface, and
 // dialogs that answer as the test says.
 #pragma once
-
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -75,8 +74,12 @@ protected:
         Startup::InstalleDocIo();
         GestFich::RecentFiles().Clear();
     }
-    void TearDown() override { DocIo::Installe({}); }
+    void TearDown() override {
+        f_.reset();
+        DocIo::Installe({});
+    }
 
+    TMainForm& F() { return *f_; }
     QString Ini() const { return config_.filePath(QStringLiteral("Corvane Shaper/Corvane Shaper.ini")); }
     QString Fichier(const QString& nom) const { return travail_.filePath(nom); }
 
@@ -97,6 +100,8 @@ protected:
     RecordingScope ui_;
     QTemporaryDir config_;
     QTemporaryDir travail_;
+    DialoguesTest d_;
+    std::unique_ptr<TMainForm> f_;  // the fixtures' main window, when they make one
 };
 
 // The real program: the main window with its four views at 1280 x 1024, the
@@ -124,7 +129,6 @@ protected:
         MainFormTest::TearDown();
     }
 
-    TMainForm& F() { return *f_; }
     TFormFille* Vue(int k) { return Vues::FenetreVueParIndex(k); }
     QAction* A(const char* nom) { return F().Action(QLatin1String(nom)); }
     TNet& Net() { return F().Doc().SurfaceNurbs(0)->Net; }
@@ -144,6 +148,4 @@ protected:
 
     QtUi qtUi_;
     std::unique_ptr<Ui::ScopedUi> portee_;
-    DialoguesTest d_;
-    std::unique_ptr<TMainForm> f_;
 };

@@ -7,10 +7,6 @@
 #include <QFile>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QMenu>
-#include <QMenuBar>
-#include <QTimer>
-#include <QToolButton>
 #include <QStyle>
 #include <QStyleOptionTitleBar>
 
@@ -143,34 +139,8 @@ TEST_F(ProgrammeTest, ClosingTheDocumentClearsThePanelsThatDescribedIt) {
     EXPECT_TRUE(F().TexteStatusBar(2).isEmpty());
 }
 
-TEST_F(ProgrammeTest, ViewKeysWorkAgainOnceAMenuIsClosedWithEscape) {
-    Active(vkPlan);
-    const int x = Vue(vkPlan)->Vue().OriginX;
-    QMenu* menu = F().findChild<QMenu*>(QStringLiteral("MeAffichage"));
-    ASSERT_NE(menu, nullptr);
-    QTimer::singleShot(0, menu, [menu] { QTest::keyClick(menu, Qt::Key_Escape); });
-    F().menuBar()->setActiveAction(menu->menuAction());
-    QTRY_VERIFY(!menu->isVisible());
-    // On a desktop the menu bar keeps the keyboard focus after Escape.
-    F().menuBar()->setFocus();
-    QTest::keyClick(F().menuBar(), Qt::Key_Right);
-    EXPECT_EQ(Vue(vkPlan)->Vue().OriginX, x + 10);
-}
-
 TEST_F(MainFormTest, StandardDialogButtonsSpeakTheInterfaceLanguage) {
     TMainForm f;
     QDialogButtonBox boutons(QDialogButtonBox::Cancel);
     EXPECT_EQ(boutons.button(QDialogButtonBox::Cancel)->text().remove(QLatin1Char('&')), QStringLiteral("Annuler"));
-}
-
-TEST_F(ProgrammeTest, TheSurfaceMovesWithoutMenuItemsAreReachedFromThePalette) {
-    A("MeIcoBoiteOutils")->trigger();
-    QWidget* palette = F().findChild<QWidget*>(QStringLiteral("BoiteOutilsForm"));
-    ASSERT_NE(palette, nullptr);
-    // (Their icons and hints: test_icones.cpp.)
-    for (const char* nom : {"DeplacerPC", "RotationPC", "RetournVert", "RetournHoriz", "DeplacerSurf"}) {
-        const QAction* a = A((std::string("Me") + nom).c_str());
-        const auto* b = palette->findChild<QToolButton*>(QStringLiteral("SB_") + QLatin1String(nom));
-        EXPECT_TRUE(a && a->isEnabled() && b && b->isEnabled()) << nom;
-    }
 }

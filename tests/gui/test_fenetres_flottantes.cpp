@@ -4,10 +4,8 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
-#include <QScreen>
 #include <QScrollBar>
 #include <QToolBar>
-#include <QWindow>
 
 #include "tests/gui/MainFormTestUtil.h"
 
@@ -18,11 +16,10 @@ TEST_F(ProgrammeTest, FloatingWindowsOpenInTheFreeAreaComeBackWhereClosedAndView
     const QRect barres(F().menuBar()->mapToGlobal(QPoint(0, 0)),
                        QSize(F().width(), F().BarreOutils()->geometry().bottom() - F().menuBar()->y()));
     std::vector<QRect> outils;
-    for (const char* item : {"MeControleVue", "MeIcoBoiteOutils", "MeFenSel"}) {
+    for (const auto& [item, nom] : {std::pair{"MeControleVue", "VueCtrlForm"}, std::pair{"MeIcoBoiteOutils", "BoiteOutilsForm"},
+                                    std::pair{"MeFenSel", "FenSelForm"}}) {
         A(item)->trigger();
         QApplication::processEvents();
-    }
-    for (const char* nom : {"VueCtrlForm", "BoiteOutilsForm", "FenSelForm"}) {
         const QWidget* w = F().findChild<QWidget*>(QLatin1String(nom));
         ASSERT_TRUE(w && w->isVisible()) << nom;
         EXPECT_TRUE(zone.contains(w->frameGeometry())) << nom;
@@ -71,9 +68,6 @@ TEST_F(ProgrammeTest, FloatingWindowsOpenInTheFreeAreaComeBackWhereClosedAndView
 
     // No window stays above the dialogs: the tool windows keep above the main window only.
     std::vector<std::unique_ptr<QWidget>> temporaires;
-    for (const QWidget* w : F().FenetresDuProgramme(temporaires)) {
-        if (w) {
-            EXPECT_FALSE(w->windowFlags().testFlag(Qt::WindowStaysOnTopHint)) << w->objectName().toStdString();
-        }
-    }
+    for (const QWidget* w : F().FenetresDuProgramme(temporaires))
+        EXPECT_FALSE(w && w->windowFlags().testFlag(Qt::WindowStaysOnTopHint)) << (w ? w->objectName().toStdString() : "");
 }

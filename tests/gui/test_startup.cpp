@@ -5,8 +5,8 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QProcessEnvironment>
-#include <QScreen>
 
+#include <array>
 #include <filesystem>
 #include <map>
 #include <stdexcept>
@@ -118,8 +118,7 @@ TEST_F(MainFormTest, DisplaySwitchesAndPlacementAreKeptWhenTheOptionsSaySo) {
         f.Action(QStringLiteral("MeCarene"))->setChecked(false);
         f.FixeMotPrecision(QStringLiteral("Bonne"));
         f.setGeometry(40, 50, 600, 400);
-        int k = 0;
-        for (const auto& [nom, item] : fenetres) {
+        for (int k = 0; const auto& [nom, item] : fenetres) {
             f.Clique(item, true);
             QWidget* w = f.findChild<QWidget*>(QLatin1String(nom));
             ASSERT_NE(w, nullptr) << nom;
@@ -221,18 +220,16 @@ TEST(ExceptionHandler, TheErrorIsJournaledAndTheUserToldOnlyOfAnOddRecoveryPlace
     // The recovery file outside the current folder is named; in it, where the
     // user expects it, nothing is said; an unwritable journal shows the message.
     const std::string ici = (std::filesystem::current_path() / "recovery.cse").string();
-    const struct {
-        std::string recovery, journal, message;
-    } cas[] = {{ailleurs.filePath(QStringLiteral("recovery.cse")).toStdString(), h.journalPath,
-                "Panne\nrecovery.cse enregistré dans " + ailleurs.path().toStdString()},
-               {ici, h.journalPath, ""},
-               {ici, dir.filePath(QStringLiteral("absent/Error.log")).toStdString(), "Panne"}};
-    for (const auto& c : cas) {
+    for (const auto& [recovery, journal, message] : std::initializer_list<std::array<std::string, 3>>{
+             {ailleurs.filePath(QStringLiteral("recovery.cse")).toStdString(), h.journalPath,
+              "Panne\nrecovery.cse enregistré dans " + ailleurs.path().toStdString()},
+             {ici, h.journalPath, ""},
+             {ici, dir.filePath(QStringLiteral("absent/Error.log")).toStdString(), "Panne"}}) {
         messages.clear();
-        ExceptionHandler::hooks().recoverySave = [c] { return c.recovery; };
-        ExceptionHandler::hooks().journalPath = c.journal;
+        ExceptionHandler::hooks().recoverySave = [r = recovery] { return r; };
+        ExceptionHandler::hooks().journalPath = journal;
         ExceptionHandler::Guard([]() -> int { throw std::runtime_error("Panne"); }, 0);
-        EXPECT_EQ(messages, c.message.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.message});
+        EXPECT_EQ(messages, message.empty() ? std::vector<std::string>{} : std::vector<std::string>{message});
     }
     EXPECT_EQ(Debug::state().depth, 0);
     EXPECT_FALSE(Debug::state().inHandler);

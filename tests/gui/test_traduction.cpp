@@ -1,9 +1,4 @@
 // The translators' template of the running program, fed back as a language file.
-#include <QAbstractButton>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMenu>
 #include <QTabWidget>
 
 #include <map>
@@ -24,16 +19,11 @@ std::map<std::string, std::string> TextesMontres() {
         for (QObject* o : objets) {
             if (o->objectName().isEmpty()) continue;
             QString cle = QString::number(reinterpret_cast<quintptr>(o)) + o->objectName();
+            // Captions, titles and hints of actions, menus, buttons, labels, fields and windows.
             QString v;
-            if (auto* a = qobject_cast<QAction*>(o)) v = a->text() + '|' + a->toolTip();
-            else if (auto* m = qobject_cast<QMenu*>(o)) v = m->title();
-            else if (auto* b = qobject_cast<QAbstractButton*>(o)) v = b->text() + '|' + b->toolTip();
-            else if (auto* l = qobject_cast<QLabel*>(o)) v = l->text();
-            else if (auto* g = qobject_cast<QGroupBox*>(o)) v = g->title();
-            else if (auto* e = qobject_cast<QLineEdit*>(o)) v = e->text();
-            else if (auto* p = qobject_cast<QTabWidget*>(o))
+            for (const char* texte : {"text", "title", "toolTip", "windowTitle"}) v += o->property(texte).toString() + '|';
+            if (auto* p = qobject_cast<QTabWidget*>(o))
                 for (int i = 0; i < p->count(); ++i) v += p->tabText(i) + '|';
-            if (auto* w = qobject_cast<QWidget*>(o); w && w->isWindow()) v += '|' + w->windowTitle();
             t[cle.toStdString()] = v.toStdString();
         }
     }
