@@ -96,8 +96,9 @@ TEST_F(Commandes, APresetTicksOneItemResizesTheGridsAndLeavesTheDocumentSaved) {
     QTimer saisie;
     QObject::connect(&saisie, &QTimer::timeout, [] {
         if (auto* d = qobject_cast<TPrecisForm*>(QApplication::activeModalWidget())) {
+            // Whichever button closes the dialog, its number applies.
             d->Champ()->setText(QStringLiteral("35"));
-            d->accept();
+            d->reject();
         }
     });
     saisie.start(10);
