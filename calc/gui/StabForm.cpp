@@ -751,6 +751,9 @@ void TStabForm::AjouteEtapes() {
     };
     ajuste(ChartGZ, pts);
     ajuste(ChartAssiette, trim);
+    // New labels lay a chart out again, in an event of its own: done here, so
+    // that each refresh is painted once.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
 }
 
 void TStabForm::MajResults() {
