@@ -3,8 +3,8 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "model/Debug.h"
-#include "model/Format.h"
+#include "base/Debug.h"
+#include "base/Format.h"
 
 void Calculatrice::Reprise() {
     if (!erreur_) return;

@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "model/Debug.h"
+#include "base/Debug.h"
 
 namespace Options {
 

@@ -1,7 +1,7 @@
 #include "app/Precision.h"
 
+#include "base/Debug.h"
 #include "model/Bounds.h"
-#include "model/Debug.h"
 #include "model/Document.h"
 #include "model/Update.h"
 

@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "app/doc/DocFormat.h"
-#include "model/Debug.h"
+#include "base/Debug.h"
 #include "model/Document.h"
 #include "model/Update.h"
 

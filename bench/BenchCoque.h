@@ -8,7 +8,7 @@
 
 #include <string>
 
-#include "views/DrawAffiche.h"
+#include "model/Draw.h"
 #include "model/Update.h"
 #include "views/gui/Vues.h"
 
@@ -38,7 +38,7 @@ inline void Coque(Document& doc) {
     doc.Aff.MeLignesdEau = true;
     ObjCom::MajSurface(doc, true, -1);
     ObjCom::MajMinMaxAllNet(doc, false);
-    Affiche::GrilleParDefaut(doc);
+    Grille::GrilleParDefaut(doc);
     ObjCom::MajCoupesSurface(doc);
 }
 

@@ -11,7 +11,7 @@
 #include "export/ExportIGES.h"
 #include "export/ExportTXT.h"
 #include "model/Document.h"
-#include "views/DrawAffiche.h"
+#include "model/Draw.h"
 
 namespace {
 
@@ -37,7 +37,7 @@ Document& Modele() {
                                           1.0 + 0.1 * ((i + j) % 3)};
                 }
         }
-        Affiche::GrilleParDefaut(d);
+        Grille::GrilleParDefaut(d);
         ExportCommun::PrepareModele(d, Options());
         return d;
     }();

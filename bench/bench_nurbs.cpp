@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "model/Debug.h"
+#include "base/Debug.h"
 #include "model/Nurbs.h"
 
 namespace {

@@ -24,7 +24,7 @@
 #include "app/doc/DocFormat.h"
 #include "app/doc/DocWriter.h"
 #include "app/doc/GestFich.h"
-#include "app/texts/Encodage.h"
+#include "base/Encodage.h"
 #include "model/Document.h"
 #include "tests/support/RecordingUi.h"
 #include "tests/support/TestFiles.h"

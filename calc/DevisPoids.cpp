@@ -1,6 +1,6 @@
 #include "calc/DevisPoids.h"
 
-#include "app/texts/Chaines.h"
+#include "base/Chaines.h"
 #include "model/Document.h"
 #include "model/Entity.h"
 #include "model/Update.h"

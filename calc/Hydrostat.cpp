@@ -4,15 +4,15 @@
 #include <cmath>
 #include <exception>
 
-#include "app/texts/Langue.h"
+#include "base/Debug.h"
+#include "base/Langue.h"
 #include "model/Bounds.h"
 #include "model/Calcs.h"
-#include "model/Debug.h"
 #include "model/Document.h"
 #include "model/Entity.h"
 #include "model/Face.h"
-#include "model/Update.h"
 #include "model/UiPort.h"
+#include "model/Update.h"
 
 namespace Hydrostat {
 

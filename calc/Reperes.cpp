@@ -1,7 +1,7 @@
 #include "calc/Reperes.h"
 
-#include "app/texts/Chaines.h"
-#include "app/texts/Langue.h"
+#include "base/Chaines.h"
+#include "base/Langue.h"
 #include "calc/DevisPoids.h"
 
 namespace Reperes {

@@ -5,10 +5,10 @@
 #include <exception>
 #include <numbers>
 
-#include "app/texts/Langue.h"
+#include "base/Debug.h"
+#include "base/Langue.h"
 #include "calc/Carene.h"
 #include "model/Calcs.h"
-#include "model/Debug.h"
 #include "model/Document.h"
 #include "model/Entity.h"
 #include "model/Face.h"

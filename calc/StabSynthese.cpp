@@ -2,7 +2,7 @@
 
 #include <numbers>
 
-#include "app/texts/Langue.h"
+#include "base/Langue.h"
 #include "model/Calcs.h"
 #include "model/Document.h"
 #include "model/Update.h"

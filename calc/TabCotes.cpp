@@ -1,6 +1,6 @@
 #include "calc/TabCotes.h"
 
-#include "app/texts/Chaines.h"
+#include "base/Chaines.h"
 #include "model/Coupe.h"
 #include "model/Document.h"
 #include "model/Entity.h"

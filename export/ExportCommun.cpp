@@ -5,8 +5,8 @@
 #include <cmath>
 #include <initializer_list>
 
+#include "base/Debug.h"
 #include "model/Bounds.h"
-#include "model/Debug.h"
 #include "model/Document.h"
 #include "model/Update.h"
 

@@ -3,9 +3,9 @@
 #include <cmath>
 #include <set>
 
-#include "model/FichierAtomique.h"
+#include "base/Debug.h"
+#include "base/FichierAtomique.h"
 #include "export/DxfFormat.h"
-#include "model/Debug.h"
 #include "model/Document.h"
 
 namespace ExportDXF {

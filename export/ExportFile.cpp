@@ -1,10 +1,10 @@
 #include "export/ExportFile.h"
 
-#include "model/FichierAtomique.h"
+#include "base/Debug.h"
+#include "base/FichierAtomique.h"
 #include "export/ExportDXF.h"
 #include "export/ExportIGES.h"
 #include "export/ExportTXT.h"
-#include "model/Debug.h"
 
 namespace ExportFile {
 

@@ -12,10 +12,10 @@
 #include <filesystem>
 #include <memory>
 
-#include "model/FichierAtomique.h"
-#include "app/texts/Encodage.h"
+#include "base/Debug.h"
+#include "base/Encodage.h"
+#include "base/FichierAtomique.h"
 #include "export/IgesFormat.h"
-#include "model/Debug.h"
 #include "model/Document.h"
 
 namespace ExportIGES {

@@ -3,9 +3,9 @@
 #include <cmath>
 #include <memory>
 
-#include "model/FichierAtomique.h"
-#include "app/texts/Encodage.h"
-#include "model/Debug.h"
+#include "base/Debug.h"
+#include "base/Encodage.h"
+#include "base/FichierAtomique.h"
 #include "model/Document.h"
 
 namespace ExportTXT {

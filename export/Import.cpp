@@ -2,9 +2,9 @@
 
 #include <cmath>
 
-#include "app/texts/Encodage.h"
-#include "app/texts/Langue.h"
-#include "model/Debug.h"
+#include "base/Debug.h"
+#include "base/Encodage.h"
+#include "base/Langue.h"
 #include "model/Document.h"
 #include "model/UiPort.h"
 #include "model/Update.h"
@@ -29,10 +29,10 @@ bool NomPris(const Document& doc, const std::vector<std::unique_ptr<TEntity>>& n
 
 // Evaluates the surface alone on the grids it has: "" when every point lies
 // within the model's reach, else why it cannot join the document.
-std::string Evalue(TEntity& s) {
+std::string Evalue(TEntity& s, bool courbure) {
     s.Calculee = 0;
     try {
-        s.CalcSurface();
+        s.CalcSurface(courbure);
     } catch (const std::exception& e) {
         return e.what();
     }
@@ -73,7 +73,7 @@ int Ajoute(Document& doc, TLecture&& lu) {
         // NURBS grids at the document's precision; cut tables after its reference lines.
         if (dynamic_cast<TSurface*>(s.get())) s->ResizeGrilles(doc.Precision + 1, doc.Precision + 1);
         s->CreateTabCoupes(doc.DefGrille);
-        if (const std::string pourquoi = Evalue(*s); !pourquoi.empty()) {
+        if (const std::string pourquoi = Evalue(*s, doc.CalculeCourbure); !pourquoi.empty()) {
             message += "Surface \"" + s->Nom + "\" refusée : " + pourquoi + "\n";
             continue;
         }

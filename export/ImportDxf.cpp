@@ -4,9 +4,9 @@
 #include <memory>
 
 #include "app/doc/GestFich.h"
-#include "app/texts/Chaines.h"
-#include "app/texts/Encodage.h"
-#include "model/Debug.h"
+#include "base/Chaines.h"
+#include "base/Debug.h"
+#include "base/Encodage.h"
 #include "model/Document.h"
 
 namespace ImportDxf {

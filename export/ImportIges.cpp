@@ -6,9 +6,9 @@
 #include <memory>
 #include <stdexcept>
 
-#include "app/texts/Chaines.h"
-#include "app/texts/Encodage.h"
-#include "model/Debug.h"
+#include "base/Chaines.h"
+#include "base/Debug.h"
+#include "base/Encodage.h"
 #include "model/Document.h"
 #include "model/Nurbs.h"
 

@@ -4,7 +4,7 @@
 #include <climits>
 #include <cmath>
 
-#include "model/Debug.h"
+#include "base/Debug.h"
 #include "model/Update.h"
 
 namespace MiseEnPage {

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <exception>
 
+#include "base/Debug.h"
 #include "model/Calcs.h"
-#include "model/Debug.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "model/Debug.h"
+#include "base/Debug.h"
 #include "model/UiPort.h"
 
 namespace Calcs {

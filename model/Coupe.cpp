@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "base/Debug.h"
 #include "model/Calcs.h"
-#include "model/Debug.h"
 
 long long ObjCom::NbPt3DVivants = 0;
 

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "model/Debug.h"
+#include "base/Debug.h"
 #include "model/UiPort.h"
 #include "model/Update.h"
 

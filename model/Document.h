@@ -229,6 +229,9 @@ public:
                                 // while it is created and from the start of closing
     TAffichage Aff;
     TOptionsDoc Options;
+    // The evaluation computes the Gaussian curvature of the NURBS surfaces:
+    // the studio, while it is open, keeps this to whether it shows it.
+    bool CalculeCourbure = true;
 
     TDocumentHooks Hooks;
 

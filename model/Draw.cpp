@@ -4,12 +4,14 @@
 #include <cmath>
 #include <numbers>
 
+#include "base/Debug.h"
+#include "model/Bounds.h"
 #include "model/Coupe.h"
-#include "model/Debug.h"
 #include "model/Entity.h"
 #include "model/Face.h"
 #include "model/Net.h"
 #include "model/ObjCom.h"
+#include "model/Update.h"
 
 // ---- Projection -------------------------------------------------------------------
 
@@ -545,6 +547,36 @@ void GrilleParDefaut(TDefGrille& g, const TEtendues& e) {
         AnglesDiag(g.NbDiag, g.DiagAngle.Val);
     }
     MinMaxGrille(g);
+}
+
+TEtendues EtenduesGrille(Document& doc) {
+    ObjCom::MajSurface(doc, true, -1);
+    TEtendues x;
+    TEtendue e;
+    Calcs::LongueurLE(doc, -1, e, 0.0);
+    if (e.Size == 0.0) Calcs::DimentionsSurf(doc, -1, e);
+    x.LSec = e.Size;
+    x.mSec = e.Min;
+    Calcs::MinMaxZSurf(doc, -1, e);
+    x.LLE = e.Size;
+    x.mLE = e.Min;
+    x.LDiag = e.Size;
+    x.mDiag = e.Min;
+    Calcs::DimentionsSurfSym(doc, -1, false, e);
+    x.LLong = e.Size;
+    x.mLong = e.Min;
+    return x;
+}
+
+void GrilleParDefaut(Document& doc) {
+    DBG_SCOPE("TGrilleForm.GrilleParDefaut");
+    GrilleParDefaut(doc.DefGrille, EtenduesGrille(doc));
+    for (auto& s : doc.Surfaces) {
+        if (!s) continue;
+        s->CreateTabCoupes(doc.DefGrille);
+        s->SecFait = s->LEFait = s->LongFait = s->DiagFait = 0;
+    }
+    ObjCom::MajCoupesSurface(doc);
 }
 
 }  // namespace Grille

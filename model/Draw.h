@@ -222,4 +222,16 @@ struct TEtendues {
 // standard generator; then the bounds are brought up to date.
 void GrilleParDefaut(TDefGrille& g, const TEtendues& e);
 
+// The extents the standard generators spread the lines over, after every
+// surface is evaluated: stations along the waterline at Z = 0 (or the Y
+// extent of the surfaces when it has no length), waterlines and diagonals
+// over Z, longitudinals over X with the mirrors.
+TEtendues EtenduesGrille(Document& doc);
+
+// The default reference lines: every family without lines gets its default
+// count spread over the extent of the evaluated surfaces (every surface is
+// evaluated first); then every surface's cut tables are sized again and the
+// cuts shown are recomputed.
+void GrilleParDefaut(Document& doc);
+
 }  // namespace Grille

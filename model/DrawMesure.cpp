@@ -3,10 +3,10 @@
 #include <cmath>
 #include <numbers>
 
-#include "app/texts/Langue.h"
-#include "model/Debug.h"
+#include "base/Debug.h"
+#include "base/Format.h"
+#include "base/Langue.h"
 #include "model/Draw.h"
-#include "model/Format.h"
 #include "model/ObjCom.h"
 #include "model/UiPort.h"
 

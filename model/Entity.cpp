@@ -4,13 +4,11 @@
 #include <charconv>
 #include <cmath>
 
-#include "model/Debug.h"
+#include "base/Debug.h"
 #include "model/Face.h"
 #include "model/UiPort.h"
 
 namespace {
-
-IStudioCourbure* gStudio = nullptr;
 
 // Progress bar and status panels of an evaluation, put back even when the
 // evaluation throws.
@@ -55,10 +53,6 @@ std::string Entier(int i) {
 
 }  // namespace
 
-namespace Entity {
-void SetStudioCourbure(IStudioCourbure* studio) { gStudio = studio; }
-IStudioCourbure* StudioCourbure() { return gStudio; }
-}  // namespace Entity
 
 // ---- TTabCoupes -------------------------------------------------------------
 
@@ -110,7 +104,7 @@ void TEntity::FreeTabCoupes() {
     for (TTabCoupes* t : {&Sec, &LE, &Long, &Diag, &SecSym, &LESym, &LongSym, &DiagSym}) t->Clear();
 }
 
-void TEntity::CalcSurface() {
+void TEntity::CalcSurface(bool) {
     DBG_SCOPE("TEntity.CalcSurface");
     if (Calculee) Ui::ui().showMessage("Surface deja calculee... Correction !");
     SetMinMax();
@@ -335,7 +329,7 @@ TSurface::TSurface(int index, int precision, const TDefGrille& grille)
     DBG_SCOPE("TSurface.Create");
 }
 
-void TSurface::CalcSurface() {
+void TSurface::CalcSurface(bool courbure) {
     DBG_SCOPE("TSurface.CalcSurface");
     const int nU = Points.rows() - 1, nV = Points.cols() - 1;
     std::string erreur = nurbs::CheckNet(Net, std::max(nU, nV));
@@ -345,13 +339,12 @@ void TSurface::CalcSurface() {
     ProgressionCalcul progression(Nom);
     Calc_VecteursNoeud();
     MyNurbs2SNurbs();
-    IStudioCourbure* studio = Entity::StudioCourbure();
-    if (studio && !studio->CourbureAffichee()) {
-        nurbs::EvalWholeSurface(Nurbs, nU, nV, Normales, Points, 1.0, false);
-    } else {
+    if (courbure) {
         nurbs::EvalGaussWholeSurface(Nurbs, nU, nV, Courbure, Normales, Points, 1.0, false);
         CouleursCourbure.resize(Courbure.rows(), Courbure.cols());
-        if (studio) studio->InitCouleursCourbureSurf(*this);
+        CouleursAJour = false;
+    } else {
+        nurbs::EvalWholeSurface(Nurbs, nU, nV, Normales, Points, 1.0, false);
     }
     Spline::Denormalise(Points, Normales);
     CalcMiroirs();
@@ -380,7 +373,7 @@ TDXFSurface::TDXFSurface(int index, int rows, int cols, const TDefGrille& grille
     DBG_SCOPE("TDXFSurface.Create");
 }
 
-void TDXFSurface::CalcSurface() {
+void TDXFSurface::CalcSurface(bool) {
     DBG_SCOPE("TDXFEntity.CalcSurface");
     ProgressionCalcul progression(Nom);
     ObjCom::MeshNormales(Points, Normales);

@@ -103,8 +103,9 @@ public:
     // Computes everything derived from the entity's data. The base part
     // updates the extreme points, sets the calculated flag and clears the
     // family flags; a second calculation of a calculated entity says
-    // "Surface deja calculee... Correction !" and goes on.
-    virtual void CalcSurface();
+    // "Surface deja calculee... Correction !" and goes on. `courbure`: a NURBS
+    // surface computes its Gaussian curvature as well.
+    virtual void CalcSurface(bool courbure = true);
     // Moves the entity's defining points by the matrix; clears the flag.
     virtual void Transformation(const TMatrice& m);
     virtual std::unique_ptr<TEntity> Clone() const = 0;
@@ -186,10 +187,10 @@ public:
     // Grids of (precision + 1) x (precision + 1) points; an empty net.
     TSurface(int index, int precision, const TDefGrille& grille);
 
-    // Evaluation of the net into points, normals (and curvature while the
-    // studio asks for it), mirrors, then the base calculation. Throws
-    // NurbsError when the net cannot be evaluated; nothing is changed then.
-    void CalcSurface() override;
+    // Evaluation of the net into points, normals (and the curvature when
+    // asked), mirrors, then the base calculation. Throws NurbsError when the
+    // net cannot be evaluated; nothing is changed then.
+    void CalcSurface(bool courbure = true) override;
     // Every control point of the net moves; weights unchanged.
     void Transformation(const TMatrice& m) override;
     std::unique_ptr<TEntity> Clone() const override { return std::unique_ptr<TEntity>(new TSurface(*this)); }
@@ -204,6 +205,7 @@ public:
     SNURBS Nurbs;
     TArrayDouble Courbure;                // Gaussian curvature per evaluated point
     TGrid<std::uint32_t> CouleursCourbure;  // its colours, filled by the studio
+    bool CouleursAJour = false;           // false from each new curvature until the studio colours it
 
     TSurface(const TSurface&) = default;
 };
@@ -214,7 +216,7 @@ public:
     TDXFSurface(int index, int rows, int cols, const TDefGrille& grille);
 
     // Mesh normals from the point grid, mirrors, then the base calculation.
-    void CalcSurface() override;
+    void CalcSurface(bool courbure = true) override;
     // Every point of the grid moves.
     void Transformation(const TMatrice& m) override;
     std::unique_ptr<TEntity> Clone() const override { return std::unique_ptr<TEntity>(new TDXFSurface(*this)); }
@@ -223,19 +225,3 @@ public:
     TDXFSurface(const TDXFSurface&) = default;
 };
 
-// The studio's side of surface evaluation. While no studio is installed the
-// evaluation computes the curvature (and nobody colours it).
-class IStudioCourbure {
-public:
-    virtual ~IStudioCourbure() = default;
-    // The studio shows the Gaussian curvature.
-    virtual bool CourbureAffichee() const = 0;
-    // Rebuild this surface's curvature colours from its curvature grid.
-    virtual void InitCouleursCourbureSurf(TSurface& surf) = 0;
-};
-
-namespace Entity {
-// Installs the studio's hook (not owned); nullptr removes it.
-void SetStudioCourbure(IStudioCourbure* studio);
-IStudioCourbure* StudioCourbure();
-}  // namespace Entity

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "model/Debug.h"
+#include "base/Debug.h"
 
 TVertex4f ToVertex4f(TVertex3f p) { return {p.X, p.Y, p.Z, 1.0}; }
 TVertex3f ToVertex3f(TVertex4f q) { return {q.X, q.Y, q.Z}; }

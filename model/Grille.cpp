@@ -3,7 +3,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "model/Debug.h"
+#include "base/Debug.h"
 
 bool TDefGrille::CoeffsDiag(int i, double& a, double& b) const {
     DBG_SCOPE("Grille.CoeffsDiag");

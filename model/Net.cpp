@@ -2,8 +2,8 @@
 
 #include <cmath>
 
+#include "base/Debug.h"
 #include "model/Calcs.h"
-#include "model/Debug.h"
 #include "model/UiPort.h"
 
 TNet::TNet(int ownerIndex) : owner(ownerIndex) { DBG_SCOPE("TNet.Create"); }

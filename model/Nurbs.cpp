@@ -3,7 +3,7 @@
 #include <cmath>
 #include <vector>
 
-#include "model/Debug.h"
+#include "base/Debug.h"
 #include "model/UiPort.h"
 
 namespace nurbs {

@@ -3,8 +3,8 @@
 #include <cmath>
 #include <numbers>
 
+#include "base/Debug.h"
 #include "model/Calcs.h"
-#include "model/Debug.h"
 #include "model/Entity.h"
 
 // ---- TListPC ----------------------------------------------------------------

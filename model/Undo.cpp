@@ -4,7 +4,7 @@
 #include <string>
 #include <utility>
 
-#include "model/Debug.h"
+#include "base/Debug.h"
 #include "model/UiPort.h"
 #include "model/Update.h"
 

@@ -7,9 +7,9 @@
 #include <unordered_set>
 #include <vector>
 
-#include "app/texts/Langue.h"
+#include "base/Debug.h"
+#include "base/Langue.h"
 #include "model/Bounds.h"
-#include "model/Debug.h"
 #include "model/Nurbs.h"
 #include "model/UiPort.h"
 
@@ -42,9 +42,9 @@ std::unordered_set<const TEntity*>& RefusSignales() {
     return set;
 }
 
-void Evalue(TEntity& s) {
+void Evalue(TEntity& s, bool courbure) {
     try {
-        s.CalcSurface();
+        s.CalcSurface(courbure);
         RefusSignales().erase(&s);
     } catch (const NurbsError& e) {
         Reporte("ObjCom.MajSurface", s.Index, e);
@@ -105,9 +105,9 @@ void MajSurface(Document& doc, bool force, int surf) {
 
     if (surf == -1) {
         for (auto& s : doc.Surfaces)
-            if (s->Calculee == 0 && (s->Visible != 0 || force)) Evalue(*s);
+            if (s->Calculee == 0 && (s->Visible != 0 || force)) Evalue(*s, doc.CalculeCourbure);
     } else if (TEntity* s = doc.Surface(surf)) {
-        if (s->Calculee == 0) Evalue(*s);
+        if (s->Calculee == 0) Evalue(*s, doc.CalculeCourbure);
     } else {
         Debug::DbgMsgI(Debug::erDivers, "ObjCom.MajSurface", surf, {doc.NbSurf()});
     }

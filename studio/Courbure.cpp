@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "model/Debug.h"
-#include "model/Format.h"
+#include "base/Debug.h"
+#include "base/Format.h"
 #include "model/Entity.h"
 
 namespace GaussCtrl {
@@ -64,6 +64,7 @@ void CouleursSurface(TSurface& s, const TEchelleGauss& e) {
         std::uint32_t* dst = s.CouleursCourbure[i];
         for (int j = 0; j < nc; ++j) dst[j] = e.Couleur(src[j]);
     }
+    s.CouleursAJour = true;
 }
 
 }  // namespace GaussCtrl

@@ -1,6 +1,6 @@
 #include "views/DeplSurf.h"
 
-#include "model/Debug.h"
+#include "base/Debug.h"
 
 namespace DeplSurf {
 

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "base/Debug.h"
 #include "model/Bounds.h"
-#include "model/Debug.h"
 #include "model/Face.h"
 #include "model/Update.h"
 
@@ -256,34 +256,5 @@ void TestFaceList(const Document& doc, const TViewRecord& vue) {
     DrawFaces(list, vue);
 }
 
-Grille::TEtendues EtenduesGrille(Document& doc) {
-    ObjCom::MajSurface(doc, true, -1);
-    Grille::TEtendues x;
-    TEtendue e;
-    Calcs::LongueurLE(doc, -1, e, 0.0);
-    if (e.Size == 0.0) Calcs::DimentionsSurf(doc, -1, e);
-    x.LSec = e.Size;
-    x.mSec = e.Min;
-    Calcs::MinMaxZSurf(doc, -1, e);
-    x.LLE = e.Size;
-    x.mLE = e.Min;
-    x.LDiag = e.Size;
-    x.mDiag = e.Min;
-    Calcs::DimentionsSurfSym(doc, -1, false, e);
-    x.LLong = e.Size;
-    x.mLong = e.Min;
-    return x;
-}
-
-void GrilleParDefaut(Document& doc) {
-    DBG_SCOPE("TGrilleForm.GrilleParDefaut");
-    Grille::GrilleParDefaut(doc.DefGrille, EtenduesGrille(doc));
-    for (auto& s : doc.Surfaces) {
-        if (!s) continue;
-        s->CreateTabCoupes(doc.DefGrille);
-        s->SecFait = s->LEFait = s->LongFait = s->DiagFait = 0;
-    }
-    ObjCom::MajCoupesSurface(doc);
-}
 
 }  // namespace Affiche

@@ -72,16 +72,4 @@ int SecEnValeurUtil(const TDefGrille& g);
 // red: the facet check of the surfaces.
 void TestFaceList(const Document& doc, const TViewRecord& vue);
 
-// The extents the standard generators spread the lines over, after every
-// surface is evaluated: stations along the waterline at Z = 0 (or the Y
-// extent of the surfaces when it has no length), waterlines and diagonals
-// over Z, longitudinals over X with the mirrors.
-Grille::TEtendues EtenduesGrille(Document& doc);
-
-// The default reference lines: every family without lines gets its default
-// count spread over the extent of the evaluated surfaces (every surface is
-// evaluated first); then every surface's cut tables are sized again and the
-// cuts shown are recomputed.
-void GrilleParDefaut(Document& doc);
-
 }  // namespace Affiche

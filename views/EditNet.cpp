@@ -2,12 +2,12 @@
 
 #include <algorithm>
 
-#include "app/texts/Langue.h"
-#include "model/Debug.h"
-#include "views/DrawAffiche.h"
-#include "views/Selection.h"
+#include "base/Debug.h"
+#include "base/Langue.h"
 #include "model/UiPort.h"
 #include "model/Update.h"
+#include "views/DrawAffiche.h"
+#include "views/Selection.h"
 
 namespace EditNet {
 

@@ -1,7 +1,7 @@
 #include "views/EditPC.h"
 
-#include "app/texts/Chaines.h"
-#include "model/Debug.h"
+#include "base/Chaines.h"
+#include "base/Debug.h"
 #include "model/Update.h"
 #include "views/Selection.h"
 

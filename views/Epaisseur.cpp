@@ -1,8 +1,8 @@
 #include "views/Epaisseur.h"
 
-#include "app/texts/Langue.h"
+#include "base/Debug.h"
+#include "base/Langue.h"
 #include "model/Calcs.h"
-#include "model/Debug.h"
 #include "model/UiPort.h"
 
 namespace Epaisseur {

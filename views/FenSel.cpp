@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "model/Debug.h"
+#include "base/Debug.h"
 #include "views/Selection.h"
 
 namespace FenSel {

@@ -5,11 +5,11 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/texts/Langue.h"
-#include "model/Debug.h"
-#include "model/Format.h"
-#include "views/Selection.h"
+#include "base/Debug.h"
+#include "base/Format.h"
+#include "base/Langue.h"
 #include "model/Update.h"
+#include "views/Selection.h"
 #include "views/Zoom.h"
 
 namespace Gestes {

@@ -4,9 +4,9 @@
 #include <charconv>
 #include <cmath>
 
-#include "app/texts/Langue.h"
-#include "model/Debug.h"
-#include "model/Format.h"
+#include "base/Debug.h"
+#include "base/Format.h"
+#include "base/Langue.h"
 #include "model/Update.h"
 #include "views/DrawAffiche.h"
 #include "views/Saisie.h"
@@ -151,7 +151,7 @@ double Genere(Document& doc, int page, int n, const TParametres& p, TFamille& f)
     double pas = 0.0;
     switch (p.M) {
         case mStandard: {
-            const Grille::TEtendues x = Affiche::EtenduesGrille(doc);
+            const Grille::TEtendues x = Grille::EtenduesGrille(doc);
             double L = 0.0, m = 0.0;
             switch (page) {
                 case pgCouples: L = x.LSec, m = x.mSec; break;

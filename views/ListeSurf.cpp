@@ -1,8 +1,8 @@
 #include "views/ListeSurf.h"
 
 #include "app/doc/DocWriter.h"
-#include "app/texts/Langue.h"
-#include "model/Debug.h"
+#include "base/Debug.h"
+#include "base/Langue.h"
 #include "model/UiPort.h"
 #include "model/Update.h"
 #include "views/Transfo.h"

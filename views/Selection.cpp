@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "app/texts/Langue.h"
-#include "model/Debug.h"
-#include "model/Update.h"
+#include "base/Debug.h"
+#include "base/Langue.h"
 #include "model/UiPort.h"
+#include "model/Update.h"
 
 namespace Selection {
 

@@ -1,7 +1,7 @@
 #include "views/SurfNew.h"
 
-#include "app/texts/Langue.h"
-#include "model/Debug.h"
+#include "base/Debug.h"
+#include "base/Langue.h"
 #include "model/ObjCom.h"
 #include "model/UiPort.h"
 

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "app/texts/Chaines.h"
-#include "app/texts/Langue.h"
+#include "base/Chaines.h"
+#include "base/Debug.h"
+#include "base/Langue.h"
 #include "model/Bounds.h"
-#include "model/Debug.h"
 #include "views/ListeSurf.h"
 
 namespace Taille {

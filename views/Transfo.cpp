@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "model/Debug.h"
+#include "base/Debug.h"
 #include "model/Entity.h"
 #include "model/Update.h"
 

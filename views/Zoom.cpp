@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "model/Debug.h"
+#include "base/Debug.h"
 #include "model/Document.h"
 #include "model/Update.h"
 

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <system_error>
 
-#include "app/texts/Chaines.h"
+#include "base/Chaines.h"
 
 namespace DocFormat {
 

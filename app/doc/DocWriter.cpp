@@ -10,11 +10,11 @@
 #include <unordered_map>
 
 #include "app/doc/DocFormat.h"
-#include "app/texts/Chaines.h"
-#include "app/texts/Encodage.h"
-#include "model/Debug.h"
+#include "base/Chaines.h"
+#include "base/Debug.h"
+#include "base/Encodage.h"
+#include "base/FichierAtomique.h"
 #include "model/Document.h"
-#include "model/FichierAtomique.h"
 
 namespace DocWriter {
 

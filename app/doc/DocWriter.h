@@ -20,7 +20,7 @@
 #include <string_view>
 #include <vector>
 
-#include "model/FichierAtomique.h"
+#include "base/FichierAtomique.h"
 
 class Document;
 
@@ -72,7 +72,7 @@ void EcritDocument(const Document& doc, const std::vector<int>& surfaces, const 
 void EcritDocument(const Document& doc, const std::vector<std::string>& surfaces, const std::string& fichier,
                    const TOptionsEcriture& options = {});
 
-// Replaces the file by these bytes, atomically (model/FichierAtomique.h: a
+// Replaces the file by these bytes, atomically (base/FichierAtomique.h: a
 // symbolic link is followed and its target replaced; an existing file keeps
 // its permissions, and one the user may not write is not replaced). Raises
 // TErreurEcriture; the temporary file never stays behind.

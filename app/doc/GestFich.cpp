@@ -9,14 +9,14 @@
 #include <system_error>
 
 #include "app/doc/DocFormat.h"
-#include "app/texts/Chaines.h"
-#include "app/texts/FichierStr.h"
-#include "model/Debug.h"
+#include "app/doc/FichierStr.h"
+#include "base/Chaines.h"
+#include "base/Debug.h"
 #include "model/Document.h"
+#include "model/Draw.h"
 #include "model/Nurbs.h"
 #include "model/UiPort.h"
 #include "model/Update.h"
-#include "views/DrawAffiche.h"
 
 namespace GestFich {
 
@@ -300,7 +300,7 @@ TResultatLecture Lecteur::Lit(const std::string& nom) {
     MontreErreurs();
     try {
         Evalue();
-        if (grilleParDefaut_) Affiche::GrilleParDefaut(doc_);
+        if (grilleParDefaut_) Grille::GrilleParDefaut(doc_);
     } catch (const std::exception& e) {
         Debug::DbgMsgStr(Debug::erDivers, "GestFich.OuvrirFichier", 100, {e.what()});
     }

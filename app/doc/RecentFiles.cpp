@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "model/Debug.h"
+#include "base/Debug.h"
 
 void TRecentFiles::Ajoute(const std::string& nom) {
     DBG_SCOPE("TRecentFiles.Ajoute");

@@ -21,8 +21,8 @@
 #include <QWidget>
 #include <string>
 
-#include "app/texts/Langue.h"
-#include "model/Debug.h"
+#include "base/Debug.h"
+#include "base/Langue.h"
 
 namespace Langue {
 namespace {

@@ -11,7 +11,7 @@
 #include <functional>
 
 #include "app/gui/AppliqueLangue.h"
-#include "model/Debug.h"
+#include "base/Debug.h"
 
 namespace {
 QPointer<TCalculatForm> g_calculat;

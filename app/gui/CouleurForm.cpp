@@ -19,7 +19,7 @@
 
 #include "app/gui/AppliqueLangue.h"
 #include "app/gui/Settings.h"
-#include "model/Debug.h"
+#include "base/Debug.h"
 
 namespace Couleur {
 

@@ -8,7 +8,7 @@
 #include <new>
 #include <stdexcept>
 
-#include "model/Debug.h"
+#include "base/Debug.h"
 
 namespace ExceptionHandler {
 

@@ -22,8 +22,8 @@
 #include "app/gui/AppliqueLangue.h"
 #include "app/gui/FenetresFlottantes.h"
 #include "app/gui/MainFormInterne.h"
-#include "app/texts/Langue.h"
-#include "model/Debug.h"
+#include "base/Debug.h"
+#include "base/Langue.h"
 #include "model/Grille.h"
 #include "model/Update.h"
 #include "studio/gui/StudioForm.h"
@@ -370,7 +370,7 @@ void TMainForm::FormShow() {
     MajTitre();
     // What was read with drawing off (the default surface, a document named
     // on the command line) is evaluated now, with its cuts.
-    Affiche::GrilleParDefaut(doc_);
+    Grille::GrilleParDefaut(doc_);
     Evalue();
     AjusteVuesSansReglages();
     ObjCom::ChangeCurrentPC(doc_, doc_.CurrentPC.Surf, doc_.CurrentPC.I, doc_.CurrentPC.J);

@@ -6,7 +6,7 @@
 #include <QToolBar>
 
 #include "app/gui/MainFormInterne.h"
-#include "model/Debug.h"
+#include "base/Debug.h"
 #include "model/Update.h"
 #include "studio/gui/StudioForm.h"
 #include "views/DrawAffiche.h"

@@ -8,8 +8,8 @@
 
 #include "app/gui/AppliqueLangue.h"
 #include "app/gui/MainFormInterne.h"
-#include "app/texts/Langue.h"
-#include "model/Debug.h"
+#include "base/Debug.h"
+#include "base/Langue.h"
 #include "model/UiPort.h"
 
 using namespace MainFormInterne;

@@ -10,7 +10,7 @@
 
 #include "app/gui/ExceptionHandler.h"
 #include "app/gui/MainFormInterne.h"
-#include "model/Debug.h"
+#include "base/Debug.h"
 #include "studio/gui/StudioMain.h"
 #include "views/gui/Affiche.h"
 #include "views/gui/FormFille.h"

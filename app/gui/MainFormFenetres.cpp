@@ -18,7 +18,7 @@
 #include "app/gui/SplashForm.h"
 #include "app/gui/Traduction.h"
 #include "app/gui/VellamorForm.h"
-#include "app/texts/Langue.h"
+#include "base/Langue.h"
 #include "calc/gui/AireForm.h"
 #include "calc/gui/AiresVoilesForm.h"
 #include "calc/gui/DefPoidsForm.h"

@@ -13,10 +13,10 @@
 #include "app/gui/AppliqueLangue.h"
 #include "app/gui/MainFormInterne.h"
 #include "app/gui/MsgDlg.h"
-#include "app/texts/Langue.h"
+#include "base/Debug.h"
+#include "base/Langue.h"
 #include "export/ImportDxf.h"
 #include "export/ImportIges.h"
-#include "model/Debug.h"
 #include "model/Update.h"
 #include "studio/gui/StudioForm.h"
 #include "views/DrawAffiche.h"
@@ -182,7 +182,7 @@ void TMainForm::MeNouveauClick() {
     ObjCom::MajSurface(doc_, false, -1);
     ObjCom::MajMinMaxAllNet(doc_, false);
     doc_.DefGrille = TDefGrille{};
-    Affiche::GrilleParDefaut(doc_);
+    Grille::GrilleParDefaut(doc_);
     if (doc_.DefGrille.SecEnValeur > doc_.DefGrille.NbSec) doc_.DefGrille.SecEnValeur = 1;
     ObjCom::MajCoupesSurface(doc_);
     ObjCom::ChangeCurrentPC(doc_, 0, 0, 0);

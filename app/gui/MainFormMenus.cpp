@@ -21,8 +21,8 @@
 #include "app/gui/AppliqueLangue.h"
 #include "app/gui/Icones.h"
 #include "app/gui/MainFormInterne.h"
-#include "app/texts/Langue.h"
-#include "model/Debug.h"
+#include "base/Debug.h"
+#include "base/Langue.h"
 
 using namespace MainFormInterne;
 

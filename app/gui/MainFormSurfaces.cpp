@@ -6,7 +6,7 @@
 
 #include "app/Precision.h"
 #include "app/gui/MainFormInterne.h"
-#include "model/Debug.h"
+#include "base/Debug.h"
 
 using namespace MainFormInterne;
 

@@ -16,7 +16,7 @@
 #include <numbers>
 
 #include "app/gui/MainFormInterne.h"
-#include "model/Debug.h"
+#include "base/Debug.h"
 #include "model/UiPort.h"
 #include "studio/gui/StudioForm.h"
 #include "views/Selection.h"

@@ -13,8 +13,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/texts/Langue.h"
-#include "model/Debug.h"
+#include "base/Debug.h"
+#include "base/Langue.h"
 
 namespace {
 

@@ -18,10 +18,10 @@
 
 #include "app/Options.h"
 #include "app/gui/AppliqueLangue.h"
-#include "app/texts/Langue.h"
 #include "app/gui/CouleurForm.h"
 #include "app/gui/MainForm.h"
-#include "model/Debug.h"
+#include "base/Debug.h"
+#include "base/Langue.h"
 #include "model/Update.h"
 
 namespace {

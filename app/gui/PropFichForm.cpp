@@ -11,7 +11,7 @@
 #include <QVBoxLayout>
 
 #include "app/gui/AppliqueLangue.h"
-#include "model/Debug.h"
+#include "base/Debug.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 
 #include "app/Options.h"
 #include "app/gui/FenetresFlottantes.h"
-#include "model/Debug.h"
+#include "base/Debug.h"
 
 namespace Settings {
 

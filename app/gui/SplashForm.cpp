@@ -13,7 +13,7 @@
 
 #include "app/gui/AppliqueLangue.h"
 #include "app/gui/Settings.h"
-#include "model/Debug.h"
+#include "base/Debug.h"
 
 #ifndef CORVANE_VERSION
 #error "the build gives the project's version as CORVANE_VERSION"

@@ -12,24 +12,24 @@
 #include <stdexcept>
 
 #include "app/DocIo.h"
+#include "app/doc/GestFich.h"
+#include "app/gui/AppliqueLangue.h"
+#include "app/gui/CalculatForm.h"
+#include "app/gui/CouleurForm.h"
 #include "app/gui/ExceptionHandler.h"
 #include "app/gui/Icones.h"
 #include "app/gui/MainForm.h"
 #include "app/gui/MsgDlg.h"
-#include "app/gui/QtUi.h"
-#include "app/gui/AppliqueLangue.h"
-#include "app/gui/CalculatForm.h"
-#include "app/gui/CouleurForm.h"
 #include "app/gui/OptionForm.h"
 #include "app/gui/PropFichForm.h"
+#include "app/gui/QtUi.h"
 #include "app/gui/SplashForm.h"
-#include "model/gui/DebugForm.h"
-#include "app/texts/Langue.h"
-#include "app/doc/GestFich.h"
+#include "base/Debug.h"
+#include "base/Langue.h"
 #include "model/Document.h"
+#include "model/gui/DebugForm.h"
 #include "studio/gui/StudioMain.h"
 #include "views/gui/Vues.h"
-#include "model/Debug.h"
 
 namespace Startup {
 

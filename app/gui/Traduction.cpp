@@ -17,7 +17,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "model/Debug.h"
+#include "base/Debug.h"
 
 namespace Traduction {
 

@@ -1,10 +1,10 @@
 // The translators' template of the running program: every window's current
-// texts read from its widgets (app/texts/Traduction.h for the file).
+// texts read from its widgets (base/Traduction.h for the file).
 #pragma once
 
 #include <vector>
 
-#include "app/texts/Traduction.h"
+#include "base/Traduction.h"
 
 class QString;
 class QWidget;

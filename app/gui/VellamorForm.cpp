@@ -28,8 +28,8 @@
 #include <vector>
 
 #include "app/gui/Settings.h"
-#include "app/texts/Encodage.h"
-#include "model/Debug.h"
+#include "base/Debug.h"
+#include "base/Encodage.h"
 #include "model/Document.h"
 #include "model/UiPort.h"
 #include "model/Update.h"

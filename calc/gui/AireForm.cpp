@@ -4,8 +4,8 @@
 #include <QHeaderView>
 #include <QShowEvent>
 
-#include "app/texts/Langue.h"
 #include "app/gui/AppliqueLangue.h"
+#include "base/Langue.h"
 #include "calc/TableAires.h"
 #include "calc/gui/GrilleResultats.h"
 

@@ -1,7 +1,7 @@
 #include "calc/gui/AiresVoilesForm.h"
 
 #include "app/gui/AppliqueLangue.h"
-#include "app/texts/Langue.h"
+#include "base/Langue.h"
 #include "calc/TableAires.h"
 #include "calc/gui/GrilleResultats.h"
 

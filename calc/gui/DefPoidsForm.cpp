@@ -7,14 +7,14 @@
 #include <QPushButton>
 
 #include "app/gui/AppliqueLangue.h"
-#include "app/texts/Chaines.h"
-#include "app/texts/Langue.h"
+#include "base/Chaines.h"
+#include "base/Langue.h"
 #include "calc/DevisPoids.h"
 #include "model/Document.h"
 #include "model/Entity.h"
 #include "model/UiPort.h"
-#include "views/gui/Champs.h"
 #include "model/Update.h"
+#include "views/gui/Champs.h"
 
 TDefPoidsForm::TDefPoidsForm(Document& doc, QWidget* parent) : QDialog(parent), doc_(doc) {
     setObjectName(QStringLiteral("DefPoidsForm"));

@@ -6,8 +6,8 @@
 #include <QPushButton>
 
 #include "app/gui/AppliqueLangue.h"
-#include "app/texts/Chaines.h"
-#include "app/texts/Langue.h"
+#include "base/Chaines.h"
+#include "base/Langue.h"
 #include "calc/DevisPoids.h"
 #include "model/Document.h"
 #include "model/UiPort.h"

@@ -9,7 +9,7 @@
 #include <QShowEvent>
 
 #include "app/gui/AppliqueLangue.h"
-#include "app/texts/Langue.h"
+#include "base/Langue.h"
 #include "calc/Developpement.h"
 #include "calc/gui/GrilleResultats.h"
 #include "model/Document.h"

@@ -21,8 +21,8 @@
 
 #include "app/gui/AppliqueLangue.h"
 #include "app/gui/ChoixFichier.h"
-#include "app/texts/Chaines.h"
-#include "app/texts/Encodage.h"
+#include "base/Chaines.h"
+#include "base/Encodage.h"
 #include "calc/Graduation.h"
 #include "model/UiPort.h"
 

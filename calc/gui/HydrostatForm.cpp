@@ -23,15 +23,15 @@
 #include "app/gui/AppliqueLangue.h"
 #include "app/gui/MainForm.h"
 #include "app/gui/MsgDlg.h"
+#include "base/Debug.h"
 #include "calc/gui/GrilleResultats.h"
 #include "model/Bounds.h"
-#include "model/Debug.h"
 #include "model/Document.h"
-#include "model/Entity.h"
 #include "model/Draw.h"
+#include "model/Entity.h"
 #include "model/UiPort.h"
-#include "platform/CanvasQt.h"
 #include "model/Update.h"
+#include "platform/CanvasQt.h"
 
 THydrostatForm::THydrostatForm(Document& doc, QWidget* parent) : QDialog(parent), doc_(doc) {
     DBG_SCOPE("THydrostatForm.FormCreate");

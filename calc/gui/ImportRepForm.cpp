@@ -10,8 +10,8 @@
 #include <QRadioButton>
 
 #include "app/gui/AppliqueLangue.h"
-#include "app/texts/Encodage.h"
-#include "app/texts/Langue.h"
+#include "base/Encodage.h"
+#include "base/Langue.h"
 #include "calc/Reperes.h"
 #include "calc/gui/GrilleResultats.h"
 #include "model/Document.h"

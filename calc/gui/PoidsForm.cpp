@@ -12,8 +12,8 @@
 #include <QToolButton>
 
 #include "app/gui/AppliqueLangue.h"
-#include "app/texts/Encodage.h"
-#include "app/texts/Langue.h"
+#include "base/Encodage.h"
+#include "base/Langue.h"
 #include "calc/gui/GrilleResultats.h"
 #include "model/Document.h"
 #include "model/Entity.h"

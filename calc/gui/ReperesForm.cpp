@@ -6,7 +6,7 @@
 #include <QTableWidget>
 
 #include "app/gui/AppliqueLangue.h"
-#include "app/texts/Langue.h"
+#include "base/Langue.h"
 #include "calc/gui/GrilleResultats.h"
 #include "model/Document.h"
 #include "model/UiPort.h"

@@ -29,12 +29,12 @@
 #include <numbers>
 
 #include "app/gui/AppliqueLangue.h"
-#include "app/texts/Langue.h"
+#include "base/Debug.h"
+#include "base/Langue.h"
 #include "calc/Carene.h"
 #include "calc/gui/GrilleResultats.h"
 #include "calc/gui/StabDlgForm.h"
 #include "model/Calcs.h"
-#include "model/Debug.h"
 #include "model/Document.h"
 #include "model/Entity.h"
 #include "model/Update.h"

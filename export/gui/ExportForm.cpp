@@ -11,9 +11,9 @@
 
 #include "app/gui/AppliqueLangue.h"
 #include "app/gui/MainForm.h"
-#include "app/texts/Langue.h"
+#include "base/Debug.h"
+#include "base/Langue.h"
 #include "export/ExportFile.h"
-#include "model/Debug.h"
 #include "views/gui/FormFille.h"
 #include "views/gui/Vues.h"
 

@@ -12,8 +12,8 @@
 #include <QVBoxLayout>
 
 #include "app/gui/AppliqueLangue.h"
-#include "app/texts/Encodage.h"
-#include "model/Debug.h"
+#include "base/Debug.h"
+#include "base/Encodage.h"
 
 namespace {
 

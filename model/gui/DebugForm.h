@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "model/DebugLink.h"
+#include "base/DebugLink.h"
 
 class QLabel;
 class QTcpSocket;

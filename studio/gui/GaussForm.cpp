@@ -10,7 +10,7 @@
 #include <cmath>
 
 #include "app/gui/AppliqueLangue.h"
-#include "model/Debug.h"
+#include "base/Debug.h"
 
 namespace {
 

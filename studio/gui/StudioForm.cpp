@@ -23,7 +23,7 @@
 
 #include "app/gui/AppliqueLangue.h"
 #include "app/gui/Icones.h"
-#include "model/Debug.h"
+#include "base/Debug.h"
 #include "model/Update.h"
 #include "studio/gui/GaussForm.h"
 #include "studio/gui/scene/VisView.h"
@@ -69,7 +69,7 @@ TStudioForm::TStudioForm(IStudioHote* hote, QWidget* parent) : QWidget(parent), 
         AppliqueVue(hote_->Doc().StockFen.Vues[TStockFen::Studio]);
     InitDraw();
     g_studio = this;
-    Entity::SetStudioCourbure(this);
+    if (hote_) hote_->Doc().CalculeCourbure = aff_.Courbure;
 }
 
 TStudioForm::TStudioForm(std::unique_ptr<IStudioHote> hote, QWidget* parent) : TStudioForm(hote.get(), parent) {
@@ -77,7 +77,8 @@ TStudioForm::TStudioForm(std::unique_ptr<IStudioHote> hote, QWidget* parent) : T
 }
 
 TStudioForm::~TStudioForm() {
-    if (Entity::StudioCourbure() == this) Entity::SetStudioCourbure(nullptr);
+    // Without a studio the surfaces are evaluated with their curvature again.
+    if (hote_) hote_->Doc().CalculeCourbure = true;
     if (g_studio == this) g_studio = nullptr;
     lumieres_.OnChange = nullptr;
     // The scene view goes first: it holds the camera and draws from the lights.
@@ -272,6 +273,7 @@ void TStudioForm::Render() {
     if (!hote_) return;
     try {
         const Settings::TOptions o = hote_->OptionsStudio();
+        if (aff_.Courbure) ColoreCourbures();
         TStudioScene s;
         s.Doc = &hote_->Doc();
         s.Couleurs = hote_->OptionsDessin().Couleurs;
@@ -390,6 +392,7 @@ void TStudioForm::SetCourbure(bool on) {
     DBG_SCOPE("TStudioForm.SBCourbureClick");
     sbCourbure_->setChecked(on);
     aff_.Courbure = on;
+    if (hote_) hote_->Doc().CalculeCourbure = on;
     if (on && hote_) {
         Document& doc = hote_->Doc();
         for (int i = 0; i < doc.NbSurf(); ++i)
@@ -410,6 +413,13 @@ void TStudioForm::SetCourbure(bool on) {
 }
 
 void TStudioForm::InitCouleursCourbureSurf(TSurface& surf) { GaussCtrl::CouleursSurface(surf, gauss_->Echelle()); }
+
+// The surfaces evaluated since the last frame get their colours.
+void TStudioForm::ColoreCourbures() {
+    Document& doc = hote_->Doc();
+    for (int i = 0; i < doc.NbSurf(); ++i)
+        if (TSurface* s = doc.SurfaceNurbs(i); s && s->Visible && !s->CouleursAJour) InitCouleursCourbureSurf(*s);
+}
 
 void TStudioForm::InitCouleursCourbureAllSurf() {
     if (!hote_) return;

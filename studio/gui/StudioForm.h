@@ -42,7 +42,7 @@ public:
     virtual QWidget* Principale() { return nullptr; }
 };
 
-class TStudioForm : public QWidget, public IStudioCourbure {
+class TStudioForm : public QWidget {
     Q_OBJECT
 
 public:
@@ -109,10 +109,11 @@ public:
     // One tick of the held arrow buttons on the current light.
     void TickFleches();
 
-    // ---- Curvature colours (surface evaluation asks) ------------------------------------
-    bool CourbureAffichee() const override { return aff_.Courbure; }
-    void InitCouleursCourbureSurf(TSurface& surf) override;
+    // ---- Curvature colours ---------------------------------------------------------------
+    void InitCouleursCourbureSurf(TSurface& surf);
     void InitCouleursCourbureAllSurf();
+    // Colours the shown surfaces whose curvature was computed since they were coloured.
+    void ColoreCourbures();
 
 signals:
     // The view fields changed here (mouse, keys): the view control follows.

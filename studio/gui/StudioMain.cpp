@@ -11,7 +11,7 @@
 
 #include "app/gui/AppliqueLangue.h"
 #include "app/gui/MainForm.h"
-#include "model/Debug.h"
+#include "base/Debug.h"
 #include "studio/gui/StudioForm.h"
 #include "studio/gui/scene/VisView.h"
 #include "views/VueCtrl.h"

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "model/Debug.h"
+#include "base/Debug.h"
 #include "studio/scene/VisClasses.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "model/Debug.h"
+#include "base/Debug.h"
 
 std::array<float, 3> ColorToGL(TVisColorRef c) {
     return {static_cast<float>(c & 0xFF) / 255.0f, static_cast<float>((c >> 8) & 0xFF) / 255.0f,

@@ -5,10 +5,10 @@
 #include <tuple>
 #include <vector>
 
-#include "app/texts/Chaines.h"
-#include "app/texts/Encodage.h"
-#include "app/texts/FichierStr.h"
-#include "app/texts/Langue.h"
+#include "app/doc/FichierStr.h"
+#include "base/Chaines.h"
+#include "base/Encodage.h"
+#include "base/Langue.h"
 #include "tests/support/RecordingUi.h"
 #include "tests/support/TestFiles.h"
 

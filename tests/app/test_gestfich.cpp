@@ -16,14 +16,14 @@
 #include <tuple>
 #include <type_traits>
 
-#include "tests/support/RecordingUi.h"
-#include "tests/support/TestFiles.h"
 #include "app/doc/DocFormat.h"
 #include "app/doc/DocWriter.h"
 #include "app/doc/GestFich.h"
 #include "app/doc/RecentFiles.h"
-#include "app/texts/Encodage.h"
+#include "base/Encodage.h"
 #include "model/Document.h"
+#include "tests/support/RecordingUi.h"
+#include "tests/support/TestFiles.h"
 
 namespace {
 

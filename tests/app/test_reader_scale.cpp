@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "app/doc/DocWriter.h"
+#include "app/doc/FichierStr.h"
 #include "app/doc/GestFich.h"
-#include "app/texts/Encodage.h"
-#include "app/texts/FichierStr.h"
+#include "base/Encodage.h"
 #include "model/Document.h"
 #include "tests/support/RecordingUi.h"
 #include "tests/support/TestFiles.h"

@@ -11,8 +11,8 @@
 #include <string>
 
 #include "app/doc/DocWriter.h"
-#include "model/Debug.h"
-#include "model/FichierAtomique.h"
+#include "base/Debug.h"
+#include "base/FichierAtomique.h"
 #include "tests/support/TestFiles.h"
 
 using testfiles::Dossier;

@@ -8,9 +8,9 @@
 #include <stdexcept>
 #include <vector>
 
+#include "base/Debug.h"
 #include "calc/Carene.h"
 #include "calc/Stab.h"
-#include "model/Debug.h"
 #include "model/Document.h"
 #include "model/Face.h"
 #include "model/Update.h"

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "app/doc/GestFich.h"
-#include "app/texts/Chaines.h"
+#include "base/Chaines.h"
 #include "export/DxfFormat.h"
 #include "export/ExportDXF.h"
 #include "export/ExportIGES.h"

@@ -147,7 +147,7 @@ TEST_F(StudioGL, VertexArraysAndEachDisplayModeAndHiddenPartsThatHideTheLinesBeh
     studio_->SetAngleX(25);
     studio_->SetAngleZ(40);
     hote_.doc.Aff.MeSections = true;
-    Affiche::GrilleParDefaut(hote_.doc);
+    Grille::GrilleParDefaut(hote_.doc);
     ObjCom::MajCoupesSurface(hote_.doc);
     hote_.doc.Surface(0)->Couleur = -1;
     // Vertex arrays draw the picture of the per-vertex loop, water and curvature colours included.

@@ -11,7 +11,7 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 
-#include "app/texts/Encodage.h"
+#include "base/Encodage.h"
 #include "calc/gui/AireForm.h"
 #include "calc/gui/DevSurfForm.h"
 #include "calc/gui/GrilleResultats.h"

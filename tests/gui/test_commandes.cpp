@@ -13,9 +13,9 @@
 
 #include <set>
 
-#include "model/Debug.h"
-#include "views/gui/PrecisForm.h"
+#include "base/Debug.h"
 #include "tests/gui/MainFormTestUtil.h"
+#include "views/gui/PrecisForm.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 
 #include "app/gui/AppliqueLangue.h"
 #include "app/gui/Settings.h"
-#include "app/texts/Langue.h"
+#include "base/Langue.h"
 #include "model/Update.h"
 #include "tests/gui/MainFormTestUtil.h"
 

@@ -10,7 +10,7 @@
 #include <QToolButton>
 #include <QTreeWidget>
 
-#include "model/Debug.h"
+#include "base/Debug.h"
 #include "model/gui/DebugForm.h"
 
 namespace {

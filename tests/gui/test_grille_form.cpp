@@ -13,7 +13,7 @@
 TEST(GrilleForm, CountsClampAndOkChecksEveryCellFirst) {
     RecordingScope ui;
     Document doc = Document::Defaut();
-    Affiche::GrilleParDefaut(doc);
+    Grille::GrilleParDefaut(doc);
     const TDefGrille avant = doc.DefGrille;
     TGrilleForm f(doc);
     int appliques = 0;

@@ -9,19 +9,19 @@
 #include <QTimer>
 #include <QValueAxis>
 
-#include "app/texts/Encodage.h"
+#include "base/Encodage.h"
+#include "calc/gui/DevSurfForm.h"
 #include "calc/gui/GrilleResultats.h"
 #include "calc/gui/HydrostatForm.h"
-#include "calc/gui/DevSurfForm.h"
 #include "calc/gui/StabDlgForm.h"
 #include "calc/gui/StabForm.h"
 #include "calc/gui/TabCotesForm.h"
-#include "views/gui/ListeSurfForm.h"
-#include "views/gui/SelSurfaces.h"
 #include "model/Draw.h"
 #include "platform/CanvasQt.h"
 #include "tests/gui/MainFormTestUtil.h"
 #include "tests/support/CareneFixtures.h"
+#include "views/gui/ListeSurfForm.h"
+#include "views/gui/SelSurfaces.h"
 
 namespace {
 

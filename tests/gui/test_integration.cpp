@@ -12,7 +12,7 @@
 #include <stdexcept>
 
 #include "app/gui/ExceptionHandler.h"
-#include "model/Debug.h"
+#include "base/Debug.h"
 #include "model/Update.h"
 #include "tests/gui/MainFormTestUtil.h"
 #include "views/gui/Affiche.h"

@@ -18,7 +18,7 @@
 
 #include "app/gui/AppliqueLangue.h"
 #include "app/gui/MsgDlg.h"
-#include "app/texts/Langue.h"
+#include "base/Langue.h"
 
 namespace {
 

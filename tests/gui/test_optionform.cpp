@@ -12,7 +12,7 @@
 
 #include "app/gui/CouleurForm.h"
 #include "app/gui/OptionForm.h"
-#include "app/texts/Langue.h"
+#include "base/Langue.h"
 #include "tests/gui/MainFormTestUtil.h"
 
 namespace {

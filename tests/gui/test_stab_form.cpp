@@ -15,10 +15,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "app/texts/Langue.h"
+#include "base/Debug.h"
+#include "base/Langue.h"
 #include "calc/gui/GrilleResultats.h"
 #include "calc/gui/StabForm.h"
-#include "model/Debug.h"
 #include "model/Undo.h"
 #include "tests/support/CareneFixtures.h"
 #include "tests/support/ExportFixtures.h"

@@ -5,7 +5,7 @@
 
 #include "app/gui/AppliqueLangue.h"
 #include "app/gui/Traduction.h"
-#include "app/texts/Langue.h"
+#include "base/Langue.h"
 #include "tests/gui/MainFormTestUtil.h"
 
 namespace {

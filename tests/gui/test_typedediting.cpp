@@ -7,12 +7,12 @@
 #include <QTableView>
 #include <QTableWidget>
 
-#include "app/texts/Chaines.h"
+#include "base/Chaines.h"
+#include "model/Undo.h"
 #include "model/Update.h"
 #include "tests/gui/FenetresTestUtil.h"
 #include "tests/support/CareneFixtures.h"
 #include "tests/support/TestFiles.h"
-#include "model/Undo.h"
 #include "views/DeplSurf.h"
 #include "views/gui/CotesForm.h"
 #include "views/gui/DeplSurfForm.h"

@@ -228,7 +228,7 @@ TEST(Views, TopPresetOfThePerspectiveIsThePlanView) {
     h.doc.Aff.MeGrille = true;
     h.doc.Aff.MeSurfaceParam = true;
     ObjCom::MajSurface(h.doc, true, -1);
-    Affiche::GrilleParDefaut(h.doc);
+    Grille::GrilleParDefaut(h.doc);
     Vues4 v(h);
     TFormFille& pl = *v[1];
     TPerspForm& pe = *Vues::Fenetres().Persp;

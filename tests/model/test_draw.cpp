@@ -50,7 +50,7 @@ long Appels(const TRecordingCanvas& cv, const char* couche, std::initializer_lis
 Document CoqueEvaluee() {
     Document doc = Document::Defaut();
     ObjCom::MajSurface(doc, true, -1);
-    Affiche::GrilleParDefaut(doc);
+    Grille::GrilleParDefaut(doc);
     return doc;
 }
 

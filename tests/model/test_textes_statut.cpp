@@ -1,7 +1,7 @@
 // The status bar speaks the interface language: its texts come from the text table.
 #include <gtest/gtest.h>
 
-#include "app/texts/Langue.h"
+#include "base/Langue.h"
 #include "model/DrawMesure.h"
 #include "tests/support/RecordingUi.h"
 #include "tests/support/TestFiles.h"

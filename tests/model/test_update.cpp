@@ -13,7 +13,7 @@
 
 #include "model/Bounds.h"
 #include "model/Document.h"
-#include "views/DrawAffiche.h"
+#include "model/Draw.h"
 #include "model/Update.h"
 #include "tests/support/Coupes.h"
 #include "tests/support/Proches.h"
@@ -25,9 +25,11 @@ namespace {
 struct NurbsCompte : TSurface {
     using TSurface::TSurface;
     int n = 0;
-    void CalcSurface() override {
+    bool courbure = false;  // of the last evaluation
+    void CalcSurface(bool courbure = true) override {
         ++n;
-        TSurface::CalcSurface();
+        this->courbure = courbure;
+        TSurface::CalcSurface(courbure);
     }
 };
 
@@ -95,7 +97,7 @@ TEST(MajSurface, AnUnchangedSurfaceIsNeverEvaluatedTwice) {
     EXPECT_FALSE(Message(r.rec, "Surface deja calculee... Correction !"));
 }
 
-TEST(MajSurface, FollowsTheDrawingSwitchTheDisplayForceAndIndex) {
+TEST(MajSurface, FollowsTheDrawingSwitchTheDisplayForceIndexAndCurvatureSetting) {
     RecordingScope r;
     Document doc;
     NurbsCompte* a = CoqueCompte(doc, "A");
@@ -126,6 +128,13 @@ TEST(MajSurface, FollowsTheDrawingSwitchTheDisplayForceAndIndex) {
     a->Calculee = cachee->Calculee = 0;
     ObjCom::MajSurface(doc, true, -1);
     EXPECT_EQ(std::tuple(a->n, cachee->n), std::tuple(2, 2));
+
+    // The curvature is computed as the document says, whatever window is open.
+    EXPECT_TRUE(a->courbure);
+    doc.CalculeCourbure = false;
+    a->Calculee = 0;
+    ObjCom::MajSurface(doc, true, 0);
+    EXPECT_FALSE(a->courbure);
 }
 
 TEST(MajSurface, ASurfaceThatCannotBeEvaluatedIsReportedAndSkipped) {
@@ -181,7 +190,7 @@ TEST(Coupes, DefaultHullCutAtTheDefaultReferenceLines) {
     RecordingScope r;
     Document doc = Document::Defaut();
     doc.Aff.MeSections = doc.Aff.MeLignesdEau = doc.Aff.MeLongitudinales = doc.Aff.MeDiagonales = true;
-    Affiche::GrilleParDefaut(doc);
+    Grille::GrilleParDefaut(doc);
     const TEntity& s = *doc.Surface(0);
     const TDefGrille& g = doc.DefGrille;
     ASSERT_EQ(std::tuple(g.NbSec, s.Calculee), std::tuple(11, 1));

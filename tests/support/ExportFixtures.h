@@ -7,8 +7,8 @@
 
 #include "export/ExportCommun.h"
 #include "model/Document.h"
+#include "model/Draw.h"
 #include "model/Update.h"
-#include "views/DrawAffiche.h"
 
 namespace fixtures {
 
@@ -50,7 +50,7 @@ inline Document CoqueAvecGrille() {
     m->Sym = 0;
     m->Calculee = 0;
     doc.AjouteSurface(std::move(m));
-    Affiche::GrilleParDefaut(doc);
+    Grille::GrilleParDefaut(doc);
     return doc;
 }
 

@@ -2,12 +2,12 @@
 
 #include <cmath>
 
+#include "base/Langue.h"
+#include "model/Update.h"
 #include "tests/support/Proches.h"
 #include "tests/support/RecordingUi.h"
 #include "tests/support/VueEditFixture.h"
-#include "app/texts/Langue.h"
 #include "views/Selection.h"
-#include "model/Update.h"
 
 using namespace testvue;
 using Gestes::TItem;

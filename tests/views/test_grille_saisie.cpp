@@ -1,9 +1,9 @@
 // The grid dialog's entry: cell checks, generators, and OK on a real hull.
 #include <gtest/gtest.h>
 
+#include "model/Draw.h"
 #include "tests/support/CareneFixtures.h"
 #include "tests/support/RecordingUi.h"
-#include "views/DrawAffiche.h"
 #include "views/GrilleSaisie.h"
 
 using namespace GrilleSaisie;
@@ -19,7 +19,7 @@ Document Caisson() {
     doc.DefGrille.NbSec = 2;
     doc.DefGrille.Sec.Val[1] = 3.0;
     doc.DefGrille.Sec.Val[2] = 5.0;
-    Affiche::GrilleParDefaut(doc);  // the other families, and the cuts
+    Grille::GrilleParDefaut(doc);  // the other families, and the cuts
     doc.MarquerEnregistre();
     return doc;
 }

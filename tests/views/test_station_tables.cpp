@@ -12,7 +12,7 @@ using namespace testvue;
 TEST(TablesCouples, FollowADraggedPointWithTheStationsHidden) {
     RecordingScope ui;
     Document doc = Document::Defaut();
-    Affiche::GrilleParDefaut(doc);
+    Grille::GrilleParDefaut(doc);
     ASSERT_FALSE(doc.Aff.MeSections);
     TEntity& s = *doc.Surface(0);
     const int k = 6;  // the station amidships

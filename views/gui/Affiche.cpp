@@ -1,6 +1,6 @@
 #include "views/gui/Affiche.h"
 
-#include "model/Debug.h"
+#include "base/Debug.h"
 #include "views/gui/FormFille.h"
 #include "views/gui/Vues.h"
 

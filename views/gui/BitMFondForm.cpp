@@ -12,7 +12,7 @@
 #include <QVBoxLayout>
 
 #include "app/gui/AppliqueLangue.h"
-#include "app/texts/Langue.h"
+#include "base/Langue.h"
 #include "model/UiPort.h"
 #include "views/BitMFond.h"
 #include "views/gui/Champs.h"

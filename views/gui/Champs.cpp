@@ -2,7 +2,7 @@
 
 #include <QLineEdit>
 
-#include "app/texts/Chaines.h"
+#include "base/Chaines.h"
 #include "model/UiPort.h"
 
 namespace Champs {

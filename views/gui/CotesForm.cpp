@@ -8,7 +8,7 @@
 
 #include "app/gui/AppliqueLangue.h"
 #include "app/gui/MainForm.h"
-#include "app/texts/Langue.h"
+#include "base/Langue.h"
 #include "views/Taille.h"
 
 TCotesForm::TCotesForm(TMainForm& main, QWidget* parent) : QDialog(parent), main_(main) {

@@ -11,14 +11,14 @@
 #include <limits>
 #include <numbers>
 
-#include "app/texts/Langue.h"
-#include "model/Debug.h"
-#include "model/Format.h"
-#include "views/DrawAffiche.h"
+#include "base/Debug.h"
+#include "base/Format.h"
+#include "base/Langue.h"
 #include "model/UiPort.h"
 #include "platform/CanvasQt.h"
-#include "views/gui/Affiche.h"
 #include "views/BitMFond.h"
+#include "views/DrawAffiche.h"
+#include "views/gui/Affiche.h"
 #include "views/gui/ImageFond.h"
 #include "views/gui/MouseVue.h"
 

@@ -18,7 +18,7 @@
 #include <QVBoxLayout>
 
 #include "app/gui/AppliqueLangue.h"
-#include "model/Debug.h"
+#include "base/Debug.h"
 #include "model/UiPort.h"
 
 namespace {

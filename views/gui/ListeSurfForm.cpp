@@ -7,7 +7,7 @@
 
 #include "app/gui/AppliqueLangue.h"
 #include "app/gui/MainForm.h"
-#include "app/texts/Langue.h"
+#include "base/Langue.h"
 #include "model/Undo.h"
 #include "model/Update.h"
 #include "views/DrawAffiche.h"

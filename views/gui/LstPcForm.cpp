@@ -14,9 +14,9 @@
 
 #include "app/gui/AppliqueLangue.h"
 #include "app/gui/MainForm.h"
-#include "app/texts/Chaines.h"
-#include "app/texts/Encodage.h"
-#include "app/texts/Langue.h"
+#include "base/Chaines.h"
+#include "base/Encodage.h"
+#include "base/Langue.h"
 #include "model/Update.h"
 #include "views/EditPC.h"
 #include "views/Saisie.h"

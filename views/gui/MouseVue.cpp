@@ -3,10 +3,10 @@
 #include <QMouseEvent>
 
 #include "app/gui/ExceptionHandler.h"
-#include "model/Debug.h"
-#include "views/Gestes.h"
-#include "model/Update.h"
+#include "base/Debug.h"
 #include "model/UiPort.h"
+#include "model/Update.h"
+#include "views/Gestes.h"
 #include "views/gui/Affiche.h"
 #include "views/gui/Curseurs.h"
 #include "views/gui/FormFille.h"

@@ -9,7 +9,7 @@
 
 #include "app/gui/AppliqueLangue.h"
 #include "app/gui/MainForm.h"
-#include "app/texts/Langue.h"
+#include "base/Langue.h"
 #include "views/SurfNew.h"
 
 TSelSurfForm::TSelSurfForm(TMainForm& main, QWidget* parent) : QDialog(parent), main_(main) {

@@ -9,7 +9,7 @@
 #include <QVBoxLayout>
 
 #include "app/gui/AppliqueLangue.h"
-#include "app/texts/Chaines.h"
+#include "base/Chaines.h"
 #include "model/Document.h"
 #include "model/UiPort.h"
 

@@ -14,7 +14,7 @@
 
 #include "app/gui/AppliqueLangue.h"
 #include "app/gui/MainForm.h"
-#include "app/texts/Langue.h"
+#include "base/Langue.h"
 #include "model/Undo.h"
 #include "views/PropSurf.h"
 #include "views/SurfNew.h"

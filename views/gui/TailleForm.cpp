@@ -12,8 +12,8 @@
 
 #include "app/gui/AppliqueLangue.h"
 #include "app/gui/MainForm.h"
-#include "app/texts/Chaines.h"
-#include "app/texts/Langue.h"
+#include "base/Chaines.h"
+#include "base/Langue.h"
 #include "model/Update.h"
 #include "views/Taille.h"
 #include "views/gui/SelSurfaces.h"

@@ -15,7 +15,7 @@
 
 #include "app/gui/AppliqueLangue.h"
 #include "app/gui/MainForm.h"
-#include "app/texts/Chaines.h"
+#include "base/Chaines.h"
 #include "model/Update.h"
 #include "views/gui/SelSurfaces.h"
 

@@ -7,7 +7,7 @@
 #include <cmath>
 
 #include "app/gui/AppliqueLangue.h"
-#include "model/Debug.h"
+#include "base/Debug.h"
 #include "views/gui/Affiche.h"
 #include "views/gui/FormFille.h"
 #include "views/gui/Vues.h"

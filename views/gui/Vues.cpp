@@ -5,8 +5,8 @@
 #include <numbers>
 
 #include "app/gui/Settings.h"
-#include "app/texts/Langue.h"
-#include "model/Debug.h"
+#include "base/Debug.h"
+#include "base/Langue.h"
 #include "model/UiPort.h"
 #include "views/gui/Affiche.h"
 #include "views/gui/Curseurs.h"

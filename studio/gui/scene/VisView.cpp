@@ -10,7 +10,7 @@
 
 #include <memory>
 
-#include "model/Debug.h"
+#include "base/Debug.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include <tuple>
 #include <vector>
 
+#include "base/Debug.h"
 #include "tests/support/TestFiles.h"
-#include "model/Debug.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "model/Debug.h"
+#include "base/Debug.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -13,7 +13,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "model/FichierAtomique.h"
+#include "base/FichierAtomique.h"
 
 namespace Debug {
 

@@ -5,9 +5,9 @@
 #include <string>
 #include <tuple>
 
-#include "app/texts/Chaines.h"
-#include "app/texts/Encodage.h"
-#include "app/texts/Langue.h"
+#include "base/Chaines.h"
+#include "base/Encodage.h"
+#include "base/Langue.h"
 #include "tests/support/RecordingUi.h"
 #include "tests/support/TestFiles.h"
 

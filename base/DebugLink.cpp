@@ -1,7 +1,7 @@
-#include "model/DebugLink.h"
+#include "base/DebugLink.h"
 
-#include "app/texts/Encodage.h"
-#include "model/Debug.h"
+#include "base/Debug.h"
+#include "base/Encodage.h"
 
 namespace DebugLink {
 

@@ -3,7 +3,7 @@
 // Texts are stored exactly as they are shown or used: "&" marks a mnemonic,
 // "%s", "%d" and "%.4f" are filled by the caller, and doubled apostrophes stay
 // doubled (nothing is unescaped).
-#include "app/texts/TexteDefauts.h"
+#include "base/TexteDefauts.h"
 
 namespace Langue::detail {
 

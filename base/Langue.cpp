@@ -1,13 +1,13 @@
-#include "app/texts/Langue.h"
+#include "base/Langue.h"
 
 #include <filesystem>
 #include <system_error>
 #include <unordered_map>
 
-#include "app/texts/Chaines.h"
-#include "app/texts/Encodage.h"
-#include "app/texts/TexteDefauts.h"
-#include "model/Debug.h"
+#include "base/Chaines.h"
+#include "base/Debug.h"
+#include "base/Encodage.h"
+#include "base/TexteDefauts.h"
 
 namespace Langue {
 namespace {

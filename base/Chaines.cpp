@@ -1,11 +1,11 @@
-#include "app/texts/Chaines.h"
+#include "base/Chaines.h"
 
 #include <charconv>
 #include <cmath>
 
-#include "app/texts/Encodage.h"
-#include "model/Debug.h"
-#include "model/Format.h"
+#include "base/Debug.h"
+#include "base/Encodage.h"
+#include "base/Format.h"
 
 namespace Chaines {
 namespace {

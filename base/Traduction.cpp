@@ -1,9 +1,9 @@
-#include "app/texts/Traduction.h"
+#include "base/Traduction.h"
 
 #include <stdexcept>
 
-#include "app/texts/Encodage.h"
-#include "model/Debug.h"
+#include "base/Debug.h"
+#include "base/Encodage.h"
 
 namespace Traduction {
 

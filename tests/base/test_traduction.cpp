@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/texts/Traduction.h"
+#include "base/Traduction.h"
 #include "tests/support/TestFiles.h"
 
 TEST(Traduction, LignesParSorteDeComposant) {

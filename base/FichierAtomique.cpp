@@ -1,4 +1,4 @@
-#include "model/FichierAtomique.h"
+#include "base/FichierAtomique.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -12,7 +12,7 @@
 #include <span>
 #include <system_error>
 
-#include "model/Debug.h"
+#include "base/Debug.h"
 
 namespace FichierAtomique {
 

@@ -1,14 +1,14 @@
-#include "app/texts/FichierStr.h"
+#include "app/doc/FichierStr.h"
 
 #include <algorithm>
 #include <filesystem>
 #include <limits>
 #include <system_error>
 
-#include "app/texts/Chaines.h"
-#include "app/texts/Encodage.h"
-#include "app/texts/Langue.h"
-#include "model/Debug.h"
+#include "base/Chaines.h"
+#include "base/Debug.h"
+#include "base/Encodage.h"
+#include "base/Langue.h"
 #include "model/UiPort.h"
 
 namespace {

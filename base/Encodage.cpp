@@ -1,4 +1,4 @@
-#include "app/texts/Encodage.h"
+#include "base/Encodage.h"
 
 #include <cerrno>
 #include <cstring>
@@ -7,8 +7,8 @@
 #include <iterator>
 #include <system_error>
 
-#include "model/Debug.h"
-#include "model/FichierAtomique.h"
+#include "base/Debug.h"
+#include "base/FichierAtomique.h"
 
 namespace Encodage {
 namespace {

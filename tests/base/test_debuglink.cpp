@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "model/DebugLink.h"
+#include "base/DebugLink.h"
 
 TEST(DebugLink, LignesEnvoyees) {
     const struct {

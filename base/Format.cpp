@@ -1,4 +1,4 @@
-#include "model/Format.h"
+#include "base/Format.h"
 
 #include <algorithm>
 #include <charconv>
