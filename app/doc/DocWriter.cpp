@@ -4,7 +4,6 @@
 #include <cerrno>
 #include <cmath>
 #include <cstring>
-#include <ctime>
 #include <filesystem>
 #include <system_error>
 #include <unordered_map>
@@ -23,14 +22,8 @@ namespace {
 using DocFormat::Booleen;
 using DocFormat::Entier;
 
-std::string DateDuJour() {
-    std::time_t t = std::time(nullptr);
-    std::tm tm{};
-    localtime_r(&t, &tm);
-    char buf[16];
-    std::strftime(buf, sizeof buf, "%d/%m/%Y", &tm);
-    return buf;
-}
+// "dd/mm/yyyy": the date part of the trace's "dd/mm/yyyy hh:mm:ss".
+std::string DateDuJour() { return Debug::NowText().substr(0, 10); }
 
 // Lines of one document, with the key/value helpers of the format. A real
 // that is not finite cannot be read back: the key that would hold it stops
