@@ -5,6 +5,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh test
 export LC_ALL=C.UTF-8
+# The tests see only the fonts installed above (tests/fonts/fonts.conf), whatever else the machine has.
+export FONTCONFIG_FILE="$PWD/tests/fonts/fonts.conf"
 jobs=$(nproc)
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release
 cmake --build build -j"$jobs"
