@@ -255,13 +255,14 @@ TFlottaison CalcFlottaison(const Document& doc, const TListSurf& portee, double 
     return total;
 }
 
-void CalcDeplacement(const Document& doc, const TListSurf& portee, TVertex3f& cc, double& volume,
+bool CalcDeplacement(const Document& doc, const TListSurf& portee, TVertex3f& cc, double& volume,
                      double& surfImmergee) {
     DBG_SCOPE("Hydrostat.CalcDeplacement");
     TSommeFaces sums(0.0);
     PourPortee(doc, portee, [&](const TEntity& s) { Face::BuildFaceListFull(s, sums, true); });
-    sums.CentreVolume(cc, volume, 1.0);
+    const bool centre = sums.CentreVolume(cc, volume, 1.0);
     surfImmergee = sums.Aire();
+    return centre;
 }
 
 double CreuxMax(const Document& doc, const TListSurf& portee, double y) {
@@ -304,6 +305,7 @@ void CalcPlanLateral(const Document& doc, const TListSurf& portee, double& aire,
 namespace {
 
 constexpr const char* kTagRun = "Hydrostat.RunCalcHydroLstSurf";
+constexpr const char* kSansCentre = "CC : aucun, volume immergé nul";
 
 // Rows of the results, their texts taken from the text table by key.
 struct Lignes {
@@ -345,7 +347,7 @@ TResultatsHydro Calcule(Document& doc, const TListSurf& portee, int nbCoupes) {
     }, [&] { return std::vector<double>{static_cast<double>(r.Stations.Count())}; });
 
     bloc(1, [&] {
-        CalcDeplacement(doc, portee, r.CC, r.Volume, r.SurfImmergee);
+        const bool centre = CalcDeplacement(doc, portee, r.CC, r.Volume, r.SurfImmergee);
         r.DeplacementEauDouce = r.Volume * kDensiteEauDouce;
         r.DeplacementEauMer = r.Volume * kDensiteEauMer;
         r.Flottaison = CalcFlottaison(doc, portee, 0.0);
@@ -355,9 +357,14 @@ TResultatsHydro Calcule(Document& doc, const TListSurf& portee, int nbCoupes) {
         out.Ligne("rsVolumeIm", r.Volume);
         out.Ligne("rsDeplacementEauDouce", r.DeplacementEauDouce);
         out.Ligne("rsDeplacementEauMer", r.DeplacementEauMer);
-        out.Ligne("rsCentreCareneX", r.CC.X);
-        out.Ligne("rsCentreCareneY", r.CC.Y);
-        out.Ligne("rsCentreCareneZ", r.CC.Z);
+        if (centre) {
+            out.Ligne("rsCentreCareneX", r.CC.X);
+            out.Ligne("rsCentreCareneY", r.CC.Y);
+            out.Ligne("rsCentreCareneZ", r.CC.Z);
+        } else {
+            // Nothing immersed, or parts that cancel out (a mirror half turned over).
+            r.Lignes.push_back({kSansCentre, true, 0.0, 0});
+        }
         out.Ligne("rsVolume1cm", r.Volume1cm);
     }, [&] { return std::vector<double>{r.Volume, r.CC.X, r.CC.Y, r.CC.Z, r.Volume1cm}; });
 

@@ -139,8 +139,9 @@ void CalcPositionsCouples(const Document& doc, const TListSurf& portee, int nbCo
 // The section of every listed station at height z, over the scope.
 void CalcCouples(const Document& doc, const TListSurf& portee, TListAires& stations, double z);
 TFlottaison CalcFlottaison(const Document& doc, const TListSurf& portee, double z);
-// Volume and centre of buoyancy under Z = 0, and the wetted area.
-void CalcDeplacement(const Document& doc, const TListSurf& portee, TVertex3f& cc, double& volume,
+// Volume and centre of buoyancy under Z = 0, and the wetted area; false when
+// the volume is zero to rounding and so has no centre (then 0, 0, 0).
+bool CalcDeplacement(const Document& doc, const TListSurf& portee, TVertex3f& cc, double& volume,
                      double& surfImmergee);
 double CreuxMax(const Document& doc, const TListSurf& portee, double y);
 // Area (m2) and centre (Y, Z) of the immersed hull seen from the side.

@@ -83,10 +83,10 @@ public:
     }
     void Variable(const char* nom) { Paire(kCodeVariable, nom); }
 
-    // A polyline of n points at(k): nothing below two points.
+    // A polyline of n points at(k), whatever n (a grid of one row has
+    // columns of one point, an empty grid borders of none).
     template <class At>
     void Polyligne(const std::string& calque, const std::string& calqueVertex, int n, At&& at) {
-        if (n < 2) return;
         Paire(kCodeType, "POLYLINE");
         Paire(kCodeCalque, calque);
         Paire(kCodeSuivent, 1);
@@ -127,16 +127,28 @@ public:
         for (int i = 0; i <= R; ++i) Polyligne(calque, cv, C + 1, [&](int j) { return g[i][j]; });
         for (int j = 0; j <= C; ++j) Polyligne(calque, cv, R + 1, [&](int i) { return g[i][j]; });
     }
-    void Maillage(const TArrayVertex3f& g, int R, int C, const std::string& calque, const std::string& cv) {
-        if (R < 1 || C < 1) return;  // a mesh needs two rows and two columns
+    // A polygon mesh of the grid's R + 1 rows and C + 1 columns, its
+    // vertices column by column; none for an empty grid (R = C = -1).
+    // A mirror grid holds its rows in reverse order: its mesh takes the rows
+    // of the mirror image as columns, so that a reader that cuts every cell
+    // along the same diagonal cuts the mirror's along the image of the
+    // surface's own, turning the same way (its volume then equals the
+    // surface's).
+    void Maillage(const TArrayVertex3f& g, int R, int C, const std::string& calque, const std::string& cv,
+                  bool miroir) {
         Paire(kCodeType, "POLYLINE");
         Paire(kCodeCalque, calque);
         Paire(kCodeSuivent, 1);
         Paire(kCodeDrapeaux, kMaillage);
-        Paire(kCodeM, C + 1);
-        Paire(kCodeN, R + 1);
-        for (int j = 0; j <= C; ++j)
-            for (int i = 0; i <= R; ++i) Vertex(cv, g[i][j], kVertexMaillage);
+        Paire(kCodeM, (miroir ? R : C) + 1);
+        Paire(kCodeN, (miroir ? C : R) + 1);
+        if (miroir) {
+            for (int i = R; i >= 0; --i)
+                for (int j = 0; j <= C; ++j) Vertex(cv, g[i][j], kVertexMaillage);
+        } else {
+            for (int j = 0; j <= C; ++j)
+                for (int i = 0; i <= R; ++i) Vertex(cv, g[i][j], kVertexMaillage);
+        }
         Paire(kCodeType, "SEQEND");
     }
     bool En3D() const { return proj_.En3D(); }
@@ -211,9 +223,10 @@ std::string TexteDXF(const Document& doc, const TOptionsExport& opt, const TView
         const std::string& c = calques[k];
         const std::string cs = CalqueMiroir(c);
         const bool miroir = ExportCommun::AvecMiroir(e, doc);
+        // A grid that is not evaluated is written empty: headers without vertices.
         const bool grille = ExportCommun::GrilleEvaluee(e);
-        const int R = e.DernLigne, C = e.DernCol;
-        if (opt.Aretes && grille) {
+        const int R = grille ? e.DernLigne : -1, C = grille ? e.DernCol : -1;
+        if (opt.Aretes) {
             d.Bords(e.Points, R, C, c, c);
             if (miroir) d.Bords(e.PointsSym, R, C, c, cs);
         }
@@ -221,11 +234,11 @@ std::string TexteDXF(const Document& doc, const TOptionsExport& opt, const TView
         if (opt.LignesE) Famille(d, e.LE, e.LESym, g.NbLEUtil(), miroir, c);
         if (opt.Longits) Famille(d, e.Long, e.LongSym, g.NbLongitUtil(), miroir, c);
         if (opt.Diags) Famille(d, e.Diag, e.DiagSym, g.NbDiagUtil(), miroir, c);
-        if (opt.SurfParam && grille) {
+        if (opt.SurfParam) {
             // In 2-D a mesh would lose its layout: rows and columns instead.
             if (opt.SurfMaille3D && d.En3D()) {
-                d.Maillage(e.Points, R, C, c, c);
-                if (miroir) d.Maillage(e.PointsSym, R, C, c, cs);
+                d.Maillage(e.Points, R, C, c, c, false);
+                if (miroir) d.Maillage(e.PointsSym, R, C, c, cs, true);
             } else {
                 d.Lignes(e.Points, R, C, c, c);
                 if (miroir) d.Lignes(e.PointsSym, R, C, c, cs);

@@ -36,15 +36,34 @@ std::string Date(std::time_t t) {
 // columns hold.
 std::string Octets(std::string_view utf8) { return Encodage::Utf8VersWindows1252(utf8); }
 
-// The label of an entity: the first 8 characters of the name, printable ASCII.
+// The label of an entity: the first 8 characters of the name, in the
+// printable ASCII that IGES records hold. Blanks stay; a Latin letter with an
+// accent becomes the letter without it ("é" gives "e", "œ" gives "oe");
+// any other character becomes "_".
 std::string Etiquette(std::string_view nom) {
+    // U+00C0 .. U+00FF without their accents; "_" for the two signs among them.
+    static const char* const kLatin1[64] = {
+        "A", "A", "A", "A", "A", "A", "AE", "C", "E", "E", "E", "E", "I", "I", "I", "I",
+        "D", "N", "O", "O", "O", "O", "O", "_", "O", "U", "U", "U", "U", "Y", "Th", "ss",
+        "a", "a", "a", "a", "a", "a", "ae", "c", "e", "e", "e", "e", "i", "i", "i", "i",
+        "d", "n", "o", "o", "o", "o", "o", "_", "o", "u", "u", "u", "u", "y", "th", "y"};
     std::string r;
-    for (std::size_t i = 0; i < nom.size() && r.size() < 8; ++i) {
+    int caracteres = 0;
+    for (std::size_t i = 0; i < nom.size() && caracteres < 8; ++caracteres) {
+        // One UTF-8 character: its code point.
         const unsigned char c = static_cast<unsigned char>(nom[i]);
-        if ((c & 0xC0) == 0x80) continue;
-        r += (c > 32 && c < 127) ? static_cast<char>(c) : '_';
+        const int suite = c < 0x80 ? 0 : c >= 0xF0 ? 3 : c >= 0xE0 ? 2 : c >= 0xC0 ? 1 : 0;
+        char32_t u = suite == 0 ? c : c & (0x3F >> suite);
+        ++i;
+        for (int k = 0; k < suite && i < nom.size(); ++k, ++i) u = (u << 6) | (static_cast<unsigned char>(nom[i]) & 0x3F);
+        if (u >= 0x20 && u < 0x7F) r += static_cast<char>(u);
+        else if (u >= 0xC0 && u <= 0xFF) r += kLatin1[u - 0xC0];
+        else if (u == 0x152 || u == 0x153) r += u == 0x152 ? "OE" : "oe";
+        else if (u == 0x160 || u == 0x161 || u == 0x17D || u == 0x17E || u == 0x178)
+            r += static_cast<char>(u == 0x160 ? 'S' : u == 0x161 ? 's' : u == 0x17D ? 'Z' : u == 0x17E ? 'z' : 'Y');
+        else r += '_';
     }
-    return r;
+    return r.substr(0, 8);
 }
 
 class TIges {
@@ -69,64 +88,84 @@ public:
 // One B-spline entity from the evaluation record: a surface, or a curve
 // along the row (dir 0) or the column (dir 1) of a one-line net. Returns its
 // count of P records; maxCoord grows to its largest absolute coordinate.
+//
+// A surface runs along a row first (the column index fastest), then across
+// the rows. Its mirror image runs the other way round, across the rows first:
+// a mirror turns a surface over, exchanging its two directions turns it back,
+// so that the mirror half keeps the side of the hull that faces outwards (and
+// encloses a volume of the same sign). Its grid, once evaluated, is the
+// image of the surface's own with rows and columns exchanged, which gives its
+// cells the image of the surface's own diagonals.
 int PDBSpline(TSection& P, const SNURBS& r, const TPlanSym* miroir, int dir, int de, double& maxCoord) {
     const int nl = r.lastU + 1, nc = r.lastV + 1;
     bool polynome = true;
     for (int i = 0; i < nl; ++i)
         for (int j = 0; j < nc; ++j) polynome = polynome && r.weights[i][j] == 1.0;
     const std::string prop3 = polynome ? "1" : "0";
+    // The first direction written (the fastest) and the second.
+    struct TDirection {
+        int n, ordre;
+        const double* noeuds;
+    };
+    const TDirection colonnes{nc, r.orderV, r.knotsV}, lignes{nl, r.orderU, r.knotsU};
+    const bool echange = miroir && dir < 0;
+    const TDirection& d1 = echange ? lignes : colonnes;
+    const TDirection& d2 = echange ? colonnes : lignes;
+    auto pc = [&](const auto& t, int a, int b) -> const auto& { return echange ? t[a][b] : t[b][a]; };
     int n = 0;
     auto groupe = [&](auto&& f) {
         P.Debut(de);
         f();
         n += P.Fin();
     };
-    auto noeuds = [&](const double* k, int count) {
+    auto noeuds = [&](const TDirection& d) {
         groupe([&] {
-            for (int i = 0; i < count; ++i) P.JetonReel(k[i]);
+            for (int i = 0; i < d.n + d.ordre; ++i) P.JetonReel(d.noeuds[i]);
         });
     };
     auto poids = [&] {
         groupe([&] {
-            for (int i = 0; i < nl; ++i)
-                for (int j = 0; j < nc; ++j) P.JetonReel(r.weights[i][j]);
+            for (int b = 0; b < d2.n; ++b)
+                for (int a = 0; a < d1.n; ++a) P.JetonReel(pc(r.weights, a, b));
         });
     };
     auto points = [&] {
         groupe([&] {
-            for (int i = 0; i < nl; ++i)
-                for (int j = 0; j < nc; ++j) {
-                    TVertex3f p = r.points[i][j];
-                    if (miroir) Calcs::CalcSym(r.points[i][j], miroir->Normal, miroir->D, p);
+            for (int b = 0; b < d2.n; ++b)
+                for (int a = 0; a < d1.n; ++a) {
+                    const TVertex3f& q = pc(r.points, a, b);
+                    TVertex3f p = q;
+                    if (miroir) Calcs::CalcSym(q, miroir->Normal, miroir->D, p);
                     maxCoord = std::max({maxCoord, std::fabs(p.X), std::fabs(p.Y), std::fabs(p.Z)});
                     P.JetonReel(p.X), P.JetonReel(p.Y), P.JetonReel(p.Z);
                 }
         });
     };
+    auto bornes = [&](const TDirection& d, char fin = ',') {
+        P.JetonReel(d.noeuds[0]), P.JetonReel(d.noeuds[d.n + d.ordre - 1], fin);
+    };
     if (dir < 0) {
-        // Along a row first (the column index runs fastest), then across the rows.
-        n += P.Ajoute("128," + std::to_string(nc - 1) + "," + std::to_string(nl - 1) + "," +
-                          std::to_string(r.orderV - 1) + "," + std::to_string(r.orderU - 1) + ",0,0," + prop3 +
+        n += P.Ajoute("128," + std::to_string(d1.n - 1) + "," + std::to_string(d2.n - 1) + "," +
+                          std::to_string(d1.ordre - 1) + "," + std::to_string(d2.ordre - 1) + ",0,0," + prop3 +
                           ",0,0,",
                       de);
-        noeuds(r.knotsV, nc + r.orderV);
-        noeuds(r.knotsU, nl + r.orderU);
+        noeuds(d1);
+        noeuds(d2);
         poids();
         points();
         groupe([&] {
-            P.JetonReel(r.knotsV[0]), P.JetonReel(r.knotsV[nc + r.orderV - 1]);
-            P.JetonReel(r.knotsU[0]), P.JetonReel(r.knotsU[nl + r.orderU - 1], ';');
+            bornes(d1);
+            bornes(d2, ';');
         });
     } else {
-        const int np = dir == 0 ? nc : nl, ordre = dir == 0 ? r.orderV : r.orderU;
-        const double* k = dir == 0 ? r.knotsV : r.knotsU;
-        n += P.Ajoute("126," + std::to_string(np - 1) + "," + std::to_string(ordre - 1) + ",0,0," + prop3 + ",0,",
+        const TDirection& d = dir == 0 ? colonnes : lignes;
+        n += P.Ajoute("126," + std::to_string(d.n - 1) + "," + std::to_string(d.ordre - 1) + ",0,0," + prop3 + ",0,",
                       de);
-        noeuds(k, np + ordre);
+        noeuds(d);
         poids();
         points();
         groupe([&] {
-            P.JetonReel(k[0]), P.JetonReel(k[np + ordre - 1]);
+            bornes(d);
             P.Jeton("0.0,0.0,0.0;");
         });
     }

@@ -112,13 +112,13 @@ private:
             if (g.code == 72) n = Entier(g);
         }
         const bool maillage = (flags & 16) != 0;
-        if (maillage && (m < 1 || n < 1))
-            Echec(ligne, "maillage \"" + calque + "\" de " + std::to_string(m) + " x " + std::to_string(n) + " sommets");
         // Its size once closed (a count may be the largest integer); a mesh
-        // beyond the bound keeps no point.
+        // beyond the bounds (an empty one, as the export writes an empty
+        // grid, or too large) keeps no point.
         const std::int64_t colonnes = std::int64_t{m} + ((flags & 1) ? 1 : 0),
                            lignes = std::int64_t{n} + ((flags & 32) ? 1 : 0);
-        const bool garde = maillage && colonnes <= GestFich::kMaxCoteMaillage && lignes <= GestFich::kMaxCoteMaillage;
+        const bool vide = m < 1 || n < 1;
+        const bool garde = maillage && !vide && colonnes <= GestFich::kMaxCoteMaillage && lignes <= GestFich::kMaxCoteMaillage;
         std::vector<TVertex3f> pts;
         if (garde) pts.reserve(static_cast<std::size_t>(m) * static_cast<std::size_t>(n));
         std::int64_t sommets = 0;
@@ -147,9 +147,10 @@ private:
         }
         if (!garde) {
             lu_.Refus.push_back("Maillage \"" + calque + "\" (ligne " + std::to_string(ligne) + ") : " +
-                                std::to_string(lignes) + " x " + std::to_string(colonnes) + " points, au plus " +
-                                std::to_string(GestFich::kMaxCoteMaillage) + " x " +
-                                std::to_string(GestFich::kMaxCoteMaillage));
+                                std::to_string(lignes) + " x " + std::to_string(colonnes) + " points, " +
+                                (vide ? std::string("au moins 1 x 1")
+                                      : "au plus " + std::to_string(GestFich::kMaxCoteMaillage) + " x " +
+                                            std::to_string(GestFich::kMaxCoteMaillage)));
             return;
         }
         if (sommets != std::int64_t{m} * n)

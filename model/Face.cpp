@@ -172,7 +172,9 @@ void TSommeFaces::Add(const TFacette& f) {
     const double h1 = f.P1.Z - z_, h2 = f.P2.Z - z_, h3 = f.P3.Z - z_;
     const double sh = h1 + h2 + h3;
     const double A = f.AireZ;
-    s_ += A * (f.P1.Z + f.P2.Z + f.P3.Z - 3.0 * z_);
+    const double prisme = A * (f.P1.Z + f.P2.Z + f.P3.Z - 3.0 * z_);
+    s_ += prisme;
+    sAbs_ += std::fabs(prisme);
     mx_ += A * (f.P1.X * h1 + f.P2.X * h2 + f.P3.X * h3 + (f.P1.X + f.P2.X + f.P3.X) * sh);
     my_ += A * (f.P1.Y * h1 + f.P2.Y * h2 + f.P3.Y * h3 + (f.P1.Y + f.P2.Y + f.P3.Y) * sh);
     mz_ += A * (h1 * h1 + h2 * h2 + h3 * h3 + sh * sh);
@@ -184,11 +186,18 @@ void TSommeFaces::Add(const TFacette& f) {
 
 double TSommeFaces::Volume(double f) const { return -(s_ / 3.0) * f; }
 
-void TSommeFaces::CentreVolume(TVertex3f& centre, double& volume, double f) const {
+bool TSommeFaces::CentreVolume(TVertex3f& centre, double& volume, double f) const {
+    // Two halves of opposite signs leave a rounding residue whose centre
+    // would lie anywhere: only a volume above the rounding of its sum has one.
+    if (!(std::fabs(s_) > 1e-9 * sAbs_)) {
+        centre = {};
+        volume = 0.0;
+        return false;
+    }
     const double v = -s_ / 3.0;
-    if (v != 0.0) centre = {(-mx_ / 12.0) / v, (-my_ / 12.0) / v, (-mz_ / 24.0) / v};
-    else centre = {};
+    centre = {(-mx_ / 12.0) / v, (-my_ / 12.0) / v, (-mz_ / 24.0) / v};
     volume = v * f;
+    return true;
 }
 
 void TSommeFaces::CentreAire(TVertex3f& centre, double& aire) const {
@@ -259,11 +268,11 @@ double Face::VolByFace(const TListFace& list, double f, double z) {
     return sums.Volume(f);
 }
 
-void Face::CCByFace(const TListFace& list, TVertex3f& centre, double& volume, double f, double z) {
+bool Face::CCByFace(const TListFace& list, TVertex3f& centre, double& volume, double f, double z) {
     DBG_SCOPE("Face.CCByFace");
     TSommeFaces sums(z);
     sums.Add(list);
-    sums.CentreVolume(centre, volume, f);
+    return sums.CentreVolume(centre, volume, f);
 }
 
 void Face::CCByFaceDefaut(const TListFace& list, TVertex3f& centre, double& volume) {

@@ -83,9 +83,11 @@ public:
     int Count() const { return count_; }
     // Enclosed volume times f.
     double Volume(double f = 1.0) const;
-    // Centre of the enclosed volume, its Z measured from the plane (0, 0, 0
-    // for a zero volume), and the volume times f.
-    void CentreVolume(TVertex3f& centre, double& volume, double f = 1.0) const;
+    // Centre of the enclosed volume, its Z measured from the plane, and the
+    // volume times f. A volume that is zero to rounding (within 1e-9 of the
+    // prisms summed, whatever their sign) has no centre: false, the centre
+    // (0, 0, 0) and the volume 0.
+    bool CentreVolume(TVertex3f& centre, double& volume, double f = 1.0) const;
     double Aire() const { return aire_; }
     // Area-weighted centre (0, 0, 0 for a zero area) and the area.
     void CentreAire(TVertex3f& centre, double& aire) const;
@@ -94,6 +96,7 @@ private:
     double z_;
     int count_ = 0;
     double s_ = 0.0;                       // sum of AireZ (Z1 + Z2 + Z3 - 3z)
+    double sAbs_ = 0.0;                    // the same of absolute values: the scale of its rounding
     double mx_ = 0.0, my_ = 0.0, mz_ = 0.0;  // first moments of the prisms, scaled
     double aire_ = 0.0;
     double ax_ = 0.0, ay_ = 0.0, az_ = 0.0;  // area moments
@@ -132,8 +135,9 @@ void BuildSimpleFaceList(const TEntity& s, TSommeFaces& sums);
 
 // Enclosed volume under the plane Z = z, times f.
 double VolByFace(const TListFace& list, double f, double z);
-// Volume centre (Z from the plane Z = z) and volume times f.
-void CCByFace(const TListFace& list, TVertex3f& centre, double& volume, double f, double z);
+// Volume centre (Z from the plane Z = z) and volume times f; false when the
+// volume is zero to rounding (TSommeFaces::CentreVolume).
+bool CCByFace(const TListFace& list, TVertex3f& centre, double& volume, double f, double z);
 // CCByFace with f = 1 and z = 0.
 void CCByFaceDefaut(const TListFace& list, TVertex3f& centre, double& volume);
 // Area form: area-weighted centre and total area.

@@ -172,10 +172,12 @@ TEST(HydrostatStations, SurfaceOutOfTheWaterAddsNoStationSameExtentMerges) {
     EXPECT_NEAR(r.CoefPrismatique, 1.0, 1e-9);
 
     // A hull wholly above the water, or nothing counted: no station, and the
-    // coefficients that divide by the volume or a zero product show 0.
+    // coefficients that divide by the volume or a zero product show 0; no
+    // centre either: a row says so.
     Document haut = Doc(fixtures::Extrusion(fixtures::SectionCaisson(4, 1, 3, 2, 2, 2), 0, 10, 4, TDefGrille{}));
     for (const TResultatsHydro& h : {Lance(haut), Hydrostat::Calcule(doc, TListSurf{}, 41)}) {
-        EXPECT_TRUE(h.Volume == 0.0 && h.Stations.Count() == 0 && h.CoefFinesse == 0.0 && !h.Lignes.empty());
+        EXPECT_TRUE(h.Volume == 0.0 && h.Stations.Count() == 0 && h.CoefFinesse == 0.0 && h.Lignes.size() > 4);
+        EXPECT_EQ(std::tuple(h.Lignes[4].Libelle, h.Lignes[4].Titre), std::tuple("CC : aucun, volume immergé nul", true));
     }
 }
 

@@ -84,15 +84,12 @@ TOptionsExport Seul(bool TOptionsExport::*b, bool maille = true) {
 std::map<std::string, int> Compte(const Document& doc, const TOptionsExport& o, bool en3D) {
     std::map<std::string, int> n;
     const std::vector<std::string> calques = ExportDXF::Calques(doc);
-    auto lignes = [&](const std::string& c, int nbPts, int fois) {
-        if (nbPts >= 2) n["POLYLINE " + c] += fois;
-    };
     for (std::size_t k = 0; k < doc.Surfaces.size(); ++k) {
         const TEntity& e = *doc.Surfaces[k];
         const std::string& c = calques[k];
         const int cotes = (e.Sym && !doc.Aff.MeMoitie) ? 2 : 1;
         const int R = e.DernLigne + 1, C = e.DernCol + 1;
-        if (o.Aretes) lignes(c, C, 2 * cotes), lignes(c, R, 2 * cotes);
+        if (o.Aretes) n["POLYLINE " + c] += 4 * cotes;  // a grid of one row has columns of one point
         auto famille = [&](const TTabCoupes& t, const TTabCoupes& s) {
             for (const TTabCoupes* tab : {&t, &s})
                 if (tab == &t || cotes == 2)
@@ -106,9 +103,9 @@ std::map<std::string, int> Compte(const Document& doc, const TOptionsExport& o, 
         if (o.Diags) famille(e.Diag, e.DiagSym);
         if (o.SurfParam) {
             if (o.SurfMaille3D && en3D) {
-                if (R >= 2 && C >= 2) n["MESH " + c] += cotes;
+                n["MESH " + c] += cotes;
             } else {
-                lignes(c, C, R * cotes), lignes(c, R, C * cotes);
+                n["POLYLINE " + c] += (R + C) * cotes;
             }
         }
     }
@@ -164,7 +161,10 @@ TEST(ExportDXF, EveryVariantOpensCleanInEzdxfWithTheModelsEntities) {
             // polylines are 3-D polylines and the meshes polygon meshes.
             if (e.Type == "POLYLINE") { EXPECT_EQ(e.Drapeaux, en3D ? (maillage ? 16 : 8) : 0); }
             if (!en3D) { EXPECT_EQ(e.A.Z, 0.0); }
-            if (maillage) { EXPECT_EQ(std::tuple(e.M, e.N, e.NbVertex), std::tuple(C + 1, R + 1, (R + 1) * (C + 1))); }
+            if (maillage) {
+                const int m = e.Calque == "Surface1" ? C + 1 : 5, n = e.Calque == "Surface1" ? R + 1 : 1;
+                EXPECT_EQ(std::tuple(e.M, e.N, e.NbVertex), std::tuple(m, n, m * n));
+            }
         }
         EXPECT_EQ(vu, Compte(doc, v.Options, en3D));
 

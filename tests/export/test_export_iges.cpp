@@ -129,17 +129,21 @@ TEST(ExportIGES, OpenCascadeEvaluatesEverySurfaceAsTheProgramDoes) {
             SCOPED_TRACE(testing::Message() << "net " << s.Net.NbL << " x " << s.Net.NbC << (miroir ? " mirrored" : ""));
             const bool courbe = s.Net.NbL == 1 || s.Net.NbC == 1;
             EXPECT_EQ(std::tuple(e.Surface, e.Rationnel), std::tuple(!courbe, poids1 ? 0 : 1));
-            // OpenCASCADE's u runs along a row of the net (our v).
+            // OpenCASCADE's u runs along a row of the net (our v); along a
+            // column (our u) for a mirror, whose directions are exchanged.
+            const bool echange = miroir && !courbe;
             if (courbe) {
                 EXPECT_EQ(std::tuple(e.PolesU, e.DegU),
                           std::tuple(std::max(s.Net.NbL, s.Net.NbC), (s.Net.NbL == 1 ? r->orderV : r->orderU) - 1));
             } else {
-                EXPECT_EQ(std::tuple(e.PolesU, e.PolesV, e.DegU, e.DegV), std::tuple(s.Net.NbC, s.Net.NbL, r->orderV - 1, r->orderU - 1));
+                EXPECT_EQ(std::tuple(e.PolesU, e.PolesV, e.DegU, e.DegV),
+                          echange ? std::tuple(s.Net.NbL, s.Net.NbC, r->orderU - 1, r->orderV - 1)
+                                  : std::tuple(s.Net.NbC, s.Net.NbL, r->orderV - 1, r->orderU - 1));
             }
             ASSERT_FALSE(e.Points.empty());
             for (const auto& p : e.Points) {
-                const double u = courbe ? (s.Net.NbL == 1 ? 0.0 : p[0]) : p[1];
-                const double v = courbe ? (s.Net.NbL == 1 ? p[0] : 0.0) : p[0];
+                const double u = courbe ? (s.Net.NbL == 1 ? 0.0 : p[0]) : p[echange ? 0 : 1];
+                const double v = courbe ? (s.Net.NbL == 1 ? p[0] : 0.0) : p[echange ? 1 : 0];
                 const TVertex3f q = Evalue(*r, u, v, miroir);
                 ExpectNear({p[2], p[3], p[4]}, q, 1e-9);
                 if (s.Nom == "Cercle") {

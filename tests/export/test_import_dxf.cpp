@@ -80,8 +80,8 @@ TEST(ImportDxf, MeshesBecomeGridsColumnByColumnAndOtherEntitiesAreCounted) {
 }
 
 // A malformed file names its line and gives nothing; a mesh beyond the
-// bound, its count as large as an integer goes and closed (one more), is
-// refused by name and the other meshes come.
+// bounds (empty, or its count as large as an integer goes and closed: one
+// more) is refused by name and the other meshes come.
 TEST(ImportDxf, AMalformedFileNamesItsLineAndAMeshBeyondTheBoundItsName) {
     const G court = Maillage("Court", 2, 2);
     const struct {
@@ -90,7 +90,6 @@ TEST(ImportDxf, AMalformedFileNamesItsLineAndAMeshBeyondTheBoundItsName) {
         const char* refus = nullptr;
     } cas[] = {
         {Dxf(Fichier(Maillage("A", 2, 2, 16, 3))), "ligne 15 : maillage \"A\" de 2 x 2 avec 3 sommets"},
-        {Dxf(Fichier(Maillage("A", 0, 2, 16, 0))), "ligne 15 : maillage \"A\" de 0 x 2 sommets"},
         {Dxf(Fichier({{0, "VERTEX"}, {10, "1"}})), "ligne 15 : VERTEX hors d'une POLYLINE"},
         {Dxf(Fichier({{0, "POLYLINE"}, {70, "16"}, {71, "1"}, {72, "1"}, {0, "VERTEX"}, {10, "1,5"}})),
          "ligne 26 : nombre illisible \"1,5\""},
@@ -99,6 +98,7 @@ TEST(ImportDxf, AMalformedFileNamesItsLineAndAMeshBeyondTheBoundItsName) {
         {"0\nSECTION\nx\nENTITIES", "ligne 3 : code de groupe illisible \"x\""},
         {"0\r\nSECTION\r\n2", "ligne 3 : code de groupe sans valeur"},
         {"AutoCAD Binary DXF\r\n\x1a\x00", "ligne 1 : DXF binaire non pris en charge"},
+        {Dxf(Fichier(Maillage("A", 0, 2, 16, 0) + court)), "", "Maillage \"A\" (ligne 15) : 2 x 0 points, au moins 1 x 1"},
         {Dxf(Fichier(Maillage("Long", 1001, 1) + court)), "", "Maillage \"Long\" (ligne 15) : 1 x 1001 points, au plus 1000 x 1000"},
         {Dxf(Fichier(Maillage("M", 2147483647, 1, 16 | 1, 1) + court)), "",
          "Maillage \"M\" (ligne 15) : 1 x 2147483648 points, au plus 1000 x 1000"},
