@@ -221,6 +221,7 @@ const std::array<Entree, kNombreCles> kTable = {{
     {"rsCentreCareneX", "CC x [m]"},
     {"rsCentreCareneY", "CC y [m]"},
     {"rsCentreCareneZ", "CC z [m]"},
+    {"rsCentreCareneAucun", "CC : aucun, volume immergé nul"},
     {"rsDeplacementEauDouce", "Déplacement en eau douce [Kg]"},
     {"rsDeplacementEauMer", "Déplacement en eau de mer [Kg]"},
     {"rsVolume1cm", "Volume pour enfoncement 1 cm [m3]"},

@@ -305,7 +305,6 @@ void CalcPlanLateral(const Document& doc, const TListSurf& portee, double& aire,
 namespace {
 
 constexpr const char* kTagRun = "Hydrostat.RunCalcHydroLstSurf";
-constexpr const char* kSansCentre = "CC : aucun, volume immergé nul";
 
 // Rows of the results, their texts taken from the text table by key.
 struct Lignes {
@@ -363,7 +362,7 @@ TResultatsHydro Calcule(Document& doc, const TListSurf& portee, int nbCoupes) {
             out.Ligne("rsCentreCareneZ", r.CC.Z);
         } else {
             // Nothing immersed, or parts that cancel out (a mirror half turned over).
-            r.Lignes.push_back({kSansCentre, true, 0.0, 0});
+            out.Titre("rsCentreCareneAucun");
         }
         out.Ligne("rsVolume1cm", r.Volume1cm);
     }, [&] { return std::vector<double>{r.Volume, r.CC.X, r.CC.Y, r.CC.Z, r.Volume1cm}; });
