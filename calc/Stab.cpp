@@ -163,11 +163,18 @@ void TStabCalc::MajMinzMaxZ(double& minZ, double& maxZ) const {
 
 void TStabCalc::QuestionIterations() {
     DBG_SCOPE("Stab.QuestionIterations");
+    if (questionPosee_) return;
+    questionPosee_ = true;
     const int r = ui().msgDlg(Langue::Txt("rsErrIterationsMax"), Ui::MsgType::Warning, Ui::mbYes | Ui::mbNo);
     if (r == Ui::mrYes) arret_ = true;
 }
 
 TEquilibre TStabCalc::IsoCareneEnf(double poids, double tol, double densite, double z0) {
+    questionPosee_ = false;
+    return Bissection(poids, tol, densite, z0);
+}
+
+TEquilibre TStabCalc::Bissection(double poids, double tol, double densite, double z0) {
     DBG_SCOPE("Stab.IsoCareneEnf");
     TEquilibre e;
     double lo = minZ_, hi = maxZ_;
@@ -222,8 +229,9 @@ double TStabCalc::ResiduAssiette2(TVertex3f b, TVertex3f g) {
 TEquilibre TStabCalc::IsoCarene(double gite, double poids, double tol, double tolAssiette, double densite,
                                 std::vector<double>* residus) {
     DBG_SCOPE("Stab.IsoCarene");
+    questionPosee_ = false;
     Pose(gite, 0.0);
-    TEquilibre e = IsoCareneEnf(poids, tol, densite, 0.0);
+    TEquilibre e = Bissection(poids, tol, densite, 0.0);
     int iterations = e.Iterations;
     const double s0 = e.Enfoncement;
     auto gAbaisse = [this](double s) { return TVertex3f{g0_.X, g0_.Y, g0_.Z - s}; };
@@ -283,7 +291,7 @@ TEquilibre TStabCalc::IsoCarene(double gite, double poids, double tol, double to
         levierPrec = levier;
         assiette += pas;
         Pose(gite, assiette);
-        e = IsoCareneEnf(poids, tol, densite, s0);
+        e = Bissection(poids, tol, densite, s0);
         iterations += e.Iterations;
         const TVertex3f g = gAbaisse(e.Enfoncement);
         levier = g0_.Y - e.B.Y;
@@ -391,27 +399,29 @@ bool TStabCalc::Calcule(const TConditionsStab& cond, ISuiviStab* suivi) {
                 e = IsoCareneEnf(w, tol, cond.Densite, 0.0);
             }
             iterations_ += e.Iterations;
-
-            // The step's attitude, for whoever draws it.
-            Pose(gite, e.Assiette, e.Enfoncement);
-            TGZ gz;
-            gz.Gite = gite;
-            gz.Assiette = e.Assiette;
-            gz.Enfoncement = e.Enfoncement;
-            gz.SurfMouillee = e.SurfMouillee;
-            gz.XB = e.B.X;
-            gz.YB = e.B.Y;
-            gz.ZB = e.B.Z;   // already measured from the flotation plane
-            gz.Volume = e.Masse;
-            gz.XG = gCourant_.X;
-            gz.YG = gCourant_.Y;
-            gz.ZG = gCourant_.Z;
-            gz.Converge = e.Converge ? 1 : 0;
-            resultats_.Add(gz);
-            const TMatrice m = MatricePose(gite, e.Assiette, e.Enfoncement);
-            for (std::size_t p = 0; p < pointsEnv_.size(); ++p)
-                envahissement_[p].Add(Matrice::Transformed(m, pointsEnv_[p]).Z > 0.0 ? 1 : -1);
-            s.Etape(gz, iterations_, copie_);
+            // A search cut short by the stop flag or left on its iteration
+            // limit found no equilibrium: that step is not stored.
+            if (e.Converge) {
+                // The step's attitude, for whoever draws it.
+                Pose(gite, e.Assiette, e.Enfoncement);
+                TGZ gz;
+                gz.Gite = gite;
+                gz.Assiette = e.Assiette;
+                gz.Enfoncement = e.Enfoncement;
+                gz.SurfMouillee = e.SurfMouillee;
+                gz.XB = e.B.X;
+                gz.YB = e.B.Y;
+                gz.ZB = e.B.Z;   // already measured from the flotation plane
+                gz.Volume = e.Masse;
+                gz.XG = gCourant_.X;
+                gz.YG = gCourant_.Y;
+                gz.ZG = gCourant_.Z;
+                resultats_.Add(gz);
+                const TMatrice m = MatricePose(gite, e.Assiette, e.Enfoncement);
+                for (std::size_t p = 0; p < pointsEnv_.size(); ++p)
+                    envahissement_[p].Add(Matrice::Transformed(m, pointsEnv_[p]).Z > 0.0 ? 1 : -1);
+                s.Etape(gz, iterations_, copie_);
+            }
             if (arret_) break;
             s.Progression(n, k + 1);
         }

@@ -56,7 +56,7 @@ struct TEquilibre {
     TVertex3f B;                // centre of buoyancy, Z measured from the flotation plane
     double Masse = 0.0;         // displaced volume x density (t)
     int Iterations = 0;         // iterations of every sinkage search
-    bool Converge = true;       // false: ended on the iteration limit or the stop flag
+    bool Converge = true;       // false: ended on an iteration limit or the stop flag
 };
 
 // The window's side of a run. Every call comes from inside Calcule.
@@ -65,7 +65,9 @@ public:
     virtual ~ISuiviStab() = default;
     // Steps done out of total: (100, 0) at the start, then (n, k + 1) after step k.
     virtual void Progression(int /*total*/, int /*fait*/) {}
-    // Step gz has just been stored; the copy stands in its attitude (heeled,
+    // Step gz has just been stored (only a step whose searches converged
+    // is: the step a stop or an iteration limit cut short is left out,
+    // and the run goes on after a No); the copy stands in its attitude (heeled,
     // trimmed, lowered by the sinkage) with G at (XG, YG, ZG). iterations:
     // the run's count so far.
     virtual void Etape(const TGZ& /*gz*/, int /*iterations*/, const TDoubleSurfList& /*copie*/) {}
@@ -160,12 +162,17 @@ public:
     TMatrice MatricePose(double gite, double assiette, double enfoncement) const;
 
     // ---- The searches at the copy's present attitude --------------------------
+    // Each of the two searches below finds one step's equilibrium and puts
+    // the iteration-limit question at most once: after a No, the step's
+    // searches run to their limits without asking again, and the result is
+    // marked not converged.
     // Bisection on the height of the flotation plane, from z0, until the
     // displaced mass is within tol of W (tonnes). Ends after
-    // kIterationsEnfoncement iterations with the question.
+    // kIterationsEnfoncement iterations.
     TEquilibre IsoCareneEnf(double poids, double tol, double densite, double z0 = 0.0);
     // Sinkage and trim for the heel gite, from the attitude (gite, 0). The
-    // search ends when either trim residual is within tolAssiette. residus,
+    // search ends when either trim residual is within tolAssiette, or after
+    // kIterationsAssiette iterations. residus,
     // when given, receives the trimming lever G.Y - B.Y (m) before the search
     // and after each iteration.
     TEquilibre IsoCarene(double gite, double poids, double tol, double tolAssiette, double densite,
@@ -179,8 +186,10 @@ public:
     static double ResiduAssiette2(TVertex3f b, TVertex3f g);
 
 private:
-    // Asks the iteration-limit question; Yes sets the stop flag.
+    // Asks the iteration-limit question unless the step has had it; Yes
+    // sets the stop flag.
     void QuestionIterations();
+    TEquilibre Bissection(double poids, double tol, double densite, double z0);
     void EtatCopieChange();
     Ui::IUserInterface& ui() const { return ui_ ? *ui_ : Ui::ui(); }
 
@@ -196,6 +205,7 @@ private:
     std::vector<TVertex3f> pointsEnv_;
     std::vector<TIntegerList> envahissement_;
     int iterations_ = 0;
+    bool questionPosee_ = false;   // during the step's searches
     std::atomic<bool> arret_ = false;
     std::atomic<bool> enCours_ = false;
     Ui::IUserInterface* ui_ = nullptr;

@@ -60,9 +60,13 @@ TSynthese MajResults(const TListGZ& etapes, const TConditions& c) {
             }
         } else if (m1 >= 0.0 && m2 >= 0.0) {
             plus += Calcs::AireTrapeze(m1, m2, (h2 - h1) * kDeg2Rad);
-            // Positive, then exactly 0, then negative: the moment vanishes at h2.
-            if (m1 > 0.0 && m2 == 0.0 && k + 2 < n && Moment(*etapes.GetGZ(k + 2), c.Poids) < 0.0)
-                r.AngleChavirage = h2;
+            // Positive, then exactly 0 at one step or more, then negative:
+            // the moment vanishes at h2, where the stability is gone.
+            if (m1 > 0.0 && m2 == 0.0) {
+                int j = k + 2;
+                while (j < n && Moment(*etapes.GetGZ(j), c.Poids) == 0.0) ++j;
+                if (j < n && Moment(*etapes.GetGZ(j), c.Poids) < 0.0) r.AngleChavirage = h2;
+            }
         } else {
             moins += Calcs::AireTrapeze(m1, m2, (h2 - h1) * kDeg2Rad);
         }

@@ -48,8 +48,8 @@ struct TSynthese {
 // The synthesis of a run. GZ extremes: the first of the strictly lowest and
 // highest. Energies: trapezia of the moment against the heel in radians,
 // an interval that crosses zero split at the crossing; the capsize angle is
-// the last crossing from positive to negative moments (a step whose moment
-// is exactly 0 between a positive and a negative one is that crossing).
+// the last crossing from positive to negative moments (steps whose moment
+// is exactly 0 between a positive and a negative one: the first of them).
 TSynthese MajResults(const TListGZ& etapes, const TConditions& c);
 
 // The attitude of a step: lowered by its sinkage, then turned about its G

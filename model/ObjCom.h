@@ -195,8 +195,6 @@ struct TGZ {
     double XB = 0.0, YB = 0.0, ZB = 0.0;  // centre of buoyancy
     double Volume = 0.0;
     double XG = 0.0, YG = 0.0, ZG = 0.0;  // centre of gravity
-    std::uint8_t Converge = 1;  // 0: the equilibrium search of this step ended on its
-                                // iteration limit or on the stop flag
 };
 
 class TListGZ {

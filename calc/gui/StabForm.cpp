@@ -448,13 +448,15 @@ void TStabForm::InitStabForm() {
     calc_->Init(doc_, densite);
     g0_ = calc_->G0();
     poids_ = calc_->Poids();
+    // The choice of weight stays from one showing to the next: the loading
+    // follows it from the start, as "Ajuster" would set it.
+    if (!ChoixChargement()) AfficheEtatInitial();
     initiale_ = calc_->CopieInitiale();
     affichee_ = initiale_;
     envAffiches_ = doc_.ListReperesEnv;
     etapeAffichee_ = -1;
     etapes_.Clear();
     synthese_ = {};
-    AfficheEtatInitial();
     Progression(100, 0);
     GrilleSynthese->Vide();
     for (QLabel* l : {LabelGite, LabelVolume, LabelIterations, LabelAssiette}) l->clear();
@@ -484,7 +486,8 @@ void TStabForm::VolumesChanges() {
 void TStabForm::AfficheEtatInitial() {
     LabelDeplacementInit->setText(Langue::QTxt("rsLabelDeplacementInitCaption") + QLatin1Char(' ') +
                                   Format(calc_->DeplacementInitial(), 4));
-    LabelPoidsInit->setText(Langue::QTxt("rsLabelPoidsInitCaption") + QLatin1Char(' ') + Format(calc_->Poids(), 4));
+    // The document's loading, whatever weight the run is given.
+    LabelPoidsInit->setText(Langue::QTxt("rsLabelPoidsInitCaption") + QLatin1Char(' ') + Format(doc_.PoidsTotal.Masse, 4));
     LabelPoidsStab->setText(Langue::QTxt("rsLabelPoidsStabCaption") + QLatin1Char(' ') + Format(poids_, 4));
 }
 
@@ -526,11 +529,16 @@ void TStabForm::ChampQuitte(QLineEdit* e) {
 void TStabForm::BtnAjusterCondInitClick() {
     DBG_SCOPE("TStabForm.BtnAjusterCondInitClick");
     if (EnCours()) return;
+    ChoixChargement();
+    PaintBox->update();
+}
+
+bool TStabForm::ChoixChargement() {
     if (RB_SetPoidsDepl->isChecked()) {
         poids_ = calc_->DeplacementInitial();
     } else if (RB_SetPoids->isChecked()) {
         double w = 0.0;
-        if (!LitChamp(EditPoids, w)) return;
+        if (!LitChamp(EditPoids, w)) return false;
         poids_ = w;
     } else {
         ObjCom::MajTotalPoids(doc_);
@@ -543,7 +551,7 @@ void TStabForm::BtnAjusterCondInitClick() {
     }
     calc_->SetChargement(g0_, poids_);
     AfficheEtatInitial();
-    PaintBox->update();
+    return true;
 }
 
 // ---- The run -----------------------------------------------------------------------------

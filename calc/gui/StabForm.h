@@ -138,6 +138,9 @@ private:
     void FinCalcul();
     void Boutons(bool enCours);
     void AfficheEtatInitial();
+    // G0 and W as the choice of weight and the alignment say; false (the
+    // message shown, nothing changed) when the weight typed is no number.
+    bool ChoixChargement();
     void DrawStab(QPainter& p, int k);
     void Pose(int k);
     // A number field: its value, or false (with a message, the last good

@@ -129,7 +129,7 @@ TEST(StabCaisson, RightingArmsMatchTheClippedRectangle) {
         ASSERT_EQ(b.calc.Resultats().Count(), 13);
         for (int k = 0; k < 13; ++k) {
             const TGZ& g = *b.calc.Resultats().GetGZ(k);
-            EXPECT_TRUE(g.Gite == std::min(15.0 * k, 170.0) && g.Assiette == 0.0 && g.Converge == 1) << k;
+            EXPECT_TRUE(g.Gite == std::min(15.0 * k, 170.0) && g.Assiette == 0.0) << k;
             EXPECT_NEAR(GZ(g), -XCentreRectangleGite(g.Gite, zG, 4.0), 2e-5) << g.Gite;
             EXPECT_NEAR(g.Volume, 40.0 * kRho, 40.0 * kRho * 1e-6);
         }
@@ -212,45 +212,43 @@ TEST(StabAssiette, RunWithTrimStoresTrimAndFinalWettedArea) {
     }
 }
 
-// Too heavy for the box (the whole box displaces 80): each step ends at the
-// deck after the question. With trim correction, a Yes in the first sinkage
-// search of a step stops there: the question is not asked again by the trim
-// iterations.
-TEST(StabQuestion, TooHeavyEndsAtTheTopAfterTheQuestionAndYesStopsAtOnce) {
+// Too heavy for the box (the whole box displaces 80): the bisection ends at
+// the deck, not converged, after the question. A step without equilibrium
+// is not stored. The question comes at most once per step, even where every
+// trim iteration runs a sinkage search of its own: after a No the step's
+// searches run to their limits and the run goes on; a Yes stops it there.
+TEST(StabQuestion, AskedOncePerStepAndNoUnconvergedStepIsStored) {
     Barge b(0.0, 5.6, 100.0 * kRho * 1000.0);
-    RecordingScope r;
-    r.rec.answers = {Ui::mrNo, Ui::mrNo, Ui::mrNo};
-    ASSERT_TRUE(b.calc.Calcule(Conditions(10, 5, 1.0)));
-    ASSERT_EQ(b.calc.Resultats().Count(), 3);
-    EXPECT_EQ(r.rec.messages, std::vector<std::string>(3, kQuestion));
-    EXPECT_EQ(b.calc.Resultats().GetGZ(0)->Converge, 0);
-    EXPECT_NEAR(b.calc.Resultats().GetGZ(0)->Enfoncement, 1.0, 1e-6);   // the deck
-    EXPECT_EQ(b.calc.Iterations(), 3 * 36);   // the question on the 36th iteration of each search
-
-    r.rec.messages.clear();
-    r.rec.answers = {Ui::mrYes, Ui::mrYes, Ui::mrYes};
-    Suivi s;
-    ASSERT_TRUE(b.calc.Calcule(Conditions(10, 5, 1.0, true), &s));
-    EXPECT_TRUE(r.rec.messages.size() == 1u && s.arrete);
-    ASSERT_EQ(b.calc.Resultats().Count(), 1);
-    EXPECT_TRUE(b.calc.Resultats().GetGZ(0)->Converge == 0 && b.calc.Resultats().GetGZ(0)->Assiette == 0.0);
-}
-
-TEST(StabQuestion, TrimIterationLimitAsksAndMarksTheSearch) {
-    Barge b(0.0, 5.6);
     RecordingScope r;
     r.rec.answers = {Ui::mrNo};
     const double w = b.calc.Poids() / 1000.0;
-    // A tolerance of zero cannot be met: the search runs to its limit.
+    const Stab::TEquilibre e = b.calc.IsoCareneEnf(w, w / 100.0, kRho);
+    EXPECT_TRUE(!e.Converge && e.Iterations == 36 && std::fabs(e.Enfoncement - 1.0) < 1e-6) << e.Enfoncement;
+    for (const auto& [trim, reponse] : {std::pair{false, Ui::mrNo}, {true, Ui::mrNo}, {true, Ui::mrYes}}) {
+        r.rec.messages.clear();
+        r.rec.answers.assign(3, reponse);
+        Suivi s;
+        ASSERT_TRUE(b.calc.Calcule(Conditions(10, 5, 1.0, trim), &s));
+        EXPECT_EQ(r.rec.messages, std::vector<std::string>(reponse == Ui::mrNo ? 3 : 1, kQuestion));
+        EXPECT_TRUE(b.calc.Resultats().Count() == 0 && s.etapes == 0 && s.arrete == (reponse == Ui::mrYes));
+        // After a No every sinkage search ran to its limit; with trim, several a step.
+        const int it = b.calc.Iterations();
+        EXPECT_TRUE(reponse == Ui::mrYes || (it % 36 == 0 && (it == 3 * 36) != trim)) << it;
+    }
+    // Where the sinkage searches converge, the trim search asks on its 61st iteration.
+    Barge t(0.0, 5.6);
+    r.rec.messages.clear();
+    r.rec.answers = {Ui::mrNo};
     std::vector<double> leviers;
-    const Stab::TEquilibre e = b.calc.IsoCarene(0.0, w, w * 1e-6, 0.0, kRho, &leviers);
-    EXPECT_EQ(leviers.size(), 1u + 61u);   // the question on the 61st trim iteration
-    EXPECT_EQ(r.rec.messages, std::vector<std::string>{kQuestion});
-    EXPECT_FALSE(e.Converge || b.calc.Arret());   // No: the run would go on
+    const Stab::TEquilibre a = t.calc.IsoCarene(0.0, t.calc.Poids() / 1000.0, 1e-6, 0.0, kRho, &leviers);
+    EXPECT_TRUE(leviers.size() == 62u && !a.Converge && !t.calc.Arret() && r.rec.messages == std::vector<std::string>{kQuestion});
 }
 
-TEST(StabArret, StopDuringAStepKeepsTheStoredSteps) {
-    // The stop flag is set while the run lets the event loop run.
+// A stop asked while a search lets the event loop run leaves that step out:
+// the steps kept are those of the same run not stopped. A stop asked before
+// the first step ends the run there: the engine never clears it, whoever
+// asks for the next run does.
+TEST(StabArret, AStopInsideAStepKeepsOnlyTheFinishedSteps) {
     struct StopUi : RecordingUi {
         Stab::TStabCalc* calc = nullptr;
         int apres = 0;
@@ -259,35 +257,29 @@ TEST(StabArret, StopDuringAStepKeepsTheStoredSteps) {
         }
     } ui;
     Ui::ScopedUi guard(&ui);
-    Barge b;
-    ui.calc = &b.calc;
-    ui.apres = 60;   // about the middle of the run's events
-    Suivi s;
-    ASSERT_TRUE(b.calc.Calcule(Conditions(60, 5, 1e-3), &s));
-    const int n = b.calc.Resultats().Count();
-    EXPECT_TRUE(n > 1 && n < 13 && s.arrete) << n;
-    EXPECT_EQ(s.progression.back(), (std::pair{13, n - 1}));
-    EXPECT_TRUE(b.calc.Copie()[0].Points == b.calc.CopieInitiale()[0].Points);
-
-    // With trim correction the step being searched is stored, marked.
-    ui.events = 0;
-    ui.apres = 3;
-    const auto c = Conditions(60, 5, 1e-3, true);
+    auto valeurs = [](const TGZ& g) { return std::vector{g.Gite, g.Assiette, g.Enfoncement, g.SurfMouillee, g.XB,
+                                                         g.YB, g.ZB, g.Volume, g.XG, g.YG, g.ZG}; };
     Barge f(0.0, 5.6);
     ui.calc = &f.calc;
-    ASSERT_TRUE(f.calc.Calcule(c));
-    ASSERT_EQ(f.calc.Resultats().Count(), 1);
-    EXPECT_EQ(f.calc.Resultats().GetGZ(0)->Converge, 0);
-
-    // A stop asked before the first step ends the run there: the engine
-    // never clears it, whoever asks for the next run does.
-    f.calc.Arrete();
-    Suivi avant;
-    ASSERT_TRUE(f.calc.Calcule(c, &avant));
-    EXPECT_TRUE(f.calc.Resultats().Count() == 0 && avant.arrete);
-    f.calc.AnnuleArret();
-    ASSERT_TRUE(f.calc.Calcule(Conditions(10, 5)));
-    EXPECT_EQ(f.calc.Resultats().Count(), 3);
+    for (const bool trim : {false, true}) {
+        const auto c = Conditions(60, 5, 1e-3, trim);
+        ASSERT_TRUE(f.calc.Calcule(c));
+        const TListGZ entier = f.calc.Resultats();
+        ASSERT_EQ(entier.Count(), 13);
+        for (const int apres : {0, 3, 150}) {
+            ui.events = 0;
+            ui.apres = apres;
+            if (apres == 0) f.calc.Arrete();
+            Suivi s;
+            ASSERT_TRUE(f.calc.Calcule(c, &s));
+            f.calc.AnnuleArret();
+            const int n = f.calc.Resultats().Count();
+            EXPECT_TRUE(n == s.etapes && n < 13 && s.arrete) << n;
+            EXPECT_EQ(s.progression.back(), (std::pair{n > 0 ? 13 : 100, n}));
+            for (int k = 0; k < n; ++k) EXPECT_EQ(valeurs(*f.calc.Resultats().GetGZ(k)), valeurs(*entier.GetGZ(k))) << k;
+        }
+        ui.apres = 0;
+    }
 }
 
 TEST(StabEchec, FailureMidRunRebuildsTheCopy) {

@@ -134,11 +134,13 @@ TEST(StabForm, ReplayShowsEveryStepThenStops) {
 }
 
 TEST(StabForm, TheRunsQuestionIsPutOnTheWindowsThreadWhichDrawsTheStepMeanwhile) {
-    // Heavier than the whole box can float: each sinkage search ends on its
-    // iteration limit and asks, on the window's thread, whether to stop, the
-    // run waiting for the answer. At the second question the first step is
+    // Half the box's depth under water, to a tolerance that the bisection
+    // meets at once upright and never once heeled: each heeled step ends on
+    // its iteration limit and asks, on the window's thread, whether to stop,
+    // the run waiting for the answer. Meanwhile the step stored (upright) is
     // drawn with and without anyone listening to the trace (debug mode: the
-    // facets under the water too); "Yes" to the third stops the run.
+    // facets under the water too); "Yes" to the third stops the run, the
+    // labels showing the step stored.
     struct Question : RecordingUi {
         std::function<void()> avant;
         int msgDlg(std::string_view t, Ui::MsgType type, unsigned b) override {
@@ -146,7 +148,8 @@ TEST(StabForm, TheRunsQuestionIsPutOnTheWindowsThreadWhichDrawsTheStepMeanwhile)
             return RecordingUi::msgDlg(t, type, b);
         }
     } q;
-    Fenetre w(fixtures::Caisson(TDefGrille{}), 200.0 * kRho * 1000.0, 0.0);
+    Fenetre w(fixtures::Caisson(TDefGrille{}), 20.0 * kRho * 1000.0, 0.0);
+    w.f->EditToleranceEnf->setText("1e-12");
     Ui::ScopedUi garde(&q);
     q.answers = {Ui::mrNo, Ui::mrNo, Ui::mrYes};
     int allumes[2] = {0, 0};
@@ -164,8 +167,22 @@ TEST(StabForm, TheRunsQuestionIsPutOnTheWindowsThreadWhichDrawsTheStepMeanwhile)
     };
     w.Lance("40", "10");
     EXPECT_EQ(q.messages, std::vector<std::string>(3, Langue::Txt("rsErrIterationsMax")));
-    EXPECT_EQ(std::tuple(w.f->Etapes().Count(), w.f->Etapes().GetGZ(0)->Converge, w.f->EnCours()), std::tuple(3, 0, false));
+    EXPECT_EQ(std::tuple(w.f->Etapes().Count(), w.f->EnCours(), w.f->LabelGite->text(), w.f->LabelVolume->text()),
+              std::tuple(1, false, QString("Angle : 0.00°"), QString("Volume : 20.0000 m3")));
     EXPECT_TRUE(allumes[0] > 0 && allumes[1] > allumes[0] + 200) << allumes[0] << " " << allumes[1];
+}
+
+// The choice of weight holds from one showing to the next: the weight shown
+// and the run's are the chosen one ("Poids initial" the document's loading).
+TEST(StabForm, AReopenedWindowKeepsTheChosenWeight) {
+    Fenetre w(fixtures::Caisson(TDefGrille{}), 0.0, 0.0);
+    w.f->RB_SetPoidsDepl->setChecked(true);
+    w.f->BtnAjusterCondInitClick();
+    w.f->close();
+    w.f->show();
+    EXPECT_EQ(w.f->LabelPoidsStab->text().section(' ', -1).toStdString() + "|" + w.f->LabelPoidsInit->text().toStdString(),
+              GrilleResultats::Nombre(40.0 * kRho * 1000.0, 4).toStdString() + "|Poids initial 0.0000");
+    w.Lance("10", "5");
 }
 
 TEST(StabForm, RefusedInputsChangeNothing) {
