@@ -6,12 +6,6 @@
 #include "base/Debug.h"
 #include "base/Format.h"
 
-void Calculatrice::Reprise() {
-    if (!erreur_) return;
-    erreur_ = false;
-    Efface();
-}
-
 bool Calculatrice::Valeur(double& v) const {
     const char* debut = ecran_.c_str();
     char* fin = nullptr;
@@ -50,8 +44,7 @@ void Calculatrice::Virgule() {
 
 void Calculatrice::ChangeSigne() {
     DBG_SCOPE("TCalculatForm.ButtonPlClick");
-    Reprise();
-    if (ecran_ == "0") return;
+    if (erreur_ || ecran_ == "0") return;
     if (ecran_.find('-') != std::string::npos)
         ecran_.erase(0, 1);
     else
@@ -87,14 +80,12 @@ void Calculatrice::Calcul() {
 
 void Calculatrice::Binaire(Operation op) {
     DBG_SCOPE("TCalculatForm.ButtonOpClick");
-    Reprise();
     if (!nouvelleSaisie_) Calcul();
     attente_ = op;
 }
 
 void Calculatrice::Unaire(Operation op) {
     DBG_SCOPE("TCalculatForm.ButtonUnaireClick");
-    Reprise();
     attente_ = op;
     Calcul();
     attente_ = Aucune;
@@ -102,7 +93,6 @@ void Calculatrice::Unaire(Operation op) {
 
 void Calculatrice::Egal() {
     DBG_SCOPE("TCalculatForm.ButtonEgalClick");
-    Reprise();
     Calcul();
     attente_ = Aucune;
     nouvelleSaisie_ = true;
@@ -120,7 +110,6 @@ void Calculatrice::Efface() {
 
 void Calculatrice::MemoirePlus() {
     DBG_SCOPE("TCalculatForm.ButtonMPClick");
-    Reprise();
     double v = 0.0;
     if (!Valeur(v)) return;
     memoire_ = v;
@@ -135,7 +124,6 @@ void Calculatrice::MemoireRappel() {
 
 void Calculatrice::MemoireEfface() {
     DBG_SCOPE("TCalculatForm.ButtonMCClick");
-    Reprise();
     memoire_ = 0.0;
     memoireVue_ = false;
 }

@@ -5,8 +5,9 @@
 // The display holds the number being typed or the last result, written with
 // eight decimals. A calculation that has no answer (division by zero, the
 // reciprocal of zero, the square root of a negative number, a result too big
-// for a double) shows "E"; the next key then starts from a cleared
-// calculator (the memory is kept).
+// for a double) shows "E" and the accumulator becomes 0. "E" is not a
+// number: "=", "+/-" and "M+" leave it and the memory as they are; a digit,
+// ".", "MR" or "CE" puts a number in its place.
 #pragma once
 
 #include <string>
@@ -40,8 +41,8 @@ public:
 private:
     // Runs the pending operation on the display's value.
     void Calcul();
-    // After "Erreur", any key first clears the calculator.
-    void Reprise();
+    // A key that puts a number on the display ends the error.
+    void Reprise() { erreur_ = false; }
     // The display's value; false when it is not a number.
     bool Valeur(double& v) const;
     void Affiche(double v);

@@ -91,6 +91,17 @@ void Ecrit(Document& doc, const std::vector<TPropSurf>& copies) {
     }
 }
 
+int NomPris(const Document& doc, const std::vector<TPropSurf>& copies) {
+    const int n = std::min(doc.NbSurf(), static_cast<int>(copies.size()));
+    for (int i = 0; i < n; ++i) {
+        const std::string& nom = copies[static_cast<std::size_t>(i)].Nom;
+        if (nom.empty() || nom == doc.Surface(i)->Nom) continue;
+        for (int j = 0; j < n; ++j)
+            if (j != i && copies[static_cast<std::size_t>(j)].Nom == nom) return i;
+    }
+    return -1;
+}
+
 void RAZPlanSym(Document& doc, int surf) {
     DBG_SCOPE("TPropSurfForm.RAZPlanSym");
     TEntity* s = doc.Surface(surf);

@@ -45,6 +45,11 @@ std::vector<TPropSurf> Remplit(const Document& doc);
 // touched loses its calculated flag. Copies and surfaces pair by index.
 void Ecrit(Document& doc, const std::vector<TPropSurf>& copies);
 
+// The first surface whose copy was renamed to a name another copy holds
+// (case counts); -1 when every name given is free. Names already shared in
+// the document are left as they are.
+int NomPris(const Document& doc, const std::vector<TPropSurf>& copies);
+
 // The surface takes its frame's place at the world origin with the world
 // axes (points moved and turned back with it); the frame is reset.
 void RAZPlanSym(Document& doc, int surf);

@@ -158,6 +158,20 @@ int LargeurTitre(const QWidget* fenetre) {
 
 QString QTxt(std::string_view cle) { return VersQ(Txt(cle)); }
 
+void DialogueFichier(QWidget* fenetre, std::string_view cleFiltre, bool enregistrer) {
+    std::string_view nom = cleFiltre;
+    if (nom.starts_with("rs")) nom.remove_prefix(2);
+    if (nom.ends_with("Filter")) nom.remove_suffix(6);
+    auto* d = new QObject(fenetre);
+    d->setObjectName(QString::fromLatin1(nom.data(), static_cast<qsizetype>(nom.size())));
+    d->setProperty("rsFilter", QString::fromLatin1(cleFiltre.data(), static_cast<qsizetype>(cleFiltre.size())));
+    d->setProperty("enregistre", enregistrer);
+}
+
+std::string CleDialogue(const QObject* composant) { return composant->property("rsFilter").toString().toStdString(); }
+
+bool DialogueEnregistre(const QObject* composant) { return composant->property("enregistre").toBool(); }
+
 QString FiltreDialogue(std::string_view cle) { return VersQ(FiltreQt(Txt(cle))); }
 
 }  // namespace Langue

@@ -25,6 +25,7 @@
 #pragma once
 
 #include <QString>
+#include <string>
 #include <string_view>
 
 class QObject;
@@ -51,6 +52,15 @@ void DonneCle(QObject* composant, std::string_view cleCaption, std::string_view 
 // desktop draws round it: the title in bold, and room for the bar's icon
 // and buttons.
 int LargeurTitre(const QWidget* fenetre);
+
+// Names a file dialog the window opens when needed, by the key of its
+// filter ("rsCSVFilter"): a component named after the key ("CSV"), so that
+// the translators' template lists the filter under the window.
+void DialogueFichier(QWidget* fenetre, std::string_view cleFiltre, bool enregistrer);
+// The key of a component named by DialogueFichier, else "".
+std::string CleDialogue(const QObject* composant);
+// Whether that dialog saves.
+bool DialogueEnregistre(const QObject* composant);
 
 // The current text of a key, for Qt.
 QString QTxt(std::string_view cle);

@@ -105,6 +105,10 @@ TMainForm::TMainForm(const QStringList& args, QWidget* parent) : QMainWindow(par
     CreeBarreOutils();
     CreeStatusBar();
     CreePopup();
+    // The document's dialogs, then the two imports.
+    Langue::DialogueFichier(this, "rsOpenDialogFilter", false);
+    Langue::DialogueFichier(this, "rsSaveDialogFilter", true);
+    for (const char* cle : {"rsDXFFilter", "rsIGESFilter"}) Langue::DialogueFichier(this, cle, false);
     BrancheCommandes();
     resize(1024, 768);
 

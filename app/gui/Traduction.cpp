@@ -17,7 +17,9 @@
 #include <algorithm>
 #include <utility>
 
+#include "app/gui/AppliqueLangue.h"
 #include "base/Debug.h"
+#include "base/Langue.h"
 
 namespace Traduction {
 
@@ -90,6 +92,11 @@ bool Composant(QObject* o, TComposant& c) {
         c.DialogueOuvrir = true;
         c.DialogueEnregistrer = d->acceptMode() == QFileDialog::AcceptSave;
         c.Filtre = S(d->nameFilters().join(QStringLiteral(";;")));
+    } else if (const std::string cle = Langue::CleDialogue(o); !cle.empty()) {
+        // A dialog opened when needed: the filter its key holds now.
+        c.DialogueOuvrir = true;
+        c.DialogueEnregistrer = Langue::DialogueEnregistre(o);
+        c.Filtre = Langue::Txt(cle);
     } else {
         return false;
     }

@@ -203,6 +203,7 @@ THydrostatForm::THydrostatForm(Document& doc, QWidget* parent) : QDialog(parent)
         nbCoupes_ = v;
         EditPrecision->setText(QString::number(v));
     });
+    Langue::DialogueFichier(this, "rsTXTFilter", true);
     Langue::AppliqueLangue(this);
 }
 

@@ -50,6 +50,7 @@ TImportRepForm::TImportRepForm(Document& doc, QWidget* parent) : QDialog(parent)
     connect(b, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(CBNomRepere, &QCheckBox::toggled, this, &TImportRepForm::MajLigne);
     connect(RGOrdre, &QButtonGroup::idClicked, this, &TImportRepForm::MajLigne);
+    Langue::DialogueFichier(this, "rsCSVFilter", false);
     Langue::AppliqueLangue(this);
     MajLigne();
 }

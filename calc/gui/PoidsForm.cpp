@@ -121,6 +121,8 @@ TPoidsForm::TPoidsForm(Document& doc, QWidget* parent) : QDialog(parent), doc_(d
     });
     connect(SB_Imprimer, &QToolButton::clicked, this,
             [this] { GrilleResultats::Imprime(this, [this](QPrinter& p) { Imprime(p); }); });
+    Langue::DialogueFichier(this, "rsCSVFilter", true);
+    Langue::DialogueFichier(this, "rsCSVFilter", false);
     Langue::AppliqueLangue(this);
     setWindowTitle(Langue::QTxt("rsPoidsFormCaption"));
 }

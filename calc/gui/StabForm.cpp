@@ -411,6 +411,7 @@ TStabForm::TStabForm(Document& doc, QWidget* parent)
     connect(SBImprimerSynthese, &QToolButton::clicked, this, [=, this] { imprime(GrilleSynthese, Langue::QTxt("rsSynthese")); });
     connect(SBTransform, &QToolButton::clicked, this, [this] { SBTransformClick(); });
 
+    Langue::DialogueFichier(this, "rsTXTFilter", true);
     Langue::AppliqueLangue(this);
     setWindowTitle(Langue::QTxt("rsStabFormCaption"));
     BtnStop->setText(QStringLiteral("Abandon"));

@@ -82,6 +82,7 @@ TTabCotesForm::TTabCotesForm(Document& doc, QWidget* parent) : QDialog(parent), 
     });
     connect(BtnImprimer, &QToolButton::clicked, this,
             [this] { GrilleResultats::Imprime(this, [this](QPrinter& p) { Imprime(p); }); });
+    Langue::DialogueFichier(this, "rsTXTFilter", true);
     Langue::AppliqueLangue(this);
     setWindowTitle(Langue::QTxt("rsTabCotesFormCaption"));
 }

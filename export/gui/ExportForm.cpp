@@ -97,6 +97,7 @@ TExportForm::TExportForm(TMainForm* main) : QDialog(main), main_(main) {
     connect(annuler, &QPushButton::clicked, this, &QDialog::reject);
     connect(RB2D, &QRadioButton::toggled, this, &TExportForm::RB2DClick);
     connect(CBSurfParam, &QCheckBox::toggled, this, &TExportForm::CBSurfParamClick);
+    for (const char* cle : {"rsTXTFilter", "rsDXFFilter", "rsIGESFilter"}) Langue::DialogueFichier(this, cle, true);
     Langue::AppliqueLangue(this);
     resize(348, 348);
 }

@@ -45,13 +45,15 @@ TEST(Calculatrice, SequencesDeTouches) {
         // Every way of typing a half gives 0.5.
         {". 5", "0.5"}, {"0 . 5", "0.5"}, {"2 = . 5", "0.5"}, {"3 + . 5 =", "3.50000000"}, {"1 . . 5", "1.5"},
         {"1 , 5", "1.5"}, {"3 +/-", "-3"}, {"3 +/- = +/-", "3.00000000"}, {"+/-", "0"},
-        // No answer: "E", and the next key starts afresh.
+        // No answer: "E", kept until a number is typed; the accumulator starts from 0.
         {"1 / 0 =", "E"}, {"4 +/- rc", "E"}, {"0 1/x", "E"}, {"1 / 0 = + 2 =", "2.00000000"}, {"1 / 0 = 7", "7"},
         {"1 / 0 = .", "0."},
+        {"1 / 0 = = +/-", "E"},
         {"9 x2 x2 x2 x2 x2 x2 x2 x2 x2", "E"},  // beyond a double
         // One memory, which M+ replaces; the entry goes on after it.
         {"2 M+ CE 3 M+ CE MR", "3.00000000"}, {"1 2 M+ 3", "123"}, {"2 M+ MC MR", "0.00000000"},
-        {"2 M+ 1 / 0 = MR", "2.00000000"}, {"8 + 2 CE =", "0.00000000"},
+        {"2 M+ 1 / 0 = M+ MR", "2.00000000"}, {"8 + 2 CE =", "0.00000000"},
+        {"6 M+ \x1b MR", "6.00000000"},  // Escape is "CE": the memory stays
     };
     for (const auto& k : cas) {
         SCOPED_TRACE(k.touches);
@@ -59,15 +61,4 @@ TEST(Calculatrice, SequencesDeTouches) {
         Tape(c, k.touches);
         EXPECT_EQ(c.Ecran(), k.ecran);
     }
-}
-
-TEST(Calculatrice, MemoireEtClavier) {
-    Calculatrice c;
-    EXPECT_FALSE(c.Touche('x'));
-    Tape(c, "6 M+");
-    EXPECT_TRUE(c.MemoireUtilisee());
-    EXPECT_TRUE(c.Touche('\x1b'));  // Escape: "CE", the memory kept
-    EXPECT_DOUBLE_EQ(c.Memoire(), 6.0);
-    c.MemoireEfface();
-    EXPECT_FALSE(c.MemoireUtilisee());
 }

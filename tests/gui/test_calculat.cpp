@@ -26,4 +26,6 @@ TEST(CalculatForm, TouchesEtClavier) {
     EXPECT_EQ(f.Ecran->text(), QStringLiteral("0"));
     QTest::mouseClick(f.Bouton(QStringLiteral("MR")), Qt::LeftButton);
     EXPECT_EQ(f.Ecran->text(), QStringLiteral("2.00000000"));
+    QTest::mouseClick(f.Bouton(QStringLiteral("MC")), Qt::LeftButton);
+    EXPECT_FALSE(f.LabelMem->isVisible());
 }

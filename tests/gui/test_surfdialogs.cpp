@@ -40,6 +40,7 @@ TEST_F(SurfDialogsTest, PropertiesFitTheirWidthRefuseBadWeightsInPlaceCancelChan
               std::pair{"-5", "Valeur numérique positive demandée : Poids fixe"},
               std::pair{"2e9", "Valeur comprise entre 0 et 1000000000 demandée : Poids fixe"}}) {
             e->setText(QLatin1String(texte));
+            e->setModified(true);  // typed
             f.Valider();
             EXPECT_TRUE(f.isVisible());
             EXPECT_EQ(ui_.rec.messages.back(), message);
@@ -49,15 +50,30 @@ TEST_F(SurfDialogsTest, PropertiesFitTheirWidthRefuseBadWeightsInPlaceCancelChan
     });
     EXPECT_EQ(std::tuple(Doc().Surface(0)->Verrou, Doc().Surface(0)->Poids.Masse, F().Enregistre()), std::tuple(0, 0.0, true));
 
-    Commande<TPropSurfForm>("MeProprieteSurf", [](TPropSurfForm& f) {
+    Doc().NouvelleSurface("Pont")->Net.Initialise(1);
+    std::tie(Doc().Surface(0)->Epaisseur, Doc().Surface(0)->Densite) = std::tuple(0.0125, 7850.12345);
+    Commande<TPropSurfForm>("MeProprieteSurf", [this](TPropSurfForm& f) {
         f.findChild<QCheckBox*>(QStringLiteral("CheckBoxVerrou"))->setChecked(true);
         f.findChild<QCheckBox*>(QStringLiteral("CheckBoxSym"))->setChecked(false);
+        // The other surface's name, given before that one is looked at, is
+        // refused on the surface renamed.
+        QLineEdit* nom = f.findChild<QLineEdit*>(QStringLiteral("edNom"));
+        nom->setText(QStringLiteral("Pont"));
+        emit nom->textEdited(nom->text());
+        f.Liste()->setCurrentRow(1);
+        f.Valider();
+        EXPECT_TRUE(f.isVisible() && f.Liste()->currentRow() == 0 && f.focusWidget() == nom);
+        EXPECT_EQ(ui_.rec.messages.back(), "Nom de surface déjà utilisé");
+        nom->setText(QStringLiteral("Coque 2"));
+        emit nom->textEdited(nom->text());
         f.Valider();
     });
-    // Written, evaluated again, the 3 x 3 hull keeping its orders.
+    // Written, evaluated again, the 3 x 3 hull keeping its orders and every
+    // bit of the weights it was only shown with three decimals.
     const TSurface& s = *Doc().SurfaceNurbs(0);
-    EXPECT_EQ(std::tuple(s.Verrou, s.Sym, s.Calculee, s.Net.LFlex, s.Net.CFlex, F().Enregistre()),
-              std::tuple(1, 0, 1, 4, 4, false));
+    EXPECT_EQ(std::tuple(s.Verrou, s.Sym, s.Calculee, s.Net.LFlex, s.Net.CFlex, F().Enregistre(), s.Nom),
+              std::tuple(1, 0, 1, 4, 4, false, "Coque 2"));
+    EXPECT_TRUE(s.Epaisseur == 0.0125 && s.Densite == 7850.12345);
 }
 
 TEST_F(SurfDialogsTest, PropertiesWeightAtTheVolumeCentreOffersToCloseIt) {
@@ -66,7 +82,9 @@ TEST_F(SurfDialogsTest, PropertiesWeightAtTheVolumeCentreOffersToCloseIt) {
         f.findChild<QRadioButton*>(QStringLiteral("RBPoidsCentreV"))->click();
         EXPECT_TRUE(f.findChild<QCheckBox*>(QStringLiteral("CB_JonctionSym"))->isChecked());
         EXPECT_TRUE(f.findChild<QLineEdit*>(QStringLiteral("EditPoidsFixeV"))->isEnabled());
-        f.findChild<QLineEdit*>(QStringLiteral("EditPoidsFixeV"))->setText(QStringLiteral("250"));
+        QLineEdit* e = f.findChild<QLineEdit*>(QStringLiteral("EditPoidsFixeV"));
+        e->setText(QStringLiteral("250"));
+        e->setModified(true);  // typed
         f.Valider();
     });
     EXPECT_EQ(ui_.rec.messages.back(), "Voulez vous fermer le volume ?");
@@ -106,7 +124,8 @@ TEST_F(SurfDialogsTest, TransformationsCheckEveryFieldMoveWhatIsPickedAndCountAT
         EXPECT_EQ(Doc().SurfaceNurbs(k)->Net.TabPC[0][0].Z, avant.TabPC[0][0].Z + (k == 1)) << k;
     EXPECT_EQ(Doc().SurfaceNurbs(0)->Net, avant);
 
-    // A length typed and confirmed at once doubles it.
+    // A length typed and confirmed at once doubles it; the width left as
+    // measured (not a whole number of millimetres) keeps every bit.
     const double y0 = Doc().Surface(0)->PtMaxY.Y - Doc().Surface(0)->PtMinY.Y;
     Commande<TTransForm>("MeTransfo", [&](TTransForm& f) {
         f.Pages()->setCurrentIndex(TTransForm::pTaille);
@@ -116,6 +135,8 @@ TEST_F(SurfDialogsTest, TransformationsCheckEveryFieldMoveWhatIsPickedAndCountAT
         f.Valider();
     });
     EXPECT_NEAR(Doc().Surface(0)->PtMaxY.Y - Doc().Surface(0)->PtMinY.Y, 2 * y0, 1e-5);
+    for (int i = 0; i < avant.NbL; ++i)
+        for (int j = 0; j < avant.NbC; ++j) EXPECT_EQ(Doc().SurfaceNurbs(0)->Net.TabPC[i][j].X, avant.TabPC[i][j].X);
     // One undo gives back the hull as it was when the dialog opened.
     F().MeAnnulerClick();
     EXPECT_EQ(Doc().SurfaceNurbs(0)->Net, avant);

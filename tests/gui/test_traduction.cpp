@@ -43,14 +43,21 @@ TEST_F(ProgrammeTest, LeModeleListeChaqueFenetreDansLOrdreDeCreationEtReluCommeL
     ASSERT_TRUE(Langue::ChargeListe(lignes, fichier.toStdString()));
     // Every window of the start-up order, opened or not, in that order.
     std::vector<std::string> sections, attendu = {"MainForm"};
+    std::map<std::string, int> textes;  // by window
     for (const std::string& l : lignes)
         if (l.size() > 2 && l.front() == '[') sections.push_back(l.substr(1, l.size() - 2));
+        else if (!l.empty()) ++textes[sections.back()];
     for (const Startup::Fenetre& f : Startup::OrdreCreation()) attendu.emplace_back(f.classe + 1);
     ASSERT_EQ(attendu.size(), 47u);
     ASSERT_GE(sections.size(), attendu.size());
     EXPECT_EQ(std::vector<std::string>(sections.begin(), sections.begin() + 47), attendu);
-    for (const char* l : {"rsOptionFormCaption=Options", "rsMeFichierCaption=&Fichier", "rsTransFormCaption=Transformations"})
+    for (const char* l : {"rsOptionFormCaption=Options", "rsMeFichierCaption=&Fichier", "rsTransFormCaption=Transformations",
+                          "rsOpenDialogFilter=Fichier CorvaneShaper|*.cse|Fichier Net|*.net|Tous|*.*",
+                          "rsIGESFilter=Fichiers IGES (*.igs)|*.igs|Tous fichiers (*.*)|*.*"})
         EXPECT_NE(std::find(lignes.begin(), lignes.end(), l), lignes.end()) << l;
+    // The views: the title and the entries of the pop-up menu.
+    EXPECT_EQ((std::vector{textes["SectionForm"], textes["PlanForm"], textes["ProfileForm"], textes["PerspForm"]}),
+              (std::vector{11, 11, 11, 22}));
 
     // Read back as the language, it changes none of the texts the windows show in this one.
     Langue::AppliqueLangueTout();

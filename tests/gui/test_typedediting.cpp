@@ -32,29 +32,46 @@ protected:
         Doc().NouvelleSurface("Pont")->Net.Initialise(1);
         ObjCom::MajSurface(Doc(), true, -1);
     }
+    // Another window of the program becomes the active one.
+    void AutreActive() { autre_.show(), autre_.activateWindow(), QCoreApplication::processEvents(); }
+    QWidget autre_;
 };
 
+// Text typed into a field as a user does (the field knows it was edited).
+void Tape(QLineEdit* e, const char* texte) { e->setText(QLatin1String(texte)), e->setModified(true); }
+
 TEST_F(TypedEditingTest, EditorRefusesTextFollowsTheCurrentPointAndMovesIt) {
+    TVertex4f& point = Doc().SurfaceNurbs(0)->Net.TabPC[0][0];
+    point = {1.23456789, 2.3456789, 0.123456789, 1.0};  // more decimals than the fields show
+    const TVertex4f avant = point;
     F().Action(QStringLiteral("MeEditeurPC"))->trigger();
     TEditPCForm* e = Fenetre<TEditPCForm>();
     ASSERT_TRUE(e && e->isVisible());
-    const TVertex4f avant = Doc().SurfaceNurbs(0)->Net.TabPC[0][0];
-    EXPECT_EQ(e->Champ(0)->text().toStdString(), Chaines::FormatFixe(avant.X, 4));
-    e->Champ(0)->setText(QStringLiteral("abc"));
+    // Applied as shown, a field left untouched: nothing moves, nothing is recorded.
     emit e->Champ(0)->editingFinished();
-    EXPECT_EQ(ui_.rec.messages.back(), "Valeur numérique demandée : X");
-    EXPECT_EQ(e->Champ(0)->text().toStdString(), Chaines::FormatFixe(avant.X, 4));
-    e->Champ(0)->setText(QStringLiteral("1"));
-    e->Champ(3)->setText(QStringLiteral("0"));  // no point of the surface there
+    ASSERT_TRUE(e->Appliquer());
+    EXPECT_TRUE(point == avant && F().Enregistre() && F().Undo().Kind() == TUndo::kRien);
+    // A refused text stays, selected, its window and field given the focus back.
+    AutreActive();
+    Tape(e->Champ(1), "abc");
+    emit e->Champ(1)->editingFinished();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(ui_.rec.messages.back(), "Valeur numérique demandée : Y");
+    EXPECT_TRUE(QApplication::activeWindow() == e && e->focusWidget() == e->Champ(1));
+    EXPECT_EQ(e->Champ(1)->selectedText(), QStringLiteral("abc"));
+    // Y alone typed: the other coordinates keep every bit.
+    Tape(e->Champ(1), "1");
+    ASSERT_TRUE(e->Appliquer());
+    EXPECT_EQ(point, (TVertex4f{avant.X, 1.0, avant.Z, 1.0}));
+    Tape(e->Champ(3), "0");  // no point of the surface there
     EXPECT_FALSE(e->Appliquer());
     EXPECT_EQ(ui_.rec.messages.back(), "Valeur strictement positive, au plus 100000, demandée : W");
-    EXPECT_EQ(Doc().SurfaceNurbs(0)->Net.TabPC[0][0], avant);
 
     // The current point changes elsewhere: the editor follows.
     ObjCom::ChangeCurrentPC(Doc(), 1, 1, 1);
     ObjCom::MajFenetresPC(Doc());
     EXPECT_EQ(e->Champ(2)->text().toStdString(), Chaines::FormatFixe(Doc().SurfaceNurbs(1)->Net.TabPC[1][1].Z, 4));
-    e->Champ(2)->setText(QStringLiteral("-7.25"));
+    Tape(e->Champ(2), "-7.25");
     ASSERT_TRUE(e->Appliquer());
     EXPECT_EQ(std::pair(Doc().SurfaceNurbs(1)->Net.TabPC[1][1].Z, F().Enregistre()), std::pair(-7.25, false));
     F().MeAnnulerClick();
@@ -78,8 +95,17 @@ TEST_F(TypedEditingTest, ListShowsEveryPointWholeNamesAndEveryChangeAndRefusesTe
     ASSERT_EQ(l->Modele()->rowCount(), n0 + Doc().SurfaceNurbs(1)->Net.NbL * Doc().SurfaceNurbs(1)->Net.NbC);
     const QModelIndex y = l->Modele()->index(n0, TModelePC::kColX + 1);
     EXPECT_EQ(l->Modele()->data(l->Modele()->index(n0, 0), Qt::DisplayRole).toString(), nom);
+    // A cell confirmed as it shows keeps every bit of the point.
+    Doc().SurfaceNurbs(1)->Net.TabPC[0][0].Y = 1.23456789;
+    EXPECT_TRUE(l->Modele()->setData(y, l->Modele()->data(y, Qt::EditRole), Qt::EditRole));
+    EXPECT_TRUE(Doc().SurfaceNurbs(1)->Net.TabPC[0][0].Y == 1.23456789 && !l->Modele()->Modifie());
+    // A refused text: the window and the cell take the focus back, the text selected.
+    AutreActive();
     EXPECT_FALSE(l->Modele()->setData(y, QStringLiteral("douze"), Qt::EditRole));
     EXPECT_EQ(ui_.rec.messages.size(), 1u);
+    QCoreApplication::processEvents();
+    auto* cellule = qobject_cast<QLineEdit*>(l->Grille()->indexWidget(y));
+    EXPECT_TRUE(QApplication::activeWindow() == l && cellule && cellule->selectedText() == QStringLiteral("douze"));
     EXPECT_TRUE(l->Modele()->setData(y, QStringLiteral("12"), Qt::EditRole));
     EXPECT_EQ(Doc().SurfaceNurbs(1)->Net.TabPC[0][0].Y, 12.0);
     const QString fichier = Fichier(QStringLiteral("vertex.txt"));
@@ -90,12 +116,15 @@ TEST_F(TypedEditingTest, ListShowsEveryPointWholeNamesAndEveryChangeAndRefusesTe
     EXPECT_TRUE(Doc().Surface(1)->Calculee == 1 && !F().Enregistre());
 }
 
-TEST_F(TypedEditingTest, ThicknessThatIsNotANumberAddsNothing) {
+TEST_F(TypedEditingTest, ThicknessThatIsNotANumberOrNegativeAddsNothing) {
     Commande<TEpaisseurForm>("MeEpaisseur", [&](TEpaisseurForm& f) {
         f.Surfaces()->Choisit({true, false});
-        f.Epaisseur()->setText(QStringLiteral("abc"));
-        f.Valider();
-        EXPECT_TRUE(f.isVisible());
+        for (const char* t : {"abc", "-5"}) {
+            f.Epaisseur()->setText(QLatin1String(t));
+            f.Valider();
+            EXPECT_TRUE(f.isVisible()) << t;
+        }
+        EXPECT_EQ(ui_.rec.messages.back(), "Valeur numérique positive demandée : Epaisseur");
         f.Epaisseur()->setText(QStringLiteral("0.05"));
         f.Valider();
     });

@@ -95,6 +95,7 @@ TBitMFondForm::TBitMFondForm(QWidget* parent) : QDialog(parent) {
             "GIF (*.gif)|*.gif");
         return QFileDialog::getOpenFileName(this, windowTitle(), QString(), QString::fromStdString(filtre));
     };
+    Langue::DialogueFichier(this, "rsImagesFilter", false);
     Langue::AppliqueLangue(this);
 }
 

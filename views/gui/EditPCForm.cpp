@@ -108,7 +108,6 @@ void TEditPCForm::Remplit() {
 
 void TEditPCForm::showEvent(QShowEvent* e) {
     QWidget::showEvent(e);
-    modifie_ = false;
     Remplit();
     AffichePoint(main_.Doc().CurrentPC);
 }
@@ -127,6 +126,9 @@ void TEditPCForm::closeEvent(QCloseEvent* e) {
 
 void TEditPCForm::keyPressEvent(QKeyEvent* e) {
     if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+        // A field whose text was just refused keeps it: nothing more to say.
+        for (QLineEdit* c : champs_)
+            if (c == focusWidget() && c->isModified()) return;
         Appliquer();
         return;
     }
@@ -151,7 +153,6 @@ void TEditPCForm::AffichePoint(const TPC& pc) {
     } else {
         for (QLineEdit* c : champs_) c->clear();
     }
-    modifie_ = false;
 }
 
 void TEditPCForm::EcritChamps() {
@@ -160,14 +161,10 @@ void TEditPCForm::EcritChamps() {
 }
 
 void TEditPCForm::Sortie(int k) {
-    if (!nurbs_) return;
+    if (!nurbs_ || !champs_[k]->isModified()) return;
     double v = 0;
-    if (!Champs::LitReel(champs_[k], QLatin1String(kNoms[k]), v, Domaine(k))) {
-        EcritChamps();  // the text is refused; the point stays where it is
-        return;
-    }
+    if (!Champs::LitReel(champs_[k], QLatin1String(kNoms[k]), v, Domaine(k))) return;
     double* c[4] = {&copie_.X, &copie_.Y, &copie_.Z, &copie_.W};
-    if (*c[k] != v) modifie_ = true;
     *c[k] = v;
     EcritChamps();
 }
@@ -176,17 +173,20 @@ bool TEditPCForm::Appliquer() {
     Document& doc = main_.Doc();
     TVertex4f p = copie_;
     if (nurbs_) {
+        // Only a field the user typed in is read: the others keep the point's
+        // own values, not their four-decimal texts.
         double* c[4] = {&p.X, &p.Y, &p.Z, &p.W};
         for (int k = 0; k < 4; ++k)
-            if (!Champs::LitReel(champs_[k], QLatin1String(kNoms[k]), *c[k], Domaine(k))) return false;
+            if (champs_[k]->isModified() &&
+                !Champs::LitReel(champs_[k], QLatin1String(kNoms[k]), *c[k], Domaine(k)))
+                return false;
     }
-    main_.RecordAction(0);
     const TSurface* n = doc.SurfaceNurbs(pc_.Surf);
-    if (!nurbs_ || !n) return true;
-    if (!(modifie_ || !(p == n->Net.TabPC[pc_.I][pc_.J]))) return true;
+    if (!nurbs_ || !n || p == n->Net.TabPC[pc_.I][pc_.J]) return true;  // nothing to record
+    main_.RecordAction(0);
     EditPC::Applique(doc, pc_, p);
     copie_ = p;
-    modifie_ = false;
+    EcritChamps();
     ObjCom::MajSurface(doc, false, -1);
     ObjCom::MajCoupesSurface(doc);
     main_.MarquerModifie();

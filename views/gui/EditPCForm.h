@@ -21,8 +21,10 @@ public:
 
     // The point's surface, row and column and its coordinates into the fields.
     void AffichePoint(const TPC& pc);
-    // "Appliquer": an undo record, then the typed point with its welded
-    // partners; false (nothing moved) when a field is not a number.
+    // "Appliquer": the fields the user typed in (the others keep the point's
+    // own values) move the point with its welded partners, after an undo
+    // record; nothing is recorded when nothing changes. False (nothing
+    // moved) when a field typed in is not a number.
     bool Appliquer();
     // Row or column arrows: one step within the net.
     void Pas(int dI, int dJ);
@@ -37,8 +39,8 @@ protected:
 
 private:
     void Remplit();
-    // A field left: its number into the working copy; a text that is not a
-    // number is refused and the field shows the copy again.
+    // A field left after the user typed in it: its number into the working
+    // copy; a text that is not a number is refused and stays, selected.
     void Sortie(int k);
     void EcritChamps();
 
@@ -50,5 +52,4 @@ private:
     TPC pc_;
     TVertex4f copie_;
     bool nurbs_ = false;
-    bool modifie_ = false;
 };

@@ -60,7 +60,7 @@ void TEpaisseurForm::Valider() {
     const int i = sel_->Courante();
     if (i >= 0) {
         double t = 0;
-        if (!Champs::LitReel(edit_, Langue::QTxt("rsLabelEpaisseurCaption"), t)) return;
+        if (!Champs::LitReel(edit_, Langue::QTxt("rsLabelEpaisseurCaption"), t, Saisie::dTaille)) return;
         if (doc.NbSurf() >= kMaxSurfaces) {
             Epaisseur::CreerEpaisseur(doc, i, t, int_->isChecked());  // says why
             return;

@@ -309,11 +309,14 @@ void TFormFille::wheelEvent(QWheelEvent* e) {
     }
 }
 
-void TFormFille::contextMenuEvent(QContextMenuEvent* e) {
-    QMenu menu(this);
-    RemplirMenu(menu);
-    menu.exec(e->globalPos());
+QMenu* TFormFille::ConstruitMenu() {
+    delete menu_;
+    menu_ = new QMenu(this);
+    RemplirMenu(*menu_);
+    return menu_;
 }
+
+void TFormFille::contextMenuEvent(QContextMenuEvent* e) { ConstruitMenu()->exec(e->globalPos()); }
 
 void TFormFille::MouseDown(QMouseEvent* e) { MouseVue::Down(*this, e); }
 

@@ -101,6 +101,10 @@ public:
     void AjouteCommande(QMenu& menu, const char* nom, const char* cle, TCommandeVue c);
     // The entries of the view's pop-up menu.
     virtual void RemplirMenu(QMenu& menu) = 0;
+    // The pop-up menu built again (the texts and the commands offered as they
+    // stand); the view keeps it, so that its entries are listed with the
+    // view's other texts.
+    QMenu* ConstruitMenu();
 
 protected:
     void paintEvent(QPaintEvent* e) override;
@@ -127,4 +131,5 @@ private:
     QImage image_;
     bool aJour_ = false;
     int molette_ = 0;
+    QMenu* menu_ = nullptr;
 };

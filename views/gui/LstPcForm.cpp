@@ -5,12 +5,14 @@
 #include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTableView>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <utility>
 
 #include "app/gui/AppliqueLangue.h"
 #include "app/gui/MainForm.h"
@@ -78,6 +80,9 @@ Qt::ItemFlags TModelePC::flags(const QModelIndex& index) const {
 
 bool TModelePC::setData(const QModelIndex& index, const QVariant& value, int role) {
     if (role != Qt::EditRole || index.column() < kColX) return false;
+    // A cell confirmed as it shows keeps the point's own value, not its
+    // three-decimal text.
+    if (value.toString() == data(index, Qt::EditRole).toString()) return true;
     const int k = index.column() - kColX;
     const std::string texte = value.toString().toStdString();
     bool refus = false;
@@ -89,7 +94,10 @@ bool TModelePC::setData(const QModelIndex& index, const QVariant& value, int rol
     }
     if (refus || !EditPC::EcritCellule(doc_, Point(index.row()), k, texte, &refus)) {
         const QString label = headerData(index.column(), Qt::Horizontal, Qt::DisplayRole).toString();
-        if (refus) Ui::ui().msgDlg(message + " : " + label.toStdString(), Ui::MsgType::Error, Ui::mbOK);
+        if (refus) {
+            Ui::ui().msgDlg(message + " : " + label.toStdString(), Ui::MsgType::Error, Ui::mbOK);
+            emit refuse(index.row(), index.column(), value.toString());
+        }
         return false;
     }
     modifie_ = true;
@@ -115,8 +123,8 @@ TLstPcForm::TLstPcForm(TMainForm& main, QWidget* parent) : QWidget(parent, Qt::T
     auto* exporter = new QPushButton(QStringLiteral("Export..."), this);
     exporter->setObjectName(QStringLiteral("BtnExport"));
     connect(exporter, &QPushButton::clicked, this, [this] {
-        const QString f = QFileDialog::getSaveFileName(this, QString(), QString(),
-                                                       QStringLiteral("Texte (*.txt *.csv);;Tous (*)"));
+        const QString f =
+            QFileDialog::getSaveFileName(this, QString(), QString(), Langue::FiltreDialogue("rsTXTFilter"));
         if (!f.isEmpty()) Exporter(f.toStdString());
     });
     auto* fermer = new QPushButton(Langue::QTxt("rsBtnFermer"), this);
@@ -130,6 +138,20 @@ TLstPcForm::TLstPcForm(TMainForm& main, QWidget* parent) : QWidget(parent, Qt::T
         if (isVisible()) modele_->Actualise();
     });
     connect(modele_, &QAbstractItemModel::modelReset, this, &TLstPcForm::AjusteNoms);
+    // After the message the window and the cell take the focus back, the
+    // refused text selected, once the cell's editor has closed; a window
+    // that must be activated first reloads its rows, then the cell opens.
+    connect(
+        modele_, &TModelePC::refuse, this,
+        [this](int ligne, int colonne, const QString& texte) {
+            if (!isVisible()) return;
+            refus_ = TRefus{ligne, colonne, texte};
+            if (isActiveWindow())
+                RouvreCellule();
+            else
+                activateWindow();
+        },
+        Qt::QueuedConnection);
     auto* v = new QVBoxLayout(this);
     v->addWidget(grille_);
     auto* h = new QHBoxLayout;
@@ -137,6 +159,7 @@ TLstPcForm::TLstPcForm(TMainForm& main, QWidget* parent) : QWidget(parent, Qt::T
     h->addStretch();
     h->addWidget(fermer);
     v->addLayout(h);
+    Langue::DialogueFichier(this, "rsTXTFilter", true);
     Langue::AppliqueLangue(this);
 }
 
@@ -160,13 +183,30 @@ bool TLstPcForm::Exporter(const std::string& fichier) {
     return false;
 }
 
+void TLstPcForm::RouvreCellule() {
+    if (!refus_) return;
+    const TRefus r = *std::exchange(refus_, std::nullopt);
+    const QModelIndex i = modele_->index(r.Ligne, r.Colonne);
+    if (!i.isValid()) return;
+    grille_->setFocus();
+    grille_->setCurrentIndex(i);
+    grille_->edit(i);
+    if (auto* e = qobject_cast<QLineEdit*>(grille_->indexWidget(i))) {
+        e->setText(r.Texte);
+        e->selectAll();
+    }
+}
+
 bool TLstPcForm::event(QEvent* e) {
     switch (e->type()) {
-        case QEvent::WindowActivate:
+        case QEvent::WindowActivate: {
             modele_->Recharge();
             main_.RecordAction(0);
             modele_->FixeModifie(false);
-            break;
+            const bool r = QWidget::event(e);
+            RouvreCellule();
+            return r;
+        }
         case QEvent::WindowDeactivate:
         case QEvent::Hide:
             Termine();

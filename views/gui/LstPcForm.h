@@ -5,6 +5,7 @@
 
 #include <QAbstractTableModel>
 #include <QWidget>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -39,6 +40,10 @@ public:
 
     static constexpr int kColX = 4;  // X, Y, Z, W from here
 
+signals:
+    // A typed text was refused (after the message).
+    void refuse(int ligne, int colonne, const QString& texte);
+
 private:
     Document& doc_;
     std::vector<TPC> lignes_;
@@ -64,6 +69,14 @@ private:
     void Termine();
     // The surface column as wide as the longest name.
     void AjusteNoms();
+    // The cell whose text was refused, its editor open again on that text.
+    void RouvreCellule();
+
+    struct TRefus {
+        int Ligne, Colonne;
+        QString Texte;
+    };
+    std::optional<TRefus> refus_;
 
     TMainForm& main_;
     TModelePC* modele_;

@@ -193,9 +193,11 @@ TPropSurfForm::TPropSurfForm(TMainForm& main, QWidget* parent) : QDialog(parent)
         connect(e, &QLineEdit::editingFinished, this, [this, k] {
             if (charge_ || !isVisible()) return;
             if (!LitValeurs()) return;
-            if (k == vFixeV) Cur().TypePoids = tpFixeVolume;
-            if (k == vDensiteV) Cur().TypePoids = tpVolume;
-            Cur().Modifie = true;
+            const int type = k == vFixeV ? tpFixeVolume : k == vDensiteV ? tpVolume : Cur().TypePoids;
+            if (type != Cur().TypePoids) {
+                Cur().TypePoids = type;
+                Cur().Modifie = true;
+            }
             Affiche();
         });
     }
@@ -471,31 +473,43 @@ bool TPropSurfForm::LitValeurs() {
     if (copies_.empty()) return true;
     static const char* const noms[kNbValeurs] = {"Epaisseur", "Densité", "Poids fixe", "Poids par m²", "Poids fixe",
                                                  "Densité"};
+    // Only a field the user typed in is read: the others stand for the
+    // copy's own values, not their three-decimal texts. A thickness is a
+    // size, the others weights or densities; a field not in use keeps what
+    // it holds.
     std::array<double, kNbValeurs> v{};
-    // A thickness is a size, the others weights or densities; a field not in use
-    // keeps what it holds.
     for (int k = 0; k < kNbValeurs; ++k) {
         QLineEdit* e = valeurs_[static_cast<std::size_t>(k)];
+        if (!e->isModified()) continue;
         const Saisie::TDomaine d = !e->isEnabled()  ? Saisie::dLibre
                                    : k == vEpaisseur ? Saisie::dTaille
                                                      : Saisie::dMasse;
         if (!Champs::LitReel(e, QString::fromUtf8(noms[k]), v[static_cast<std::size_t>(k)], d)) return false;
     }
     PropSurf::TPropSurf& c = Cur();
-    const PropSurf::TPropSurf avant = c;
-    const int t = c.TypePoids;
-    c.Epaisseur = v[vEpaisseur];
-    c.Densite = t == tpVolume ? v[vDensiteV] : v[vDensiteB];
-    c.Masse = t == tpFixeVolume ? v[vFixeV] : v[vFixeB];
-    c.PoidsParM2 = v[vParM2];
-    if (c.Epaisseur != avant.Epaisseur || c.Densite != avant.Densite || c.Masse != avant.Masse ||
-        c.PoidsParM2 != avant.PoidsParM2)
+    double* champ[kNbValeurs] = {&c.Epaisseur, &c.Densite, &c.Masse, &c.PoidsParM2, &c.Masse, &c.Densite};
+    for (int k = 0; k < kNbValeurs; ++k) {
+        QLineEdit* e = valeurs_[static_cast<std::size_t>(k)];
+        if (!e->isModified()) continue;
+        e->setModified(false);
+        if (*champ[k] == v[static_cast<std::size_t>(k)]) continue;
+        *champ[k] = v[static_cast<std::size_t>(k)];
         c.Modifie = true;
+    }
     return true;
 }
 
 void TPropSurfForm::Valider() {
     if (!LitValeurs()) return;
+    // A name given to two surfaces is refused on the surface renamed.
+    const int pris = PropSurf::NomPris(main_.Doc(), copies_);
+    if (pris >= 0) {
+        liste_->setCurrentRow(pris);
+        Ui::ui().msgDlg(Langue::Txt("rsErrNomDonne"), Ui::MsgType::Error, Ui::mbOK);
+        nom_->setFocus();
+        nom_->selectAll();
+        return;
+    }
     PropSurf::Ecrit(main_.Doc(), copies_);
     confirme_ = 1;
     ObjCom::MajFenetresPC(main_.Doc());

@@ -314,6 +314,11 @@ bool TTransForm::LitParams(const std::array<bool, 4>& pages) {
             if (pourcent_[k]->text() != acceptes_[static_cast<std::size_t>(k + 3)]) SortiePourcent(k);
         if (!lit3(taille_, kTailles, p.Taille)) return false;
         p.Taille = {std::max(p.Taille.X, 0.0), std::max(p.Taille.Y, 0.0), std::max(p.Taille.Z, 0.0)};
+        // A size left as measured is the measure itself, not its rounded
+        // text: that axis keeps its scale exactly.
+        double* t[3] = {&p.Taille.X, &p.Taille.Y, &p.Taille.Z};
+        for (int k = 0; k < 3; ++k)
+            if (taille_[k]->text() == F3((mesure_.*kAxes[k]).Size)) *t[k] = (mesure_.*kAxes[k]).Size;
     }
     p.Mesure = mesure_;
     p.MirVer = mirVer_->isChecked();

@@ -154,6 +154,7 @@ TFormFille* CreeVue(int kind, IVueHote* hote, QWidget* parent) {
         default: return nullptr;
     }
     v->setCursor(Curseurs::Curseur(Curseurs::kRepos));
+    v->ConstruitMenu();
     // A view destroyed with its parent leaves the list.
     QObject::connect(v, &QObject::destroyed, [v, kind] {
         TFenetres& g = Fenetres();
