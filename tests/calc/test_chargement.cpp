@@ -46,6 +46,8 @@ TEST(DevisPoids, SavedFileImportsBackToTheSameWeights) {
     ASSERT_EQ(lv.size(), 2u);
     EXPECT_EQ(lv[0], (DevisPoids::TLigne{"a", "1.5", "0.25", "2", "-0.75", ""}));
     EXPECT_EQ(lv[1].Surface, "flotteur");
+    // Without a save's layout, a row named as its sixth field is a weight too.
+    EXPECT_EQ(DevisPoids::Importe({"Quille;1200;0;3;-1.2;Quille", "Safran;40;0;0.5;-0.8"}).size(), 2u);
 }
 
 TEST(DevisPoids, ABadCellIsFoundBeforeAnythingChanges) {

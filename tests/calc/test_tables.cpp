@@ -7,6 +7,7 @@
 #include <map>
 
 #include "calc/Developpement.h"
+#include "calc/Hydrostat.h"
 #include "calc/TabCotes.h"
 #include "calc/TableAires.h"
 #include "model/Update.h"
@@ -69,35 +70,49 @@ TEST(TabCotes, OffsetsAreTheHalfBreadthsOnBothSides) {
     }
 }
 
-TEST(Developpement, CandidatesCylinderAndTwistedSurface) {
-    Document doc;
-    doc.FormeAffichee = true;
-    Nurbs(doc, 4);                       // half cylinder, order 4 both ways: not ruled by its net
-    TSurface* cyl = Nurbs(doc, 4);
-    cyl->Net.CFlex = 2;                  // 2 columns of order 2: straight along the axis
-    TSurface* tordue = Nurbs(doc, 4);
-    tordue->Net.NbL = tordue->Net.NbC = tordue->Net.LFlex = tordue->Net.CFlex = 2;
-    const TVertex4f coins[] = {{0, 0, 0, 1}, {0, 3, 0, 1}, {2, 0, 0, 1}, {2, 3, 2, 1}};   // a hyperbolic paraboloid
-    for (int k = 0; k < 4; ++k) tordue->Net.TabPC[k / 2][k % 2] = coins[k];
-    ObjCom::MajSurface(doc, true, -1);
-    EXPECT_EQ(Developpement::Candidats(doc), (std::vector<int>{1, 2}));
-
-    const auto d = Developpement::Developpe(*cyl);
-    EXPECT_TRUE(!d.DirectricePremiere && d.Erreur < 1e-9);
-    // The arc unrolls straight: its ends as far apart as its length.
-    const TArrayVertex3f& g = cyl->Points;
-    double arc = 0;
-    for (int i = 0; i + 1 < g.rows(); ++i) arc += std::hypot(g[i][0].X - g[i + 1][0].X, g[i][0].Y - g[i + 1][0].Y, g[i][0].Z - g[i + 1][0].Z);
-    Developpement::TPoint2 debut{}, fin{};
-    for (const auto& t : d.Triangles)
-        for (int k = 0; k < 3; ++k) {
-            if (t.Noeud[k] == std::array<int, 2>{0, 0}) debut = t.P[k];
-            if (t.Noeud[k] == std::array<int, 2>{0, g.rows() - 1}) fin = t.P[k];
+// A cylinder and a cone lay flat with their true lengths, a twisted plate
+// (1 x 2 m, one corner raised 0.8 m) does not; the error is the surface's,
+// nearly the same whatever the evaluation precision.
+TEST(Developpement, CandidatesAndAnErrorOfTheSurfaceAtEveryPrecision) {
+    std::vector<double> tordues;
+    for (int precision : {10, 20, 100}) {
+        Document doc;
+        doc.FormeAffichee = true;
+        doc.Precision = precision;
+        Nurbs(doc, 4);                       // half cylinder, order 4 both ways: not ruled by its net
+        TSurface* cyl = Nurbs(doc, 4);
+        cyl->Net.CFlex = 2;                  // 2 columns of order 2: straight along the axis
+        TSurface* cone = Nurbs(doc, 4);
+        cone->Net.CFlex = 2;
+        for (int i = 0; i < 4; ++i) {        // the far end halved about the axis X = 0, Z = 1
+            TVertex4f& p = cone->Net.TabPC[i][1];
+            p.X /= 2;
+            p.Z = 1 + (p.Z - 1) / 2;
         }
-    EXPECT_NEAR(std::hypot(fin.X - debut.X, fin.Y - debut.Y), arc, 1e-6);
-    EXPECT_EQ(d.Triangles.size(), 2u * (g.rows() - 1) * (g.cols() - 1));
+        TSurface* tordue = Nurbs(doc, 4);
+        tordue->Net.NbL = tordue->Net.NbC = tordue->Net.LFlex = tordue->Net.CFlex = 2;
+        const TVertex4f coins[] = {{0, 0, 0, 1}, {0, 2, 0, 1}, {1, 0, 0, 1}, {1, 2, 0.8, 1}};
+        for (int k = 0; k < 4; ++k) tordue->Net.TabPC[k / 2][k % 2] = coins[k];
+        ObjCom::MajSurface(doc, true, -1);
+        EXPECT_EQ(Developpement::Candidats(doc), (std::vector<int>{1, 2, 3}));
 
-    EXPECT_GT(Developpement::Developpe(*tordue).Erreur, 1e-5);
+        for (const TSurface* s : {cyl, cone}) {
+            const auto d = Developpement::Developpe(*s);
+            EXPECT_TRUE(!d.DirectricePremiere && d.Erreur < 1e-6) << precision << " " << d.Erreur;
+        }
+        // The half cylinder unrolls straight: its ends as far apart as its arc is long.
+        const auto d = Developpement::Developpe(*cyl);
+        const TArrayVertex3f& g = cyl->Points;
+        double arc = 0;
+        for (int i = 0; i + 1 < g.rows(); ++i) arc += std::hypot(g[i][0].X - g[i + 1][0].X, g[i][0].Z - g[i + 1][0].Z);
+        const Developpement::TPoint2 &a = d.Point(0, 0), &b = d.Point(0, d.NbB - 1);
+        EXPECT_NEAR(std::hypot(b.X - a.X, b.Y - a.Y), arc, 1e-6);
+        tordues.push_back(Developpement::Developpe(*tordue).Erreur);
+    }
+    for (double e : tordues) {
+        EXPECT_NEAR(e, tordues[1], 0.1 * tordues[1]);
+        EXPECT_GE(e, 0.01);   // red
+    }
 }
 
 TEST(TableAires, ClosedBoxFloatingAtHalfDepth) {
@@ -113,6 +128,17 @@ TEST(TableAires, ClosedBoxFloatingAtHalfDepth) {
     EXPECT_NEAR(a[0].Immergee, 40 + 2 * 10, 1e-9);
     EXPECT_NEAR(a[0].Emergee, 40 + 2 * 10, 1e-9);
     EXPECT_NEAR(a[1].Totale, a[0].Totale, 0.0);
+    // The hydrostatics count the junction too: here the box's two ends, 4 x 1 under water.
+    doc.Surface(0)->Jonction = 1;
+    TVertex3f cc;
+    double vol = 0, mouillee = 0;
+    Hydrostat::CalcDeplacement(doc, Hydrostat::ListeCalcul(doc), cc, vol, mouillee);
+    EXPECT_NEAR(mouillee, a[0].Immergee + 2 * 4, 1e-9);
+    // Without a junction, one number: the default hull.
+    Document coque = Document::Defaut();
+    const double table = TableAires::Aires(coque)[0].Immergee;
+    Hydrostat::CalcDeplacement(coque, Hydrostat::ListeCalcul(coque), cc, vol, mouillee);
+    EXPECT_EQ(table, mouillee);
 
     doc.Surface(0)->Voile = 1;
     const auto voiles = TableAires::Voiles(doc);
