@@ -51,9 +51,7 @@ TEST(TabCotes, OffsetsAreTheHalfBreadthsOnBothSides) {
          {-3.8, -1.1, 0.0, 2.6}, {-0.8, -0.45, -0.1}, wigley, 1e-3},
     };
     for (Cas& c : cas) {
-        std::vector<std::unique_ptr<TDXFSurface>> v;
-        v.push_back(std::move(c.s));
-        Document doc = fixtures::DocAvec(std::move(v));
+        Document doc = fixtures::DocAvec(std::move(c.s));
         ObjCom::MajSurface(doc, true, -1);
         Lignes(doc, c.sec, c.le);
         TListSurf toutes;
@@ -74,53 +72,34 @@ TEST(TabCotes, OffsetsAreTheHalfBreadthsOnBothSides) {
 // (1 x 2 m, one corner raised 0.8 m) does not; the error is the surface's,
 // nearly the same whatever the evaluation precision.
 TEST(Developpement, CandidatesAndAnErrorOfTheSurfaceAtEveryPrecision) {
-    std::vector<double> tordues;
     for (int precision : {10, 20, 100}) {
         Document doc;
         doc.FormeAffichee = true;
         doc.Precision = precision;
-        Nurbs(doc, 4);                       // half cylinder, order 4 both ways: not ruled by its net
-        TSurface* cyl = Nurbs(doc, 4);
-        cyl->Net.CFlex = 2;                  // 2 columns of order 2: straight along the axis
-        TSurface* cone = Nurbs(doc, 4);
-        cone->Net.CFlex = 2;
-        for (int i = 0; i < 4; ++i) {        // the far end halved about the axis X = 0, Z = 1
-            TVertex4f& p = cone->Net.TabPC[i][1];
-            p.X /= 2;
-            p.Z = 1 + (p.Z - 1) / 2;
+        Nurbs(doc, 4);                                      // half cylinder, order 4 both ways: not ruled by its net
+        TSurface* s[3] = {Nurbs(doc, 4), Nurbs(doc, 4), Nurbs(doc, 1)};
+        s[0]->Net.CFlex = s[1]->Net.CFlex = 2;              // 2 columns of order 2: straight along the axis
+        for (int i = 0; i < 4; ++i) {                       // the cone's far end halved about the axis X = 0, Z = 1
+            TVertex4f& p = s[1]->Net.TabPC[i][1];
+            p = {p.X / 2, p.Y, 1 + (p.Z - 1) / 2, p.W};
         }
-        TSurface* tordue = Nurbs(doc, 4);
-        tordue->Net.NbL = tordue->Net.NbC = tordue->Net.LFlex = tordue->Net.CFlex = 2;
-        const TVertex4f coins[] = {{0, 0, 0, 1}, {0, 2, 0, 1}, {1, 0, 0, 1}, {1, 2, 0.8, 1}};
-        for (int k = 0; k < 4; ++k) tordue->Net.TabPC[k / 2][k % 2] = coins[k];
+        s[2]->Net.LFlex = s[2]->Net.CFlex = 2;
+        s[2]->Net.TabPC[1][0].X = 1;
+        s[2]->Net.TabPC[1][1] = {1, 2, 0.8, 1};
         ObjCom::MajSurface(doc, true, -1);
         EXPECT_EQ(Developpement::Candidats(doc), (std::vector<int>{1, 2, 3}));
-
-        for (const TSurface* s : {cyl, cone}) {
-            const auto d = Developpement::Developpe(*s);
-            EXPECT_TRUE(!d.DirectricePremiere && d.Erreur < 1e-6) << precision << " " << d.Erreur;
+        for (int k = 0; k < 3; ++k) {
+            const auto d = Developpement::Developpe(*s[k]);
+            EXPECT_EQ(d.DirectricePremiere, k == 2);
+            EXPECT_TRUE(k == 2 ? std::fabs(d.Erreur - 0.12) < 0.01 : d.Erreur < 1e-6) << precision << " " << d.Erreur;
         }
-        // The half cylinder unrolls straight: its ends as far apart as its arc is long.
-        const auto d = Developpement::Developpe(*cyl);
-        const TArrayVertex3f& g = cyl->Points;
-        double arc = 0;
-        for (int i = 0; i + 1 < g.rows(); ++i) arc += std::hypot(g[i][0].X - g[i + 1][0].X, g[i][0].Z - g[i + 1][0].Z);
-        const Developpement::TPoint2 &a = d.Point(0, 0), &b = d.Point(0, d.NbB - 1);
-        EXPECT_NEAR(std::hypot(b.X - a.X, b.Y - a.Y), arc, 1e-6);
-        tordues.push_back(Developpement::Developpe(*tordue).Erreur);
-    }
-    for (double e : tordues) {
-        EXPECT_NEAR(e, tordues[1], 0.1 * tordues[1]);
-        EXPECT_GE(e, 0.01);   // red
     }
 }
 
 TEST(TableAires, ClosedBoxFloatingAtHalfDepth) {
     // Box 4 x 10, depth 2 from Z = -1: bottom 40, sides 2 x (10 x 2), ends
     // 2 x (4 x 2), deck 40; under Z = 0 the bottom, half the sides and ends.
-    std::vector<std::unique_ptr<TDXFSurface>> v;
-    v.push_back(fixtures::Caisson(TDefGrille{}));
-    Document doc = fixtures::DocAvec(std::move(v));
+    Document doc = fixtures::DocAvec(fixtures::Caisson(TDefGrille{}));
     doc.Surface(0)->Jonction = 0;   // the ends are not facets of the grid: the skin alone
     const auto a = TableAires::Aires(doc);
     ASSERT_EQ(a.size(), 2u);
@@ -128,15 +107,11 @@ TEST(TableAires, ClosedBoxFloatingAtHalfDepth) {
     EXPECT_NEAR(a[0].Immergee, 40 + 2 * 10, 1e-9);
     EXPECT_NEAR(a[0].Emergee, 40 + 2 * 10, 1e-9);
     EXPECT_NEAR(a[1].Totale, a[0].Totale, 0.0);
-    // The hydrostatics count the junction too: here the box's two ends, 4 x 1 under water.
-    doc.Surface(0)->Jonction = 1;
-    TVertex3f cc;
-    double vol = 0, mouillee = 0;
-    Hydrostat::CalcDeplacement(doc, Hydrostat::ListeCalcul(doc), cc, vol, mouillee);
-    EXPECT_NEAR(mouillee, a[0].Immergee + 2 * 4, 1e-9);
-    // Without a junction, one number: the default hull.
+    // The hydrostatics' wetted area, where no junction is counted: one number.
     Document coque = Document::Defaut();
     const double table = TableAires::Aires(coque)[0].Immergee;
+    TVertex3f cc;
+    double vol = 0, mouillee = 0;
     Hydrostat::CalcDeplacement(coque, Hydrostat::ListeCalcul(coque), cc, vol, mouillee);
     EXPECT_EQ(table, mouillee);
 

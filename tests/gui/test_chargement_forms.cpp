@@ -31,15 +31,7 @@ struct Doc {
     RecordingScope ui;
     Document doc;
     QTemporaryDir dir;
-    Doc() {
-        std::vector<std::unique_ptr<TDXFSurface>> v;
-        v.push_back(fixtures::Caisson(TDefGrille{}));
-        v.push_back(fixtures::Caisson(TDefGrille{}, 4, 4, 4, 10, 20.0));
-        doc = fixtures::DocAvec(std::move(v));
-        doc.Surface(0)->SetNom("coque");
-        doc.Surface(1)->SetNom("flotteur");
-        doc.MarquerEnregistre();
-    }
+    Doc() : doc(fixtures::DeuxCaissons()) { doc.MarquerEnregistre(); }
     QString Fichier(const char* nom, const std::vector<std::string>& lignes = {}) {
         const QString f = dir.filePath(nom);
         if (!lignes.empty()) Encodage::EcritFichierTexte(f.toStdString(), lignes);
