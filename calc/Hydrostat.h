@@ -13,12 +13,12 @@
 #include <vector>
 
 #include "model/Coupe.h"
-#include "model/Face.h"
 #include "model/Geom.h"
 #include "model/ObjCom.h"
 
 class Document;
 class TEntity;
+class TSommeFaces;
 
 namespace Hydrostat {
 
