@@ -3,17 +3,17 @@
 // A candidate is a NURBS surface whose net is of order 2 with exactly 2 rows
 // in its first direction, or of order 2 with exactly 2 columns in its second:
 // the evaluated grid is then straight along one direction (the rulings).
-// The grid is cut into strips between neighbouring rulings, each quad of a
-// strip into two triangles across its diagonal from (a + 1, b) to (a, b + 1);
-// the triangles are laid flat one after another, each against the edge it
-// shares with the one laid before, so that each keeps its three edge lengths
-// exactly. The error of the development is the largest relative difference,
-// over every quad, between the 3-D length of the quad's other diagonal and
-// its length in the plane: 0 for a cylinder or a cone, growing with double
-// curvature.
+// The flat pattern is laid one ruling after the other: the first ruling on a
+// straight line with its true lengths, then each point of the next ruling at
+// its true distances from two points already laid (the quad's side and
+// diagonal), so that the pattern is one piece. A developable surface (a
+// cylinder, a cone) lays flat with every ruling as long as on the surface; on
+// a doubly curved one the rulings laid last come out longer or shorter.
+// The error of the development is the largest relative change of a ruling's
+// length between the surface and the pattern: a measure of the surface, which
+// the evaluation precision changes only a little.
 #pragma once
 
-#include <array>
 #include <vector>
 
 #include "model/Geom.h"
@@ -31,19 +31,18 @@ std::vector<int> Candidats(const Document& doc);
 struct TPoint2 {
     double X = 0.0, Y = 0.0;
 };
-// A flat triangle and the grid points it stands for ([a][b]: a along the
-// rulings, b across them).
-struct TTriangle {
-    std::array<TPoint2, 3> P;
-    std::array<std::array<int, 2>, 3> Noeud;
-};
 
 struct TDeveloppement {
     // True when the rulings run along the first direction of the grid (its
     // rows are the straight direction: 2 rows of order 2).
     bool DirectricePremiere = false;
     double Erreur = 0.0;
-    std::vector<TTriangle> Triangles;
+    // The flat point of each grid point: NbA points along each ruling, NbB
+    // rulings.
+    int NbA = 0, NbB = 0;
+    std::vector<TPoint2> Plan;
+    // a along the ruling, b the ruling.
+    const TPoint2& Point(int a, int b) const { return Plan[static_cast<std::size_t>(b * NbA + a)]; }
 };
 
 // The development of an evaluated candidate's point grid.

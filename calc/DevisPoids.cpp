@@ -1,5 +1,7 @@
 #include "calc/DevisPoids.h"
 
+#include <algorithm>
+
 #include "base/Chaines.h"
 #include "model/Document.h"
 #include "model/Entity.h"
@@ -106,15 +108,16 @@ std::vector<std::string> TexteFichier(const std::vector<TLigne>& surfaces, const
 }
 
 std::vector<TLigne> Importe(const std::vector<std::string>& lignes) {
-    std::vector<TLigne> r;
-    bool avantVide = true;
-    for (const std::string& ligne : lignes) {
-        std::string reste = Chaines::RemplaceCar(Chaines::SansBlancs(ligne), ',', '.');
-        if (reste.empty()) {
-            avantVide = false;
-            continue;
-        }
+    struct TLue {
         TLigne l;
+        bool vide = false, surface = false;
+    };
+    std::vector<TLue> lues;
+    for (const std::string& ligne : lignes) {
+        TLue lue;
+        std::string reste = Chaines::RemplaceCar(Chaines::SansBlancs(ligne), ',', '.');
+        lue.vide = reste.empty();
+        TLigne& l = lue.l;
         l.Nom = Champ(reste);
         l.Masse = Champ(reste);
         l.X = Champ(reste);
@@ -122,10 +125,17 @@ std::vector<TLigne> Importe(const std::vector<std::string>& lignes) {
         const bool six = reste.find(';') != std::string::npos;
         l.Z = Champ(reste, true);
         l.Surface = Champ(reste, true);
-        // A saved file starts with one row of six fields per surface, named as its surface.
-        if (avantVide && six && l.Surface == l.Nom) continue;
-        r.push_back(l);
+        lue.surface = six && l.Surface == l.Nom;
+        lues.push_back(lue);
     }
+    // A saved file: a row per surface (six fields, named as its surface), an
+    // empty line, the weights. Only there are the first rows left out.
+    const auto vide = std::find_if(lues.begin(), lues.end(), [](const TLue& l) { return l.vide; });
+    const bool sauve = std::all_of(lues.begin(), vide, [](const TLue& l) { return l.surface; }) &&
+                       std::any_of(vide, lues.end(), [](const TLue& l) { return !l.vide; });
+    std::vector<TLigne> r;
+    for (auto it = sauve ? vide : lues.begin(); it != lues.end(); ++it)
+        if (!it->vide) r.push_back(it->l);
     return r;
 }
 

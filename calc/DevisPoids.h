@@ -46,11 +46,12 @@ bool LitLignes(const Document& doc, const std::vector<TLigne>& lignes, TListPoid
 // joined by ";".
 std::vector<std::string> TexteFichier(const std::vector<TLigne>& surfaces, const std::vector<TLigne>& poids);
 
-// The weight rows of an imported file: every line but the empty ones and
-// the surface rows a save writes first (before its first empty line, six
-// fields, the name and the attached surface the same). Each line is trimmed, its ","
-// read as "."; name, mass, X, Y, Z and, when a sixth field follows, the
-// attached surface's name.
+// The weight rows of an imported file: every line but the empty ones, and
+// but the surface rows where the file is laid out as a save (its first rows
+// each of six fields named as their surface, then an empty line, then the
+// weights). Each line is trimmed, its "," read as "."; name, mass, X, Y, Z
+// and, when a sixth field follows, the attached surface's name (a saved
+// weight keeps its surface).
 std::vector<TLigne> Importe(const std::vector<std::string>& lignes);
 
 }  // namespace DevisPoids

@@ -255,11 +255,15 @@ TFlottaison CalcFlottaison(const Document& doc, const TListSurf& portee, double 
     return total;
 }
 
+void SommeImmergee(const TEntity& s, bool jonction, TSommeFaces& sums) {
+    Face::BuildFaceList(s.Points, s.Sym ? &s.PointsSym : nullptr, s.Orientation, jonction ? 1 : 0, 1, sums);
+}
+
 bool CalcDeplacement(const Document& doc, const TListSurf& portee, TVertex3f& cc, double& volume,
                      double& surfImmergee) {
     DBG_SCOPE("Hydrostat.CalcDeplacement");
     TSommeFaces sums(0.0);
-    PourPortee(doc, portee, [&](const TEntity& s) { Face::BuildFaceListFull(s, sums, true); });
+    PourPortee(doc, portee, [&](const TEntity& s) { SommeImmergee(s, s.Jonction != 0, sums); });
     const bool centre = sums.CentreVolume(cc, volume, 1.0);
     surfImmergee = sums.Aire();
     return centre;

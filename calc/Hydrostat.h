@@ -18,6 +18,7 @@
 
 class Document;
 class TEntity;
+class TSommeFaces;
 
 namespace Hydrostat {
 
@@ -139,6 +140,13 @@ void CalcPositionsCouples(const Document& doc, const TListSurf& portee, int nbCo
 // The section of every listed station at height z, over the scope.
 void CalcCouples(const Document& doc, const TListSurf& portee, TListAires& stations, double z);
 TFlottaison CalcFlottaison(const Document& doc, const TListSurf& portee, double z);
+// The skin of one surface kept under sums.Z(), added to the running sums
+// (volume, centre, area): its grid's facets and its mirror's when symmetric
+// (each the image of its twin), with the triangles of the junction between
+// them when asked. The hydrostatics count the junction of the surfaces that
+// have one (it closes the hull at the symmetry plane); the area table takes
+// each surface's own skin.
+void SommeImmergee(const TEntity& s, bool jonction, TSommeFaces& sums);
 // Volume and centre of buoyancy under Z = 0, and the wetted area; false when
 // the volume is zero to rounding and so has no centre (then 0, 0, 0).
 bool CalcDeplacement(const Document& doc, const TListSurf& portee, TVertex3f& cc, double& volume,

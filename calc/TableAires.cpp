@@ -1,5 +1,6 @@
 #include "calc/TableAires.h"
 
+#include "calc/Hydrostat.h"
 #include "model/Document.h"
 #include "model/Entity.h"
 #include "model/Face.h"
@@ -11,17 +12,14 @@ std::vector<TAires> Aires(Document& doc) {
     ObjCom::MajSurface(doc, true, -1);
     std::vector<TAires> r;
     TAires somme;
-    TListFace list;
     for (const auto& s : doc.Surfaces) {
         TAires a;
         a.Nom = s->Nom;
-        list.Clear();
-        Face::BuildSimpleFaceList(*s, list);
-        a.Totale = Face::AireByFace(list);
-        list.Clear();
-        Face::MakeFaceList(s->Points, 1, list, 0.0);
-        if (s->Sym) Face::MakeFaceList(s->PointsSym, 0, list, 0.0);
-        a.Immergee = Face::AireByFace(list);
+        TSommeFaces totale, immergee(0.0);
+        Face::BuildSimpleFaceList(*s, totale);
+        a.Totale = totale.Aire();
+        Hydrostat::SommeImmergee(*s, false, immergee);
+        a.Immergee = immergee.Aire();
         a.Emergee = a.Totale - a.Immergee;
         somme.Immergee += a.Immergee;
         somme.Totale += a.Totale;

@@ -18,7 +18,8 @@ struct TAires {
 
 // One row per surface in index order, then the sums (named by the caller);
 // every surface evaluated first. Total: every facet of the grid and, for a
-// symmetric surface, of its mirror; immersed: the same facets cut under Z = 0.
+// symmetric surface, of its mirror; immersed: the same facets cut under Z = 0
+// (Hydrostat::SommeImmergee without the junction).
 std::vector<TAires> Aires(Document& doc);
 
 struct TVoile {

@@ -122,8 +122,8 @@ void Numerote(QTableWidget* g, int depuis) {
 
 namespace {
 
-void NonNumerique(const QString& texte) {
-    Ui::ui().showMessage(QStringLiteral("'%1' n'est pas une valeur numérique correcte").arg(texte).toStdString());
+std::string NonNumerique(const QString& texte) {
+    return QStringLiteral("'%1' n'est pas une valeur numérique correcte").arg(texte).toStdString();
 }
 
 }  // namespace
@@ -133,19 +133,16 @@ void SignaleCellule(QTableWidget* g, int ligne, int colonne, Saisie::TDomaine d)
     const QTableWidgetItem* it = g->item(ligne, colonne);
     const QString texte = it ? it->text() : QString();
     double v = 0.0;
-    if (!Chaines::TexteVersReel(Chaines::RemplaceCar(texte.trimmed().toStdString(), ',', '.'), v)) {
-        NonNumerique(texte);
-        return;
-    }
-    // The column by its header where the grid has one, else the value itself.
+    const bool nombre = Chaines::TexteVersReel(Chaines::RemplaceCar(texte.trimmed().toStdString(), ',', '.'), v);
     const QTableWidgetItem* entete = g->horizontalHeaderItem(colonne);
-    Ui::ui().showMessage(Saisie::Refus(v, d) + " : " + (entete ? entete->text() : texte.trimmed()).toStdString());
+    Ui::ui().showMessage((nombre ? Saisie::Refus(v, d) : NonNumerique(texte)) + " : " +
+                         (entete ? entete->text().toStdString() : std::string()));
 }
 
 bool LitReel(QLineEdit* e, double& v) {
     const std::string t = e->text().trimmed().toStdString();
     if (Chaines::TexteVersReel(Chaines::RemplaceCar(t, ',', '.'), v)) return true;
-    if (!t.empty()) NonNumerique(e->text());
+    if (!t.empty()) Ui::ui().showMessage(NonNumerique(e->text()));
     return false;
 }
 

@@ -96,8 +96,8 @@ std::vector<std::vector<std::string>> Cellules(const QTableWidget* g, int premie
 void EcritLigne(QTableWidget* g, int ligne, int premiere, const std::vector<std::string>& textes);
 // Numbers column 0 of every row from `depuis`.
 void Numerote(QTableWidget* g, int depuis);
-// Selects the cell and says why it was refused: not a number, or a number
-// outside the domain (named by its column's header, or quoted).
+// Selects the cell and says why it was refused, not a number or a number
+// outside the domain, naming its column by the grid's header (shown or not).
 void SignaleCellule(QTableWidget* g, int ligne, int colonne, Saisie::TDomaine d = Saisie::dLibre);
 // A finite number read from the field ("," read as "."); otherwise false, v
 // left, and unless the field is empty a message says it is not a number.

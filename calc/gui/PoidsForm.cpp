@@ -52,12 +52,11 @@ QTableWidget* NouvelleGrille(QWidget* parent, const char* nom, bool entete) {
     g->verticalHeader()->setVisible(false);
     g->verticalHeader()->setDefaultSectionSize(18);
     for (int j = 0; j < 7; ++j) g->setColumnWidth(j, kLargeurs[j]);
+    // Every grid knows its columns' names (the messages name them); the upper one shows them.
     g->horizontalHeader()->setVisible(entete);
-    if (entete) {
-        QStringList t;
-        for (const char* cle : {"rsNum", "rsNom", "rsValeur", "rsX", "rsY", "rsZ", "rsSurfAtt"}) t << Langue::QTxt(cle);
-        g->setHorizontalHeaderLabels(t);
-    }
+    QStringList t;
+    for (const char* cle : {"rsNum", "rsNom", "rsValeur", "rsX", "rsY", "rsZ", "rsSurfAtt"}) t << Langue::QTxt(cle);
+    g->setHorizontalHeaderLabels(t);
     return g;
 }
 

@@ -86,7 +86,7 @@ void TReperesForm::BtnAjouterClick() {
         return;
     }
     GrilleResultats::EcritLigne(Grille, Grille->rowCount(), 1, {"", "", "", ""});
-    GrilleResultats::Numerote(Grille, 1);
+    GrilleResultats::Numerote(Grille, 0);
 }
 
 void TReperesForm::BtnSupprimerClick() {

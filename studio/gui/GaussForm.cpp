@@ -8,6 +8,7 @@
 #include <QSlider>
 
 #include <cmath>
+#include <utility>
 
 #include "app/gui/AppliqueLangue.h"
 #include "base/Debug.h"
@@ -62,11 +63,11 @@ TGaussForm::TGaussForm(QWidget* parent) : QWidget(parent, Qt::Tool) {
     setWindowTitle(Langue::QTxt("rsGaussFormCaption"));
     auto* g = new QGridLayout(this);
     g->setContentsMargins(4, 4, 4, 4);
-    // The labels follow the strip: its negative end is at the top.
-    labelMin_ = new QLabel(this);
-    labelMin_->setObjectName(QStringLiteral("LabelMin"));
+    // "> max" above the strip, "< min" under it.
     labelMax_ = new QLabel(this);
     labelMax_->setObjectName(QStringLiteral("LabelMax"));
+    labelMin_ = new QLabel(this);
+    labelMin_->setObjectName(QStringLiteral("LabelMin"));
     for (QLabel* l : {labelMin_, labelMax_}) Langue::DonneCle(l, "-");
     pb_ = new Bande(this);
     pb_->setObjectName(QStringLiteral("PBScale"));
@@ -82,16 +83,21 @@ TGaussForm::TGaussForm(QWidget* parent) : QWidget(parent, Qt::Tool) {
     editMin_ = new QLineEdit(QStringLiteral("0.000"), this);
     editMin_->setObjectName(QStringLiteral("EditMinGauss"));
     editMin_->setValidator(new ValideReel(0.0, false, editMin_));
-    g->addWidget(labelMin_, 0, 0, 1, 2);
+    g->addWidget(labelMax_, 0, 0, 1, 2);
     g->addWidget(pb_, 1, 0);
     g->addWidget(tb_, 1, 1);
-    g->addWidget(labelMax_, 2, 0, 1, 2);
+    g->addWidget(labelMin_, 2, 0, 1, 2);
     g->addWidget(editMax_, 3, 0, 1, 2);
     g->addWidget(editMin_, 4, 0, 1, 2);
 
-    // Applied on Enter or on leaving the field, and only when valid.
-    connect(editMax_, &QLineEdit::editingFinished, this, [this] { EditFini(editMax_, echelle_.MaxGauss); });
-    connect(editMin_, &QLineEdit::editingFinished, this, [this] { EditFini(editMin_, echelle_.MinGauss); });
+    // Applied at each change that makes a valid number; on Enter or on
+    // leaving the field, a text that is not one gives way to the value in force.
+    for (auto [e, champ] : {std::pair{editMax_, &echelle_.MaxGauss}, std::pair{editMin_, &echelle_.MinGauss}}) {
+        connect(e, &QLineEdit::textChanged, this, [this, e, champ] { Edite(e, *champ); });
+        connect(e, &QLineEdit::editingFinished, this, [e] {
+            if (!e->hasAcceptableInput()) e->setText(e->property("valide").toString());
+        });
+    }
     connect(tb_, &QSlider::valueChanged, this, [this](int pos) {
         echelle_.Gain = GaussCtrl::GainDePosition(pos, tb_->maximum());
         Applique();
@@ -111,14 +117,10 @@ void TGaussForm::Place(const QWidget* principale) {
     move(f.left() + f.width() - width(), f.top() + 22);
 }
 
-void TGaussForm::EditFini(QLineEdit* edit, double& champ) {
+void TGaussForm::Edite(QLineEdit* edit, double& champ) {
     bool ok = false;
     const double v = QLocale::c().toDouble(edit->text().trimmed(), &ok);
-    if (!ok || !edit->hasAcceptableInput()) {
-        // A half-typed or refused number gives way to the value in force.
-        edit->setText(edit->property("valide").toString());
-        return;
-    }
+    if (!ok || !edit->hasAcceptableInput()) return;
     edit->setProperty("valide", edit->text());
     if (v == champ) return;
     champ = v;

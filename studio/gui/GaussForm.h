@@ -32,7 +32,7 @@ signals:
 
 private:
     // Reads a valid edit into the scale; an invalid text changes nothing.
-    void EditFini(QLineEdit* edit, double& champ);
+    void Edite(QLineEdit* edit, double& champ);
     void Applique();
     void DrawScale();
 

@@ -9,23 +9,8 @@
 #include "model/Update.h"
 #include "tests/support/CareneFixtures.h"
 
-namespace {
-
-Document Caisson() {
-    std::vector<std::unique_ptr<TDXFSurface>> v;
-    v.push_back(fixtures::Caisson(TDefGrille{}));
-    v.push_back(fixtures::Caisson(TDefGrille{}, 4, 4, 4, 10, 20.0));
-    Document doc = fixtures::DocAvec(std::move(v));
-    doc.Surface(0)->SetNom("coque");
-    doc.Surface(1)->SetNom("flotteur");
-    ObjCom::MajSurface(doc, true, -1);
-    return doc;
-}
-
-}  // namespace
-
 TEST(DevisPoids, SavedFileImportsBackToTheSameWeights) {
-    Document doc = Caisson();
+    Document doc = fixtures::DeuxCaissons();
     doc.ListPoids = {{"moteur", 350.5, 0.25, 2.0, -0.75, 0}, {"lest plomb", 41040.0, 0.0, 5.0, -0.25, -1},
                      {"mât", 80.0, 0.0, 3.5, 6.0, 1}};
     ObjCom::MajTotalPoids(doc);
@@ -46,10 +31,12 @@ TEST(DevisPoids, SavedFileImportsBackToTheSameWeights) {
     ASSERT_EQ(lv.size(), 2u);
     EXPECT_EQ(lv[0], (DevisPoids::TLigne{"a", "1.5", "0.25", "2", "-0.75", ""}));
     EXPECT_EQ(lv[1].Surface, "flotteur");
+    // Without a save's layout, a row named as its sixth field is a weight too.
+    EXPECT_EQ(DevisPoids::Importe({"Quille;1200;0;3;-1.2;Quille", "Safran;40;0;0.5;-0.8"}).size(), 2u);
 }
 
 TEST(DevisPoids, ABadCellIsFoundBeforeAnythingChanges) {
-    Document doc = Caisson();
+    Document doc = fixtures::DeuxCaissons();
     struct Cas {
         std::vector<DevisPoids::TLigne> lignes;
         bool ok;
@@ -100,7 +87,8 @@ TEST(Reperes, ImportOrdersBlankLinesAndBadLines) {
 }
 
 TEST(VolumesNegatifs, AChangeIsSeenByTheNextRun) {
-    Document doc = Caisson();
+    Document doc = fixtures::DeuxCaissons();
+    ObjCom::MajSurface(doc, true, -1);
     TListSurf toutes = Hydrostat::ListeCalcul(doc);
     TVertex3f cc;
     double v = 0.0, a = 0.0;

@@ -18,12 +18,7 @@
 namespace {
 
 using Hydrostat::TResultatsHydro;
-
-Document Doc(std::unique_ptr<TDXFSurface> s) {
-    std::vector<std::unique_ptr<TDXFSurface>> v;
-    v.push_back(std::move(s));
-    return fixtures::DocAvec(std::move(v));
-}
+using fixtures::DocAvec;
 
 TResultatsHydro Lance(Document& doc, int n = 41) {
     return Hydrostat::Calcule(doc, Hydrostat::ListeCalcul(doc), n);
@@ -64,7 +59,7 @@ std::unique_ptr<TDXFSurface> ParoiAsymetrique() {
 // density of the grid.
 TEST(HydrostatCaisson, ExactAtAnyPrecision) {
     for (const auto [nb, ns, nd, cols] : {std::array{1, 2, 1, 1}, {4, 4, 4, 10}, {7, 5, 3, 13}}) {
-        Document doc = Doc(fixtures::Caisson(TDefGrille{}, nb, ns, nd, cols));
+        Document doc = DocAvec(fixtures::Caisson(TDefGrille{}, nb, ns, nd, cols));
         RecordingScope rs;
         const TResultatsHydro r = Lance(doc, 21);
         SCOPED_TRACE(nb * 1000 + ns * 100 + cols);
@@ -87,7 +82,7 @@ TEST(HydrostatCaisson, ExactAtAnyPrecision) {
 // exactly, and the half disc's centre in the limit.
 TEST(HydrostatCylindre, PolygonVolumeAndCentre) {
     for (int p : {20, 60}) {
-        Document doc = Doc(fixtures::Cylindre(TDefGrille{}, 1.0, 4.0, p, 3));
+        Document doc = DocAvec(fixtures::Cylindre(TDefGrille{}, 1.0, 4.0, p, 3));
         const TResultatsHydro r = Lance(doc);
         const double polygone = p * std::sin(std::numbers::pi / p) / 2.0;
         Proches({{"V", r.Volume, polygone * 4.0, 1e-9}, {"CC.Z", r.CC.Z, -4.0 / (3.0 * std::numbers::pi), p == 20 ? 2e-3 : 2e-4},
@@ -130,7 +125,7 @@ TEST(HydrostatAsymetrique, CutsClosedOnTheFramePlane) {
     EXPECT_NEAR(Hydrostat::CalcFlottaisonSurf(*s[1], 0.0).Perimetre, 10 + 4 + 10, 1e-9);
 
     // The whole run on the tube.
-    Document doc = Doc(TubeAsymetrique());
+    Document doc = DocAvec(TubeAsymetrique());
     const TResultatsHydro r = Lance(doc, 11);
     EXPECT_NEAR(r.Volume, 40.0, 1e-9);
     EXPECT_NEAR(r.CoefBloc, 1.0, 1e-9);
@@ -144,7 +139,7 @@ TEST(HydrostatAsymetrique, CutsClosedOnTheFramePlane) {
 TEST(HydrostatGite, TurnedBoxWaterplaneAndSectionsAreExact) {
     for (double gite : {20.0, 40.0}) {
         SCOPED_TRACE(gite);
-        Document doc = Doc(fixtures::Extrusion(fixtures::SectionCaisson(4.0, -2.0, 2.0, 4, 8, 4), 0.0, 10.0, 10, TDefGrille{}));
+        Document doc = DocAvec(fixtures::Extrusion(fixtures::SectionCaisson(4.0, -2.0, 2.0, 4, 8, 4), 0.0, 10.0, 10, TDefGrille{}));
         Transfo::RotationSurf(doc, 0, {0.0, gite, 0.0}, {0.0, 5.0, 0.5}, true, false, false);
         const TResultatsHydro r = Lance(doc, 11);
         const double t = gite * std::numbers::pi / 180.0;
@@ -174,7 +169,7 @@ TEST(HydrostatStations, SurfaceOutOfTheWaterAddsNoStationSameExtentMerges) {
     // A hull wholly above the water, or nothing counted: no station, and the
     // coefficients that divide by the volume or a zero product show 0; no
     // centre either: a row says so.
-    Document haut = Doc(fixtures::Extrusion(fixtures::SectionCaisson(4, 1, 3, 2, 2, 2), 0, 10, 4, TDefGrille{}));
+    Document haut = DocAvec(fixtures::Extrusion(fixtures::SectionCaisson(4, 1, 3, 2, 2, 2), 0, 10, 4, TDefGrille{}));
     for (const TResultatsHydro& h : {Lance(haut), Hydrostat::Calcule(doc, TListSurf{}, 41)}) {
         EXPECT_TRUE(h.Volume == 0.0 && h.Stations.Count() == 0 && h.CoefFinesse == 0.0 && h.Lignes.size() > 4);
         EXPECT_EQ(std::tuple(h.Lignes[4].Libelle, h.Lignes[4].Titre), std::tuple("CC : aucun, volume immergé nul", true));
@@ -195,7 +190,7 @@ struct Attendu {
 void VerifieForme(std::unique_ptr<TDXFSurface> s, const Attendu& a, int nbCoupes,
                   double (*aireCouple)(double y)) {
     SCOPED_TRACE(a.nom);
-    Document doc = Doc(std::move(s));
+    Document doc = DocAvec(std::move(s));
     const TResultatsHydro r = Lance(doc, nbCoupes);
     Proches({{"V", r.Volume, a.V, 1e-9}, {"CC.X", r.CC.X, 0.0, 1e-9}, {"CC.Y", r.CC.Y, a.ccY, 1e-9}, {"CC.Z", r.CC.Z, a.ccZ, 1e-9},
              {"wetted", r.SurfImmergee, a.mouillee, 1e-9}, {"Awp", r.Flottaison.Aire, a.Awp, 1e-9}, {"CF.Y", r.Flottaison.Y, a.cfY, 1e-5},

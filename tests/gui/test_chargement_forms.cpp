@@ -31,15 +31,7 @@ struct Doc {
     RecordingScope ui;
     Document doc;
     QTemporaryDir dir;
-    Doc() {
-        std::vector<std::unique_ptr<TDXFSurface>> v;
-        v.push_back(fixtures::Caisson(TDefGrille{}));
-        v.push_back(fixtures::Caisson(TDefGrille{}, 4, 4, 4, 10, 20.0));
-        doc = fixtures::DocAvec(std::move(v));
-        doc.Surface(0)->SetNom("coque");
-        doc.Surface(1)->SetNom("flotteur");
-        doc.MarquerEnregistre();
-    }
+    Doc() : doc(fixtures::DeuxCaissons()) { doc.MarquerEnregistre(); }
     QString Fichier(const char* nom, const std::vector<std::string>& lignes = {}) {
         const QString f = dir.filePath(nom);
         if (!lignes.empty()) Encodage::EcritFichierTexte(f.toStdString(), lignes);
@@ -65,7 +57,7 @@ TEST(PoidsForm, BadCellRefusedSavedFileComesBackAndTotalRow) {
     EXPECT_FALSE(f.BtnOKClick());
     EXPECT_EQ(f.SG_PoidsBallast->currentRow(), 1);
     EXPECT_EQ(f.SG_PoidsBallast->currentColumn(), 4);
-    EXPECT_EQ(d.ui.rec.messages.size(), 1u);
+    EXPECT_EQ(d.ui.rec.messages, std::vector<std::string>{"'5,0,1' n'est pas une valeur numérique correcte : Y"});
     f.BtnAjouterClick();   // refused too
     EXPECT_EQ(f.SG_PoidsBallast->rowCount(), 2);
     EXPECT_EQ(d.doc.ListPoids, avant);
@@ -73,6 +65,7 @@ TEST(PoidsForm, BadCellRefusedSavedFileComesBackAndTotalRow) {
     // A number beyond the working range is refused too.
     f.SG_PoidsBallast->item(1, 4)->setText("1e300");
     EXPECT_FALSE(f.BtnOKClick());
+    EXPECT_TRUE(d.ui.rec.messages.back().ends_with(" demandée : Y"));
     f.SG_PoidsBallast->item(1, 4)->setText("2.000");
 
     const QString fichier = d.Fichier("p.csv");
@@ -114,8 +107,8 @@ TEST(ReperesForms, ImportIsAllOrNothingAndAGridIsCheckedFirst) {
     TImportRepForm imp(d.doc);
     imp.SetOrdre(3);   // "Y - Z - X"
     EXPECT_FALSE(imp.Importe(d.Fichier("mauvais.csv", {"1;2;3", "", "4;cinq;6"})));
-    ASSERT_EQ(d.ui.rec.messages.size(), 1u);
-    EXPECT_NE(d.ui.rec.messages[0].find("3"), std::string::npos);
+    EXPECT_EQ(d.ui.rec.messages,
+              std::vector<std::string>{"Erreur de lecture du fichier d'import (Ligne 3) : aucun repère n'a été importé"});
     EXPECT_TRUE(d.doc.ListReperes.empty());
     EXPECT_TRUE(d.doc.Enregistre());
     ASSERT_TRUE(imp.Importe(d.Fichier("bon.csv", {"1;2;3", "", "4,5;5;6"})));
@@ -128,8 +121,13 @@ TEST(ReperesForms, ImportIsAllOrNothingAndAGridIsCheckedFirst) {
     GrilleResultats::EcritLigne(env.Grille, 0, 1, {"écoutille", "1", "2", "z"});
     EXPECT_FALSE(env.BtnOKClick());
     EXPECT_EQ(env.Grille->currentColumn(), 4);
+    EXPECT_TRUE(d.ui.rec.messages.back().ends_with(" : Z"));
     EXPECT_TRUE(d.doc.ListReperesEnv.empty());
     env.Grille->item(0, 4)->setText("0.5");
+    env.BtnAjouterClick();   // numbers the rows from 0
+    EXPECT_EQ(env.Grille->item(1, 0)->text(), "1");
+    env.Grille->setCurrentCell(1, 1);
+    env.BtnSupprimerClick();
     ASSERT_TRUE(env.BtnOKClick());
     EXPECT_EQ(d.doc.ListReperesEnv, (std::vector<TRepereEnv>{{"écoutille", 1, 2, 0.5}}));
 }

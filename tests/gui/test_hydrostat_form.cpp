@@ -30,9 +30,7 @@ struct FenetreCaisson {
     Document doc;
     THydrostatForm f{doc};
     FenetreCaisson() {
-        std::vector<std::unique_ptr<TDXFSurface>> v;
-        v.push_back(fixtures::Caisson(TDefGrille{}));
-        doc = fixtures::DocAvec(std::move(v));
+        doc = fixtures::DocAvec(fixtures::Caisson(TDefGrille{}));
         f.Prepare();
     }
 };

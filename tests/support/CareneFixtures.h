@@ -91,6 +91,22 @@ inline Document DocAvec(std::vector<std::unique_ptr<TDXFSurface>> surfaces) {
     for (auto& s : surfaces) doc.AjouteSurface(std::move(s));
     return doc;
 }
+inline Document DocAvec(std::unique_ptr<TDXFSurface> s) {
+    std::vector<std::unique_ptr<TDXFSurface>> v;
+    v.push_back(std::move(s));
+    return DocAvec(std::move(v));
+}
+
+// Two boxes: "coque" and "flotteur", its twin 20 m forward.
+inline Document DeuxCaissons() {
+    std::vector<std::unique_ptr<TDXFSurface>> v;
+    v.push_back(Caisson(TDefGrille{}));
+    v.push_back(Caisson(TDefGrille{}, 4, 4, 4, 10, 20.0));
+    Document doc = DocAvec(std::move(v));
+    doc.Surface(0)->SetNom("coque");
+    doc.Surface(1)->SetNom("flotteur");
+    return doc;
+}
 
 // A symmetric hull of four surfaces meeting at their edges: a fine-ended
 // hull (beam 3, length 12, draft about 0.8) cut into bottom and topsides,
