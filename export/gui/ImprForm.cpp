@@ -51,7 +51,7 @@ QSpinBox* Fleches(QSpinBox* s, int max, int valeur) {
     return s;
 }
 
-// The page count as the dialog shows it; a count held at its bound is a least.
+// The page count as the dialog shows it: "> " before a count held at its bound.
 QString TextePages(const MiseEnPage::TPage& p) {
     const bool sature = p.Across == MiseEnPage::kPagesSature || p.Down == MiseEnPage::kPagesSature;
     return (sature ? QStringLiteral("> ") : QString()) + QString::number(p.Total);
