@@ -793,6 +793,9 @@ const std::array<Entree, kNombreCles> kTable = {{
     {"rsErrNombreEtapes", "Pas de calcul trop petit : le calcul compterait plus de 100000 étapes"},
     {"rsErrDensiteEau", "La densité de l'eau doit être supérieure à zéro"},
     {"rsErrAucuneCarene", "Aucune surface n'est comptée dans les calculs"},
+    // Messages of the print set-up.
+    {"rsTropDePages", "Trop de pages à imprimer : %s pages, au plus %d"},
+    {"rsErrEchellePers", "Echelle demandée sous la forme 25, 1/25 ou 1 / 25"},
 }};
 
 // Keys read a second time after the table; the later reading wins.

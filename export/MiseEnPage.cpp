@@ -1,6 +1,7 @@
 #include "export/MiseEnPage.h"
 
 #include <algorithm>
+#include <charconv>
 #include <climits>
 #include <cmath>
 
@@ -13,6 +14,16 @@ namespace {
 int Arrondi(double v) {
     if (!std::isfinite(v)) return 0;
     return static_cast<int>(std::clamp(std::nearbyint(v), double(INT_MIN / 2), double(INT_MAX / 2)));
+}
+
+// Pages needed for a length q times the page's: trunc(q + 1), held at kPagesSature.
+std::int64_t Compte(double q) {
+    return q + 1 < double(kPagesSature) ? std::max<std::int64_t>(1, std::int64_t(q + 1)) : kPagesSature;
+}
+
+std::string_view Sans(std::string_view t) {
+    const auto d = t.find_first_not_of(' '), f = t.find_last_not_of(' ');
+    return d == std::string_view::npos ? std::string_view() : t.substr(d, f - d + 1);
 }
 }  // namespace
 
@@ -52,7 +63,6 @@ TPage EchelleOrigine(const TEntree& e) {
     p.B = Arrondi((i.OffsetY + i.HauteurPage) * e.H / h);
     p.U = std::max(1, p.R - p.L);
     p.V = std::max(1, p.B - p.T);
-    const bool bornes = e.Min.X <= e.Max.X && e.Min.Y <= e.Max.Y;
     switch (e.Mode) {
         case TEchelle::Ecran: {
             const double k = e.Vue.Scale > 0 ? e.Vue.Scale : 1.0;
@@ -76,24 +86,59 @@ TPage EchelleOrigine(const TEntree& e) {
             break;
         }
         case TEchelle::Fixe: {
-            // Box units per metre of paper, divided by N.
-            p.S = e.W / (std::max(1, e.PapierHorz) / 1000.0) / std::max(1, e.N);
-            if (!bornes) break;
-            const double dx = (double(e.Max.X) - e.Min.X) * p.S, dy = (double(e.Max.Y) - e.Min.Y) * p.S;
-            p.Across = std::max(1, static_cast<int>(std::min(1e6, dx / p.U + 1)));
-            p.Down = std::max(1, static_cast<int>(std::min(1e6, dy / p.V + 1)));
-            p.Total = p.Across * p.Down;
-            // The model centred over all the pages, the top of the model first.
-            const int x0 = p.L - Arrondi(e.Min.X * p.S) + Arrondi((p.Across * double(p.U) - dx) / 2);
-            const int y0 = p.T + Arrondi(e.Max.Y * p.S) + Arrondi((p.Down * double(p.V) - dy) / 2);
-            p.Page = std::clamp(e.Page, 1, p.Total);
-            const int col = (p.Page - 1) % p.Across, lig = (p.Page - 1) / p.Across;
-            p.X0 = x0 - col * p.U;
-            p.Y0 = y0 - lig * p.V;
+            // Box units per millimetre of paper.
+            const double k = e.W / double(std::max(1, e.PapierHorz));
+            const TPavage t = Pavage(e);
+            p.S = t.S * k;
+            p.Across = t.Across;
+            p.Down = t.Down;
+            p.Total = t.Total;
+            p.Page = std::clamp<std::int64_t>(e.Page, 1, p.Total);
+            const std::int64_t col = (p.Page - 1) % p.Across, lig = (p.Page - 1) / p.Across;
+            p.X0 = Arrondi((t.X0 - col * t.U) * k);
+            p.Y0 = Arrondi((t.Y0 - lig * t.V) * k);
             break;
         }
     }
     return p;
+}
+
+TPavage Pavage(const TEntree& e) {
+    DBG_SCOPE("TImprForm.ComptePages");
+    TPavage t;
+    const TImprimante& i = e.Imp;
+    // Printer units to millimetres of the chosen paper.
+    const double mm = std::max(1, e.PapierHorz) / double(std::max(1, i.LargeurPhys));
+    t.L = i.OffsetX * mm;
+    t.T = i.OffsetY * mm;
+    t.U = std::max(1, i.LargeurPage) * mm;
+    t.V = std::max(1, i.HauteurPage) * mm;
+    t.S = 1000.0 / std::max(1, e.N);
+    if (!(e.Min.X <= e.Max.X && e.Min.Y <= e.Max.Y)) return t;
+    const double dx = (double(e.Max.X) - e.Min.X) * t.S, dy = (double(e.Max.Y) - e.Min.Y) * t.S;
+    t.Across = Compte(dx / t.U);
+    t.Down = Compte(dy / t.V);
+    t.Total = t.Across * t.Down;
+    // The model centred over all the pages, the top of the model first.
+    t.X0 = t.L - e.Min.X * t.S + (double(t.Across) * t.U - dx) / 2;
+    t.Y0 = t.T + e.Max.Y * t.S + (double(t.Down) * t.V - dy) / 2;
+    return t;
+}
+
+bool LitEchelle(std::string_view texte, int& n) {
+    std::string_view t = Sans(texte);
+    if (const auto barre = t.find('/'); barre != std::string_view::npos) {
+        if (Sans(t.substr(0, barre)) != "1") return false;
+        t = Sans(t.substr(barre + 1));
+    }
+    long long v = 0;
+    const auto [fin, err] = std::from_chars(t.data(), t.data() + t.size(), v);
+    if (t.empty() || fin != t.data() + t.size() || (err != std::errc() && err != std::errc::result_out_of_range))
+        return false;
+    // Out of range: a number of digits too long for 64 bits, held at its end.
+    if (err == std::errc::result_out_of_range) v = t.front() == '-' ? 1 : 1000;
+    n = static_cast<int>(std::clamp(v, 1LL, 1000LL));
+    return true;
 }
 
 TViewRecord VuePage(const TEntree& e, const TPage& p) {

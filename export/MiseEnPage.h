@@ -2,9 +2,14 @@
 // printer's page, the scale ("Ecran": as the view shows it, "Ajuster": the
 // model fitted to the area, or 1/N of the real size on the chosen paper),
 // the origin of the drawing on each page, and how many pages the model needs
-// across and down. The same computation serves the preview (a box of about
-// 297 pixels) and the print (the printer's own units).
+// across and down. The tiling of a fixed scale is worked out once, in
+// millimetres of paper, and then brought to the box drawn into: the preview
+// (a box of about 297 pixels) and the print (the printer's own units) show
+// the same pages.
 #pragma once
+
+#include <cstdint>
+#include <string_view>
 
 #include "model/Calcs.h"
 #include "model/Geom.h"
@@ -44,22 +49,45 @@ struct TEntree {
     int W = 0, H = 0;         // the box drawn into: the preview, or the physical page
     TEchelle Mode = TEchelle::Ecran;
     int N = 10;               // 1/N for TEchelle::Fixe
-    int Page = 1;             // numbered across, then down
+    std::int64_t Page = 1;    // numbered across, then down
     TViewRecord Vue;          // the active view: scale and origin for "Ecran", angles for the bounds
     int ClientW = 1, ClientH = 1;  // its client size
     TVertex2f Min{10000.0f, 10000.0f}, Max{-10000.0f, -10000.0f};  // the model projected in the view (metres)
 };
 
+// The most pages "Toutes les pages" prints: the last page the page number
+// can show. A model that needs more at the chosen scale is refused.
+inline constexpr std::int64_t kPagesMax = 1000;
+// Pages across or down are counted up to this (the total then stays within
+// 64 bits); a count held there means as many or more.
+inline constexpr std::int64_t kPagesSature = 3'000'000'000;
+
+// The tiling of a fixed scale, in millimetres of the chosen paper from its
+// corner.
+struct TPavage {
+    double L = 0.0, T = 0.0, U = 1.0, V = 1.0;  // printable area
+    double S = 0.0;                             // paper millimetres per model metre
+    double X0 = 0.0, Y0 = 0.0;                  // where the model origin falls on page 1
+    std::int64_t Across = 1, Down = 1, Total = 1;
+};
+
+// Pages across and down (ComptePages) and the model centred over them.
+TPavage Pavage(const TEntree& e);
+
 struct TPage {
     int L = 0, T = 0, R = 0, B = 0, U = 1, V = 1;  // printable area in the box
     double S = 0.0;                                  // box units per model metre
     int X0 = 0, Y0 = 0;                              // where the model origin falls on the page
-    int Across = 1, Down = 1, Total = 1;
-    int Page = 1;                                    // the page drawn, within 1..Total
+    std::int64_t Across = 1, Down = 1, Total = 1;
+    std::int64_t Page = 1;                           // the page drawn, within 1..Total
 };
 
 // Scale, origin and page count (Echelle_Origine and ComptePages).
 TPage EchelleOrigine(const TEntree& e);
+
+// The custom scale's field: "25", "1/25" and "1 / 25" all read 25, held
+// within 1..1000; false for anything else.
+bool LitEchelle(std::string_view texte, int& n);
 
 // The view record that draws page p in the box: the active view's angles
 // with the page's scale and origin.

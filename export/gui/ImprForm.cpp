@@ -42,6 +42,21 @@ W* Nomme(W* w, const char* nom, const QString& texte = {}) {
     return w;
 }
 
+// An up-down of arrows only, 1..max: its number stands in the edit beside it.
+QSpinBox* Fleches(QSpinBox* s, int max, int valeur) {
+    s->setRange(1, max);
+    s->setValue(valeur);
+    s->findChild<QLineEdit*>()->setVisible(false);
+    s->setFixedWidth(20);
+    return s;
+}
+
+// The page count as the dialog shows it: "> " before a count held at its bound.
+QString TextePages(const MiseEnPage::TPage& p) {
+    const bool sature = p.Across == MiseEnPage::kPagesSature || p.Down == MiseEnPage::kPagesSature;
+    return (sature ? QStringLiteral("> ") : QString()) + QString::number(p.Total);
+}
+
 }  // namespace
 
 // The preview: the page white and framed, the model drawn at the page's
@@ -73,7 +88,7 @@ protected:
         const MiseEnPage::TPage& pg = f_->page_;
         p.setPen(Qt::red);
         p.drawRect(pg.L, pg.T, pg.U - 1, pg.V - 1);
-        f_->NbPages->setText(QString::number(pg.Total));
+        f_->NbPages->setText(TextePages(pg));
     }
 
 private:
@@ -105,10 +120,7 @@ TImprForm::TImprForm(TMainForm* main) : QDialog(main), main_(main) {
     EditNbCopies = Nomme(new QLineEdit(QStringLiteral("1")), "EditNbCopies");
     EditNbCopies->setValidator(new QIntValidator(0, 99999, EditNbCopies));
     // Arrows only: the number stands in EditNbCopies.
-    UpDownCopies = Nomme(new QSpinBox, "UpDownCopies");
-    UpDownCopies->setRange(1, 100);
-    UpDownCopies->findChild<QLineEdit*>()->setVisible(false);
-    UpDownCopies->setFixedWidth(20);
+    UpDownCopies = Fleches(Nomme(new QSpinBox, "UpDownCopies"), 100, 1);
     auto* lcs = new QHBoxLayout;
     lcs->setSpacing(0);
     lcs->addWidget(EditNbCopies);
@@ -144,16 +156,17 @@ TImprForm::TImprForm(TMainForm* main) : QDialog(main), main_(main) {
         le->addWidget(r, 1 + k / 2, k % 2);
     }
     RB_EchPers = Nomme(new QRadioButton, "RB_EchPers");
-    EditEchelle = Nomme(new QSpinBox, "EditEchelle");
-    EditEchelle->setRange(1, 1000);
-    EditEchelle->setValue(10);
-    EditEchelle->setPrefix(QStringLiteral("1 / "));
-    EditEchelle->setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
+    EditEchelle = Nomme(new QLineEdit(QStringLiteral("10")), "EditEchelle");
+    UpDownEchPers = Fleches(Nomme(new QSpinBox, "UpDownEchPers"), 1000, 10);
     // Entering the custom scale chooses it.
     EditEchelle->installEventFilter(this);
-    EditEchelle->findChild<QLineEdit*>()->installEventFilter(this);
+    auto* les = new QHBoxLayout;
+    les->setSpacing(0);
+    les->addWidget(new QLabel(QStringLiteral("1 / ")));
+    les->addWidget(EditEchelle);
+    les->addWidget(UpDownEchPers);
     le->addWidget(RB_EchPers, 4, 0);
-    le->addWidget(EditEchelle, 4, 1);
+    le->addLayout(les, 4, 1);
 
     auto* gPap = Nomme(new QGroupBox, "GBTaillePapier");
     auto* lt = new QGridLayout(gPap);
@@ -216,9 +229,13 @@ TImprForm::TImprForm(TMainForm* main) : QDialog(main), main_(main) {
             Apercu();
         });
     for (QRadioButton* r : RB_EchFixes) connect(r, &QRadioButton::clicked, this, [this] { Apercu(); });
-    connect(EditEchelle, &QSpinBox::valueChanged, this, [this] {
+    connect(UpDownEchPers, &QSpinBox::valueChanged, this, [this](int n) {
+        EditEchelle->setText(QString::number(n));
         RB_EchPers->setChecked(true);
         Apercu();
+    });
+    connect(EditEchelle, &QLineEdit::editingFinished, this, [this] {
+        if (LitEchellePers()) Apercu();
     });
     for (QRadioButton* r : {RBTaillePA3, RBTaillePA4, RBTaillePA5, RBTaillePUSLetter, RBTaillePperso})
         connect(r, &QRadioButton::clicked, this, &TImprForm::PapierClick);
@@ -360,11 +377,27 @@ void TImprForm::BtnConfigClick() {
 }
 
 bool TImprForm::eventFilter(QObject* o, QEvent* e) {
-    if (e->type() == QEvent::FocusIn && (o == EditEchelle || o->parent() == EditEchelle) && !RB_EchPers->isChecked()) {
+    if (e->type() == QEvent::FocusIn && o == EditEchelle && !RB_EchPers->isChecked()) {
         RB_EchPers->setChecked(true);
         Apercu();
     }
     return QDialog::eventFilter(o, e);
+}
+
+bool TImprForm::LitEchellePers() {
+    int n = 0;
+    if (!MiseEnPage::LitEchelle(EditEchelle->text().toStdString(), n)) {
+        main_->Dlg().MsgDlg(Langue::QTxt("rsErrEchellePers") + QStringLiteral(" : ") +
+                                QString(RB_EchPers->text()).remove(QLatin1Char('&')),
+                            Ui::MsgType::Error, Ui::mbOK);
+        EditEchelle->setFocus();
+        EditEchelle->selectAll();
+        return false;
+    }
+    const QSignalBlocker b(UpDownEchPers);
+    UpDownEchPers->setValue(n);
+    EditEchelle->setText(QString::number(n));
+    return true;
 }
 
 void TImprForm::Apercu() {
@@ -381,7 +414,7 @@ MiseEnPage::TEntree TImprForm::Entree(int w, int h) const {
     e.Mode = RB_EchAjuster->isChecked() ? MiseEnPage::TEchelle::Ajuster : MiseEnPage::TEchelle::Ecran;
     if (RB_EchPers->isChecked()) {
         e.Mode = MiseEnPage::TEchelle::Fixe;
-        e.N = EditEchelle->value();
+        e.N = UpDownEchPers->value();
     }
     for (QRadioButton* r : RB_EchFixes)
         if (r->isChecked()) {
@@ -400,17 +433,28 @@ MiseEnPage::TEntree TImprForm::Entree(int w, int h) const {
 
 bool TImprForm::Imprime() {
     DBG_SCOPE("TImprForm.Imprime");
+    if (RB_EchPers->isChecked() && !LitEchellePers()) return false;
+    const MiseEnPage::TImprimante imp = LitImprimante();
+    MiseEnPage::TEntree e = Entree(imp.LargeurPhys, imp.HauteurPhys);
+    const MiseEnPage::TPage total = MiseEnPage::EchelleOrigine(e);
+    std::int64_t premiere = total.Page, derniere = total.Page;
+    if (RB_ToutesPages->isChecked()) premiere = 1, derniere = total.Total;
+    if (derniere - premiere >= MiseEnPage::kPagesMax) {
+        main_->Dlg().MsgDlg(Langue::QTxt("rsTropDePages")
+                                .replace(QLatin1String("%s"), TextePages(total))
+                                .replace(QLatin1String("%d"), QString::number(MiseEnPage::kPagesMax)),
+                            Ui::MsgType::Error, Ui::mbOK);
+        return false;
+    }
     if (ImprimanteFichierPdf()) {
         const QString f = FichierPdf(this);
         if (f.isEmpty()) return false;
         printer_.setOutputFileName(f);
     }
     printer_.setCopyCount(std::clamp(EditNbCopies->text().toInt(), 1, 100));
-    const MiseEnPage::TImprimante imp = LitImprimante();
-    MiseEnPage::TEntree e = Entree(imp.LargeurPhys, imp.HauteurPhys);
-    const MiseEnPage::TPage total = MiseEnPage::EchelleOrigine(e);
-    int premiere = total.Page, derniere = total.Page;
-    if (RB_ToutesPages->isChecked()) premiere = 1, derniere = total.Total;
+    // Markers at the size they have on the screen.
+    TOptionsDessin o = main_->OptionsDessin();
+    o.EchelleMarqueurs = double(printer_.resolution()) / std::max(1, main_->logicalDpiX());
     // Coordinates from the paper's corner, as the preview shows the page.
     printer_.setFullPage(true);
     bool imprime = false;
@@ -418,7 +462,7 @@ bool TImprForm::Imprime() {
         TQtCanvas cv(printer_);
         imprime = cv.Actif();
         auto tab = std::make_unique<TTabCoor>();
-        for (int p = premiere; imprime && p <= derniere; ++p) {
+        for (std::int64_t p = premiere; imprime && p <= derniere; ++p) {
             if (p > premiere) printer_.newPage();
             e.Page = p;
             const MiseEnPage::TPage pg = MiseEnPage::EchelleOrigine(e);
@@ -426,7 +470,7 @@ bool TImprForm::Imprime() {
             TViewRecord vue = MiseEnPage::VuePage(e, pg);
             vue.Canvas = &cv;
             Affiche::MajTabCoor(main_->Doc(), *tab, vue);
-            Affiche::AfficheNetOne(main_->Doc(), *tab, main_->OptionsDessin(), vue);
+            Affiche::AfficheNetOne(main_->Doc(), *tab, o, vue);
         }
     }
     printer_.setFullPage(false);

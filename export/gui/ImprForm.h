@@ -47,7 +47,9 @@ public:
     QRadioButton *RadioButtonPort, *RadioButtonPays, *RB_PageCourante, *RB_ToutesPages;
     QLineEdit* EditNbCopies;
     QSpinBox* UpDownCopies;
-    QSpinBox *EditNumPage, *EditEchelle;
+    QSpinBox* EditNumPage;
+    QLineEdit* EditEchelle;     // the custom scale: "25", "1/25" or "1 / 25"
+    QSpinBox* UpDownEchPers;    // its arrows, and the value the print uses
     QLabel* NbPages;
     QRadioButton *RB_EchEcran, *RB_EchAjuster, *RB_EchPers;
     std::vector<QRadioButton*> RB_EchFixes;  // 1/1, 1/2, 1/5, 1/10, 1/20, 1/50
@@ -66,6 +68,9 @@ private:
     void PapierClick();
     void TaillePapier();
     void Apercu();
+    // The custom scale's field into its up-down; false, with the message
+    // naming the field and the focus back on it, when it is no scale.
+    bool LitEchellePers();
     // The state of the computation for a box of w x h.
     MiseEnPage::TEntree Entree(int w, int h) const;
     MiseEnPage::TImprimante LitImprimante() const;

@@ -21,12 +21,7 @@ TEntree Entree(TEchelle mode, int n = 10) {
     return e;
 }
 
-TEST(MiseEnPage, PaperOrientationAndPreviewBox) {
-    int h = 0, v = 0;
-    TaillePapier(297, 420, true, h, v);
-    EXPECT_EQ(h * 1000 + v, 420297);
-    TaillePapier(420, 297, false, h, v);
-    EXPECT_EQ(h * 1000 + v, 297420);
+TEST(MiseEnPage, PreviewBox) {
     int w = 0, hb = 0;
     TailleApercu(A4(), w, hb);
     EXPECT_EQ(w * 1000 + hb, 210297);
@@ -34,41 +29,51 @@ TEST(MiseEnPage, PaperOrientationAndPreviewBox) {
     EXPECT_EQ(w * 1000 + hb, 297210);
 }
 
-TEST(MiseEnPage, AFixedScaleTilesTheModelCentredOverThePages) {
-    TEntree e = Entree(TEchelle::Fixe, 10);
-    // At 1/10 the scale is 1000 units a metre: a model twice the usable
-    // width, and half its height, needs trunc(2 + 1) = 3 pages across, 1 down.
-    e.Min = {-1.0f, 0.0f};
-    e.Max = {3.03f, 1.44f};
-    TPage p = EchelleOrigine(e);
+// At 1/10 a model 607 mm long on paper needs trunc(607 / 202.9 + 1) = 3 pages across (the printable width of a
+// 1200-dpi A4 page, 202.9 mm, no whole number of preview pixels), 1 down, centred over them; the preview shows the
+// same tiles. A point at -1.25e20 m is counted without overflow.
+TEST(MiseEnPage, AFixedScaleTilesTheModelCentredAsThePreviewShowsIt) {
+    TEntree e = Entree(TEchelle::Fixe, 10), a;
+    std::tie(e.Imp, e.W, e.H, e.Min, e.Max) = std::tuple(TImprimante{167, 167, 9917, 14033, 9583, 13699}, 9917,
+                                                         14033, TVertex2f{0.0f, -0.3f}, TVertex2f{6.07f, 0.9f});
+    a = e;
+    TailleApercu(e.Imp, a.W, a.H);
+    std::array<TPage, 4> p;
+    for (e.Page = a.Page = 1; e.Page <= 4; a.Page = ++e.Page) {
+        p[e.Page - 1] = EchelleOrigine(e);
+        const TPage& q = p[e.Page - 1], ap = EchelleOrigine(a);
+        EXPECT_EQ((std::array{q.Across, q.Down, q.Total, ap.Total, q.Page}),
+                  (std::array<std::int64_t, 5>{3, 1, 3, 3, std::min<std::int64_t>(e.Page, 3)}));
+        // Where the model origin falls, in millimetres: within a preview pixel.
+        EXPECT_NEAR(ap.X0 * 210.0 / a.W, q.X0 * 210.0 / 9917, 1.0) << e.Page;
+        EXPECT_NEAR(ap.Y0 * 210.0 / a.W, q.Y0 * 210.0 / 9917, 1.0) << e.Page;
+    }
     // The printable area ends at the offset plus the printable size.
-    EXPECT_EQ((std::array{p.L, p.T, p.R, p.B, p.U, p.V}), (std::array{50, 50, 2060, 2930, 2010, 2880}));
-    EXPECT_DOUBLE_EQ(p.S, 1000.0);
-    EXPECT_EQ((std::array{p.Across, p.Down, p.Total}), (std::array{3, 1, 3}));
-    // Centred: as much room left of the model on page 1 as right of it on page 3.
-    const double gauche = p.X0 + e.Min.X * p.S - p.L;
-    e.Page = 3;
-    const TPage p3 = EchelleOrigine(e);
-    EXPECT_EQ(p3.X0, p.X0 - 2 * p.U);
-    const double droite = p3.R - (p3.X0 + e.Max.X * p3.S);
-    EXPECT_NEAR(gauche, droite, 1.0);
-    EXPECT_NEAR(p.Y0 - e.Max.Y * p.S - p.T, p.B - (p.Y0 - e.Min.Y * p.S), 1.0);
-    // A page number beyond the count is the last page.
-    e.Page = 7;
-    EXPECT_EQ(EchelleOrigine(e).Page, 3);
+    EXPECT_EQ((std::array{p[0].L, p[0].T, p[0].R, p[0].B}), (std::array{167, 167, 9750, 13866}));
+    // Centred: as much room left of the model on page 1 as right of it on page 3, above it as below.
+    EXPECT_NEAR(p[0].X0 + e.Min.X * p[0].S - p[0].L, p[2].R - (p[2].X0 + e.Max.X * p[2].S), 1.0);
+    EXPECT_NEAR(p[0].Y0 - e.Max.Y * p[0].S - p[0].T, p[0].B - (p[0].Y0 - e.Min.Y * p[0].S), 1.0);
+    std::tie(e.N, e.Min.Y) = std::pair(1, -1.25e20f);
+    const TPage loin = EchelleOrigine(e);
+    EXPECT_EQ(loin.Down, kPagesSature);
+    EXPECT_EQ(loin.Total, 30 * kPagesSature);
+}
+
+TEST(MiseEnPage, ACustomScaleReadsAsTypedOrIsRefused) {
+    int n = 0;
+    for (auto [texte, attendu] : {std::pair{"25", 25}, {"1/25", 25}, {" 1 / 25 ", 25}, {"0", 1}, {"-4", 1},
+                                  {"5000", 1000}, {"99999999999999999999", 1000}, {"2/25", 0}, {"1 / ", 0},
+                                  {"abc", 0}, {"25x", 0}, {"", 0}, {"1/2/3", 0}, {"1,5", 0}})
+        EXPECT_EQ(LitEchelle(texte, n) ? n : 0, attendu) << texte;
 }
 
 TEST(MiseEnPage, ScreenAndFitScales) {
     TEntree e = Entree(TEchelle::Ecran);
-    e.Vue.Scale = 100.0f;
-    e.Vue.OriginX = 400;
-    e.Vue.OriginY = 300;
-    e.ClientW = 800;
-    e.ClientH = 600;
+    std::tie(e.Vue.Scale, e.Vue.OriginX, e.Vue.OriginY, e.ClientW, e.ClientH) = std::tuple(100.0f, 400, 300, 800, 600);
     const TPage p = EchelleOrigine(e);
     // The view's centre at the page's centre, at the scale that fits the view.
     EXPECT_DOUBLE_EQ(p.S, 100.0 * 2010 / 800);
-    EXPECT_EQ((std::array{p.X0, p.Y0, p.Total}), (std::array{1050, 1485, 1}));
+    EXPECT_EQ((std::array<std::int64_t, 3>{p.X0, p.Y0, p.Total}), (std::array<std::int64_t, 3>{1050, 1485, 1}));
 
     e.Mode = TEchelle::Ajuster;
     e.Min = {0.0f, 0.0f};
@@ -82,8 +87,6 @@ TEST(MiseEnPage, ScreenAndFitScales) {
 TEST(MiseEnPage, APrinterWithoutPageSizeFallsBackToThePaper) {
     TEntree e = Entree(TEchelle::Fixe);
     e.Imp = Effective({0, 0, 0, 0, 0, 0}, 210, 297);
-    e.Min = {0.0f, 0.0f};
-    e.Max = {1.0f, 1.0f};
     const TPage p = EchelleOrigine(e);
     EXPECT_EQ(p.R * 10000 + p.B, 21002970);
     EXPECT_TRUE(std::isfinite(p.S));

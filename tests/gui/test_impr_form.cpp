@@ -20,54 +20,97 @@ namespace {
 
 using ImprForm = ProgrammeTest;
 
-TEST_F(ImprForm, ProfileAtOneTenthOnA4MeasuresATenthOfTheHullAcrossItsPages) {
-    TAffichage& a = F().Doc().Aff;
-    a.MeAfficheAxes = a.MeGrille = a.MeNet = a.MeAffichePoids = false;
-    Active(2);
-    TImprForm f(&F());
+// The box, in millimetres from the picture's corner, of its dark pixels within `zone` (empty: all of it).
+QRectF Sombres(const QImage& im, QRect zone, double mmParPixel) {
+    double x0 = 1e9, y0 = 1e9, x1 = -1e9, y1 = -1e9;
+    zone = zone.isEmpty() ? im.rect() : zone;
+    for (int y = zone.top(); y <= zone.bottom(); ++y)
+        for (int x = zone.left(); x <= zone.right(); ++x)
+            if (qGray(im.pixel(x, y)) < 200) {
+                x0 = std::min(x0, x * mmParPixel), x1 = std::max(x1, (x + 1) * mmParPixel);
+                y0 = std::min(y0, y * mmParPixel), y1 = std::max(y1, (y + 1) * mmParPixel);
+            }
+    return QRectF(QPointF(x0, y0), QPointF(x1, y1));
+}
+
+struct Impression : ImprForm {
     const QString pdf = Fichier(QStringLiteral("profil.pdf"));
-    f.FichierPdf = [&](QWidget*) { return pdf; };
-    f.show();
+    TImprForm* f = nullptr;  // the main window's child
+    // The profile alone in the dialog, printed to `pdf`.
+    void Ouvre() {
+        TAffichage& a = F().Doc().Aff;
+        a.MeAfficheAxes = a.MeGrille = a.MeNet = a.MeAffichePoids = false;
+        Active(2);
+        f = new TImprForm(&F());
+        f->FichierPdf = [this](QWidget*) { return pdf; };
+        f->show();
+        QApplication::processEvents();
+        f->Imprimante().setOutputFormat(QPrinter::PdfFormat);  // never a real printer from a test
+    }
+    // Page p of the print as pdftoppm draws it at 100 dpi in grey.
+    QImage Page(int p) {
+        const std::string base = Fichier(QStringLiteral("page")).toStdString();
+        fixtures::Sortie("pdftoppm -r 100 -gray " + pdf.toStdString() + " " + base);
+        return QImage(QString::fromStdString(base) + QStringLiteral("-%1.pgm").arg(p));
+    }
+};
+
+TEST_F(Impression, ProfileAtOneTenthOnA4MeasuresATenthOfTheHullAcrossItsPages) {
+    Ouvre();
+    f->RB_EchFixes[3]->click();  // 1 / 10
+    f->RB_ToutesPages->setChecked(true);
     QApplication::processEvents();
-    f.Imprimante().setOutputFormat(QPrinter::PdfFormat);  // never a real printer from a test
-    f.RB_EchFixes[3]->click();  // 1 / 10
-    f.RB_ToutesPages->setChecked(true);
-    QApplication::processEvents();
-    const int pages = f.NbPages->text().toInt();
-    const int across = f.Page().Across;
-    ASSERT_TRUE(f.Imprime());
+    const int pages = f->NbPages->text().toInt();
+    const std::int64_t across = f->Page().Across;
+    ASSERT_TRUE(f->Imprime());
 
     int statut = -1;
     const std::string info = fixtures::Sortie("pdfinfo " + pdf.toStdString() + " 2>&1", &statut);
     const std::size_t k = info.find("Pages:");
     ASSERT_TRUE(statut == 0 && k != std::string::npos) << "pdfinfo (poppler-utils) cannot read the print:\n" << info;
     EXPECT_EQ(std::stoi(info.substr(k + 6)), pages) << info;
-    const std::string base = Fichier(QStringLiteral("page")).toStdString();
-    fixtures::Sortie("pdftoppm -r 100 -gray " + pdf.toStdString() + " " + base, &statut);
-    ASSERT_EQ(statut, 0);
 
     // Where the printable area lies on the paper: pages tile it exactly.
-    const QRectF zone = f.Imprimante().pageLayout().paintRect(QPageLayout::Millimeter);
+    const QRectF zone = f->Imprimante().pageLayout().paintRect(QPageLayout::Millimeter);
     double debut = 1e9, fin = -1e9;
     for (int p = 1; p <= pages; ++p) {
-        const QImage im(QString::fromStdString(base) + QStringLiteral("-%1.pgm").arg(p));  // pdftoppm's grey picture
-        ASSERT_FALSE(im.isNull()) << p;
-        int sombres = 0;
-        for (int y = 0; y < im.height(); ++y)
-            for (int x = 0; x < im.width(); ++x)
-                if (qGray(im.pixel(x, y)) < 200) {
-                    ++sombres;
-                    const double mm = (x + 0.5) * 25.4 / 100.0;
-                    const double global = ((p - 1) % across) * zone.width() + (mm - zone.left());
-                    debut = std::min(debut, global);
-                    fin = std::max(fin, global);
-                }
-        EXPECT_GT(sombres, 0) << "page " << p << " holds part of the hull";
+        const QRectF b = Sombres(Page(p), {}, 25.4 / 100.0);
+        ASSERT_LT(b.left(), b.right()) << "page " << p << " holds part of the hull";
+        debut = std::min(debut, ((p - 1) % across) * zone.width() + b.left() - zone.left());
+        fin = std::max(fin, ((p - 1) % across) * zone.width() + b.right() - zone.left());
     }
     TEtendue longueur;
     Calcs::DimentionsSurf(F().Doc(), -1, longueur);
-    EXPECT_NEAR(fin - debut, longueur.Size * 1000.0 / 10.0, 1.0);
+    // The end control points' markers stand out as wide as on the screen: 7 pixels.
+    EXPECT_NEAR(fin - debut, longueur.Size * 1000.0 / 10.0 + 7 * 25.4 / F().logicalDpiX(), 0.5);
     EXPECT_EQ(pages, across);
+}
+
+// At 1/2 the hull spans 15 pages across, and a printable width that is no whole number of preview pixels would
+// move the tiles apart: the first page of the first column that holds part of the hull prints its stern where the
+// preview shows it. A point 1.25e20 m down then makes more pages than "Toutes les pages" prints: refused, with the
+// count.
+TEST_F(Impression, ThePrintedPageIsThePreviewedTileAndAllPagesHaveABound) {
+    F().Doc().Surface(0)->Verrou = 1;  // no markers: 7 pixels are 7 mm in the preview
+    Ouvre();
+    f->RB_EchFixes[1]->click();
+    const double mm = f->Imprimante().pageLayout().paintRect(QPageLayout::Millimeter).width();  // over U pixels
+    QRectF vu;
+    for (int p = 1; p <= f->Page().Total && !(vu.left() < vu.right()); p += int(f->Page().Across)) {
+        f->EditNumPage->setValue(p);
+        const QImage apercu = f->ImageApp->grab().toImage();
+        const MiseEnPage::TPage& pg = f->Page();
+        vu = Sombres(apercu, QRect(pg.L + 1, pg.T + 1, pg.U - 2, pg.V - 2), mm / pg.U);
+    }
+    ASSERT_TRUE(f->Imprime());
+    EXPECT_NEAR(Sombres(Page(1), {}, 25.4 / 100.0).left(), vu.left(), 1.5) << f->Page().Page;
+
+    Net().TabPC[0][0].Z = -1.25e20f;
+    f->RB_ToutesPages->click();
+    f->ImageApp->grab();
+    EXPECT_TRUE(f->NbPages->text().startsWith(QStringLiteral("> "))) << f->NbPages->text().toStdString();
+    EXPECT_FALSE(f->Imprime());
+    EXPECT_EQ(d_.questions.back(), QStringLiteral("Trop de pages à imprimer : %1 pages, au plus 1000").arg(f->NbPages->text()));
 }
 
 TEST_F(ImprForm, FieldsKeepTheirBoundsAndThePaperIsKept) {
@@ -79,14 +122,20 @@ TEST_F(ImprForm, FieldsKeepTheirBoundsAndThePaperIsKept) {
     EXPECT_EQ(f.EditNbCopies->text(), QStringLiteral("100"));
     f.UpDownCopies->stepDown();
     EXPECT_EQ(f.EditNbCopies->text(), QStringLiteral("99"));
-    // Entering the custom scale chooses it; 0 there becomes 1 when the field is left.
-    f.EditEchelle->setFocus();
-    EXPECT_TRUE(f.RB_EchPers->isChecked());
-    f.EditEchelle->selectAll();
-    QTest::keyClicks(f.EditEchelle, QStringLiteral("0"));
-    f.EditNbCopies->setFocus();
-    QApplication::processEvents();
-    EXPECT_EQ(f.EditEchelle->value(), 1);
+    // Entering the custom scale chooses it; 0 there becomes 1 when the field is left, "1 / 25" reads 1/25,
+    // "1 / x" is refused in place with nothing applied.
+    for (auto [texte, attendu] : {std::pair{"0", "1"}, {"1 / 25", "25"}, {"1 / x", "1 / x"}}) {
+        f.EditEchelle->setFocus();
+        EXPECT_TRUE(f.RB_EchPers->isChecked());
+        f.EditEchelle->selectAll();
+        QTest::keyClicks(f.EditEchelle, QString::fromUtf8(texte));
+        f.EditNbCopies->setFocus();
+        QApplication::processEvents();
+        EXPECT_EQ(f.EditEchelle->text(), QString::fromUtf8(attendu));
+    }
+    EXPECT_EQ(f.UpDownEchPers->value(), 25);
+    EXPECT_TRUE(f.EditEchelle->hasFocus());
+    EXPECT_EQ(d_.questions.back(), QStringLiteral("Echelle demandée sous la forme 25, 1/25 ou 1 / 25 : Personnalisée"));
     // A3 in landscape is stored 420 x 297.
     f.RadioButtonPays->click();
     f.RBTaillePA3->click();
