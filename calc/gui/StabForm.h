@@ -139,6 +139,8 @@ private:
     void Boutons(bool enCours);
     void AfficheEtatInitial();
     void DrawStab(QPainter& p, int k);
+    // No flooding point on the curve.
+    void EffaceEnvahis();
     void Pose(int k);
     // A number field: its value, or false (with a message, the last good
     // text put back) when it is not a number.
