@@ -13,6 +13,7 @@
 #include <QStyledItemDelegate>
 #include <QToolButton>
 #include <QValueAxis>
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <functional>
@@ -191,7 +192,13 @@ QString TGrilleResultats::Texte(int ligne, int colonne) const {
     return it ? it->text() : QString();
 }
 
-bool TGrilleResultats::EstTitre(int ligne) const { return Texte(ligne, 1).isEmpty(); }
+bool TGrilleResultats::AEntete() const { return !horizontalHeader()->isHidden(); }
+
+bool TGrilleResultats::EstTitre(int ligne) const {
+    for (int j = 1; j < columnCount(); ++j)
+        if (!Texte(ligne, j).isEmpty()) return false;
+    return true;
+}
 
 void TGrilleResultats::AjouteTitre(const QString& titre) {
     setRowCount(rowCount() + 1);
@@ -221,7 +228,7 @@ QString TGrilleResultats::TexteCopie(bool toutesLignes) const {
         for (int j = 0; j < columnCount(); ++j) c << cellule(j);
         t += c.join(QLatin1Char('\t')) + QLatin1Char('\r');
     };
-    if (horizontalHeader()->isVisible())
+    if (AEntete())
         ligne([&](int j) { return horizontalHeaderItem(j) ? horizontalHeaderItem(j)->text() : QString(); });
     std::set<int> rangs;
     if (toutesLignes) {
@@ -256,53 +263,67 @@ void TGrilleResultats::Imprime(QPrinter& printer, const QString& titre) const {
     if (!p.begin(&printer)) return;
     const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
     const QRect zone(0, 0, page.width(), page.height());
+    std::vector<QStringList> lignes;
+    for (const QString& l : TexteCopie(true).split(QLatin1Char('\r'), Qt::SkipEmptyParts))
+        lignes.push_back(l.split(QLatin1Char('\t')));
+    // The header and the title rows are bold.
+    const std::size_t entetes = AEntete() ? 1 : 0;
+    auto gras = [&](std::size_t i) { return i < entetes || EstTitre(static_cast<int>(i - entetes)); };
+    // Each column as wide as its widest text and a margin, at 9 points or
+    // at the size that gives every column its room across the page.
     QFont f = font();
-    f.setPointSizeF(9);
-    p.setFont(f);
-    const int h = p.fontMetrics().height() * 3 / 2;
-    // Column widths after their widest text, scaled down to the page.
-    std::vector<int> w(static_cast<std::size_t>(columnCount()), 0);
-    const QStringList lignes = TexteCopie(true).split(QLatin1Char('\r'), Qt::SkipEmptyParts);
-    for (const QString& l : lignes) {
-        const QStringList c = l.split(QLatin1Char('\t'));
-        for (int j = 0; j < c.size() && j < columnCount(); ++j)
-            w[static_cast<std::size_t>(j)] = std::max(w[static_cast<std::size_t>(j)], p.fontMetrics().horizontalAdvance(c[j]) + h);
-    }
-    int total = 0;
-    for (int x : w) total += x;
-    const double k = total > zone.width() ? static_cast<double>(zone.width()) / total : 1.0;
-    int y = 0;
-    auto entete = [&] {
+    std::vector<int> w;
+    int h = 0;
+    auto mesure = [&](double points) {
+        f.setPointSizeF(points);
         QFont g = f;
         g.setBold(true);
-        g.setPointSizeF(12);
-        p.setFont(g);
-        p.drawText(QRect(0, 0, zone.width(), 2 * h), Qt::AlignLeft | Qt::AlignVCenter, titre);
-        p.setFont(f);
-        y = 2 * h;
+        const QFontMetrics m(f, &printer), mg(g, &printer);
+        h = m.height() * 3 / 2;
+        w.assign(static_cast<std::size_t>(columnCount()), 0);
+        for (std::size_t i = 0; i < lignes.size(); ++i)
+            for (int j = 0; j < lignes[i].size() && j < columnCount(); ++j) {
+                int& l = w[static_cast<std::size_t>(j)];
+                l = std::max(l, (gras(i) ? mg : m).horizontalAdvance(lignes[i][j]) + h / 2 + 1);
+            }
+        int total = 0;
+        for (int x : w) total += x;
+        return total;
     };
-    entete();
-    const int premier = horizontalHeader()->isVisible() ? 1 : 0;
-    for (int i = 0; i < lignes.size(); ++i) {
-        if (y + h > zone.height()) {
-            printer.newPage();
-            entete();
-        }
-        const QStringList c = lignes[i].split(QLatin1Char('\t'));
-        const bool titreLigne = i < premier || (c.size() > 1 && c[1].isEmpty());
+    for (double points = 9.0, total = mesure(points); total > zone.width() && points > 1.0; total = mesure(points))
+        points *= std::max(0.5, std::min(0.97, static_cast<double>(zone.width()) / total));
+    auto ligne = [&](std::size_t i, int y) {
         QFont g = f;
-        g.setBold(titreLigne);
+        g.setBold(gras(i));
         p.setFont(g);
         int x = 0;
         for (int j = 0; j < columnCount(); ++j) {
-            const int cw = static_cast<int>(w[static_cast<std::size_t>(j)] * k);
-            const QRect r(x, y, cw, h);
-            if (titreLigne && i >= premier) p.fillRect(r, QColor(192, 192, 192));
+            const QRect r(x, y, w[static_cast<std::size_t>(j)], h);
+            if (i >= entetes && gras(i)) p.fillRect(r, QColor(192, 192, 192));
             p.drawRect(r);
-            if (j < c.size())
-                p.drawText(r.adjusted(h / 4, 0, -h / 4, 0), (j == 0 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter, c[j]);
-            x += cw;
+            if (j < lignes[i].size())
+                p.drawText(r.adjusted(h / 4, 0, -h / 4, 0), (j == 0 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter,
+                           lignes[i][j]);
+            x += r.width();
         }
+    };
+    // Each page starts with the title and the header.
+    int y = zone.height();
+    for (std::size_t i = entetes; i < std::max(lignes.size(), entetes + 1); ++i) {
+        if (y + h > zone.height()) {
+            if (i > entetes) printer.newPage();
+            QFont g = font();
+            g.setBold(true);
+            g.setPointSizeF(12);
+            // A long title gets smaller rather than running off the page.
+            while (g.pointSizeF() > 1.0 && QFontMetrics(g, &printer).horizontalAdvance(titre) > zone.width())
+                g.setPointSizeF(g.pointSizeF() * 0.9);
+            p.setFont(g);
+            y = 2 * p.fontMetrics().height();
+            p.drawText(QRect(0, 0, zone.width(), y), Qt::AlignLeft | Qt::AlignVCenter, titre);
+            for (std::size_t k = 0; k < entetes; ++k, y += h) ligne(k, y);
+        }
+        if (i < lignes.size()) ligne(i, y);
         y += h;
     }
     p.end();
@@ -326,15 +347,37 @@ void TGrapheResultats::setLigneZero(bool oui) {
     viewport()->update();
 }
 
+void TGrapheResultats::setEtiquettes(std::vector<TEtiquette> e) {
+    etiquettes_ = std::move(e);
+    viewport()->update();
+}
+
 void TGrapheResultats::drawForeground(QPainter* p, const QRectF& zone) {
     QChartView::drawForeground(p, zone);
-    if (!ligneZero_ || chart()->series().isEmpty()) return;
+    if (chart()->series().isEmpty()) return;
     const QRectF trace = chart()->plotArea();
-    const double y = chart()->mapToPosition(QPointF(0.0, 0.0), chart()->series().first()).y();
-    if (y < trace.top() || y > trace.bottom()) return;
+    auto position = [&](QPointF v) { return chart()->mapToPosition(v, chart()->series().first()); };
     p->save();
     p->setPen(QPen(Qt::black, 0));
-    p->drawLine(chart()->mapToScene(QPointF(trace.left(), y)), chart()->mapToScene(QPointF(trace.right(), y)));
+    const double y = position(QPointF(0.0, 0.0)).y();
+    if (ligneZero_ && y >= trace.top() && y <= trace.bottom())
+        p->drawLine(chart()->mapToScene(QPointF(trace.left(), y)), chart()->mapToScene(QPointF(trace.right(), y)));
+    // The names above their points (below when there is no room above),
+    // moved along to lie within the plot area; the font in the scene's
+    // pixels, whatever device the view is drawn on (a printer too).
+    QFont f = font();
+    f.setPixelSize(QFontInfo(f).pixelSize());
+    p->setFont(f);
+    const QFontMetricsF m(f);
+    for (const TEtiquette& e : etiquettes_) {
+        const QPointF c = position(e.Point);
+        if (!trace.contains(c)) continue;
+        QRectF r(0.0, 0.0, m.horizontalAdvance(e.Texte), m.height());
+        r.moveCenter(QPointF(c.x(), c.y() - 6.0 - r.height() / 2));
+        if (r.top() < trace.top()) r.moveTop(c.y() + 6.0);
+        r.moveLeft(std::clamp(r.left(), trace.left(), std::max(trace.left(), trace.right() - r.width())));
+        p->drawText(chart()->mapToScene(r).boundingRect(), Qt::AlignCenter | Qt::TextDontClip, e.Texte);
+    }
     p->restore();
 }
 

@@ -1,7 +1,7 @@
 // The result grids and charts of the calculation windows.
 //
 // A result grid is a two-or-more-column string grid whose rows are either a
-// title (its value column empty: drawn bold on silver) or a label with its
+// title (its value columns empty: drawn bold on silver) or a label with its
 // values. Ctrl+C copies the header and the selected rows as tab-separated
 // lines, each ended by a carriage return. The grid saves itself as such
 // lines to a text file and prints itself as a ruled table under a title.
@@ -40,9 +40,11 @@ public:
     void AjouteTitre(const QString& titre);
     void AjouteLigne(const QString& libelle, int decimales, double valeur);
     void AjouteLignes(const std::vector<Hydrostat::TLigneResultat>& lignes);
-    // A row is a title when its second cell is empty.
+    // A row is a title when its cells after the first are empty.
     bool EstTitre(int ligne) const;
     QString Texte(int ligne, int colonne) const;
+    // The grid has a header once it is set visible, shown or not.
+    bool AEntete() const;
 
     // The header (when the grid has one) and the rows asked, as
     // tab-separated lines ended by "\r"; the selected rows by default.
@@ -50,7 +52,9 @@ public:
     // Every row as "cell<TAB>cell" lines (header first when there is one),
     // written as a text file; false with a message when it cannot be.
     bool Enregistre(const QString& fichier) const;
-    // Prints the grid as a table under the title, as many pages as needed.
+    // Prints the grid as a table under the title, as many pages as needed,
+    // each opening with the title and the header; every cell whole, the
+    // font made smaller where the columns would not fit across the page.
     void Imprime(QPrinter& printer, const QString& titre) const;
 
 protected:
@@ -69,12 +73,20 @@ public:
     // A line across the plot area at Y = 0, whatever the zoom.
     void setLigneZero(bool oui);
     bool LigneZero() const { return ligneZero_; }
+    // Names written above points of the curve: each whole, moved along
+    // the plot area's edge rather than cut by it.
+    struct TEtiquette {
+        QPointF Point;
+        QString Texte;
+    };
+    void setEtiquettes(std::vector<TEtiquette> e);
 
 protected:
     void drawForeground(QPainter* p, const QRectF& zone) override;
 
 private:
     bool ligneZero_ = false;
+    std::vector<TEtiquette> etiquettes_;
 };
 
 namespace GrilleResultats {

@@ -33,6 +33,8 @@ public:
     QTableWidget *SG_PoidsSurf, *SG_PoidsBallast, *SG_PoidsTotal;
     QPushButton *BtnInsert, *BtnAjouter, *BtnSupprimer, *BtnOK, *BtnAnnuler;
     QToolButton *SB_Enregistrer, *SB_Import, *SB_Imprimer;
+    // The three grids as one table under the window's and the document's titles.
+    void Imprime(class QPrinter& p) const;
 
 protected:
     void showEvent(QShowEvent* e) override;
@@ -43,7 +45,6 @@ private:
     void EcritLigne(int ligne, const DevisPoids::TLigne& l);
     // The document marked modified, the active view redrawn.
     void MarqueModifie();
-    void Imprime(class QPrinter& p) const;
 
     Document& doc_;
 };

@@ -569,11 +569,7 @@ bool TStabForm::BtnCalculerClick() {
     TimerFilm->stop();
     TrackBarEtapes->setMaximum(0);
     LabelGiteFilm->setText(QStringLiteral("0°"));
-    for (QScatterSeries* s : SeriesEnvahis) {
-        ChartGZ->chart()->removeSeries(s);
-        delete s;
-    }
-    SeriesEnvahis.clear();
+    EffaceEnvahis();
     // The same checks as the engine's, here where the message can be shown
     // before anything starts.
     if (const std::string refus = Stab::TStabCalc::RefusPas(c.GiteMax, c.Pas); !refus.empty()) {
@@ -778,22 +774,28 @@ void TStabForm::MajResults() {
     GrilleSynthese->Vide();
     GrilleSynthese->AjouteLignes(synthese_.Lignes);
 
-    for (QScatterSeries* s : SeriesEnvahis) {
-        ChartGZ->chart()->removeSeries(s);
-        delete s;
-    }
-    SeriesEnvahis.clear();
+    EffaceEnvahis();
+    std::vector<TGrapheResultats::TEtiquette> noms;
     for (const StabSynthese::TMarqueEnv& m : StabSynthese::MarquesEnvahissement(etapes_, doc_.ListReperesEnv)) {
         auto* s = new QScatterSeries;
         s->setColor(m.Immerge ? Qt::red : Qt::blue);
         s->setMarkerSize(8);
         s->append(m.Gite, 0.0);
-        s->setPointLabelsFormat(QString::fromStdString(m.Nom));
-        s->setPointLabelsVisible(true);
         ChartGZ->chart()->addSeries(s);
         for (QAbstractAxis* a : ChartGZ->chart()->axes()) s->attachAxis(a);
         SeriesEnvahis.push_back(s);
+        noms.push_back({QPointF(m.Gite, 0.0), QString::fromStdString(m.Nom)});
     }
+    ChartGZ->setEtiquettes(std::move(noms));
+}
+
+void TStabForm::EffaceEnvahis() {
+    for (QScatterSeries* s : SeriesEnvahis) {
+        ChartGZ->chart()->removeSeries(s);
+        delete s;
+    }
+    SeriesEnvahis.clear();
+    ChartGZ->setEtiquettes({});
 }
 
 // ---- Drawing and replay -----------------------------------------------------------------

@@ -142,6 +142,8 @@ private:
     // message shown, nothing changed) when the weight typed is no number.
     bool ChoixChargement();
     void DrawStab(QPainter& p, int k);
+    // No flooding point on the curve.
+    void EffaceEnvahis();
     void Pose(int k);
     // A number field: its value, or false (with a message, the last good
     // text put back) when it is not a number.

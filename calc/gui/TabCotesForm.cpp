@@ -152,26 +152,35 @@ void TTabCotesForm::Imprime(QPrinter& printer) const {
     QFont f(QStringLiteral("Arial"), 12);
     p.setFont(f);
     int y = 0;
-    auto ligne = [&](const QString& t) {
-        const int h = p.fontMetrics().height();
-        if (y + h > page.height()) {
+    // A line of the text stream: its cells one after the other, each from the
+    // tab stop that follows the previous one's text (a stop every 8 average
+    // character widths of the font, in the printer's units).
+    auto ligne = [&](const QStringList& cellules) {
+        const QFontMetrics m = p.fontMetrics();
+        if (y + m.height() > page.height()) {
             printer.newPage();
             y = 0;
         }
-        p.drawText(QRect(0, y, page.width(), h), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextExpandTabs, t);
-        y += h;
+        const int tab = 8 * m.averageCharWidth();
+        int x = 0;
+        for (int j = 0; j < cellules.size(); ++j) {
+            if (j > 0) x = (x / tab + 1) * tab;
+            p.drawText(x, y + m.ascent(), cellules[j]);
+            x += m.horizontalAdvance(cellules[j]);
+        }
+        y += m.height();
     };
-    ligne(QStringLiteral("Corvane Shaper - ") + Langue::QTxt("rsTabCotesFormCaption"));
+    ligne({QStringLiteral("Corvane Shaper - ") + Langue::QTxt("rsTabCotesFormCaption")});
     for (const std::string* s : {&doc_.PropFich.Titre, &doc_.PropFich.Archi, &doc_.PropFich.Version, &doc_.PropFich.Date})
-        ligne(QString::fromStdString(*s));
-    ligne(QString(32, QLatin1Char('_')));
-    ligne(QString());
+        ligne({QString::fromStdString(*s)});
+    ligne({QString(32, QLatin1Char('_'))});
+    ligne({QString()});
     f.setPointSize(10);
     p.setFont(f);
     for (const auto& l : Lignes()) {
         QStringList c;
         for (const auto& s : l) c << QString::fromStdString(s);
-        ligne(c.join(QLatin1Char('\t')));
+        ligne(c);
     }
     p.end();
 }

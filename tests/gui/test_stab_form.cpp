@@ -2,9 +2,14 @@
 // grids and synthesis show, stopping and closing during a run, printing.
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include <QCheckBox>
+#include <QRegularExpression>
 #include <QLabel>
+#include <QListWidget>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QSlider>
 #include <QThread>
 #include <QTimer>
@@ -18,7 +23,11 @@
 #include "base/Debug.h"
 #include "base/Langue.h"
 #include "calc/gui/GrilleResultats.h"
+#include "calc/gui/DevSurfForm.h"
+#include "calc/gui/HydrostatForm.h"
+#include "calc/gui/PoidsForm.h"
 #include "calc/gui/StabForm.h"
+#include "calc/gui/TabCotesForm.h"
 #include "model/Undo.h"
 #include "tests/support/CareneFixtures.h"
 #include "tests/support/ExportFixtures.h"
@@ -48,39 +57,55 @@ struct Fenetre {
     }
 };
 
-// What `imprime` prints to a PDF file: pdfinfo and pdftoppm (poppler-utils)
-// read one page with some dark pixel on it.
-template <class F>
-bool UnePageNonBlanche(F&& imprime) {
+// A line as pdftotext reads it: words one space apart, ligatures and superscripts as letters and digits.
+QString Lue(const QString& t) { return t.normalized(QString::NormalizationForm_KC).simplified(); }
+
+// What `imprime` prints on A4 portrait, read back by pdftotext: the lines of
+// each page and each word's box, every word inside the printable area.
+using Lu = std::pair<std::vector<QStringList>, std::map<QString, QRectF>>;
+Lu Imprime(const std::function<void(QPrinter&)>& imprime) {
     QTemporaryDir dir;
     const std::string pdf = dir.filePath(QStringLiteral("p.pdf")).toStdString();
-    {
-        QPrinter p(QPrinter::HighResolution);
-        p.setOutputFormat(QPrinter::PdfFormat);
-        p.setOutputFileName(QString::fromStdString(pdf));
-        imprime(p);
+    QPrinter p(QPrinter::HighResolution);
+    p.setPageSize(QPageSize(QPageSize::A4));
+    p.setOutputFileName(QString::fromStdString(pdf));   // a PDF file, by its name, written when the painting ends
+    const QRectF zone = p.pageLayout().paintRect(QPageLayout::Point).adjusted(-0.5, -0.5, 0.5, 0.5);
+    imprime(p);
+    Lu lu;
+    for (const QString& page : QString::fromStdString(fixtures::Sortie("pdftotext -layout " + pdf + " -")).split('\f', Qt::SkipEmptyParts)) {
+        lu.first.emplace_back();
+        for (const QString& l : page.split('\n'))
+            if (!l.trimmed().isEmpty()) lu.first.back() << Lue(l);
     }
-    if (!QString::fromStdString(fixtures::Sortie("pdfinfo " + pdf)).contains(QRegularExpression("Pages:\\s+1\\n")))
-        return false;
-    fixtures::Sortie("pdftoppm -r 30 -gray -singlefile " + pdf + " " + pdf);
-    const QImage im(QString::fromStdString(pdf + ".pgm"));
-    for (int y = 0; y < im.height(); ++y)
-        for (int x = 0; x < im.width(); ++x)
-            if (qGray(im.pixel(x, y)) < 128) return true;
-    return false;
+    static const QRegularExpression mot(R"x(<word xMin="(\S+)" yMin="(\S+)" xMax="(\S+)" yMax="(\S+)">([^<]*)</word>)x");
+    for (auto it = mot.globalMatch(QString::fromStdString(fixtures::Sortie("pdftotext -bbox " + pdf + " -"))); it.hasNext();) {
+        const auto m = it.next();
+        const QRectF r(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()), QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()));
+        lu.second[m.captured(5)] = r;
+        EXPECT_TRUE(zone.contains(r)) << m.captured(5).toStdString();
+    }
+    return lu;
 }
 
 }  // namespace
 
-TEST(StabForm, CurveMeasuresAndSynthesisAreTheEnginesStepsAndPrintOnOnePageEach) {
+// The run's curve, measures and synthesis are those of the engine. Each
+// printed table on A4 portrait, read back from its PDF: every cell whole,
+// inside the printable area, the cells of a row apart; each page opens with
+// the table's head (title and header). The flooding points' names lie whole
+// on the curve.
+TEST(StabForm, CurveMeasuresAndSynthesisAreTheEnginesStepsAndEveryTablePrintsWhole) {
     const double masse = 40.0 * kRho * 1000.0;
     Fenetre w(fixtures::Caisson(TDefGrille{}), masse, 0.0);
-    w.Lance("180", "10");
+    w.doc.ListReperesEnv.push_back({"Descente", 5.0, 2.0, 0.01});
+    w.doc.PropFich.Titre = "Chaland";
+    w.doc.Surface(0)->SetNom("coque");
+    w.Lance("180", "2");
     Stab::TStabCalc ref;   // the same run straight on an engine of its own
     ref.Init(w.doc, kRho);
-    ASSERT_TRUE(ref.Calcule({.GiteMax = 180.0, .Pas = 10.0}));
+    ASSERT_TRUE(ref.Calcule({.GiteMax = 180.0, .Pas = 2.0}));
     const TListGZ& e = ref.Resultats();
-    ASSERT_EQ(e.Count(), 19);
+    ASSERT_EQ(e.Count(), 91);
     const QList<QPointF> pts = w.f->SerieGZ->points();
     ASSERT_EQ(pts.size(), e.Count());
     for (int k = 0; k < e.Count(); ++k) {
@@ -92,7 +117,7 @@ TEST(StabForm, CurveMeasuresAndSynthesisAreTheEnginesStepsAndPrintOnOnePageEach)
     StabSynthese::TConditions c;
     c.Poids = masse;
     EXPECT_DOUBLE_EQ(w.f->Synthese().EnergieRedressement, StabSynthese::MajResults(e, c).EnergieRedressement);
-    EXPECT_EQ(w.f->GrilleSynthese->Texte(5, 1), "10.000");
+    EXPECT_EQ(w.f->GrilleSynthese->Texte(5, 1), "2.000");
     // The run's label: the displaced volume (within the 1 % tolerance on the weight).
     EXPECT_NEAR(w.f->LabelVolume->text().section(' ', 2, 2).toDouble(), 40.0, 0.4);
     // A new run starts from an empty synthesis and labels at zero.
@@ -105,9 +130,71 @@ TEST(StabForm, CurveMeasuresAndSynthesisAreTheEnginesStepsAndPrintOnOnePageEach)
     w.f->RB_CourbeMoment->setChecked(true);
     const QList<QPointF> m = w.f->SerieGZ->points();
     for (int k = 0; k < e.Count(); ++k) EXPECT_DOUBLE_EQ(m[k].y(), pts[k].y() * masse * 9.806);
-    // The chart and the measures print on one page each.
-    EXPECT_TRUE(UnePageNonBlanche([&](QPrinter& p) { w.f->ChartGZ->Imprime(p); }));
-    EXPECT_TRUE(UnePageNonBlanche([&](QPrinter& p) { w.f->GrilleMesures->Imprime(p, "Mesures"); }));
+
+    w.f->PageControl->setCurrentWidget(w.f->GrilleMesures->parentWidget());   // printed from its page
+    TPoidsForm poids(w.doc);
+    poids.show();
+    THydrostatForm hydro(w.doc);
+    hydro.Prepare();
+    hydro.BtnCalculerClick();
+    TTabCotesForm cotes(w.doc);
+    cotes.show();
+    w.doc.DefGrille.NbSec = w.doc.DefGrille.NbLE = 1;
+    w.doc.DefGrille.Sec.Val[1] = 5.0;
+    w.doc.DefGrille.LE.Val[1] = 0.0;
+    cotes.BtnCalculerClick();
+    // "Lancer >>" on the ruled candidate: its row, the error coloured, "Erreur" shown without scrolling.
+    TSurface* cyl = w.doc.NouvelleSurface("cylindre");
+    cyl->Net.Initialise(4);
+    cyl->Net.CFlex = 2;
+    TDevSurfForm dev(w.doc);
+    dev.show();
+    ASSERT_EQ(dev.Candidats(), std::vector<int>{1});
+    dev.LBSurf->selectAll();
+    dev.BtnLancerClick();
+    EXPECT_EQ(dev.SG_Erreur->item(0, 2)->foreground().color(), QColor(0, 128, 0));
+    EXPECT_EQ(dev.SG_Erreur->horizontalScrollBar()->maximum(), 0);
+
+    struct Cas {
+        const char* nom;
+        std::function<void(QPrinter&)> imprime;
+        QStringList tete, corps;   // the head opens each page
+    };
+    auto grille = [](const char* nom, TGrilleResultats* g, const QString& titre) {
+        QStringList l;
+        for (const QString& t : g->TexteCopie(true).split('\r')) l << Lue(t);
+        return Cas{nom, [=](QPrinter& p) { g->Imprime(p, titre); }, QStringList{titre} + l.mid(0, g->AEntete()), l.mid(g->AEntete())};
+    };
+    std::vector<Cas> cas{grille("mesures", w.f->GrilleMesures, "Mesures"), grille("synthese", w.f->GrilleSynthese, "Synthèse"),
+                         grille("hydrostatique", hydro.SGResult, hydro.windowTitle()),
+                         grille("developpement", dev.SG_Erreur, dev.windowTitle()),
+                         {"poids", [&](QPrinter& q) { poids.Imprime(q); }, {"Devis de poids - Chaland", "Num Nom Valeur X Y Z Surface attachée"},
+                          {"0 coque 0.000 0.000 0.000 0.000 coque", "0 charge 41040.000 0.000 5.000 0.000", "TOTAL 41040.000 0.000 5.000 0.000"}},
+                         {"cotes", [&](QPrinter& q) { cotes.Imprime(q); }, {"Corvane Shaper - Tableau de cotes", "Chaland", QString(32, '_')},
+                          {"Num Nom X Y Z", "1 coque 2.0000 5.0000 0.0000", "2 coque -2.0000 5.0000 0.0000"}}};   // both sides
+    cas[3].corps = QStringList{"cylindre Transversale 0.000000"};
+    for (const Cas& k : cas) {
+        SCOPED_TRACE(k.nom);
+        const auto [pages, boites] = Imprime(k.imprime);
+        QStringList vu, attendu = k.corps;
+        attendu.removeAll(QString());
+        for (const QStringList& page : pages) {
+            EXPECT_EQ(page.mid(0, k.tete.size()).join('\n').toStdString(), k.tete.join('\n').toStdString());
+            vu << page.mid(k.tete.size());
+        }
+        EXPECT_FALSE(attendu.isEmpty());
+        EXPECT_EQ(vu.join('\n').toStdString(), attendu.join('\n').toStdString());
+        EXPECT_TRUE(std::string_view(k.nom) != "mesures" || pages.size() > 1);   // its header on each page
+    }
+
+    // The name of the flooding point, marked at the last step (the plot's
+    // edge), lies whole within the plot: between the graduations 0 and 180.
+    w.f->resize(1000, 700);
+    w.f->PageControl->setCurrentWidget(w.f->ChartGZ->parentWidget());
+    auto [pages, boites] = Imprime([&](QPrinter& q) { w.f->ChartGZ->Imprime(q); });
+    ASSERT_TRUE(pages.size() == 1 && boites.count("Descente") && boites.count("180"));
+    EXPECT_GE(boites["Descente"].left(), boites["0"].center().x() - 1.0);
+    EXPECT_LE(boites["Descente"].right(), boites["180"].center().x() + 1.0);
 }
 
 TEST(StabForm, ReplayShowsEveryStepThenStops) {
