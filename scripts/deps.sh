@@ -7,7 +7,7 @@ PKGS=(cmake ninja-build g++ qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-
       libgl1-mesa-dri qt6-svg-dev qt6-translations-l10n)
 # What only the tests need: independent readers of the exported and printed files.
 if [ "${1:-}" = "test" ]; then
-  PKGS+=(poppler-utils python3-ezdxf libocct-data-exchange-dev)
+  PKGS+=(poppler-utils python3-ezdxf libocct-data-exchange-dev libxcb1-dev)
 fi
 missing=()
 for p in "${PKGS[@]}"; do
