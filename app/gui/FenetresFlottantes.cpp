@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <map>
+#include <set>
 
 namespace FenetresFlottantes {
 
@@ -39,7 +40,14 @@ protected:
             const Qt::WindowType type = w->windowType();
             if (w->isWindow() && w != principale_ && (type == Qt::Dialog || type == Qt::Tool)) {
                 if (e->type() == QEvent::Hide) {
-                    fermees_[Cle(*w)] = {QRect(CoinCadre(*w, Marges(*w)), w->size()), w->geometry()};
+                    const QString cle = Cle(*w);
+                    // An unnamed window is forgotten with it: the next one of its kind opens afresh.
+                    if (w->objectName().isEmpty() && suivies_.insert(w).second)
+                        connect(w, &QObject::destroyed, this, [this, w, cle] {
+                            suivies_.erase(w);
+                            fermees_.erase(cle);
+                        });
+                    fermees_[cle] = {QRect(CoinCadre(*w, Marges(*w)), w->size()), w->geometry()};
                 } else {
                     Ouvre(*w);
                 }
@@ -50,9 +58,9 @@ protected:
 
 private:
     // A window is known by its name: a dialog made anew for each use comes
-    // back where the one before was closed.
+    // back where the one before was closed. One without a name is known by its class.
     static QString Cle(const QWidget& w) {
-        return w.objectName().isEmpty() ? QString::number(reinterpret_cast<quintptr>(&w)) : w.objectName();
+        return w.objectName().isEmpty() ? QLatin1String(w.metaObject()->className()) : w.objectName();
     }
 
     // The frame around a window: its own once shown, else the main window's.
@@ -105,6 +113,7 @@ private:
     QPointer<QWidget> principale_;
     QPointer<QWidget> zoneLibre_;
     std::map<QString, Fermee> fermees_;
+    std::set<const QObject*> suivies_;  // the unnamed windows to forget when they go
 };
 
 }  // namespace

@@ -385,6 +385,9 @@ void TMainForm::FormShow() {
 void TMainForm::changeEvent(QEvent* e) {
     QMainWindow::changeEvent(e);
     if (e->type() == QEvent::ActivationChange && isActiveWindow()) std::setlocale(LC_NUMERIC, "C");
+    // A view maximised or restored puts its own mark in the caption: the
+    // caption keeps the document's.
+    if (e->type() == QEvent::ModifiedChange && isWindowModified() == doc_.Enregistre()) setWindowModified(!doc_.Enregistre());
     // The texts were applied again: the row/column items follow the active view.
     if (e->type() == QEvent::LanguageChange && numVueActive_ >= 0 && numVueActive_ <= vkPerspective) {
         const TActivationVue a = TActivationVue::De(numVueActive_);

@@ -149,9 +149,13 @@ public:
     bool CommandeDisponible(TCommandeVue c) const override;
     // The view-control window follows the view (MainFormFenetres.cpp).
     void MajControleVue(TFormFille* vue) override;
-    // The view-control window, made at its first use; the studio hands
+    // The view-control window, made at start-up; the studio hands
     // itself over to it (SetStudio) and calls ChangeVue / MajTrackBars.
     TVueCtrlForm* FenetreControleVue();
+    // The view it controls when it opens: the studio when active, else the active view.
+    int VueControlee() const;
+    // The tool palette, made at start-up.
+    QWidget* FenetreBoiteOutils();
     void Commande(TCommandeVue c, TFormFille* vue) override;
     // The views' current origin, scale and angles go to the document's stored
     // views (written with it); and back from them after a file was read.

@@ -11,10 +11,13 @@
 #include "app/gui/ExceptionHandler.h"
 #include "app/gui/MainFormInterne.h"
 #include "base/Debug.h"
+#include "studio/gui/StudioForm.h"
 #include "studio/gui/StudioMain.h"
+#include "views/VueCtrl.h"
 #include "views/gui/Affiche.h"
 #include "views/gui/FormFille.h"
 #include "views/gui/MouseCommandes.h"
+#include "views/gui/VueCtrlForm.h"
 
 using namespace MainFormInterne;
 
@@ -40,17 +43,24 @@ bool TMainForm::ClavierPourAutreFenetre() const {
 
 bool TMainForm::ToucheVue(int touche, Qt::KeyboardModifiers m) {
     DBG_SCOPE("TMainForm.AppMessage");
-    if (StudioMain::Actif(*this)) return false;  // the studio takes its keys itself
-    if (numVueActive_ < vkSection || numVueActive_ > vkPerspective) return false;
-    TFormFille* v = LesVues()[static_cast<std::size_t>(numVueActive_)];
-    if (!v) return false;
+    // The studio takes the arrows while it is the active window, whatever
+    // field of its own has the focus.
+    TStudioForm* studio = StudioMain::Actif(*this) ? TStudioForm::Instance() : nullptr;
+    TFormFille* v = nullptr;
+    if (!studio) {
+        if (numVueActive_ < vkSection || numVueActive_ > vkPerspective) return false;
+        v = LesVues()[static_cast<std::size_t>(numVueActive_)];
+        if (!v) return false;
+    }
     const bool shift = m.testFlag(Qt::ShiftModifier);
     const int pas = m.testFlag(Qt::ControlModifier) ? 1 : (m.testFlag(Qt::AltModifier) ? 50 : 10);
     int dx = 0, dy = 0;
     switch (touche) {
         case Qt::Key_PageUp:
         case Qt::Key_PageDown:
-            if (shift)
+            if (shift && studio)
+                FenetreControleVue()->MajTrackBars(VueCtrl::kStudio);
+            else if (shift)
                 MajControleVue(v);
             else if (touche == Qt::Key_PageUp)
                 MouseCommandes::MeAgrandirClick();
@@ -63,7 +73,9 @@ bool TMainForm::ToucheVue(int touche, Qt::KeyboardModifiers m) {
         case Qt::Key_Down: dy = pas; break;
         default: return false;
     }
-    if (!shift) {
+    if (studio) {
+        studio->Fleche(dx, dy, shift);
+    } else if (!shift) {
         MouseCommandes::DeplaceVue(v, dx, dy);
     } else if (v->Kind() == vkPerspective) {
         // Shift turns the perspective by whole degrees.

@@ -90,16 +90,19 @@ TVueCtrlForm* TMainForm::FenetreControleVue() {
         c->Fermee = [this] { Action(QStringLiteral("MeControleVue"))->setChecked(false); };
         EnregistrePlacement(QStringLiteral("VueCtrlForm"), c, false);
         StudioMain::BrancheControle(*c);
-        c->ChangeVue(NumVueActive());
+        c->ChangeVue(VueControlee());
     }
     return c;
 }
 
+int TMainForm::VueControlee() const { return StudioMain::Actif(*this) ? VueCtrl::kStudio : NumVueActive(); }
+
 void TMainForm::MajControleVue(TFormFille* vue) {
     auto* c = findChild<TVueCtrlForm*>(QStringLiteral("VueCtrlForm"), Qt::FindDirectChildrenOnly);
     if (!c || !vue) return;
-    // A view that becomes active takes the bars; the active one refreshes them.
-    if (c->Index() != vue->Kind() && vue->Kind() == NumVueActive())
+    // A view that becomes active takes the bars (unless the studio is
+    // active); the active one refreshes them.
+    if (c->Index() != vue->Kind() && vue->Kind() == VueControlee())
         c->ChangeVue(vue->Kind());
     else
         c->MajTrackBars(vue->Kind());
@@ -135,6 +138,12 @@ TBoiteOutilsForm& BoiteOutils(TMainForm& m) {
     }
     return *b;
 }
+
+}  // namespace
+
+QWidget* TMainForm::FenetreBoiteOutils() { return &BoiteOutils(*this); }
+
+namespace {
 
 TFenSelForm& FenetreSelection(TMainForm& m) {
     auto* w = m.findChild<TFenSelForm*>(QStringLiteral("FenSelForm"), Qt::FindDirectChildrenOnly);
@@ -343,7 +352,7 @@ void TMainForm::BrancheFenetres() {
             c->hide();
             return;
         }
-        c->ChangeVue(NumVueActive());
+        c->ChangeVue(VueControlee());
         c->show();
         c->raise();
     });

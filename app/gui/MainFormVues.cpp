@@ -9,11 +9,13 @@
 #include <QMdiSubWindow>
 #include <QSettings>
 #include <QStyle>
+#include <QTimer>
 
 #include <algorithm>
 #include <cmath>
 #include <map>
 #include <numbers>
+#include <vector>
 
 #include "app/gui/MainFormInterne.h"
 #include "base/Debug.h"
@@ -136,10 +138,25 @@ void TMainForm::EnregistrePlacement(const QString& nom, QWidget* fenetre, bool f
     if (placementsLus_ && fenetre) AppliquePlacementLu(*place);
 }
 
+namespace {
+
+// The windows that open and close through a command, which keeps its check
+// mark: whether they were open is given back through it.
+const char* CommandeDe(const QString& nom) {
+    static const std::map<QString, const char*> commandes = {
+        {QStringLiteral("VueCtrlForm"), "MeControleVue"},   {QStringLiteral("ListeSurfVisiblesForm"), "MeVisibiliteSurf"},
+        {QStringLiteral("EditPCForm"), "MeEditeurPC"},      {QStringLiteral("BoiteOutilsForm"), "MeIcoBoiteOutils"},
+        {QStringLiteral("FenSelForm"), "MeFenSel"}};
+    const auto c = commandes.find(nom);
+    return c == commandes.end() ? nullptr : c->second;
+}
+
+}  // namespace
+
 void TMainForm::AppliquePlacementLu(const Placement& p) {
     const auto it = placementsStockes_.find(p.nom);
     if (!p.fenetre || it == placementsStockes_.end()) return;
-    Settings::AppliquePlacement(*p.fenetre, it->second, p.fenetre != this && !p.filleMdi);
+    Settings::AppliquePlacement(*p.fenetre, it->second, p.fenetre != this && !p.filleMdi && !CommandeDe(p.nom));
 }
 
 void TMainForm::LirePlacements(QSettings& s) {
@@ -157,22 +174,20 @@ void TMainForm::LirePlacements(QSettings& s) {
         }
     }
     placementsLus_ = true;
-    // The windows made on demand that were open are opened by their commands,
-    // which keep their check marks; being made, they take their placement.
-    static const std::map<QString, const char*> commandes = {
-        {QStringLiteral("VueCtrlForm"), "MeControleVue"},   {QStringLiteral("ListeSurfVisiblesForm"), "MeVisibiliteSurf"},
-        {QStringLiteral("EditPCForm"), "MeEditeurPC"},      {QStringLiteral("BoiteOutilsForm"), "MeIcoBoiteOutils"},
-        {QStringLiteral("FenSelForm"), "MeFenSel"}};
+    std::vector<const char*> ouvertes;
     for (const char* nom : kFenetresPlacees) {
         const QString n = QLatin1String(nom);
         const auto p = std::find_if(placements_.begin(), placements_.end(), [&](const Placement& x) { return x.nom == n; });
-        if (p != placements_.end() && p->fenetre) {
-            if (p->fenetre != this) AppliquePlacementLu(*p);  // this one took it when made
-        } else if (const auto c = commandes.find(n); c != commandes.end()) {
-            const auto lu = placementsStockes_.find(n);
-            if (lu != placementsStockes_.end() && lu->second.Visible) Clique(c->second, true);
-        }
+        if (p != placements_.end() && p->fenetre && p->fenetre != this) AppliquePlacementLu(*p);  // this one took it when made
+        const auto lu = placementsStockes_.find(n);
+        if (const char* c = CommandeDe(n); c && lu != placementsStockes_.end() && lu->second.Visible) ouvertes.push_back(c);
     }
+    // A window that was open is opened by its command (a window made on
+    // demand takes its placement then), once the main window is on the
+    // screen: the desktop keeps a tool window above a window it knows.
+    QTimer::singleShot(0, this, [this, ouvertes] {
+        for (const char* c : ouvertes) Clique(c, true);
+    });
 }
 
 void TMainForm::EcrirePlacements(QSettings& s) {

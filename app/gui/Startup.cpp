@@ -107,8 +107,8 @@ const std::vector<Fenetre>& OrdreCreation() {
     // Each part of the program puts its window's creation here, in this
     // order; the main window (TMainForm) is created before the list.
     static const std::vector<Fenetre> ordre = {
-        {"TBoiteOutilsForm", {}},
-        {"TVueCtrlForm", {}},
+        {"TBoiteOutilsForm", [](TMainForm& m) { m.FenetreBoiteOutils(); }},
+        {"TVueCtrlForm", [](TMainForm& m) { m.FenetreControleVue(); }},
         {"TSectionForm", [](TMainForm& m) { m.AjouteVue(Vues::CreeVue(0, &m)); }},
         {"TPlanForm", [](TMainForm& m) { m.AjouteVue(Vues::CreeVue(1, &m)); }},
         {"TProfileForm", [](TMainForm& m) { m.AjouteVue(Vues::CreeVue(2, &m)); }},

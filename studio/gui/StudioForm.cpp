@@ -48,7 +48,8 @@ TStudioForm::TStudioForm(IStudioHote* hote, QWidget* parent) : QWidget(parent), 
 
     lumieres_.DefautsStudio();
     lumieres_.OnChange = [this] { Invalidate(); };
-    gauss_ = std::make_unique<TGaussForm>();
+    // A tool window of the main window: it stays above it.
+    gauss_ = std::make_unique<TGaussForm>(hote_ ? hote_->Principale() : nullptr);
     connect(gauss_.get(), &TGaussForm::changee, this, [this] {
         InitCouleursCourbureAllSurf();
         Invalidate();
@@ -58,7 +59,7 @@ TStudioForm::TStudioForm(IStudioHote* hote, QWidget* parent) : QWidget(parent), 
     CreeMenu();
     split_ = new QSplitter(this);
     split_->addWidget(pages_);
-    split_->addWidget(new QWidget);  // the scene view, once the window shows
+    split_->addWidget(new QWidget);  // the scene view's place
     split_->setStretchFactor(1, 1);
     auto* l = new QHBoxLayout(this);
     l->setContentsMargins(0, 0, 0, 0);
@@ -67,7 +68,9 @@ TStudioForm::TStudioForm(IStudioHote* hote, QWidget* parent) : QWidget(parent), 
 
     if (hote_ && hote_->Doc().StockFen.Vues[TStockFen::Studio].Echelle > 0.0f)
         AppliqueVue(hote_->Doc().StockFen.Vues[TStockFen::Studio]);
-    InitDraw();
+    // The scene view is made with the studio: made at its first show, it
+    // would make the window holding the studio take a new native window.
+    GLC();
     g_studio = this;
     if (hote_) hote_->Doc().CalculeCourbure = aff_.Courbure;
 }
@@ -104,11 +107,6 @@ TVisView* TStudioForm::GLC() {
     delete split_->replaceWidget(1, glc_);
     InitDraw();
     return glc_;
-}
-
-void TStudioForm::showEvent(QShowEvent* e) {
-    QWidget::showEvent(e);
-    GLC();
 }
 
 QToolButton* TStudioForm::Bouton(QWidget* page, const char* nom, const QString& sigle, bool cochable) {
@@ -489,6 +487,8 @@ bool TStudioForm::eventFilter(QObject* o, QEvent* e) {
             if (aCadrer_) Cadrer();
             return false;
         case QEvent::MouseButtonPress: {
+            // A click (its pop-up's too) activates the studio even when it is already the active window.
+            Activee();
             auto* m = static_cast<QMouseEvent*>(e);
             if (m->button() == Qt::RightButton)
                 menu_->popup(m->globalPosition().toPoint() + QPoint(10, 0));
@@ -542,7 +542,11 @@ void TStudioForm::keyPressEvent(QKeyEvent* e) {
         case Qt::Key_Down: dy = pas; break;
         default: QWidget::keyPressEvent(e); return;
     }
-    if (m.testFlag(Qt::ShiftModifier)) {
+    Fleche(dx, dy, m.testFlag(Qt::ShiftModifier));
+}
+
+void TStudioForm::Fleche(int dx, int dy, bool tourne) {
+    if (tourne) {
         vue_.AngleZ += static_cast<float>(dx);
         vue_.AngleX += static_cast<float>(dy);
     } else {
@@ -554,11 +558,15 @@ void TStudioForm::keyPressEvent(QKeyEvent* e) {
     emit vueModifiee();
 }
 
+void TStudioForm::Activee() {
+    if (hote_) hote_->StudioActive();
+    emit activee();
+}
+
 void TStudioForm::changeEvent(QEvent* e) {
     QWidget::changeEvent(e);
     if (e->type() == QEvent::ActivationChange && isActiveWindow()) {
         std::setlocale(LC_NUMERIC, "C");
-        if (hote_) hote_->StudioActive();
-        emit activee();
+        Activee();
     }
 }

@@ -38,7 +38,7 @@ public:
     virtual void Commande(const char* /*item*/) {}
     // The studio became the active window.
     virtual void StudioActive() {}
-    // The window beside which the curvature tool window stands.
+    // The window beside and above which the curvature tool window stands.
     virtual QWidget* Principale() { return nullptr; }
 };
 
@@ -55,8 +55,7 @@ public:
     // The studio of the running program (nullptr when none).
     static TStudioForm* Instance();
 
-    // The scene view, made when the window first shows (none on a platform
-    // without OpenGL).
+    // The scene view, made with the studio (none on a platform without OpenGL).
     TVisView* GLC();
     TGaussForm* Gauss() const { return gauss_.get(); }
     TStudioRendu& Rendu() { return rendu_; }
@@ -74,6 +73,8 @@ public:
     void SetAngleX(float degres);
     // One zoom step: 5 with Alt, 0.2 with Ctrl, else 1 (the bar's maximum given).
     void ZoomPas(bool in, Qt::KeyboardModifiers m, int maximum = 350);
+    // An arrow key's step: pans by (dx, -dy), or turns by (dx, dy) degrees when `tourne`.
+    void Fleche(int dx, int dy, bool tourne);
     // The stored views of a document ("St": pan X, pan Y, distance, angle Z, angle X).
     void StockeVue(TStockValues& s) const;
     // A stored view with a distance that is a positive number replaces the
@@ -125,7 +126,6 @@ protected:
     bool eventFilter(QObject* o, QEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void changeEvent(QEvent* e) override;
-    void showEvent(QShowEvent* e) override;
 
 private:
     QToolButton* Bouton(QWidget* page, const char* nom, const QString& sigle, bool cochable);
@@ -135,6 +135,8 @@ private:
     void CreeMenu();
     void Render();
     void ActiveLumiere(bool on);
+    // Tells the host and the view control that the studio is the active window.
+    void Activee();
 
     std::unique_ptr<IStudioHote> hotePossede_;
     IStudioHote* hote_;

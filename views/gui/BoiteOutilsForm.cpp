@@ -71,15 +71,14 @@ TBoiteOutilsForm::TBoiteOutilsForm(std::function<QAction*(const QString&)> actio
     for (const TBouton& b : Boutons())
         if (auto* t = findChild<QToolButton*>(QLatin1String(b.Nom)); t && t->toolTip().isEmpty())
             if (QAction* item = action ? action(QLatin1String(b.Item)) : nullptr) t->setToolTip(item->text());
+    // Sized once made: a window resized while it shows loses the frame
+    // position it was given, and opens a title bar's height off it.
+    setFixedWidth(65);
+    resize(65, sizeHint().height());
 }
 
 void TBoiteOutilsForm::Ancre(const QRect& principale, int largeurClient) {
     move(principale.left() + largeurClient + 4 - frameGeometry().width(), principale.top() + 72);
-}
-
-void TBoiteOutilsForm::showEvent(QShowEvent* e) {
-    resize(65, height());
-    QWidget::showEvent(e);
 }
 
 void TBoiteOutilsForm::closeEvent(QCloseEvent* e) {

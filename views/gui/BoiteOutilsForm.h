@@ -33,7 +33,6 @@ public:
     std::function<void()> Fermee;
 
 protected:
-    void showEvent(QShowEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     void mouseDoubleClickEvent(QMouseEvent* e) override;
 };
