@@ -97,6 +97,8 @@ namespace ObjCom {
 
 // ---- Evaluation ----------------------------------------------------------------------
 
+void OublieRefus(const TEntity& s) { RefusSignales().erase(&s); }
+
 void MajSurface(Document& doc, bool force, int surf) {
     DBG_SCOPE("ObjCom.MajSurface");
     if (!doc.FormeAffichee) return;

@@ -25,8 +25,12 @@ namespace ObjCom {
 // clear and which is visible (hidden ones too when forced); surf >= 0: that
 // surface if its flag is clear, shown or not. Then the surface bounds, the
 // total weight (weights shown, or forced) and the sail centre (shown).
-// A surface that cannot be evaluated is reported to the trace and skipped.
+// A surface that cannot be evaluated is reported to the trace and skipped;
+// the user is told why once, until it is evaluated again.
 void MajSurface(Document& doc, bool force, int surf);
+// The surface is new (just read): what was told about a surface that stood at
+// its address before is not its own.
+void OublieRefus(const TEntity& s);
 
 // MajSurface(false, -1), then, while the hull is shown, the station tables
 // (drawn or not) and the tables of each other family shown: waterlines,
