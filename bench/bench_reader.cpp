@@ -136,17 +136,17 @@ void LignesVides(std::size_t octets, const std::string& chemin) {
     f << "Titre\r\n[END]\r\n";
 }
 
-// Marks, each followed by a line that no key takes: as many separate runs of
-// lines not read as marks, `octets` bytes in all.
+// Lines that no key takes, each alone between empty lines: as many separate
+// runs of lines not read as the file holds lines "z", `octets` bytes in all.
 void NonLues(std::size_t octets, const std::string& chemin) {
     std::ofstream f(chemin, std::ios::binary);
-    f << kEntete << "[REPERES]\r\n";
-    std::size_t n = 0;
-    for (int k = 1; n < octets; ++k) {
-        const std::string r = "[Rep_" + std::to_string(k) + "]\r\nR;1;2;3;\r\nz\r\n";
-        n += r.size();
-        f << r;
-    }
+    f << kEntete << "[MAIN]\r\n[Titre]\r\nT\r\n";
+    const std::string bloc = [] {
+        std::string b;
+        for (int k = 0; k < 100000; ++k) b += "z\n\n";
+        return b;
+    }();
+    for (std::size_t n = 0; n < octets; n += bloc.size()) f << bloc;
     f << "[END]\r\n";
 }
 

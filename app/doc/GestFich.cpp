@@ -397,7 +397,14 @@ void Lecteur::Inventaire() {
 
 void Lecteur::Evalue() {
     DBG_SCOPE("GestFich.Evalue");
-    for (int i = base_; i < doc_.NbSurf(); ++i) ObjCom::OublieRefus(*doc_.Surface(i));
+    // What keeps a surface read from being evaluated is said with the reading,
+    // also at start-up, when the evaluation comes later.
+    for (int i = base_; i < doc_.NbSurf(); ++i) {
+        ObjCom::OublieRefus(*doc_.Surface(i));
+        if (const TSurface* n = doc_.SurfaceNurbs(i))
+            if (const std::string pourquoi = nurbs::CheckNet(n->Net, doc_.Precision); !pourquoi.empty())
+                ObjCom::SignaleRefus(*n, pourquoi);
+    }
     ObjCom::MajSurface(doc_, false, -1);
     ObjCom::MajCoupesSurface(doc_);
     for (int i = 0; i < doc_.NbSurf(); ++i)

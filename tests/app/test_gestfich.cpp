@@ -123,10 +123,11 @@ struct Lecture {
     TResultatLecture res;
     Dossier dossier;
     std::string chemin;
-    explicit Lecture(const std::string& texte, const std::string& nom = "essai.cse") {
+    explicit Lecture(const std::string& texte, const std::string& nom = "essai.cse", bool demarrage = false) {
         chemin = dossier / nom;
         EcritOctets(chemin, texte);
-        res = OuvrirFichier(doc, chemin);
+        doc.FormeAffichee = !demarrage;  // at start-up the window evaluates later
+        res = OuvrirFichier(doc, chemin, demarrage);
     }
 };
 
@@ -662,10 +663,11 @@ TEST(OuvrirFichier, EdgeCasesOfTheFormat) {
     EXPECT_TRUE(m.res.Complet);
     EXPECT_EQ(m.doc.Surface(0)->Points.rows(), 1);
     EXPECT_EQ(m.doc.Surface(0)->Points[0][0], (TVertex3f{1, 2, 3}));
-    // No row but five columns: an empty net, and the reading goes on. What
-    // the evaluation says of it joins the reading's one message; the current
-    // point goes to a surface that has points.
-    Lecture n(Doc("[SURF0]\n[Nom]\nCoque\n[Coul]\n[NbL]\n0\n[NbC]\n5\n[PlanS]\n0;0;0;1;0;0;0;1;0;0;0;1;\n[END]\n" + Nurbs(1, 2, 2)));
+    // No row but five columns: an empty net, and the reading goes on. Why it
+    // cannot be evaluated joins the reading's one message, at start-up too;
+    // the current point goes to a surface that has points.
+    Lecture n(Doc("[SURF0]\n[Nom]\nCoque\n[Coul]\n[NbL]\n0\n[NbC]\n5\n[PlanS]\n0;0;0;1;0;0;0;1;0;0;0;1;\n[END]\n" + Nurbs(1, 2, 2)),
+              "essai.cse", true);
     EXPECT_TRUE(n.doc.NbSurf() == 2 && n.doc.CurrentPC == (TPC{1, 0, 0}));
     ASSERT_EQ(n.r.rec.messages.size(), 1u);
     EXPECT_TRUE(UnMessageContient(n.r.rec, "« [Coul] »\nSurface Coque : Réseau de points vide")) << n.r.rec.messages[0];
