@@ -20,14 +20,16 @@
 //
 // Every section and key line of the file is either read or reported: a
 // section that is not one of the format's, a surface out of sequence or
-// repeated, a section without its "[END]" (a cut file), a key line that no
+// repeated, a section without its "[END]" or, in today's format, one of the
+// writer's sections missing (a cut file), a key line that no
 // read takes or that has no value, a value that does not convert. Files of
 // today's format (above "1.08") are held to every line; older ones are read
 // as they always were, their sections aside. A reading that did not take in
 // the whole file leaves the document untitled, so that Save cannot replace
 // the file with the part that was read; the one message says what was kept
 // and what was not read (places quoted with their line, ten at most), and
-// what was read is evaluated and shown. Blanks or tabs after a header or a
+// what was read is evaluated and shown; why a surface read cannot be
+// evaluated is said in the same message. Blanks or tabs after a header or a
 // key, and CR LF, LF or CR line ends, are read as meant.
 //
 // Saving goes through the document writer (app/doc/DocWriter.h): atomic, an
