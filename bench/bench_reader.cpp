@@ -3,7 +3,8 @@
 // everything on one line), so that a reading that is not linear shows. The
 // files are made by the benchmark in a scratch folder that goes at exit.
 // Targets: the 24.6 MB mesh in reverse order under 2 s, every other case
-// within twice its time in file order, the 100 MB file under 1 GB of memory.
+// within twice its time in file order, the 100 MB file under 1 GB of memory,
+// the 40 MB file of separate lines not read within a small multiple of its size.
 //
 // Counter "pic_Mo": the peak resident memory (getrusage, through wait4) of a
 // child process that opens and saves the file once.
@@ -135,6 +136,20 @@ void LignesVides(std::size_t octets, const std::string& chemin) {
     f << "Titre\r\n[END]\r\n";
 }
 
+// Lines that no key takes, each alone between empty lines: as many separate
+// runs of lines not read as the file holds lines "z", `octets` bytes in all.
+void NonLues(std::size_t octets, const std::string& chemin) {
+    std::ofstream f(chemin, std::ios::binary);
+    f << kEntete << "[MAIN]\r\n[Titre]\r\nT\r\n";
+    const std::string bloc = [] {
+        std::string b;
+        for (int k = 0; k < 100000; ++k) b += "z\n\n";
+        return b;
+    }();
+    for (std::size_t n = 0; n < octets; n += bloc.size()) f << bloc;
+    f << "[END]\r\n";
+}
+
 void OuvreEtEnregistre(const std::string& fichier) {
     Document doc;
     doc.FormeAffichee = false;  // the reading, not the evaluation
@@ -188,6 +203,7 @@ const std::vector<Cas>& TousLesCas() {
         {"Charges20k/une_ligne", "ligne20k.cse", [](S f) { LigneCharges(20000, f); }},
         {"Commentaire1Mo", "commentaire.cse", [](S f) { CommentaireSeparateurs(1000000, f); }},
         {"LignesVides100Mo", "vides.cse", [](S f) { LignesVides(100000000, f); }},
+        {"NonLues40Mo", "nonlues.cse", [](S f) { NonLues(40000000, f); }},
     };
     return cas;
 }

@@ -5,6 +5,7 @@
 #include "base/Langue.h"
 #include "model/Calcs.h"
 #include "model/Document.h"
+#include "model/Undo.h"
 #include "model/Update.h"
 #include "views/Transfo.h"
 
@@ -140,7 +141,8 @@ std::vector<TMarqueEnv> MarquesEnvahissement(const TListGZ& etapes, const std::v
 }
 
 void AppliqueEtape(Document& doc, const TGZ& e) {
-    doc.RecordAction(0);
+    // Undone in one step, the marks and flooding points with the hull.
+    doc.RecordAction(TUndo::kAvecReperes);
     // The step's G is that of the hull lowered by its sinkage: the turns are
     // about G before the lowering.
     const TVertex3f g{e.XG, e.YG, e.ZG + e.Enfoncement};
@@ -162,6 +164,7 @@ void AppliqueEtape(Document& doc, const TGZ& e) {
         if (doc.Surface(p.Surf) == nullptr) bouge(p);
     for (TRepere& r : doc.ListReperes) bouge(r);
     for (TRepereEnv& r : doc.ListReperesEnv) bouge(r);
+    doc.FinAction();
     ObjCom::MajSurface(doc, false, -1);
     ObjCom::MajCoupesSurface(doc);
     ObjCom::MajMinMaxAllNet(doc, false);

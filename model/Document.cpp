@@ -108,6 +108,10 @@ void Document::RecordAction(int kind) const {
     if (Hooks.RecordAction) Hooks.RecordAction(kind);
 }
 
+void Document::FinAction() const {
+    if (Hooks.FinAction) Hooks.FinAction();
+}
+
 void Document::Fermer() {
     DBG_SCOPE("Document.Fermer");
     Surfaces.clear();
@@ -122,6 +126,8 @@ void Document::Fermer() {
     MarquerEnregistre();
     NomFichier.clear();
     for (int v = 0; v < 4; ++v) StockFen.Vues[static_cast<std::size_t>(v)].Fond.Fichier.clear();
+    // The saved views were the closed document's: the next one has its own.
+    VuesSauvees = {};
 }
 
 TOptionsCoupes Document::OptionsCoupes() const {

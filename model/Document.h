@@ -136,6 +136,8 @@ struct TEtatFenSel {
 struct TDocumentHooks {
     // Store the one-level undo snapshot before a change (kind 0: geometry).
     std::function<void(int kind)> RecordAction;
+    // The command that recorded is over (model/Undo.h, TUndo::FinAction).
+    std::function<void()> FinAction;
     // Refresh the open auxiliary windows (control-point editor, visible
     // surfaces, net selection window).
     std::function<void()> MajFenetresPC;
@@ -189,11 +191,13 @@ public:
 
     // The undo snapshot through the owner's hook (nothing when none is set).
     void RecordAction(int kind) const;
+    void FinAction() const;
 
     // Empties the document as the close command does: surfaces, welds,
     // dimensions, weights (total recomputed to zero), marks, flooding points,
-    // properties, file name and background pictures; marked saved. The grid,
-    // the stored views, the display switches and the options stay.
+    // properties, file name, background pictures and saved views; marked
+    // saved. The grid, the stored views, the display switches and the options
+    // stay.
     void Fermer();
 
     // What the cut routines read of the settings.

@@ -20,18 +20,37 @@ bool TUndo::Correspond(const Document& doc) const {
         if (s != snap.identite) return false;
         if ((dynamic_cast<const TSurface*>(s) != nullptr) != snap.nurbs) return false;
     }
+    if (kind_ == kAvecSoudures) return fini_ && doc.ListSoudures == souduresApres_;
+    if (kind_ == kAvecReperes)
+        return fini_ && doc.ListReperes == reperesApres_ && doc.ListReperesEnv == reperesEnvApres_;
     return true;
 }
 
-bool TUndo::Refuse(const Document& doc) const { return kind_ != kGeometrie || !Correspond(doc); }
+bool TUndo::Refuse(const Document& doc) const { return !Geometrique() || !Correspond(doc); }
+
+void TUndo::NoteApres(const Document& doc) {
+    fini_ = true;
+    if (kind_ == kAvecSoudures) souduresApres_ = doc.ListSoudures;
+    if (kind_ == kAvecReperes) {
+        reperesApres_ = doc.ListReperes;
+        reperesEnvApres_ = doc.ListReperesEnv;
+    }
+}
+
+void TUndo::FinAction(const Document& doc) {
+    if (Geometrique() && !fini_) NoteApres(doc);
+}
 
 void TUndo::RecordAction(const Document& doc, int kind) {
     DBG_SCOPE("TMainForm.RecordAction");
     try {
         annulerActif_ = true;
         kind_ = kind;
+        fini_ = false;
         switch (kind) {
-            case kGeometrie: {
+            case kGeometrie:
+            case kAvecSoudures:
+            case kAvecReperes: {
                 nbSurf_ = doc.NbSurf();
                 if (surfs_.size() < static_cast<std::size_t>(nbSurf_)) surfs_.resize(static_cast<std::size_t>(nbSurf_));
                 for (int i = 0; i < nbSurf_; ++i) {
@@ -43,8 +62,6 @@ void TUndo::RecordAction(const Document& doc, int kind) {
                         snap.nurbs = true;
                         snap.nbL = n->Net.NbL;
                         snap.nbC = n->Net.NbC;
-                        snap.lFlex = n->Net.LFlex;
-                        snap.cFlex = n->Net.CFlex;
                         snap.pc.resize(kPointsNet);
                         std::copy_n(&n->Net.TabPC[0][0], kPointsNet, snap.pc.begin());
                         snap.points.clear();
@@ -56,10 +73,17 @@ void TUndo::RecordAction(const Document& doc, int kind) {
                     }
                 }
                 poids_ = doc.ListPoids;
-                reperes_ = doc.ListReperes;
-                reperesEnv_ = doc.ListReperesEnv;
-                soudures_ = doc.ListSoudures;
-                pcSoudes_ = doc.ListPCSoudes;
+                if (kind == kAvecSoudures) {
+                    soudures_ = doc.ListSoudures;
+                    pcSoudes_ = doc.ListPCSoudes;
+                }
+                if (kind == kAvecReperes) {
+                    reperes_ = doc.ListReperes;
+                    reperesEnv_ = doc.ListReperesEnv;
+                }
+                // Nothing else changes what it holds: a plain record is
+                // complete at once.
+                if (kind == kGeometrie) fini_ = true;
                 break;
             }
             case kTaillesNets: {
@@ -92,8 +116,6 @@ void TUndo::Echange(Document& doc) {
         if (auto* n = dynamic_cast<TSurface*>(s)) {
             std::swap(n->Net.NbL, snap.nbL);
             std::swap(n->Net.NbC, snap.nbC);
-            std::swap(n->Net.LFlex, snap.lFlex);
-            std::swap(n->Net.CFlex, snap.cFlex);
             std::swap_ranges(&n->Net.TabPC[0][0], &n->Net.TabPC[0][0] + kPointsNet, snap.pc.begin());
         } else {
             std::swap(s->Points, snap.points);
@@ -109,10 +131,15 @@ void TUndo::Echange(Document& doc) {
         s->Calculee = 0;
     }
     std::swap(doc.ListPoids, poids_);
-    std::swap(doc.ListReperes, reperes_);
-    std::swap(doc.ListReperesEnv, reperesEnv_);
-    std::swap(doc.ListSoudures, soudures_);
-    std::swap(doc.ListPCSoudes, pcSoudes_);
+    if (kind_ == kAvecSoudures) {
+        std::swap(doc.ListSoudures, soudures_);
+        std::swap(doc.ListPCSoudes, pcSoudes_);
+    }
+    if (kind_ == kAvecReperes) {
+        std::swap(doc.ListReperes, reperes_);
+        std::swap(doc.ListReperesEnv, reperesEnv_);
+    }
+    NoteApres(doc);
 }
 
 void TUndo::RamenePCCourant(Document& doc) {
@@ -139,7 +166,7 @@ bool TUndo::Annuler(Document& doc) {
     DBG_SCOPE("TMainForm.MeAnnulerClick");
     bool echange = false;
     try {
-        if (kind_ == kGeometrie && Correspond(doc)) {
+        if (!Refuse(doc)) {
             annulerActif_ = false;
             refaireActif_ = true;
             Echange(doc);

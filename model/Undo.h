@@ -3,12 +3,17 @@
 // "Refaire" exchanges them again. Every new record replaces the snapshot.
 //
 // A geometry record (kind 0) holds, for every surface, its control net (row
-// and column counts, orders and points) or its point grid, and its frame;
-// then the weights, the reference marks, the flooding points and the welded
-// groups. It also remembers which surfaces
-// there were (their number, kinds and identity): when the document's surfaces
-// changed since the record, the exchange is refused instead of pairing a
-// snapshot slot with another surface.
+// and column counts and points) or its point grid, and its frame; then the
+// weights. Two commands record more: inserting or removing a row or column
+// renumbers the welds (kind kAvecSoudures: the welded groups too), applying a
+// stability step moves the marks and flooding points (kAvecReperes). Such a
+// record remembers what its command left of them (FinAction): when they
+// changed since, an exchange would take that change back, so it is refused.
+// Welds, marks, flooding points and orders changed otherwise record nothing
+// and no record takes them back.
+// A record also remembers which surfaces there were (their number, kinds and
+// identity): when the document's surfaces changed since the record, the
+// exchange is refused instead of pairing a snapshot slot with another surface.
 #pragma once
 
 #include <cstdint>
@@ -22,6 +27,8 @@ public:
     static constexpr int kGeometrie = 0;
     static constexpr int kTaillesNets = 1;
     static constexpr int kListeSurf = 2;
+    static constexpr int kAvecSoudures = 3;  // geometry and welded groups
+    static constexpr int kAvecReperes = 4;   // geometry, marks and flooding points
     static constexpr int kRien = 10000;  // nothing recorded
 
     TUndo() = default;
@@ -30,6 +37,9 @@ public:
     // "Refaire" state is left as it was. An unknown kind says
     // "RecordAction Indéfini".
     void RecordAction(const Document& doc, int kind);
+    // The recorded command is over: what it left of the welds, or of the marks
+    // and flooding points, is what an exchange may find.
+    void FinAction(const Document& doc);
 
     // "Annuler": for a geometry record that still matches the document,
     // exchanges the model and the snapshot, re-evaluates, asks for a redraw
@@ -63,7 +73,7 @@ private:
         bool nurbs = true;
         const TEntity* identite = nullptr;
         // NURBS: the net.
-        int nbL = 0, nbC = 0, lFlex = 4, cFlex = 4;
+        int nbL = 0, nbC = 0;
         std::vector<TVertex4f> pc;  // kMaxNetSize x kMaxNetSize
         // Mesh: the point grid.
         int dernLigne = -1, dernCol = -1;
@@ -71,7 +81,9 @@ private:
         TPlanSym planSym;
     };
 
+    bool Geometrique() const { return kind_ == kGeometrie || kind_ == kAvecSoudures || kind_ == kAvecReperes; }
     bool Correspond(const Document& doc) const;
+    void NoteApres(const Document& doc);
     void Echange(Document& doc);
     static void RamenePCCourant(Document& doc);
 
@@ -85,4 +97,9 @@ private:
     std::vector<TRepereEnv> reperesEnv_;
     std::vector<TListPC> soudures_;
     TPCSoudes pcSoudes_;
+    // What the document is to hold of them for an exchange to be made.
+    bool fini_ = false;
+    std::vector<TListPC> souduresApres_;
+    std::vector<TRepere> reperesApres_;
+    std::vector<TRepereEnv> reperesEnvApres_;
 };

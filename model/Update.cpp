@@ -48,8 +48,7 @@ void Evalue(TEntity& s, bool courbure) {
         RefusSignales().erase(&s);
     } catch (const NurbsError& e) {
         Reporte("ObjCom.MajSurface", s.Index, e);
-        if (RefusSignales().insert(&s).second)
-            Ui::ui().showMessage("Surface " + s.Nom + " : " + e.what());
+        ObjCom::SignaleRefus(s, e.what());
     } catch (const std::exception& e) {
         Reporte("ObjCom.MajSurface", s.Index, e);
     }
@@ -96,6 +95,12 @@ void SegmentsSous(const TCoupe& cut, double z, F&& f) {
 namespace ObjCom {
 
 // ---- Evaluation ----------------------------------------------------------------------
+
+void OublieRefus(const TEntity& s) { RefusSignales().erase(&s); }
+
+void SignaleRefus(const TEntity& s, const std::string& pourquoi) {
+    if (RefusSignales().insert(&s).second) Ui::ui().showMessage("Surface " + s.Nom + " : " + pourquoi);
+}
 
 void MajSurface(Document& doc, bool force, int surf) {
     DBG_SCOPE("ObjCom.MajSurface");

@@ -11,6 +11,7 @@
 // does anything.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "model/Calcs.h"
@@ -25,8 +26,15 @@ namespace ObjCom {
 // clear and which is visible (hidden ones too when forced); surf >= 0: that
 // surface if its flag is clear, shown or not. Then the surface bounds, the
 // total weight (weights shown, or forced) and the sail centre (shown).
-// A surface that cannot be evaluated is reported to the trace and skipped.
+// A surface that cannot be evaluated is reported to the trace and skipped;
+// the user is told why once, until it is evaluated again.
 void MajSurface(Document& doc, bool force, int surf);
+// The surface is new (just read): what was told about a surface that stood at
+// its address before is not its own.
+void OublieRefus(const TEntity& s);
+// The surface cannot be evaluated for that reason: "Surface <name> : <why>"
+// is shown unless it was already, since the surface was last evaluated.
+void SignaleRefus(const TEntity& s, const std::string& pourquoi);
 
 // MajSurface(false, -1), then, while the hull is shown, the station tables
 // (drawn or not) and the tables of each other family shown: waterlines,

@@ -205,6 +205,7 @@ bool AjoutPC(Document& doc, TVertex3f p, int viewKind, const TViewRecord& vueAct
     }
     MiseAJour(doc, *s, cur.Surf);
     DecaleInsertion(doc, vues, cur.Surf, ligne, k);
+    doc.FinAction();
     Rafraichit(doc, vues, cur.Surf);
     return true;
 }
@@ -231,6 +232,7 @@ bool SupprPC(Document& doc, int viewKind, std::span<const TVueSel> vues, const s
         return false;
     }
     DecaleSuppression(doc, vues, cur.Surf, ligne, k);
+    doc.FinAction();
     ObjCom::ChangeCurrentPC(doc, cur.Surf, 0, 0);
     MiseAJour(doc, *s, cur.Surf);
     Rafraichit(doc, vues, cur.Surf);

@@ -47,7 +47,9 @@ void DecaleSuppressionSurface(Document& doc, std::span<const TVueSel> vues, int 
 // surface re-evaluated with its cuts, every reference renumbered and each
 // view's table rebuilt. `avant` (the undo snapshot) runs only once every
 // check has passed, just before the net changes: a refused insertion leaves
-// the previous snapshot alone.
+// the previous snapshot alone. The welds are renumbered with the net, so the
+// snapshot is to hold them too; once they are, the command tells the undo it
+// is over (Document::FinAction).
 bool AjoutPC(Document& doc, TVertex3f p, int viewKind, const TViewRecord& vueActive, std::span<const TVueSel> vues,
              const std::function<void()>& avant = {});
 

@@ -8,6 +8,7 @@
 #include "base/Debug.h"
 #include "base/Format.h"
 #include "base/Langue.h"
+#include "model/Undo.h"
 #include "model/Update.h"
 #include "views/Selection.h"
 #include "views/Zoom.h"
@@ -410,7 +411,7 @@ void TGestes::PresseSuppression() {
     const std::vector<EditNet::TVueSel> vues = h_.Vues();
     // The undo snapshot is taken only when the net does lose the line: a
     // refused removal keeps the previous change undoable.
-    EditNet::SupprPC(doc_, v_.Kind(), vues, [this] { doc_.RecordAction(0); });
+    EditNet::SupprPC(doc_, v_.Kind(), vues, [this] { doc_.RecordAction(TUndo::kAvecSoudures); });
     h_.Redessine();
     h_.MajFenetresPC();
     h_.CurseurDefaut();
@@ -435,7 +436,7 @@ void TGestes::PresseInsertion(TPoint p) {
         const TVertex3f P = PointModele(p, 0.0);
         const std::vector<EditNet::TVueSel> vues = h_.Vues();
         // The undo snapshot only for an insertion that is made.
-        EditNet::AjoutPC(doc_, P, v_.Kind(), v_.Vue, vues, [this] { doc_.RecordAction(0); });
+        EditNet::AjoutPC(doc_, P, v_.Kind(), v_.Vue, vues, [this] { doc_.RecordAction(TUndo::kAvecSoudures); });
     }
     h_.Redessine();
     h_.CurseurDefaut();

@@ -17,8 +17,10 @@ namespace {
 constexpr std::string_view kEntetes[] = {"[HEAD", "[MAIN", "[SURF", "[SOUD", "[VUES", "[GRIL",
                                          "[OPTI", "[COTE", "[BALL", "[REPE", "[ENVA"};
 
-// Lines are held as 32-bit offsets: a longer text is not read.
-constexpr std::size_t kTailleMax = std::numeric_limits<std::uint32_t>::max() - 4096;
+// Lines are held as 32-bit offsets and counted in an int (a line at least
+// one byte, the lines appended while reading a few more): a longer text is
+// not read.
+constexpr std::size_t kTailleMax = static_cast<std::size_t>(std::numeric_limits<int>::max()) - 4096;
 
 bool EstEntete(std::string_view ligne) {
     const std::string_view t = Chaines::SansBlancsGauche(ligne);
@@ -303,13 +305,21 @@ void TfichierStr::MarqueLue(int cle, int valeur) {
     lues_[static_cast<std::size_t>(valeur)] = 1;
 }
 
-std::vector<int> TfichierStr::LignesNonLues(int premiere, int nombre) const {
-    std::vector<int> r;
+void TfichierStr::PlagesNonLues(int premiere, int nombre, const std::function<void(int, int)>& plage) const {
     const int fin = std::min(premiere + nombre - 2, NbLignes() - 1);
-    for (int i = std::max(premiere, 0); i <= fin; ++i)
-        if (!lues_[static_cast<std::size_t>(i)] && !SansBlancsFin(Ligne(i)).empty()) r.push_back(i);
-    return r;
+    int debut = -1;
+    for (int i = std::max(premiere, 0); i <= fin; ++i) {
+        if (!lues_[static_cast<std::size_t>(i)] && !SansBlancsFin(Ligne(i)).empty()) {
+            if (debut < 0) debut = i;
+        } else if (debut >= 0) {
+            plage(debut, i - 1);
+            debut = -1;
+        }
+    }
+    if (debut >= 0) plage(debut, fin);
 }
+
+bool TfichierStr::ASection(std::string_view nom) const { return parNom_.count(Chaines::MinusculesAscii(nom)) != 0; }
 
 bool TfichierStr::Fermee(int premiere, int nombre) const {
     std::string_view nom;
@@ -326,10 +336,9 @@ std::vector<TfichierStr::TEntree> TfichierStr::Sections() const {
     return r;
 }
 
-std::vector<int> TfichierStr::CrochetsHorsSections() const {
+void TfichierStr::CrochetsHorsSections(const std::function<void(int)>& ligne) const {
     // Lines outside every section: a bracketed line after a section's end or
     // after an "[END]" opens a block that no known header opened.
-    std::vector<int> r;
     std::size_t k = 0;
     bool ouvre = true;
     for (int i = 0; i < lignesFichier_; ++i) {
@@ -342,10 +351,9 @@ std::vector<int> TfichierStr::CrochetsHorsSections() const {
         const std::string_view l = Chaines::SansBlancsGauche(Ligne(i));
         if (l.empty() || l[0] != '[') continue;
         std::string_view nom;
-        if (ouvre) r.push_back(i);
+        if (ouvre) ligne(i);
         ouvre = NomEntreCrochets(l, nom) && Chaines::EgalSansCasse(nom, "END");
     }
-    return r;
 }
 
 int TfichierStr::LitEntier(std::string_view cle, int defaut, int premiere, int nombre) {

@@ -2,7 +2,8 @@
 //
 // The whole file is held as one text, its lines as offsets into it (four
 // bytes a line), so that memory stays a small multiple of the file's size
-// whatever its lines. Sections are indexed once at loading: a section opens
+// whatever its lines. Lines are counted in an int: a text longer than an int
+// counts is not read. Sections are indexed once at loading: a section opens
 // at a header line "[HEAD...", "[MAIN...", "[SURF..." (eleven known
 // prefixes, after leading blanks) and runs to the first line "[END]". Inside
 // a section a key is a line "[key]" and its value is the next line that is
@@ -20,6 +21,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -70,16 +72,19 @@ public:
         int nombre = 0;
     };
     std::vector<TEntree> Sections() const;
+    // Whether the index holds a section of that name (letter case aside), even an empty one.
+    bool ASection(std::string_view nom) const;
     // Whether the section is closed by its "[END]" (else it runs to the end of the file).
     bool Fermee(int premiere, int nombre) const;
-    // The lines of the section ("[END]" left out) that no key read took: key
-    // lines not asked for, keys without a value of their own, and lines that
-    // are neither a key nor a value read. Lines of blanks are passed over.
-    std::vector<int> LignesNonLues(int premiere, int nombre) const;
+    // The runs of lines of the section ("[END]" left out) that no key read
+    // took, each given as its first and last line: key lines not asked for,
+    // keys without a value of their own, and lines that are neither a key nor
+    // a value read. A line of blanks is no part of a run.
+    void PlagesNonLues(int premiere, int nombre, const std::function<void(int, int)>& plage) const;
     // The bracketed lines outside every section that open a block: the first
     // one after a section's end or after an "[END]" (a section whose header
     // is not one of the file's).
-    std::vector<int> CrochetsHorsSections() const;
+    void CrochetsHorsSections(const std::function<void(int)>& ligne) const;
 
     const std::string& DerniereValeur() const { return derniereVal_; }
     // The line (from 1) of the last value found, 0 when the last key was absent.

@@ -54,6 +54,32 @@ public:
     Sablier& operator=(const Sablier&) = delete;
 };
 
+// While it lives, the plain messages are kept in a list instead of shown;
+// everything else goes to the user interface as before.
+class MessagesRetenus : public Ui::IUserInterface {
+public:
+    explicit MessagesRetenus(std::vector<std::string>& messages)
+        : ui_(Ui::ui()), messages_(messages), garde_(this) {}
+    void writeStatusBar(int panel, std::string_view text) override { ui_.writeStatusBar(panel, text); }
+    void progressShow() override { ui_.progressShow(); }
+    void progressSet(int done, int total) override { ui_.progressSet(done, total); }
+    void progressHide() override { ui_.progressHide(); }
+    void showMessage(std::string_view text) override { messages_.emplace_back(text); }
+    int msgDlg(std::string_view text, Ui::MsgType type, unsigned buttons) override {
+        return ui_.msgDlg(text, type, buttons);
+    }
+    void setHourglass(bool on) override { ui_.setHourglass(on); }
+    void markModified() override { ui_.markModified(); }
+    void requestRedraw(bool all) override { ui_.requestRedraw(all); }
+    Ui::KeyState keyState() override { return ui_.keyState(); }
+    void processEvents() override { ui_.processEvents(); }
+
+private:
+    Ui::IUserInterface& ui_;
+    std::vector<std::string>& messages_;
+    Ui::ScopedUi garde_;
+};
+
 // Thrown to end the reading at once (the message is already given).
 struct Interruption {};
 
@@ -71,15 +97,6 @@ std::string Cite(std::string_view texte) {
     for (char& c : r)
         if (static_cast<unsigned char>(c) < ' ' && c != '\t') c = '?';
     return i == texte.size() ? r : r + "…";
-}
-
-// At most this many places are quoted in a list of what a reading left out.
-constexpr std::size_t kPlacesMax = 10;
-
-std::string ListePlaces(const std::vector<std::string>& places) {
-    std::string r;
-    for (std::size_t k = 0; k < places.size() && k < kPlacesMax; ++k) r += (k ? ", " : "") + places[k];
-    return places.size() > kPlacesMax ? r + ", …" : r;
 }
 
 // A section found in the file: its name, first line and line count.
@@ -107,16 +124,16 @@ private:
         if (messages_.size() < kMessagesMax) messages_.push_back(message);
     }
     void MontreErreurs() {
-        if (messages_.empty() && bilan_.empty()) return;
+        if (messages_.empty() && bilan_.empty() && evaluation_.empty()) return;
         std::string texte = bilan_;
-        for (const std::string& m : messages_) {
-            if (!texte.empty()) texte += '\n';
-            texte += m;
-        }
+        auto ajoute = [&texte](const std::string& m) { texte += (texte.empty() ? "" : "\n") + m; };
+        for (const std::string& m : messages_) ajoute(m);
         if (erreurs_ > static_cast<int>(messages_.size()))
-            texte += "\n… et " + std::to_string(erreurs_ - static_cast<int>(messages_.size())) +
-                     " autre(s) erreur(s) de lecture";
+            ajoute("… et " + std::to_string(erreurs_ - static_cast<int>(messages_.size())) +
+                   " autre(s) erreur(s) de lecture");
+        for (const std::string& m : evaluation_) ajoute(m);
         messages_.clear();
+        evaluation_.clear();
         Ui::ui().showMessage(texte);
     }
     [[noreturn]] void Interrompt(const std::string& message, int code, std::string_view valeur) {
@@ -206,11 +223,22 @@ private:
     int erreurs_ = 0;
     int pertes_ = 0;
     std::vector<std::string> messages_;  // the errors not shown yet
+    std::vector<std::string> evaluation_;  // what the evaluation of the surfaces read said
     std::vector<int> sectionsLues_;      // first lines of the sections read to their end
     std::vector<int> sectionsPassees_;   // first lines of the sections left aside on purpose
     SNURBS eval_;                        // scratch evaluation of the nets read
     TArrayVertex3f points_, normales_;
 };
+
+}  // namespace
+
+std::string TPlaces::Liste() const {
+    std::string r;
+    for (const auto& [ligne, texte] : gardees_) r += (r.empty() ? "" : ", ") + texte;
+    return nombre_ > gardees_.size() ? r + ", …" : r;
+}
+
+namespace {
 
 TResultatLecture Lecteur::Lit(const std::string& nom) {
     DBG_SCOPE("GestFich.OuvrirFichier");
@@ -297,13 +325,18 @@ TResultatLecture Lecteur::Lit(const std::string& nom) {
             doc_.MarquerModifie();
         }
     }
-    MontreErreurs();
-    try {
-        Evalue();
-        if (grilleParDefaut_) Grille::GrilleParDefaut(doc_);
-    } catch (const std::exception& e) {
-        Debug::DbgMsgStr(Debug::erDivers, "GestFich.OuvrirFichier", 100, {e.what()});
+    {
+        // What the evaluation of the surfaces read has to say joins the
+        // reading's message: one message per opening.
+        MessagesRetenus retenus(evaluation_);
+        try {
+            Evalue();
+            if (grilleParDefaut_) Grille::GrilleParDefaut(doc_);
+        } catch (const std::exception& e) {
+            Debug::DbgMsgStr(Debug::erDivers, "GestFich.OuvrirFichier", 100, {e.what()});
+        }
     }
+    MontreErreurs();
     if (r.Complet) AddRecentFile(doc_);
     Statut("");
     return r;
@@ -315,54 +348,63 @@ void Lecteur::Inventaire() {
     std::vector<std::string> erreursLues = std::move(messages_);
     messages_.clear();
     auto parmi = [](const std::vector<int>& l, int p) { return std::find(l.begin(), l.end(), p) != l.end(); };
-    auto ligne = [](int i) { return "ligne " + std::to_string(i + 1); };
-    std::vector<std::pair<int, std::string>> sections;  // by line
-    std::vector<std::string> lignes, ouvertes;
+    auto ligne = [](long long i) { return "ligne " + std::to_string(i + 1); };
+    TPlaces sections, lignes, ouvertes;
     const bool actuel = FormatActuel();
     for (const TfichierStr::TEntree& e : f_.Sections()) {
-        const std::string nom = Cite(e.entete);
+        auto nom = [&e] { return Cite(e.entete); };
         const bool lue = parmi(sectionsLues_, e.premiere);
         // A section that runs to the end of the file: the file was cut. Older
         // versions are read as they always were, once their header is whole.
         if ((lue || e.nombre < 2) && !f_.Fermee(e.premiere, e.nombre) && (actuel || !enteteFermee_))
-            ouvertes.push_back(nom + " " + ligne(e.premiere - 1) + " sans [END]");
+            ouvertes.Ajoute(e.premiere, [&] { return nom() + " " + ligne(e.premiere - 1) + " sans [END]"; });
 
         // A section with no line holds nothing to read.
         if (e.nombre < 2 || parmi(sectionsPassees_, e.premiere)) continue;
         if (!lue) {
-            sections.emplace_back(e.premiere - 1, nom + " " + ligne(e.premiere - 1));
+            sections.Ajoute(e.premiere - 1, [&] { return nom() + " " + ligne(e.premiere - 1); });
             continue;
         }
         if (!actuel) continue;
         // Runs of lines not read, each quoted by its first line.
-        const std::vector<int> l = f_.LignesNonLues(e.premiere, e.nombre);
-        for (std::size_t k = 0; k < l.size();) {
-            std::size_t m = k + 1;
-            while (m < l.size() && l[m] == l[m - 1] + 1) ++m;
-            lignes.push_back(nom + " " + (m - k > 1 ? "lignes " + std::to_string(l[k] + 1) + " à " +
-                                                          std::to_string(l[m - 1] + 1)
-                                                    : ligne(l[k])) +
-                             " « " + Cite(f_.Ligne(l[k])) + " »");
-            k = m;
-        }
+        f_.PlagesNonLues(e.premiere, e.nombre, [&](int a, int b) {
+            lignes.Ajoute(a, [&] {
+                return nom() + " " +
+                       (b > a ? "lignes " + std::to_string(a + 1) + " à " + std::to_string(b + 1) : ligne(a)) + " « " +
+                       Cite(f_.Ligne(a)) + " »";
+            });
+        });
     }
-    for (int i : f_.CrochetsHorsSections()) sections.emplace_back(i, Cite(f_.Ligne(i)) + " " + ligne(i));
-    std::sort(sections.begin(), sections.end());
-    std::vector<std::string> noms;
-    for (auto& [i, texte] : sections) noms.push_back(std::move(texte));
-    if (!noms.empty())
-        Erreur("Erreur de lecture du fichier : section(s) non lue(s) : " + ListePlaces(noms), 95, noms.front());
+    f_.CrochetsHorsSections([&](int i) { sections.Ajoute(i, [&] { return Cite(f_.Ligne(i)) + " " + ligne(i); }); });
+    if (!sections.empty())
+        Erreur("Erreur de lecture du fichier : section(s) non lue(s) : " + sections.Liste(), 95, sections.Premiere());
     if (!ouvertes.empty())
-        Erreur("Erreur de lecture du fichier : le fichier est incomplet : " + ListePlaces(ouvertes), 94,
-               ouvertes.front());
+        Erreur("Erreur de lecture du fichier : le fichier est incomplet : " + ouvertes.Liste(), 94,
+               ouvertes.Premiere());
     if (!lignes.empty())
-        Erreur("Erreur de lecture du fichier : ligne(s) non lue(s) : " + ListePlaces(lignes), 96, lignes.front());
+        Erreur("Erreur de lecture du fichier : ligne(s) non lue(s) : " + lignes.Liste(), 96, lignes.Premiere());
+    // Today's writer writes every section: one missing, the file was cut
+    // (between two sections, every one read is whole).
+    std::string absentes;
+    for (const char* n : {"MAIN", "SOUDES", "VUES", "GRILLE", "OPTIONS", "COTES", "BALLAST", "REPERES", "ENVAHISEMENT"})
+        if (actuel && !f_.ASection(n)) absentes += (absentes.empty() ? "[" : ", [") + std::string(n) + "]";
+    if (!absentes.empty())
+        Erreur("Erreur de lecture du fichier : le fichier est incomplet, section(s) absente(s) : " + absentes, 93,
+               absentes);
     messages_.insert(messages_.end(), erreursLues.begin(), erreursLues.end());
     if (messages_.size() > kMessagesMax) messages_.resize(kMessagesMax);
 }
 
 void Lecteur::Evalue() {
     DBG_SCOPE("GestFich.Evalue");
+    // What keeps a surface read from being evaluated is said with the reading,
+    // also at start-up, when the evaluation comes later.
+    for (int i = base_; i < doc_.NbSurf(); ++i) {
+        ObjCom::OublieRefus(*doc_.Surface(i));
+        if (const TSurface* n = doc_.SurfaceNurbs(i))
+            if (const std::string pourquoi = nurbs::CheckNet(n->Net, doc_.Precision); !pourquoi.empty())
+                ObjCom::SignaleRefus(*n, pourquoi);
+    }
     ObjCom::MajSurface(doc_, false, -1);
     ObjCom::MajCoupesSurface(doc_);
     for (int i = 0; i < doc_.NbSurf(); ++i)
@@ -374,9 +416,11 @@ void Lecteur::Evalue() {
         }
     if (doc_.Aff.MeCarene && !auDemarrage_ && Fenetres().ReinitialisePointsActifs)
         Fenetres().ReinitialisePointsActifs();
+    // A surface without a point cannot hold the current one.
     for (int i = 0; i < doc_.NbSurf(); ++i) {
         const TEntity* s = doc_.Surface(i);
-        if (s->Visible != 0 && s->Verrou == 0) {
+        const TSurface* n = doc_.SurfaceNurbs(i);
+        if (s->Visible != 0 && s->Verrou == 0 && (!n || (n->Net.NbL > 0 && n->Net.NbC > 0))) {
             ObjCom::ChangeCurrentPC(doc_, i, 0, 0);
             break;
         }

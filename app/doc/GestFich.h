@@ -20,14 +20,16 @@
 //
 // Every section and key line of the file is either read or reported: a
 // section that is not one of the format's, a surface out of sequence or
-// repeated, a section without its "[END]" (a cut file), a key line that no
+// repeated, a section without its "[END]" or, in today's format, one of the
+// writer's sections missing (a cut file), a key line that no
 // read takes or that has no value, a value that does not convert. Files of
 // today's format (above "1.08") are held to every line; older ones are read
 // as they always were, their sections aside. A reading that did not take in
 // the whole file leaves the document untitled, so that Save cannot replace
 // the file with the part that was read; the one message says what was kept
 // and what was not read (places quoted with their line, ten at most), and
-// what was read is evaluated and shown. Blanks or tabs after a header or a
+// what was read is evaluated and shown; why a surface read cannot be
+// evaluated is said in the same message. Blanks or tabs after a header or a
 // key, and CR LF, LF or CR line ends, are read as meant.
 //
 // Saving goes through the document writer (app/doc/DocWriter.h): atomic, an
@@ -36,6 +38,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/doc/DocWriter.h"
@@ -95,6 +98,36 @@ struct TResultatLecture {
 // after its own (renumbered), keeps its own name, properties, grid and views,
 // and is marked modified. Never throws.
 TResultatLecture OuvrirFichier(Document& doc, const std::string& nom, bool auDemarrage = false);
+
+// The places a reading left out, as its message lists them: the first
+// kPlacesMax by line are quoted, the others only counted, so that a damaged
+// file of many places costs no more than one of ten.
+class TPlaces {
+public:
+    static constexpr std::size_t kPlacesMax = 10;
+    // A place at the line; `texte()` gives its quote and is called only for
+    // a place that is kept.
+    template <class F>
+    void Ajoute(long long ligne, F&& texte) {
+        ++nombre_;
+        if (gardees_.size() == kPlacesMax && ligne >= gardees_.back().first) return;
+        auto it = gardees_.begin();
+        while (it != gardees_.end() && it->first <= ligne) ++it;
+        gardees_.insert(it, {ligne, texte()});
+        if (gardees_.size() > kPlacesMax) gardees_.pop_back();
+    }
+    std::size_t Nombre() const { return nombre_; }
+    std::size_t Gardees() const { return gardees_.size(); }
+    bool empty() const { return nombre_ == 0; }
+    const std::string& Premiere() const { return gardees_.front().second; }
+    // The quotes kept, in line order, ", " between them and ", …" after
+    // them when there were more.
+    std::string Liste() const;
+
+private:
+    std::size_t nombre_ = 0;
+    std::vector<std::pair<long long, std::string>> gardees_;
+};
 
 // ---- Saving -------------------------------------------------------------------
 

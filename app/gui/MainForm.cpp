@@ -208,6 +208,10 @@ void TMainForm::BrancheCommandes() {
 
 void TMainForm::BrancheHooks() {
     doc_.Hooks.RecordAction = [this](int kind) { RecordAction(kind); };
+    doc_.Hooks.FinAction = [this] {
+        undo_.FinAction(doc_);
+        MajMenusAnnuler();
+    };
     doc_.Hooks.MajFenetresPC = [this] { emit fenetresPC(); };
 }
 

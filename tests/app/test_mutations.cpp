@@ -21,8 +21,9 @@
 namespace {
 
 // Every single-byte damage (a digit becomes the next one, any other byte
-// "#"; or the byte is deleted), and the file cut at the end of each line but
-// those that end a section: cut there, it is a shorter document, whole.
+// "#"; or the byte is deleted), and the file cut at the end of each line
+// (between two sections too: today's writer writes every section, so only an
+// older file cut there is a shorter document, whole).
 std::vector<std::string> Dommages(const std::string& t) {
     std::vector<std::string> r;
     for (std::size_t p = 0; p < t.size(); ++p) {
@@ -30,8 +31,7 @@ std::vector<std::string> Dommages(const std::string& t) {
         d[p] = t[p] >= '0' && t[p] <= '9' ? static_cast<char>('0' + (t[p] - '0' + 1) % 10) : '#';
         r.push_back(std::move(d));
         r.push_back(std::string(t).erase(p, 1));
-        const std::size_t l = p > 0 ? t.rfind('\n', p - 1) + 1 : 0;  // the line this byte ends
-        if (t[p] == '\n' && t.compare(l, 5, "[END]") != 0) r.push_back(t.substr(0, p + 1));
+        if (t[p] == '\n' && p + 1 < t.size()) r.push_back(t.substr(0, p + 1));
     }
     return r;
 }

@@ -97,7 +97,7 @@ TEST(LecteurIndexe, ADocumentWithItsKeysReversedIsTheSameDocument) {
 TEST(LecteurIndexe, ReadingErrorsComeTogetherWithShortQuotes) {
     RecordingScope r;
     Dossier d;
-    std::string texte = "[HEADER]\n[Version]\n1.10\n[END]\n[COTES]\n";
+    std::string texte = "[HEADER]\n[Version]\n1.08\n[END]\n[COTES]\n";
     const std::string long_(300, 'x'), accents = "Metre;" + std::string(200, '\xE9') + ";";
     for (int k = 1; k <= 25; ++k) texte += "[Ct_" + std::to_string(k) + "]\n" + (k == 1 ? accents : long_) + "\n";
     texte += "[END]\n";

@@ -333,6 +333,7 @@ TEST(StabForm, ApplyingAStepFloatsTheModelThereAndOneUndoRestoresIt) {
     Fenetre w(fixtures::Caisson(TDefGrille{}), 40.0 * kRho * 1000.0, 0.0);
     TUndo undo;
     w.doc.Hooks.RecordAction = [&](int kind) { undo.RecordAction(w.doc, kind); };
+    w.doc.Hooks.FinAction = [&] { undo.FinAction(w.doc); };
     w.doc.ListPoids.push_back({"lest", 0.0, 1.0, 2.0, -0.5, -1});
     w.doc.ListReperes.push_back({"repère", 2.0, 0.0, 1.0});
     w.doc.ListReperesEnv.push_back({"écoutille", -2.0, 5.0, 1.0});

@@ -51,6 +51,7 @@ TEST(Document, ClosingEmptiesTheModelButKeepsGridViewsAndSwitches) {
     doc.NomFichier = "/tmp/x.cse";
     doc.StockFen.Vues[1].Fond.Fichier = "fond.bmp";
     doc.StockFen.Vues[1].Echelle = 80.0f;
+    doc.VuesSauvees[1].Sauvee = true;  // the next document has its own
     doc.DefGrille.NbSec = 3;
     doc.Aff.MeSections = true;
     doc.Options.SplineTR = true;
@@ -59,8 +60,9 @@ TEST(Document, ClosingEmptiesTheModelButKeepsGridViewsAndSwitches) {
 
     doc.Fermer();
     EXPECT_EQ(std::tuple(doc.NbSurf(), doc.EstSoude({0, 0, 0}), doc.PoidsTotal.Masse, doc.ListReperesEnv.size(),
-                         doc.ListCotes.size(), doc.PropFich.Titre + doc.NomFichier + doc.StockFen.Vues[1].Fond.Fichier),
-              std::tuple(0, false, 0.0, 0u, 0u, ""));
+                         doc.ListCotes.size(), doc.PropFich.Titre + doc.NomFichier + doc.StockFen.Vues[1].Fond.Fichier,
+                         doc.VuesSauvees[1].Sauvee),
+              std::tuple(0, false, 0.0, 0u, 0u, "", false));
     EXPECT_TRUE(doc.Enregistre());
     // Kept: the grid, the stored view scale, the switches and options.
     EXPECT_EQ(std::tuple(doc.DefGrille.NbSec, doc.StockFen.Vues[1].Echelle, doc.Aff.MeSections, doc.Options.SplineTR),

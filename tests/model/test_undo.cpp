@@ -29,17 +29,13 @@ std::unique_ptr<TDXFSurface> Maillage() {
 
 }  // namespace
 
-// Nothing recorded, or the record forgotten as the document closes: nothing to undo.
-TEST(Undo, NothingRecordedOrForgottenDoesNothing) {
+// Nothing recorded: nothing to undo (the record forgotten as the document
+// closes: tests/gui/test_undo.cpp).
+TEST(Undo, NothingRecordedDoesNothing) {
     RecordingScope r;
     Document doc = DeuxCarenes();
     TUndo undo;
-    EXPECT_EQ(std::tuple(undo.PeutAnnuler(doc), undo.Annuler(doc)), std::tuple(false, false));
-    undo.RecordAction(doc, TUndo::kGeometrie);
-    undo.Oublie();
-    Nurbs(doc, 0).Net.TabPC[0][0].X = 42.0;
-    EXPECT_FALSE(undo.Annuler(doc));
-    EXPECT_EQ(std::tuple(Nurbs(doc, 0).Net.TabPC[0][0].X, doc.Enregistre()), std::tuple(42.0, true));
+    EXPECT_EQ(std::tuple(undo.PeutAnnuler(doc), undo.Annuler(doc), doc.Enregistre()), std::tuple(false, false, true));
 }
 
 // The surface shown after an undo is the restored one, not the edited one
@@ -66,18 +62,19 @@ TEST(Undo, TheEvaluatedGridFollowsTheRestoredNet) {
     EXPECT_EQ(std::tie(s.Calculee, s.Points, s.Normales), std::tie(frais.Calculee, frais.Points, frais.Normales));
 }
 
-TEST(Undo, AddedRowGoesAndComesBackWithItsSizeFrameAndOrders) {
+// The orders are no part of the record: changed after it, they stay.
+TEST(Undo, AddedRowGoesAndComesBackWithItsSizeAndFrameOrdersStay) {
     RecordingScope r;
     Document doc = DeuxCarenes();
     TUndo undo;
     TNet& net = Nurbs(doc, 0).Net;
-    const TNet avant = net;
+    TNet avant = net;
     const TPlanSym cadreAvant = Nurbs(doc, 0).PlanSym;
     undo.RecordAction(doc, TUndo::kGeometrie);
 
     net.TabPC[net.NbL][0] = {1, 2, 3, 1};
     ++net.NbL;
-    net.LFlex = 3;
+    net.LFlex = avant.LFlex = 3;
     Nurbs(doc, 0).PlanSym.Origin = {0.5, 0, 0};
     Nurbs(doc, 0).PlanSym.MajEquation();
     const TNet apres = net;
@@ -93,29 +90,51 @@ TEST(Undo, AddedRowGoesAndComesBackWithItsSizeFrameAndOrders) {
               std::tuple(apres, false, false, -0.5));
 }
 
-TEST(Undo, WeightsAndWeldsFollowTheGeometry) {
+// Weights go back with the geometry; welds, marks and flooding points only
+// with the record of the command that changed them (the renumbering of a row
+// insertion, the move of a stability step), and never a change made after
+// that command: the record is then refused. Move, weld, mark, undo: the weld
+// and the mark stay.
+TEST(Undo, LaterWeldsMarksAndFloodingPointsAreNeverTakenBack) {
     RecordingScope r;
-    Document doc = DeuxCarenes();
-    TListPC groupe;
-    groupe.Add({0, 2, 0});
-    groupe.Add({1, 2, 0});
-    doc.AjouteSoudure(groupe);
-    doc.ListPoids.push_back({"Moteur", 120.0, 0.0, 2.0, 0.3, -1});
-    TUndo undo;
-    undo.RecordAction(doc, TUndo::kGeometrie);
+    const std::tuple<int, bool, bool> cas[] = {  // kind; welds, then marks changed after the command
+        {TUndo::kGeometrie, true, true}, {TUndo::kAvecSoudures, false, true}, {TUndo::kAvecSoudures, true, false},
+        {TUndo::kAvecReperes, true, false}, {TUndo::kAvecReperes, false, true}};
+    const TPC A{0, 2, 0}, B{1, 2, 0}, C{0, 3, 0};
+    for (const auto& [kind, soudeApres, repereApres] : cas) {
+        Document doc = DeuxCarenes();
+        TListPC groupe;
+        groupe.Add(A);
+        groupe.Add(B);
+        doc.AjouteSoudure(groupe);
+        const auto soudures = doc.ListSoudures;
+        TUndo undo;
+        undo.RecordAction(doc, kind);
+        Nurbs(doc, 0).Net.TabPC[0][0].X = 9.0;
+        doc.ListPoids.push_back({"Lest", 500.0, 0.0, 1.0, -0.8, -1});
+        if (kind == TUndo::kAvecSoudures) doc.ListSoudures[0][0] = C;
+        doc.ListPCSoudes.Reconstruit(doc.ListSoudures);
+        if (kind == TUndo::kAvecReperes) doc.ListReperes.push_back({"R0", 1, 2, 3});
+        undo.FinAction(doc);
+        if (soudeApres) doc.AjouteSoudure(groupe);
+        if (repereApres) {
+            doc.ListReperes.push_back({"R1", 4, 5, 6});
+            doc.ListReperesEnv.push_back({"E1", 4, 5, 6});
+        }
+        const auto [soudures2, reperes, env] = std::tuple(doc.ListSoudures, doc.ListReperes, doc.ListReperesEnv);
+        const bool annule = kind == TUndo::kGeometrie || (kind == TUndo::kAvecSoudures ? !soudeApres : !repereApres);
 
-    // A row inserted above row 2 of surface 0 shifts the weld on that surface.
-    doc.ListSoudures[0][0].I = 3;
-    doc.ListPCSoudes.Reconstruit(doc.ListSoudures);
-    doc.ListPoids.push_back({"Lest", 500.0, 0.0, 1.0, -0.8, -1});
-
-    ASSERT_TRUE(undo.Annuler(doc));
-    EXPECT_EQ(doc.ListPoids.size(), 1u);
-    ASSERT_EQ(doc.ListSoudures.size(), 1u);
-    EXPECT_EQ(std::tuple(doc.ListSoudures[0], doc.EstSoude({0, 2, 0}), doc.EstSoude({0, 3, 0})), std::tuple(groupe, true, false));
-
-    ASSERT_TRUE(undo.Refaire(doc));
-    EXPECT_EQ(std::tuple(doc.ListPoids.size(), doc.EstSoude({0, 3, 0})), std::tuple(2u, true));
+        ASSERT_EQ(undo.PeutAnnuler(doc), annule) << kind;
+        ASSERT_EQ(undo.Annuler(doc), annule) << kind;
+        const bool rendSoudures = annule && kind == TUndo::kAvecSoudures, rendReperes = annule && kind == TUndo::kAvecReperes;
+        EXPECT_EQ(std::tuple(doc.ListPoids.empty(), doc.ListSoudures, doc.ListReperes, doc.ListReperesEnv),
+                  std::tuple(annule, rendSoudures ? soudures : soudures2, rendReperes ? std::vector<TRepere>{} : reperes, env))
+            << kind;
+        if (!annule) continue;
+        ASSERT_TRUE(undo.Refaire(doc));
+        EXPECT_EQ(std::tuple(doc.ListPoids.size(), doc.ListSoudures, doc.EstSoude(C), doc.ListReperes),
+                  std::tuple(1u, soudures2, kind == TUndo::kAvecSoudures, reperes));
+    }
 }
 
 TEST(Undo, RefusedWhenTheSurfacesChangedInNumberOrKind) {

@@ -24,6 +24,7 @@ struct Banc {
             ++records;
             undo.RecordAction(doc, k);
         };
+        doc.Hooks.FinAction = [this] { undo.FinAction(doc); };
         hote.doc = &doc;
         hote.vues = {&vue};
         vue.Maj(doc);

@@ -167,28 +167,32 @@ TEST_F(Renumerotation, InsertionShiftsEveryReferenceInEveryView) {
     EXPECT_TRUE(vues[0].tab->At(0, 3, 1).Etat == epSelect && vues[0].tab->At(0, 2, 1).Etat == epNormal);
 }
 
-TEST_F(Renumerotation, RemovalDropsReferencesOnTheLineAndShiftsTheRest) {
+// The removal goes through the command: undo gives the net and its welds
+// back together, redo both again; a weld made after it is never taken back.
+TEST_F(Renumerotation, RemovalDropsReferencesOnTheLineShiftsTheRestAndUndoGivesBothBack) {
+    TUndo undo;
+    doc.Hooks.RecordAction = [&](int k) { undo.RecordAction(doc, k); };
+    doc.Hooks.FinAction = [&] { undo.FinAction(doc); };
     for (const TPC pc : {TPC{0, 0, 1}, {0, 1, 1}, {0, 1, 2}}) Selection::SelectPoint(*vues[1].tab, vues[1].sel, pc);
     ASSERT_TRUE(Selection::SouderPC(doc, Liste({{0, 0, 2}, {1, 0, 0}})));
     ASSERT_TRUE(Selection::SouderPC(doc, Liste({{0, 0, 2}, {0, 2, 2}, {1, 1, 1}})));
-
-    EditNet::DecaleSuppression(doc, sels, 0, false, 1);  // column 1 of surface 0
+    ASSERT_TRUE(Selection::SouderPC(doc, Liste({{0, 1, 1}, {1, 2, 2}})));  // goes with its column
+    const TNet net = doc.SurfaceNurbs(0)->Net;
+    const auto soudures = doc.ListSoudures;
+    doc.CurrentPC = {0, 1, 1};
+    ASSERT_TRUE(EditNet::SupprPC(doc, vkPlan, sels, [&] { doc.RecordAction(TUndo::kAvecSoudures); }));  // column 1
 
     EXPECT_EQ(vues[1].sel, Liste({{0, 1, 1}}));  // [1][2] became [1][1]; column 1 gone
-    EXPECT_EQ(doc.ListSoudures, (std::vector<TListPC>{Liste({{0, 0, 1}, {1, 0, 0}}), Liste({{0, 0, 1}, {0, 2, 1}, {1, 1, 1}})}));
-    EXPECT_FALSE(doc.EstSoude({0, 0, 2}));
-}
-
-TEST_F(Renumerotation, AfterUndoStaleReferencesLeaveTheSelection) {
-    TUndo undo;
-    doc.Hooks.RecordAction = [&](int k) { undo.RecordAction(doc, k); };
-    doc.RecordAction(0);
-    TNet& net = doc.SurfaceNurbs(0)->Net;
-    ASSERT_TRUE(net.InsertRow(1, 0.5, 0.0));
-    Selection::SelectPoint(*vues[0].tab, vues[0].sel, {0, 3, 1});  // exists only in the 4-row net
-    Selection::SelectPoint(*vues[0].tab, vues[0].sel, {0, 0, 1});
+    const std::vector<TListPC> apres{Liste({{0, 0, 1}, {1, 0, 0}}), Liste({{0, 0, 1}, {0, 2, 1}, {1, 1, 1}})};
+    EXPECT_EQ(std::tuple(doc.ListSoudures, doc.EstSoude({0, 0, 2})), std::tuple(apres, false));
     ASSERT_TRUE(undo.Annuler(doc));
+    EXPECT_EQ(std::tuple(doc.SurfaceNurbs(0)->Net, doc.ListSoudures, doc.EstSoude({0, 1, 1})), std::tuple(net, soudures, true));
+    // A point selected in the column given back leaves the selection with it.
+    Selection::SelectPoint(*vues[0].tab, vues[0].sel, {0, 2, 2});
+    ASSERT_TRUE(undo.Refaire(doc));
     Selection::Revalide(doc, *vues[0].tab, vues[0].sel);
-    EXPECT_EQ(vues[0].sel, Liste({{0, 0, 1}}));
-    EXPECT_TRUE(vues[0].tab->At(0, 3, 1).Etat == epNormal && vues[0].tab->At(0, 0, 1).Etat == epSelect);
+    EXPECT_EQ(std::tuple(doc.ListSoudures, vues[0].sel.empty()), std::tuple(apres, true));
+    ASSERT_TRUE(Selection::SouderPC(doc, Liste({{0, 2, 1}, {1, 2, 2}})));
+    EXPECT_FALSE(undo.Annuler(doc));
+    EXPECT_EQ(doc.ListSoudures.size(), 3u);
 }
