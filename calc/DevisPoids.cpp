@@ -75,6 +75,7 @@ bool GrilleVide(const std::vector<TLigne>& lignes) {
 bool LitLignes(const Document& doc, const std::vector<TLigne>& lignes, TListPoids& poids, int& ligneErr,
                int& colonneErr) {
     TListPoids r;
+    const TListPoids& avant = doc.ListPoids;
     if (!GrilleVide(lignes)) {
         for (std::size_t i = 0; i < lignes.size(); ++i) {
             const TLigne& l = lignes[i];
@@ -82,12 +83,22 @@ bool LitLignes(const Document& doc, const std::vector<TLigne>& lignes, TListPoid
             p.Nom = l.Nom;
             double* dest[4] = {&p.Masse, &p.X, &p.Y, &p.Z};
             const std::string* src[4] = {&l.Masse, &l.X, &l.Y, &l.Z};
-            for (int k = 0; k < 4; ++k)
+            // A cell still showing its weight's value keeps that value whole,
+            // not the three decimals of its text.
+            const TPoids* ancien = i < avant.size() ? &avant[i] : nullptr;
+            const double anciens[4] = {ancien ? ancien->Masse : 0.0, ancien ? ancien->X : 0.0,
+                                       ancien ? ancien->Y : 0.0, ancien ? ancien->Z : 0.0};
+            for (int k = 0; k < 4; ++k) {
+                if (ancien && *src[k] == F3(anciens[k])) {
+                    *dest[k] = anciens[k];
+                    continue;
+                }
                 if (!LitNombre(*src[k], *dest[k], k == 0 ? Saisie::dMasseSignee : Saisie::dCoordonnee)) {
                     ligneErr = static_cast<int>(i);
                     colonneErr = 2 + k;
                     return false;
                 }
+            }
             p.Surf = l.Surface.empty() ? -1 : ObjCom::SurfNom2Num(doc, l.Surface);
             r.push_back(p);
         }

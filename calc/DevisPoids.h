@@ -36,7 +36,9 @@ bool LitNombre(const std::string& texte, double& v, Saisie::TDomaine d = Saisie:
 // name empty and its four numbers empty or zero.
 bool GrilleVide(const std::vector<TLigne>& lignes);
 
-// The weights of the rows, surfaces found by name (-1 for none). False, with
+// The weights of the rows, surfaces found by name (-1 for none); a number
+// cell whose text is still that of the document's weight in the same row
+// keeps the weight's value bit for bit. False, with
 // the row and column (2..5) of the first cell that is not a number, when
 // one is not; then nothing is given.
 bool LitLignes(const Document& doc, const std::vector<TLigne>& lignes, TListPoids& poids, int& ligneErr,

@@ -18,6 +18,7 @@
 #include "model/Document.h"
 #include "model/Entity.h"
 #include "model/UiPort.h"
+#include "model/Undo.h"
 #include "model/Update.h"
 
 namespace {
@@ -194,6 +195,10 @@ bool TPoidsForm::BtnOKClick() {
         GrilleResultats::SignaleCellule(SG_PoidsBallast, l, c, c == 2 ? Saisie::dMasseSignee : Saisie::dCoordonnee);
         return false;
     }
+    if (p == doc_.ListPoids) return true;
+    // Recorded, so that Annuler gives the weights back rather than taking a
+    // later list away with an older geometry record.
+    doc_.RecordAction(TUndo::kGeometrie);
     doc_.ListPoids = std::move(p);
     ObjCom::MajTotalPoids(doc_);
     MarqueModifie();

@@ -79,8 +79,14 @@ TEST(PoidsForm, BadCellRefusedSavedFileComesBackAndTotalRow) {
 
 TEST(PoidsForm, RowEditingKeepsOneRowAndItsNumbers) {
     Doc d;
+    // A weight only looked at keeps its values whole, and OK changes nothing.
+    d.doc.ListPoids = {{"a", 1.23456789, 0.0001, -2.5, 0.3333333, -1}};
+    const TListPoids avant = d.doc.ListPoids;
     TPoidsForm f(d.doc);
     f.show();
+    ASSERT_TRUE(f.BtnOKClick());
+    EXPECT_EQ(d.doc.ListPoids, avant);
+    EXPECT_TRUE(d.doc.Enregistre());
     ASSERT_EQ(f.SG_PoidsBallast->rowCount(), 1);
     f.BtnAjouterClick();
     f.SG_PoidsBallast->item(1, 1)->setText("b");
