@@ -1,6 +1,6 @@
 // The user-interface text table.
 //
-// Every text the interface shows is a keyed entry: "rs" + a role, 786 keys in
+// Every text the interface shows is a keyed entry: "rs" + a role, 787 keys in
 // a fixed order, each with its French default. Window texts follow the rule
 // "rs" + component name + "Caption" or "Hint", and a window's title "rs" +
 // class name without its "T" + "Caption"; shared texts have plain role names
@@ -23,7 +23,7 @@
 
 namespace Langue {
 
-// Number of keys of the table (786).
+// Number of keys of the table (787).
 int NombreCles();
 // Key i (0-based) in the table's order.
 std::string_view Cle(int i);

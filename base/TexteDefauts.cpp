@@ -99,6 +99,7 @@ const std::array<Entree, kNombreCles> kTable = {{
     {"rsErLancementNavig", "Le navigateur Internet par défaut ne peut être lancé"},
     {"rsErFichCS_HTML", "Le fichier %s est introuvable"},
     {"rsErrLectFichImport", "Erreur de lecture du fichier d'import"},
+    {"rsAucunRepereImporte", "aucun repère n'a été importé"},
     {"rsErrLectFich", "Erreur de lecture du fichier : "},
     {"rsErrMaxSurfOuv", "Nombre maximum de Surfaces atteint"},
     {"rsErrServNonFourniPersp", "Service non fourni pour la vue Perspective"},

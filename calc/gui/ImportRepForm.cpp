@@ -76,7 +76,7 @@ bool TImportRepForm::Importe(const QString& fichier) {
     auto points = Reperes::Importe(lignes, CBNomRepere->isChecked(), Ordre(), err);
     if (err != 0) {
         Ui::ui().showMessage(Langue::Txt("rsErrLectFichImport") + " (" + Langue::Txt("rsLigne") + " " +
-                             std::to_string(err) + ") : aucun repère n'a été importé");
+                             std::to_string(err) + ") : " + Langue::Txt("rsAucunRepereImporte"));
         return false;
     }
     doc_.ListReperes.insert(doc_.ListReperes.end(), points.begin(), points.end());
