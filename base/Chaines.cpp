@@ -66,28 +66,32 @@ std::string ApresChaine(std::string_view sub, std::string_view texte) {
     return std::string(texte.substr(p + sub.size()));
 }
 
-void ExtraitAvant(std::string_view separateur, std::string& texte, std::string& tete) {
-    DBG_SCOPE("Chaines.ExtraitAvant");
+namespace {
+
+// Cuts the text after the first character of the first separator: the head,
+// with that character or without it, goes to tete. No separator: tete empty,
+// the text as it was.
+void Extrait(std::string_view separateur, std::string& texte, std::string& tete, bool avecSeparateur) {
     const std::size_t p = separateur.empty() ? std::string::npos : texte.find(separateur);
     if (p == std::string::npos) {
         tete.clear();
         return;
     }
     const std::size_t lgSep = LongueurPremierCar(separateur);
-    tete = texte.substr(0, p);
+    tete = texte.substr(0, avecSeparateur ? p + lgSep : p);
     texte.erase(0, p + lgSep);
+}
+
+}  // namespace
+
+void ExtraitAvant(std::string_view separateur, std::string& texte, std::string& tete) {
+    DBG_SCOPE("Chaines.ExtraitAvant");
+    Extrait(separateur, texte, tete, false);
 }
 
 void ExtraitJusqua(std::string_view separateur, std::string& texte, std::string& tete) {
     DBG_SCOPE("Chaines.ExtraitJusqua");
-    const std::size_t p = separateur.empty() ? std::string::npos : texte.find(separateur);
-    if (p == std::string::npos) {
-        tete.clear();
-        return;
-    }
-    const std::size_t lgSep = LongueurPremierCar(separateur);
-    tete = texte.substr(0, p + lgSep);
-    texte.erase(0, p + lgSep);
+    Extrait(separateur, texte, tete, true);
 }
 
 int CompteOccurrences(std::string_view sub, std::string_view texte) {
