@@ -149,13 +149,23 @@ std::string_view SansBlancs(std::string_view texte) {
     return texte.substr(0, n);
 }
 
-bool TexteVersEntier(std::string_view texte, int& valeur) {
+namespace {
+
+// The text of a number without its blanks and its one leading "+" ("+-1" and
+// "++1" are no numbers); false when nothing is left to convert.
+bool Nombre(std::string_view& texte) {
     texte = SansBlancs(texte);
     if (!texte.empty() && texte[0] == '+') {
         texte.remove_prefix(1);
         if (!texte.empty() && texte[0] == '-') return false;
     }
-    if (texte.empty() || texte[0] == '+') return false;
+    return !texte.empty() && texte[0] != '+';
+}
+
+}  // namespace
+
+bool TexteVersEntier(std::string_view texte, int& valeur) {
+    if (!Nombre(texte)) return false;
     int v = 0;
     const auto [fin, ec] = std::from_chars(texte.data(), texte.data() + texte.size(), v, 10);
     if (ec != std::errc() || fin != texte.data() + texte.size()) return false;
@@ -164,12 +174,7 @@ bool TexteVersEntier(std::string_view texte, int& valeur) {
 }
 
 bool TexteVersReel(std::string_view texte, double& valeur) {
-    texte = SansBlancs(texte);
-    if (!texte.empty() && texte[0] == '+') {
-        texte.remove_prefix(1);
-        if (!texte.empty() && texte[0] == '-') return false;
-    }
-    if (texte.empty() || texte[0] == '+') return false;
+    if (!Nombre(texte)) return false;
     double v = 0.0;
     const auto [fin, ec] =
         std::from_chars(texte.data(), texte.data() + texte.size(), v, std::chars_format::general);
