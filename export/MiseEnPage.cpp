@@ -5,6 +5,7 @@
 #include <climits>
 #include <cmath>
 
+#include "base/Chaines.h"
 #include "base/Debug.h"
 #include "model/Update.h"
 
@@ -19,11 +20,6 @@ int Arrondi(double v) {
 // Pages needed for a length q times the page's: trunc(q + 1), held at kPagesSature.
 std::int64_t Compte(double q) {
     return q + 1 < double(kPagesSature) ? std::max<std::int64_t>(1, std::int64_t(q + 1)) : kPagesSature;
-}
-
-std::string_view Sans(std::string_view t) {
-    const auto d = t.find_first_not_of(' '), f = t.find_last_not_of(' ');
-    return d == std::string_view::npos ? std::string_view() : t.substr(d, f - d + 1);
 }
 }  // namespace
 
@@ -126,10 +122,10 @@ TPavage Pavage(const TEntree& e) {
 }
 
 bool LitEchelle(std::string_view texte, int& n) {
-    std::string_view t = Sans(texte);
+    std::string_view t = Chaines::SansBlancs(texte);
     if (const auto barre = t.find('/'); barre != std::string_view::npos) {
-        if (Sans(t.substr(0, barre)) != "1") return false;
-        t = Sans(t.substr(barre + 1));
+        if (Chaines::SansBlancs(t.substr(0, barre)) != "1") return false;
+        t = Chaines::SansBlancs(t.substr(barre + 1));
     }
     long long v = 0;
     const auto [fin, err] = std::from_chars(t.data(), t.data() + t.size(), v);
