@@ -133,21 +133,25 @@ public:
     // of the mirror image as columns, so that a reader that cuts every cell
     // along the same diagonal cuts the mirror's along the image of the
     // surface's own, turning the same way (its volume then equals the
-    // surface's).
+    // surface's). A surface of orientation 0 faces against the way its grid
+    // runs: its rows and columns are exchanged as well (the mirror's then
+    // stay), so that the mesh faces as the document's surface does.
     void Maillage(const TArrayVertex3f& g, int R, int C, const std::string& calque, const std::string& cv,
-                  bool miroir) {
+                  bool miroir, bool retournee) {
+        const bool echange = miroir != retournee;
+        auto point = [&](int i, int j) -> const TVertex3f& { return g[miroir ? R - i : i][j]; };
         Paire(kCodeType, "POLYLINE");
         Paire(kCodeCalque, calque);
         Paire(kCodeSuivent, 1);
         Paire(kCodeDrapeaux, kMaillage);
-        Paire(kCodeM, (miroir ? R : C) + 1);
-        Paire(kCodeN, (miroir ? C : R) + 1);
-        if (miroir) {
-            for (int i = R; i >= 0; --i)
-                for (int j = 0; j <= C; ++j) Vertex(cv, g[i][j], kVertexMaillage);
+        Paire(kCodeM, (echange ? R : C) + 1);
+        Paire(kCodeN, (echange ? C : R) + 1);
+        if (echange) {
+            for (int i = 0; i <= R; ++i)
+                for (int j = 0; j <= C; ++j) Vertex(cv, point(i, j), kVertexMaillage);
         } else {
             for (int j = 0; j <= C; ++j)
-                for (int i = 0; i <= R; ++i) Vertex(cv, g[i][j], kVertexMaillage);
+                for (int i = 0; i <= R; ++i) Vertex(cv, point(i, j), kVertexMaillage);
         }
         Paire(kCodeType, "SEQEND");
     }
@@ -237,8 +241,8 @@ std::string TexteDXF(const Document& doc, const TOptionsExport& opt, const TView
         if (opt.SurfParam) {
             // In 2-D a mesh would lose its layout: rows and columns instead.
             if (opt.SurfMaille3D && d.En3D()) {
-                d.Maillage(e.Points, R, C, c, c, false);
-                if (miroir) d.Maillage(e.PointsSym, R, C, c, cs, true);
+                d.Maillage(e.Points, R, C, c, c, false, e.Orientation == 0);
+                if (miroir) d.Maillage(e.PointsSym, R, C, c, cs, true, e.Orientation == 0);
             } else {
                 d.Lignes(e.Points, R, C, c, c);
                 if (miroir) d.Lignes(e.PointsSym, R, C, c, cs);

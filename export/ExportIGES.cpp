@@ -96,7 +96,11 @@ public:
 // encloses a volume of the same sign). Its grid, once evaluated, is the
 // image of the surface's own with rows and columns exchanged, which gives its
 // cells the image of the surface's own diagonals.
-int PDBSpline(TSection& P, const SNURBS& r, const TPlanSym* miroir, int dir, int de, double& maxCoord) {
+// A surface of orientation 0 faces against the way its net runs: its
+// directions are exchanged so that the file's surface faces as the
+// document's does, and its mirror image then keeps them.
+int PDBSpline(TSection& P, const SNURBS& r, const TPlanSym* miroir, bool retournee, int dir, int de,
+              double& maxCoord) {
     const int nl = r.lastU + 1, nc = r.lastV + 1;
     bool polynome = true;
     for (int i = 0; i < nl; ++i)
@@ -108,7 +112,7 @@ int PDBSpline(TSection& P, const SNURBS& r, const TPlanSym* miroir, int dir, int
         const double* noeuds;
     };
     const TDirection colonnes{nc, r.orderV, r.knotsV}, lignes{nl, r.orderU, r.knotsU};
-    const bool echange = miroir && dir < 0;
+    const bool echange = dir < 0 && ((miroir != nullptr) != retournee);
     const TDirection& d1 = echange ? lignes : colonnes;
     const TDirection& d2 = echange ? colonnes : lignes;
     auto pc = [&](const auto& t, int a, int b) -> const auto& { return echange ? t[a][b] : t[b][a]; };
@@ -305,7 +309,7 @@ void Construit(TIges& f, const Document& doc, const TOptionsExport& opt, const T
         auto r = std::make_unique<SNURBS>();
         nurbs::NetToSNurbs(e.Surf->Net, *r);
         e.P.Reserve(std::size_t(e.Surf->Net.NbL * e.Surf->Net.NbC) * 90 + 1024);
-        e.NbP = PDBSpline(e.P, *r, e.Miroir, e.Dir, de, e.MaxCoord);
+        e.NbP = PDBSpline(e.P, *r, e.Miroir, e.Surf->Orientation == 0, e.Dir, de, e.MaxCoord);
         } catch (const std::domain_error&) {
             throw ExportCommun::TErreurNonFinie(e.Surf->Nom);  // a mirror plane that is not finite
         }

@@ -98,13 +98,13 @@ void DimentionsListePt3D(TDim& dim, const TListPt3D& list) {
     DBG_SCOPE("ObjCom.DimentionsListePt3D");
     TDimAxe* axes[3] = {&dim.X, &dim.Y, &dim.Z};
     for (TDimAxe* a : axes) {
-        a->Min = 10000.0f;
-        a->Max = -10000.0f;
+        a->Min = 10000.0;
+        a->Max = -10000.0;
     }
     for (const TPt3D& pt : list) {
         const double c[3] = {pt.P.X, pt.P.Y, pt.P.Z};
         for (int k = 0; k < 3; ++k) {
-            const float v = static_cast<float>(c[k]);
+            const double v = c[k];
             if (v < axes[k]->Min) axes[k]->Min = v;
             if (v > axes[k]->Max) axes[k]->Max = v;
         }

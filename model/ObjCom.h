@@ -93,10 +93,12 @@ struct TPlanSym {
 
 // ---- Bounds -------------------------------------------------------------------
 
+// Kept in doubles: a size typed against an extent measured from these
+// bounds gives the exact ratio of the two.
 struct TDimAxe {
-    float Size = 0.0f;
-    float Min = 0.0f;
-    float Max = 0.0f;
+    double Size = 0.0;
+    double Min = 0.0;
+    double Max = 0.0;
 };
 
 // The bounds of a set of points per axis.

@@ -105,9 +105,7 @@ TDim DimSurf(const TEntity& s) {
     if (s.Sym) PourChaquePoint(s, s.PointsSym, [&](const TVertex3f& p) { bx.Elargit(p); });
     TDim d;
     if (b.Vide()) return d;
-    auto axe = [](double lo, double hi) {
-        return TDimAxe{static_cast<float>(hi - lo), static_cast<float>(lo), static_cast<float>(hi)};
-    };
+    auto axe = [](double lo, double hi) { return TDimAxe{hi - lo, lo, hi}; };
     d.X = axe(bx.Min.X, bx.Max.X);
     d.Y = axe(b.Min.Y, b.Max.Y);
     d.Z = axe(b.Min.Z, b.Max.Z);
@@ -118,7 +116,7 @@ TDim DimSelection(const std::vector<TDim>& dims, const std::vector<bool>& sel) {
     TDim r;
     TDimAxe TDim::*axes[] = {&TDim::X, &TDim::Y, &TDim::Z};
     for (auto axe : axes) {
-        float lo = static_cast<float>(kBorneMin), hi = static_cast<float>(kBorneMax);
+        double lo = kBorneMin, hi = kBorneMax;
         bool any = false;
         for (std::size_t i = 0; i < dims.size() && i < sel.size(); ++i) {
             if (!sel[i]) continue;

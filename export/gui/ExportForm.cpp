@@ -1,5 +1,6 @@
 #include "export/gui/ExportForm.h"
 
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -92,6 +93,16 @@ TExportForm::TExportForm(TMainForm* main) : QDialog(main), main_(main) {
     boutons->addWidget(ok);
     boutons->addWidget(annuler);
     g->addLayout(boutons, 1, 0, 1, 2);
+
+    // Each choice in a group of its own: the view buttons lie inside the
+    // projection's box, where the radio buttons' own exclusivity would
+    // mix them with "3D" and "2D" and let a click on the checked one clear it.
+    using TChoix = std::initializer_list<QRadioButton*>;
+    for (TChoix choix : {TChoix{RBSurfMaille3D, RBSurfPolyL}, TChoix{RB3D, RB2D},
+                         TChoix{RBSection, RBPlan, RBProfile, RBPerspective}}) {
+        auto* groupe = new QButtonGroup(this);
+        for (QRadioButton* r : choix) groupe->addButton(r);
+    }
 
     connect(ok, &QPushButton::clicked, this, &TExportForm::BtnOKClick);
     connect(annuler, &QPushButton::clicked, this, &QDialog::reject);

@@ -74,16 +74,17 @@ TVertex3f Evalue(const SNURBS& r, double u, double v, const TPlanSym* miroir) {
 
 struct TCasNet {
     int Lignes, Colonnes, LFlex, CFlex;
-    bool Rationnel, Sym;
+    bool Rationnel, Sym, Retournee;  // Retournee: orientation 0
 };
 
 TEST(ExportIGES, OpenCascadeEvaluatesEverySurfaceAsTheProgramDoes) {
     const std::vector<TCasNet> cas = {
-        {2, 2, 4, 4, false, false},  // orders lowered to 2: a bilinear patch
-        {3, 3, 3, 3, true, true},    {5, 4, 4, 3, true, false},  {7, 9, 7, 7, true, true},
-        {31, 31, 5, 5, true, false}, {30, 29, 6, 7, false, true}, {12, 6, 2, 5, true, true},
-        {1, 6, 4, 4, true, true},    // a one-row net: a curve
-        {5, 1, 3, 3, true, false},   // a one-column net: a curve
+        {2, 2, 4, 4, false, false, false},  // orders lowered to 2: a bilinear patch
+        {3, 3, 3, 3, true, true, false},    {5, 4, 4, 3, true, false, false},  {7, 9, 7, 7, true, true, false},
+        {31, 31, 5, 5, true, false, false}, {30, 29, 6, 7, false, true, false}, {12, 6, 2, 5, true, true, false},
+        {5, 4, 4, 3, true, false, true},    {12, 6, 2, 5, true, true, true},
+        {1, 6, 4, 4, true, true, true},     // a one-row net: a curve
+        {5, 1, 3, 3, true, false, false},   // a one-column net: a curve
     };
     testfiles::Dossier d;
     Document doc;
@@ -94,6 +95,7 @@ TEST(ExportIGES, OpenCascadeEvaluatesEverySurfaceAsTheProgramDoes) {
                              c.Rationnel ? 0.5 + 0.45 * std::sin(1.7 * i + 2.3 * j) + 0.5 : 1.0};
         });
         s->Sym = c.Sym;
+        s->Orientation = c.Retournee ? 0 : 1;
         // A frame other than the world's: the mirror is taken in the plane x = 0.25.
         s->PlanSym.Origin = {0.25, 0.0, 0.0};
         s->PlanSym.MajEquation();
@@ -130,8 +132,9 @@ TEST(ExportIGES, OpenCascadeEvaluatesEverySurfaceAsTheProgramDoes) {
             const bool courbe = s.Net.NbL == 1 || s.Net.NbC == 1;
             EXPECT_EQ(std::tuple(e.Surface, e.Rationnel), std::tuple(!courbe, poids1 ? 0 : 1));
             // OpenCASCADE's u runs along a row of the net (our v); along a
-            // column (our u) for a mirror, whose directions are exchanged.
-            const bool echange = miroir && !courbe;
+            // column (our u) for a mirror or a surface of orientation 0,
+            // whose directions are exchanged (for both, they are not).
+            const bool echange = !courbe && ((miroir != nullptr) != (s.Orientation == 0));
             if (courbe) {
                 EXPECT_EQ(std::tuple(e.PolesU, e.DegU),
                           std::tuple(std::max(s.Net.NbL, s.Net.NbC), (s.Net.NbL == 1 ? r->orderV : r->orderU) - 1));

@@ -57,9 +57,10 @@ void ExpectProches(const std::array<double, 4>& a, const std::array<double, 4>& 
 // The default hull and the documents of the test data too, whose titles and
 // names have accents (one byte each in the file, as every text of it). Each
 // mirror comes back with its directions exchanged, so that it turns the way
-// its surface does: the surfaces read give the document's displacement and
-// centre. (A file has no form for the strips that close a symmetric volume,
-// nor for a volume counted negatively: the documents drop them first.)
+// its surface does, and so does a surface of orientation 0 (whose mirror
+// then keeps them): the surfaces read give the document's displacement and
+// centre. (A file has no form for the strips that close a symmetric volume:
+// the documents drop them first.)
 TEST(ImportRetour, IgesGivesBackTheSameNetsAndDisplacement) {
     RecordingScope ui;
     std::vector<Document> docs;
@@ -75,7 +76,7 @@ TEST(ImportRetour, IgesGivesBackTheSameNetsAndDisplacement) {
     for (std::size_t d = 0; d < docs.size(); ++d) {
         Document& doc = docs[d];
         SCOPED_TRACE(doc.NomFichier);
-        for (auto& s : doc.Surfaces) s->Jonction = 0, s->Orientation = 1;
+        for (auto& s : doc.Surfaces) s->Jonction = 0;
         ExportCommun::PrepareModele(doc, opt);
         Import::TLecture lu;
         std::string erreur;
@@ -99,7 +100,8 @@ TEST(ImportRetour, IgesGivesBackTheSameNetsAndDisplacement) {
             EXPECT_EQ(lu.Surfaces[k]->Couleur, source->Couleur & 0xFFFFFF);  // the default -1 as white
             const auto taille = std::tuple(a.NbL, a.NbC, std::min(a.LFlex, a.NbL), std::min(a.CFlex, a.NbC));
             const auto [l, c, lf, cf] = taille;
-            ASSERT_EQ(std::tuple(b.NbL, b.NbC, b.LFlex, b.CFlex), miroir ? std::tuple(c, l, cf, lf) : taille);
+            const bool echange = miroir != (source->Orientation == 0);
+            ASSERT_EQ(std::tuple(b.NbL, b.NbC, b.LFlex, b.CFlex), echange ? std::tuple(c, l, cf, lf) : taille);
         }
         Document retour;
         retour.Precision = doc.Precision;
@@ -130,4 +132,60 @@ TEST(ImportRetour, DxfGivesBackEqualHalves) {
     ExpectProches(moities[0], moities[1], 1e-5);
     v[3] /= 2.0;
     ExpectProches(v, {0.0, moities[0][1], moities[0][2], moities[0][3]}, 1e-5);
+}
+
+// A surface of orientation 0 faces against the way its net runs: the file
+// gives it the document's facing, so that each surface read back (with its
+// mirror) encloses the document's displacement, sign included. The reversed
+// default hull, then a hull of each orientation; the strips that close a
+// symmetric volume at its plane are not written, so the documents drop them.
+TEST(ImportRetour, ReversedSurfacesComeBackWithTheirDisplacementAndSign) {
+    RecordingScope ui;
+    auto coqueRetournee = [] {
+        Document doc = Document::Defaut();
+        doc.Surface(0)->Orientation = 0;
+        return doc;
+    };
+    auto deuxSens = [] {
+        Document doc = Document::Defaut();
+        TSurface& bis = *doc.NouvelleSurface("Bis");
+        bis.Net = doc.SurfaceNurbs(0)->Net;
+        for (int i = 0; i < bis.Net.NbL; ++i)
+            for (int j = 0; j < bis.Net.NbC; ++j) bis.Net.TabPC[i][j].Y += 5.0;
+        bis.Orientation = 0;
+        return doc;
+    };
+    struct TCas {
+        bool iges;
+        double tol;
+    };
+    for (const TCas cas : {TCas{true, 1e-3}, TCas{false, 1e-2}})
+        for (auto* faitDoc : {+coqueRetournee, +deuxSens}) {
+            Document doc = faitDoc();
+            SCOPED_TRACE(cas.iges ? "IGES" : "DXF");
+            TOptionsExport opt;
+            opt.Nurbs = cas.iges;
+            opt.SurfParam = opt.SurfMaille3D = !cas.iges;
+            for (auto& s : doc.Surfaces) s->Jonction = 0;
+            ExportCommun::PrepareModele(doc, opt);
+            Import::TLecture lu;
+            std::string erreur;
+            ASSERT_TRUE(cas.iges ? ImportIges::Lit(ExportIGES::TexteIGES(doc, opt), lu, erreur)
+                                 : ImportDxf::Lit(ExportDXF::TexteDXF(doc, opt, TViewRecord{.Kind = vk3D}), lu, erreur))
+                << erreur;
+            Document retour;
+            retour.Precision = doc.Precision;
+            const int lus = Import::Ajoute(retour, std::move(lu));
+            // Each surface is read back as two: itself and its mirror.
+            ASSERT_EQ(lus, 2 * doc.NbSurf());
+            for (int k = 0; k < doc.NbSurf(); ++k) {
+                TListSurf source, relue;
+                source.Add(k);
+                relue.Add(2 * k), relue.Add(2 * k + 1);
+                const double v = Carene(doc, source)[3], r = Carene(retour, relue)[3];
+                ASSERT_GT(std::fabs(v), 0.05) << k;
+                EXPECT_EQ(v < 0, doc.Surface(k)->Orientation == 0) << k;
+                EXPECT_NEAR(r, v, cas.tol * std::fabs(v)) << k;
+            }
+        }
 }
