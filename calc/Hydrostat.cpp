@@ -98,6 +98,8 @@ void AjouteFlottaison(TFlottaison& total, const TFlottaison& a) {
     total.Z = a.Z;
     total.Aire = somme;
     total.Perimetre += a.Perimetre;
+    total.XMin = std::min(total.XMin, a.XMin);
+    total.XMax = std::max(total.XMax, a.XMax);
 }
 
 namespace {
@@ -106,7 +108,7 @@ namespace {
 TAireObj CoupleGrille(const TArrayVertex3f& grid, const TEntity& s, double y, double z) {
     TAireObj r;
     TCoupe cut;
-    ObjCom::CalcSecMesh(grid, grid.rows() - 1, grid.cols() - 1, cut, y);
+    ObjCom::CalcSecMeshOriente(grid, grid.rows() - 1, grid.cols() - 1, cut, y);
     FermeCoupeSym(cut, s.PlanSym, TPlanCoupe::Couple);
     ObjCom::AireSec(cut, r, z);
     r.Y = static_cast<float>(y);
@@ -116,8 +118,16 @@ TAireObj CoupleGrille(const TArrayVertex3f& grid, const TEntity& s, double y, do
 TFlottaison FlottaisonGrille(const TArrayVertex3f& grid, const TEntity& s, double z) {
     TFlottaison f;
     TCoupe cut;
-    ObjCom::CalcLEMesh(grid, grid.rows() - 1, grid.cols() - 1, cut, z);
+    ObjCom::CalcLEMeshOriente(grid, grid.rows() - 1, grid.cols() - 1, cut, z);
     f.Perimetre = ObjCom::PerimetreCoupe(cut);
+    // The breadth spans the waterline as cut and, where a piece of it is
+    // open, the symmetry plane it is closed on; a closed loop stands alone.
+    for (const TListPt3D& line : cut) {
+        if (line.empty()) continue;
+        for (const TPt3D& p : line) f.AjouteX(p.P.X);
+        if (!(line.front().P == line.back().P))
+            for (const TPt3D* p : {&line.front(), &line.back()}) f.AjouteX(SurPlan(p->P, s.PlanSym, TPlanCoupe::Flottaison).X);
+    }
     FermeCoupeSym(cut, s.PlanSym, TPlanCoupe::Flottaison);
     TAireObj a;
     ObjCom::AireLE(cut, a);
@@ -380,8 +390,7 @@ TResultatsHydro Calcule(Document& doc, const TListSurf& portee, int nbCoupes) {
         TEtendue e;
         Calcs::LongueurLELstSurf(doc, portee, e, 0.0);
         r.LWL = e.Size;
-        Calcs::LargeurLELstSurf(doc, portee, e, 0.0);
-        r.BWL = e.Size;
+        r.BWL = r.Flottaison.Largeur();
         Calcs::LongueurImmergeeLstSurf(doc, portee, e, 0.0);
         r.LImmergee = e.Size;
         r.MaitreCouple = CoupleAireMax(r.Stations);

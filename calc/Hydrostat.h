@@ -9,6 +9,7 @@
 // Calcule and shows its rows and its station list.
 #pragma once
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -52,12 +53,21 @@ private:
     std::vector<TAireObj> items_;
 };
 
-// A waterplane: its area centre, the height of its plane, its area (m2) and
-// the length of its outline as cut (m).
+// A waterplane: its area centre, the height of its plane, its area (m2),
+// the length of its outline as cut (m) and its extent across (X), the
+// symmetry plane included where the outline is closed on it.
 struct TFlottaison {
     double X = 0.0, Y = 0.0, Z = 0.0;
     double Aire = 0.0;
     double Perimetre = 0.0;
+    double XMin = 10000.0, XMax = -10000.0;
+
+    void AjouteX(double x) {
+        XMin = std::min(XMin, x);
+        XMax = std::max(XMax, x);
+    }
+    // The breadth, 0 when nothing was cut.
+    double Largeur() const { return XMax >= XMin ? XMax - XMin : 0.0; }
 };
 
 // One row of the results: a title (no value) or a label with a value shown
@@ -100,14 +110,18 @@ struct TResultatsHydro {
 bool Immergee(const TEntity& s, double z);
 
 // The section of one surface by the plane Y = y, immersed under z: area and
-// centre (X, Z), Y the station. The polylines are closed on the surface's
-// symmetry plane before their area is taken (FermeCoupeSym); the mirror of a
-// symmetric surface is cut and added the same way. A one-sided surface is
-// closed the same way: a half hull modelled without its mirror gives its
-// half, a closed loop only gains a spike of no area.
+// centre (X, Z), Y the station. The polylines, all turned the same way
+// against the surface, are closed on the surface's symmetry plane before
+// their area is taken (FermeCoupeSym); the mirror of a symmetric surface is
+// cut and added the same way. A one-sided surface is closed the same way: a
+// half hull modelled without its mirror gives its half; on a whole hull in
+// one surface the closings of its two sides run back over each other and
+// cancel, so that only the region between the sides counts; a closed loop
+// only gains a spike of no area.
 TAireObj CalcCoupleSurf(const TEntity& s, double y, double z);
 // The waterplane of one surface at height z (same closing); the perimeter is
-// the length of the polylines as cut.
+// the length of the polylines as cut, the breadth that of the waterplane as
+// closed.
 TFlottaison CalcFlottaisonSurf(const TEntity& s, double z);
 // Lowest Z (0 or below) of the surface's section at y, mirror included.
 double CreuxSurf(const TEntity& s, double y);

@@ -17,6 +17,7 @@ struct CutWork {
     std::vector<int> table;          // per (kind, row, column): hit index, -1 when none
     std::vector<unsigned char> present;  // per hit
     std::vector<int> front, back;    // the chain being built, on each side of its first hit
+    std::vector<int> ordre;          // the chain finished, in order
 };
 
 CutWork& Work() {
@@ -156,8 +157,10 @@ TVertex3f Meet(const TVertex3f& p1, const TVertex3f& p2, double c) {
     return q;
 }
 
+void Chaine(const TListCouples& hits, int lastRow, int lastCol, TCoupe& cut, const TArrayVertex3f* grid, int axis);
+
 template <int Axis>
-void CutAxis(const TArrayVertex3f& grid, int lastRow, int lastCol, TCoupe& cut, double c) {
+void CutAxis(const TArrayVertex3f& grid, int lastRow, int lastCol, TCoupe& cut, double c, bool oriente = false) {
     if (!Bounds(grid, lastRow, lastCol)) return;
     CutWork& w = Work();
     FindHits(
@@ -169,7 +172,45 @@ void CutAxis(const TArrayVertex3f& grid, int lastRow, int lastCol, TCoupe& cut, 
         },
         w);
     if (w.hits.empty()) return;
-    ObjCom::TrieLstCouples(w.hits, lastRow, lastCol, cut);
+    Chaine(w.hits, lastRow, lastCol, cut, oriente ? &grid : nullptr, Axis);
+}
+
+// The grid's normal (row step x column step) where a hit lies: the step
+// along its edge, and across it the step between the neighbouring rows or
+// columns (one-sided at the border).
+TVertex3f NormaleGrille(const TArrayVertex3f& g, int r, int c, const TCouple& h) {
+    const int im = std::max(h.I - 1, 0), ip = std::min(h.I + 1, r);
+    const int jm = std::max(h.J - 1, 0), jp = std::min(h.J + 1, c);
+    TVertex3f di, dj, n;
+    if (h.Kind == TCouple::Colonne) Calcs::Difference(g[h.I][h.J], g[h.I + 1][h.J], di);
+    else Calcs::Difference(g[im][h.J], g[ip][h.J], di);
+    if (h.Kind == TCouple::Ligne) Calcs::Difference(g[h.I][h.J], g[h.I][h.J + 1], dj);
+    else Calcs::Difference(g[h.I][jm], g[h.I][jp], dj);
+    Calcs::ProduitVectorielVecteurs(di, dj, n);
+    return n;
+}
+
+// Whether the chain of hits runs with the grid's normal on its right, seen
+// from the side the plane's axis points to: the sum over its hits of
+// (tangent x axis) . normal is not negative.
+bool NormaleADroite(const TListCouples& hits, const std::vector<int>& ordre, const TArrayVertex3f& g, int r, int c,
+                    int axis) {
+    const int n = static_cast<int>(ordre.size());
+    auto hit = [&](int k) -> const TCouple& { return hits[static_cast<std::size_t>(ordre[static_cast<std::size_t>(k)])]; };
+    TVertex3f e;
+    Coord<0>(e) = axis == 0 ? 1.0 : 0.0;
+    Coord<1>(e) = axis == 1 ? 1.0 : 0.0;
+    Coord<2>(e) = axis == 2 ? 1.0 : 0.0;
+    double s = 0.0;
+    for (int k = 0; k < n; ++k) {
+        const TVertex3f& a = hit(std::max(k - 1, 0)).P;
+        const TVertex3f& b = hit(std::min(k + 1, n - 1)).P;
+        TVertex3f t, droite;
+        Calcs::Difference(a, b, t);
+        Calcs::ProduitVectorielVecteurs(t, e, droite);
+        s += Calcs::ProduitScalaire(droite, NormaleGrille(g, r, c, hit(k)));
+    }
+    return s >= 0.0;
 }
 
 }  // namespace
@@ -182,6 +223,16 @@ void ObjCom::CalcSecMesh(const TArrayVertex3f& grid, int lastRow, int lastCol, T
 void ObjCom::CalcLEMesh(const TArrayVertex3f& grid, int lastRow, int lastCol, TCoupe& cut, double c) {
     DBG_SCOPE("ObjCom.CalcLEMesh");
     CutAxis<2>(grid, lastRow, lastCol, cut, c);
+}
+
+void ObjCom::CalcSecMeshOriente(const TArrayVertex3f& grid, int lastRow, int lastCol, TCoupe& cut, double c) {
+    DBG_SCOPE("ObjCom.CalcSecMeshOriente");
+    CutAxis<1>(grid, lastRow, lastCol, cut, c, true);
+}
+
+void ObjCom::CalcLEMeshOriente(const TArrayVertex3f& grid, int lastRow, int lastCol, TCoupe& cut, double c) {
+    DBG_SCOPE("ObjCom.CalcLEMeshOriente");
+    CutAxis<2>(grid, lastRow, lastCol, cut, c, true);
 }
 
 void TMesh::CalcLong(const TArrayVertex3f& grid, int lastRow, int lastCol, TCoupe& cut, double c) {
@@ -213,6 +264,14 @@ void TMesh::CalcDiag(const TArrayVertex3f& grid, int lastRow, int lastCol, TCoup
 
 void ObjCom::TrieLstCouples(const TListCouples& hits, int lastRow, int lastCol, TCoupe& cut) {
     DBG_SCOPE("ObjCom.TrieLstCouples");
+    Chaine(hits, lastRow, lastCol, cut, nullptr, 0);
+}
+
+namespace {
+
+// Chains the hits into polylines; with a grid, each polyline is turned so
+// that the grid's normal lies on its right seen from the axis' side.
+void Chaine(const TListCouples& hits, int lastRow, int lastCol, TCoupe& cut, const TArrayVertex3f* grid, int axis) {
     if (hits.empty() || lastRow < 0 || lastCol < 0) return;
     CutWork& w = Work();
     Presence pres(w, hits, lastRow, lastCol);
@@ -239,11 +298,15 @@ void ObjCom::TrieLstCouples(const TListCouples& hits, int lastRow, int lastCol, 
             if (k >= 0 && k != head) pres.Set(k, true);  // not ours: leave it as it was
             pres.Set(head, false);
         }
+        // The chain in order, its closing hit repeated.
+        std::vector<int>& ordre = w.ordre;
+        ordre.assign(front.rbegin(), front.rend());
+        ordre.insert(ordre.end(), back.begin(), back.end());
+        if (closed) ordre.push_back(head);
+        if (grid && !NormaleADroite(hits, ordre, *grid, lastRow, lastCol, axis)) std::reverse(ordre.begin(), ordre.end());
         TListPt3D line;
-        line.Reserve(front.size() + back.size() + (closed ? 1 : 0));
-        for (auto it = front.rbegin(); it != front.rend(); ++it) line.Add(hits[static_cast<std::size_t>(*it)].P);
-        for (int k : back) line.Add(hits[static_cast<std::size_t>(k)].P);
-        if (closed) line.Add(hits[static_cast<std::size_t>(head)].P);
+        line.Reserve(ordre.size());
+        for (int k : ordre) line.Add(hits[static_cast<std::size_t>(k)].P);
         cut.Add(std::move(line));
     };
 
@@ -267,6 +330,8 @@ void ObjCom::TrieLstCouples(const TListCouples& hits, int lastRow, int lastCol, 
     }
     finish();
 }
+
+}  // namespace
 
 void TMesh::EliminePtInfZero(TCoupe& cut, int first) {
     DBG_SCOPE("TMesh.EliminePtInfZero");

@@ -152,6 +152,15 @@ void CalcSecMesh(const TArrayVertex3f& grid, int lastRow, int lastCol, TCoupe& c
 // The plane Z = c (a waterline).
 void CalcLEMesh(const TArrayVertex3f& grid, int lastRow, int lastCol, TCoupe& cut, double c);
 
+// The same two cuts with every polyline turned the same way against the
+// surface: seen from the side the plane's axis points to (from ahead for a
+// station, from above for a waterline), the grid's normal (row step x column
+// step) lies on the polyline's right. Two pieces of one cut then bound the
+// region between them with the same sense, whatever order the grid was
+// walked in.
+void CalcSecMeshOriente(const TArrayVertex3f& grid, int lastRow, int lastCol, TCoupe& cut, double c);
+void CalcLEMeshOriente(const TArrayVertex3f& grid, int lastRow, int lastCol, TCoupe& cut, double c);
+
 // Chains the hits found on a grid of lastRow + 1 rows and lastCol + 1 columns
 // into polylines appended to the cut. Two hits follow each other when they
 // lie on the boundary of one grid cell. A chain of three hits or more whose
