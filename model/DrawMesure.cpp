@@ -35,12 +35,13 @@ void Statut(const std::string& texte) { Ui::ui().writeStatusBar(3, Langue::Txt("
 
 }  // namespace
 
-void TMesure::Draw(int mode, const TViewRecord& vue, TColor couleur) {
+void TMesure::Draw(int mode, const TViewRecord& vue, TColor couleur, bool rapporte) {
     switch (genre_) {
         case gMetre: DrawMetre(mode, vue, couleur); break;
         case gCercle: DrawCercle(mode, vue, couleur); break;
         case gAngle: DrawAngle(mode, vue, couleur); break;
     }
+    if (rapporte) Statut(Text);
 }
 
 // The length and the segment between the two ends, common to the rule and
@@ -48,7 +49,6 @@ void TMesure::Draw(int mode, const TViewRecord& vue, TColor couleur) {
 bool TMesure::DrawSegment(int mode, const TViewRecord& vue, TColor couleur, TPenMode debut, TPoint& a, TPoint& b) {
     Value = static_cast<float>(Calcs::Distance3D(P1, P2));
     Text = ObjCom::TexteLongueur(Value);
-    Statut(Text);
     if (!vue.Canvas) return false;
     ICanvas& cv = *vue.Canvas;
     const TProjection pr(vue);
@@ -106,7 +106,6 @@ void TMesure::DrawAngle(int mode, const TViewRecord& vue, TColor couleur) {
                                                          {static_cast<float>(b.X), static_cast<float>(b.Y)}));
     }
     Text = ObjCom::TexteAngle(Value);
-    Statut(Text);
     if (!vue.Canvas || !okO || !okA) return;
     ICanvas& cv = *vue.Canvas;
     Preparer(cv, couleur, PenModeOf(vue.PenMode));

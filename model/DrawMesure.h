@@ -32,9 +32,10 @@ public:
     std::string Text;          // the last value written
     int NbPts = 1;             // angle: legs placed, 1 or 2
 
-    // Draws the measure on the record's canvas with the measure colour and
-    // writes "Mesure :" and its value to status panel 3.
-    void Draw(int mode, const TViewRecord& vue, TColor couleur);
+    // Draws the measure on the record's canvas with the measure colour and,
+    // for the measure being taken (rapporte), writes "Mesure :" and its value
+    // to status panel 3. A kept dimension redrawn leaves the panel alone.
+    void Draw(int mode, const TViewRecord& vue, TColor couleur, bool rapporte = true);
 
 private:
     bool DrawSegment(int mode, const TViewRecord& vue, TColor couleur, TPenMode debut, TPoint& a, TPoint& b);

@@ -7,6 +7,7 @@
 #include <QEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QSettings>
 #include <QStyle>
 #include <QTimer>
@@ -242,6 +243,15 @@ private:
 void TMainForm::GardeCadre(QMdiSubWindow* sw) {
     sw->setAttribute(Qt::WA_DeleteOnClose, false);
     new GardienCadre(sw, *this);
+    // Ctrl+W belongs to "Sélectionner tous": the frame's own menu closes
+    // with its other keys only, or neither would answer the shortcut.
+    if (QMenu* menu = sw->systemMenu()) {
+        const QKeySequence ctrlW(Qt::CTRL | Qt::Key_W);
+        for (QAction* a : menu->actions()) {
+            QList<QKeySequence> touches = a->shortcuts();
+            if (touches.removeAll(ctrlW) > 0) a->setShortcuts(touches);
+        }
+    }
 }
 
 void TMainForm::AjouteVue(TFormFille* vue) {

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
@@ -104,6 +105,13 @@ TPoidsForm::TPoidsForm(Document& doc, QWidget* parent) : QDialog(parent), doc_(d
     BtnOK->setDefault(true);
     l->addLayout(boutons);
 
+    // A value typed, pasted or imported shows whole; the total row scrolls
+    // with the weights above it rather than under a scroll bar of its own.
+    for (QTableWidget* g : {SG_PoidsSurf, SG_PoidsBallast, SG_PoidsTotal})
+        connect(g, &QTableWidget::itemChanged, this, &TPoidsForm::Elargit);
+    SG_PoidsTotal->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    connect(SG_PoidsBallast->horizontalScrollBar(), &QScrollBar::valueChanged, SG_PoidsTotal->horizontalScrollBar(),
+            &QScrollBar::setValue);
     connect(BtnAjouter, &QPushButton::clicked, this, &TPoidsForm::BtnAjouterClick);
     connect(BtnInsert, &QPushButton::clicked, this, &TPoidsForm::BtnInsertClick);
     connect(BtnSupprimer, &QPushButton::clicked, this, &TPoidsForm::BtnSupprimerClick);
@@ -136,7 +144,20 @@ void TPoidsForm::EcritLigne(int ligne, const DevisPoids::TLigne& l) {
     GrilleResultats::EcritLigne(SG_PoidsBallast, ligne, 1, Textes(l));
 }
 
+void TPoidsForm::Elargit(const QTableWidgetItem* cellule) {
+    const QTableWidget* g = cellule->tableWidget();
+    const int j = cellule->column();
+    const int largeur = g->sizeHintForIndex(g->model()->index(cellule->row(), j)).width() + (g->showGrid() ? 1 : 0);
+    if (largeur <= g->columnWidth(j)) return;
+    for (QTableWidget* h : {SG_PoidsSurf, SG_PoidsBallast, SG_PoidsTotal}) h->setColumnWidth(j, largeur);
+}
+
 void TPoidsForm::Remplit() {
+    // The columns start again from their widths and the headings'.
+    for (int j = 0; j < 7; ++j) {
+        const int largeur = std::max(kLargeurs[j], SG_PoidsSurf->horizontalHeader()->sectionSizeHint(j));
+        for (QTableWidget* g : {SG_PoidsSurf, SG_PoidsBallast, SG_PoidsTotal}) g->setColumnWidth(j, largeur);
+    }
     ObjCom::MajSurface(doc_, true, -1);
     ObjCom::MajTotalPoids(doc_);
     const auto surfaces = DevisPoids::LignesSurfaces(doc_);

@@ -11,6 +11,7 @@
 class Document;
 class QPushButton;
 class QTableWidget;
+class QTableWidgetItem;
 class QToolButton;
 
 class TPoidsForm : public QDialog {
@@ -43,6 +44,9 @@ private:
     // Whether the grid reads as numbers (the bad cell reported when not).
     bool GrilleValide();
     void EcritLigne(int ligne, const DevisPoids::TLigne& l);
+    // Every text whole: a column widened to the cell's text in the three
+    // grids at once, so that the total stays under its columns.
+    void Elargit(const QTableWidgetItem* cellule);
     // The document marked modified, the active view redrawn.
     void MarqueModifie();
 

@@ -11,6 +11,7 @@
 #include <QShowEvent>
 #include <QTableWidget>
 #include <QToolButton>
+#include <algorithm>
 
 #include "app/gui/AppliqueLangue.h"
 #include "base/Encodage.h"
@@ -152,35 +153,39 @@ void TTabCotesForm::Imprime(QPrinter& printer) const {
     QFont f(QStringLiteral("Arial"), 12);
     p.setFont(f);
     int y = 0;
-    // A line of the text stream: its cells one after the other, each from the
-    // tab stop that follows the previous one's text (a stop every 8 average
-    // character widths of the font, in the printer's units).
-    auto ligne = [&](const QStringList& cellules) {
+    // A line of the printout: each cell from its column's left edge.
+    auto ligne = [&](const QStringList& cellules, const std::vector<int>& colonnes) {
         const QFontMetrics m = p.fontMetrics();
         if (y + m.height() > page.height()) {
             printer.newPage();
             y = 0;
         }
-        const int tab = 8 * m.averageCharWidth();
-        int x = 0;
-        for (int j = 0; j < cellules.size(); ++j) {
-            if (j > 0) x = (x / tab + 1) * tab;
-            p.drawText(x, y + m.ascent(), cellules[j]);
-            x += m.horizontalAdvance(cellules[j]);
-        }
+        for (int j = 0; j < cellules.size(); ++j) p.drawText(colonnes[static_cast<std::size_t>(j)], y + m.ascent(), cellules[j]);
         y += m.height();
     };
-    ligne({QStringLiteral("Corvane Shaper - ") + Langue::QTxt("rsTabCotesFormCaption")});
+    ligne({QStringLiteral("Corvane Shaper - ") + Langue::QTxt("rsTabCotesFormCaption")}, {0});
     for (const std::string* s : {&doc_.PropFich.Titre, &doc_.PropFich.Archi, &doc_.PropFich.Version, &doc_.PropFich.Date})
-        ligne({QString::fromStdString(*s)});
-    ligne({QString(32, QLatin1Char('_'))});
-    ligne({QString()});
+        ligne({QString::fromStdString(*s)}, {0});
+    ligne({QString(32, QLatin1Char('_'))}, {0});
+    ligne({QString()}, {0});
     f.setPointSize(10);
     p.setFont(f);
+    std::vector<QStringList> table;
     for (const auto& l : Lignes()) {
         QStringList c;
         for (const auto& s : l) c << QString::fromStdString(s);
-        ligne(c);
+        table.push_back(c);
     }
+    // Each column as wide as its widest text (heading included) and a gap of
+    // two characters: every value under its heading, however long the names.
+    const QFontMetrics m = p.fontMetrics();
+    std::vector<int> colonnes(6, 0);
+    for (std::size_t j = 0; j < 5; ++j) {
+        int largeur = 0;
+        for (const QStringList& c : table)
+            if (static_cast<qsizetype>(j) < c.size()) largeur = std::max(largeur, m.horizontalAdvance(c[static_cast<qsizetype>(j)]));
+        colonnes[j + 1] = colonnes[j] + largeur + 2 * m.averageCharWidth();
+    }
+    for (const QStringList& c : table) ligne(c, colonnes);
     p.end();
 }

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QHeaderView>
+#include <QStyle>
+#include <functional>
 #include <QLabel>
 #include <QListWidget>
 #include <QTableWidget>
@@ -103,6 +105,38 @@ TEST(PoidsForm, RowEditingKeepsOneRowAndItsNumbers) {
     ASSERT_EQ(f.SG_PoidsBallast->rowCount(), 1);   // the last row cleared, kept
     ASSERT_TRUE(f.BtnOKClick());
     EXPECT_TRUE(d.doc.ListPoids.empty());
+}
+
+// Every text of the three grids shows whole (a cell elides what is wider
+// than its column less the grid line and the text margins), each column as
+// wide in the three grids: when the window opens, when a value is typed,
+// when rows are imported.
+TEST(PoidsForm, EveryTextShowsWholeInColumnsSharedByTheThreeGrids) {
+    Doc d;
+    d.doc.Surface(1)->SetNom("flotteur tribord avant renforcé");
+    d.doc.ListPoids = {{"lest de quille en plomb coulé, partie arrière", 1280000.0, -12345.5, 5.0, -0.25, 1}};
+    TPoidsForm f(d.doc);
+    const QString fichier = d.Fichier("i.csv", {"mât de misaine et son gréement dormant complet;98765432.5;1;2;-7654321.125"});
+    const std::pair<const char*, std::function<void()>> etapes[] = {
+        {"ouverture", [&] { f.show(); }},
+        {"saisie", [&] { f.SG_PoidsBallast->item(0, 3)->setText(QStringLiteral("-1234567890.125")); }},
+        {"import", [&] { ASSERT_TRUE(f.Importe(fichier)); }},
+    };
+    for (const auto& [nom, etape] : etapes) {
+        SCOPED_TRACE(nom);
+        etape();
+        for (const QTableWidget* g : {f.SG_PoidsSurf, f.SG_PoidsBallast, f.SG_PoidsTotal}) {
+            const int marges = 2 * (g->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, g) + 1) + 1;
+            for (int j = 0; j < 7; ++j) {
+                EXPECT_EQ(g->columnWidth(j), f.SG_PoidsBallast->columnWidth(j)) << j;
+                for (int i = 0; i < g->rowCount(); ++i) {
+                    const QString t = g->item(i, j) ? g->item(i, j)->text() : QString();
+                    EXPECT_LE(g->fontMetrics().horizontalAdvance(t) + marges, g->columnWidth(j)) << t.toStdString();
+                }
+            }
+        }
+    }
+    EXPECT_EQ(f.SG_PoidsTotal->item(0, 2)->text(), "1280000.000");
 }
 
 TEST(ReperesForms, ImportIsAllOrNothingAndAGridIsCheckedFirst) {

@@ -8,7 +8,9 @@
 #include <QMouseEvent>
 #include <QWheelEvent>
 
+#include "model/DrawMesure.h"
 #include "tests/gui/MainFormTestUtil.h"
+#include "views/gui/Affiche.h"
 #include "views/gui/EditPCForm.h"
 #include "views/gui/FormFille.h"
 #include "views/gui/MouseCommandes.h"
@@ -162,6 +164,51 @@ TEST_F(ProgrammeSouris, PanPreviousViewAndZoomBoxFromTheirKeys) {
     QTest::keyClick(v, Qt::Key_P, Qt::ControlModifier);
     QTest::keyClick(v, Qt::Key_E, Qt::ControlModifier);
     EXPECT_TRUE(v->Vue().OriginX == ox && A("MeZoom")->isChecked());
+}
+
+// Ctrl+W is "Sélectionner tous" of the active view: its frame stays open.
+TEST_F(ProgrammeSouris, CtrlWSelectsEveryPointOfTheActiveViewAndClosesNothing) {
+    Active(vkPlan);
+    TFormFille* v = Vue(vkPlan);
+    QTest::keyClick(v, Qt::Key_W, Qt::ControlModifier);
+    QApplication::processEvents();
+    const int choisis = v->Selection.Count();
+    EXPECT_TRUE(v->isVisible() && v->parentWidget()->isVisible() && F().NumVueActive() == vkPlan);
+    v->Selection.Clear();
+    A("MeSelectAllControles")->trigger();
+    EXPECT_GT(choisis, 0);
+    EXPECT_EQ(choisis, v->Selection.Count());
+}
+
+// Panel 3 shows the measure just taken, not a dimension kept in the view
+// and redrawn after it; the tool turned off at the release clears it.
+TEST_F(ProgrammeSouris, OnlyTheMeasureBeingTakenWritesTheStatusBar) {
+    Active(vkSection);
+    TFormFille* s = Vue(vkSection);
+    TCote c{"Mètre", "3.007 m", TMesure(TMesure::gMetre)};
+    c.Mesure.View = vkSection;
+    c.Mesure.P2 = {0.0, 0.0, 3.007};
+    F().Doc().ListCotes.push_back(c);
+    F().Doc().Aff.MeAfficheCotes = true;
+    const double echelle = s->Vue().Scale;
+    for (const auto& [touches, attendu] : {std::pair{Qt::ShiftModifier, 100.0 / echelle}, {Qt::NoModifier, -1.0}}) {
+        A("MeMesureMetre")->trigger();
+        ASSERT_TRUE(A("MeMesureMetre")->isChecked());
+        QTest::mousePress(s, Qt::LeftButton, touches, {100, 100});
+        QTest::mouseMove(s, {200, 100});
+        QTest::mouseRelease(s, Qt::LeftButton, touches, {200, 100});
+        Affiche::AfficheNet(s);   // the kept dimension drawn again
+        QApplication::processEvents();
+        const QString panneau = F().TexteStatusBar(3);
+        if (attendu < 0.0) {
+            EXPECT_EQ(panneau, QString()) << panneau.toStdString();
+            EXPECT_FALSE(A("MeMesureMetre")->isChecked());
+        } else {
+            ASSERT_TRUE(panneau.startsWith(QStringLiteral("Mesure :"))) << panneau.toStdString();
+            EXPECT_NEAR(panneau.mid(8).section(' ', 0, 0).toDouble(), attendu, 0.001) << panneau.toStdString();
+            A("MeMesureMetre")->trigger();   // Shift kept the tool: turned off here
+        }
+    }
 }
 
 TEST_F(MainFormTest, AClosedMainWindowLeavesNoMouseCallbackBehind) {

@@ -197,6 +197,33 @@ TEST(StabForm, CurveMeasuresAndSynthesisAreTheEnginesStepsAndEveryTablePrintsWho
     EXPECT_LE(boites["Descente"].right(), boites["180"].center().x() + 1.0);
 }
 
+// The offsets printout keeps each value under its heading (both from the
+// same left edge) whatever the length of the surfaces' names.
+TEST(StabForm, OffsetsPrintoutKeepsEachColumnUnderItsHeading) {
+    for (const char* nom : {"c", "coque_babord_arriere", "coque babord arriere"}) {   // names of up to 20 characters
+        SCOPED_TRACE(nom);
+        RecordingScope ui;
+        Document doc = fixtures::DocAvec(fixtures::Caisson(TDefGrille{}));
+        doc.Surface(0)->SetNom(nom);
+        doc.DefGrille.NbSec = doc.DefGrille.NbLE = 1;
+        doc.DefGrille.Sec.Val[1] = 5.0;
+        doc.DefGrille.LE.Val[1] = 0.0;
+        TTabCotesForm cotes(doc);
+        cotes.show();
+        cotes.BtnCalculerClick();
+        auto [pages, boites] = Imprime([&](QPrinter& q) { cotes.Imprime(q); });
+        ASSERT_EQ(pages.size(), 1u);
+        EXPECT_EQ(pages[0].mid(pages[0].indexOf("Num Nom X Y Z")).join('|').toStdString(),
+                  ("Num Nom X Y Z|1 " + std::string(nom) + " 2.0000 5.0000 0.0000|2 " + nom + " -2.0000 5.0000 0.0000"));
+        const QString premier = QString::fromUtf8(nom).section(' ', 0, 0);   // the name's first word
+        using Colonne = std::pair<QString, QString>;
+        for (const auto& [entete, valeur] : std::vector<Colonne>{{"Num", "2"}, {"Nom", premier}, {"X", "-2.0000"}, {"Y", "5.0000"}, {"Z", "0.0000"}}) {
+            ASSERT_TRUE(boites.count(entete) && boites.count(valeur)) << entete.toStdString();
+            EXPECT_NEAR(boites[valeur].left(), boites[entete].left(), 0.5) << entete.toStdString();
+        }
+    }
+}
+
 TEST(StabForm, ReplayShowsEveryStepThenStops) {
     Fenetre w(fixtures::Caisson(TDefGrille{}), 40.0 * kRho * 1000.0, 0.0);
     w.Lance("40", "10");

@@ -1,6 +1,9 @@
 // The typed-editing windows as a user drives them: the vertex editor and
 // list, thickness, visibility, dimensions and moves.
 #include <QAction>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QRegularExpression>
 #include <QPushButton>
 #include <QTimer>
 #include <QLineEdit>
@@ -191,6 +194,15 @@ TEST_F(TypedEditingTest, HullDimensionsOfTheCountedSurfaces) {
         f.Surfaces()->ToutChoisir(true);
         f.Calcule();
         EXPECT_TRUE(f.Lignes().contains(QStringLiteral("    Longueur=30.0000")));
+        // Printed while the print dialog, a child of the window, is open: the
+        // title, then the nine groups of dimensions and their lines, nothing else.
+        QPrinter printer;
+        QPrintDialog d(&printer, &f);
+        const QStringList l = f.Lignes();
+        EXPECT_EQ(l.size(), 2 + 6 * (1 + 4) + (1 + 3) + (1 + 2) + (1 + 2)) << l.join('|').toStdString();
+        static const QRegularExpression ligne(QStringLiteral("^(    [A-Za-z ]+=-?\\d+\\.\\d{4}|Min [XYZ]|Max [XYZ]|Dimentions|"
+                                                             "Tirant d'eau / d'air|Flottaison)$"));
+        for (const QString& t : l.mid(2)) EXPECT_TRUE(ligne.match(t).hasMatch()) << t.toStdString();
     });
 }
 

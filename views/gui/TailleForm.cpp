@@ -45,12 +45,14 @@ TTailleForm::TTailleForm(TMainForm& main, QWidget* parent) : QDialog(parent), ma
         const QString n = QStringLiteral("Lab") + QString(QLatin1String(kExtremes[k])).remove(QLatin1Char(' '));
         for (const char* suffixe : {"", "_X", "_Y", "_Z"}) label(v, n + QLatin1String(suffixe));
         grille->addWidget(g, k / 2, k % 2);
+        groupes_.push_back(g);
     }
     auto groupe = [&](const char* titre, std::initializer_list<const char*> noms, int ligne, int col) {
         auto* g = new QGroupBox(QString::fromUtf8(titre), this);
         auto* v = new QVBoxLayout(g);
         for (const char* n : noms) label(v, QLatin1String(n));
         grille->addWidget(g, ligne, col);
+        groupes_.push_back(g);
     };
     groupe("Dimentions", {"LabLongueur", "LabLargeur", "LabHauteur"}, 3, 0);
     groupe("Tirant d'eau / d'air", {"LabHauteurMax", "LabProfondeurMax"}, 3, 1);
@@ -96,8 +98,7 @@ void TTailleForm::Execute() {
 
 QStringList TTailleForm::Lignes() const {
     QStringList r{windowTitle(), QString()};
-    for (const QGroupBox* g : findChildren<QGroupBox*>()) {
-        if (g == sel_) continue;
+    for (const QGroupBox* g : groupes_) {
         r << g->title();
         for (const QLabel* l : g->findChildren<QLabel*>()) r << QStringLiteral("    ") + l->text();
     }

@@ -3,7 +3,9 @@
 
 #include <QDialog>
 #include <QStringList>
+#include <vector>
 
+class QGroupBox;
 class QPrinter;
 class TMainForm;
 class TSelSurfaces;
@@ -17,7 +19,8 @@ public:
     // The dimensions of the lines selected, shown.
     void Calcule();
     QString Texte(const char* nom) const;
-    // What "Imprimer" prints: the title, then each group and its lines.
+    // What "Imprimer" prints: the title, then each group of dimensions and
+    // its lines (nothing of another window, the print dialog among them).
     QStringList Lignes() const;
     void Imprime(QPrinter& printer) const;
     TSelSurfaces* Surfaces() const { return sel_; }
@@ -25,4 +28,5 @@ public:
 private:
     TMainForm& main_;
     TSelSurfaces* sel_;
+    std::vector<QGroupBox*> groupes_;  // the dimensions' groups, in their order
 };
