@@ -358,7 +358,7 @@ void TImprForm::TaillePapier() {
 }
 
 void TImprForm::PapierPdf() {
-    if (!ImprimanteFichierPdf()) return;
+    if (!ImprimanteFichierPdf() || papierHorz_ <= 0 || papierVert_ <= 0) return;
     // The exact size: a custom paper a millimetre away from a standard one stays as typed.
     const QSizeF mm(std::min(papierHorz_, papierVert_), std::max(papierHorz_, papierVert_));
     printer_.setPageSize(QPageSize(mm, QPageSize::Millimeter, QString(), QPageSize::ExactMatch));
