@@ -130,7 +130,6 @@ TEST_F(Impression, TheAxesPrintDashDot) {
 // preview shows it. A point 1.25e20 m down then makes more pages than "Toutes les pages" prints: refused, with the
 // count.
 TEST_F(Impression, ThePrintedPageIsThePreviewedTileAndAllPagesHaveABound) {
-    F().Doc().Surface(0)->Verrou = 1;  // no markers: 7 pixels are 7 mm in the preview
     Ouvre();
     f->RB_EchFixes[1]->click();
     const double mm = f->Imprimante().pageLayout().paintRect(QPageLayout::Millimeter).width();  // over U pixels
