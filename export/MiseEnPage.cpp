@@ -36,6 +36,11 @@ void TaillePapier(int a, int b, bool paysage, int& horz, int& vert) {
     vert = paysage ? std::min(a, b) : std::max(a, b);
 }
 
+bool PapierDifferent(int horz, int vert, double w, double h) {
+    if (horz <= 0 || vert <= 0 || !(w > 0) || !(h > 0)) return false;
+    return std::abs(double(horz) * h / vert - w) > 1.0 || std::abs(double(vert) * w / horz - h) > 1.0;
+}
+
 void TailleApercu(const TImprimante& imp, int& w, int& h) {
     const double pw = std::max(1, imp.LargeurPhys), ph = std::max(1, imp.HauteurPhys);
     if (pw > ph) {

@@ -38,6 +38,13 @@ TImprimante Effective(const TImprimante& imp, int papierHorz, int papierVert);
 // the smaller is horizontal, in landscape the larger.
 void TaillePapier(int edit1, int edit2, bool paysage, int& horz, int& vert);
 
+// Whether the paper chosen (horz x vert millimetres, after orientation) has
+// other proportions than the printer's page (w x h device pixels, at its
+// true size): the chosen proportions laid on the printer's page miss its
+// width or its height by more than a device pixel. Sizes not known (0 or
+// less) are not compared.
+bool PapierDifferent(int horz, int vert, double w, double h);
+
 // The preview box: the physical page's proportions, its longer side 297.
 void TailleApercu(const TImprimante& imp, int& w, int& h);
 

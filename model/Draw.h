@@ -52,7 +52,6 @@ struct TOptionsDessin {
     TCouleursDessin Couleurs;
     bool OptAxesPlanSym = false;  // traces of the surfaces' frames with the axes
     int RatioVect = 1000;         // weight arrows: 10 x mass / RatioVect metres
-    double EchelleMarqueurs = 1.0;  // device pixels a screen pixel of the markers takes (a printer: its dpi / the screen's)
 };
 
 // The farthest a drawn pixel may lie from the canvas origin: far beyond any

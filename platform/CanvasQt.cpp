@@ -71,6 +71,12 @@ void TQtCanvas::Applique(bool brosse) {
     QPen p(Couleur(pen_.Color));
     p.setWidth(std::max(1, pen_.Width));
     p.setStyle(StyleQt(pen_.Style));
+    if (pen_.Style != TPenStyle::Solid && motifs_ != 1.0) {
+        // The pattern, in units of the pen's width, stretched to screen pixels.
+        QList<qreal> motif = p.dashPattern();
+        for (qreal& d : motif) d *= motifs_;
+        p.setDashPattern(motif);
+    }
     // A flat end leaves out the last point of a line, as the canvas promises.
     p.setCapStyle(Qt::FlatCap);
     p.setJoinStyle(Qt::MiterJoin);

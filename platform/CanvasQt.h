@@ -48,6 +48,14 @@ public:
     // printable area).
     void Decoupe(int x1, int y1, int x2, int y2) { painter_.setClipRect(x1, y1, x2 - x1, y2 - y1); }
 
+    // Device pixels one screen pixel of a dotted or dash-dot pattern takes:
+    // on a printer, its resolution over the screen's, so that the dashes
+    // have the length they have on the screen.
+    void EchelleMotifs(double f) {
+        motifs_ = f > 0 ? f : 1.0;
+        sale_ = true;
+    }
+
     static QColor Couleur(TColor c) { return QColor(ColorR(c), ColorG(c), ColorB(c)); }
 
 private:
@@ -62,5 +70,6 @@ private:
     TFont font_;
     TPoint pos_;
     bool sale_ = true;
+    double motifs_ = 1.0;
     int ascent_ = 0;
 };

@@ -1,7 +1,6 @@
 #include "views/DrawAffiche.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include "base/Debug.h"
 #include "model/Bounds.h"
@@ -57,8 +56,8 @@ void Contour(ICanvas& cv, int x1, int y1, int x2, int y2, int e) {
     for (int t = 0; t < e && x1 + t < x2 - t && y1 + t < y2 - t; ++t) cv.Rectangle(x1 + t, y1 + t, x2 - t, y2 - t);
 }
 
-// A marker is 7 screen pixels wide, its outline 1: on a printer, as many of
-// its pixels as make the same size on paper.
+// A 7 x 7 square, filled at the corners of the net; the current point gets
+// a yellow square inside.
 void Marqueur(ICanvas& cv, const Document& doc, const TTabCoor& tab, const TOptionsDessin& o, const TNet& net,
               int s, int i, int j, TPenMode mode) {
     const TCellPC& c = tab.At(s, i, j);
@@ -68,16 +67,14 @@ void Marqueur(ICanvas& cv, const Document& doc, const TTabCoor& tab, const TOpti
     const TColor couleur = c.Etat == epSelect ? k.SelVertex : doc.EstSoude(pc) ? k.SoudeVertex : k.Vertex;
     const int li = Taille(net, true) - 1, lj = Taille(net, false) - 1;
     const bool coin = (i == 0 || i == li) && (j == 0 || j == lj);
-    const auto px = [f = o.EchelleMarqueurs](int n) { return static_cast<int>(std::nearbyint(n * f)); };
-    const int e = std::max(1, px(1)), x1 = c.X + px(-3), y1 = c.Y + px(-3), x2 = c.X + px(4), y2 = c.Y + px(4);
     cv.SetPen(TPen{couleur, 1, TPenStyle::Solid, mode});
     cv.SetBrush(TBrush{couleur, coin ? TBrushStyle::Solid : TBrushStyle::Clear});
-    Contour(cv, x1, y1, x2, y2, coin ? 1 : e);
+    cv.Rectangle(c.X - 3, c.Y - 3, c.X + 4, c.Y + 4);
     if (doc.CurrentPC == pc) {
         constexpr TColor kJaune = 0x00FFFF;
         cv.SetPen(TPen{kJaune, 1, TPenStyle::Solid, mode});
         cv.SetBrushStyle(TBrushStyle::Clear);
-        Contour(cv, x1 + e, y1 + e, x2 - e, y2 - e, e);
+        cv.Rectangle(c.X - 2, c.Y - 2, c.X + 3, c.Y + 3);
     }
 }
 
@@ -109,6 +106,11 @@ void AfficheUnPC(const Document& doc, const TTabCoor& tab, const TOptionsDessin&
 }
 
 void AfficheNetOne(Document& doc, const TTabCoor& tab, const TOptionsDessin& o, const TViewRecord& vueFenetre) {
+    AfficheNetOne(doc, tab, o, vueFenetre, vueFenetre.Kind);
+}
+
+void AfficheNetOne(Document& doc, const TTabCoor& tab, const TOptionsDessin& o, const TViewRecord& vueFenetre,
+                   int kind) {
     DBG_SCOPE("Affiche.AfficheNetOne");
     if (!vueFenetre.Canvas) return;
     TViewRecord vue = vueFenetre;
@@ -117,8 +119,7 @@ void AfficheNetOne(Document& doc, const TTabCoor& tab, const TOptionsDessin& o, 
     const TAffichage& a = doc.Aff;
     const TCouleursDessin& k = o.Couleurs;
     const TDefGrille& g = doc.DefGrille;
-    const int kind = vue.Kind;
-    const bool vue2D = kind <= vkPerspective;
+    const bool vue2D = kind >= vkSection && kind <= vkPerspective;
     const int nb = doc.NbSurf();
 
     if (a.MeAfficheAxes) {
@@ -219,7 +220,7 @@ void AfficheNetOne(Document& doc, const TTabCoor& tab, const TOptionsDessin& o, 
     if (a.MeAfficheCotes) {
         cv.BeginLayer(kCoucheCotes);
         for (TCote& c : doc.ListCotes)
-            if (kind == vkPerspective || c.Mesure.View == kind) c.Mesure.Draw(TMesure::mFinal, vue, k.Mesure, false);
+            if (vue.Kind == vkPerspective || c.Mesure.View == vue.Kind) c.Mesure.Draw(TMesure::mFinal, vue, k.Mesure, false);
     }
     if (a.MeAffichePoids && vue2D) {
         cv.BeginLayer(kCouchePoids);

@@ -48,9 +48,17 @@ void RefreshFond(ICanvas& cv, TColor arp);
 void AfficheVue(Document& doc, const TTabCoor& tab, const TOptionsDessin& o, const TViewRecord& vue,
                 const TBitmapRef* image);
 
-// Paints the layers of one view on the record's canvas (in copy mode).
-// Updates the document's axis ends when the axes are drawn, and the values
-// of the dimensions drawn.
+// The drawing kind of a print and of its preview: the view's lines alone,
+// without the control-point markers, weights, sail centres, reference marks
+// and flooding points that the four views (kinds 0..3) add.
+inline constexpr int kDessinImpression = 4;
+
+// Paints the layers of one view on the record's canvas (in copy mode), as
+// drawing kind `kind`; the record's own kind gives the projection (and the
+// dimensions that belong to it). Updates the document's axis ends when the
+// axes are drawn, and the values of the dimensions drawn.
+void AfficheNetOne(Document& doc, const TTabCoor& tab, const TOptionsDessin& o, const TViewRecord& vue, int kind);
+// The view drawn as itself: kind = the record's kind.
 void AfficheNetOne(Document& doc, const TTabCoor& tab, const TOptionsDessin& o, const TViewRecord& vue);
 
 // The markers of the control points: 7 x 7 squares, filled at the four

@@ -68,18 +68,17 @@ public:
 protected:
     void paintEvent(QPaintEvent*) override {
         int w = 0, h = 0;
-        MiseEnPage::TailleApercu(f_->LitImprimante(), w, h);
+        const MiseEnPage::TEntree e = f_->MajPage(w, h);
         QImage im(w, h, QImage::Format_RGB32);
         im.fill(Qt::white);
         {
             TQtCanvas cv(im);
-            const MiseEnPage::TEntree e = f_->Entree(w, h);
-            f_->page_ = MiseEnPage::EchelleOrigine(e);
             TViewRecord vue = MiseEnPage::VuePage(e, f_->page_);
             vue.Canvas = &cv;
             auto tab = std::make_unique<TTabCoor>();
             Affiche::MajTabCoor(f_->main_->Doc(), *tab, vue);
-            Affiche::AfficheNetOne(f_->main_->Doc(), *tab, f_->main_->OptionsDessin(), vue);
+            Affiche::AfficheNetOne(f_->main_->Doc(), *tab, f_->main_->OptionsDessin(), vue,
+                                   Affiche::kDessinImpression);
         }
         QPainter p(this);
         p.drawImage(0, 0, im);
@@ -88,7 +87,6 @@ protected:
         const MiseEnPage::TPage& pg = f_->page_;
         p.setPen(Qt::red);
         p.drawRect(pg.L, pg.T, pg.U - 1, pg.V - 1);
-        f_->NbPages->setText(TextePages(pg));
     }
 
 private:
@@ -312,6 +310,7 @@ void TImprForm::showEvent(QShowEvent* e) {
 void TImprForm::ComboBoxImprChange() {
     if (ComboBoxImpr->currentText() == kPdf) {
         printer_.setOutputFormat(QPrinter::PdfFormat);
+        PapierPdf();
     } else {
         printer_.setOutputFormat(QPrinter::NativeFormat);
         printer_.setPrinterName(ComboBoxImpr->currentText());
@@ -355,14 +354,24 @@ void TImprForm::TaillePapier() {
     const int a = EditTaillePHorz->text().toInt(), b = EditTaillePVert->text().toInt();
     if (a > 0 && b > 0) MiseEnPage::TaillePapier(a, b, RadioButtonPays->isChecked(), papierHorz_, papierVert_);
     EcritRegistre();
+    PapierPdf();
+}
+
+void TImprForm::PapierPdf() {
+    if (!ImprimanteFichierPdf() || papierHorz_ <= 0 || papierVert_ <= 0) return;
+    // The exact size: a custom paper a millimetre away from a standard one stays as typed.
+    const QSizeF mm(std::min(papierHorz_, papierVert_), std::max(papierHorz_, papierVert_));
+    printer_.setPageSize(QPageSize(mm, QPageSize::Millimeter, QString(), QPageSize::ExactMatch));
+    printer_.setPageOrientation(RadioButtonPays->isChecked() ? QPageLayout::Landscape : QPageLayout::Portrait);
 }
 
 void TImprForm::PapierClick() {
     if (!prete_) return;
     TaillePapier();
-    const MiseEnPage::TImprimante i = LitImprimante();
-    if (std::lround(double(papierHorz_) / papierVert_ * 100000) !=
-        std::lround(double(i.LargeurPhys) / i.HauteurPhys * 100000))
+    // The printer's page at its true size: its size in device pixels is
+    // rounded through points, which no paper's proportions match exactly.
+    const QSizeF phys = printer_.pageLayout().fullRect(QPageLayout::Millimeter).size() * printer_.resolution() / 25.4;
+    if (MiseEnPage::PapierDifferent(papierHorz_, papierVert_, phys.width(), phys.height()))
         main_->Dlg().MsgDlg(Langue::QTxt("rsMsgTaillePapier"), Ui::MsgType::Warning, Ui::mbOK);
     Apercu();
 }
@@ -401,7 +410,23 @@ bool TImprForm::LitEchellePers() {
 }
 
 void TImprForm::Apercu() {
-    if (prete_) ImageApp->update();
+    if (!prete_) return;
+    int w = 0, h = 0;
+    MajPage(w, h);
+    ImageApp->update();
+}
+
+MiseEnPage::TEntree TImprForm::MajPage(int& w, int& h) {
+    MiseEnPage::TailleApercu(LitImprimante(), w, h);
+    const MiseEnPage::TEntree e = Entree(w, h);
+    page_ = MiseEnPage::EchelleOrigine(e);
+    NbPages->setText(TextePages(page_));
+    // A page number above a new total becomes the total.
+    if (EditNumPage->value() > page_.Total) {
+        const QSignalBlocker b(EditNumPage);
+        EditNumPage->setValue(int(page_.Total));
+    }
+    return e;
 }
 
 MiseEnPage::TEntree TImprForm::Entree(int w, int h) const {
@@ -434,6 +459,7 @@ MiseEnPage::TEntree TImprForm::Entree(int w, int h) const {
 bool TImprForm::Imprime() {
     DBG_SCOPE("TImprForm.Imprime");
     if (RB_EchPers->isChecked() && !LitEchellePers()) return false;
+    PapierPdf();
     const MiseEnPage::TImprimante imp = LitImprimante();
     MiseEnPage::TEntree e = Entree(imp.LargeurPhys, imp.HauteurPhys);
     const MiseEnPage::TPage total = MiseEnPage::EchelleOrigine(e);
@@ -452,15 +478,15 @@ bool TImprForm::Imprime() {
         printer_.setOutputFileName(f);
     }
     printer_.setCopyCount(std::clamp(EditNbCopies->text().toInt(), 1, 100));
-    // Markers at the size they have on the screen.
-    TOptionsDessin o = main_->OptionsDessin();
-    o.EchelleMarqueurs = double(printer_.resolution()) / std::max(1, main_->logicalDpiX());
+    const TOptionsDessin& o = main_->OptionsDessin();
     // Coordinates from the paper's corner, as the preview shows the page.
     printer_.setFullPage(true);
     bool imprime = false;
     {
         TQtCanvas cv(printer_);
         imprime = cv.Actif();
+        // Dashes as long on paper as on the screen.
+        cv.EchelleMotifs(double(printer_.resolution()) / std::max(1, main_->logicalDpiX()));
         auto tab = std::make_unique<TTabCoor>();
         for (std::int64_t p = premiere; imprime && p <= derniere; ++p) {
             if (p > premiere) printer_.newPage();
@@ -470,7 +496,7 @@ bool TImprForm::Imprime() {
             TViewRecord vue = MiseEnPage::VuePage(e, pg);
             vue.Canvas = &cv;
             Affiche::MajTabCoor(main_->Doc(), *tab, vue);
-            Affiche::AfficheNetOne(main_->Doc(), *tab, o, vue);
+            Affiche::AfficheNetOne(main_->Doc(), *tab, o, vue, Affiche::kDessinImpression);
         }
     }
     printer_.setFullPage(false);

@@ -67,7 +67,13 @@ private:
     void OrientationClick();
     void PapierClick();
     void TaillePapier();
+    // The PDF printer's page is the paper chosen.
+    void PapierPdf();
     void Apercu();
+    // The preview box's size, the page it shows and the page count; a page
+    // number above the total becomes the total. The state it was worked
+    // out from.
+    MiseEnPage::TEntree MajPage(int& w, int& h);
     // The custom scale's field into its up-down; false, with the message
     // naming the field and the focus back on it, when it is no scale.
     bool LitEchellePers();

@@ -84,6 +84,21 @@ TEST(MiseEnPage, ScreenAndFitScales) {
     EXPECT_LE(a.X0 + 10.0 * a.S, a.R);
 }
 
+// The paper differs from the printer's page when its proportions miss the page by more than a device pixel.
+TEST(MiseEnPage, PaperAndPrinterPageDifferBeyondADevicePixel) {
+    const double a4w = 210 / 25.4 * 1200, a4h = 297 / 25.4 * 1200;  // 9921.26 x 14031.50 at 1200 dpi
+    struct Cas {
+        int horz, vert;
+        double w, h;
+        bool differe;
+    } const cas[] = {{210, 297, a4w, a4h, false},      {297, 210, a4h, a4w, false},
+                     {297, 210, a4w, a4h, true},       {148, 210, a4w, a4h, true},
+                     {210, 297, a4w, a4h + 0.9, false}, {210, 297, a4w, a4h + 1.5, true},
+                     {210, 297, 0, 0, false},          {0, 297, a4w, a4h, false}};
+    for (const Cas& c : cas)
+        EXPECT_EQ(PapierDifferent(c.horz, c.vert, c.w, c.h), c.differe) << c.horz << " x " << c.vert << " on " << c.w << " x " << c.h;
+}
+
 TEST(MiseEnPage, APrinterWithoutPageSizeFallsBackToThePaper) {
     TEntree e = Entree(TEchelle::Fixe);
     e.Imp = Effective({0, 0, 0, 0, 0, 0}, 210, 297);
