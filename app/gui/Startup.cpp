@@ -212,14 +212,15 @@ int Execute(int argc, char** argv) {
 
         splash.reset();
         while (QGuiApplication::overrideCursor()) QGuiApplication::restoreOverrideCursor();
-        principale.show();
         // Ended by the system or the session: the work and the settings are
-        // kept, and the exit code tells the signal (128 + its number).
+        // kept, and the exit code tells the signal (128 + its number). In
+        // place before the window shows, so that a shown window has them.
         Signaux::Ecoute([&principale](int sig) {
             principale.FinForcee(FinProgramme::RaisonSignal(sig));
             QCoreApplication::exit(128 + sig);
         });
         Signaux::SurPerteAffichage([&principale] { principale.FinForcee(FinProgramme::kRaisonAffichage); });
+        principale.show();
         code = app.exec();
         Signaux::Retire();
         ExceptionHandler::SetHooks({});
