@@ -13,7 +13,6 @@ std::string RaisonSignal(int signal) {
     switch (signal) {
         case SIGTERM: return "signal SIGTERM reçu";
         case SIGHUP: return "signal SIGHUP reçu";
-        case SIGINT: return "signal SIGINT reçu";
         default: return "signal " + std::to_string(signal) + " reçu";
     }
 }
