@@ -24,6 +24,8 @@ inline constexpr std::array<TPreset, 4> kPresets{{{"MePrecFaible", "Faible", 10}
 // to (p + 1) x (p + 1) points and it is evaluated again; mesh surfaces keep
 // their own grids. The station tables are recomputed whether shown or not,
 // the other families when shown. The document is not marked modified.
+// When memory runs out on the way, the document is brought back whole to the
+// precision it had and std::bad_alloc passes on.
 void Applique(Document& doc, int p);
 
 }  // namespace Precision

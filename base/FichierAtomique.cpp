@@ -9,7 +9,6 @@
 #include <cstring>
 #include <filesystem>
 #include <random>
-#include <span>
 #include <system_error>
 
 #include "base/Debug.h"
@@ -78,8 +77,49 @@ bool Echec(std::string* raison, const std::string& texte) {
 
 namespace {
 
-// The file made of these parts, one after the other, in place of the old one.
-bool RemplaceParParties(const std::string& fichier, std::span<const std::string_view> parties, std::string* raison) {
+// A write that failed, with the system's reason.
+struct EchecEcriture {
+    std::string raison;
+};
+
+// Writes through a buffer of its own, so that a text made of many small
+// pieces costs few system calls and no allocation.
+class Tampon {
+public:
+    explicit Tampon(int fd) : fd_(fd) {}
+    void Ajoute(std::string_view octets) {
+        if (octets.size() >= sizeof tampon_ - n_) {
+            Vide();
+            if (octets.size() >= sizeof tampon_) return Ecrit(octets.data(), octets.size());
+        }
+        std::memcpy(tampon_ + n_, octets.data(), octets.size());
+        n_ += octets.size();
+    }
+    void Vide() {
+        Ecrit(tampon_, n_);
+        n_ = 0;
+    }
+
+private:
+    void Ecrit(const char* p, std::size_t reste) {
+        while (reste > 0) {
+            const ssize_t n = Appels().ecrit(fd_, p, reste);
+            if (n < 0) {
+                if (errno == EINTR) continue;
+                throw EchecEcriture{std::strerror(errno)};
+            }
+            if (n == 0) throw EchecEcriture{std::strerror(ENOSPC)};
+            p += n;
+            reste -= static_cast<std::size_t>(n);
+        }
+    }
+    int fd_;
+    std::size_t n_ = 0;
+    char tampon_[1 << 16];
+};
+
+// The file as the producer writes it, in place of the old one.
+bool RemplaceParFlux(const std::string& fichier, const Producteur& produit, std::string* raison) {
     DBG_SCOPE("FichierAtomique.Remplace");
     namespace fs = std::filesystem;
     if (fichier.empty()) return Echec(raison, "pas de nom de fichier");
@@ -99,8 +139,11 @@ bool RemplaceParParties(const std::string& fichier, std::span<const std::string_
     if (::stat(cible.c_str(), &st) == 0) {
         if (S_ISDIR(st.st_mode)) return Echec(raison, std::strerror(EISDIR));
         // A file the user may not write stays as it is, though the folder
-        // would let a new file take its place.
+        // would let a new file take its place. One marked read-only (no write
+        // permission left for anyone) stays too, also for a user whom the
+        // system would let write it (root).
         if (::faccessat(AT_FDCWD, cible.c_str(), W_OK, AT_EACCESS) != 0) return Echec(raison, std::strerror(errno));
+        if ((st.st_mode & 0222) == 0) return Echec(raison, "le fichier est en lecture seule");
         mode = st.st_mode & 07777;
     } else {
         const mode_t masque = ::umask(0);
@@ -124,19 +167,12 @@ bool RemplaceParParties(const std::string& fichier, std::span<const std::string_
         }
     }
 
-    for (std::string_view octets : parties) {
-        const char* p = octets.data();
-        std::size_t reste = octets.size();
-        while (reste > 0) {
-            const ssize_t n = Appels().ecrit(temp.fd(), p, reste);
-            if (n < 0) {
-                if (errno == EINTR) continue;
-                return Echec(raison, std::strerror(errno));
-            }
-            if (n == 0) return Echec(raison, std::strerror(ENOSPC));
-            p += n;
-            reste -= static_cast<std::size_t>(n);
-        }
+    try {
+        Tampon tampon(temp.fd());
+        produit([&tampon](std::string_view octets) { tampon.Ajoute(octets); });
+        tampon.Vide();
+    } catch (const EchecEcriture& e) {
+        return Echec(raison, e.raison);
     }
     if (Appels().synchronise(temp.fd()) != 0) return Echec(raison, std::strerror(errno));
     if (!temp.Ferme()) return Echec(raison, std::strerror(errno));
@@ -155,7 +191,7 @@ bool RemplaceParParties(const std::string& fichier, std::span<const std::string_
 }  // namespace
 
 bool Remplace(const std::string& fichier, std::string_view octets, std::string* raison) {
-    return RemplaceParParties(fichier, std::span<const std::string_view>(&octets, 1), raison);
+    return RemplaceParFlux(fichier, [octets](const Sortie& sortie) { sortie(octets); }, raison);
 }
 
 TErreurEcriture::TErreurEcriture(std::string fichier, std::string raison)
@@ -166,10 +202,15 @@ TErreurEcriture::TErreurEcriture(std::string fichier, std::string raison)
 void Ecrit(const std::string& fichier, std::string_view octets) { Ecrit(fichier, {octets}); }
 
 void Ecrit(const std::string& fichier, std::initializer_list<std::string_view> parties) {
+    EcritFlux(fichier, [parties](const Sortie& sortie) {
+        for (std::string_view p : parties) sortie(p);
+    });
+}
+
+void EcritFlux(const std::string& fichier, const Producteur& produit) {
     if (fichier.empty()) throw TErreurEcriture(fichier, "aucun nom de fichier");
     std::string raison;
-    if (!RemplaceParParties(fichier, std::span<const std::string_view>(parties.begin(), parties.size()), &raison))
-        throw TErreurEcriture(fichier, raison);
+    if (!RemplaceParFlux(fichier, produit, &raison)) throw TErreurEcriture(fichier, raison);
 }
 
 }  // namespace FichierAtomique

@@ -6,12 +6,14 @@
 // folder not writable, no free inode, the disk full, permissions that cannot
 // be given) leaves the old file exactly as it was and says why; the
 // temporary file never stays behind. A symbolic link is followed and the
-// file it names is replaced; a file the user may not write is not replaced.
+// file it names is replaced; a file the user may not write, or one marked
+// read-only (even for root), is not replaced.
 #pragma once
 
 #include <sys/types.h>
 
 #include <cstddef>
+#include <functional>
 #include <initializer_list>
 #include <stdexcept>
 #include <string>
@@ -37,6 +39,12 @@ TAppels AppelsSysteme();
 // message) when it could not: the old file is then as it was.
 bool Remplace(const std::string& fichier, std::string_view octets, std::string* raison = nullptr);
 
+// Writing a file piece by piece: the producer hands each piece to the
+// output, which buffers it (no allocation) and writes it on. An exception of
+// the producer leaves the old file as it was and passes on.
+using Sortie = std::function<void(std::string_view)>;
+using Producteur = std::function<void(const Sortie&)>;
+
 // A file that could not be written, with the reason.
 class TErreurEcriture : public std::runtime_error {
 public:
@@ -53,5 +61,8 @@ private:
 void Ecrit(const std::string& fichier, std::string_view octets);
 // The same for a file made of these parts, one after the other.
 void Ecrit(const std::string& fichier, std::initializer_list<std::string_view> parties);
+// The same for a file written as the producer makes it: a large text never
+// needs to be held whole.
+void EcritFlux(const std::string& fichier, const Producteur& produit);
 
 }  // namespace FichierAtomique

@@ -797,6 +797,9 @@ const std::array<Entree, kNombreCles> kTable = {{
     // Messages of the print set-up.
     {"rsTropDePages", "Trop de pages à imprimer : %s pages, au plus %d"},
     {"rsErrEchellePers", "Echelle demandée sous la forme 25, 1/25 ou 1 / 25"},
+    // When memory runs out.
+    {"rsMemoireInsuffisante",
+     "Mémoire insuffisante : l'opération en cours a été abandonnée, le dessin reste tel qu'il était avant elle."},
 }};
 
 // Keys read a second time after the table; the later reading wins.

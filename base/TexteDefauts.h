@@ -11,7 +11,7 @@ struct Entree {
     std::string_view defaut;
 };
 
-inline constexpr int kNombreCles = 787;
+inline constexpr int kNombreCles = 788;
 inline constexpr int kNombreRelectures = 4;
 
 // The keys in the table's order with their defaults (first reading).

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstring>
 #include <filesystem>
+#include <functional>
 #include <system_error>
 #include <unordered_map>
 
@@ -25,28 +26,28 @@ using DocFormat::Entier;
 // "dd/mm/yyyy": the date part of the trace's "dd/mm/yyyy hh:mm:ss".
 std::string DateDuJour() { return Debug::NowText().substr(0, 10); }
 
-// Lines of one document, with the key/value helpers of the format. A real
-// that is not finite cannot be read back: the key that would hold it stops
-// the writing, naming where it stands.
+// Lines of one document, with the key/value helpers of the format, handed
+// one by one to the output. A real that is not finite cannot be read back:
+// the key that would hold it stops the writing, naming where it stands.
 class Texte {
 public:
+    explicit Texte(const std::function<void(std::string_view)>& sortie) : sortie_(sortie) {}
     // A section: its header, and what a message calls it.
     void Ouvre(std::string_view nom, std::string ou = {}) {
         Crochets(nom);
         ou_ = ou.empty() ? "section " + std::string(nom) : std::move(ou);
     }
-    void Fin() { lignes_.emplace_back("[END]"); }
+    void Fin() { sortie_("[END]"); }
     void Cle(std::string_view cle, std::string valeur) {
         if (nonFini_)
             throw TValeurNonFinie("valeur non finie (infinie ou NaN) : " + ou_ + ", champ " + std::string(cle) +
                                   " ; rien n'a été écrit");
         Crochets(cle);
-        lignes_.push_back(std::move(valeur));
+        sortie_(valeur);
     }
     std::string R(double v) { return Verifie(std::isfinite(v), DocFormat::Reel(v)); }
     std::string F(float v) { return Verifie(std::isfinite(v), DocFormat::Simple(v)); }
-    void Ligne(std::string l) { lignes_.push_back(std::move(l)); }
-    std::vector<std::string> Prend() { return std::move(lignes_); }
+    void Ligne(std::string_view l) { sortie_(l); }
 
 private:
     void Crochets(std::string_view nom) {
@@ -55,13 +56,13 @@ private:
         l += '[';
         l += nom;
         l += ']';
-        lignes_.push_back(std::move(l));
+        sortie_(l);
     }
     std::string Verifie(bool fini, std::string texte) {
         nonFini_ = nonFini_ || !fini;
         return texte;
     }
-    std::vector<std::string> lignes_;
+    const std::function<void(std::string_view)>& sortie_;
     std::string ou_;
     bool nonFini_ = false;
 };
@@ -326,14 +327,17 @@ std::vector<int> IndicesDepuisTextes(const Document& doc, const std::vector<std:
     return r;
 }
 
-std::vector<std::string> LignesDocument(const Document& doc, const std::vector<int>& surfaces,
-                                        const TOptionsEcriture& options) {
-    DBG_SCOPE("DocWriter.LignesDocument");
+namespace {
+
+// Every line of the document, in order, to the output.
+void ProduitLignes(const Document& doc, const std::vector<int>& surfaces, const TOptionsEcriture& options,
+                   const std::function<void(std::string_view)>& sortie) {
+    DBG_SCOPE("DocWriter.ProduitLignes");
     VerifieIndices(doc, surfaces);
     std::unordered_map<int, int> nouvel;  // index in the document -> index in the file
     for (std::size_t n = 0; n < surfaces.size(); ++n) nouvel[surfaces[n]] = static_cast<int>(n);
 
-    Texte t;
+    Texte t(sortie);
     const std::string date = options.Date.empty() ? DateDuJour() : options.Date;
     t.Ouvre("HEADER");
     t.Cle("Version", std::string(kVersionFichier));
@@ -351,35 +355,60 @@ std::vector<std::string> LignesDocument(const Document& doc, const std::vector<i
     EcritPoids(t, doc, nouvel);
     EcritReperes(t, "REPERES", doc.ListReperes);
     EcritReperes(t, "ENVAHISEMENT", doc.ListReperesEnv);
-    return t.Prend();
+}
+
+// The bytes of the file, a line at a time: Windows-1252, CR LF after every
+// line. Nothing larger than a line is held.
+void ProduitOctets(const Document& doc, const std::vector<int>& surfaces, const TOptionsEcriture& options,
+                   const FichierAtomique::Sortie& sortie) {
+    bool ascii = true, utf8 = true;
+    std::string octets;
+    ProduitLignes(doc, surfaces, options, [&](std::string_view ligne) {
+        octets = Encodage::Utf8VersWindows1252(ligne);
+        octets += "\r\n";
+        for (char c : octets) ascii = ascii && static_cast<unsigned char>(c) < 0x80;
+        // A line end never falls inside a character: the text is valid
+        // UTF-8 when every line is.
+        utf8 = utf8 && Encodage::EstUtf8Valide(octets);
+        sortie(octets);
+    });
+    // The reader takes a file that is valid UTF-8 as UTF-8: Windows-1252 text
+    // that happens to look like it (as "Ã©" does) gets a last line, outside
+    // every section, that UTF-8 cannot hold.
+    if (!ascii && utf8) sortie("Windows-1252 \xA4\r\n");
+}
+
+}  // namespace
+
+std::vector<std::string> LignesDocument(const Document& doc, const std::vector<int>& surfaces,
+                                        const TOptionsEcriture& options) {
+    std::vector<std::string> lignes;
+    ProduitLignes(doc, surfaces, options, [&lignes](std::string_view l) { lignes.emplace_back(l); });
+    return lignes;
 }
 
 std::string OctetsDocument(const Document& doc, const std::vector<int>& surfaces, const TOptionsEcriture& options) {
     DBG_SCOPE("DocWriter.OctetsDocument");
     std::string octets;
-    bool ascii = true;
-    for (const std::string& l : LignesDocument(doc, surfaces, options)) {
-        octets += Encodage::Utf8VersWindows1252(l);
-        octets += "\r\n";
-    }
-    for (char c : octets) ascii = ascii && static_cast<unsigned char>(c) < 0x80;
-    // The reader takes a file that is valid UTF-8 as UTF-8: Windows-1252 text
-    // that happens to look like it (as "Ã©" does) gets a last line, outside
-    // every section, that UTF-8 cannot hold.
-    if (!ascii && Encodage::EstUtf8Valide(octets)) octets += "Windows-1252 \xA4\r\n";
+    ProduitOctets(doc, surfaces, options, [&octets](std::string_view o) { octets += o; });
     return octets;
 }
 
 void EcritDocument(const Document& doc, const std::vector<int>& surfaces, const std::string& fichier,
                    const TOptionsEcriture& options) {
     DBG_SCOPE("DocWriter.EcritDocument");
-    std::string octets;
+    if (fichier.empty()) throw TErreurEcriture(fichier, "le document n'a pas de nom de fichier");
+    // Written as it is made, so that saving needs no memory of the size of
+    // the document (the recovery save runs when memory has run out). A first
+    // pass that keeps nothing finds a value the file cannot hold before the
+    // file is touched.
     try {
-        octets = OctetsDocument(doc, surfaces, options);
+        ProduitLignes(doc, surfaces, options, [](std::string_view) {});
+        FichierAtomique::EcritFlux(
+            fichier, [&](const FichierAtomique::Sortie& sortie) { ProduitOctets(doc, surfaces, options, sortie); });
     } catch (const TValeurNonFinie& e) {
         throw TErreurEcriture(fichier, e.what());
     }
-    EcritFichierAtomique(fichier, octets);
 }
 
 void EcritDocument(const Document& doc, const std::vector<std::string>& surfaces, const std::string& fichier,

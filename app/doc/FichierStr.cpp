@@ -72,7 +72,15 @@ bool TfichierStr::ChargeFichier(const std::string& nom) {
         return false;
     }
     std::string octets, erreur;
-    bool ok = Encodage::LitOctets(nom, octets, &erreur);
+    // A file larger than the reader takes is refused by its size, before a
+    // byte of it is read.
+    const auto taille = std::filesystem::file_size(nom, ec);
+    bool ok = ec || taille <= kTailleMax;
+    if (!ok)
+        erreur = "fichier trop volumineux (" + std::to_string(taille >> 20) + " Mo ; le lecteur en prend au plus " +
+                 std::to_string(kTailleMax >> 20) + " Mo)";
+    else
+        ok = Encodage::LitOctets(nom, octets, &erreur);
     if (ok) {
         Encodage::DecodeEnPlace(octets);
         ok = octets.size() <= kTailleMax;
@@ -80,7 +88,7 @@ bool TfichierStr::ChargeFichier(const std::string& nom) {
     }
     if (!ok) {
         Debug::DbgMsgS("TfichierStr.ChargeFichier", 0, {nom, erreur});
-        Ui::ui().msgDlg(Langue::Txt("rsErrLectFich") + nom, Ui::MsgType::Warning, Ui::mbOK);
+        Ui::ui().msgDlg(Langue::Txt("rsErrLectFich") + nom + " : " + erreur, Ui::MsgType::Warning, Ui::mbOK);
         return false;
     }
     Charge(std::move(octets));

@@ -33,8 +33,10 @@ public:
 
     // Loads and indexes the file. A missing file shows the warning
     // "Fichier <name> inexistant" and returns false, as does a file that
-    // exists but cannot be read (with the reading-error message); the lines and
-    // the index are then empty.
+    // exists but cannot be read (with the reading-error message and why: a
+    // file larger than the reader takes is refused by its size before it is
+    // read, an unreadable one gives the system's reason); the lines and the
+    // index are then empty.
     bool ChargeFichier(const std::string& nom);
 
     // Loads and indexes a text already in memory (bytes as they would stand on

@@ -4,17 +4,36 @@
 #include <QGuiApplication>
 
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <new>
 #include <stdexcept>
 
 #include "base/Debug.h"
+#include "base/Langue.h"
 
 namespace ExceptionHandler {
 
 namespace {
 Hooks g_hooks;
+// Enough for the recovery save, the journal line and one message box.
+constexpr std::size_t kReserve = 16u << 20;
+char* g_reserve = nullptr;
+bool g_memoireDite = false;  // the user was told that memory ran out
 }  // namespace
+
+bool PrendReserve() {
+    if (g_reserve) return true;
+    g_reserve = new (std::nothrow) char[kReserve];
+    // Touched, so that the pages are really held.
+    if (g_reserve) std::memset(g_reserve, 1, kReserve);
+    return g_reserve != nullptr;
+}
+
+void LibereReserve() {
+    delete[] g_reserve;
+    g_reserve = nullptr;
+}
 
 void SetHooks(Hooks h) { g_hooks = std::move(h); }
 Hooks& hooks() { return g_hooks; }
@@ -62,7 +81,7 @@ struct DrawingOff {
 
 }  // namespace
 
-void Handle(const std::string& message) {
+void Handle(const std::string& message, bool manqueMemoire) {
     Debug::State& st = Debug::state();
     if (st.inHandler) {
         // An error while the handler itself runs (inside a message box it
@@ -85,15 +104,21 @@ void Handle(const std::string& message) {
     const std::string newest = Debug::NewestTag();
 
     // 2. The recovery save. Where it had to go elsewhere than the current
-    // folder, the user is told where it is.
+    // folder, the user is told where it is; when memory ran out, the user is
+    // told that too, once.
+    const bool dire = manqueMemoire && !g_memoireDite;
+    g_memoireDite = g_memoireDite || manqueMemoire;
     try {
         if (!g_hooks.recoverySave) throw std::runtime_error("no document writer");
         const std::filesystem::path ou = g_hooks.recoverySave();
         std::error_code ec;
         const std::filesystem::path dossier = std::filesystem::absolute(ou, ec).parent_path();
-        if (!ou.empty() && !std::filesystem::equivalent(dossier, std::filesystem::current_path(ec), ec))
+        if (dire)
+            Plain(Langue::Txt("rsMemoireInsuffisante") + "\nrecovery.cse enregistré dans " + dossier.string());
+        else if (!ou.empty() && !std::filesystem::equivalent(dossier, std::filesystem::current_path(ec), ec))
             Plain(message + "\nrecovery.cse enregistré dans " + dossier.string());
     } catch (...) {
+        if (dire) Plain(Langue::Txt("rsMemoireInsuffisante"));
         try {
             Debug::DbgMsgStr(Debug::erDivers, "TMainForm.ExceptionHandler", 0, {"Error writing recovery.cse"});
         } catch (...) {
@@ -116,9 +141,11 @@ void Handle(const std::string& message) {
         Plain(message);
     }
 
-    // 5. The trace starts again from nothing.
+    // 5. The trace starts again from nothing; the reserve is taken again
+    // while memory allows.
     Debug::DbgLeave();
     Debug::DbgReset();
+    if (manqueMemoire) PrendReserve();
     st.inHandler = false;
 }
 

@@ -3,13 +3,16 @@
 // event through Guard; an exception that reaches it is handled here: drawing
 // is switched off while the handler runs, the document is saved to
 // "recovery.cse", the error goes to the debug report and as one line at the
-// head of "Error.log", the trace is cleared, and the program goes on.
+// head of "Error.log", the trace is cleared, and the program goes on. When
+// memory ran out, a reserve is given back before anything else and the user
+// is told once.
 #pragma once
 
 #include <QApplication>
 
 #include <exception>
 #include <functional>
+#include <new>
 #include <string>
 
 namespace ExceptionHandler {
@@ -33,7 +36,14 @@ void SetHooks(Hooks hooks);
 Hooks& hooks();
 
 // Handles one error that nobody caught (the exception's message).
-void Handle(const std::string& message);
+// `manqueMemoire`: memory ran out; the user is told so, the first time.
+void Handle(const std::string& message, bool manqueMemoire = false);
+
+// A reserve of memory held while the program runs and given back first when
+// memory runs out, so that the recovery save and the message still can be
+// made. PrendReserve takes it (again); false when memory is still short.
+bool PrendReserve();
+void LibereReserve();
 
 // The message of the exception being handled (inside a catch block).
 std::string MessageCourant();
@@ -43,6 +53,12 @@ template <class F>
 auto Guard(F&& f, decltype(f()) fallback) noexcept -> decltype(f()) {
     try {
         return f();
+    } catch (const std::bad_alloc&) {
+        LibereReserve();
+        try {
+            Handle(MessageCourant(), true);
+        } catch (...) {
+        }
     } catch (...) {
         try {
             Handle(MessageCourant());

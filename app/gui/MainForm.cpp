@@ -19,6 +19,7 @@
 #include <exception>
 
 #include "app/DocIo.h"
+#include "app/FinProgramme.h"
 #include "app/gui/AppliqueLangue.h"
 #include "app/gui/FenetresFlottantes.h"
 #include "app/gui/MainFormInterne.h"
@@ -413,6 +414,20 @@ void TMainForm::closeEvent(QCloseEvent* e) {
     }
     FormClose();
     e->accept();
+}
+
+void TMainForm::FinForcee(const std::string& raison) {
+    DBG_SCOPE("TMainForm.FinForcee");
+    if (fermetureEnCours_) return;
+    try {
+        StockeVues();
+    } catch (...) {
+    }
+    FinProgramme::Termine(doc_, raison, Debug::JournalPath());
+    try {
+        FormClose();
+    } catch (...) {
+    }
 }
 
 bool TMainForm::FormCloseQuery() {

@@ -81,6 +81,10 @@ public:
     bool Enregistre() const { return doc_.Enregistre(); }
     bool FormeAffichee() const { return doc_.FormeAffichee; }
     bool FermetureEnCours() const { return fermetureEnCours_; }
+    // The system or the session ends the program (a signal, the display
+    // gone): nobody is asked; unsaved work goes to the recovery document,
+    // the journal says why, the settings are written as at a close.
+    void FinForcee(const std::string& raison);
     // A document named on the command line was read during creation.
     bool VuesDepuisFichier() const override { return vuesDepuisFichier_; }
     const TLigneCommande& LigneCommande() const { return ligne_; }

@@ -36,6 +36,16 @@ void TMainForm::AppliquePrecision(const char* item, int p) {
         ~Curseur() { QApplication::restoreOverrideCursor(); }
     } curseur;
     if (QAction* a = Action(QLatin1String(item))) a->setChecked(true);
-    Precision::Applique(doc_, p);
+    try {
+        Precision::Applique(doc_, p);
+    } catch (...) {
+        // Not applied (memory ran out): the tick goes to the precision the
+        // drawing still has; its pictures are still those of that precision.
+        const char* juste = "MePrecPerso";
+        for (const Precision::TPreset& pr : Precision::kPresets)
+            if (pr.Valeur == doc_.Precision) juste = pr.Item;
+        if (QAction* a = Action(QLatin1String(juste))) a->setChecked(true);
+        throw;
+    }
     Redessine(false);
 }

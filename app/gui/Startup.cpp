@@ -12,6 +12,7 @@
 #include <stdexcept>
 
 #include "app/DocIo.h"
+#include "app/FinProgramme.h"
 #include "app/doc/GestFich.h"
 #include "app/gui/AppliqueLangue.h"
 #include "app/gui/CalculatForm.h"
@@ -23,6 +24,7 @@
 #include "app/gui/OptionForm.h"
 #include "app/gui/PropFichForm.h"
 #include "app/gui/QtUi.h"
+#include "app/gui/Signaux.h"
 #include "app/gui/SplashForm.h"
 #include "base/Debug.h"
 #include "base/Langue.h"
@@ -175,6 +177,9 @@ void PrepareApplication() {
 
 int Execute(int argc, char** argv) {
     CorvaneApplication app(argc, argv);
+    // From here a SIGTERM or SIGHUP waits for the event loop.
+    Signaux::Installe();
+    ExceptionHandler::PrendReserve();
     // The application object takes the user's locale; numbers always use ".".
     std::setlocale(LC_NUMERIC, "C");
     PrepareApplication();
@@ -207,8 +212,17 @@ int Execute(int argc, char** argv) {
 
         splash.reset();
         while (QGuiApplication::overrideCursor()) QGuiApplication::restoreOverrideCursor();
+        // Ended by the system or the session: the work and the settings are
+        // kept, and the exit code tells the signal (128 + its number). In
+        // place before the window shows, so that a shown window has them.
+        Signaux::Ecoute([&principale](int sig) {
+            principale.FinForcee(FinProgramme::RaisonSignal(sig));
+            QCoreApplication::exit(128 + sig);
+        });
+        Signaux::SurPerteAffichage([&principale] { principale.FinForcee(FinProgramme::kRaisonAffichage); });
         principale.show();
         code = app.exec();
+        Signaux::Retire();
         ExceptionHandler::SetHooks({});
     }
     Ui::setUi(nullptr);

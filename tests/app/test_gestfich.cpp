@@ -375,7 +375,9 @@ void SansDroitsRoot(F&& f) {
 // the save fails naming the file and the reason, the old file stays whole,
 // no temporary is left.
 TEST(DocWriter, AFolderOrFileTheUserMayNotWriteOrANonFiniteValueKeepsTheOldFile) {
-    for (int cas : {0, 1, 2}) {  // folder protected, file protected, a NaN
+    // folder protected, file protected, a NaN, the file marked read-only and
+    // the program run as whoever runs the tests (root too)
+    for (int cas : {0, 1, 2, 3}) {
         SCOPED_TRACE(cas);
         RecordingScope r;
         Dossier d;
@@ -385,17 +387,22 @@ TEST(DocWriter, AFolderOrFileTheUserMayNotWriteOrANonFiniteValueKeepsTheOldFile)
         ASSERT_TRUE(OuvrirFichier(doc, f).Complet);
         doc.SurfaceNurbs(0)->Net.TabPC[1][2].W = cas == 2 ? std::nan("") : 42.0;
         doc.MarquerModifie();
-        ::chmod(f.c_str(), cas == 0 ? 0666 : cas == 1 ? 0444 : 0644);
+        ::chmod(f.c_str(), cas == 0 ? 0666 : cas == 1 || cas == 3 ? 0444 : 0644);
         if (cas == 0) ::chmod(d.chemin().c_str(), 0555);
         std::string raison;
-        SansDroitsRoot([&] {
+        const auto enregistre = [&] {
             try {
                 GestFich::EnregistrerFichierAll(doc, 0);
             } catch (const DocWriter::TErreurEcriture& e) {
                 raison = e.what();
             }
-        });
+        };
+        if (cas == 3)
+            enregistre();
+        else
+            SansDroitsRoot(enregistre);
         EXPECT_NE(raison.find(f), std::string::npos) << raison;
+        EXPECT_EQ(raison.find("lecture seule") != std::string::npos, cas == 3) << raison;
         EXPECT_EQ(raison.find("surface « Coque » (SURF0), champ V_1_2") != std::string::npos, cas == 2) << raison;
         EXPECT_EQ(LitOctets(f), LitOctets(Donnee("full.cse")));
         EXPECT_EQ(d.Entrees(), std::vector<std::string>{"bateau.cse"});
