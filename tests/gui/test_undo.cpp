@@ -2,7 +2,10 @@
 #include <QAction>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabWidget>
+#include <QTableView>
 #include <QTableWidget>
+#include <QTimer>
 
 #include <functional>
 
@@ -15,9 +18,12 @@
 #include "views/gui/EpaisseurForm.h"
 #include "views/gui/ListeSurfForm.h"
 #include "views/gui/LstPcForm.h"
+#include "views/DeplSurf.h"
+#include "views/gui/DeplSurfForm.h"
 #include "views/gui/PropSurfForm.h"
 #include "views/gui/SelSurfaces.h"
 #include "views/gui/SurfNewForm.h"
+#include "views/gui/TransfoForm.h"
 
 namespace {
 
@@ -149,6 +155,34 @@ TEST_F(CommandesAnnulerTest, EachCommandRecordsOrLeavesAnnulerOff) {
              ASSERT_TRUE(e->Appliquer());
              e->close();
          }},
+        {"Liste des vertex", true,
+         [this] {
+             F().Action(QStringLiteral("MeLstPC"))->trigger();
+             TLstPcForm* l = Fenetre<TLstPcForm>();
+             l->activateWindow();
+             QCoreApplication::processEvents();
+             ASSERT_TRUE(QApplication::activeWindow() == l);
+             ASSERT_TRUE(l->Modele()->setData(l->Modele()->index(1, TModelePC::kColX + 2), QStringLiteral("4.5"), Qt::EditRole));
+             l->hide();
+         }},
+        {"Transformations", true,
+         [this] {
+             Commande<TTransForm>("MeTransfo", [](TTransForm& f) {
+                 f.Pages()->setCurrentIndex(TTransForm::pMiroir);
+                 f.findChild<QPushButton*>(QStringLiteral("BtnMirVer"))->click();
+                 f.Valider();
+             });
+         }},
+        {"Déplacer des surfaces", true,
+         [this] {
+             TDeplSurfForm f(F());
+             QTimer::singleShot(0, [&f] {
+                 f.Surfaces()->ToutChoisir(true);
+                 f.Champ(2)->setText(QStringLiteral("1.5"));
+                 f.Valider();
+             });
+             ASSERT_TRUE(f.Execute(DeplSurf::dmDeplace));
+         }},
         {"Miroir de surfaces", true,
          [this] {
              Commande<TListeSurfForm>("MeRetournVert", [](TListeSurfForm& f) {
@@ -159,6 +193,13 @@ TEST_F(CommandesAnnulerTest, EachCommandRecordsOrLeavesAnnulerOff) {
         {"Grouper dans l'espace", true,
          [&] { ASSERT_TRUE(Selection::GrouperPC(Doc(), selection(), vkPlan, true)); }},
         {"Aligner dans l'espace", true, [&] { ASSERT_TRUE(ObjCom::AligneDanslEspace(Doc(), selection())); }},
+        {"Supprimer des surfaces", false,
+         [this] {
+             Commande<TListeSurfForm>("MeSupprimerSurf", [](TListeSurfForm& f) {
+                 f.Surfaces()->ToutChoisir(true);
+                 f.Valider();
+             });
+         }},
         {"Dupliquer", false,
          [this] {
              Commande<TListeSurfForm>("MeDupliquer", [](TListeSurfForm& f) {

@@ -135,6 +135,10 @@ TLstPcForm::TLstPcForm(TMainForm& main, QWidget* parent) : QWidget(parent, Qt::T
         if (isVisible()) modele_->Actualise();
     });
     connect(modele_, &QAbstractItemModel::modelReset, this, &TLstPcForm::AjusteNoms);
+    // A value written: a refusal told before may be told again.
+    connect(modele_, &QAbstractItemModel::dataChanged, this, [this](const QModelIndex& a, const QModelIndex& b) {
+        if (a == b) dit_.reset();
+    });
     // The refusal comes from inside the editor's commit: a message opened
     // there would run while the editor is still committing, and whatever the
     // window does meanwhile (the focus leaving it commits again, an
@@ -144,6 +148,7 @@ TLstPcForm::TLstPcForm(TMainForm& main, QWidget* parent) : QWidget(parent, Qt::T
     connect(modele_, &TModelePC::refuse, this,
             [this](int ligne, int colonne, const QString& texte, const QString& message) {
                 if (refus_) return;
+                if (dit_ && dit_->Ligne == ligne && dit_->Colonne == colonne && dit_->Texte == texte) return;
                 refus_ = TRefus{ligne, colonne, texte, message, TEtape::Attente};
                 QMetaObject::invokeMethod(this, &TLstPcForm::SignaleRefus, Qt::QueuedConnection);
             });
@@ -185,6 +190,7 @@ void TLstPcForm::SignaleRefus() {
         return;
     }
     refus_->Etape = TEtape::Message;
+    dit_ = refus_;
     retourMessage_ = true;
     Ui::ui().msgDlg(refus_->Message.toStdString(), Ui::MsgType::Error, Ui::mbOK);
     if (!refus_ || !isVisible()) {

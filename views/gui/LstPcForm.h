@@ -86,6 +86,10 @@ private:
         TEtape Etape;
     };
     std::optional<TRefus> refus_;
+    // The last refusal told: the same text committed again in that cell
+    // (Enter in the cell opened again, or the cell left as the window loses
+    // the activation) is not told twice; the point keeps its value.
+    std::optional<TRefus> dit_;
     // The window comes back from the refusal's message: the same editing
     // goes on, nothing is recorded again.
     bool retourMessage_ = false;
