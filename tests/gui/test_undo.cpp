@@ -2,7 +2,6 @@
 #include <QAction>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTabWidget>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTimer>
@@ -23,7 +22,6 @@
 #include "views/gui/PropSurfForm.h"
 #include "views/gui/SelSurfaces.h"
 #include "views/gui/SurfNewForm.h"
-#include "views/gui/TransfoForm.h"
 
 namespace {
 
@@ -165,14 +163,6 @@ TEST_F(CommandesAnnulerTest, EachCommandRecordsOrLeavesAnnulerOff) {
              ASSERT_TRUE(l->Modele()->setData(l->Modele()->index(1, TModelePC::kColX + 2), QStringLiteral("4.5"), Qt::EditRole));
              l->hide();
          }},
-        {"Transformations", true,
-         [this] {
-             Commande<TTransForm>("MeTransfo", [](TTransForm& f) {
-                 f.Pages()->setCurrentIndex(TTransForm::pMiroir);
-                 f.findChild<QPushButton*>(QStringLiteral("BtnMirVer"))->click();
-                 f.Valider();
-             });
-         }},
         {"Déplacer des surfaces", true,
          [this] {
              TDeplSurfForm f(F());
@@ -190,8 +180,6 @@ TEST_F(CommandesAnnulerTest, EachCommandRecordsOrLeavesAnnulerOff) {
                  f.Valider();
              });
          }},
-        {"Grouper dans l'espace", true,
-         [&] { ASSERT_TRUE(Selection::GrouperPC(Doc(), selection(), vkPlan, true)); }},
         {"Aligner dans l'espace", true, [&] { ASSERT_TRUE(ObjCom::AligneDanslEspace(Doc(), selection())); }},
         {"Supprimer des surfaces", false,
          [this] {
