@@ -51,11 +51,6 @@ inline int Taille(const TNet& net, bool lignes) {
     return std::clamp(lignes ? net.NbL : net.NbC, 0, kMaxNetSize);
 }
 
-// The outline of the box (x1, y1)-(x2, y2), e pixels thick inwards.
-void Contour(ICanvas& cv, int x1, int y1, int x2, int y2, int e) {
-    for (int t = 0; t < e && x1 + t < x2 - t && y1 + t < y2 - t; ++t) cv.Rectangle(x1 + t, y1 + t, x2 - t, y2 - t);
-}
-
 // A 7 x 7 square, filled at the corners of the net; the current point gets
 // a yellow square inside.
 void Marqueur(ICanvas& cv, const Document& doc, const TTabCoor& tab, const TOptionsDessin& o, const TNet& net,

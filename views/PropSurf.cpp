@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/Debug.h"
+#include "model/Undo.h"
 
 namespace PropSurf {
 
@@ -57,6 +58,13 @@ std::vector<TPropSurf> Remplit(const Document& doc) {
 
 void Ecrit(Document& doc, const std::vector<TPropSurf>& copies) {
     DBG_SCOPE("TPropSurfForm.BtnOKClick");
+    // A frame reset moves its surface: recorded, so that Annuler gives the
+    // surface and its frame back. A frame already at the origin moves nothing.
+    for (int i = 0; i < doc.NbSurf() && i < static_cast<int>(copies.size()); ++i)
+        if (copies[static_cast<std::size_t>(i)].RAZPlan && !(doc.Surface(i)->PlanSym == TPlanSym{})) {
+            doc.RecordAction(TUndo::kGeometrie);
+            break;
+        }
     for (int i = 0; i < doc.NbSurf() && i < static_cast<int>(copies.size()); ++i) {
         const TPropSurf& c = copies[static_cast<std::size_t>(i)];
         TEntity& s = *doc.Surface(i);

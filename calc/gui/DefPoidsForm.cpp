@@ -13,6 +13,7 @@
 #include "model/Document.h"
 #include "model/Entity.h"
 #include "model/UiPort.h"
+#include "model/Undo.h"
 #include "model/Update.h"
 #include "views/gui/Champs.h"
 
@@ -83,6 +84,9 @@ bool TDefPoidsForm::BtnOKClick() {
             return false;
         }
     }
+    // Recorded like the weights window: Annuler takes the new weight away
+    // rather than an older change of the geometry.
+    doc_.RecordAction(TUndo::kGeometrie);
     doc_.ListPoids.push_back({EditNom->text().toStdString(), v[0], v[1], v[2], v[3], CBSurf->currentIndex()});
     ObjCom::MajTotalPoids(doc_);
     doc_.MarquerModifie();

@@ -299,7 +299,9 @@ TEST(FinProgramme, ASignalOrTheDisplayLostKeepsTheWorkAndTheSettingsAndTheJourna
         const QString programme = dossier.filePath(QStringLiteral("corvane-shaper"));
         std::error_code ec;
         std::filesystem::create_hard_link(Programme().toStdString(), programme.toStdString(), ec);
-        if (ec) ASSERT_TRUE(QFile::copy(Programme(), programme));
+        if (ec) {
+            ASSERT_TRUE(QFile::copy(Programme(), programme));
+        }
 
         // A document read in part is unsaved work: an unknown key in MAIN.
         std::vector<std::string> lignes = DocWriter::LignesDocument(Document::Defaut(), {0});

@@ -4,6 +4,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QRegularExpression>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
 #include <QLineEdit>
@@ -105,8 +106,8 @@ TEST_F(TypedEditingTest, ListShowsEveryPointWholeNamesAndEveryChangeAndRefusesTe
     // A refused text: the window and the cell take the focus back, the text selected.
     AutreActive();
     EXPECT_FALSE(l->Modele()->setData(y, QStringLiteral("douze"), Qt::EditRole));
-    EXPECT_EQ(ui_.rec.messages.size(), 1u);
     QCoreApplication::processEvents();
+    EXPECT_EQ(ui_.rec.messages.size(), 1u);
     auto* cellule = qobject_cast<QLineEdit*>(l->Grille()->indexWidget(y));
     EXPECT_TRUE(QApplication::activeWindow() == l && cellule && cellule->selectedText() == QStringLiteral("douze"));
     EXPECT_TRUE(l->Modele()->setData(y, QStringLiteral("12"), Qt::EditRole));
@@ -117,6 +118,83 @@ TEST_F(TypedEditingTest, ListShowsEveryPointWholeNamesAndEveryChangeAndRefusesTe
     EXPECT_EQ(octets.substr(0, 16), "Surface;Num\xe9ro;L");  // Windows-1252
     l->hide();  // leaving the window evaluates what was typed
     EXPECT_TRUE(Doc().Surface(1)->Calculee == 1 && !F().Enregistre());
+}
+
+// A message box as the user meets it: modal, it takes the activation and the
+// focus from the window that opened it, then closes.
+struct UiBoiteModale : RecordingUi {
+    int msgDlg(std::string_view text, Ui::MsgType type, unsigned buttons) override {
+        QWidget* avant = QApplication::activeWindow();
+        QMessageBox b;
+        b.setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+        QTimer::singleShot(0, &b, [&b, avant] {
+            // The box stays open a while, then goes; the window that was
+            // active is given the activation back before the box returns.
+            b.activateWindow();
+            auto attend = [] {
+                for (int k = 0; k < 3; ++k) {
+                    QCoreApplication::processEvents();
+                    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+                }
+            };
+            attend();
+            b.hide();
+            if (avant) avant->activateWindow();
+            attend();
+            b.accept();
+        });
+        b.exec();
+        return RecordingUi::msgDlg(text, type, buttons);
+    }
+};
+
+// A value out of range typed in a cell of the list, the cell left by Enter,
+// by a click on another cell or by another window taking the activation: one
+// message, shown once the cell's editor has closed; the point keeps its
+// value; the cell opens again with the text, the focus in it.
+TEST_F(TypedEditingTest, ListRefusedValueToldOnceThenTheCellHasTheFocus) {
+    enum Sortie { Entree, Clic, AutreFenetre };
+    F().Action(QStringLiteral("MeLstPC"))->trigger();
+    TLstPcForm* l = Fenetre<TLstPcForm>();
+    ASSERT_NE(l, nullptr);
+    QTableView* g = l->Grille();
+    const TVertex4f avant = Doc().SurfaceNurbs(0)->Net.TabPC[0][1];
+    UiBoiteModale boite;
+    Ui::ScopedUi portee(&boite);
+    for (const auto& [sortie, texte] : {std::pair{Entree, "1e9"}, std::pair{Clic, "-2e5"}, std::pair{AutreFenetre, "123456"}}) {
+        SCOPED_TRACE(texte);
+        boite.messages.clear();
+        l->activateWindow();
+        QCoreApplication::processEvents();
+        ASSERT_EQ(QApplication::activeWindow(), l);
+        const QModelIndex x = l->Modele()->index(1, TModelePC::kColX);
+        g->setCurrentIndex(x);
+        QTest::keyClick(g, Qt::Key_F2);
+        auto* editeur = qobject_cast<QLineEdit*>(g->indexWidget(x));
+        ASSERT_NE(editeur, nullptr);
+        editeur->selectAll();
+        QTest::keyClicks(editeur, QLatin1String(texte));
+        switch (sortie) {
+            case Entree: QTest::keyClick(editeur, Qt::Key_Return); break;
+            case Clic: QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, g->visualRect(x.siblingAtRow(3)).center()); break;
+            case AutreFenetre: AutreActive(); break;
+        }
+        for (int k = 0; k < 5; ++k) {
+            QCoreApplication::processEvents();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
+        EXPECT_EQ(boite.messages, std::vector<std::string>{"Valeur comprise entre -100000 et 100000 demandée : X"});
+        EXPECT_EQ(Doc().SurfaceNurbs(0)->Net.TabPC[0][1], avant);
+        editeur = qobject_cast<QLineEdit*>(g->indexWidget(x));
+        ASSERT_NE(editeur, nullptr);
+        EXPECT_TRUE(QApplication::activeWindow() == l && QApplication::focusWidget() == editeur);
+        EXPECT_EQ(editeur->selectedText(), QLatin1String(texte));
+        // Confirmed again as it stands: not told twice, the point unchanged.
+        QTest::keyClick(editeur, Qt::Key_Return);
+        for (int k = 0; k < 3; ++k) QCoreApplication::processEvents();
+        EXPECT_EQ(boite.messages.size(), 1u);
+        EXPECT_TRUE(Doc().SurfaceNurbs(0)->Net.TabPC[0][1] == avant && g->indexWidget(x) == nullptr);
+    }
 }
 
 TEST_F(TypedEditingTest, ThicknessThatIsNotANumberOrNegativeAddsNothing) {

@@ -94,10 +94,7 @@ bool TModelePC::setData(const QModelIndex& index, const QVariant& value, int rol
     }
     if (refus || !EditPC::EcritCellule(doc_, Point(index.row()), k, texte, &refus)) {
         const QString label = headerData(index.column(), Qt::Horizontal, Qt::DisplayRole).toString();
-        if (refus) {
-            Ui::ui().msgDlg(message + " : " + label.toStdString(), Ui::MsgType::Error, Ui::mbOK);
-            emit refuse(index.row(), index.column(), value.toString());
-        }
+        if (refus) emit refuse(index.row(), index.column(), value.toString(), QString::fromStdString(message) + " : " + label);
         return false;
     }
     modifie_ = true;
@@ -138,20 +135,23 @@ TLstPcForm::TLstPcForm(TMainForm& main, QWidget* parent) : QWidget(parent, Qt::T
         if (isVisible()) modele_->Actualise();
     });
     connect(modele_, &QAbstractItemModel::modelReset, this, &TLstPcForm::AjusteNoms);
-    // After the message the window and the cell take the focus back, the
-    // refused text selected, once the cell's editor has closed; a window
-    // that must be activated first reloads its rows, then the cell opens.
-    connect(
-        modele_, &TModelePC::refuse, this,
-        [this](int ligne, int colonne, const QString& texte) {
-            if (!isVisible()) return;
-            refus_ = TRefus{ligne, colonne, texte};
-            if (isActiveWindow())
-                RouvreCellule();
-            else
-                activateWindow();
-        },
-        Qt::QueuedConnection);
+    // A value written: a refusal told before may be told again.
+    connect(modele_, &QAbstractItemModel::dataChanged, this, [this](const QModelIndex& a, const QModelIndex& b) {
+        if (a == b) dit_.reset();
+    });
+    // The refusal comes from inside the editor's commit: a message opened
+    // there would run while the editor is still committing, and whatever the
+    // window does meanwhile (the focus leaving it commits again, an
+    // activation reloads the rows) would reach an editor already gone. The
+    // message waits until the editor has closed; the same text committed
+    // twice on its way out (Enter, then the focus leaving) is told once.
+    connect(modele_, &TModelePC::refuse, this,
+            [this](int ligne, int colonne, const QString& texte, const QString& message) {
+                if (refus_) return;
+                if (dit_ && dit_->Ligne == ligne && dit_->Colonne == colonne && dit_->Texte == texte) return;
+                refus_ = TRefus{ligne, colonne, texte, message, TEtape::Attente};
+                QMetaObject::invokeMethod(this, &TLstPcForm::SignaleRefus, Qt::QueuedConnection);
+            });
     auto* v = new QVBoxLayout(this);
     v->addWidget(grille_);
     auto* h = new QHBoxLayout;
@@ -183,8 +183,34 @@ bool TLstPcForm::Exporter(const std::string& fichier) {
     return false;
 }
 
+void TLstPcForm::SignaleRefus() {
+    if (!refus_ || refus_->Etape != TEtape::Attente) return;
+    if (!isVisible()) {
+        refus_.reset();
+        return;
+    }
+    refus_->Etape = TEtape::Message;
+    dit_ = refus_;
+    retourMessage_ = true;
+    Ui::ui().msgDlg(refus_->Message.toStdString(), Ui::MsgType::Error, Ui::mbOK);
+    if (!refus_ || !isVisible()) {
+        refus_.reset();
+        retourMessage_ = false;
+        return;
+    }
+    refus_->Etape = TEtape::Rouvrir;
+    // The window and the cell take the focus back; a window that must be
+    // activated first opens the cell on its activation.
+    if (isActiveWindow()) {
+        retourMessage_ = false;
+        RouvreCellule();
+    } else {
+        activateWindow();
+    }
+}
+
 void TLstPcForm::RouvreCellule() {
-    if (!refus_) return;
+    if (!refus_ || refus_->Etape != TEtape::Rouvrir) return;
     const TRefus r = *std::exchange(refus_, std::nullopt);
     const QModelIndex i = modele_->index(r.Ligne, r.Colonne);
     if (!i.isValid()) return;
@@ -194,15 +220,20 @@ void TLstPcForm::RouvreCellule() {
     if (auto* e = qobject_cast<QLineEdit*>(grille_->indexWidget(i))) {
         e->setText(r.Texte);
         e->selectAll();
+        e->setFocus();
     }
 }
 
 bool TLstPcForm::event(QEvent* e) {
     switch (e->type()) {
         case QEvent::WindowActivate: {
-            modele_->Recharge();
-            main_.RecordAction(0);
-            modele_->FixeModifie(false);
+            if (!std::exchange(retourMessage_, false)) {
+                // The rows follow the document; an editor open on unchanged
+                // rows stays open.
+                modele_->Actualise();
+                main_.RecordAction(0);
+                modele_->FixeModifie(false);
+            }
             const bool r = QWidget::event(e);
             RouvreCellule();
             return r;

@@ -41,8 +41,9 @@ public:
     static constexpr int kColX = 4;  // X, Y, Z, W from here
 
 signals:
-    // A typed text was refused (after the message).
-    void refuse(int ligne, int colonne, const QString& texte);
+    // A typed text was refused; nothing was written. Emitted from inside the
+    // cell editor's commit: whoever tells the user waits until it is over.
+    void refuse(int ligne, int colonne, const QString& texte, const QString& message);
 
 private:
     Document& doc_;
@@ -69,14 +70,29 @@ private:
     void Termine();
     // The surface column as wide as the longest name.
     void AjusteNoms();
-    // The cell whose text was refused, its editor open again on that text.
+    // The refused text's message, once the cell's editor has closed; then
+    // the cell is opened again.
+    void SignaleRefus();
+    // The cell whose text was refused, its editor open again on that text
+    // and the focus in it (once per refusal).
     void RouvreCellule();
 
+    // A refusal goes from waiting for its message, to the message shown, to
+    // the cell to open again.
+    enum class TEtape { Attente, Message, Rouvrir };
     struct TRefus {
         int Ligne, Colonne;
-        QString Texte;
+        QString Texte, Message;
+        TEtape Etape;
     };
     std::optional<TRefus> refus_;
+    // The last refusal told: the same text committed again in that cell
+    // (Enter in the cell opened again, or the cell left as the window loses
+    // the activation) is not told twice; the point keeps its value.
+    std::optional<TRefus> dit_;
+    // The window comes back from the refusal's message: the same editing
+    // goes on, nothing is recorded again.
+    bool retourMessage_ = false;
 
     TMainForm& main_;
     TModelePC* modele_;

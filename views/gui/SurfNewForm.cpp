@@ -134,6 +134,9 @@ void TSurfNewForm::Valider() {
     n.Flotteur = flotteur_->isChecked();
     if (SurfNew::AjouteSurf(doc, n) < 0) return;
     confirme_ = true;
-    main_.RecordAction(TUndo::kGeometrie);
+    // A surface was added: a snapshot taken now would give nothing back and
+    // the one before could not be paired with the surfaces any more.
+    // Annuler stays off until the next change.
+    main_.RecordAction(TUndo::kListeSurf);
     accept();
 }
