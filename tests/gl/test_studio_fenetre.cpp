@@ -121,4 +121,62 @@ TEST_F(StudioFenetre, ZoomCommandsAndTheViewControlSteerTheActiveStudio) {
     EXPECT_EQ(c->TrackBar(TVueCtrlForm::bRHori)->value(), 50);  // turned by 10 degrees, the bar following
 }
 
+// Opened from the menu or restored open at start-up, the studio shows the
+// whole hull with the background all round it; a document opened over it
+// gives its stored view to the studio and, at once, to the view control.
+TEST_F(StudioFenetre, TheStudioOpensFramedOnBothRoadsAndTheViewControlFollowsADocumentOpenedOverIt) {
+    auto cadree = [this](TStudioForm& st) {
+        F().Doc().Aff.MeAfficheAxes = false;
+        st.SetPlanEau(false);
+        const QImage im = st.GLC()->grabFramebuffer();
+        // The hull's pixels (blue, not the white lamps).
+        int coque = 0, bord = 0;
+        for (int y = 0; y < im.height(); ++y)
+            for (int x = 0; x < im.width(); ++x)
+                if (const QRgb c = im.pixel(x, y); qBlue(c) > qRed(c) + 40) {
+                    ++coque;
+                    bord += x < 2 || y < 2 || x >= im.width() - 2 || y >= im.height() - 2;
+                }
+        return ::testing::AssertionResult(bord == 0 && coque > im.width() * im.height() / 50)
+               << bord << " at the border, " << coque << " in " << im.width() << "x" << im.height();
+    };
+    TStudioForm* st = Studio();
+    ASSERT_NE(st, nullptr);
+    EXPECT_TRUE(cadree(*st)) << "menu";
+    // Kept open and maximised: restored so at the next start.
+    F().close();
+    QApplication::processEvents();
+    TearDown();
+    {
+        auto s = Settings::Ouvrir();
+        s->setValue(QStringLiteral("Environement/PosFen"), true);
+        Settings::TPlacement p;
+        p.Width = 600, p.Height = 400, p.Visible = true, p.WinState = QStringLiteral("Maximized");
+        Settings::EcrirePlacement(*s, QStringLiteral("StudioForm"), p);
+    }
+    SetUp();
+    st = TStudioForm::Instance();
+    ASSERT_TRUE(st && st->isVisible());
+    EXPECT_TRUE(cadree(*st)) << "start-up";
+
+    Document doc;
+    doc.NouvelleSurface("Coque")->Net.Initialise(0);
+    TStockValues& vue = doc.StockFen.Vues[TStockFen::Studio];
+    vue.OrigX = 12, vue.OrigY = -7, vue.Echelle = 25.0f, vue.Angle1 = 30.0f, vue.Angle2 = 15.0f;
+    doc.NomFichier = Fichier(QStringLiteral("studio.cse")).toStdString();
+    GestFich::EnregistrerFichierAll(doc, 0);
+    A("MeControleVue")->trigger();
+    TVueCtrlForm* c = F().FenetreControleVue();
+    ASSERT_EQ(c->Index(), VueCtrl::kStudio);
+    d_.fichierOuvrir = QString::fromStdString(doc.NomFichier);
+    d_.reponses = {Ui::mrYes};
+    A("MeOuvrir")->trigger();
+    ASSERT_EQ(F().Doc().NomFichier, doc.NomFichier);
+    EXPECT_FLOAT_EQ(st->Vue().Distance, 25.0f);
+    int barres[5];
+    for (int b = 0; b < 5; ++b) barres[b] = c->TrackBar(static_cast<TVueCtrlForm::Barre>(b))->value();
+    // The zoom bar at 350 - 10 x 25 + 1.
+    EXPECT_EQ(std::vector<int>(barres, barres + 5), (std::vector<int>{101, 12, -7, 30, 15}));
+}
+
 }  // namespace
