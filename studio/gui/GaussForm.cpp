@@ -115,8 +115,11 @@ void TGaussForm::Place(const QWidget* principale) {
     // Narrow, yet wide enough for the title bar to show the title.
     resize(std::max(105, Langue::LargeurTitre(this)), height());
     if (!principale) return;
-    // The frame goes there: a window made but never shown yet does not know
-    // its frame, whose size is then taken from the main window's.
+    // The frame goes there. Before its first showing the window does not
+    // know its frame: it is made now and placed by its inside, the frame
+    // taken as the main window's (left alone, the desktop would put the
+    // inside there, the title bar over the main window's own).
+    winId();
     const QRect f = principale->frameGeometry();
     FenetresFlottantes::PlaceCadre(*this, QPoint(f.left() + f.width() - width(), f.top() + 22),
                                    FenetresFlottantes::Marges(*this, principale));

@@ -10,7 +10,9 @@
 
 #include <xcb/xcb.h>
 
+#include <array>
 #include <cstdlib>
+#include <cstring>
 
 #include "app/gui/Settings.h"
 #include "studio/gui/GaussForm.h"
@@ -32,13 +34,37 @@ protected:
     }
 };
 
-// Where the window asks the desktop to put it (WM_NORMAL_HINTS' win_gravity):
-// its frame's corner at its position (north-west), or its inside (static).
-uint32_t Gravite(const QWidget& w) {
+// Where the window asks the desktop to put it (WM_NORMAL_HINTS): the position
+// (y), and whether the frame's corner goes there (win_gravity north-west) or its inside (static).
+struct Demande {
+    int y = 0;
+    uint32_t gravite = 0;
+};
+Demande Place(const QWidget& w) {
     xcb_connection_t* c = qApp->nativeInterface<QNativeInterface::QX11Application>()->connection();
     const auto k = xcb_get_property(c, 0, static_cast<xcb_window_t>(w.winId()), XCB_ATOM_WM_NORMAL_HINTS, XCB_ATOM_WM_SIZE_HINTS, 0, 18);
     const std::unique_ptr<xcb_get_property_reply_t, decltype(&std::free)> r(xcb_get_property_reply(c, k, nullptr), &std::free);
-    return r && xcb_get_property_value_length(r.get()) >= 72 ? static_cast<const uint32_t*>(xcb_get_property_value(r.get()))[17] : 0;
+    if (!r || xcb_get_property_value_length(r.get()) < 72) return {};
+    const auto* v = static_cast<const uint32_t*>(xcb_get_property_value(r.get()));
+    return {static_cast<int>(v[2]), v[17]};
+}
+uint32_t Gravite(const QWidget& w) { return Place(w).gravite; }
+
+// The frame a desktop would put round the window: its sizes (left, right, top,
+// bottom) in _NET_FRAME_EXTENTS, which the root window says it keeps.
+void Cadre(const QWidget& w, std::array<uint32_t, 4> marges) {
+    xcb_connection_t* c = qApp->nativeInterface<QNativeInterface::QX11Application>()->connection();
+    auto atome = [c](const char* nom) {
+        const auto k = xcb_intern_atom(c, 0, static_cast<uint16_t>(std::strlen(nom)), nom);
+        const std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> r(xcb_intern_atom_reply(c, k, nullptr), &std::free);
+        return r ? r->atom : xcb_atom_t{XCB_ATOM_NONE};
+    };
+    const xcb_atom_t extents = atome("_NET_FRAME_EXTENTS");
+    const xcb_window_t racine = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+    xcb_change_property(c, XCB_PROP_MODE_REPLACE, racine, atome("_NET_SUPPORTED"), XCB_ATOM_ATOM, 32, 1, &extents);
+    xcb_change_property(c, XCB_PROP_MODE_REPLACE, static_cast<xcb_window_t>(w.winId()), extents, XCB_ATOM_CARDINAL, 32, 4,
+                        marges.data());
+    xcb_flush(c);
 }
 
 TEST_F(StudioFenetre, FenetresStudioShowsTheLitHullInTheMainWindowAsItStandsAndTheLightsOutliveTheProgram) {
@@ -177,6 +203,21 @@ TEST_F(StudioFenetre, TheStudioOpensFramedOnBothRoadsAndTheViewControlFollowsADo
     for (int b = 0; b < 5; ++b) barres[b] = c->TrackBar(static_cast<TVueCtrlForm::Barre>(b))->value();
     // The zoom bar at 350 - 10 x 25 + 1.
     EXPECT_EQ(std::vector<int>(barres, barres + 5), (std::vector<int>{101, 12, -7, 30, 15}));
+}
+
+// The curvature scale at its first showing: its frame 22 pixels below the
+// main window's top, clear of the main window's title bar and its buttons.
+TEST_F(StudioFenetre, TheCurvatureScaleFirstShowsItsFrameBelowTheMainWindowsTitleBar) {
+    TStudioForm* st = Studio();
+    ASSERT_NE(st, nullptr);
+    Cadre(F(), {1, 1, 20, 5});
+    ASSERT_TRUE(QTest::qWaitFor([this] { return F().windowHandle()->frameMargins().top() == 20; }));
+    st->findChild<QToolButton*>(QStringLiteral("SBCourbure"))->click();
+    QApplication::processEvents();
+    const Demande d = Place(*st->Gauss());
+    // The frame's top asked for: the position itself, or above the inside by the main window's title bar.
+    const int haut = d.gravite == XCB_GRAVITY_NORTH_WEST ? d.y : d.y - 20;
+    EXPECT_EQ(haut, F().frameGeometry().top() + 22) << d.gravite;
 }
 
 }  // namespace
