@@ -687,7 +687,7 @@ const std::array<Entree, kNombreCles> kTable = {{
     {"rsVolume2p", "Volume :"},
     {"rsIterations2p", "Itérations :"},
     {"rsAngle2p", "Angle :"},
-    {"rsErrIterationsMax", "Nombre maximum d'itérations dépassé. Modifier le dessin ou introduire une tolérance supérieure. Arrêt des calculs ?"},
+    {"rsErrIterationsMax", "Nombre maximum d''itérations dépassé. Modifier le dessin ou introduire une tolérance supérieure. Arrêt des calculs ?"},
     {"rsConditionsCalcStab", "Conditions du calcul de stabilité"},
     {"rsMasseCalcStab", "Masse pour le calcul [Kg]"},
     {"rsPasCalcStab", "Pas de calcul [°]"},

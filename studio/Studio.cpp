@@ -12,8 +12,10 @@ void FixeZoom(TVueStudio& v, float position, int maximum) {
     v.Distance = (static_cast<float>(maximum) - position + 1.0f) / 10.0f;
 }
 
-void ZoomPas(TVueStudio& v, bool in, float pas, int maximum) {
-    v.Distance += in ? -pas : pas;
+void ZoomPas(TVueStudio& v, bool in, float pas, int maximum) { FixeDistance(v, v.Distance + (in ? -pas : pas), maximum); }
+
+void FixeDistance(TVueStudio& v, float distance, int maximum) {
+    v.Distance = distance;
     v.ZoomPos = static_cast<float>(maximum) - v.Distance * 10.0f + 1.0f;
 }
 
@@ -25,7 +27,8 @@ bool Cadre(const Document& doc, double aspect, TVueStudio& v, int maximum) {
     const double ca = std::cos(a), sa = std::sin(a), cb = std::cos(b), sb = std::sin(b);
     std::vector<std::array<double, 3>> pts;
     for (const auto& s : doc.Surfaces) {
-        if (!s->Visible) continue;
+        // A surface not evaluated yet has no points to show (its grid is all at the origin).
+        if (!s->Visible || !s->Calculee) continue;
         auto prend = [&](const TVertex3f& p) {
             const double x = p.X * ca - p.Y * sa, y = p.X * sa + p.Y * ca;
             pts.push_back({x, y * cb - p.Z * sb, y * sb + p.Z * cb});
@@ -50,8 +53,7 @@ bool Cadre(const Document& doc, double aspect, TVueStudio& v, int maximum) {
         d = std::max({d, q[2] + std::abs(q[0] + panX / 10.0) / tx, q[2] + std::abs(q[1] + panY / 10.0) / ty});
     v.PanX = static_cast<int>(panX);
     v.PanY = static_cast<int>(panY);
-    v.Distance = static_cast<float>(d);
-    v.ZoomPos = static_cast<float>(maximum) - v.Distance * 10.0f + 1.0f;
+    FixeDistance(v, static_cast<float>(d), maximum);
     return true;
 }
 

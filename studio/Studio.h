@@ -26,8 +26,10 @@ void FixeZoom(TVueStudio& v, float position, int maximum);
 // A zoom step of the main window's zoom commands: the distance shrinks (in)
 // or grows by `pas` (5 with Alt, 0.2 with Ctrl, else 1); the bar follows.
 void ZoomPas(TVueStudio& v, bool in, float pas, int maximum);
+// A distance given (a stored view, the framing): the bar follows, at maximum - distance x 10 + 1.
+void FixeDistance(TVueStudio& v, float distance, int maximum);
 // The pan and the distance that show, at the view's angles, every visible
-// surface (and its mirrored half while it is drawn) in a picture of that
+// evaluated surface (and its mirrored half while it is drawn) in a picture of that
 // width / height under the studio camera's 30 degree angle: the middle of
 // the model on the line of sight, a 5 % margin on the tighter side; the bar
 // follows the distance. False, and the view unchanged, when nothing is shown.

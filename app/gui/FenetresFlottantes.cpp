@@ -63,12 +63,7 @@ private:
         return w.objectName().isEmpty() ? QLatin1String(w.metaObject()->className()) : w.objectName();
     }
 
-    // The frame around a window: its own once shown, else the main window's.
-    QMargins Marges(const QWidget& w) const {
-        QMargins m = w.windowHandle() ? w.windowHandle()->frameMargins() : QMargins();
-        if (m.isNull() && principale_ && principale_->windowHandle()) m = principale_->windowHandle()->frameMargins();
-        return m;
-    }
+    QMargins Marges(const QWidget& w) const { return FenetresFlottantes::Marges(w, principale_); }
 
     // Where the frame's top left corner is (see PlaceCadre).
     static QPoint CoinCadre(const QWidget& w, const QMargins& m) {
@@ -117,6 +112,12 @@ private:
 };
 
 }  // namespace
+
+QMargins Marges(const QWidget& w, const QWidget* principale) {
+    QMargins m = w.windowHandle() ? w.windowHandle()->frameMargins() : QMargins();
+    if (m.isNull() && principale && principale->windowHandle()) m = principale->windowHandle()->frameMargins();
+    return m;
+}
 
 void PlaceCadre(QWidget& w, const QPoint& coin, const QMargins& estimation) {
     // Qt counts a window's position from its frame when the window is not

@@ -20,6 +20,9 @@ namespace FenetresFlottantes {
 // is taken as `estimation` while the window is being shown.
 void PlaceCadre(QWidget& w, const QPoint& coin, const QMargins& estimation = {});
 
+// The frame around a window: its own once shown, else the main window's.
+QMargins Marges(const QWidget& w, const QWidget* principale);
+
 // The frame rectangle moved, and shrunk where it is larger, to lie wholly
 // within the screen's area.
 QRect DansEcran(const QRect& cadre, const QRect& ecran);

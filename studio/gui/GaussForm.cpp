@@ -11,11 +11,14 @@
 #include <utility>
 
 #include "app/gui/AppliqueLangue.h"
+#include "app/gui/FenetresFlottantes.h"
 #include "base/Debug.h"
 
 namespace {
 
-// A number with "." whatever the locale, strictly above a bound (or at least it).
+// A number with "." whatever the locale, strictly above a bound (or at least
+// it). On Enter or on leaving the field, a text that is not one gives way to
+// the value in force, which its field keeps as its property "valide".
 class ValideReel : public QDoubleValidator {
 public:
     ValideReel(double bas, bool strict, QObject* parent) : QDoubleValidator(parent), bas_(bas), strict_(strict) {
@@ -29,6 +32,9 @@ public:
         const double v = QLocale::c().toDouble(s, &ok);
         if (!ok || (strict_ ? v <= bas_ : v < bas_)) return Intermediate;
         return Acceptable;
+    }
+    void fixup(QString& s) const override {
+        if (const QObject* champ = parent()) s = champ->property("valide").toString();
     }
 
 private:
@@ -90,14 +96,10 @@ TGaussForm::TGaussForm(QWidget* parent) : QWidget(parent, Qt::Tool) {
     g->addWidget(editMax_, 3, 0, 1, 2);
     g->addWidget(editMin_, 4, 0, 1, 2);
 
-    // Applied at each change that makes a valid number; on Enter or on
-    // leaving the field, a text that is not one gives way to the value in force.
-    for (auto [e, champ] : {std::pair{editMax_, &echelle_.MaxGauss}, std::pair{editMin_, &echelle_.MinGauss}}) {
+    // Applied at each change that makes a valid number (the validator puts
+    // the value in force back on Enter or on leaving the field).
+    for (auto [e, champ] : {std::pair{editMax_, &echelle_.MaxGauss}, std::pair{editMin_, &echelle_.MinGauss}})
         connect(e, &QLineEdit::textChanged, this, [this, e, champ] { Edite(e, *champ); });
-        connect(e, &QLineEdit::editingFinished, this, [e] {
-            if (!e->hasAcceptableInput()) e->setText(e->property("valide").toString());
-        });
-    }
     connect(tb_, &QSlider::valueChanged, this, [this](int pos) {
         echelle_.Gain = GaussCtrl::GainDePosition(pos, tb_->maximum());
         Applique();
@@ -113,8 +115,14 @@ void TGaussForm::Place(const QWidget* principale) {
     // Narrow, yet wide enough for the title bar to show the title.
     resize(std::max(105, Langue::LargeurTitre(this)), height());
     if (!principale) return;
+    // The frame goes there. Before its first showing the window does not
+    // know its frame: it is made now and placed by its inside, the frame
+    // taken as the main window's (left alone, the desktop would put the
+    // inside there, the title bar over the main window's own).
+    winId();
     const QRect f = principale->frameGeometry();
-    move(f.left() + f.width() - width(), f.top() + 22);
+    FenetresFlottantes::PlaceCadre(*this, QPoint(f.left() + f.width() - width(), f.top() + 22),
+                                   FenetresFlottantes::Marges(*this, principale));
 }
 
 void TGaussForm::Edite(QLineEdit* edit, double& champ) {

@@ -272,6 +272,13 @@ void TStudioForm::Render() {
     try {
         const Settings::TOptions o = hote_->OptionsStudio();
         if (aff_.Courbure) ColoreCourbures();
+        // Still to be framed: the model as it stands now. A studio shown at
+        // start-up is sized, and may be drawn, before the surfaces are
+        // evaluated; it is framed at its first picture that has them.
+        if (aCadrer_ && CadreVue()) {
+            aCadrer_ = false;
+            emit vueModifiee();
+        }
         TStudioScene s;
         s.Doc = &hote_->Doc();
         s.Couleurs = hote_->OptionsDessin().Couleurs;
@@ -284,7 +291,6 @@ void TStudioForm::Render() {
         s.Lumieres = &lumieres_;
         s.Axes = &axes_;
         rendu_.Frame(s);
-        aCadrer_ = false;
     } catch (const std::exception& e) {
         Debug::DbgMsgStr(Debug::erDivers, "TStudioForm.GLCRender", 0, {e.what()});
     }
@@ -353,20 +359,25 @@ void TStudioForm::AppliqueVue(const TStockValues& s) {
         return;
     vue_.PanX = s.OrigX;
     vue_.PanY = s.OrigY;
-    vue_.Distance = s.Echelle;
+    Studio::FixeDistance(vue_, s.Echelle, kZoomMax);
     vue_.AngleZ = s.Angle1;
     vue_.AngleX = s.Angle2;
     aCadrer_ = false;
     Invalidate();
+    emit vueModifiee();
 }
 
 void TStudioForm::Cadrer() {
     aCadrer_ = true;
-    if (!hote_ || !glc_ || glc_->width() < 1 || glc_->height() < 1) return;
-    if (Studio::Cadre(hote_->Doc(), static_cast<double>(glc_->width()) / glc_->height(), vue_, 350)) {
+    if (CadreVue()) {
         Invalidate();
         emit vueModifiee();
     }
+}
+
+bool TStudioForm::CadreVue() {
+    if (!hote_ || !glc_ || glc_->width() < 1 || glc_->height() < 1) return false;
+    return Studio::Cadre(hote_->Doc(), static_cast<double>(glc_->width()) / glc_->height(), vue_, kZoomMax);
 }
 
 // ---- Display ---------------------------------------------------------------------------

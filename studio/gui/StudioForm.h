@@ -64,6 +64,8 @@ public:
     TglAxes& Axes() { return axes_; }
 
     // ---- View fields (the view-control window's five bars) --------------------
+    // The view control's zoom bar runs up to this position.
+    static constexpr int kZoomMax = 350;
     const Studio::TVueStudio& Vue() const { return vue_; }
     // The zoom bar at `position` out of `maximum`: distance (maximum - position + 1) / 10.
     void SetZoom(float position, int maximum);
@@ -72,13 +74,14 @@ public:
     void SetAngleZ(float degres);
     void SetAngleX(float degres);
     // One zoom step: 5 with Alt, 0.2 with Ctrl, else 1 (the bar's maximum given).
-    void ZoomPas(bool in, Qt::KeyboardModifiers m, int maximum = 350);
+    void ZoomPas(bool in, Qt::KeyboardModifiers m, int maximum = kZoomMax);
     // An arrow key's step: pans by (dx, -dy), or turns by (dx, dy) degrees when `tourne`.
     void Fleche(int dx, int dy, bool tourne);
     // The stored views of a document ("St": pan X, pan Y, distance, angle Z, angle X).
     void StockeVue(TStockValues& s) const;
     // A stored view with a distance that is a positive number replaces the
-    // view (and the studio is no longer to be framed when it first shows).
+    // view (and the studio is no longer to be framed when it first shows);
+    // the view control follows.
     void AppliqueVue(const TStockValues& s);
     // Pan and distance that show the whole model at the present angles and
     // the scene view's size; a studio not yet shown does it when it is.
@@ -134,6 +137,8 @@ private:
     void CreePages();
     void CreeMenu();
     void Render();
+    // The framing at the scene view's size; false when there is nothing to frame.
+    bool CadreVue();
     void ActiveLumiere(bool on);
     // Tells the host and the view control that the studio is the active window.
     void Activee();
@@ -162,7 +167,7 @@ private:
     QToolButton* sbModes_[5] = {};
     QToolButton* sbPCvis_ = nullptr;
     QToolButton* sbPCinvis_ = nullptr;
-    bool aCadrer_ = true;  // framed on the model before its first picture
+    bool aCadrer_ = true;  // framed on the model before its first picture of it
     QPoint dernier_;
     float dx2_ = 0, dy2_ = 0, dyDroit2_ = 0;
 };

@@ -60,13 +60,12 @@ public:
     void RedessineStudio() override {
         TStudioForm* st = TStudioForm::Instance();
         if (!st) return;
-        st->SetZoom(static_cast<float>(etat_.Zoom), kZoomMax);
+        st->SetZoom(static_cast<float>(etat_.Zoom), TStudioForm::kZoomMax);
         st->SetPanX(etat_.DHori);
         st->SetPanY(etat_.DVert);
         st->SetAngleZ(static_cast<float>(etat_.AngleH));
         st->SetAngleX(static_cast<float>(etat_.AngleV));
     }
-    static constexpr int kZoomMax = 350;
 
 private:
     VueCtrl::TStudio etat_;

@@ -201,7 +201,7 @@ void TStudioRendu::DrawCarene(TStudioScene& s) {
             if (const TEntity* e = doc.Surface(i); e && e->Visible) DrawArray(s, *e);
 
     for (int i = 0; i < doc.NbSurf(); ++i) {
-        TEntity* e = doc.Surface(i);
+        const TEntity* e = doc.Surface(i);
         if (!e || !e->Visible || e->DernLigne < 0 || e->DernCol < 0 || e->Points.empty()) continue;
         const double sens = e->Orientation == 1 ? -1.0 : 1.0;
         auto trait = [sens](const TVertex3f& p, const TVertex3f& n) {
@@ -219,8 +219,7 @@ void TStudioRendu::DrawCarene(TStudioScene& s) {
         }
         if (a.MeHerisson) {
             glDisable(GL_LIGHTING);
-            if (e->Couleur == -1) e->Couleur = static_cast<std::int32_t>(s.Couleurs.BordSf);
-            Couleur(static_cast<TColor>(e->Couleur));
+            Couleur(Affiche::CouleurSurface(*e, s.Couleurs));
             glBegin(GL_LINES);
             const bool miroir = Miroir(s, *e) && e->PointsSym.rows() == e->Points.rows();
             const int R = std::min(e->DernLigne, e->Points.rows() - 1), C = std::min(e->DernCol, e->Points.cols() - 1);
@@ -249,9 +248,8 @@ void TStudioRendu::DrawCarene(TStudioScene& s) {
     }
 }
 
-void TStudioRendu::DrawOneSurf(TStudioScene& s, TEntity& e) {
-    if (e.Couleur == -1) e.Couleur = static_cast<std::int32_t>(s.Couleurs.BordSf);
-    const TColor coul = static_cast<TColor>(e.Couleur);
+void TStudioRendu::DrawOneSurf(TStudioScene& s, const TEntity& e) {
+    const TColor coul = Affiche::CouleurSurface(e, s.Couleurs);
     const auto c = ColorToGL(coul);
     const float diffuse[] = {c[0], c[1], c[2], static_cast<float>(e.Alpha)},
                 ambient[] = {e.Ambient, e.Ambient, e.Ambient, 1.0f},
@@ -378,7 +376,7 @@ void TStudioRendu::Bandes(const TEntity& e, const TArrayVertex3f& p, const TArra
 
 void TStudioRendu::TraceOneSurfContours(TStudioScene& s, const TEntity& e) {
     if (e.DernLigne < 0 || e.DernCol < 0 || e.Points.empty()) return;
-    Couleur(static_cast<TColor>(e.Couleur));
+    Couleur(Affiche::CouleurSurface(e, s.Couleurs));
     glDisable(GL_LIGHTING);
     const Studio::TFormeGrille forme = Studio::Forme(e);
     if (forme != Studio::TFormeGrille::Bandes) {

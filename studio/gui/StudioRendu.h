@@ -39,7 +39,7 @@ public:
 
 private:
     void DrawCarene(TStudioScene& s);
-    void DrawOneSurf(TStudioScene& s, TEntity& e);
+    void DrawOneSurf(TStudioScene& s, const TEntity& e);
     void TraceOneSurf(TStudioScene& s, const TEntity& e);
     void TraceOneSurfContours(TStudioScene& s, const TEntity& e);
     void Bandes(const TEntity& e, const TArrayVertex3f& p, const TArrayVertex3f& n, const std::uint32_t* couleurs);

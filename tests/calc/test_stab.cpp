@@ -22,7 +22,7 @@ namespace {
 constexpr double kDeg = std::numbers::pi / 180.0;
 constexpr double kRho = 1.026;
 const std::string kQuestion =
-    "Nombre maximum d'itérations dépassé. Modifier le dessin ou introduire une tolérance supérieure. "
+    "Nombre maximum d''itérations dépassé. Modifier le dessin ou introduire une tolérance supérieure. "
     "Arrêt des calculs ?";
 
 // The box barge of the fixtures (L 10, B 4, depth 2, keel at Z = -1) loaded

@@ -10,7 +10,9 @@
 
 #include <xcb/xcb.h>
 
+#include <array>
 #include <cstdlib>
+#include <cstring>
 
 #include "app/gui/Settings.h"
 #include "studio/gui/GaussForm.h"
@@ -32,13 +34,37 @@ protected:
     }
 };
 
-// Where the window asks the desktop to put it (WM_NORMAL_HINTS' win_gravity):
-// its frame's corner at its position (north-west), or its inside (static).
-uint32_t Gravite(const QWidget& w) {
+// Where the window asks the desktop to put it (WM_NORMAL_HINTS): the position
+// (y), and whether the frame's corner goes there (win_gravity north-west) or its inside (static).
+struct Demande {
+    int y = 0;
+    uint32_t gravite = 0;
+};
+Demande Place(const QWidget& w) {
     xcb_connection_t* c = qApp->nativeInterface<QNativeInterface::QX11Application>()->connection();
     const auto k = xcb_get_property(c, 0, static_cast<xcb_window_t>(w.winId()), XCB_ATOM_WM_NORMAL_HINTS, XCB_ATOM_WM_SIZE_HINTS, 0, 18);
     const std::unique_ptr<xcb_get_property_reply_t, decltype(&std::free)> r(xcb_get_property_reply(c, k, nullptr), &std::free);
-    return r && xcb_get_property_value_length(r.get()) >= 72 ? static_cast<const uint32_t*>(xcb_get_property_value(r.get()))[17] : 0;
+    if (!r || xcb_get_property_value_length(r.get()) < 72) return {};
+    const auto* v = static_cast<const uint32_t*>(xcb_get_property_value(r.get()));
+    return {static_cast<int>(v[2]), v[17]};
+}
+uint32_t Gravite(const QWidget& w) { return Place(w).gravite; }
+
+// The frame a desktop would put round the window: its sizes (left, right, top,
+// bottom) in _NET_FRAME_EXTENTS, which the root window says it keeps.
+void Cadre(const QWidget& w, std::array<uint32_t, 4> marges) {
+    xcb_connection_t* c = qApp->nativeInterface<QNativeInterface::QX11Application>()->connection();
+    auto atome = [c](const char* nom) {
+        const auto k = xcb_intern_atom(c, 0, static_cast<uint16_t>(std::strlen(nom)), nom);
+        const std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> r(xcb_intern_atom_reply(c, k, nullptr), &std::free);
+        return r ? r->atom : xcb_atom_t{XCB_ATOM_NONE};
+    };
+    const xcb_atom_t extents = atome("_NET_FRAME_EXTENTS");
+    const xcb_window_t racine = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+    xcb_change_property(c, XCB_PROP_MODE_REPLACE, racine, atome("_NET_SUPPORTED"), XCB_ATOM_ATOM, 32, 1, &extents);
+    xcb_change_property(c, XCB_PROP_MODE_REPLACE, static_cast<xcb_window_t>(w.winId()), extents, XCB_ATOM_CARDINAL, 32, 4,
+                        marges.data());
+    xcb_flush(c);
 }
 
 TEST_F(StudioFenetre, FenetresStudioShowsTheLitHullInTheMainWindowAsItStandsAndTheLightsOutliveTheProgram) {
@@ -119,6 +145,79 @@ TEST_F(StudioFenetre, ZoomCommandsAndTheViewControlSteerTheActiveStudio) {
     QTest::keyClick(lumiere, Qt::Key_Right, Qt::ShiftModifier);
     EXPECT_TRUE(lumiere->value() == 0 && st->Vue().PanY == panY + 10);
     EXPECT_EQ(c->TrackBar(TVueCtrlForm::bRHori)->value(), 50);  // turned by 10 degrees, the bar following
+}
+
+// Opened from the menu or restored open at start-up, the studio shows the
+// whole hull with the background all round it; a document opened over it
+// gives its stored view to the studio and, at once, to the view control.
+TEST_F(StudioFenetre, TheStudioOpensFramedOnBothRoadsAndTheViewControlFollowsADocumentOpenedOverIt) {
+    auto cadree = [this](TStudioForm& st) {
+        F().Doc().Aff.MeAfficheAxes = false;
+        st.SetPlanEau(false);
+        const QImage im = st.GLC()->grabFramebuffer();
+        // The hull's pixels (blue, not the white lamps).
+        int coque = 0, bord = 0;
+        for (int y = 0; y < im.height(); ++y)
+            for (int x = 0; x < im.width(); ++x)
+                if (const QRgb c = im.pixel(x, y); qBlue(c) > qRed(c) + 40) {
+                    ++coque;
+                    bord += x < 2 || y < 2 || x >= im.width() - 2 || y >= im.height() - 2;
+                }
+        return ::testing::AssertionResult(bord == 0 && coque > im.width() * im.height() / 50)
+               << bord << " at the border, " << coque << " in " << im.width() << "x" << im.height();
+    };
+    TStudioForm* st = Studio();
+    ASSERT_NE(st, nullptr);
+    EXPECT_TRUE(cadree(*st)) << "menu";
+    // Kept open and maximised: restored so at the next start.
+    F().close();
+    QApplication::processEvents();
+    TearDown();
+    {
+        auto s = Settings::Ouvrir();
+        s->setValue(QStringLiteral("Environement/PosFen"), true);
+        Settings::TPlacement p;
+        p.Width = 600, p.Height = 400, p.Visible = true, p.WinState = QStringLiteral("Maximized");
+        Settings::EcrirePlacement(*s, QStringLiteral("StudioForm"), p);
+    }
+    SetUp();
+    st = TStudioForm::Instance();
+    ASSERT_TRUE(st && st->isVisible());
+    EXPECT_TRUE(cadree(*st)) << "start-up";
+
+    Document doc;
+    doc.NouvelleSurface("Coque")->Net.Initialise(0);
+    TStockValues& vue = doc.StockFen.Vues[TStockFen::Studio];
+    vue.OrigX = 12, vue.OrigY = -7, vue.Echelle = 25.0f, vue.Angle1 = 30.0f, vue.Angle2 = 15.0f;
+    doc.NomFichier = Fichier(QStringLiteral("studio.cse")).toStdString();
+    GestFich::EnregistrerFichierAll(doc, 0);
+    A("MeControleVue")->trigger();
+    TVueCtrlForm* c = F().FenetreControleVue();
+    ASSERT_EQ(c->Index(), VueCtrl::kStudio);
+    d_.fichierOuvrir = QString::fromStdString(doc.NomFichier);
+    d_.reponses = {Ui::mrYes};
+    A("MeOuvrir")->trigger();
+    ASSERT_EQ(F().Doc().NomFichier, doc.NomFichier);
+    EXPECT_FLOAT_EQ(st->Vue().Distance, 25.0f);
+    int barres[5];
+    for (int b = 0; b < 5; ++b) barres[b] = c->TrackBar(static_cast<TVueCtrlForm::Barre>(b))->value();
+    // The zoom bar at 350 - 10 x 25 + 1.
+    EXPECT_EQ(std::vector<int>(barres, barres + 5), (std::vector<int>{101, 12, -7, 30, 15}));
+}
+
+// The curvature scale at its first showing: its frame 22 pixels below the
+// main window's top, clear of the main window's title bar and its buttons.
+TEST_F(StudioFenetre, TheCurvatureScaleFirstShowsItsFrameBelowTheMainWindowsTitleBar) {
+    TStudioForm* st = Studio();
+    ASSERT_NE(st, nullptr);
+    Cadre(F(), {1, 1, 20, 5});
+    ASSERT_TRUE(QTest::qWaitFor([this] { return F().windowHandle()->frameMargins().top() == 20; }));
+    st->findChild<QToolButton*>(QStringLiteral("SBCourbure"))->click();
+    QApplication::processEvents();
+    const Demande d = Place(*st->Gauss());
+    // The frame's top asked for: the position itself, or above the inside by the main window's title bar.
+    const int haut = d.gravite == XCB_GRAVITY_NORTH_WEST ? d.y : d.y - 20;
+    EXPECT_EQ(haut, F().frameGeometry().top() + 22) << d.gravite;
 }
 
 }  // namespace

@@ -173,7 +173,15 @@ TEST_F(StudioGL, VertexArraysAndEachDisplayModeAndHiddenPartsThatHideTheLinesBeh
     };
     int rempli, blancVisibles, n, blanc;
     compte(rempli, blancVisibles);
-    EXPECT_EQ(hote_.doc.Surface(0)->Couleur, 0xFF9B00);  // the default colour, kept by the first frame
+    // A surface of the default colour is drawn in the palette's colour as it
+    // stands, its bristles too, and keeps no colour of its own.
+    hote_.doc.Aff.MeHerisson = true;
+    hote_.dessin.Couleurs.BordSf = 0x0000FF;  // red
+    const int rouge = Compte(Image(), [](int, int, QRgb c) { return qRed(c) > qBlue(c) + 40 && qRed(c) > qGreen(c) + 40; });
+    EXPECT_EQ(hote_.doc.Surface(0)->Couleur, -1);
+    EXPECT_GT(rouge, rempli / 2);
+    hote_.dessin.Couleurs.BordSf = 0xFF9B00;
+    hote_.doc.Aff.MeHerisson = false;
     using M = Studio::TModeSurf;
     for (M m : {M::Filaire, M::Contours, M::Points}) {
         studio_->SetMode(m);

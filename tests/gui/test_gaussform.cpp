@@ -24,13 +24,21 @@ TEST(GaussForm, EachChangeAppliesWhenItIsAValidNumberAndTheLabelsFollowTheGain) 
     f.EditMinGauss()->selectAll();
     QTest::keyClicks(f.EditMinGauss(), "0.01");
     EXPECT_EQ(std::pair(changes.count(), f.Echelle().MinGauss), std::pair(qsizetype{3}, 0.01));
-    // Nothing, zero or a negative limit never reaches the scale.
-    for (const char* refuse : {"0", "-1", "", "abc"}) {
-        e->setText(QString::fromLatin1(refuse));
-        QMetaObject::invokeMethod(e, "editingFinished");
-        // The value in force is kept and shown again.
-        EXPECT_EQ(std::pair(f.Echelle().MaxGauss, e->text()), std::pair(0.25, QStringLiteral("0.25"))) << refuse;
-    }
+    // Nothing, zero or a negative limit never reaches the scale: on Enter or
+    // on leaving the field the value in force is shown again.
+    f.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+    for (const char* refuse : {"0", "-1", "", "abc"})
+        for (bool entree : {true, false}) {
+            e->setFocus();
+            e->setText(QString::fromLatin1(refuse));
+            if (entree)
+                QTest::keyClick(e, Qt::Key_Return);
+            else
+                f.EditMinGauss()->setFocus();
+            EXPECT_EQ(std::pair(f.Echelle().MaxGauss, e->text()), std::pair(0.25, QStringLiteral("0.25")))
+                << refuse << (entree ? " Enter" : " focus elsewhere");
+        }
     EXPECT_EQ(changes.count(), 3);
 
     // The strip runs from the negative end (red) at the top to the positive one (blue) at the bottom.
