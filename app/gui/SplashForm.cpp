@@ -111,7 +111,7 @@ TSplashForm::TSplashForm(QWidget* parent)
                        static_cast<QWidget*>(LabelDate)})
         cadre->addWidget(w);
     cadre->addWidget(BtnOK, 0, Qt::AlignCenter);
-    g_splash = this;
+    if (!g_splash) g_splash = this;  // an about box made meanwhile is none
 }
 
 TSplashForm::~TSplashForm() {
