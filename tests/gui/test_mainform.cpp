@@ -307,13 +307,18 @@ TEST_F(Fichiers, DamagedDocumentComesInUntitledAndModifiedFromEitherRoad) {
 
 namespace {
 
+// A file of the tests' data folder, beside this one's.
+QString Donnee(const QString& nom) {
+    return QFileInfo(QStringLiteral(__FILE__)).absolutePath() + QStringLiteral("/../data/") + nom;
+}
+
 // A document with its views kept: section, plan, profile, perspective (origin,
 // scale, then the perspective's two angles and its further value).
 class ProgrammeAvecVues : public ProgrammeTest {
 protected:
     QStringList Arguments() override {
         chemin_ = Fichier(QStringLiteral("vues.cse"));
-        QFile::copy(QStringLiteral(CORVANE_TEST_DATA "/full.cse"), chemin_);
+        QFile::copy(Donnee(QStringLiteral("full.cse")), chemin_);
         return {chemin_};
     }
     void VerifieVues();
@@ -345,7 +350,7 @@ int Dessines(const TFormFille& v, TColor fond) {
 // files, the document's views come back as it keeps them, each drawn, and
 // are written back unchanged; the windows in cascade or where they were kept.
 void ProgrammeAvecVues::VerifieVues() {
-    const QStringList original = LignesVues(QStringLiteral(CORVANE_TEST_DATA "/full.cse"));
+    const QStringList original = LignesVues(Donnee(QStringLiteral("full.cse")));
     ASSERT_EQ(original.size(), 9);
     const struct {
         int OrigX, OrigY;
