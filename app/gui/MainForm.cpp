@@ -14,6 +14,7 @@
 #include <QSettings>
 #include <QTimer>
 #include <QToolBar>
+#include <QWindow>
 
 #include <clocale>
 #include <exception>
@@ -346,6 +347,11 @@ void TMainForm::showEvent(QShowEvent* e) {
     QMainWindow::showEvent(e);
     if (!montree_) {
         montree_ = true;
+        // The kept state (maximised) was set before the native window was
+        // made (the studio's GL view makes it early), which did not take it:
+        // it is given now, before the desktop maps the window.
+        if (QWindow* w = windowHandle(); w && w->windowStates() != (windowState() & ~Qt::WindowActive))
+            w->setWindowStates(windowState() & ~Qt::WindowActive);
         FormShow();
     }
 }
@@ -363,7 +369,10 @@ void TMainForm::FormShow() {
             LirePlacements(*s);
         } else {
             // Once the area has its size.
-            QTimer::singleShot(0, this, &TMainForm::Cascade);
+            QTimer::singleShot(0, this, [this] {
+                Cascade();
+                VuesPlacees(true);
+            });
         }
         if (options_.SavConfig) {
             Settings::TConf c;
@@ -381,9 +390,25 @@ void TMainForm::FormShow() {
     // on the command line) is evaluated now, with its cuts.
     Grille::GrilleParDefaut(doc_);
     Evalue();
-    AjusteVuesSansReglages();
+    if (options_.PosFen) VuesPlacees(false);
     ObjCom::ChangeCurrentPC(doc_, doc_.CurrentPC.Surf, doc_.CurrentPC.I, doc_.CurrentPC.J);
     MajMenusAnnuler();
+    Redessine(true);
+}
+
+void TMainForm::VuesPlacees(bool cadrerDefaut) {
+    DBG_SCOPE("TMainForm.VuesPlacees");
+    // Placing the windows resized the views and moved their origins: a
+    // document named on the command line gives its views back as it keeps
+    // them, as opening it through the menu does.
+    if (vuesDepuisFichier_ && !doc_.SansVues) {
+        AppliqueVuesStockees();
+    } else {
+        // A document without views, and the default hull in the cascade of
+        // the first start, are framed in their windows as they now stand.
+        if (cadrerDefaut && !vuesDepuisFichier_) doc_.SansVues = true;
+        AjusteVuesSansReglages();
+    }
     Redessine(true);
 }
 

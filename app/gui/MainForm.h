@@ -251,6 +251,10 @@ private:
     void MontreVues();
     // A document that brought no view settings is fitted in every view.
     void AjusteVuesSansReglages();
+    // The views once the start has placed their windows: the document's
+    // own settings, or framed when it has none (cadrerDefaut: the default
+    // hull too).
+    void VuesPlacees(bool cadrerDefaut);
     // Connects a menu item or button by its name; a connected item stays enabled.
     void Branche(const char* nom, std::function<void()> slot);
     void DesactiveNonConstruits();

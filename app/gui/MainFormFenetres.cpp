@@ -493,8 +493,13 @@ void TMainForm::BrancheFenetres() {
     });
 
     // ---- Hydrostatics and stability
+    // Results of a closed document are never shown for the next one.
+    connect(this, &TMainForm::documentRemplace, this, [this] {
+        if (auto* f = findChild<THydrostatForm*>()) f->EffaceResultats();
+    });
     Branche("MeCalcHydroStat", [this] {
-        // One window kept for the session: its results stay until the next run.
+        // One window kept for the session: its results stay until the next
+        // run or until the document is closed.
         auto* f = findChild<THydrostatForm*>();
         if (!f) {
             f = new THydrostatForm(doc_, this);

@@ -28,23 +28,12 @@
 
 using namespace MainFormInterne;
 
-namespace {
-
-// A view whose window the tiling or the cascade resized shows the whole hull again.
-void AjusteCadre(QMdiSubWindow* sw) {
-    if (auto* v = qobject_cast<TFormFille*>(sw->widget()))
-        MouseCommandes::Ajuster(v);
-    else if (auto* st = qobject_cast<TStudioForm*>(sw->widget()))
-        st->Cadrer();
-}
-
-}  // namespace
-
 // The "Fenêtres" menu: the view windows, the tiling, the cascade.
 void TMainForm::BrancheVues() {
     Connecte(this, "MeCascade", [this] { Cascade(); });
     // The visible windows one above the other (horizontal tiles) or side by
-    // side, each the full size the other way.
+    // side, each the full size the other way. Only the windows move: each
+    // view keeps its scale, its origin follows its new size.
     auto mosaique = [this](bool horizontal) {
         MontreVues();
         const auto subs = mdi_->subWindowList();
@@ -58,7 +47,6 @@ void TMainForm::BrancheVues() {
             if (sw->isVisible() && !sw->isMinimized()) {
                 sw->showNormal();
                 sw->setGeometry(horizontal ? QRect(0, k * pas, v.width(), pas) : QRect(k * pas, 0, pas, v.height()));
-                AjusteCadre(sw);
                 ++k;
             }
     };
@@ -96,7 +84,7 @@ void TMainForm::BrancheVues() {
 
 void TMainForm::Cascade() {
     // Each child window two thirds of the area, one title bar lower and
-    // further right than the one before.
+    // further right than the one before; the views keep their scales.
     const QSize zone = mdi_->viewport()->size();
     const int pas = std::max(20, style()->pixelMetric(QStyle::PM_TitleBarHeight));
     const QSize taille(std::max(200, zone.width() * 2 / 3), std::max(150, zone.height() * 2 / 3));
@@ -106,7 +94,6 @@ void TMainForm::Cascade() {
         if (!sw->isVisible()) continue;
         sw->showNormal();
         sw->setGeometry(k * pas, k * pas, taille.width(), taille.height());
-        AjusteCadre(sw);
         ++k;
     }
 }

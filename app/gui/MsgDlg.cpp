@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "app/gui/SplashForm.h"
 #include "base/Debug.h"
 #include "base/Langue.h"
 
@@ -35,7 +36,9 @@ int HauteurTexte(const QLabel* label, const QString& texte) {
 QWidget* ParentPourBoite(QWidget* parent) {
     if (parent) return parent;
     if (QWidget* m = QApplication::activeModalWidget()) return m;
-    return QApplication::activeWindow();
+    // The splash steps aside while a box is up: it is no owner for one.
+    QWidget* active = QApplication::activeWindow();
+    return active && active == Splash::Courant() ? nullptr : active;
 }
 
 }  // namespace
@@ -224,6 +227,7 @@ QString CoupeTexte(const QString& texte, int largeurTexte, int limite) {
 
 int MsgDlg(const QString& texte, Ui::MsgType type, unsigned boutons, QWidget* parent) {
     DBG_SCOPE("csMessage.MsgDlg");
+    const Splash::Retrait retrait;
     TfmMessageDlg boite(ParentPourBoite(parent));
     return boite.Execute(texte, type, boutons);
 }
@@ -236,6 +240,7 @@ int MsgDlg(std::string_view texteUtf8, Ui::MsgType type, unsigned boutons, QWidg
 void ShowMessage(const QString& texte, QWidget* parent) {
     DBG_SCOPE("csMessage.ShowMessage");
     try {
+        const Splash::Retrait retrait;
         QMessageBox boite(ParentPourBoite(parent));
         boite.setObjectName("ShowMessage");
         boite.setWindowTitle(Texte("rsMainFormCaption"));

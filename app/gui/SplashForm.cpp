@@ -23,6 +23,8 @@ namespace {
 
 constexpr int kLargeur = 420;
 
+TSplashForm* g_splash = nullptr;  // the splash of the start, not an about box
+
 // The program's picture: the lines of a hull, body plan on the left,
 // profile on the right.
 QPixmap Image() {
@@ -109,10 +111,16 @@ TSplashForm::TSplashForm(QWidget* parent)
                        static_cast<QWidget*>(LabelDate)})
         cadre->addWidget(w);
     cadre->addWidget(BtnOK, 0, Qt::AlignCenter);
+    if (!g_splash) g_splash = this;  // an about box made meanwhile is none
+}
+
+TSplashForm::~TSplashForm() {
+    if (g_splash == this) g_splash = nullptr;
 }
 
 void TSplashForm::PrepareAPropos() {
     DBG_SCOPE("TSplashForm.PrepareAPropos");
+    if (g_splash == this) g_splash = nullptr;
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFixedSize(kLargeur, 340);
     PanelCadre->setFixedHeight(268);
@@ -137,6 +145,23 @@ void APropos(QWidget* parent) {
     TSplashForm f(parent);
     f.PrepareAPropos();
     f.exec();
+}
+
+TSplashForm* Courant() { return g_splash; }
+
+Retrait::Retrait() {
+    if (g_splash && g_splash->isVisible()) {
+        splash_ = g_splash;
+        splash_->hide();
+    }
+}
+
+Retrait::~Retrait() {
+    // The splash may have gone while the box was up.
+    if (splash_ && splash_ == g_splash) {
+        splash_->show();
+        splash_->repaint();
+    }
 }
 
 }  // namespace Splash

@@ -18,6 +18,7 @@ class TSplashForm : public QDialog {
 public:
     // The splash: no title bar, no OK button.
     explicit TSplashForm(QWidget* parent = nullptr);
+    ~TSplashForm() override;
     // Turns it into the about box: title bar, taller, the whole version, OK.
     void PrepareAPropos();
 
@@ -43,4 +44,21 @@ protected:
 namespace Splash {
 // The about box of the command "A propos": created, shown modally, freed.
 void APropos(QWidget* parent);
+
+// The splash of the start while it exists, else null.
+TSplashForm* Courant();
+
+// A message box shown while the program starts is above the splash, which
+// stays on top of every window: for the box's life the splash steps aside,
+// and comes back when the box closes.
+class Retrait {
+public:
+    Retrait();
+    ~Retrait();
+    Retrait(const Retrait&) = delete;
+    Retrait& operator=(const Retrait&) = delete;
+
+private:
+    TSplashForm* splash_ = nullptr;
+};
 }  // namespace Splash

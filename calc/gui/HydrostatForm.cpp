@@ -304,6 +304,15 @@ void THydrostatForm::BtnCalculerClick() {
     unsetCursor();
 }
 
+void THydrostatForm::EffaceResultats() {
+    resultats_ = {};
+    SGResult->Vide();
+    SerieAires->clear();
+    ChartCourbeAires->setVisible(false);
+    SBEnregistrer->setEnabled(false);
+    BtnImprimer->setEnabled(false);
+}
+
 void THydrostatForm::MajCourbesAires(const Hydrostat::TListAires& stations) {
     QList<QPointF> pts;
     pts.reserve(stations.Count() + 2);

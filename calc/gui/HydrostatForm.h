@@ -41,6 +41,9 @@ public:
     // message and the old value kept; above 201 becomes 201, below 3 becomes 3.
     bool EditPrecisionExit();
     void MajCourbesAires(const Hydrostat::TListAires& stations);
+    // The document the results came from is gone: the grid, the curve and
+    // the results are emptied, the chart hidden as before a first run.
+    void EffaceResultats();
 
     // "Portée des calculs...": the surface list dialog in its scope mode,
     // where the user changes which surfaces are counted in calculations;

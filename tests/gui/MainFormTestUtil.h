@@ -112,7 +112,7 @@ protected:
         MainFormTest::SetUp();
         qputenv("CORVANE_SHAPER_UNATTENDED", "1");
         portee_ = std::make_unique<Ui::ScopedUi>(&qtUi_);
-        f_ = std::make_unique<TMainForm>();
+        f_ = std::make_unique<TMainForm>(Arguments());
         f_->SetDialogues(&d_);
         Startup::CreeFenetres(*f_);
         f_->resize(1280, 1024);
@@ -128,6 +128,9 @@ protected:
         qunsetenv("CORVANE_SHAPER_UNATTENDED");
         MainFormTest::TearDown();
     }
+
+    // The program's command line.
+    virtual QStringList Arguments() { return {}; }
 
     TFormFille* Vue(int k) { return Vues::FenetreVueParIndex(k); }
     QAction* A(const char* nom) { return F().Action(QLatin1String(nom)); }

@@ -10,6 +10,8 @@
 #include <QStyle>
 #include <QStyleOptionTitleBar>
 
+#include <tuple>
+
 #include "app/gui/AppliqueLangue.h"
 #include "app/gui/Settings.h"
 #include "base/Langue.h"
@@ -94,13 +96,29 @@ static int HorsDeLaVue(const TFormFille& v, const TNet& net) {
     return hors;
 }
 
-// The tiling and the cascade fit every view they resize to the whole hull, mirror included.
-TEST_F(ProgrammeTest, TilingAndCascadeFitTheViewsTheyResize) {
+// The tiling and the cascade move the windows: every view keeps its scale
+// and angles, its origin follows its new size.
+TEST_F(ProgrammeTest, TilingAndCascadeMoveTheWindowsAndKeepTheViews) {
     for (const char* commande : {"MeMosaiqueHoriz", "MeMozaiqueVert", "MeCascade"}) {
-        for (int k = 0; k < 4; ++k) Vue(k)->Vue().OriginX = -5000;
+        TViewRecord avant[4];
+        QSize taille[4];
+        for (int k = 0; k < 4; ++k) {
+            TViewRecord& r = Vue(k)->Vue();
+            r.Scale = 77.25f + k, r.OriginX = 100 + 10 * k, r.OriginY = 90 - 10 * k;
+            if (k == vkPerspective) r.Azimuth = 0.5f, r.Elevation = -0.25f, r.Further = 1.5f;
+            avant[k] = r;
+            taille[k] = Vue(k)->size();
+        }
         A(commande)->trigger();
         QApplication::processEvents();
-        for (int k = 0; k < 4; ++k) EXPECT_EQ(HorsDeLaVue(*Vue(k), Net()), 0) << commande << " " << k;
+        for (int k = 0; k < 4; ++k) {
+            const TViewRecord& r = Vue(k)->Vue();
+            EXPECT_EQ(std::tuple(r.Scale, r.Azimuth, r.Elevation, r.Further),
+                      std::tuple(avant[k].Scale, avant[k].Azimuth, avant[k].Elevation, avant[k].Further))
+                << commande << " " << k;
+            EXPECT_NEAR(r.OriginX, Vue(k)->width() * avant[k].OriginX / double(taille[k].width()), 1.0) << commande << " " << k;
+            EXPECT_NEAR(r.OriginY, Vue(k)->height() * avant[k].OriginY / double(taille[k].height()), 1.0) << commande << " " << k;
+        }
     }
 }
 

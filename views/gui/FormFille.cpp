@@ -89,6 +89,7 @@ TFormFille::TFormFille(int kind, IVueHote* hote, QWidget* parent)
             if (kind == vkPerspective) {
                 vue_.Azimuth = s.Angle1;
                 vue_.Elevation = s.Angle2;
+                vue_.Further = s.Autre;
                 Angle1 = Arrondi(s.Angle1 * 180.0 / std::numbers::pi);
                 Angle2 = Arrondi(s.Angle2 * 180.0 / std::numbers::pi);
             }
