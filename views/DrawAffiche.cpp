@@ -215,7 +215,7 @@ void AfficheNetOne(Document& doc, const TTabCoor& tab, const TOptionsDessin& o, 
     if (a.MeAfficheCotes) {
         cv.BeginLayer(kCoucheCotes);
         for (TCote& c : doc.ListCotes)
-            if (vue.Kind == vkPerspective || c.Mesure.View == vue.Kind) c.Mesure.Draw(TMesure::mFinal, vue, k.Mesure, false);
+            if (kind == vkPerspective || c.Mesure.View == kind) c.Mesure.Draw(TMesure::mFinal, vue, k.Mesure, false);
     }
     if (a.MeAffichePoids && vue2D) {
         cv.BeginLayer(kCouchePoids);

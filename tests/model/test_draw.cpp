@@ -169,13 +169,13 @@ TEST(DrawRedraw, LayersInTheirOrderCutsOnlyWithTheHullAndATotalOnlyForSeveralWei
     EXPECT_GE(cv.InLayer(kCoucheLignesEau).size(), 3u);
     EXPECT_EQ(Appels(cv, kCouchePoids, {Op::Text}), 3);  // two weights and their total
 
-    // The drawing of a print and its preview: the lines alone, no markers, weights, sail centres, marks or flooding
-    // points; the axes dash-dot.
+    // The drawing of a print and its preview: the lines alone, no markers, dimensions (each belongs to a view
+    // kind), weights, sail centres, marks or flooding points; the axes dash-dot.
     cv.Clear();
     Affiche::AfficheNetOne(doc, tab, TOptionsDessin{}, v, kDessinImpression);
     std::vector<std::string> imprime(attendu.begin() + 1, attendu.end());
     std::erase_if(imprime, [](const std::string& c) {
-        return c == kCoucheVertex || c == kCouchePoids || c == kCoucheCentreVoilure || c == kCoucheReperes ||
+        return c == kCoucheVertex || c == kCoucheCotes || c == kCouchePoids || c == kCoucheCentreVoilure || c == kCoucheReperes ||
                c == kCoucheEnvahissement;
     });
     EXPECT_EQ(cv.Layers(), imprime);
