@@ -8,6 +8,7 @@
 
 #include <clocale>
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <stdexcept>
 
@@ -215,9 +216,13 @@ int Execute(int argc, char** argv) {
         // Ended by the system or the session: the work and the settings are
         // kept, and the exit code tells the signal (128 + its number). In
         // place before the window shows, so that a shown window has them.
-        Signaux::Ecoute([&principale](int sig) {
+        Signaux::Ecoute([&principale, &verrou](int sig) {
             principale.FinForcee(FinProgramme::RaisonSignal(sig));
-            QCoreApplication::exit(128 + sig);
+            // The work and the settings are on disk: end here, so that no
+            // modal loop left open returns into a document already closed.
+            verrou.unlock();
+            std::fflush(nullptr);
+            std::_Exit(128 + sig);
         });
         Signaux::SurPerteAffichage([&principale] { principale.FinForcee(FinProgramme::kRaisonAffichage); });
         principale.show();
