@@ -252,93 +252,61 @@ TEST(HydrostatCoefficients, KnownShapes) {
     }
 }
 
-// The box barge L 10, B 4, draft 1 (keel at -1, sides up to +1, no deck),
-// built four ways: as one mesh going round the section from the port deck
-// edge down, across the bottom and up to the starboard deck edge, without
-// symmetry (every DXF or IGES import of a whole hull); as its starboard half
-// with the mirror; as the starboard half alone; as the two halves, each a
-// surface alone. Upright, heeled about the centreline's point on the
-// waterline, or trimmed about it, the waterplane, the sections, the breadth
-// and the block coefficient do not depend on how the hull is built; a half
-// alone gives its half, with its own breadth.
-namespace {
-
-enum class Construction { Entiere, DemiMiroir, DemiSeule, DeuxMoities };
-
-Document Barge(Construction c) {
-    std::vector<TVertex3f> entiere;
-    fixtures::Segment(entiere, {-2, 0, 1}, {-2, 0, -1}, 4);
-    fixtures::Segment(entiere, {-2, 0, -1}, {2, 0, -1}, 8);
-    fixtures::Segment(entiere, {2, 0, -1}, {2, 0, 1}, 4);
-    entiere.push_back({2, 0, 1});
-    const std::vector<TVertex3f> tribord = fixtures::SectionCaisson(4.0, -1.0, 1.0, 4, 4, 0);
-    // The port half: the starboard one's image, its rows run the other way
-    // so that its skin faces outward as well.
-    std::vector<TVertex3f> babord(tribord.rbegin(), tribord.rend());
-    for (TVertex3f& p : babord) p.X = -p.X;
-    std::vector<std::unique_ptr<TDXFSurface>> v;
-    switch (c) {
-    case Construction::Entiere: v.push_back(fixtures::Extrusion(entiere, 0.0, 10.0, 10, TDefGrille{}, false)); break;
-    case Construction::DemiMiroir: v.push_back(fixtures::Extrusion(tribord, 0.0, 10.0, 10, TDefGrille{})); break;
-    case Construction::DemiSeule: v.push_back(fixtures::Extrusion(tribord, 0.0, 10.0, 10, TDefGrille{}, false)); break;
-    case Construction::DeuxMoities:
-        v.push_back(fixtures::Extrusion(babord, 0.0, 10.0, 10, TDefGrille{}, false));
-        v.push_back(fixtures::Extrusion(tribord, 0.0, 10.0, 10, TDefGrille{}, false));
-        break;
+// The box barge L 10, B 4, keel at -1 and open sides up to +1: whole, as one mesh round the section without
+// symmetry (as an import gives it), or its starboard half alone.
+static Document Barge(bool entiere) {
+    std::vector<TVertex3f> s = fixtures::SectionCaisson(4.0, -1.0, 1.0, 4, 4, 0);
+    if (entiere) {
+        s.clear();
+        fixtures::Segment(s, {-2, 0, 1}, {-2, 0, -1}, 4);
+        fixtures::Segment(s, {-2, 0, -1}, {2, 0, -1}, 8);
+        fixtures::Segment(s, {2, 0, -1}, {2, 0, 1}, 4);
+        s.push_back({2, 0, 1});
     }
-    return DocAvec(std::move(v));
+    return DocAvec(fixtures::Extrusion(s, 0.0, 10.0, 10, TDefGrille{}, false));
 }
 
-}  // namespace
-
+// Upright, heeled or trimmed about the waterline's centre, the whole hull's waterplane, breadth, sections and block
+// coefficient are a symmetric hull's; the half alone gives its half.
 TEST(HydrostatConstruction, WaterplaneAndBreadthDoNotDependOnHowTheHullIsBuilt) {
-    using enum Construction;
-    const double t = 10.0 * std::numbers::pi / 180.0, p = 2.0 * std::numbers::pi / 180.0;
-    const double ct = std::cos(t), st = std::sin(t), cp = std::cos(p);
-    // Heeled, the sides meet the water 2 / cos t from the centreline, which
-    // stays on X = 0 at the waterline; the lowest point is the keel corner
-    // gone down, 2 sin t + cos t deep (the half alone: its own keel at the
-    // centreline, cos t deep). Trimmed, the waterline is 10 / cos p long.
-    // The block coefficient is left out where the volume depends on how the
-    // open edges of the skin are closed (the half alone heeled, the open
-    // ends trimmed), which is not the waterplane's matter.
-    const double cbGite = ct / (2.0 * st + ct);
-    struct Cas {
-        Construction c;
-        double gite, assiette;   // degrees
-        double awp, cfX, cfY, v1cm, bwl, lwl, perimetre, couple, cb;  // cb NAN: not checked
-    } cas[] = {
-        {Entiere, 0, 0, 40, 0, 5, 0.4, 4, 10, 20, 4, 1},
-        {DemiMiroir, 0, 0, 40, 0, 5, 0.4, 4, 10, 20, 4, 1},
-        {DeuxMoities, 0, 0, 40, 0, 5, 0.4, 4, 10, 20, 4, 1},
-        {DemiSeule, 0, 0, 20, 1, 5, 0.2, 2, 10, 10, 2, 1},
-        {Entiere, 10, 0, 40 / ct, 0, 5, 0.4 / ct, 4 / ct, 10, 20, 4, cbGite},
-        {DemiMiroir, 10, 0, 40 / ct, 0, 5, 0.4 / ct, 4 / ct, 10, 20, 4, cbGite},
-        {DeuxMoities, 10, 0, 40 / ct, 0, 5, 0.4 / ct, 4 / ct, 10, 20, 4, cbGite},
-        {DemiSeule, 10, 0, 20 / ct, 1 / ct, 5, 0.2 / ct, 2 / ct, 10, 10, 2 - 2 * std::tan(t), NAN},
-        {Entiere, 0, 2, 40 / cp, 0, 5, 0.4 / cp, 4, 10 / cp, 20 / cp, 4 / cp, NAN},
-        {DemiMiroir, 0, 2, 40 / cp, 0, 5, 0.4 / cp, 4, 10 / cp, 20 / cp, 4 / cp, NAN},
-        {DemiSeule, 0, 2, 20 / cp, 1, 5, 0.2 / cp, 2, 10 / cp, 10 / cp, 2 / cp, NAN},
+    const double t = 10.0 * std::numbers::pi / 180.0, ct = std::cos(t), cp = std::cos(2.0 * std::numbers::pi / 180.0);
+    // Heeled, the sides meet the water 2 / cos t out and the keel corner goes 2 sin t + cos t deep (the half
+    // alone: cos t). Cb is not checked (NAN) where it depends on how the skin's open edges close.
+    const double cbGite = ct / (2.0 * std::sin(t) + ct);
+    struct Mesures {
+        double awp, cfX, cfY, v1cm, bwl, lwl, perimetre, couple, cb;
     };
-    for (const Cas& k : cas) {
-        SCOPED_TRACE(testing::Message() << static_cast<int>(k.c) << " heel " << k.gite << " trim " << k.assiette);
-        Document doc = Barge(k.c);
-        for (int i = 0; i < doc.NbSurf(); ++i)
-            Transfo::RotationSurf(doc, i, {k.assiette, k.gite, 0.0}, {0.0, 5.0, 0.0}, true, false, false);
-        RecordingScope rs;
-        const TResultatsHydro r = Lance(doc, 11);
-        Proches({{"Awp", r.Flottaison.Aire, k.awp, 1e-9}, {"CF.X", r.Flottaison.X, k.cfX, 1e-6}, {"CF.Y", r.Flottaison.Y, k.cfY, 1e-6},
-                 {"1 cm", r.Volume1cm, k.v1cm, 1e-9}, {"BWL", r.BWL, k.bwl, 1e-6}, {"LWL", r.LWL, k.lwl, 1e-5},
-                 {"perimeter", r.Flottaison.Perimetre, k.perimetre, 1e-9}});
-        if (!std::isnan(k.cb)) {
-            EXPECT_NEAR(r.CoefBloc, k.cb, 1e-6);
+    struct Cas {
+        double gite, assiette;  // degrees
+        Mesures entiere, demi;
+    } cas[] = {
+        {0, 0, {40, 0, 5, 0.4, 4, 10, 20, 4, 1}, {20, 1, 5, 0.2, 2, 10, 10, 2, 1}},
+        {10, 0, {40 / ct, 0, 5, 0.4 / ct, 4 / ct, 10, 20, 4, cbGite},
+         {20 / ct, 1 / ct, 5, 0.2 / ct, 2 / ct, 10, 10, 2 - 2 * std::tan(t), NAN}},
+        {0, 2, {40 / cp, 0, 5, 0.4 / cp, 4, 10 / cp, 20 / cp, 4 / cp, NAN},
+         {20 / cp, 1, 5, 0.2 / cp, 2, 10 / cp, 10 / cp, 2 / cp, NAN}},
+    };
+    for (const Cas& k : cas)
+        for (const bool entiere : {true, false}) {
+            SCOPED_TRACE(testing::Message() << entiere << " heel " << k.gite << " trim " << k.assiette);
+            const Mesures& m = entiere ? k.entiere : k.demi;
+            Document doc = Barge(entiere);
+            Transfo::RotationSurf(doc, 0, {k.assiette, k.gite, 0.0}, {0.0, 5.0, 0.0}, true, false, false);
+            RecordingScope rs;
+            const TResultatsHydro r = Lance(doc, 11);
+            Proches({{"Awp", r.Flottaison.Aire, m.awp, 1e-9}, {"CF.X", r.Flottaison.X, m.cfX, 1e-6},
+                     {"CF.Y", r.Flottaison.Y, m.cfY, 1e-6}, {"1 cm", r.Volume1cm, m.v1cm, 1e-9},
+                     {"BWL", r.BWL, m.bwl, 1e-6}, {"LWL", r.LWL, m.lwl, 1e-5},
+                     {"perimeter", r.Flottaison.Perimetre, m.perimetre, 1e-9}});
+            if (!std::isnan(m.cb)) {
+                EXPECT_NEAR(r.CoefBloc, m.cb, 1e-6);
+            }
+            // Inside the ends, the same section at every station; trimmed, the one amidships grows or shrinks by
+            // its breadth times sin(trim) a metre.
+            ASSERT_EQ(r.Stations.Count(), 11);
+            const double pente = m.couple * std::sin(k.assiette * std::numbers::pi / 180.0);
+            for (int i = 1; i + 1 < r.Stations.Count(); ++i)
+                EXPECT_NEAR(std::fabs(r.Stations[i].Aire - m.couple), pente * std::fabs(r.Stations[i].Y - 5.0), 1e-6)
+                    << i;
         }
-        // The sectional-area curve inside the ends: the same section at every
-        // station, or trimmed, the section amidships growing or shrinking by
-        // its breadth times tan(trim) a metre as the keel goes down or up.
-        ASSERT_EQ(r.Stations.Count(), 11);
-        const double pente = k.couple * std::sin(k.assiette * std::numbers::pi / 180.0);
-        for (int i = 1; i + 1 < r.Stations.Count(); ++i)
-            EXPECT_NEAR(std::fabs(r.Stations[i].Aire - k.couple), pente * std::fabs(r.Stations[i].Y - 5.0), 1e-6) << i;
-    }
 }

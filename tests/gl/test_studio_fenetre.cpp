@@ -32,26 +32,33 @@ protected:
         QApplication::processEvents();
         return TStudioForm::Instance();
     }
+    // The hull's (blue) pixels, none at the border: the studio shows it whole.
+    ::testing::AssertionResult Cadree(TStudioForm& st) {
+        F().Doc().Aff.MeAfficheAxes = false;
+        st.SetPlanEau(false);
+        const QImage im = st.GLC()->grabFramebuffer();
+        int coque = 0, bord = 0;
+        for (int y = 0; y < im.height(); ++y)
+            for (int x = 0; x < im.width(); ++x)
+                if (const QRgb c = im.pixel(x, y); qBlue(c) > qRed(c) + 40)
+                    ++coque, bord += x < 2 || y < 2 || x >= im.width() - 2 || y >= im.height() - 2;
+        return ::testing::AssertionResult(bord == 0 && coque > im.width() * im.height() / 50)
+               << bord << " at the border, " << coque << " in " << im.width() << "x" << im.height();
+    }
 };
 
-// Where the window asks the desktop to put it (WM_NORMAL_HINTS): the position
-// (y), and whether the frame's corner goes there (win_gravity north-west) or its inside (static).
-struct Demande {
-    int y = 0;
-    uint32_t gravite = 0;
-};
-Demande Place(const QWidget& w) {
+// Where the window asks the desktop to put it (WM_NORMAL_HINTS' field 2 its y, 17 its win_gravity):
+// its frame's corner at its position (north-west), or its inside (static).
+uint32_t Demande(const QWidget& w, int champ) {
     xcb_connection_t* c = qApp->nativeInterface<QNativeInterface::QX11Application>()->connection();
     const auto k = xcb_get_property(c, 0, static_cast<xcb_window_t>(w.winId()), XCB_ATOM_WM_NORMAL_HINTS, XCB_ATOM_WM_SIZE_HINTS, 0, 18);
     const std::unique_ptr<xcb_get_property_reply_t, decltype(&std::free)> r(xcb_get_property_reply(c, k, nullptr), &std::free);
-    if (!r || xcb_get_property_value_length(r.get()) < 72) return {};
-    const auto* v = static_cast<const uint32_t*>(xcb_get_property_value(r.get()));
-    return {static_cast<int>(v[2]), v[17]};
+    if (!r || xcb_get_property_value_length(r.get()) < 72) return 0;
+    return static_cast<const uint32_t*>(xcb_get_property_value(r.get()))[champ];
 }
-uint32_t Gravite(const QWidget& w) { return Place(w).gravite; }
+uint32_t Gravite(const QWidget& w) { return Demande(w, 17); }
 
-// The frame a desktop would put round the window: its sizes (left, right, top,
-// bottom) in _NET_FRAME_EXTENTS, which the root window says it keeps.
+// The frame a desktop would put round the window (left, right, top, bottom), told as the root window says.
 void Cadre(const QWidget& w, std::array<uint32_t, 4> marges) {
     xcb_connection_t* c = qApp->nativeInterface<QNativeInterface::QX11Application>()->connection();
     auto atome = [c](const char* nom) {
@@ -84,7 +91,13 @@ TEST_F(StudioFenetre, FenetresStudioShowsTheLitHullInTheMainWindowAsItStandsAndT
     TStudioForm* st = Studio();
     ASSERT_TRUE(st && st->isVisible());
     EXPECT_TRUE(F().winId() == fenetre && F().pos() == place);
+    // The curvature scale first shows its frame 22 pixels below the main window's, clear of its title bar.
+    Cadre(F(), {1, 1, 20, 5});
+    ASSERT_TRUE(QTest::qWaitFor([this] { return F().windowHandle()->frameMargins().top() == 20; }));
     st->findChild<QToolButton*>(QStringLiteral("SBCourbure"))->click();
+    QApplication::processEvents();
+    const int y = static_cast<int>(Demande(*st->Gauss(), 2)), gravite = static_cast<int>(Gravite(*st->Gauss()));
+    EXPECT_EQ(gravite == XCB_GRAVITY_NORTH_WEST ? y : y - 20, F().frameGeometry().top() + 22) << gravite;
     for (const QWidget* w : {palette, static_cast<QWidget*>(st->Gauss())})
         EXPECT_TRUE(w->isVisible() && w->windowHandle()->transientParent() == F().windowHandle()) << w->objectName().toStdString();
     EXPECT_TRUE(F().ZoneMdi()->activeSubWindow()->isMaximized() && F().ZoneMdi()->activeSubWindow()->widget() == st);
@@ -96,6 +109,7 @@ TEST_F(StudioFenetre, FenetresStudioShowsTheLitHullInTheMainWindowAsItStandsAndT
     A("MeCopier")->trigger();
     const QImage copie = QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32);
     EXPECT_TRUE(copie.size() == st->GLC()->size() && copie == st->GLC()->grabFramebuffer().convertToFormat(QImage::Format_RGB32));
+    EXPECT_TRUE(Cadree(*st)) << "menu";
 
     // The lights as the user left them come back at the next start.
     TglLightList& l = st->Lumieres();
@@ -109,10 +123,19 @@ TEST_F(StudioFenetre, FenetresStudioShowsTheLitHullInTheMainWindowAsItStandsAndT
     F().close();
     QApplication::processEvents();
     TearDown();
+    {  // restored open and maximised, it shows the whole hull again
+        auto s = Settings::Ouvrir();
+        s->setValue(QStringLiteral("Environement/PosFen"), true);
+        p = Settings::TPlacement{};
+        p.Width = 600, p.Height = 400, p.Visible = true, p.WinState = QStringLiteral("Maximized");
+        Settings::EcrirePlacement(*s, QStringLiteral("StudioForm"), p);
+    }
     SetUp();
     TStudioForm* relu = TStudioForm::Instance();
     ASSERT_TRUE(relu && ancien.isNull());  // a new one may stand at the old one's address
     EXPECT_EQ(relu->ReglagesLumieres(), reglages);
+    ASSERT_TRUE(relu->isVisible());
+    EXPECT_TRUE(Cadree(*relu)) << "start-up";
 }
 
 TEST_F(StudioFenetre, ZoomCommandsAndTheViewControlSteerTheActiveStudio) {
@@ -145,79 +168,20 @@ TEST_F(StudioFenetre, ZoomCommandsAndTheViewControlSteerTheActiveStudio) {
     QTest::keyClick(lumiere, Qt::Key_Right, Qt::ShiftModifier);
     EXPECT_TRUE(lumiere->value() == 0 && st->Vue().PanY == panY + 10);
     EXPECT_EQ(c->TrackBar(TVueCtrlForm::bRHori)->value(), 50);  // turned by 10 degrees, the bar following
-}
 
-// Opened from the menu or restored open at start-up, the studio shows the
-// whole hull with the background all round it; a document opened over it
-// gives its stored view to the studio and, at once, to the view control.
-TEST_F(StudioFenetre, TheStudioOpensFramedOnBothRoadsAndTheViewControlFollowsADocumentOpenedOverIt) {
-    auto cadree = [this](TStudioForm& st) {
-        F().Doc().Aff.MeAfficheAxes = false;
-        st.SetPlanEau(false);
-        const QImage im = st.GLC()->grabFramebuffer();
-        // The hull's pixels (blue, not the white lamps).
-        int coque = 0, bord = 0;
-        for (int y = 0; y < im.height(); ++y)
-            for (int x = 0; x < im.width(); ++x)
-                if (const QRgb c = im.pixel(x, y); qBlue(c) > qRed(c) + 40) {
-                    ++coque;
-                    bord += x < 2 || y < 2 || x >= im.width() - 2 || y >= im.height() - 2;
-                }
-        return ::testing::AssertionResult(bord == 0 && coque > im.width() * im.height() / 50)
-               << bord << " at the border, " << coque << " in " << im.width() << "x" << im.height();
-    };
-    TStudioForm* st = Studio();
-    ASSERT_NE(st, nullptr);
-    EXPECT_TRUE(cadree(*st)) << "menu";
-    // Kept open and maximised: restored so at the next start.
-    F().close();
-    QApplication::processEvents();
-    TearDown();
-    {
-        auto s = Settings::Ouvrir();
-        s->setValue(QStringLiteral("Environement/PosFen"), true);
-        Settings::TPlacement p;
-        p.Width = 600, p.Height = 400, p.Visible = true, p.WinState = QStringLiteral("Maximized");
-        Settings::EcrirePlacement(*s, QStringLiteral("StudioForm"), p);
-    }
-    SetUp();
-    st = TStudioForm::Instance();
-    ASSERT_TRUE(st && st->isVisible());
-    EXPECT_TRUE(cadree(*st)) << "start-up";
-
+    // A document opened over it gives its stored view to the studio and, at once, to the view control.
     Document doc;
     doc.NouvelleSurface("Coque")->Net.Initialise(0);
     TStockValues& vue = doc.StockFen.Vues[TStockFen::Studio];
     vue.OrigX = 12, vue.OrigY = -7, vue.Echelle = 25.0f, vue.Angle1 = 30.0f, vue.Angle2 = 15.0f;
     doc.NomFichier = Fichier(QStringLiteral("studio.cse")).toStdString();
     GestFich::EnregistrerFichierAll(doc, 0);
-    A("MeControleVue")->trigger();
-    TVueCtrlForm* c = F().FenetreControleVue();
-    ASSERT_EQ(c->Index(), VueCtrl::kStudio);
     d_.fichierOuvrir = QString::fromStdString(doc.NomFichier);
     d_.reponses = {Ui::mrYes};
     A("MeOuvrir")->trigger();
-    ASSERT_EQ(F().Doc().NomFichier, doc.NomFichier);
-    EXPECT_FLOAT_EQ(st->Vue().Distance, 25.0f);
-    int barres[5];
-    for (int b = 0; b < 5; ++b) barres[b] = c->TrackBar(static_cast<TVueCtrlForm::Barre>(b))->value();
-    // The zoom bar at 350 - 10 x 25 + 1.
-    EXPECT_EQ(std::vector<int>(barres, barres + 5), (std::vector<int>{101, 12, -7, 30, 15}));
-}
-
-// The curvature scale at its first showing: its frame 22 pixels below the
-// main window's top, clear of the main window's title bar and its buttons.
-TEST_F(StudioFenetre, TheCurvatureScaleFirstShowsItsFrameBelowTheMainWindowsTitleBar) {
-    TStudioForm* st = Studio();
-    ASSERT_NE(st, nullptr);
-    Cadre(F(), {1, 1, 20, 5});
-    ASSERT_TRUE(QTest::qWaitFor([this] { return F().windowHandle()->frameMargins().top() == 20; }));
-    st->findChild<QToolButton*>(QStringLiteral("SBCourbure"))->click();
-    QApplication::processEvents();
-    const Demande d = Place(*st->Gauss());
-    // The frame's top asked for: the position itself, or above the inside by the main window's title bar.
-    const int haut = d.gravite == XCB_GRAVITY_NORTH_WEST ? d.y : d.y - 20;
-    EXPECT_EQ(haut, F().frameGeometry().top() + 22) << d.gravite;
+    std::vector<int> barres;
+    for (int b = 0; b < 5; ++b) barres.push_back(c->TrackBar(static_cast<TVueCtrlForm::Barre>(b))->value());
+    EXPECT_EQ(barres, (std::vector<int>{101, 12, -7, 30, 15}));  // the zoom at 350 - 10 x 25 + 1
 }
 
 }  // namespace

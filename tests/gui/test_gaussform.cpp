@@ -32,12 +32,9 @@ TEST(GaussForm, EachChangeAppliesWhenItIsAValidNumberAndTheLabelsFollowTheGain) 
         for (bool entree : {true, false}) {
             e->setFocus();
             e->setText(QString::fromLatin1(refuse));
-            if (entree)
-                QTest::keyClick(e, Qt::Key_Return);
-            else
-                f.EditMinGauss()->setFocus();
+            entree ? QTest::keyClick(e, Qt::Key_Return) : f.EditMinGauss()->setFocus();
             EXPECT_EQ(std::pair(f.Echelle().MaxGauss, e->text()), std::pair(0.25, QStringLiteral("0.25")))
-                << refuse << (entree ? " Enter" : " focus elsewhere");
+                << refuse << entree;
         }
     EXPECT_EQ(changes.count(), 3);
 

@@ -197,10 +197,10 @@ TEST(StabForm, CurveMeasuresAndSynthesisAreTheEnginesStepsAndEveryTablePrintsWho
     EXPECT_LE(boites["Descente"].right(), boites["180"].center().x() + 1.0);
 }
 
-// The offsets printout keeps each value under its heading (both from the
-// same left edge) whatever the length of the surfaces' names.
+// The offsets printout keeps each value under its heading, from the same
+// left edge, whatever the length of the surfaces' names (up to 20 characters).
 TEST(StabForm, OffsetsPrintoutKeepsEachColumnUnderItsHeading) {
-    for (const char* nom : {"c", "coque_babord_arriere", "coque babord arriere"}) {   // names of up to 20 characters
+    for (const char* nom : {"c", "coque_babord_arriere", "coque babord arriere"}) {
         SCOPED_TRACE(nom);
         RecordingScope ui;
         Document doc = fixtures::DocAvec(fixtures::Caisson(TDefGrille{}));
@@ -212,12 +212,9 @@ TEST(StabForm, OffsetsPrintoutKeepsEachColumnUnderItsHeading) {
         cotes.show();
         cotes.BtnCalculerClick();
         auto [pages, boites] = Imprime([&](QPrinter& q) { cotes.Imprime(q); });
-        ASSERT_EQ(pages.size(), 1u);
-        EXPECT_EQ(pages[0].mid(pages[0].indexOf("Num Nom X Y Z")).join('|').toStdString(),
-                  ("Num Nom X Y Z|1 " + std::string(nom) + " 2.0000 5.0000 0.0000|2 " + nom + " -2.0000 5.0000 0.0000"));
-        const QString premier = QString::fromUtf8(nom).section(' ', 0, 0);   // the name's first word
-        using Colonne = std::pair<QString, QString>;
-        for (const auto& [entete, valeur] : std::vector<Colonne>{{"Num", "2"}, {"Nom", premier}, {"X", "-2.0000"}, {"Y", "5.0000"}, {"Z", "0.0000"}}) {
+        const QString premier = QString::fromUtf8(nom).section(' ', 0, 0);  // the name's first word
+        for (const auto& [entete, valeur] : std::vector<std::pair<QString, QString>>{
+                 {"Num", "2"}, {"Nom", premier}, {"X", "-2.0000"}, {"Y", "5.0000"}, {"Z", "0.0000"}}) {
             ASSERT_TRUE(boites.count(entete) && boites.count(valeur)) << entete.toStdString();
             EXPECT_NEAR(boites[valeur].left(), boites[entete].left(), 0.5) << entete.toStdString();
         }

@@ -208,8 +208,7 @@ TEST(Studio, ViewFieldsAndFrameOrder) {
     EXPECT_TRUE(p.Masque && !p.MasqueCouleur && !p.Points && !p.Contours && !p.Filaire && !p.Rempli);
 }
 
-// The framing shows the surfaces as evaluated: a hull not evaluated yet (its
-// grid all at the origin) leaves the view as it is, to be framed later.
+// A hull not evaluated yet (its grid all at the origin) leaves the view as it is, to be framed once evaluated.
 TEST(Studio, FramedOnTheEvaluatedHullOnly) {
     Document doc = Document::Defaut();
     Studio::TVueStudio v;
@@ -217,10 +216,7 @@ TEST(Studio, FramedOnTheEvaluatedHullOnly) {
     EXPECT_TRUE(v.Distance == 10.0f && v.PanX == 0 && v.PanY == 0);
     ObjCom::MajSurface(doc, true, -1);
     ASSERT_TRUE(Studio::Cadre(doc, 4.0 / 3.0, v, 350));
-    // Seen from the side (angle 0) the hull, some metres long, needs the camera well back.
-    const double longueur = doc.MinMaxNet.Max.Y - doc.MinMaxNet.Min.Y;
-    EXPECT_GT(v.Distance, longueur);
-    EXPECT_FLOAT_EQ(v.ZoomPos, 350.0f - v.Distance * 10.0f + 1.0f);
+    EXPECT_GT(v.Distance, doc.MinMaxNet.Max.Y - doc.MinMaxNet.Min.Y);  // seen from the side: well back
 }
 
 }  // namespace

@@ -104,32 +104,27 @@ TEST(TransfoSurf, ResizeDoublingYDoublesTheVolume) {
     EXPECT_TRUE(Transfo::Facteur(5.0, 0.0) == 1.0 && Transfo::Facteur(5.0, 2.5) == 2.0);
 }
 
-// A size typed as twice the extent doubles that axis to the last bits:
-// extents that single precision would round (2.9, 0.3) are measured as they
-// are, so the factor is the typed size over the extent, nothing else.
+// A size typed as twice the extent doubles that axis to the last bits, also
+// for extents that single precision would round (2.9, 0.3).
 TEST(TransfoSurf, ResizeToTwiceTheExtentIsAnExactDoubling) {
     // Breadth (with the mirror), keel, deck, start and length of a box.
-    const std::vector<std::array<double, 5>> boites = {
-        {2.9, 0.0, 2.9, 0.0, 2.9}, {2.9, -1.2, 1.7, 0.3, 5.8}, {0.6, 0.1, 0.4, -0.7, 1.1}};
-    for (const auto& [b, quille, pont, y0, l] : boites) {
+    for (const auto& [b, quille, pont, y0, l] : std::vector<std::array<double, 5>>{
+             {2.9, 0.0, 2.9, 0.0, 2.9}, {2.9, -1.2, 1.7, 0.3, 5.8}, {0.6, 0.1, 0.4, -0.7, 1.1}}) {
         Document doc;
         doc.AjouteSurface(fixtures::Extrusion(fixtures::SectionCaisson(b, quille, pont, 2, 3, 2), y0, l, 4, doc.DefGrille));
         Evalue(doc);
         const std::vector<bool> sel{true};
         Transfo::TParams p;
         p.Mesure = Transfo::DimSelection({Transfo::DimSurf(*doc.Surface(0))}, sel);
-        const TVertex3f voulu{2 * b, 2 * l, 2 * (pont - quille)};
-        p.Taille = voulu;
+        p.Taille = {2 * b, 2 * l, 2 * (pont - quille)};
         const TArrayVertex3f avant = doc.Surface(0)->Points;
         Transfo::Redimensionne(doc, sel, p);
         Evalue(doc);
         const TEntity& s = *doc.Surface(0);
         for (int i = 0; i < avant.rows(); ++i)
-            for (int j = 0; j < avant.cols(); ++j) {
-                const TVertex3f& a = avant[i][j];
-                ExpectNear(s.Points[i][j], {2 * a.X, 2 * a.Y, 2 * a.Z}, 1e-14);
-            }
-        EXPECT_NEAR(s.PtMaxZ.Z - s.PtMinZ.Z, voulu.Z, 1e-14) << b << " " << quille << " " << pont;
+            for (int j = 0; j < avant.cols(); ++j)
+                ExpectNear(s.Points[i][j], {2 * avant[i][j].X, 2 * avant[i][j].Y, 2 * avant[i][j].Z}, 1e-14);
+        EXPECT_NEAR(s.PtMaxZ.Z - s.PtMinZ.Z, 2 * (pont - quille), 1e-14) << b << " " << quille << " " << pont;
     }
 }
 
