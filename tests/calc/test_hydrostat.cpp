@@ -252,18 +252,19 @@ TEST(HydrostatCoefficients, KnownShapes) {
     }
 }
 
-// The box barge L 10, B 4, keel at -1 and open sides up to +1: whole, as one mesh round the section without
-// symmetry (as an import gives it), or its starboard half alone.
-static Document Barge(bool entiere) {
+// The box barge L 10, B 4, keel at -1 and open sides up to +1, built three ways: whole, as one mesh round the
+// section without symmetry (as an import gives it); its starboard half with its mirror; that half alone.
+enum Construction { kEntiere, kDemiMiroir, kDemiSeule };
+static Document Barge(Construction c) {
     std::vector<TVertex3f> s = fixtures::SectionCaisson(4.0, -1.0, 1.0, 4, 4, 0);
-    if (entiere) {
+    if (c == kEntiere) {
         s.clear();
         fixtures::Segment(s, {-2, 0, 1}, {-2, 0, -1}, 4);
         fixtures::Segment(s, {-2, 0, -1}, {2, 0, -1}, 8);
         fixtures::Segment(s, {2, 0, -1}, {2, 0, 1}, 4);
         s.push_back({2, 0, 1});
     }
-    return DocAvec(fixtures::Extrusion(s, 0.0, 10.0, 10, TDefGrille{}, false));
+    return DocAvec(fixtures::Extrusion(s, 0.0, 10.0, 10, TDefGrille{}, c == kDemiMiroir));
 }
 
 // Upright, heeled or trimmed about the waterline's centre, the whole hull's waterplane, breadth, sections and block
@@ -287,10 +288,10 @@ TEST(HydrostatConstruction, WaterplaneAndBreadthDoNotDependOnHowTheHullIsBuilt) 
          {20 / cp, 1, 5, 0.2 / cp, 2, 10 / cp, 10 / cp, 2 / cp, NAN}},
     };
     for (const Cas& k : cas)
-        for (const bool entiere : {true, false}) {
-            SCOPED_TRACE(testing::Message() << entiere << " heel " << k.gite << " trim " << k.assiette);
-            const Mesures& m = entiere ? k.entiere : k.demi;
-            Document doc = Barge(entiere);
+        for (const Construction c : {kEntiere, kDemiMiroir, kDemiSeule}) {
+            SCOPED_TRACE(testing::Message() << c << " heel " << k.gite << " trim " << k.assiette);
+            const Mesures& m = c == kDemiSeule ? k.demi : k.entiere;
+            Document doc = Barge(c);
             Transfo::RotationSurf(doc, 0, {k.assiette, k.gite, 0.0}, {0.0, 5.0, 0.0}, true, false, false);
             RecordingScope rs;
             const TResultatsHydro r = Lance(doc, 11);
