@@ -96,7 +96,7 @@ TEST(MiseEnPage, PaperAndPrinterPageDifferBeyondADevicePixel) {
                      {210, 297, a4w, a4h + 0.9, false}, {210, 297, a4w, a4h + 1.5, true},
                      {210, 297, 0, 0, false},          {0, 297, a4w, a4h, false}};
     for (const Cas& c : cas)
-        EXPECT_EQ(PapierDifferent(c.horz, c.vert, c.w, c.h), c.differe) << c.horz << " x " << c.vert << " on " << c.w << " x " << c.h;
+        EXPECT_EQ(PapierDifferent(c.horz, c.vert, c.w, c.h), c.differe) << c.horz << "x" << c.vert << " on " << c.h;
 }
 
 TEST(MiseEnPage, APrinterWithoutPageSizeFallsBackToThePaper) {

@@ -99,6 +99,7 @@ static int HorsDeLaVue(const TFormFille& v, const TNet& net) {
 // The tiling and the cascade move the windows: every view keeps its scale
 // and angles, its origin follows its new size.
 TEST_F(ProgrammeTest, TilingAndCascadeMoveTheWindowsAndKeepTheViews) {
+    const auto gardes = [](const TViewRecord& r) { return std::tuple(r.Scale, r.Azimuth, r.Elevation, r.Further); };
     for (const char* commande : {"MeMosaiqueHoriz", "MeMozaiqueVert", "MeCascade"}) {
         TViewRecord avant[4];
         QSize taille[4];
@@ -106,18 +107,16 @@ TEST_F(ProgrammeTest, TilingAndCascadeMoveTheWindowsAndKeepTheViews) {
             TViewRecord& r = Vue(k)->Vue();
             r.Scale = 77.25f + k, r.OriginX = 100 + 10 * k, r.OriginY = 90 - 10 * k;
             if (k == vkPerspective) r.Azimuth = 0.5f, r.Elevation = -0.25f, r.Further = 1.5f;
-            avant[k] = r;
-            taille[k] = Vue(k)->size();
+            avant[k] = r, taille[k] = Vue(k)->size();
         }
         A(commande)->trigger();
         QApplication::processEvents();
         for (int k = 0; k < 4; ++k) {
+            SCOPED_TRACE(std::string(commande) + " view " + std::to_string(k));
             const TViewRecord& r = Vue(k)->Vue();
-            EXPECT_EQ(std::tuple(r.Scale, r.Azimuth, r.Elevation, r.Further),
-                      std::tuple(avant[k].Scale, avant[k].Azimuth, avant[k].Elevation, avant[k].Further))
-                << commande << " " << k;
-            EXPECT_NEAR(r.OriginX, Vue(k)->width() * avant[k].OriginX / double(taille[k].width()), 1.0) << commande << " " << k;
-            EXPECT_NEAR(r.OriginY, Vue(k)->height() * avant[k].OriginY / double(taille[k].height()), 1.0) << commande << " " << k;
+            EXPECT_EQ(gardes(r), gardes(avant[k]));
+            EXPECT_NEAR(r.OriginX, Vue(k)->width() * avant[k].OriginX / double(taille[k].width()), 1.0);
+            EXPECT_NEAR(r.OriginY, Vue(k)->height() * avant[k].OriginY / double(taille[k].height()), 1.0);
         }
     }
 }
