@@ -55,34 +55,50 @@ struct Impression : ImprForm {
     }
 };
 
-TEST_F(Impression, ProfileAtOneTenthOnA4MeasuresATenthOfTheHullAcrossItsPages) {
-    Ouvre();
-    f->RB_EchFixes[3]->click();  // 1 / 10
-    f->RB_ToutesPages->setChecked(true);
-    QApplication::processEvents();
-    const int pages = f->NbPages->text().toInt();
-    const std::int64_t across = f->Page().Across;
-    ASSERT_TRUE(f->Imprime());
+// The PDF printer's page is the paper chosen, and the hull, drawn without the markers of the screen, measures the
+// scale on it across its pages: A4 at 1/10, A3 portrait and landscape at 1/25.
+TEST_F(Impression, ThePaperChosenIsThePdfPageAndTheHullMeasuresTheScaleOnIt) {
+    struct Cas {
+        const char* papier;
+        bool paysage;
+        int n;
+        const char* taille;  // pdfinfo's "Page size"
+    };
+    for (const Cas& c : {Cas{"A4", false, 10, "595 x 842 pts (A4)"}, Cas{"A3", false, 25, "842 x 1191 pts (A3)"},
+                         Cas{"A3", true, 25, "1191 x 842 pts (A3)"}}) {
+        SCOPED_TRACE(std::string(c.papier) + (c.paysage ? " landscape 1/" : " portrait 1/") + std::to_string(c.n));
+        Ouvre();
+        (c.paysage ? f->RadioButtonPays : f->RadioButtonPort)->click();
+        f->findChild<QRadioButton*>(QStringLiteral("RBTailleP") + QLatin1String(c.papier))->click();
+        f->UpDownEchPers->setValue(c.n);
+        f->RB_EchPers->click();
+        f->RB_ToutesPages->setChecked(true);
+        const int pages = f->NbPages->text().toInt();
+        const std::int64_t across = f->Page().Across;
+        ASSERT_TRUE(f->Imprime());
 
-    int statut = -1;
-    const std::string info = fixtures::Sortie("pdfinfo " + pdf.toStdString() + " 2>&1", &statut);
-    const std::size_t k = info.find("Pages:");
-    ASSERT_TRUE(statut == 0 && k != std::string::npos) << "pdfinfo (poppler-utils) cannot read the print:\n" << info;
-    EXPECT_EQ(std::stoi(info.substr(k + 6)), pages) << info;
+        int statut = -1;
+        const std::string info = fixtures::Sortie("pdfinfo " + pdf.toStdString() + " 2>&1", &statut);
+        const std::size_t k = info.find("Pages:");
+        ASSERT_TRUE(statut == 0 && k != std::string::npos) << "pdfinfo (poppler-utils) cannot read the print:\n" << info;
+        EXPECT_EQ(std::stoi(info.substr(k + 6)), pages) << info;
+        EXPECT_NE(info.find(c.taille), std::string::npos) << info;
 
-    // Where the printable area lies on the paper: pages tile it exactly.
-    const QRectF zone = f->Imprimante().pageLayout().paintRect(QPageLayout::Millimeter);
-    double debut = 1e9, fin = -1e9;
-    for (int p = 1; p <= pages; ++p) {
-        const QRectF b = Sombres(Page(p), {}, 25.4 / 100.0);
-        ASSERT_LT(b.left(), b.right()) << "page " << p << " holds part of the hull";
-        debut = std::min(debut, ((p - 1) % across) * zone.width() + b.left() - zone.left());
-        fin = std::max(fin, ((p - 1) % across) * zone.width() + b.right() - zone.left());
+        // Where the printable area lies on the paper: pages tile it exactly.
+        const QRectF zone = f->Imprimante().pageLayout().paintRect(QPageLayout::Millimeter);
+        double debut = 1e9, fin = -1e9;
+        for (int p = 1; p <= pages; ++p) {
+            const QRectF b = Sombres(Page(p), {}, 25.4 / 100.0);
+            ASSERT_LT(b.left(), b.right()) << "page " << p << " holds part of the hull";
+            debut = std::min(debut, ((p - 1) % across) * zone.width() + b.left() - zone.left());
+            fin = std::max(fin, ((p - 1) % across) * zone.width() + b.right() - zone.left());
+        }
+        TEtendue longueur;
+        Calcs::DimentionsSurf(F().Doc(), -1, longueur);
+        EXPECT_NEAR(fin - debut, longueur.Size * 1000.0 / c.n, 0.5);
+        EXPECT_EQ(pages, across);
+        delete f;
     }
-    TEtendue longueur;
-    Calcs::DimentionsSurf(F().Doc(), -1, longueur);
-    EXPECT_NEAR(fin - debut, longueur.Size * 1000.0 / 10.0, 0.5);  // the lines alone, no marker at their ends
-    EXPECT_EQ(pages, across);
 }
 
 // The axes print dash-dot as on the screen: along the X axis of the profile, about 5 of every 9 units are inked.
