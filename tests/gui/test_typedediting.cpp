@@ -158,7 +158,7 @@ TEST_F(TypedEditingTest, ListRefusedValueToldOnceThenTheCellHasTheFocus) {
     const TVertex4f avant = Doc().SurfaceNurbs(0)->Net.TabPC[0][1];
     UiBoiteModale boite;
     Ui::ScopedUi portee(&boite);
-    for (const auto& [sortie, texte] : {std::pair{Entree, "1e9"}, std::pair{Clic, "-2e5"}, std::pair{AutreFenetre, "123456"}}) {
+    for (const auto& [sortie, texte] : {std::pair{Entree, "1e9"}, {Clic, "-2e5"}, {AutreFenetre, "123456"}}) {
         SCOPED_TRACE(texte);
         boite.messages.clear();
         l->activateWindow();
@@ -172,14 +172,15 @@ TEST_F(TypedEditingTest, ListRefusedValueToldOnceThenTheCellHasTheFocus) {
         QTest::keyClicks(editeur, QLatin1String(texte));
         switch (sortie) {
             case Entree: QTest::keyClick(editeur, Qt::Key_Return); break;
-            case Clic: QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, g->visualRect(x.siblingAtRow(3)).center()); break;
+            case Clic:
+                QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, g->visualRect(x.siblingAtRow(3)).center());
+                break;
             case AutreFenetre: AutreActive(); break;
         }
         Attend(5);
         EXPECT_EQ(boite.messages, std::vector<std::string>{"Valeur comprise entre -100000 et 100000 demandée : X"});
         editeur = qobject_cast<QLineEdit*>(g->indexWidget(x));
-        ASSERT_NE(editeur, nullptr);
-        EXPECT_TRUE(QApplication::activeWindow() == l && QApplication::focusWidget() == editeur);
+        ASSERT_TRUE(editeur && QApplication::focusWidget() == editeur && QApplication::activeWindow() == l);
         EXPECT_EQ(editeur->selectedText(), QLatin1String(texte));
         // Confirmed again as it stands: not told twice, the point unchanged.
         QTest::keyClick(editeur, Qt::Key_Return);
