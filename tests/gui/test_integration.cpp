@@ -174,8 +174,7 @@ TEST_F(Integration, ViewsAreWrittenWithTheDocumentAndComeBackWithIt) {
 }
 
 TEST_F(Integration, AKeptDimensionDrawsWholeInEveryViewAndLeavesTheStatusBarAlone) {
-    // A dimension of the section view: drawing it leaves panel 3 to the
-    // measure being taken.
+    // A dimension of the section view: drawing it leaves panel 3 alone.
     TCote c;
     c.Kind = "Mètre";
     c.Mesure.View = vkSection;

