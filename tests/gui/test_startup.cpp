@@ -4,7 +4,6 @@
 #include <xcb/xcb.h>
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -298,7 +297,7 @@ TEST(FinProgramme, ASignalOrTheDisplayLostKeepsTheWorkAndTheSettingsAndTheJourna
         const QString document = dossier.filePath(QStringLiteral("bateau.cse"));
         ASSERT_TRUE(Encodage::EcritFichierTexte(document.toStdString(), lignes, nullptr));
         const QString ini = config.filePath(QStringLiteral("Corvane Shaper/Corvane Shaper.ini"));
-        ASSERT_TRUE(QDir().mkpath(QFileInfo(ini).path()));
+        std::filesystem::create_directories(QFileInfo(ini).path().toStdString());
         ASSERT_TRUE(Encodage::EcritFichierTexte(
             ini.toStdString(), {"[Files]", "File1=/n/a.cse", "File2=ERROR", "File3=/n/c.cse"}, nullptr));
 
