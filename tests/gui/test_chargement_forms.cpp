@@ -67,8 +67,7 @@ TEST(PoidsForm, BadCellRefusedSavedFileComesBackAndTotalRow) {
     EXPECT_TRUE(d.ui.rec.messages.back().ends_with(" demandée : Y"));
     f.SG_PoidsBallast->item(1, 4)->setText("2.000");
 
-    const QString fichier =
-        d.Fichier("p.csv");
+    const QString fichier = d.Fichier("p.csv");
     ASSERT_TRUE(f.Enregistre(fichier));
     d.doc.ListPoids.clear();
     TPoidsForm g(d.doc);
