@@ -375,9 +375,7 @@ void SansDroitsRoot(F&& f) {
 // the save fails naming the file and the reason, the old file stays whole,
 // no temporary is left.
 TEST(DocWriter, AFolderOrFileTheUserMayNotWriteOrANonFiniteValueKeepsTheOldFile) {
-    // folder protected, file protected, a NaN, the file marked read-only and
-    // the program run as whoever runs the tests (root too)
-    for (int cas : {0, 1, 2, 3}) {
+    for (int cas : {0, 1, 2, 3}) {  // folder protected, file protected, a NaN, read-only even to root
         SCOPED_TRACE(cas);
         RecordingScope r;
         Dossier d;
@@ -397,10 +395,7 @@ TEST(DocWriter, AFolderOrFileTheUserMayNotWriteOrANonFiniteValueKeepsTheOldFile)
                 raison = e.what();
             }
         };
-        if (cas == 3)
-            enregistre();
-        else
-            SansDroitsRoot(enregistre);
+        cas == 3 ? enregistre() : SansDroitsRoot(enregistre);
         EXPECT_NE(raison.find(f), std::string::npos) << raison;
         EXPECT_EQ(raison.find("lecture seule") != std::string::npos, cas == 3) << raison;
         EXPECT_EQ(raison.find("surface « Coque » (SURF0), champ V_1_2") != std::string::npos, cas == 2) << raison;

@@ -107,16 +107,15 @@ TEST(PoidsForm, RowEditingKeepsOneRowAndItsNumbers) {
     EXPECT_TRUE(d.doc.ListPoids.empty());
 }
 
-// Every text of the three grids shows whole (a cell elides what is wider
-// than its column less the grid line and the text margins), each column as
-// wide in the three grids: when the window opens, when a value is typed,
-// when rows are imported.
+// Every text of the three grids shows whole, each column as wide in the three
+// grids: when the window opens, when a value is typed, when rows are imported.
 TEST(PoidsForm, EveryTextShowsWholeInColumnsSharedByTheThreeGrids) {
     Doc d;
     d.doc.Surface(1)->SetNom("flotteur tribord avant renforcé");
     d.doc.ListPoids = {{"lest de quille en plomb coulé, partie arrière", 1280000.0, -12345.5, 5.0, -0.25, 1}};
     TPoidsForm f(d.doc);
-    const QString fichier = d.Fichier("i.csv", {"mât de misaine et son gréement dormant complet;98765432.5;1;2;-7654321.125"});
+    const QString fichier =
+        d.Fichier("i.csv", {"mât de misaine et son gréement dormant complet;98765432.5;1;2;-7654321.125"});
     const std::pair<const char*, std::function<void()>> etapes[] = {
         {"ouverture", [&] { f.show(); }},
         {"saisie", [&] { f.SG_PoidsBallast->item(0, 3)->setText(QStringLiteral("-1234567890.125")); }},

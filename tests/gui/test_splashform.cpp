@@ -12,7 +12,6 @@
 #include "app/gui/MsgDlg.h"
 #include "app/gui/SplashForm.h"
 
-#include <functional>
 #include <utility>
 
 TEST(SplashForm, SplashPuisAPropos) {
@@ -34,6 +33,31 @@ TEST(SplashForm, SplashPuisAPropos) {
                         .hasMatch())
             << splash.LabelDate->text().toStdString();
         EXPECT_EQ(splash.LabelComment->text(), QStringLiteral("Architecture navale"));
+
+        // A message at start (a document named on the command line is missing or
+        // damaged) is not hidden by the splash: the splash steps aside and comes back.
+        const std::pair<const char*, void (*)()> boites[] = {
+            {"MsgDlg", [] { csMessage::MsgDlg(QStringLiteral("x.cse inexistant"), Ui::MsgType::Warning, Ui::mbOK); }},
+            {"ShowMessage", [] { csMessage::ShowMessage(QStringLiteral("Erreur de lecture du fichier")); }},
+        };
+        QApplication::processEvents();
+        for (const auto& [nom, montre] : boites) {
+            bool vu = false;
+            QTimer::singleShot(0, [&] {
+                QWidget* boite = QApplication::activeModalWidget();
+                ASSERT_NE(boite, nullptr) << nom;
+                vu = true;
+                EXPECT_FALSE(splash.isVisible()) << nom;
+                EXPECT_NE(boite->parentWidget(), &splash) << nom;
+                boite->close();
+            });
+            montre();
+            EXPECT_TRUE(vu) << nom;
+            EXPECT_TRUE(splash.isVisible()) << nom;
+        }
+        TSplashForm apropos;  // an about box made meanwhile takes nothing from the splash
+        apropos.PrepareAPropos();
+        EXPECT_EQ(Splash::Courant(), &splash);
     }
     QSettings(config.filePath(QStringLiteral("Corvane Shaper/Corvane Shaper.ini")), QSettings::IniFormat)
         .setValue(QStringLiteral("Environement/Language"), QStringLiteral("English (UK)"));
@@ -51,40 +75,4 @@ TEST(SplashForm, SplashPuisAPropos) {
     });
     Splash::APropos(nullptr);
     EXPECT_TRUE(vu);
-}
-
-// A message shown while the program starts (a document named on the command
-// line that is missing or damaged) is not hidden by the splash, which stays
-// on top of every window: the splash steps aside for the box and comes back.
-TEST(SplashForm, AMessageDuringTheStartIsAboveTheSplashAndWhole) {
-    QTemporaryDir config;
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, config.path());
-    const std::pair<const char*, std::function<void()>> boites[] = {
-        {"MsgDlg", [] { csMessage::MsgDlg(QStringLiteral("Fichier x.cse inexistant"), Ui::MsgType::Warning, Ui::mbOK); }},
-        {"ShowMessage", [] { csMessage::ShowMessage(QStringLiteral("Erreur de lecture du fichier")); }},
-    };
-    TSplashForm splash;
-    splash.show();
-    QApplication::processEvents();
-    for (const auto& [nom, montre] : boites) {
-        bool vu = false;
-        QTimer::singleShot(0, [&] {
-            QWidget* boite = QApplication::activeModalWidget();
-            ASSERT_NE(boite, nullptr) << nom;
-            vu = true;
-            EXPECT_TRUE(boite->isVisible()) << nom;
-            EXPECT_FALSE(splash.isVisible()) << nom;
-            EXPECT_NE(boite->parentWidget(), &splash) << nom;
-            boite->close();
-        });
-        montre();
-        EXPECT_TRUE(vu) << nom;
-        EXPECT_TRUE(splash.isVisible()) << nom;
-    }
-    // The about box is no splash: a message over it leaves it where it is.
-    TSplashForm apropos;
-    apropos.PrepareAPropos();
-    apropos.show();
-    splash.hide();
-    EXPECT_EQ(Splash::Courant(), &splash);
 }
