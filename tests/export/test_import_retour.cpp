@@ -141,4 +141,22 @@ TEST(ImportRetour, DxfGivesBackEqualHalves) {
         EXPECT_EQ(v[3] < -0.05, orientation == 0);
         ExpectProches(v, {0.0, moities[0][1], moities[0][2], moities[0][3]}, 1e-5);
     }
+    // A document with a surface of each orientation: each comes back with its displacement, sign included.
+    Document doc = Document::Defaut();
+    TSurface& autre = *doc.NouvelleSurface("Autre");
+    autre.Net.Initialise(0);
+    autre.Sym = doc.Surface(0)->Sym;
+    autre.Orientation = 0;
+    ExportCommun::PrepareModele(doc, opt);
+    Import::TLecture lu;
+    std::string erreur;
+    ASSERT_TRUE(ImportDxf::Lit(ExportDXF::TexteDXF(doc, opt, TViewRecord{.Kind = vk3D}), lu, erreur)) << erreur;
+    Document retour;
+    ASSERT_EQ(Import::Ajoute(retour, std::move(lu)), 4);
+    for (int s : {0, 1}) {
+        TListSurf une, moities;
+        une.Add(s), moities.Add(2 * s), moities.Add(2 * s + 1);
+        const double v = Carene(doc, une)[3];
+        EXPECT_NEAR(Carene(retour, moities)[3], v, 0.01 * std::fabs(v)) << s;
+    }
 }
