@@ -29,28 +29,33 @@ std::string DateDuJour() { return Debug::NowText().substr(0, 10); }
 // Lines of one document, with the key/value helpers of the format, handed
 // one by one to the output. A real that is not finite cannot be read back:
 // the key that would hold it stops the writing, naming where it stands.
+// Without an output the reals are only checked, and nothing is formatted.
 class Texte {
 public:
-    explicit Texte(const std::function<void(std::string_view)>& sortie) : sortie_(sortie) {}
+    explicit Texte(const std::function<void(std::string_view)>& sortie) : sortie_(sortie), verifie_(!sortie) {}
     // A section: its header, and what a message calls it.
     void Ouvre(std::string_view nom, std::string ou = {}) {
         Crochets(nom);
         ou_ = ou.empty() ? "section " + std::string(nom) : std::move(ou);
     }
-    void Fin() { sortie_("[END]"); }
+    void Fin() { Sortie("[END]"); }
     void Cle(std::string_view cle, std::string valeur) {
         if (nonFini_)
             throw TValeurNonFinie("valeur non finie (infinie ou NaN) : " + ou_ + ", champ " + std::string(cle) +
                                   " ; rien n'a été écrit");
         Crochets(cle);
-        sortie_(valeur);
+        Sortie(valeur);
     }
-    std::string R(double v) { return Verifie(std::isfinite(v), DocFormat::Reel(v)); }
-    std::string F(float v) { return Verifie(std::isfinite(v), DocFormat::Simple(v)); }
-    void Ligne(std::string_view l) { sortie_(l); }
+    std::string R(double v) { return Verifie(std::isfinite(v), verifie_ ? std::string() : DocFormat::Reel(v)); }
+    std::string F(float v) { return Verifie(std::isfinite(v), verifie_ ? std::string() : DocFormat::Simple(v)); }
+    void Ligne(std::string_view l) { Sortie(l); }
 
 private:
+    void Sortie(std::string_view l) {
+        if (!verifie_) sortie_(l);
+    }
     void Crochets(std::string_view nom) {
+        if (verifie_) return;
         std::string l;
         l.reserve(nom.size() + 2);
         l += '[';
@@ -63,6 +68,7 @@ private:
         return texte;
     }
     const std::function<void(std::string_view)>& sortie_;
+    const bool verifie_;
     std::string ou_;
     bool nonFini_ = false;
 };
@@ -400,10 +406,10 @@ void EcritDocument(const Document& doc, const std::vector<int>& surfaces, const 
     if (fichier.empty()) throw TErreurEcriture(fichier, "le document n'a pas de nom de fichier");
     // Written as it is made, so that saving needs no memory of the size of
     // the document (the recovery save runs when memory has run out). A first
-    // pass that keeps nothing finds a value the file cannot hold before the
-    // file is touched.
+    // pass that formats and keeps nothing finds a value the file cannot hold
+    // before the file is touched.
     try {
-        ProduitLignes(doc, surfaces, options, [](std::string_view) {});
+        ProduitLignes(doc, surfaces, options, {});
         FichierAtomique::EcritFlux(
             fichier, [&](const FichierAtomique::Sortie& sortie) { ProduitOctets(doc, surfaces, options, sortie); });
     } catch (const TValeurNonFinie& e) {
