@@ -181,13 +181,13 @@ void CutAxis(const TArrayVertex3f& grid, int lastRow, int lastCol, TCoupe& cut, 
 TVertex3f NormaleGrille(const TArrayVertex3f& g, int r, int c, const TCouple& h) {
     const int im = std::max(h.I - 1, 0), ip = std::min(h.I + 1, r);
     const int jm = std::max(h.J - 1, 0), jp = std::min(h.J + 1, c);
-    TVertex3f di, dj, n;
-    if (h.Kind == TCouple::Colonne) Calcs::Difference(g[h.I][h.J], g[h.I + 1][h.J], di);
-    else Calcs::Difference(g[im][h.J], g[ip][h.J], di);
-    if (h.Kind == TCouple::Ligne) Calcs::Difference(g[h.I][h.J], g[h.I][h.J + 1], dj);
-    else Calcs::Difference(g[h.I][jm], g[h.I][jp], dj);
-    Calcs::ProduitVectorielVecteurs(di, dj, n);
-    return n;
+    const TVertex3f& a = h.Kind == TCouple::Colonne ? g[h.I][h.J] : g[im][h.J];
+    const TVertex3f& b = h.Kind == TCouple::Colonne ? g[h.I + 1][h.J] : g[ip][h.J];
+    const TVertex3f& e = h.Kind == TCouple::Ligne ? g[h.I][h.J] : g[h.I][jm];
+    const TVertex3f& f = h.Kind == TCouple::Ligne ? g[h.I][h.J + 1] : g[h.I][jp];
+    const double ix = b.X - a.X, iy = b.Y - a.Y, iz = b.Z - a.Z;
+    const double jx = f.X - e.X, jy = f.Y - e.Y, jz = f.Z - e.Z;
+    return {iy * jz - iz * jy, iz * jx - ix * jz, ix * jy - iy * jx};
 }
 
 // Whether the chain of hits runs with the grid's normal on its right, seen
@@ -197,18 +197,16 @@ bool NormaleADroite(const TListCouples& hits, const std::vector<int>& ordre, con
                     int axis) {
     const int n = static_cast<int>(ordre.size());
     auto hit = [&](int k) -> const TCouple& { return hits[static_cast<std::size_t>(ordre[static_cast<std::size_t>(k)])]; };
-    TVertex3f e;
-    Coord<0>(e) = axis == 0 ? 1.0 : 0.0;
-    Coord<1>(e) = axis == 1 ? 1.0 : 0.0;
-    Coord<2>(e) = axis == 2 ? 1.0 : 0.0;
     double s = 0.0;
     for (int k = 0; k < n; ++k) {
         const TVertex3f& a = hit(std::max(k - 1, 0)).P;
         const TVertex3f& b = hit(std::min(k + 1, n - 1)).P;
-        TVertex3f t, droite;
-        Calcs::Difference(a, b, t);
-        Calcs::ProduitVectorielVecteurs(t, e, droite);
-        s += Calcs::ProduitScalaire(droite, NormaleGrille(g, r, c, hit(k)));
+        const double t[3] = {b.X - a.X, b.Y - a.Y, b.Z - a.Z};
+        const TVertex3f m = NormaleGrille(g, r, c, hit(k));
+        const double nm[3] = {m.X, m.Y, m.Z};
+        // (t x e_axis) . m, the axis' unit vector e picking one component out of each product.
+        const int u = (axis + 1) % 3, v = (axis + 2) % 3;
+        s += t[v] * nm[u] - t[u] * nm[v];
     }
     return s >= 0.0;
 }
