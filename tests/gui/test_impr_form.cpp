@@ -12,6 +12,7 @@
 
 #include <QPrinterInfo>
 #include <QTableWidget>
+#include <QTimer>
 #include <QToolButton>
 
 #include "app/gui/ChoixFichier.h"
@@ -252,6 +253,23 @@ TEST_F(ImprForm, FieldsKeepTheirBoundsAndThePaperIsKept) {
                 << p->objectName().toStdString();
         }
     EXPECT_EQ(d_.questions.size(), avant) << d_.questions.back().toStdString();
+
+    // Fichier > Configuration de l'impression: the paper and orientation confirmed in the platform's page set-up are
+    // the choice every printout starts from (A5 in landscape: 210 x 148).
+    QTimer::singleShot(0, [] {
+        auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        ASSERT_TRUE(d);
+        auto* taille = d->findChild<QComboBox*>(QStringLiteral("pageSizeCombo"));
+        auto* paysage = d->findChild<QRadioButton*>(QStringLiteral("landscape"));
+        if (taille && paysage) {
+            taille->setCurrentIndex(taille->findText(QStringLiteral("A5")));
+            paysage->click();
+        }
+        d->accept();
+    });
+    A("MeConfigurationImpression")->trigger();
+    const ImprimanteChoisie::TChoix c = ImprimanteChoisie::Lit();
+    EXPECT_TRUE(c.Papier == ImprimanteChoisie::TPapier::A5 && c.Horz == 210 && c.Vert == 148) << c.Horz << " x " << c.Vert;
 }
 
 // Every table and chart printout is on the paper chosen in the print set-up, in its orientation, its words within
