@@ -4,6 +4,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QSettings>
+#include <algorithm>
 
 #include "app/gui/AppliqueLangue.h"
 #include "app/gui/ChoixFichier.h"
@@ -17,13 +18,28 @@ struct TDrapeau {
     TPapier Papier;
     const char* Cle;
     bool Defaut;
+    QPageSize::PageSizeId Id;  // Custom: the size as typed
 };
 // In the order the set-up reads them: a later flag wins.
-constexpr TDrapeau kDrapeaux[] = {{TPapier::A3, "TPA3", false},
-                                  {TPapier::A4, "TPA4", true},
-                                  {TPapier::A5, "TPA5", false},
-                                  {TPapier::LetterUS, "TPLetterUS", false},
-                                  {TPapier::Perso, "TPPerso", false}};
+constexpr TDrapeau kDrapeaux[] = {{TPapier::A3, "TPA3", false, QPageSize::A3},
+                                  {TPapier::A4, "TPA4", true, QPageSize::A4},
+                                  {TPapier::A5, "TPA5", false, QPageSize::A5},
+                                  {TPapier::LetterUS, "TPLetterUS", false, QPageSize::Letter},
+                                  {TPapier::Perso, "TPPerso", false, QPageSize::Custom}};
+
+// The paper in portrait; false for a custom size that is no size.
+bool Page(const TChoix& c, QPageSize& page) {
+    for (const TDrapeau& d : kDrapeaux)
+        if (d.Papier == c.Papier && d.Id != QPageSize::Custom) {
+            page = QPageSize(d.Id);
+            return true;
+        }
+    if (c.Horz <= 0 || c.Vert <= 0) return false;
+    // The exact size: a custom paper a millimetre away from a standard one stays as typed.
+    page = QPageSize(QSizeF(std::min(c.Horz, c.Vert), std::max(c.Horz, c.Vert)), QPageSize::Millimeter, QString(),
+                     QPageSize::ExactMatch);
+    return true;
+}
 
 }  // namespace
 
@@ -53,19 +69,10 @@ void Ecrit(const TChoix& c) {
     for (const TDrapeau& d : kDrapeaux) s->setValue(QLatin1String(d.Cle), c.Papier == d.Papier);
 }
 
-bool Page(const TChoix& c, QPageSize& page) {
-    switch (c.Papier) {
-        case TPapier::A3: page = QPageSize(QPageSize::A3); return true;
-        case TPapier::A4: page = QPageSize(QPageSize::A4); return true;
-        case TPapier::A5: page = QPageSize(QPageSize::A5); return true;
-        case TPapier::LetterUS: page = QPageSize(QPageSize::Letter); return true;
-        case TPapier::Perso: break;
-    }
-    if (c.Horz <= 0 || c.Vert <= 0) return false;
-    // The exact size: a custom paper a millimetre away from a standard one stays as typed.
-    page = QPageSize(QSizeF(std::min(c.Horz, c.Vert), std::max(c.Horz, c.Vert)), QPageSize::Millimeter, QString(),
-                     QPageSize::ExactMatch);
-    return true;
+TPapier PapierDe(const QPageSize& page) {
+    for (const TDrapeau& d : kDrapeaux)
+        if (d.Id != QPageSize::Custom && d.Id == page.id()) return d.Papier;
+    return TPapier::Perso;
 }
 
 void Pose(QPrinter& p, const TChoix& c) {
@@ -74,23 +81,20 @@ void Pose(QPrinter& p, const TChoix& c) {
     p.setPageOrientation(c.Paysage() ? QPageLayout::Landscape : QPageLayout::Portrait);
 }
 
-bool Prepare(QWidget* parent, QPrinter& p) {
-    if (QPrinterInfo::availablePrinterNames().isEmpty()) {
-        p.setOutputFormat(QPrinter::PdfFormat);
-        Pose(p, Lit());
-        const QString f = FichierPdf(parent);
-        if (f.isEmpty()) return false;
-        p.setOutputFileName(f);
-        return true;
-    }
-    Pose(p, Lit());
-    QPrintDialog d(&p, parent);
-    return d.exec() == QDialog::Accepted;
-}
-
 void Imprime(QWidget* parent, const std::function<void(QPrinter&)>& print) {
     QPrinter p(QPrinter::HighResolution);
-    if (Prepare(parent, p)) print(p);
+    const bool pdf = QPrinterInfo::availablePrinterNames().isEmpty();
+    if (pdf) p.setOutputFormat(QPrinter::PdfFormat);
+    Pose(p, Lit());
+    if (pdf) {
+        const QString f = FichierPdf(parent);
+        if (f.isEmpty()) return;
+        p.setOutputFileName(f);
+    } else {
+        QPrintDialog d(&p, parent);
+        if (d.exec() != QDialog::Accepted) return;
+    }
+    print(p);
 }
 
 }  // namespace ImprimanteChoisie

@@ -30,16 +30,14 @@ TChoix Lit();
 // The whole section "Printer": the sizes and one flag per paper.
 void Ecrit(const TChoix& c);
 
-// The paper in portrait: a standard paper by its name, a custom one exactly
-// as typed. False for a custom size that is not one (0 or less).
-bool Page(const TChoix& c, QPageSize& page);
-// The printer's page := the paper, in its orientation.
+// The paper a page size is: a standard one by its name, otherwise custom.
+TPapier PapierDe(const QPageSize& page);
+// The printer's page := the paper, in its orientation: a standard paper by
+// its name, a custom one exactly as typed (none when it is no size).
 void Pose(QPrinter& p, const TChoix& c);
 
-// The printer on the chosen paper, then the print dialog, or the PDF file's
-// name when no printer is installed; false when cancelled.
-bool Prepare(QWidget* parent, QPrinter& p);
-// Prepare, then print on the printer.
+// A printer on the chosen paper, then the print dialog, or the PDF file's
+// name when no printer is installed; then print on it unless cancelled.
 void Imprime(QWidget* parent, const std::function<void(QPrinter&)>& print);
 
 // Where a print goes when no printer is installed (empty: cancelled): the

@@ -2,8 +2,8 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QGraphicsLayout>
 #include <QFileDialog>
+#include <QGraphicsLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -15,7 +15,6 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <functional>
 #include <memory>
 #include <set>
 

@@ -17,7 +17,6 @@
 #include <QStringList>
 #include <QTableWidget>
 #include <string>
-#include <functional>
 #include <vector>
 
 #include "calc/Hydrostat.h"

@@ -11,7 +11,6 @@
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSettings>
 #include <QShowEvent>
 #include <QSpinBox>
 #include <QVBoxLayout>
@@ -20,7 +19,6 @@
 #include "app/gui/AppliqueLangue.h"
 #include "app/gui/ImprimanteChoisie.h"
 #include "app/gui/MainForm.h"
-#include "app/gui/Settings.h"
 #include "base/Debug.h"
 #include "base/Langue.h"
 #include "model/Update.h"
@@ -380,15 +378,10 @@ void TImprForm::BtnConfigClick() {
     QPageSetupDialog d(&printer_, this);
     if (d.exec() == QDialog::Accepted) {
         const QPageLayout pl = printer_.pageLayout();
-        const QSizeF mm = pl.pageSize().size(QPageSize::Millimeter);
-        const std::pair<QPageSize::PageSizeId, QRadioButton*> standards[] = {
-            {QPageSize::A3, RBTaillePA3}, {QPageSize::A4, RBTaillePA4}, {QPageSize::A5, RBTaillePA5},
-            {QPageSize::Letter, RBTaillePUSLetter}};
-        QRadioButton* b = RBTaillePperso;
-        for (const auto& [id, bouton] : standards)
-            if (pl.pageSize().id() == id) b = bouton;
-        b->setChecked(true);
-        if (b == RBTaillePperso) {
+        const ImprimanteChoisie::TPapier p = ImprimanteChoisie::PapierDe(pl.pageSize());
+        BoutonsPapier()[static_cast<std::size_t>(p)]->setChecked(true);
+        if (p == ImprimanteChoisie::TPapier::Perso) {
+            const QSizeF mm = pl.pageSize().size(QPageSize::Millimeter);
             EditTaillePHorz->setText(QString::number(qRound(mm.width())));
             EditTaillePVert->setText(QString::number(qRound(mm.height())));
         }

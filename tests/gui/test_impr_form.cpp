@@ -279,7 +279,7 @@ TEST_F(ImprForm, EveryPrintoutIsOnThePaperChosenWithItsContentInside) {
     if (!QPrinterInfo::availablePrinterNames().isEmpty()) GTEST_SKIP() << "a printer is installed: its dialog would wait";
     const QString pdf = Fichier(QStringLiteral("sortie.pdf"));
     const auto fichierAvant = ImprimanteChoisie::FichierPdf;
-    ImprimanteChoisie::FichierPdf = [&](QWidget*) { return pdf; };
+    ImprimanteChoisie::FichierPdf = [pdf](QWidget*) { return pdf; };
     Document& doc = F().Doc();
     doc.Fermer();
     doc.AjouteSurface(fixtures::Caisson(doc.DefGrille));
@@ -347,19 +347,17 @@ TEST_F(ImprForm, EveryPrintoutIsOnThePaperChosenWithItsContentInside) {
             const std::string info = fixtures::Sortie("pdfinfo " + pdf.toStdString() + " 2>&1");
             EXPECT_NE(QString::fromStdString(info).simplified().indexOf(QStringLiteral("Page size: ") + papier.taille), -1) << info;
             static const QRegularExpression mot(R"x(<word xMin="(\S+)" yMin="(\S+)" xMax="(\S+)" yMax="(\S+)">([^<]*)</word>)x");
-            QStringList mots;
-            QRectF tout;
+            QRectF tout;  // every word's box
             for (auto it = mot.globalMatch(QString::fromStdString(fixtures::Sortie("pdftotext -bbox " + pdf.toStdString() + " -")));
                  it.hasNext();) {
                 const auto m = it.next();
                 const QRectF r(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
                                QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()));
                 EXPECT_TRUE(QRectF(0, 0, papier.w, papier.h).contains(r)) << m.captured(5).toStdString();
-                mots << m.captured(5);
                 tout |= r;
             }
             const QString texte = QString::fromStdString(fixtures::Sortie("pdftotext -layout " + pdf.toStdString() + " -")).simplified();
-            EXPECT_TRUE(!mots.isEmpty() && texte.contains(k.texte)) << texte.toStdString();
+            EXPECT_TRUE(texte.contains(k.texte)) << texte.toStdString();
             if (std::string_view(k.nom) == "chart") {
                 EXPECT_TRUE(tout.width() > 0.8 * papier.w && tout.height() > 0.8 * papier.h) << tout.width() << " x " << tout.height();
             }
