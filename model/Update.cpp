@@ -325,8 +325,7 @@ void MakeLstMovePC(const Document& doc, const TListPC& selection, TListPC& list)
 
 // ---- Weights and sails ---------------------------------------------------------------------
 
-void MajTotalPoids(Document& doc) {
-    DBG_SCOPE("ObjCom.MajTotalPoids");
+TPoids SommePoids(const Document& doc, const TListPoids& liste) {
     double masse = 0.0, mx = 0.0, my = 0.0, mz = 0.0;
     auto ajoute = [&](const TPoids& p) {
         masse += p.Masse;
@@ -334,17 +333,10 @@ void MajTotalPoids(Document& doc) {
         my += p.Masse * p.Y;
         mz += p.Masse * p.Z;
     };
-    for (auto& s : doc.Surfaces) {
-        try {
-            s->MajBarycentre();
-        } catch (const std::exception& e) {
-            Reporte("ObjCom.MajTotalPoids", s->Index, e);
-        }
-        ajoute(s->Poids);
-    }
-    for (const TPoids& p : doc.ListPoids) ajoute(p);
+    for (const auto& s : doc.Surfaces) ajoute(s->Poids);
+    for (const TPoids& p : liste) ajoute(p);
 
-    TPoids& t = doc.PoidsTotal;
+    TPoids t;
     t.Nom = "TOTAL";
     t.Surf = -1;
     t.Masse = masse;
@@ -355,6 +347,19 @@ void MajTotalPoids(Document& doc) {
         t.Y = my / masse;
         t.Z = mz / masse;
     }
+    return t;
+}
+
+void MajTotalPoids(Document& doc) {
+    DBG_SCOPE("ObjCom.MajTotalPoids");
+    for (auto& s : doc.Surfaces) {
+        try {
+            s->MajBarycentre();
+        } catch (const std::exception& e) {
+            Reporte("ObjCom.MajTotalPoids", s->Index, e);
+        }
+    }
+    doc.PoidsTotal = SommePoids(doc, doc.ListPoids);
 }
 
 void MajCentreVoilure(Document& doc) {

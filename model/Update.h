@@ -81,6 +81,9 @@ void MakeLstMovePC(const Document& doc, const TListPC& selection, TListPC& list)
 // from its weight kind) and every weight of ListPoids; centre (0, 0, 0)
 // when the mass is 0.
 void MajTotalPoids(Document& doc);
+// That total over every surface's own weight as it stands and the weights
+// given.
+TPoids SommePoids(const Document& doc, const TListPoids& liste);
 // The sail-area centre over the surfaces flagged as sails.
 void MajCentreVoilure(Document& doc);
 
