@@ -1,10 +1,7 @@
 // Undo and redo through the main window's commands.
 #include <QAction>
-#include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
-#include <QSpinBox>
 #include <QTableWidget>
 
 #include "calc/gui/DefPoidsForm.h"
@@ -93,7 +90,8 @@ auto Lit(const Document& doc) {
     std::vector<TNet> nets;
     for (int i = 0; i < doc.NbSurf(); ++i)
         if (const TSurface* n = doc.SurfaceNurbs(i)) nets.push_back(n->Net);
-    return std::tuple(nets, doc.ListPoids, PropSurf::Remplit(doc), doc.ListSoudures, doc.ListReperes, doc.ListReperesEnv);
+    return std::tuple(nets, doc.ListPoids, PropSurf::Remplit(doc), doc.ListSoudures, doc.ListReperes,
+                      doc.ListReperesEnv);
 }
 
 TListPC Points(std::initializer_list<TPC> pcs) {
@@ -120,25 +118,16 @@ protected:
             });
         };
     }
-    // One property changed in the properties dialog, then OK.
-    std::function<void()> Propriete(std::function<void(TPropSurfForm&)> change) {
+    // One property of the first surface changed in the properties dialog, then OK.
+    std::function<void()> Propriete(std::function<void(PropSurf::TPropSurf&)> change) {
         return [this, change] {
             Commande<TPropSurfForm>("MeProprieteSurf", [change](TPropSurfForm& f) {
-                change(f);
+                change(f.Copies()[0]);
+                f.Copies()[0].Modifie = true;
                 f.Valider();
             });
         };
     }
-    // A value typed in one of its fields (as left by the user: read on OK).
-    std::function<void()> ProprieteTapee(const char* champ, const char* texte) {
-        return Propriete([this, champ, texte](TPropSurfForm& f) {
-            auto* e = Controle<QLineEdit>(f, champ);
-            e->setText(QString::fromUtf8(texte));
-            e->setModified(true);
-        });
-    }
-    template <class T>
-    T* Controle(QWidget& w, const char* nom) { return w.findChild<T*>(QLatin1String(nom)); }
     // The vertex list shown and activated, as its command leaves it.
     TLstPcForm* ListeVertex() {
         F().Action(QStringLiteral("MeLstPC"))->trigger();
@@ -210,7 +199,8 @@ TEST_F(CommandesAnnulerTest, EachCommandRecordsOrLeavesAnnulerOff) {
              });
          }},
         // Welds, marks, flooding points and the properties below: no record holds them.
-        {"Souder", kGrise, [this] { ASSERT_TRUE(Selection::SouderPC(Doc(), Points({{0, 0, 1}, {0, 1, 1}, {0, 2, 1}}))); }},
+        {"Souder", kGrise,
+         [this] { ASSERT_TRUE(Selection::SouderPC(Doc(), Points({{0, 0, 1}, {0, 1, 1}, {0, 2, 1}}))); }},
         {"Dessouder", kGrise, [this] { ASSERT_EQ(Selection::DessouderPC(Doc(), Points({{0, 0, 0}})), 1); }},
         {"Ajout d'un repère", kGrise,
          [this] {
@@ -226,19 +216,17 @@ TEST_F(CommandesAnnulerTest, EachCommandRecordsOrLeavesAnnulerOff) {
                  f.BtnOK->click();
              });
          }},
-        {"Poids fixe", kGrise, ProprieteTapee("EditPoidsFixeB", "500")},
-        {"Flexibilité", kGrise, Propriete([this](TPropSurfForm& f) { Controle<QSpinBox>(f, "FlexLong")->setValue(2); })},
-        {"Orientation", kGrise,
-         Propriete([this](TPropSurfForm& f) { Controle<QRadioButton>(f, "RB_OrientIndirecte")->setChecked(true); })},
-        {"Symétrique", kGrise, Propriete([this](TPropSurfForm& f) { Controle<QCheckBox>(f, "CheckBoxSym")->toggle(); })},
-        {"Epaisseur du bordé", kGrise, ProprieteTapee("EditEpaisseur", "0.012")},
-        {"Couleur", kGrise,
-         Propriete([this](TPropSurfForm& f) { Controle<QRadioButton>(f, "RB_CouleurPers")->setChecked(true); })},
-        {"Nom", kGrise, Propriete([this](TPropSurfForm& f) { QTest::keyClicks(Controle<QLineEdit>(f, "edNom"), "b"); })},
+        {"Poids fixe", kGrise, Propriete([](auto& c) { c.Masse = 500.0; })},
+        {"Flexibilité", kGrise, Propriete([](auto& c) { c.LFlex = 2; })},
+        {"Orientation", kGrise, Propriete([](auto& c) { c.Orientation = 0; })},
+        {"Symétrique", kGrise, Propriete([](auto& c) { c.Sym = 0; })},
+        {"Epaisseur du bordé", kGrise, Propriete([](auto& c) { c.Epaisseur = 0.012; })},
+        {"Couleur", kGrise, Propriete([](auto& c) { c.Couleur = 0x2040FF; })},
+        {"Nom", kGrise, Propriete([](auto& c) { c.Nom = "Bordé"; })},
         // Opened and closed, or confirmed, without a change.
-        {"Liste des vertex, Fermer", kIntact, [this] { Controle<QPushButton>(*ListeVertex(), "BtnFermer")->click(); }},
-        {"Transformations, Fermer", kIntact,
-         [this] { Commande<TTransForm>("MeTransfo", [this](TTransForm& f) { Controle<QPushButton>(f, "BtnFermer")->click(); }); }},
+        {"Liste des vertex, Fermer", kIntact,
+         [this] { ListeVertex()->findChild<QPushButton*>(QStringLiteral("BtnFermer"))->click(); }},
+        {"Transformations, Fermer", kIntact, [this] { Commande<TTransForm>("MeTransfo", [](TTransForm&) {}); }},
         {"Images de fond", kIntact,
          [this] { Commande<TBitMFondForm>("MeImporterBitmap", [](TBitMFondForm& f) { f.BtnOKClick(); }); }},
         {"Espacement Grille", kIntact,
@@ -247,7 +235,7 @@ TEST_F(CommandesAnnulerTest, EachCommandRecordsOrLeavesAnnulerOff) {
              Commande<TGrilleForm>("MeEspacementGrille", [](TGrilleForm& f) { f.BtnOKClick(); });
          }},
         {"Points d'envahissement, OK", kIntact,
-         [this] { Commande<TEnvahissementForm>("MeListeReperesEnv", [](TEnvahissementForm& f) { f.BtnOK->click(); }); }},
+         [this] { Commande<TEnvahissementForm>("MeListeReperesEnv", [](auto& f) { f.BtnOK->click(); }); }},
         {"Ajouter une épaisseur, rien choisi", kIntact,
          [this] { Commande<TEpaisseurForm>("MeEpaisseur", [](TEpaisseurForm& f) { f.Valider(); }); }},
         {"Dupliquer, rien choisi", kIntact,

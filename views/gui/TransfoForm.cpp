@@ -334,8 +334,8 @@ void TTransForm::Applique(std::array<bool, 4> pages) {
     for (int k = 0; k < 4; ++k)
         if (pages[static_cast<std::size_t>(k)]) edite_[static_cast<std::size_t>(k)] = false;
     // Nothing to apply, or to no surface: nothing changes, nothing is recorded.
-    if (std::find(pages.begin(), pages.end(), true) == pages.end() || std::find(sel.begin(), sel.end(), true) == sel.end())
-        return;
+    const bool aucunePage = std::find(pages.begin(), pages.end(), true) == pages.end();
+    if (aucunePage || std::find(sel.begin(), sel.end(), true) == sel.end()) return;
     // One record per opening, at its first change: one Annuler after the
     // dialog brings back the model as it was when it opened.
     if (!enregistre_) main_.RecordAction(TUndo::kGeometrie);
