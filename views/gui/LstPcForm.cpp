@@ -19,6 +19,7 @@
 #include "base/Chaines.h"
 #include "base/Encodage.h"
 #include "base/Langue.h"
+#include "model/Undo.h"
 #include "model/Update.h"
 #include "views/EditPC.h"
 #include "views/Saisie.h"
@@ -92,7 +93,12 @@ bool TModelePC::setData(const QModelIndex& index, const QVariant& value, int rol
         message = Saisie::Refus(v, k == 3 ? Saisie::dPoidsPC : Saisie::dCoordonnee);
         refus = !message.empty();
     }
-    if (refus || !EditPC::EcritCellule(doc_, Point(index.row()), k, texte, &refus)) {
+    // Recorded at the first change since the window was activated, not at
+    // the activation: a look at the list leaves Annuler as it was.
+    const auto enregistre = [this] {
+        if (!modifie_) doc_.RecordAction(TUndo::kGeometrie);
+    };
+    if (refus || !EditPC::EcritCellule(doc_, Point(index.row()), k, texte, &refus, enregistre)) {
         const QString label = headerData(index.column(), Qt::Horizontal, Qt::DisplayRole).toString();
         if (refus) emit refuse(index.row(), index.column(), value.toString(), QString::fromStdString(message) + " : " + label);
         return false;
@@ -231,7 +237,6 @@ bool TLstPcForm::event(QEvent* e) {
                 // The rows follow the document; an editor open on unchanged
                 // rows stays open.
                 modele_->Actualise();
-                main_.RecordAction(0);
                 modele_->FixeModifie(false);
             }
             const bool r = QWidget::event(e);
