@@ -267,7 +267,7 @@ struct Caisse {
 struct Modele {
     Document doc;
     std::vector<Caisse> caisses;
-    double xc;   // the middle of its waterline, about which it is turned
+    double xc;   // X of the axis it is turned about: its waterline's middle, the centre plane for a half
 };
 
 // An open section from (a, 1) down to the keel, across to b and up to (b, 1).
