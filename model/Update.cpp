@@ -390,7 +390,7 @@ void MajCentreVoilure(Document& doc) {
 
 // ---- Areas and girths of cuts -------------------------------------------------------------------
 
-void AireSec(const TCoupe& cut, TAireObj& r, double z) {
+void AireSec(const TCoupe& cut, TAireObj& r, double z, bool signe) {
     DBG_SCOPE("ObjCom.AireSec");
     // Heights are taken from the waterline: the part of a closed section
     // above it is dropped, and the chain left is closed along the waterline
@@ -412,10 +412,10 @@ void AireSec(const TCoupe& cut, TAireObj& r, double z) {
     r.X = a == 0.0 ? 0.0f : static_cast<float>(sx / (3.0 * a));
     r.Z = a == 0.0 ? 0.0f : static_cast<float>(sz / (3.0 * a) + z);
     r.Y = static_cast<float>(y);
-    r.Aire = std::fabs(a) / 2.0;
+    r.Aire = (signe ? a : std::fabs(a)) / 2.0;
 }
 
-void AireLE(const TCoupe& cut, TAireObj& r) {
+void AireLE(const TCoupe& cut, TAireObj& r, bool signe) {
     DBG_SCOPE("ObjCom.AireLE");
     double a = 0.0, sx = 0.0, sy = 0.0, z = 0.0;
     bool premier = true;
@@ -437,7 +437,7 @@ void AireLE(const TCoupe& cut, TAireObj& r) {
     r.X = a == 0.0 ? 0.0f : static_cast<float>(sx / (3.0 * a));
     r.Y = a == 0.0 ? 0.0f : static_cast<float>(sy / (3.0 * a));
     r.Z = static_cast<float>(z);
-    r.Aire = std::fabs(a) / 2.0;
+    r.Aire = (signe ? a : std::fabs(a)) / 2.0;
 }
 
 double PerimetreSec(const TCoupe& cut, double z) {
