@@ -53,6 +53,8 @@ std::vector<TLigne> LignesSurfaces(const Document& doc) {
 
 TLigne LigneTotal(const Document& doc) { return Ligne(doc.PoidsTotal, ""); }
 
+TLigne LigneTotal(const Document& doc, const TListPoids& poids) { return Ligne(ObjCom::SommePoids(doc, poids), ""); }
+
 bool LitNombre(const std::string& texte, double& v, Saisie::TDomaine d) {
     double lu = 0.0;
     if (!Chaines::TexteVersReel(Chaines::RemplaceCar(texte, ',', '.'), lu) || !Saisie::Refus(lu, d).empty())

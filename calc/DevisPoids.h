@@ -27,6 +27,9 @@ std::vector<TLigne> LignesPoids(const Document& doc);
 std::vector<TLigne> LignesSurfaces(const Document& doc);
 // The total ("TOTAL", mass and centre as ObjCom::MajTotalPoids leaves them).
 TLigne LigneTotal(const Document& doc);
+// The total of the surfaces' own weights and of the weights given: that of
+// the rows a printout lists.
+TLigne LigneTotal(const Document& doc, const TListPoids& poids);
 
 // A number as the grids take it: blanks around, "," or "." as decimal mark;
 // false when it is not one or lies outside the domain.

@@ -50,32 +50,6 @@ bool Immergee(const TEntity& s, double z) {
     return sous(s.Points) || (s.Sym && sous(s.PointsSym));
 }
 
-namespace {
-
-// The point moved onto the symmetry plane within the plane of the cut: a
-// station keeps its Y, a waterline its Z. On a heeled or trimmed hull the
-// normal of the plane leaves the plane of the cut; moving along the part of
-// the normal that lies in it lands on the line where the two planes meet.
-TVertex3f SurPlan(const TVertex3f& p, const TPlanSym& plan, TPlanCoupe coupe) {
-    TVertex3f q;
-    if (coupe == TPlanCoupe::Couple) Calcs::CalcProjeteNY(p, plan.Normal, plan.D, q);
-    else Calcs::CalcProjeteNZ(p, plan.Normal, plan.D, q);
-    return q;
-}
-
-}  // namespace
-
-void FermeCoupeSym(TCoupe& cut, const TPlanSym& plan, TPlanCoupe coupe) {
-    for (TListPt3D& line : cut) {
-        if (line.empty()) continue;
-        const TVertex3f debut = SurPlan(line.front().P, plan, coupe);
-        const TVertex3f fin = SurPlan(line.back().P, plan, coupe);
-        line.Insert(0, debut);
-        line.Add(fin);
-        line.Add(debut);
-    }
-}
-
 void AjouteCouple(TAireObj& total, const TAireObj& a) {
     const double somme = total.Aire + a.Aire;
     if (somme != 0.0) {
@@ -98,19 +72,24 @@ void AjouteFlottaison(TFlottaison& total, const TFlottaison& a) {
     total.Z = a.Z;
     total.Aire = somme;
     total.Perimetre += a.Perimetre;
-    total.XMin = std::min(total.XMin, a.XMin);
-    total.XMax = std::max(total.XMax, a.XMax);
 }
 
 namespace {
 
-// Section of one grid, closed as the surface asks, immersed under z.
+// The pieces of a cut turn with the surface's normal on their right, seen
+// from ahead for a station and from above for a waterline: a hull whose skin
+// faces inwards, as its volume counts positive, turns anticlockwise in
+// (X, Z) and clockwise in (X, Y).
+
+// Section of one grid, closed as the surface asks, immersed under z, with
+// the surface's sign.
 TAireObj CoupleGrille(const TArrayVertex3f& grid, const TEntity& s, double y, double z) {
     TAireObj r;
     TCoupe cut;
     ObjCom::CalcSecMeshOriente(grid, grid.rows() - 1, grid.cols() - 1, cut, y);
-    FermeCoupeSym(cut, s.PlanSym, TPlanCoupe::Couple);
-    ObjCom::AireSec(cut, r, z);
+    Calcs::FermeCoupeSym(cut, s.PlanSym, Calcs::TPlanCoupe::Couple);
+    ObjCom::AireSec(cut, r, z, true);
+    r.Aire *= Calcs::SigneSurface(s);
     r.Y = static_cast<float>(y);
     return r;
 }
@@ -120,21 +99,13 @@ TFlottaison FlottaisonGrille(const TArrayVertex3f& grid, const TEntity& s, doubl
     TCoupe cut;
     ObjCom::CalcLEMeshOriente(grid, grid.rows() - 1, grid.cols() - 1, cut, z);
     f.Perimetre = ObjCom::PerimetreCoupe(cut);
-    // The breadth spans the waterline as cut and, where a piece of it is
-    // open, the symmetry plane it is closed on; a closed loop stands alone.
-    for (const TListPt3D& line : cut) {
-        if (line.empty()) continue;
-        for (const TPt3D& p : line) f.AjouteX(p.P.X);
-        if (!(line.front().P == line.back().P))
-            for (const TPt3D* p : {&line.front(), &line.back()}) f.AjouteX(SurPlan(p->P, s.PlanSym, TPlanCoupe::Flottaison).X);
-    }
-    FermeCoupeSym(cut, s.PlanSym, TPlanCoupe::Flottaison);
+    Calcs::FermeCoupeSym(cut, s.PlanSym, Calcs::TPlanCoupe::Flottaison);
     TAireObj a;
-    ObjCom::AireLE(cut, a);
+    ObjCom::AireLE(cut, a, true);
     f.X = a.X;
     f.Y = a.Y;
     f.Z = z;
-    f.Aire = a.Aire;
+    f.Aire = -a.Aire * Calcs::SigneSurface(s);
     return f;
 }
 
@@ -272,8 +243,12 @@ void SommeImmergee(const TEntity& s, bool jonction, TSommeFaces& sums) {
 bool CalcDeplacement(const Document& doc, const TListSurf& portee, TVertex3f& cc, double& volume,
                      double& surfImmergee) {
     DBG_SCOPE("Hydrostat.CalcDeplacement");
-    TSommeFaces sums(0.0);
-    PourPortee(doc, portee, [&](const TEntity& s) { SommeImmergee(s, s.Jonction != 0, sums); });
+    TSommeFaces sums(0.0), fermetures(0.0);
+    PourPortee(doc, portee, [&](const TEntity& s) {
+        SommeImmergee(s, s.Jonction != 0, sums);
+        Face::BuildFermetureSym(s, fermetures);
+    });
+    sums.AjouteVolume(fermetures);
     const bool centre = sums.CentreVolume(cc, volume, 1.0);
     surfImmergee = sums.Aire();
     return centre;
@@ -390,7 +365,9 @@ TResultatsHydro Calcule(Document& doc, const TListSurf& portee, int nbCoupes) {
         TEtendue e;
         Calcs::LongueurLELstSurf(doc, portee, e, 0.0);
         r.LWL = e.Size;
-        r.BWL = r.Flottaison.Largeur();
+        double xMin = 0.0, xMax = 0.0;
+        Calcs::BornesXFlottaison(doc, portee, 0.0, xMin, xMax);
+        r.BWL = xMax - xMin;
         Calcs::LongueurImmergeeLstSurf(doc, portee, e, 0.0);
         r.LImmergee = e.Size;
         r.MaitreCouple = CoupleAireMax(r.Stations);

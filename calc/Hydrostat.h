@@ -53,21 +53,12 @@ private:
     std::vector<TAireObj> items_;
 };
 
-// A waterplane: its area centre, the height of its plane, its area (m2),
-// the length of its outline as cut (m) and its extent across (X), the
-// symmetry plane included where the outline is closed on it.
+// A waterplane: its area centre, the height of its plane, its area (m2,
+// signed as the volume) and the length of its outline as cut (m).
 struct TFlottaison {
     double X = 0.0, Y = 0.0, Z = 0.0;
     double Aire = 0.0;
     double Perimetre = 0.0;
-    double XMin = 10000.0, XMax = -10000.0;
-
-    void AjouteX(double x) {
-        XMin = std::min(XMin, x);
-        XMax = std::max(XMax, x);
-    }
-    // The breadth, 0 when nothing was cut.
-    double Largeur() const { return XMax >= XMin ? XMax - XMin : 0.0; }
 };
 
 // One row of the results: a title (no value) or a label with a value shown
@@ -112,27 +103,20 @@ bool Immergee(const TEntity& s, double z);
 // The section of one surface by the plane Y = y, immersed under z: area and
 // centre (X, Z), Y the station. The polylines, all turned the same way
 // against the surface, are closed on the surface's symmetry plane before
-// their area is taken (FermeCoupeSym); the mirror of a symmetric surface is
+// their area is taken (Calcs::FermeCoupeSym). The area takes the sign the
+// volume takes: negative for a surface counted negatively, or whose skin
+// faces the other way; the mirror of a symmetric surface is
 // cut and added the same way. A one-sided surface is closed the same way: a
 // half hull modelled without its mirror gives its half; on a whole hull in
 // one surface the closings of its two sides run back over each other and
 // cancel, so that only the region between the sides counts; a closed loop
 // only gains a spike of no area.
 TAireObj CalcCoupleSurf(const TEntity& s, double y, double z);
-// The waterplane of one surface at height z (same closing); the perimeter is
-// the length of the polylines as cut, the breadth that of the waterplane as
-// closed.
+// The waterplane of one surface at height z (same closing and sign); the
+// perimeter is the length of the polylines as cut.
 TFlottaison CalcFlottaisonSurf(const TEntity& s, double z);
 // Lowest Z (0 or below) of the surface's section at y, mirror included.
 double CreuxSurf(const TEntity& s, double y);
-
-// The plane of a cut: a station (Y constant) or a waterline (Z constant).
-enum class TPlanCoupe { Couple, Flottaison };
-// Polylines closed on the symmetry plane: the first point's image in front,
-// the last point's image and the first image again at the end. Each image is
-// taken within the plane of the cut, so that on a heeled or trimmed hull the
-// closing runs along the line where the symmetry plane meets the cut.
-void FermeCoupeSym(TCoupe& cut, const TPlanSym& plan, TPlanCoupe coupe);
 
 // Merges of two sections and of two waterplanes: areas (and perimeters) add,
 // centres are area-weighted (0 when the areas add up to 0).
@@ -162,7 +146,10 @@ TFlottaison CalcFlottaison(const Document& doc, const TListSurf& portee, double 
 // each surface's own skin.
 void SommeImmergee(const TEntity& s, bool jonction, TSommeFaces& sums);
 // Volume and centre of buoyancy under Z = 0, and the wetted area; false when
-// the volume is zero to rounding and so has no centre (then 0, 0, 0).
+// the volume is zero to rounding and so has no centre (then 0, 0, 0). The
+// volume is the region the sections bound: each surface's open borders are
+// closed on its symmetry plane (Face::BuildFermetureSym), a closing that is
+// not wetted.
 bool CalcDeplacement(const Document& doc, const TListSurf& portee, TVertex3f& cc, double& volume,
                      double& surfImmergee);
 double CreuxMax(const Document& doc, const TListSurf& portee, double y);

@@ -13,6 +13,7 @@ namespace Reperes {
 // Columns 1 to 4 of the grids.
 struct TLigne {
     std::string Nom, X, Y, Z;
+    friend bool operator==(const TLigne&, const TLigne&) = default;
 };
 
 // The points as rows, "%.4f"; no point gives one empty row.

@@ -399,9 +399,11 @@ bool TStabCalc::Calcule(const TConditionsStab& cond, ISuiviStab* suivi) {
                 e = IsoCareneEnf(w, tol, cond.Densite, 0.0);
             }
             iterations_ += e.Iterations;
-            // A search cut short by the stop flag or left on its iteration
-            // limit found no equilibrium: that step is not stored.
-            if (e.Converge) {
+            // A search cut short by the stop flag found no equilibrium: that
+            // step is not stored. One left on its iteration limit (the user
+            // chose to go on) keeps where it ended: the bisection has halved
+            // its bracket to the limit, as close as it can get.
+            if (e.Converge || !arret_) {
                 // The step's attitude, for whoever draws it.
                 Pose(gite, e.Assiette, e.Enfoncement);
                 TGZ gz;

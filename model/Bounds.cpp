@@ -1,7 +1,10 @@
 #include "model/Bounds.h"
 
 #include <algorithm>
+#include <cmath>
 #include <exception>
+#include <utility>
+#include <vector>
 
 #include "base/Debug.h"
 #include "model/Calcs.h"
@@ -192,7 +195,108 @@ void LongueurLELstSurf(const Document& doc, const TListSurf& list, TEtendue& e, 
 
 void LargeurLELstSurf(const Document& doc, const TListSurf& list, TEtendue& e, double z) {
     DBG_SCOPE("Calcs.LargeurLELstSurf");
-    e = LigneEau([&](auto&& f) { PourListe(doc, list, f); }, Axe::X, z);
+    e = {};
+    double lo = 0.0, hi = 0.0;
+    if (!BornesXFlottaison(doc, list, z, lo, hi)) return;
+    e.Min = static_cast<float>(lo);
+    e.Max = static_cast<float>(hi);
+    e.Size = static_cast<double>(e.Max) - static_cast<double>(e.Min);
+}
+
+namespace {
+
+// The point moved onto the symmetry plane within the plane of the cut: a
+// station keeps its Y, a waterline its Z. On a heeled or trimmed hull the
+// normal of the plane leaves the plane of the cut; moving along the part of
+// the normal that lies in it lands on the line where the two planes meet.
+TVertex3f SurPlan(const TVertex3f& p, const TPlanSym& plan, TPlanCoupe coupe) {
+    TVertex3f q;
+    if (coupe == TPlanCoupe::Couple) CalcProjeteNY(p, plan.Normal, plan.D, q);
+    else CalcProjeteNZ(p, plan.Normal, plan.D, q);
+    return q;
+}
+
+}  // namespace
+
+void FermeCoupeSym(TCoupe& cut, const TPlanSym& plan, TPlanCoupe coupe) {
+    for (TListPt3D& line : cut) {
+        if (line.empty()) continue;
+        const TVertex3f debut = SurPlan(line.front().P, plan, coupe);
+        const TVertex3f fin = SurPlan(line.back().P, plan, coupe);
+        line.Insert(0, debut);
+        line.Add(fin);
+        line.Add(debut);
+    }
+}
+
+bool BornesXFlottaison(const Document& doc, const TListSurf& list, double z, double& xMin, double& xMax) {
+    DBG_SCOPE("Calcs.BornesXFlottaison");
+    xMin = xMax = 0.0;
+    // Every side of the closed outlines, its ends in order of X, with the
+    // weight it winds by: the surface's sign, negated for a side running
+    // towards -X. Sides across X (constant X) wind nothing.
+    struct Cote {
+        double x1, y1, x2, y2;
+        int w;
+    };
+    std::vector<Cote> cotes;
+    std::vector<double> xs;
+    double yMin = 1e300, yMax = -1e300;
+    PourListe(doc, list, [&](const TEntity& s) {
+        const int signe = SigneSurface(s);
+        for (const TArrayVertex3f* g : {&s.Points, &s.PointsSym}) {
+            if (g == &s.PointsSym && !s.Sym) continue;
+            TCoupe cut;
+            ObjCom::CalcLEMeshOriente(*g, g->rows() - 1, g->cols() - 1, cut, z);
+            FermeCoupeSym(cut, s.PlanSym, TPlanCoupe::Flottaison);
+            for (const TListPt3D& line : cut)
+                for (int k = 0; k + 1 < line.Count(); ++k) {
+                    TVertex3f a = line[k].P, b = line[k + 1].P;
+                    xs.push_back(a.X);
+                    yMin = std::min(yMin, a.Y);
+                    yMax = std::max(yMax, a.Y);
+                    if (a.X == b.X) continue;
+                    int w = signe;
+                    if (b.X < a.X) {
+                        std::swap(a, b);
+                        w = -w;
+                    }
+                    cotes.push_back({a.X, a.Y, b.X, b.Y, w});
+                }
+        }
+    });
+    if (cotes.empty()) return false;
+    // X values within rounding of each other are one: the images of two
+    // points on the plane may differ in their last digits, and the sliver
+    // between them would wind once over the whole length.
+    std::sort(xs.begin(), xs.end());
+    const double tolX = 1e-9 * (1.0 + std::max(std::fabs(xs.front()), std::fabs(xs.back())));
+    xs.erase(std::unique(xs.begin(), xs.end(), [tolX](double a, double b) { return b - a <= tolX; }), xs.end());
+    // Whether the line X = x crosses the counted region over more than a
+    // rounding: the length along it where the winding is not zero.
+    const double tol = 1e-9 * (1.0 + (yMax - yMin));
+    std::vector<std::pair<double, int>> coupes;
+    auto compte = [&](double x) {
+        coupes.clear();
+        for (const Cote& c : cotes)
+            if (c.x1 < x && x < c.x2) coupes.push_back({c.y1 + (c.y2 - c.y1) * (x - c.x1) / (c.x2 - c.x1), c.w});
+        std::sort(coupes.begin(), coupes.end());
+        double longueur = 0.0;
+        int tours = 0;
+        for (std::size_t k = 0; k + 1 < coupes.size(); ++k) {
+            tours += coupes[k].second;
+            if (tours != 0) longueur += coupes[k + 1].first - coupes[k].first;
+        }
+        return longueur > tol;
+    };
+    // The first and the last strip between two neighbouring X that the region crosses.
+    std::size_t lo = 0, hi = xs.size() - 1;
+    while (lo + 1 < xs.size() && !compte((xs[lo] + xs[lo + 1]) / 2.0)) ++lo;
+    if (lo + 1 >= xs.size()) return false;
+    while (hi > lo + 1 && !compte((xs[hi - 1] + xs[hi]) / 2.0)) --hi;
+    xMin = xs[lo];
+    xMax = xs[hi];
+    return true;
 }
 
 void LongueurImmergee(const Document& doc, int sel, TEtendue& e, double z) {

@@ -45,8 +45,28 @@ void InterSurf_LE(TListPt3D& list, const TEntity& surf, double z);
 // counted in calculations; one surface only when it is counted.
 void LongueurLE(const Document& doc, int sel, TEtendue& e, double z);
 void LongueurLELstSurf(const Document& doc, const TListSurf& list, TEtendue& e, double z);
-// Breadth (X extent) of the waterline at height z.
+// Breadth (X extent) of the waterplane at height z that the hydrostatics
+// count (BornesXFlottaison).
 void LargeurLELstSurf(const Document& doc, const TListSurf& list, TEtendue& e, double z);
+
+// The plane of a cut: a station (Y constant) or a waterline (Z constant).
+enum class TPlanCoupe { Couple, Flottaison };
+// Polylines closed on the symmetry plane: the first point's image in front,
+// the last point's image and the first image again at the end. Each image is
+// taken within the plane of the cut, so that on a heeled or trimmed hull the
+// closing runs along the line where the symmetry plane meets the cut.
+void FermeCoupeSym(TCoupe& cut, const TPlanSym& plan, TPlanCoupe coupe);
+// +1, or -1 for a surface counted negatively (orientation 0): the sign its
+// volume, waterplane and sections take in the hydrostatics.
+inline int SigneSurface(const TEntity& s) { return s.Orientation == 0 ? -1 : 1; }
+// The X bounds of the waterplane at height z as the hydrostatics count it:
+// every grid of the listed surfaces (mirror included) cut with its pieces
+// turned the same way against the surface and closed on its symmetry plane,
+// each surface with its sign; the region kept is where those closed outlines
+// wind a non-zero number of times, so that closings running back over each
+// other, or a surface taken off another, add no breadth. False (0, 0) when
+// nothing is counted.
+bool BornesXFlottaison(const Document& doc, const TListSurf& list, double z, double& xMin, double& xMax);
 
 // Immersed length and breadth: the waterline's extent widened by every grid
 // point (mirror too when symmetric) lying below z. A surface wholly above z

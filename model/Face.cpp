@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "base/Debug.h"
+#include "model/Calcs.h"
 #include "model/Entity.h"
 
 TFacette::TFacette(const TVertex3f& a, const TVertex3f& b, const TVertex3f& c) : P1(a), P2(b), P3(c) {
@@ -91,6 +92,34 @@ void Build(const TArrayVertex3f& g, const TArrayVertex3f* mirror, int orientatio
         Emit(out, S(r, j + 1), S(r, j), g[r][j], orientation, clip, z);
         Emit(out, g[r][j], g[r][j + 1], S(r, j + 1), orientation, clip, z);
     }
+}
+
+// The closing skin of one grid: for each border edge a -> b, walked as the
+// cells turn (row 0 forward, last column down, last row back, column 0 up),
+// the strip b, a, a', b' to the images on the plane, then the fan from one
+// image over b', a'. The strips meet the cells along the border in the
+// opposite sense, and the fan the strips, so that the whole is one closed
+// skin whatever the grid's shape.
+template <class Out>
+void Fermeture(const TArrayVertex3f& g, const TPlanSym& plan, int orientation, double z, Out& out) {
+    const int r = g.rows() - 1, c = g.cols() - 1;
+    if (r < 1 || c < 1) return;
+    auto image = [&plan](const TVertex3f& p) {
+        TVertex3f q;
+        Calcs::CalcProjeteNY(p, plan.Normal, plan.D, q);
+        return q;
+    };
+    const TVertex3f centre = image(g[0][0]);
+    auto bord = [&](const TVertex3f& a, const TVertex3f& b) {
+        const TVertex3f ia = image(a), ib = image(b);
+        Emit(out, b, a, ia, orientation, true, z);
+        Emit(out, b, ia, ib, orientation, true, z);
+        Emit(out, centre, ib, ia, orientation, true, z);
+    };
+    for (int j = 0; j < c; ++j) bord(g[0][j], g[0][j + 1]);
+    for (int i = 0; i < r; ++i) bord(g[i][c], g[i + 1][c]);
+    for (int j = c; j > 0; --j) bord(g[r][j], g[r][j - 1]);
+    for (int i = r; i > 0; --i) bord(g[i][0], g[i - 1][0]);
 }
 
 struct ToList {
@@ -184,6 +213,15 @@ void TSommeFaces::Add(const TFacette& f) {
     az_ += f.Aire * (f.P1.Z + f.P2.Z + f.P3.Z) / 3.0;
 }
 
+void TSommeFaces::AjouteVolume(const TSommeFaces& o) {
+    count_ += o.count_;
+    s_ += o.s_;
+    sAbs_ += o.sAbs_;
+    mx_ += o.mx_;
+    my_ += o.my_;
+    mz_ += o.mz_;
+}
+
 double TSommeFaces::Volume(double f) const { return -(s_ / 3.0) * f; }
 
 bool TSommeFaces::CentreVolume(TVertex3f& centre, double& volume, double f) const {
@@ -245,6 +283,14 @@ void Face::BuildFaceListFull(const TEntity& s, TListFace& list) {
 void Face::BuildFaceListFull(const TEntity& s, TSommeFaces& sums, bool clip) {
     DBG_SCOPE("Face.BuildFaceListFull");
     BuildFaceList(s.Points, s.Sym ? &s.PointsSym : nullptr, s.Orientation, s.Jonction, clip ? 1 : 0, sums);
+}
+
+void Face::BuildFermetureSym(const TEntity& s, TSommeFaces& sums) {
+    DBG_SCOPE("Face.BuildFermetureSym");
+    if (s.Sym && s.Jonction) return;
+    ToSums out{sums};
+    Fermeture(s.Points, s.PlanSym, s.Orientation, sums.Z(), out);
+    if (s.Sym) Fermeture(s.PointsSym, s.PlanSym, s.Orientation, sums.Z(), out);
 }
 
 void Face::BuildSimpleFaceList(const TEntity& s, TListFace& list) {

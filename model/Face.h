@@ -80,6 +80,10 @@ public:
         for (const TFacette& f : list) Add(f);
     }
 
+    // Adds the volume (and its moments) of other sums taken under the same
+    // plane, not their area: a skin that closes a volume without being wetted.
+    void AjouteVolume(const TSommeFaces& o);
+
     int Count() const { return count_; }
     // Enclosed volume times f.
     double Volume(double f = 1.0) const;
@@ -128,6 +132,14 @@ void BuildFaceList(const TArrayVertex3f& grid, const TArrayVertex3f* mirror, int
 void BuildFaceListFull(const TEntity& s, TListFace& list, double z);
 void BuildFaceListFull(const TEntity& s, TListFace& list);
 void BuildFaceListFull(const TEntity& s, TSommeFaces& sums, bool clip);
+// The skin that closes a surface's open borders on its symmetry plane, as
+// the hydrostatic cuts close their pieces: from each border edge of its grid
+// (and of its mirror) a strip to the edge's image on the plane, moved along
+// the plane's normal within the station (its Y kept), and the part of the
+// plane that those images enclose. Nothing for a symmetric surface with a
+// junction, which closes it already. With the surface's orientation, kept
+// under sums.Z().
+void BuildFermetureSym(const TEntity& s, TSommeFaces& sums);
 // For areas: the grid's cells with flag 1 and, when symmetric, the mirror's
 // (cut as above) with flag 0; no junction, no clipping.
 void BuildSimpleFaceList(const TEntity& s, TListFace& list);

@@ -45,6 +45,7 @@ void TUndo::RecordAction(const Document& doc, int kind) {
     DBG_SCOPE("TMainForm.RecordAction");
     try {
         annulerActif_ = true;
+        refaireActif_ = false;
         kind_ = kind;
         fini_ = false;
         switch (kind) {

@@ -9,8 +9,10 @@
 // stability step moves the marks and flooding points (kAvecReperes). Such a
 // record remembers what its command left of them (FinAction): when they
 // changed since, an exchange would take that change back, so it is refused.
-// Welds, marks, flooding points and orders changed otherwise record nothing
-// and no record takes them back.
+// Welds, marks, flooding points, orders and the other properties of a surface
+// are no part of a plain record: a command that changes them otherwise
+// records kSansRetour, which gives nothing back and leaves both items off, so
+// that Annuler never takes back an earlier change while the command's stays.
 // A record also remembers which surfaces there were (their number, kinds and
 // identity): when the document's surfaces changed since the record, the
 // exchange is refused instead of pairing a snapshot slot with another surface.
@@ -30,12 +32,16 @@ public:
     static constexpr int kAvecSoudures = 3;  // geometry and welded groups
     static constexpr int kAvecReperes = 4;   // geometry, marks and flooding points
     static constexpr int kRien = 10000;  // nothing recorded
+    // A change no record holds (welds, marks, surface properties): like the
+    // record of the surface list, nothing to exchange.
+    static constexpr int kSansRetour = kListeSurf;
 
     TUndo() = default;
 
-    // Stores the snapshot of the given kind and enables "Annuler"; the
-    // "Refaire" state is left as it was. An unknown kind says
-    // "RecordAction Indéfini".
+    // Stores the snapshot of the given kind and enables "Annuler". "Refaire"
+    // goes off: the snapshot no longer holds what it would bring back, and an
+    // exchange would take back the change being recorded. An unknown kind
+    // says "RecordAction Indéfini".
     void RecordAction(const Document& doc, int kind);
     // The recorded command is over: what it left of the welds, or of the marks
     // and flooding points, is what an exchange may find.

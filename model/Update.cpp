@@ -325,8 +325,7 @@ void MakeLstMovePC(const Document& doc, const TListPC& selection, TListPC& list)
 
 // ---- Weights and sails ---------------------------------------------------------------------
 
-void MajTotalPoids(Document& doc) {
-    DBG_SCOPE("ObjCom.MajTotalPoids");
+TPoids SommePoids(const Document& doc, const TListPoids& liste) {
     double masse = 0.0, mx = 0.0, my = 0.0, mz = 0.0;
     auto ajoute = [&](const TPoids& p) {
         masse += p.Masse;
@@ -334,17 +333,10 @@ void MajTotalPoids(Document& doc) {
         my += p.Masse * p.Y;
         mz += p.Masse * p.Z;
     };
-    for (auto& s : doc.Surfaces) {
-        try {
-            s->MajBarycentre();
-        } catch (const std::exception& e) {
-            Reporte("ObjCom.MajTotalPoids", s->Index, e);
-        }
-        ajoute(s->Poids);
-    }
-    for (const TPoids& p : doc.ListPoids) ajoute(p);
+    for (const auto& s : doc.Surfaces) ajoute(s->Poids);
+    for (const TPoids& p : liste) ajoute(p);
 
-    TPoids& t = doc.PoidsTotal;
+    TPoids t;
     t.Nom = "TOTAL";
     t.Surf = -1;
     t.Masse = masse;
@@ -355,6 +347,19 @@ void MajTotalPoids(Document& doc) {
         t.Y = my / masse;
         t.Z = mz / masse;
     }
+    return t;
+}
+
+void MajTotalPoids(Document& doc) {
+    DBG_SCOPE("ObjCom.MajTotalPoids");
+    for (auto& s : doc.Surfaces) {
+        try {
+            s->MajBarycentre();
+        } catch (const std::exception& e) {
+            Reporte("ObjCom.MajTotalPoids", s->Index, e);
+        }
+    }
+    doc.PoidsTotal = SommePoids(doc, doc.ListPoids);
 }
 
 void MajCentreVoilure(Document& doc) {
@@ -385,7 +390,7 @@ void MajCentreVoilure(Document& doc) {
 
 // ---- Areas and girths of cuts -------------------------------------------------------------------
 
-void AireSec(const TCoupe& cut, TAireObj& r, double z) {
+void AireSec(const TCoupe& cut, TAireObj& r, double z, bool signe) {
     DBG_SCOPE("ObjCom.AireSec");
     // Heights are taken from the waterline: the part of a closed section
     // above it is dropped, and the chain left is closed along the waterline
@@ -407,10 +412,10 @@ void AireSec(const TCoupe& cut, TAireObj& r, double z) {
     r.X = a == 0.0 ? 0.0f : static_cast<float>(sx / (3.0 * a));
     r.Z = a == 0.0 ? 0.0f : static_cast<float>(sz / (3.0 * a) + z);
     r.Y = static_cast<float>(y);
-    r.Aire = std::fabs(a) / 2.0;
+    r.Aire = (signe ? a : std::fabs(a)) / 2.0;
 }
 
-void AireLE(const TCoupe& cut, TAireObj& r) {
+void AireLE(const TCoupe& cut, TAireObj& r, bool signe) {
     DBG_SCOPE("ObjCom.AireLE");
     double a = 0.0, sx = 0.0, sy = 0.0, z = 0.0;
     bool premier = true;
@@ -432,7 +437,7 @@ void AireLE(const TCoupe& cut, TAireObj& r) {
     r.X = a == 0.0 ? 0.0f : static_cast<float>(sx / (3.0 * a));
     r.Y = a == 0.0 ? 0.0f : static_cast<float>(sy / (3.0 * a));
     r.Z = static_cast<float>(z);
-    r.Aire = std::fabs(a) / 2.0;
+    r.Aire = (signe ? a : std::fabs(a)) / 2.0;
 }
 
 double PerimetreSec(const TCoupe& cut, double z) {

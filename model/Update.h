@@ -81,14 +81,20 @@ void MakeLstMovePC(const Document& doc, const TListPC& selection, TListPC& list)
 // from its weight kind) and every weight of ListPoids; centre (0, 0, 0)
 // when the mass is 0.
 void MajTotalPoids(Document& doc);
+// That total over every surface's own weight as it stands and the weights
+// given.
+TPoids SommePoids(const Document& doc, const TListPoids& liste);
 // The sail-area centre over the surfaces flagged as sails.
 void MajCentreVoilure(Document& doc);
 
 // Immersed area of a station under height z: area and its centre X and Z,
-// the station's Y. The cut itself is not changed.
-void AireSec(const TCoupe& cut, TAireObj& r, double z);
-// Area of a waterline: area, centre X and Y, the waterline's Z.
-void AireLE(const TCoupe& cut, TAireObj& r);
+// the station's Y. The cut itself is not changed. The area is positive, or
+// with signe, signed by the sense of the outlines: positive where they turn
+// anticlockwise in (X, Z).
+void AireSec(const TCoupe& cut, TAireObj& r, double z, bool signe = false);
+// Area of a waterline: area, centre X and Y, the waterline's Z; with signe,
+// positive where the outlines turn anticlockwise in (X, Y).
+void AireLE(const TCoupe& cut, TAireObj& r, bool signe = false);
 // Wetted girth of a station under height z.
 double PerimetreSec(const TCoupe& cut, double z);
 // Length of every polyline of two points or more.

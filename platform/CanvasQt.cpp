@@ -68,7 +68,7 @@ void TQtCanvas::Applique(bool brosse) {
         painter_.setBrush(brosse && brush_.Style == TBrushStyle::Solid ? QBrush(Couleur(brush_.Color)) : Qt::NoBrush);
         return;
     }
-    QPen p(Couleur(pen_.Color));
+    QPen p(Trait(pen_.Color));
     p.setWidth(std::max(1, pen_.Width));
     p.setStyle(StyleQt(pen_.Style));
     if (pen_.Style != TPenStyle::Solid && motifs_ != 1.0) {
@@ -102,7 +102,7 @@ void TQtCanvas::Rectangle(int x1, int y1, int x2, int y2) {
     }
     // Outline and inside as bands that never overlap, so that every pixel
     // is painted once (exclusive-or included).
-    const QColor c = Couleur(pen_.Color);
+    const QColor c = Trait(pen_.Color);
     const int w = x2 - x1, h = y2 - y1;
     painter_.fillRect(QRect(x1, y1, w, 1), c);
     if (h > 1) painter_.fillRect(QRect(x1, y2 - 1, w, 1), c);
@@ -154,7 +154,7 @@ void TQtCanvas::LineTo(int x, int y) {
 void TQtCanvas::TextOut(int x, int y, std::string_view text) {
     if (text.empty()) return;
     ModeCopie();
-    painter_.setPen(Couleur(font_.Color));
+    painter_.setPen(Trait(font_.Color));
     painter_.drawText(QPoint(x, y + ascent_), QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
     sale_ = true;
 }

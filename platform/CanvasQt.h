@@ -56,12 +56,22 @@ public:
         sale_ = true;
     }
 
+    // Drawing on white paper: a pen or text in white, the colour that
+    // stands out on the screen's black, draws black; every other colour is
+    // drawn as it is.
+    void SurPapier() {
+        papier_ = true;
+        sale_ = true;
+    }
+
     static QColor Couleur(TColor c) { return QColor(ColorR(c), ColorG(c), ColorB(c)); }
 
 private:
     // Brings the painter's pen, brush and mode to the canvas state.
     void Applique(bool brosse);
     void ModeCopie();
+    // The colour a pen or a text of colour c draws in.
+    QColor Trait(TColor c) const { return papier_ && (c & 0xFFFFFFu) == 0xFFFFFFu ? QColor(Qt::black) : Couleur(c); }
 
     QPaintDevice& device_;
     QPainter painter_;
@@ -71,5 +81,6 @@ private:
     TPoint pos_;
     bool sale_ = true;
     double motifs_ = 1.0;
+    bool papier_ = false;
     int ascent_ = 0;
 };

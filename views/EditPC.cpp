@@ -45,7 +45,8 @@ std::vector<TPC> Lignes(const Document& doc) {
     return r;
 }
 
-bool EcritCellule(Document& doc, const TPC& pc, int colonne, const std::string& texte, bool* refus) {
+bool EcritCellule(Document& doc, const TPC& pc, int colonne, const std::string& texte, bool* refus,
+                  const std::function<void()>& avant) {
     if (refus) *refus = false;
     TVertex4f* p = Selection::Point(doc, pc);
     const std::string_view t = Chaines::SansBlancs(texte);
@@ -56,6 +57,7 @@ bool EcritCellule(Document& doc, const TPC& pc, int colonne, const std::string& 
         return false;
     }
     double* champs[] = {&p->X, &p->Y, &p->Z, &p->W};
+    if (avant) avant();
     *champs[colonne] = v;
     doc.Surface(pc.Surf)->Calculee = 0;
     return true;

@@ -2,6 +2,7 @@
 // vertex list's table of every control point of every NURBS net.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -26,8 +27,9 @@ std::vector<TPC> Lignes(const Document& doc);
 // A typed cell of the list (column 0 X, 1 Y, 2 Z, 3 W): an empty text or
 // "-" writes nothing (false); a number is written into that point only
 // (its surface loses its calculated flag; true). Any other text writes
-// nothing and sets *refus.
-bool EcritCellule(Document& doc, const TPC& pc, int colonne, const std::string& texte, bool* refus = nullptr);
+// nothing and sets *refus. `avant` runs just before the point changes.
+bool EcritCellule(Document& doc, const TPC& pc, int colonne, const std::string& texte, bool* refus = nullptr,
+                  const std::function<void()>& avant = {});
 
 // The list as a text file of its own: a header line, then one line per
 // control point, fields ended by ";", coordinates with "%.3f".

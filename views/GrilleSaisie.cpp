@@ -108,6 +108,8 @@ std::optional<TErreur> Verifie(const TSaisie& s) {
 std::optional<TErreur> Applique(Document& doc, const TSaisie& s) {
     DBG_SCOPE("TGrilleForm.BtnOKClick");
     if (auto e = Verifie(s)) return e;
+    // Confirmed as shown: the positions keep every decimal, the document stays as saved.
+    if (s == Depuis(doc.DefGrille)) return std::nullopt;
     // A new definition is built whole, then takes the old one's place.
     TDefGrille g = doc.DefGrille;
     for (int p = 0; p < 4; ++p) {

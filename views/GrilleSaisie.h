@@ -29,11 +29,13 @@ int BorneScinder(int scinder, int nbCouples);
 struct TFamille {
     std::vector<std::string> Valeurs;
     std::vector<std::string> Angles;  // diagonals only
+    friend bool operator==(const TFamille&, const TFamille&) = default;
 };
 
 struct TSaisie {
     std::array<TFamille, 4> Pages;
     std::string Scinder;  // the split station
+    friend bool operator==(const TSaisie&, const TSaisie&) = default;
 };
 
 // The first cell that is not a number: page, line (0-based), column (1
@@ -60,7 +62,7 @@ std::optional<TErreur> Verifie(const TSaisie& s);
 // positions, angles and split station replace the definition's (the
 // highlighted station and the chosen flags stay), every surface's cut tables
 // are made again for it and the cuts shown recomputed; the document is
-// marked modified.
+// marked modified. An entry as the definition shows it changes nothing.
 std::optional<TErreur> Applique(Document& doc, const TSaisie& s);
 
 // The generators of the "Automatique" group for one page of n lines. They

@@ -60,11 +60,26 @@ void Ecrit(Document& doc, const std::vector<TPropSurf>& copies) {
     DBG_SCOPE("TPropSurfForm.BtnOKClick");
     // A frame reset moves its surface: recorded, so that Annuler gives the
     // surface and its frame back. A frame already at the origin moves nothing.
-    for (int i = 0; i < doc.NbSurf() && i < static_cast<int>(copies.size()); ++i)
-        if (copies[static_cast<std::size_t>(i)].RAZPlan && !(doc.Surface(i)->PlanSym == TPlanSym{})) {
-            doc.RecordAction(TUndo::kGeometrie);
-            break;
-        }
+    // No record holds the other properties: a change of one of them leaves
+    // Annuler off instead.
+    const std::vector<TPropSurf> actuelles = Remplit(doc);
+    bool cadre = false, autre = false;
+    for (int i = 0; i < doc.NbSurf() && i < static_cast<int>(copies.size()); ++i) {
+        const TPropSurf& c = copies[static_cast<std::size_t>(i)];
+        const TPropSurf& a = actuelles[static_cast<std::size_t>(i)];
+        cadre = cadre || (c.RAZPlan && !(a.Plan == TPlanSym{}));
+        if (!c.Modifie) continue;
+        TPropSurf ecrite = c;  // what OK writes, against what the surface holds
+        ecrite.Plan = a.Plan;
+        ecrite.Modifie = ecrite.RAZPlan = false;
+        ecrite.Nom = ecrite.Nom.empty() ? a.Nom : ObjCom::Tronque(ecrite.Nom, kLongNomSurface);
+        ecrite.TypePoids = std::clamp(c.TypePoids, static_cast<int>(tpEpaisseur), static_cast<int>(tpVolume));
+        autre = autre || !(ecrite == a);
+    }
+    if (autre)
+        doc.RecordAction(TUndo::kSansRetour);
+    else if (cadre)
+        doc.RecordAction(TUndo::kGeometrie);
     for (int i = 0; i < doc.NbSurf() && i < static_cast<int>(copies.size()); ++i) {
         const TPropSurf& c = copies[static_cast<std::size_t>(i)];
         TEntity& s = *doc.Surface(i);

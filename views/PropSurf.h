@@ -35,6 +35,8 @@ struct TPropSurf {
     int TypePoids = tpFixe;
     double Epaisseur = 0.0, Densite = 0.0, PoidsParM2 = 0.0;
     double Masse = 0.0;
+
+    friend bool operator==(const TPropSurf&, const TPropSurf&) = default;
 };
 
 // One copy per surface, in document order.
@@ -43,6 +45,8 @@ std::vector<TPropSurf> Remplit(const Document& doc);
 // Writes back every changed copy (the orders as they stand: the evaluation
 // lowers them where the net has fewer points; an empty name keeps the stored one) and resets the frames asked for; each surface
 // touched loses its calculated flag. Copies and surfaces pair by index.
+// A frame reset that moves a surface is recorded for Annuler; a change of any
+// other property leaves Annuler off (no record holds it).
 void Ecrit(Document& doc, const std::vector<TPropSurf>& copies);
 
 // The first surface whose copy was renamed to a name another copy holds

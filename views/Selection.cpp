@@ -5,6 +5,7 @@
 #include "base/Debug.h"
 #include "base/Langue.h"
 #include "model/UiPort.h"
+#include "model/Undo.h"
 #include "model/Update.h"
 
 namespace Selection {
@@ -213,6 +214,9 @@ bool SouderPC(Document& doc, const TListPC& sel) {
         MessageDeuxVertex();
         return false;
     }
+    // No record holds the welds: Annuler goes off rather than take back an
+    // earlier move and leave the group's points apart.
+    doc.RecordAction(TUndo::kSansRetour);
     TListPC groupe;
     for (const TPC& pc : sel) groupe.Add(pc);
     doc.AjouteSoudure(groupe);
@@ -230,6 +234,7 @@ int DessouderPC(Document& doc, const TListPC& sel) {
     for (const TPC& pc : aLiberer) {
         for (int g = static_cast<int>(doc.ListSoudures.size()) - 1; g >= 0; --g) {
             if (!doc.ListSoudures[static_cast<std::size_t>(g)].Contains(pc)) continue;
+            if (retires == 0) doc.RecordAction(TUndo::kSansRetour);  // as for a weld
             doc.ListSoudures.erase(doc.ListSoudures.begin() + g);
             ++retires;
             break;

@@ -60,7 +60,7 @@ void Revalide(const Document& doc, TTabCoor& tab, TListPC& sel);
 // Weld: a new group of the selected points (in selection order) joins the
 // document's welded groups, and each of its points not yet welded joins
 // ListPCSoudes. Fewer than two points: "Sélectionnez au moins deux vertex"
-// and nothing changes (false).
+// and nothing changes (false). A weld or an unweld leaves Annuler off.
 bool SouderPC(Document& doc, const TListPC& sel);
 // Unweld the selected points, or the current control point when nothing is
 // selected: for each in turn the last group holding it is removed; then

@@ -175,9 +175,14 @@ TBitMFondForm& Fonds(TMainForm& m) {
     if (!b) {
         b = new TBitMFondForm(&m);
         b->Applique = [&m](const TBitMFondForm::TFonds& fonds) {
-            for (int k = 0; k < 4; ++k) m.Doc().StockFen.Vues[static_cast<std::size_t>(k)].Fond = fonds[static_cast<std::size_t>(k)];
+            bool change = false;
+            for (int k = 0; k < 4; ++k) {
+                TFondFichier& d = m.Doc().StockFen.Vues[static_cast<std::size_t>(k)].Fond;
+                change = change || !(d == fonds[static_cast<std::size_t>(k)]);
+                d = fonds[static_cast<std::size_t>(k)];
+            }
             AppliqueFonds(m);
-            m.MarquerModifie();
+            if (change) m.MarquerModifie();
             m.Redessine(false);
         };
         // Cancelled: the stretch modes and fixed sizes chosen meanwhile stay.
@@ -445,7 +450,10 @@ void TMainForm::BrancheFenetres() {
     Branche("MeRenomerSurf", [this] {
         TSelSurfForm& f = Fenetre<TSelSurfForm>(*this);
         if (!f.Execute(2) || !doc_.Surface(f.Choix())) return;
-        doc_.Surface(f.Choix())->SetNom(f.NouveauNom());
+        TEntity& s = *doc_.Surface(f.Choix());
+        if (s.Nom == ObjCom::Tronque(f.NouveauNom(), kLongNomSurface)) return;
+        RecordAction(TUndo::kSansRetour);  // no record holds the names
+        s.SetNom(f.NouveauNom());
         MarquerModifie();
         ObjCom::MajFenetresPC(doc_);
     });

@@ -11,6 +11,7 @@
 #include "calc/DevisPoids.h"
 #include "model/Document.h"
 #include "model/UiPort.h"
+#include "model/Undo.h"
 #include "views/gui/Champs.h"
 
 TDefReperesForm::TDefReperesForm(Document& doc, QWidget* parent) : QDialog(parent), doc_(doc) {
@@ -66,6 +67,7 @@ bool TDefReperesForm::BtnOKClick() {
             return false;
         }
     }
+    doc_.RecordAction(TUndo::kSansRetour);  // no record holds the marks
     doc_.ListReperes.push_back({EditNom->text().toStdString(), v[0], v[1], v[2]});
     doc_.MarquerModifie();
     Ui::ui().markModified();

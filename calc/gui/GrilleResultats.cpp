@@ -3,25 +3,22 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFileDialog>
+#include <QGraphicsLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
-#include <QPrintDialog>
 #include <QPrinter>
-#include <QPrinterInfo>
 #include <QStyledItemDelegate>
 #include <QToolButton>
 #include <QValueAxis>
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <functional>
 #include <memory>
 #include <set>
 
 #include "app/gui/AppliqueLangue.h"
-#include "app/gui/ChoixFichier.h"
 #include "base/Chaines.h"
 #include "base/Encodage.h"
 #include "calc/Graduation.h"
@@ -45,21 +42,6 @@ QString DemandeFichier(QWidget* parent, const char* cleFiltre, const char* exten
     d.setNameFilter(Langue::FiltreDialogue(cleFiltre));
     d.setDefaultSuffix(QString::fromLatin1(extension));
     return d.exec() == QDialog::Accepted && !d.selectedFiles().isEmpty() ? d.selectedFiles().first() : QString();
-}
-
-void Imprime(QWidget* parent, const std::function<void(QPrinter&)>& print) {
-    QPrinter printer(QPrinter::HighResolution);
-    if (QPrinterInfo::availablePrinters().isEmpty()) {
-        const QString f = ChoixFichier::Enregistrer(parent, Langue::QTxt("rsImprimer"), QStringLiteral("PDF (*.pdf)"),
-                                                    QStringLiteral("pdf"));
-        if (f.isEmpty()) return;
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(f);
-    } else {
-        QPrintDialog d(&printer, parent);
-        if (d.exec() != QDialog::Accepted) return;
-    }
-    print(printer);
 }
 
 void Gradue(QValueAxis* axe, int decimales) {
@@ -381,10 +363,21 @@ void TGrapheResultats::drawForeground(QPainter* p, const QRectF& zone) {
     p->restore();
 }
 
+void TGrapheResultats::Dimensionne(const QSize& taille) {
+    resize(taille);
+    if (QGraphicsLayout* l = chart()->layout()) l->activate();
+}
+
 void TGrapheResultats::Imprime(QPrinter& printer) {
     QPainter p;
     if (!p.begin(&printer)) return;
     const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
+    // Laid out for the while in the page's proportions, as wide as it is
+    // shown: the chart fills the page in either orientation.
+    const QSize avant = size();
+    const int largeur = std::max(avant.width(), 400);
+    Dimensionne(QSize(largeur, std::max(1, static_cast<int>(std::lround(largeur * double(page.height()) / page.width())))));
     render(&p, QRectF(0, 0, page.width(), page.height()), QRect(), Qt::KeepAspectRatio);
+    Dimensionne(avant);
     p.end();
 }

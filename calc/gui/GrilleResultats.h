@@ -17,7 +17,6 @@
 #include <QStringList>
 #include <QTableWidget>
 #include <string>
-#include <functional>
 #include <vector>
 
 #include "calc/Hydrostat.h"
@@ -66,7 +65,7 @@ class TGrapheResultats : public QChartView {
 public:
     explicit TGrapheResultats(QWidget* parent = nullptr);
     void ZoomArriere();
-    // The chart on one page, in the printer's orientation.
+    // The chart filling one page, in the printer's orientation.
     void Imprime(QPrinter& printer);
     // Every value axis of the chart graduated as GrilleResultats::Gradue does.
     void Graduations();
@@ -85,6 +84,8 @@ protected:
     void drawForeground(QPainter* p, const QRectF& zone) override;
 
 private:
+    // The view and its chart resized and laid out at once.
+    void Dimensionne(const QSize& taille);
     bool ligneZero_ = false;
     std::vector<TEtiquette> etiquettes_;
 };
@@ -97,9 +98,6 @@ QString Nombre(double v, int decimales);
 QString DemandeFichier(QWidget* parent, const char* cleFiltre, const char* extension, bool enregistrer);
 // The save dialog of the result windows (text files).
 inline QString DemandeFichierTexte(QWidget* parent) { return DemandeFichier(parent, "rsTXTFilter", "txt", true); }
-// The print dialog, then the printer, then print(); a PDF file is written
-// when no printer is installed.
-void Imprime(QWidget* parent, const std::function<void(QPrinter&)>& print);
 // A tool button of the result windows: its name, its hint's key, its icon.
 QToolButton* Outil(QWidget* parent, const char* nom, const char* hint, QStyle::StandardPixmap icone);
 // The rows of a grid's cells (columns premiere..derniere) as texts.

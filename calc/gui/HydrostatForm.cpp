@@ -21,6 +21,7 @@
 #include <cmath>
 
 #include "app/gui/AppliqueLangue.h"
+#include "app/gui/ImprimanteChoisie.h"
 #include "app/gui/MainForm.h"
 #include "app/gui/MsgDlg.h"
 #include "base/Debug.h"
@@ -350,7 +351,7 @@ void THydrostatForm::Enregistrer() {
 }
 
 void THydrostatForm::Imprimer() {
-    GrilleResultats::Imprime(this, [this](QPrinter& p) { SGResult->Imprime(p, windowTitle()); });
+    ImprimanteChoisie::Imprime(this, [this](QPrinter& p) { SGResult->Imprime(p, windowTitle()); });
 }
 
 // ---- Options page -----------------------------------------------------------------------

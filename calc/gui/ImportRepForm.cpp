@@ -16,6 +16,7 @@
 #include "calc/gui/GrilleResultats.h"
 #include "model/Document.h"
 #include "model/UiPort.h"
+#include "model/Undo.h"
 
 TImportRepForm::TImportRepForm(Document& doc, QWidget* parent) : QDialog(parent), doc_(doc) {
     setObjectName(QStringLiteral("ImportRepForm"));
@@ -79,6 +80,8 @@ bool TImportRepForm::Importe(const QString& fichier) {
                              std::to_string(err) + ") : " + Langue::Txt("rsAucunRepereImporte"));
         return false;
     }
+    if (points.empty()) return true;  // a file without marks changes nothing
+    doc_.RecordAction(TUndo::kSansRetour);  // no record holds the marks
     doc_.ListReperes.insert(doc_.ListReperes.end(), points.begin(), points.end());
     doc_.MarquerModifie();
     Ui::ui().markModified();

@@ -13,6 +13,7 @@
 #include <QToolButton>
 
 #include "app/gui/AppliqueLangue.h"
+#include "app/gui/ImprimanteChoisie.h"
 #include "base/Encodage.h"
 #include "base/Langue.h"
 #include "calc/gui/GrilleResultats.h"
@@ -128,7 +129,9 @@ TPoidsForm::TPoidsForm(Document& doc, QWidget* parent) : QDialog(parent), doc_(d
         if (!f.isEmpty()) Importe(f);
     });
     connect(SB_Imprimer, &QToolButton::clicked, this,
-            [this] { GrilleResultats::Imprime(this, [this](QPrinter& p) { Imprime(p); }); });
+            [this] {
+                if (GrilleValide()) ImprimanteChoisie::Imprime(this, [this](QPrinter& p) { Imprime(p); });
+            });
     Langue::DialogueFichier(this, "rsCSVFilter", true);
     Langue::DialogueFichier(this, "rsCSVFilter", false);
     Langue::AppliqueLangue(this);
@@ -266,10 +269,16 @@ void TPoidsForm::Imprime(QPrinter& printer) const {
         for (int j = 0; j < 7; ++j) l << SG_PoidsSurf->horizontalHeaderItem(j)->text();
         return l;
     }());
-    for (const QTableWidget* g : {SG_PoidsSurf, SG_PoidsBallast, SG_PoidsTotal}) {
+    for (const QTableWidget* g : {SG_PoidsSurf, SG_PoidsBallast}) {
         const auto c = GrilleResultats::Cellules(g, 0, 6);
         for (const auto& ligne : c) GrilleResultats::EcritLigne(&t, t.rowCount(), 0, ligne);
     }
+    // The total of the rows printed, typed since the last OK included (the
+    // grid below them shows the list as it was opened).
+    TListPoids poids;
+    int l = -1, c = -1;
+    if (DevisPoids::LitLignes(doc_, LignesGrille(), poids, l, c))
+        GrilleResultats::EcritLigne(&t, t.rowCount(), 1, Textes(DevisPoids::LigneTotal(doc_, poids)));
     QString titre = windowTitle();
     if (!doc_.PropFich.Titre.empty()) titre += QStringLiteral(" - ") + QString::fromStdString(doc_.PropFich.Titre);
     t.Imprime(printer, titre);

@@ -34,7 +34,8 @@ public:
     QTableWidget *SG_PoidsSurf, *SG_PoidsBallast, *SG_PoidsTotal;
     QPushButton *BtnInsert, *BtnAjouter, *BtnSupprimer, *BtnOK, *BtnAnnuler;
     QToolButton *SB_Enregistrer, *SB_Import, *SB_Imprimer;
-    // The three grids as one table under the window's and the document's titles.
+    // The surfaces' and the weights' rows as one table under the window's and
+    // the document's titles, closed by the total of those rows.
     void Imprime(class QPrinter& p) const;
 
 protected:

@@ -10,6 +10,7 @@
 #include "calc/gui/GrilleResultats.h"
 #include "model/Document.h"
 #include "model/UiPort.h"
+#include "model/Undo.h"
 
 TReperesForm::TReperesForm(Document& doc, QWidget* parent) : QDialog(parent), doc_(doc) {
     setObjectName(QStringLiteral("ReperesForm"));
@@ -98,11 +99,16 @@ void TReperesForm::BtnSupprimerClick() {
 }
 
 bool TReperesForm::BtnOKClick() {
+    // The rows as they were shown: the list stays as it is, to the last
+    // decimal, and the document as saved.
+    const std::vector<Reperes::TLigne> lignes = LignesGrille();
+    if (lignes == LignesListe()) return true;
     int l = -1, c = -1;
-    if (!AppliqueLignes(LignesGrille(), l, c)) {
+    if (!AppliqueLignes(lignes, l, c)) {
         GrilleResultats::SignaleCellule(Grille, l, c, Saisie::dCoordonnee);
         return false;
     }
+    doc_.RecordAction(TUndo::kSansRetour);  // no record holds the marks nor the flooding points
     doc_.MarquerModifie();
     Ui::ui().markModified();
     Ui::ui().requestRedraw(false);

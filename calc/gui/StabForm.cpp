@@ -29,6 +29,7 @@
 #include <numbers>
 
 #include "app/gui/AppliqueLangue.h"
+#include "app/gui/ImprimanteChoisie.h"
 #include "base/Debug.h"
 #include "base/Langue.h"
 #include "calc/Carene.h"
@@ -397,13 +398,13 @@ TStabForm::TStabForm(Document& doc, QWidget* parent)
     choixCourbe();
     connect(SBZoomOut, &QToolButton::clicked, ChartGZ, &TGrapheResultats::ZoomArriere);
     connect(SBPrintChart, &QToolButton::clicked, this,
-            [this] { GrilleResultats::Imprime(this, [this](QPrinter& p) { ChartGZ->Imprime(p); }); });
+            [this] { ImprimanteChoisie::Imprime(this, [this](QPrinter& p) { ChartGZ->Imprime(p); }); });
     auto enregistre = [this](TGrilleResultats* g) {
         const QString f = GrilleResultats::DemandeFichierTexte(this);
         if (!f.isEmpty()) g->Enregistre(f);
     };
     auto imprime = [this](TGrilleResultats* g, const QString& titre) {
-        GrilleResultats::Imprime(this, [g, titre](QPrinter& p) { g->Imprime(p, titre); });
+        ImprimanteChoisie::Imprime(this, [g, titre](QPrinter& p) { g->Imprime(p, titre); });
     };
     connect(SBEnregistrerMesures, &QToolButton::clicked, this, [=, this] { enregistre(GrilleMesures); });
     connect(SBEnregistrerSynthese, &QToolButton::clicked, this, [=, this] { enregistre(GrilleSynthese); });

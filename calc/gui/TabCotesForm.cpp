@@ -14,6 +14,7 @@
 #include <algorithm>
 
 #include "app/gui/AppliqueLangue.h"
+#include "app/gui/ImprimanteChoisie.h"
 #include "base/Encodage.h"
 #include "base/Langue.h"
 #include "calc/gui/GrilleResultats.h"
@@ -82,7 +83,7 @@ TTabCotesForm::TTabCotesForm(Document& doc, QWidget* parent) : QDialog(parent), 
         if (!f.isEmpty()) Enregistre(f);
     });
     connect(BtnImprimer, &QToolButton::clicked, this,
-            [this] { GrilleResultats::Imprime(this, [this](QPrinter& p) { Imprime(p); }); });
+            [this] { ImprimanteChoisie::Imprime(this, [this](QPrinter& p) { Imprime(p); }); });
     Langue::DialogueFichier(this, "rsTXTFilter", true);
     Langue::AppliqueLangue(this);
     setWindowTitle(Langue::QTxt("rsTabCotesFormCaption"));

@@ -11,16 +11,14 @@
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSettings>
 #include <QShowEvent>
 #include <QSpinBox>
 #include <QVBoxLayout>
 #include <memory>
 
 #include "app/gui/AppliqueLangue.h"
-#include "app/gui/ChoixFichier.h"
+#include "app/gui/ImprimanteChoisie.h"
 #include "app/gui/MainForm.h"
-#include "app/gui/Settings.h"
 #include "base/Debug.h"
 #include "base/Langue.h"
 #include "model/Update.h"
@@ -73,6 +71,7 @@ protected:
         im.fill(Qt::white);
         {
             TQtCanvas cv(im);
+            cv.SurPapier();
             TViewRecord vue = MiseEnPage::VuePage(e, f_->page_);
             vue.Canvas = &cv;
             auto tab = std::make_unique<TTabCoor>();
@@ -95,9 +94,7 @@ private:
 
 TImprForm::TImprForm(TMainForm* main) : QDialog(main), main_(main) {
     setObjectName(QStringLiteral("ImprForm"));
-    FichierPdf = [](QWidget* parent) {
-        return ChoixFichier::Enregistrer(parent, QString(), QStringLiteral("PDF (*.pdf)"), QStringLiteral("pdf"));
-    };
+    FichierPdf = [](QWidget* parent) { return ImprimanteChoisie::FichierPdf(parent); };
 
     auto* gImp = Nomme(new QGroupBox, "GroupBoxImp");
     auto* li = new QVBoxLayout(gImp);
@@ -254,32 +251,32 @@ TImprForm::~TImprForm() = default;
 
 bool TImprForm::ImprimanteFichierPdf() const { return printer_.outputFormat() == QPrinter::PdfFormat; }
 
-void TImprForm::LitRegistre() {
-    auto s = Settings::Ouvrir();
-    s->beginGroup(QStringLiteral("Printer"));
-    papierHorz_ = s->value(QStringLiteral("ImpPhyHorzSize"), 210).toInt();
-    papierVert_ = s->value(QStringLiteral("ImpPhyVertSize"), 297).toInt();
-    EditTaillePHorz->setText(QString::number(papierHorz_));
-    EditTaillePVert->setText(QString::number(papierVert_));
-    RBTaillePA3->setChecked(s->value(QStringLiteral("TPA3"), false).toBool());
-    RBTaillePA4->setChecked(s->value(QStringLiteral("TPA4"), true).toBool());
-    RBTaillePA5->setChecked(s->value(QStringLiteral("TPA5"), false).toBool());
-    RBTaillePUSLetter->setChecked(s->value(QStringLiteral("TPLetterUS"), false).toBool());
-    RBTaillePperso->setChecked(s->value(QStringLiteral("TPPerso"), false).toBool());
+std::array<QRadioButton*, 5> TImprForm::BoutonsPapier() const {
+    // In the order of ImprimanteChoisie::TPapier.
+    return {RBTaillePA3, RBTaillePA4, RBTaillePA5, RBTaillePUSLetter, RBTaillePperso};
 }
 
-void TImprForm::EcritRegistre() const {
-    auto s = Settings::Ouvrir();
-    s->remove(QStringLiteral("Printer"));
-    s->beginGroup(QStringLiteral("Printer"));
-    s->setValue(QStringLiteral("ImpPhyHorzSize"), papierHorz_);
-    s->setValue(QStringLiteral("ImpPhyVertSize"), papierVert_);
-    s->setValue(QStringLiteral("TPA3"), RBTaillePA3->isChecked());
-    s->setValue(QStringLiteral("TPA4"), RBTaillePA4->isChecked());
-    s->setValue(QStringLiteral("TPA5"), RBTaillePA5->isChecked());
-    s->setValue(QStringLiteral("TPLetterUS"), RBTaillePUSLetter->isChecked());
-    s->setValue(QStringLiteral("TPPerso"), RBTaillePperso->isChecked());
+ImprimanteChoisie::TChoix TImprForm::Choix() const {
+    ImprimanteChoisie::TChoix c;
+    const auto b = BoutonsPapier();
+    c.Papier = ImprimanteChoisie::TPapier::Perso;
+    for (std::size_t k = 0; k < b.size(); ++k)
+        if (b[k]->isChecked()) c.Papier = static_cast<ImprimanteChoisie::TPapier>(k);
+    c.Horz = papierHorz_;
+    c.Vert = papierVert_;
+    return c;
 }
+
+void TImprForm::LitRegistre() {
+    const ImprimanteChoisie::TChoix c = ImprimanteChoisie::Lit();
+    papierHorz_ = c.Horz;
+    papierVert_ = c.Vert;
+    EditTaillePHorz->setText(QString::number(papierHorz_));
+    EditTaillePVert->setText(QString::number(papierVert_));
+    BoutonsPapier()[static_cast<std::size_t>(c.Papier)]->setChecked(true);
+}
+
+void TImprForm::EcritRegistre() const { ImprimanteChoisie::Ecrit(Choix()); }
 
 void TImprForm::showEvent(QShowEvent* e) {
     DBG_SCOPE("TImprForm.FormShow");
@@ -358,11 +355,7 @@ void TImprForm::TaillePapier() {
 }
 
 void TImprForm::PapierPdf() {
-    if (!ImprimanteFichierPdf() || papierHorz_ <= 0 || papierVert_ <= 0) return;
-    // The exact size: a custom paper a millimetre away from a standard one stays as typed.
-    const QSizeF mm(std::min(papierHorz_, papierVert_), std::max(papierHorz_, papierVert_));
-    printer_.setPageSize(QPageSize(mm, QPageSize::Millimeter, QString(), QPageSize::ExactMatch));
-    printer_.setPageOrientation(RadioButtonPays->isChecked() ? QPageLayout::Landscape : QPageLayout::Portrait);
+    if (ImprimanteFichierPdf()) ImprimanteChoisie::Pose(printer_, Choix());
 }
 
 void TImprForm::PapierClick() {
@@ -371,14 +364,30 @@ void TImprForm::PapierClick() {
     // The printer's page at its true size: its size in device pixels is
     // rounded through points, which no paper's proportions match exactly.
     const QSizeF phys = printer_.pageLayout().fullRect(QPageLayout::Millimeter).size() * printer_.resolution() / 25.4;
-    if (MiseEnPage::PapierDifferent(papierHorz_, papierVert_, phys.width(), phys.height()))
+    // A PDF file's page is the paper chosen, whatever its name.
+    if (!ImprimanteFichierPdf() && MiseEnPage::PapierDifferent(papierHorz_, papierVert_, phys.width(), phys.height()))
         main_->Dlg().MsgDlg(Langue::QTxt("rsMsgTaillePapier"), Ui::MsgType::Warning, Ui::mbOK);
     Apercu();
 }
 
 void TImprForm::BtnConfigClick() {
+    // The set-up starts from the paper chosen; the paper and orientation
+    // confirmed there become the choice every printout starts from.
+    if (QPrinterInfo::availablePrinterNames().isEmpty()) printer_.setOutputFormat(QPrinter::PdfFormat);
+    ImprimanteChoisie::Pose(printer_, Choix());
     QPageSetupDialog d(&printer_, this);
-    d.exec();
+    if (d.exec() == QDialog::Accepted) {
+        const QPageLayout pl = printer_.pageLayout();
+        const ImprimanteChoisie::TPapier p = ImprimanteChoisie::PapierDe(pl.pageSize());
+        BoutonsPapier()[static_cast<std::size_t>(p)]->setChecked(true);
+        if (p == ImprimanteChoisie::TPapier::Perso) {
+            const QSizeF mm = pl.pageSize().size(QPageSize::Millimeter);
+            EditTaillePHorz->setText(QString::number(qRound(mm.width())));
+            EditTaillePVert->setText(QString::number(qRound(mm.height())));
+        }
+        (pl.orientation() == QPageLayout::Landscape ? RadioButtonPays : RadioButtonPort)->setChecked(true);
+        TaillePapier();
+    }
     if (isVisible()) {
         QShowEvent e;
         showEvent(&e);
@@ -485,6 +494,7 @@ bool TImprForm::Imprime() {
     {
         TQtCanvas cv(printer_);
         imprime = cv.Actif();
+        cv.SurPapier();
         // Dashes as long on paper as on the screen.
         cv.EchelleMotifs(double(printer_.resolution()) / std::max(1, main_->logicalDpiX()));
         auto tab = std::make_unique<TTabCoor>();

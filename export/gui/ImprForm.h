@@ -6,8 +6,10 @@
 
 #include <QDialog>
 #include <QPrinter>
+#include <array>
 #include <functional>
 
+#include "app/gui/ImprimanteChoisie.h"
 #include "export/MiseEnPage.h"
 
 class QCheckBox;
@@ -80,6 +82,9 @@ private:
     // The state of the computation for a box of w x h.
     MiseEnPage::TEntree Entree(int w, int h) const;
     MiseEnPage::TImprimante LitImprimante() const;
+    // The paper buttons in the order of ImprimanteChoisie::TPapier, and the paper they choose.
+    std::array<QRadioButton*, 5> BoutonsPapier() const;
+    ImprimanteChoisie::TChoix Choix() const;
     void LitRegistre();
     void EcritRegistre() const;
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "calc/Hydrostat.h"
+#include "views/Taille.h"
 #include "views/Transfo.h"
 #include "model/Document.h"
 #include "model/Entity.h"
@@ -94,7 +95,8 @@ TEST(HydrostatCylindre, PolygonVolumeAndCentre) {
 // gains spikes of no area, a wall open at the stern closes across it (its
 // station, cut into its two sides, closes across the keel and the deck), and a
 // half box modelled without its mirror gives its half whichever way its rows
-// run (from the keel or from the deck edge).
+// run (from the keel or from the deck edge), negative when its skin faces
+// outwards, as its volume is.
 TEST(HydrostatAsymetrique, CutsClosedOnTheFramePlane) {
     const std::vector<TVertex3f> demi = fixtures::SectionCaisson(4.0, -1.0, 1.0, 2, 2, 0);
     std::unique_ptr<TDXFSurface> s[] = {TubeAsymetrique(), ParoiAsymetrique(),
@@ -108,7 +110,7 @@ TEST(HydrostatAsymetrique, CutsClosedOnTheFramePlane) {
     } cas[] = {
         {0, NAN, 4.0, 0.0, -0.5}, {1, 0.0, 40.0, 0.0, 7.0}, {1, NAN, 4.0, 0.0, -0.5},
         {2, NAN, 2.0, 1.0, -0.5}, {2, 0.0, 20.0, 1.0, 7.0},
-        {3, NAN, 2.0, 1.0, -0.5}, {3, 0.0, 20.0, 1.0, 7.0},
+        {3, NAN, -2.0, 1.0, -0.5}, {3, 0.0, -20.0, 1.0, 7.0},
     };
     for (const Cas& c : cas) {
         SCOPED_TRACE(c.surface * 10 + std::isnan(c.z));
@@ -252,62 +254,151 @@ TEST(HydrostatCoefficients, KnownShapes) {
     }
 }
 
-// The box barge L 10, B 4, keel at -1 and open sides up to +1, built three ways: whole, as one mesh round the
-// section without symmetry (as an import gives it); its starboard half with its mirror; that half alone.
-enum Construction { kEntiere, kDemiMiroir, kDemiSeule };
-static Document Barge(Construction c) {
-    std::vector<TVertex3f> s = fixtures::SectionCaisson(4.0, -1.0, 1.0, 4, 4, 0);
-    if (c == kEntiere) {
-        s.clear();
-        fixtures::Segment(s, {-2, 0, 1}, {-2, 0, -1}, 4);
-        fixtures::Segment(s, {-2, 0, -1}, {2, 0, -1}, 8);
-        fixtures::Segment(s, {2, 0, -1}, {2, 0, 1}, 4);
-        s.push_back({2, 0, 1});
-    }
-    return DocAvec(fixtures::Extrusion(s, 0.0, 10.0, 10, TDefGrille{}, c == kDemiMiroir));
+// The box barge L 10, B 4, keel at -1 and open sides up to +1 (no deck, no ends), built in each way a hull can be
+// modelled, as an import gives it (surfaces without symmetry) or as drawn. Each way is known by the boxes it counts:
+// X from x0 to x1 over the keel z0, Y from y0 to y1, with the sign w, and the number of its sides in the water.
+namespace {
+
+enum Construction { kEntiere, kDeuxCotes, kDemiMiroir, kDemiSeule, kDecalee, kDemicoque, kPuits };
+struct Caisse {
+    double x0, x1, z0, y0, y1;
+    int w, murs;
+};
+struct Modele {
+    Document doc;
+    std::vector<Caisse> caisses;
+    double xc;   // X of the axis it is turned about: its waterline's middle, the centre plane for a half
+};
+
+// An open section from (a, 1) down to the keel, across to b and up to (b, 1).
+std::vector<TVertex3f> SectionU(double a, double b, double z0) {
+    std::vector<TVertex3f> s;
+    fixtures::Segment(s, {a, 0, 1}, {a, 0, z0}, 4);
+    fixtures::Segment(s, {a, 0, z0}, {b, 0, z0}, 8);
+    fixtures::Segment(s, {b, 0, z0}, {b, 0, 1}, 4);
+    s.push_back({b, 0, 1});
+    return s;
 }
 
-// Upright, heeled or trimmed about the waterline's centre, the whole hull's waterplane, breadth, sections and block
-// coefficient are a symmetric hull's; the half alone gives its half.
+Modele Construit(Construction c) {
+    auto piece = [](const std::vector<TVertex3f>& s, bool sym = false) { return fixtures::Extrusion(s, 0, 10, 10, TDefGrille{}, sym); };
+    const std::vector<TVertex3f> demi = fixtures::SectionCaisson(4.0, -1.0, 1.0, 4, 4, 0);
+    std::vector<std::unique_ptr<TDXFSurface>> v;
+    std::vector<Caisse> k{{-2, 2, -1, 0, 10, 1, 2}};
+    double xc = 0;
+    switch (c) {
+    case kEntiere: v.push_back(piece(SectionU(-2, 2, -1))); break;
+    case kDeuxCotes: {
+        // Starboard, then port: its mirror image walked backwards, so that its skin faces the same way.
+        v.push_back(piece(demi));
+        std::vector<TVertex3f> babord;
+        for (auto p = demi.rbegin(); p != demi.rend(); ++p) babord.push_back({-p->X, 0, p->Z});
+        v.push_back(piece(babord));
+        break;
+    }
+    case kDemiMiroir: v.push_back(piece(demi, true)); break;
+    case kDemiSeule: v.push_back(piece(demi)); k = {{0, 2, -1, 0, 10, 1, 1}}; break;
+    case kDecalee: v.push_back(piece(SectionU(3, 7, -1))); k = {{3, 7, -1, 0, 10, 1, 2}}; xc = 5; break;
+    case kDemicoque: v.push_back(piece(SectionU(2, 3, -1))); k = {{2, 3, -1, 0, 10, 1, 2}}; xc = 2.5; break;
+    case kPuits:
+        // A well open to the sky, X -1..1 down to -0.5 from Y = 3 to 7, counted negatively.
+        v.push_back(piece(SectionU(-2, 2, -1)));
+        v.push_back(fixtures::Extrusion(SectionU(-1, 1, -0.5), 3, 4, 4, TDefGrille{}, false));
+        v.back()->Orientation = 0;
+        k.push_back({-1, 1, -0.5, 3, 7, -1, 2});
+        break;
+    }
+    return {DocAvec(std::move(v)), k, xc};
+}
+
+}  // namespace
+
+// Upright, heeled or trimmed about its waterline's middle, each way gives the region its boxes bound: the
+// volume and its centre, the waterplane, breadth and length, every section, Cp and Cb, worked in the hull's frame
+// where the water is the plane z = h(x, y), and the hull-dimensions breadth is the hydrostatics' one.
 TEST(HydrostatConstruction, WaterplaneAndBreadthDoNotDependOnHowTheHullIsBuilt) {
-    const double t = 10.0 * std::numbers::pi / 180.0, ct = std::cos(t), cp = std::cos(2.0 * std::numbers::pi / 180.0);
-    // Heeled, the sides meet the water 2 / cos t out and the keel corner goes 2 sin t + cos t deep (the half
-    // alone: cos t). Cb is not checked (NAN) where it depends on how the skin's open edges close.
-    const double cbGite = ct / (2.0 * std::sin(t) + ct);
-    struct Mesures {
-        double awp, cfX, cfY, v1cm, bwl, lwl, perimetre, couple, cb;
-    };
-    struct Cas {
-        double gite, assiette;  // degrees
-        Mesures entiere, demi;
-    } cas[] = {
-        {0, 0, {40, 0, 5, 0.4, 4, 10, 20, 4, 1}, {20, 1, 5, 0.2, 2, 10, 10, 2, 1}},
-        {10, 0, {40 / ct, 0, 5, 0.4 / ct, 4 / ct, 10, 20, 4, cbGite},
-         {20 / ct, 1 / ct, 5, 0.2 / ct, 2 / ct, 10, 10, 2 - 2 * std::tan(t), NAN}},
-        {0, 2, {40 / cp, 0, 5, 0.4 / cp, 4, 10 / cp, 20 / cp, 4 / cp, NAN},
-         {20 / cp, 1, 5, 0.2 / cp, 2, 10 / cp, 10 / cp, 2 / cp, NAN}},
-    };
-    for (const Cas& k : cas)
-        for (const Construction c : {kEntiere, kDemiMiroir, kDemiSeule}) {
-            SCOPED_TRACE(testing::Message() << c << " heel " << k.gite << " trim " << k.assiette);
-            const Mesures& m = c == kDemiSeule ? k.demi : k.entiere;
-            Document doc = Barge(c);
-            Transfo::RotationSurf(doc, 0, {k.assiette, k.gite, 0.0}, {0.0, 5.0, 0.0}, true, false, false);
-            RecordingScope rs;
-            const TResultatsHydro r = Lance(doc, 11);
-            Proches({{"Awp", r.Flottaison.Aire, m.awp, 1e-9}, {"CF.X", r.Flottaison.X, m.cfX, 1e-6},
-                     {"CF.Y", r.Flottaison.Y, m.cfY, 1e-6}, {"1 cm", r.Volume1cm, m.v1cm, 1e-9},
-                     {"BWL", r.BWL, m.bwl, 1e-6}, {"LWL", r.LWL, m.lwl, 1e-5},
-                     {"perimeter", r.Flottaison.Perimetre, m.perimetre, 1e-9}});
-            if (!std::isnan(m.cb)) {
-                EXPECT_NEAR(r.CoefBloc, m.cb, 1e-6);
+    for (const auto& [gite, assiette] : {std::pair{0.0, 0.0}, {10.0, 0.0}, {0.0, 2.0}})
+        for (const Construction c : {kEntiere, kDeuxCotes, kDemiMiroir, kDemiSeule, kDecalee, kDemicoque, kPuits}) {
+            SCOPED_TRACE(testing::Message() << c << " heel " << gite << " trim " << assiette);
+            Modele mo = Construit(c);
+            TMatrice m;
+            Matrice::MatRotation3D({mo.xc, 5.0, 0.0}, {assiette, gite, 0.0}, m);
+            for (int i = 0; i < mo.doc.NbSurf(); ++i)
+                Transfo::RotationSurf(mo.doc, i, {assiette, gite, 0.0}, {mo.xc, 5.0, 0.0}, true, false, false);
+            auto monde = [&m](double x, double y, double z) { return Matrice::Transformed(m, {x, y, z}); };
+            const double dz = monde(0, 0, 1).Z - monde(0, 0, 0).Z;
+            auto h = [&](double x, double y) { return -monde(x, y, 0).Z / dz; };
+            const double hx = h(1, 0) - h(0, 0), hy = h(0, 1) - h(0, 0);
+
+            // Volume and centre: over each box, g = h - z0 is linear, so its integrals are its moments.
+            double V = 0, mx = 0, my = 0, mz = 0, awp = 0, fx = 0, fy = 0, perimetre = 0;
+            double bMin = 1e9, bMax = -1e9, lMin = 1e9, lMax = -1e9;
+            for (const Caisse& b : mo.caisses) {
+                const double lx = b.x1 - b.x0, ly = b.y1 - b.y0, xm = (b.x0 + b.x1) / 2, ym = (b.y0 + b.y1) / 2;
+                const double a = b.w * lx * ly, g0 = h(xm, ym) - b.z0;
+                V += a * g0;
+                mx += a * (xm * g0 + hx * lx * lx / 12);
+                my += a * (ym * g0 + hy * ly * ly / 12);
+                mz += a * (g0 * g0 / 2 + hx * hx * lx * lx / 24 + hy * hy * ly * ly / 24 + b.z0 * g0);
+                // Its waterplane: the parallelogram of the corners where the water meets its sides.
+                TVertex3f p[2][2];
+                for (int i : {0, 1})
+                    for (int j : {0, 1}) {
+                        const double x = i ? b.x1 : b.x0, y = j ? b.y1 : b.y0;
+                        p[i][j] = monde(x, y, h(x, y));
+                        if (b.w > 0) bMin = std::min(bMin, p[i][j].X), bMax = std::max(bMax, p[i][j].X);
+                        lMin = std::min(lMin, p[i][j].Y), lMax = std::max(lMax, p[i][j].Y);
+                    }
+                const double ux = p[1][0].X - p[0][0].X, uy = p[1][0].Y - p[0][0].Y;
+                const double vx = p[0][1].X - p[0][0].X, vy = p[0][1].Y - p[0][0].Y;
+                const double s = b.w * std::fabs(ux * vy - uy * vx);
+                awp += s;
+                fx += s * (p[0][0].X + p[1][1].X) / 2;
+                fy += s * (p[0][0].Y + p[1][1].Y) / 2;
+                perimetre += b.murs * std::hypot(vx, vy);
             }
-            // Inside the ends, the same section at every station; trimmed, the one amidships grows or shrinks by
-            // its breadth times sin(trim) a metre.
-            ASSERT_EQ(r.Stations.Count(), 11);
-            const double pente = m.couple * std::sin(k.assiette * std::numbers::pi / 180.0);
-            for (int i = 1; i + 1 < r.Stations.Count(); ++i)
-                EXPECT_NEAR(std::fabs(r.Stations[i].Aire - m.couple), pente * std::fabs(r.Stations[i].Y - 5.0), 1e-6)
-                    << i;
+            const TVertex3f cc = monde(mx / V, my / V, mz / V);
+
+            // A station at Y: upright or heeled, each box's section turned whole, lx g(xm, Y); trimmed, lx times
+            // the depth of its keel there, away from its slanting ends (NAN).
+            auto station = [&](double y) -> double {
+                double aire = 0;
+                for (const Caisse& b : mo.caisses) {
+                    const double xm = (b.x0 + b.x1) / 2, y0 = monde(xm, b.y0, 0).Y, y1 = monde(xm, b.y1, 0).Y;
+                    if (assiette == 0) {
+                        if (y >= b.y0 - 1e-6 && y <= b.y1 + 1e-6) aire += b.w * (b.x1 - b.x0) * (h(xm, y) - b.z0);
+                        continue;
+                    }
+                    if (std::fabs(y - y0) < 0.1 || std::fabs(y - y1) < 0.1) return NAN;
+                    const TVertex3f k0 = monde(xm, 0, b.z0), k1 = monde(xm, 1, b.z0);
+                    if (y > y0 && y < y1) aire -= b.w * (b.x1 - b.x0) * (k0.Z + (y - k0.Y) * (k1.Z - k0.Z) / (k1.Y - k0.Y));
+                }
+                return aire;
+            };
+            RecordingScope rs;
+            const TResultatsHydro r = Lance(mo.doc, 9);
+            double amax = 0;
+            for (const TAireObj& a : r.Stations) {
+                const double attendu = station(a.Y);
+                if (std::isnan(attendu)) continue;
+                EXPECT_NEAR(a.Aire, attendu, 1e-6) << a.Y;
+                amax = std::max(amax, attendu);
+            }
+            // The depth at the largest section: the lowest keel corner there.
+            double creux = 0;
+            for (const Caisse& b : mo.caisses)
+                for (double x : {b.x0, b.x1}) {
+                    const TVertex3f k0 = monde(x, 0, b.z0), k1 = monde(x, 1, b.z0);
+                    creux = std::min(creux, k0.Z + (r.MaitreCouple.Y - k0.Y) * (k1.Z - k0.Z) / (k1.Y - k0.Y));
+                }
+            const double bwl = bMax - bMin, lwl = lMax - lMin;
+            const Taille::TDimensions d = Taille::Dimensions(mo.doc, std::vector<bool>(mo.doc.NbSurf(), true));
+            Proches({{"V", r.Volume, V, 1e-6}, {"CC.X", r.CC.X, cc.X, 1e-6}, {"CC.Y", r.CC.Y, cc.Y, 1e-6}, {"CC.Z", r.CC.Z, cc.Z, 1e-6},
+                     {"Awp", r.Flottaison.Aire, awp, 1e-6}, {"CF.X", r.Flottaison.X, fx / awp, 1e-6},
+                     {"CF.Y", r.Flottaison.Y, fy / awp, 1e-5}, {"1 cm", r.Volume1cm, awp / 100, 1e-8},
+                     {"BWL", r.BWL, bwl, 1e-6}, {"LWL", r.LWL, lwl, 1e-5}, {"perimeter", r.Flottaison.Perimetre, perimetre, 1e-6},
+                     {"Amax", r.MaitreCouple.Aire, amax, 1e-6}, {"T", r.Creux, creux, 1e-6},
+                     {"Cp", r.CoefPrismatique, V / (amax * lwl), 1e-6}, {"Cb", r.CoefBloc, V / std::fabs(bwl * lwl * creux), 1e-6},
+                     {"window's breadth", d.LargeurFlottaison, bwl, 1e-5}, {"window's length", d.LongueurFlottaison, lwl, 1e-5}});
         }
 }

@@ -213,11 +213,12 @@ TEST(StabAssiette, RunWithTrimStoresTrimAndFinalWettedArea) {
 }
 
 // Too heavy for the box (the whole box displaces 80): the bisection ends at
-// the deck, not converged, after the question. A step without equilibrium
-// is not stored. The question comes at most once per step, even where every
-// trim iteration runs a sinkage search of its own: after a No the step's
-// searches run to their limits and the run goes on; a Yes stops it there.
-TEST(StabQuestion, AskedOncePerStepAndNoUnconvergedStepIsStored) {
+// the deck, not converged, after the question. The question comes at most
+// once per step, even where every trim iteration runs a sinkage search of
+// its own: after a No the step's searches run to their limits, the step is
+// kept where they ended and the run goes on to the last angle; a Yes stops
+// it there, keeping no step of its own.
+TEST(StabQuestion, AskedOncePerStepANoKeepsTheStepAndGoesOn) {
     Barge b(0.0, 5.6, 100.0 * kRho * 1000.0);
     RecordingScope r;
     r.rec.answers = {Ui::mrNo};
@@ -230,7 +231,11 @@ TEST(StabQuestion, AskedOncePerStepAndNoUnconvergedStepIsStored) {
         Suivi s;
         ASSERT_TRUE(b.calc.Calcule(Conditions(10, 5, 1.0, trim), &s));
         EXPECT_EQ(r.rec.messages, std::vector<std::string>(reponse == Ui::mrNo ? 3 : 1, kQuestion));
-        EXPECT_TRUE(b.calc.Resultats().Count() == 0 && s.etapes == 0 && s.arrete == (reponse == Ui::mrYes));
+        const int gardees = reponse == Ui::mrNo ? 3 : 0;
+        EXPECT_TRUE(b.calc.Resultats().Count() == gardees && s.etapes == gardees && s.arrete == (reponse == Ui::mrYes));
+        if (gardees) {
+            EXPECT_NEAR(b.calc.Resultats().GetGZ(0)->Volume, e.Masse, 1e-6 * e.Masse);
+        }
         // After a No every sinkage search ran to its limit; with trim, several a step.
         const int it = b.calc.Iterations();
         EXPECT_TRUE(reponse == Ui::mrYes || (it % 36 == 0 && (it == 3 * 36) != trim)) << it;

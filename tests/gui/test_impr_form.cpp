@@ -10,9 +10,24 @@
 
 #include <QImage>
 
+#include <QPrinterInfo>
+#include <QTableWidget>
+#include <QTimer>
+#include <QToolButton>
+
 #include "app/gui/ChoixFichier.h"
+#include "app/gui/ImprimanteChoisie.h"
+#include "calc/gui/GrilleResultats.h"
+#include "calc/gui/HydrostatForm.h"
+#include "calc/gui/PoidsForm.h"
+#include "calc/gui/StabForm.h"
+#include "calc/gui/TabCotesForm.h"
 #include "export/gui/ImprForm.h"
+#include "tests/support/CareneFixtures.h"
+#include "views/gui/SelSurfaces.h"
+#include "views/gui/TailleForm.h"
 #include "model/Bounds.h"
+#include "model/Update.h"
 #include "tests/gui/MainFormTestUtil.h"
 #include "tests/support/ExportFixtures.h"
 
@@ -37,20 +52,20 @@ struct Impression : ImprForm {
     const QString pdf = Fichier(QStringLiteral("profil.pdf"));
     TImprForm* f = nullptr;  // the main window's child
     // The profile alone in the dialog, printed to `pdf`.
-    void Ouvre() {
+    void Ouvre(int vue = 2) {
         TAffichage& a = F().Doc().Aff;
         a.MeAfficheAxes = a.MeGrille = a.MeNet = a.MeAffichePoids = false;
-        Active(2);
+        Active(vue);
         f = new TImprForm(&F());
         f->FichierPdf = [this](QWidget*) { return pdf; };
         f->show();
         QApplication::processEvents();
         f->Imprimante().setOutputFormat(QPrinter::PdfFormat);  // never a real printer from a test
     }
-    // Page p of the print as pdftoppm draws it at 100 dpi in grey.
-    QImage Page(int p) {
+    // Page p of the print as pdftoppm draws it at `dpi` in grey.
+    QImage Page(int p, int dpi = 100) {
         const std::string base = Fichier(QStringLiteral("page")).toStdString();
-        fixtures::Sortie("pdftoppm -r 100 -gray " + pdf.toStdString() + " " + base);
+        fixtures::Sortie("pdftoppm -r " + std::to_string(dpi) + " -gray " + pdf.toStdString() + " " + base);
         return QImage(QString::fromStdString(base) + QStringLiteral("-%1.pgm").arg(p));
     }
 };
@@ -97,6 +112,43 @@ TEST_F(Impression, ThePaperChosenIsThePdfPageAndTheHullMeasuresTheScaleOnIt) {
         Calcs::DimentionsSurf(F().Doc(), -1, longueur);
         EXPECT_NEAR(fin - debut, longueur.Size * 1000.0 / c.n, 0.5);
         EXPECT_EQ(pages, across);
+        delete f;
+    }
+}
+
+// The dark pixels of the picture within `zone` (empty: all of it).
+int Encre(const QImage& im, QRect zone = {}) {
+    int n = 0;
+    zone = zone.isEmpty() ? im.rect() : zone;
+    for (int y = zone.top(); y <= zone.bottom(); ++y)
+        for (int x = zone.left(); x <= zone.right(); ++x) n += qGray(im.pixel(x, y)) < 200;
+    return n;
+}
+
+// Stations, waterlines, longitudinals and diagonals, white on the screen's black, are inked on paper in every view:
+// each family ticked alone adds its lines to the hull's outline, on the printed page and in the preview.
+TEST_F(Impression, EveryLineFamilyIsInkedOnThePageAndInThePreview) {
+    const char* const familles[] = {"MeSections", "MeLignesdEau", "MeLongitudinales", "MeDiagonales"};
+    for (int vue = 0; vue < 4; ++vue) {
+        Ouvre(vue);
+        f->RB_EchAjuster->click();
+        auto encre = [&] {
+            f->ImageApp->update();
+            const QImage apercu = f->ImageApp->grab().toImage();
+            const MiseEnPage::TPage& pg = f->Page();
+            EXPECT_TRUE(f->Imprime());
+            return std::pair{Encre(Page(1, 50)), Encre(apercu, QRect(pg.L + 1, pg.T + 1, pg.U - 2, pg.V - 2))};
+        };
+        const auto [page0, apercu0] = encre();
+        for (const char* famille : familles) {
+            SCOPED_TRACE(std::to_string(vue) + " " + famille);
+            ASSERT_FALSE(A(famille)->isChecked());
+            A(famille)->trigger();
+            const auto [page, apercu] = encre();
+            A(famille)->trigger();
+            EXPECT_GT(page, page0 + 40);
+            EXPECT_GT(apercu, apercu0 + 20);
+        }
         delete f;
     }
 }
@@ -201,6 +253,117 @@ TEST_F(ImprForm, FieldsKeepTheirBoundsAndThePaperIsKept) {
                 << p->objectName().toStdString();
         }
     EXPECT_EQ(d_.questions.size(), avant) << d_.questions.back().toStdString();
+
+    // Fichier > Configuration de l'impression: the paper and orientation confirmed in the platform's page set-up are
+    // the choice every printout starts from (A5 in landscape: 210 x 148).
+    QTimer::singleShot(0, [] {
+        auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        ASSERT_TRUE(d);
+        auto* taille = d->findChild<QComboBox*>(QStringLiteral("pageSizeCombo"));
+        auto* paysage = d->findChild<QRadioButton*>(QStringLiteral("landscape"));
+        if (taille && paysage) {
+            taille->setCurrentIndex(taille->findText(QStringLiteral("A5")));
+            paysage->click();
+        }
+        d->accept();
+    });
+    A("MeConfigurationImpression")->trigger();
+    const ImprimanteChoisie::TChoix c = ImprimanteChoisie::Lit();
+    EXPECT_TRUE(c.Papier == ImprimanteChoisie::TPapier::A5 && c.Horz == 210 && c.Vert == 148) << c.Horz << " x " << c.Vert;
+}
+
+// Every table and chart printout is on the paper chosen in the print set-up, in its orientation, its words within
+// the page: pdfinfo's page size, pdftotext's boxes. The stability chart fills the page whichever way it lies; the
+// weights list closes with the total of its rows, a weight typed before OK included.
+TEST_F(ImprForm, EveryPrintoutIsOnThePaperChosenWithItsContentInside) {
+    if (!QPrinterInfo::availablePrinterNames().isEmpty()) GTEST_SKIP() << "a printer is installed: its dialog would wait";
+    const QString pdf = Fichier(QStringLiteral("sortie.pdf"));
+    const auto fichierAvant = ImprimanteChoisie::FichierPdf;
+    ImprimanteChoisie::FichierPdf = [pdf](QWidget*) { return pdf; };
+    Document& doc = F().Doc();
+    doc.Fermer();
+    doc.AjouteSurface(fixtures::Caisson(doc.DefGrille));
+    doc.DefGrille.NbSec = doc.DefGrille.NbLE = 1;
+    doc.DefGrille.Sec.Val[1] = 5.0;
+    doc.DefGrille.LE.Val[1] = 0.0;
+    doc.ListPoids = {{"charge", 40.0 * 1026.0, 0.0, 5.0, 0.0, -1}};
+    TStabForm stab(doc);
+    stab.show();
+    stab.EditGiteMax->setText(QStringLiteral("40"));
+    stab.EditPas->setText(QStringLiteral("10"));
+    ASSERT_TRUE(stab.BtnCalculerClick());
+    stab.AttendFin();
+    stab.resize(1000, 700);
+    stab.PageControl->setCurrentWidget(stab.ChartGZ->parentWidget());  // where its print button is
+    doc.ListPoids.clear();
+    THydrostatForm hydro(doc);
+    hydro.Prepare();
+    hydro.BtnCalculerClick();
+    TTabCotesForm cotes(doc);
+    cotes.show();
+    cotes.BtnCalculerClick();
+    TTailleForm taille(F());
+    taille.show();
+    taille.Surfaces()->Remplit(doc);
+    taille.Surfaces()->ToutChoisir(true);
+    ObjCom::MajSurface(doc, true, -1);
+    taille.Calcule();
+    TPoidsForm poids(doc);
+    poids.show();
+    // "Moteur" typed, not yet confirmed by OK.
+    for (int j = 1; j <= 5; ++j)
+        poids.SG_PoidsBallast->item(0, j)->setText(QStringList{"Moteur", "100", "0", "2", "0.2"}[j - 1]);
+
+    struct Printout {
+        const char* nom;
+        QAbstractButton* bouton;
+        QString texte;  // found on the pages
+    };
+    auto bouton = [](QWidget* w, const char* nom) { return w->findChild<QAbstractButton*>(QLatin1String(nom)); };
+    const Printout printouts[] = {
+        {"hydrostatics", hydro.BtnImprimer, hydro.windowTitle()},
+        {"chart", stab.SBPrintChart, QStringLiteral("GZ")},
+        {"measures", stab.SBImprimerMesures, QStringLiteral("Mesures")},
+        {"synthesis", stab.SBImprimerSynthese, QStringLiteral("Synthèse")},
+        {"weights", poids.SB_Imprimer, QStringLiteral("Moteur 100 0 2 0.2 TOTAL 100.000 0.000 2.000 0.200")},
+        {"offsets", bouton(&cotes, "BtnImprimer"), QStringLiteral("Tableau de cotes")},
+        {"dimensions", bouton(&taille, "BtnImprimer"), QStringLiteral("Longueur=10.0000")},
+    };
+    struct Papier {
+        ImprimanteChoisie::TChoix choix;
+        const char* taille;  // pdfinfo's "Page size"
+        double w, h;         // points
+    };
+    using ImprimanteChoisie::TPapier;
+    for (const Papier& papier : {Papier{{TPapier::A4, 210, 297}, "595 x 842 pts (A4)", 595.3, 841.9},
+                                 Papier{{TPapier::A3, 420, 297}, "1191 x 842 pts (A3)", 1190.6, 841.9},
+                                 Papier{{TPapier::LetterUS, 216, 279}, "612 x 792 pts (letter)", 612.0, 792.0}}) {
+        ImprimanteChoisie::Ecrit(papier.choix);
+        for (const Printout& k : printouts) {
+            SCOPED_TRACE(std::string(papier.taille) + " " + k.nom);
+            QFile::remove(pdf);
+            ASSERT_TRUE(k.bouton && k.bouton->isEnabled());
+            k.bouton->click();
+            const std::string info = fixtures::Sortie("pdfinfo " + pdf.toStdString() + " 2>&1");
+            EXPECT_NE(QString::fromStdString(info).simplified().indexOf(QStringLiteral("Page size: ") + papier.taille), -1) << info;
+            static const QRegularExpression mot(R"x(<word xMin="(\S+)" yMin="(\S+)" xMax="(\S+)" yMax="(\S+)">([^<]*)</word>)x");
+            QRectF tout;  // every word's box
+            for (auto it = mot.globalMatch(QString::fromStdString(fixtures::Sortie("pdftotext -bbox " + pdf.toStdString() + " -")));
+                 it.hasNext();) {
+                const auto m = it.next();
+                const QRectF r(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
+                               QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()));
+                EXPECT_TRUE(QRectF(0, 0, papier.w, papier.h).contains(r)) << m.captured(5).toStdString();
+                tout |= r;
+            }
+            const QString texte = QString::fromStdString(fixtures::Sortie("pdftotext -layout " + pdf.toStdString() + " -")).simplified();
+            EXPECT_TRUE(texte.contains(k.texte)) << texte.toStdString();
+            if (std::string_view(k.nom) == "chart") {
+                EXPECT_TRUE(tout.width() > 0.8 * papier.w && tout.height() > 0.8 * papier.h) << tout.width() << " x " << tout.height();
+            }
+        }
+    }
+    ImprimanteChoisie::FichierPdf = fichierAvant;
 }
 
 // A print to a PDF file named without an extension gets ".pdf".

@@ -250,8 +250,9 @@ TEST(StabForm, TheRunsQuestionIsPutOnTheWindowsThreadWhichDrawsTheStepMeanwhile)
     // its iteration limit and asks, on the window's thread, whether to stop,
     // the run waiting for the answer. Meanwhile the step stored (upright) is
     // drawn with and without anyone listening to the trace (debug mode: the
-    // facets under the water too); "Yes" to the third stops the run, the
-    // labels showing the step stored.
+    // facets under the water too). After each "No" the step is kept where
+    // its search ended; "Yes" to the third stops the run there, the labels
+    // showing the last step kept.
     struct Question : RecordingUi {
         std::function<void()> avant;
         int msgDlg(std::string_view t, Ui::MsgType type, unsigned b) override {
@@ -279,7 +280,7 @@ TEST(StabForm, TheRunsQuestionIsPutOnTheWindowsThreadWhichDrawsTheStepMeanwhile)
     w.Lance("40", "10");
     EXPECT_EQ(q.messages, std::vector<std::string>(3, Langue::Txt("rsErrIterationsMax")));
     EXPECT_EQ(std::tuple(w.f->Etapes().Count(), w.f->EnCours(), w.f->LabelGite->text(), w.f->LabelVolume->text()),
-              std::tuple(1, false, QString("Angle : 0.00°"), QString("Volume : 20.0000 m3")));
+              std::tuple(3, false, QString("Angle : 20.00°"), QString("Volume : 20.0000 m3")));
     EXPECT_TRUE(allumes[0] > 0 && allumes[1] > allumes[0] + 200) << allumes[0] << " " << allumes[1];
 }
 

@@ -5,15 +5,23 @@
 #include <QTableWidget>
 
 #include "calc/gui/DefPoidsForm.h"
+#include "calc/gui/DefReperesForm.h"
 #include "calc/gui/PoidsForm.h"
+#include "calc/gui/ReperesForm.h"
+#include "model/Draw.h"
 #include "tests/gui/FenetresTestUtil.h"
+#include "views/PropSurf.h"
+#include "views/Selection.h"
+#include "views/gui/BitMFondForm.h"
 #include "views/gui/EditPCForm.h"
 #include "views/gui/EpaisseurForm.h"
+#include "views/gui/GrilleForm.h"
 #include "views/gui/ListeSurfForm.h"
 #include "views/gui/LstPcForm.h"
 #include "views/gui/PropSurfForm.h"
 #include "views/gui/SelSurfaces.h"
 #include "views/gui/SurfNewForm.h"
+#include "views/gui/TransfoForm.h"
 
 namespace {
 
@@ -52,6 +60,12 @@ TEST_F(MainFormTest, UndoRestoresThePointMarksModifiedAndRedoChangesItAgain) {
 
     refaire->trigger();
     EXPECT_TRUE(f.Doc().SurfaceNurbs(1)->Net.TabPC[2][1].X == avant + 0.75 && !refaire->isEnabled());
+
+    // Undone, then a new change: Refaire would take the new change back, so it goes off.
+    annuler->trigger();
+    DeplacePoint(f, 1, 2, 1, avant - 0.5);
+    refaire->trigger();
+    EXPECT_TRUE(f.Doc().SurfaceNurbs(1)->Net.TabPC[2][1].X == avant - 0.5 && !refaire->isEnabled());
 }
 
 TEST_F(MainFormTest, CloseAndNewForgetTheSnapshot) {
@@ -70,15 +84,26 @@ TEST_F(MainFormTest, CloseAndNewForgetTheSnapshot) {
 
 namespace {
 
-// What a record holds: every net and frame, and the weights.
+// What a record holds (every net and frame, the weights), and what it does
+// not: the other surface properties, the welds, the marks and flooding points.
 auto Lit(const Document& doc) {
-    std::tuple<std::vector<TNet>, std::vector<TPlanSym>, TListPoids> g{{}, {}, doc.ListPoids};
-    for (int i = 0; i < doc.NbSurf(); ++i) {
-        if (const TSurface* n = doc.SurfaceNurbs(i)) std::get<0>(g).push_back(n->Net);
-        std::get<1>(g).push_back(doc.Surface(i)->PlanSym);
-    }
-    return g;
+    std::vector<TNet> nets;
+    for (int i = 0; i < doc.NbSurf(); ++i)
+        if (const TSurface* n = doc.SurfaceNurbs(i)) nets.push_back(n->Net);
+    return std::tuple(nets, doc.ListPoids, PropSurf::Remplit(doc), doc.ListSoudures, doc.ListReperes,
+                      doc.ListReperesEnv);
 }
+
+TListPC Points(std::initializer_list<TPC> pcs) {
+    TListPC l;
+    for (const TPC& pc : pcs) l.Add(pc);
+    return l;
+}
+
+// What Annuler does after the command: gives back the command's change, is
+// off (the command's change is one no record holds), or, the command having
+// changed nothing, still gives back the earlier change.
+enum TAnnuler { kRepris, kGrise, kIntact };
 
 class CommandesAnnulerTest : public FenetresTest {
 protected:
@@ -93,37 +118,56 @@ protected:
             });
         };
     }
+    // One property of the first surface changed in the properties dialog, then OK.
+    std::function<void()> Propriete(std::function<void(PropSurf::TPropSurf&)> change) {
+        return [this, change] {
+            Commande<TPropSurfForm>("MeProprieteSurf", [change](TPropSurfForm& f) {
+                change(f.Copies()[0]);
+                f.Copies()[0].Modifie = true;
+                f.Valider();
+            });
+        };
+    }
+    // The vertex list shown and activated, as its command leaves it.
+    TLstPcForm* ListeVertex() {
+        F().Action(QStringLiteral("MeLstPC"))->trigger();
+        TLstPcForm* l = Fenetre<TLstPcForm>();
+        l->activateWindow();
+        QCoreApplication::processEvents();
+        return l;
+    }
 };
 
 }  // namespace
 
-// Every command that changes a net, a frame or the weights either records
-// what it changes, so that Annuler gives back just that and an earlier change
-// stays, or leaves Annuler off and exchanges nothing.
+// Every command that changes the document either records what it changes,
+// so that Annuler gives back just that and an earlier change stays, or leaves
+// Annuler off and exchanges nothing. A dialog closed or confirmed without a
+// change records nothing and leaves the document as saved.
 TEST_F(CommandesAnnulerTest, EachCommandRecordsOrLeavesAnnulerOff) {
-    const std::vector<std::tuple<const char*, bool, std::function<void()>>> commandes = {
-        {"Ajout de ballast", true,
+    const std::vector<std::tuple<const char*, TAnnuler, std::function<void()>>> commandes = {
+        {"Ajout de ballast", kRepris,
          [this] {
              TDefPoidsForm d(Doc(), &F());
              d.Prepare({1.0, 0.0, -0.5}, {});
              d.EditValeur->setText(QStringLiteral("250"));
              ASSERT_TRUE(d.BtnOKClick());
          }},
-        {"Réinitialiser le repère", true,
+        {"Réinitialiser le repère", kRepris,
          [this] {
              Commande<TPropSurfForm>("MeProprieteSurf", [](TPropSurfForm& f) {
                  f.findChild<QPushButton*>(QStringLiteral("BtnRAZBasePlanSym"))->click();
                  f.Valider();
              });
          }},
-        {"Liste des poids", true,
+        {"Liste des poids", kRepris,
          [this] {
              TPoidsForm f(Doc(), &F());
              f.show();
              f.SG_PoidsBallast->item(0, 2)->setText(QStringLiteral("900"));
              ASSERT_TRUE(f.BtnOKClick());
          }},
-        {"Editeur de vertex", true,
+        {"Editeur de vertex", kRepris,
          [this] {
              F().Action(QStringLiteral("MeEditeurPC"))->trigger();
              TEditPCForm* e = Fenetre<TEditPCForm>();
@@ -131,51 +175,96 @@ TEST_F(CommandesAnnulerTest, EachCommandRecordsOrLeavesAnnulerOff) {
              e->Champ(2)->setModified(true);
              ASSERT_TRUE(e->Appliquer());
          }},
-        {"Liste des vertex", true,
+        {"Liste des vertex", kRepris,
          [this] {
-             F().Action(QStringLiteral("MeLstPC"))->trigger();
-             TLstPcForm* l = Fenetre<TLstPcForm>();
-             l->activateWindow();
-             QCoreApplication::processEvents();
+             TLstPcForm* l = ListeVertex();
              const QModelIndex z = l->Modele()->index(1, TModelePC::kColX + 2);
              ASSERT_TRUE(l->Modele()->setData(z, QStringLiteral("4.5"), Qt::EditRole));
          }},
-        {"Miroir de surfaces", true, Toutes<TListeSurfForm>("MeRetournVert")},
-        {"Aligner dans l'espace", true,
+        {"Miroir de surfaces", kRepris, Toutes<TListeSurfForm>("MeRetournVert")},
+        {"Aligner dans l'espace", kRepris,
          [this] {
              TListPC sel;
              for (int j = 0; j < 3; ++j) sel.Add({0, 1, j});
              ASSERT_TRUE(ObjCom::AligneDanslEspace(Doc(), sel));
          }},
-        {"Supprimer des surfaces", false, Toutes<TListeSurfForm>("MeSupprimerSurf")},
-        {"Epaisseur", false,
+        {"Supprimer des surfaces", kGrise, Toutes<TListeSurfForm>("MeSupprimerSurf")},
+        {"Epaisseur", kGrise,
          Toutes<TEpaisseurForm>("MeEpaisseur", [](auto& f) { f.Epaisseur()->setText(QStringLiteral("0.05")); })},
-        {"Nouvelle surface", false,
+        {"Nouvelle surface", kGrise,
          [this] {
              Commande<TSurfNewForm>("MeAjouterSurf", [](TSurfNewForm& f) {
                  f.Nom()->setText(QStringLiteral("Quille"));
                  f.Valider();
              });
          }},
+        // Welds, marks, flooding points and the properties below: no record holds them.
+        {"Souder", kGrise,
+         [this] { ASSERT_TRUE(Selection::SouderPC(Doc(), Points({{0, 0, 1}, {0, 1, 1}, {0, 2, 1}}))); }},
+        {"Dessouder", kGrise, [this] { ASSERT_EQ(Selection::DessouderPC(Doc(), Points({{0, 0, 0}})), 1); }},
+        {"Ajout d'un repère", kGrise,
+         [this] {
+             TDefReperesForm d(Doc(), &F());
+             d.Prepare({0.0, 1.0, 0.5}, {});
+             ASSERT_TRUE(d.BtnOKClick());
+         }},
+        {"Points d'envahissement, Supprimer", kGrise,
+         [this] {
+             Commande<TEnvahissementForm>("MeListeReperesEnv", [](TEnvahissementForm& f) {
+                 f.Grille->setCurrentCell(0, 1);
+                 f.BtnSupprimer->click();
+                 f.BtnOK->click();
+             });
+         }},
+        {"Poids fixe", kGrise, Propriete([](auto& c) { c.Masse = 500.0; })},
+        {"Flexibilité", kGrise, Propriete([](auto& c) { c.LFlex = 2; })},
+        {"Orientation", kGrise, Propriete([](auto& c) { c.Orientation = 0; })},
+        {"Symétrique", kGrise, Propriete([](auto& c) { c.Sym = 0; })},
+        {"Epaisseur du bordé", kGrise, Propriete([](auto& c) { c.Epaisseur = 0.012; })},
+        {"Couleur", kGrise, Propriete([](auto& c) { c.Couleur = 0x2040FF; })},
+        {"Nom", kGrise, Propriete([](auto& c) { c.Nom = "Bordé"; })},
+        // Opened and closed, or confirmed, without a change.
+        {"Liste des vertex, Fermer", kIntact,
+         [this] { ListeVertex()->findChild<QPushButton*>(QStringLiteral("BtnFermer"))->click(); }},
+        {"Transformations, Fermer", kIntact, [this] { Commande<TTransForm>("MeTransfo", [](TTransForm&) {}); }},
+        {"Images de fond", kIntact,
+         [this] { Commande<TBitMFondForm>("MeImporterBitmap", [](TBitMFondForm& f) { f.BtnOKClick(); }); }},
+        {"Espacement Grille", kIntact,
+         [this] {
+             Grille::GrilleParDefaut(Doc());  // the lines of a new document
+             Commande<TGrilleForm>("MeEspacementGrille", [](TGrilleForm& f) { f.BtnOKClick(); });
+         }},
+        {"Points d'envahissement, OK", kIntact,
+         [this] { Commande<TEnvahissementForm>("MeListeReperesEnv", [](auto& f) { f.BtnOK->click(); }); }},
+        {"Ajouter une épaisseur, rien choisi", kIntact,
+         [this] { Commande<TEpaisseurForm>("MeEpaisseur", [](TEpaisseurForm& f) { f.Valider(); }); }},
+        {"Dupliquer, rien choisi", kIntact,
+         [this] { Commande<TListeSurfForm>("MeDupliquer", [](TListeSurfForm& f) { f.Valider(); }); }},
     };
-    for (const auto& [nom, enregistre, commande] : commandes) {
+    for (const auto& [nom, annuler, commande] : commandes) {
         SCOPED_TRACE(nom);
         SetUp();
-        // A frame away from the origin, for its reset to move something, and
+        // A frame away from the origin, for its reset to move something, a
+        // weld, a flooding point with more decimals than its list shows, and
         // an earlier change, recorded the way the editing code records.
         Doc().Surface(0)->PlanSym.Origin = {0.5, 0.0, 0.25};
         Doc().Surface(0)->PlanSym.MajEquation();
+        Doc().AjouteSoudure(Points({{0, 0, 0}, {0, 0, 2}}));
+        Doc().ListReperesEnv.push_back({"Descente", 0.123456789, 2.5, 0.75});
+        const auto origine = Lit(Doc());
         Doc().RecordAction(TUndo::kGeometrie);
         Doc().SurfaceNurbs(0)->Net.TabPC[2][1].Y += 0.75;
         const auto avant = Lit(Doc());
         commande();
         if (HasFatalFailure()) return;
         const auto apres = Lit(Doc());
-        ASSERT_FALSE(apres == avant);
+        ASSERT_EQ(apres == avant, annuler == kIntact);
+        // Nothing changed: the document as saved, no mark in the caption.
+        EXPECT_TRUE(annuler != kIntact || (F().Enregistre() && !F().isWindowModified()));
         F().MajMenusAnnuler();
-        EXPECT_EQ(F().Action(QStringLiteral("MeAnnuler"))->isEnabled(), enregistre);
+        EXPECT_EQ(F().Action(QStringLiteral("MeAnnuler"))->isEnabled(), annuler != kGrise);
         F().MeAnnulerClick();
-        EXPECT_TRUE(Lit(Doc()) == (enregistre ? avant : apres));
+        EXPECT_TRUE(Lit(Doc()) == (annuler == kRepris ? avant : annuler == kGrise ? apres : origine));
         TearDown();
     }
 }

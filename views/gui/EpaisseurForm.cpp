@@ -58,18 +58,20 @@ bool TEpaisseurForm::Execute() {
 void TEpaisseurForm::Valider() {
     Document& doc = main_.Doc();
     const int i = sel_->Courante();
-    if (i >= 0) {
-        double t = 0;
-        if (!Champs::LitReel(edit_, Langue::QTxt("rsLabelEpaisseurCaption"), t, Saisie::dTaille)) return;
-        if (doc.NbSurf() >= kMaxSurfaces) {
-            Epaisseur::CreerEpaisseur(doc, i, t, int_->isChecked());  // says why
-            return;
-        }
-        // A surface is added: the previous snapshot could not be given back.
-        main_.RecordAction(TUndo::kListeSurf);
-        ObjCom::MajSurface(doc, true, i);  // the offset starts from the surface as it stands
-        ajoute_ = Epaisseur::CreerEpaisseur(doc, i, t, int_->isChecked()) >= 0;
+    if (i < 0) {
+        accept();  // no surface chosen: nothing added, the document as it was
+        return;
     }
+    double t = 0;
+    if (!Champs::LitReel(edit_, Langue::QTxt("rsLabelEpaisseurCaption"), t, Saisie::dTaille)) return;
+    if (doc.NbSurf() >= kMaxSurfaces) {
+        Epaisseur::CreerEpaisseur(doc, i, t, int_->isChecked());  // says why
+        return;
+    }
+    // A surface is added: the previous snapshot could not be given back.
+    main_.RecordAction(TUndo::kListeSurf);
+    ObjCom::MajSurface(doc, true, i);  // the offset starts from the surface as it stands
+    ajoute_ = Epaisseur::CreerEpaisseur(doc, i, t, int_->isChecked()) >= 0;
     ObjCom::MajSurface(doc, false, -1);
     ObjCom::MajCoupesSurface(doc);
     main_.MarquerModifie();

@@ -73,10 +73,29 @@ int TListeSurfForm::Execute(int action, const std::string& fichier) {
 void TListeSurfForm::Valider() {
     Document& doc = main_.Doc();
     const std::vector<bool> sel = sel_->Selection();
+    // The document is marked modified only when something changed: no line
+    // chosen duplicates, mirrors or exports nothing, and records nothing.
+    bool change = std::find(sel.begin(), sel.end(), true) != sel.end();
+    const auto drapeaux = [&doc](std::uint8_t TEntity::*d) {
+        std::vector<bool> r;
+        for (int i = 0; i < doc.NbSurf(); ++i) r.push_back(doc.Surface(i)->*d != 0);
+        return r;
+    };
     switch (action_) {
-        case ListeSurf::laVerrou: ListeSurf::Verrouille(doc, sel); break;
-        case ListeSurf::laPortee: ListeSurf::Portee(doc, sel); break;
+        case ListeSurf::laVerrou:
+        case ListeSurf::laPortee: {
+            // No record holds these flags: a change leaves Annuler off.
+            const bool verrou = action_ == ListeSurf::laVerrou;
+            change = drapeaux(verrou ? &TEntity::Verrou : &TEntity::Calc) != sel;
+            if (change) main_.RecordAction(TUndo::kSansRetour);
+            if (verrou)
+                ListeSurf::Verrouille(doc, sel);
+            else
+                ListeSurf::Portee(doc, sel);
+            break;
+        }
         case ListeSurf::laSuppr: {
+            if (!change) break;
             if (Ui::ui().msgDlg(Langue::Txt("rsConfirmDeleteSurface"), Ui::MsgType::Warning,
                                 Ui::mbYes | Ui::mbNo) != Ui::mrYes)
                 return;
@@ -93,6 +112,7 @@ void TListeSurfForm::Valider() {
             break;
         }
         case ListeSurf::laDuplic:
+            if (!change) break;
             if (std::count(sel.begin(), sel.end(), true) + doc.NbSurf() > kMaxSurfaces) {
                 ListeSurf::Duplique(doc, sel);  // says why
                 return;
@@ -104,17 +124,19 @@ void TListeSurfForm::Valider() {
             break;
         case ListeSurf::laMiroirVert:
         case ListeSurf::laMiroirHoriz:
+            if (!change) break;
             main_.RecordAction(TUndo::kGeometrie);
             ListeSurf::Miroir(doc, sel, action_ == ListeSurf::laMiroirVert ? 2 : 0);
             break;
         case ListeSurf::laExport:
             if (!ListeSurf::Exporte(doc, sel, fichier_)) return;
+            change = false;  // a file written; the document is as it was
             break;
         default:
             Ui::ui().msgDlg(Langue::Txt("rsErActionNonPrevue"), Ui::MsgType::Warning, Ui::mbOK);
             return;
     }
     confirme_ = 1;
-    main_.MarquerModifie();
+    if (change) main_.MarquerModifie();
     accept();
 }

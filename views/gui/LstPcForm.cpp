@@ -21,6 +21,7 @@
 #include "base/Chaines.h"
 #include "base/Encodage.h"
 #include "base/Langue.h"
+#include "model/Undo.h"
 #include "model/Update.h"
 #include "views/EditPC.h"
 #include "views/Saisie.h"
@@ -100,8 +101,13 @@ bool TModelePC::setData(const QModelIndex& index, const QVariant& value, int rol
     // three-decimal text.
     const QString texte = value.toString();
     if (texte == data(index, Qt::EditRole).toString()) return true;
-    if (!Refus(index, texte).isEmpty() ||
-        !EditPC::EcritCellule(doc_, Point(index.row()), index.column() - kColX, texte.toStdString()))
+    // Recorded at the first change since the window was activated, not at
+    // the activation: a look at the list leaves Annuler as it was.
+    const auto enregistre = [this] {
+        if (!modifie_) doc_.RecordAction(TUndo::kGeometrie);
+    };
+    if (!Refus(index, texte).isEmpty() || !EditPC::EcritCellule(doc_, Point(index.row()), index.column() - kColX,
+                                                                texte.toStdString(), nullptr, enregistre))
         return false;
     modifie_ = true;
     emit dataChanged(index, index);
@@ -258,13 +264,9 @@ void TLstPcForm::SignaleRefus() {
         refus_.reset();
         return;
     }
-    retourMessage_ = true;
     Ui::ui().msgDlg(refus_->Message.toStdString(), Ui::MsgType::Error, Ui::mbOK);
     dit_ = std::exchange(refus_, std::nullopt);
-    if (!isVisible()) {
-        retourMessage_ = false;
-        return;
-    }
+    if (!isVisible()) return;
     QLineEdit* e = grille_->EditeurRefuse();
     const QModelIndex i = dit_->Cellule;
     if (!i.isValid()) return;
@@ -280,22 +282,16 @@ void TLstPcForm::SignaleRefus() {
     e->selectAll();
     e->setFocus();
     // Inactive, the window gives the focus to the editor on its activation.
-    if (isActiveWindow())
-        retourMessage_ = false;
-    else
-        activateWindow();
+    if (!isActiveWindow()) activateWindow();
 }
 
 bool TLstPcForm::event(QEvent* e) {
     switch (e->type()) {
         case QEvent::WindowActivate: {
-            if (!std::exchange(retourMessage_, false)) {
-                // The rows follow the document; an editor open on unchanged
-                // rows stays open.
-                modele_->Actualise();
-                main_.RecordAction(0);
-                modele_->FixeModifie(false);
-            }
+            // The rows follow the document; an editor open on unchanged rows
+            // stays open.
+            modele_->Actualise();
+            modele_->FixeModifie(false);
             // A refused text waiting in its cell has the focus back, selected.
             if (QLineEdit* r = grille_->EditeurRefuse()) {
                 r->setFocus();

@@ -131,9 +131,6 @@ private:
     // make the message and the activation chase each other. The user's own
     // Enter, Tab, click or Fermer is always told.
     std::optional<TRefus> dit_;
-    // The window comes back from the refusal's message: the same editing
-    // goes on, nothing is recorded again.
-    bool retourMessage_ = false;
 
     TMainForm& main_;
     TModelePC* modele_;

@@ -5,12 +5,12 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include "app/gui/AppliqueLangue.h"
+#include "app/gui/ImprimanteChoisie.h"
 #include "app/gui/MainForm.h"
 #include "base/Chaines.h"
 #include "base/Langue.h"
@@ -62,11 +62,8 @@ TTailleForm::TTailleForm(TMainForm& main, QWidget* parent) : QDialog(parent), ma
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     auto* imprimer = new QPushButton(QStringLiteral("Imprimer..."), this);
     imprimer->setObjectName(QStringLiteral("BtnImprimer"));
-    connect(imprimer, &QPushButton::clicked, this, [this] {
-        QPrinter printer;
-        QPrintDialog d(&printer, this);
-        if (d.exec() == QDialog::Accepted) Imprime(printer);
-    });
+    connect(imprimer, &QPushButton::clicked, this,
+            [this] { ImprimanteChoisie::Imprime(this, [this](QPrinter& p) { Imprime(p); }); });
     connect(sel_, &TSelSurfaces::clic, this, &TTailleForm::Calcule);
     connect(sel_, &TSelSurfaces::bouton, this, &TTailleForm::Calcule);
     auto* h = new QHBoxLayout(this);

@@ -13,6 +13,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 #include "app/gui/AppliqueLangue.h"
 #include "app/gui/MainForm.h"
 #include "base/Chaines.h"
@@ -197,6 +199,7 @@ int TTransForm::Execute() {
     mirVer_->setChecked(false);
     edite_ = {};
     confirme_ = 0;
+    enregistre_ = false;
     Document& doc = main_.Doc();
     sel_->Remplit(doc);
     ObjCom::MajSurface(doc, true, -1);
@@ -207,12 +210,6 @@ int TTransForm::Execute() {
     sel_->Vide();
     dims_.clear();
     return confirme_;
-}
-
-void TTransForm::showEvent(QShowEvent* e) {
-    QDialog::showEvent(e);
-    // One undo after the dialog brings back the model as it was when it opened.
-    main_.RecordAction(0);
 }
 
 void TTransForm::keyPressEvent(QKeyEvent* e) {
@@ -331,15 +328,22 @@ bool TTransForm::LitParams(const std::array<bool, 4>& pages) {
     return true;
 }
 
-void TTransForm::Applique(const std::array<bool, 4>& pages) {
+void TTransForm::Applique(std::array<bool, 4> pages) {
     Document& doc = main_.Doc();
     const std::vector<bool> sel = sel_->Selection();
+    for (int k = 0; k < 4; ++k)
+        if (pages[static_cast<std::size_t>(k)]) edite_[static_cast<std::size_t>(k)] = false;
+    // Nothing to apply, or to no surface: nothing changes, nothing is recorded.
+    const bool aucunePage = std::find(pages.begin(), pages.end(), true) == pages.end();
+    if (aucunePage || std::find(sel.begin(), sel.end(), true) == sel.end()) return;
+    // One record per opening, at its first change: one Annuler after the
+    // dialog brings back the model as it was when it opened.
+    if (!enregistre_) main_.RecordAction(TUndo::kGeometrie);
+    enregistre_ = true;
     if (pages[pDepl]) Transfo::Deplace(doc, sel, params_);
     if (pages[pRot]) Transfo::Tourne(doc, sel, params_);
     if (pages[pMiroir]) Transfo::Miroirs(doc, sel, params_);
     if (pages[pTaille]) Transfo::Redimensionne(doc, sel, params_);
-    for (int k = 0; k < 4; ++k)
-        if (pages[static_cast<std::size_t>(k)]) edite_[static_cast<std::size_t>(k)] = false;
     ObjCom::MajSurface(doc, false, -1);
     ObjCom::MajCoupesSurface(doc);
     ObjCom::MajMinMaxAllNet(doc, false);

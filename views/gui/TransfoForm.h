@@ -38,13 +38,12 @@ public:
     QLineEdit* Champ(const char* nom) const;
 
 protected:
-    void showEvent(QShowEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
 
 private:
     // Reads what the pages to apply need; false after the message.
     bool LitParams(const std::array<bool, 4>& pages);
-    void Applique(const std::array<bool, 4>& pages);
+    void Applique(std::array<bool, 4> pages);  // by value: it clears the edited flags it is given
     void Mesure();      // bounds of every surface
     void Tailles();     // sizes of the selection into the size fields
     void Accepte();     // the six texts become the last accepted ones
@@ -69,4 +68,5 @@ private:
     std::array<QString, 6> acceptes_;  // last accepted size and percentage texts
     Transfo::TParams params_;
     int confirme_ = 0;
+    bool enregistre_ = false;  // this opening has recorded its undo snapshot
 };
