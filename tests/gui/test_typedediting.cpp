@@ -102,13 +102,9 @@ TEST_F(TypedEditingTest, ListShowsEveryPointWholeNamesAndEveryChangeAndRefusesTe
     Doc().SurfaceNurbs(1)->Net.TabPC[0][0].Y = 1.23456789;
     EXPECT_TRUE(l->Modele()->setData(y, l->Modele()->data(y, Qt::EditRole), Qt::EditRole));
     EXPECT_TRUE(Doc().SurfaceNurbs(1)->Net.TabPC[0][0].Y == 1.23456789 && !l->Modele()->Modifie());
-    // A refused text: the window and the cell take the focus back, the text selected.
-    AutreActive();
+    // A text that is not a number writes nothing.
     EXPECT_FALSE(l->Modele()->setData(y, QStringLiteral("douze"), Qt::EditRole));
-    QCoreApplication::processEvents();
-    EXPECT_EQ(ui_.rec.messages.size(), 1u);
-    auto* cellule = qobject_cast<QLineEdit*>(l->Grille()->indexWidget(y));
-    EXPECT_TRUE(QApplication::activeWindow() == l && cellule && cellule->selectedText() == QStringLiteral("douze"));
+    EXPECT_EQ(l->Modele()->Refus(y, QStringLiteral("douze")), QStringLiteral("Valeur numérique demandée : Y"));
     EXPECT_TRUE(l->Modele()->setData(y, QStringLiteral("12"), Qt::EditRole));
     EXPECT_EQ(Doc().SurfaceNurbs(1)->Net.TabPC[0][0].Y, 12.0);
     const QString fichier = Fichier(QStringLiteral("vertex.txt"));
@@ -146,48 +142,73 @@ struct UiBoiteModale : RecordingUi {
     }
 };
 
-// A value out of range, the cell left by Enter, by a click on another cell or
-// by another window taking the activation: told once, after the editor has
-// closed; the point unchanged; the cell open again with the text and the focus.
-TEST_F(TypedEditingTest, ListRefusedValueToldOnceThenTheCellHasTheFocus) {
-    enum Sortie { Entree, Clic, AutreFenetre };
+// A value out of range, the window active or not, the cell left by Enter,
+// Tab, a click on another cell, Fermer or another window taking the
+// activation, twice in a row: told once each time; the point unchanged; the
+// window open and active, the cell's editor open on the text, selected, with
+// the focus. The same text confirmed again is told again; Escape gives the
+// point's own value back. A valid value then goes in as Fermer closes.
+TEST_F(TypedEditingTest, ListRefusedValueToldEveryTimeThenTheCellHasTheFocus) {
+    enum Sortie { Entree, Tab, Clic, Fermer, AutreFenetre };
     F().Action(QStringLiteral("MeLstPC"))->trigger();
     TLstPcForm* l = Fenetre<TLstPcForm>();
     ASSERT_NE(l, nullptr);
     QTableView* g = l->Grille();
+    auto* fermer = l->findChild<QPushButton*>(QStringLiteral("BtnFermer"));
+    l->activateWindow();  // the rows are read
+    Attend(1);
+    const QModelIndex x = l->Modele()->index(1, TModelePC::kColX);
     const TVertex4f avant = Doc().SurfaceNurbs(0)->Net.TabPC[0][1];
     UiBoiteModale boite;
     Ui::ScopedUi portee(&boite);
-    for (const auto& [sortie, texte] : {std::pair{Entree, "1e9"}, {Clic, "-2e5"}, {AutreFenetre, "123456"}}) {
-        SCOPED_TRACE(texte);
-        boite.messages.clear();
-        l->activateWindow();
-        QCoreApplication::processEvents();
-        const QModelIndex x = l->Modele()->index(1, TModelePC::kColX);
-        g->setCurrentIndex(x);
-        QTest::keyClick(g, Qt::Key_F2);
-        auto* editeur = qobject_cast<QLineEdit*>(g->indexWidget(x));
-        ASSERT_NE(editeur, nullptr);
-        editeur->selectAll();
-        QTest::keyClicks(editeur, QLatin1String(texte));
-        switch (sortie) {
-            case Entree: QTest::keyClick(editeur, Qt::Key_Return); break;
-            case Clic:
-                QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, g->visualRect(x.siblingAtRow(3)).center());
-                break;
-            case AutreFenetre: AutreActive(); break;
+    const std::string message = "Valeur comprise entre -100000 et 100000 demandée : X";
+    for (const bool active : {false, true})
+        for (const Sortie sortie : {Entree, Tab, Clic, Fermer, AutreFenetre}) {
+            if (!active && sortie == AutreFenetre) continue;
+            SCOPED_TRACE(testing::Message() << "active " << active << ", sortie " << sortie);
+            boite.messages.clear();
+            QLineEdit* editeur = nullptr;
+            for (const char* texte : {"1e9", "2e9"}) {
+                // Inactive, the window leaves the text told before as it is.
+                active ? l->activateWindow() : AutreActive();
+                Attend(1);
+                if (!editeur) g->setCurrentIndex(x), g->edit(x);
+                editeur = qobject_cast<QLineEdit*>(g->indexWidget(x));
+                ASSERT_NE(editeur, nullptr);
+                editeur->selectAll();
+                QTest::keyClicks(editeur, QLatin1String(texte));
+                switch (sortie) {
+                    case Entree: QTest::keyClick(editeur, Qt::Key_Return); break;
+                    case Tab: QTest::keyClick(editeur, Qt::Key_Tab); break;
+                    case Clic:
+                        QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, g->visualRect(x.siblingAtRow(3)).center());
+                        break;
+                    case Fermer: QTest::mouseClick(fermer, Qt::LeftButton); break;
+                    case AutreFenetre: AutreActive(); break;
+                }
+                Attend(5);
+                EXPECT_EQ(boite.messages, std::vector<std::string>(texte[0] == '1' ? 1 : 2, message));
+                editeur = qobject_cast<QLineEdit*>(g->indexWidget(x));
+                ASSERT_TRUE(editeur && QApplication::focusWidget() == editeur && QApplication::activeWindow() == l);
+                EXPECT_TRUE(editeur->selectedText() == QLatin1String(texte) && g->currentIndex() == x);
+            }
+            QTest::keyClick(editeur, Qt::Key_Return);
+            Attend(5);
+            EXPECT_EQ(boite.messages.size(), 3u);
+            EXPECT_EQ(QApplication::focusWidget(), g->indexWidget(x));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+            Attend(3);
+            EXPECT_TRUE(Doc().SurfaceNurbs(0)->Net.TabPC[0][1] == avant && g->indexWidget(x) == nullptr);
+            EXPECT_EQ(l->Modele()->data(x, Qt::DisplayRole).toString().toStdString(), Chaines::FormatFixe(avant.X, 3));
         }
-        Attend(5);
-        EXPECT_EQ(boite.messages, std::vector<std::string>{"Valeur comprise entre -100000 et 100000 demandée : X"});
-        editeur = qobject_cast<QLineEdit*>(g->indexWidget(x));
-        ASSERT_TRUE(editeur && QApplication::focusWidget() == editeur && QApplication::activeWindow() == l);
-        EXPECT_EQ(editeur->selectedText(), QLatin1String(texte));
-        // Confirmed again as it stands: not told twice, the point unchanged.
-        QTest::keyClick(editeur, Qt::Key_Return);
-        Attend(3);
-        EXPECT_EQ(boite.messages.size(), 1u);
-        EXPECT_TRUE(Doc().SurfaceNurbs(0)->Net.TabPC[0][1] == avant && g->indexWidget(x) == nullptr);
-    }
+    QTest::keyClick(g, Qt::Key_F2);
+    auto* editeur = qobject_cast<QLineEdit*>(g->indexWidget(x));
+    ASSERT_NE(editeur, nullptr);
+    editeur->selectAll();
+    QTest::keyClicks(editeur, QLatin1String("0.25"));
+    QTest::mouseClick(fermer, Qt::LeftButton);
+    Attend(3);
+    EXPECT_EQ(std::pair(Doc().SurfaceNurbs(0)->Net.TabPC[0][1].X, l->isVisible()), std::pair(0.25, false));
 }
 
 TEST_F(TypedEditingTest, ThicknessThatIsNotANumberOrNegativeAddsNothing) {

@@ -1,5 +1,6 @@
 #include "views/gui/LstPcForm.h"
 
+#include <QCloseEvent>
 #include <QEvent>
 #include <QFileDialog>
 #include <QFontMetrics>
@@ -8,6 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyledItemDelegate>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -79,32 +81,107 @@ Qt::ItemFlags TModelePC::flags(const QModelIndex& index) const {
     return f;
 }
 
+QString TModelePC::Refus(const QModelIndex& index, const QString& texte) const {
+    if (index.column() < kColX || texte == data(index, Qt::EditRole).toString()) return {};
+    const std::string t = texte.toStdString();
+    const std::string_view sans = Chaines::SansBlancs(t);
+    if (sans.empty() || sans == "-") return {};
+    double v = 0;
+    std::string message = "Valeur numérique demandée";
+    if (Chaines::TexteVersReel(sans, v))
+        message = Saisie::Refus(v, index.column() - kColX == 3 ? Saisie::dPoidsPC : Saisie::dCoordonnee);
+    if (message.empty()) return {};
+    const QString colonne = headerData(index.column(), Qt::Horizontal, Qt::DisplayRole).toString();
+    return QString::fromStdString(message) + " : " + colonne;
+}
+
 bool TModelePC::setData(const QModelIndex& index, const QVariant& value, int role) {
     if (role != Qt::EditRole || index.column() < kColX) return false;
     // A cell confirmed as it shows keeps the point's own value, not its
     // three-decimal text.
-    if (value.toString() == data(index, Qt::EditRole).toString()) return true;
-    const int k = index.column() - kColX;
-    const std::string texte = value.toString().toStdString();
-    bool refus = false;
-    double v = 0;
-    std::string message = "Valeur numérique demandée";
-    if (Chaines::TexteVersReel(texte, v)) {
-        message = Saisie::Refus(v, k == 3 ? Saisie::dPoidsPC : Saisie::dCoordonnee);
-        refus = !message.empty();
-    }
+    const QString texte = value.toString();
+    if (texte == data(index, Qt::EditRole).toString()) return true;
     // Recorded at the first change since the window was activated, not at
     // the activation: a look at the list leaves Annuler as it was.
     const auto enregistre = [this] {
         if (!modifie_) doc_.RecordAction(TUndo::kGeometrie);
     };
-    if (refus || !EditPC::EcritCellule(doc_, Point(index.row()), k, texte, &refus, enregistre)) {
-        const QString label = headerData(index.column(), Qt::Horizontal, Qt::DisplayRole).toString();
-        if (refus) emit refuse(index.row(), index.column(), value.toString(), QString::fromStdString(message) + " : " + label);
+    if (!Refus(index, texte).isEmpty() || !EditPC::EcritCellule(doc_, Point(index.row()), index.column() - kColX,
+                                                                texte.toStdString(), nullptr, enregistre))
         return false;
-    }
     modifie_ = true;
     emit dataChanged(index, index);
+    return true;
+}
+
+namespace {
+
+// A text the user typed in a cell is not replaced by the rows being drawn
+// again (the window's activation, a redraw) while its editor is open.
+class TDeleguePC : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void setEditorData(QWidget* editor, const QModelIndex& index) const override {
+        if (auto* e = qobject_cast<QLineEdit*>(editor); e && e->isModified()) return;
+        QStyledItemDelegate::setEditorData(editor, index);
+    }
+};
+
+}  // namespace
+
+TGrillePC::TGrillePC(TModelePC* modele, QWidget* parent) : QTableView(parent), modele_(modele) {
+    setModel(modele);
+    setItemDelegate(new TDeleguePC(this));
+}
+
+bool TGrillePC::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {
+    if (!QTableView::edit(index, trigger, event)) return false;
+    auto* e = qobject_cast<QLineEdit*>(indexWidget(index));
+    if (e && e != editeur_) {
+        editeur_ = e;
+        cellule_ = index;
+        // After the delegate's filter, so seen before it.
+        e->installEventFilter(this);
+    }
+    return true;
+}
+
+bool TGrillePC::eventFilter(QObject* o, QEvent* e) {
+    if (o == editeur_ && e->type() == QEvent::FocusOut)
+        desactivation_ = static_cast<QFocusEvent*>(e)->reason() == Qt::ActiveWindowFocusReason;
+    else if (o == editeur_ && e->type() == QEvent::KeyPress)
+        desactivation_ = false;
+    return QTableView::eventFilter(o, e);
+}
+
+void TGrillePC::commitData(QWidget* editor) {
+    auto* e = qobject_cast<QLineEdit*>(editor);
+    const bool parDesactivation = std::exchange(desactivation_, false);
+    const QString message = e && e == editeur_ ? modele_->Refus(cellule_, e->text()) : QString();
+    if (message.isEmpty()) {
+        refuse_ = nullptr;
+        QTableView::commitData(editor);
+        return;
+    }
+    refuse_ = e;
+    emit refuse(cellule_, e->text(), message, parDesactivation);
+}
+
+void TGrillePC::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
+    // Every way of leaving the cell commits first; only Escape closes an
+    // editor whose text was refused.
+    if (editor && editor == refuse_ && hint != QAbstractItemDelegate::RevertModelCache) return;
+    if (editor == refuse_) refuse_ = nullptr;
+    QTableView::closeEditor(editor, hint);
+}
+
+bool TGrillePC::Valide() {
+    if (!editeur_ || indexWidget(cellule_) != editeur_) return true;
+    QLineEdit* e = editeur_;
+    desactivation_ = false;
+    commitData(e);
+    if (refuse_ == e) return false;
+    closeEditor(e, QAbstractItemDelegate::SubmitModelCache);
     return true;
 }
 
@@ -113,9 +190,8 @@ TLstPcForm::TLstPcForm(TMainForm& main, QWidget* parent) : QWidget(parent, Qt::T
     setWindowTitle(Langue::QTxt("rsLstPcFormCaption"));
     resize(560, 480);
     modele_ = new TModelePC(main.Doc(), this);
-    grille_ = new QTableView(this);
+    grille_ = new TGrillePC(modele_, this);
     grille_->setObjectName(QStringLiteral("SG_PC"));
-    grille_->setModel(modele_);
     grille_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     grille_->verticalHeader()->setDefaultSectionSize(20);
     grille_->horizontalHeader()->setDefaultSectionSize(60);
@@ -141,21 +217,14 @@ TLstPcForm::TLstPcForm(TMainForm& main, QWidget* parent) : QWidget(parent, Qt::T
         if (isVisible()) modele_->Actualise();
     });
     connect(modele_, &QAbstractItemModel::modelReset, this, &TLstPcForm::AjusteNoms);
-    // A value written: a refusal told before may be told again.
-    connect(modele_, &QAbstractItemModel::dataChanged, this, [this](const QModelIndex& a, const QModelIndex& b) {
-        if (a == b) dit_.reset();
-    });
-    // The refusal comes from inside the editor's commit: a message opened
-    // there would run while the editor is still committing, and whatever the
-    // window does meanwhile (the focus leaving it commits again, an
-    // activation reloads the rows) would reach an editor already gone. The
-    // message waits until the editor has closed; the same text committed
-    // twice on its way out (Enter, then the focus leaving) is told once.
-    connect(modele_, &TModelePC::refuse, this,
-            [this](int ligne, int colonne, const QString& texte, const QString& message) {
-                if (refus_) return;
-                if (dit_ && dit_->Ligne == ligne && dit_->Colonne == colonne && dit_->Texte == texte) return;
-                refus_ = TRefus{ligne, colonne, texte, message, TEtape::Attente};
+    // Told once the input that left the cell is over: a message opened from
+    // inside the editor's commit would interrupt the click or the key that
+    // committed it.
+    connect(grille_, &TGrillePC::refuse, this,
+            [this](const QModelIndex& cellule, const QString& texte, const QString& message, bool parDesactivation) {
+                QLineEdit* e = grille_->EditeurRefuse();
+                if (refus_ || (parDesactivation && dit_ && dit_->Editeur == e && dit_->Texte == texte)) return;
+                refus_ = TRefus{cellule, texte, message, e};
                 QMetaObject::invokeMethod(this, &TLstPcForm::SignaleRefus, Qt::QueuedConnection);
             });
     auto* v = new QVBoxLayout(this);
@@ -190,58 +259,45 @@ bool TLstPcForm::Exporter(const std::string& fichier) {
 }
 
 void TLstPcForm::SignaleRefus() {
-    if (!refus_ || refus_->Etape != TEtape::Attente) return;
+    if (!refus_) return;
     if (!isVisible()) {
         refus_.reset();
         return;
     }
-    refus_->Etape = TEtape::Message;
-    dit_ = refus_;
-    retourMessage_ = true;
     Ui::ui().msgDlg(refus_->Message.toStdString(), Ui::MsgType::Error, Ui::mbOK);
-    if (!refus_ || !isVisible()) {
-        refus_.reset();
-        retourMessage_ = false;
-        return;
-    }
-    refus_->Etape = TEtape::Rouvrir;
-    // The window and the cell take the focus back; a window that must be
-    // activated first opens the cell on its activation.
-    if (isActiveWindow()) {
-        retourMessage_ = false;
-        RouvreCellule();
-    } else {
-        activateWindow();
-    }
-}
-
-void TLstPcForm::RouvreCellule() {
-    if (!refus_ || refus_->Etape != TEtape::Rouvrir) return;
-    const TRefus r = *std::exchange(refus_, std::nullopt);
-    const QModelIndex i = modele_->index(r.Ligne, r.Colonne);
+    dit_ = std::exchange(refus_, std::nullopt);
+    if (!isVisible()) return;
+    QLineEdit* e = grille_->EditeurRefuse();
+    const QModelIndex i = dit_->Cellule;
     if (!i.isValid()) return;
-    grille_->setFocus();
     grille_->setCurrentIndex(i);
-    grille_->edit(i);
-    if (auto* e = qobject_cast<QLineEdit*>(grille_->indexWidget(i))) {
-        e->setText(r.Texte);
-        e->selectAll();
-        e->setFocus();
+    if (!e) {
+        // The rows were read again meanwhile: the cell opens again on the text.
+        grille_->edit(i);
+        e = qobject_cast<QLineEdit*>(grille_->indexWidget(i));
+        if (!e) return;
+        e->setText(dit_->Texte);
+        e->setModified(true);
     }
+    e->selectAll();
+    e->setFocus();
+    // Inactive, the window gives the focus to the editor on its activation.
+    if (!isActiveWindow()) activateWindow();
 }
 
 bool TLstPcForm::event(QEvent* e) {
     switch (e->type()) {
         case QEvent::WindowActivate: {
-            if (!std::exchange(retourMessage_, false)) {
-                // The rows follow the document; an editor open on unchanged
-                // rows stays open.
-                modele_->Actualise();
-                modele_->FixeModifie(false);
+            // The rows follow the document; an editor open on unchanged rows
+            // stays open.
+            modele_->Actualise();
+            modele_->FixeModifie(false);
+            // A refused text waiting in its cell has the focus back, selected.
+            if (QLineEdit* r = grille_->EditeurRefuse()) {
+                r->setFocus();
+                r->selectAll();
             }
-            const bool r = QWidget::event(e);
-            RouvreCellule();
-            return r;
+            break;
         }
         case QEvent::WindowDeactivate:
         case QEvent::Hide:
@@ -251,6 +307,13 @@ bool TLstPcForm::event(QEvent* e) {
             break;
     }
     return QWidget::event(e);
+}
+
+void TLstPcForm::closeEvent(QCloseEvent* e) {
+    if (grille_->Valide())
+        QWidget::closeEvent(e);
+    else
+        e->ignore();
 }
 
 void TLstPcForm::Termine() {
