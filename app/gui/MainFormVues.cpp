@@ -202,7 +202,11 @@ public:
     GardienCadre(QMdiSubWindow* sw, TMainForm& m) : QObject(sw), m_(m) { sw->installEventFilter(this); }
 
     bool eventFilter(QObject* o, QEvent* e) override {
-        auto* sw = static_cast<QMdiSubWindow*>(o);
+        if (e->type() != QEvent::Show && e->type() != QEvent::Hide) return false;
+        // A frame being destroyed is a frame no more (its area tears it
+        // down at exit): nothing to show again nor to activate then.
+        auto* sw = qobject_cast<QMdiSubWindow*>(o);
+        if (!sw) return false;
         if (e->type() == QEvent::Show) {
             if (QWidget* w = sw->widget(); w && w->isHidden()) w->show();
         } else if (e->type() == QEvent::Hide && sw->isHidden() && sw->mdiArea()) {

@@ -174,6 +174,11 @@ void PrepareApplication() {
     // No display name: the desktop would append it to every window's title,
     // which is the window's own (the main window's already names the program).
     QGuiApplication::setDesktopFileName(QStringLiteral("corvane-shaper"));
+    // A window asked for its native id (a tool window placed before its
+    // first showing) must not make its parent's parts native windows too:
+    // the main window holds the studio's OpenGL view, and its composition
+    // can only draw into OpenGL windows.
+    QCoreApplication::setAttribute(Qt::AA_DontCreateNativeWidgetSiblings);
 }
 
 int Execute(int argc, char** argv) {

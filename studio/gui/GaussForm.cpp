@@ -118,8 +118,11 @@ void TGaussForm::Place(const QWidget* principale) {
     // The frame goes there. Before its first showing the window does not
     // know its frame: it is made now and placed by its inside, the frame
     // taken as the main window's (left alone, the desktop would put the
-    // inside there, the title bar over the main window's own).
-    winId();
+    // inside there, the title bar over the main window's own). Made, not
+    // asked for its id: that would mark it native, and with it every part
+    // of the main window (menu bar, tool bar, status bar), whose own
+    // windows the studio's OpenGL composition cannot draw into.
+    create();
     const QRect f = principale->frameGeometry();
     FenetresFlottantes::PlaceCadre(*this, QPoint(f.left() + f.width() - width(), f.top() + 22),
                                    FenetresFlottantes::Marges(*this, principale));

@@ -47,11 +47,15 @@ protected:
     }
 };
 
+// The shown window's X window. Asked of its QWindow: a widget asked for its id
+// becomes native, and with it every part of its parent.
+xcb_window_t X(const QWidget& w) { return static_cast<xcb_window_t>(w.windowHandle()->winId()); }
+
 // Where the window asks the desktop to put it (WM_NORMAL_HINTS' field 2 its y, 17 its win_gravity):
 // its frame's corner at its position (north-west), or its inside (static).
 uint32_t Demande(const QWidget& w, int champ) {
     xcb_connection_t* c = qApp->nativeInterface<QNativeInterface::QX11Application>()->connection();
-    const auto k = xcb_get_property(c, 0, static_cast<xcb_window_t>(w.winId()), XCB_ATOM_WM_NORMAL_HINTS, XCB_ATOM_WM_SIZE_HINTS, 0, 18);
+    const auto k = xcb_get_property(c, 0, X(w), XCB_ATOM_WM_NORMAL_HINTS, XCB_ATOM_WM_SIZE_HINTS, 0, 18);
     const std::unique_ptr<xcb_get_property_reply_t, decltype(&std::free)> r(xcb_get_property_reply(c, k, nullptr), &std::free);
     if (!r || xcb_get_property_value_length(r.get()) < 72) return 0;
     return static_cast<const uint32_t*>(xcb_get_property_value(r.get()))[champ];
@@ -69,7 +73,7 @@ void Cadre(const QWidget& w, std::array<uint32_t, 4> marges) {
     const xcb_atom_t extents = atome("_NET_FRAME_EXTENTS");
     const xcb_window_t racine = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
     xcb_change_property(c, XCB_PROP_MODE_REPLACE, racine, atome("_NET_SUPPORTED"), XCB_ATOM_ATOM, 32, 1, &extents);
-    xcb_change_property(c, XCB_PROP_MODE_REPLACE, static_cast<xcb_window_t>(w.winId()), extents, XCB_ATOM_CARDINAL, 32, 4,
+    xcb_change_property(c, XCB_PROP_MODE_REPLACE, X(w), extents, XCB_ATOM_CARDINAL, 32, 4,
                         marges.data());
     xcb_flush(c);
 }

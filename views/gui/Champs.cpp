@@ -16,9 +16,9 @@ class SelectionAuRetour : public QObject {
 public:
     explicit SelectionAuRetour(QLineEdit* champ) : QObject(champ) { champ->installEventFilter(this); }
     bool eventFilter(QObject* o, QEvent* e) override {
-        if (e->type() == QEvent::FocusIn) {
+        auto* champ = e->type() == QEvent::FocusIn ? qobject_cast<QLineEdit*>(o) : nullptr;
+        if (champ) {
             // Now, and once the focus has settled.
-            auto* champ = static_cast<QLineEdit*>(o);
             champ->selectAll();
             QMetaObject::invokeMethod(champ, &QLineEdit::selectAll, Qt::QueuedConnection);
             deleteLater();

@@ -98,6 +98,10 @@ TEditPCForm::TEditPCForm(TMainForm& main, QWidget* parent) : QWidget(parent, Qt:
 TEditPCForm::~TEditPCForm() {
     MouseCommandes::Branchements().EditeurAffichePoint = nullptr;
     MouseCommandes::Branchements().EditeurSelPoint = nullptr;
+    // A field losing the focus while the children go must not reach this
+    // window any more.
+    for (QLineEdit* c : champs_)
+        if (c) c->disconnect(this);
 }
 
 void TEditPCForm::Remplit() {
