@@ -122,6 +122,7 @@ void TMainForm::EnregistrePlacement(const QString& nom, QWidget* fenetre, bool f
     }
     place->fenetre = fenetre;
     place->filleMdi = filleMdi;
+    if (filleMdi && fenetre) Settings::SuitBornesNormales(*fenetre);
     // A window made after the start takes the placement read then.
     if (placementsLus_ && fenetre) AppliquePlacementLu(*place);
 }

@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QProcess>
 #include <QProcessEnvironment>
 
@@ -245,6 +247,54 @@ TEST(Placement, AWindowComesBackWhereItWasAndWhollyOnTheScreen) {
     loin.Left = ecran.right() - 50, loin.Top = ecran.bottom() - 40;
     Settings::AppliquePlacement(w, loin, false);
     EXPECT_TRUE(ecran.contains(w.frameGeometry()));
+}
+
+// A window kept maximised comes back maximised and, un-maximised, at the
+// bounds it had before: the main window and a view in its area alike. A file
+// of an older version (no normal bounds) still gives it maximised.
+TEST(Placement, AWindowKeptMaximisedGivesBackItsEarlierBounds) {
+    QTemporaryDir dir;
+    QSettings s(dir.filePath(QStringLiteral("p.ini")), QSettings::IniFormat);
+    for (const bool fille : {false, true}) {
+        SCOPED_TRACE(fille);
+        QMdiArea zone;
+        zone.resize(1000, 800);
+        zone.show();
+        const auto fenetre = [&]() -> std::unique_ptr<QWidget> {
+            if (!fille) return std::make_unique<QWidget>();
+            auto sw = std::make_unique<QMdiSubWindow>();
+            zone.addSubWindow(sw.get());
+            Settings::SuitBornesNormales(*sw);
+            return sw;
+        };
+        const QRect bornes = fille ? QRect(30, 40, 420, 300) : QRect(60, 50, 500, 400);
+        {
+            std::unique_ptr<QWidget> w = fenetre();
+            w->show();
+            w->move(bornes.topLeft());
+            w->resize(bornes.size());
+            QApplication::processEvents();
+            w->showMaximized();
+            QApplication::processEvents();
+            Settings::EcrirePlacement(s, QStringLiteral("W"), Settings::PlacementDe(*w));
+        }
+        for (const bool ancien : {false, true}) {
+            if (ancien)
+                for (const char* k : {"NormalTop", "NormalLeft", "NormalHeight", "NormalWidth"}) s.remove(QStringLiteral("PosFen/W") + k);
+            std::unique_ptr<QWidget> w = fenetre();
+            w->resize(200, 150);
+            Settings::TPlacement p = Settings::PlacementDe(*w);
+            ASSERT_TRUE(Settings::LirePlacement(s, QStringLiteral("W"), p));
+            Settings::AppliquePlacement(*w, p, false);
+            w->show();
+            QApplication::processEvents();
+            EXPECT_TRUE(w->isMaximized());
+            w->showNormal();
+            QApplication::processEvents();
+            EXPECT_EQ(w->frameGeometry().topLeft(), ancien ? w->frameGeometry().topLeft() : bornes.topLeft());
+            EXPECT_EQ(w->size(), ancien ? QSize(200, 150) : bornes.size());
+        }
+    }
 }
 
 // ---- Exception handler ----------------------------------------------------------------------
