@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
+#include <QTextLayout>
 #include <QTimer>
 #include <QToolButton>
 
@@ -103,11 +104,47 @@ TEST(MsgDlg, UnTexteLongSeCoupeUneFois) {
     EXPECT_GE(d.lbMsg->height(), d.lbMsg->heightForWidth(d.lbMsg->width()));
 
     // Without a blank after the middle the text stays whole, and the box
-    // stops at 730.
-    const QString sansBlanc = QStringLiteral("Fichier ") + QString(phrase.size(), QLatin1Char('x'));
-    d.Prepare(sansBlanc, Ui::MsgType::Warning, Ui::mbOK);
-    EXPECT_EQ(d.lbMsg->text(), sansBlanc);
-    EXPECT_EQ(d.width(), 730);
+    // stops at 730; a run without a blank (a long path) breaks inside the
+    // label's edge, every line of it as the label lays it out.
+    for (const QString& sansBlanc :
+         {QStringLiteral("Fichier ") + QString(phrase.size(), QLatin1Char('x')),
+          "Fichier /tmp/" + QString(80, 'A') + ' ' + QString(40, 'B') + " inexistant"}) {
+        d.Prepare(sansBlanc, Ui::MsgType::Warning, Ui::mbOK);
+        EXPECT_EQ(d.lbMsg->text().remove(QChar(0x200B)).remove(QLatin1Char('\n')), sansBlanc);
+        EXPECT_LE(d.width(), 730);
+        QTextLayout mise(d.lbMsg->text(), d.lbMsg->font());
+        QTextOption option;
+        option.setWrapMode(QTextOption::WordWrap);
+        mise.setTextOption(option);
+        mise.beginLayout();
+        int lignes = 0;
+        for (QTextLine l = mise.createLine(); l.isValid(); l = mise.createLine(), ++lignes) {
+            l.setLineWidth(d.lbMsg->width());
+            EXPECT_LE(l.naturalTextWidth(), d.lbMsg->width()) << lignes;
+        }
+        mise.endLayout();
+        EXPECT_GE(d.lbMsg->height(), lignes * d.lbMsg->fontMetrics().lineSpacing());
+        EXPECT_LT(d.lbMsg->geometry().right(), d.width());
+    }
+}
+
+// The plain box is never narrower than its title, which the desktop shows
+// whole in its frame.
+TEST(MsgDlg, ThePlainBoxIsAsWideAsItsTitle) {
+    Langue::Reinitialise();
+    int largeur = 0, titre = 0;
+    QTimer::singleShot(0, [&] {
+        QWidget* w = QApplication::activeModalWidget();
+        ASSERT_NE(w, nullptr);
+        QFont gras = w->font();
+        gras.setBold(true);
+        titre = QFontMetrics(gras).horizontalAdvance(w->windowTitle());
+        largeur = w->width();
+        w->close();
+    });
+    csMessage::ShowMessage(QStringLiteral("1 surface(s) importée(s)"));
+    EXPECT_GT(titre, 0);
+    EXPECT_GE(largeur, titre + 100);
 }
 
 TEST(Langue, AppliqueLangueParNomsDeComposants) {
