@@ -182,35 +182,27 @@ TEST_F(ProgrammeSouris, CtrlWSelectsEveryPointOfTheActiveViewAndClosesNothing) {
 }
 
 // Ctrl+F4 closes the active view, made active by a click in its drawing or
-// in its title; the frame's own menu shows the key beside "Fermer".
+// in its title; the frame's own menu shows it beside "Fermer", also on a
+// desktop that gave that item Ctrl+W alone.
 TEST_F(ProgrammeSouris, CtrlF4ClosesTheActiveViewWhereverItWasClicked) {
+    TFormFille* v = Vue(vkPerspective);
+    auto* cadre = qobject_cast<QMdiSubWindow*>(v->parentWidget());
     for (const bool titre : {false, true}) {
-        SCOPED_TRACE(titre);
         Active(vkPlan);
-        TFormFille* v = Vue(vkPerspective);
-        auto* cadre = qobject_cast<QMdiSubWindow*>(v->parentWidget());
-        ASSERT_NE(cadre, nullptr);
         cadre->show();
-        if (titre)
-            QTest::mouseClick(cadre, Qt::LeftButton, {}, {cadre->width() / 2, cadre->widget()->geometry().top() / 2});
-        else
-            QTest::mouseClick(v, Qt::LeftButton, {}, {v->width() / 2, v->height() / 2});
-        QApplication::processEvents();
-        ASSERT_EQ(F().NumVueActive(), vkPerspective);
-        QWidget* focus = QApplication::focusWidget();
-        QTest::keyClick(focus ? focus : cadre, Qt::Key_F4, Qt::ControlModifier);
-        QApplication::processEvents();
-        EXPECT_TRUE(cadre->isHidden());
-        EXPECT_TRUE(Vue(vkPlan)->parentWidget()->isVisible());
+        QTest::mouseClick(titre ? static_cast<QWidget*>(cadre) : v, Qt::LeftButton, {},
+                          titre ? QPoint(cadre->width() / 2, v->geometry().top() / 2) : v->rect().center());
+        ASSERT_EQ(F().NumVueActive(), vkPerspective) << titre;
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : cadre, Qt::Key_F4, Qt::ControlModifier);
+        EXPECT_TRUE(cadre->isHidden() && Vue(vkPlan)->parentWidget()->isVisible()) << titre;
     }
-    // Also on a desktop that gives the close item Ctrl+W alone.
     QMdiSubWindow ctrlW;
     for (QAction* a : ctrlW.systemMenu()->actions())
         if (!a->shortcuts().isEmpty()) a->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_W)});
     F().GardeCadre(&ctrlW);
-    for (QMdiSubWindow* cadre : {qobject_cast<QMdiSubWindow*>(Vue(vkPerspective)->parentWidget()), &ctrlW}) {
+    for (QMdiSubWindow* c : {cadre, &ctrlW}) {
         std::vector<QList<QKeySequence>> touches;
-        for (QAction* a : cadre->systemMenu()->actions())
+        for (QAction* a : c->systemMenu()->actions())
             if (!a->shortcuts().isEmpty()) touches.push_back(a->shortcuts());
         EXPECT_EQ(touches, std::vector<QList<QKeySequence>>{{QKeySequence(Qt::CTRL | Qt::Key_F4)}});
     }

@@ -10,7 +10,6 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
-#include <QTextLayout>
 #include <QTimer>
 #include <QToolButton>
 
@@ -112,18 +111,9 @@ TEST(MsgDlg, UnTexteLongSeCoupeUneFois) {
         d.Prepare(sansBlanc, Ui::MsgType::Warning, Ui::mbOK);
         EXPECT_EQ(d.lbMsg->text().remove(QChar(0x200B)).remove(QLatin1Char('\n')), sansBlanc);
         EXPECT_LE(d.width(), 730);
-        QTextLayout mise(d.lbMsg->text(), d.lbMsg->font());
-        QTextOption option;
-        option.setWrapMode(QTextOption::WordWrap);
-        mise.setTextOption(option);
-        mise.beginLayout();
-        int lignes = 0;
-        for (QTextLine l = mise.createLine(); l.isValid(); l = mise.createLine(), ++lignes) {
-            l.setLineWidth(d.lbMsg->width());
-            EXPECT_LE(l.naturalTextWidth(), d.lbMsg->width()) << lignes;
-        }
-        mise.endLayout();
-        EXPECT_GE(d.lbMsg->height(), lignes * d.lbMsg->fontMetrics().lineSpacing());
+        const QRect trace = d.lbMsg->fontMetrics().boundingRect(QRect(0, 0, d.lbMsg->width(), 100000),
+                                                                Qt::TextWordWrap, d.lbMsg->text());
+        EXPECT_TRUE(trace.width() <= d.lbMsg->width() && trace.height() <= d.lbMsg->height()) << trace.width();
         EXPECT_LT(d.lbMsg->geometry().right(), d.width());
     }
 }
@@ -131,11 +121,9 @@ TEST(MsgDlg, UnTexteLongSeCoupeUneFois) {
 // The plain box is never narrower than its title, which the desktop shows
 // whole in its frame.
 TEST(MsgDlg, ThePlainBoxIsAsWideAsItsTitle) {
-    Langue::Reinitialise();
     int largeur = 0, titre = 0;
     QTimer::singleShot(0, [&] {
         QWidget* w = QApplication::activeModalWidget();
-        ASSERT_NE(w, nullptr);
         QFont gras = w->font();
         gras.setBold(true);
         titre = QFontMetrics(gras).horizontalAdvance(w->windowTitle());
@@ -143,8 +131,7 @@ TEST(MsgDlg, ThePlainBoxIsAsWideAsItsTitle) {
         w->close();
     });
     csMessage::ShowMessage(QStringLiteral("1 surface(s) importée(s)"));
-    EXPECT_GT(titre, 0);
-    EXPECT_GE(largeur, titre + 100);
+    EXPECT_TRUE(titre > 0 && largeur >= titre + 100) << largeur << " " << titre;
 }
 
 TEST(Langue, AppliqueLangueParNomsDeComposants) {
