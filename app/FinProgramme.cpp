@@ -13,14 +13,14 @@ std::string RaisonSignal(int signal) {
     switch (signal) {
         case SIGTERM: return "signal SIGTERM reçu";
         case SIGHUP: return "signal SIGHUP reçu";
+        case SIGINT: return "signal SIGINT reçu";
+        case SIGQUIT: return "signal SIGQUIT reçu";
         default: return "signal " + std::to_string(signal) + " reçu";
     }
 }
 
 std::string Termine(Document& doc, const std::string& raison, const std::string& journal) {
     std::string message = "Fin du programme : " + raison + " ; ";
-    // The journal shows where the program was, not the writer's routines.
-    const Debug::State trace = Debug::state();
     try {
         if (doc.Enregistre()) {
             message += "le document n'avait pas de modification";
@@ -34,9 +34,10 @@ std::string Termine(Document& doc, const std::string& raison, const std::string&
     } catch (...) {
         message += "recovery.cse non écrit";
     }
-    Debug::state() = trace;
+    // The journal shows the routines that were running when the end came:
+    // the writer's have returned by now, whatever they left in the ring.
     try {
-        Debug::PrependJournal(journal, Debug::JournalLine(message, Debug::NowText()));
+        Debug::PrependJournal(journal, Debug::JournalLinePile(message, Debug::NowText()));
     } catch (...) {
     }
     return message;

@@ -41,7 +41,7 @@ bool LitTaille(const std::string& texte, double& taille) {
     if (*debut == '+') ++debut;
     double v = 0.0;
     const auto r = std::from_chars(debut, fin, v);
-    if (r.ec != std::errc() || r.ptr != fin || !std::isfinite(v) || v <= 0.0) return false;
+    if (r.ec != std::errc() || r.ptr != fin || !std::isfinite(v) || v <= 0.0 || v > kTailleMax) return false;
     taille = v;
     return true;
 }

@@ -33,7 +33,9 @@ int PositionLongRayon(double longRayon);
 double DecalagePolygone(int position);
 
 // The size of the studio's mark symbols as the dialog shows it ("%.3f"), and
-// read back: a finite number above zero, "." or "," as decimal separator.
+// read back: a number above zero and at most kTailleMax (the working range of
+// every size typed in), "." or "," as decimal separator.
+constexpr double kTailleMax = 100000.0;
 std::string TexteTaille(double taille);
 bool LitTaille(const std::string& texte, double& taille);
 

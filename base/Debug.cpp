@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <cstdio>
@@ -98,6 +99,16 @@ std::string JournalLine(const std::string& message, const std::string& dateTime)
     for (int n = 0; n < kRingSize; ++n) {
         const int k = (newest - n + kRingSize) % kRingSize;
         line += RingEntry(k);
+        line += " | ";
+    }
+    return line;
+}
+
+std::string JournalLinePile(const std::string& message, const std::string& dateTime) {
+    const int depth = std::clamp(g_state.depth, 0, kStackSize);
+    std::string line = dateTime + " : " + StackEntry(depth - 1) + " . " + message + " . Stack = ";
+    for (int k = depth - 1; k >= 0; --k) {
+        line += StackEntry(k);
         line += " | ";
     }
     return line;

@@ -72,6 +72,11 @@ void DbgMsgS(const std::string& tag, int index, const std::vector<std::string>& 
 // The line inserted at the head of the journal for an error with this message:
 // "<date time> : <newest tag> . <message> . Stack = t1 | t2 | ... t10 | "
 std::string JournalLine(const std::string& message, const std::string& dateTime);
+// The line for an event that came while routines were running (a signal, the
+// display gone): the routines open at that moment, innermost first, in place
+// of the recent tags, which also hold routines that returned long ago.
+// "<date time> : <innermost> . <message> . Stack = inner | ... | outer | "
+std::string JournalLinePile(const std::string& message, const std::string& dateTime);
 std::string NowText();  // the current date and time, "dd/mm/yyyy hh:mm:ss"
 
 // Folder of the running program, and where "Error.log" and other program

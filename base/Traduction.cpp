@@ -13,10 +13,12 @@ std::vector<std::string> Lignes(const std::vector<TFenetre>& fenetres) {
     for (const TFenetre& f : fenetres) {
         l.emplace_back();
         l.push_back("[" + f.Nom + "]");
-        l.push_back("rs" + f.Nom + "Caption=" + f.Titre);
+        // An empty text (a title, a caption, a picture's label) is set by the
+        // program when the window shows: nothing there for a translator.
+        if (!f.Titre.empty()) l.push_back("rs" + f.Nom + "Caption=" + f.Titre);
         for (const TComposant& c : f.Composants) {
             auto ligne = [&](const char* role, const std::string& texte) {
-                l.push_back("rs" + c.Nom + role + "=" + texte);
+                if (!texte.empty()) l.push_back("rs" + c.Nom + role + "=" + texte);
             };
             if (c.Label) ligne("Caption", c.Caption);
             if (c.Bouton) {

@@ -19,7 +19,6 @@ Hooks g_hooks;
 // Enough for the recovery save, the journal line and one message box.
 constexpr std::size_t kReserve = 16u << 20;
 char* g_reserve = nullptr;
-bool g_memoireDite = false;  // the user was told that memory ran out
 }  // namespace
 
 bool PrendReserve() {
@@ -105,9 +104,8 @@ void Handle(const std::string& message, bool manqueMemoire) {
 
     // 2. The recovery save. Where it had to go elsewhere than the current
     // folder, the user is told where it is; when memory ran out, the user is
-    // told that too, once.
-    const bool dire = manqueMemoire && !g_memoireDite;
-    g_memoireDite = g_memoireDite || manqueMemoire;
+    // told that too, each time (each handling is one failed command).
+    const bool dire = manqueMemoire;
     try {
         if (!g_hooks.recoverySave) throw std::runtime_error("no document writer");
         const std::filesystem::path ou = g_hooks.recoverySave();

@@ -36,7 +36,7 @@ void SetHooks(Hooks hooks);
 Hooks& hooks();
 
 // Handles one error that nobody caught (the exception's message).
-// `manqueMemoire`: memory ran out; the user is told so, the first time.
+// `manqueMemoire`: memory ran out; the user is told so, every time.
 void Handle(const std::string& message, bool manqueMemoire = false);
 
 // A reserve of memory held while the program runs and given back first when

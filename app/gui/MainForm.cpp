@@ -140,6 +140,9 @@ TMainForm::TMainForm(const QStringList& args, QWidget* parent) : QMainWindow(par
         lu.FormeAffichee = false;
         lu.Precision = kPrecisionDefaut;
         lu.Hooks = doc_.Hooks;
+        // The reading may show its messages: the end of the program meanwhile
+        // keeps what was read.
+        docEnLecture_ = &lu;
         try {
             const auto& io = DocIo::fonctions();
             if (!io.ouvrir) throw std::runtime_error("no document reader");
@@ -149,6 +152,7 @@ TMainForm::TMainForm(const QStringList& args, QWidget* parent) : QMainWindow(par
         } catch (...) {
             Debug::DbgMsgStr(Debug::erDivers, "MainForm.Create", 0, {ligne_.Document});
         }
+        docEnLecture_ = nullptr;
         // A file that gave nothing at all leaves the program on its default document.
         if (lu.NbSurf() > 0 || !lu.NomFichier.empty()) {
             doc_ = std::move(lu);
@@ -444,11 +448,13 @@ void TMainForm::closeEvent(QCloseEvent* e) {
 void TMainForm::FinForcee(const std::string& raison) {
     DBG_SCOPE("TMainForm.FinForcee");
     if (fermetureEnCours_) return;
-    try {
-        StockeVues();
-    } catch (...) {
+    if (!docEnLecture_) {
+        try {
+            StockeVues();
+        } catch (...) {
+        }
     }
-    FinProgramme::Termine(doc_, raison, Debug::JournalPath());
+    FinProgramme::Termine(docEnLecture_ ? *docEnLecture_ : doc_, raison, Debug::JournalPath());
     try {
         FormClose();
     } catch (...) {
@@ -475,15 +481,18 @@ void TMainForm::FormClose() {
     QStringList fichiers;
     for (const std::string& f : recents_) fichiers.append(Q(f));
     Settings::EcrireFichiersRecents(*s, fichiers);
-    if (options_.SavConfig) Settings::EcrireConf(*s, conf);
+    // Before the window was first shown (an end during the start), the
+    // switches, placements and lights of the settings were not read yet:
+    // they stay as the settings hold them.
+    if (options_.SavConfig && montree_) Settings::EcrireConf(*s, conf);
     // Nothing recomputes or redraws lines while the windows go.
     for (const char* nom : {"MeGrille", "MeSections", "MeLignesdEau", "MeDiagonales", "MeLongitudinales", "MeFenSel"})
         if (QAction* a = Action(QLatin1String(nom))) a->setChecked(false);
     doc_.Options.MultiFen = false;
-    if (options_.PosFen) {
+    if (options_.PosFen && montree_) {
         EcrirePlacements(*s);
     }
-    if (options_.PosLight) {
+    if (options_.PosLight && montree_) {
         if (TStudioForm* st = TStudioForm::Instance()) lumieres_ = st->ReglagesLumieres();
         Settings::EcrireLumieres(*s, lumieres_);
     }

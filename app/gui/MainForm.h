@@ -314,6 +314,7 @@ private:
     bool vuesDepuisFichier_ = false;
     bool fermetureEnCours_ = false;
     bool montree_ = false;
+    Document* docEnLecture_ = nullptr;  // the document named on the command line, while it is read
     bool sourisBranchee_ = false;  // the mouse tools took their menu items
 
     QMdiArea* mdi_ = nullptr;

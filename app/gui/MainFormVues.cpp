@@ -122,6 +122,7 @@ void TMainForm::EnregistrePlacement(const QString& nom, QWidget* fenetre, bool f
     }
     place->fenetre = fenetre;
     place->filleMdi = filleMdi;
+    if (filleMdi && fenetre) Settings::SuitBornesNormales(*fenetre);
     // A window made after the start takes the placement read then.
     if (placementsLus_ && fenetre) AppliquePlacementLu(*place);
 }
@@ -234,13 +235,17 @@ private:
 void TMainForm::GardeCadre(QMdiSubWindow* sw) {
     sw->setAttribute(Qt::WA_DeleteOnClose, false);
     new GardienCadre(sw, *this);
-    // Ctrl+W belongs to "Sélectionner tous": the frame's own menu closes
-    // with its other keys only, or neither would answer the shortcut.
+    // The frame's own close item answers Ctrl+F4 on every desktop. Ctrl+W,
+    // which some desktops give it, belongs to "Sélectionner tous": with both,
+    // neither would answer the shortcut.
     if (QMenu* menu = sw->systemMenu()) {
-        const QKeySequence ctrlW(Qt::CTRL | Qt::Key_W);
+        QList<QKeySequence> fermer = QKeySequence::keyBindings(QKeySequence::Close);
+        const QKeySequence ctrlF4(Qt::CTRL | Qt::Key_F4);
+        fermer << QKeySequence(Qt::CTRL | Qt::Key_W) << ctrlF4;
         for (QAction* a : menu->actions()) {
-            QList<QKeySequence> touches = a->shortcuts();
-            if (touches.removeAll(ctrlW) > 0) a->setShortcuts(touches);
+            const QList<QKeySequence> touches = a->shortcuts();
+            if (std::any_of(touches.begin(), touches.end(), [&](const QKeySequence& k) { return fermer.contains(k); }))
+                a->setShortcuts({ctrlF4});
         }
     }
 }

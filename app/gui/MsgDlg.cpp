@@ -1,6 +1,7 @@
 #include "app/gui/MsgDlg.h"
 
 #include <QApplication>
+#include <QGridLayout>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
@@ -18,6 +19,10 @@
 #include "base/Langue.h"
 
 namespace {
+
+// Room a desktop takes in a title bar beside the title: the icon, the
+// minimise, maximise and close buttons and the margins.
+constexpr int kPlaceBoutonsCadre = 160;
 
 QString Texte(std::string_view cle) { return QString::fromUtf8(Langue::Txt(cle)); }
 
@@ -171,6 +176,7 @@ void TfmMessageDlg::Prepare(const QString& texte, Ui::MsgType type, unsigned bou
     int lh;
     if (lw > place) {
         lbMsg->setWordWrap(true);
+        lbMsg->setText(csMessage::CoupuresLibres(t, lbMsg->fontMetrics(), place));
         lh = lbMsg->heightForWidth(place);
         lbMsg->setGeometry(50, 10, place, lh);
     } else {
@@ -225,6 +231,29 @@ QString CoupeTexte(const QString& texte, int largeurTexte, int limite) {
     return texte.left(b + 1) + QLatin1Char('\n') + texte.mid(b + 1);
 }
 
+QString CoupuresLibres(const QString& texte, const QFontMetrics& fm, int largeur) {
+    constexpr QChar kCoupure(0x200B);  // zero width space
+    QString r;
+    r.reserve(texte.size());
+    qsizetype debut = 0;
+    while (debut < texte.size()) {
+        qsizetype fin = debut;
+        while (fin < texte.size() && !texte[fin].isSpace()) ++fin;
+        const QString suite = texte.mid(debut, fin - debut);
+        if (fm.horizontalAdvance(suite) > largeur) {
+            for (qsizetype i = 0; i < suite.size(); ++i) {
+                r += suite[i];
+                if (i + 1 < suite.size() && !suite[i].isHighSurrogate()) r += kCoupure;
+            }
+        } else {
+            r += suite;
+        }
+        if (fin < texte.size()) r += texte[fin];
+        debut = fin + 1;
+    }
+    return r;
+}
+
 int MsgDlg(const QString& texte, Ui::MsgType type, unsigned boutons, QWidget* parent) {
     DBG_SCOPE("csMessage.MsgDlg");
     const Splash::Retrait retrait;
@@ -245,7 +274,17 @@ void ShowMessage(const QString& texte, QWidget* parent) {
         boite.setObjectName("ShowMessage");
         boite.setWindowTitle(Texte("rsMainFormCaption"));
         boite.setTextFormat(Qt::PlainText);
-        boite.setText(texte);
+        // A long path breaks inside the box's width.
+        boite.setText(csMessage::CoupuresLibres(texte, boite.fontMetrics(), 300));
+        // Never narrower than its title: the desktop draws it in the frame
+        // with the frame's buttons beside it.
+        if (auto* grille = qobject_cast<QGridLayout*>(boite.layout())) {
+            QFont gras = boite.font();
+            gras.setBold(true);
+            const int titre = QFontMetrics(gras).horizontalAdvance(boite.windowTitle()) + kPlaceBoutonsCadre;
+            grille->addItem(new QSpacerItem(titre, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grille->rowCount(), 0, 1,
+                            grille->columnCount());
+        }
         boite.setStandardButtons(QMessageBox::Ok);
         boite.exec();
     } catch (...) {

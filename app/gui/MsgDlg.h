@@ -12,6 +12,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QFontMetrics>
 #include <QString>
 #include <string_view>
 
@@ -77,5 +78,9 @@ void ShowMessage(std::string_view texteUtf8, QWidget* parent = nullptr);
 // blank at or after the middle character (the blank ends the first line).
 // Returns the text unchanged when it is not wider or has no such blank.
 QString CoupeTexte(const QString& texte, int largeurTexte, int limite = TfmMessageDlg::kLargeurCoupure);
+// The text where a run of characters without a blank (a long path) wider
+// than `largeur` may also break: an invisible break point after each of its
+// characters, so that the wrapped label keeps it inside its edge.
+QString CoupuresLibres(const QString& texte, const QFontMetrics& fm, int largeur);
 
 }  // namespace csMessage

@@ -1,5 +1,6 @@
 #include "app/gui/Settings.h"
 
+#include <QEvent>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QScreen>
@@ -222,6 +223,30 @@ void EcrireConf(QSettings& s, const TConf& c) {
     s.setValue(Cle("Conf", "Precision"), c.Precision);
 }
 
+namespace {
+
+const char* const kBornesNormales = "corvaneBornesNormales";
+
+class SuiviBornes : public QObject {
+public:
+    explicit SuiviBornes(QWidget& w) : QObject(&w) { w.installEventFilter(this); }
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if ((e->type() == QEvent::Move || e->type() == QEvent::Resize) && o->isWidgetType()) {
+            auto* w = static_cast<QWidget*>(o);
+            if (!(w->windowState() & (Qt::WindowMaximized | Qt::WindowMinimized)))
+                w->setProperty(kBornesNormales, w->geometry());
+        }
+        return false;
+    }
+};
+
+}  // namespace
+
+void SuitBornesNormales(QWidget& w) {
+    new SuiviBornes(w);
+    if (!(w.windowState() & (Qt::WindowMaximized | Qt::WindowMinimized))) w.setProperty(kBornesNormales, w.geometry());
+}
+
 TPlacement PlacementDe(const QWidget& w) {
     TPlacement p;
     p.Top = w.y();
@@ -235,16 +260,38 @@ TPlacement PlacementDe(const QWidget& w) {
     else
         p.WinState = QStringLiteral("Normal");
     p.Visible = w.isVisible();
+    if (p.WinState != QLatin1String("Normal")) {
+        // The bounds it goes back to, the frame's corner as Top and Left.
+        QRect normale = w.property(kBornesNormales).toRect();
+        if (w.isWindow()) {
+            normale = w.normalGeometry();
+            const QMargins m = w.windowHandle() ? w.windowHandle()->frameMargins() : QMargins();
+            normale.translate(-m.left(), -m.top());
+        }
+        if (normale.width() > 0 && normale.height() > 0) {
+            p.NormalTop = normale.y();
+            p.NormalLeft = normale.x();
+            p.NormalHeight = normale.height();
+            p.NormalWidth = normale.width();
+        }
+    }
     return p;
 }
 
 void EcrirePlacement(QSettings& s, const QString& name, const TPlacement& p) {
-    s.setValue(QStringLiteral("PosFen/") + name + QLatin1String("Top"), p.Top);
-    s.setValue(QStringLiteral("PosFen/") + name + QLatin1String("Left"), p.Left);
-    s.setValue(QStringLiteral("PosFen/") + name + QLatin1String("Height"), p.Height);
-    s.setValue(QStringLiteral("PosFen/") + name + QLatin1String("Width"), p.Width);
-    s.setValue(QStringLiteral("PosFen/") + name + QLatin1String("WinState"), p.WinState);
-    s.setValue(QStringLiteral("PosFen/") + name + QLatin1String("Visible"), p.Visible);
+    const QString base = QStringLiteral("PosFen/") + name;
+    s.setValue(base + QLatin1String("Top"), p.Top);
+    s.setValue(base + QLatin1String("Left"), p.Left);
+    s.setValue(base + QLatin1String("Height"), p.Height);
+    s.setValue(base + QLatin1String("Width"), p.Width);
+    s.setValue(base + QLatin1String("WinState"), p.WinState);
+    s.setValue(base + QLatin1String("Visible"), p.Visible);
+    if (p.NormalWidth > 0 && p.NormalHeight > 0) {
+        s.setValue(base + QLatin1String("NormalTop"), p.NormalTop);
+        s.setValue(base + QLatin1String("NormalLeft"), p.NormalLeft);
+        s.setValue(base + QLatin1String("NormalHeight"), p.NormalHeight);
+        s.setValue(base + QLatin1String("NormalWidth"), p.NormalWidth);
+    }
 }
 
 bool LirePlacement(QSettings& s, const QString& name, TPlacement& p) {
@@ -255,26 +302,37 @@ bool LirePlacement(QSettings& s, const QString& name, TPlacement& p) {
     p.Height = LitEntier(s, base + QLatin1String("Height"), p.Height);
     p.Width = LitEntier(s, base + QLatin1String("Width"), p.Width);
     p.Visible = LitBool(s, base + QLatin1String("Visible"), false);
+    p.NormalTop = LitEntier(s, base + QLatin1String("NormalTop"), 0);
+    p.NormalLeft = LitEntier(s, base + QLatin1String("NormalLeft"), 0);
+    p.NormalHeight = LitEntier(s, base + QLatin1String("NormalHeight"), 0);
+    p.NormalWidth = LitEntier(s, base + QLatin1String("NormalWidth"), 0);
     return s.contains(base + QLatin1String("WinState")) || s.contains(base + QLatin1String("Top"));
 }
 
 void AppliquePlacement(QWidget& w, const TPlacement& p, bool setVisible) {
+    // A window never comes back smaller than usable. Top and Left are those
+    // of the frame (what x() and y() give back), the sizes those inside it.
+    const auto bornes = [&w](int left, int top, int width, int height) {
+        if (width <= 0 || height <= 0) return;
+        // Wholly on the screen, whatever screen it was kept on.
+        const QMargins m = w.windowHandle() ? w.windowHandle()->frameMargins() : QMargins();
+        QRect cadre(left, top, width + m.left() + m.right(), height + m.top() + m.bottom());
+        if (w.isWindow() && w.screen()) cadre = FenetresFlottantes::DansEcran(cadre, w.screen()->availableGeometry());
+        w.resize(cadre.width() - m.left() - m.right(), cadre.height() - m.top() - m.bottom());
+        FenetresFlottantes::PlaceCadre(w, cadre.topLeft());
+    };
+    const Qt::WindowStates sansEtat = w.windowState() & ~(Qt::WindowMaximized | Qt::WindowMinimized);
     if (p.WinState == QLatin1String("Normal")) {
-        w.setWindowState(w.windowState() & ~(Qt::WindowMaximized | Qt::WindowMinimized));
-        // A window never comes back smaller than usable. Top and Left are those
-        // of the frame (what x() and y() give back), the sizes those inside it.
-        if (p.Width > 0 && p.Height > 0) {
-            // Wholly on the screen, whatever screen it was kept on.
-            const QMargins m = w.windowHandle() ? w.windowHandle()->frameMargins() : QMargins();
-            QRect cadre(p.Left, p.Top, p.Width + m.left() + m.right(), p.Height + m.top() + m.bottom());
-            if (w.isWindow() && w.screen()) cadre = FenetresFlottantes::DansEcran(cadre, w.screen()->availableGeometry());
-            w.resize(cadre.width() - m.left() - m.right(), cadre.height() - m.top() - m.bottom());
-            FenetresFlottantes::PlaceCadre(w, cadre.topLeft());
+        w.setWindowState(sansEtat);
+        bornes(p.Left, p.Top, p.Width, p.Height);
+    } else if (p.WinState == QLatin1String("Maximized") || p.WinState == QLatin1String("Minimized")) {
+        // The bounds it goes back to first: the window keeps them as it
+        // takes the state.
+        if (p.NormalWidth > 0 && p.NormalHeight > 0) {
+            w.setWindowState(sansEtat);
+            bornes(p.NormalLeft, p.NormalTop, p.NormalWidth, p.NormalHeight);
         }
-    } else if (p.WinState == QLatin1String("Maximized")) {
-        w.setWindowState((w.windowState() & ~Qt::WindowMinimized) | Qt::WindowMaximized);
-    } else if (p.WinState == QLatin1String("Minimized")) {
-        w.setWindowState((w.windowState() & ~Qt::WindowMaximized) | Qt::WindowMinimized);
+        w.setWindowState(sansEtat | (p.WinState == QLatin1String("Maximized") ? Qt::WindowMaximized : Qt::WindowMinimized));
     }
     if (setVisible) w.setVisible(p.Visible);
 }

@@ -114,18 +114,26 @@ void LireConf(QSettings& s, TConf& c);
 void EcrireConf(QSettings& s, const TConf& c);
 
 // Window placement in "PosFen": N+"Top", N+"Left", N+"Height", N+"Width",
-// N+"WinState" ("Normal", "Maximized", "Minimized") and N+"Visible".
+// N+"WinState" ("Normal", "Maximized", "Minimized") and N+"Visible". A
+// window maximised or minimised also keeps the bounds it goes back to:
+// N+"NormalTop", N+"NormalLeft", N+"NormalHeight", N+"NormalWidth" (absent
+// from older files, whose such windows keep their current bounds).
 struct TPlacement {
     int Top = 0, Left = 0, Height = 0, Width = 0;
     QString WinState = QStringLiteral("Normal");
     bool Visible = false;
+    int NormalTop = 0, NormalLeft = 0, NormalHeight = 0, NormalWidth = 0;  // 0 x 0: none
 };
 TPlacement PlacementDe(const QWidget& w);
+// A child window does not give back the bounds it had before it was
+// maximised: from now on they are kept for PlacementDe.
+void SuitBornesNormales(QWidget& w);
 void EcrirePlacement(QSettings& s, const QString& name, const TPlacement& p);
 // Reads over `p` (its values are the defaults); false when nothing usable.
 bool LirePlacement(QSettings& s, const QString& name, TPlacement& p);
 // Applies a placement read from the file to a window: "Normal" sets the
-// bounds, "Maximized"/"Minimized" only the state; the visibility only for
+// bounds, "Maximized"/"Minimized" the state, after the bounds it goes back
+// to when the placement has them; the visibility only for
 // windows that are neither the main window nor a child window.
 void AppliquePlacement(QWidget& w, const TPlacement& p, bool setVisible);
 void EffacePlacements(QSettings& s);

@@ -48,8 +48,7 @@ void Installe() {
     sa.sa_handler = SurSignal;
     sigemptyset(&sa.sa_mask);
     sa.sa_flags = SA_RESTART;
-    ::sigaction(SIGTERM, &sa, nullptr);
-    ::sigaction(SIGHUP, &sa, nullptr);
+    for (const int sig : {SIGTERM, SIGHUP, SIGINT, SIGQUIT}) ::sigaction(sig, &sa, nullptr);
 }
 
 void Ecoute(std::function<void(int)> f) {
@@ -77,8 +76,6 @@ void SurPerteAffichage(std::function<void()> f) {
 }
 
 void Retire() {
-    ::signal(SIGTERM, SIG_DFL);
-    ::signal(SIGHUP, SIG_DFL);
     delete g_notif;
     g_notif = nullptr;
     g_surSignal = nullptr;

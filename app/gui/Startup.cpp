@@ -183,16 +183,33 @@ void PrepareApplication() {
 
 int Execute(int argc, char** argv) {
     CorvaneApplication app(argc, argv);
-    // From here a SIGTERM or SIGHUP waits for the event loop.
+    QLockFile verrou(CheminVerrou());
+    // Ended by the system, the session or Ctrl+C: the work and the settings
+    // are kept, and the exit code tells the signal (128 + its number). In
+    // place before anything can wait for the user (the "already launched"
+    // box, the messages of a document named on the command line, read while
+    // the main window is made), so that every event loop acts on them.
+    // Before the main window exists, there is nothing of this run to keep.
     Signaux::Installe();
+    Signaux::Ecoute([&verrou](int sig) {
+        if (TMainForm* m = MainForm()) m->FinForcee(FinProgramme::RaisonSignal(sig));
+        // The work and the settings are on disk: end here, so that no modal
+        // loop left open returns into a document already closed.
+        verrou.unlock();
+        std::fflush(nullptr);
+        std::_Exit(128 + sig);
+    });
+    Signaux::SurPerteAffichage([] {
+        if (TMainForm* m = MainForm()) m->FinForcee(FinProgramme::kRaisonAffichage);
+    });
     ExceptionHandler::PrendReserve();
     // The application object takes the user's locale; numbers always use ".".
     std::setlocale(LC_NUMERIC, "C");
     PrepareApplication();
 
-    QLockFile verrou(CheminVerrou());
     if (!PremiereInstance(verrou)) {
         MessageSimple(QStringLiteral("Corvane Shaper already launched"));
+        Signaux::Retire();
         return 0;
     }
 
@@ -218,18 +235,6 @@ int Execute(int argc, char** argv) {
 
         splash.reset();
         while (QGuiApplication::overrideCursor()) QGuiApplication::restoreOverrideCursor();
-        // Ended by the system or the session: the work and the settings are
-        // kept, and the exit code tells the signal (128 + its number). In
-        // place before the window shows, so that a shown window has them.
-        Signaux::Ecoute([&principale, &verrou](int sig) {
-            principale.FinForcee(FinProgramme::RaisonSignal(sig));
-            // The work and the settings are on disk: end here, so that no
-            // modal loop left open returns into a document already closed.
-            verrou.unlock();
-            std::fflush(nullptr);
-            std::_Exit(128 + sig);
-        });
-        Signaux::SurPerteAffichage([&principale] { principale.FinForcee(FinProgramme::kRaisonAffichage); });
         principale.show();
         code = app.exec();
         Signaux::Retire();

@@ -35,6 +35,7 @@ TEST(Options, TailleDesReperes) {
         {"0.020", true, 0.02}, {"0,5", true, 0.5}, {" 1 ", true, 1.0}, {"+2.5", true, 2.5},
         {"", false, 0}, {"abc", false, 0}, {"1.2.3", false, 0}, {"0.5m", false, 0},
         {"0", false, 0}, {"-0.1", false, 0}, {"inf", false, 0}, {"nan", false, 0},
+        {"100000", true, 100000}, {"100000.001", false, 0}, {"250000", false, 0},
     };
     for (const auto& c : cas) {
         SCOPED_TRACE(c.texte);

@@ -53,6 +53,16 @@ TEST_F(Trace, JournalLineListsTheTenNewestTagsNewestFirst) {
               "T10 | T09 | T08 | T07 | T06 | T05 | T04 | T03 | T02 | T01 | ");
 }
 
+// An end that comes while routines run (a signal) names them, not the
+// routines that ran before and returned.
+TEST_F(Trace, TheLineOfAnEndListsTheRoutinesStillRunningInnermostFirst) {
+    DBG_SCOPE("Outer.Routine");
+    DBG_SCOPE("Inner.Routine");
+    for (int i = 0; i < 9; ++i) DBG_SCOPE("Calcs.CalcDroite");
+    EXPECT_EQ(Debug::JournalLinePile("Fin", "06/12/2024 17:20:00"),
+              "06/12/2024 17:20:00 : Inner.Routine . Fin . Stack = Inner.Routine | Outer.Routine | ");
+}
+
 TEST_F(Trace, ScopeLeavesOnEveryPath) {
     {
         DBG_SCOPE("Outer.Routine");

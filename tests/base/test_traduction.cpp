@@ -23,10 +23,13 @@ TEST(Traduction, LignesParSorteDeComposant) {
         {.Nom = "GB", .Groupe = true, .Caption = "Groupe"},
         {.Nom = "SaveDialog1", .DialogueOuvrir = true, .DialogueEnregistrer = true, .Filtre = "A|*.a"},
         {.Nom = "OpenDialog1", .DialogueOuvrir = true, .Filtre = "B|*.b"},
+        {.Nom = "ImageType", .Label = true},  // a picture, or a text the program sets: nothing
+        {.Nom = "btYes", .Bouton = true},
     };
-    const std::vector<Traduction::TFenetre> f = {{"Vide", "Sans rien", {}}, {"TestForm", "Essai", v}};
+    const std::vector<Traduction::TFenetre> f = {
+        {"Vide", "Sans rien", {}}, {"fmMessageDlg", "", {{.Nom = "btOk", .Bouton = true}}}, {"TestForm", "Essai", v}};
     EXPECT_EQ(Traduction::Lignes(f), (std::vector<std::string>{
-                                         "", "[Vide]", "rsVideCaption=Sans rien",
+                                         "", "[Vide]", "rsVideCaption=Sans rien", "", "[fmMessageDlg]",
                                          "", "[TestForm]", "rsTestFormCaption=Essai",
                                          "rsLabelACaption=Titre", "rsBtnACaption=&OK", "rsBtnBCaption=&Fermer",
                                          "rsBtnBHint=Ferme", "rsSBAHint=Zoom", "rsN1Caption=-",

@@ -4,6 +4,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QMdiSubWindow>
+#include <QMenu>
 #include <QTest>
 #include <QMouseEvent>
 #include <QWheelEvent>
@@ -177,6 +179,33 @@ TEST_F(ProgrammeSouris, CtrlWSelectsEveryPointOfTheActiveViewAndClosesNothing) {
     v->Selection.Clear();
     A("MeSelectAllControles")->trigger();
     EXPECT_TRUE(choisis > 0 && choisis == v->Selection.Count()) << choisis;
+}
+
+// Ctrl+F4 closes the active view, made active by a click in its drawing or
+// in its title; the frame's own menu shows it beside "Fermer", also on a
+// desktop that gave that item Ctrl+W alone.
+TEST_F(ProgrammeSouris, CtrlF4ClosesTheActiveViewWhereverItWasClicked) {
+    TFormFille* v = Vue(vkPerspective);
+    auto* cadre = qobject_cast<QMdiSubWindow*>(v->parentWidget());
+    for (const bool titre : {false, true}) {
+        Active(vkPlan);
+        cadre->show();
+        QTest::mouseClick(titre ? static_cast<QWidget*>(cadre) : v, Qt::LeftButton, {},
+                          titre ? QPoint(cadre->width() / 2, v->geometry().top() / 2) : v->rect().center());
+        ASSERT_EQ(F().NumVueActive(), vkPerspective) << titre;
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : cadre, Qt::Key_F4, Qt::ControlModifier);
+        EXPECT_TRUE(cadre->isHidden() && Vue(vkPlan)->parentWidget()->isVisible()) << titre;
+    }
+    QMdiSubWindow ctrlW;
+    for (QAction* a : ctrlW.systemMenu()->actions())
+        if (!a->shortcuts().isEmpty()) a->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_W)});
+    F().GardeCadre(&ctrlW);
+    for (QMdiSubWindow* c : {cadre, &ctrlW}) {
+        std::vector<QList<QKeySequence>> touches;
+        for (QAction* a : c->systemMenu()->actions())
+            if (!a->shortcuts().isEmpty()) touches.push_back(a->shortcuts());
+        EXPECT_EQ(touches, std::vector<QList<QKeySequence>>{{QKeySequence(Qt::CTRL | Qt::Key_F4)}});
+    }
 }
 
 // Panel 3 shows the measure just taken (Shift keeps the tool and its value),

@@ -103,11 +103,35 @@ TEST(MsgDlg, UnTexteLongSeCoupeUneFois) {
     EXPECT_GE(d.lbMsg->height(), d.lbMsg->heightForWidth(d.lbMsg->width()));
 
     // Without a blank after the middle the text stays whole, and the box
-    // stops at 730.
-    const QString sansBlanc = QStringLiteral("Fichier ") + QString(phrase.size(), QLatin1Char('x'));
-    d.Prepare(sansBlanc, Ui::MsgType::Warning, Ui::mbOK);
-    EXPECT_EQ(d.lbMsg->text(), sansBlanc);
-    EXPECT_EQ(d.width(), 730);
+    // stops at 730; a run without a blank (a long path) breaks inside the
+    // label's edge, every line of it as the label lays it out.
+    for (const QString& sansBlanc :
+         {QStringLiteral("Fichier ") + QString(phrase.size(), QLatin1Char('x')),
+          "Fichier /tmp/" + QString(80, 'A') + ' ' + QString(40, 'B') + " inexistant"}) {
+        d.Prepare(sansBlanc, Ui::MsgType::Warning, Ui::mbOK);
+        EXPECT_EQ(d.lbMsg->text().remove(QChar(0x200B)).remove(QLatin1Char('\n')), sansBlanc);
+        EXPECT_LE(d.width(), 730);
+        const QRect trace = d.lbMsg->fontMetrics().boundingRect(QRect(0, 0, d.lbMsg->width(), 100000),
+                                                                Qt::TextWordWrap, d.lbMsg->text());
+        EXPECT_TRUE(trace.width() <= d.lbMsg->width() && trace.height() <= d.lbMsg->height()) << trace.width();
+        EXPECT_LT(d.lbMsg->geometry().right(), d.width());
+    }
+}
+
+// The plain box is never narrower than its title, which the desktop shows
+// whole in its frame.
+TEST(MsgDlg, ThePlainBoxIsAsWideAsItsTitle) {
+    int largeur = 0, titre = 0;
+    QTimer::singleShot(0, [&] {
+        QWidget* w = QApplication::activeModalWidget();
+        QFont gras = w->font();
+        gras.setBold(true);
+        titre = QFontMetrics(gras).horizontalAdvance(w->windowTitle());
+        largeur = w->width();
+        w->close();
+    });
+    csMessage::ShowMessage(QStringLiteral("1 surface(s) importée(s)"));
+    EXPECT_TRUE(titre > 0 && largeur >= titre + 100) << largeur << " " << titre;
 }
 
 TEST(Langue, AppliqueLangueParNomsDeComposants) {

@@ -4,8 +4,11 @@
 #include <xcb/xcb.h>
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QProcess>
 #include <QProcessEnvironment>
 
@@ -30,8 +33,9 @@ namespace {
 
 QString Programme() { return QCoreApplication::applicationDirPath() + QStringLiteral("/corvane-shaper"); }
 
-// Whether the X server of that display shows the main window holding unsaved work.
-bool FenetreMontree(const QByteArray& display) {
+// Whether the X server of that display shows the main window holding unsaved
+// work, or (boite) a message box of the start, under the program's name.
+bool FenetreMontree(const QByteArray& display, bool boite = false) {
     xcb_connection_t* c = xcb_connect(display.constData(), nullptr);
     xcb_query_tree_reply_t* arbre = nullptr;
     if (!xcb_connection_has_error(c))
@@ -46,7 +50,7 @@ bool FenetreMontree(const QByteArray& display) {
         if (attr && nom && attr->map_state == XCB_MAP_STATE_VIEWABLE) {
             const std::string_view titre(static_cast<const char*>(xcb_get_property_value(nom)),
                                          static_cast<std::size_t>(xcb_get_property_value_length(nom)));
-            vu = titre.starts_with("Corvane Shaper") && titre.ends_with('*');
+            vu = boite ? titre == "Corvane Shaper" : titre.starts_with("Corvane Shaper") && titre.ends_with('*');
         }
         std::free(attr);
         std::free(nom);
@@ -231,6 +235,43 @@ TEST(Placement, AWindowComesBackWhereItWasAndWhollyOnTheScreen) {
     EXPECT_TRUE(ecran.contains(w.frameGeometry()));
 }
 
+// A window kept maximised comes back maximised and, un-maximised, at the
+// bounds it had before: the main window and a view in its area alike (a file
+// without those bounds still gives it maximised: the GL tests).
+TEST(Placement, AWindowKeptMaximisedGivesBackItsEarlierBounds) {
+    QTemporaryDir dir;
+    QSettings s(dir.filePath(QStringLiteral("p.ini")), QSettings::IniFormat);
+    QMdiArea zone;
+    zone.resize(1000, 800);
+    zone.show();
+    for (const QRect bornes : {QRect(60, 50, 500, 400), QRect(30, 40, 420, 300)}) {  // a window, a view
+        const auto fenetre = [&]() -> std::unique_ptr<QWidget> {
+            if (bornes.width() == 500) return std::make_unique<QWidget>();
+            auto sw = std::make_unique<QMdiSubWindow>();
+            zone.addSubWindow(sw.get());
+            Settings::SuitBornesNormales(*sw);
+            return sw;
+        };
+        std::unique_ptr<QWidget> w = fenetre();
+        w->show();
+        w->move(bornes.topLeft());
+        w->resize(bornes.size());
+        w->showMaximized();
+        QApplication::processEvents();
+        Settings::EcrirePlacement(s, QStringLiteral("W"), Settings::PlacementDe(*w));
+        w = fenetre();
+        Settings::TPlacement p;
+        ASSERT_TRUE(Settings::LirePlacement(s, QStringLiteral("W"), p));
+        Settings::AppliquePlacement(*w, p, false);
+        w->show();
+        QApplication::processEvents();
+        EXPECT_TRUE(w->isMaximized());
+        w->showNormal();
+        QApplication::processEvents();
+        EXPECT_EQ(QRect(w->frameGeometry().topLeft(), w->size()), bornes);
+    }
+}
+
 // ---- Exception handler ----------------------------------------------------------------------
 
 // The whole scenario through the main window is in the integration tests;
@@ -268,13 +309,13 @@ TEST(ExceptionHandler, TheErrorIsJournaledAndTheUserToldOnlyOfAnOddRecoveryPlace
         ExceptionHandler::Guard([]() -> int { throw std::runtime_error("Panne"); }, 0);
         EXPECT_EQ(messages, message.empty() ? std::vector<std::string>{} : std::vector<std::string>{message});
     }
-    // Memory running out twice: the user is told once, and where the copy went.
+    // Memory running out in two commands: the user is told each time, and where the copy went.
     ExceptionHandler::hooks().journalPath = h.journalPath;
     messages.clear();
     for (int i = 0; i < 2; ++i) ExceptionHandler::Guard([]() -> int { throw std::bad_alloc(); }, 0);
-    EXPECT_EQ(messages, std::vector<std::string>{Langue::Txt("rsMemoireInsuffisante") +
-                                                 "\nrecovery.cse enregistré dans " +
-                                                 std::filesystem::current_path().string()});
+    const std::string manque =
+        Langue::Txt("rsMemoireInsuffisante") + "\nrecovery.cse enregistré dans " + std::filesystem::current_path().string();
+    EXPECT_EQ(messages, std::vector<std::string>(2, manque));
     EXPECT_EQ(Debug::state().depth, 0);
     EXPECT_FALSE(Debug::state().inHandler);
     ExceptionHandler::SetHooks({});
@@ -282,14 +323,25 @@ TEST(ExceptionHandler, TheErrorIsJournaledAndTheUserToldOnlyOfAnOddRecoveryPlace
 
 // ---- The end of the program by the system ------------------------------------------------
 
-// SIGTERM, SIGHUP, or the X server gone, with unsaved work: the work goes to
-// recovery.cse, the journal says why, the settings are written as at a close
-// (the recent files rewritten whole, cut at "ERROR"), the exit code tells the
-// signal. The program runs from a link of its own, so that its journal is its own.
+// SIGTERM, SIGHUP, SIGINT, SIGQUIT, or the X server gone, with unsaved work:
+// the work goes to recovery.cse, the journal says why and where the program
+// was, the settings are written as at a close (the recent files rewritten
+// whole, cut at "ERROR"), the exit code tells the signal. So also while the
+// message box of the document read at the start is open, and when a second
+// signal comes while the first is handled (the save of a big document). The
+// program runs from a link of its own, so that its journal is its own.
 TEST(FinProgramme, ASignalOrTheDisplayLostKeepsTheWorkAndTheSettingsAndTheJournalSaysWhy) {
     if (!QFileInfo::exists(Programme())) GTEST_SKIP() << "corvane-shaper not built";
-    for (const int sig : {SIGTERM, SIGHUP, 0}) {  // 0: the display is lost
-        SCOPED_TRACE(sig);
+    // The signal (0: the display is lost), while the start's message box is
+    // open, a second signal once the recovery save of a big document has begun.
+    struct Cas {
+        int sig;
+        bool boite;
+        int second;
+    };
+    for (const Cas& cas : {Cas{SIGTERM, false, 0}, Cas{SIGHUP, false, 0}, Cas{SIGINT, false, 0}, Cas{SIGQUIT, false, 0},
+                           Cas{0, false, 0}, Cas{SIGINT, true, 0}, Cas{0, true, 0}, Cas{SIGTERM, false, SIGINT}}) {
+        SCOPED_TRACE(testing::Message() << cas.sig << (cas.boite ? " box" : "") << " then " << cas.second);
         QTemporaryDir runtime, config, dossier(QCoreApplication::applicationDirPath() + QStringLiteral("/fin-XXXXXX"));
         ASSERT_TRUE(runtime.isValid() && config.isValid() && dossier.isValid());
         QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
@@ -298,8 +350,17 @@ TEST(FinProgramme, ASignalOrTheDisplayLostKeepsTheWorkAndTheSettingsAndTheJourna
         std::filesystem::create_hard_link(Programme().toStdString(), programme.toStdString(), ec);
         ASSERT_TRUE(!ec || QFile::copy(Programme(), programme));
 
-        // A document read in part is unsaved work: an unknown key in MAIN.
-        std::vector<std::string> lignes = DocWriter::LignesDocument(Document::Defaut(), {0});
+        // A document read in part is unsaved work: an unknown key in MAIN. The
+        // big one: 100 nets of 31 x 31 points, 4 MB to write.
+        Document doc = Document::Defaut();
+        if (auto* s = dynamic_cast<TSurface*>(doc.Surfaces[0].get()); s && cas.second) {
+            s->Net.NbL = s->Net.NbC = kMaxNetSize;
+            for (int i = 0; i < kMaxNetSize; ++i)
+                for (int j = 0; j < kMaxNetSize; ++j) s->Net.pc(i, j) = {0.1 * i, 0.05 * j, 0.01 * i * j, 1};
+            s->Calc_VecteursNoeud();
+            while (doc.NbSurf() < 100) doc.AjouteSurface(s->Clone());
+        }
+        std::vector<std::string> lignes = DocWriter::LignesDocument(doc, DocWriter::ToutesLesSurfaces(doc));
         lignes.insert(std::find(lignes.begin(), lignes.end(), "[MAIN]") + 1, {"[Inconnue]", "x"});
         const QString document = dossier.filePath(QStringLiteral("bateau.cse"));
         ASSERT_TRUE(Encodage::EcritFichierTexte(document.toStdString(), lignes, nullptr));
@@ -308,16 +369,19 @@ TEST(FinProgramme, ASignalOrTheDisplayLostKeepsTheWorkAndTheSettingsAndTheJourna
         ASSERT_TRUE(Encodage::EcritFichierTexte(
             ini.toStdString(), {"[Files]", "File1=/n/a.cse", "File2=ERROR", "File3=/n/c.cse"}, nullptr));
 
+        const bool x11 = cas.sig == 0 || cas.boite;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("HOME"), dossier.path());
         env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), sig ? QStringLiteral("offscreen") : QStringLiteral("xcb"));
-        env.insert(QStringLiteral("CORVANE_SHAPER_UNATTENDED"), QStringLiteral("1"));
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), x11 ? QStringLiteral("xcb") : QStringLiteral("offscreen"));
+        env.insert(QStringLiteral("CORVANE_SHAPER_UNATTENDED"), cas.boite ? QStringLiteral("0") : QStringLiteral("1"));
         QProcess x;
-        if (sig == 0) {
-            // Xvfb picks a free display and writes its number once it accepts clients.
-            x.start(QStringLiteral("Xvfb"), {"-displayfd", "1", "-screen", "0", "800x600x24", "-nolisten", "tcp"});
+        if (x11) {
+            // Xvfb picks a free display and writes its number once it accepts
+            // clients; no reset when the test's own look at it disconnects.
+            x.start(QStringLiteral("Xvfb"),
+                    {"-displayfd", "1", "-noreset", "-screen", "0", "800x600x24", "-nolisten", "tcp"});
             if (!x.waitForStarted(10000)) GTEST_SKIP() << "no Xvfb";
             ASSERT_TRUE(QTest::qWaitFor([&] { return x.canReadLine(); }, 20000));
             env.insert(QStringLiteral("DISPLAY"), QLatin1Char(':') + QString::fromLatin1(x.readLine()).trimmed());
@@ -328,32 +392,52 @@ TEST(FinProgramme, ASignalOrTheDisplayLostKeepsTheWorkAndTheSettingsAndTheJourna
         p.setWorkingDirectory(dossier.path());
         p.start(programme, {document});
         ASSERT_TRUE(p.waitForStarted(10000));
-        // The lock is taken once the signals are; the display's loss is seen once the window shows.
-        const QString verrou = runtime.filePath(QStringLiteral("MutexCorvaneShaper.lock"));
-        ASSERT_TRUE(QTest::qWaitFor([&] { return QFileInfo::exists(verrou); }, 20000));
-        if (sig == 0) {
-            const QByteArray display = env.value(QStringLiteral("DISPLAY")).toLatin1();
-            ASSERT_TRUE(QTest::qWaitFor([&] { return FenetreMontree(display); }, 30000));
-            x.kill();
+        // The moment: the reading's message shown (on standard error, or in
+        // its box), or the window shown for the display's loss.
+        QByteArray erreurs;
+        const QByteArray display = env.value(QStringLiteral("DISPLAY")).toLatin1();
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] {
+                if (x11) return FenetreMontree(display, cas.boite);
+                erreurs += p.readAllStandardError();
+                return erreurs.contains("n'a pas pu reprendre");
+            },
+            60000))
+            << (erreurs + p.readAllStandardError()).toStdString();
+        if (cas.sig == 0) {
+            // Ended, not killed: its lock and socket go, for the next one.
+            x.terminate();
             x.waitForFinished(10000);
         } else {
-            ASSERT_EQ(::kill(static_cast<pid_t>(p.processId()), sig), 0);
+            ASSERT_EQ(::kill(static_cast<pid_t>(p.processId()), cas.sig), 0);
         }
-        ASSERT_TRUE(p.waitForFinished(30000));
-        const std::string sortie = p.readAllStandardError().toStdString();
-        EXPECT_EQ(std::tuple(p.exitStatus(), p.exitCode()), std::tuple(QProcess::NormalExit, sig ? 128 + sig : 1))
+        if (cas.second) {
+            // Once the copy is being written, or is.
+            const QDir d(dossier.path());
+            for (int k = 0; k < 30000 && d.entryList({"*recovery.cse*"}, QDir::Files | QDir::Hidden).isEmpty(); ++k)
+                QTest::qSleep(1);
+            ::kill(static_cast<pid_t>(p.processId()), cas.second);
+        }
+        ASSERT_TRUE(p.waitForFinished(60000));
+        const std::string sortie = (erreurs + p.readAllStandardError()).toStdString();
+        EXPECT_EQ(std::tuple(p.exitStatus(), p.exitCode()), std::tuple(QProcess::NormalExit, cas.sig ? 128 + cas.sig : 1))
             << sortie;
 
         Document relu;
         const QString recovery = dossier.filePath(QStringLiteral("recovery.cse"));
         ASSERT_TRUE(GestFich::OuvrirFichier(relu, recovery.toStdString()).Complet) << sortie;
-        EXPECT_EQ(relu.NbSurf(), 1);
+        EXPECT_EQ(relu.NbSurf(), cas.second ? 100 : 1);
+        EXPECT_EQ(QDir(dossier.path()).entryList({".recovery.cse.*"}, QDir::Files | QDir::Hidden), QStringList{});
         const QString journal = LitTout(dossier.filePath(QStringLiteral("Error.log")));
-        const std::string raison = sig ? FinProgramme::RaisonSignal(sig) : FinProgramme::kRaisonAffichage;
+        const std::string raison = cas.sig ? FinProgramme::RaisonSignal(cas.sig) : FinProgramme::kRaisonAffichage;
         for (const QString& attendu : {QString::fromStdString(raison), "document enregistré dans " + recovery})
             EXPECT_TRUE(journal.contains(attendu)) << journal.toStdString();
+        // The routines running then: in the box, the reading that shows it.
+        EXPECT_EQ(journal.contains(QStringLiteral("| GestFich.OuvrirFichier |")), cas.boite) << journal.toStdString();
         const QString reglages = LitTout(ini);
         EXPECT_TRUE(reglages.contains(QStringLiteral("File1=/n/a.cse"))) << reglages.toStdString();
         EXPECT_FALSE(reglages.contains(QStringLiteral("c.cse"))) << reglages.toStdString();
+        x.terminate();
+        x.waitForFinished(10000);
     }
 }

@@ -55,6 +55,9 @@ TEST_F(ProgrammeTest, LeModeleListeChaqueFenetreDansLOrdreDeCreationEtReluCommeL
                           "rsOpenDialogFilter=Fichier CorvaneShaper|*.cse|Fichier Net|*.net|Tous|*.*",
                           "rsIGESFilter=Fichiers IGES (*.igs)|*.igs|Tous fichiers (*.*)|*.*"})
         EXPECT_NE(std::find(lignes.begin(), lignes.end(), l), lignes.end()) << l;
+    // No key without a text: the pictures held in labels, the message box's
+    // title and buttons (set at each call) have nothing to translate.
+    for (const std::string& l : lignes) EXPECT_TRUE(l.empty() || l.front() == '[' || l.find('=') + 1 < l.size()) << l;
     // The views: the title and the entries of the pop-up menu.
     EXPECT_EQ((std::vector{textes["SectionForm"], textes["PlanForm"], textes["ProfileForm"], textes["PerspForm"]}),
               (std::vector{11, 11, 11, 22}));
