@@ -315,12 +315,12 @@ TEST_F(ImprForm, EveryPrintoutIsOnThePaperChosenWithItsContentInside) {
         {"dimensions", bouton(&taille, "BtnImprimer"), QStringLiteral("Longueur=10.0000")},
     };
     using ImprimanteChoisie::TPapier;
-    // Each paper with pdfinfo's "Page size".
-    for (const auto& [choix, taille] : {std::pair{ImprimanteChoisie::TChoix{TPapier::A4, 210, 297}, "595 x 842 pts (A4)"},
-                                        {{TPapier::A3, 420, 297}, "1191 x 842 pts (A3)"},
-                                        {{TPapier::LetterUS, 216, 279}, "612 x 792 pts (letter)"}}) {
+    // Each paper with pdfinfo's "Page size" and its width and height in points.
+    for (const auto& [choix, taille, w, h] :
+         {std::tuple{ImprimanteChoisie::TChoix{TPapier::A4, 210, 297}, "595 x 842 pts (A4)", 595.3, 841.9},
+          {{TPapier::A3, 420, 297}, "1191 x 842 pts (A3)", 1190.6, 841.9},
+          {{TPapier::LetterUS, 216, 279}, "612 x 792 pts (letter)", 612.0, 792.0}}) {
         ImprimanteChoisie::Ecrit(choix);
-        const double w = choix.Horz * 72 / 25.4, h = choix.Vert * 72 / 25.4;  // points
         for (const auto& [nom, bouton, texte] : printouts) {
             SCOPED_TRACE(std::string(taille) + " " + nom);
             QFile::remove(pdf);
@@ -330,9 +330,8 @@ TEST_F(ImprForm, EveryPrintoutIsOnThePaperChosenWithItsContentInside) {
             EXPECT_NE(info.find(taille), std::string::npos) << info;
             static const QRegularExpression mot(R"x(<word xMin="(\S+)" yMin="(\S+)" xMax="(\S+)" yMax="(\S+)">([^<]*)</word>)x");
             QRectF tout;  // every word's box
-            for (auto it = mot.globalMatch(QString::fromStdString(fixtures::Sortie("pdftotext -bbox " + pdf.toStdString() + " -")));
-                 it.hasNext();) {
-                const auto m = it.next();
+            const QString boites = QString::fromStdString(fixtures::Sortie("pdftotext -bbox " + pdf.toStdString() + " -"));
+            for (const auto& m : mot.globalMatch(boites)) {
                 const QRectF r(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
                                QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()));
                 EXPECT_TRUE(QRectF(0, 0, w, h).contains(r)) << m.captured(5).toStdString();
