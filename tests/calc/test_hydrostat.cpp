@@ -260,15 +260,7 @@ TEST(HydrostatCoefficients, KnownShapes) {
 namespace {
 
 enum Construction { kEntiere, kDeuxCotes, kDemiMiroir, kDemiSeule, kDecalee, kDemicoque, kPuits };
-struct Caisse {
-    double x0, x1, z0, y0, y1;
-    int w, murs;
-};
-struct Modele {
-    Document doc;
-    std::vector<Caisse> caisses;
-    double xc;   // X of the axis it is turned about: its waterline's middle, the centre plane for a half
-};
+struct Caisse { double x0, x1, z0, y0, y1; int w, murs; };
 
 // An open section from (a, 1) down to the keel, across to b and up to (b, 1).
 std::vector<TVertex3f> SectionU(double a, double b, double z0) {
@@ -280,28 +272,23 @@ std::vector<TVertex3f> SectionU(double a, double b, double z0) {
     return s;
 }
 
-Modele Construit(Construction c) {
+// The hull, its boxes, and the X of the axis it is turned about: its waterline's middle, the centre plane for a half.
+std::tuple<Document, std::vector<Caisse>, double> Construit(Construction c) {
     auto piece = [](const std::vector<TVertex3f>& s, bool sym = false) { return fixtures::Extrusion(s, 0, 10, 10, TDefGrille{}, sym); };
     const std::vector<TVertex3f> demi = fixtures::SectionCaisson(4.0, -1.0, 1.0, 4, 4, 0);
+    std::vector<TVertex3f> babord(demi.rbegin(), demi.rend());  // walked backwards, its skin faces the same way
+    for (TVertex3f& p : babord) p.X = -p.X;
     std::vector<std::unique_ptr<TDXFSurface>> v;
     std::vector<Caisse> k{{-2, 2, -1, 0, 10, 1, 2}};
     double xc = 0;
     switch (c) {
     case kEntiere: v.push_back(piece(SectionU(-2, 2, -1))); break;
-    case kDeuxCotes: {
-        // Starboard, then port: its mirror image walked backwards, so that its skin faces the same way.
-        v.push_back(piece(demi));
-        std::vector<TVertex3f> babord;
-        for (auto p = demi.rbegin(); p != demi.rend(); ++p) babord.push_back({-p->X, 0, p->Z});
-        v.push_back(piece(babord));
-        break;
-    }
+    case kDeuxCotes: v.push_back(piece(demi)), v.push_back(piece(babord)); break;
     case kDemiMiroir: v.push_back(piece(demi, true)); break;
     case kDemiSeule: v.push_back(piece(demi)); k = {{0, 2, -1, 0, 10, 1, 1}}; break;
     case kDecalee: v.push_back(piece(SectionU(3, 7, -1))); k = {{3, 7, -1, 0, 10, 1, 2}}; xc = 5; break;
     case kDemicoque: v.push_back(piece(SectionU(2, 3, -1))); k = {{2, 3, -1, 0, 10, 1, 2}}; xc = 2.5; break;
-    case kPuits:
-        // A well open to the sky, X -1..1 down to -0.5 from Y = 3 to 7, counted negatively.
+    case kPuits:  // a well open to the sky, X -1..1 down to -0.5 from Y = 3 to 7, counted negatively
         v.push_back(piece(SectionU(-2, 2, -1)));
         v.push_back(fixtures::Extrusion(SectionU(-1, 1, -0.5), 3, 4, 4, TDefGrille{}, false));
         v.back()->Orientation = 0;
@@ -320,42 +307,42 @@ TEST(HydrostatConstruction, WaterplaneAndBreadthDoNotDependOnHowTheHullIsBuilt) 
     for (const auto& [gite, assiette] : {std::pair{0.0, 0.0}, {10.0, 0.0}, {0.0, 2.0}})
         for (const Construction c : {kEntiere, kDeuxCotes, kDemiMiroir, kDemiSeule, kDecalee, kDemicoque, kPuits}) {
             SCOPED_TRACE(testing::Message() << c << " heel " << gite << " trim " << assiette);
-            Modele mo = Construit(c);
+            auto [doc, caisses, xc] = Construit(c);
             TMatrice m;
-            Matrice::MatRotation3D({mo.xc, 5.0, 0.0}, {assiette, gite, 0.0}, m);
-            for (int i = 0; i < mo.doc.NbSurf(); ++i)
-                Transfo::RotationSurf(mo.doc, i, {assiette, gite, 0.0}, {mo.xc, 5.0, 0.0}, true, false, false);
+            Matrice::MatRotation3D({xc, 5.0, 0.0}, {assiette, gite, 0.0}, m);
+            for (int i = 0; i < doc.NbSurf(); ++i)
+                Transfo::RotationSurf(doc, i, {assiette, gite, 0.0}, {xc, 5.0, 0.0}, true, false, false);
             auto monde = [&m](double x, double y, double z) { return Matrice::Transformed(m, {x, y, z}); };
             const double dz = monde(0, 0, 1).Z - monde(0, 0, 0).Z;
             auto h = [&](double x, double y) { return -monde(x, y, 0).Z / dz; };
+            auto eau = [&](double x, double y) { return monde(x, y, h(x, y)); };
             const double hx = h(1, 0) - h(0, 0), hy = h(0, 1) - h(0, 0);
+            // The world's Z of the keel line at x where it crosses the world's Y = y.
+            auto quille = [&](double x, double z0, double y) {
+                const TVertex3f k0 = monde(x, 0, z0), k1 = monde(x, 1, z0);
+                return k0.Z + (y - k0.Y) * (k1.Z - k0.Z) / (k1.Y - k0.Y);
+            };
 
-            // Volume and centre: over each box, g = h - z0 is linear, so its integrals are its moments.
+            // Over each box g = h - z0 is linear, so its integrals are its moments; its waterplane, the
+            // parallelogram where the water meets its sides, is its plan over dz, centred where its middle is.
             double V = 0, mx = 0, my = 0, mz = 0, awp = 0, fx = 0, fy = 0, perimetre = 0;
             double bMin = 1e9, bMax = -1e9, lMin = 1e9, lMax = -1e9;
-            for (const Caisse& b : mo.caisses) {
+            for (const Caisse& b : caisses) {
                 const double lx = b.x1 - b.x0, ly = b.y1 - b.y0, xm = (b.x0 + b.x1) / 2, ym = (b.y0 + b.y1) / 2;
                 const double a = b.w * lx * ly, g0 = h(xm, ym) - b.z0;
                 V += a * g0;
                 mx += a * (xm * g0 + hx * lx * lx / 12);
                 my += a * (ym * g0 + hy * ly * ly / 12);
                 mz += a * (g0 * g0 / 2 + hx * hx * lx * lx / 24 + hy * hy * ly * ly / 24 + b.z0 * g0);
-                // Its waterplane: the parallelogram of the corners where the water meets its sides.
-                TVertex3f p[2][2];
-                for (int i : {0, 1})
-                    for (int j : {0, 1}) {
-                        const double x = i ? b.x1 : b.x0, y = j ? b.y1 : b.y0;
-                        p[i][j] = monde(x, y, h(x, y));
-                        if (b.w > 0) bMin = std::min(bMin, p[i][j].X), bMax = std::max(bMax, p[i][j].X);
-                        lMin = std::min(lMin, p[i][j].Y), lMax = std::max(lMax, p[i][j].Y);
+                awp += a / dz, fx += a / dz * eau(xm, ym).X, fy += a / dz * eau(xm, ym).Y;
+                const TVertex3f p0 = eau(b.x0, b.y0), p1 = eau(b.x0, b.y1);
+                perimetre += b.murs * std::hypot(p1.X - p0.X, p1.Y - p0.Y);
+                for (double x : {b.x0, b.x1})
+                    for (double y : {b.y0, b.y1}) {
+                        const TVertex3f p = eau(x, y);
+                        if (b.w > 0) bMin = std::min(bMin, p.X), bMax = std::max(bMax, p.X);
+                        lMin = std::min(lMin, p.Y), lMax = std::max(lMax, p.Y);
                     }
-                const double ux = p[1][0].X - p[0][0].X, uy = p[1][0].Y - p[0][0].Y;
-                const double vx = p[0][1].X - p[0][0].X, vy = p[0][1].Y - p[0][0].Y;
-                const double s = b.w * std::fabs(ux * vy - uy * vx);
-                awp += s;
-                fx += s * (p[0][0].X + p[1][1].X) / 2;
-                fy += s * (p[0][0].Y + p[1][1].Y) / 2;
-                perimetre += b.murs * std::hypot(vx, vy);
             }
             const TVertex3f cc = monde(mx / V, my / V, mz / V);
 
@@ -363,36 +350,26 @@ TEST(HydrostatConstruction, WaterplaneAndBreadthDoNotDependOnHowTheHullIsBuilt) 
             // the depth of its keel there, away from its slanting ends (NAN).
             auto station = [&](double y) -> double {
                 double aire = 0;
-                for (const Caisse& b : mo.caisses) {
+                for (const Caisse& b : caisses) {
                     const double xm = (b.x0 + b.x1) / 2, y0 = monde(xm, b.y0, 0).Y, y1 = monde(xm, b.y1, 0).Y;
-                    if (assiette == 0) {
-                        if (y >= b.y0 - 1e-6 && y <= b.y1 + 1e-6) aire += b.w * (b.x1 - b.x0) * (h(xm, y) - b.z0);
-                        continue;
-                    }
-                    if (std::fabs(y - y0) < 0.1 || std::fabs(y - y1) < 0.1) return NAN;
-                    const TVertex3f k0 = monde(xm, 0, b.z0), k1 = monde(xm, 1, b.z0);
-                    if (y > y0 && y < y1) aire -= b.w * (b.x1 - b.x0) * (k0.Z + (y - k0.Y) * (k1.Z - k0.Z) / (k1.Y - k0.Y));
+                    if (assiette != 0 && std::min(std::fabs(y - y0), std::fabs(y - y1)) < 0.1) return NAN;
+                    if (y > y0 - 1e-6 && y < y1 + 1e-6)
+                        aire += b.w * (b.x1 - b.x0) * (assiette == 0 ? h(xm, y) - b.z0 : -quille(xm, b.z0, y));
                 }
                 return aire;
             };
             RecordingScope rs;
-            const TResultatsHydro r = Lance(mo.doc, 9);
-            double amax = 0;
-            for (const TAireObj& a : r.Stations) {
-                const double attendu = station(a.Y);
-                if (std::isnan(attendu)) continue;
-                EXPECT_NEAR(a.Aire, attendu, 1e-6) << a.Y;
-                amax = std::max(amax, attendu);
-            }
-            // The depth at the largest section: the lowest keel corner there.
-            double creux = 0;
-            for (const Caisse& b : mo.caisses)
-                for (double x : {b.x0, b.x1}) {
-                    const TVertex3f k0 = monde(x, 0, b.z0), k1 = monde(x, 1, b.z0);
-                    creux = std::min(creux, k0.Z + (r.MaitreCouple.Y - k0.Y) * (k1.Z - k0.Z) / (k1.Y - k0.Y));
+            const TResultatsHydro r = Lance(doc, 9);
+            double amax = 0, creux = 0;  // the depth at the largest section: its lowest keel corner
+            for (const TAireObj& a : r.Stations)
+                if (const double attendu = station(a.Y); !std::isnan(attendu)) {
+                    EXPECT_NEAR(a.Aire, attendu, 1e-6) << a.Y;
+                    amax = std::max(amax, attendu);
                 }
+            for (const Caisse& b : caisses)
+                for (double x : {b.x0, b.x1}) creux = std::min(creux, quille(x, b.z0, r.MaitreCouple.Y));
             const double bwl = bMax - bMin, lwl = lMax - lMin;
-            const Taille::TDimensions d = Taille::Dimensions(mo.doc, std::vector<bool>(mo.doc.NbSurf(), true));
+            const Taille::TDimensions d = Taille::Dimensions(doc, std::vector<bool>(doc.NbSurf(), true));
             Proches({{"V", r.Volume, V, 1e-6}, {"CC.X", r.CC.X, cc.X, 1e-6}, {"CC.Y", r.CC.Y, cc.Y, 1e-6}, {"CC.Z", r.CC.Z, cc.Z, 1e-6},
                      {"Awp", r.Flottaison.Aire, awp, 1e-6}, {"CF.X", r.Flottaison.X, fx / awp, 1e-6},
                      {"CF.Y", r.Flottaison.Y, fy / awp, 1e-5}, {"1 cm", r.Volume1cm, awp / 100, 1e-8},

@@ -35,13 +35,15 @@ namespace {
 
 using ImprForm = ProgrammeTest;
 
-// The box, in millimetres from the picture's corner, of its dark pixels within `zone` (empty: all of it).
-QRectF Sombres(const QImage& im, QRect zone, double mmParPixel) {
+// The box, in millimetres from the picture's corner, of its dark pixels within `zone` (empty: all of it); their count
+// in `n`.
+QRectF Sombres(const QImage& im, QRect zone, double mmParPixel, int* n = nullptr) {
     double x0 = 1e9, y0 = 1e9, x1 = -1e9, y1 = -1e9;
     zone = zone.isEmpty() ? im.rect() : zone;
     for (int y = zone.top(); y <= zone.bottom(); ++y)
         for (int x = zone.left(); x <= zone.right(); ++x)
             if (qGray(im.pixel(x, y)) < 200) {
+                if (n) ++*n;
                 x0 = std::min(x0, x * mmParPixel), x1 = std::max(x1, (x + 1) * mmParPixel);
                 y0 = std::min(y0, y * mmParPixel), y1 = std::max(y1, (y + 1) * mmParPixel);
             }
@@ -116,33 +118,24 @@ TEST_F(Impression, ThePaperChosenIsThePdfPageAndTheHullMeasuresTheScaleOnIt) {
     }
 }
 
-// The dark pixels of the picture within `zone` (empty: all of it).
-int Encre(const QImage& im, QRect zone = {}) {
-    int n = 0;
-    zone = zone.isEmpty() ? im.rect() : zone;
-    for (int y = zone.top(); y <= zone.bottom(); ++y)
-        for (int x = zone.left(); x <= zone.right(); ++x) n += qGray(im.pixel(x, y)) < 200;
-    return n;
-}
-
 // Stations, waterlines, longitudinals and diagonals, white on the screen's black, are inked on paper in every view:
 // each family ticked alone adds its lines to the hull's outline, on the printed page and in the preview.
 TEST_F(Impression, EveryLineFamilyIsInkedOnThePageAndInThePreview) {
-    const char* const familles[] = {"MeSections", "MeLignesdEau", "MeLongitudinales", "MeDiagonales"};
     for (int vue = 0; vue < 4; ++vue) {
         Ouvre(vue);
         f->RB_EchAjuster->click();
-        auto encre = [&] {
+        auto encre = [&] {  // the dark pixels of the page and of the preview's page
             f->ImageApp->update();
             const QImage apercu = f->ImageApp->grab().toImage();
             const MiseEnPage::TPage& pg = f->Page();
             EXPECT_TRUE(f->Imprime());
-            return std::pair{Encre(Page(1, 50)), Encre(apercu, QRect(pg.L + 1, pg.T + 1, pg.U - 2, pg.V - 2))};
+            int page = 0, vu = 0;
+            Sombres(Page(1, 50), {}, 1, &page), Sombres(apercu, QRect(pg.L + 1, pg.T + 1, pg.U - 2, pg.V - 2), 1, &vu);
+            return std::pair{page, vu};
         };
         const auto [page0, apercu0] = encre();
-        for (const char* famille : familles) {
+        for (const char* famille : {"MeSections", "MeLignesdEau", "MeLongitudinales", "MeDiagonales"}) {
             SCOPED_TRACE(std::to_string(vue) + " " + famille);
-            ASSERT_FALSE(A(famille)->isChecked());
             A(famille)->trigger();
             const auto [page, apercu] = encre();
             A(famille)->trigger();
@@ -259,12 +252,9 @@ TEST_F(ImprForm, FieldsKeepTheirBoundsAndThePaperIsKept) {
     QTimer::singleShot(0, [] {
         auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
         ASSERT_TRUE(d);
-        auto* taille = d->findChild<QComboBox*>(QStringLiteral("pageSizeCombo"));
-        auto* paysage = d->findChild<QRadioButton*>(QStringLiteral("landscape"));
-        if (taille && paysage) {
+        if (auto* taille = d->findChild<QComboBox*>(QStringLiteral("pageSizeCombo")))
             taille->setCurrentIndex(taille->findText(QStringLiteral("A5")));
-            paysage->click();
-        }
+        if (auto* paysage = d->findChild<QRadioButton*>(QStringLiteral("landscape"))) paysage->click();
         d->accept();
     });
     A("MeConfigurationImpression")->trigger();
@@ -314,13 +304,8 @@ TEST_F(ImprForm, EveryPrintoutIsOnThePaperChosenWithItsContentInside) {
     for (int j = 1; j <= 5; ++j)
         poids.SG_PoidsBallast->item(0, j)->setText(QStringList{"Moteur", "100", "0", "2", "0.2"}[j - 1]);
 
-    struct Printout {
-        const char* nom;
-        QAbstractButton* bouton;
-        QString texte;  // found on the pages
-    };
     auto bouton = [](QWidget* w, const char* nom) { return w->findChild<QAbstractButton*>(QLatin1String(nom)); };
-    const Printout printouts[] = {
+    const std::tuple<const char*, QAbstractButton*, QString> printouts[] = {  // and a text found on its pages
         {"hydrostatics", hydro.BtnImprimer, hydro.windowTitle()},
         {"chart", stab.SBPrintChart, QStringLiteral("GZ")},
         {"measures", stab.SBImprimerMesures, QStringLiteral("Mesures")},
@@ -329,38 +314,33 @@ TEST_F(ImprForm, EveryPrintoutIsOnThePaperChosenWithItsContentInside) {
         {"offsets", bouton(&cotes, "BtnImprimer"), QStringLiteral("Tableau de cotes")},
         {"dimensions", bouton(&taille, "BtnImprimer"), QStringLiteral("Longueur=10.0000")},
     };
-    struct Papier {
-        ImprimanteChoisie::TChoix choix;
-        const char* taille;  // pdfinfo's "Page size"
-        double w, h;         // points
-    };
     using ImprimanteChoisie::TPapier;
-    for (const Papier& papier : {Papier{{TPapier::A4, 210, 297}, "595 x 842 pts (A4)", 595.3, 841.9},
-                                 Papier{{TPapier::A3, 420, 297}, "1191 x 842 pts (A3)", 1190.6, 841.9},
-                                 Papier{{TPapier::LetterUS, 216, 279}, "612 x 792 pts (letter)", 612.0, 792.0}}) {
-        ImprimanteChoisie::Ecrit(papier.choix);
-        for (const Printout& k : printouts) {
-            SCOPED_TRACE(std::string(papier.taille) + " " + k.nom);
+    // Each paper with pdfinfo's "Page size" and its width and height in points.
+    for (const auto& [choix, taille, w, h] :
+         {std::tuple{ImprimanteChoisie::TChoix{TPapier::A4, 210, 297}, "595 x 842 pts (A4)", 595.3, 841.9},
+          {{TPapier::A3, 420, 297}, "1191 x 842 pts (A3)", 1190.6, 841.9},
+          {{TPapier::LetterUS, 216, 279}, "612 x 792 pts (letter)", 612.0, 792.0}}) {
+        ImprimanteChoisie::Ecrit(choix);
+        for (const auto& [nom, bouton, texte] : printouts) {
+            SCOPED_TRACE(std::string(taille) + " " + nom);
             QFile::remove(pdf);
-            ASSERT_TRUE(k.bouton && k.bouton->isEnabled());
-            k.bouton->click();
+            ASSERT_TRUE(bouton && bouton->isEnabled());
+            bouton->click();
             const std::string info = fixtures::Sortie("pdfinfo " + pdf.toStdString() + " 2>&1");
-            EXPECT_NE(QString::fromStdString(info).simplified().indexOf(QStringLiteral("Page size: ") + papier.taille), -1) << info;
+            EXPECT_NE(info.find(taille), std::string::npos) << info;
             static const QRegularExpression mot(R"x(<word xMin="(\S+)" yMin="(\S+)" xMax="(\S+)" yMax="(\S+)">([^<]*)</word>)x");
             QRectF tout;  // every word's box
-            for (auto it = mot.globalMatch(QString::fromStdString(fixtures::Sortie("pdftotext -bbox " + pdf.toStdString() + " -")));
-                 it.hasNext();) {
-                const auto m = it.next();
+            const QString boites = QString::fromStdString(fixtures::Sortie("pdftotext -bbox " + pdf.toStdString() + " -"));
+            for (const auto& m : mot.globalMatch(boites)) {
                 const QRectF r(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
                                QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()));
-                EXPECT_TRUE(QRectF(0, 0, papier.w, papier.h).contains(r)) << m.captured(5).toStdString();
+                EXPECT_TRUE(QRectF(0, 0, w, h).contains(r)) << m.captured(5).toStdString();
                 tout |= r;
             }
-            const QString texte = QString::fromStdString(fixtures::Sortie("pdftotext -layout " + pdf.toStdString() + " -")).simplified();
-            EXPECT_TRUE(texte.contains(k.texte)) << texte.toStdString();
-            if (std::string_view(k.nom) == "chart") {
-                EXPECT_TRUE(tout.width() > 0.8 * papier.w && tout.height() > 0.8 * papier.h) << tout.width() << " x " << tout.height();
-            }
+            const QString lu = QString::fromStdString(fixtures::Sortie("pdftotext -layout " + pdf.toStdString() + " -")).simplified();
+            EXPECT_TRUE(lu.contains(texte)) << lu.toStdString();
+            EXPECT_TRUE(std::string_view(nom) != "chart" || (tout.width() > 0.8 * w && tout.height() > 0.8 * h))
+                << tout.width() << " x " << tout.height();
         }
     }
     ImprimanteChoisie::FichierPdf = fichierAvant;

@@ -142,12 +142,10 @@ struct UiBoiteModale : RecordingUi {
     }
 };
 
-// A value out of range, the window active or not, the cell left by Enter,
-// Tab, a click on another cell, Fermer or another window taking the
-// activation, twice in a row: told once each time; the point unchanged; the
-// window open and active, the cell's editor open on the text, selected, with
-// the focus. The same text confirmed again is told again; Escape gives the
-// point's own value back. A valid value then goes in as Fermer closes.
+// A value out of range, the window active or not, the cell left by Enter, Tab, a click on another cell, Fermer or
+// another window taking the activation, twice in a row: told each time; the point unchanged; the window open and
+// active, the cell's editor open on the text, selected, with the focus. The same text confirmed again is told again;
+// Escape gives the point's own value back. A valid value then goes in as Fermer closes.
 TEST_F(TypedEditingTest, ListRefusedValueToldEveryTimeThenTheCellHasTheFocus) {
     enum Sortie { Entree, Tab, Clic, Fermer, AutreFenetre };
     F().Action(QStringLiteral("MeLstPC"))->trigger();
@@ -158,6 +156,7 @@ TEST_F(TypedEditingTest, ListRefusedValueToldEveryTimeThenTheCellHasTheFocus) {
     l->activateWindow();  // the rows are read
     Attend(1);
     const QModelIndex x = l->Modele()->index(1, TModelePC::kColX);
+    auto editeur = [&] { return qobject_cast<QLineEdit*>(g->indexWidget(x)); };
     const TVertex4f avant = Doc().SurfaceNurbs(0)->Net.TabPC[0][1];
     UiBoiteModale boite;
     Ui::ScopedUi portee(&boite);
@@ -167,45 +166,39 @@ TEST_F(TypedEditingTest, ListRefusedValueToldEveryTimeThenTheCellHasTheFocus) {
             if (!active && sortie == AutreFenetre) continue;
             SCOPED_TRACE(testing::Message() << "active " << active << ", sortie " << sortie);
             boite.messages.clear();
-            QLineEdit* editeur = nullptr;
             for (const char* texte : {"1e9", "2e9"}) {
                 // Inactive, the window leaves the text told before as it is.
                 active ? l->activateWindow() : AutreActive();
                 Attend(1);
-                if (!editeur) g->setCurrentIndex(x), g->edit(x);
-                editeur = qobject_cast<QLineEdit*>(g->indexWidget(x));
-                ASSERT_NE(editeur, nullptr);
-                editeur->selectAll();
-                QTest::keyClicks(editeur, QLatin1String(texte));
+                if (*texte == '1') g->setCurrentIndex(x), g->edit(x);  // the second goes into the editor left open
+                ASSERT_NE(editeur(), nullptr);
+                editeur()->selectAll();
+                QTest::keyClicks(editeur(), QLatin1String(texte));
                 switch (sortie) {
-                    case Entree: QTest::keyClick(editeur, Qt::Key_Return); break;
-                    case Tab: QTest::keyClick(editeur, Qt::Key_Tab); break;
-                    case Clic:
-                        QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, g->visualRect(x.siblingAtRow(3)).center());
-                        break;
+                    case Entree: QTest::keyClick(editeur(), Qt::Key_Return); break;
+                    case Tab: QTest::keyClick(editeur(), Qt::Key_Tab); break;
+                    case Clic: QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, g->visualRect(x.siblingAtRow(3)).center()); break;
                     case Fermer: QTest::mouseClick(fermer, Qt::LeftButton); break;
                     case AutreFenetre: AutreActive(); break;
                 }
                 Attend(5);
                 EXPECT_EQ(boite.messages, std::vector<std::string>(texte[0] == '1' ? 1 : 2, message));
-                editeur = qobject_cast<QLineEdit*>(g->indexWidget(x));
-                ASSERT_TRUE(editeur && QApplication::focusWidget() == editeur && QApplication::activeWindow() == l);
-                EXPECT_TRUE(editeur->selectedText() == QLatin1String(texte) && g->currentIndex() == x);
+                ASSERT_TRUE(editeur() && QApplication::focusWidget() == editeur() && QApplication::activeWindow() == l);
+                EXPECT_TRUE(editeur()->selectedText() == QLatin1String(texte) && g->currentIndex() == x);
             }
-            QTest::keyClick(editeur, Qt::Key_Return);
+            QTest::keyClick(editeur(), Qt::Key_Return);
             Attend(5);
             EXPECT_EQ(boite.messages.size(), 3u);
-            EXPECT_EQ(QApplication::focusWidget(), g->indexWidget(x));
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+            ASSERT_EQ(QApplication::focusWidget(), editeur());
+            QTest::keyClick(editeur(), Qt::Key_Escape);
             Attend(3);
-            EXPECT_TRUE(Doc().SurfaceNurbs(0)->Net.TabPC[0][1] == avant && g->indexWidget(x) == nullptr);
+            EXPECT_TRUE(Doc().SurfaceNurbs(0)->Net.TabPC[0][1] == avant && editeur() == nullptr);
             EXPECT_EQ(l->Modele()->data(x, Qt::DisplayRole).toString().toStdString(), Chaines::FormatFixe(avant.X, 3));
         }
     QTest::keyClick(g, Qt::Key_F2);
-    auto* editeur = qobject_cast<QLineEdit*>(g->indexWidget(x));
-    ASSERT_NE(editeur, nullptr);
-    editeur->selectAll();
-    QTest::keyClicks(editeur, QLatin1String("0.25"));
+    ASSERT_NE(editeur(), nullptr);
+    editeur()->selectAll();
+    QTest::keyClicks(editeur(), QLatin1String("0.25"));
     QTest::mouseClick(fermer, Qt::LeftButton);
     Attend(3);
     EXPECT_EQ(std::pair(Doc().SurfaceNurbs(0)->Net.TabPC[0][1].X, l->isVisible()), std::pair(0.25, false));

@@ -90,8 +90,7 @@ auto Lit(const Document& doc) {
     std::vector<TNet> nets;
     for (int i = 0; i < doc.NbSurf(); ++i)
         if (const TSurface* n = doc.SurfaceNurbs(i)) nets.push_back(n->Net);
-    return std::tuple(nets, doc.ListPoids, PropSurf::Remplit(doc), doc.ListSoudures, doc.ListReperes,
-                      doc.ListReperesEnv);
+    return std::tuple(nets, doc.ListPoids, PropSurf::Remplit(doc), doc.ListSoudures, doc.ListReperes, doc.ListReperesEnv);
 }
 
 TListPC Points(std::initializer_list<TPC> pcs) {
@@ -100,33 +99,28 @@ TListPC Points(std::initializer_list<TPC> pcs) {
     return l;
 }
 
-// What Annuler does after the command: gives back the command's change, is
-// off (the command's change is one no record holds), or, the command having
-// changed nothing, still gives back the earlier change.
+// What Annuler does after the command: gives its change back; is off (no record holds that change); or, the
+// command having changed nothing, still gives the earlier change back.
 enum TAnnuler { kRepris, kGrise, kIntact };
 
 class CommandesAnnulerTest : public FenetresTest {
 protected:
-    // The command's dialog with every surface chosen and `reste` done, then confirmed.
+    // The command's dialog with `reste` done, then confirmed.
+    template <class T>
+    std::function<void()> Valide(const char* menu, std::function<void(T&)> reste = [](T&) {}) {
+        return [this, menu, reste] { Commande<T>(menu, [reste](T& f) { reste(f), f.Valider(); }); };
+    }
+    // The same with every surface chosen.
     template <class T>
     std::function<void()> Toutes(const char* menu, std::function<void(T&)> reste = [](T&) {}) {
-        return [this, menu, reste] {
-            Commande<T>(menu, [reste](T& f) {
-                f.Surfaces()->ToutChoisir(true);
-                reste(f);
-                f.Valider();
-            });
-        };
+        return Valide<T>(menu, [reste](T& f) { f.Surfaces()->ToutChoisir(true), reste(f); });
     }
     // One property of the first surface changed in the properties dialog, then OK.
     std::function<void()> Propriete(std::function<void(PropSurf::TPropSurf&)> change) {
-        return [this, change] {
-            Commande<TPropSurfForm>("MeProprieteSurf", [change](TPropSurfForm& f) {
-                change(f.Copies()[0]);
-                f.Copies()[0].Modifie = true;
-                f.Valider();
-            });
-        };
+        return Valide<TPropSurfForm>("MeProprieteSurf", [change](TPropSurfForm& f) {
+            change(f.Copies()[0]);
+            f.Copies()[0].Modifie = true;
+        });
     }
     // The vertex list shown and activated, as its command leaves it.
     TLstPcForm* ListeVertex() {
@@ -140,80 +134,57 @@ protected:
 
 }  // namespace
 
-// Every command that changes the document either records what it changes,
-// so that Annuler gives back just that and an earlier change stays, or leaves
-// Annuler off and exchanges nothing. A dialog closed or confirmed without a
+// Every command that changes the document either records what it changes, so that Annuler gives back just that
+// and an earlier change stays, or leaves Annuler off and exchanges nothing. A dialog closed or confirmed without a
 // change records nothing and leaves the document as saved.
 TEST_F(CommandesAnnulerTest, EachCommandRecordsOrLeavesAnnulerOff) {
     const std::vector<std::tuple<const char*, TAnnuler, std::function<void()>>> commandes = {
-        {"Ajout de ballast", kRepris,
-         [this] {
+        {"Ajout de ballast", kRepris, [this] {
              TDefPoidsForm d(Doc(), &F());
              d.Prepare({1.0, 0.0, -0.5}, {});
              d.EditValeur->setText(QStringLiteral("250"));
              ASSERT_TRUE(d.BtnOKClick());
          }},
-        {"Réinitialiser le repère", kRepris,
-         [this] {
-             Commande<TPropSurfForm>("MeProprieteSurf", [](TPropSurfForm& f) {
-                 f.findChild<QPushButton*>(QStringLiteral("BtnRAZBasePlanSym"))->click();
-                 f.Valider();
-             });
-         }},
-        {"Liste des poids", kRepris,
-         [this] {
+        {"Réinitialiser le repère", kRepris, Valide<TPropSurfForm>("MeProprieteSurf", [](TPropSurfForm& f) {
+             f.findChild<QPushButton*>(QStringLiteral("BtnRAZBasePlanSym"))->click();
+         })},
+        {"Liste des poids", kRepris, [this] {
              TPoidsForm f(Doc(), &F());
              f.show();
              f.SG_PoidsBallast->item(0, 2)->setText(QStringLiteral("900"));
              ASSERT_TRUE(f.BtnOKClick());
          }},
-        {"Editeur de vertex", kRepris,
-         [this] {
+        {"Editeur de vertex", kRepris, [this] {
              F().Action(QStringLiteral("MeEditeurPC"))->trigger();
              TEditPCForm* e = Fenetre<TEditPCForm>();
              e->Champ(2)->setText(QStringLiteral("-3.5"));
              e->Champ(2)->setModified(true);
              ASSERT_TRUE(e->Appliquer());
          }},
-        {"Liste des vertex", kRepris,
-         [this] {
+        {"Liste des vertex", kRepris, [this] {
              TLstPcForm* l = ListeVertex();
-             const QModelIndex z = l->Modele()->index(1, TModelePC::kColX + 2);
-             ASSERT_TRUE(l->Modele()->setData(z, QStringLiteral("4.5"), Qt::EditRole));
+             ASSERT_TRUE(l->Modele()->setData(l->Modele()->index(1, TModelePC::kColX + 2), QStringLiteral("4.5"), Qt::EditRole));
          }},
         {"Miroir de surfaces", kRepris, Toutes<TListeSurfForm>("MeRetournVert")},
         {"Aligner dans l'espace", kRepris,
-         [this] {
-             TListPC sel;
-             for (int j = 0; j < 3; ++j) sel.Add({0, 1, j});
-             ASSERT_TRUE(ObjCom::AligneDanslEspace(Doc(), sel));
-         }},
+         [this] { ASSERT_TRUE(ObjCom::AligneDanslEspace(Doc(), Points({{0, 1, 0}, {0, 1, 1}, {0, 1, 2}}))); }},
         {"Supprimer des surfaces", kGrise, Toutes<TListeSurfForm>("MeSupprimerSurf")},
         {"Epaisseur", kGrise,
          Toutes<TEpaisseurForm>("MeEpaisseur", [](auto& f) { f.Epaisseur()->setText(QStringLiteral("0.05")); })},
         {"Nouvelle surface", kGrise,
-         [this] {
-             Commande<TSurfNewForm>("MeAjouterSurf", [](TSurfNewForm& f) {
-                 f.Nom()->setText(QStringLiteral("Quille"));
-                 f.Valider();
-             });
-         }},
+         Valide<TSurfNewForm>("MeAjouterSurf", [](auto& f) { f.Nom()->setText(QStringLiteral("Quille")); })},
         // Welds, marks, flooding points and the properties below: no record holds them.
         {"Souder", kGrise,
          [this] { ASSERT_TRUE(Selection::SouderPC(Doc(), Points({{0, 0, 1}, {0, 1, 1}, {0, 2, 1}}))); }},
         {"Dessouder", kGrise, [this] { ASSERT_EQ(Selection::DessouderPC(Doc(), Points({{0, 0, 0}})), 1); }},
-        {"Ajout d'un repère", kGrise,
-         [this] {
+        {"Ajout d'un repère", kGrise, [this] {
              TDefReperesForm d(Doc(), &F());
              d.Prepare({0.0, 1.0, 0.5}, {});
              ASSERT_TRUE(d.BtnOKClick());
          }},
-        {"Points d'envahissement, Supprimer", kGrise,
-         [this] {
+        {"Points d'envahissement, Supprimer", kGrise, [this] {
              Commande<TEnvahissementForm>("MeListeReperesEnv", [](TEnvahissementForm& f) {
-                 f.Grille->setCurrentCell(0, 1);
-                 f.BtnSupprimer->click();
-                 f.BtnOK->click();
+                 f.Grille->setCurrentCell(0, 1), f.BtnSupprimer->click(), f.BtnOK->click();
              });
          }},
         {"Poids fixe", kGrise, Propriete([](auto& c) { c.Masse = 500.0; })},
@@ -229,24 +200,20 @@ TEST_F(CommandesAnnulerTest, EachCommandRecordsOrLeavesAnnulerOff) {
         {"Transformations, Fermer", kIntact, [this] { Commande<TTransForm>("MeTransfo", [](TTransForm&) {}); }},
         {"Images de fond", kIntact,
          [this] { Commande<TBitMFondForm>("MeImporterBitmap", [](TBitMFondForm& f) { f.BtnOKClick(); }); }},
-        {"Espacement Grille", kIntact,
-         [this] {
+        {"Espacement Grille", kIntact, [this] {
              Grille::GrilleParDefaut(Doc());  // the lines of a new document
              Commande<TGrilleForm>("MeEspacementGrille", [](TGrilleForm& f) { f.BtnOKClick(); });
          }},
         {"Points d'envahissement, OK", kIntact,
          [this] { Commande<TEnvahissementForm>("MeListeReperesEnv", [](auto& f) { f.BtnOK->click(); }); }},
-        {"Ajouter une épaisseur, rien choisi", kIntact,
-         [this] { Commande<TEpaisseurForm>("MeEpaisseur", [](TEpaisseurForm& f) { f.Valider(); }); }},
-        {"Dupliquer, rien choisi", kIntact,
-         [this] { Commande<TListeSurfForm>("MeDupliquer", [](TListeSurfForm& f) { f.Valider(); }); }},
+        {"Ajouter une épaisseur, rien choisi", kIntact, Valide<TEpaisseurForm>("MeEpaisseur")},
+        {"Dupliquer, rien choisi", kIntact, Valide<TListeSurfForm>("MeDupliquer")},
     };
     for (const auto& [nom, annuler, commande] : commandes) {
         SCOPED_TRACE(nom);
         SetUp();
-        // A frame away from the origin, for its reset to move something, a
-        // weld, a flooding point with more decimals than its list shows, and
-        // an earlier change, recorded the way the editing code records.
+        // A frame away from the origin, for its reset to move something, a weld, a flooding point with more
+        // decimals than its list shows, and an earlier change, recorded the way the editing code records.
         Doc().Surface(0)->PlanSym.Origin = {0.5, 0.0, 0.25};
         Doc().Surface(0)->PlanSym.MajEquation();
         Doc().AjouteSoudure(Points({{0, 0, 0}, {0, 0, 2}}));
