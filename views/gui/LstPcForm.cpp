@@ -139,6 +139,7 @@ bool TGrillePC::edit(const QModelIndex& index, EditTrigger trigger, QEvent* even
     auto* e = qobject_cast<QLineEdit*>(indexWidget(index));
     if (e && e != editeur_) {
         editeur_ = e;
+        filtre_ = e;
         cellule_ = index;
         // After the delegate's filter, so seen before it.
         e->installEventFilter(this);
@@ -147,9 +148,9 @@ bool TGrillePC::edit(const QModelIndex& index, EditTrigger trigger, QEvent* even
 }
 
 bool TGrillePC::eventFilter(QObject* o, QEvent* e) {
-    if (o == editeur_ && e->type() == QEvent::FocusOut)
+    if (o == filtre_ && e->type() == QEvent::FocusOut)
         desactivation_ = static_cast<QFocusEvent*>(e)->reason() == Qt::ActiveWindowFocusReason;
-    else if (o == editeur_ && e->type() == QEvent::KeyPress)
+    else if (o == filtre_ && e->type() == QEvent::KeyPress)
         desactivation_ = false;
     return QTableView::eventFilter(o, e);
 }

@@ -84,6 +84,9 @@ protected:
 private:
     TModelePC* modele_;
     QPointer<QLineEdit> editeur_;  // the open editor and its cell
+    // The same editor, as the filter sees it: compared only, never followed,
+    // since the filter also sees it while it is being destroyed.
+    const QObject* filtre_ = nullptr;
     QPersistentModelIndex cellule_;
     QPointer<QLineEdit> refuse_;
     // The editor's last loss of the focus came from the window losing the
