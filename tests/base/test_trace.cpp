@@ -53,8 +53,7 @@ TEST_F(Trace, JournalLineListsTheTenNewestTagsNewestFirst) {
               "T10 | T09 | T08 | T07 | T06 | T05 | T04 | T03 | T02 | T01 | ");
 }
 
-// An end that comes while routines run (a signal) names them, not the
-// routines that ran before and returned.
+// An end that comes while routines run (a signal) names them, not those that returned.
 TEST_F(Trace, TheLineOfAnEndListsTheRoutinesStillRunningInnermostFirst) {
     DBG_SCOPE("Outer.Routine");
     DBG_SCOPE("Inner.Routine");

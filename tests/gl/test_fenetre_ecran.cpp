@@ -7,7 +7,6 @@
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
-#include <QWindow>
 
 #include "studio/gui/GaussForm.h"
 #include "studio/gui/StudioForm.h"
@@ -17,18 +16,14 @@ namespace {
 
 QStringList g_gl;  // the OpenGL composition's complaints
 QtMessageHandler g_avant = nullptr;
-void Note(QtMsgType t, const QMessageLogContext& c, const QString& m) {
-    if (m.contains(QLatin1String("non-opengl surface")) || m.contains(QLatin1String("make context current"))) g_gl << m;
-    if (g_avant) g_avant(t, c, m);
-}
 
 // The pixels of w, outside `dessus`, that the screen does not show as w paints them.
-int Ecarts(QWidget& principale, QWidget* w, QRect dessus) {
+int Ecarts(QWidget* w, QRect dessus) {
     int n = -1;
     dessus.translate(-w->mapToGlobal(QPoint(0, 0)));
     (void)QTest::qWaitFor([&] {
-        const QPoint o = w->mapTo(&principale, QPoint(0, 0));
-        const QImage e = principale.screen()->grabWindow(principale.windowHandle()->winId(), o.x(), o.y(), w->width(), w->height())
+        const QPoint o = w->mapTo(w->window(), QPoint(0, 0));
+        const QImage e = w->screen()->grabWindow(w->window()->winId(), o.x(), o.y(), w->width(), w->height())
                              .toImage().convertToFormat(QImage::Format_RGB32);
         const QImage g = w->grab().toImage().convertToFormat(QImage::Format_RGB32);
         n = e.size() == g.size() ? 0 : -1;
@@ -41,7 +36,10 @@ int Ecarts(QWidget& principale, QWidget* w, QRect dessus) {
 
 TEST_F(ProgrammeTest, TheMainWindowKeepsPaintingOnceTheCurvatureScaleHasOpened) {
     g_gl.clear();
-    g_avant = qInstallMessageHandler(Note);
+    g_avant = qInstallMessageHandler([](QtMsgType t, const QMessageLogContext& c, const QString& m) {
+        if (m.contains(QLatin1String("non-opengl surface")) || m.contains(QLatin1String("make context current"))) g_gl << m;
+        if (g_avant) g_avant(t, c, m);
+    });
     A("MeStudioFen")->trigger();
     TStudioForm* st = TStudioForm::Instance();
     ASSERT_TRUE(st && st->isVisible());
@@ -55,17 +53,15 @@ TEST_F(ProgrammeTest, TheMainWindowKeepsPaintingOnceTheCurvatureScaleHasOpened) 
     QTest::keyClick(menu, Qt::Key_Escape);
     QTRY_VERIFY(!menu->isVisible());
     Active(1);
-    // The X server's own pointer brought there too, so that no event of its own
-    // (an enter or leave as windows map) says the mouse is elsewhere; the server
-    // answers in its own time, so the move is made until the panel follows.
+    // The X server's pointer brought there too, lest its own enter or leave say
+    // the mouse is elsewhere; it answers in its own time: moved until the panel follows.
     const QPoint ici(Vue(1)->width() / 3, Vue(1)->height() / 3);
     QCursor::setPos(Vue(1)->mapToGlobal(ici));
-    QTRY_VERIFY_WITH_TIMEOUT((QTest::mouseMove(Vue(1), ici),
+    QTRY_VERIFY_WITH_TIMEOUT((QTest::mouseMove(Vue(1), ici), !F().TexteStatusBar(2).isEmpty() &&
                               F().TexteStatusBar(2).toStdString() == Vue(1)->TexteCoordonnees(ici)), 5000);
     EXPECT_EQ(F().TexteStatusBar(0), QStringLiteral("Vue horizontale"));
-    EXPECT_FALSE(F().TexteStatusBar(2).isEmpty());
     for (QWidget* w : std::initializer_list<QWidget*>{F().menuBar(), F().BarreOutils(), F().statusBar(), Vue(1)})
-        EXPECT_EQ(Ecarts(F(), w, st->Gauss()->frameGeometry()), 0) << w->metaObject()->className();
+        EXPECT_EQ(Ecarts(w, st->Gauss()->frameGeometry()), 0) << w->metaObject()->className();
     qInstallMessageHandler(g_avant);
     EXPECT_TRUE(g_gl.isEmpty()) << g_gl.join(QLatin1Char('\n')).toStdString();
 }

@@ -201,10 +201,9 @@ TEST_F(ProgrammeSouris, CtrlF4ClosesTheActiveViewWhereverItWasClicked) {
         if (!a->shortcuts().isEmpty()) a->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_W)});
     F().GardeCadre(&ctrlW);
     for (QMdiSubWindow* c : {cadre, &ctrlW}) {
-        std::vector<QList<QKeySequence>> touches;
-        for (QAction* a : c->systemMenu()->actions())
-            if (!a->shortcuts().isEmpty()) touches.push_back(a->shortcuts());
-        EXPECT_EQ(touches, std::vector<QList<QKeySequence>>{{QKeySequence(Qt::CTRL | Qt::Key_F4)}});
+        QList<QKeySequence> touches;  // of every item of its menu
+        for (QAction* a : c->systemMenu()->actions()) touches += a->shortcuts();
+        EXPECT_EQ(touches, QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::Key_F4)});
     }
 }
 

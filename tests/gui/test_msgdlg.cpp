@@ -88,34 +88,29 @@ TEST(MsgDlg, ButtonsOfASecondCallAreThoseAskedInTheStandardOrder) {
 TEST(MsgDlg, UnTexteLongSeCoupeUneFois) {
     TfmMessageDlg d;
     const QString phrase = PhraseLongue(d);
-    d.Prepare(phrase, Ui::MsgType::Information, Ui::mbOK);
+    // Nothing of a text is cut off: the label lies inside the box, which stops
+    // at 730, and every line as the label lays it out inside the label. Without
+    // a blank after the middle the text stays whole; a run without a blank (a
+    // long path) breaks inside the label's edge.
+    for (const QString& texte : {QStringLiteral("Fichier ") + QString(phrase.size(), QLatin1Char('x')),
+                                 "Fichier /tmp/" + QString(80, 'A') + ' ' + QString(40, 'B') + " inexistant", phrase}) {
+        d.Prepare(texte, Ui::MsgType::Information, Ui::mbOK);
+        EXPECT_EQ(d.lbMsg->text().remove(QChar(0x200B)).remove(QLatin1Char('\n')), texte);
+        EXPECT_LE(d.width(), 730);
+        const QRect trace = d.lbMsg->fontMetrics().boundingRect(QRect(0, 0, d.lbMsg->width(), 100000), Qt::TextWordWrap, d.lbMsg->text());
+        EXPECT_TRUE(QRect(QPoint(), d.lbMsg->size()).contains(trace)) << trace.width();
+        EXPECT_LT(d.lbMsg->geometry().right(), d.width());
+        EXPECT_GE(d.lbMsg->height(), d.lbMsg->heightForWidth(d.lbMsg->width()));
+    }
+    // The phrase breaks once. The first line keeps its blank; the break
+    // follows the first blank at or after the middle character.
     const QString vu = d.lbMsg->text();
     ASSERT_EQ(vu.count('\n'), 1);
     const qsizetype coupure = vu.indexOf('\n');
-    // The first line keeps its blank; the break follows the first blank at or
-    // after the middle character.
     EXPECT_EQ(vu[coupure - 1], QLatin1Char(' '));
     const int milieu = static_cast<int>(std::nearbyint(phrase.size() / 2.0));
     EXPECT_GE(coupure, milieu);
     EXPECT_EQ(phrase.indexOf(' ', milieu - 1), coupure - 1);
-    // Nothing of the text is cut off: the label lies inside the box.
-    EXPECT_LT(d.lbMsg->geometry().right(), d.width());
-    EXPECT_GE(d.lbMsg->height(), d.lbMsg->heightForWidth(d.lbMsg->width()));
-
-    // Without a blank after the middle the text stays whole, and the box
-    // stops at 730; a run without a blank (a long path) breaks inside the
-    // label's edge, every line of it as the label lays it out.
-    for (const QString& sansBlanc :
-         {QStringLiteral("Fichier ") + QString(phrase.size(), QLatin1Char('x')),
-          "Fichier /tmp/" + QString(80, 'A') + ' ' + QString(40, 'B') + " inexistant"}) {
-        d.Prepare(sansBlanc, Ui::MsgType::Warning, Ui::mbOK);
-        EXPECT_EQ(d.lbMsg->text().remove(QChar(0x200B)).remove(QLatin1Char('\n')), sansBlanc);
-        EXPECT_LE(d.width(), 730);
-        const QRect trace = d.lbMsg->fontMetrics().boundingRect(QRect(0, 0, d.lbMsg->width(), 100000),
-                                                                Qt::TextWordWrap, d.lbMsg->text());
-        EXPECT_TRUE(trace.width() <= d.lbMsg->width() && trace.height() <= d.lbMsg->height()) << trace.width();
-        EXPECT_LT(d.lbMsg->geometry().right(), d.width());
-    }
 }
 
 // The plain box is never narrower than its title, which the desktop shows

@@ -236,8 +236,7 @@ TEST(Placement, AWindowComesBackWhereItWasAndWhollyOnTheScreen) {
 }
 
 // A window kept maximised comes back maximised and, un-maximised, at the
-// bounds it had before: the main window and a view in its area alike (a file
-// without those bounds still gives it maximised: the GL tests).
+// bounds it had before: the main window and a view in its area alike.
 TEST(Placement, AWindowKeptMaximisedGivesBackItsEarlierBounds) {
     QTemporaryDir dir;
     QSettings s(dir.filePath(QStringLiteral("p.ini")), QSettings::IniFormat);
@@ -248,8 +247,7 @@ TEST(Placement, AWindowKeptMaximisedGivesBackItsEarlierBounds) {
         const auto fenetre = [&]() -> std::unique_ptr<QWidget> {
             if (bornes.width() == 500) return std::make_unique<QWidget>();
             auto sw = std::make_unique<QMdiSubWindow>();
-            zone.addSubWindow(sw.get());
-            Settings::SuitBornesNormales(*sw);
+            Settings::SuitBornesNormales(*zone.addSubWindow(sw.get()));
             return sw;
         };
         std::unique_ptr<QWidget> w = fenetre();
@@ -323,24 +321,19 @@ TEST(ExceptionHandler, TheErrorIsJournaledAndTheUserToldOnlyOfAnOddRecoveryPlace
 
 // ---- The end of the program by the system ------------------------------------------------
 
-// SIGTERM, SIGHUP, SIGINT, SIGQUIT, or the X server gone, with unsaved work:
-// the work goes to recovery.cse, the journal says why and where the program
-// was, the settings are written as at a close (the recent files rewritten
-// whole, cut at "ERROR"), the exit code tells the signal. So also while the
-// message box of the document read at the start is open, and when a second
-// signal comes while the first is handled (the save of a big document). The
-// program runs from a link of its own, so that its journal is its own.
+// SIGTERM, SIGHUP, SIGINT, SIGQUIT, or the X server gone (0), with unsaved
+// work: the work goes to recovery.cse, the journal says why and where the
+// program was, the settings are written as at a close (the recent files
+// rewritten whole, cut at "ERROR"), the exit code tells the signal. So also
+// while the start's message box is open, and when a second signal comes during
+// the recovery save of a big document. The program runs from a link of its
+// own, so that its journal is its own.
 TEST(FinProgramme, ASignalOrTheDisplayLostKeepsTheWorkAndTheSettingsAndTheJournalSaysWhy) {
     if (!QFileInfo::exists(Programme())) GTEST_SKIP() << "corvane-shaper not built";
-    // The signal (0: the display is lost), while the start's message box is
-    // open, a second signal once the recovery save of a big document has begun.
-    struct Cas {
-        int sig;
-        bool boite;
-        int second;
-    };
-    for (const Cas& cas : {Cas{SIGTERM, false, 0}, Cas{SIGHUP, false, 0}, Cas{SIGINT, false, 0}, Cas{SIGQUIT, false, 0},
-                           Cas{0, false, 0}, Cas{SIGINT, true, 0}, Cas{0, true, 0}, Cas{SIGTERM, false, SIGINT}}) {
+    struct Cas { int sig; bool boite; int second; };
+    for (const Cas& cas : std::initializer_list<Cas>{{SIGTERM, false, 0}, {SIGHUP, false, 0}, {SIGINT, false, 0},
+                                                     {SIGQUIT, false, 0}, {0, false, 0}, {SIGINT, true, 0},
+                                                     {0, true, 0}, {SIGTERM, false, SIGINT}}) {
         SCOPED_TRACE(testing::Message() << cas.sig << (cas.boite ? " box" : "") << " then " << cas.second);
         QTemporaryDir runtime, config, dossier(QCoreApplication::applicationDirPath() + QStringLiteral("/fin-XXXXXX"));
         ASSERT_TRUE(runtime.isValid() && config.isValid() && dossier.isValid());
@@ -392,51 +385,42 @@ TEST(FinProgramme, ASignalOrTheDisplayLostKeepsTheWorkAndTheSettingsAndTheJourna
         p.setWorkingDirectory(dossier.path());
         p.start(programme, {document});
         ASSERT_TRUE(p.waitForStarted(10000));
+        const pid_t pid = static_cast<pid_t>(p.processId());
         // The moment: the reading's message shown (on standard error, or in
         // its box), or the window shown for the display's loss.
         QByteArray erreurs;
-        const QByteArray display = env.value(QStringLiteral("DISPLAY")).toLatin1();
-        ASSERT_TRUE(QTest::qWaitFor(
-            [&] {
-                if (x11) return FenetreMontree(display, cas.boite);
-                erreurs += p.readAllStandardError();
-                return erreurs.contains("n'a pas pu reprendre");
-            },
-            60000))
-            << (erreurs + p.readAllStandardError()).toStdString();
-        if (cas.sig == 0) {
-            // Ended, not killed: its lock and socket go, for the next one.
-            x.terminate();
-            x.waitForFinished(10000);
-        } else {
-            ASSERT_EQ(::kill(static_cast<pid_t>(p.processId()), cas.sig), 0);
-        }
-        if (cas.second) {
-            // Once the copy is being written, or is.
-            const QDir d(dossier.path());
-            for (int k = 0; k < 30000 && d.entryList({"*recovery.cse*"}, QDir::Files | QDir::Hidden).isEmpty(); ++k)
-                QTest::qSleep(1);
-            ::kill(static_cast<pid_t>(p.processId()), cas.second);
-        }
+        ASSERT_TRUE(QTest::qWaitFor([&] {
+            if (x11) return FenetreMontree(env.value(QStringLiteral("DISPLAY")).toLatin1(), cas.boite);
+            erreurs += p.readAllStandardError();
+            return erreurs.contains("n'a pas pu reprendre");
+        }, 60000)) << (erreurs + p.readAllStandardError()).toStdString();
+        if (cas.sig == 0) x.terminate();  // ended, not killed: its lock and socket go, for the next one
+        else ASSERT_EQ(::kill(pid, cas.sig), 0);
+        // The second signal once the copy is being written, or is.
+        const QDir d(dossier.path());
+        for (int k = 0; cas.second && k < 30000 && d.entryList({"*recovery.cse*"}, QDir::Files | QDir::Hidden).isEmpty(); ++k)
+            QTest::qSleep(1);
+        if (cas.second) ::kill(pid, cas.second);
         ASSERT_TRUE(p.waitForFinished(60000));
         const std::string sortie = (erreurs + p.readAllStandardError()).toStdString();
         EXPECT_EQ(std::tuple(p.exitStatus(), p.exitCode()), std::tuple(QProcess::NormalExit, cas.sig ? 128 + cas.sig : 1))
             << sortie;
 
+        // The copy whole, no temporary left beside it.
         Document relu;
-        const QString recovery = dossier.filePath(QStringLiteral("recovery.cse"));
+        const QString recovery = d.filePath(QStringLiteral("recovery.cse"));
         ASSERT_TRUE(GestFich::OuvrirFichier(relu, recovery.toStdString()).Complet) << sortie;
         EXPECT_EQ(relu.NbSurf(), cas.second ? 100 : 1);
-        EXPECT_EQ(QDir(dossier.path()).entryList({".recovery.cse.*"}, QDir::Files | QDir::Hidden), QStringList{});
-        const QString journal = LitTout(dossier.filePath(QStringLiteral("Error.log")));
+        EXPECT_EQ(d.entryList({"*recovery.cse*"}, QDir::Files | QDir::Hidden), QStringList{"recovery.cse"});
+        const QString journal = LitTout(d.filePath(QStringLiteral("Error.log")));
         const std::string raison = cas.sig ? FinProgramme::RaisonSignal(cas.sig) : FinProgramme::kRaisonAffichage;
         for (const QString& attendu : {QString::fromStdString(raison), "document enregistré dans " + recovery})
             EXPECT_TRUE(journal.contains(attendu)) << journal.toStdString();
         // The routines running then: in the box, the reading that shows it.
         EXPECT_EQ(journal.contains(QStringLiteral("| GestFich.OuvrirFichier |")), cas.boite) << journal.toStdString();
         const QString reglages = LitTout(ini);
-        EXPECT_TRUE(reglages.contains(QStringLiteral("File1=/n/a.cse"))) << reglages.toStdString();
-        EXPECT_FALSE(reglages.contains(QStringLiteral("c.cse"))) << reglages.toStdString();
+        EXPECT_TRUE(reglages.contains(QStringLiteral("File1=/n/a.cse")) && !reglages.contains(QStringLiteral("c.cse")))
+            << reglages.toStdString();
         x.terminate();
         x.waitForFinished(10000);
     }
